@@ -1,0 +1,1 @@
+// The library's start-up and export frame land here.

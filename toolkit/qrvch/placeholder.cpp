@@ -1,0 +1,1 @@
+// qrvch: placeholder until its first source lands.

@@ -1,0 +1,1 @@
+// qrvda: placeholder until its first source lands.

@@ -1,0 +1,1 @@
+// qrvfa: placeholder until its first source lands.

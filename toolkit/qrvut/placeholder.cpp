@@ -1,0 +1,1 @@
+// qrvut: placeholder until its first source lands.
