@@ -7,3 +7,7 @@ endif()
 if(QRV_MOVE_ON_REALLOC)
   add_compile_definitions(QRV_MOVE_ON_REALLOC=1)
 endif()
+if(QRV_BUILD_FUZZERS)
+  # Coverage feedback for libFuzzer in every library the harnesses reach.
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
