@@ -1,0 +1,100 @@
+// 16-bit text (machine order) to UTF-8.
+#include <qrvex/charset.h>
+
+#include "format/charset/bounded_copy.hpp"
+#include "format/charset/units.hpp"
+
+namespace qrv::charset {
+namespace {
+
+constexpr bool is_high_surrogate(uint32_t u) { return u >= 0xD800 && u <= 0xDBFF; }
+constexpr bool is_low_surrogate(uint32_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
+
+// The code point that starts at unit i; used is set to the units it takes.
+// A surrogate without its partner stands for itself.
+inline uint32_t code_point_at(const uint8_t *src, size_t i, size_t units, size_t &used) {
+    const uint32_t c = load_unit(src + 2 * i);
+    if (is_high_surrogate(c) && i + 1 < units) {
+        const uint32_t low = load_unit(src + 2 * i + 2);
+        if (is_low_surrogate(low)) {
+            used = 2;
+            return 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+        }
+    }
+    used = 1;
+    return c;
+}
+
+constexpr size_t encoded_length(uint32_t c) { return c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4; }
+
+inline void put_encoded(uint8_t *out, uint32_t c, size_t n) {
+    static constexpr uint8_t lead_mark[5] = {0, 0x00, 0xC0, 0xE0, 0xF0};
+    for (size_t k = n - 1; k > 0; --k) {
+        out[k] = static_cast<uint8_t>(0x80 | (c & 0x3F));
+        c >>= 6;
+    }
+    out[0] = static_cast<uint8_t>(lead_mark[n] | c);
+}
+
+// Units handled per unchecked step.  A step writes at most three bytes a
+// unit, plus one for a pair whose low half lies just past the step.
+constexpr size_t kStep = 8;
+constexpr size_t kStepWorstBytes = 3 * kStep + 1;
+
+// Converts units from *i to at most step_end (a pair may take one unit more)
+// without bound checks; the caller made sure the room suffices.
+inline void encode_step_unchecked(uint8_t *dst, size_t &out, const uint8_t *src, size_t &i, size_t step_end,
+                                  size_t units) {
+    while (i < step_end) {
+        size_t used;
+        const uint32_t c = code_point_at(src, i, units, used);
+        const size_t n = encoded_length(c);
+        put_encoded(dst + out, c, n);
+        out += n;
+        i += used;
+    }
+}
+
+int32_t utf16_to_utf8(uint8_t *dst, uint32_t dst_size, const uint8_t *src, uint32_t src_size) {
+    if (dst_size < 1) return kCut;
+    const size_t units = src_size / 2;
+    const size_t limit = dst_size - 1;
+    size_t i = 0, out = 0;
+    bool cut = false;
+    while (i < units) {
+        if (units - i >= kStep && limit - out >= kStepWorstBytes) {
+            if (pack_eight_ascii_units(dst + out, src + 2 * i)) {
+                i += kStep;
+                out += kStep;
+            } else {
+                encode_step_unchecked(dst, out, src, i, i + kStep, units);
+            }
+            continue;
+        }
+        size_t used;
+        const uint32_t c = code_point_at(src, i, units, used);
+        const size_t n = encoded_length(c);
+        if (out + n > limit) {
+            cut = true;
+            break;
+        }
+        put_encoded(dst + out, c, n);
+        out += n;
+        i += used;
+    }
+    dst[out] = 0;
+    return cut ? kCut : static_cast<int32_t>(out);
+}
+
+}  // namespace
+}  // namespace qrv::charset
+
+// A surrogate pair becomes one four-byte sequence; a surrogate without its
+// partner (also a high one that ends the source) is written as the three
+// bytes of its own value.  A character that would not fit below
+// dstSize - 1 bytes stops the conversion: the result is then -1, else the
+// bytes written.  The destination is always terminated with one zero byte.
+extern "C" QRVAPI int32_t FUConvertUnicodeToUTF8(void *dst, uint32_t dstSize, const void *src, uint32_t srcSize) {
+    return qrv::charset::utf16_to_utf8(static_cast<uint8_t *>(dst), dstSize, static_cast<const uint8_t *>(src),
+                                       srcSize);
+}
