@@ -6,7 +6,15 @@
 
 QRV_BEGIN_DECLS
 
-typedef struct MUContext MUContext;
+/* A filter's record for its memory and its block caches. */
+typedef struct MUContext {
+    uint32_t BytesHeld;  /* data bytes held in blocks counted against this context */
+    uint32_t Reserved;   /* set to 0 by MUInit, not otherwise used */
+    uint32_t CacheCount; /* block caches initialised with this context and not yet deinitialised */
+} MUContext;
+
+QRV_LAYOUT_ASSERT(sizeof(MUContext) == 12, "MUContext is three 32-bit words");
+QRV_LAYOUT_ASSERT(offsetof(MUContext, CacheCount) == 8, "CacheCount at 8");
 
 QRVAPI void MUInit(MUContext *context);
 QRVAPI void MUDeInit(void);
