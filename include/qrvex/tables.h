@@ -3,6 +3,7 @@
 #define QRVEX_TABLES_H
 
 #include "items.h"
+#include "memory.h"
 
 QRV_BEGIN_DECLS
 
@@ -16,8 +17,7 @@ typedef struct CUTableRow {
 
 /* The shape of a table, built by CUGetTableInfo.  RowsHandle must be 0, or
  * the block of an earlier walk of this record, when CUGetTableInfo is called;
- * CUFreeTableInfo releases it.  The last three words are the record's memory
- * context, laid out like an MUContext (BytesHeld counts the row array). */
+ * CUFreeTableInfo releases it.  Memory.BytesHeld counts the row array. */
 typedef struct CUTableInfo {
     uint16_t RowCount;    /* row ends met */
     uint16_t RowMark;     /* rows ended before the id given to CUGetTableInfo; 0 when never set */
@@ -28,9 +28,7 @@ typedef struct CUTableInfo {
     uint32_t InTable;     /* 1 once the table's own begin was read */
     QRVHGLOBAL RowsHandle;
     CUTableRow *Rows;
-    uint32_t BytesHeld;
-    uint32_t MemoryWord;
-    uint32_t CacheCount;
+    MUContext Memory;
 } CUTableInfo;
 
 QRV_LAYOUT_ASSERT(sizeof(CUTableRow) == 12, "CUTableRow is 12 bytes");
@@ -40,12 +38,12 @@ QRV_LAYOUT_ASSERT(offsetof(CUTableInfo, InTable) == 16, "CUTableInfo.InTable at 
 #if QRV_PTR32
 QRV_LAYOUT_ASSERT(offsetof(CUTableInfo, RowsHandle) == 20, "CUTableInfo.RowsHandle at 20");
 QRV_LAYOUT_ASSERT(offsetof(CUTableInfo, Rows) == 24, "CUTableInfo.Rows at 24");
-QRV_LAYOUT_ASSERT(offsetof(CUTableInfo, BytesHeld) == 28, "CUTableInfo memory context at 28");
+QRV_LAYOUT_ASSERT(offsetof(CUTableInfo, Memory) == 28, "CUTableInfo memory context at 28");
 QRV_LAYOUT_ASSERT(sizeof(CUTableInfo) == 40, "CUTableInfo is 40 bytes");
 #else
 QRV_LAYOUT_ASSERT(offsetof(CUTableInfo, RowsHandle) == 24, "CUTableInfo.RowsHandle at 24");
 QRV_LAYOUT_ASSERT(offsetof(CUTableInfo, Rows) == 32, "CUTableInfo.Rows at 32");
-QRV_LAYOUT_ASSERT(offsetof(CUTableInfo, BytesHeld) == 40, "CUTableInfo memory context at 40");
+QRV_LAYOUT_ASSERT(offsetof(CUTableInfo, Memory) == 40, "CUTableInfo memory context at 40");
 QRV_LAYOUT_ASSERT(sizeof(CUTableInfo) == 56, "CUTableInfo is 56 bytes");
 #endif
 
