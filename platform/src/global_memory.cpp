@@ -55,7 +55,7 @@ public:
         std::lock_guard g(mutex_);
         return live_;
     }
-    void set_move(bool on) { move_on_realloc_.store(on); }
+    bool set_move(bool on) { return move_on_realloc_.exchange(on); }
 
 private:
     Block *find(HGLOBAL h);
@@ -208,6 +208,6 @@ uint32_t GlobalLockCount(HGLOBAL h) { return table().lock_count(h); }
 void QrvGlobalFailAfter(uint32_t n) { table().fail_after(n); }
 uint32_t QrvGlobalAllocationCount(void) { return table().attempts(); }
 size_t QrvGlobalLiveBlocks(void) { return table().live_blocks(); }
-void QrvGlobalSetMoveOnRealloc(int on) { table().set_move(on != 0); }
+int QrvGlobalSetMoveOnRealloc(int on) { return table().set_move(on != 0); }
 
 }  // extern "C"

@@ -18,7 +18,6 @@ namespace {
 constexpr int kFaultSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL};
 constexpr size_t kAltStackSize = 64 * 1024;
 constexpr uintptr_t kStackOverflowReach = 64 * 1024;
-constexpr uint32_t kDatatypeMisalignment = 0x80000002u;
 constexpr uint32_t kFltDenormalOperand = 0xC000008Du;
 constexpr uint32_t kFltInexactResult = 0xC000008Fu;
 constexpr uint32_t kFltUnderflow = 0xC0000093u;
@@ -103,7 +102,7 @@ uint32_t exception_code(int sig, const siginfo_t *info, void *context) {
         return near_stack_pointer(address, interrupted_stack_pointer(context)) ? EXCEPTION_STACK_OVERFLOW
                                                                                : EXCEPTION_ACCESS_VIOLATION;
     }
-    case SIGBUS: return info->si_code == BUS_ADRALN ? kDatatypeMisalignment : EXCEPTION_IN_PAGE_ERROR;
+    case SIGBUS: return info->si_code == BUS_ADRALN ? EXCEPTION_DATATYPE_MISALIGNMENT : EXCEPTION_IN_PAGE_ERROR;
     case SIGFPE: return fpe_code(info->si_code);
     case SIGILL: return info->si_code == ILL_PRVOPC ? kPrivilegedInstruction : EXCEPTION_ILLEGAL_INSTRUCTION;
     default: return EXCEPTION_ACCESS_VIOLATION;

@@ -47,10 +47,12 @@ uint32_t GlobalLockCount(HGLOBAL h);
 void QrvGlobalFailAfter(uint32_t n);
 uint32_t QrvGlobalAllocationCount(void); /* allocations + reallocations so far */
 size_t QrvGlobalLiveBlocks(void);
-void QrvGlobalSetMoveOnRealloc(int on);
+/* Moving on or off for the whole process; gives the previous setting. */
+int QrvGlobalSetMoveOnRealloc(int on);
 
 /* --- Structured exceptions ------------------------------------------------- */
 
+#define EXCEPTION_DATATYPE_MISALIGNMENT 0x80000002u
 #define EXCEPTION_ACCESS_VIOLATION     0xC0000005u
 #define EXCEPTION_ILLEGAL_INSTRUCTION  0xC000001Du
 #define EXCEPTION_FLT_DIVIDE_BY_ZERO   0xC000008Eu
@@ -93,8 +95,10 @@ void RaiseException(uint32_t code, uint32_t flags, uint32_t argumentCount,
 
 /* --- C runtime and USER32 pieces ------------------------------------------- */
 
-/* wsprintfA: %d %i %u %x %X %c %s %% with flags '-', '0', '#', width and
- * precision ("%2.2i", "%.2i", "%4.4i"); at most 1024 bytes are written. */
+/* wsprintfA: %d %i %u %x %X %c %s %% with flags '-', '0', '#', width,
+ * precision ("%2.2i", "%.2i", "%4.4i") and the prefixes 'l' and 'h'; integer
+ * arguments are 32-bit.  At most 1024 bytes (with the terminator) are
+ * written; the result counts the characters before the terminator. */
 int wsprintfA(char *buffer, const char *format, ...);
 
 /* _ecvt: the first ndigits significant digits of value, correctly rounded
