@@ -15,7 +15,12 @@ enum {
     DA_ERR_NO_MEMORY = 0x2002,
     DA_ERR_BAD_OPTION = 0x2003,   /* unknown option id */
     DA_ERR_TOO_SMALL = 0x2004,    /* the value buffer is smaller than the option */
-    DA_ERR_REFUSED = 0x2005       /* DAPreOpenDocument refused the document */
+    DA_ERR_REFUSED = 0x2005,      /* DAPreOpenDocument refused the document */
+    /* What DAGetExceptionError makes of a structured exception's code. */
+    DA_ERR_ACCESS_VIOLATION = 0x2010, /* a bad memory access */
+    DA_ERR_ARITHMETIC = 0x2011,       /* a division by zero or an overflow */
+    DA_ERR_STACK_OVERFLOW = 0x2012,
+    DA_ERR_EXCEPTION = 0x2013         /* any other exception, RaiseException's own codes too */
 };
 
 /* Option identifiers the export library reads. */
@@ -54,7 +59,11 @@ uint32_t DAGetOption(uint32_t hOptions, uint32_t id, void *buffer, uint32_t *pSi
 
 /* --- Host side ------------------------------------------------------------- */
 
-/* An option set starts with en-US defaults for every option above. */
+/* An option set starts with en-US defaults for every option above: ".", ",",
+ * "/", ":", "$" before the number without a blank, "AM", "PM", month-day-year,
+ * date flags 0.  Option handle 0 names the process's own set, which
+ * DASetOption may change too.  Known options keep their size; other ids may
+ * be added with any size. */
 uint32_t DACreateOptions(uint32_t *phOptions);
 uint32_t DASetOption(uint32_t hOptions, uint32_t id, const void *value, uint32_t size);
 uint32_t DADestroyOptions(uint32_t hOptions);
@@ -64,6 +73,8 @@ uint32_t DAOpenDocument(CHHandle chunker, uint32_t hOptions, uint32_t *phDocumen
 uint32_t DACloseDocument(uint32_t hDocument);
 uint32_t DAGetDocumentInfo(uint32_t hDocument, CHHandle *pChunker, uint32_t *phOptions);
 uint32_t DAGetModuleDocument(uint32_t hModuleData, uint32_t *phDocument);
+/* Module data records alive in the process (for leak checks). */
+uint32_t DAGetModuleDataCount(void);
 
 QRV_END_DECLS
 

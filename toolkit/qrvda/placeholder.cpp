@@ -1,1 +1,0 @@
-// qrvda: placeholder until its first source lands.

@@ -1,1 +1,0 @@
-// qrvfa: placeholder until its first source lands.

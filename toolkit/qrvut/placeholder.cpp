@@ -1,1 +1,0 @@
-// qrvut: placeholder until its first source lands.
