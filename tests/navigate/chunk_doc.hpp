@@ -1,0 +1,79 @@
+// A document for the chunk reading tests: loaded from the chunker's text
+// format, or built item by item; closing it checks that no range stayed
+// locked.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <qrvch.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace qrv::chunktest {
+
+class ChunkDoc {
+public:
+    // An empty document to append to.
+    explicit ChunkDoc(uint32_t chunk_size = CH_DEFAULT_CHUNK_SIZE) {
+        EXPECT_EQ(CHNewDocument(chunk_size, &h_), 0u);
+    }
+    explicit ChunkDoc(std::string_view text) {
+        char err[256] = {};
+        EXPECT_EQ(CHLoadDocumentText(text.data(), text.size(), &h_, err, sizeof err), 0u) << err;
+    }
+    ~ChunkDoc() {
+        if (h_) {
+            EXPECT_EQ(CHCloseDocument(h_), 0u) << "ranges left locked";
+        }
+    }
+    ChunkDoc(const ChunkDoc &) = delete;
+    ChunkDoc &operator=(const ChunkDoc &) = delete;
+
+    CHHandle h() const { return h_; }
+
+    // The value of label @name.
+    uint32_t operator[](const char *name) const {
+        uint32_t value = CH_NO_ITEM;
+        EXPECT_EQ(CHGetLabel(h_, name, &value), 0u) << "no label " << name;
+        return value;
+    }
+
+    // The id that follows item id.
+    uint32_t after(uint32_t id) const {
+        CHItem item{};
+        uint32_t next = CH_NO_ITEM;
+        EXPECT_EQ(CHGetItem(h_, CH_STORE_ITEMS, id, &item, &next), 0u);
+        return next;
+    }
+
+    uint32_t append(uint32_t type, uint32_t value = 0, uint32_t data1 = 0, uint32_t data2 = 0) {
+        const CHItem item{type, value, data1, data2};
+        uint32_t id = CH_NO_ITEM;
+        EXPECT_EQ(CHAppendItem(h_, &item, &id), 0u);
+        return id;
+    }
+    uint32_t begin(uint32_t code) {
+        uint32_t id = CH_NO_ITEM;
+        EXPECT_EQ(CHAppendTagBegin(h_, code, 0, 0, 0, 0, &id), 0u);
+        return id;
+    }
+    uint32_t end(uint32_t code = CH_INNERMOST_TAG) {
+        uint32_t id = CH_NO_ITEM;
+        EXPECT_EQ(CHAppendTagEnd(h_, code, &id), 0u);
+        return id;
+    }
+
+    uint32_t calls(uint32_t op) const {
+        uint32_t n = 0;
+        CHCallCount(h_, op, &n);
+        return n;
+    }
+    void reset_calls() const { CHResetCallCounts(h_); }
+
+private:
+    CHHandle h_ = 0;
+};
+
+}  // namespace qrv::chunktest
