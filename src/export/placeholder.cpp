@@ -1,1 +1,0 @@
-// The library's start-up and export frame land here.
