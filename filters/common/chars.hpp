@@ -1,0 +1,24 @@
+// Reading characters out of the document's stores and turning wide text into
+// the UTF-8 that every reference filter writes.
+#pragma once
+
+#include <qrvex/types.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace qrv::filters {
+
+// UTF-8 of wide text, through the library's converter.
+std::string utf8_of(const QRVWCHAR *chars, size_t count);
+std::string utf8_of(std::u16string_view chars);
+
+// Wide text of a zero-terminated wide buffer of at most capacity characters.
+std::u16string_view wide_view(const QRVWCHAR *chars, size_t capacity);
+
+// The characters of a text run (offset and length in store 2).  An unreadable
+// run gives false and leaves out empty.
+bool read_text_run(CHHandle h, uint32_t offset, uint32_t length, std::u16string &out);
+
+}  // namespace qrv::filters

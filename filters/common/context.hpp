@@ -1,0 +1,34 @@
+// What the parts of one walk share: the document, the library records in
+// force and where the output goes.
+#pragma once
+
+#include <qrvex/changes.h>
+#include <qrvex/styles.h>
+
+#include "list_numbers.hpp"
+#include "number_formats.hpp"
+#include "outline.hpp"
+#include "progress.hpp"
+#include "writer.hpp"
+
+namespace qrv::filters {
+
+struct WalkContext {
+    CHHandle chunker;
+    uint32_t hOptions;
+    CUStyleSheet *sheet;
+    Writer &writer;
+    Progress &progress;
+    ListNumbers &lists;
+    Outline &outline;
+    NumberFormats &numbers;
+
+    // The change records in force; they carry over from item to item.
+    CUParaChangeInfo para{};
+    CUTextChangeInfo text{};
+    CUCellChangeInfo cell{};
+
+    std::string title;  // UTF-8 text of the title paragraph(s)
+};
+
+}  // namespace qrv::filters

@@ -1,0 +1,185 @@
+#include "flow.hpp"
+
+#include <qrvch.h>
+#include <qrvex/gather.h>
+#include <qrvex/navigate.h>
+
+#include "chars.hpp"
+#include "conventions.hpp"
+#include "formats.hpp"
+#include "table_walk.hpp"
+
+namespace qrv::filters {
+
+bool is_change_item(uint32_t type) {
+    switch (type) {
+    case 8: case 9: case 10: case 12: case 13: case 14: case 21: case 25: case 28: case 29: case 30:
+    case 56: case 57: case 58: case 59: case 60: case 61: case 62: case 63: case 64: case 65:
+    case 88: case 93: case 94: case 95: case 97: case 98: case 99: case 100: case 103: case 119:
+    case 122: case 137:
+        return true;
+    default:
+        return false;
+    }
+}
+
+uint32_t Flow::walk(uint32_t id, uint32_t last, FlowStop &stop) {
+    stop = FlowStop{};
+    if (paragraph_first_ == CH_NO_ITEM) paragraph_first_ = id;
+    while (id != CH_NO_ITEM && id <= last) {
+        CHItem item{};
+        uint32_t next = CH_NO_ITEM;
+        if (uint32_t rc = CHGetItem(ctx_.chunker, CH_STORE_ITEMS, id, &item, &next)) {
+            close_paragraph(CH_NO_ITEM);
+            return rc;
+        }
+        if (!ctx_.progress.tick()) break;
+        if (next != CH_NO_ITEM && next <= id) next = CH_NO_ITEM;  // ids that do not grow end the walk
+        uint32_t go_on = next;
+        bool stop_here = false;
+        switch (item.type) {
+        case CH_ITEM_TEXT: go_on = on_text(item, next); break;
+        case CH_ITEM_BREAK: go_on = on_break(item, id, next, stop_here); break;
+        case CH_ITEM_TAG_BEGIN: go_on = on_tag(item, id, next, last); break;
+        case CH_ITEM_TABLE_BEGIN: go_on = on_table(id, next, last); break;
+        case CH_ITEM_TABLE_END: stop_here = depth_ > 0; break;
+        case CH_ITEM_DATA_VALUE: go_on = on_data_value(id, next); break;
+        default:
+            if (is_change_item(item.type)) go_on = on_change(item, id, next, last);
+            break;
+        }
+        if (stop_here) {
+            close_paragraph(next);
+            stop = FlowStop{id, next, item};
+            return 0;
+        }
+        // Every handler moves forward; a handler that could not is left behind.
+        id = (go_on == CH_NO_ITEM || go_on > id) ? go_on : next;
+    }
+    close_paragraph(id);
+    return 0;
+}
+
+uint32_t Flow::on_text(const CHItem &item, uint32_t next) {
+    std::u16string chars;
+    if (!read_text_run(ctx_.chunker, item.value, item.data1, chars)) {
+        ctx_.progress.warn(CH_ERR_RANGE);
+        return next;
+    }
+    write_run(utf8_of(chars));
+    return next;
+}
+
+uint32_t Flow::on_break(const CHItem &item, uint32_t id, uint32_t next, bool &stop_here) {
+    switch (item.value) {
+    case CH_BREAK_LINE:
+        open_paragraph();
+        ctx_.writer.line_break();
+        break;
+    case CH_BREAK_ROW:
+    case CH_BREAK_CELL:
+        if (depth_ > 0) {
+            stop_here = true;
+            break;
+        }
+        [[fallthrough]];
+    case CH_BREAK_PARAGRAPH:
+    case CH_BREAK_PAGE:
+        close_paragraph(next);
+        paragraph_first_ = next;
+        break;
+    default:
+        break;
+    }
+    (void)id;
+    return next;
+}
+
+uint32_t Flow::on_tag(const CHItem &item, uint32_t id, uint32_t next, uint32_t last) {
+    const uint32_t code = item.value;
+    if (code == kNoteTag || code == kBookmarkTag) {
+        uint32_t end = CUFindTagEndId(id, ctx_.chunker);
+        if (end == CH_NO_ITEM || end > last) end = last;
+        open_paragraph();
+        if (code == kNoteTag) {
+            ctx_.writer.note_reference(ctx_.outline.add_note(id, end));
+        } else {
+            ctx_.writer.bookmark(plain_text_between(ctx_.chunker, next, end, 256));
+            ctx_.outline.add_bookmark(id, 0);
+        }
+        uint32_t after = CUSkipTag(next, ctx_.chunker);
+        return after == CH_NO_ITEM ? CH_NO_ITEM : after;
+    }
+    if (code & CH_TAG_WALK_SKIP_BIT) return on_change(item, id, next, last);
+    if (code & CH_TAG_SKIPPABLE_BIT) return CUSkipTag(next, ctx_.chunker);
+    return next;  // a plain tag: its content is part of the flow
+}
+
+uint32_t Flow::on_change(const CHItem &item, uint32_t id, uint32_t next, uint32_t last) {
+    uint32_t go_on = next;
+    if (uint32_t rc = CUGatherChangeInfo(ctx_.sheet, &ctx_.para, &ctx_.text, &ctx_.cell, item, &go_on, last,
+                                         ctx_.chunker)) {
+        ctx_.progress.warn(rc);
+        return next;
+    }
+    return go_on > id ? go_on : next;
+}
+
+uint32_t Flow::on_table(uint32_t id, uint32_t next, uint32_t last) {
+    close_paragraph(id);
+    uint32_t after = next;
+    if (depth_ + 1 > kMaxTableDepth) {
+        uint32_t end = CUFindTableEndId(id, ctx_.chunker);
+        return end == CH_NO_ITEM ? CH_NO_ITEM : end;  // the table end is passed by the loop
+    }
+    if (uint32_t rc = walk_table(ctx_, id, last, depth_ + 1, after)) ctx_.progress.warn(rc);
+    paragraph_first_ = after;
+    return after;
+}
+
+uint32_t Flow::on_data_value(uint32_t id, uint32_t next) {
+    write_run(ctx_.numbers.show(id, kGeneralFormatKey));
+    return next;
+}
+
+void Flow::write_run(std::string_view utf8) {
+    open_paragraph();
+    if (!format_known_ || CUOptimizeTextChangeFlags(&written_, &ctx_.text) != 0) {
+        format_ = text_format_of(ctx_.text);
+        written_ = ctx_.text;
+        written_.ChangeFlags = 0;
+        format_known_ = true;
+    }
+    ctx_.text.ChangeFlags = 0;
+    if (in_title_) ctx_.title += utf8;
+    ctx_.writer.text(utf8, format_);
+}
+
+void Flow::open_paragraph() {
+    if (open_) return;
+    ParaFormat format;
+    if (paragraph_first_ == CH_NO_ITEM) paragraph_first_ = 0;
+    apply_paragraph_layout(ctx_.para, format);
+    if (!ctx_.lists.describe(ctx_.sheet, ctx_.para, paragraph_first_, format))
+        classify_paragraph(ctx_.sheet, ctx_.para, format);
+    if (format.kind == ParaKind::Heading && depth_ == 0) {
+        format.anchor = heading_anchor(paragraph_first_);
+        ctx_.outline.add_heading(paragraph_first_, format.heading_level);
+    }
+    in_title_ = format.kind == ParaKind::Title;
+    if (in_title_ && !ctx_.title.empty()) ctx_.title += ' ';
+    ctx_.writer.begin_paragraph(format);
+    open_ = true;
+}
+
+void Flow::close_paragraph(uint32_t next) {
+    if (open_) {
+        ctx_.writer.end_paragraph();
+        if (depth_ == 0) ctx_.outline.end_paragraph(next);
+        open_ = false;
+        in_title_ = false;
+    }
+    clear_paragraph_record(ctx_.para);
+}
+
+}  // namespace qrv::filters

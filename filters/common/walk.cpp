@@ -1,0 +1,118 @@
+#include "walk.hpp"
+
+#include <qrvch.h>
+#include <qrvfilters.h>
+
+#include "context.hpp"
+#include "flow.hpp"
+#include "formats.hpp"
+#include "conventions.hpp"
+#include "sheet_walk.hpp"
+
+namespace qrv::filters {
+namespace {
+
+constexpr uint32_t kStyleSlots = 16;
+
+// A section of the document: one record of store 1, or the whole item
+// stream when the document has no sections.
+struct SectionRange {
+    uint32_t number;
+    CHSectionInfo info;
+};
+
+std::vector<SectionRange> sections_of(CHHandle h) {
+    std::vector<SectionRange> sections;
+    uint32_t count = 0;
+    if (CHGetItemCount(h, CH_STORE_SECTIONS, &count) != 0) count = 0;
+    for (uint32_t n = 0; n < count; ++n) {
+        CHSectionInfo info{};
+        if (CHGetSectionInfo(h, CH_STORE_SECTIONS, n, &info) == 0) sections.push_back({n, info});
+    }
+    if (sections.empty()) {
+        uint32_t first = 0;
+        if (CHGetItemId(h, CH_STORE_ITEMS, 0, &first) == 0)
+            sections.push_back({0, CHSectionInfo{0, first, CH_NO_ITEM - 1, 0}});
+    }
+    return sections;
+}
+
+uint32_t total_items(CHHandle h) {
+    uint32_t count = 0;
+    return CHGetItemCount(h, CH_STORE_ITEMS, &count) == 0 ? count : 0;
+}
+
+// The style sheet of one export.
+struct StyleSheet {
+    CUStyleSheet *sheet = nullptr;
+    uint32_t status;
+    explicit StyleSheet(CHHandle h) { status = CUCreateStyleSheet(&sheet, kStyleSlots, h); }
+    ~StyleSheet() { CUDestroyStyleSheet(&sheet); }
+    StyleSheet(const StyleSheet &) = delete;
+    StyleSheet &operator=(const StyleSheet &) = delete;
+};
+
+uint32_t walk_section(WalkContext &ctx, const SectionRange &section) {
+    ctx.outline.add_section(section.info.FirstItemId, section.info.LastItemId, section.info.SectionKind);
+    if (section.info.SectionKind == kSpreadsheetSection)
+        return walk_sheet(ctx, section.number, section.info);
+    Flow flow(ctx, 0);
+    FlowStop stop;
+    return flow.walk(section.info.FirstItemId, section.info.LastItemId, stop);
+}
+
+}  // namespace
+
+WalkOptions walk_options_of(uint32_t option_word) {
+    WalkOptions options;
+    options.contents = !(option_word & QRV_FILTER_NO_TOC);
+    options.notes = !(option_word & QRV_FILTER_NO_NOTES);
+    options.progress = !(option_word & QRV_FILTER_NO_PROGRESS);
+    return options;
+}
+
+uint32_t walk_document(CHHandle h, uint32_t hExport, uint32_t hOptions, const WalkOptions &options,
+                       Writer &writer, std::string &page) {
+    StyleSheet styles(h);
+    if (styles.status != 0) return styles.status;
+    ListNumbers lists;
+    if (lists.status() != 0) return lists.status();
+    Progress progress(hExport, options.progress, total_items(h));
+    Outline outline(h);
+    NumberFormats numbers(h, hOptions);
+    WalkContext ctx{h, hOptions, styles.sheet, writer, progress, lists, outline, numbers, {}, {}, {}, {}};
+    clear_paragraph_record(ctx.para);
+
+    const auto sections = sections_of(h);
+    if (sections.empty()) return CH_ERR_NO_ITEM;
+    for (const auto &section : sections) {
+        if (uint32_t rc = walk_section(ctx, section)) progress.warn(rc);
+        if (progress.stopped()) return FA_ERR_CANCELLED;
+    }
+    if (uint32_t rc = outline.settle()) progress.warn(rc);
+    std::vector<OutlineEntry> entries;
+    if (options.contents) entries = outline.entries();
+    std::vector<Note> notes;
+    if (options.notes) notes = outline.notes();
+    page = writer.finish(ctx.title, entries, notes);
+    progress.finish();
+    return 0;
+}
+
+uint32_t run_export(FAExportContext *ctx, std::unique_ptr<Writer> (*make_writer)()) {
+    if (!ctx) return FA_ERR_BAD_STATE;
+    std::string page;
+    try {
+        auto writer = make_writer();
+        uint32_t rc = walk_document(ctx->chunker, ctx->hExport, ctx->hOptions, walk_options_of(ctx->optionWord),
+                                    *writer, page);
+        if (rc != 0) return rc;
+    } catch (const std::bad_alloc &) {
+        return FA_ERR_NO_MEMORY;
+    } catch (...) {
+        return FA_ERR_FILTER_FAILED;
+    }
+    return FAWrite(ctx->hSink, page.data(), page.size());
+}
+
+}  // namespace qrv::filters

@@ -1,0 +1,33 @@
+// The whole walk of a document for one export, shared by every reference
+// filter: each section in turn (text flow or spreadsheet), then the table of
+// contents and notes from the settled document tree.
+#pragma once
+
+#include <qrvfa.h>
+
+#include <memory>
+#include <string>
+
+#include "writer.hpp"
+
+namespace qrv::filters {
+
+struct WalkOptions {
+    bool contents = true;   // write a table of contents
+    bool notes = true;      // write the notes at the end
+    bool progress = true;   // report progress through EXDoCallback
+};
+
+WalkOptions walk_options_of(uint32_t option_word);
+
+// Walks the document into writer and gives back the finished page.
+// Returns 0, FA_ERR_CANCELLED when the host stopped it, or the code of the
+// library call that kept the walk from going on.
+uint32_t walk_document(CHHandle h, uint32_t hExport, uint32_t hOptions, const WalkOptions &options,
+                       Writer &writer, std::string &page);
+
+// The run function of a reference filter: walks the export's document with
+// a writer from make_writer and writes the page to the export's sink.
+uint32_t run_export(FAExportContext *ctx, std::unique_ptr<Writer> (*make_writer)());
+
+}  // namespace qrv::filters

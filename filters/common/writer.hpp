@@ -1,0 +1,99 @@
+// What the shared walk tells an output format, in document order.  The walk
+// does all the reading (items, styles, lists, tables, cells, number formats,
+// the document tree); a writer only turns these events into its format.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qrv::filters {
+
+// Character formatting in force for a run of text.
+struct TextFormat {
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strike = false;
+    bool superscript = false;
+    bool subscript = false;
+    bool small_caps = false;
+    bool hidden = false;
+    std::string font;        // UTF-8 font name, empty for the page's font
+    unsigned size_half_points = 0; // 0 for the page's size
+
+    bool operator==(const TextFormat &) const = default;
+};
+
+enum class Align { Left, Centre, Right, Justify };
+
+enum class ParaKind { Body, Title, Heading, ListItem };
+
+// A paragraph as the walk understood it.
+struct ParaFormat {
+    ParaKind kind = ParaKind::Body;
+    unsigned heading_level = 0;  // 1..6 for a heading
+    unsigned list_level = 0;     // 1-based for a list item
+    bool numbered = false;       // a counted list item (else a bullet)
+    std::string marker;          // UTF-8 list number or bullet, as the list style shows it
+    std::string anchor;          // id to link to (headings), empty for none
+    Align align = Align::Left;
+    int left_indent_twips = 0;
+    int right_indent_twips = 0;
+    int first_indent_twips = 0;
+};
+
+// A cell of a table or of a spreadsheet section.
+struct CellFormat {
+    unsigned column_span = 1;
+    unsigned row_span = 1;
+    bool numeric = false;        // a formatted number: aligned right
+};
+
+// One entry of the table of contents.
+struct OutlineEntry {
+    unsigned level = 1;
+    std::string text;
+    std::string anchor;
+};
+
+struct Note {
+    unsigned number = 0;
+    std::string text;
+};
+
+class Writer {
+public:
+    virtual ~Writer() = default;
+
+    virtual void begin_paragraph(const ParaFormat &para) = 0;
+    virtual void text(std::string_view utf8, const TextFormat &format) = 0;
+    virtual void line_break() = 0;
+    virtual void end_paragraph() = 0;
+
+    virtual void note_reference(unsigned number) = 0;
+    virtual void bookmark(std::string_view name) = 0;
+
+    // Tables of the text flow; they may nest inside cells.
+    virtual void begin_table(unsigned columns) = 0;
+    virtual void begin_row() = 0;
+    virtual void begin_cell(const CellFormat &cell) = 0;
+    virtual void end_cell() = 0;
+    virtual void end_row() = 0;
+    virtual void end_table() = 0;
+
+    // A spreadsheet section: rows of cells holding finished text.
+    virtual void begin_sheet(unsigned section, unsigned columns) = 0;
+    virtual void sheet_row_begin() = 0;
+    virtual void sheet_cell(std::string_view utf8, const CellFormat &cell) = 0;
+    virtual void sheet_row_end() = 0;
+    virtual void end_sheet() = 0;
+
+    // Called once the whole document has been walked: writes the page with
+    // its title, table of contents and notes around the body written so far.
+    virtual std::string finish(std::string_view title, const std::vector<OutlineEntry> &outline,
+                               const std::vector<Note> &notes) = 0;
+};
+
+}  // namespace qrv::filters

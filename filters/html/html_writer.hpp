@@ -1,0 +1,54 @@
+// Writes the walk's events as an HTML5 page.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "writer.hpp"
+
+namespace qrv::filters::html {
+
+class HtmlWriter final : public Writer {
+public:
+    void begin_paragraph(const ParaFormat &para) override;
+    void text(std::string_view utf8, const TextFormat &format) override;
+    void line_break() override;
+    void end_paragraph() override;
+    void note_reference(unsigned number) override;
+    void bookmark(std::string_view name) override;
+    void begin_table(unsigned columns) override;
+    void begin_row() override;
+    void begin_cell(const CellFormat &cell) override;
+    void end_cell() override;
+    void end_row() override;
+    void end_table() override;
+    void begin_sheet(unsigned section, unsigned columns) override;
+    void sheet_row_begin() override;
+    void sheet_cell(std::string_view utf8, const CellFormat &cell) override;
+    void sheet_row_end() override;
+    void end_sheet() override;
+    std::string finish(std::string_view title, const std::vector<OutlineEntry> &outline,
+                       const std::vector<Note> &notes) override;
+
+private:
+    // Lists open in the current container (the page or a table cell).
+    struct ListLevel {
+        bool numbered;
+        bool item_open;
+    };
+    std::vector<ListLevel> &lists() { return containers_.back(); }
+    void enter_list(const ParaFormat &para);
+    void close_lists();
+    void close_span();
+    void write_cell_open(const char *tag, const CellFormat &cell, const char *css_class);
+
+    std::string body_;
+    std::vector<std::vector<ListLevel>> containers_{1};
+    std::string paragraph_end_;  // closing tag of the paragraph in hand
+    bool span_open_ = false;
+    TextFormat span_format_{};
+    std::vector<std::string> bookmarks_;
+};
+
+}  // namespace qrv::filters::html

@@ -1,0 +1,145 @@
+#include "text_writer.hpp"
+
+#include <algorithm>
+
+namespace qrv::filters::text {
+namespace {
+
+constexpr const char *kCellSeparator = " | ";
+
+std::string underline(const std::string &line, char mark) { return std::string(width_of(line), mark); }
+
+// A nested table inside a cell shows on one line: rows split by "; ".
+std::string inline_grid(const std::vector<std::vector<GridCell>> &rows) {
+    std::string out = "[";
+    for (size_t r = 0; r < rows.size(); ++r) {
+        if (r) out += "; ";
+        for (size_t c = 0; c < rows[r].size(); ++c) out += (c ? kCellSeparator : "") + rows[r][c].text;
+    }
+    return out + "]";
+}
+
+}  // namespace
+
+size_t width_of(std::string_view utf8) {
+    return static_cast<size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+std::string render_grid(const std::vector<std::vector<GridCell>> &rows) {
+    std::vector<size_t> widths;
+    for (const auto &row : rows)
+        for (size_t c = 0; c < row.size(); ++c) {
+            if (widths.size() <= c) widths.resize(c + 1, 0);
+            widths[c] = std::max(widths[c], width_of(row[c].text));
+        }
+    std::string out;
+    for (const auto &row : rows) {
+        std::string line;
+        for (size_t c = 0; c < row.size(); ++c) {
+            std::string pad(widths[c] - width_of(row[c].text), ' ');
+            if (c) line += kCellSeparator;
+            line += row[c].right_aligned ? pad + row[c].text : row[c].text + pad;
+        }
+        while (!line.empty() && line.back() == ' ') line.pop_back();
+        out += line + "\n";
+    }
+    return out;
+}
+
+void TextWriter::write_block(const std::string &block) {
+    if (!tables_.empty()) {
+        auto &grid = tables_.back();
+        if (grid.empty()) grid.emplace_back();
+        if (grid.back().empty()) grid.back().emplace_back();
+        std::string &cell = grid.back().back().text;
+        if (!cell.empty()) cell += " / ";
+        cell += block;
+        return;
+    }
+    if (!body_.empty()) body_ += "\n";
+    body_ += block;
+    if (body_.back() != '\n') body_ += "\n";
+}
+
+void TextWriter::begin_paragraph(const ParaFormat &para) {
+    para_ = para;
+    line_.clear();
+}
+
+void TextWriter::text(std::string_view utf8, const TextFormat &format) {
+    if (!format.hidden) line_ += utf8;
+}
+
+void TextWriter::line_break() { line_ += tables_.empty() ? "\n" : " "; }
+
+void TextWriter::end_paragraph() {
+    std::string block = line_;
+    const bool in_table = !tables_.empty();
+    switch (para_.kind) {
+    case ParaKind::Title:
+        if (!in_table) block += "\n" + underline(line_, '=') ;
+        break;
+    case ParaKind::Heading:
+        if (!in_table && para_.heading_level <= 3)
+            block += "\n" + underline(line_, para_.heading_level == 1 ? '=' : para_.heading_level == 2 ? '-' : '~');
+        break;
+    case ParaKind::ListItem: {
+        std::string indent(in_table ? 0 : 2 * (para_.list_level - 1), ' ');
+        block = indent + (para_.marker.empty() ? "" : para_.marker + " ") + line_;
+        break;
+    }
+    case ParaKind::Body:
+        break;
+    }
+    line_.clear();
+    write_block(block);
+}
+
+void TextWriter::note_reference(unsigned number) { line_ += "[" + std::to_string(number) + "]"; }
+
+void TextWriter::begin_table(unsigned) { tables_.emplace_back(); }
+
+void TextWriter::begin_row() { tables_.back().emplace_back(); }
+
+void TextWriter::begin_cell(const CellFormat &) { tables_.back().back().emplace_back(); }
+
+void TextWriter::end_cell() {}
+
+void TextWriter::end_row() {}
+
+void TextWriter::end_table() {
+    Grid grid = std::move(tables_.back());
+    tables_.pop_back();
+    if (tables_.empty()) {
+        write_block(render_grid(grid));
+    } else {
+        write_block(inline_grid(grid));
+    }
+}
+
+void TextWriter::begin_sheet(unsigned, unsigned) { tables_.emplace_back(); }
+
+void TextWriter::sheet_cell(std::string_view utf8, const CellFormat &cell) {
+    tables_.back().back().push_back({std::string(utf8), cell.numeric});
+}
+
+std::string TextWriter::finish(std::string_view, const std::vector<OutlineEntry> &outline,
+                               const std::vector<Note> &notes) {
+    std::string page;
+    if (!outline.empty()) {
+        page += "Contents\n--------\n";
+        for (const auto &entry : outline)
+            page += std::string(2 * (std::max(1u, entry.level) - 1), ' ') + entry.text + "\n";
+        page += "\n";
+    }
+    page += body_;
+    if (!notes.empty()) {
+        page += "\nNotes\n-----\n";
+        for (const auto &note : notes) page += "[" + std::to_string(note.number) + "] " + note.text + "\n";
+    }
+    return page;
+}
+
+}  // namespace qrv::filters::text

@@ -1,0 +1,56 @@
+// Writes the walk's events as plain UTF-8 text: one line per paragraph,
+// headings underlined, list items indented with their numbers, tables and
+// spreadsheet sections as columns separated by " | ".
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "writer.hpp"
+
+namespace qrv::filters::text {
+
+// Number of characters (code points) of UTF-8 text.
+size_t width_of(std::string_view utf8);
+
+// Lines of a grid of cells, each column as wide as its widest cell;
+// right_aligned marks cells that line up on the right.
+struct GridCell {
+    std::string text;
+    bool right_aligned = false;
+};
+std::string render_grid(const std::vector<std::vector<GridCell>> &rows);
+
+class TextWriter final : public Writer {
+public:
+    void begin_paragraph(const ParaFormat &para) override;
+    void text(std::string_view utf8, const TextFormat &format) override;
+    void line_break() override;
+    void end_paragraph() override;
+    void note_reference(unsigned number) override;
+    void bookmark(std::string_view) override {}
+    void begin_table(unsigned columns) override;
+    void begin_row() override;
+    void begin_cell(const CellFormat &cell) override;
+    void end_cell() override;
+    void end_row() override;
+    void end_table() override;
+    void begin_sheet(unsigned section, unsigned columns) override;
+    void sheet_row_begin() override { begin_row(); }
+    void sheet_cell(std::string_view utf8, const CellFormat &cell) override;
+    void sheet_row_end() override { end_row(); }
+    void end_sheet() override { end_table(); }
+    std::string finish(std::string_view title, const std::vector<OutlineEntry> &outline,
+                       const std::vector<Note> &notes) override;
+
+private:
+    using Grid = std::vector<std::vector<GridCell>>;
+    void write_block(const std::string &block);
+
+    std::string body_;
+    std::string line_;        // the paragraph in hand
+    ParaFormat para_{};
+    std::vector<Grid> tables_;  // open tables, innermost last
+};
+
+}  // namespace qrv::filters::text

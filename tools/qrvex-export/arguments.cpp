@@ -1,0 +1,118 @@
+#include "arguments.hpp"
+
+#include <qrvfilters.h>
+
+#include <sstream>
+
+namespace qrv::tool {
+namespace {
+
+struct NamedOption {
+    const char *name;
+    uint32_t bit;
+};
+
+// Words of --options, each switching one part of the page off.
+constexpr NamedOption kOptionWords[] = {
+    {"no-toc", QRV_FILTER_NO_TOC},
+    {"no-notes", QRV_FILTER_NO_NOTES},
+    {"no-progress", QRV_FILTER_NO_PROGRESS},
+};
+
+bool parse_option_words(const std::string &list, uint32_t &word, std::string &error) {
+    std::istringstream words(list);
+    for (std::string w; std::getline(words, w, ',');) {
+        if (w.empty()) continue;
+        bool known = false;
+        for (const auto &o : kOptionWords)
+            if (w == o.name) word |= o.bit, known = true;
+        if (!known) {
+            error = "unknown option word '" + w + "' (known: no-toc, no-notes, no-progress)";
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ends_with(const std::string &s, const std::string &tail) {
+    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+}  // namespace
+
+Format format_for_output(const std::string &output) {
+    return ends_with(output, ".txt") ? Format::Text : Format::Html;
+}
+
+bool parse_arguments(const std::vector<std::string> &args, Arguments &out, std::string &error) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string &a = args[i];
+        auto value = [&](std::string &into) {
+            if (i + 1 >= args.size()) {
+                error = "option " + a + " needs a value";
+                return false;
+            }
+            into = args[++i];
+            return true;
+        };
+        if (a == "-h" || a == "--help") {
+            out.help = true;
+        } else if (a == "--version") {
+            out.version = true;
+        } else if (a == "-q" || a == "--quiet") {
+            out.quiet = true;
+        } else if (a == "-o" || a == "--output") {
+            if (!value(out.output)) return false;
+        } else if (a == "-f" || a == "--format") {
+            std::string f;
+            if (!value(f)) return false;
+            if (f == "html") out.format = Format::Html;
+            else if (f == "text") out.format = Format::Text;
+            else {
+                error = "unknown format '" + f + "' (use html or text)";
+                return false;
+            }
+            out.format_given = true;
+        } else if (a == "--locale") {
+            if (!value(out.locale)) return false;
+        } else if (a == "--options") {
+            std::string list;
+            if (!value(list) || !parse_option_words(list, out.option_word, error)) return false;
+        } else if (a.size() > 1 && a[0] == '-' && a != "-") {
+            error = "unknown option '" + a + "'";
+            return false;
+        } else if (out.input.empty()) {
+            out.input = a;
+        } else {
+            error = "more than one input document ('" + out.input + "', '" + a + "')";
+            return false;
+        }
+    }
+    if (!out.format_given) out.format = format_for_output(out.output);
+    return true;
+}
+
+const char *usage_text() {
+    return "Usage: qrvex-export [INPUT] [-o OUTPUT] [--format html|text] [--locale FILE] [--options WORDS]\n"
+           "\n"
+           "Exports a document written in the chunker's text format as an HTML page or as\n"
+           "plain text.  Without INPUT it exports the built-in sample report.\n"
+           "\n"
+           "  -o, --output FILE     write to FILE (default: standard output)\n"
+           "  -f, --format FORMAT   html (the default) or text; an OUTPUT ending in .txt\n"
+           "                        selects text when no format is given\n"
+           "      --locale FILE     number and date conventions, lines of KEY=VALUE:\n"
+           "                        decimal, thousands, date, time, currency, am, pm,\n"
+           "                        currency-before (0/1), currency-space (0/1),\n"
+           "                        order (mdy, dmy or ymd)\n"
+           "      --options WORDS   comma-separated: no-toc, no-notes, no-progress\n"
+           "  -q, --quiet           no progress bar and no warnings\n"
+           "  -h, --help            show this help\n"
+           "      --version         show the version\n"
+           "\n"
+           "A progress bar is shown on standard error when it is a terminal.  On an\n"
+           "error one line gives the result code and its meaning; the exit status is\n"
+           "1 for a failed export and 2 for a bad command line or unreadable input.\n";
+}
+
+}  // namespace qrv::tool

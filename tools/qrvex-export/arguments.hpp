@@ -1,0 +1,32 @@
+// The command line of qrvex-export.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace qrv::tool {
+
+enum class Format { Html, Text };
+
+struct Arguments {
+    std::string input;        // empty: the built-in sample
+    std::string output;       // empty or "-": standard output
+    Format format = Format::Html;
+    bool format_given = false;
+    std::string locale;       // a locale file, empty for the defaults
+    uint32_t option_word = 0; // QRV_FILTER_* bits
+    bool quiet = false;
+    bool help = false;
+    bool version = false;
+};
+
+// Parses argv[1..]; on a mistake returns false with a message in error.
+bool parse_arguments(const std::vector<std::string> &args, Arguments &out, std::string &error);
+
+// The format the output file's name suggests (".txt": text), else html.
+Format format_for_output(const std::string &output);
+
+const char *usage_text();
+
+}  // namespace qrv::tool
