@@ -118,6 +118,7 @@ enum {
     CH_ITEM_CELL_154 = 154,
     CH_ITEM_OBJECT_LOCATOR_PART = 193, /* value = part flag */
     CH_ITEM_OBJECT_LOCATOR_END = 194,
+    CH_ITEM_STRING = 200,           /* value = offset in store 9, data1 = attribute, data2 = length */
     CH_ITEM_MERGE_LIST_BEGIN = 208,
     CH_ITEM_MERGE_POINT = 209,
     CH_ITEM_MERGE_LIST_END = 210,
@@ -156,6 +157,52 @@ enum {
     CH_SPECIAL_NOT_TEXT_5 = 5,
     CH_SPECIAL_NOT_TEXT_12 = 12,
     CH_SPECIAL_NOT_TEXT_13 = 13
+};
+
+/* Storage types of a data value (data2 of a CH_ITEM_DATA_VALUE). */
+enum {
+    CH_STORAGE_INT32 = 0,       /* signed, little-endian, 4 bytes */
+    CH_STORAGE_UINT32 = 1,
+    CH_STORAGE_FLOAT = 2,       /* IEEE single, little-endian */
+    CH_STORAGE_FLOAT_BE = 3,
+    CH_STORAGE_DOUBLE = 4,      /* IEEE double; bytes 6 and 7 both 0xFF: no value */
+    CH_STORAGE_DOUBLE_BE = 5,
+    CH_STORAGE_EXT80 = 6,       /* 80-bit extended, little-endian, 10 bytes */
+    CH_STORAGE_EXT80_BE = 7,
+    CH_STORAGE_BCD = 8,         /* packed decimal, 8 bytes */
+    CH_STORAGE_NONE_9 = 9,      /* no storage: no value */
+    CH_STORAGE_NONE_10 = 10,
+    CH_STORAGE_UNDEFINED_11 = 11,
+    CH_STORAGE_UNDEFINED_12 = 12,
+    CH_STORAGE_INT32_BE = 13,
+    CH_STORAGE_UINT32_BE = 14,
+    CH_STORAGE_COMPACT = 15     /* compact scaled integer, one 32-bit word */
+};
+
+/* Multiplier codes of a data value (data1 of a CH_ITEM_DATA_VALUE); any
+ * other code multiplies by 1. */
+enum {
+    CH_MULTIPLIER_5000 = 320,
+    CH_MULTIPLIER_1000 = 321,
+    CH_MULTIPLIER_500 = 322,
+    CH_MULTIPLIER_0_05 = 323,
+    CH_MULTIPLIER_0_005 = 324,
+    CH_MULTIPLIER_0_0005 = 325,
+    CH_MULTIPLIER_0_00005 = 326,
+    CH_MULTIPLIER_1_16 = 327,
+    CH_MULTIPLIER_1_64 = 328,
+    CH_MULTIPLIER_0_01 = 329
+};
+
+/* Sizes of the records of stores 3 and 7 that the library reads. */
+enum {
+    CH_SIZE_PROPERTY_ID = 4,     /* store 3: a document property's id */
+    CH_SIZE_ITEM59_DATA = 20,    /* store 3: what an item 59 points at */
+    CH_SIZE_STYLE_RECORD = 28,   /* store 3: a style definition's record */
+    CH_SIZE_LIST_LEVEL = 36,     /* store 3: a list level record */
+    CH_SIZE_ITEM58_DATA = 104,   /* store 3: what an item 58 points at */
+    CH_SIZE_TEXT_FRAME = 40,     /* store 7 */
+    CH_SIZE_DATA_VALUE = 16      /* store 17: at most this many storage bytes */
 };
 
 /* Store 12: a font. */
@@ -211,7 +258,16 @@ typedef struct CHTableCellRecord {
 } CHTableCellRecord;
 
 QRV_LAYOUT_ASSERT(sizeof(CHItem) == 16, "CHItem is 16 bytes");
+QRV_LAYOUT_ASSERT(offsetof(CHItem, value) == 4, "CHItem.value at 4");
+QRV_LAYOUT_ASSERT(offsetof(CHItem, data1) == 8, "CHItem.data1 at 8");
 QRV_LAYOUT_ASSERT(offsetof(CHItem, data2) == 12, "CHItem.data2 at 12");
+QRV_LAYOUT_ASSERT(offsetof(CHFontRecord, NameId) == 8, "font name id at 8");
+QRV_LAYOUT_ASSERT(offsetof(CHFontRecord, FontValue) == 16, "font value at 16");
+QRV_LAYOUT_ASSERT(offsetof(CHTagListEntry, Key) == 8, "tag list key at 8");
+QRV_LAYOUT_ASSERT(offsetof(CHSectionInfo, LastItemId) == 8, "section last id at 8");
+QRV_LAYOUT_ASSERT(sizeof(CHSectionInfo) == 16, "section info is 16 bytes");
+QRV_LAYOUT_ASSERT(sizeof(CHTableRowRecord) == 16, "row record is 16 bytes");
+QRV_LAYOUT_ASSERT(sizeof(CHTableCellRecord) == 16, "cell record is 16 bytes");
 QRV_LAYOUT_ASSERT(sizeof(CHFontRecord) == 20, "font record is 20 bytes");
 QRV_LAYOUT_ASSERT(sizeof(CHCellRun) == 8, "cell run is 8 bytes");
 QRV_LAYOUT_ASSERT(sizeof(CHTagListEntry) == 12, "tag list entry is 12 bytes");

@@ -1,1 +1,0 @@
-// qrvch: placeholder until its first source lands.
