@@ -33,7 +33,10 @@ bool load_named_style(Walk &w, uint32_t style_id, uint32_t para_style_id, Applie
     }
     LoadedStyle loaded;
     result = styles::load_style(*w.sheet, style_id, para_style_id, w.chain, loaded);
-    if (result == styles::kStyleRefused) result = 0;
+    if (result == styles::kStyleRefused) {
+        result = 0;
+        return false;
+    }
     if (result != 0) return false;
     const CUStyleEntry &entry = styles::entry_of(*w.sheet, loaded);
     style = {loaded.slot, loaded.index, entry.Id, entry.Kind};
