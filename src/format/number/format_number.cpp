@@ -1,0 +1,165 @@
+// FUFormatNumber: a number format definition of the item stream applied to
+// a double.
+#include "format/number/code_walk.hpp"
+#include "format/number/compile.hpp"
+#include "format/number/format_code.hpp"
+#include "format/number/intl.hpp"
+
+#include <qrvex/datavalue.h>
+
+#include <cstring>
+
+namespace qrv::numformat {
+namespace {
+
+// Chains of conditions are as long as the document makes them; past this
+// depth a definition is formatted without its conditions.
+constexpr int kMaxConditionDepth = 16;
+
+struct Call {
+    CHHandle h;
+    QRVWCHAR *output;
+    uint32_t outputSize;
+    uint32_t dayBase;
+    uint32_t dateFlags;
+    uint32_t exponentOptions;
+    uint32_t *pTextValue60;
+    uint32_t *pTextValue25;
+    MUCache *cache;
+    uint32_t hOptions;
+};
+
+bool cache_holds_formats(const MUCache *cache) {
+    return cache != nullptr && cache->DataSize >= sizeof(FUNumberFormat);
+}
+
+// The movable block a format is compiled into when the caller keeps a cache;
+// released when it goes out of scope (its contents live on in the cache).
+class FormatBlock {
+public:
+    FormatBlock() = default;
+    void allocate() {
+        if (MUAllocateMemory(&handle_, &data_, sizeof(FUNumberFormat), &bytes_) != QRV_OK) handle_ = nullptr;
+    }
+    ~FormatBlock() { release(); }
+    FormatBlock(const FormatBlock &) = delete;
+    FormatBlock &operator=(const FormatBlock &) = delete;
+
+    // The block's data sits 4 bytes past an aligned address: copied, not referenced.
+    void store(const FUNumberFormat &format) {
+        if (handle_ != nullptr) std::memcpy(data_, &format, sizeof format);
+    }
+    QRVHGLOBAL handle() const { return handle_; }
+    void release() {
+        if (handle_ != nullptr) MUFreeMemory(&handle_, &data_, &bytes_);
+    }
+
+private:
+    QRVHGLOBAL handle_ = nullptr;
+    void *data_ = nullptr;
+    uint32_t bytes_ = 0;
+};
+
+uint32_t show_message(const Call &call, uint32_t id, uint32_t length) {
+    return FUGetLOString(id, call.output, length);
+}
+
+uint32_t format_with(const Call &call, const FUNumberFormat &format, double value);
+
+uint32_t format_number(const Call &call, uint32_t formatId, double value, int depth) {
+    FUNumberFormat local{};
+    FormatBlock block;
+    const uint32_t textValue60 = call.pTextValue60 != nullptr ? *call.pTextValue60 : 0;
+    if (formatId == CH_NO_ITEM) {
+        set_default_format(local, textValue60);
+    } else if (const void *cached = cache_holds_formats(call.cache) ? MUCacheRetrieve(formatId, call.cache) : nullptr) {
+        std::memcpy(&local, cached, sizeof local);
+    } else {
+        if (cache_holds_formats(call.cache)) block.allocate();
+        local.hBlock = block.handle();
+        const CompileOutcome outcome =
+            compile_definition(call.h, formatId, value, textValue60, depth < kMaxConditionDepth, local);
+        if (outcome.kind == CompileOutcome::kRedirect) {
+            block.release();
+            return format_number(call, outcome.targetId, outcome.targetValue, depth + 1);
+        }
+        block.store(local);
+        // Which definition applies to a value depends on its conditions, and a
+        // cut-off definition may read fully next time: neither is kept.
+        if (block.handle() != nullptr && outcome.kind == CompileOutcome::kComplete && !outcome.hasConditions) {
+            FUNumberFormat copy = local;
+            copy.hBlock = nullptr;
+            uint32_t uncounted = 0;
+            MUCacheAdd(&copy, formatId, call.cache, &uncounted);
+        }
+    }
+    return format_with(call, local, value);
+}
+
+uint32_t format_with(const Call &call, const FUNumberFormat &format, double value) {
+    const uint32_t flags = format.FormatFlags;
+    if ((flags & FU_FORMAT_TEXT60) != 0 && call.pTextValue60 != nullptr) *call.pTextValue60 = format.textValue60;
+    if ((flags & FU_FORMAT_TEXT25) != 0 && call.pTextValue25 != nullptr) *call.pTextValue25 = format.textValue25;
+    uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    if ((bits >> 48) == 0xFFFF) return show_message(call, kNoValue, kMessageLength);
+
+    WorkNumber work;
+    render_number(value, format, format.codeCount == 0 ? 0 : call.exponentOptions, work);
+    const FUIntlSettings intl = read_intl_settings(call.hOptions);
+    const bool negative = value < 0;
+    const QRVWCHAR decimal = static_cast<unsigned char>(intl.DecimalSeparator);
+    OutputText out(call.output, call.outputSize);
+    if ((flags & FU_FORMAT_GENERAL) != 0) {
+        QRVWCHAR general[kWorkSize];
+        const uint32_t length = general_text(work, negative, decimal, general);
+        if (format.codeCount < 2) {
+            out.put_wide(general, length);
+            return out.finish();
+        }
+        take_general_text(general, length, decimal, work);
+    }
+    DateFields date;
+    if ((flags & FU_FORMAT_DATE_TIME) != 0) {
+        uint32_t messageLength = 0;
+        if (!compute_date_fields(value, call.dayBase, call.dateFlags, flags, date, messageLength))
+            return show_message(call, kDateCannotBeShown, messageLength);
+    }
+    walk_codes(WalkInput{format, work, intl, date, value, negative}, out);
+    return out.finish();
+}
+
+}  // namespace
+}  // namespace qrv::numformat
+
+extern "C" {
+
+// Formats value by the number format definition whose first item is
+// formatId (-1: the general format) into output, which must hold 256
+// characters; outputSize bounds what is written.  Returns the length of the
+// text, terminator not counted (at most 255); a value that is no value, or a
+// date that cannot be shown, gives a message text from the string resources.
+//
+// Compiled formats are looked up in the caller's cache by formatId and,
+// when the cache's data size holds an FUNumberFormat, a newly compiled one is
+// added to it.  Blocks the cache grows by for such an add are counted against
+// no context (the formatter has none).  Definitions with conditions and
+// definitions cut off by a chunker failure are compiled on every call.
+//
+// Decided here: a condition whose target cannot be found, or one met more
+// than 16 definitions deep in a chain of conditions, is passed over and the
+// current definition formatted without it; a cut-off definition shows what
+// was compiled up to the failure; a fraction format (a lone "/" in a
+// definition that is no date) shows the general text alone.  The work buffer
+// is not needed: the digits are rendered into a buffer of the call's own.
+QRVAPI uint32_t FUFormatNumber(CHHandle h, QRVWCHAR *output, uint32_t outputSize, uint32_t formatId,
+                               double value, uint32_t dayBase, uint32_t dateFlags, uint32_t exponentOptions,
+                               uint32_t *pTextValue60, uint32_t *pTextValue25, MUCache *cache,
+                               QRVWCHAR * /*work*/, uint32_t /*unused*/, uint32_t hOptions) {
+    if (output == nullptr) return 0;
+    const qrv::numformat::Call call{h,        output, outputSize,   dayBase, dateFlags, exponentOptions,
+                                    pTextValue60, pTextValue25, cache, hOptions};
+    return qrv::numformat::format_number(call, formatId, value, 0);
+}
+
+}  // extern "C"

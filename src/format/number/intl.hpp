@@ -1,0 +1,15 @@
+// The export's number and date conventions.
+#pragma once
+
+#include <qrvda.h>
+
+#include <cstdint>
+
+namespace qrv::numformat {
+
+// Reads option 338681.  The record starts with the conventions of the
+// option set's own defaults ("." "," "/" ":" "$" "AM" "PM"), so that a
+// failed read still leaves printable separators.
+FUIntlSettings read_intl_settings(uint32_t hOptions);
+
+}  // namespace qrv::numformat

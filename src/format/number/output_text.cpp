@@ -1,0 +1,81 @@
+#include "format/number/output_text.hpp"
+
+#include <algorithm>
+#include <cstring>
+
+namespace qrv::numformat {
+namespace {
+
+bool is_digit(QRVWCHAR c) { return c >= u'0' && c <= u'9'; }
+
+}  // namespace
+
+OutputText::OutputText(QRVWCHAR *buffer, uint32_t size) : buffer_(buffer), limit_(std::min(size, kMaxOutput)) {}
+
+void OutputText::put(QRVWCHAR c) {
+    if (!full()) buffer_[length_++] = c;
+}
+
+void OutputText::put_bytes(const char *text, uint32_t maxBytes) {
+    for (uint32_t i = 0; i < maxBytes && text[i] != 0 && !full(); ++i) put(static_cast<unsigned char>(text[i]));
+}
+
+void OutputText::put_wide(const QRVWCHAR *text, uint32_t count) {
+    for (uint32_t i = 0; i < count && !full(); ++i) put(text[i]);
+}
+
+void OutputText::put_number(uint32_t number, uint32_t minDigits) {
+    QRVWCHAR digits[12];
+    uint32_t count = 0;
+    do {
+        digits[count++] = static_cast<QRVWCHAR>(u'0' + number % 10);
+        number /= 10;
+    } while (number != 0);
+    while (count < minDigits && count < 12) digits[count++] = u'0';
+    while (count > 0) put(digits[--count]);
+}
+
+void OutputText::insert(uint32_t position, QRVWCHAR c) {
+    if (position > length_ || limit_ == 0) return;
+    const uint32_t kept = std::min(length_, limit_ - 1);  // a full text loses its last character
+    if (position > kept) return;
+    std::memmove(&buffer_[position + 1], &buffer_[position], (kept - position) * sizeof(QRVWCHAR));
+    buffer_[position] = c;
+    length_ = kept + 1;
+}
+
+void OutputText::round_up(QRVWCHAR decimalSeparator, QRVWCHAR thousandsSeparator) {
+    uint32_t leftmost = length_;
+    for (uint32_t i = length_; i-- > 0;) {
+        const QRVWCHAR c = buffer_[i];
+        if (is_digit(c)) {
+            if (c != u'9') {
+                ++buffer_[i];
+                return;
+            }
+            buffer_[i] = u'0';
+            leftmost = i;
+        } else if (c != decimalSeparator && c != thousandsSeparator) {
+            break;
+        }
+    }
+    insert(leftmost, u'1');
+}
+
+void OutputText::group(QRVWCHAR thousandsSeparator) {
+    uint32_t first = 0;
+    while (first < length_ && !is_digit(buffer_[first])) ++first;
+    uint32_t fromRight = 0;
+    for (uint32_t i = length_; i-- > first;) {
+        if (!is_digit(buffer_[i])) continue;
+        ++fromRight;
+        if (fromRight % 3 == 0 && i > first) insert(i, thousandsSeparator);
+    }
+}
+
+uint32_t OutputText::finish() {
+    buffer_[length_] = 0;
+    return length_;
+}
+
+}  // namespace qrv::numformat

@@ -1,0 +1,46 @@
+// The wide output of a formatter: bounded writes, the decimal carry of
+// rounding, and thousands grouping.
+#pragma once
+
+#include <qrvex/types.h>
+
+#include <cstdint>
+
+namespace qrv::numformat {
+
+// The longest output, terminator not counted.
+constexpr uint32_t kMaxOutput = 255;
+
+class OutputText {
+public:
+    // buffer must hold kMaxOutput + 1 characters; size bounds the writes.
+    OutputText(QRVWCHAR *buffer, uint32_t size);
+
+    bool full() const { return length_ >= limit_; }
+    uint32_t length() const { return length_; }
+    const QRVWCHAR *data() const { return buffer_; }
+
+    void put(QRVWCHAR c);
+    void put_bytes(const char *text, uint32_t maxBytes = UINT32_MAX);  // each byte zero-extended
+    void put_wide(const QRVWCHAR *text, uint32_t count);
+    void put_number(uint32_t number, uint32_t minDigits);
+    void insert(uint32_t position, QRVWCHAR c);
+
+    // Raises the number written so far by one in its last place: digits
+    // carry leftwards across the two separators; a carry out of the
+    // leftmost digit puts "1" in front of it.
+    void round_up(QRVWCHAR decimalSeparator, QRVWCHAR thousandsSeparator);
+    // Puts the separator before every third digit from the right, from the
+    // first digit of the output to its end.
+    void group(QRVWCHAR thousandsSeparator);
+
+    // Terminates the text and returns its length.
+    uint32_t finish();
+
+private:
+    QRVWCHAR *buffer_;
+    uint32_t limit_;
+    uint32_t length_ = 0;
+};
+
+}  // namespace qrv::numformat

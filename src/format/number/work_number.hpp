@@ -1,0 +1,51 @@
+// The number rendered once per call: its digits as text, with the places of
+// its integer, fraction and exponent digits.
+#pragma once
+
+#include <qrvex/numformat.h>
+
+#include <cstdint>
+
+namespace qrv::numformat {
+
+constexpr uint32_t kWorkSize = 264;
+constexpr uint32_t kSignificantDigits = 255;
+
+struct WorkNumber {
+    QRVWCHAR text[kWorkSize] = {};
+    uint32_t length = 0;
+    uint32_t intStart = 0;   // first integer digit
+    uint32_t intCount = 0;
+    int32_t point = -1;      // index of the point, -1 without one
+    uint32_t fracCount = 0;  // digits after the point, up to the exponent
+    int32_t mark = -1;       // index of the "E", -1 without one
+    uint32_t expCount = 0;   // exponent digits after the sign
+    int32_t exponent = 0;
+    bool scientific = false;
+
+    uint32_t frac_start() const { return static_cast<uint32_t>(point + 1); }
+    uint32_t exp_start() const { return static_cast<uint32_t>(mark + 2); }
+};
+
+// Renders value as the format wants it: fixed or scientific, trailing zeros
+// dropped, the long tails of binary doubles filtered, the exponent appended.
+void render_number(double value, const FUNumberFormat &format, uint32_t exponentOptions, WorkNumber &work);
+
+// Cuts the fraction at its first run of four or more "0" or "9" (from its
+// second digit on) when it has more than five digits; a run of "9" raises the
+// digit before it.
+void filter_noise(WorkNumber &work);
+
+// Raises the digit at index by one with a decimal carry to the left across
+// the point; true when the carry runs out of the leftmost digit.
+bool carry_into(QRVWCHAR *text, int32_t index, int32_t first);
+
+// The general form: sign, digits with the decimal separator, a long fraction
+// rounded to 5 places (2 in scientific form), the exponent.  Returns its
+// length; out has room for kWorkSize characters.
+uint32_t general_text(const WorkNumber &work, bool negative, QRVWCHAR decimalSeparator, QRVWCHAR *out);
+
+// Re-reads a general text as the work number the code walk takes digits from.
+void take_general_text(const QRVWCHAR *text, uint32_t length, QRVWCHAR decimalSeparator, WorkNumber &work);
+
+}  // namespace qrv::numformat
