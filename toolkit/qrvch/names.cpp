@@ -203,10 +203,26 @@ std::optional<uint32_t> find(std::span<const Name> names, std::string_view name)
 
 }  // namespace
 
+// A bare name where no kind is expected: taken when every kind that knows
+// it gives the same value (CELL is only a break kind; TEXT is both an item
+// type and a store, so it needs its prefix there).
+std::optional<uint32_t> lookup_unambiguous(std::string_view name) {
+    std::optional<uint32_t> found;
+    for (const auto &table : kTables) {
+        auto value = find(table.names, name);
+        if (!value) continue;
+        if (found && *found != *value) return std::nullopt;
+        found = value;
+    }
+    return found;
+}
+
 std::optional<uint32_t> lookup_name(NameKind kind, std::string_view name) {
     for (const auto &table : kTables)
         if (table.kind == kind)
             if (auto value = find(table.names, name)) return value;
+    if (kind == NameKind::None)
+        if (auto value = lookup_unambiguous(name)) return value;
     for (const auto &table : kTables)
         if (name.starts_with(table.prefix))
             if (auto value = find(table.names, name.substr(table.prefix.size()))) return value;

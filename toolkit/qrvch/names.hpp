@@ -13,7 +13,8 @@ namespace qrv::ch {
 
 enum class NameKind { None, Item, Tag, Break, Special, Store, Storage, Multiplier };
 
-// The value of a name: a bare name of the given kind first, then a name with
+// The value of a name: a bare name of the given kind first (of any kind,
+// when kind is None and the name means one value only), then a name with
 // its kind prefix.
 std::optional<uint32_t> lookup_name(NameKind kind, std::string_view name);
 
