@@ -107,7 +107,7 @@ TEST(TagList, MissesAndRefusals) {
 TEST(TagList, AnEntryWhoseTagIsGoneGivesNoEnd) {
     const ChunkDoc d(R"(
 @x: item 8 2 1
-tag-list 0x7FFF0000 0xa008001c 9
+record 16 0x7FFF0000 0xa008001c 9
 )");
     uint32_t begin = 0, end = 0;
     EXPECT_EQ(CUGetTagListChangeId(9, CH_TAG_STYLE_DEFINITION, 1, &begin, &end, d.h()), 0u);

@@ -160,8 +160,8 @@ TEST(Searches, LimitsAreComparedBeforeReading) {
 
 TEST(Searches, TextFramesByFlagMask) {
     const ChunkDoc d(R"(
-frame @f1 flags=0x01
-frame @f2 flags=0x10
+@f1: frame flags=0x01
+@f2: frame flags=0x10
 @a:  item 8 2 1
 @x1: TEXT_FRAME @f1
      begin 0x20050000

@@ -151,8 +151,8 @@ TEST(LinkLocator, NoLinkPartReadsNoItem) {
 
 // Property tags carry the store-3 offset of their 4-byte id in data2.
 constexpr const char *kProperties = R"(
-bytes @id1 11 00 00 00
-bytes @id2 22 00 00 00
+@id1: property-id 0x11
+@id2: property-id 0x22
 @start: item 8 2 1
         item 67 0x20050000
           item 67 0xa0010004 0 @id1

@@ -106,19 +106,23 @@ TEST(TableInfo, ResultsForTablesWithoutRowsAndForNoTable) {
     EXPECT_EQ(none.RowsHandle, nullptr);
 }
 
-TEST(TableInfo, RowMarkCountsTheRowsEndedBeforeTheGivenId) {
+// RowMark takes the row count at a row end whose following item lies before
+// the given id while it is still 0: the first such end leaves it 0, the
+// second makes it 1, and from then on it stays.
+TEST(TableInfo, RowMarkIsTheLastRowEndedWellBeforeTheGivenId) {
     const ChunkDoc d(R"(
 @t:  table-begin
        break ROW
        break ROW
 @r2:   TABLE_ROW 2
        break ROW
+@late: item 8 2 1
      table-end
 )");
     const struct {
         const char *id;
         uint16_t mark;
-    } cases[] = {{"t", 0}, {"r2", 2}};
+    } cases[] = {{"t", 0}, {"r2", 0}, {"late", 1}};
     for (const auto &c : cases) {
         TableInfo info;
         EXPECT_EQ(CUGetTableInfo(d[c.id], &info, d.h()), 0u);

@@ -28,27 +28,39 @@ bool TableIndexWalk::next() {
 
 using namespace qrv::chunk;
 
-// Returns the store-0 id of the begin of the innermost table that holds id
-// (a table begin counts as inside its own table).  The second argument is
-// not read.  -1 when no table holds id, the index is empty or unreadable.
-extern "C" QRVAPI uint32_t CUFindTableBeginId(uint32_t id, uint32_t /*unused*/, CHHandle h) {
+namespace {
+
+// Depth of table nesting at id: begins minus ends listed at or before it.
+int32_t table_depth_at(CHHandle h, uint32_t id) {
     TableIndexWalk tables(h);
     int32_t depth = 0;
-    int32_t remembered_depth = 0;
-    uint32_t remembered_begin = kNoItem;
-    while (tables.next()) {
-        if (tables.is_begin()) {
-            ++depth;
-            if (tables.item_id() <= id) {
-                remembered_begin = tables.item_id();
-                remembered_depth = depth;
-            }
-        } else if (tables.is_end()) {
-            if (tables.item_id() > id && depth == remembered_depth) return remembered_begin;
-            --depth;
-        }
+    while (tables.next() && tables.item_id() <= id) {
+        if (tables.is_begin()) ++depth;
+        if (tables.is_end()) --depth;
     }
-    return kNoItem;
+    return depth;
+}
+
+}  // namespace
+
+// Returns the store-0 id of the begin of the innermost table that holds id
+// (a table begin counts as inside its own table, its end does not).  The
+// second argument is not read.  The index is read twice: once for the
+// nesting depth at id, then for the last begin at or before id that opened
+// that depth, so an id that follows a nested table inside an outer one is
+// still inside the outer table.  -1 when no table holds id, the index is
+// empty or cannot be read.
+extern "C" QRVAPI uint32_t CUFindTableBeginId(uint32_t id, uint32_t /*unused*/, CHHandle h) {
+    const int32_t wanted_depth = table_depth_at(h, id);
+    if (wanted_depth <= 0) return kNoItem;
+    TableIndexWalk tables(h);
+    int32_t depth = 0;
+    uint32_t begin = kNoItem;
+    while (tables.next() && tables.item_id() <= id) {
+        if (tables.is_begin() && ++depth == wanted_depth) begin = tables.item_id();
+        if (tables.is_end()) --depth;
+    }
+    return begin;
 }
 
 // id is a table begin: returns the store-0 id of that table's end, passing
