@@ -1,5 +1,6 @@
 // _ecvt: exact digits rounded half up; _fpclass.
 #include <gtest/gtest.h>
+#include <qrvex/types.h>
 #include <qrvplatform/platform.h>
 
 #include <cfloat>
@@ -108,7 +109,10 @@ TEST(Ecvt, SpecialValues) {
 TEST(FpClass, ClassifiesEveryKind) {
     const double inf = std::numeric_limits<double>::infinity();
     const std::pair<double, int> rows[] = {
+#if !QRV_PTR32
+        // The x87 registers of a 32-bit build quiet a signalling NaN in passing.
         {std::numeric_limits<double>::signaling_NaN(), _FPCLASS_SNAN},
+#endif
         {std::numeric_limits<double>::quiet_NaN(), _FPCLASS_QNAN},
         {-inf, _FPCLASS_NINF},
         {-1.5, _FPCLASS_NN},
