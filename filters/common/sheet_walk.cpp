@@ -54,7 +54,7 @@ struct CellText {
 
 // The text of the cell whose first item is at begin: its text runs and its
 // data values, shown through the cell's number format.
-CellText read_cell(WalkContext &ctx, uint32_t begin) {
+CellText read_cell(WalkContext &ctx, uint32_t begin, uint32_t section_last) {
     CellText cell;
     CHItem item{};
     uint32_t id = CH_NO_ITEM;
@@ -62,7 +62,7 @@ CellText read_cell(WalkContext &ctx, uint32_t begin) {
     if (item.type == CH_ITEM_EMPTY_CELLS) return cell;
     const bool formatted = item.type == CH_ITEM_SS_CELL_70 || item.type == CH_ITEM_SS_CELL_71;
     const uint32_t format_key = formatted ? item.data1 : kGeneralFormatKey;
-    const uint32_t end = CUFindSSDBCellEndId(id, ctx.chunker);
+    const uint32_t end = std::min(CUFindSSDBCellEndId(id, ctx.chunker), section_last);
     std::u16string chars;
     for (unsigned guard = 0; id != CH_NO_ITEM && id <= end && guard < 4096; ++guard) {
         uint32_t next = CH_NO_ITEM;
@@ -119,7 +119,7 @@ uint32_t walk_sheet(WalkContext &ctx, uint32_t section, const CHSectionInfo &inf
                 format.column_span = merge->right - merge->left + 1;
                 format.row_span = merge->bottom - merge->top + 1;
             }
-            CellText cell = begins[column] == CH_NO_ITEM ? CellText{} : read_cell(ctx, begins[column]);
+            CellText cell = begins[column] == CH_NO_ITEM ? CellText{} : read_cell(ctx, begins[column], info.LastItemId);
             format.numeric = cell.numeric;
             ctx.writer.sheet_cell(cell.text, format);
         }

@@ -1,0 +1,153 @@
+// The command line of qrvex-export, its error lines, and documents that are
+// broken in the ways real input breaks: each gives one clear error line or a
+// best-effort page, never a crash (the Debug build runs them under ASan).
+#include <gtest/gtest.h>
+
+#include "run_tool.hpp"
+
+namespace {
+
+using qrv::testing::read_all;
+using qrv::testing::run_tool;
+using qrv::testing::sample_path;
+using qrv::testing::scratch_path;
+using qrv::testing::write_all;
+
+bool sanitizer_spoke(const std::string &err) {
+    return err.find("Sanitizer") != std::string::npos || err.find("runtime error") != std::string::npos;
+}
+
+size_t lines_of(const std::string &text) {
+    size_t n = 0;
+    for (char c : text) n += c == '\n';
+    return n;
+}
+
+TEST(Tool, CommandLineMistakesGiveStatus2AndOneHint) {
+    struct Case {
+        const char *arguments;
+        const char *message;
+    } cases[] = {
+        {"--format pdf", "unknown format 'pdf'"},
+        {"--bogus", "unknown option '--bogus'"},
+        {"-o", "option -o needs a value"},
+        {"a.qrvt b.qrvt", "more than one input document"},
+        {"--options no-toc,colour", "unknown option word 'colour'"},
+        {"/nonexistent/doc.qrvt", "cannot load the document"},
+        {"--locale /nonexistent/locale", "cannot read the locale file"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments);
+        auto run = run_tool(c.arguments);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+TEST(Tool, HelpNamesEveryOption) {
+    auto run = run_tool("--help");
+    ASSERT_EQ(run.status, 0);
+    for (const char *option : {"--output", "--format", "--locale", "--options", "--quiet"})
+        EXPECT_NE(run.out.find(option), std::string::npos) << option;
+}
+
+TEST(Tool, OutputFileAndItsNameChooseTheFormat) {
+    struct Case {
+        const char *file;
+        const char *extra;
+        const char *starts_with;
+    } cases[] = {
+        {"page.html", "", "<!DOCTYPE html>"},
+        {"page.txt", "", "Contents"},
+        {"page.txt", "--format html", "<!DOCTYPE html>"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.file) + " " + c.extra);
+        std::string path = scratch_path(c.file);
+        auto run = run_tool("--quiet -o '" + path + "' " + c.extra);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(read_all(path).rfind(c.starts_with, 0), 0u);
+        std::remove(path.c_str());
+    }
+}
+
+TEST(Tool, OptionWordsLeaveOutContentsAndNotes) {
+    auto full = run_tool("--quiet");
+    auto bare = run_tool("--quiet --options no-toc,no-notes");
+    ASSERT_EQ(full.status, 0);
+    ASSERT_EQ(bare.status, 0);
+    EXPECT_NE(full.out.find("class=\"contents\""), std::string::npos);
+    EXPECT_NE(full.out.find("class=\"notes\""), std::string::npos);
+    EXPECT_EQ(bare.out.find("class=\"contents\""), std::string::npos);
+    EXPECT_EQ(bare.out.find("class=\"notes\""), std::string::npos);
+}
+
+TEST(Tool, LocaleFileChangesSeparatorsAndCurrency) {
+    std::string locale = scratch_path("locale");
+    write_all(locale, "# German conventions\ndecimal=,\nthousands=.\ncurrency=EUR\ncurrency-before=0\ncurrency-space=1\n");
+    auto run = run_tool("--quiet --format text --locale '" + locale + "'");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("987.654,32"), std::string::npos) << run.out;
+    write_all(locale, "decimal=\n");
+    auto bad = run_tool("--quiet --locale '" + locale + "'");
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.err.find("line 1"), std::string::npos) << bad.err;
+    std::remove(locale.c_str());
+}
+
+// Broken documents, each built from the sample or written out whole.
+std::string truncated_sample() {
+    std::string text = read_all(sample_path("report.qrvt"));
+    return text.substr(0, text.find("STYLE 0 4"));  // cut before the table, inside a list
+}
+
+std::string cut_mid_line() {
+    std::string text = read_all(sample_path("report.qrvt"));
+    size_t at = text.find("text \"Sales grew");
+    return text.substr(0, at + 12);  // a string left open
+}
+
+TEST(Tool, BrokenDocumentsGiveAnErrorLineOrAPage) {
+    struct Case {
+        const char *name;
+        std::string document;
+        bool page_expected;  // false: one error line
+    } cases[] = {
+        {"truncated", truncated_sample(), true},
+        {"cut inside a line", cut_mid_line(), false},
+        {"unknown item type", "section kind=0\ntext \"before\"\nitem 999 7 7 7\nitem 4000 1 2 3\ntext \"after\"\nbreak PARAGRAPH\n", true},
+        {"tag list pointing nowhere",
+         "record 16 0x7fff0000 0xa008001c 5\nrecord 16 0x7fff0004 0xa0100000 77\nsection kind=0\nSTYLE 0 5\n"
+         "text \"styled\"\nbreak PARAGRAPH\n",
+         true},
+        {"unended table and tags", "section kind=0\ntable-begin\ntext \"cell\"\nbreak CELL\nbegin 0x20400000\ntext \"x\"\n", true},
+        {"sheet pointing at missing formats",
+         "section kind=2\nCOLUMN_LIST_BEGIN\nCOLUMN_ENTRY 1 0 2\nCOLUMN_LIST_END\nbreak PARAGRAPH\ncell-run count=5\n"
+         "SS_CELL_70 0 77\nvalue DOUBLE 1.5\nEMPTY_CELLS 0xffff0000\n",
+         true},
+        {"not a document", std::string("\x01\x02\xff garbage", 12), false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string path = scratch_path("broken.qrvt");
+        write_all(path, c.document);
+        for (const char *format : {"html", "text"}) {
+            auto run = run_tool("'" + path + "' --format " + format);
+            EXPECT_FALSE(run.signalled) << run.err;
+            EXPECT_FALSE(sanitizer_spoke(run.err)) << run.err;
+            if (c.page_expected) {
+                EXPECT_EQ(run.status, 0) << run.err;
+                EXPECT_FALSE(run.out.empty());
+            } else {
+                EXPECT_NE(run.status, 0);
+                EXPECT_EQ(lines_of(run.err), 1u) << run.err;
+                EXPECT_NE(run.err.find("qrvex-export: "), std::string::npos);
+            }
+        }
+        std::remove(path.c_str());
+    }
+}
+
+}  // namespace
