@@ -8,33 +8,8 @@ uint32_t on_cell_value(Walk &w) {
     return 0;
 }
 
-uint32_t on_item147(Walk &w) {
-    w.cell().Item147Value = w.item.value;
-    return 0;
-}
-
-uint32_t on_item148(Walk &w) {
-    w.cell().Item148Value = w.item.value;
-    return 0;
-}
-
 uint32_t on_item150(Walk &w) {
     w.cell().Item150Value = w.item.value & 0xFFFF;
-    return 0;
-}
-
-uint32_t on_item151(Walk &w) {
-    w.cell().Item151Value = w.item.value;
-    return 0;
-}
-
-uint32_t on_item152(Walk &w) {
-    w.cell().Item152Value = w.item.value;
-    return 0;
-}
-
-uint32_t on_item153(Walk &w) {
-    w.cell().Item153Value = w.item.value;
     return 0;
 }
 

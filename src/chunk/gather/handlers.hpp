@@ -6,6 +6,8 @@
 
 #include "chunk/gather/gather.hpp"
 
+#include <type_traits>
+
 namespace qrv::gather {
 
 struct Walk {
@@ -28,6 +30,28 @@ using Handler = uint32_t (*)(Walk &);
 // The handler of the item, or null when the item ends the walk.
 Handler handler_for(const CHItem &item);
 
+// Items whose value goes into one field as it stands (cut to the field's
+// width), setting the flag bit given (0: none).
+template <auto Field, uint32_t Flag>
+uint32_t take_para_value(Walk &w) {
+    auto &field = w.para().*Field;
+    field = static_cast<std::remove_reference_t<decltype(field)>>(w.item.value);
+    w.para().ChangeFlags |= Flag;
+    return 0;
+}
+template <auto Field, uint32_t Flag>
+uint32_t take_text_value(Walk &w) {
+    auto &field = w.text().*Field;
+    field = static_cast<std::remove_reference_t<decltype(field)>>(w.item.value);
+    w.text().ChangeFlags |= Flag;
+    return 0;
+}
+template <auto Field>
+uint32_t take_cell_value(Walk &w) {
+    w.cell().*Field = w.item.value;
+    return 0;
+}
+
 // MaxFontSize follows the largest font size met.
 void raise_max_font_size(CUParaChangeInfo &para, uint16_t size);
 
@@ -35,30 +59,22 @@ void raise_max_font_size(CUParaChangeInfo &para, uint16_t size);
 uint32_t on_char_attribute(Walk &);  // 8
 uint32_t on_font_size(Walk &);       // 9
 uint32_t on_font(Walk &);            // 10
-uint32_t on_item25(Walk &);
 uint32_t on_item60(Walk &);
 uint32_t on_item61(Walk &);
 uint32_t on_item62(Walk &);
-uint32_t on_item63(Walk &);
 uint32_t on_item64(Walk &);
-uint32_t on_item65(Walk &);
 uint32_t on_item94(Walk &);
 uint32_t on_multi_font(Walk &);      // 119
 
 // Paragraph values and indents (para_items.cpp).
-uint32_t on_item12(Walk &);
 uint32_t on_indents(Walk &);         // 13
 uint32_t on_item14(Walk &);
-uint32_t on_item56(Walk &);
-uint32_t on_item57(Walk &);
 uint32_t on_item58(Walk &);
 uint32_t on_item59(Walk &);
 uint32_t on_item88(Walk &);
 uint32_t on_indent_change(Walk &);   // 97
 uint32_t on_item98(Walk &);
 uint32_t on_item99(Walk &);
-uint32_t on_item103(Walk &);
-uint32_t on_outline_level(Walk &);   // 137
 
 // Lists and tabs (list_items.cpp).
 uint32_t on_list_level_data(Walk &); // 29
@@ -75,12 +91,7 @@ uint32_t on_styled_cell(Walk &);     // 72, 73
 
 // Cell values (cell_items.cpp).
 uint32_t on_cell_value(Walk &);      // 70, 71
-uint32_t on_item147(Walk &);
-uint32_t on_item148(Walk &);
 uint32_t on_item150(Walk &);
-uint32_t on_item151(Walk &);
-uint32_t on_item152(Walk &);
-uint32_t on_item153(Walk &);
 uint32_t on_item154(Walk &);
 
 // Tags (dispatch.cpp).

@@ -32,12 +32,6 @@ void take_block(Walk &w, uint8_t (&data)[N], uint32_t flag) {
 
 }  // namespace
 
-uint32_t on_item12(Walk &w) {
-    w.para().Item12Value = low16(w.item.value);
-    w.para().ChangeFlags |= CU_PARA_CHANGED_ITEM_12;
-    return 0;
-}
-
 uint32_t on_indents(Walk &w) {
     CUParaChangeInfo &p = w.para();
     p.Indent0 = low16(w.item.value);
@@ -52,18 +46,6 @@ uint32_t on_item14(Walk &w) {
     w.para().Item14Value = low16(w.item.value);
     w.para().Item14Data1 = w.item.data1;
     w.para().ChangeFlags |= CU_PARA_CHANGED_ITEM_14;
-    return 0;
-}
-
-uint32_t on_item56(Walk &w) {
-    w.para().Item56Value = w.item.value;
-    w.para().ChangeFlags |= CU_PARA_CHANGED_ITEM_56;
-    return 0;
-}
-
-uint32_t on_item57(Walk &w) {
-    w.para().Item57Value = low16(w.item.value);
-    w.para().ChangeFlags |= CU_PARA_CHANGED_ITEM_57;
     return 0;
 }
 
@@ -122,18 +104,6 @@ uint32_t on_item99(Walk &w) {
     w.para().Item99Value = low16(w.item.value);
     w.para().Item99Data1 = w.item.data1;
     w.para().ChangeFlags |= CU_PARA_CHANGED_ITEM_99;
-    return 0;
-}
-
-uint32_t on_item103(Walk &w) {
-    w.para().Item103Value = w.item.value;
-    w.para().ChangeFlags |= CU_PARA_CHANGED_ITEM_103;
-    return 0;
-}
-
-uint32_t on_outline_level(Walk &w) {
-    w.para().Item137Value = low16(w.item.value);
-    w.para().ChangeFlags |= CU_PARA_CHANGED_ITEM_137;
     return 0;
 }
 

@@ -49,12 +49,6 @@ uint32_t on_multi_font(Walk &w) {
     return 0;
 }
 
-uint32_t on_item25(Walk &w) {
-    w.text().Item25Value = w.item.value;
-    w.text().ChangeFlags |= CU_TEXT_CHANGED_ITEM_25;
-    return 0;
-}
-
 uint32_t on_item60(Walk &w) {
     if (!value_bit0_clear(w.item)) return 0;
     w.text().Item60Data1 = w.item.data1;
@@ -76,20 +70,8 @@ uint32_t on_item62(Walk &w) {
     return 0;
 }
 
-uint32_t on_item63(Walk &w) {
-    w.text().Item63Value = w.item.value;
-    w.text().ChangeFlags |= CU_TEXT_CHANGED_ATTR_4_ITEM_63;
-    return 0;
-}
-
 uint32_t on_item64(Walk &w) {
     w.text().Item64Value = w.item.value != 0 ? static_cast<uint16_t>(w.item.data1) : 0;
-    return 0;
-}
-
-uint32_t on_item65(Walk &w) {
-    w.text().Item65Value = static_cast<uint16_t>(w.item.value);
-    w.text().ChangeFlags |= CU_TEXT_CHANGED_ITEM_65;
     return 0;
 }
 
