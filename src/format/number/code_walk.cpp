@@ -72,11 +72,13 @@ private:
         for (; count > 0 && n_ > 0; --count, --n_) out_.put(work_.text[intPos_++]);
     }
 
-    // Rounds what is written on the next unwritten fraction digit.
+    // Rounds what is written on the next unwritten fraction digit; the
+    // digits left are then used up, so a number is rounded once.
     void round_on_next_fraction_digit() {
         if (f_ == 0) return;
         const QRVWCHAR next = work_.text[fracPos_];
         if (next >= u'5' && next <= u'9') out_.round_up(decimal_, thousands_);
+        f_ = 0;
     }
 
     void apply_grouping() {
