@@ -25,7 +25,10 @@ bool compute_date_fields(double value, uint32_t dayBase, uint32_t dateFlags, uin
         return false;
     }
     const bool countsFalseLeapDay = (dateFlags & 1) != 0;
-    if (countsFalseLeapDay && v > kLastDayBeforeFalseLeapDay) v -= 1.0;
+    // Days after the false leap day move back one; days up to it keep their
+    // date, but their weekday is that of the day before.
+    const bool afterFalseLeapDay = v > kLastDayBeforeFalseLeapDay;
+    if (countsFalseLeapDay && afterFalseLeapDay) v -= 1.0;
     const double whole = std::trunc(v);
     if (v < 0 && v != whole) return true;
     const int64_t j = static_cast<int64_t>(whole);
@@ -37,7 +40,7 @@ bool compute_date_fields(double value, uint32_t dayBase, uint32_t dateFlags, uin
             return false;
         }
     }
-    const bool weekdayBefore = countsFalseLeapDay && !(v > kLastDayBeforeFalseLeapDay);
+    const bool weekdayBefore = countsFalseLeapDay && !afterFalseLeapDay;
     fields.weekday = static_cast<int32_t>(FUWeekday(weekdayBefore ? day - 1 : day));
     int32_t hundredths = 0;
     FUConvertSecondsToTime(FUConvertJulianToSeconds(v, &hundredths), &fields.hour, &fields.minute, &fields.second);

@@ -44,6 +44,7 @@ void put_short_date(const WalkInput &in, OutputText &out) {
         fields[1] = month;
     } else if (in.intl.DateOrder == 2) {
         fields[0] = year;
+        fields[1] = month;
         fields[2] = day;
         widths[0] = 2;
         widths[2] = 1;
