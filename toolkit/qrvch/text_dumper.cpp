@@ -59,8 +59,12 @@ std::vector<uint32_t> words_of(Store &store, uint32_t index) {
 
 void dump_records(std::string &out, Store &store) {
     for (uint32_t i = 0; i < store.count(); ++i) {
-        out += "record " + store_name(store.shape().code);
-        for (uint32_t w : words_of(store, i)) out += " " + number(w);
+        out += "record ";
+        out += store_name(store.shape().code);
+        for (uint32_t w : words_of(store, i)) {
+            out += ' ';
+            out += number(w);
+        }
         out += '\n';
     }
 }
@@ -72,9 +76,12 @@ void dump_items(std::string &out, Store &items) {
         size_t used = 4;
         while (used > 1 && fields[used - 1] == 0) --used;
         std::string type = named(NameKind::Item, fields[0]);
-        if (type[0] == '-') type = "item " + type;
+        if (type[0] == '-') out += "item ";
         out += type;
-        for (size_t f = 1; f < used; ++f) out += " " + named(field_kind(fields[0], f), fields[f]);
+        for (size_t f = 1; f < used; ++f) {
+            out += ' ';
+            out += named(field_kind(fields[0], f), fields[f]);
+        }
         out += '\n';
     }
 }
