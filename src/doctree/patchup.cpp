@@ -30,6 +30,18 @@ uint32_t head_end(const EXDTNode &node, uint32_t bound, uint32_t next_bound, CHH
     return end == kNoId ? next_bound : end;
 }
 
+// The body starts at the item after the heading text.  A text that ends the
+// document leaves no body (-1); only an id that names no item is an error.
+uint32_t body_start(CHHandle h, uint32_t head_end, uint32_t &start) {
+    const uint32_t result = CHNextItemId(h, CH_STORE_ITEMS, head_end, &start);
+    if (result == 0) return QRV_OK;
+    CHItem item;
+    uint32_t after = 0;
+    if (CHGetItem(h, CH_STORE_ITEMS, head_end, &item, &after) != 0 || after != kNoId) return result;
+    start = kNoId;
+    return QRV_OK;
+}
+
 void drop_backward_ranges(EXDTNode &node) {
     if (node.Body.BodyEndId < node.Body.BodyStartId) node.Body.BodyStartId = node.Body.BodyEndId = kNoId;
     if (node.HeadEndId < node.HeadStartId) node.HeadStartId = node.HeadEndId = kNoId;
@@ -43,7 +55,7 @@ uint32_t settle_heading(EXDTHeading &heading, uint32_t bound, uint32_t next_boun
     }
     node.HeadEndId = head_end(node, bound, next_bound, h);
     if (node.HeadEndId != kNoId)
-        if (uint32_t result = CHNextItemId(h, CH_STORE_ITEMS, node.HeadEndId, &node.Body.BodyStartId)) return result;
+        if (uint32_t result = body_start(h, node.HeadEndId, node.Body.BodyStartId)) return result;
     node.Body.BodyEndId = next_bound;
     return QRV_OK;
 }

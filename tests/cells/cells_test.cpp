@@ -1,25 +1,17 @@
 // Spreadsheet and database cells over small documents in the chunker's text
 // format.
+#include "support/document.hpp"
+
 #include <gtest/gtest.h>
 
-#include <qrvch.h>
 #include <qrvex/cells.h>
 
-#include <cstring>
+#include <algorithm>
 #include <vector>
 
 namespace {
 
-// Opens a document for one test and checks on close that no range stayed
-// locked.
-struct Doc {
-    CHHandle h = 0;
-    explicit Doc(const char *text) {
-        char err[256] = {};
-        EXPECT_EQ(CHLoadDocumentText(text, std::strlen(text), &h, err, sizeof err), 0u) << err;
-    }
-    ~Doc() { EXPECT_EQ(CHCloseDocument(h), 0u); }
-};
+using Doc = qrv::test::Document;
 
 // Items are numbered from 0 in the order written (one chunk).
 const char *const kSheet = R"(
@@ -48,7 +40,7 @@ item 74
 TEST(SpreadsheetCells, SectionParametersAndColumns) {
     Doc doc(kSheet);
     CUSSSectionParams params{};
-    ASSERT_EQ(CUGetSSSectionParams(0, &params, doc.h), 0u);
+    ASSERT_EQ(CUGetSSSectionParams(0, &params, doc.handle()), 0u);
     EXPECT_EQ(params.SectionNumber, 0u);
     EXPECT_EQ(params.LayoutValue1, 5u);
     EXPECT_EQ(params.LayoutValue2, 6u);
@@ -57,11 +49,11 @@ TEST(SpreadsheetCells, SectionParametersAndColumns) {
     EXPECT_EQ(params.LineLength, 3u);
     EXPECT_EQ(params.ListLength, 3u);
     std::vector<uint32_t> widths(3), names(3);
-    EXPECT_EQ(CUGatherSSDBCellWidths(0, widths.data(), doc.h), 0u);
+    EXPECT_EQ(CUGatherSSDBCellWidths(0, widths.data(), doc.handle()), 0u);
     EXPECT_EQ(widths, (std::vector<uint32_t>{1200, 0, 30}));
-    EXPECT_EQ(CUFindSSDBCellNameIds(0, names.data(), doc.h), 0u);
+    EXPECT_EQ(CUFindSSDBCellNameIds(0, names.data(), doc.handle()), 0u);
     EXPECT_EQ(names, (std::vector<uint32_t>{100, 101, 102}));
-    EXPECT_EQ(CUGatherSSDBCellWidths(6, widths.data(), doc.h), 37u);  // a break first
+    EXPECT_EQ(CUGatherSSDBCellWidths(6, widths.data(), doc.handle()), 37u);  // a break first
 }
 
 TEST(SpreadsheetCells, CellBeginsInRowOrderAndBack) {
@@ -76,7 +68,7 @@ TEST(SpreadsheetCells, CellBeginsInRowOrderAndBack) {
         {0, 3, 0xFFFFFFFFu}, {3, 0, 0xFFFFFFFFu},               // out of range, beyond the runs
     };
     for (const auto &a : asks)
-        EXPECT_EQ(CUGetSSCellBeginId(&state, 0, a.row, a.column, doc.h), a.id) << a.row << "," << a.column;
+        EXPECT_EQ(CUGetSSCellBeginId(&state, 0, a.row, a.column, doc.handle()), a.id) << a.row << "," << a.column;
 }
 
 TEST(SpreadsheetCells, ByColumnSectionsIgnoreColumnLists) {
@@ -97,37 +89,37 @@ item 72
 item 73
 )");
     CUSSSectionParams params{};
-    ASSERT_EQ(CUGetSSSectionParams(0, &params, doc.h), 0u);
+    ASSERT_EQ(CUGetSSSectionParams(0, &params, doc.handle()), 0u);
     EXPECT_EQ(params.ByColumn, 1u);
     EXPECT_EQ(params.LineLength, 3u);  // 2, plus the one field entry
     EXPECT_EQ(params.ListItemId, 4u);
     CUSSCellState state{};
     state.SectionNumber = 0xFFFFFFFFu;
     // (first, second) = (1, 0) is cell 1; (0, 1) is cell 3.
-    EXPECT_EQ(CUGetSSCellBeginId(&state, 0, 1, 0, doc.h), 9u);
-    EXPECT_EQ(CUGetSSCellBeginId(&state, 0, 0, 1, doc.h), 11u);
-    EXPECT_EQ(CUGetSSCellBeginId(&state, 0, 3, 0, doc.h), 0xFFFFFFFFu);
+    EXPECT_EQ(CUGetSSCellBeginId(&state, 0, 1, 0, doc.handle()), 9u);
+    EXPECT_EQ(CUGetSSCellBeginId(&state, 0, 0, 1, doc.handle()), 11u);
+    EXPECT_EQ(CUGetSSCellBeginId(&state, 0, 3, 0, doc.handle()), 0xFFFFFFFFu);
     std::vector<uint32_t> widths(1);
-    EXPECT_EQ(CUGatherSSDBCellWidths(0, widths.data(), doc.h), 0u);
+    EXPECT_EQ(CUGatherSSDBCellWidths(0, widths.data(), doc.handle()), 0u);
     EXPECT_EQ(widths[0], 1u);  // the column entry: flag bit 1, its own value
 }
 
 TEST(SpreadsheetCells, MergeRanges) {
     Doc doc(kSheet);
     LUList *ranges = LUCreateList(sizeof(CUSSMergeRange), 2, 2);
-    EXPECT_EQ(CUGetSSCellMergeInfo(7, 20, ranges, doc.h), 0u);
+    EXPECT_EQ(CUGetSSCellMergeInfo(7, 20, ranges, doc.handle()), 0u);
     ASSERT_EQ(ranges->ItemCount, 1u);
     const auto &range = *static_cast<const CUSSMergeRange *>(ranges->Items);
     EXPECT_EQ(range.SecondValue, 3u);
     EXPECT_EQ(range.SecondData1, 4u);
     EXPECT_EQ(range.FirstValue, 1u);
     EXPECT_EQ(range.FirstData1, 2u);
-    EXPECT_EQ(CUGetSSCellMergeInfo(7, 11, ranges, doc.h), 0u);  // limit before the list
-    EXPECT_EQ(CUGetSSCellMergeInfo(13, 20, ranges, doc.h), 0u);
+    EXPECT_EQ(CUGetSSCellMergeInfo(7, 11, ranges, doc.handle()), 0u);  // limit before the list
+    EXPECT_EQ(CUGetSSCellMergeInfo(13, 20, ranges, doc.handle()), 0u);
     EXPECT_EQ(ranges->ItemCount, 1u);
     LUFreeList(&ranges);
     Doc broken("item 208\nitem 209 1 2\nitem 70\nitem 210\n");
-    EXPECT_EQ(CUGetSSCellMergeInfo(0, 10, nullptr, broken.h), 15u);
+    EXPECT_EQ(CUGetSSCellMergeInfo(0, 10, nullptr, broken.handle()), 15u);
 }
 
 TEST(SpreadsheetCells, CellEndsAndSearches) {
@@ -145,18 +137,134 @@ item 83
 item 71
 )");
     const struct { const char *name; uint32_t got, expected; } cases[] = {
-        {"end from a cell item", CUFindSSDBCellEndId(0, doc.h), 0},
-        {"end past a skippable tag", CUFindSSDBCellEndId(1, doc.h), 5},
-        {"end after a tag begin", CUFindSSDBCellEndId(2, doc.h), 5},
-        {"cell tag", CUFindSSCellTagInLineId(1, doc.h), 2},
-        {"cell tag after a cell", CUFindSSCellTagInLineId(3, doc.h), 0xFFFFFFFFu},
-        {"field list", CUFindDBStartFieldInfoId(0, 20, doc.h), 8},
-        {"field list past the limit", CUFindDBStartFieldInfoId(0, 7, doc.h), 0xFFFFFFFFu},
-        {"first format", CUGetDBCellFormatId(0, 0, doc.h), 7},
-        {"second format", CUGetDBCellFormatId(0, 1, doc.h), 9},
-        {"no third format", CUGetDBCellFormatId(0, 2, doc.h), 0xFFFFFFFFu},
+        {"end from a cell item", CUFindSSDBCellEndId(0, doc.handle()), 0},
+        {"end past a skippable tag", CUFindSSDBCellEndId(1, doc.handle()), 5},
+        {"end after a tag begin", CUFindSSDBCellEndId(2, doc.handle()), 5},
+        {"cell tag", CUFindSSCellTagInLineId(1, doc.handle()), 2},
+        {"cell tag after a cell", CUFindSSCellTagInLineId(3, doc.handle()), 0xFFFFFFFFu},
+        {"field list", CUFindDBStartFieldInfoId(0, 20, doc.handle()), 8},
+        {"field list past the limit", CUFindDBStartFieldInfoId(0, 7, doc.handle()), 0xFFFFFFFFu},
+        {"first format", CUGetDBCellFormatId(0, 0, doc.handle()), 7},
+        {"second format", CUGetDBCellFormatId(0, 1, doc.handle()), 9},
+        {"no third format", CUGetDBCellFormatId(0, 2, doc.handle()), 0xFFFFFFFFu},
     };
     for (const auto &c : cases) EXPECT_EQ(c.got, c.expected) << c.name;
+}
+
+// A database section: a field list whose entries give widths by their flag
+// bits (bit 2 is not looked at), then one run of four cells; the first cell
+// holds cell values around a skippable tag and a text run.
+constexpr const char *kDatabase = R"(
+         section kind=1
+         item 84 3 4
+@fields: FIELD_LIST_BEGIN
+         FIELD_ENTRY 10 200 1
+         FIELD_ENTRY 20 201 2
+         FIELD_ENTRY 30 202 0
+         FIELD_ENTRY 40 203 5
+         FIELD_LIST_END
+         break PARAGRAPH
+         cell-run count=4
+@c0:     SS_CELL_70
+         CELL_147 3
+@c148:   CELL_148 4
+         begin 0x20050000
+           CELL_150 5
+         end
+@text:   text "x"
+         CELL_151 6
+         CELL_152 7
+@c153:   CELL_153 8
+         CELL_154 2 100
+@c1:     SS_CELL_71
+@c2:     SS_STYLED_CELL_72
+@c3:     SS_STYLED_CELL_73
+)";
+
+TEST(DatabaseCells, FieldListGivesParametersWidthsAndNames) {
+    Doc doc(kDatabase);
+    CUSSSectionParams params{};
+    ASSERT_EQ(CUGetSSSectionParams(0, &params, doc.handle()), 0u);
+    EXPECT_EQ(params.ListItemId, doc.id("fields"));
+    EXPECT_EQ(params.ByColumn, 0u);
+    EXPECT_EQ(params.LineLength, 4u);
+    EXPECT_EQ(params.ListLength, 4u);
+    EXPECT_EQ(params.LayoutValue1, 3u);
+    std::vector<uint32_t> widths(4), names(4);
+    EXPECT_EQ(CUGatherSSDBCellWidths(0, widths.data(), doc.handle()), 0u);
+    EXPECT_EQ(widths, (std::vector<uint32_t>{1200, 20, 0xFFFFFFFFu, 4800}));
+    EXPECT_EQ(CUFindSSDBCellNameIds(0, names.data(), doc.handle()), 0u);
+    EXPECT_EQ(names, (std::vector<uint32_t>{200, 201, 202, 203}));
+
+    CUSSCellState state{};
+    state.SectionNumber = 0xFFFFFFFFu;
+    const struct { uint32_t row, column; const char *cell; } asks[] = {
+        {0, 0, "c0"}, {0, 3, "c3"}, {0, 1, "c1"}, {0, 4, nullptr}, {1, 0, nullptr}};
+    for (const auto &a : asks)
+        EXPECT_EQ(CUGetSSCellBeginId(&state, 0, a.row, a.column, doc.handle()), a.cell ? doc.id(a.cell) : 0xFFFFFFFFu)
+            << a.row << "," << a.column;
+}
+
+// Only cell value items are gathered; each goes through the change walk,
+// which takes the last id minus one as its bound, so the items at and just
+// before the last id are left out.
+TEST(DatabaseCells, CellValuesAreGatheredUpToTheLastId) {
+    Doc doc(kDatabase);
+    CUStyleSheet *sheet = nullptr;
+    ASSERT_EQ(CUCreateStyleSheet(&sheet, 2, doc.handle()), 0u);
+    constexpr uint32_t kUntouched = 0xEE;
+    const struct {
+        const char *last;
+        const char *fail_at;  // a read that fails, or nullptr
+        uint32_t result;
+        CUCellChangeInfo cell;  // FilterWord0, 151, 147, 148, 150, 154, 154 scaled, 152, 153, FilterWord9
+    } cases[] = {
+        {"c1", nullptr, 0, {kUntouched, 6, 3, 4, kUntouched, 2, 255, 7, 8, kUntouched}},
+        {"c153", nullptr, 0,
+         {kUntouched, 6, 3, 4, kUntouched, kUntouched, kUntouched, 7, kUntouched, kUntouched}},
+        {"c1", "c148", 0x66, {kUntouched, kUntouched, 3, kUntouched, kUntouched, kUntouched, kUntouched,
+                              kUntouched, kUntouched, kUntouched}},
+        {"c1", "text", 0, {kUntouched, kUntouched, 3, 4, kUntouched, kUntouched, kUntouched, kUntouched,
+                           kUntouched, kUntouched}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "up to " << c.last << ", failing at " << (c.fail_at ? c.fail_at : "none"));
+        CHFaultClear(doc.handle());
+        if (c.fail_at) CHFaultAtId(doc.handle(), CH_OP_GET_ITEM, CH_STORE_ITEMS, doc.id(c.fail_at), 0x66);
+        CUCellChangeInfo cell;
+        std::fill_n(reinterpret_cast<uint32_t *>(&cell), sizeof cell / 4, kUntouched);
+        EXPECT_EQ(CUGatherSSDBCellInfo(sheet, &cell, doc.id("c0"), doc.id(c.last), CHItem{}, doc.handle()), c.result);
+        const auto *got = reinterpret_cast<const uint32_t *>(&cell);
+        const auto *expected = reinterpret_cast<const uint32_t *>(&c.cell);
+        EXPECT_EQ(std::vector<uint32_t>(got, got + 10), std::vector<uint32_t>(expected, expected + 10));
+    }
+    CHFaultClear(doc.handle());
+    CUCellChangeInfo cell{};
+    EXPECT_EQ(CUGatherSSDBCellInfo(sheet, &cell, 0x7FFF0000u, 0xFFFFFFFEu, CHItem{}, doc.handle()), 0u)
+        << "a start that names no item";
+    CUDestroyStyleSheet(&sheet);
+}
+
+// Section 0 ends before the first cell run: asking for its cells fails and
+// marks the state for a fresh read; section 1 then reads normally.
+TEST(SpreadsheetCells, SectionWhoseRunsLieBeyondIt) {
+    Doc doc(R"(
+        section kind=0
+        break PARAGRAPH
+        section kind=0
+        item 76
+        item 77 10 100 1
+        item 78
+        break PARAGRAPH
+        cell-run count=1
+@cell:  SS_CELL_70
+)");
+    CUSSCellState state{};
+    state.SectionNumber = 0xFFFFFFFFu;
+    EXPECT_EQ(CUGetSSCellBeginId(&state, 0, 0, 0, doc.handle()), 0xFFFFFFFFu);
+    EXPECT_EQ(state.SectionNumber, 0xFFFFFFFFu);
+    EXPECT_EQ(CUGetSSCellBeginId(&state, 1, 0, 0, doc.handle()), doc.id("cell"));
+    EXPECT_EQ(state.SectionNumber, 1u);
 }
 
 }  // namespace

@@ -28,6 +28,10 @@ TEST(Operations, WalkVisitsEveryItemAcrossChunks) {
     std::vector<uint32_t> ids;
     for (uint32_t id = 0; id != CH_NO_ITEM; id = doc.next(id)) ids.push_back(id);
     EXPECT_EQ(ids, (std::vector<uint32_t>{0, 1, 0x10000, 0x10001, 0x20000}));
+    CHItem item;
+    uint32_t next = 0;
+    ASSERT_EQ(CHGetItem(doc.handle(), CH_STORE_ITEMS, 0x20000, &item, &next), 0u) << "the last item reads";
+    EXPECT_EQ(next, CH_NO_ITEM) << "and no item follows it";
 }
 
 struct IdCase {

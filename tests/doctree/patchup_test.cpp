@@ -1,12 +1,16 @@
 // The heading patch-up over a small document: heading ends by paragraph,
-// page and cell breaks, sub-headings, fillers and backward ranges.
+// page and cell breaks, sub-headings, fillers, backward ranges, the end of
+// the document and chunker failures.
+#include "support/document.hpp"
+
 #include <gtest/gtest.h>
 
-#include <qrvch.h>
 #include <qrvex/doctree.h>
+#include <qrvplatform/platform.h>
 
-#include <cstring>
+#include <initializer_list>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -47,48 +51,89 @@ void expect_ids(const EXDTHeading &h, Ids expected, const char *name) {
     EXPECT_EQ(got.body_end, expected.body_end) << name;
 }
 
+// A tree with one section over a document; the headings are added as
+// (start, level) pairs, a start of 0 with level 2 first making a filler.
+struct Patched {
+    qrv::test::Document doc;
+    std::unique_ptr<EXDTTree> tree = std::make_unique<EXDTTree>();
+    size_t live_before = QrvGlobalLiveBlocks();
+
+    Patched(const char *text, uint32_t last_id, std::initializer_list<std::pair<uint32_t, uint32_t>> headings)
+        : doc(text) {
+        EXDTInit(tree.get());
+        EXPECT_EQ(EXDTAddSection(tree.get(), 0, last_id, 0), 0u);
+        for (auto [start, level] : headings) EXPECT_EQ(EXDTAddHeadingLevel(tree.get(), start, nullptr, 0, level), 0u);
+    }
+    ~Patched() {
+        EXPECT_EQ(EXDTCleanup(tree.get()), 0u);
+        EXPECT_EQ(QrvGlobalLiveBlocks(), live_before) << "everything freed";
+    }
+    uint32_t patch() { return EXDTPatchup(tree.get(), doc.handle()); }
+    const EXDTSection &section() const { return *static_cast<const EXDTSection *>(tree->Sections->Items); }
+};
+
 TEST(HeadingPatchup, EndsByBreaksWithSubHeadings) {
-    CHHandle h = 0;
-    char err[256] = {};
-    ASSERT_EQ(CHLoadDocumentText(kDocument, std::strlen(kDocument), &h, err, sizeof err), 0u) << err;
-    auto tree = std::make_unique<EXDTTree>();
-    EXDTInit(tree.get());
-    ASSERT_EQ(EXDTAddSection(tree.get(), 0, 12, 0), 0u);
-    ASSERT_EQ(EXDTAddHeadingLevel(tree.get(), 2, nullptr, 0, 1), 0u);   // page break at 4 is nearer than 5
-    ASSERT_EQ(EXDTAddHeadingLevel(tree.get(), 6, nullptr, 0, 2), 0u);   // only a cell break (7)
-    ASSERT_EQ(EXDTAddHeadingLevel(tree.get(), 8, nullptr, 0, 3), 0u);   // no break: ends at its bound
-    ASSERT_EQ(EXDTAddHeadingLevel(tree.get(), 12, nullptr, 0, 1), 0u);  // no break before the bound
-    ASSERT_EQ(EXDTPatchup(tree.get(), h), 0u);
-    const EXDTSection &section = *static_cast<const EXDTSection *>(tree->Sections->Items);
-    EXPECT_EQ(section.Node.Body.BodyEndId, 1u);
-    const EXDTHeading &first = heading(section.Node.Body, 0);
+    Patched p(kDocument, 12,
+              {{2, 1},     // page break at 4 is nearer than 5
+               {6, 2},     // only a cell break (7)
+               {8, 3},     // no break: ends at its bound
+               {12, 1}});  // no break before the bound
+    ASSERT_EQ(p.patch(), 0u);
+    EXPECT_EQ(p.section().Node.Body.BodyEndId, 1u);
+    const EXDTHeading &first = heading(p.section().Node.Body, 0);
     // The sub-heading at 6 ends the parent's body at 5.
     expect_ids(first, {2, 4, 5, 5}, "first level 1");
     // Bodies that would run backwards (start after end) become -1.
     const EXDTHeading &sub = heading(first.Node.Body, 0);
     expect_ids(sub, {6, 7, kNone, kNone}, "level 2");
     expect_ids(heading(sub.Node.Body, 0), {8, 11, kNone, kNone}, "level 3");
-    expect_ids(heading(section.Node.Body, 1), {12, 12, kNone, kNone}, "second level 1");
-    EXPECT_EQ(EXDTCleanup(tree.get()), 0u);
-    EXPECT_EQ(CHCloseDocument(h), 0u);
+    expect_ids(heading(p.section().Node.Body, 1), {12, 12, kNone, kNone}, "second level 1");
 }
 
 TEST(HeadingPatchup, FillersAndSectionStarts) {
-    CHHandle h = 0;
-    char err[256] = {};
-    ASSERT_EQ(CHLoadDocumentText(kDocument, std::strlen(kDocument), &h, err, sizeof err), 0u) << err;
-    auto tree = std::make_unique<EXDTTree>();
-    EXDTInit(tree.get());
-    ASSERT_EQ(EXDTAddSection(tree.get(), 0, 11, 0), 0u);
-    ASSERT_EQ(EXDTAddHeadingLevel(tree.get(), 0, nullptr, 0, 2), 0u);  // a filler at level 1
-    ASSERT_EQ(EXDTPatchup(tree.get(), h), 0u);
-    const EXDTSection &section = *static_cast<const EXDTSection *>(tree->Sections->Items);
-    EXPECT_EQ(section.Node.Body.BodyEndId, 0u);  // the first heading starts at item 0
-    const EXDTHeading &filler = heading(section.Node.Body, 0);
+    Patched p(kDocument, 11, {{0, 2}});  // a filler at level 1
+    ASSERT_EQ(p.patch(), 0u);
+    EXPECT_EQ(p.section().Node.Body.BodyEndId, 0u);  // the first heading starts at item 0
+    const EXDTHeading &filler = heading(p.section().Node.Body, 0);
     expect_ids(filler, {kNone, kNone, kNone, kNone}, "filler");
     expect_ids(heading(filler.Node.Body, 0), {0, 1, 2, 11}, "under the filler");
-    EXPECT_EQ(EXDTCleanup(tree.get()), 0u);
-    EXPECT_EQ(CHCloseDocument(h), 0u);
+}
+
+// A heading whose text runs to the document's last item, by its break or by
+// its bound, has no body; the patch-up still succeeds.
+TEST(HeadingPatchup, TextEndingTheDocumentLeavesNoBody) {
+    const struct {
+        const char *name;
+        const char *text;
+        Ids expected;
+    } cases[] = {
+        {"ended by a paragraph break", "item 7 0 0\nitem 7 0 0\nitem 0 1\n", {1, 2, kNone, kNone}},
+        {"ended by its bound", "item 7 0 0\nitem 7 0 0\nitem 7 0 0\n", {1, 2, kNone, kNone}},
+    };
+    for (const auto &c : cases) {
+        Patched p(c.text, 2, {{1, 1}});
+        EXPECT_EQ(p.patch(), 0u) << c.name;
+        EXPECT_EQ(p.section().Node.Body.BodyEndId, 0u) << c.name;
+        expect_ids(heading(p.section().Node.Body, 0), c.expected, c.name);
+    }
+}
+
+TEST(HeadingPatchup, ChunkerFailuresAreReturned) {
+    const struct {
+        uint32_t op;
+        uint32_t id;  // where the call fails
+        Ids first;    // the first heading afterwards
+    } cases[] = {
+        {CH_OP_PREV_ITEM_ID, 2, {2, 0, 0, 0}},                 // the section's body end
+        {CH_OP_NEXT_ITEM_ID, 4, {2, 4, 0, 0}},                 // the first body's start
+        {CH_OP_NEXT_ITEM_ID, 7, {2, 4, 5, 5}},                 // a later heading: the first stays settled
+    };
+    for (const auto &c : cases) {
+        Patched p(kDocument, 12, {{2, 1}, {6, 1}});
+        ASSERT_EQ(CHFaultAtId(p.doc.handle(), c.op, CH_STORE_ITEMS, c.id, 0x99), 0u);
+        EXPECT_EQ(p.patch(), 0x99u) << "op " << c.op << " at " << c.id;
+        expect_ids(heading(p.section().Node.Body, 0), c.first, "first heading");
+    }
 }
 
 }  // namespace

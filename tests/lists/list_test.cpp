@@ -258,6 +258,8 @@ TEST(ItemList, BehavesLikeAVector) {
             break;
         case 3: {
             const auto it = std::find_if(model.rbegin(), model.rend(), [&](const Item &m) { return m.key == item.key; });
+            const auto found = it == model.rend() ? -1 : static_cast<int32_t>(model.rend() - it) - 1;
+            ASSERT_EQ(LUFindExactItem(g.list, &item, 2), found);
             ASSERT_EQ(LURemoveExactItem(g.list, &item, 2), it == model.rend() ? 37u : 0u);
             if (it != model.rend()) model.erase(std::next(it).base());
             break;
