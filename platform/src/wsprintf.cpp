@@ -34,7 +34,7 @@ private:
     size_t length_ = 0;
 };
 
-struct Spec {
+struct Conversion {
     bool left = false;
     bool zero = false;
     bool alternate = false;
@@ -50,9 +50,9 @@ int read_number(const char *&p) {
     return n;
 }
 
-// Parses the spec after '%'; p is left on the conversion character.
-Spec parse_spec(const char *&p) {
-    Spec s;
+// Parses the conversion after '%'; p is left on the conversion character.
+Conversion parse_conversion(const char *&p) {
+    Conversion s;
     for (;; ++p) {
         if (*p == '-') s.left = true;
         else if (*p == '0') s.zero = true;
@@ -69,7 +69,7 @@ Spec parse_spec(const char *&p) {
     return s;
 }
 
-void pad_field(Output &out, const Spec &s, const char *prefix, const char *digits, int digit_count) {
+void pad_field(Output &out, const Conversion &s, const char *prefix, const char *digits, int digit_count) {
     const int prefix_length = static_cast<int>(std::strlen(prefix));
     const int precision_zeros = s.precision > digit_count ? s.precision - digit_count : 0;
     const int body = prefix_length + precision_zeros + digit_count;
@@ -83,7 +83,7 @@ void pad_field(Output &out, const Spec &s, const char *prefix, const char *digit
     if (s.left) out.repeat(' ', fill);
 }
 
-void format_integer(Output &out, const Spec &s, int32_t arg) {
+void format_integer(Output &out, const Conversion &s, int32_t arg) {
     const bool is_signed = s.conversion == 'd' || s.conversion == 'i';
     uint32_t magnitude;
     bool negative = false;
@@ -113,7 +113,7 @@ void format_integer(Output &out, const Spec &s, int32_t arg) {
     pad_field(out, s, prefix, digits, n);
 }
 
-void format_text(Output &out, Spec s, const char *text, int length) {
+void format_text(Output &out, Conversion s, const char *text, int length) {
     if (s.precision >= 0 && length > s.precision) length = s.precision;
     s.precision = -1;
     s.zero = false;
@@ -132,7 +132,7 @@ extern "C" int wsprintfA(char *buffer, const char *format, ...) {
             continue;
         }
         const char *start = p++;
-        const Spec s = parse_spec(p);
+        const Conversion s = parse_conversion(p);
         switch (s.conversion) {
         case 'd': case 'i': case 'u': case 'x': case 'X':
             format_integer(out, s, va_arg(args, int32_t));
