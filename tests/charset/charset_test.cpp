@@ -242,6 +242,41 @@ TEST(CharsetConverters, FixedWidthMatchReferenceAtEveryDestinationSize) {
     }
 }
 
+// The two block copies decide once: everything and a terminator when it fits
+// behind the source, else the destination less its last unit, cut there.
+Outcome expected_block_copy(size_t unit, uint32_t dst_size, const Bytes &src) {
+    Bytes dst(dst_size, kGuard);
+    const size_t end = src.size() / unit * unit;
+    if (dst_size > src.size() && end + unit <= dst_size) {
+        std::copy(src.begin(), src.end(), dst.begin());
+        std::fill_n(dst.begin() + long(end), unit, 0);
+        return {int32_t(src.size()), dst};
+    }
+    std::copy_n(src.begin(), dst_size - unit, dst.begin());
+    std::fill_n(dst.begin() + long(dst_size / unit * unit - unit), unit, 0);
+    return {-1, dst};
+}
+
+TEST(CharsetConverters, BlockCopiesMatchReferenceAtEveryDestinationSize) {
+    struct Copy {
+        Converter f;
+        size_t unit;
+    } copies[] = {{FUConvertUnicodeToSameUnicode, 2}, {FUConvertASCIIToASCII, 1}};
+    std::mt19937 rng(41);
+    for (const Copy &c : copies) {
+        for (size_t length : {0u, 1u, 2u, 3u, 15u, 16u, 31u, 64u, 129u}) {
+            Bytes src(length);
+            for (auto &b : src) b = uint8_t(rng());
+            for (uint32_t dst_size = uint32_t(c.unit); dst_size <= length + 4; ++dst_size) {
+                const Outcome want = expected_block_copy(c.unit, dst_size, src);
+                const Outcome got = run(c.f, dst_size, src);
+                ASSERT_EQ(got.result, want.result) << c.unit << ": " << length << " into " << dst_size;
+                ASSERT_EQ(got.written, want.written) << c.unit << ": " << length << " into " << dst_size;
+            }
+        }
+    }
+}
+
 // --- Word text ---------------------------------------------------------------
 
 Bytes word_text(uint32_t charset, std::vector<uint16_t> units, uint32_t &result) {

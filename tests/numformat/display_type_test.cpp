@@ -53,6 +53,7 @@ TEST(DisplayTypes, NumbersByTypePlacesAndFlags) {
         {{4, 0, 0}, 0.05, "0"},
         {{4, 0, 0}, 99.5, "100"},
         {{4, 3, 0}, -1.5, "-1.500"},
+        {{10, 2, 0}, 3.14159, "3.14"},
         {{12, 1, 0}, 2.25, "2.3"},  // types from 10 on are fixed
         {{3, 2, 0}, 1234, "1.23E+03"},
         {{3, 2, 0}, 0.00123, "1.23E-03"},
@@ -137,7 +138,7 @@ TEST(DisplayTypes, ValuesThatCannotBeShownGiveNothing) {
     for (double value : cases) EXPECT_EQ(format35({4, 2, 0}, value), "") << value;
 }
 
-TEST(DisplayTypes, TruthValueAndDates) {
+TEST(DisplayTypes, TruthValueDatesAndTimes) {
     EXPECT_EQ(format35({8, 0, 0}, 0.5), "FALSE");  // truncated toward zero
     EXPECT_EQ(format35({8, 0, 0}, -1.5), "TRUE");
     EXPECT_EQ(format35({8, 0, 0}, 0), "FALSE");
@@ -149,6 +150,10 @@ TEST(DisplayTypes, TruthValueAndDates) {
     conventions.settings.DateOrder = 1;
     conventions.settings.DateSeparator = '.';
     EXPECT_EQ(format35({6, positions, flags}, 2451974, conventions.handle()), "5.3.2001 ");
+    // Kind 5 adds the time (0x20000 hours and minutes) in slot 4; kind 7 is
+    // the time alone, here scaled by 1/16 (code 0x80) to 3661 seconds.
+    EXPECT_EQ(format35({5, positions | 4 << 12, flags | 0x20000}, 2451974.75, conventions.handle()), "5.3.2001 18:00 ");
+    EXPECT_EQ(format35({7, 1 << 12, 0x40000 | 0x80}, 58576), "1:01:01 ");
     // The same day as a packed DOS date: (2001 - 1980) << 25 | 3 << 21 | 5 << 16.
     const double dos = static_cast<double>((21u << 25) | (3u << 21) | (5u << 16));
     Document doc("@i: ATTR_12 " + std::to_string((9u << 16) | positions) + " " + std::to_string(flags) + "\n");
