@@ -161,6 +161,12 @@ TEST(CounterNumber, StylesFlagsAndTermination) {
         {7 | 0x100000, 0, 10, 7, std::string("07\0", 3), 2},
         {9 | 0x100000, 0, 10, 0, std::string("00\0", 3), 2},
         {10, 0, 10, 123, std::string("123\0", 4), 3},
+        {4, 0, 10, 42, std::string("42\0", 3), 2},
+        {5 | 0x100000, 0, 10, 3, std::string("03\0", 3), 2},
+        {6 | 0x20000, 0, 10, 9, std::string("9\0", 2), 1},
+        {2 | 0x100000, 0, 10, 3, std::string("C\0", 2), 1},  // the leading zero is for decimals only
+        {3 | 0x100000, 0, 10, 4, std::string("IV\0", 3), 2},
+        {8 | 0x20000, 0, 10, 5, std::string("\x95\0", 2), 1},  // the bullet is not lowered
         {2, 0, 10, 28, std::string("AB\0", 3), 2},
         {8, 0, 10, 5, std::string("\x95\0", 2), 1},
         {11, 0, 10, 5, std::string("*\0", 2), 1},

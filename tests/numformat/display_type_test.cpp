@@ -132,6 +132,18 @@ TEST(DisplayTypes, NegativeColourOnlyWhenAsked) {
     format35({4, 0, 0x2}, -1, 0, nullptr);  // no colour to set
 }
 
+// The fixed form with integer digits drops its places when they and the
+// digits pass the 127 rendered ones; every other form is held to them as
+// well, so no count of places runs past the work buffer.
+TEST(DisplayTypes, PlacesBeyondTheRenderedDigits) {
+    EXPECT_EQ(format35({4, 124, 0}, 123.25), "123.25" + std::string(122, '0'));
+    EXPECT_EQ(format35({4, 125, 0}, 123.25), "123");
+    for (uint32_t type : {1u, 2u, 3u, 4u})
+        for (uint32_t places : {127u, 128u, 1000u, 65535u})
+            for (double value : {0.5, -1e-5, 123.25, -1e100})
+                EXPECT_LT(format35({type, places, 0x9}, value).size(), 256u) << type << " " << places << " " << value;
+}
+
 TEST(DisplayTypes, ValuesThatCannotBeShownGiveNothing) {
     const double cases[] = {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
                             -std::numeric_limits<double>::infinity(), 1e130, -1e130, 1e-130};

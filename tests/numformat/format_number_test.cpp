@@ -38,6 +38,7 @@ TEST(DefaultFormat, GeneralForm) {
         {0.1, "0.1"},        // the tail of the binary double ends at its run of zeros
         {1e25, "1.0E+25"},   // scientific general form keeps one digit after the point
         {1e-21, "1.0E-21"},
+        {9.9999999e25, "1.0E+26"},  // a run of nines carries into the exponent
         {1e19, "1.0E+19"},
         {12345678901234567890.0, "1.23E+19"},  // long scientific fractions round to 2 places
         {0, "0"},
@@ -105,6 +106,7 @@ TEST(FixedFormats, GroupingPercentAndCurrency) {
         {"#,##0", 123, "123"},
         {"0%", 0.5, "50%"},
         {"0.0%", 0.1234, "12.3%"},
+        {"0.00%", 0.001234, "0.12%"},
         {"0%", 0, "0%"},
         {"$0.00", 3.5, "$3.50"},
         {"$#,##0", -1234, "-$1,234"},
@@ -112,22 +114,24 @@ TEST(FixedFormats, GroupingPercentAndCurrency) {
     expect_rows(rows, std::size(rows));
 }
 
-TEST(FixedFormats, GroupingWithOtherSeparators) {
+TEST(FixedFormats, SeparatorsAndSymbolFromConventions) {
     struct Case {
         char decimal, thousands;
+        const char *symbol;
         double value;
         const char *expected;
     } cases[] = {
-        {',', '.', 1234567.891, "1.234.567,89"},
-        {',', ' ', 1234567.891, "1 234 567,89"},
-        {'.', '\'', -9876543.21, "-9'876'543.21"},
-        {',', '.', 0.5, "0,50"},
+        {',', '.', "", 1234567.891, "1.234.567,89"},
+        {',', ' ', "EUR", 1234567.891, "EUR1 234 567,89"},
+        {'.', '\'', "Fr. ", -9876543.21, "-Fr. 9'876'543.21"},
+        {',', '.', "$", 0.5, "$0,50"},
     };
-    Document doc(definition("#,##0.00"));
+    Document doc(definition("$#,##0.00"));
     for (const Case &c : cases) {
         Conventions conventions;
         conventions.settings.DecimalSeparator = c.decimal;
         conventions.settings.ThousandsSeparator = c.thousands;
+        std::strcpy(conventions.settings.CurrencySymbol, c.symbol);
         FormatCall call;
         call.hOptions = conventions.handle();
         EXPECT_EQ(format_number(doc.handle(), doc.id("f"), c.value, call), c.expected);
@@ -145,6 +149,7 @@ TEST(ScientificFormats, MantissaAndExponentDigits) {
         {"##0.0E+0", 12345, "12.3E+03"},  // exponent a multiple of the integer placeholders
         {"##0.0E+0", 0.00012345, "123.5E-06"},
         {"0E+00", 2.5, "3E+00"},
+        {"0.00E+00", 999900, "10.00E+05"},  // the walk's carry puts a 1 in front of the rendered mantissa
     };
     expect_rows(rows, std::size(rows));
 }
