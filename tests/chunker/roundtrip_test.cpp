@@ -85,38 +85,6 @@ TEST(RoundTrip, DumpLoadsToTheSameStores) {
     for (const auto &store : all_stores(original.handle())) EXPECT_FALSE(store.empty()) << "every store is used";
 }
 
-TEST(RoundTrip, TheDocumentationExampleLoads) {
-    Document doc(R"(
-        chunk-size 4
-        @name:   string "Heading 1"
-        @rec:    style-record kind=1 name=@name
-        @style:  begin STYLE_DEFINITION 0 @rec key=7
-                 ATTR_12 3
-                 end
-                 section kind=2
-        @run:    cell-run
-                 SS_CELL_70
-                 EMPTY_CELLS 0x30000
-        @cell:   value DOUBLE 3.25 multiplier=MULTIPLIER_0_01
-                 table-begin
-        @row:    row 240
-                 TABLE_ROW @row
-                 TABLE_CELL @c1
-        @c1:     cell 1440
-                 break ROW
-                 table-end
-                 font id=3 name="Arial" value=7
-        @frame:  frame flags=0x10
-                 TEXT_FRAME @frame
-                 text "caf\u00e9 ☕"
-                 break PARAGRAPH
-    )");
-    CHCellRun run{};
-    ASSERT_EQ(CHGetItem(doc.handle(), CH_STORE_CELL_RUNS, doc.id("run"), &run, nullptr), 0u);
-    EXPECT_EQ(run.CellCount, 4u);
-    EXPECT_EQ(run.FirstItemId, 0x10000u);
-}
-
 std::vector<uint32_t> words_of(CHHandle h, CHStore store, uint32_t words_per_entry) {
     uint32_t count = 0;
     CHGetItemCount(h, store, &count);

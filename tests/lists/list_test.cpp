@@ -215,6 +215,19 @@ TEST(ItemList, ListsThatCannotGrowRefuse) {
     }
 }
 
+// Sorted lists count their items in 16 bits: the 65536th item is refused
+// rather than placed by a count that has wrapped.
+TEST(ItemList, SortedListsHoldAtMost65535Items) {
+    ListGuard g(0xFFFF, 1);
+    for (uint32_t i = 0; i < 0xFFFE; ++i) ASSERT_NE(LUAddItem(g.list, nullptr), -1);
+    std::memset(g.list->Items, 0, 0xFFFE * sizeof(Item));
+    const Item item{1, 0};
+    EXPECT_EQ(LUAddSortedItem(g.list, &item, 2, 0), 0u);
+    EXPECT_EQ(items_of(g.list).back(), item);
+    EXPECT_EQ(LUAddSortedItem(g.list, &item, 2, 1), 37u);
+    EXPECT_EQ(g.list->ItemCount, 0xFFFFu);
+}
+
 TEST(ItemList, NullListResults) {
     const Item item{1, 0};
     LUList *none = nullptr;

@@ -8,6 +8,7 @@
 #include <qrvch.h>
 #include <qrvex/gather.h>
 #include <qrvex/styles.h>
+#include <support/document.hpp>
 
 #include <cstdint>
 #include <string>
@@ -15,31 +16,17 @@
 
 namespace qrv::styletest {
 
-class Doc {
+// The shared test document, with the short names these tests use.
+class Doc : public qrv::test::Document {
 public:
-    explicit Doc(std::string_view text) {
-        char err[256] = {};
-        EXPECT_EQ(CHLoadDocumentText(text.data(), text.size(), &h_, err, sizeof err), 0u) << err;
-    }
-    ~Doc() {
-        if (h_) {
-            EXPECT_EQ(CHCloseDocument(h_), 0u) << "ranges left locked";
-        }
-    }
-    Doc(const Doc &) = delete;
-    Doc &operator=(const Doc &) = delete;
+    using Document::Document;
 
-    CHHandle h() const { return h_; }
-
-    uint32_t operator[](const char *label) const {
-        uint32_t value = CH_NO_ITEM;
-        EXPECT_EQ(CHGetLabel(h_, label, &value), 0u) << "no label " << label;
-        return value;
-    }
+    CHHandle h() const { return handle(); }
+    uint32_t operator[](const char *label) const { return id(label); }
 
     CHItem item(uint32_t id, uint32_t *next = nullptr) const {
         CHItem item{};
-        EXPECT_EQ(CHGetItem(h_, CH_STORE_ITEMS, id, &item, next), 0u) << "no item " << id;
+        EXPECT_EQ(CHGetItem(handle(), CH_STORE_ITEMS, id, &item, next), 0u) << "no item " << id;
         return item;
     }
     uint32_t after(uint32_t id) const {
@@ -47,16 +34,7 @@ public:
         item(id, &next);
         return next;
     }
-
-    uint32_t calls(uint32_t op) const {
-        uint32_t n = 0;
-        CHCallCount(h_, op, &n);
-        return n;
-    }
-    void reset_calls() const { CHResetCallCounts(h_); }
-
-private:
-    CHHandle h_ = 0;
+    void reset_calls() const { CHResetCallCounts(handle()); }
 };
 
 class Sheet {
