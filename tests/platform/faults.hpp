@@ -7,7 +7,7 @@
 
 namespace qrv::test {
 
-#define QRV_TEST_NO_SANITIZE __attribute__((noinline, no_sanitize("undefined", "address")))
+#define QRV_TEST_NO_SANITIZE __attribute__((noinline, no_sanitize("undefined", "address", "thread")))
 
 QRV_TEST_NO_SANITIZE inline void write_through_null() {
     volatile int *volatile target = nullptr;
