@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz
+cmake --build --preset fuzz -j 2
 
 names=("$@")
 if ((${#names[@]} == 0)); then
@@ -24,6 +24,6 @@ for name in "${names[@]}"; do
   mkdir -p "$work" "fuzz/corpus/$name"
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     "build/fuzz/bin/fuzz_$name" -max_total_time="$seconds" -print_final_stats=1 \
-    -artifact_prefix=build/fuzz/findings/"$name"- -max_len=4096 \
+    -artifact_prefix=build/fuzz/findings/"$name"- -max_len=8192 -timeout=10 \
     "$work" "fuzz/corpus/$name"
 done
