@@ -60,7 +60,7 @@ void TextWriter::write_block(const std::string &block) {
     }
     if (!body_.empty()) body_ += "\n";
     body_ += block;
-    if (body_.back() != '\n') body_ += "\n";
+    if (body_.empty() || body_.back() != '\n') body_ += "\n";
 }
 
 void TextWriter::begin_paragraph(const ParaFormat &para) {

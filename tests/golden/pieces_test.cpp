@@ -72,6 +72,18 @@ TEST(TextGrid, ColumnsAsWideAsTheirWidestCellCountingCharacters) {
     EXPECT_EQ(text::width_of("\xE2\x80\xA2 x"), 3u);
 }
 
+// A document whose first paragraph is empty: the paragraph still takes its
+// line before the next one.
+TEST(TextWriter, AnEmptyFirstParagraphStillTakesItsLine) {
+    text::TextWriter w;
+    w.begin_paragraph({});
+    w.end_paragraph();
+    w.begin_paragraph({});
+    w.text("b", {});
+    w.end_paragraph();
+    EXPECT_EQ(w.finish("", {}, {}), "\n\nb\n");
+}
+
 TEST(Arguments, EachOptionLandsInItsField) {
     using qrv::tool::Format;
     struct Case {
