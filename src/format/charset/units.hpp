@@ -107,4 +107,20 @@ inline bool pack_eight_ascii_units(uint8_t *out, const uint8_t *p) {
 #endif
 }
 
+// True when none of the eight units at p is a surrogate half
+// (0xD800..0xDFFF).
+inline bool eight_units_without_surrogates(const uint8_t *p) {
+#if defined(__SSE2__)
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+    const __m128i halves = _mm_cmpeq_epi16(_mm_and_si128(v, _mm_set1_epi16(static_cast<short>(0xF800))),
+                                           _mm_set1_epi16(static_cast<short>(0xD800)));
+    return _mm_movemask_epi8(halves) == 0;
+#else
+    for (int k = 0; k < 8; ++k) {
+        if ((load_unit(p + 2 * k) & 0xF800) == 0xD800) return false;
+    }
+    return true;
+#endif
+}
+
 }  // namespace qrv::charset

@@ -1,6 +1,9 @@
 // 16-bit text (machine order) to UTF-8.
 #include <qrvex/charset.h>
 
+#include <bit>
+#include <cstring>
+
 #include "format/charset/bounded_copy.hpp"
 #include "format/charset/units.hpp"
 
@@ -36,6 +39,32 @@ inline void put_encoded(uint8_t *out, uint32_t c, size_t n) {
     out[0] = static_cast<uint8_t>(lead_mark[n] | c);
 }
 
+// The UTF-8 form of a unit that is not a surrogate half, without branches
+// on its length: always writes four bytes, of which the first n count.
+inline size_t put_bmp_unit(uint8_t *out, uint32_t c) {
+    const bool two = c >= 0x80, three = c >= 0x800;
+    const uint32_t last = 0x80 | (c & 0x3F);
+    const uint32_t middle = 0x80 | ((c >> 6) & 0x3F);
+    const uint32_t first = three ? 0xE0 | (c >> 12) : two ? 0xC0 | (c >> 6) : c;
+    const uint32_t second = three ? middle : last;
+    if constexpr (std::endian::native == std::endian::little) {
+        const uint32_t bytes = first | second << 8 | last << 16;
+        std::memcpy(out, &bytes, sizeof bytes);
+    } else {
+        out[0] = static_cast<uint8_t>(first);
+        out[1] = static_cast<uint8_t>(second);
+        out[2] = static_cast<uint8_t>(last);
+    }
+    return 1 + two + three;
+}
+
+// Eight units none of which is a surrogate half.
+inline size_t encode_eight_bmp_units(uint8_t *out, const uint8_t *src) {
+    size_t n = 0;
+    for (int k = 0; k < 8; ++k) n += put_bmp_unit(out + n, load_unit(src + 2 * k));
+    return n;
+}
+
 // Units handled per unchecked step.  A step writes at most three bytes a
 // unit, plus one for a pair whose low half lies just past the step.
 constexpr size_t kStep = 8;
@@ -66,6 +95,9 @@ int32_t utf16_to_utf8(uint8_t *dst, uint32_t dst_size, const uint8_t *src, uint3
             if (pack_eight_ascii_units(dst + out, src + 2 * i)) {
                 i += kStep;
                 out += kStep;
+            } else if (eight_units_without_surrogates(src + 2 * i)) {
+                out += encode_eight_bmp_units(dst + out, src + 2 * i);
+                i += kStep;
             } else {
                 encode_step_unchecked(dst, out, src, i, i + kStep, units);
             }
