@@ -2,6 +2,8 @@
 // half up on its exact binary value, as the Windows runtime does.  The exact
 // digits come from the C library's printf, which prints the exact expansion
 // for any precision; only a rounding digit of 5 needs the long look.
+// Magnitudes below 2^64 with at most 64 fraction bits (amounts, counts,
+// most spreadsheet values) take a faster exact path in integer arithmetic.
 //
 // Choices where the runtime's behaviour is loose: ndigits below 0 counts as
 // 0 (an empty string; decpt still reflects a round-up), above 349 as 349.
@@ -49,23 +51,80 @@ bool round_up(char *digits, int count) {
     return true;
 }
 
-// count digits of a finite non-zero magnitude; returns the exponent of the
-// first digit.
-int rounded_digits(double magnitude, int count, char *out) {
-    char probe[kExactPrecision + 16];
-    int exponent = scientific_digits(magnitude, count + 1, probe);
-    char rounding = probe[count];
-    if (rounding == '5') {
-        // probe was itself rounded: look at the exact digits to decide.
-        exponent = scientific_digits(magnitude, kExactPrecision, probe);
-        rounding = probe[count];
-    }
-    std::memcpy(out, probe, count);
-    if (rounding >= '5' && round_up(out, count)) {
+// Rounds count exact digits half up by the digit that follows them, which
+// is also exact; returns the exponent of the first digit after rounding.
+int round_exact(const char *exact, int count, int exponent, char *out) {
+    std::memcpy(out, exact, count);
+    if (exact[count] >= '5' && round_up(out, count)) {
         if (count > 0) out[0] = '1';
         ++exponent;
     }
     return exponent;
+}
+
+#if defined(__SIZEOF_INT128__)
+using Wide = unsigned __int128;
+
+// The next decimal digit of a binary fraction of `shift` bits.
+inline char next_fraction_digit(Wide &fraction, int shift) {
+    fraction *= 10;
+    const char digit = static_cast<char>('0' + static_cast<int>(fraction >> shift));
+    fraction &= (Wide{1} << shift) - 1;
+    return digit;
+}
+
+// Exact digits, by integer arithmetic, of a normal magnitude below 2^64
+// with at most 64 fraction bits: the integer part in 64 bits, the fraction
+// in 128.  Fills count + 1 digits into exact (zeros after the expansion
+// ends) and gives the exponent of the first; false for other magnitudes.
+bool exact_small_digits(double magnitude, int count, char *exact, int &exponent) {
+    uint64_t bits;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    const int biased = static_cast<int>(bits >> 52);
+    const int e = biased - 1075;
+    if (biased == 0 || e > 11 || e < -64) return false;
+    const uint64_t mantissa = (bits & ((uint64_t{1} << 52) - 1)) | (uint64_t{1} << 52);
+    const int shift = e < 0 ? -e : 0;
+    uint64_t integer = e >= 0 ? mantissa << e : (shift == 64 ? 0 : mantissa >> shift);
+    Wide fraction = e >= 0 ? 0 : Wide{mantissa} & ((Wide{1} << shift) - 1);
+    const int wanted = count + 1;
+    int n = 0;
+    if (integer != 0) {
+        char reversed[20];
+        int k = 0;
+        for (; integer != 0; integer /= 10) reversed[k++] = static_cast<char>('0' + integer % 10);
+        exponent = k - 1;
+        while (k > 0 && n < wanted) exact[n++] = reversed[--k];
+    } else {
+        exponent = 0;
+        char digit;
+        do {
+            digit = next_fraction_digit(fraction, shift);
+            --exponent;
+        } while (digit == '0');
+        exact[n++] = digit;
+    }
+    while (n < wanted && fraction != 0) exact[n++] = next_fraction_digit(fraction, shift);
+    std::memset(exact + n, '0', wanted - n);
+    return true;
+}
+#else
+bool exact_small_digits(double, int, char *, int &) { return false; }
+#endif
+
+// count digits of a finite non-zero magnitude; returns the exponent of the
+// first digit.
+int rounded_digits(double magnitude, int count, char *out) {
+    char exact[kMaxDigits + 2];
+    int exponent;
+    if (exact_small_digits(magnitude, count, exact, exponent)) return round_exact(exact, count, exponent, out);
+    char probe[kExactPrecision + 16];
+    exponent = scientific_digits(magnitude, count + 1, probe);
+    if (probe[count] == '5') {
+        // probe was itself rounded: look at the exact digits to decide.
+        exponent = scientific_digits(magnitude, kExactPrecision, probe);
+    }
+    return round_exact(probe, count, exponent, out);
 }
 
 const char *special_text(double value) {

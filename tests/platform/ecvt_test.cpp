@@ -76,6 +76,22 @@ bool is_exact_tie(double v, int n) {
     return digits[n] == '5' && digits.find_first_not_of('0', n + 1) == std::string::npos;
 }
 
+// _ecvt(v, n) against printf's correctly rounded digits, unless the digits
+// after the first n are an exact tie (printf rounds those to even; the
+// table above covers them).
+void expect_printf_digits(double v, int n) {
+    if (is_exact_tie(v, n)) return;
+    static char text[1000];
+    std::snprintf(text, sizeof text, "%.*e", n - 1, std::fabs(v));
+    std::string expected;
+    const char *p = text;
+    for (; *p != 'e'; ++p)
+        if (*p != '.') expected += *p;
+    const Digits d = ecvt(v, n);
+    ASSERT_EQ(d.text, expected) << text;
+    ASSERT_EQ(d.decpt, std::atoi(p + 1) + 1) << text;
+}
+
 TEST(Ecvt, AgreesWithPrintfAwayFromTies) {
     std::mt19937_64 rng(11);
     for (int i = 0; i < 20000; ++i) {
@@ -83,18 +99,23 @@ TEST(Ecvt, AgreesWithPrintfAwayFromTies) {
         const uint64_t bits = rng();
         std::memcpy(&v, &bits, sizeof v);
         if (!std::isfinite(v) || v == 0) continue;
-        const int n = 1 + static_cast<int>(rng() % 20);
-        char text[64];
-        std::snprintf(text, sizeof text, "%.*e", n - 1, std::fabs(v));
-        std::string expected;
-        const char *p = text;
-        for (; *p != 'e'; ++p)
-            if (*p != '.') expected += *p;
-        if (is_exact_tie(v, n)) continue;  // printf rounds those to even; the table covers them
-        const Digits d = ecvt(v, n);
-        ASSERT_EQ(d.text, expected) << text;
-        ASSERT_EQ(d.decpt, std::atoi(p + 1) + 1) << text;
+        expect_printf_digits(v, 1 + static_cast<int>(rng() % 20));
     }
+}
+
+// Magnitudes from 2^-70 to 2^70 take the integer-arithmetic path where they
+// fit it (below 2^64, at most 64 fraction bits) and printf's otherwise;
+// both give the same digits, also at full length.
+TEST(Ecvt, IntegerPathAgreesWithPrintf) {
+    std::mt19937_64 rng(12);
+    std::uniform_real_distribution<double> mantissa(1.0, 2.0);
+    for (int i = 0; i < 20000; ++i) {
+        const double v = std::ldexp(mantissa(rng), static_cast<int>(rng() % 141) - 70);
+        expect_printf_digits(v, i % 4 == 0 ? 255 : 1 + static_cast<int>(rng() % 20));
+        if (HasFatalFailure()) return;
+    }
+    for (double v : {0x1p64, 0x1p64 - 2048, 0x1p-11, 0x1p-12, 1.0, 0.5, 18446744073709549568.0, 0.01})
+        expect_printf_digits(v, 25);
 }
 
 TEST(Ecvt, SpecialValues) {
