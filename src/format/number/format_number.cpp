@@ -67,13 +67,17 @@ uint32_t show_message(const Call &call, uint32_t id, uint32_t length) {
 uint32_t format_with(const Call &call, const FUNumberFormat &format, double value);
 
 uint32_t format_number(const Call &call, uint32_t formatId, double value, int depth) {
+    // A cached format is read where it lies: nothing touches the cache while
+    // the value is formatted.
+    if (formatId != CH_NO_ITEM && cache_holds_formats(call.cache)) {
+        if (const void *cached = MUCacheRetrieve(formatId, call.cache))
+            return format_with(call, *static_cast<const FUNumberFormat *>(cached), value);
+    }
     FUNumberFormat local{};
     FormatBlock block;
     const uint32_t textValue60 = call.pTextValue60 != nullptr ? *call.pTextValue60 : 0;
     if (formatId == CH_NO_ITEM) {
         set_default_format(local, textValue60);
-    } else if (const void *cached = cache_holds_formats(call.cache) ? MUCacheRetrieve(formatId, call.cache) : nullptr) {
-        std::memcpy(&local, cached, sizeof local);
     } else {
         if (cache_holds_formats(call.cache)) block.allocate();
         local.hBlock = block.handle();

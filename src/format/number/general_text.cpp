@@ -50,7 +50,7 @@ uint32_t general_text(const WorkNumber &work, bool negative, QRVWCHAR decimalSep
 }
 
 void take_general_text(const QRVWCHAR *text, uint32_t length, QRVWCHAR decimalSeparator, WorkNumber &work) {
-    work = WorkNumber{};
+    work.reset();
     std::memcpy(work.text, text, length * sizeof(QRVWCHAR));
     work.length = length;
     uint32_t i = length > 0 && text[0] == u'-' ? 1 : 0;

@@ -4,6 +4,10 @@
 
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace qrv::numformat {
 namespace {
 
@@ -49,25 +53,48 @@ bool carry_into(QRVWCHAR *text, int32_t index, int32_t first) {
     return true;
 }
 
+namespace {
+
+bool starts_run(const QRVWCHAR *frac, uint32_t i) {
+    const QRVWCHAR c = frac[i];
+    return (c == u'0' || c == u'9') && frac[i + 1] == c && frac[i + 2] == c && frac[i + 3] == c;
+}
+
+// The first index from 1 on where four equal "0" or "9" begin, or count
+// when there is none.  A run found that way is where the first maximal run
+// of four or more starts, as a run that began earlier (from 1 on) would
+// have been found there.
+uint32_t find_run(const QRVWCHAR *frac, uint32_t count) {
+    uint32_t i = 1;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_set1_epi16(u'0'), nine = _mm_set1_epi16(u'9');
+    for (; i + kRunLength - 1 + 8 <= count; i += 8) {
+        auto at = [&](uint32_t k) { return _mm_loadu_si128(reinterpret_cast<const __m128i *>(frac + i + k)); };
+        const __m128i c = at(0);
+        const __m128i same = _mm_and_si128(_mm_and_si128(_mm_cmpeq_epi16(c, at(1)), _mm_cmpeq_epi16(c, at(2))),
+                                           _mm_cmpeq_epi16(c, at(3)));
+        const __m128i run = _mm_and_si128(same, _mm_or_si128(_mm_cmpeq_epi16(c, zero), _mm_cmpeq_epi16(c, nine)));
+        const int mask = _mm_movemask_epi8(run);
+        if (mask != 0) return i + static_cast<uint32_t>(__builtin_ctz(static_cast<unsigned>(mask))) / 2;
+    }
+#endif
+    for (; i + kRunLength <= count; ++i)
+        if (starts_run(frac, i)) return i;
+    return count;
+}
+
+}  // namespace
+
 void filter_noise(WorkNumber &work) {
     if (work.point < 0 || work.fracCount < kShortestFiltered) return;
     const uint32_t start = work.frac_start();
-    const QRVWCHAR *frac = &work.text[start];
-    uint32_t i = 1;
-    while (i < work.fracCount) {
-        const QRVWCHAR c = frac[i];
-        uint32_t end = i + 1;
-        if (c == u'0' || c == u'9')
-            while (end < work.fracCount && frac[end] == c) ++end;
-        if ((c == u'0' || c == u'9') && end - i >= kRunLength) {
-            work.fracCount = i;
-            work.length = start + i;
-            if (c == u'9' && carry_into(work.text, static_cast<int32_t>(start + i - 1), static_cast<int32_t>(work.intStart)))
-                carry_out(work);
-            return;
-        }
-        i = end;
-    }
+    const uint32_t i = find_run(&work.text[start], work.fracCount);
+    if (i == work.fracCount) return;
+    const QRVWCHAR c = work.text[start + i];
+    work.fracCount = i;
+    work.length = start + i;
+    if (c == u'9' && carry_into(work.text, static_cast<int32_t>(start + i - 1), static_cast<int32_t>(work.intStart)))
+        carry_out(work);
 }
 
 }  // namespace qrv::numformat

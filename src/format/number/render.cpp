@@ -5,6 +5,7 @@
 #include <qrvplatform/platform.h>
 
 #include <algorithm>
+#include <cstring>
 
 namespace qrv::numformat {
 namespace {
@@ -25,6 +26,22 @@ QRVWCHAR digit_at(const char *digits, uint32_t i) {
     return i < kSignificantDigits ? static_cast<QRVWCHAR>(static_cast<unsigned char>(digits[i])) : u'0';
 }
 
+// One past the last digit that is not "0": _ecvt pads the exact expansion
+// with zeros to the count asked for, and fraction digits past this point
+// would only be dropped again.
+uint32_t significant_end(const char *digits) {
+    uint32_t end = kSignificantDigits;
+    constexpr uint64_t kEightZeros = 0x3030303030303030ull;
+    while (end >= 8) {
+        uint64_t word;
+        std::memcpy(&word, digits + end - 8, sizeof word);
+        if (word != kEightZeros) break;
+        end -= 8;
+    }
+    while (end > 0 && digits[end - 1] == '0') --end;
+    return end;
+}
+
 void drop_trailing_zeros(WorkNumber &work, uint32_t keepDigits) {
     const uint32_t first = work.frac_start();
     while (work.length > first + keepDigits && work.text[work.length - 1] == u'0') --work.length;
@@ -32,6 +49,7 @@ void drop_trailing_zeros(WorkNumber &work, uint32_t keepDigits) {
 
 void build_fixed(WorkNumber &work, const char *digits, int d, uint32_t fracPlaces) {
     Builder b{work, kFixedBuilt};
+    const uint32_t end = significant_end(digits);
     uint32_t next = 0;
     if (d <= 0) {
         b.put(u'0');
@@ -47,7 +65,7 @@ void build_fixed(WorkNumber &work, const char *digits, int d, uint32_t fracPlace
             b.put(u'.');
         }
     }
-    while (work.length < kFixedBuilt && next < kSignificantDigits) b.put(digit_at(digits, next++));
+    while (work.length < kFixedBuilt && next < end) b.put(digit_at(digits, next++));
     work.length = std::min(work.length, kFixedKept);
     if (work.point < 0) return;
     drop_trailing_zeros(work, 0);
@@ -103,7 +121,7 @@ void put_exponent(WorkNumber &work, bool shortExponent) {
 }  // namespace
 
 void render_number(double value, const FUNumberFormat &format, uint32_t exponentOptions, WorkNumber &work) {
-    work = WorkNumber{};
+    work.reset();
     int d = 0, sign = 0;
     const char *digits = _ecvt(value, static_cast<int>(kSignificantDigits), &d, &sign);
     const uint32_t flags = format.FormatFlags;

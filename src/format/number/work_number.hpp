@@ -5,6 +5,7 @@
 #include <qrvex/numformat.h>
 
 #include <cstdint>
+#include <cstring>
 
 namespace qrv::numformat {
 
@@ -22,6 +23,15 @@ struct WorkNumber {
     uint32_t expCount = 0;   // exponent digits after the sign
     int32_t exponent = 0;
     bool scientific = false;
+
+    // Back to the freshly constructed state, in place (no temporary to copy).
+    void reset() {
+        std::memset(text, 0, sizeof text);
+        length = intStart = intCount = fracCount = expCount = 0;
+        point = mark = -1;
+        exponent = 0;
+        scientific = false;
+    }
 
     uint32_t frac_start() const { return static_cast<uint32_t>(point + 1); }
     uint32_t exp_start() const { return static_cast<uint32_t>(mark + 2); }
