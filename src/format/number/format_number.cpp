@@ -67,11 +67,13 @@ uint32_t show_message(const Call &call, uint32_t id, uint32_t length) {
 uint32_t format_with(const Call &call, const FUNumberFormat &format, double value);
 
 uint32_t format_number(const Call &call, uint32_t formatId, double value, int depth) {
-    // A cached format is read where it lies: nothing touches the cache while
-    // the value is formatted.
+    // A cached format is copied out: cache data is only 4-byte aligned.
     if (formatId != CH_NO_ITEM && cache_holds_formats(call.cache)) {
-        if (const void *cached = MUCacheRetrieve(formatId, call.cache))
-            return format_with(call, *static_cast<const FUNumberFormat *>(cached), value);
+        if (const void *cached = MUCacheRetrieve(formatId, call.cache)) {
+            FUNumberFormat copy;
+            std::memcpy(&copy, cached, sizeof copy);
+            return format_with(call, copy, value);
+        }
     }
     FUNumberFormat local{};
     FormatBlock block;
