@@ -73,6 +73,20 @@ inline char next_fraction_digit(Wide &fraction, int shift) {
     return digit;
 }
 
+// The next nineteen decimal digits of a binary fraction of `shift` bits in
+// one multiplication, of which at most room are kept.
+int next_fraction_digits(Wide &fraction, int shift, char *out, int room) {
+    constexpr uint64_t kTenTo19 = 10000000000000000000ull;
+    fraction *= kTenTo19;
+    uint64_t chunk = static_cast<uint64_t>(fraction >> shift);
+    fraction &= (Wide{1} << shift) - 1;
+    char digits[19];
+    for (int k = 18; k >= 0; --k, chunk /= 10) digits[k] = static_cast<char>('0' + chunk % 10);
+    const int kept = room < 19 ? room : 19;
+    std::memcpy(out, digits, kept);
+    return kept;
+}
+
 // Exact digits, by integer arithmetic, of a normal magnitude below 2^64
 // with at most 64 fraction bits: the integer part in 64 bits, the fraction
 // in 128.  Fills count + 1 digits into exact (zeros after the expansion
@@ -104,7 +118,7 @@ bool exact_small_digits(double magnitude, int count, char *exact, int &exponent)
         } while (digit == '0');
         exact[n++] = digit;
     }
-    while (n < wanted && fraction != 0) exact[n++] = next_fraction_digit(fraction, shift);
+    while (n < wanted && fraction != 0) n += next_fraction_digits(fraction, shift, exact + n, wanted - n);
     std::memset(exact + n, '0', wanted - n);
     return true;
 }
