@@ -17,8 +17,11 @@ status=0
 for p in "${programs[@]}"; do
   echo "=== valgrind $p ==="
   # Death tests fork and abort on purpose; memcheck sees only the parent.
+  # The fault tests write through null on purpose (the exception frame
+  # turns that into a result), and memcheck computes long double in 64
+  # bits, not the x87's 80, so the hardware comparison cannot hold there.
   valgrind --quiet --error-exitcode=99 --leak-check=full --show-leak-kinds=definite,indirect \
     --errors-for-leak-kinds=definite,indirect --suppressions=scripts/valgrind.supp \
-    "$build/bin/$p" --gtest_brief=1 --gtest_filter='-*DeathTest*' || status=$?
+    "$build/bin/$p" --gtest_brief=1 --gtest_filter='-*DeathTest*:*Fault*:*Exception*:*Hardware*:Seh.*' || status=$?
 done
 exit $status
