@@ -40,7 +40,8 @@ inline void put_encoded(uint8_t *out, uint32_t c, size_t n) {
 }
 
 // The UTF-8 form of a unit that is not a surrogate half, without branches
-// on its length: always writes four bytes, of which the first n count.
+// on its length: writes four bytes (three on big-endian machines), of which
+// the first n count.
 inline size_t put_bmp_unit(uint8_t *out, uint32_t c) {
     const bool two = c >= 0x80, three = c >= 0x800;
     const uint32_t last = 0x80 | (c & 0x3F);
@@ -66,7 +67,8 @@ inline size_t encode_eight_bmp_units(uint8_t *out, const uint8_t *src) {
 }
 
 // Units handled per unchecked step.  A step writes at most three bytes a
-// unit, plus one for a pair whose low half lies just past the step.
+// unit, plus one: for a pair whose low half lies just past the step, or for
+// the fourth byte the branch-free encoder stores after its last unit.
 constexpr size_t kStep = 8;
 constexpr size_t kStepWorstBytes = 3 * kStep + 1;
 
