@@ -7,6 +7,8 @@
 
 #include <qrvex/datavalue.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 namespace qrv::numformat {
@@ -66,12 +68,22 @@ uint32_t show_message(const Call &call, uint32_t id, uint32_t length) {
 
 uint32_t format_with(const Call &call, const FUNumberFormat &format, double value);
 
+// Cache data is only 4-byte aligned, so a cached format is copied out rather
+// than read in place.  Nothing reads a code at or past codeCount, so the copy
+// stops there: most formats are a few codes of a 1 KB record.
+void copy_cached_format(FUNumberFormat &copy, const void *cached) {
+    constexpr size_t kHeader = offsetof(FUNumberFormat, codes);
+    std::memcpy(&copy, cached, kHeader);
+    copy.codeCount = std::min<uint32_t>(copy.codeCount, FU_FORMAT_MAX_CODES);
+    std::memcpy(copy.codes, static_cast<const unsigned char *>(cached) + kHeader,
+                copy.codeCount * sizeof copy.codes[0]);
+}
+
 uint32_t format_number(const Call &call, uint32_t formatId, double value, int depth) {
-    // A cached format is copied out: cache data is only 4-byte aligned.
     if (formatId != CH_NO_ITEM && cache_holds_formats(call.cache)) {
         if (const void *cached = MUCacheRetrieve(formatId, call.cache)) {
             FUNumberFormat copy;
-            std::memcpy(&copy, cached, sizeof copy);
+            copy_cached_format(copy, cached);
             return format_with(call, copy, value);
         }
     }
