@@ -9,4 +9,5 @@ cmake --build --preset coverage
 find build/coverage -name '*.gcda' -delete
 ctest --preset coverage -j "$(nproc)" >/dev/null || true
 gcovr --root . --filter 'src/' --object-directory build/coverage \
+  --exclude-directories 'build/coverage/CMakeFiles' \
   --html-details build/coverage/coverage.html --print-summary

@@ -126,11 +126,17 @@ std::vector<std::string> reference_utf8_chars(const std::vector<uint16_t> &units
     return out;
 }
 
-// Random text mixing runs of ASCII (to reach the block paths) with Latin,
-// CJK, pairs and lone surrogates of both halves.
+// A unit of three UTF-8 bytes: from 0x800 up, not a surrogate half.
+uint16_t three_byte_unit(std::mt19937 &rng) {
+    const uint16_t u = static_cast<uint16_t>(0x800 + rng() % 0xF800);
+    return (u & 0xF800) == 0xD800 ? static_cast<uint16_t>(u + 0x800) : u;
+}
+
+// Random text mixing runs of ASCII and of three-byte units (to reach the
+// block paths) with Latin, CJK, pairs and lone surrogates of both halves.
 std::vector<uint16_t> random_units(std::mt19937 &rng, size_t n) {
     std::vector<uint16_t> u;
-    std::uniform_int_distribution<int> kind(0, 9);
+    std::uniform_int_distribution<int> kind(0, 10);
     while (u.size() < n) {
         switch (kind(rng)) {
         case 0: case 1: case 2: case 3:
@@ -141,6 +147,9 @@ std::vector<uint16_t> random_units(std::mt19937 &rng, size_t n) {
         case 6: u.push_back(static_cast<uint16_t>(0xD800 + rng() % 0x400)); u.push_back(static_cast<uint16_t>(0xDC00 + rng() % 0x400)); break;
         case 7: u.push_back(static_cast<uint16_t>(0xD800 + rng() % 0x800)); break;
         case 8: u.push_back(static_cast<uint16_t>(rng())); break;
+        case 9:
+            for (int k = 0; k < 12; ++k) u.push_back(three_byte_unit(rng));
+            break;
         default: u.push_back(0); break;
         }
     }

@@ -39,6 +39,43 @@ inline void put_encoded(uint8_t *out, uint32_t c, size_t n) {
     out[0] = static_cast<uint8_t>(lead_mark[n] | c);
 }
 
+#if defined(__SSE2__)
+// (mask & a) | (~mask & b), lane by lane.
+inline __m128i select(__m128i mask, __m128i a, __m128i b) {
+    return _mm_or_si128(_mm_and_si128(mask, a), _mm_andnot_si128(mask, b));
+}
+
+// Eight units none of which is a surrogate half.  The bytes and the length
+// of every unit come out of vector lanes at once; each unit then stores four
+// bytes (the first n count) where the ones before it end, so the stores are
+// the only serial step.
+inline size_t encode_eight_bmp_units(uint8_t *out, const uint8_t *src) {
+    const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i *>(src));
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i low6 = _mm_set1_epi16(0x3F), mark = _mm_set1_epi16(0x80);
+    const __m128i one_byte = _mm_cmpeq_epi16(_mm_and_si128(c, _mm_set1_epi16(static_cast<short>(0xFF80))), zero);
+    const __m128i up_to_two = _mm_cmpeq_epi16(_mm_and_si128(c, _mm_set1_epi16(static_cast<short>(0xF800))), zero);
+    const __m128i last = _mm_or_si128(mark, _mm_and_si128(c, low6));
+    const __m128i middle = _mm_or_si128(mark, _mm_and_si128(_mm_srli_epi16(c, 6), low6));
+    const __m128i lead2 = _mm_or_si128(_mm_set1_epi16(0xC0), _mm_srli_epi16(c, 6));
+    const __m128i lead3 = _mm_or_si128(_mm_set1_epi16(0xE0), _mm_srli_epi16(c, 12));
+    const __m128i first = select(up_to_two, select(one_byte, c, lead2), lead3);
+    const __m128i second = select(up_to_two, last, middle);
+    const __m128i head = _mm_or_si128(first, _mm_slli_epi16(second, 8));
+    alignas(16) uint32_t bytes[8];
+    alignas(16) uint16_t length[8];
+    _mm_store_si128(reinterpret_cast<__m128i *>(bytes), _mm_unpacklo_epi16(head, last));
+    _mm_store_si128(reinterpret_cast<__m128i *>(bytes + 4), _mm_unpackhi_epi16(head, last));
+    _mm_store_si128(reinterpret_cast<__m128i *>(length),
+                    _mm_add_epi16(_mm_set1_epi16(3), _mm_add_epi16(one_byte, up_to_two)));
+    size_t n = 0;
+    for (int k = 0; k < 8; ++k) {
+        std::memcpy(out + n, &bytes[k], sizeof bytes[k]);
+        n += length[k];
+    }
+    return n;
+}
+#else
 // The UTF-8 form of a unit that is not a surrogate half, without branches
 // on its length: writes four bytes (three on big-endian machines), of which
 // the first n count.
@@ -65,6 +102,7 @@ inline size_t encode_eight_bmp_units(uint8_t *out, const uint8_t *src) {
     for (int k = 0; k < 8; ++k) n += put_bmp_unit(out + n, load_unit(src + 2 * k));
     return n;
 }
+#endif
 
 // Units handled per unchecked step.  A step writes at most three bytes a
 // unit, plus one: for a pair whose low half lies just past the step, or for
@@ -86,6 +124,22 @@ inline void encode_step_unchecked(uint8_t *dst, size_t &out, const uint8_t *src,
     }
 }
 
+// Whole steps, as long as a step of source is left and the room takes the
+// step's worst case.
+inline void encode_steps(uint8_t *dst, size_t &out, size_t limit, const uint8_t *src, size_t &i, size_t units) {
+    while (units - i >= kStep && limit - out >= kStepWorstBytes) {
+        if (pack_eight_ascii_units(dst + out, src + 2 * i)) {
+            i += kStep;
+            out += kStep;
+        } else if (eight_units_without_surrogates(src + 2 * i)) {
+            out += encode_eight_bmp_units(dst + out, src + 2 * i);
+            i += kStep;
+        } else {
+            encode_step_unchecked(dst, out, src, i, i + kStep, units);
+        }
+    }
+}
+
 int32_t utf16_to_utf8(uint8_t *dst, uint32_t dst_size, const uint8_t *src, uint32_t src_size) {
     if (dst_size < 1) return kCut;
     const size_t units = src_size / 2;
@@ -93,18 +147,8 @@ int32_t utf16_to_utf8(uint8_t *dst, uint32_t dst_size, const uint8_t *src, uint3
     size_t i = 0, out = 0;
     bool cut = false;
     while (i < units) {
-        if (units - i >= kStep && limit - out >= kStepWorstBytes) {
-            if (pack_eight_ascii_units(dst + out, src + 2 * i)) {
-                i += kStep;
-                out += kStep;
-            } else if (eight_units_without_surrogates(src + 2 * i)) {
-                out += encode_eight_bmp_units(dst + out, src + 2 * i);
-                i += kStep;
-            } else {
-                encode_step_unchecked(dst, out, src, i, i + kStep, units);
-            }
-            continue;
-        }
+        encode_steps(dst, out, limit, src, i, units);
+        if (i >= units) break;
         size_t used;
         const uint32_t c = code_point_at(src, i, units, used);
         const size_t n = encoded_length(c);
