@@ -123,22 +123,4 @@ inline bool eight_units_without_surrogates(const uint8_t *p) {
 #endif
 }
 
-// True when every one of the eight units at p takes three bytes in UTF-8:
-// from 0x800 up, and not a surrogate half.
-inline bool eight_three_byte_units(const uint8_t *p) {
-#if defined(__SSE2__)
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
-    const __m128i top = _mm_and_si128(v, _mm_set1_epi16(static_cast<short>(0xF800)));
-    const __m128i short_or_half = _mm_or_si128(_mm_cmpeq_epi16(top, _mm_setzero_si128()),
-                                               _mm_cmpeq_epi16(top, _mm_set1_epi16(static_cast<short>(0xD800))));
-    return _mm_movemask_epi8(short_or_half) == 0;
-#else
-    for (int k = 0; k < 8; ++k) {
-        const uint32_t top = load_unit(p + 2 * k) & 0xF800;
-        if (top == 0 || top == 0xD800) return false;
-    }
-    return true;
-#endif
-}
-
 }  // namespace qrv::charset
