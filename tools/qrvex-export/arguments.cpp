@@ -68,11 +68,14 @@ bool parse_arguments(const std::vector<std::string> &args, Arguments &out, std::
             if (!value(f)) return false;
             if (f == "html") out.format = Format::Html;
             else if (f == "text") out.format = Format::Text;
+            else if (f == "items") out.format = Format::Items;
             else {
-                error = "unknown format '" + f + "' (use html or text)";
+                error = "unknown format '" + f + "' (use html, text or items)";
                 return false;
             }
             out.format_given = true;
+        } else if (a == "--from") {
+            if (!value(out.from)) return false;
         } else if (a == "--locale") {
             if (!value(out.locale)) return false;
         } else if (a == "--options") {
@@ -93,14 +96,21 @@ bool parse_arguments(const std::vector<std::string> &args, Arguments &out, std::
 }
 
 const char *usage_text() {
-    return "Usage: qrvex-export [INPUT] [-o OUTPUT] [--format html|text] [--locale FILE] [--options WORDS]\n"
+    return "Usage: qrvex-export [INPUT] [-o OUTPUT] [--format html|text|items] [--from FORMAT]\n"
+           "                    [--locale FILE] [--options WORDS]\n"
            "\n"
-           "Exports a document written in the chunker's text format as an HTML page or as\n"
-           "plain text.  Without INPUT it exports the built-in sample report.\n"
+           "Exports a document as an HTML page or as plain text.  INPUT is a workbook\n"
+           "(.xlsx, .xlsm, .ods), a word processing document (.docx, .odt), delimited\n"
+           "text (.csv, .tsv) or a document in the chunker's text format (.qrvt); its\n"
+           "format is told from its content.  Without INPUT it exports the built-in\n"
+           "sample report.\n"
            "\n"
            "  -o, --output FILE     write to FILE (default: standard output)\n"
-           "  -f, --format FORMAT   html (the default) or text; an OUTPUT ending in .txt\n"
-           "                        selects text when no format is given\n"
+           "  -f, --format FORMAT   html (the default), text, or items (the imported\n"
+           "                        document in the chunker's text format); an OUTPUT\n"
+           "                        ending in .txt selects text when no format is given\n"
+           "      --from FORMAT     read INPUT as FORMAT: xlsx, docx, ods, odt, csv, tsv\n"
+           "                        or text, whatever its content looks like\n"
            "      --locale FILE     number and date conventions, lines of KEY=VALUE:\n"
            "                        decimal, thousands, date, time, currency, am, pm,\n"
            "                        currency-before (0/1), currency-space (0/1),\n"
@@ -112,7 +122,8 @@ const char *usage_text() {
            "\n"
            "A progress bar is shown on standard error when it is a terminal.  On an\n"
            "error one line gives the result code and its meaning; the exit status is\n"
-           "1 for a failed export and 2 for a bad command line or unreadable input.\n";
+           "1 for a failed export and 2 for a bad command line or an input that cannot\n"
+           "be read (a damaged, encrypted or unknown file).\n";
 }
 
 }  // namespace qrv::tool

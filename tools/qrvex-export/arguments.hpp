@@ -7,13 +7,16 @@
 
 namespace qrv::tool {
 
-enum class Format { Html, Text };
+// What is written: an HTML page, plain text, or the imported document's
+// items in the chunker's text format.
+enum class Format { Html, Text, Items };
 
 struct Arguments {
     std::string input;        // empty: the built-in sample
     std::string output;       // empty or "-": standard output
     Format format = Format::Html;
     bool format_given = false;
+    std::string from;         // --from: the input's format by name, empty to tell it
     std::string locale;       // a locale file, empty for the defaults
     uint32_t option_word = 0; // QRV_FILTER_* bits
     bool quiet = false;

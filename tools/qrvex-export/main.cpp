@@ -5,6 +5,7 @@
 #include <qrvex/export.h>
 #include <qrvfa.h>
 #include <qrvfilters.h>
+#include <qrvim.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -64,16 +65,28 @@ struct Session {
     }
 };
 
-int load_document(const Arguments &args, Session &s) {
+int load_sample(Session &s) {
     char error[256] = {};
-    uint32_t rc = args.input.empty()
-        ? CHLoadDocumentText(reinterpret_cast<const char *>(kSampleDocument), kSampleDocumentSize, &s.chunker,
-                             error, sizeof error)
-        : CHLoadDocumentFile(args.input.c_str(), &s.chunker, error, sizeof error);
+    const uint32_t rc = CHLoadDocumentText(reinterpret_cast<const char *>(kSampleDocument), kSampleDocumentSize,
+                                           &s.chunker, error, sizeof error);
     if (rc == 0) return 0;
-    std::string where = args.input.empty() ? "built-in sample" : args.input;
-    std::string what = error[0] ? error : qrv::tool::describe_result(rc);
-    return fail(where + ": cannot load the document: " + what, kExitUsage);
+    return fail(std::string("built-in sample: cannot load the document: ") + error, kExitUsage);
+}
+
+// Imports the input in its own format (or the one --from names); the
+// importer's message names the file and what is wrong with it.
+int load_document(const Arguments &args, Session &s) {
+    if (args.input.empty()) return load_sample(s);
+    IMOptions options{};
+    options.StructSize = sizeof options;
+    if (!args.from.empty() && (options.Format = IMFormatFromName(args.from.c_str())) == IM_FORMAT_AUTO)
+        return fail("unknown input format '" + args.from + "' (use xlsx, docx, ods, odt, csv, tsv or text)",
+                    kExitUsage);
+    char message[1024] = {};
+    if (IMImportFile(args.input.c_str(), &options, &s.chunker, message, sizeof message) != 0)
+        return fail(message, kExitUsage);
+    if (message[0] && !args.quiet) std::fprintf(stderr, "qrvex-export: %s\n", message);
+    return 0;
 }
 
 int set_up_options(const Arguments &args, Session &s) {
@@ -89,10 +102,7 @@ int set_up_options(const Arguments &args, Session &s) {
     return 0;
 }
 
-int write_output(const Arguments &args, uint32_t sink) {
-    const char *data = nullptr;
-    size_t length = 0;
-    if (FAGetMemorySinkData(sink, &data, &length) != 0) return fail("cannot read the output back", kExitFailed);
+int write_bytes(const Arguments &args, const char *data, size_t length) {
     if (args.output.empty() || args.output == "-") {
         if (length && std::fwrite(data, 1, length, stdout) != length) return fail("cannot write to standard output", kExitFailed);
         return std::fflush(stdout) == 0 ? 0 : fail("cannot write to standard output", kExitFailed);
@@ -103,9 +113,28 @@ int write_output(const Arguments &args, uint32_t sink) {
     return 0;
 }
 
+int write_output(const Arguments &args, uint32_t sink) {
+    const char *data = nullptr;
+    size_t length = 0;
+    if (FAGetMemorySinkData(sink, &data, &length) != 0) return fail("cannot read the output back", kExitFailed);
+    return write_bytes(args, data, length);
+}
+
+// --format items: the document as the importer built it.
+int write_items(const Arguments &args, CHHandle h) {
+    char *text = nullptr;
+    size_t length = 0;
+    if (uint32_t rc = CHDumpDocumentText(h, &text, &length))
+        return fail("cannot write the document's items: " + qrv::tool::describe_result(rc), kExitFailed);
+    const int status = write_bytes(args, text, length);
+    CHFreeText(text);
+    return status;
+}
+
 int export_document(const Arguments &args) {
     Session s;
     if (int status = load_document(args, s)) return status;
+    if (args.format == qrv::tool::Format::Items) return write_items(args, s.chunker);
     if (int status = set_up_options(args, s)) return status;
     if (uint32_t rc = DAOpenDocument(s.chunker, s.options, &s.document))
         return fail("cannot open the document: " + qrv::tool::describe_result(rc), kExitFailed);

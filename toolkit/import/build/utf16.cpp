@@ -1,0 +1,92 @@
+#include "utf16.hpp"
+
+namespace qrv::import {
+namespace {
+
+constexpr char16_t kReplacement = 0xFFFD;
+
+// Length of the sequence a lead byte starts and the bounds of its second
+// byte, which rule out overlong forms, surrogates and values past U+10FFFF.
+struct Lead {
+    int length;
+    unsigned char low, high;
+};
+
+Lead lead_of(unsigned char b) {
+    if (b >= 0xC2 && b <= 0xDF) return {2, 0x80, 0xBF};
+    if (b == 0xE0) return {3, 0xA0, 0xBF};
+    if (b >= 0xE1 && b <= 0xEC) return {3, 0x80, 0xBF};
+    if (b == 0xED) return {3, 0x80, 0x9F};
+    if (b >= 0xEE && b <= 0xEF) return {3, 0x80, 0xBF};
+    if (b == 0xF0) return {4, 0x90, 0xBF};
+    if (b >= 0xF1 && b <= 0xF3) return {4, 0x80, 0xBF};
+    if (b == 0xF4) return {4, 0x80, 0x8F};
+    return {0, 0, 0};
+}
+
+void append_code_point(char32_t c, std::u16string &out) {
+    if (c < 0x10000) {
+        out += static_cast<char16_t>(c);
+    } else {
+        c -= 0x10000;
+        out += static_cast<char16_t>(0xD800 + (c >> 10));
+        out += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
+    }
+}
+
+}  // namespace
+
+void append_utf16(std::string_view utf8, std::u16string &out) {
+    const auto *s = reinterpret_cast<const unsigned char *>(utf8.data());
+    const size_t n = utf8.size();
+    out.reserve(out.size() + n);
+    for (size_t i = 0; i < n;) {
+        const unsigned char b = s[i];
+        if (b < 0x80) {
+            out += static_cast<char16_t>(b);
+            ++i;
+            continue;
+        }
+        const Lead lead = lead_of(b);
+        if (lead.length == 0 || i + 1 >= n || s[i + 1] < lead.low || s[i + 1] > lead.high) {
+            out += kReplacement;
+            ++i;
+            continue;
+        }
+        char32_t c = b & (0xFF >> (lead.length + 1));
+        int taken = 1;
+        for (; taken < lead.length && i + taken < n; ++taken) {
+            const unsigned char t = s[i + taken];
+            if (taken > 1 && (t & 0xC0) != 0x80) break;
+            c = (c << 6) | (t & 0x3F);
+        }
+        if (taken < lead.length) {
+            out += kReplacement;
+            i += taken;
+            continue;
+        }
+        append_code_point(c, out);
+        i += taken;
+    }
+}
+
+void append_utf8(char32_t c, std::string &out) {
+    if ((c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) c = kReplacement;
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+}  // namespace qrv::import

@@ -1,0 +1,23 @@
+// UTF-8 to UTF-16 for the chunker's stores.  A malformed sequence becomes
+// U+FFFD, one for each maximal bad subpart, as the Unicode standard advises.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qrv::import {
+
+// Appends the UTF-16 of utf8 to out.
+void append_utf16(std::string_view utf8, std::u16string &out);
+
+inline std::u16string utf16_of(std::string_view utf8) {
+    std::u16string out;
+    append_utf16(utf8, out);
+    return out;
+}
+
+// Appends the UTF-8 of one code point (surrogates and values above
+// U+10FFFF become U+FFFD).
+void append_utf8(char32_t code_point, std::string &out);
+
+}  // namespace qrv::import

@@ -1,0 +1,35 @@
+// Warnings of a best-effort import and where the import is, for messages.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qrv::import {
+
+class Diagnostics {
+public:
+    // Warnings beyond this many are counted, not kept.
+    static constexpr size_t kKeptWarnings = 50;
+
+    // Something was left out or repaired; the import goes on.
+    void warn(std::string_view what);
+
+    // The part being read ("xl/worksheets/sheet1.xml"), empty outside one.
+    void enter_part(std::string_view part) { part_ = part; }
+    void leave_part() { part_.clear(); }
+    const std::string &part() const { return part_; }
+
+    // "part: what" inside a part, else "what".
+    std::string where(std::string_view what) const;
+
+    // The warnings, one a line, with a count of those not kept.
+    std::string report() const;
+
+private:
+    std::string part_;
+    std::vector<std::string> warnings_;
+    size_t dropped_ = 0;
+};
+
+}  // namespace qrv::import

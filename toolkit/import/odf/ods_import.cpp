@@ -1,0 +1,9 @@
+// ODS: not read yet.
+#include "../core/error.hpp"
+#include "../core/import_job.hpp"
+
+namespace qrv::import {
+
+CHHandle import_ods(ImportJob &) { throw ImportError(IM_ERR_UNSUPPORTED, "reading ODS is not built yet"); }
+
+}  // namespace qrv::import

@@ -1,0 +1,49 @@
+// The XML namespaces the importers read, each known by one enumerator
+// whatever prefix a file gives it.  The transitional and strict namespaces
+// of Office Open XML name the same thing and share an enumerator.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace qrv::import {
+
+enum class Ns : uint8_t {
+    None,   // no namespace
+    Other,  // a namespace the importers do not read
+    Xml,    // xml:space, xml:lang
+    // Open Packaging Conventions
+    ContentTypes,
+    PackageRelationships,
+    CoreProperties,
+    DublinCore,
+    DublinCoreTerms,
+    ExtendedProperties,
+    MarkupCompatibility,
+    // Office Open XML
+    Relationships,  // r:id
+    Spreadsheet,
+    Wordprocessing,
+    Drawing,
+    WordDrawing,
+    Picture,
+    Vml,
+    // OpenDocument
+    Office,
+    Style,
+    Text,
+    Table,
+    Draw,
+    Fo,
+    Svg,
+    XLink,
+    Meta,
+    Number,
+    Manifest,
+    LibreOfficeExt,
+};
+
+// The enumerator of a namespace name (URI).
+Ns namespace_of(std::string_view uri);
+
+}  // namespace qrv::import

@@ -1,0 +1,9 @@
+// XLSX: not read yet.
+#include "../core/error.hpp"
+#include "../core/import_job.hpp"
+
+namespace qrv::import {
+
+CHHandle import_xlsx(ImportJob &) { throw ImportError(IM_ERR_UNSUPPORTED, "reading XLSX is not built yet"); }
+
+}  // namespace qrv::import
