@@ -8,15 +8,22 @@ packages=(
   cmake ninja-build g++ g++-multilib qemu-user clang libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
   valgrind tidy gcovr chromium
+  libzip-dev libexpat1-dev pkg-config
+  # the 32-bit build's importers
+  libzip-dev:i386 libexpat1-dev:i386
 )
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+# The 32-bit build links i386 libraries from Debian's multiarch archive.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $sudo dpkg --add-architecture i386
+fi
 if ((${#missing[@]})); then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
   $sudo apt-get update
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi

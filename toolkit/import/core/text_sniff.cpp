@@ -12,14 +12,22 @@ namespace {
 
 constexpr size_t kSniffLines = 20;
 
-bool valid_utf8(std::span<const uint8_t> bytes) {
-    std::u16string probe;
+// True when bytes are UTF-8; a sample cut from a longer file may end in
+// the middle of a character.
+bool valid_utf8(std::span<const uint8_t> bytes, bool cut) {
+    for (int back = 0; cut && back < 3 && !bytes.empty() && bytes.back() >= 0x80; ++back) {
+        const bool lead = bytes.back() >= 0xC0;
+        bytes = bytes.first(bytes.size() - 1);
+        if (lead) break;
+    }
+    // Every U+FFFD of the decoded text must have been written as one.
     const std::string_view text(reinterpret_cast<const char *>(bytes.data()), bytes.size());
+    std::u16string probe;
     append_utf16(text, probe);
-    // A sequence cut at the end of a sample is not a fault of the file.
-    const size_t tail = std::min<size_t>(3, probe.size());
-    return std::find(probe.begin(), probe.end() - static_cast<std::ptrdiff_t>(tail), char16_t{0xFFFD}) ==
-           probe.end() - static_cast<std::ptrdiff_t>(tail);
+    size_t written = 0;
+    for (size_t at = text.find("\xEF\xBF\xBD"); at != std::string_view::npos; at = text.find("\xEF\xBF\xBD", at + 3))
+        ++written;
+    return static_cast<size_t>(std::count(probe.begin(), probe.end(), char16_t{0xFFFD})) == written;
 }
 
 // Windows-1252's characters 0x80 to 0x9F; the rest of the bytes are Latin-1.
@@ -81,8 +89,9 @@ TextEncoding encoding_of(std::span<const uint8_t> bytes) {
     if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) return TextEncoding::Utf16Le;
     if (bytes.size() >= 2 && bytes[0] == 0xFE && bytes[1] == 0xFF) return TextEncoding::Utf16Be;
     if (bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF) return TextEncoding::Utf8Bom;
-    return valid_utf8(bytes.first(std::min<size_t>(bytes.size(), 1u << 20))) ? TextEncoding::Utf8
-                                                                             : TextEncoding::Windows1252;
+    constexpr size_t kSample = 1u << 20;
+    return valid_utf8(bytes.first(std::min(bytes.size(), kSample)), bytes.size() > kSample) ? TextEncoding::Utf8
+                                                                                            : TextEncoding::Windows1252;
 }
 
 std::string utf8_text(std::span<const uint8_t> bytes, TextEncoding encoding, size_t max_bytes) {
