@@ -65,10 +65,12 @@ TEST(NumberFormatCodes, LiteralsBlanksFillsAndCurrencies) {
         {"[$€-407]#,##0.00", 1234.5, "€1,234.50"},
         {"#,##0.00 [$€-407]", 1234.5, "1,234.50 €"},
         {"[$-409]0.00", 5, "5.00"},
+        {"[$-F800]dddd, mmmm dd, yyyy", 44197, "Friday, January 01, 2021"},
         {"[$USD] 0", 5, "USD 5"},
         {"[$$-409]#,##0.00;[RED]\\-[$$-409]#,##0.00", -1234.5, "-$1,234.50"},
         {"General\" units\"", 3, "3 units"},
         {"0 E", 5, "5 E"},      // E without a sign is text
+        {"\"pos\"", -5, "pos"},  // only sections with digits write a "-"
         {"0.0 \"e\"", 5, "5.0 e"},
     };
     expect_texts(cases);

@@ -30,11 +30,16 @@
 // | number:boolean                                | TRUTH                                      |
 // | number:text-content (text styles)             | no definition: text cells show their text  |
 // | number:day long / short                       | DAY_2 / DAY                                |
-// | number:month textual long / short / numeric   | MONTH_NAME / MONTH_NAME_ALT / MONTH_2 ...  |
+// | number:month textual long / short             | MONTH_NAME / MONTH_NAME_ALT                |
+// | number:month numeric long / short             | MONTH_2 / MONTH                            |
 // | number:year long / short                      | YEAR_4 / YEAR_2                            |
 // | number:day-of-week long / short               | WEEKDAY_NAME_ALT / WEEKDAY_NAME            |
-// | number:hours, minutes, seconds long / short   | HOUR_2, MINUTE_2, SECOND_2 / HOUR, MINUTE  |
+// | number:hours long / short                     | HOUR_2 / HOUR                              |
+// | number:minutes long / short                   | MINUTE_2 / MINUTE                          |
+// | number:seconds (decimal places left out)      | SECOND_2                                   |
 // | number:am-pm                                  | DESIGNATOR (without it: 24_HOURS first)    |
+// | number:quarter, number:week-of-year, number:era | no token: left out                       |
+// | date separators in number:text ("/", ":")     | DATE_SEPARATOR, TIME_SEPARATOR or the text |
 // | style:text-properties fo:color                | Section::colour                            |
 // | style:map condition="value()>=0"              | a Section with that Condition              |
 //
