@@ -201,6 +201,16 @@ TEST(NumberFormatTable, BuiltFormats) {
         EXPECT_EQ(shown.text, c.expected) << "key " << c.key << " with " << c.value;
         EXPECT_EQ(shown.colour, c.colour) << "key " << c.key << " with " << c.value;
     }
+    // A text cell reads the first section tag: the default section's colour.
+    EXPECT_EQ(check.text_cell_colour(signed_style), std::optional<uint32_t>(0xFF0000));
+}
+
+TEST(NumberFormatTable, TextCellsTakeTheDefaultSectionsColour) {
+    FormatCheck check;
+    EXPECT_EQ(check.text_cell_colour(check.key("[Blue]0;[Red]-0;[Green]0;[Magenta]@")),
+              std::optional<uint32_t>(0x0000FF));
+    EXPECT_EQ(check.text_cell_colour(check.key("[Red]0")), std::optional<uint32_t>(0xFF0000));
+    EXPECT_EQ(check.text_cell_colour(check.key("0;[Red]-0")), std::nullopt);
 }
 
 }  // namespace

@@ -64,6 +64,14 @@ public:
 
     Shown show(std::string_view code, double value) { return show(key(code), value); }
 
+    // The colour a text cell under key gets, if any.
+    std::optional<uint32_t> text_cell_colour(uint32_t key) {
+        uint32_t text60 = 0;
+        uint32_t text25 = kNoColour;
+        EXPECT_EQ(FUFormatTextCell(writer_.handle(), definition(key), &text60, &text25), 0u);
+        return text25 == kNoColour ? std::nullopt : std::optional<uint32_t>(text25);
+    }
+
     // The first item of a key's definition, or -1 for the general format.
     uint32_t definition(uint32_t key) const {
         if (key == 0) return CH_NO_ITEM;

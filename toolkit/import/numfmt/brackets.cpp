@@ -1,9 +1,9 @@
 #include "brackets.hpp"
 
-#include <cctype>
 #include <charconv>
 
 #include "colours.hpp"
+#include "letters.hpp"
 
 namespace qrv::import::numfmt {
 namespace {
@@ -59,17 +59,17 @@ Bracket currency_bracket(std::string_view content) {
 
 bool is_elapsed(std::string_view content) {
     if (content.empty()) return false;
-    const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(content[0])));
+    const char letter = lower_letter(content[0]);
     if (kElapsedLetters.find(letter) == std::string_view::npos) return false;
     for (char c : content)
-        if (std::tolower(static_cast<unsigned char>(c)) != letter) return false;
+        if (lower_letter(c) != letter) return false;
     return true;
 }
 
 Bracket elapsed_bracket(std::string_view content) {
     Bracket bracket;
     bracket.kind = Bracket::Kind::kElapsed;
-    bracket.letter = static_cast<char>(std::tolower(static_cast<unsigned char>(content[0])));
+    bracket.letter = lower_letter(content[0]);
     bracket.count = static_cast<uint32_t>(content.size());
     return bracket;
 }

@@ -1,7 +1,8 @@
 #include "code_lexer.hpp"
 
 #include <algorithm>
-#include <cctype>
+
+#include "letters.hpp"
 
 namespace qrv::import::numfmt {
 namespace {
@@ -19,7 +20,7 @@ constexpr SingleChar kSingleChars[] = {
 
 // Words, matched in any case before single letters.
 struct Word {
-    std::string_view lower;
+    std::string_view text;
     LexemeKind kind;
 };
 
@@ -30,13 +31,8 @@ constexpr Word kWords[] = {
 
 constexpr std::string_view kDateLetters = "dmyhseg";
 
-char lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
-
-bool starts_with_word(std::string_view rest, std::string_view lower_word) {
-    if (rest.size() < lower_word.size()) return false;
-    for (size_t i = 0; i < lower_word.size(); ++i)
-        if (lower(rest[i]) != lower_word[i]) return false;
-    return true;
+bool starts_with_word(std::string_view rest, std::string_view word) {
+    return same_letters(rest.substr(0, word.size()), word);
 }
 
 // Bytes of the UTF-8 character that starts with lead (1 for a stray byte).
@@ -74,8 +70,8 @@ private:
         }
         if (word()) return;
         if (single_char(c)) return;
-        if (kDateLetters.find(lower(c)) != std::string_view::npos) {
-            date_code(lower(c));
+        if (kDateLetters.find(lower_letter(c)) != std::string_view::npos) {
+            date_code(lower_letter(c));
             return;
         }
         const size_t length = std::min(char_length(static_cast<unsigned char>(c)), code_.size() - pos_);
@@ -113,9 +109,9 @@ private:
     bool word() {
         const std::string_view rest = code_.substr(pos_);
         for (const Word &w : kWords) {
-            if (!starts_with_word(rest, w.lower)) continue;
-            add(w.kind, rest.substr(0, w.lower.size()));
-            pos_ += w.lower.size();
+            if (!starts_with_word(rest, w.text)) continue;
+            add(w.kind, rest.substr(0, w.text.size()));
+            pos_ += w.text.size();
             return true;
         }
         return false;
@@ -133,7 +129,7 @@ private:
 
     void date_code(char letter) {
         size_t end = pos_;
-        while (end < code_.size() && lower(code_[end]) == letter) ++end;
+        while (end < code_.size() && lower_letter(code_[end]) == letter) ++end;
         add(LexemeKind::kDateCode, code_.substr(pos_, end - pos_), letter, static_cast<uint32_t>(end - pos_));
         pos_ = end;
     }

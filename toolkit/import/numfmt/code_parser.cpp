@@ -13,7 +13,7 @@ constexpr size_t kTextSection = 3;
 
 NumberFormat parse_code(std::string_view code, CodeReport &report) {
     if (code.size() > kMaxCodeBytes) {
-        report.not_understood("longer than " + std::to_string(kMaxCodeBytes) + " bytes");
+        report.not_understood(kTooLong);
         return {};
     }
     LexedCode lexed = lex_code(code);

@@ -15,6 +15,7 @@ namespace qrv::import::numfmt {
 // Codes longer than this (a spreadsheet program accepts 255 characters)
 // are not read.
 inline constexpr size_t kMaxCodeBytes = 1024;
+inline constexpr std::string_view kTooLong = "longer than 1024 bytes";
 
 // A format of the code; a code that is not understood gives the general
 // format (no sections) and says why in report.

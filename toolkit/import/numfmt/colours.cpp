@@ -1,7 +1,8 @@
 #include "colours.hpp"
 
 #include <charconv>
-#include <strings.h>
+
+#include "letters.hpp"
 
 namespace qrv::import::numfmt {
 namespace {
@@ -28,10 +29,6 @@ constexpr uint32_t kPalette[] = {
 };
 
 constexpr std::string_view kColorPrefix = "color";
-
-bool same_letters(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
-}
 
 std::optional<uint32_t> palette_colour(std::string_view name) {
     if (name.size() <= kColorPrefix.size() || !same_letters(name.substr(0, kColorPrefix.size()), kColorPrefix))

@@ -1,21 +1,22 @@
 #include "number_formats.hpp"
 
-#include <strings.h>
-
 #include "code_parser.hpp"
 #include "definition_writer.hpp"
+#include "letters.hpp"
 
 namespace qrv::import {
 namespace {
 
-bool is_general(std::string_view code) {
-    constexpr std::string_view kGeneral = "General";
-    return code.empty() || (code.size() == kGeneral.size() && strncasecmp(code.data(), kGeneral.data(), code.size()) == 0);
-}
+bool is_general(std::string_view code) { return code.empty() || numfmt::same_letters(code, "General"); }
 
 }  // namespace
 
 const NumberFormatTable::Entry &NumberFormatTable::entry_of(std::string_view code) {
+    // Codes too long to read are not kept: the table stays small whatever a workbook holds.
+    if (code.size() > numfmt::kMaxCodeBytes) {
+        too_long_.report.not_understood(numfmt::kTooLong);
+        return too_long_;
+    }
     const auto found = keys_.find(std::string(code));
     if (found != keys_.end()) return found->second;
     Entry entry{0, {}};

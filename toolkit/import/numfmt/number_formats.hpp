@@ -54,6 +54,7 @@ private:
 
     DocumentWriter &writer_;
     std::unordered_map<std::string, Entry> keys_;
+    Entry too_long_{0, {}};
     uint32_t next_key_ = 1;
 };
 

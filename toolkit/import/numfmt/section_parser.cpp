@@ -23,7 +23,9 @@ void read_bracket_into(const Lexeme &lexeme, std::vector<Lexeme> &rest, Section 
         rest.push_back(Lexeme{LexemeKind::kBracket, lexeme.text, bracket.letter, bracket.count});
         break;
     case Bracket::Kind::kUnknown: report.approximate("[" + lexeme.text + "] is ignored"); break;
-    case Bracket::Kind::kMalformed: report.not_understood("a condition that cannot be read: [" + lexeme.text + "]"); break;
+    case Bracket::Kind::kMalformed:
+        report.not_understood("a condition that cannot be read: [" + lexeme.text + "]");
+        break;
     }
 }
 
