@@ -1,12 +1,46 @@
 #include "number_formats.hpp"
 
-namespace qrv::import {
+#include "code_parser.hpp"
+#include "definition_writer.hpp"
+#include "letters.hpp"
 
-// Not translated yet: every code shows in the general format.
-uint32_t NumberFormatTable::key_of_code(std::string_view) { return 0; }
+namespace qrv::import {
+namespace {
+
+bool is_general(std::string_view code) { return code.empty() || numfmt::same_letters(code, "General"); }
+
+}  // namespace
+
+const NumberFormatTable::Entry &NumberFormatTable::entry_of(std::string_view code) {
+    // Codes too long to read are not kept: the table stays small whatever a workbook holds.
+    if (code.size() > numfmt::kMaxCodeBytes) {
+        too_long_.report.not_understood(numfmt::kTooLong);
+        return too_long_;
+    }
+    const auto found = keys_.find(std::string(code));
+    if (found != keys_.end()) return found->second;
+    Entry entry{0, {}};
+    if (!is_general(code)) {
+        const numfmt::NumberFormat format = numfmt::parse_code(code, entry.report);
+        if (entry.report.fidelity != CodeReport::Fidelity::kNotUnderstood) entry.key = key_of_format(format);
+    }
+    return keys_.emplace(std::string(code), std::move(entry)).first->second;
+}
+
+uint32_t NumberFormatTable::key_of_code(std::string_view code) { return entry_of(code).key; }
+
+uint32_t NumberFormatTable::key_of_code(std::string_view code, CodeReport &report) {
+    const Entry &entry = entry_of(code);
+    report = entry.report;
+    return entry.key;
+}
 
 uint32_t NumberFormatTable::key_of_builtin(uint32_t id) { return key_of_code(builtin_format_code(id)); }
 
-std::string_view builtin_format_code(uint32_t) { return {}; }
+uint32_t NumberFormatTable::key_of_format(const numfmt::NumberFormat &format) {
+    const uint32_t key = next_key_++;
+    numfmt::write_definition(writer_, key, format);
+    return key;
+}
 
 }  // namespace qrv::import
