@@ -150,13 +150,19 @@ private:
             sheet_.text(row, col, text_of(value_), look);
             break;
         case CellType::Inline: sheet_.text(row, col, inline_.finish(book_.texts, book_.fonts), look); break;
-        case CellType::Truth: sheet_.truth(row, col, value_ != "0" && value_ != "false", look); break;
+        case CellType::Truth: truth(row, col, value_ != "0" && value_ != "false", look); break;
         case CellType::Error: sheet_.error(row, col, error_text(value_), look); break;
         case CellType::Date:
             if (auto v = day_number_of_iso(value_, book_.date1904)) sheet_.number(row, col, *v, look);
             else sheet_.text(row, col, text_of(value_), look);
             break;
         }
+    }
+
+    // A truth value under a number format of its own shows as that number.
+    void truth(uint32_t row, uint32_t col, bool value, const CellLook &look) {
+        if (look.format_key == 0) sheet_.truth(row, col, value, look);
+        else sheet_.number(row, col, value ? 1 : 0, look);
     }
 
     void shared(uint32_t row, uint32_t col, const CellLook &look) {
