@@ -178,8 +178,8 @@ void SheetWalk::on_item(uint32_t id, const CHItem &item) {
         else if (item.type == CH_ITEM_EMPTY_CELLS) skip_cells(item.value >> 16);
         return;
     }
-    if (item.type == CH_ITEM_TAG_BEGIN && item.value == kSheetRowTag && !in_cell_ &&
-        cell_number_ % columns_ == 0) {
+    if (item.type == CH_ITEM_TAG_BEGIN && item.value == kSheetRowTag && cell_number_ % columns_ == 0) {
+        finish_cell();
         tagged_ = true;
         tag_.first = tag_.last = item.data1;
         tag_.hidden = item.data2 & kRowHidden;
@@ -298,8 +298,8 @@ void SheetWalk::start_cell(const CHItem &item) {
     if (!ctx_.progress.tick()) return;
     const uint64_t row = cell_number_ / columns_;
     cell_column_ = static_cast<uint32_t>(cell_number_ % columns_);
-    ++cell_number_;
     move_to(row);
+    ++cell_number_;
     if (cell_column_ > written_) write_empty(written_, cell_column_ - 1);
     in_cell_ = true;
     cell_.clear();

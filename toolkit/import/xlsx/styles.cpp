@@ -75,7 +75,8 @@ private:
 
 const CellLook &Styles::look(uint32_t index) {
     if (index < looks_.size()) return looks_[index];
-    if (!warned_ && diagnostics_) {
+    // Cells of a workbook without cell formats name format 0 all the same.
+    if (!warned_ && diagnostics_ && (index > 0 || !looks_.empty())) {
         warned_ = true;
         diagnostics_->warn("a cell names cell format " + std::to_string(index) + " of " +
                            std::to_string(looks_.size()) + "; such cells are shown plain");
