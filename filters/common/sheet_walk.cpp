@@ -20,6 +20,7 @@ namespace {
 // Columns a section may lay out; wider sections are cut.
 constexpr uint32_t kMaxColumns = 1u << 16;
 constexpr size_t kMaxLinkBytes = 4096;
+constexpr uint32_t kBatchItems = 4096;  // items read at once
 
 // A merged range, top left to bottom right, in rows and columns.
 struct Merge {
@@ -157,14 +158,26 @@ private:
     std::map<uint32_t, std::string> fonts_;
 };
 
+// Items are read a chunk at a time: ids within a chunk are consecutive, and
+// the first id of the next chunk is asked of the chunker.
 void SheetWalk::walk() {
+    uint32_t chunk_size = 0, total = 0;
+    if (CHGetChunkSize(ctx_.chunker, &chunk_size) != 0 || chunk_size == 0 ||
+        CHGetItemCount(ctx_.chunker, CH_STORE_ITEMS, &total) != 0)
+        return;
+    std::vector<CHItem> items(std::min<uint32_t>(chunk_size, kBatchItems));
     uint32_t id = info_.FirstItemId;
-    CHItem item{};
     while (id != CH_NO_ITEM && id <= info_.LastItemId && !ctx_.progress.stopped()) {
+        const uint64_t index = uint64_t{id >> 16} * chunk_size + (id & 0xffff);
+        if (index >= total || (id & 0xffff) >= chunk_size) break;
+        uint64_t count = std::min<uint64_t>({chunk_size - (id & 0xffff), total - index, items.size()});
+        if (info_.LastItemId != CH_NO_ITEM && (info_.LastItemId >> 16) == (id >> 16))
+            count = std::min<uint64_t>(count, (info_.LastItemId & 0xffff) - (id & 0xffff) + 1);
+        if (CHGetItems(ctx_.chunker, CH_STORE_ITEMS, id, static_cast<uint32_t>(count), items.data()) != 0) break;
+        for (uint32_t i = 0; i < count; ++i) on_item(id + i, items[i]);
+        const uint32_t last = id + static_cast<uint32_t>(count) - 1;
         uint32_t next = CH_NO_ITEM;
-        if (CHGetItem(ctx_.chunker, CH_STORE_ITEMS, id, &item, &next) != 0) break;
-        on_item(id, item);
-        if (next <= id) break;
+        if (CHNextItemId(ctx_.chunker, CH_STORE_ITEMS, last, &next) != 0 || next <= last) break;
         id = next;
     }
     finish_cell();

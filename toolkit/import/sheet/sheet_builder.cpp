@@ -166,16 +166,17 @@ void SheetBuilder::write_columns(const Layout &layout) {
     writer_.item(CH_ITEM_COLUMN_LIST_END);
 }
 
+// The list is written even when empty: a reader looking for it then stops
+// here rather than at the end of the section.
 void SheetBuilder::write_merges(const Layout &layout) {
-    bool open = false;
+    writer_.item(CH_ITEM_MERGE_LIST_BEGIN);
     for (const Merge &m : merges_) {
         const uint32_t top = layout.rows.place_of(m.top), bottom = layout.rows.place_of(m.bottom);
         if (bottom >= layout.row_count) continue;
-        if (!open) writer_.item(CH_ITEM_MERGE_LIST_BEGIN), open = true;
         writer_.item(CH_ITEM_MERGE_POINT, top, layout.columns.place_of(m.left));
         writer_.item(CH_ITEM_MERGE_POINT, bottom, layout.columns.place_of(m.right));
     }
-    if (open) writer_.item(CH_ITEM_MERGE_LIST_END);
+    writer_.item(CH_ITEM_MERGE_LIST_END);
 }
 
 void SheetBuilder::write_empty(uint64_t count) {
