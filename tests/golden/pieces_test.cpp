@@ -10,6 +10,7 @@
 #include "locale_file.hpp"
 #include "results.hpp"
 #include "text_writer.hpp"
+#include "sheet.hpp"
 #include "walk.hpp"
 
 // Cases name only the fields they set.

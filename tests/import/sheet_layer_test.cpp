@@ -53,6 +53,7 @@ TEST(Axis, CollapsesLongEmptyStretchesOnly) {
         const auto &entries = axis.entries();
         for (size_t i = 1; i < entries.size(); ++i) ASSERT_LT(entries[i - 1].source, entries[i].source);
         for (uint32_t u : used) {
+            SCOPED_TRACE(u);
             const auto &e = entries[axis.place_of(u)];
             EXPECT_FALSE(e.gap);
             EXPECT_EQ(e.source, u);
@@ -62,7 +63,9 @@ TEST(Axis, CollapsesLongEmptyStretchesOnly) {
             ASSERT_LT(i + 1, entries.size());
             EXPECT_GT(entries[i + 1].source - entries[i].source, Axis::kLongestKeptGap);
         }
-        if (!used.empty()) EXPECT_LE(entries.size(), used.size() * (Axis::kLongestKeptGap + 1));
+        if (!used.empty()) {
+            EXPECT_LE(entries.size(), used.size() * (Axis::kLongestKeptGap + 1));
+        }
     }
 }
 
