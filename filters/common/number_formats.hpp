@@ -19,7 +19,12 @@ public:
 
     // UTF-8 text of the data value item at value_id under the format
     // definition listed with key format_key (kGeneralFormatKey: general).
-    std::string show(uint32_t value_id, uint32_t format_key);
+    // A format that gives its text a colour puts it (0x00RRGGBB) in
+    // *colour; otherwise *colour is left as it is.
+    std::string show(uint32_t value_id, uint32_t format_key, uint32_t *colour = nullptr);
+
+    // Dates of the cells that follow count from 1904 (else from 1900).
+    void set_date1904(bool on);
 
 private:
     uint32_t definition(uint32_t format_key);
@@ -28,7 +33,9 @@ private:
     uint32_t options_;
     MUContext memory_{};
     MUCache cache_{};
-    std::map<uint32_t, uint32_t> definitions_;  // format key -> first item of its definition
+    std::map<uint32_t, uint32_t> definitions_;
+    uint32_t day_base_;
+    uint32_t date_flags_;  // format key -> first item of its definition
 };
 
 }  // namespace qrv::filters

@@ -8,6 +8,8 @@
 #include "formats.hpp"
 #include "conventions.hpp"
 #include "sheet_walk.hpp"
+#include "chars.hpp"
+#include <qrvex/properties.h>
 
 namespace qrv::filters {
 namespace {
@@ -61,6 +63,18 @@ uint32_t walk_section(WalkContext &ctx, const SectionRange &section) {
     return flow.walk(section.info.FirstItemId, section.info.LastItemId, stop);
 }
 
+// The title property of the document (ahead of its first section), or "".
+std::string title_property(CHHandle h) {
+    uint32_t first = 0, found = 0, property = kPropertyTitle;
+    if (CHGetItemId(h, CH_STORE_ITEMS, 0, &first) != 0) return {};
+    if (CUFindDocPropertyId(first, CH_BREAK_PARAGRAPH, &found, &property, h) != 0) return {};
+    CHItem item{};
+    uint32_t next = 0;
+    std::u16string chars;
+    if (CHGetItem(h, CH_STORE_ITEMS, found, &item, &next) != 0 || item.type != CH_ITEM_TEXT) return {};
+    return read_text_run(h, item.value, item.data1, chars) ? utf8_of(chars) : std::string();
+}
+
 }  // namespace
 
 WalkOptions walk_options_of(uint32_t option_word) {
@@ -94,6 +108,7 @@ uint32_t walk_document(CHHandle h, uint32_t hExport, uint32_t hOptions, const Wa
     if (options.contents) entries = outline.entries();
     std::vector<Note> notes;
     if (options.notes) notes = outline.notes();
+    if (ctx.title.empty()) ctx.title = title_property(h);
     page = writer.finish(ctx.title, entries, notes);
     progress.finish();
     return 0;

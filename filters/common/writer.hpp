@@ -51,6 +51,11 @@ struct CellFormat {
     bool numeric = false;        // a formatted number: aligned right
 };
 
+// A spreadsheet section's parts (sheet.hpp).
+struct SheetInfo;
+struct SheetRow;
+struct SheetCell;
+
 // One entry of the table of contents.
 struct OutlineEntry {
     unsigned level = 1;
@@ -83,10 +88,11 @@ public:
     virtual void end_row() = 0;
     virtual void end_table() = 0;
 
-    // A spreadsheet section: rows of cells holding finished text.
-    virtual void begin_sheet(unsigned section, unsigned columns) = 0;
-    virtual void sheet_row_begin() = 0;
-    virtual void sheet_cell(std::string_view utf8, const CellFormat &cell) = 0;
+    // A spreadsheet section: rows of cells holding finished text
+    // (sheet.hpp).  Every row has a cell or a span of cells for each column.
+    virtual void begin_sheet(const SheetInfo &sheet) = 0;
+    virtual void sheet_row_begin(const SheetRow &row) = 0;
+    virtual void sheet_cell(const SheetCell &cell) = 0;
     virtual void sheet_row_end() = 0;
     virtual void end_sheet() = 0;
 

@@ -16,6 +16,11 @@ constexpr const char *kPageStyle =
     "table{border-collapse:collapse;margin:0.5em 0}\n"
     "td{border:1px solid #888;padding:0.2em 0.5em;vertical-align:top}\n"
     "table.sheet td.num{text-align:right}\n"
+    "table.sheet caption{text-align:left;font-weight:bold;padding:0.2em 0}\n"
+    "table.sheet tr.hidden{display:none}\n"
+    "table.sheet col.hidden{visibility:collapse}\n"
+    "table.sheet tr.gap td,table.sheet td.gap{background:#eee;height:0.5em;padding:0}\n"
+    "table.sheet td.err{color:#c00}\n"
     "nav.contents ul{list-style:none;padding-left:1.2em}\n"
     "section.notes{border-top:1px solid #888;margin-top:2em;font-size:smaller}\n";
 
@@ -185,23 +190,6 @@ void HtmlWriter::end_cell() {
 void HtmlWriter::end_row() { body_ += "</tr>\n"; }
 
 void HtmlWriter::end_table() { body_ += "</table>\n"; }
-
-void HtmlWriter::begin_sheet(unsigned section, unsigned) {
-    close_lists();
-    body_ += "<table class=\"sheet\" id=\"sheet-" + std::to_string(section) + "\">\n";
-}
-
-void HtmlWriter::sheet_row_begin() { body_ += "<tr>"; }
-
-void HtmlWriter::sheet_cell(std::string_view utf8, const CellFormat &cell) {
-    write_cell_open("td", cell, cell.numeric ? "num" : nullptr);
-    body_ += escape(utf8);
-    body_ += "</td>";
-}
-
-void HtmlWriter::sheet_row_end() { body_ += "</tr>\n"; }
-
-void HtmlWriter::end_sheet() { body_ += "</table>\n"; }
 
 std::string HtmlWriter::finish(std::string_view title, const std::vector<OutlineEntry> &outline,
                                const std::vector<Note> &notes) {

@@ -23,9 +23,9 @@ public:
     void end_cell() override;
     void end_row() override;
     void end_table() override;
-    void begin_sheet(unsigned section, unsigned columns) override;
-    void sheet_row_begin() override;
-    void sheet_cell(std::string_view utf8, const CellFormat &cell) override;
+    void begin_sheet(const SheetInfo &sheet) override;
+    void sheet_row_begin(const SheetRow &row) override;
+    void sheet_cell(const SheetCell &cell) override;
     void sheet_row_end() override;
     void end_sheet() override;
     std::string finish(std::string_view title, const std::vector<OutlineEntry> &outline,

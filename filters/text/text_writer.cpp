@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "sheet.hpp"
+
 namespace qrv::filters::text {
 namespace {
 
@@ -119,10 +121,27 @@ void TextWriter::end_table() {
     }
 }
 
-void TextWriter::begin_sheet(unsigned, unsigned) { tables_.emplace_back(); }
+// A sheet: its name, then its rows as aligned columns; a merged cell's
+// text stands in its first column, and rows left out of a sparse sheet
+// show as one line saying so.
+void TextWriter::begin_sheet(const SheetInfo &sheet) {
+    if (!sheet.name.empty()) write_block(sheet.name + "\n" + underline(sheet.name, '-'));
+    tables_.emplace_back();
+}
 
-void TextWriter::sheet_cell(std::string_view utf8, const CellFormat &cell) {
-    tables_.back().back().push_back({std::string(utf8), cell.numeric});
+void TextWriter::sheet_row_begin(const SheetRow &row) {
+    begin_row();
+    gap_row_ = row.gap;
+    if (row.gap)
+        tables_.back().back().push_back(
+            {"(rows " + std::to_string(row.first + 1) + " to " + std::to_string(row.last + 1) + " empty)", false});
+}
+
+void TextWriter::sheet_cell(const SheetCell &cell) {
+    if (gap_row_) return;
+    auto &row = tables_.back().back();
+    row.push_back({cell.text, cell.numeric});
+    for (unsigned i = 1; i < cell.column_span; ++i) row.emplace_back();
 }
 
 std::string TextWriter::finish(std::string_view, const std::vector<OutlineEntry> &outline,

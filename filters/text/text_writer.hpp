@@ -35,9 +35,9 @@ public:
     void end_cell() override;
     void end_row() override;
     void end_table() override;
-    void begin_sheet(unsigned section, unsigned columns) override;
-    void sheet_row_begin() override { begin_row(); }
-    void sheet_cell(std::string_view utf8, const CellFormat &cell) override;
+    void begin_sheet(const SheetInfo &sheet) override;
+    void sheet_row_begin(const SheetRow &row) override;
+    void sheet_cell(const SheetCell &cell) override;
     void sheet_row_end() override { end_row(); }
     void end_sheet() override { end_table(); }
     std::string finish(std::string_view title, const std::vector<OutlineEntry> &outline,
@@ -51,6 +51,7 @@ private:
     std::string line_;        // the paragraph in hand
     ParaFormat para_{};
     std::vector<Grid> tables_;  // open tables, innermost last
+    bool gap_row_ = false;      // the sheet row in hand stands for empty rows left out
 };
 
 }  // namespace qrv::filters::text

@@ -10,6 +10,7 @@
 #include "locale_file.hpp"
 #include "results.hpp"
 #include "text_writer.hpp"
+#include "sheet.hpp"
 #include "walk.hpp"
 
 // Cases name only the fields they set.
@@ -154,9 +155,9 @@ public:
     void end_cell() override { log += ">"; }
     void end_row() override { log += ")"; }
     void end_table() override { log += "}\n"; }
-    void begin_sheet(unsigned, unsigned columns) override { log += "sheet" + std::to_string(columns) + ":"; }
-    void sheet_row_begin() override { log += "("; }
-    void sheet_cell(std::string_view t, const CellFormat &) override { log += "<" + std::string(t) + ">"; }
+    void begin_sheet(const SheetInfo &s) override { log += "sheet" + std::to_string(s.columns.size()) + ":"; }
+    void sheet_row_begin(const SheetRow &) override { log += "("; }
+    void sheet_cell(const SheetCell &c) override { log += "<" + c.text + ">"; }
     void sheet_row_end() override { log += ")"; }
     void end_sheet() override { log += "\n"; }
     std::string finish(std::string_view title, const std::vector<OutlineEntry> &outline,

@@ -71,8 +71,11 @@ Package::Package(std::span<const uint8_t> bytes, const Limits &limits, Diagnosti
 void Package::read(std::string_view part, XmlHandler &handler) {
     auto source = archive_.open(part);
     diagnostics_.enter_part(source->name());
+    struct Leave {
+        Diagnostics &d;
+        ~Leave() { d.leave_part(); }
+    } leave{diagnostics_};
     read_xml(*source, handler, limits_);
-    diagnostics_.leave_part();
 }
 
 std::string Package::read_all(std::string_view part) { return archive_.read_all(part, kSmallPartBytes); }

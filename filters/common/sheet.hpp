@@ -1,0 +1,66 @@
+// What the walk tells a writer about a spreadsheet section: the sheet with
+// its columns, each row, and each cell with its finished text.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "conventions.hpp"
+#include "writer.hpp"
+
+namespace qrv::filters {
+
+// No colour given: the page's text colour.
+inline constexpr uint32_t kNoColour = 0xffffffffu;
+
+struct SheetColumn {
+    unsigned width_twips = 0;  // 0: not given
+    bool hidden = false;
+    bool gap = false;          // stands for source columns first to last, all empty
+    uint32_t first = 0, last = 0;
+};
+
+struct SheetInfo {
+    unsigned section = 0;
+    std::string name;  // UTF-8, may be empty
+    std::vector<SheetColumn> columns;
+};
+
+struct SheetRow {
+    uint32_t first = 0, last = 0;  // source rows (0 is row 1); more than one for a gap
+    bool hidden = false;
+    bool gap = false;              // empty rows that were left out
+};
+
+// Part of a cell's text in its own character formatting.
+struct SheetSpan {
+    size_t begin = 0, end = 0;  // bytes of SheetCell::text
+    TextFormat format;
+    uint32_t colour = kNoColour;
+};
+
+struct SheetCell {
+    std::string text;              // UTF-8
+    std::vector<SheetSpan> spans;  // formatting of parts of the text; empty: plain
+    uint32_t colour = kNoColour;   // of the whole text (a number format's colour)
+    unsigned column_span = 1;
+    unsigned row_span = 1;
+    bool numeric = false;          // a number: aligned right
+    bool aligned = false;          // align holds the cell's own alignment
+    Align align = Align::Left;
+    CellKind kind = kCellPlain;
+    std::string link;              // target of the cell's hyperlink, UTF-8
+
+    void clear() {
+        text.clear();
+        spans.clear();
+        link.clear();
+        colour = kNoColour;
+        column_span = row_span = 1;
+        numeric = aligned = false;
+        kind = kCellPlain;
+    }
+};
+
+}  // namespace qrv::filters

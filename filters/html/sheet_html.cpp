@@ -1,0 +1,99 @@
+// Spreadsheet sections as HTML tables: the sheet's name as the caption,
+// column widths in a colgroup, merged cells as spans, numbers aligned
+// right, colours and rich text as styled spans.  Rows and columns left out
+// of a sparse sheet are told by attributes only, never by cell text.
+#include <cstdio>
+
+#include "css.hpp"
+#include "html_writer.hpp"
+#include "sheet.hpp"
+
+namespace qrv::filters::html {
+namespace {
+
+std::string colour_css(uint32_t colour) {
+    char text[16];
+    std::snprintf(text, sizeof text, "color:#%06X", colour & 0xFFFFFFu);
+    return text;
+}
+
+const char *align_css(Align align) {
+    switch (align) {
+    case Align::Centre: return "text-align:center";
+    case Align::Right: return "text-align:right";
+    case Align::Justify: return "text-align:justify";
+    default: return "text-align:left";
+    }
+}
+
+std::string span_css(const SheetSpan &span) {
+    std::string css = css_of(span.format);
+    if (span.colour != kNoColour) css += (css.empty() ? "" : ";") + colour_css(span.colour);
+    return css;
+}
+
+// One-based row and column numbers as the sheet's owner sees them.
+std::string stretch(const char *what, uint32_t first, uint32_t last) {
+    return std::string(what) + " " + std::to_string(first + 1) + " to " + std::to_string(last + 1);
+}
+
+std::string column_tag(const SheetColumn &column) {
+    std::string tag = "<col";
+    if (column.gap) tag += " class=\"gap\" title=\"" + stretch("empty columns", column.first, column.last) + " left out\"";
+    else if (column.hidden) tag += " class=\"hidden\"";
+    if (column.width_twips && !column.gap)
+        tag += " style=\"width:" + std::to_string(column.width_twips / 20) + "pt\"";
+    return tag + ">";
+}
+
+}  // namespace
+
+void HtmlWriter::begin_sheet(const SheetInfo &sheet) {
+    close_lists();
+    body_ += "<table class=\"sheet\" id=\"sheet-" + std::to_string(sheet.section) + "\">\n";
+    if (!sheet.name.empty()) body_ += "<caption>" + escape(sheet.name) + "</caption>\n";
+    if (sheet.columns.empty()) return;
+    body_ += "<colgroup>";
+    for (const SheetColumn &column : sheet.columns) body_ += column_tag(column);
+    body_ += "</colgroup>\n";
+}
+
+void HtmlWriter::sheet_row_begin(const SheetRow &row) {
+    body_ += "<tr data-row=\"" + std::to_string(row.first + 1) + "\"";
+    if (row.gap) body_ += " class=\"gap\" title=\"" + stretch("empty rows", row.first, row.last) + " left out\"";
+    else if (row.hidden) body_ += " class=\"hidden\"";
+    body_ += ">";
+}
+
+void HtmlWriter::sheet_cell(const SheetCell &cell) {
+    body_ += "<td";
+    if (cell.kind == kCellError) body_ += " class=\"err\"";
+    else if (cell.numeric) body_ += " class=\"num\"";
+    if (cell.column_span > 1) body_ += " colspan=\"" + std::to_string(cell.column_span) + "\"";
+    if (cell.row_span > 1) body_ += " rowspan=\"" + std::to_string(cell.row_span) + "\"";
+    std::string css;
+    if (cell.aligned) css = align_css(cell.align);
+    if (cell.colour != kNoColour) css += (css.empty() ? "" : ";") + colour_css(cell.colour);
+    if (!css.empty()) body_ += " style=\"" + css + "\"";
+    body_ += ">";
+    if (!cell.link.empty()) body_ += "<a href=\"" + escape(cell.link) + "\">";
+    size_t at = 0;
+    for (const SheetSpan &span : cell.spans) {
+        if (span.begin < at || span.end > cell.text.size()) continue;
+        body_ += escape(std::string_view(cell.text).substr(at, span.begin - at));
+        const std::string css_text = span_css(span);
+        const std::string_view part = std::string_view(cell.text).substr(span.begin, span.end - span.begin);
+        if (css_text.empty()) body_ += escape(part);
+        else body_ += "<span style=\"" + css_text + "\">" + escape(part) + "</span>";
+        at = span.end;
+    }
+    body_ += escape(std::string_view(cell.text).substr(at));
+    if (!cell.link.empty()) body_ += "</a>";
+    body_ += "</td>";
+}
+
+void HtmlWriter::sheet_row_end() { body_ += "</tr>\n"; }
+
+void HtmlWriter::end_sheet() { body_ += "</table>\n"; }
+
+}  // namespace qrv::filters::html

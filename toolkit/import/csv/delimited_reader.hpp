@@ -1,0 +1,36 @@
+// Fields of delimited text: separators and line ends split fields and
+// records; a field in double quotes may hold separators, line ends and
+// doubled quotes.  A quote inside an unquoted field is kept as it stands.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace qrv::import {
+
+class DelimitedReader {
+public:
+    DelimitedReader(std::string_view text, char separator) : text_(text), separator_(separator) {}
+
+    // The next field into field; false at the end of the text.  row and
+    // column say where it stands (0-based).
+    bool next(std::string &field, uint32_t &row, uint32_t &column);
+
+private:
+    void take_quoted(std::string &field);
+    void take_plain(std::string &field);
+    void end_field();
+
+    std::string_view text_;
+    char separator_;
+    size_t at_ = 0;
+    uint32_t row_ = 0, column_ = 0;
+    bool done_ = false;
+};
+
+// True for text that is a plain decimal number ("-12", "3.5", "1e-3"),
+// which delimited text turns into a number.
+bool is_plain_number(std::string_view text);
+
+}  // namespace qrv::import

@@ -1,0 +1,42 @@
+#include "char_format.hpp"
+
+#include <qrvex/items.h>
+
+#include "conventions.hpp"
+
+namespace qrv::import {
+namespace {
+
+using filters::AttributeCode;
+
+// The switched attributes, by their item 8 code.
+struct Switch {
+    bool CharFormat::*field;
+    AttributeCode code;
+};
+constexpr Switch kSwitches[] = {
+    {&CharFormat::bold, filters::kBold},           {&CharFormat::italic, filters::kItalic},
+    {&CharFormat::underline, filters::kUnderline}, {&CharFormat::strike, filters::kStrike},
+    {&CharFormat::superscript, filters::kSuperscript}, {&CharFormat::subscript, filters::kSubscript},
+};
+
+}  // namespace
+
+uint32_t CharFormatTable::number_of(const CharFormat &format) {
+    // Documents use a handful of formats; a linear search beats hashing.
+    for (uint32_t i = 0; i < formats_.size(); ++i)
+        if (formats_[i] == format) return i;
+    formats_.push_back(format);
+    return static_cast<uint32_t>(formats_.size() - 1);
+}
+
+void write_format_change(DocumentWriter &writer, const CharFormat &from, const CharFormat &to) {
+    for (const auto &s : kSwitches)
+        if (from.*s.field != to.*s.field) writer.item(CH_ITEM_CHAR_ATTR, s.code, to.*s.field ? 1 : 0);
+    if (from.font != to.font) writer.item(CH_ITEM_FONT, to.font);
+    if (from.size != to.size) writer.item(CH_ITEM_FONT_SIZE, to.size);
+    if (from.colour != to.colour)
+        writer.item(CH_ITEM_ATTR_25, to.colour == CharFormat::kNoColour ? filters::kAutomaticColour : to.colour);
+}
+
+}  // namespace qrv::import

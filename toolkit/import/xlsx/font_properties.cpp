@@ -1,0 +1,91 @@
+#include "font_properties.hpp"
+
+#include <charconv>
+
+namespace qrv::import::xlsx {
+namespace {
+
+// The legacy palette that indexed colours name (64 and above: the window's
+// text and background colours, taken as automatic).
+constexpr uint32_t kPalette[64] = {
+    0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF, 0x00FFFF, 0x000000, 0xFFFFFF, 0xFF0000,
+    0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF, 0x00FFFF, 0x800000, 0x008000, 0x000080, 0x808000, 0x800080, 0x008080,
+    0xC0C0C0, 0x808080, 0x9999FF, 0x993366, 0xFFFFCC, 0xCCFFFF, 0x660066, 0xFF8080, 0x0066CC, 0xCCCCFF, 0x000080,
+    0xFF00FF, 0xFFFF00, 0x00FFFF, 0x800080, 0x800000, 0x008080, 0x0000FF, 0x00CCFF, 0xCCFFFF, 0xCCFFCC, 0xFFFF99,
+    0x99CCFF, 0xFF99CC, 0xCC99FF, 0xFFCC99, 0x3366FF, 0x33CCCC, 0x99CC00, 0xFFCC00, 0xFF9900, 0xFF6600, 0x666699,
+    0x969696, 0x003366, 0x339966, 0x003300, 0x333300, 0x993300, 0x993366, 0x333399, 0x333333};
+
+// Theme colours of the default theme in the order cells name them (light 1
+// and dark 1 first, the window's colours, taken as automatic).
+constexpr uint32_t kThemeColours[12] = {FontSpec::kNoColour, FontSpec::kNoColour, 0xE7E6E6, 0x44546A,
+                                        0x4472C4,            0xED7D31,            0xA5A5A5, 0xFFC000,
+                                        0x5B9BD5,            0x70AD47,            0x0563C1, 0x954F72};
+
+bool number_of(std::string_view text, uint32_t &out, int base = 10) {
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out, base);
+    return ec == std::errc() && end == text.data() + text.size();
+}
+
+// <b/>, <b val="1"/>, <b val="true"/> are on; val="0" or "false" off.
+bool switched_on(const XmlAttributes &a) {
+    const std::string_view v = a.get(Ns::Spreadsheet, "val", a.get(Ns::None, "val", "1"));
+    return v != "0" && v != "false" && v != "none";
+}
+
+std::string_view val_of(const XmlAttributes &a) { return a.get(Ns::None, "val", a.get(Ns::Spreadsheet, "val")); }
+
+using Apply = void (*)(const XmlAttributes &, FontSpec &);
+
+struct Property {
+    std::string_view element;
+    Apply apply;
+};
+
+const Property kProperties[] = {
+    {"b", [](const XmlAttributes &a, FontSpec &f) { f.bold = switched_on(a); }},
+    {"i", [](const XmlAttributes &a, FontSpec &f) { f.italic = switched_on(a); }},
+    {"u", [](const XmlAttributes &a, FontSpec &f) { f.underline = switched_on(a); }},
+    {"strike", [](const XmlAttributes &a, FontSpec &f) { f.strike = switched_on(a); }},
+    {"vertAlign",
+     [](const XmlAttributes &a, FontSpec &f) {
+         f.superscript = val_of(a) == "superscript";
+         f.subscript = val_of(a) == "subscript";
+     }},
+    {"sz",
+     [](const XmlAttributes &a, FontSpec &f) {
+         double points = 0;
+         const std::string_view v = val_of(a);
+         auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), points);
+         if (ec == std::errc() && points > 0 && points < 4096) f.size = static_cast<uint32_t>(points * 2 + 0.5);
+     }},
+    {"color", [](const XmlAttributes &a, FontSpec &f) { f.colour = colour_of(a); }},
+    {"name", [](const XmlAttributes &a, FontSpec &f) { f.name = val_of(a); }},
+    {"rFont", [](const XmlAttributes &a, FontSpec &f) { f.name = val_of(a); }},
+};
+
+}  // namespace
+
+bool apply_font_property(const XmlName &name, const XmlAttributes &attributes, FontSpec &font) {
+    if (name.ns != Ns::Spreadsheet) return false;
+    for (const auto &p : kProperties) {
+        if (name.local != p.element) continue;
+        p.apply(attributes, font);
+        return true;
+    }
+    return false;
+}
+
+uint32_t colour_of(const XmlAttributes &a) {
+    uint32_t n = 0;
+    const std::string_view rgb = a.get(Ns::None, "rgb");
+    if (!rgb.empty()) {
+        // AARRGGBB, or RRGGBB; the alpha is not kept.
+        if (!number_of(rgb, n, 16)) return FontSpec::kNoColour;
+        return n & 0xFFFFFF;
+    }
+    if (number_of(a.get(Ns::None, "indexed"), n)) return n < 64 ? kPalette[n] : FontSpec::kNoColour;
+    if (number_of(a.get(Ns::None, "theme"), n)) return n < 12 ? kThemeColours[n] : FontSpec::kNoColour;
+    return FontSpec::kNoColour;
+}
+
+}  // namespace qrv::import::xlsx
