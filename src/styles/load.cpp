@@ -152,8 +152,9 @@ uint32_t load_style(CUStyleSheet &sheet, uint32_t style_id, uint32_t para_style_
 // in the style table.  paraStyleId is the paragraph style in force.  A
 // character or paragraph style stays cached in its slot until the rotation
 // gives the slot away; a list style is read again on every call.
-// Results: 0; 37 for a null sheet or out-pointer; 13 when the slot array or
-// the style table cannot be had (nothing is handed out then); the chunker's
+// Results: 0; 37 for a null sheet or out-pointer; 15 for a sheet made
+// without slots and 13 when the slot array or the style table cannot be had
+// (nothing is handed out then, and nothing changes); the chunker's
 // code when a list level item of the definition cannot be read; a parent's
 // failure.  A style without definition hands out DefaultSlot with 0.
 // Our choices where the behaviour was open: a style based on itself, or a
