@@ -236,7 +236,10 @@ Result Loader::eval_term(const Token &t, size_t &pos, NameKind kind, uint32_t &o
         if (start < s.size() && s[start] == '@') {
             pos = word_end(start + 1);
             const std::string label = s.substr(start + 1, pos - start - 1);
-            const Labels &labels = known_ ? *known_ : doc_ ? doc_->labels() : Labels{};
+            // Looked up where they are, never copied: a document may hold
+            // tens of thousands of labels.
+            static const Labels kNone;
+            const Labels &labels = known_ ? *known_ : doc_ ? doc_->labels() : kNone;
             auto it = labels.find(label);
             if (it != labels.end()) out = it->second;
             else if (known_) return error(column, "unknown label @" + label);
