@@ -234,7 +234,9 @@ TEST(TextCells, ChainsAreFollowedToTheirEnd) {
 }
 
 // A chain that comes back walks the definition it came back to once more,
-// passing its conditions over: the items after the condition count.
+// passing its conditions over: the items after the condition count.  The
+// values are those of walking the chain once round: e0 to e4 leads back to
+// e2, and item 25 is last written by e3 in the loop, not by e1 before it.
 TEST(TextCells, ChainsThatComeBackStopThere) {
     Document doc(R"(
         @a: begin NUMBER_FORMAT key=1
