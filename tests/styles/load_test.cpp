@@ -2,6 +2,11 @@
 // rotation, and documents whose styles are based on themselves.
 #include "styles/style_doc.hpp"
 
+#include <qrvplatform/platform.h>
+
+#include <string>
+#include <vector>
+
 namespace {
 
 using namespace qrv::styletest;
@@ -278,6 +283,31 @@ TEST(LoadStyle, ChainsTenThousandDeepLoadWhole) {
             EXPECT_EQ(l.slot->Text.StyleId, 2u) << "the style its definition applies";
         }
     }
+}
+
+// Every allocation of a load deep enough to move its frames to movable
+// memory may fail (the slot array, the style table, the frames): the load
+// gives 13 or succeeds, and nothing is left behind.
+TEST(LoadStyle, FailedAllocationsInADeepChainLeakNothing) {
+    Doc doc(style_chain(40, true));
+    std::vector<uint32_t> results;
+    for (uint32_t fail_at = 1; results.empty() || results.back() != 0; ++fail_at) {
+        ASSERT_LT(fail_at, 50u) << "a load that never succeeds";
+        const size_t live = QrvGlobalLiveBlocks();
+        {
+            Sheet sheet(doc, 8);
+            QrvGlobalFailAfter(fail_at);
+            const Loaded l = load(sheet, 1);
+            QrvGlobalFailAfter(0);
+            results.push_back(l.result);
+            if (l.result == 0) {
+                EXPECT_EQ(l.slot->Text.Item25Value, 7u);
+            }
+        }
+        EXPECT_EQ(QrvGlobalLiveBlocks(), live) << "allocation " << fail_at;
+    }
+    for (uint32_t result : results) EXPECT_TRUE(result == 0 || result == 13) << result;
+    EXPECT_GE(results.size(), 6u) << "slot array, four table growths and the frames";
 }
 
 // A style whose load is under way is marked loaded, so a definition that
