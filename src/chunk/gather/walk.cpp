@@ -42,8 +42,9 @@ uint32_t gather_changes(CUStyleSheet *sheet, Records records, const CHItem &item
 // lastId), or its entry value when item itself stopped the walk.  The walk
 // ends at an item it does not handle, at a tag begin without bit 30, and at
 // an id that does not grow (a looping document).
-// Results: 0; the code of a failed style load, list level read or item
-// fetch, unchanged; 37 for a null record or id pointer.
+// Results: 0; the code of a failed style load (15 for a style item on a
+// sheet made without slots), list level read or item fetch, unchanged; 37
+// for a null record or id pointer.
 extern "C" QRVAPI uint32_t CUGatherChangeInfo(CUStyleSheet *sheet, CUParaChangeInfo *para, CUTextChangeInfo *text,
                                               CUCellChangeInfo *cell, CHItem item, uint32_t *pNextId,
                                               uint32_t lastId, CHHandle h) {
