@@ -90,7 +90,28 @@ uint32_t Outline::add_bookmark(uint32_t begin_id, unsigned number) {
 
 uint32_t Outline::settle() {
     if (EXDTNumSections(tree_.get()) == 0) return 0;
-    return EXDTPatchup(tree_.get(), chunker_);
+    const uint32_t result = EXDTPatchup(tree_.get(), chunker_);
+    // A heading whose text runs to the document's last item has no item
+    // after it to start a body, and the patch-up stops there with the
+    // chunker's code.  That heading comes last, so everything else is
+    // settled, and the contents need only its text: nothing to warn about.
+    if (result != 0 && ends_in_heading_text()) return 0;
+    return result;
+}
+
+bool Outline::ends_in_heading_text() const {
+    const LUList *headings = nullptr;
+    if (uint32_t sections = count_of(tree_->Sections))
+        headings = items_of<EXDTSection>(tree_->Sections)[sections - 1].Node.Body.SubHeadings;
+    for (uint32_t n = count_of(headings); n > 0; n = count_of(headings)) {
+        const EXDTHeading &last = items_of<EXDTHeading>(headings)[n - 1];
+        uint32_t after = CH_NO_ITEM;
+        if (!last.Filler && last.Node.HeadEndId != CH_NO_ITEM &&
+            CHNextItemId(chunker_, CH_STORE_ITEMS, last.Node.HeadEndId, &after) != 0)
+            return true;
+        headings = last.Node.Body.SubHeadings;
+    }
+    return false;
 }
 
 void Outline::add_entries(const LUList *headings, unsigned level, std::vector<OutlineEntry> &out) const {

@@ -37,6 +37,9 @@ public:
     std::vector<Note> notes() const;
 
 private:
+    // The last heading of the document (or one it holds) has its text run
+    // to the document's last item.
+    bool ends_in_heading_text() const;
     void add_entries(const LUList *headings, unsigned level, std::vector<OutlineEntry> &out) const;
 
     CHHandle chunker_;

@@ -127,12 +127,12 @@ typedef struct CUTextChangeInfo {
 
 #define CU_MAX_TAB_STOPS 32
 
-/* One tab stop of a paragraph, taken from a tab item. */
+/* One tab stop of a paragraph, taken from a tab item: four 32-bit words,
+ * the first three holding 16-bit values. */
 typedef struct CUTabStop {
-    uint16_t Kind;       /* low 16 bits of the item's value */
-    uint16_t Data1Low;   /* low 16 bits of the item's data1 */
-    uint16_t Data1High;  /* high 16 bits of the item's data1 */
-    uint16_t PadBeforePosition;
+    uint32_t Kind;       /* low 16 bits of the item's value */
+    uint32_t Data1Low;   /* low 16 bits of the item's data1 */
+    uint32_t Data1High;  /* high 16 bits of the item's data1 */
     uint32_t Position;   /* the item's data2, in the chunker's unit of length */
 } CUTabStop;
 
@@ -175,7 +175,7 @@ typedef struct CUParaChangeInfo {
     uint16_t Item88Value;
     uint16_t Item88Data1;
     uint8_t Item88Data2;       /* low byte of the item's data2 */
-    uint8_t FilterBytes655[8]; /* not touched by the library */
+    uint8_t FilterBytes783[8]; /* not touched by the library */
     uint8_t PadBeforeItem137;
     uint16_t Item137Value;
     uint16_t PadAfterItem137;
@@ -196,9 +196,10 @@ typedef struct CUCellChangeInfo {
     uint32_t FilterWord9;         /* not touched */
 } CUCellChangeInfo;
 
-QRV_LAYOUT_ASSERT(sizeof(CUTabStop) == 12, "CUTabStop is 12 bytes");
-QRV_LAYOUT_ASSERT(offsetof(CUTabStop, Data1High) == 4, "CUTabStop.Data1High at 4");
-QRV_LAYOUT_ASSERT(offsetof(CUTabStop, Position) == 8, "CUTabStop.Position at 8");
+QRV_LAYOUT_ASSERT(sizeof(CUTabStop) == 16, "CUTabStop is 16 bytes");
+QRV_LAYOUT_ASSERT(offsetof(CUTabStop, Data1Low) == 4, "CUTabStop.Data1Low at 4");
+QRV_LAYOUT_ASSERT(offsetof(CUTabStop, Data1High) == 8, "CUTabStop.Data1High at 8");
+QRV_LAYOUT_ASSERT(offsetof(CUTabStop, Position) == 12, "CUTabStop.Position at 12");
 
 QRV_LAYOUT_ASSERT(offsetof(CUTextChangeInfo, Item63Value) == 4, "text: item 63 at 4");
 QRV_LAYOUT_ASSERT(offsetof(CUTextChangeInfo, StyleId) == 8, "text: StyleId at 8");
@@ -227,10 +228,10 @@ QRV_LAYOUT_ASSERT(offsetof(CUParaChangeInfo, ListLevelInfo) == 120, "para: ListL
 QRV_LAYOUT_ASSERT(offsetof(CUParaChangeInfo, Item58Data) == 156, "para: item 58 data at 156");
 QRV_LAYOUT_ASSERT(offsetof(CUParaChangeInfo, Item103Value) == 260, "para: item 103 at 260");
 QRV_LAYOUT_ASSERT(offsetof(CUParaChangeInfo, TabStops) == 264, "para: TabStops at 264");
-QRV_LAYOUT_ASSERT(offsetof(CUParaChangeInfo, TabCount) == 648, "para: TabCount at 648");
-QRV_LAYOUT_ASSERT(offsetof(CUParaChangeInfo, Item88Data2) == 654, "para: item 88 data2 at 654");
-QRV_LAYOUT_ASSERT(offsetof(CUParaChangeInfo, Item137Value) == 664, "para: item 137 at 664");
-QRV_LAYOUT_ASSERT(sizeof(CUParaChangeInfo) == 668, "CUParaChangeInfo is 668 bytes");
+QRV_LAYOUT_ASSERT(offsetof(CUParaChangeInfo, TabCount) == 776, "para: TabCount at 776");
+QRV_LAYOUT_ASSERT(offsetof(CUParaChangeInfo, Item88Data2) == 782, "para: item 88 data2 at 782");
+QRV_LAYOUT_ASSERT(offsetof(CUParaChangeInfo, Item137Value) == 792, "para: item 137 at 792");
+QRV_LAYOUT_ASSERT(sizeof(CUParaChangeInfo) == 796, "CUParaChangeInfo is 796 bytes");
 
 QRV_LAYOUT_ASSERT(offsetof(CUCellChangeInfo, Item154Data1Scaled) == 24, "cell: word 6 at 24");
 QRV_LAYOUT_ASSERT(sizeof(CUCellChangeInfo) == 40, "CUCellChangeInfo is 40 bytes");

@@ -97,9 +97,9 @@ QRV_LAYOUT_ASSERT(sizeof(CUStyleEntry) == 32, "CUStyleEntry is 32 bytes");
 QRV_LAYOUT_ASSERT(offsetof(CUStyleEntry, OutlineLevel) == 28, "CUStyleEntry.OutlineLevel at 28");
 QRV_LAYOUT_ASSERT(offsetof(CUStyleSlot, Cell) == 4, "slot: cell record at 4");
 QRV_LAYOUT_ASSERT(offsetof(CUStyleSlot, Para) == 44, "slot: para record at 44");
-QRV_LAYOUT_ASSERT(offsetof(CUStyleSlot, Text) == 712, "slot: text record at 712");
-QRV_LAYOUT_ASSERT(offsetof(CUStyleSlot, ParaStyleId) == 1632, "slot: final word at 1632");
-QRV_LAYOUT_ASSERT(sizeof(CUStyleSlot) == 1636, "CUStyleSlot is 1636 bytes");
+QRV_LAYOUT_ASSERT(offsetof(CUStyleSlot, Text) == 840, "slot: text record at 840");
+QRV_LAYOUT_ASSERT(offsetof(CUStyleSlot, ParaStyleId) == 1760, "slot: final word at 1760");
+QRV_LAYOUT_ASSERT(sizeof(CUStyleSlot) == 1764, "CUStyleSlot is 1764 bytes");
 QRV_LAYOUT_ASSERT(sizeof(CUStyleRecord) == 28, "CUStyleRecord is 28 bytes");
 QRV_LAYOUT_ASSERT(offsetof(CUStyleRecord, Kind) == 8, "style record: kind at 8");
 QRV_LAYOUT_ASSERT(offsetof(CUStyleRecord, ParentId) == 20, "style record: parent at 20");
@@ -113,19 +113,19 @@ QRV_LAYOUT_ASSERT(offsetof(CUStyleSheet, StyleTableHandle) == 20, "sheet: table 
 QRV_LAYOUT_ASSERT(offsetof(CUStyleSheet, SlotArray) == 32, "sheet: slot array at 32");
 QRV_LAYOUT_ASSERT(offsetof(CUStyleSheet, SheetHandle) == 36, "sheet: own handle at 36");
 QRV_LAYOUT_ASSERT(offsetof(CUStyleSheet, DefaultSlot) == 40, "sheet: default slot at 40");
-QRV_LAYOUT_ASSERT(offsetof(CUStyleSheet, Memory) == 1676, "sheet: memory context at 1676");
-QRV_LAYOUT_ASSERT(offsetof(CUStyleSheet, ListStyleId) == 1688, "sheet: list style id at 1688");
-QRV_LAYOUT_ASSERT(offsetof(CUStyleSheet, ListLevels) == 1692, "sheet: list levels at 1692");
-QRV_LAYOUT_ASSERT(sizeof(CUStyleSheet) == 2124, "CUStyleSheet is 2124 bytes");
+QRV_LAYOUT_ASSERT(offsetof(CUStyleSheet, Memory) == 1804, "sheet: memory context at 1804");
+QRV_LAYOUT_ASSERT(offsetof(CUStyleSheet, ListStyleId) == 1816, "sheet: list style id at 1816");
+QRV_LAYOUT_ASSERT(offsetof(CUStyleSheet, ListLevels) == 1820, "sheet: list levels at 1820");
+QRV_LAYOUT_ASSERT(sizeof(CUStyleSheet) == 2252, "CUStyleSheet is 2252 bytes");
 #else
 QRV_LAYOUT_ASSERT(offsetof(CUStyleSheet, StyleTableHandle) == 24, "sheet: table handle at 24");
 QRV_LAYOUT_ASSERT(offsetof(CUStyleSheet, SlotArray) == 48, "sheet: slot array at 48");
 QRV_LAYOUT_ASSERT(offsetof(CUStyleSheet, SheetHandle) == 56, "sheet: own handle at 56");
 QRV_LAYOUT_ASSERT(offsetof(CUStyleSheet, DefaultSlot) == 64, "sheet: default slot at 64");
-QRV_LAYOUT_ASSERT(offsetof(CUStyleSheet, Memory) == 1700, "sheet: memory context at 1700");
-QRV_LAYOUT_ASSERT(offsetof(CUStyleSheet, ListStyleId) == 1712, "sheet: list style id at 1712");
-QRV_LAYOUT_ASSERT(offsetof(CUStyleSheet, ListLevels) == 1716, "sheet: list levels at 1716");
-QRV_LAYOUT_ASSERT(sizeof(CUStyleSheet) == 2152, "CUStyleSheet is 2152 bytes");
+QRV_LAYOUT_ASSERT(offsetof(CUStyleSheet, Memory) == 1828, "sheet: memory context at 1828");
+QRV_LAYOUT_ASSERT(offsetof(CUStyleSheet, ListStyleId) == 1840, "sheet: list style id at 1840");
+QRV_LAYOUT_ASSERT(offsetof(CUStyleSheet, ListLevels) == 1844, "sheet: list levels at 1844");
+QRV_LAYOUT_ASSERT(sizeof(CUStyleSheet) == 2280, "CUStyleSheet is 2280 bytes");
 #endif
 
 QRVAPI uint32_t CUCreateStyleSheet(CUStyleSheet **pSheet, uint32_t slotCount, CHHandle h);

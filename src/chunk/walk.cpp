@@ -9,7 +9,6 @@ bool ForwardWalk::fail(WalkStatus why) {
 
 bool ForwardWalk::read() {
     if (status_ != WalkStatus::kOk) return false;
-    if (position_ == kNoItem) return fail(WalkStatus::kEnded);
     const uint32_t result = host::get_item(h_, position_, item_, &next_);
     if (result != 0) {
         chunker_result_ = result;
@@ -39,7 +38,6 @@ bool ForwardWalk::skip_rest_of_tag() {
         }
         if (!advance()) return false;
     }
-    if (status_ == WalkStatus::kEnded) status_ = WalkStatus::kUnterminated;
     return false;
 }
 

@@ -20,6 +20,10 @@
 //     counter, not 100000 stack frames.
 //   * a tag that never ends is skipped up to the last item: the walk then
 //     fails at the end of the stream (the read of "no item").
+//
+// The end of the stream is no special case: the last item's next id is -1,
+// and a walk that gets there reads it like any other id, so it ends with
+// the chunker's own answer for "no item" (kReadFailed).
 // Every search documents which of its results such a failure gives.
 #pragma once
 
@@ -56,10 +60,9 @@ inline bool is_skippable_end(const CHItem &item) {
 
 enum class WalkStatus : uint8_t {
     kOk,          // still walking
-    kEnded,       // the position is "no item": the stream is used up
-    kReadFailed,  // the chunker refused a read; chunker_result() holds its code
+    kReadFailed,  // the chunker refused a read (also of "no item" past the
+                  // last item); chunker_result() holds its code
     kLooping,     // a next id did not grow
-    kUnterminated // a tag being skipped never ended before the stream did
 };
 
 // A cursor over store 0.  Typical use:
@@ -79,8 +82,8 @@ public:
     // Id of the item the next read() reads.
     uint32_t position() const { return position_; }
 
-    // Reads the item at position().  False when the position is "no item"
-    // (no chunker call is made) or the read fails.
+    // Reads the item at position(), "no item" included.  False when the
+    // read fails.
     bool read();
 
     const CHItem &item() const { return item_; }
@@ -107,8 +110,7 @@ public:
     bool pass(bool skip_whole_tag) { return skip_whole_tag ? skip_tag() : advance(); }
 
     WalkStatus status() const { return status_; }
-    // True for every status except kOk and kEnded.
-    bool failed() const { return status_ != WalkStatus::kOk && status_ != WalkStatus::kEnded; }
+    bool failed() const { return status_ != WalkStatus::kOk; }
     uint32_t chunker_result() const { return chunker_result_; }
 
 private:

@@ -3,18 +3,15 @@
 #include "tree.hpp"
 
 #include <cstring>
-#include <memory>
 
 namespace qrv::doctree {
 namespace {
 
-std::unique_ptr<EXDTHeading> new_heading(uint32_t start, const EXDTState *state, uint32_t filler) {
-    auto heading = std::make_unique<EXDTHeading>();
-    std::memset(heading.get(), 0, sizeof *heading);
-    heading->Filler = filler;
-    heading->Node.HeadStartId = start;
-    copy_state(heading->Node.HeadState, state);
-    return heading;
+void init_heading(EXDTHeading &heading, uint32_t start, const EXDTState *state, uint32_t filler) {
+    std::memset(&heading, 0, sizeof heading);
+    heading.Filler = filler;
+    heading.Node.HeadStartId = start;
+    copy_state(heading.Node.HeadState, state);
 }
 
 void mark_current(EXDTTree &tree, uint32_t level, uint32_t index) {
@@ -38,7 +35,8 @@ uint32_t add_heading(EXDTTree &tree, EXDTSection &section, uint32_t start, const
         body = &heading_at(*body->SubHeadings, headings - 1).Node.Body;
     }
     if (!ensure_list(body->SubHeadings, sizeof(EXDTHeading))) return QRV_E_NO_MEMORY;
-    lists::append(*body->SubHeadings, new_heading(start, state, filler).get());
+    if (EXDTHeading *heading = append_entry<EXDTHeading>(*body->SubHeadings))
+        init_heading(*heading, start, state, filler);
     mark_current(tree, level, count(body->SubHeadings));
     return QRV_OK;
 }

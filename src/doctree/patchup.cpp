@@ -30,16 +30,10 @@ uint32_t head_end(const EXDTNode &node, uint32_t bound, uint32_t next_bound, CHH
     return end == kNoId ? next_bound : end;
 }
 
-// The body starts at the item after the heading text.  A text that ends the
-// document leaves no body (-1); only an id that names no item is an error.
+// The body starts at the item after the heading text; a text that ends the
+// document has none, and the chunker's refusal is the result.
 uint32_t body_start(CHHandle h, uint32_t head_end, uint32_t &start) {
-    const uint32_t result = CHNextItemId(h, CH_STORE_ITEMS, head_end, &start);
-    if (result == 0) return QRV_OK;
-    CHItem item;
-    uint32_t after = 0;
-    if (CHGetItem(h, CH_STORE_ITEMS, head_end, &item, &after) != 0 || after != kNoId) return result;
-    start = kNoId;
-    return QRV_OK;
+    return CHNextItemId(h, CH_STORE_ITEMS, head_end, &start);
 }
 
 void drop_backward_ranges(EXDTNode &node) {
@@ -103,7 +97,8 @@ using namespace qrv::doctree;
 // list or a heading list without entries; a chunker error is handed back at
 // once, the headings settled so far keeping their new ids.  The item after
 // a heading's text must exist: a heading text ending at the document's last
-// item gives the chunker's error.
+// item gives the chunker's error (that heading keeps its HeadEndId, its body
+// ids stay as they were).
 extern "C" QRVAPI uint32_t EXDTPatchup(EXDTTree *tree, CHHandle h) {
     if (!tree || !tree->Sections) return QRV_E_INCONSISTENT;
     for (uint32_t i = 0; i < count(tree->Sections); ++i)

@@ -2,23 +2,20 @@
 #include "tree.hpp"
 
 #include <cstring>
-#include <memory>
 
 namespace qrv::doctree {
 namespace {
 
-std::unique_ptr<EXDTSection> new_section(uint32_t first, uint32_t last, uint32_t value) {
-    auto section = std::make_unique<EXDTSection>();
-    std::memset(section.get(), 0, sizeof *section);
-    section->SectionValue = value;
-    section->FirstId = first;
-    section->LastId = last;
-    section->Node.HeadStartId = section->Node.HeadEndId = kNoId;
-    init_state(section->Node.HeadState);
-    init_state(section->Node.Body.BodyState);
-    section->Node.Body.BodyStartId = first;
-    section->Node.Body.BodyEndId = last;
-    return section;
+void init_section(EXDTSection &section, uint32_t first, uint32_t last, uint32_t value) {
+    std::memset(&section, 0, sizeof section);
+    section.SectionValue = value;
+    section.FirstId = first;
+    section.LastId = last;
+    section.Node.HeadStartId = section.Node.HeadEndId = kNoId;
+    init_state(section.Node.HeadState);
+    init_state(section.Node.Body.BodyState);
+    section.Node.Body.BodyStartId = first;
+    section.Node.Body.BodyEndId = last;
 }
 
 }  // namespace
@@ -33,7 +30,8 @@ using namespace qrv::doctree;
 extern "C" QRVAPI uint32_t EXDTAddSection(EXDTTree *tree, uint32_t firstId, uint32_t lastId, uint32_t sectionValue) {
     if (!tree) return QRV_E_INCONSISTENT;
     if (!ensure_list(tree->Sections, sizeof(EXDTSection))) return QRV_E_NO_MEMORY;
-    qrv::lists::append(*tree->Sections, new_section(firstId, lastId, sectionValue).get());
+    if (EXDTSection *section = append_entry<EXDTSection>(*tree->Sections))
+        init_section(*section, firstId, lastId, sectionValue);
     tree->CurrentSection = count(tree->Sections);
     return QRV_OK;
 }

@@ -21,6 +21,15 @@ inline EXDTHeading &heading_at(const LUList &headings, uint32_t index) {
     return lists::item_at<EXDTHeading>(headings, index);
 }
 
+// Appends an entry and hands out its slot to be filled in place (entries
+// are a few kilobytes: no copy of them is built elsewhere); 0 when the list
+// cannot take one more.
+template <typename Entry>
+Entry *append_entry(LUList &list) {
+    const int32_t index = lists::append(list, nullptr);
+    return index == lists::kNoIndex ? nullptr : &lists::item_at<Entry>(list, static_cast<uint32_t>(index));
+}
+
 void init_state(EXDTState &state);
 void copy_state(EXDTState &destination, const EXDTState *source);
 

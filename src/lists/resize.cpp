@@ -37,11 +37,10 @@ bool resize(LUList &list, uint32_t capacity) {
     const auto bytes = block_bytes(list, capacity);
     if (!bytes) return false;
     GlobalUnlock(list.ItemBlock);
+    // On failure the block keeps its contents and the list its fields; the
+    // block stays unlocked until the next resize locks it again.
     HGLOBAL moved = GlobalReAlloc(list.ItemBlock, *bytes, GMEM_MOVEABLE);
-    if (!moved) {
-        relock_items(list, list.ItemBlock);
-        return false;
-    }
+    if (!moved) return false;
     list.FreeSlots = free_slots_after(list, capacity);
     list.Capacity = capacity;
     relock_items(list, moved);
@@ -61,9 +60,10 @@ bool make_room(LUList &list) {
 // Sets the list's capacity to newCapacity items: 1 on success, 0 for a null
 // list or when the block cannot be reallocated.  A list shrunk below its
 // items in use keeps the first newCapacity of them; ItemCount is left as it
-// is.  On failure the list is exactly as it was, its item block locked again
-// so that it stays usable.  A list made with capacity 0 has no item block and
-// cannot be resized (0).
+// is.  On failure the list keeps its items and fields and its item block is
+// left unlocked (the block does not move while nothing reallocates it, so
+// the items stay readable; the next successful resize locks it again).  A
+// list made with capacity 0 has no item block and cannot be resized (0).
 extern "C" QRVAPI uint32_t LUResizeList(LUList *list, uint32_t newCapacity) {
     if (!list) return 0;
     return qrv::lists::resize(*list, newCapacity) ? 1 : 0;

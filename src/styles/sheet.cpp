@@ -16,12 +16,14 @@ void release_block(QRVHGLOBAL handle) {
 }  // namespace
 
 // Makes a sheet with slotCount slots for the document h.  Results: 0; 13 when
-// the memory cannot be had; 15 for a null out-pointer or a slot count of 0
-// (a sheet without slots could never load a style).  The sheet starts with
-// no cached list style (ListStyleId -1).
+// the memory cannot be had; 15 for a null out-pointer.  The sheet starts
+// with no cached list style (ListStyleId -1).  A sheet of 0 slots is made
+// too: it numbers and describes styles, but whatever needs a slot on it
+// (CULoadStyle, a style item of a change walk) gives 15, and CIGetSlot
+// gives none.
 extern "C" QRVAPI uint32_t CUCreateStyleSheet(CUStyleSheet **pSheet, uint32_t slotCount, CHHandle h) {
     using namespace qrv::styles;
-    if (!pSheet || slotCount == 0) return kBadArg;
+    if (!pSheet) return kBadArg;
     HGLOBAL handle = GlobalAlloc(GMEM_MOVEABLE, sizeof(CUStyleSheet));
     if (!handle) return kNoMemory;
     auto *sheet = static_cast<CUStyleSheet *>(GlobalLock(handle));

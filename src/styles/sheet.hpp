@@ -36,7 +36,8 @@ CUStyleSlot *slot_for(CUStyleSheet &sheet, uint32_t &slot_number);
 
 void init_slot(CUStyleSlot &slot);
 
-// The sheet's slot array, allocated on first use.  kOk or kNoMemory.
+// The sheet's slot array, allocated on first use.  kOk, kNoMemory, or
+// kBadArg for a sheet made without slots.
 uint32_t ensure_slot_array(CUStyleSheet &sheet);
 
 // Heading number + 1 of the style named by a string item ("Heading 3" -> 4).

@@ -18,8 +18,9 @@ void init_slot(CUStyleSlot &slot) {
 
 uint32_t ensure_slot_array(CUStyleSheet &sheet) {
     if (sheet.SlotArray) return kOk;
+    if (sheet.SlotCount == 0) return kBadArg;
     const uint64_t bytes = uint64_t{sheet.SlotCount} * sizeof(CUStyleSlot);
-    if (sheet.SlotCount == 0 || bytes > 0x7FFFFFFFu) return kNoMemory;
+    if (bytes > 0x7FFFFFFFu) return kNoMemory;
     HGLOBAL handle = GlobalAlloc(GMEM_MOVEABLE, static_cast<size_t>(bytes));
     if (!handle) return kNoMemory;
     void *slots = GlobalLock(handle);
@@ -59,7 +60,8 @@ extern "C" QRVAPI uint32_t CIInitSlot(CUStyleSlot *slot, uint32_t /*unused*/) {
 // The slot of a slot number.  A number that names no slot takes the next
 // slot in rotation: every style that held it loses it, the slot is zeroed
 // and its number written back.  Null for a null sheet or number pointer, and
-// while the sheet has no slot array yet (the first CULoadStyle makes it).
+// while the sheet has no slot array yet (the first CULoadStyle makes it;
+// a sheet of 0 slots never has one).
 extern "C" QRVAPI CUStyleSlot *CIGetSlot(CUStyleSheet *sheet, uint32_t *pSlotNumber) {
     if (!sheet || !pSlotNumber) return nullptr;
     return qrv::styles::slot_for(*sheet, *pSlotNumber);

@@ -33,7 +33,7 @@ public:
     MUContext context_{};
 };
 
-TEST(CacheInit, ClampsCapacityAndStepAndCountsCaches) {
+TEST(CacheInit, ClampsCapacityAndStepCountsCachesAndKeepsReserved) {
     struct Case {
         uint16_t capacity, step;
         uint16_t wantCapacity, wantStep;
@@ -52,6 +52,7 @@ TEST(CacheInit, ClampsCapacityAndStepAndCountsCaches) {
         EXPECT_EQ(cache.hSlots, nullptr);
         EXPECT_EQ(cache.pSlots, nullptr);
         EXPECT_EQ(cache.CallerValue, 99u);
+        EXPECT_EQ(cache.Reserved, 0xCDCDCDCDu) << "the caller's word";
         EXPECT_EQ(context.CacheCount, 1u);
         MUCacheDeinit(&cache, &context);
         EXPECT_EQ(context.CacheCount, 0u);

@@ -56,6 +56,43 @@ TEST(SpreadsheetCells, SectionParametersAndColumns) {
     EXPECT_EQ(CUGatherSSDBCellWidths(6, widths.data(), doc.handle()), 37u);  // a break first
 }
 
+// Walks that reach the last item read the id -1 after it like any other and
+// hand back what the chunker answers.
+TEST(SpreadsheetCells, WalksRunningOffTheDocumentGiveTheChunkersCode) {
+    const struct {
+        const char *name;
+        const char *document;
+        uint32_t (*call)(CHHandle);
+    } cases[] = {
+        {"section parameters without a break", "section kind=0\nitem 84 5 6\nitem 76\nitem 77 1 2 1\nitem 78\n",
+         [](CHHandle h) {
+             CUSSSectionParams params{};
+             return CUGetSSSectionParams(0, &params, h);
+         }},
+        {"widths before any list", "item 84 5 6\n",
+         [](CHHandle h) {
+             uint32_t widths[4] = {};
+             return CUGatherSSDBCellWidths(0, widths, h);
+         }},
+        {"widths of a list without its end", "item 80\nitem 82 1 2 1\n",
+         [](CHHandle h) {
+             uint32_t widths[4] = {};
+             return CUGatherSSDBCellWidths(0, widths, h);
+         }},
+        {"names of a list without its end", "item 76\nitem 77 1 2 1\n",
+         [](CHHandle h) {
+             uint32_t names[4] = {};
+             return CUFindSSDBCellNameIds(0, names, h);
+         }},
+        {"merge list without its end", "item 208\nitem 209 1 2\nitem 209 3 4\n",
+         [](CHHandle h) { return CUGetSSCellMergeInfo(0, CH_NO_ITEM, nullptr, h); }},
+    };
+    for (const auto &c : cases) {
+        Doc doc(c.document);
+        EXPECT_EQ(c.call(doc.handle()), uint32_t{CH_ERR_NO_ITEM}) << c.name;
+    }
+}
+
 TEST(SpreadsheetCells, CellBeginsInRowOrderAndBack) {
     Doc doc(kSheet);
     CUSSCellState state{};

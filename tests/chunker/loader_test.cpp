@@ -113,6 +113,28 @@ TEST(TextFormat, DirectivesFillTheirStores) {
     EXPECT_EQ(std::vector<uint8_t>(storage.begin(), storage.begin() + 5), (std::vector<uint8_t>{0xff, 0xff, 0xff, 0xfe, 0}));
 }
 
+// Record lines: words given in place, then named fields on top; a field the
+// line does not give keeps its default, and never overwrites a given word.
+TEST(TextFormat, RecordLinesStoreTheirWordsAsWritten) {
+    const struct {
+        const char *line;
+        std::vector<uint32_t> words;
+    } cases[] = {
+        {"list-level 0xA1 0xA2 0xA3 0xA4 0xA5 0xA6 0xA7 0xA8 0xA9",
+         {0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 0xA7, 0xA8, 0xA9}},
+        {"list-level 1 0x00070002 3 key=9 bullet=0x25cf", {1, 0x000725cf, 3, 0, 0, 0, 9, 0, 0}},
+        {"list-level numbering=8", {0, 0, 0, 0, 0, 0, 0, 0, 8}},
+        {"style-record 1 2 3", {0, 0, 1, 2, 3, 0xFFFFFFFF, 0}},
+        {"style-record 1 2 3 4 word7=5", {0, 0, 1, 2, 3, 4, 5}},
+        {"frame 0x10 word10=3", {0, 0, 0, 0, 0x10, 0, 0, 0, 0, 3}},
+    };
+    for (const auto &c : cases) {
+        Document doc(c.line);
+        const CHStore store = c.line[0] == 'f' ? CH_STORE_TEXT_FRAMES : CH_STORE_STYLE_DATA;
+        EXPECT_EQ(words(store_bytes(doc.handle(), store)), c.words) << c.line;
+    }
+}
+
 TEST(TextFormat, LabelsMayBeUsedBeforeTheirLine) {
     Document doc(R"(
         TABLE_CELL @cell+1

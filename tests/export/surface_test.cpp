@@ -1,4 +1,5 @@
-// The exported surface of libqrvex.so is exactly the names of exports.txt.
+// The exported surface of libqrvex.so is exactly the names of exports.txt,
+// and what it imports shows that it never uses the language heap.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -8,6 +9,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -24,8 +26,8 @@ struct DynamicSymbol {
     std::string name;
 };
 
-std::vector<DynamicSymbol> read_dynamic_symbols() {
-    std::string command = "nm -D --defined-only '" QRV_LIBQRVEX_PATH "'";
+std::vector<DynamicSymbol> read_dynamic_symbols(const char *which = "--defined-only") {
+    std::string command = std::string("nm -D ") + which + " '" QRV_LIBQRVEX_PATH "'";
     std::unique_ptr<FILE, int (*)(FILE *)> pipe(popen(command.c_str(), "r"), pclose);
     std::vector<DynamicSymbol> symbols;
     if (!pipe) return symbols;
@@ -52,6 +54,17 @@ TEST(ExportSurface, OnlyListedNamesAreExported) {
     }
     for (const auto &name : listed) EXPECT_TRUE(defined.count(name)) << "listed but not exported: " << name;
     EXPECT_EQ(symbols.size(), listed.size());
+}
+
+// Memory comes only from movable global memory: the library imports no
+// operator new or delete (mangled _Znw, _Zna, _Zdl, _Zda), so no allocation
+// of the language can throw through a C caller.
+TEST(ExportSurface, NoOperatorNewOrDeleteIsImported) {
+    const auto imports = read_dynamic_symbols("--undefined-only");
+    ASSERT_FALSE(imports.empty()) << "nm found no imports in " QRV_LIBQRVEX_PATH;
+    for (const auto &s : imports)
+        for (const char *prefix : {"_Znw", "_Zna", "_Zdl", "_Zda"})
+            EXPECT_NE(s.name.rfind(prefix, 0), 0u) << "imports " << s.name;
 }
 
 }  // namespace

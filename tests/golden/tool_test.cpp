@@ -97,6 +97,33 @@ TEST(Tool, LocaleFileChangesSeparatorsAndCurrency) {
     std::remove(locale.c_str());
 }
 
+// Documents that are whole but end in a way the walk must finish cleanly:
+// a page, no warning, and every heading in the contents.
+TEST(Tool, DocumentsEndingInAHeadingExportWithoutWarnings) {
+    const struct {
+        const char *name;
+        const char *document;
+    } cases[] = {
+        {"heading ended by its break", "section kind=0\ntext \"body\"\nbreak PARAGRAPH\nOUTLINE_LEVEL 0\n"
+                                       "text \"Last\"\nbreak PARAGRAPH\n"},
+        {"heading without its break", "section kind=0\ntext \"body\"\nbreak PARAGRAPH\nOUTLINE_LEVEL 1\n"
+                                      "text \"Last\"\n"},
+        {"heading under a heading", "section kind=0\nOUTLINE_LEVEL 0\ntext \"First\"\nbreak PARAGRAPH\n"
+                                    "OUTLINE_LEVEL 1\ntext \"Last\"\nbreak PARAGRAPH\n"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string path = scratch_path("ends-in-heading.qrvt");
+        write_all(path, c.document);
+        auto run = run_tool("'" + path + "' --format text");
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.out.rfind("Contents\n--------\n", 0), 0u) << run.out;
+        EXPECT_NE(run.out.find("Last\n\n"), std::string::npos) << run.out;
+        std::remove(path.c_str());
+    }
+}
+
 // Broken documents, each built from the sample or written out whole.
 std::string truncated_sample() {
     std::string text = read_all(sample_path("report.qrvt"));

@@ -6,9 +6,20 @@
 #include <qrvex/lists.h>
 #include <qrvplatform/platform.h>
 
+#include <algorithm>
 #include <map>
+#include <ostream>
 #include <random>
 #include <vector>
+
+// Records compare and print field by field (found by argument lookup).
+static bool operator==(const LUCounterRecord &a, const LUCounterRecord &b) {
+    return a.Position == b.Position && a.Value == b.Value && a.Link == b.Link;
+}
+
+static std::ostream &operator<<(std::ostream &out, const LUCounterRecord &r) {
+    return out << "(" << r.Position << ", " << r.Value << ", " << r.Link << ")";
+}
 
 namespace {
 
@@ -65,20 +76,47 @@ TEST(CounterTrack, ValuesAcrossLevels) {
     }
 }
 
-TEST(CounterTrack, RecordsLeftBySkippedLevels) {
-    Track track;
-    ASSERT_EQ(LUSaveCounterLevel(track.list, 5, 2, 7, 10), 0u);
-    const auto &counter = *static_cast<const LUCounterEntry *>(track.list->Items);
-    ASSERT_EQ(counter.Levels->ItemCount, 3u);
-    const auto *levels = static_cast<const LULevelEntry *>(counter.Levels->Items);
-    const LUCounterRecord expected[] = {{10, -1, 1}, {10, -1, 2}, {10, 7, -1}};
-    for (uint32_t k = 0; k < 3; ++k) {
-        EXPECT_EQ(levels[k].Level, k);
-        ASSERT_EQ(levels[k].History->ItemCount, 1u);
-        const auto &record = *static_cast<const LUCounterRecord *>(levels[k].History->Items);
-        EXPECT_EQ(record.Position, expected[k].Position);
-        EXPECT_EQ(record.Value, expected[k].Value);
-        EXPECT_EQ(record.Link, expected[k].Link);
+using Levels = std::vector<std::vector<LUCounterRecord>>;
+
+// The histories a counter's level list holds, level 0 first.
+Levels stored_levels(const LUList *track, uint32_t counter_id) {
+    Levels levels;
+    const auto *counters = static_cast<const LUCounterEntry *>(track->Items);
+    for (uint32_t c = 0; c < track->ItemCount; ++c) {
+        if (counters[c].CounterId != counter_id) continue;
+        const auto *entries = static_cast<const LULevelEntry *>(counters[c].Levels->Items);
+        for (uint32_t k = 0; k < counters[c].Levels->ItemCount; ++k) {
+            EXPECT_EQ(entries[k].Level, k);
+            const auto *records = static_cast<const LUCounterRecord *>(entries[k].History->Items);
+            levels.emplace_back(records, records + entries[k].History->ItemCount);
+        }
+    }
+    return levels;
+}
+
+TEST(CounterTrack, StoredRecords) {
+    const struct {
+        const char *name;
+        std::vector<Save> saves;
+        Levels expected;
+    } cases[] = {
+        {"skipped levels get markers", {{5, 2, 7, 10}}, {{{10, -1, 1}}, {{10, -1, 2}}, {{10, 7, -1}}}},
+        {"a value where the level above has one of its own",
+         {{5, 0, 9, 40}, {5, 1, 4, 30}, {5, 1, 3, 40}},
+         {{{30, 9, 1}, {40, 9, -1}}, {{30, 4, -1}, {40, 3, -1}}}},
+        {"a first value at a new level there records nothing",
+         {{5, 0, 9, 40}, {5, 1, 3, 40}},
+         {{{40, 9, -1}}, {}}},
+        {"a second value at the same place is dropped",
+         {{5, 0, 1, 10}, {5, 1, 2, 12}, {5, 1, 3, 12}},
+         {{{10, 1, -1}, {12, 1, 1}}, {{12, 2, -1}}}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Track track;
+        for (const Save &s : c.saves)
+            ASSERT_EQ(LUSaveCounterLevel(track.list, s.counter, s.level, s.value, s.position), 0u);
+        EXPECT_EQ(stored_levels(track.list, 5), c.expected);
     }
 }
 
@@ -140,6 +178,109 @@ TEST(CounterTrack, BehavesLikeTheModelAtIncreasingPositions) {
                 models.count(counter) ? models[counter].get(level, when, expected) : (expected = -1, 18u);
             ASSERT_EQ(result, expected_result) << "step " << step << " level " << level << " at " << when;
             ASSERT_EQ(value, expected) << "step " << step << " level " << level << " at " << when;
+        }
+    }
+}
+
+// The stored histories of one counter as plain vectors, kept by the saving
+// rules step by step: markers at the outer levels (a first pass that scans
+// each history up to the position, a second that looks at last records
+// only), then the level's own record.  Positions come in any order here.
+class RecordModel {
+public:
+    void save(uint32_t level, int32_t value, uint32_t position) {
+        bool found = false, closed = false;
+        for (uint32_t k = 0; k < level; ++k) {
+            if (levels_.size() <= k) levels_.emplace_back();
+            auto &history = levels_[k];
+            size_t place = 0;
+            int32_t marker = -1;
+            if (history.empty()) {
+                closed = true;
+            } else {
+                for (; place < history.size() && history[place].Position <= position; ++place) {
+                    if (history[place].Position != position) continue;
+                    if (history[place].Value != -1 && k != level - 1) return;
+                    found = true;
+                }
+                const LUCounterRecord &at = history[std::min(place, history.size() - 1)];
+                marker = closed ? -1 : at.Value;
+                if (at.Link == -1) closed = true;
+            }
+            if (!found) history.insert(history.begin() + place, {position, marker, static_cast<int32_t>(k + 1)});
+        }
+        if (levels_.size() <= level) {
+            levels_.emplace_back();
+        } else {
+            found = closed = false;
+            for (uint32_t k = 0; k < level; ++k) {
+                auto &history = levels_[k];
+                if (history.empty()) {
+                    closed = true;
+                    continue;
+                }
+                const LUCounterRecord last = history.back();
+                const LUCounterRecord marker{position, closed ? -1 : last.Value, static_cast<int32_t>(k + 1)};
+                if (last.Link == -1) closed = true;
+                if (last.Position >= position) continue;
+                if (last.Link != marker.Link) closed = true;
+                else if (!closed) continue;
+                history.push_back(marker);
+            }
+        }
+        auto &own = levels_[level];
+        size_t place = 0;
+        for (; place < own.size() && own[place].Position <= position; ++place) {
+            if (own[place].Position != position) continue;
+            if (own[place].Value != -1) return;
+            own[place].Value = value;
+            found = true;
+        }
+        if (!found) own.insert(own.begin() + place, {position, value, -1});
+    }
+
+    uint32_t get(uint32_t level, uint32_t position, int32_t &value) const {
+        value = -1;
+        if (levels_.size() <= level) return 1577;
+        for (uint32_t k = 0; k <= level; ++k) {
+            const LUCounterRecord *last = nullptr;
+            for (const LUCounterRecord &r : levels_[k]) {
+                if (r.Position > position) break;
+                last = &r;
+            }
+            if (!last || (k < level && last->Link == -1)) return 1577;
+            if (k == level) value = last->Value;
+        }
+        return 0;
+    }
+
+    const Levels &levels() const { return levels_; }
+
+private:
+    Levels levels_;
+};
+
+TEST(CounterTrack, StoresWhatTheRecordModelStoresForSavesInAnyOrder) {
+    std::mt19937 random(4242);
+    auto pick = [&](uint32_t n) { return std::uniform_int_distribution<uint32_t>(0, n - 1)(random); };
+    for (int run = 0; run < 40; ++run) {
+        Track track;
+        std::map<uint32_t, RecordModel> models;
+        for (int step = 0; step < 200; ++step) {
+            const uint32_t counter = pick(2);
+            const uint32_t level = pick(4);
+            const uint32_t position = pick(24);
+            const int32_t value = pick(8) == 0 ? -1 : static_cast<int32_t>(pick(50));
+            ASSERT_EQ(LUSaveCounterLevel(track.list, counter, level, value, position), 0u);
+            models[counter].save(level, value, position);
+            ASSERT_EQ(stored_levels(track.list, counter), models[counter].levels())
+                << "run " << run << " step " << step << ": level " << level << " value " << value << " at "
+                << position;
+            const uint32_t asked_level = pick(5), asked_position = pick(26);
+            int32_t got = 0, expected = 0;
+            ASSERT_EQ(LUGetCounterLevel(track.list, counter, asked_level, &got, asked_position),
+                      models[counter].get(asked_level, asked_position, expected));
+            ASSERT_EQ(got, expected);
         }
     }
 }

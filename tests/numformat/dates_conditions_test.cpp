@@ -2,7 +2,13 @@
 
 #include <qrvplatform/platform.h>
 
+#include <cmath>
 #include <cstring>
+#include <random>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -182,7 +188,41 @@ TEST(Conditions, CellTagTargetAndMissingTargets) {
     EXPECT_EQ(format_number(doc.handle(), doc.id("lost"), 4), "4 kept");  // no key 99
 }
 
-TEST(Conditions, ChainsLeadingBackEnd) {
+// A chain of n definitions, each with a condition that always holds and
+// passes the value on as it is: the first (@first) by its key in the tag
+// list, or by the number of the spreadsheet cell tag that follows it.  Only
+// the last shows the value.
+std::string condition_chain(int n, bool by_cell_tag) {
+    std::string text = "@first: begin NUMBER_FORMAT key=1\n";
+    for (int i = 1; i <= n; ++i) {
+        if (i > 1)
+            text += by_cell_tag ? "begin SS_CELL " + std::to_string(i) + "\n"
+                                : "begin NUMBER_FORMAT key=" + std::to_string(i) + "\n";
+        if (i < n)
+            text += std::string("FORMAT_CONDITION ") + (by_cell_tag ? "0x10008" : "8") + " 1 " +
+                    std::to_string(i + 1) + "\nvalue DOUBLE 0\n" + qrv::test::definition_lines("\"d\"");
+        else
+            text += qrv::test::definition_lines("\"end \"0");
+        text += "end\n";
+    }
+    return text;
+}
+
+TEST(Conditions, ChainsAreFollowedToTheirEnd) {
+    const struct {
+        int length;
+        bool by_cell_tag;
+    } cases[] = {{2, false}, {20, false}, {20, true}, {10000, true}};
+    for (const auto &c : cases) {
+        Document doc(condition_chain(c.length, c.by_cell_tag));
+        EXPECT_EQ(format_number(doc.handle(), doc.id("first"), -7), "-end 7") << c.length;
+    }
+}
+
+// Chains that come back to a definition with the value they left it with
+// format that definition without its conditions.  @a hands on the absolute
+// value, @b the value as it is.
+TEST(Conditions, ChainsThatComeBackStopThere) {
     Document doc(R"(
         @a: begin NUMBER_FORMAT key=1
             FORMAT_CONDITION 8 0 2
@@ -190,7 +230,7 @@ TEST(Conditions, ChainsLeadingBackEnd) {
             text "a"
             end
         @b: begin NUMBER_FORMAT key=2
-            FORMAT_CONDITION 8 0 1
+            FORMAT_CONDITION 8 1 1
             value DOUBLE 0
             text "b"
             end
@@ -200,9 +240,58 @@ TEST(Conditions, ChainsLeadingBackEnd) {
             text "self"
             end
     )");
-    EXPECT_EQ(format_number(doc.handle(), doc.id("a"), 1), "a");
-    EXPECT_EQ(format_number(doc.handle(), doc.id("b"), 1), "b");
-    EXPECT_EQ(format_number(doc.handle(), doc.id("self"), 1), "self");
+    const struct {
+        const char *start;
+        double value;
+        const char *expected;
+    } cases[] = {
+        {"a", 1, "a"},
+        {"b", 1, "b"},
+        {"self", 1, "self"},
+        {"self", -1, "self"},
+        {"a", -1, "b"},  // a gets -1 only once; b with 1 is the first to come back
+        {"b", -1, "b"},  // b -1, a -1, b 1, a 1, b 1: b with 1 came back
+        {"a", std::nan(""), "a"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(format_number(doc.handle(), doc.id(c.start), c.value), c.expected) << c.start << " " << c.value;
+}
+
+// Random definitions, each with an optional always-condition that hands on
+// the value as it is or its absolute value, against a plain walk that
+// remembers every definition and value it has gone on from.
+TEST(Conditions, ChainsAgreeWithAWalkThatRemembersEveryStep) {
+    struct Definition {
+        int target;  // 0: no condition
+        bool keeps_sign;
+    };
+    std::mt19937 random(8);
+    auto pick = [&](uint32_t n) { return std::uniform_int_distribution<uint32_t>(0, n - 1)(random); };
+    for (int trial = 0; trial < 300; ++trial) {
+        const int count = 1 + static_cast<int>(pick(7));
+        std::vector<Definition> defs(count + 1);
+        std::string text;
+        for (int k = 1; k <= count; ++k) {
+            defs[k] = {pick(5) ? 1 + static_cast<int>(pick(count)) : 0, pick(2) == 0};
+            text += "@d" + std::to_string(k) + ": begin NUMBER_FORMAT key=" + std::to_string(k) + "\n";
+            if (defs[k].target)
+                text += std::string("FORMAT_CONDITION 8 ") + (defs[k].keeps_sign ? "1 " : "0 ") +
+                        std::to_string(defs[k].target) + "\nvalue DOUBLE 0\n";
+            text += "text \"d" + std::to_string(k) + "\"\nend\n";
+        }
+        const int start = 1 + static_cast<int>(pick(count));
+        const double value = pick(2) ? -3.0 : 3.0;
+        int k = start;
+        std::set<std::pair<int, double>> left;
+        for (double v = value; defs[k].target && left.insert({k, v}).second;) {
+            if (!defs[k].keeps_sign) v = std::fabs(v);
+            k = defs[k].target;
+        }
+        Document doc(text);
+        ASSERT_EQ(format_number(doc.handle(), doc.id(("d" + std::to_string(start)).c_str()), value),
+                  "d" + std::to_string(k))
+            << text << "from " << start << " with " << value;
+    }
 }
 
 TEST(TextValues, HandedBackWhenTheDefinitionSetsThem) {

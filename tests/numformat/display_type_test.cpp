@@ -3,6 +3,10 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <random>
+#include <set>
+#include <vector>
+#include <string>
 
 namespace {
 
@@ -208,6 +212,119 @@ TEST(TextCells, CollectTextValuesAlongAlwaysConditions) {
     EXPECT_EQ(v25, 5u);
     CHFaultAtId(doc.handle(), CH_OP_GET_ITEM, CH_STORE_ITEMS, doc.id("f") + 1, 0x1234);
     EXPECT_EQ(FUFormatTextCell(doc.handle(), doc.id("f"), &v60, &v25), 0x1234u);
+}
+
+// Chains of always-conditions of any length: every definition sets item 25
+// to its number before it goes on; the last also sets item 60.
+TEST(TextCells, ChainsAreFollowedToTheirEnd) {
+    for (const int length : {20, 10000}) {
+        std::string text = "@first: begin NUMBER_FORMAT key=1\n";
+        for (int i = 1; i <= length; ++i) {
+            if (i > 1) text += "begin NUMBER_FORMAT key=" + std::to_string(i) + "\n";
+            text += "ATTR_25 " + std::to_string(i) + "\n";
+            text += i < length ? "FORMAT_CONDITION 8 0 " + std::to_string(i + 1) + "\n" : "ATTR_60 0 77\n";
+            text += "end\n";
+        }
+        Document doc(text);
+        uint32_t v60 = 0, v25 = 0;
+        EXPECT_EQ(FUFormatTextCell(doc.handle(), doc.id("first"), &v60, &v25), 0u) << length;
+        EXPECT_EQ(v25, static_cast<uint32_t>(length));
+        EXPECT_EQ(v60, 77u);
+    }
+}
+
+// A chain that comes back walks the definition it came back to once more,
+// passing its conditions over: the items after the condition count.  The
+// values are those of walking the chain once round: e0 to e4 leads back to
+// e2, and item 25 is last written by e3 in the loop, not by e1 before it.
+TEST(TextCells, ChainsThatComeBackStopThere) {
+    Document doc(R"(
+        @a: begin NUMBER_FORMAT key=1
+            ATTR_25 1
+            FORMAT_CONDITION 8 0 2
+            ATTR_25 7
+            end
+        @b: begin NUMBER_FORMAT key=2
+            ATTR_60 0 2
+            FORMAT_CONDITION 8 0 1
+            ATTR_60 0 9
+            end
+        @e0: begin NUMBER_FORMAT key=10
+            FORMAT_CONDITION 8 0 11
+            end
+        @e1: begin NUMBER_FORMAT key=11
+            ATTR_25 1
+            FORMAT_CONDITION 8 0 12
+            end
+        @e2: begin NUMBER_FORMAT key=12
+            FORMAT_CONDITION 8 0 13
+            end
+        @e3: begin NUMBER_FORMAT key=13
+            ATTR_25 3
+            FORMAT_CONDITION 8 0 14
+            end
+        @e4: begin NUMBER_FORMAT key=14
+            FORMAT_CONDITION 8 0 12
+            end
+    )");
+    const struct {
+        const char *start;
+        uint32_t v60, v25;
+    } cases[] = {{"a", 2, 7}, {"b", 9, 1}, {"e0", 0, 3}};
+    for (const auto &c : cases) {
+        uint32_t v60 = 0, v25 = 0;
+        EXPECT_EQ(FUFormatTextCell(doc.handle(), doc.id(c.start), &v60, &v25), 0u) << c.start;
+        EXPECT_EQ(v60, c.v60) << c.start;
+        EXPECT_EQ(v25, c.v25) << c.start;
+    }
+}
+
+// Random definitions, each writing text values before and after an
+// optional always-condition, against a plain walk that remembers every
+// definition it has gone on from: the values left are those of the walk.
+TEST(TextCells, ChainsAgreeWithAWalkThatRemembersEveryDefinition) {
+    struct Definition {
+        uint32_t before25, before60, after25;
+        int target;  // 0: no condition
+    };
+    std::mt19937 random(16);
+    auto pick = [&](uint32_t n) { return std::uniform_int_distribution<uint32_t>(0, n - 1)(random); };
+    for (int trial = 0; trial < 500; ++trial) {
+        const int count = 1 + static_cast<int>(pick(10));
+        std::vector<Definition> defs(count + 1);
+        std::string text;
+        for (int k = 1; k <= count; ++k) {
+            Definition &d = defs[k];
+            const uint32_t base = 100u * static_cast<uint32_t>(k);
+            d = {pick(3) ? base + 1 : 0, pick(3) ? base + 2 : 0, pick(2) ? base + 3 : 0,
+                 pick(5) ? 1 + static_cast<int>(pick(count)) : 0};
+            text += "@d" + std::to_string(k) + ": begin NUMBER_FORMAT key=" + std::to_string(k) + "\n";
+            if (d.before25) text += "ATTR_25 " + std::to_string(d.before25) + "\n";
+            if (d.before60) text += "ATTR_60 1 " + std::to_string(d.before60) + "\n";
+            if (d.target) text += "FORMAT_CONDITION 8 0 " + std::to_string(d.target) + "\n";
+            if (d.after25) text += "ATTR_25 " + std::to_string(d.after25) + "\n";
+            text += "end\n";
+        }
+        const int start = 1 + static_cast<int>(pick(count));
+        uint32_t want25 = 0, want60 = 0;
+        std::set<int> left;
+        for (int k = start;;) {
+            const Definition &d = defs[k];
+            if (d.before25) want25 = d.before25;
+            if (d.before60) want60 = d.before60;
+            if (d.target && left.insert(k).second) {
+                k = d.target;
+                continue;
+            }
+            if (d.after25) want25 = d.after25;
+            break;
+        }
+        Document doc(text);
+        uint32_t v60 = 0, v25 = 0;
+        ASSERT_EQ(FUFormatTextCell(doc.handle(), doc.id(("d" + std::to_string(start)).c_str()), &v60, &v25), 0u);
+        ASSERT_EQ(v25, want25) << text << "from " << start;
+        ASSERT_EQ(v60, want60) << text << "from " << start;
+    }
 }
 
 }  // namespace

@@ -44,18 +44,24 @@ TEST(PropertyString, CutTo511CharactersWithAZeroAfter) {
     EXPECT_EQ(CUGetPropertyString(0x7FFF0000u, &ps, d.h()), 0);
 }
 
-TEST(FontName, LookupByIdWithAttributeAndValue) {
+TEST(FontName, LookupByIdWithAttributeAndValueAlsoForAnEmptyName) {
     ChunkDoc d;
     const std::u16string arial = u"Arial", mono = u"Mono";
     CHAppendFont(d.h(), 3, 0x12340005, reinterpret_cast<const QRVWCHAR *>(arial.data()), 5, 77, nullptr);
     CHAppendFont(d.h(), 9, 0x00000002, reinterpret_cast<const QRVWCHAR *>(mono.data()), 4, 88, nullptr);
+    // Font 6 has an empty name; a later font of the same id is never reached.
+    CHAppendFont(d.h(), 6, 0x00010001, reinterpret_cast<const QRVWCHAR *>(mono.data()), 0, 55, nullptr);
+    CHAppendFont(d.h(), 6, 0x00000003, reinterpret_cast<const QRVWCHAR *>(mono.data()), 4, 66, nullptr);
     const struct {
         uint32_t id;
         uint16_t length;
         uint16_t attribute;
         uint32_t value;
         std::u16string name;
-    } cases[] = {{3, 5, 0x0005, 77, u"Arial"}, {9, 4, 0x0002, 88, u"Mono"}, {4, 0, 0xAAAA, 0xBBBB, u""}};
+    } cases[] = {{3, 5, 0x0005, 77, u"Arial"},
+                 {9, 4, 0x0002, 88, u"Mono"},
+                 {6, 0, 0x0001, 55, u""},
+                 {4, 0, 0xAAAA, 0xBBBB, u""}};
     for (const auto &c : cases) {
         CUPropertyString ps;
         std::fill(std::begin(ps.Chars), std::end(ps.Chars), QRVWCHAR{0xEEEE});

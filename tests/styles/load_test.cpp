@@ -2,6 +2,11 @@
 // rotation, and documents whose styles are based on themselves.
 #include "styles/style_doc.hpp"
 
+#include <qrvplatform/platform.h>
+
+#include <string>
+#include <vector>
+
 namespace {
 
 using namespace qrv::styletest;
@@ -184,8 +189,8 @@ text "x"
 }
 
 // Styles that name themselves, directly or through others, as parents or as
-// style items inside their definitions: each load ends, and the repeated
-// style is taken as absent.
+// style items inside their definitions: each load ends, with one slot (the
+// rotation takes slots from styles under way) or several.
 TEST(LoadStyle, CyclesEnd) {
     const struct {
         const char *name;
@@ -242,21 +247,142 @@ text "x"
     }
 }
 
-TEST(LoadStyle, LongChainsAreCutNotOverflowed) {
+// 10,000 styles, each based on the next or applying the next in its
+// definition; only the last sets item 25 and a tab stop.  Every load in the
+// chain is under way at once, so these also show that the depth does not
+// overflow the machine stack (the Debug build runs them under ASan).
+std::string style_chain(int count, bool based_on) {
     std::string text;
-    constexpr int kStyles = 200;
-    for (int i = 1; i <= kStyles; ++i)
-        text += "@r" + std::to_string(i) + ": style-record kind=1 parent=" + std::to_string(i + 1) + "\n";
-    for (int i = 1; i <= kStyles; ++i)
-        text += "begin STYLE_DEFINITION 0 @r" + std::to_string(i) + " key=" + std::to_string(i) +
-                "\nitem ATTR_25 " + std::to_string(i) + "\nend\n";
-    text += "text \"x\"\n";
-    Doc doc(text);
-    Sheet sheet(doc, 300);
-    const Loaded l = load(sheet, 1);
-    EXPECT_EQ(l.result, 0u);
-    EXPECT_EQ(l.slot->Text.Item25Value, 1u);
-    EXPECT_LT(sheet->StyleCount, static_cast<uint32_t>(kStyles)) << "the chain was cut";
+    for (int i = 1; i <= count; ++i) {
+        const std::string n = std::to_string(i), next = std::to_string(i + 1);
+        text += "@r" + n + ": style-record kind=" + (based_on ? "1" : "0") +
+                " parent=" + (based_on && i < count ? next : "-1") + "\n";
+        text += "begin STYLE_DEFINITION 0 @r" + n + " key=" + n + "\n";
+        if (i == count) text += "item ATTR_25 7\nTAB_LIST_BEGIN\nTAB_STOP 0 0 100\nTAB_LIST_END\n";
+        else if (!based_on) text += "STYLE 0 " + next + "\n";
+        text += "end\n";
+    }
+    return text + "text \"x\"\n";
+}
+
+TEST(LoadStyle, ChainsTenThousandDeepLoadWhole) {
+    constexpr int kStyles = 10000;
+    for (const bool based_on : {true, false}) {
+        SCOPED_TRACE(based_on ? "based-on chain" : "application chain");
+        Doc doc(style_chain(kStyles, based_on));
+        Sheet sheet(doc, 8);
+        const Loaded l = load(sheet, 1);
+        ASSERT_EQ(l.result, 0u);
+        EXPECT_EQ(sheet->StyleCount, static_cast<uint32_t>(kStyles));
+        EXPECT_EQ(l.slot->Text.Item25Value, 7u) << "passed down the whole chain";
+        EXPECT_TRUE(l.slot->Text.ChangeFlags & CU_TEXT_CHANGED_ITEM_25);
+        if (based_on) {
+            EXPECT_EQ(l.slot->Para.TabCount, 1);
+            EXPECT_EQ(sheet.entry(l.index).ParentId, 2u);
+        } else {
+            EXPECT_EQ(l.slot->Text.StyleId, 2u) << "the style its definition applies";
+        }
+    }
+}
+
+// Every allocation of a load deep enough to move its frames to movable
+// memory may fail (the slot array, the style table, the frames): the load
+// gives 13 or succeeds, and nothing is left behind.
+TEST(LoadStyle, FailedAllocationsInADeepChainLeakNothing) {
+    Doc doc(style_chain(40, true));
+    std::vector<uint32_t> results;
+    for (uint32_t fail_at = 1; results.empty() || results.back() != 0; ++fail_at) {
+        ASSERT_LT(fail_at, 50u) << "a load that never succeeds";
+        const size_t live = QrvGlobalLiveBlocks();
+        {
+            Sheet sheet(doc, 8);
+            QrvGlobalFailAfter(fail_at);
+            const Loaded l = load(sheet, 1);
+            QrvGlobalFailAfter(0);
+            results.push_back(l.result);
+            if (l.result == 0) {
+                EXPECT_EQ(l.slot->Text.Item25Value, 7u);
+            }
+        }
+        EXPECT_EQ(QrvGlobalLiveBlocks(), live) << "allocation " << fail_at;
+    }
+    for (uint32_t result : results) EXPECT_TRUE(result == 0 || result == 13) << result;
+    EXPECT_GE(results.size(), 6u) << "slot array, four table growths and the frames";
+}
+
+// A style whose load is under way is marked loaded, so a definition that
+// applies it (itself, or a style that applies it back) applies it as
+// gathered so far; a list style under way likewise.
+TEST(LoadStyle, StylesUnderWayAreAppliedAsGatheredSoFar) {
+    {
+        SCOPED_TRACE("applies itself");
+        Doc doc(R"(
+@r: style-record kind=1
+begin STYLE_DEFINITION 0 @r key=1
+item ATTR_25 5
+STYLE 0 1
+CHAR_ATTR 2 1
+end
+text "x"
+)");
+        Sheet sheet(doc);
+        const Loaded l = load(sheet, 1);
+        ASSERT_EQ(l.result, 0u);
+        EXPECT_EQ(l.slot->Text.StyleId, 1u);
+        EXPECT_EQ(l.slot->Para.StyleId, 1u);
+        EXPECT_EQ(l.slot->Text.Item25Value, 0u) << "the style as it stood, applied over itself";
+        EXPECT_EQ(l.slot->Text.Attr2, 1);
+    }
+    {
+        SCOPED_TRACE("applies a style that applies it back");
+        Doc doc(R"(
+@a: style-record kind=0
+@b: style-record kind=0
+begin STYLE_DEFINITION 0 @a key=1
+item ATTR_25 5
+STYLE 0 2
+end
+begin STYLE_DEFINITION 0 @b key=2
+STYLE 0 1
+end
+text "x"
+)");
+        Sheet sheet(doc);
+        const Loaded a = load(sheet, 1);
+        ASSERT_EQ(a.result, 0u);
+        EXPECT_EQ(a.slot->Text.StyleId, 2u);
+        EXPECT_EQ(a.slot->Text.Item25Value, 5u) << "through the style it applied";
+        const Loaded b = load(sheet, 2);
+        EXPECT_EQ(b.slot->Text.StyleId, 1u) << "b applied a as gathered so far";
+        EXPECT_EQ(b.slot->Text.Item25Value, 5u);
+    }
+    {
+        // A list style loaded again takes the paragraph style in force as
+        // its parent; that paragraph style, loaded for the first time there,
+        // applies the list style whose load is under way and keeps its list
+        // settings while it stays cached.
+        SCOPED_TRACE("paragraph style loaded inside a list style's reload");
+        Doc doc(R"(
+@l: style-record kind=4
+@p: style-record kind=1
+begin STYLE_DEFINITION 0 @l key=1
+end
+begin STYLE_DEFINITION 0 @p key=2
+STYLE 0 1
+end
+text "x"
+)");
+        Sheet sheet(doc);
+        ASSERT_EQ(CIStyleNumber(sheet.get(), 99), 0);
+        ASSERT_EQ(load(sheet, 1, 0).result, 0u);
+        const Loaded list = load(sheet, 1, 2);
+        ASSERT_EQ(list.result, 0u);
+        EXPECT_EQ(sheet.entry(list.index).ParentId, 2u);
+        const Loaded para = load(sheet, 2);
+        EXPECT_EQ(para.slot->Para.ListStyleIndex, static_cast<int32_t>(list.index));
+        EXPECT_TRUE(para.slot->Para.ChangeFlags & CU_PARA_CHANGED_LIST_STYLE);
+        EXPECT_EQ(list.slot->Para.ListStyleIndex, static_cast<int32_t>(list.index)) << "inherited from its parent";
+    }
 }
 
 }  // namespace

@@ -61,12 +61,40 @@ TEST(StyleSheet, MemoryFailuresGiveThirteenAndLeakNothing) {
 TEST(StyleSheet, RejectsUnusableArguments) {
     Doc doc(kEmpty);
     CUStyleSheet *sheet = nullptr;
-    EXPECT_EQ(CUCreateStyleSheet(&sheet, 0, doc.h()), 15u);
     EXPECT_EQ(CUCreateStyleSheet(nullptr, 1, doc.h()), 15u);
     EXPECT_EQ(CUDestroyStyleSheet(&sheet), 0u);
     EXPECT_EQ(CUDestroyStyleSheet(nullptr), 0u);
     uint32_t slot_number = 0;
     EXPECT_EQ(CIGetSlot(nullptr, &slot_number), nullptr);
+}
+
+// A sheet made with no slots numbers and describes styles; whatever needs a
+// slot gives 15 (or no slot) and leaves the sheet as it was.
+TEST(StyleSheet, WithoutSlots) {
+    Doc doc(R"(
+@r: style-record kind=1 predefined=3
+begin STYLE_DEFINITION 0 @r key=1
+item ATTR_25 5
+end
+@apply: STYLE 0 1
+text "x"
+)");
+    Sheet sheet(doc, 0);
+    ASSERT_NE(sheet.get(), nullptr);
+    EXPECT_EQ(sheet->SlotCount, 0u);
+    EXPECT_EQ(sheet->DefaultSlot.Loaded, 1u);
+    CUStyleSlot *slot = nullptr;
+    uint32_t index = 77;
+    EXPECT_EQ(CULoadStyle(sheet.get(), 1, 0, &slot, &index), 15u);
+    EXPECT_EQ(slot, nullptr);
+    EXPECT_EQ(index, 77u);
+    EXPECT_EQ(sheet->SlotArray, nullptr);
+    uint32_t slot_number = 0;
+    EXPECT_EQ(CIGetSlot(sheet.get(), &slot_number), nullptr);
+    Records r;
+    EXPECT_EQ(gather_from(doc, sheet, r, doc["apply"]), 15u) << "a style item cannot load its style";
+    EXPECT_EQ(CIStyleNumber(sheet.get(), 1), 0);
+    EXPECT_EQ(CUCheckStyleType(doc.h(), 1), 1u);
 }
 
 TEST(StyleSheet, DefaultSlotIsLoadedWithItsCellValues) {

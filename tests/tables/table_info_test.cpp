@@ -90,7 +90,7 @@ TEST(TableInfo, NestedTableRowsAndCellsAreNotCounted) {
     }
 }
 
-TEST(TableInfo, ResultsForTablesWithoutRowsAndForNoTable) {
+TEST(TableInfo, ResultsForTablesWithoutRowsWithoutItemsToTheirEndAndForNoTable) {
     const ChunkDoc d(R"(
 @x:  item 8 2 1
 @t:  table-begin
@@ -104,6 +104,20 @@ TEST(TableInfo, ResultsForTablesWithoutRowsAndForNoTable) {
     TableInfo none;
     EXPECT_EQ(CUGetTableInfo(d["x"], &none, d.h()), uint32_t{QRV_E_NOT_FOUND});
     EXPECT_EQ(none.RowsHandle, nullptr);
+
+    // The index says the table ends, but the items stop after its first row:
+    // the walk reads the id -1 that follows the last item and hands back
+    // the chunker's answer.
+    const ChunkDoc cut(R"(
+@t:  table-begin
+       TABLE_CELL 0
+       break CELL
+       break ROW
+     record TABLE_INDEX TABLE_END 0 0 0x7fff0000
+)");
+    TableInfo partial;
+    EXPECT_EQ(CUGetTableInfo(cut["t"], &partial, cut.h()), uint32_t{CH_ERR_NO_ITEM});
+    EXPECT_EQ(partial.RowCount, 1);
 }
 
 // RowMark takes the row count at a row end whose following item lies before

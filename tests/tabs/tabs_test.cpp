@@ -3,6 +3,8 @@
 
 #include <qrvex/tabs.h>
 
+#include <cstring>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -33,11 +35,28 @@ TEST(TabList, ReplacesTheStopsAndCutsAt32) {
     EXPECT_EQ(id, doc["after"]);
     EXPECT_EQ(para.TabCount, 32);
     EXPECT_EQ(para.TabStops[31].Position, 310u) << "the first 32 in item order";
-    const CUTabStop &s = para.TabStops[0];
-    EXPECT_EQ(s.Kind, 2);
-    EXPECT_EQ(s.Data1Low, 4);
-    EXPECT_EQ(s.Data1High, 5);
-    EXPECT_EQ(s.Position, 7u);
+}
+
+// The record as a filter reads it: each stop four 32-bit words from byte 264
+// on (kind, the two halves of data1, position), the count at byte 776.
+TEST(TabList, StopsAreFourWordsEachAndTheCountFollowsThem) {
+    Doc doc("@first: TAB_STOP 0xABC10002 0x00050004 7\nTAB_STOP 1 0xFFFF0000 0x12345678\nTAB_LIST_END\n");
+    CUParaChangeInfo para;
+    std::memset(&para, 0xEE, sizeof para);
+    uint32_t id = doc["first"];
+    ASSERT_EQ(CUParseParaTabs(doc.h(), &id, &para, 32), 0u);
+    const auto *bytes = reinterpret_cast<const unsigned char *>(&para);
+    const struct {
+        uint32_t words[4];
+    } stops[] = {{{2, 4, 5, 7}}, {{1, 0, 0xFFFF, 0x12345678}}};
+    for (size_t i = 0; i < std::size(stops); ++i) {
+        uint32_t words[4];
+        std::memcpy(words, bytes + 264 + 16 * i, sizeof words);
+        for (int w = 0; w < 4; ++w) EXPECT_EQ(words[w], stops[i].words[w]) << "stop " << i << " word " << w;
+    }
+    uint16_t count = 0;
+    std::memcpy(&count, bytes + 776, sizeof count);
+    EXPECT_EQ(count, 2);
 }
 
 TEST(TabList, EmptyListClearsAndFailuresKeepWhatWasRead) {

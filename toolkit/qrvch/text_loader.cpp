@@ -236,7 +236,10 @@ Result Loader::eval_term(const Token &t, size_t &pos, NameKind kind, uint32_t &o
         if (start < s.size() && s[start] == '@') {
             pos = word_end(start + 1);
             const std::string label = s.substr(start + 1, pos - start - 1);
-            const Labels &labels = known_ ? *known_ : doc_ ? doc_->labels() : Labels{};
+            // Looked up where they are, never copied: a document may hold
+            // tens of thousands of labels.
+            static const Labels kNone;
+            const Labels &labels = known_ ? *known_ : doc_ ? doc_->labels() : kNone;
             auto it = labels.find(label);
             if (it != labels.end()) out = it->second;
             else if (known_) return error(column, "unknown label @" + label);
@@ -503,14 +506,16 @@ Result Loader::do_form(const RecordForm &form, const Args &args) {
         return error(args.positional[positional_fields]->column, "too many values for '" + args.directive->raw + "'");
     std::vector<uint8_t> bytes(form.size, 0);
     const auto put = [&](const RecordField &f, uint32_t value) { std::memcpy(bytes.data() + f.offset, &value, f.width); };
+    // Named fields may share bytes with positional ones (a list level's
+    // key is its seventh word): every default goes in first, so that none
+    // overwrites a value the line gives.
+    for (const auto &f : form.fields) put(f, f.initial);
     size_t next_positional = 0;
     for (const auto &f : form.fields) {
-        put(f, f.initial);
-        if (f.positional && next_positional < args.positional.size()) {
-            uint32_t value = 0;
-            if (auto e = eval(*args.positional[next_positional++], NameKind::None, value)) return e;
-            put(f, value);
-        }
+        if (!f.positional || next_positional == args.positional.size()) continue;
+        uint32_t value = 0;
+        if (auto e = eval(*args.positional[next_positional++], NameKind::None, value)) return e;
+        put(f, value);
     }
     for (const Token *t : args.keyed) {
         const RecordField *field = nullptr;

@@ -13,8 +13,8 @@ inline bool is_cell(const CHItem &item) {
 inline bool is_cell_or_empty_run(const CHItem &item) { return is_cell(item) || item.type == CH_ITEM_EMPTY_CELLS; }
 inline uint32_t empty_run_length(const CHItem &item) { return item.value >> 16; }
 
-// The chunker's code when a walk failed on a read; 37 when it ran out of
-// items or looped.
+// The chunker's code when a walk failed on a read (past the last item too);
+// 37 when its ids stopped growing.
 inline uint32_t walk_failure(const ForwardWalk &walk) {
     return walk.chunker_result() ? walk.chunker_result() : uint32_t{QRV_E_NOT_FOUND};
 }

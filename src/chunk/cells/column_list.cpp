@@ -47,8 +47,9 @@ uint32_t gather_entries(uint32_t id, uint32_t *words, uint32_t (*word_of)(const 
 // From id on, finds the next column or field list and stores one width per
 // entry: value x 120 with flag bit 0, value with bit 1, else -1; a column
 // entry with bit 2 gets 0.  The array must hold one word per entry.  0 at
-// the list's end; 37 when a break comes before a list (or the items run
-// out); the chunker's code when a read fails.
+// the list's end; 37 when a break comes before a list (or ids stop
+// growing); the chunker's code when a read fails, also when the items end
+// first (the read of the id -1 past the last item).
 extern "C" QRVAPI uint32_t CUGatherSSDBCellWidths(uint32_t id, uint32_t *widths, CHHandle h) {
     if (!widths) return QRV_E_INCONSISTENT;
     return qrv::chunk::cells::gather_entries(id, widths, qrv::chunk::cells::entry_width, h);

@@ -36,8 +36,9 @@ uint32_t gather_merges(uint32_t id, uint32_t limit, LUList *ranges, CHHandle h) 
 // limit) and adds one CUSSMergeRange per pair of merge points to the list
 // of 16-byte items; a range the list cannot take is dropped.  0 at the
 // merge list's end or when no merge list comes before limit; 15 when a merge
-// point has no partner; the chunker's code when a read fails (37 when the
-// items run out inside the list).
+// point has no partner; the chunker's code when a read fails, also when the
+// items end inside the list (the read of the id -1 past the last item); 37
+// when ids stop growing there.
 extern "C" QRVAPI uint32_t CUGetSSCellMergeInfo(uint32_t id, uint32_t limit, LUList *mergeList, CHHandle h) {
     return qrv::chunk::cells::gather_merges(id, limit, mergeList, h);
 }

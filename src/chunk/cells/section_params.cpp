@@ -62,7 +62,8 @@ uint32_t read_section_params(uint32_t section, CUSSSectionParams &params, CHHand
 // line length (from the by-column item, plus one per column or field entry;
 // a column list after a by-column item is not counted), the list item, and
 // the two layout values.  0 at the break; the chunker's code when a read
-// fails; 37 when the items run out or loop before a break.
+// fails, also when the items end before a break (the read of the id -1
+// past the last item); 37 when ids stop growing before a break.
 extern "C" QRVAPI uint32_t CUGetSSSectionParams(uint32_t section, CUSSSectionParams *params, CHHandle h) {
     if (!params) return QRV_E_INCONSISTENT;
     return qrv::chunk::cells::read_section_params(section, *params, h);

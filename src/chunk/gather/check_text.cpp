@@ -28,9 +28,8 @@ enum class Verdict { kText, kNotText, kStop };
 
 Verdict style_is_counted_list(CUStyleSheet *sheet, uint32_t style_id) {
     if (!sheet) return Verdict::kStop;
-    styles::LoadChain chain;
     styles::LoadedStyle loaded;
-    if (styles::load_style(*sheet, style_id, CH_NO_ITEM, chain, loaded) != 0) return Verdict::kStop;
+    if (styles::load_style(*sheet, style_id, CH_NO_ITEM, loaded) != 0) return Verdict::kStop;
     return loaded.slot->Para.ListKind == kCountedListKind ? Verdict::kText : Verdict::kNotText;
 }
 

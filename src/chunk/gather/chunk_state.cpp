@@ -20,14 +20,13 @@ constexpr TypeSet kStateChanges{8, 9, 10, 12, 13, 14, {20, 23}, 25, 28, 29, 30, 
 uint32_t gather_chunk_state(CUStyleSheet *sheet, CUParaChangeInfo &para, CUTextChangeInfo &text, CHHandle h,
                             uint32_t item_id) {
     CUCellChangeInfo scratch_cell{};
-    styles::LoadChain chain;
     CHItem item{};
     uint32_t id = item_id & kChunkOfId;
     uint32_t next = CH_NO_ITEM;
     if (const uint32_t result = host::get_item(h, id, item, &next); result != 0) return result;
     while (next <= item_id) {
         if (kStateChanges.contains(item.type))
-            gather_changes(sheet, {para, text, scratch_cell}, item, next, item_id, h, chain);
+            gather_changes(sheet, {para, text, scratch_cell}, item, next, item_id, h);
         else if (chunk::is_skippable_begin(item))
             next = CUSkipTag(next, h);
         if (next <= id) return 0;

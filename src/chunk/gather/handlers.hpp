@@ -10,14 +10,17 @@
 
 namespace qrv::gather {
 
+// A handler sees the walk's cursor through these references.  One that
+// loads a style does so before it changes anything, so that a walk stopped
+// at its item for the style to be loaded can handle the item afresh.
 struct Walk {
     CUStyleSheet *sheet;
     Records records;
-    CHItem item;          // the item being handled
-    uint32_t &pointed_id; // the caller's id: the item's own id, or the id after it for the first item
-    uint32_t next;        // the id after the item
+    CHItem &item;          // the item being handled
+    uint32_t &pointed_id;  // the caller's id: the item's own id, or the id after it for the first item
+    uint32_t &next;        // the id after the item
     CHHandle h;
-    styles::LoadChain &chain;
+    styles::Loader *loader;  // null: styles are loaded on the spot
 
     CUParaChangeInfo &para() { return records.para; }
     CUTextChangeInfo &text() { return records.text; }

@@ -29,7 +29,6 @@ void gather_para_font_info(CUStyleSheet *sheet, CUTextChangeInfo &text, uint32_t
     text.ChangeFlags = 0;
     CUParaChangeInfo scratch_para{};
     CUCellChangeInfo scratch_cell{};
-    styles::LoadChain chain;
     CHItem item{};
     uint32_t id = first_id;
     uint32_t next = CH_NO_ITEM;
@@ -37,7 +36,7 @@ void gather_para_font_info(CUStyleSheet *sheet, CUTextChangeInfo &text, uint32_t
     while (next <= last_id) {
         if (ends_font_walk(item)) return;
         if (kFontChanges.contains(item.type))
-            gather_changes(sheet, {scratch_para, text, scratch_cell}, item, next, CH_NO_ITEM, h, chain);
+            gather_changes(sheet, {scratch_para, text, scratch_cell}, item, next, CH_NO_ITEM, h);
         else if (chunk::is_skippable_begin(item))
             next = CUSkipTag(next, h);
         if (next <= id) return;

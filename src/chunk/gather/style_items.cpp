@@ -24,15 +24,17 @@ struct AppliedStyle {
     uint32_t kind;
 };
 
-// Loads the style an item names.  False with result 0 when the style is
-// refused (its load is under way further up): the item is then ignored.
+// Loads the style an item names (or, inside a style's definition, asks the
+// loader for it).  False with result 0 when the style is refused (a style
+// under way that cannot be handed out): the item is then ignored.
 bool load_named_style(Walk &w, uint32_t style_id, uint32_t para_style_id, AppliedStyle &style, uint32_t &result) {
     if (!w.sheet) {
         result = styles::kNotFound;
         return false;
     }
     LoadedStyle loaded;
-    result = styles::load_style(*w.sheet, style_id, para_style_id, w.chain, loaded);
+    result = w.loader ? w.loader->hand_out(style_id, para_style_id, loaded)
+                      : styles::load_style(*w.sheet, style_id, para_style_id, loaded);
     if (result == styles::kStyleRefused) {
         result = 0;
         return false;

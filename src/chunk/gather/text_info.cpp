@@ -18,11 +18,10 @@ uint32_t gather_text_info(CUStyleSheet *sheet, CUTextChangeInfo &text, uint32_t 
     CUParaChangeInfo scratch_para{};
     CUCellChangeInfo scratch_cell{};
     text.ChangeFlags = 0;
-    styles::LoadChain chain;
     uint32_t id = next_id;
     uint32_t saved = id;
     while (kCharacterChanges.contains(item.type)) {
-        gather_changes(sheet, {scratch_para, text, scratch_cell}, item, id, CH_NO_ITEM, h, chain);
+        gather_changes(sheet, {scratch_para, text, scratch_cell}, item, id, CH_NO_ITEM, h);
         id = saved;
         if (host::get_item(h, id, item, &saved) != 0) return id;
         if (saved <= id) return id;

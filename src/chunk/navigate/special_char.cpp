@@ -14,7 +14,7 @@ using namespace qrv::chunk;
 extern "C" QRVAPI uint32_t CUFindSpecialCharId(uint32_t kind, uint32_t id, uint32_t limit, CHHandle h) {
     ForwardWalk walk(h, id);
     while (walk.position() < limit) {
-        if (!walk.read()) return walk.failed() ? kNoItem : limit;
+        if (!walk.read()) return kNoItem;
         const CHItem &item = walk.item();
         if (item.type == CH_ITEM_SPECIAL_CHAR && item.value == kind) return walk.item_id();
         if (is_skippable_end(item)) return walk.item_id();

@@ -10,14 +10,14 @@ namespace {
 
 constexpr uint32_t kMaxNameChars = CU_PROPERTY_CHARS - 1;
 
-// Copies the font's name; on success also its value.  Returns the length,
-// or 0 when the copy failed.
-uint16_t copy_font_name(CHHandle h, const CHFontRecord &font, CUPropertyString &ps) {
-    const uint32_t length = std::min(font.NameLength, kMaxNameChars);
-    if (length > 0 && CHGetItems(h, CH_STORE_STRINGS, font.NameId, length, ps.Chars) != 0) return 0;
+// Copies the font's name and, on success, its value; false when the copy
+// failed.  An empty name is a successful copy of no characters.
+bool copy_font_name(CHHandle h, const CHFontRecord &font, CUPropertyString &ps, uint16_t &length) {
+    length = static_cast<uint16_t>(std::min(font.NameLength, kMaxNameChars));
+    if (length > 0 && CHGetItems(h, CH_STORE_STRINGS, font.NameId, length, ps.Chars) != 0) return false;
     ps.Chars[length] = 0;
     ps.Data = font.FontValue;
-    return static_cast<uint16_t>(length);
+    return true;
 }
 
 }  // namespace
@@ -28,7 +28,8 @@ uint16_t copy_font_name(CHHandle h, const CHFontRecord &font, CUPropertyString &
 // name's length; 0 when no font has that id or the fonts cannot be read.
 // Chars is zeroed first (Data is not).  When a name cannot be copied the
 // search goes on with the next font; the attribute has then already been
-// written.  A font with an empty name gives 0 as well.
+// written.  A font with an empty name is found all the same: 0, with its
+// attribute and value, and the search ends there.
 extern "C" QRVAPI uint16_t CUMapFontIdToName(uint32_t fontId, CUPropertyString *ps, uint16_t *pFontAttribute,
                                              CHHandle h) {
     if (!ps) return 0;
@@ -42,7 +43,7 @@ extern "C" QRVAPI uint16_t CUMapFontIdToName(uint32_t fontId, CUPropertyString *
         if (CHGetItem(h, CH_STORE_FONTS, id, &font, nullptr) != 0) return 0;
         if (font.FontId == fontId) {
             if (pFontAttribute) *pFontAttribute = static_cast<uint16_t>(font.Attribute & 0xFFFFu);
-            if (const uint16_t length = copy_font_name(h, font, *ps)) return length;
+            if (uint16_t length = 0; copy_font_name(h, font, *ps, length)) return length;
         }
         if (left > 1 && CHNextItemId(h, CH_STORE_FONTS, id, &id) != 0) return 0;
     }

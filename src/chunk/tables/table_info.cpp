@@ -107,8 +107,9 @@ uint32_t TableWalk::run() {
 // must be 0 or the block of an earlier walk of this record, which is reused.
 // 0 when the table has a row; 9 when it has none; 37 when no table holds id
 // or info is null; 13 when the row array cannot grow (also past 65535 rows);
-// the chunker's code when a read fails; 18 when the items end, or stop
-// growing, before the table's end.  After a failure the counts gathered so
+// the chunker's code when a read fails, also when the items end before the
+// table's end (the read of the id -1 past the last item); 18 when ids stop
+// growing or a nested table has no end.  After a failure the counts gathered so
 // far stay and the row array must still be freed with CUFreeTableInfo.
 // Every row that becomes current starts with no cells, also in a reused
 // block.

@@ -9,9 +9,9 @@ namespace qrv::tabs {
 
 inline CUTabStop tab_stop_of(const CHItem &item) {
     CUTabStop stop{};
-    stop.Kind = static_cast<uint16_t>(item.value);
-    stop.Data1Low = static_cast<uint16_t>(item.data1);
-    stop.Data1High = static_cast<uint16_t>(item.data1 >> 16);
+    stop.Kind = item.value & 0xFFFFu;
+    stop.Data1Low = item.data1 & 0xFFFFu;
+    stop.Data1High = item.data1 >> 16;
     stop.Position = item.data2;
     return stop;
 }

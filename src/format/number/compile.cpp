@@ -113,6 +113,7 @@ CompileOutcome compile_definition(CHHandle h, uint32_t id, double value, uint32_
             const uint32_t target = condition_target(h, item, next);
             if (target == CH_NO_ITEM) break;  // format this definition without the condition
             outcome.kind = CompileOutcome::kRedirect;
+            outcome.conditionId = id;
             outcome.targetId = target;
             outcome.targetValue = (item.data1 & 1) != 0 || !(value < 0) ? value : -value;
             return outcome;

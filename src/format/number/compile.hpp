@@ -11,8 +11,9 @@ namespace qrv::numformat {
 struct CompileOutcome {
     enum Kind { kComplete, kCutOff, kRedirect } kind = kComplete;
     bool hasConditions = false;  // the definition holds condition items
-    uint32_t targetId = CH_NO_ITEM;  // kRedirect: the definition to format instead
-    double targetValue = 0.0;        // kRedirect: the value to format it with
+    uint32_t conditionId = CH_NO_ITEM;  // kRedirect: the condition item that holds
+    uint32_t targetId = CH_NO_ITEM;     // kRedirect: the definition to format instead
+    double targetValue = 0.0;           // kRedirect: the value to format it with
 };
 
 // The format used for the format id -1: general form.

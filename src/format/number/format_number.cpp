@@ -2,6 +2,7 @@
 // a double.
 #include "format/number/code_walk.hpp"
 #include "format/number/compile.hpp"
+#include "format/number/condition_chain.hpp"
 #include "format/number/format_code.hpp"
 #include "format/number/intl.hpp"
 
@@ -13,10 +14,6 @@
 
 namespace qrv::numformat {
 namespace {
-
-// Chains of conditions are as long as the document makes them; past this
-// depth a definition is formatted without its conditions.
-constexpr int kMaxConditionDepth = 16;
 
 struct Call {
     CHHandle h;
@@ -79,39 +76,87 @@ void copy_cached_format(FUNumberFormat &copy, const void *cached) {
                 copy.codeCount * sizeof copy.codes[0]);
 }
 
-uint32_t format_number(const Call &call, uint32_t formatId, double value, int depth) {
-    if (formatId != CH_NO_ITEM && cache_holds_formats(call.cache)) {
-        if (const void *cached = MUCacheRetrieve(formatId, call.cache)) {
-            FUNumberFormat copy;
-            copy_cached_format(copy, cached);
-            return format_with(call, copy, value);
+// A step of a chain of conditions: the definition formatted and its value,
+// the condition that holds there, and the definition and value it hands on.
+struct Lead {
+    uint32_t formatId = CH_NO_ITEM;
+    double value = 0.0;
+    uint32_t conditionId = CH_NO_ITEM;
+    uint32_t targetId = CH_NO_ITEM;
+    double targetValue = 0.0;
+    // The same condition holding for the same value, bit for bit (a NaN is
+    // the same as itself): the chain has come back.
+    bool operator==(const Lead &other) const {
+        return conditionId == other.conditionId && std::memcmp(&value, &other.value, sizeof value) == 0;
+    }
+};
+
+// The format of one definition of a chain: taken from the cache, the default
+// one, or compiled (into a block of its own when the caller keeps a cache;
+// the block of a definition that leads on is released at the next one).
+class ChainFormat {
+public:
+    explicit ChainFormat(const Call &call) : call_(call) {}
+
+    // False when formatId's format is the one to show the value with; true,
+    // with the lead, when a condition of the definition holds.
+    bool leads_on(uint32_t formatId, double value, Lead &lead, bool followConditions = true);
+    const FUNumberFormat &format() const { return format_; }
+
+private:
+    const Call &call_;
+    FUNumberFormat format_;  // each path writes all it reads later
+    FormatBlock block_;
+};
+
+bool ChainFormat::leads_on(uint32_t formatId, double value, Lead &lead, bool followConditions) {
+    block_.release();
+    if (formatId != CH_NO_ITEM && cache_holds_formats(call_.cache)) {
+        if (const void *cached = MUCacheRetrieve(formatId, call_.cache)) {
+            copy_cached_format(format_, cached);
+            return false;
         }
     }
-    FUNumberFormat local{};
-    FormatBlock block;
-    const uint32_t textValue60 = call.pTextValue60 != nullptr ? *call.pTextValue60 : 0;
+    const uint32_t textValue60 = call_.pTextValue60 != nullptr ? *call_.pTextValue60 : 0;
+    format_.hBlock = nullptr;
     if (formatId == CH_NO_ITEM) {
-        set_default_format(local, textValue60);
-    } else {
-        if (cache_holds_formats(call.cache)) block.allocate();
-        local.hBlock = block.handle();
-        const CompileOutcome outcome =
-            compile_definition(call.h, formatId, value, textValue60, depth < kMaxConditionDepth, local);
-        if (outcome.kind == CompileOutcome::kRedirect) {
-            block.release();
-            return format_number(call, outcome.targetId, outcome.targetValue, depth + 1);
-        }
-        block.store(local);
-        // Which definition applies to a value depends on its conditions, and a
-        // cut-off definition may read fully next time: neither is kept.
-        if (block.handle() != nullptr && outcome.kind == CompileOutcome::kComplete && !outcome.hasConditions) {
-            FUNumberFormat copy = local;
-            copy.hBlock = nullptr;
-            uint32_t uncounted = 0;
-            MUCacheAdd(&copy, formatId, call.cache, &uncounted);
-        }
+        set_default_format(format_, textValue60);
+        return false;
     }
-    return format_with(call, local, value);
+    if (cache_holds_formats(call_.cache)) block_.allocate();
+    format_.hBlock = block_.handle();
+    const CompileOutcome outcome =
+        compile_definition(call_.h, formatId, value, textValue60, followConditions, format_);
+    if (outcome.kind == CompileOutcome::kRedirect) {
+        lead = {formatId, value, outcome.conditionId, outcome.targetId, outcome.targetValue};
+        return true;
+    }
+    block_.store(format_);
+    // Which definition applies to a value depends on its conditions, and a
+    // cut-off definition may read fully next time: neither is kept.
+    if (block_.handle() != nullptr && outcome.kind == CompileOutcome::kComplete && !outcome.hasConditions) {
+        FUNumberFormat copy = format_;
+        copy.hBlock = nullptr;
+        uint32_t uncounted = 0;
+        MUCacheAdd(&copy, formatId, call_.cache, &uncounted);
+    }
+    return false;
+}
+
+// A condition that holds formats another definition instead, and that one's
+// conditions may lead on again: the chain is followed to its end.  One that
+// comes back formats the definition it came back to without its conditions.
+uint32_t format_number(const Call &call, uint32_t formatId, double value) {
+    ChainFormat chain(call);
+    Lead first;
+    if (!chain.leads_on(formatId, value, first)) return format_with(call, chain.format(), value);
+    const ChainEnd<Lead> end = follow_chain(first, [&chain](const Lead &lead, Lead &following, Effects) {
+        return chain.leads_on(lead.targetId, lead.targetValue, following);
+    });
+    if (!end.repeated) return format_with(call, chain.format(), end.lead.targetValue);
+    Lead none;
+    chain.leads_on(end.lead.formatId, end.lead.value, none, false);
+    return format_with(call, chain.format(), end.lead.value);
 }
 
 uint32_t format_with(const Call &call, const FUNumberFormat &format, double value) {
@@ -164,9 +209,12 @@ extern "C" {
 // no context (the formatter has none).  Definitions with conditions and
 // definitions cut off by a chunker failure are compiled on every call.
 //
-// Decided here: a condition whose target cannot be found, or one met more
-// than 16 definitions deep in a chain of conditions, is passed over and the
-// current definition formatted without it; a cut-off definition shows what
+// A chain of conditions is followed to its end, however long; one that comes
+// back to a definition it has already formatted the same value with formats
+// that definition without its conditions.
+//
+// Decided here: a condition whose target cannot be found is passed over and
+// the current definition formatted without it; a cut-off definition shows what
 // was compiled up to the failure; a fraction format (a lone "/" in a
 // definition that is no date) shows the general text alone.  The work buffer
 // is not needed: the digits are rendered into a buffer of the call's own.
@@ -177,7 +225,7 @@ QRVAPI uint32_t FUFormatNumber(CHHandle h, QRVWCHAR *output, uint32_t outputSize
     if (output == nullptr) return 0;
     const qrv::numformat::Call call{h,        output, outputSize,   dayBase, dateFlags, exponentOptions,
                                     pTextValue60, pTextValue25, cache, hOptions};
-    return qrv::numformat::format_number(call, formatId, value, 0);
+    return qrv::numformat::format_number(call, formatId, value);
 }
 
 }  // extern "C"

@@ -67,8 +67,11 @@ Step mark_outer_levels(Walk &walk, LUCounterEntry &counter) {
 
 // Second look at the outer levels, by their last records only: a marker is
 // appended where the last record lies before the position and does not
-// already mark this depth (or marks it but an outer level has closed).
-Step extend_outer_levels(Walk walk, LUCounterEntry &counter) {
+// already mark this depth (or marks it but an outer level has closed).  It
+// starts afresh: a value met at this position while marking the outer
+// levels does not stop the level's own record.
+Step extend_outer_levels(Walk &walk, LUCounterEntry &counter) {
+    walk.found = false;
     walk.closed = false;
     for (uint32_t level = 0; level < walk.level; ++level) {
         History &history = history_of(counter, level);
@@ -128,9 +131,9 @@ uint32_t save(LUList &track, uint32_t counter_id, uint32_t level, int32_t value,
 // are made on the way.  Positions are expected to grow from one save to the
 // next.  A value already saved at the same level and position is kept, and
 // so is a value at an outer level at this position unless it is the level
-// directly above.  Because the match found while marking the outer levels
-// carries on, a first save at a new level, at the very position where the
-// level above already has its own value, records nothing.  0; 18 for a null
+// directly above.  A first save at a new level, at the very position where
+// the level above already has its own value, records nothing; once the level
+// exists, such a save records its value.  0; 18 for a null
 // track; 13 when a list cannot be made or extended (a failed marker insert
 // while marking the outer levels just ends the save with 0).
 extern "C" QRVAPI uint32_t LUSaveCounterLevel(LUList *track, uint32_t counterId, uint32_t level, int32_t value,

@@ -6,11 +6,16 @@
 extern "C" {
 
 // Sets up an empty cache; a capacity below 2 becomes 2 and a growth step of
-// 0 becomes 2.  Counts the cache in the context.
+// 0 becomes 2.  Counts the cache in the context.  Reserved keeps whatever
+// the caller put there.
 QRVAPI void MUCacheInit(uint16_t capacity, uint16_t growthStep, uint32_t dataSize, uint32_t flags,
                         uint32_t callerValue, MUCache *cache, MUContext *context) {
     if (cache != nullptr) {
-        *cache = MUCache{};
+        cache->Count = 0;
+        cache->Allocated = 0;
+        cache->Clock = 0;
+        cache->hSlots = nullptr;
+        cache->pSlots = nullptr;
         cache->Flags = flags;
         cache->Capacity = capacity < 2 ? 2 : capacity;
         cache->GrowthStep = growthStep == 0 ? 2 : growthStep;
