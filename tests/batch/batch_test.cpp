@@ -16,13 +16,10 @@ namespace {
 namespace fs = std::filesystem;
 using qrv::testing::read_all;
 using qrv::testing::run_tool;
+using qrv::testing::sanitizer_spoke;
 using qrv::testing::sample_path;
 using qrv::testing::ToolRun;
 using qrv::testing::write_all;
-
-bool sanitizer_spoke(const std::string &err) {
-    return err.find("Sanitizer") != std::string::npos || err.find("runtime error") != std::string::npos;
-}
 
 std::vector<std::string> lines_starting(const std::string &text, const std::string &lead) {
     std::vector<std::string> found;

@@ -12,13 +12,13 @@
 namespace {
 
 using qrv::install::InstalledTree;
+using qrv::install::kVersion;
 using qrv::install::shell_word;
 using qrv::install::read_text;
 using qrv::install::shell;
 using qrv::install::Shell;
 namespace fs = std::filesystem;
 
-const std::string kVersion = QRV_PROJECT_VERSION;
 const std::string kMajor = kVersion.substr(0, kVersion.find('.'));
 
 std::string cmake_configure(const fs::path &source, const fs::path &build, const std::string &extra) {

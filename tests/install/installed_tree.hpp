@@ -4,8 +4,8 @@
 //
 // Consumers are built from the installed files alone, so the tests run only
 // in a plain native build: a sanitized library needs its runtime in every
-// program that loads it, and the 32-bit build runs programs under an
-// emulator.
+// program that loads it, the 32-bit build runs programs under an emulator,
+// and the coverage build counts lines of the library, not of its install.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -22,6 +22,8 @@
 namespace qrv::install {
 
 namespace fs = std::filesystem;
+
+inline const std::string kVersion = QRV_PROJECT_VERSION;
 
 struct Shell {
     int status = -1;

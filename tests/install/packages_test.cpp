@@ -10,6 +10,7 @@
 
 namespace {
 
+using qrv::install::kVersion;
 using qrv::install::read_text;
 using qrv::install::ScratchDirectory;
 using qrv::install::shell;
@@ -17,7 +18,6 @@ using qrv::install::Shell;
 using qrv::install::shell_word;
 namespace fs = std::filesystem;
 
-const std::string kVersion = QRV_PROJECT_VERSION;
 const std::string kLib = std::string("usr/") + QRV_INSTALL_LIBDIR + "/";
 
 // Files and links under root, as paths relative to it.
