@@ -135,7 +135,8 @@ TEST_F(Batch, OutputsThatWouldCollideOrOverwriteTheInputAreRefused) {
         std::string output_dir;
         std::string reason;
     } cases[] = {
-        {"--jobs 2", {in("a/report.qrvt"), in("b/report.qrvt")}, out(), "is also the output of '" + in("a/report.qrvt")},
+        {"--jobs 2", {in("a/report.qrvt"), in("b/report.qrvt")}, out(),
+         "is also the output of '" + in("a/report.qrvt")},
         {"--format items", {in("a/report.qrvt")}, in("a"), "would overwrite it"},
     };
     for (const auto &c : cases) {

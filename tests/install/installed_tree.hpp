@@ -25,6 +25,10 @@ namespace fs = std::filesystem;
 
 inline const std::string kVersion = QRV_PROJECT_VERSION;
 
+// Every shared library an install holds.
+inline const char *const kLibraries[] = {"qrvex", "qrvplatform", "qrvch",   "qrvut",   "qrvda",
+                                         "qrvfa", "qrvim",       "qrvwalk", "qrvhtml", "qrvtext"};
+
 struct Shell {
     int status = -1;
     std::string output;  // standard output and standard error together
@@ -88,6 +92,8 @@ protected:
     fs::path prefix() const { return scratch_->path() / "prefix"; }
     fs::path lib() const { return prefix() / QRV_INSTALL_LIBDIR; }
     fs::path work() const { return scratch_->path(); }
+    // "pkg-config " that reads the installed files first.
+    std::string pkg_config() const { return "PKG_CONFIG_PATH=" + shell_word(lib() / "pkgconfig") + " pkg-config "; }
 
 private:
     std::unique_ptr<ScratchDirectory> scratch_;

@@ -56,8 +56,7 @@ struct PackageCase {
 std::vector<PackageCase> package_cases() {
     const std::string exactly = " (= " + kVersion + ")";
     std::vector<std::string> runtime_files, dev_links;
-    for (const char *name : {"qrvex", "qrvplatform", "qrvch", "qrvut", "qrvda", "qrvfa", "qrvim", "qrvwalk",
-                             "qrvhtml", "qrvtext"}) {
+    for (const char *name : qrv::install::kLibraries) {
         runtime_files.push_back(kLib + "lib" + name + ".so." + kVersion);
         runtime_files.push_back(kLib + "lib" + name + ".so.1");
         dev_links.push_back(kLib + "lib" + name + ".so");
