@@ -79,11 +79,12 @@ std::vector<BatchDocument> plan_batch(const Arguments &args) {
     return documents;
 }
 
-void convert_one(const Arguments &batch, BatchDocument &document) {
+// shared: the batch's options without its list of inputs, which each
+// document's copy would not use.
+void convert_one(const Arguments &shared, BatchDocument &document) {
     if (document.result.status) return;
-    Arguments args = batch;
+    Arguments args = shared;
     args.input = document.input;
-    args.inputs = {document.input};
     args.output = document.output;
     DocumentObserver observer(document);
     try {
@@ -96,10 +97,13 @@ void convert_one(const Arguments &batch, BatchDocument &document) {
 // args.jobs threads (the calling one among them) take the next document
 // until none is left.
 void convert_all(const Arguments &args, std::vector<BatchDocument> &documents, BatchProgress &progress) {
+    Arguments shared = args;
+    shared.inputs.clear();
+    shared.output_dir.clear();
     std::atomic<size_t> next{0};
     auto work = [&] {
         for (size_t i; (i = next++) < documents.size();) {
-            convert_one(args, documents[i]);
+            convert_one(shared, documents[i]);
             progress.finished_one();
         }
     };
