@@ -2,8 +2,8 @@
 
 #include <qrvfilters.h>
 
+#include <charconv>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 
 namespace qrv::tool {
@@ -37,18 +37,14 @@ bool parse_option_words(const std::string &list, uint32_t &word, std::string &er
 }
 
 bool parse_jobs(const std::string &text, unsigned &jobs, std::string &error) {
-    unsigned long value = 0;
-    size_t used = 0;
-    try {
-        value = std::stoul(text, &used);
-    } catch (const std::exception &) {
-        used = 0;
-    }
-    if (used == 0 || used != text.size() || text[0] == '-' || value < 1 || value > kMaxJobs) {
+    unsigned value = 0;
+    const char *end = text.data() + text.size();
+    const auto parsed = std::from_chars(text.data(), end, value);
+    if (parsed.ec != std::errc() || parsed.ptr != end || value < 1 || value > kMaxJobs) {
         error = "--jobs needs a number from 1 to " + std::to_string(kMaxJobs) + ", not '" + text + "'";
         return false;
     }
-    jobs = static_cast<unsigned>(value);
+    jobs = value;
     return true;
 }
 
