@@ -9,6 +9,8 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
   valgrind tidy gcovr chromium
   libzip-dev libexpat1-dev pkg-config
+  # Debian packages: cpack -G DEB finds their dependencies with these
+  dpkg-dev file
   # the 32-bit build's importers
   libzip-dev:i386 libexpat1-dev:i386
 )

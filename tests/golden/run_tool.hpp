@@ -53,4 +53,9 @@ inline ToolRun run_tool(const std::string &arguments) {
 
 inline std::string sample_path(const std::string &name) { return QRV_SOURCE_DIR "/samples/" + name; }
 
+// A sanitizer of the tool's build reported something on standard error.
+inline bool sanitizer_spoke(const std::string &err) {
+    return err.find("Sanitizer") != std::string::npos || err.find("runtime error") != std::string::npos;
+}
+
 }  // namespace qrv::testing

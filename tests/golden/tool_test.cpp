@@ -9,13 +9,10 @@ namespace {
 
 using qrv::testing::read_all;
 using qrv::testing::run_tool;
+using qrv::testing::sanitizer_spoke;
 using qrv::testing::sample_path;
 using qrv::testing::scratch_path;
 using qrv::testing::write_all;
-
-bool sanitizer_spoke(const std::string &err) {
-    return err.find("Sanitizer") != std::string::npos || err.find("runtime error") != std::string::npos;
-}
 
 size_t lines_of(const std::string &text) {
     size_t n = 0;
@@ -33,7 +30,7 @@ TEST(Tool, CommandLineMistakesGiveStatus2AndOneHint) {
         {"-o", "option -o needs a value"},
         {"a.qrvt b.qrvt", "more than one input document"},
         {"--options no-toc,colour", "unknown option word 'colour'"},
-        {"/nonexistent/doc.qrvt", "cannot read the file"},
+        {"/nonexistent/doc.qrvt", "/nonexistent/doc.qrvt: cannot read the file"},
         {"--locale /nonexistent/locale", "cannot read the locale file"},
     };
     for (const auto &c : cases) {

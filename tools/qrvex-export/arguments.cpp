@@ -2,7 +2,9 @@
 
 #include <qrvfilters.h>
 
+#include <charconv>
 #include <sstream>
+#include <string>
 
 namespace qrv::tool {
 namespace {
@@ -34,6 +36,33 @@ bool parse_option_words(const std::string &list, uint32_t &word, std::string &er
     return true;
 }
 
+bool parse_jobs(const std::string &text, unsigned &jobs, std::string &error) {
+    unsigned value = 0;
+    const char *end = text.data() + text.size();
+    const auto parsed = std::from_chars(text.data(), end, value);
+    if (parsed.ec != std::errc() || parsed.ptr != end || value < 1 || value > kMaxJobs) {
+        error = "--jobs needs a number from 1 to " + std::to_string(kMaxJobs) + ", not '" + text + "'";
+        return false;
+    }
+    jobs = value;
+    return true;
+}
+
+// Combinations that only make sense in a batch, or only outside one.
+bool check_batch(const Arguments &out, bool jobs_given, std::string &error) {
+    if (out.output_dir.empty()) {
+        if (out.inputs.size() > 1)
+            error = "more than one input document ('" + out.inputs[0] + "', '" + out.inputs[1] +
+                    "'); give --output-dir DIR to convert them all";
+        else if (jobs_given)
+            error = "--jobs needs --output-dir DIR";
+        return error.empty();
+    }
+    if (!out.output.empty()) error = "--output and --output-dir cannot go together";
+    else if (out.inputs.empty()) error = "--output-dir needs at least one input document";
+    return error.empty();
+}
+
 bool ends_with(const std::string &s, const std::string &tail) {
     return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
@@ -45,6 +74,7 @@ Format format_for_output(const std::string &output) {
 }
 
 bool parse_arguments(const std::vector<std::string> &args, Arguments &out, std::string &error) {
+    bool jobs_given = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string &a = args[i];
         auto value = [&](std::string &into) {
@@ -76,6 +106,16 @@ bool parse_arguments(const std::vector<std::string> &args, Arguments &out, std::
             out.format_given = true;
         } else if (a == "--from") {
             if (!value(out.from)) return false;
+        } else if (a == "--output-dir") {
+            if (!value(out.output_dir)) return false;
+            if (out.output_dir.empty()) {
+                error = "--output-dir needs a directory";
+                return false;
+            }
+        } else if (a == "-j" || a == "--jobs") {
+            std::string n;
+            if (!value(n) || !parse_jobs(n, out.jobs, error)) return false;
+            jobs_given = true;
         } else if (a == "--locale") {
             if (!value(out.locale)) return false;
         } else if (a == "--options") {
@@ -84,13 +124,12 @@ bool parse_arguments(const std::vector<std::string> &args, Arguments &out, std::
         } else if (a.size() > 1 && a[0] == '-' && a != "-") {
             error = "unknown option '" + a + "'";
             return false;
-        } else if (out.input.empty()) {
-            out.input = a;
         } else {
-            error = "more than one input document ('" + out.input + "', '" + a + "')";
-            return false;
+            out.inputs.push_back(a);
         }
     }
+    if (!check_batch(out, jobs_given, error)) return false;
+    if (!out.inputs.empty()) out.input = out.inputs.front();
     if (!out.format_given) out.format = format_for_output(out.output);
     return true;
 }
@@ -98,6 +137,7 @@ bool parse_arguments(const std::vector<std::string> &args, Arguments &out, std::
 const char *usage_text() {
     return "Usage: qrvex-export [INPUT] [-o OUTPUT] [--format html|text|items] [--from FORMAT]\n"
            "                    [--locale FILE] [--options WORDS]\n"
+           "       qrvex-export --output-dir DIR [--jobs N] [OPTIONS] INPUT...\n"
            "\n"
            "Exports a document as an HTML page or as plain text.  INPUT is a workbook\n"
            "(.xlsx, .xlsm, .ods), a word processing document (.docx, .odt), delimited\n"
@@ -116,6 +156,10 @@ const char *usage_text() {
            "                        currency-before (0/1), currency-space (0/1),\n"
            "                        order (mdy, dmy or ymd)\n"
            "      --options WORDS   comma-separated: no-toc, no-notes, no-progress\n"
+           "      --output-dir DIR  convert every INPUT into DIR, each under its own name\n"
+           "                        with .html, .txt or .qrvt (items) for its extension\n"
+           "  -j, --jobs N          with --output-dir: convert N documents at a time\n"
+           "                        (default 1)\n"
            "  -q, --quiet           no progress bar and no warnings\n"
            "  -h, --help            show this help\n"
            "      --version         show the version\n"
@@ -123,7 +167,11 @@ const char *usage_text() {
            "A progress bar is shown on standard error when it is a terminal.  On an\n"
            "error one line gives the result code and its meaning; the exit status is\n"
            "1 for a failed export and 2 for a bad command line or an input that cannot\n"
-           "be read (a damaged, encrypted or unknown file).\n";
+           "be read (a damaged, encrypted or unknown file).\n"
+           "\n"
+           "A batch (--output-dir) shows one progress bar for all its documents, goes on\n"
+           "past any that fail, and ends with a summary that names each failure and its\n"
+           "reason; its exit status is 1 when any document failed.\n";
 }
 
 }  // namespace qrv::tool

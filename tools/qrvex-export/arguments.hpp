@@ -13,7 +13,10 @@ enum class Format { Html, Text, Items };
 
 struct Arguments {
     std::string input;        // empty: the built-in sample
+    std::vector<std::string> inputs;  // every INPUT in order; more than one only in a batch
     std::string output;       // empty or "-": standard output
+    std::string output_dir;   // --output-dir: a batch, each result written there
+    unsigned jobs = 1;        // --jobs: documents of a batch converted at once
     Format format = Format::Html;
     bool format_given = false;
     std::string from;         // --from: the input's format by name, empty to tell it
@@ -23,6 +26,9 @@ struct Arguments {
     bool help = false;
     bool version = false;
 };
+
+// The most threads --jobs may ask for.
+constexpr unsigned kMaxJobs = 256;
 
 // Parses argv[1..]; on a mistake returns false with a message in error.
 bool parse_arguments(const std::vector<std::string> &args, Arguments &out, std::string &error);

@@ -1,0 +1,192 @@
+// qrvex-export --output-dir DIR --jobs N: many documents at once, each
+// result the same as a single run's, broken inputs named in the summary and
+// never in the way of the others.  The tsan preset runs these with the tool
+// built under ThreadSanitizer, so a race between the exports of one batch
+// shows as a report on standard error.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "golden/run_tool.hpp"
+
+namespace {
+
+namespace fs = std::filesystem;
+using qrv::testing::read_all;
+using qrv::testing::run_tool;
+using qrv::testing::sanitizer_spoke;
+using qrv::testing::sample_path;
+using qrv::testing::ToolRun;
+using qrv::testing::write_all;
+
+std::vector<std::string> lines_starting(const std::string &text, const std::string &lead) {
+    std::vector<std::string> found;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        if (text.compare(start, lead.size(), lead) == 0) found.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return found;
+}
+
+// A directory of its own for each test, removed afterwards.
+class Batch : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = fs::path(qrv::testing::scratch_path(std::string("batch-") + info->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_ / "in");
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string in(const std::string &name) const { return (dir_ / "in" / name).string(); }
+    std::string out(const std::string &name = "") const { return (dir_ / "out" / name).string(); }
+
+    static std::string quoted(const std::vector<std::string> &paths) {
+        std::string words;
+        for (const auto &p : paths) words += " '" + p + "'";
+        return words;
+    }
+
+    ToolRun run_batch(const std::string &options, const std::vector<std::string> &inputs) const {
+        return run_tool(options + " --output-dir '" + out() + "'" + quoted(inputs));
+    }
+
+    fs::path dir_;
+};
+
+struct BrokenFile {
+    const char *name;
+    const char *bytes;
+};
+
+// Broken the ways real input breaks: a mistake in the text, a cut-off
+// archive, an empty file.
+constexpr BrokenFile kBroken[] = {
+    {"broken-text.qrvt", "text \"a string never closed\nbreak PARAGRAPH\n"},
+    {"broken-archive.xlsx", "PK\x03\x04\x14\x00\x00\x00 cut off here"},
+    {"broken-empty.docx", ""},
+};
+
+TEST_F(Batch, FortyCopiesAndThreeBrokenFilesGiveSingleRunOutputsAndThreeFailures) {
+    struct Case {
+        const char *options;
+        const char *extension;
+    } cases[] = {
+        {"--jobs 4", ".html"},
+        {"--jobs 3 --format text", ".txt"},
+    };
+    const std::vector<std::string> samples = {"report.qrvt", "handbook.qrvt", "ledger.qrvt"};
+    std::vector<std::string> inputs;
+    for (int i = 0; i < 40; ++i) {
+        const std::string &sample = samples[i % samples.size()];
+        inputs.push_back(in("copy-" + std::to_string(i) + "-" + sample));
+        fs::copy_file(sample_path(sample), inputs.back());
+    }
+    for (const auto &b : kBroken) {
+        write_all(in(b.name), b.bytes);
+        inputs.insert(inputs.begin() + 13 * static_cast<long>(&b - kBroken), in(b.name));
+    }
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.options);
+        fs::remove_all(out());
+        const ToolRun batch = run_batch(std::string("--quiet ") + c.options, inputs);
+        EXPECT_EQ(batch.status, 1) << batch.err;
+        EXPECT_FALSE(sanitizer_spoke(batch.err)) << batch.err;
+        EXPECT_EQ(batch.out, "");
+        EXPECT_NE(batch.err.find("qrvex-export: 40 converted, 3 failed\n"), std::string::npos) << batch.err;
+
+        const auto failures = lines_starting(batch.err, "qrvex-export: failed: ");
+        ASSERT_EQ(failures.size(), 3u) << batch.err;
+        for (size_t i = 0; i < failures.size(); ++i) {
+            const std::string named = "qrvex-export: failed: " + in(kBroken[i].name) + ": ";
+            EXPECT_EQ(failures[i].rfind(named, 0), 0u) << failures[i];
+            EXPECT_GT(failures[i].size(), named.size() + 5) << "no reason given: " << failures[i];
+            EXPECT_FALSE(fs::exists(out(fs::path(kBroken[i].name).stem().string() + c.extension)));
+        }
+
+        const std::string format = std::string(c.extension) == ".txt" ? "text" : "html";
+        for (size_t s = 0; s < samples.size(); ++s) {
+            const std::string first_copy = in("copy-" + std::to_string(s) + "-" + samples[s]);
+            const ToolRun single = run_tool("--quiet --format " + format + " '" + first_copy + "'");
+            ASSERT_EQ(single.status, 0) << single.err;
+            for (size_t i = s; i < 40; i += samples.size()) {
+                const std::string name = "copy-" + std::to_string(i) + "-" + fs::path(samples[s]).stem().string();
+                EXPECT_EQ(read_all(out(name + c.extension)), single.out) << name;
+            }
+        }
+        EXPECT_EQ(std::distance(fs::directory_iterator(out()), fs::directory_iterator()), 40);
+    }
+}
+
+TEST_F(Batch, OutputsThatWouldCollideOrOverwriteTheInputAreRefused) {
+    fs::create_directories(dir_ / "in" / "a");
+    fs::create_directories(dir_ / "in" / "b");
+    fs::copy_file(sample_path("report.qrvt"), in("a/report.qrvt"));
+    fs::copy_file(sample_path("ledger.qrvt"), in("b/report.qrvt"));
+    struct Case {
+        std::string options;
+        std::vector<std::string> inputs;
+        std::string output_dir;
+        std::string reason;
+    } cases[] = {
+        {"--jobs 2", {in("a/report.qrvt"), in("b/report.qrvt")}, out(),
+         "is also the output of '" + in("a/report.qrvt")},
+        {"--format items", {in("a/report.qrvt")}, in("a"), "would overwrite it"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.reason);
+        const std::string before = read_all(c.inputs.back());
+        const ToolRun run = run_tool(c.options + " --quiet --output-dir '" + c.output_dir + "'" + quoted(c.inputs));
+        EXPECT_EQ(run.status, 1);
+        const auto failures = lines_starting(run.err, "qrvex-export: failed: " + c.inputs.back() + ": ");
+        ASSERT_EQ(failures.size(), 1u) << run.err;
+        EXPECT_NE(failures[0].find(c.reason), std::string::npos) << failures[0];
+        EXPECT_EQ(read_all(c.inputs.back()), before);
+    }
+    EXPECT_EQ(read_all(out("report.html")), read_all(sample_path("report.html")));
+}
+
+TEST_F(Batch, EveryDocumentConvertedExitsZeroAndCreatesTheDirectory) {
+    const std::vector<std::string> inputs = {sample_path("report.qrvt"), sample_path("ledger.qrvt")};
+    const ToolRun run = run_batch("--jobs 8", inputs);  // more threads than documents
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "qrvex-export: 2 converted, 0 failed\n");
+    EXPECT_EQ(read_all(out("report.html")), read_all(sample_path("report.html")));
+    EXPECT_EQ(read_all(out("ledger.html")), read_all(sample_path("ledger.html")));
+}
+
+TEST_F(Batch, CommandLineMistakesGiveStatus2) {
+    write_all(in("file"), "not a directory");
+    const std::string doc = " '" + sample_path("report.qrvt") + "'";
+    struct Case {
+        std::string arguments;
+        const char *message;
+    } cases[] = {
+        {"--jobs 0 --output-dir d" + doc, "--jobs needs a number from 1 to 256, not '0'"},
+        {"--jobs 257 --output-dir d" + doc, "--jobs needs a number from 1 to 256"},
+        {"--jobs two --output-dir d" + doc, "--jobs needs a number from 1 to 256, not 'two'"},
+        {"--jobs -3 --output-dir d" + doc, "--jobs needs a number"},
+        {"--jobs 4x --output-dir d" + doc, "--jobs needs a number"},
+        {"--jobs 2" + doc, "--jobs needs --output-dir DIR"},
+        {"--output-dir d", "--output-dir needs at least one input document"},
+        {"--output-dir '' " + doc, "--output-dir needs a directory"},
+        {"-o x.html --output-dir d" + doc, "--output and --output-dir cannot go together"},
+        {"a.qrvt b.qrvt", "give --output-dir DIR to convert them all"},
+        {"--output-dir '" + in("file") + "/sub'" + doc, "cannot make the output directory"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const ToolRun run = run_tool(c.arguments);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_FALSE(fs::exists("d"));
+    }
+}
+
+}  // namespace

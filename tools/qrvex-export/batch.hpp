@@ -1,0 +1,21 @@
+// Batch conversion: qrvex-export --output-dir DIR --jobs N INPUT...
+// Each document is one export of its own, run on one of N threads; a
+// document that fails is named in the summary and the others go on.
+#pragma once
+
+#include <string>
+
+#include "arguments.hpp"
+
+namespace qrv::tool {
+
+// Where a document's result goes: DIR, the input's name, the format's
+// extension (.html, .txt, or .qrvt for the items).
+std::string batch_output_path(const std::string &dir, const std::string &input, Format format);
+
+// The whole batch, from making DIR to the summary on standard error; the
+// exit status: 0 when every document was converted, 1 when any failed,
+// 2 when DIR cannot be made.
+int run_batch(const Arguments &args);
+
+}  // namespace qrv::tool

@@ -1,0 +1,164 @@
+#include "export_document.hpp"
+
+#include <qrvch.h>
+#include <qrvda.h>
+#include <qrvex/export.h>
+#include <qrvfa.h>
+#include <qrvfilters.h>
+#include <qrvim.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "locale_file.hpp"
+#include "results.hpp"
+
+extern const unsigned char kSampleDocument[];
+extern const std::size_t kSampleDocumentSize;
+
+namespace qrv::tool {
+namespace {
+
+// The filter calls back on the thread that runs the export, so each
+// thread's running export finds its own observer here.
+thread_local ExportObserver *t_observer = nullptr;
+
+// The host's callback: progress and warnings from the running filter.
+uint32_t on_callback(uint32_t, uint32_t, uint32_t what, uint32_t value) {
+    if (!t_observer) return 0;
+    if (what == QRV_CALLBACK_PROGRESS) t_observer->progress(value);
+    else if (what == QRV_CALLBACK_WARNING)
+        t_observer->warning("warning: " + describe_result(value) + "; the output shows what could be read");
+    return 0;
+}
+
+struct ObserverScope {
+    explicit ObserverScope(ExportObserver &observer) { t_observer = &observer; }
+    ~ObserverScope() { t_observer = nullptr; }
+};
+
+ExportResult fail(const std::string &message, int status) { return {status, message}; }
+
+bool read_file(const std::string &path, std::string &text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream all;
+    all << in.rdbuf();
+    text = all.str();
+    return true;
+}
+
+// Everything one export holds, released in the right order however it ends.
+struct Session {
+    CHHandle chunker = 0;
+    uint32_t options = 0, document = 0, sink = 0;
+    ~Session() {
+        if (sink) FADestroySink(sink);
+        if (document) DACloseDocument(document);
+        if (options) DADestroyOptions(options);
+        if (chunker) CHCloseDocument(chunker);
+    }
+};
+
+ExportResult load_sample(Session &s) {
+    char error[256] = {};
+    const uint32_t rc = CHLoadDocumentText(reinterpret_cast<const char *>(kSampleDocument), kSampleDocumentSize,
+                                           &s.chunker, error, sizeof error);
+    if (rc == 0) return {};
+    return fail(std::string("built-in sample: cannot load the document: ") + error, kExitUsage);
+}
+
+// Imports the input in its own format (or the one --from names); the
+// importer's message names the file and what is wrong with it.
+ExportResult load_document(const Arguments &args, Session &s, ExportObserver &observer) {
+    if (args.input.empty()) return load_sample(s);
+    IMOptions options{};
+    options.StructSize = sizeof options;
+    if (!args.from.empty() && (options.Format = IMFormatFromName(args.from.c_str())) == IM_FORMAT_AUTO)
+        return fail("unknown input format '" + args.from + "' (use xlsx, docx, ods, odt, csv, tsv or text)",
+                    kExitUsage);
+    char message[1024] = {};
+    if (IMImportFile(args.input.c_str(), &options, &s.chunker, message, sizeof message) != 0)
+        return fail(message, kExitUsage);
+    if (message[0]) observer.warning(message);
+    return {};
+}
+
+ExportResult set_up_options(const Arguments &args, Session &s) {
+    if (uint32_t rc = DACreateOptions(&s.options))
+        return fail("cannot create the export options: " + describe_result(rc), kExitFailed);
+    if (args.locale.empty()) return {};
+    std::string text, error;
+    if (!read_file(args.locale, text)) return fail(args.locale + ": cannot read the locale file", kExitUsage);
+    FUIntlSettings settings = default_settings();
+    if (!apply_locale_text(text, settings, error)) return fail(args.locale + ": " + error, kExitUsage);
+    if (uint32_t rc = DASetOption(s.options, DA_OPTION_INTL_SETTINGS, &settings, sizeof settings))
+        return fail(args.locale + ": cannot set the conventions: " + describe_result(rc), kExitFailed);
+    return {};
+}
+
+ExportResult write_bytes(const Arguments &args, const char *data, size_t length) {
+    if (args.output.empty() || args.output == "-") {
+        if (length && std::fwrite(data, 1, length, stdout) != length)
+            return fail("cannot write to standard output", kExitFailed);
+        return std::fflush(stdout) == 0 ? ExportResult{} : fail("cannot write to standard output", kExitFailed);
+    }
+    std::ofstream out(args.output, std::ios::binary);
+    if (!out || !out.write(data, static_cast<std::streamsize>(length)) || !out.flush())
+        return fail(args.output + ": cannot write the output", kExitFailed);
+    return {};
+}
+
+ExportResult write_output(const Arguments &args, uint32_t sink) {
+    const char *data = nullptr;
+    size_t length = 0;
+    if (FAGetMemorySinkData(sink, &data, &length) != 0) return fail("cannot read the output back", kExitFailed);
+    return write_bytes(args, data, length);
+}
+
+// --format items: the document as the importer built it.
+ExportResult write_items(const Arguments &args, CHHandle h) {
+    char *text = nullptr;
+    size_t length = 0;
+    if (uint32_t rc = CHDumpDocumentText(h, &text, &length))
+        return fail("cannot write the document's items: " + describe_result(rc), kExitFailed);
+    ExportResult result = write_bytes(args, text, length);
+    CHFreeText(text);
+    return result;
+}
+
+ExportResult run_filter(const Arguments &args, Session &s, ExportObserver &observer) {
+    const uint32_t output_id = args.format == Format::Text ? QRV_OUTPUT_TEXT : QRV_OUTPUT_HTML;
+    ObserverScope scope(observer);
+    uint32_t hExport = 0;
+    uint32_t rc = EXOpenExport(s.document, output_id, s.sink, args.option_word, 0, 0, on_callback, 0, &hExport);
+    const char *stage = "open";
+    if (rc == 0) {
+        rc = EXRunExport(hExport);
+        stage = "run";
+        uint32_t closed = EXCloseExport(hExport);
+        if (rc == 0) rc = closed, stage = "close";
+    }
+    if (rc != 0) return fail(std::string("export failed (") + stage + "): " + describe_result(rc), kExitFailed);
+    return {};
+}
+
+}  // namespace
+
+ExportResult export_document(const Arguments &args, ExportObserver &observer) {
+    Session s;
+    if (ExportResult r = load_document(args, s, observer); r.status) return r;
+    if (args.format == Format::Items) return write_items(args, s.chunker);
+    if (ExportResult r = set_up_options(args, s); r.status) return r;
+    if (uint32_t rc = DAOpenDocument(s.chunker, s.options, &s.document))
+        return fail("cannot open the document: " + describe_result(rc), kExitFailed);
+    QRVRegisterHtmlFilter();
+    QRVRegisterTextFilter();
+    if (uint32_t rc = FACreateMemorySink(&s.sink))
+        return fail("cannot create the output: " + describe_result(rc), kExitFailed);
+    if (ExportResult r = run_filter(args, s, observer); r.status) return r;
+    return write_output(args, s.sink);
+}
+
+}  // namespace qrv::tool
