@@ -7,6 +7,11 @@
 #include <qrvfilters.h>
 #include <unistd.h>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -135,6 +140,10 @@ int export_document(const Arguments &args) {
 }  // namespace
 
 int main(int argc, char **argv) {
+#ifdef _WIN32
+    // The document goes to standard output byte for byte, not with CR LF.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     std::vector<std::string> list(argv + 1, argv + argc);
     Arguments args;
     std::string error;
