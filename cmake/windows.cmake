@@ -15,8 +15,9 @@ endif()
 
 # A test program runs as one CTest test, one Wine process for all its cases,
 # and writes its report to test-reports/ (scripts/test-win32.sh counts them).
+# (A relative path: to a Windows program /work/... is not absolute.)
 function(qrv_add_program_test target)
-  add_test(NAME ${target}
-    COMMAND ${target} --gtest_output=xml:${CMAKE_BINARY_DIR}/test-reports/${target}.xml)
+  add_test(NAME ${target} COMMAND ${target} --gtest_output=xml:test-reports/${target}.xml
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
   set_tests_properties(${target} PROPERTIES TIMEOUT 600)
 endfunction()

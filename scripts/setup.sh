@@ -8,15 +8,20 @@ packages=(
   cmake ninja-build g++ g++-multilib qemu-user clang libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
   valgrind tidy gcovr chromium
+  # The win32 build: MinGW-w64 for 32-bit Windows and Wine to run it
+  # (wine32 comes from the i386 architecture).
+  gcc-mingw-w64-i686-posix g++-mingw-w64-i686-posix wine wine32
 )
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 if ((${#missing[@]})); then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
   $sudo apt-get update
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
