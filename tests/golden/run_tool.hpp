@@ -36,6 +36,14 @@ inline void write_all(const std::string &path, const std::string &text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
+// Reads what the tool wrote to its two files into run and removes them.
+inline void take_output(ToolRun &run, const std::string &out, const std::string &err) {
+    run.out = read_all(out);
+    run.err = read_all(err);
+    std::remove(out.c_str());
+    std::remove(err.c_str());
+}
+
 #ifdef _WIN32
 
 inline std::string scratch_path(const std::string &name) {
@@ -121,10 +129,7 @@ inline ToolRun run_tool(const std::string &arguments) {
     }
     CloseHandle(startup.hStdOutput);
     CloseHandle(startup.hStdError);
-    run.out = read_all(out);
-    run.err = read_all(err);
-    std::remove(out.c_str());
-    std::remove(err.c_str());
+    take_output(run, out, err);
     return run;
 }
 
@@ -144,10 +149,7 @@ inline ToolRun run_tool(const std::string &arguments) {
     int raw = std::system(command.c_str());
     if (raw != -1 && WIFEXITED(raw)) run.status = WEXITSTATUS(raw);
     run.signalled = raw == -1 || WIFSIGNALED(raw) || (WIFEXITED(raw) && WEXITSTATUS(raw) > 125);
-    run.out = read_all(out);
-    run.err = read_all(err);
-    std::remove(out.c_str());
-    std::remove(err.c_str());
+    take_output(run, out, err);
     return run;
 }
 
