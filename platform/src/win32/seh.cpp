@@ -36,8 +36,8 @@ void unwind_to(QrvSehFrame *frame, EXCEPTION_RECORD *record) {
         : "ebx", "esi", "edi", "memory", "cc");
 }
 
-extern "C" EXCEPTION_DISPOSITION __cdecl take_exception(EXCEPTION_RECORD *record, void *establisher, CONTEXT *,
-                                                        void *) {
+// The frame's handler: takes every exception.
+EXCEPTION_DISPOSITION __cdecl take_exception(EXCEPTION_RECORD *record, void *establisher, CONTEXT *, void *) {
     if (record->ExceptionFlags & kUnwindFlags) return ExceptionContinueSearch;
     auto *frame = static_cast<QrvSehFrame *>(establisher);
     frame->code = record->ExceptionCode;
