@@ -13,6 +13,9 @@ packages=(
   dpkg-dev file
   # the 32-bit build's importers
   libzip-dev:i386 libexpat1-dev:i386
+  # The win32 build: MinGW-w64 for 32-bit Windows and Wine to run it
+  # (wine32 comes from the i386 architecture).
+  gcc-mingw-w64-i686-posix g++-mingw-w64-i686-posix wine wine32
 )
 
 missing=()

@@ -28,7 +28,11 @@
 #define QRV_END_DECLS
 #endif
 
-#if defined(QRVEX_BUILDING_LIBRARY)
+#if defined(_WIN32)
+/* qrvex.dll exports by its module-definition file; the convention is
+ * stated so that a host compiled with another default still calls right. */
+#define QRVAPI __cdecl
+#elif defined(QRVEX_BUILDING_LIBRARY)
 #define QRVAPI __attribute__((visibility("default")))
 #else
 #define QRVAPI

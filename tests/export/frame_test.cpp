@@ -208,6 +208,12 @@ TEST_F(ExportFrame, ExceptionsInsideTheFilterComeBackAsResults) {
     }
     EXPECT_EQ(modules_alive(), 0u);
     EXPECT_NE(DAGetExceptionError(EXCEPTION_ACCESS_VIOLATION), 0u);
+    // The process goes on: the next export runs to its end.
+    uint32_t handle = 0;
+    ASSERT_EQ(open(&handle), 0u);
+    run_action = Action::Succeed;
+    EXPECT_EQ(EXRunExport(handle), 0u);
+    EXPECT_EQ(EXCloseExport(handle), 0u);
 }
 
 }  // namespace

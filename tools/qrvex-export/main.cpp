@@ -3,6 +3,11 @@
 // qrvex-export.1.
 #include <unistd.h>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -39,6 +44,10 @@ int export_one(const Arguments &args) {
 }  // namespace
 
 int main(int argc, char **argv) {
+#ifdef _WIN32
+    // The document goes to standard output byte for byte, not with CR LF.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     std::vector<std::string> list(argv + 1, argv + argc);
     Arguments args;
     std::string error;

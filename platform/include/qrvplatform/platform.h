@@ -9,13 +9,24 @@
  *  - DisableThreadLibraryCalls (a no-op here).
  *
  * Everything is thread-safe; exception frames are per thread.
+ *
+ * On Windows the system is the platform (qrvplatform/win32.h): KERNEL32's
+ * global memory, RaiseException and DisableThreadLibraryCalls, the
+ * runtime's _fpclass, and x86 exception registration records for the
+ * frames.  Our _ecvt and wsprintfA stay, because the system's print other
+ * texts.
  */
 #ifndef QRVPLATFORM_PLATFORM_H
 #define QRVPLATFORM_PLATFORM_H
 
-#include <setjmp.h>
 #include <stddef.h>
 #include <stdint.h>
+
+#ifdef _WIN32
+#include <qrvplatform/win32.h>
+#else
+#include <setjmp.h>
+#endif
 
 #ifdef __cplusplus
 extern "C" {
@@ -23,6 +34,7 @@ extern "C" {
 
 /* --- Movable global memory ------------------------------------------------- */
 
+#ifndef _WIN32
 typedef void *HGLOBAL;
 
 #define GMEM_FIXED    0x0000u
@@ -41,6 +53,7 @@ int GlobalUnlock(HGLOBAL h);     /* non-zero while the block stays locked */
 HGLOBAL GlobalFree(HGLOBAL h);   /* NULL on success, h on failure */
 size_t GlobalSize(HGLOBAL h);    /* 0 for an unknown handle */
 uint32_t GlobalLockCount(HGLOBAL h);
+#endif
 
 /* Test hooks: fail the n-th next allocation or reallocation (1 = the next
  * one; 0 switches failing off), and count blocks alive in the process. */
@@ -51,6 +64,8 @@ size_t QrvGlobalLiveBlocks(void);
 int QrvGlobalSetMoveOnRealloc(int on);
 
 /* --- Structured exceptions ------------------------------------------------- */
+
+#ifndef _WIN32
 
 #define EXCEPTION_DATATYPE_MISALIGNMENT 0x80000002u
 #define EXCEPTION_ACCESS_VIOLATION     0xC0000005u
@@ -92,9 +107,11 @@ void QrvSehPop(QrvSehFrame *frame);
  * does. */
 void RaiseException(uint32_t code, uint32_t flags, uint32_t argumentCount,
                     const uintptr_t *arguments);
+#endif
 
 /* --- C runtime and USER32 pieces ------------------------------------------- */
 
+#ifndef QRV_WIN32_SYSTEM_FORMATTERS
 /* wsprintfA: %d %i %u %x %X %c %s %% with flags '-', '0', '#', width,
  * precision ("%2.2i", "%.2i", "%4.4i") and the prefixes 'l' and 'h'; integer
  * arguments are 32-bit.  At most 1024 bytes (with the terminator) are
@@ -106,7 +123,9 @@ int wsprintfA(char *buffer, const char *format, ...);
  * decimal exponent and the sign.  The buffer is per thread and lives until
  * the thread's next _ecvt call. */
 char *_ecvt(double value, int ndigits, int *decpt, int *sign);
+#endif
 
+#ifndef _WIN32
 #define _FPCLASS_SNAN 0x0001
 #define _FPCLASS_QNAN 0x0002
 #define _FPCLASS_NINF 0x0004
@@ -120,6 +139,7 @@ char *_ecvt(double value, int ndigits, int *decpt, int *sign);
 int _fpclass(double value);
 
 int DisableThreadLibraryCalls(void *module);
+#endif
 
 #ifdef __cplusplus
 }
