@@ -23,7 +23,7 @@ public:
           thousands_(static_cast<unsigned char>(in.intl.ThousandsSeparator)) {}
 
     void run() {
-        const FUNumberFormat &format = in_.format;
+        const FormatView &format = in_.format;
         const uint32_t flags = format.FormatFlags;
         if (in_.negative && (flags & FU_FORMAT_DIGITS) != 0 && (flags & FU_FORMAT_GENERAL) == 0) out_.put(u'-');
         for (uint32_t c = 0; c < format.codeCount && !out_.full(); ++c) {

@@ -1,14 +1,13 @@
 // FUFormatNumber: a number format definition of the item stream applied to
 // a double.
-#include "format/number/code_walk.hpp"
 #include "format/number/compile.hpp"
 #include "format/number/format_code.hpp"
+#include "format/number/format_value.hpp"
+#include "format/number/format_view.hpp"
 #include "format/number/intl.hpp"
 
 #include <qrvex/datavalue.h>
 
-#include <algorithm>
-#include <cstddef>
 #include <cstring>
 
 namespace qrv::numformat {
@@ -66,26 +65,12 @@ uint32_t show_message(const Call &call, uint32_t id, uint32_t length) {
     return FUGetLOString(id, call.output, length);
 }
 
-uint32_t format_with(const Call &call, const FUNumberFormat &format, double value);
-
-// Cache data is only 4-byte aligned, so a cached format is copied out rather
-// than read in place.  Nothing reads a code at or past codeCount, so the copy
-// stops there: most formats are a few codes of a 1 KB record.
-void copy_cached_format(FUNumberFormat &copy, const void *cached) {
-    constexpr size_t kHeader = offsetof(FUNumberFormat, codes);
-    std::memcpy(&copy, cached, kHeader);
-    copy.codeCount = std::min<uint32_t>(copy.codeCount, FU_FORMAT_MAX_CODES);
-    std::memcpy(copy.codes, static_cast<const unsigned char *>(cached) + kHeader,
-                copy.codeCount * sizeof copy.codes[0]);
-}
+uint32_t format_with(const Call &call, const FormatView &format, double value);
 
 uint32_t format_number(const Call &call, uint32_t formatId, double value, int depth) {
     if (formatId != CH_NO_ITEM && cache_holds_formats(call.cache)) {
-        if (const void *cached = MUCacheRetrieve(formatId, call.cache)) {
-            FUNumberFormat copy;
-            copy_cached_format(copy, cached);
-            return format_with(call, copy, value);
-        }
+        if (const void *cached = MUCacheRetrieve(formatId, call.cache))
+            return format_with(call, view_of_cached(cached), value);
     }
     FUNumberFormat local{};
     FormatBlock block;
@@ -111,10 +96,10 @@ uint32_t format_number(const Call &call, uint32_t formatId, double value, int de
             MUCacheAdd(&copy, formatId, call.cache, &uncounted);
         }
     }
-    return format_with(call, local, value);
+    return format_with(call, view_of(local), value);
 }
 
-uint32_t format_with(const Call &call, const FUNumberFormat &format, double value) {
+uint32_t format_with(const Call &call, const FormatView &format, double value) {
     const uint32_t flags = format.FormatFlags;
     if ((flags & FU_FORMAT_TEXT60) != 0 && call.pTextValue60 != nullptr) *call.pTextValue60 = format.textValue60;
     if ((flags & FU_FORMAT_TEXT25) != 0 && call.pTextValue25 != nullptr) *call.pTextValue25 = format.textValue25;
@@ -122,28 +107,12 @@ uint32_t format_with(const Call &call, const FUNumberFormat &format, double valu
     std::memcpy(&bits, &value, sizeof bits);
     if ((bits >> 48) == 0xFFFF) return show_message(call, kNoValue, kMessageLength);
 
-    WorkNumber work;
-    render_number(value, format, format.codeCount == 0 ? 0 : call.exponentOptions, work);
     const FUIntlSettings intl = read_intl_settings(call.hOptions);
-    const bool negative = value < 0;
-    const QRVWCHAR decimal = static_cast<unsigned char>(intl.DecimalSeparator);
     OutputText out(call.output, call.outputSize);
-    if ((flags & FU_FORMAT_GENERAL) != 0) {
-        QRVWCHAR general[kWorkSize];
-        const uint32_t length = general_text(work, negative, decimal, general);
-        if (format.codeCount < 2) {
-            out.put_wide(general, length);
-            return out.finish();
-        }
-        take_general_text(general, length, decimal, work);
-    }
-    DateFields date;
-    if ((flags & FU_FORMAT_DATE_TIME) != 0) {
-        uint32_t messageLength = 0;
-        if (!compute_date_fields(value, call.dayBase, call.dateFlags, flags, date, messageLength))
-            return show_message(call, kDateCannotBeShown, messageLength);
-    }
-    walk_codes(WalkInput{format, work, intl, date, value, negative}, out);
+    uint32_t badDateLength = 0;
+    const ValueRequest request{format, value, call.dayBase, call.dateFlags, call.exponentOptions, intl,
+                               DigitPath::kShort};
+    if (!format_value(request, out, badDateLength)) return show_message(call, kDateCannotBeShown, badDateLength);
     return out.finish();
 }
 

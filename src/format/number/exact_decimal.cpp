@@ -1,0 +1,118 @@
+#include "format/number/exact_decimal.hpp"
+
+#include <array>
+#include <cstring>
+
+namespace qrv::numformat {
+namespace {
+
+#if defined(__SIZEOF_INT128__)
+constexpr int kMaxFractionBits = 124;
+#else
+constexpr int kMaxFractionBits = 60;
+#endif
+// Fractions of up to this many bits take their digits in 64-bit arithmetic.
+constexpr int kNarrowFractionBits = 60;
+constexpr int kMantissaBits = 52;
+constexpr int kExponentBias = 1075;  // bias plus mantissa bits
+constexpr int kLargestShift = 11;    // a 53-bit mantissa shifted further leaves 64 bits
+constexpr uint64_t kSignBit = uint64_t{1} << 63;
+
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// The digits of n (not 0), most significant first; returns how many.
+uint32_t integer_digits(uint64_t n, char (&out)[20]) {
+    char reversed[20];
+    char *p = reversed + sizeof reversed;
+    while (n >= 100) {
+        p -= 2;
+        std::memcpy(p, &kDigitPairs[2 * (n % 100)], 2);
+        n /= 100;
+    }
+    if (n >= 10) {
+        p -= 2;
+        std::memcpy(p, &kDigitPairs[2 * n], 2);
+    } else {
+        *--p = static_cast<char>('0' + n);
+    }
+    const auto count = static_cast<uint32_t>(reversed + sizeof reversed - p);
+    std::memcpy(out, p, count);
+    return count;
+}
+
+// The next digit of a binary fraction of shift bits, which stays below 2^shift.
+template <typename Bits>
+char take_digit(Bits &fraction, int shift) {
+    fraction *= 10;
+    const char digit = static_cast<char>('0' + static_cast<int>(fraction >> shift));
+    fraction &= (Bits{1} << shift) - 1;
+    return digit;
+}
+
+}  // namespace
+
+char ExactDecimal::next_fraction_digit() { return take_digit(fraction_, shift_); }
+
+bool ExactDecimal::set(double value) {
+    uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    bits &= ~kSignBit;
+    integer_ = 0;
+    fraction_ = 0;
+    shift_ = 0;
+    point_ = 0;
+    intCount_ = 0;
+    firstDigit_ = '0';
+    if (bits == 0) return true;
+    const int biased = static_cast<int>(bits >> kMantissaBits);
+    const int e = biased - kExponentBias;
+    if (biased == 0 || e > kLargestShift || e < -kMaxFractionBits) return false;
+    const uint64_t mantissa = (bits & ((uint64_t{1} << kMantissaBits) - 1)) | (uint64_t{1} << kMantissaBits);
+    if (e >= 0) {
+        integer_ = mantissa << e;
+    } else {
+        shift_ = -e;
+        integer_ = shift_ >= 64 ? 0 : mantissa >> shift_;
+        fraction_ = Fraction{mantissa} & ((Fraction{1} << shift_) - 1);
+    }
+    if (integer_ != 0) {
+        intCount_ = integer_digits(integer_, intDigits_);
+        point_ = static_cast<int>(intCount_);
+        return true;
+    }
+    // Below 1: the zeros after the point count down from it.
+    for (firstDigit_ = next_fraction_digit(); firstDigit_ == '0'; firstDigit_ = next_fraction_digit()) --point_;
+    return true;
+}
+
+void ExactDecimal::write(char *out, uint32_t count) {
+    uint32_t n = 0;
+    bool later = false;  // a digit after the first count is not 0
+    if (intCount_ > 0) {
+        n = intCount_ < count ? intCount_ : count;
+        std::memcpy(out, intDigits_, n);
+        for (uint32_t k = n; k < intCount_; ++k) later |= intDigits_[k] != '0';
+    } else if (count > 0) {
+        out[n++] = firstDigit_;
+    } else {
+        later = firstDigit_ != '0';
+    }
+    if (shift_ <= kNarrowFractionBits) {
+        auto narrow = static_cast<uint64_t>(fraction_);
+        while (n < count && narrow != 0) out[n++] = take_digit(narrow, shift_);
+        fraction_ = narrow;
+    } else {
+        while (n < count && fraction_ != 0) out[n++] = next_fraction_digit();
+    }
+    std::memset(out + n, '0', count - n);
+    out[count] = later || fraction_ != 0 ? '1' : '0';
+}
+
+}  // namespace qrv::numformat
