@@ -11,7 +11,19 @@ constexpr int kMaxFractionBits = 124;
 #else
 constexpr int kMaxFractionBits = 60;
 #endif
-// Fractions of up to this many bits take their digits in 64-bit arithmetic.
+// Fractions of up to this many bits take 19 digits a multiplication (with
+// 128-bit arithmetic), or else one digit at a time in 64 bits.
+constexpr int kChunkFractionBits = 64;
+constexpr uint32_t kChunkDigits = 19;
+constexpr std::array<uint64_t, kChunkDigits + 1> kPowersOfTen = [] {
+    std::array<uint64_t, kChunkDigits + 1> powers{};
+    uint64_t p = 1;
+    for (uint64_t &power : powers) {
+        power = p;
+        p *= 10;
+    }
+    return powers;
+}();
 constexpr int kNarrowFractionBits = 60;
 constexpr int kMantissaBits = 52;
 constexpr int kExponentBias = 1075;  // bias plus mantissa bits
@@ -27,23 +39,21 @@ constexpr std::array<char, 200> kDigitPairs = [] {
     return pairs;
 }();
 
+// How many decimal digits n (not 0) has, without a branch on it: from its
+// bit length, less one where n lies below the power of ten that length
+// allows.
+uint32_t digit_count(uint64_t n) {
+    const auto bits = static_cast<uint32_t>(64 - __builtin_clzll(n));
+    const uint32_t guess = (bits * 1233) >> 12;  // 1233 / 4096 ~ log10(2)
+    return guess + (n >= kPowersOfTen[guess] ? 1 : 0);
+}
+
 // The digits of n (not 0), most significant first; returns how many.
 uint32_t integer_digits(uint64_t n, char (&out)[20]) {
-    char reversed[20];
-    char *p = reversed + sizeof reversed;
-    while (n >= 100) {
-        p -= 2;
-        std::memcpy(p, &kDigitPairs[2 * (n % 100)], 2);
-        n /= 100;
-    }
-    if (n >= 10) {
-        p -= 2;
-        std::memcpy(p, &kDigitPairs[2 * n], 2);
-    } else {
-        *--p = static_cast<char>('0' + n);
-    }
-    const auto count = static_cast<uint32_t>(reversed + sizeof reversed - p);
-    std::memcpy(out, p, count);
+    const uint32_t count = digit_count(n);
+    uint32_t end = count;
+    for (; end >= 2; end -= 2, n /= 100) std::memcpy(out + end - 2, &kDigitPairs[2 * (n % 100)], 2);
+    if (end == 1) out[0] = static_cast<char>('0' + n);
     return count;
 }
 
@@ -59,6 +69,21 @@ char take_digit(Bits &fraction, int shift) {
 }  // namespace
 
 char ExactDecimal::next_fraction_digit() { return take_digit(fraction_, shift_); }
+
+#if defined(__SIZEOF_INT128__)
+// Up to 19 digits of a fraction of at most 64 bits in one multiplication:
+// the product with 10^k stays below 2^128 and its integer part below 10^k.
+uint32_t ExactDecimal::take_chunk(char *out, uint32_t room) {
+    const uint32_t k = room < kChunkDigits ? room : kChunkDigits;
+    fraction_ *= kPowersOfTen[k];
+    uint64_t chunk = static_cast<uint64_t>(fraction_ >> shift_);
+    fraction_ &= (Fraction{1} << shift_) - 1;
+    uint32_t end = k;
+    for (; end >= 2; end -= 2, chunk /= 100) std::memcpy(out + end - 2, &kDigitPairs[2 * (chunk % 100)], 2);
+    if (end == 1) out[0] = static_cast<char>('0' + chunk);
+    return k;
+}
+#endif
 
 bool ExactDecimal::set(double value) {
     uint64_t bits = 0;
@@ -97,13 +122,18 @@ void ExactDecimal::write(char *out, uint32_t count) {
     bool later = false;  // a digit after the first count is not 0
     if (intCount_ > 0) {
         n = intCount_ < count ? intCount_ : count;
-        std::memcpy(out, intDigits_, n);
+        std::memcpy(out, intDigits_, sizeof intDigits_);  // a fixed size copies fastest
         for (uint32_t k = n; k < intCount_; ++k) later |= intDigits_[k] != '0';
     } else if (count > 0) {
         out[n++] = firstDigit_;
     } else {
         later = firstDigit_ != '0';
     }
+#if defined(__SIZEOF_INT128__)
+    if (shift_ <= kChunkFractionBits) {
+        while (n < count && fraction_ != 0) n += take_chunk(out + n, count - n);
+    } else
+#endif
     if (shift_ <= kNarrowFractionBits) {
         auto narrow = static_cast<uint64_t>(fraction_);
         while (n < count && narrow != 0) out[n++] = take_digit(narrow, shift_);
@@ -111,7 +141,7 @@ void ExactDecimal::write(char *out, uint32_t count) {
     } else {
         while (n < count && fraction_ != 0) out[n++] = next_fraction_digit();
     }
-    std::memset(out + n, '0', count - n);
+    for (; n < count; ++n) out[n] = '0';
     out[count] = later || fraction_ != 0 ? '1' : '0';
 }
 

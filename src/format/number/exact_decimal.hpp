@@ -12,6 +12,8 @@ namespace qrv::numformat {
 
 class ExactDecimal {
 public:
+    static constexpr uint32_t kWriteRoom = 20;
+
     // Takes |value|; false when it lies outside the range above (zero is
     // inside; infinities, NaNs and subnormals are not).
     bool set(double value);
@@ -22,7 +24,8 @@ public:
 
     // The first count significant digits, then one more character: "1"
     // when any later digit of the expansion is not 0, else "0".  out has
-    // room for count + 1 characters; it is not terminated.
+    // room for count + 1 characters and at least kWriteRoom; it is not
+    // terminated.
     void write(char *out, uint32_t count);
 
 private:
@@ -32,9 +35,10 @@ private:
     using Fraction = uint64_t;
 #endif
     char next_fraction_digit();
+    uint32_t take_chunk(char *out, uint32_t room);
 
     uint64_t integer_ = 0;
-    char intDigits_[20] = {};
+    char intDigits_[kWriteRoom] = {};
     uint32_t intCount_ = 0;
     Fraction fraction_ = 0;
     int shift_ = 0;          // fraction bits

@@ -54,6 +54,7 @@ constexpr uint32_t kRunLookahead = 4;
 // The short path writes at most this many digits, so that its renderings
 // stay far below the 255-character bound of the work string.
 constexpr uint32_t kShortDigitsMax = 96;
+static_assert(kShortDigitsMax + 1 >= ExactDecimal::kWriteRoom);
 
 // Significant digits: count of them, and "0" after those.
 struct DigitString {
