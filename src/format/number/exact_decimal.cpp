@@ -113,6 +113,13 @@ bool ExactDecimal::set(double value) {
         return true;
     }
     // Below 1: the zeros after the point count down from it.
+    if (shift_ <= kNarrowFractionBits) {
+        auto narrow = static_cast<uint64_t>(fraction_);
+        for (firstDigit_ = take_digit(narrow, shift_); firstDigit_ == '0'; firstDigit_ = take_digit(narrow, shift_))
+            --point_;
+        fraction_ = narrow;
+        return true;
+    }
     for (firstDigit_ = next_fraction_digit(); firstDigit_ == '0'; firstDigit_ = next_fraction_digit()) --point_;
     return true;
 }
