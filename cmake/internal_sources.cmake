@@ -7,3 +7,7 @@ set(QRV_NUMBER_PATH_SOURCES
   ${_number}/field_tokens.cpp ${_number}/format_value.cpp ${_number}/format_view.cpp
   ${_number}/general_text.cpp ${_number}/noise_filter.cpp ${_number}/output_text.cpp
   ${_number}/render.cpp)
+set(_charset ${PROJECT_SOURCE_DIR}/src/format/charset)
+set(QRV_UTF8_PATH_SOURCES
+  ${_charset}/utf8_convert.cpp ${_charset}/utf8_scalar.cpp ${_charset}/utf8_sse2.cpp
+  ${_charset}/utf8_avx2.cpp ${_charset}/utf8_avx512.cpp)

@@ -1,0 +1,115 @@
+// The AVX-512 path (with the byte compress of VBMI2): thirty-two ASCII units
+// a step narrowed to bytes; thirty-two units below U+0800 encoded in 16-bit
+// lanes; or sixteen units of any kind, surrogate pairs included, encoded in
+// 32-bit lanes.  Each lane holds its character's bytes lead first, and one
+// byte compress closes them up.
+#include "format/charset/utf8_encode.hpp"
+#include "format/charset/vector_target.hpp"
+
+#if QRV_X86_VECTOR_TARGETS
+#if defined(__GNUC__) && !defined(__clang__)
+// GCC 12 takes the intrinsics' undefined pass-through operands for
+// uninitialised variables.
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
+#include <immintrin.h>
+#endif
+
+namespace qrv::charset {
+#if QRV_X86_VECTOR_TARGETS
+namespace {
+
+constexpr size_t kWideStep = 32;
+constexpr size_t kStep = 16;
+// A general step reads one unit past itself (the partner of a high half);
+// every step stores 64 bytes, of which it keeps at most 64.
+constexpr size_t kStepUnitsRead = kStep + 1;
+constexpr size_t kStepRoom = 64;
+
+QRV_TARGET_AVX512 inline __m512i set16(uint16_t v) { return _mm512_set1_epi16(static_cast<short>(v)); }
+QRV_TARGET_AVX512 inline __m512i set32(uint32_t v) { return _mm512_set1_epi32(static_cast<int>(v)); }
+
+QRV_TARGET_AVX512 void store_kept(Utf8Cursor &c, __mmask64 keep, __m512i bytes) {
+    _mm512_storeu_si512(c.dst + c.out, _mm512_maskz_compress_epi8(keep, bytes));
+    c.out += static_cast<size_t>(__builtin_popcountll(keep));
+}
+
+// Thirty-two units, all ASCII or all below U+0800; false for others.
+QRV_TARGET_AVX512 bool step_narrow(Utf8Cursor &c) {
+    const __m512i v = _mm512_loadu_si512(c.src + 2 * c.in);
+    const __mmask32 two = _mm512_test_epi16_mask(v, set16(0xFF80));
+    if (two == 0) {
+        _mm256_storeu_si256(reinterpret_cast<__m256i *>(c.dst + c.out), _mm512_cvtepi16_epi8(v));
+        c.out += kWideStep;
+        c.in += kWideStep;
+        return true;
+    }
+    if (_mm512_test_epi16_mask(v, set16(0xF800)) != 0) return false;
+    const __m512i lead = _mm512_or_si512(set16(0xC0), _mm512_srli_epi16(v, 6));
+    const __m512i trail = _mm512_or_si512(set16(0x80), _mm512_and_si512(v, set16(0x3F)));
+    const __m512i bytes = _mm512_mask_blend_epi16(two, v, _mm512_or_si512(lead, _mm512_slli_epi16(trail, 8)));
+    // Every lane keeps its first byte, a two-byte lane its second too.
+    const __m512i marks = _mm512_mask_blend_epi16(two, set16(0x0001), set16(0x0101));
+    store_kept(c, _mm512_test_epi8_mask(marks, marks), bytes);
+    c.in += kWideStep;
+    return true;
+}
+
+QRV_TARGET_AVX512 void step_general(Utf8Cursor &c) {
+    const uint8_t *p = c.src + 2 * c.in;
+    const __m512i unit = _mm512_cvtepu16_epi32(_mm256_loadu_si256(reinterpret_cast<const __m256i *>(p)));
+    const __m512i next = _mm512_cvtepu16_epi32(_mm256_loadu_si256(reinterpret_cast<const __m256i *>(p + 2)));
+    const __m512i kind = set32(0xFC00);
+    const __mmask16 pairs = _mm512_cmpeq_epi32_mask(_mm512_and_si512(unit, kind), set32(0xD800)) &
+                            _mm512_cmpeq_epi32_mask(_mm512_and_si512(next, kind), set32(0xDC00));
+    const __m512i joined = _mm512_add_epi32(_mm512_slli_epi32(_mm512_sub_epi32(unit, set32(0xD800)), 10),
+                                            _mm512_sub_epi32(next, set32(0xDC00 - 0x10000)));
+    const __m512i cp = _mm512_mask_mov_epi32(unit, pairs, joined);
+    const __mmask16 two = _mm512_cmpge_epu32_mask(cp, set32(0x80));
+    const __mmask16 three = _mm512_cmpge_epu32_mask(cp, set32(0x800));
+    const __mmask16 four = _mm512_cmpge_epu32_mask(cp, set32(0x10000));
+    // A pair's low half writes nothing; a pair that starts in the last lane
+    // is left to the next step.
+    const bool last_starts_pair = (pairs & 0x8000) != 0;
+    const auto silent = static_cast<__mmask16>((pairs << 1) | (last_starts_pair ? 0x8000 : 0));
+
+    const __m512i low6 = set32(0x3F), mark = set32(0x80);
+    const __m512i t0 = _mm512_or_si512(mark, _mm512_and_si512(cp, low6));
+    const __m512i t1 = _mm512_or_si512(mark, _mm512_and_si512(_mm512_srli_epi32(cp, 6), low6));
+    const __m512i t2 = _mm512_or_si512(mark, _mm512_and_si512(_mm512_srli_epi32(cp, 12), low6));
+    const __m512i w2 = _mm512_or_si512(_mm512_or_si512(set32(0xC0), _mm512_srli_epi32(cp, 6)),
+                                       _mm512_slli_epi32(t0, 8));
+    const __m512i w3 = _mm512_or_si512(_mm512_or_si512(set32(0xE0), _mm512_srli_epi32(cp, 12)),
+                                       _mm512_or_si512(_mm512_slli_epi32(t1, 8), _mm512_slli_epi32(t0, 16)));
+    const __m512i w4 = _mm512_or_si512(
+        _mm512_or_si512(set32(0xF0), _mm512_srli_epi32(cp, 18)),
+        _mm512_or_si512(_mm512_slli_epi32(t2, 8), _mm512_or_si512(_mm512_slli_epi32(t1, 16), _mm512_slli_epi32(t0, 24))));
+    __m512i bytes = _mm512_mask_mov_epi32(cp, two, w2);
+    bytes = _mm512_mask_mov_epi32(bytes, three, w3);
+    bytes = _mm512_mask_mov_epi32(bytes, four, w4);
+
+    // Lane lengths in every byte of the lane, against the byte's place in it.
+    __m512i length = set32(0x01010101);
+    length = _mm512_mask_add_epi32(length, two, length, set32(0x01010101));
+    length = _mm512_mask_add_epi32(length, three, length, set32(0x01010101));
+    length = _mm512_mask_add_epi32(length, four, length, set32(0x01010101));
+    length = _mm512_maskz_mov_epi32(static_cast<__mmask16>(~silent), length);
+    const __mmask64 keep = _mm512_cmpgt_epu8_mask(length, set32(0x03020100));
+    store_kept(c, keep, bytes);
+    c.in += last_starts_pair ? kStep - 1 : kStep;
+}
+
+}  // namespace
+
+QRV_TARGET_AVX512 void utf8_bulk_avx512(Utf8Cursor &c) {
+    while (c.units_left() >= kStepUnitsRead && c.room() >= kStepRoom) {
+        if (c.units_left() >= kWideStep && step_narrow(c)) continue;
+        step_general(c);
+    }
+    utf8_bulk_avx2(c);
+}
+#else
+void utf8_bulk_avx512(Utf8Cursor &c) { utf8_bulk_avx2(c); }
+#endif
+
+}  // namespace qrv::charset

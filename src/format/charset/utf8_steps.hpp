@@ -1,0 +1,36 @@
+// The step loop of the scalar and SSE2 paths: eight units a step, taken as
+// bytes when all are ASCII, encoded lane by lane when none is a surrogate
+// half, and character by character otherwise.
+#pragma once
+
+#include "format/charset/utf8_encode.hpp"
+
+namespace qrv::charset {
+
+// Units handled per step.  A step writes at most three bytes a unit, plus
+// one: for a pair whose low half lies just past the step, or for the fourth
+// byte the branch-free encoder stores after its last unit.
+constexpr size_t kStep = 8;
+constexpr size_t kStepWorstBytes = 3 * kStep + 1;
+
+// Kernels: pack_ascii(out, p) packs eight units to bytes when all are
+// ASCII (else false); without_surrogates(p); encode_bmp(out, p) writes
+// eight units none of which is a surrogate half and returns the bytes.
+template <typename Kernels>
+void bulk_in_steps(Utf8Cursor &c) {
+    while (c.units_left() >= kStep && c.room() >= kStepWorstBytes) {
+        const uint8_t *p = c.src + 2 * c.in;
+        uint8_t *out = c.dst + c.out;
+        if (Kernels::pack_ascii(out, p)) {
+            c.in += kStep;
+            c.out += kStep;
+        } else if (Kernels::without_surrogates(p)) {
+            c.out += Kernels::encode_bmp(out, p);
+            c.in += kStep;
+        } else {
+            for (const size_t end = c.in + kStep; c.in < end;) c.encode_one();
+        }
+    }
+}
+
+}  // namespace qrv::charset
