@@ -101,12 +101,16 @@ QRV_TARGET_AVX512 void step_general(Utf8Cursor &c) {
 
 }  // namespace
 
-QRV_TARGET_AVX512 void utf8_bulk_avx512(Utf8Cursor &c) {
+QRV_TARGET_AVX512 void utf8_bulk_avx512(Utf8Cursor &cursor) {
+    // A copy of the cursor, which stores through the byte pointers cannot
+    // touch, stays in registers.
+    Utf8Cursor c = cursor;
     while (c.units_left() >= kStepUnitsRead && c.room() >= kStepRoom) {
         if (c.units_left() >= kWideStep && step_narrow(c)) continue;
         step_general(c);
     }
     utf8_bulk_avx2(c);
+    cursor = c;
 }
 #else
 void utf8_bulk_avx512(Utf8Cursor &c) { utf8_bulk_avx2(c); }

@@ -17,7 +17,10 @@ constexpr size_t kStepWorstBytes = 3 * kStep + 1;
 // ASCII (else false); without_surrogates(p); encode_bmp(out, p) writes
 // eight units none of which is a surrogate half and returns the bytes.
 template <typename Kernels>
-void bulk_in_steps(Utf8Cursor &c) {
+void bulk_in_steps(Utf8Cursor &cursor) {
+    // A copy of the cursor, which stores through the byte pointers cannot
+    // touch, stays in registers.
+    Utf8Cursor c = cursor;
     while (c.units_left() >= kStep && c.room() >= kStepWorstBytes) {
         const uint8_t *p = c.src + 2 * c.in;
         uint8_t *out = c.dst + c.out;
@@ -31,6 +34,7 @@ void bulk_in_steps(Utf8Cursor &c) {
             for (const size_t end = c.in + kStep; c.in < end;) c.encode_one();
         }
     }
+    cursor = c;
 }
 
 }  // namespace qrv::charset
