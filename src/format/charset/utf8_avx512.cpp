@@ -1,4 +1,4 @@
-// The AVX-512 path (with the byte compress of VBMI2): thirty-two ASCII units
+// The AVX-512 path (with the byte compress of VBMI2, the byte picks of VBMI): thirty-two ASCII units
 // a step narrowed to bytes; thirty-two units below U+0800 encoded in 16-bit
 // lanes; or sixteen units of any kind, surrogate pairs included, encoded in
 // 32-bit lanes.  Each lane holds its character's bytes lead first, and one
@@ -55,6 +55,29 @@ QRV_TARGET_AVX512 bool step_narrow(Utf8Cursor &c) {
     return true;
 }
 
+// Per bit length of a code point (0 to 21): the bit offsets of its bytes
+// within its 32 bits, lead first; the lead byte's mark; and its length in
+// every byte of the lane.
+constexpr uint32_t kOffsets[32] = {
+    0x00000000, 0x00000000, 0x00000000, 0x00000000, 0x00000000, 0x00000000, 0x00000000, 0x00000000,  // 1 byte
+    0x00000006, 0x00000006, 0x00000006, 0x00000006,                                                  // 2 bytes
+    0x0000060C, 0x0000060C, 0x0000060C, 0x0000060C, 0x0000060C,                                      // 3 bytes
+    0x00060C12, 0x00060C12, 0x00060C12, 0x00060C12, 0x00060C12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};     // 4 bytes
+constexpr uint32_t kLeadMarks[32] = {
+    0x80808000, 0x80808000, 0x80808000, 0x80808000, 0x80808000, 0x80808000, 0x80808000, 0x80808000,
+    0x808080C0, 0x808080C0, 0x808080C0, 0x808080C0,
+    0x808080E0, 0x808080E0, 0x808080E0, 0x808080E0, 0x808080E0,
+    0x808080F0, 0x808080F0, 0x808080F0, 0x808080F0, 0x808080F0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+constexpr uint32_t kLengths[32] = {
+    0x01010101, 0x01010101, 0x01010101, 0x01010101, 0x01010101, 0x01010101, 0x01010101, 0x01010101,
+    0x02020202, 0x02020202, 0x02020202, 0x02020202,
+    0x03030303, 0x03030303, 0x03030303, 0x03030303, 0x03030303,
+    0x04040404, 0x04040404, 0x04040404, 0x04040404, 0x04040404, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+
+QRV_TARGET_AVX512 inline __m512i by_bit_length(__m512i index, const uint32_t (&table)[32]) {
+    return _mm512_permutex2var_epi32(_mm512_loadu_si512(table), index, _mm512_loadu_si512(table + 16));
+}
+
 QRV_TARGET_AVX512 void step_general(Utf8Cursor &c) {
     const uint8_t *p = c.src + 2 * c.in;
     const __m512i unit = _mm512_cvtepu16_epi32(_mm256_loadu_si256(reinterpret_cast<const __m256i *>(p)));
@@ -65,37 +88,21 @@ QRV_TARGET_AVX512 void step_general(Utf8Cursor &c) {
     const __m512i joined = _mm512_add_epi32(_mm512_slli_epi32(_mm512_sub_epi32(unit, set32(0xD800)), 10),
                                             _mm512_sub_epi32(next, set32(0xDC00 - 0x10000)));
     const __m512i cp = _mm512_mask_mov_epi32(unit, pairs, joined);
-    const __mmask16 two = _mm512_cmpge_epu32_mask(cp, set32(0x80));
-    const __mmask16 three = _mm512_cmpge_epu32_mask(cp, set32(0x800));
-    const __mmask16 four = _mm512_cmpge_epu32_mask(cp, set32(0x10000));
     // A pair's low half writes nothing; a pair that starts in the last lane
     // is left to the next step.
     const bool last_starts_pair = (pairs & 0x8000) != 0;
     const auto silent = static_cast<__mmask16>((pairs << 1) | (last_starts_pair ? 0x8000 : 0));
 
-    const __m512i low6 = set32(0x3F), mark = set32(0x80);
-    const __m512i t0 = _mm512_or_si512(mark, _mm512_and_si512(cp, low6));
-    const __m512i t1 = _mm512_or_si512(mark, _mm512_and_si512(_mm512_srli_epi32(cp, 6), low6));
-    const __m512i t2 = _mm512_or_si512(mark, _mm512_and_si512(_mm512_srli_epi32(cp, 12), low6));
-    const __m512i w2 = _mm512_or_si512(_mm512_or_si512(set32(0xC0), _mm512_srli_epi32(cp, 6)),
-                                       _mm512_slli_epi32(t0, 8));
-    const __m512i w3 = _mm512_or_si512(_mm512_or_si512(set32(0xE0), _mm512_srli_epi32(cp, 12)),
-                                       _mm512_or_si512(_mm512_slli_epi32(t1, 8), _mm512_slli_epi32(t0, 16)));
-    const __m512i w4 = _mm512_or_si512(
-        _mm512_or_si512(set32(0xF0), _mm512_srli_epi32(cp, 18)),
-        _mm512_or_si512(_mm512_slli_epi32(t2, 8), _mm512_or_si512(_mm512_slli_epi32(t1, 16), _mm512_slli_epi32(t0, 24))));
-    __m512i bytes = _mm512_mask_mov_epi32(cp, two, w2);
-    bytes = _mm512_mask_mov_epi32(bytes, three, w3);
-    bytes = _mm512_mask_mov_epi32(bytes, four, w4);
-
-    // Lane lengths in every byte of the lane, against the byte's place in it.
-    __m512i length = set32(0x01010101);
-    length = _mm512_mask_add_epi32(length, two, length, set32(0x01010101));
-    length = _mm512_mask_add_epi32(length, three, length, set32(0x01010101));
-    length = _mm512_mask_add_epi32(length, four, length, set32(0x01010101));
-    length = _mm512_maskz_mov_epi32(static_cast<__mmask16>(~silent), length);
-    const __mmask64 keep = _mm512_cmpgt_epu8_mask(length, set32(0x03020100));
-    store_kept(c, keep, bytes);
+    // Each byte picked from the code point at its offset (the odd lane of a
+    // 64-bit pair sits 32 bits up), then marked.
+    const __m512i index = _mm512_sub_epi32(set32(32), _mm512_lzcnt_epi32(cp));
+    const __m512i offsets = _mm512_add_epi32(by_bit_length(index, kOffsets),
+                                             _mm512_set1_epi64(static_cast<long long>(0x2020202000000000ull)));
+    const __m512i picked = _mm512_and_si512(_mm512_multishift_epi64_epi8(offsets, cp), set32(0x3F3F3FFF));
+    const __m512i bytes = _mm512_or_si512(picked, by_bit_length(index, kLeadMarks));
+    const __m512i length = _mm512_maskz_permutex2var_epi32(static_cast<__mmask16>(~silent), _mm512_loadu_si512(kLengths),
+                                                           index, _mm512_loadu_si512(kLengths + 16));
+    store_kept(c, _mm512_cmpgt_epu8_mask(length, set32(0x03020100)), bytes);
     c.in += last_starts_pair ? kStep - 1 : kStep;
 }
 

@@ -33,8 +33,9 @@ bool utf8_path_available(Utf8Path path) {
 #if QRV_X86_VECTOR_TARGETS
     case Utf8Path::kAvx2: return __builtin_cpu_supports("avx2");
     case Utf8Path::kAvx512:
-        return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
-               __builtin_cpu_supports("avx512vbmi2") && __builtin_cpu_supports("avx2");
+        return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("avx512f") &&
+               __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512cd") &&
+               __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512vbmi2");
 #else
     case Utf8Path::kAvx2:
     case Utf8Path::kAvx512: return false;

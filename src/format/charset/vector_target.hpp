@@ -5,7 +5,7 @@
 #if (defined(__x86_64__) || defined(__i386__)) && (defined(__GNUC__) || defined(__clang__))
 #define QRV_X86_VECTOR_TARGETS 1
 #define QRV_TARGET_AVX2 __attribute__((target("avx2")))
-#define QRV_TARGET_AVX512 __attribute__((target("avx2,avx512f,avx512bw,avx512vbmi2")))
+#define QRV_TARGET_AVX512 __attribute__((target("avx2,avx512f,avx512bw,avx512cd,avx512vbmi,avx512vbmi2")))
 #else
 #define QRV_X86_VECTOR_TARGETS 0
 #endif
