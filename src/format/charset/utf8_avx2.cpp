@@ -1,8 +1,11 @@
-// The AVX2 path: sixteen ASCII units a step packed to bytes, or eight units
-// of any kind, surrogate pairs included, encoded in 32-bit lanes (four bytes
-// each, of which the character's length count) and closed up by a byte
-// shuffle from a table indexed by the four lengths of each 128-bit half.
+// The AVX2 path: sixteen ASCII units a step packed to bytes; eight units
+// without surrogate halves by the SSE2 step; or eight
+// units with them, surrogate pairs included, encoded in 32-bit lanes (four
+// bytes each, of which the character's length count) and closed up by a
+// byte shuffle from a table indexed by the four lengths of each 128-bit
+// half.
 #include "format/charset/utf8_encode.hpp"
+#include "format/charset/utf8_sse2_kernels.hpp"
 #include "format/charset/vector_target.hpp"
 
 #include <array>
@@ -16,7 +19,6 @@ namespace qrv::charset {
 namespace {
 
 constexpr size_t kAsciiStep = 16;
-constexpr size_t kStep = 8;
 // A general step reads one unit past itself (the partner of a high half),
 // and stores two 16-byte halves, the second at most 13 bytes on.
 constexpr size_t kStepUnitsRead = kStep + 1;
@@ -51,7 +53,7 @@ QRV_TARGET_AVX2 inline __m256i at_least(__m256i v, uint32_t bound) {
     return _mm256_cmpgt_epi32(v, set32(bound - 1));
 }
 
-QRV_TARGET_AVX2 bool step_ascii(Utf8Cursor &c) {
+QRV_STEP_AVX2 bool step_ascii(Utf8Cursor &c) {
     const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(c.src + 2 * c.in));
     if (!_mm256_testz_si256(v, _mm256_set1_epi16(static_cast<short>(0xFF80)))) return false;
     const __m256i packed = _mm256_permute4x64_epi64(_mm256_packus_epi16(v, v), 0x08);
@@ -62,7 +64,7 @@ QRV_TARGET_AVX2 bool step_ascii(Utf8Cursor &c) {
 }
 
 // The four bytes of every lane's code point, lead byte first.
-QRV_TARGET_AVX2 __m256i lane_bytes(__m256i cp, __m256i two, __m256i three, __m256i four) {
+QRV_STEP_AVX2 __m256i lane_bytes(__m256i cp, __m256i two, __m256i three, __m256i four) {
     const __m256i low6 = set32(0x3F), mark = set32(0x80);
     const __m256i t0 = _mm256_or_si256(mark, _mm256_and_si256(cp, low6));
     const __m256i t1 = _mm256_or_si256(mark, _mm256_and_si256(_mm256_srli_epi32(cp, 6), low6));
@@ -79,7 +81,7 @@ QRV_TARGET_AVX2 __m256i lane_bytes(__m256i cp, __m256i two, __m256i three, __m25
     return _mm256_blendv_epi8(word, w4, four);
 }
 
-QRV_TARGET_AVX2 void step_general(Utf8Cursor &c) {
+QRV_STEP_AVX2 void step_general(Utf8Cursor &c) {
     const uint8_t *p = c.src + 2 * c.in;
     const __m256i unit = _mm256_cvtepu16_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i *>(p)));
     const __m256i next = _mm256_cvtepu16_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 2)));
@@ -123,10 +125,16 @@ QRV_TARGET_AVX2 void utf8_bulk_avx2(Utf8Cursor &cursor) {
     Utf8Cursor c = cursor;
     while (c.units_left() >= kStepUnitsRead && c.room() >= kStepRoom) {
         if (c.units_left() >= kAsciiStep && step_ascii(c)) continue;
+        const uint8_t *p = c.src + 2 * c.in;
+        if (sse2::Sse2Kernels::without_surrogates(p)) {
+            c.out += sse2::Sse2Kernels::encode_bmp(c.dst + c.out, p);
+            c.in += kStep;
+            continue;
+        }
         step_general(c);
     }
-    utf8_bulk_sse2(c);
-    cursor = c;
+    cursor = c;  // c itself never escapes
+    utf8_bulk_sse2(cursor);
 }
 #else
 void utf8_bulk_avx2(Utf8Cursor &c) { utf8_bulk_sse2(c); }

@@ -29,13 +29,13 @@ constexpr size_t kStepRoom = 64;
 QRV_TARGET_AVX512 inline __m512i set16(uint16_t v) { return _mm512_set1_epi16(static_cast<short>(v)); }
 QRV_TARGET_AVX512 inline __m512i set32(uint32_t v) { return _mm512_set1_epi32(static_cast<int>(v)); }
 
-QRV_TARGET_AVX512 void store_kept(Utf8Cursor &c, __mmask64 keep, __m512i bytes) {
+QRV_STEP_AVX512 void store_kept(Utf8Cursor &c, __mmask64 keep, __m512i bytes) {
     _mm512_storeu_si512(c.dst + c.out, _mm512_maskz_compress_epi8(keep, bytes));
     c.out += static_cast<size_t>(__builtin_popcountll(keep));
 }
 
 // Thirty-two units, all ASCII or all below U+0800; false for others.
-QRV_TARGET_AVX512 bool step_narrow(Utf8Cursor &c) {
+QRV_STEP_AVX512 bool step_narrow(Utf8Cursor &c) {
     const __m512i v = _mm512_loadu_si512(c.src + 2 * c.in);
     const __mmask32 two = _mm512_test_epi16_mask(v, set16(0xFF80));
     if (two == 0) {
@@ -78,7 +78,7 @@ QRV_TARGET_AVX512 inline __m512i by_bit_length(__m512i index, const uint32_t (&t
     return _mm512_permutex2var_epi32(_mm512_loadu_si512(table), index, _mm512_loadu_si512(table + 16));
 }
 
-QRV_TARGET_AVX512 void step_general(Utf8Cursor &c) {
+QRV_STEP_AVX512 void step_general(Utf8Cursor &c) {
     const uint8_t *p = c.src + 2 * c.in;
     const __m512i unit = _mm512_cvtepu16_epi32(_mm256_loadu_si256(reinterpret_cast<const __m256i *>(p)));
     const __m512i next = _mm512_cvtepu16_epi32(_mm256_loadu_si256(reinterpret_cast<const __m256i *>(p + 2)));
@@ -116,8 +116,8 @@ QRV_TARGET_AVX512 void utf8_bulk_avx512(Utf8Cursor &cursor) {
         if (c.units_left() >= kWideStep && step_narrow(c)) continue;
         step_general(c);
     }
-    utf8_bulk_avx2(c);
-    cursor = c;
+    cursor = c;  // c itself never escapes
+    utf8_bulk_avx2(cursor);
 }
 #else
 void utf8_bulk_avx512(Utf8Cursor &c) { utf8_bulk_avx2(c); }
