@@ -48,12 +48,35 @@ uint32_t digit_count(uint64_t n) {
     return guess + (n >= kPowersOfTen[guess] ? 1 : 0);
 }
 
+// The eight digits of n < 10^8, leading zeros included, without branches.
+void eight_digits(uint32_t n, char *out) {
+    const uint32_t high = n / 10000, low = n % 10000;
+    std::memcpy(out, &kDigitPairs[2 * (high / 100)], 2);
+    std::memcpy(out + 2, &kDigitPairs[2 * (high % 100)], 2);
+    std::memcpy(out + 4, &kDigitPairs[2 * (low / 100)], 2);
+    std::memcpy(out + 6, &kDigitPairs[2 * (low % 100)], 2);
+}
+
+// The last count digits of n (count <= 20), leading zeros included.
+void last_digits(uint64_t n, uint32_t count, char *out) {
+    constexpr uint32_t kGroup = 8;
+    constexpr uint64_t kGroupPower = 100000000;
+    char groups[3 * kGroup];
+    if (count <= kGroup) {  // the usual case: one group, no division loop
+        eight_digits(static_cast<uint32_t>(n), groups);
+        for (uint32_t k = 0; k < count; ++k) out[k] = groups[kGroup - count + k];
+        return;
+    }
+    const uint32_t used = (count + kGroup - 1) / kGroup;
+    for (uint32_t g = used; g-- > 0; n /= kGroupPower) eight_digits(static_cast<uint32_t>(n % kGroupPower), groups + kGroup * g);
+    const char *first = groups + kGroup * used - count;
+    for (uint32_t k = 0; k < count; ++k) out[k] = first[k];
+}
+
 // The digits of n (not 0), most significant first; returns how many.
 uint32_t integer_digits(uint64_t n, char (&out)[20]) {
     const uint32_t count = digit_count(n);
-    uint32_t end = count;
-    for (; end >= 2; end -= 2, n /= 100) std::memcpy(out + end - 2, &kDigitPairs[2 * (n % 100)], 2);
-    if (end == 1) out[0] = static_cast<char>('0' + n);
+    last_digits(n, count, out);
     return count;
 }
 
@@ -76,11 +99,8 @@ char ExactDecimal::next_fraction_digit() { return take_digit(fraction_, shift_);
 uint32_t ExactDecimal::take_chunk(char *out, uint32_t room) {
     const uint32_t k = room < kChunkDigits ? room : kChunkDigits;
     fraction_ *= kPowersOfTen[k];
-    uint64_t chunk = static_cast<uint64_t>(fraction_ >> shift_);
+    last_digits(static_cast<uint64_t>(fraction_ >> shift_), k, out);
     fraction_ &= (Fraction{1} << shift_) - 1;
-    uint32_t end = k;
-    for (; end >= 2; end -= 2, chunk /= 100) std::memcpy(out + end - 2, &kDigitPairs[2 * (chunk % 100)], 2);
-    if (end == 1) out[0] = static_cast<char>('0' + chunk);
     return k;
 }
 #endif

@@ -63,6 +63,7 @@ void OutputText::round_up(QRVWCHAR decimalSeparator, QRVWCHAR thousandsSeparator
 void OutputText::group(QRVWCHAR thousandsSeparator) {
     uint32_t first = 0;
     while (first < length_ && !is_digit(buffer_[first])) ++first;
+    if (length_ - first <= 3) return;  // three digits at most: no separator
     uint32_t digits = 0;
     for (uint32_t i = first; i < length_; ++i) digits += is_digit(buffer_[i]) ? 1 : 0;
     // A separator goes before every third digit from the right but the

@@ -94,25 +94,37 @@ void drop_trailing_zeros(WorkNumber &work, uint32_t keepDigits) {
     while (work.length > first + keepDigits && work.text[work.length - 1] == u'0') --work.length;
 }
 
+// Appends digits [from, to) of s as wide characters; the caller made sure
+// they fit.
+void put_digits(WorkNumber &work, const DigitString &s, uint32_t from, uint32_t to) {
+    const uint32_t stored = std::min(to, std::max(from, s.count));
+    QRVWCHAR *text = work.text + work.length;
+    for (uint32_t i = from; i < stored; ++i) *text++ = static_cast<unsigned char>(s.digits[i]);
+    for (uint32_t i = stored; i < to; ++i) *text++ = u'0';
+    work.length += to - from;
+}
+
 void build_fixed(WorkNumber &work, const DigitString &s, int d, uint32_t fracPlaces) {
-    Builder b{work, kFixedBuilt};
     const uint32_t end = significant_end(s);
     uint32_t next = 0;
     if (d <= 0) {
-        b.put(u'0');
+        work.text[0] = u'0';
+        work.text[1] = u'.';
         work.intCount = 1;
         work.point = 1;
-        b.put(u'.');
-        for (int i = 0; i < -d && work.length < kFixedBuilt; ++i) b.put(u'0');
+        const uint32_t zeros = std::min(static_cast<uint32_t>(-d), kFixedBuilt - 2);
+        std::fill(work.text + 2, work.text + 2 + zeros, u'0');
+        work.length = 2 + zeros;
     } else {
         work.intCount = std::min<uint32_t>(static_cast<uint32_t>(d), kFixedKept);
-        for (; next < work.intCount; ++next) b.put(digit_at(s, next));
+        put_digits(work, s, 0, work.intCount);
+        next = work.intCount;
         if (work.length < kFixedKept) {
             work.point = static_cast<int32_t>(work.length);
-            b.put(u'.');
+            work.text[work.length++] = u'.';
         }
     }
-    while (work.length < kFixedBuilt && next < end) b.put(digit_at(s, next++));
+    if (next < end) put_digits(work, s, next, std::min(end, next + (kFixedBuilt - work.length)));
     work.length = std::min(work.length, kFixedKept);
     if (work.point < 0) return;
     drop_trailing_zeros(work, 0);
