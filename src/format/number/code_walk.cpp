@@ -36,6 +36,10 @@ public:
             const uint32_t token = token_of(code);
             if (is_digit_placeholder(token)) {
                 placeholder(token);
+            } else if (token == FU_TOKEN_POINT) {  // the common tokens skip the dispatch call
+                point();
+            } else if (token == FU_TOKEN_GROUPING) {
+                grouping_ = true;
             } else if (token == FU_TOKEN_ESCAPE || token == FU_TOKEN_REPEAT) {
                 // These take the low byte of the next code, which they consume.
                 if (++c >= count) break;
@@ -49,14 +53,10 @@ public:
 private:
     enum class Part { kInteger, kFraction, kExponent };
 
+    // The tokens run() does not handle itself.
     void dispatch(uint32_t token, QRVWCHAR nextChar) {
         switch (token) {
-        case FU_TOKEN_DIGIT_ZERO:
-        case FU_TOKEN_DIGIT_OPTIONAL:
-        case FU_TOKEN_DIGIT_BLANK: placeholder(token); break;
-        case FU_TOKEN_POINT: point(); break;
         case FU_TOKEN_EXPONENT: exponent(); break;
-        case FU_TOKEN_GROUPING: grouping_ = true; break;
         case FU_TOKEN_TEXT:
         case FU_TOKEN_GENERAL: whole_number(); break;
         case FU_TOKEN_MASK: mask(); break;

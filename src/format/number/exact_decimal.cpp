@@ -57,14 +57,16 @@ void eight_digits(uint32_t n, char *out) {
     std::memcpy(out + 6, &kDigitPairs[2 * (low % 100)], 2);
 }
 
-// The last count digits of n (count <= 20), leading zeros included.
+// The last count digits of n (count <= 20), leading zeros included; out
+// has room for ExactDecimal::kWriteSlack bytes more, which may be
+// overwritten.
 void last_digits(uint64_t n, uint32_t count, char *out) {
-    constexpr uint32_t kGroup = 8;
+    constexpr uint32_t kGroup = ExactDecimal::kWriteSlack;
     constexpr uint64_t kGroupPower = 100000000;
     char groups[3 * kGroup];
     if (count <= kGroup) {  // the usual case: one group, no division loop
         eight_digits(static_cast<uint32_t>(n), groups);
-        for (uint32_t k = 0; k < count; ++k) out[k] = groups[kGroup - count + k];
+        std::memcpy(out, groups + kGroup - count, kGroup);  // the bytes past count are scratch
         return;
     }
     const uint32_t used = (count + kGroup - 1) / kGroup;

@@ -13,6 +13,7 @@ namespace qrv::numformat {
 class ExactDecimal {
 public:
     static constexpr uint32_t kWriteRoom = 20;
+    static constexpr uint32_t kWriteSlack = 8;
 
     // Takes |value|; false when it lies outside the range above (zero is
     // inside; infinities, NaNs and subnormals are not).
@@ -24,8 +25,8 @@ public:
 
     // The first count significant digits, then one more character: "1"
     // when any later digit of the expansion is not 0, else "0".  out has
-    // room for count + 1 characters and at least kWriteRoom; it is not
-    // terminated.
+    // room for count + kWriteSlack characters and at least kWriteRoom (the
+    // digits are stored in fixed-size pieces); it is not terminated.
     void write(char *out, uint32_t count);
 
 private:

@@ -54,7 +54,7 @@ constexpr uint32_t kRunLookahead = 4;
 // The short path writes at most this many digits, so that its renderings
 // stay far below the 255-character bound of the work string.
 constexpr uint32_t kShortDigitsMax = 96;
-static_assert(kShortDigitsMax + 1 >= ExactDecimal::kWriteRoom);
+static_assert(kShortDigitsMax + ExactDecimal::kWriteSlack >= ExactDecimal::kWriteRoom);
 
 // Significant digits: count of them, and "0" after those.
 struct DigitString {
@@ -226,7 +226,7 @@ bool render_short(double value, const FormatView &format, uint32_t exponentOptio
     const Layout layout = layout_of(format, exact.point(), value == 0);
     const int64_t count = short_digit_count(format, layout);
     if (count > kShortDigitsMax) return false;
-    char digits[kShortDigitsMax + 1];
+    char digits[kShortDigitsMax + ExactDecimal::kWriteSlack];
     exact.write(digits, static_cast<uint32_t>(count));
     build(work, DigitString{digits, static_cast<uint32_t>(count) + 1}, layout, format, exponentOptions);
     return true;
