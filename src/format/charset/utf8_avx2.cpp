@@ -1,5 +1,5 @@
-// The AVX2 path: sixteen ASCII units a step packed to bytes; eight units
-// without surrogate halves by the SSE2 step; or eight
+// The AVX2 path: sixteen ASCII units a step packed to bytes; units without
+// surrogate halves by stretches of SSE2 steps; or eight
 // units with them, surrogate pairs included, encoded in 32-bit lanes (four
 // bytes each, of which the character's length count) and closed up by a
 // byte shuffle from a table indexed by the four lengths of each 128-bit
@@ -23,6 +23,8 @@ constexpr size_t kAsciiStep = 16;
 // and stores two 16-byte halves, the second at most 13 bytes on.
 constexpr size_t kStepUnitsRead = kStep + 1;
 constexpr size_t kStepRoom = 32;
+// Units handed to the SSE2 steps at a time.
+constexpr size_t kSse2Stretch = 256;
 constexpr uint32_t kLengthKinds = 5;  // 0 (a pair's low half) to 4 bytes
 constexpr uint32_t kPatterns = kLengthKinds * kLengthKinds * kLengthKinds * kLengthKinds;
 
@@ -125,13 +127,13 @@ QRV_TARGET_AVX2 void utf8_bulk_avx2(Utf8Cursor &cursor) {
     Utf8Cursor c = cursor;
     while (c.units_left() >= kStepUnitsRead && c.room() >= kStepRoom) {
         if (c.units_left() >= kAsciiStep && step_ascii(c)) continue;
-        const uint8_t *p = c.src + 2 * c.in;
-        if (sse2::Sse2Kernels::without_surrogates(p)) {
-            c.out += sse2::Sse2Kernels::encode_bmp(c.dst + c.out, p);
-            c.in += kStep;
+        if (!sse2::Sse2Kernels::without_surrogates(c.src + 2 * c.in)) {
+            step_general(c);
             continue;
         }
-        step_general(c);
+        cursor = c;
+        utf8_steps_sse2(cursor, kSse2Stretch);
+        c = cursor;
     }
     cursor = c;  // c itself never escapes
     utf8_bulk_sse2(cursor);

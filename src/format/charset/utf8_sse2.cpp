@@ -5,6 +5,8 @@
 namespace qrv::charset {
 #if defined(__SSE2__)
 void utf8_bulk_sse2(Utf8Cursor &c) { bulk_in_steps<sse2::Sse2Kernels>(c); }
+
+void utf8_steps_sse2(Utf8Cursor &c, size_t budget) { bulk_in_steps<sse2::Sse2Kernels>(c, budget); }
 #else
 void utf8_bulk_sse2(Utf8Cursor &c) { utf8_bulk_scalar(c); }
 #endif

@@ -68,5 +68,10 @@ struct Sse2Kernels {
 
 }  // namespace sse2
 
+// SSE2 steps over about budget units, for the AVX2 path to hand its blocks
+// without surrogate halves to: within the AVX2 loop the same steps run at
+// two thirds of their speed here.
+void utf8_steps_sse2(Utf8Cursor &c, size_t budget);
+
 }  // namespace qrv::charset
 #endif

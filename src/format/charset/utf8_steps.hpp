@@ -16,12 +16,14 @@ constexpr size_t kStepWorstBytes = 3 * kStep + 1;
 // Kernels: pack_ascii(out, p) packs eight units to bytes when all are
 // ASCII (else false); without_surrogates(p); encode_bmp(out, p) writes
 // eight units none of which is a surrogate half and returns the bytes.
+// At most budget units (give or take a step) are converted.
 template <typename Kernels>
-void bulk_in_steps(Utf8Cursor &cursor) {
+void bulk_in_steps(Utf8Cursor &cursor, size_t budget = SIZE_MAX) {
     // A copy of the cursor, which stores through the byte pointers cannot
     // touch, stays in registers.
     Utf8Cursor c = cursor;
-    while (c.units_left() >= kStep && c.room() >= kStepWorstBytes) {
+    const size_t end = c.units - c.in > budget ? c.in + budget : c.units;
+    while (end - c.in >= kStep && c.room() >= kStepWorstBytes) {
         const uint8_t *p = c.src + 2 * c.in;
         uint8_t *out = c.dst + c.out;
         if (Kernels::pack_ascii(out, p)) {
