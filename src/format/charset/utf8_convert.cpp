@@ -23,6 +23,9 @@ Bulk bulk_of(Utf8Path path) {
 }  // namespace
 
 bool utf8_path_available(Utf8Path path) {
+#if QRV_X86_VECTOR_TARGETS
+    __builtin_cpu_init();  // a caller may run before the runtime's own constructors
+#endif
     switch (path) {
     case Utf8Path::kScalar: return true;
 #if defined(__SSE2__)
