@@ -224,7 +224,7 @@ TEST(CharsetConverters, Utf8PathsMatchReferenceAtEveryCutAndAlignment) {
     std::mt19937 rng(2026);
     for (Utf8Path path : qrv::charset::kUtf8Paths) {
         if (!qrv::charset::utf8_path_available(path)) continue;
-        for (int round = 0; round < 24; ++round) {
+        for (int round = 0; round < 12; ++round) {
             const auto units = runs_of_kinds(rng, 60 + rng() % 200);
             const auto chars = reference_utf8_chars(units);
             std::string whole;
