@@ -9,12 +9,17 @@
 //           where keeping the low byte is the right answer
 //   widen   byte text to 16-bit little (iconv ISO-8859-1 to UTF-16LE, ICU
 //           ucnv_toUChars with an ISO-8859-1 converter)
+// The UTF-8 encoder also runs on each of its paths the processor takes
+// (utf8/path-scalar, -sse2, -avx2, -avx512), forced through the internal
+// entry point; the exported one takes the widest.
 // Texts: ASCII prose, Latin (a third accented Latin-1 letters), CJK (mostly
 // ideographs with ASCII spaces and punctuation), emoji (surrogate pairs
 // between spaces).  Throughput is counted in source bytes; the summary gives
 // each reference's time over ours.  The sources are well formed, so every
 // contender writes the same bytes (checked once before timing).
 #include "ratio_summary.hpp"
+
+#include "format/charset/utf8_encode.hpp"
 
 #include <qrvex/charset.h>
 
@@ -226,12 +231,32 @@ void register_contender(const Conversion &conversion, Script script, const char 
     })->Unit(benchmark::kMicrosecond);
 }
 
+// The UTF-8 encoder on one path, forced.
+Convert utf8_on_path(qrv::charset::Utf8Path path) {
+    return [path](const void *source, size_t size, std::vector<char> &out) {
+        const int32_t written =
+            qrv::charset::utf16_to_utf8(path, reinterpret_cast<uint8_t *>(out.data()), static_cast<uint32_t>(out.size()),
+                                        static_cast<const uint8_t *>(source), static_cast<uint32_t>(size));
+        return written < 0 ? size_t{0} : static_cast<size_t>(written);
+    };
+}
+
+constexpr const char *kPathNames[] = {"path-scalar", "path-sse2", "path-avx2", "path-avx512"};
+
+void register_utf8_paths(const Conversion &conversion, Script script) {
+    for (qrv::charset::Utf8Path path : qrv::charset::kUtf8Paths) {
+        if (qrv::charset::utf8_path_available(path))
+            register_contender(conversion, script, kPathNames[static_cast<int>(path)], utf8_on_path(path));
+    }
+}
+
 void register_all() {
     for (const Conversion &conversion : kConversions) {
         for (Script script : {Script::ascii, Script::latin, Script::cjk, Script::emoji}) {
             if (!applies(conversion, script)) continue;
             register_contender(conversion, script, qrv::bench::kOurs, ours_converter(conversion));
             register_contender(conversion, script, "iconv", iconv_converter(conversion));
+            if (std::strcmp(conversion.subject, "utf8") == 0) register_utf8_paths(conversion, script);
 #if QRV_HAVE_ICU
             register_contender(conversion, script, "icu", icu_converter(conversion));
 #endif

@@ -1,10 +1,13 @@
-// The character converters against a plain reference written from their
-// documented behaviour: the same result, the same bytes up to and including
-// the terminator, and nothing written past the destination size (the
-// destination is an exact-sized heap block, so ASan sees any overrun).
+// The character converters (the UTF-8 one on each of its paths) against a
+// plain reference written from their documented behaviour: the same result,
+// the same bytes up to and including the terminator, and nothing written
+// past the destination size (the destination is an exact-sized heap block,
+// so ASan sees any overrun).
 //
 // Input: byte 0 picks the converter (and misaligns source and destination
 // with its high bits), bytes 1-2 the destination size, the rest the source.
+#include "format/charset/utf8_encode.hpp"
+
 #include <qrvex/charset.h>
 
 #include <cstdint>
@@ -130,7 +133,9 @@ Expected reference(const Operation &op, const Bytes &src, uint32_t dst_size) {
 
 // Source and destination are heap blocks that end exactly where their sizes
 // say, starting one byte in when misaligned.
-void check_converter(const Operation &op, const Bytes &src, uint32_t dst_size, unsigned misalign) {
+template <typename Convert>
+void check_against(const char *name, Convert convert, const Expected &want, const Bytes &src, uint32_t dst_size,
+                   unsigned misalign) {
     const size_t src_offset = misalign & 1, dst_offset = (misalign >> 1) & 1;
     std::unique_ptr<uint8_t[]> src_block(new uint8_t[src.size() + src_offset]);
     std::unique_ptr<uint8_t[]> dst_block(new uint8_t[dst_size + dst_offset]);
@@ -138,12 +143,26 @@ void check_converter(const Operation &op, const Bytes &src, uint32_t dst_size, u
     if (!src.empty()) std::memcpy(source, src.data(), src.size());
     std::memset(dst, 0xCC, dst_size);
 
-    const Expected want = reference(op, src, dst_size);
-    const int32_t got = op.convert(dst, dst_size, source, uint32_t(src.size()));
-    if (got != want.result) mismatch(op.name, "result differs", dst_size, src.size());
-    if (want.written.size() > dst_size) mismatch(op.name, "reference overran", dst_size, src.size());
+    const int32_t got = convert(dst, dst_size, source, uint32_t(src.size()));
+    if (got != want.result) mismatch(name, "result differs", dst_size, src.size());
+    if (want.written.size() > dst_size) mismatch(name, "reference overran", dst_size, src.size());
     if (!want.written.empty() && std::memcmp(dst, want.written.data(), want.written.size()) != 0)
-        mismatch(op.name, "bytes differ", dst_size, src.size());
+        mismatch(name, "bytes differ", dst_size, src.size());
+}
+
+// The exported converter, and for UTF-8 also every path the processor
+// takes, forced.
+void check_converter(const Operation &op, const Bytes &src, uint32_t dst_size, unsigned misalign) {
+    const Expected want = reference(op, src, dst_size);
+    check_against(op.name, op.convert, want, src, dst_size, misalign);
+    if (op.convert != FUConvertUnicodeToUTF8) return;
+    for (qrv::charset::Utf8Path path : qrv::charset::kUtf8Paths) {
+        if (!qrv::charset::utf8_path_available(path)) continue;
+        const auto on_path = [path](uint8_t *dst, uint32_t dst_size, const uint8_t *source, uint32_t size) {
+            return qrv::charset::utf16_to_utf8(path, dst, dst_size, source, size);
+        };
+        check_against(op.name, on_path, want, src, dst_size, misalign);
+    }
 }
 
 // FUWordTextToByteStr in place over count units, with room for the

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   cmake ninja-build g++ g++-multilib qemu-user clang libclang-rt-14-dev
-  googletest libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev libicu-dev libfmt-dev
   valgrind tidy gcovr chromium
   libzip-dev libexpat1-dev pkg-config
   # Debian packages: cpack -G DEB finds their dependencies with these

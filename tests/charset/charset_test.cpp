@@ -1,3 +1,5 @@
+#include "format/charset/utf8_encode.hpp"
+
 #include <gtest/gtest.h>
 #include <qrvex/charset.h>
 
@@ -184,6 +186,84 @@ TEST(CharsetConverters, Utf8MatchesReferenceAtEveryCutNearTheEnd) {
             ASSERT_EQ(o.result, dst_size > full ? int32_t(full) : -1);
             ASSERT_EQ(std::string(o.written.begin(), o.written.begin() + long(expected.size())), expected);
             ASSERT_EQ(o.written[expected.size()], 0);
+        }
+    }
+}
+
+// Text in long runs of one kind, so that every step of every path is
+// reached, with surrogate pairs and lone halves between and at the runs'
+// edges.
+std::vector<uint16_t> runs_of_kinds(std::mt19937 &rng, size_t n) {
+    std::vector<uint16_t> u;
+    while (u.size() < n) {
+        const size_t run = 1 + rng() % 70;
+        const uint32_t kind = rng() % 7;
+        for (size_t k = 0; k < run; ++k) {
+            switch (kind) {
+            case 0: u.push_back(static_cast<uint16_t>(0x20 + rng() % 0x5F)); break;
+            case 1: u.push_back(static_cast<uint16_t>(rng() % 3 ? 0x61 + rng() % 26 : 0xC0 + rng() % 0x740)); break;
+            case 2: u.push_back(three_byte_unit(rng)); break;
+            case 3:
+                u.push_back(static_cast<uint16_t>(0xD800 + rng() % 0x400));
+                u.push_back(static_cast<uint16_t>(0xDC00 + rng() % 0x400));
+                break;
+            case 4: u.push_back(static_cast<uint16_t>(0xD800 + rng() % 0x800)); break;
+            default: u.push_back(static_cast<uint16_t>(rng())); break;
+            }
+        }
+    }
+    u.resize(n);
+    return u;
+}
+
+// Every path the processor takes, forced in turn, against the reference:
+// at every destination size from well inside the text to past its end, with
+// source and destination at every offset from a 64-byte boundary.
+TEST(CharsetConverters, Utf8PathsMatchReferenceAtEveryCutAndAlignment) {
+    using qrv::charset::Utf8Path;
+    std::mt19937 rng(2026);
+    for (Utf8Path path : qrv::charset::kUtf8Paths) {
+        if (!qrv::charset::utf8_path_available(path)) continue;
+        for (int round = 0; round < 12; ++round) {
+            const auto units = runs_of_kinds(rng, 60 + rng() % 200);
+            const auto chars = reference_utf8_chars(units);
+            std::string whole;
+            for (const auto &c : chars) whole += c;
+            const auto full = static_cast<uint32_t>(whole.size());
+            for (uint32_t offset = 0; offset < 64; ++offset) {
+                alignas(64) uint8_t src[1024 + 64];
+                std::memcpy(src + offset, units.data(), units.size() * 2);
+                alignas(64) uint8_t dst[1024 + 128];
+                const uint32_t dst_offset = (offset * 7) % 64;
+                for (uint32_t dst_size = full > 80 ? full - 80 : 1; dst_size <= full + 3; ++dst_size) {
+                    std::memset(dst, 0xCC, sizeof dst);
+                    const int32_t result = qrv::charset::utf16_to_utf8(path, dst + dst_offset, dst_size, src + offset,
+                                                                       static_cast<uint32_t>(units.size() * 2));
+                    std::string expected;
+                    for (const auto &c : chars) {
+                        if (expected.size() + c.size() > dst_size - 1) break;
+                        expected += c;
+                    }
+                    SCOPED_TRACE("path " + std::to_string(int(path)) + " round " + std::to_string(round) +
+                                 " offset " + std::to_string(offset) + " size " + std::to_string(dst_size));
+                    ASSERT_EQ(result, dst_size > full ? int32_t(full) : -1);
+                    ASSERT_EQ(std::string(dst + dst_offset, dst + dst_offset + expected.size()), expected);
+                    ASSERT_EQ(dst[dst_offset + expected.size()], 0);
+                    for (size_t k = dst_offset + dst_size; k < sizeof dst; ++k) ASSERT_EQ(dst[k], 0xCC);
+                }
+            }
+        }
+    }
+}
+
+// The exported converter takes the widest path the processor has.
+TEST(CharsetConverters, Utf8PathsWidestIsChosen) {
+    using qrv::charset::Utf8Path;
+    EXPECT_TRUE(qrv::charset::utf8_path_available(Utf8Path::kScalar));
+    const Utf8Path best = qrv::charset::best_utf8_path();
+    for (Utf8Path path : qrv::charset::kUtf8Paths) {
+        if (qrv::charset::utf8_path_available(path)) {
+            EXPECT_GE(int(best), int(path));
         }
     }
 }

@@ -87,40 +87,4 @@ inline void swap_unit_bytes(uint8_t *dst, const uint8_t *src, size_t count) {
     }
 }
 
-// True when all eight units at p are below 0x80; packs them to eight bytes
-// at out in that case.
-inline bool pack_eight_ascii_units(uint8_t *out, const uint8_t *p) {
-#if defined(__SSE2__)
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
-    if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(v, _mm_set1_epi16(static_cast<short>(0xFF80))),
-                                          _mm_setzero_si128())) != 0xFFFF)
-        return false;
-    _mm_storel_epi64(reinterpret_cast<__m128i *>(out), _mm_packus_epi16(v, v));
-    return true;
-#else
-    uint64_t a, b;
-    std::memcpy(&a, p, 8);
-    std::memcpy(&b, p + 8, 8);
-    if (((a | b) & 0xFF80FF80FF80FF80ull) != 0) return false;
-    for (int k = 0; k < 8; ++k) out[k] = static_cast<uint8_t>(load_unit(p + 2 * k));
-    return true;
-#endif
-}
-
-// True when none of the eight units at p is a surrogate half
-// (0xD800..0xDFFF).
-inline bool eight_units_without_surrogates(const uint8_t *p) {
-#if defined(__SSE2__)
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
-    const __m128i halves = _mm_cmpeq_epi16(_mm_and_si128(v, _mm_set1_epi16(static_cast<short>(0xF800))),
-                                           _mm_set1_epi16(static_cast<short>(0xD800)));
-    return _mm_movemask_epi8(halves) == 0;
-#else
-    for (int k = 0; k < 8; ++k) {
-        if ((load_unit(p + 2 * k) & 0xF800) == 0xD800) return false;
-    }
-    return true;
-#endif
-}
-
 }  // namespace qrv::charset

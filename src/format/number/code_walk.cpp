@@ -23,35 +23,40 @@ public:
           thousands_(static_cast<unsigned char>(in.intl.ThousandsSeparator)) {}
 
     void run() {
-        const FUNumberFormat &format = in_.format;
+        const FormatView &format = in_.format;
         const uint32_t flags = format.FormatFlags;
         if (in_.negative && (flags & FU_FORMAT_DIGITS) != 0 && (flags & FU_FORMAT_GENERAL) == 0) out_.put(u'-');
-        for (uint32_t c = 0; c < format.codeCount && !out_.full(); ++c) {
+        const uint32_t count = format.codeCount;
+        for (uint32_t c = 0; c < count && !out_.full(); ++c) {
             const FUFormatCode code = format.codes[c];
             if (!is_token(code)) {
                 literal(static_cast<QRVWCHAR>(code));
                 continue;
             }
             const uint32_t token = token_of(code);
-            const bool takesNext = token == FU_TOKEN_ESCAPE || token == FU_TOKEN_REPEAT;
-            const QRVWCHAR nextChar = c + 1 < format.codeCount ? static_cast<QRVWCHAR>(format.codes[c + 1] & 0xFF) : 0;
-            if (takesNext && c + 1 >= format.codeCount) break;
-            if (takesNext) ++c;
-            dispatch(token, nextChar);
+            if (is_digit_placeholder(token)) {
+                placeholder(token);
+            } else if (token == FU_TOKEN_POINT) {  // the common tokens skip the dispatch call
+                point();
+            } else if (token == FU_TOKEN_GROUPING) {
+                grouping_ = true;
+            } else if (token == FU_TOKEN_ESCAPE || token == FU_TOKEN_REPEAT) {
+                // These take the low byte of the next code, which they consume.
+                if (++c >= count) break;
+                dispatch(token, static_cast<QRVWCHAR>(format.codes[c] & 0xFF));
+            } else {
+                dispatch(token, 0);
+            }
         }
     }
 
 private:
     enum class Part { kInteger, kFraction, kExponent };
 
+    // The tokens run() does not handle itself.
     void dispatch(uint32_t token, QRVWCHAR nextChar) {
         switch (token) {
-        case FU_TOKEN_DIGIT_ZERO:
-        case FU_TOKEN_DIGIT_OPTIONAL:
-        case FU_TOKEN_DIGIT_BLANK: placeholder(token); break;
-        case FU_TOKEN_POINT: point(); break;
         case FU_TOKEN_EXPONENT: exponent(); break;
-        case FU_TOKEN_GROUPING: grouping_ = true; break;
         case FU_TOKEN_TEXT:
         case FU_TOKEN_GENERAL: whole_number(); break;
         case FU_TOKEN_MASK: mask(); break;

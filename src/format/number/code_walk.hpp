@@ -2,6 +2,7 @@
 #pragma once
 
 #include "format/number/date_fields.hpp"
+#include "format/number/format_view.hpp"
 #include "format/number/output_text.hpp"
 #include "format/number/work_number.hpp"
 
@@ -10,7 +11,7 @@
 namespace qrv::numformat {
 
 struct WalkInput {
-    const FUNumberFormat &format;
+    const FormatView &format;
     WorkNumber &work;        // digits come from here; the mask token changes it
     const FUIntlSettings &intl;
     const DateFields &date;

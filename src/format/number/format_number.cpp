@@ -1,15 +1,14 @@
 // FUFormatNumber: a number format definition of the item stream applied to
 // a double.
-#include "format/number/code_walk.hpp"
 #include "format/number/compile.hpp"
 #include "format/number/condition_chain.hpp"
 #include "format/number/format_code.hpp"
+#include "format/number/format_value.hpp"
+#include "format/number/format_view.hpp"
 #include "format/number/intl.hpp"
 
 #include <qrvex/datavalue.h>
 
-#include <algorithm>
-#include <cstddef>
 #include <cstring>
 
 namespace qrv::numformat {
@@ -63,18 +62,7 @@ uint32_t show_message(const Call &call, uint32_t id, uint32_t length) {
     return FUGetLOString(id, call.output, length);
 }
 
-uint32_t format_with(const Call &call, const FUNumberFormat &format, double value);
-
-// Cache data is only 4-byte aligned, so a cached format is copied out rather
-// than read in place.  Nothing reads a code at or past codeCount, so the copy
-// stops there: most formats are a few codes of a 1 KB record.
-void copy_cached_format(FUNumberFormat &copy, const void *cached) {
-    constexpr size_t kHeader = offsetof(FUNumberFormat, codes);
-    std::memcpy(&copy, cached, kHeader);
-    copy.codeCount = std::min<uint32_t>(copy.codeCount, FU_FORMAT_MAX_CODES);
-    std::memcpy(copy.codes, static_cast<const unsigned char *>(cached) + kHeader,
-                copy.codeCount * sizeof copy.codes[0]);
-}
+uint32_t format_with(const Call &call, const FormatView &format, double value);
 
 // A step of a chain of conditions: the definition formatted and its value,
 // the condition that holds there, and the definition and value it hands on.
@@ -101,11 +89,12 @@ public:
     // False when formatId's format is the one to show the value with; true,
     // with the lead, when a condition of the definition holds.
     bool leads_on(uint32_t formatId, double value, Lead &lead, bool followConditions = true);
-    const FUNumberFormat &format() const { return format_; }
+    const FormatView &format() const { return view_; }
 
 private:
     const Call &call_;
     FUNumberFormat format_;  // each path writes all it reads later
+    FormatView view_{};      // format_, or a cached format where it lies
     FormatBlock block_;
 };
 
@@ -113,7 +102,7 @@ bool ChainFormat::leads_on(uint32_t formatId, double value, Lead &lead, bool fol
     block_.release();
     if (formatId != CH_NO_ITEM && cache_holds_formats(call_.cache)) {
         if (const void *cached = MUCacheRetrieve(formatId, call_.cache)) {
-            copy_cached_format(format_, cached);
+            view_ = view_of_cached(cached);
             return false;
         }
     }
@@ -121,6 +110,7 @@ bool ChainFormat::leads_on(uint32_t formatId, double value, Lead &lead, bool fol
     format_.hBlock = nullptr;
     if (formatId == CH_NO_ITEM) {
         set_default_format(format_, textValue60);
+        view_ = view_of(format_);
         return false;
     }
     if (cache_holds_formats(call_.cache)) block_.allocate();
@@ -132,6 +122,7 @@ bool ChainFormat::leads_on(uint32_t formatId, double value, Lead &lead, bool fol
         return true;
     }
     block_.store(format_);
+    view_ = view_of(format_);
     // Which definition applies to a value depends on its conditions, and a
     // cut-off definition may read fully next time: neither is kept.
     if (block_.handle() != nullptr && outcome.kind == CompileOutcome::kComplete && !outcome.hasConditions) {
@@ -159,7 +150,7 @@ uint32_t format_number(const Call &call, uint32_t formatId, double value) {
     return format_with(call, chain.format(), end.lead.value);
 }
 
-uint32_t format_with(const Call &call, const FUNumberFormat &format, double value) {
+uint32_t format_with(const Call &call, const FormatView &format, double value) {
     const uint32_t flags = format.FormatFlags;
     if ((flags & FU_FORMAT_TEXT60) != 0 && call.pTextValue60 != nullptr) *call.pTextValue60 = format.textValue60;
     if ((flags & FU_FORMAT_TEXT25) != 0 && call.pTextValue25 != nullptr) *call.pTextValue25 = format.textValue25;
@@ -167,28 +158,12 @@ uint32_t format_with(const Call &call, const FUNumberFormat &format, double valu
     std::memcpy(&bits, &value, sizeof bits);
     if ((bits >> 48) == 0xFFFF) return show_message(call, kNoValue, kMessageLength);
 
-    WorkNumber work;
-    render_number(value, format, format.codeCount == 0 ? 0 : call.exponentOptions, work);
     const FUIntlSettings intl = read_intl_settings(call.hOptions);
-    const bool negative = value < 0;
-    const QRVWCHAR decimal = static_cast<unsigned char>(intl.DecimalSeparator);
     OutputText out(call.output, call.outputSize);
-    if ((flags & FU_FORMAT_GENERAL) != 0) {
-        QRVWCHAR general[kWorkSize];
-        const uint32_t length = general_text(work, negative, decimal, general);
-        if (format.codeCount < 2) {
-            out.put_wide(general, length);
-            return out.finish();
-        }
-        take_general_text(general, length, decimal, work);
-    }
-    DateFields date;
-    if ((flags & FU_FORMAT_DATE_TIME) != 0) {
-        uint32_t messageLength = 0;
-        if (!compute_date_fields(value, call.dayBase, call.dateFlags, flags, date, messageLength))
-            return show_message(call, kDateCannotBeShown, messageLength);
-    }
-    walk_codes(WalkInput{format, work, intl, date, value, negative}, out);
+    uint32_t badDateLength = 0;
+    const ValueRequest request{format, value, call.dayBase, call.dateFlags, call.exponentOptions, intl,
+                               DigitPath::kShort};
+    if (!format_value(request, out, badDateLength)) return show_message(call, kDateCannotBeShown, badDateLength);
     return out.finish();
 }
 

@@ -12,16 +12,14 @@ bool is_digit(QRVWCHAR c) { return c >= u'0' && c <= u'9'; }
 
 OutputText::OutputText(QRVWCHAR *buffer, uint32_t size) : buffer_(buffer), limit_(std::min(size, kMaxOutput)) {}
 
-void OutputText::put(QRVWCHAR c) {
-    if (!full()) buffer_[length_++] = c;
-}
-
 void OutputText::put_bytes(const char *text, uint32_t maxBytes) {
     for (uint32_t i = 0; i < maxBytes && text[i] != 0 && !full(); ++i) put(static_cast<unsigned char>(text[i]));
 }
 
 void OutputText::put_wide(const QRVWCHAR *text, uint32_t count) {
-    for (uint32_t i = 0; i < count && !full(); ++i) put(text[i]);
+    const uint32_t taken = std::min(count, limit_ - std::min(length_, limit_));
+    std::memcpy(buffer_ + length_, text, taken * sizeof(QRVWCHAR));
+    length_ += taken;
 }
 
 void OutputText::put_number(uint32_t number, uint32_t minDigits) {
@@ -65,6 +63,33 @@ void OutputText::round_up(QRVWCHAR decimalSeparator, QRVWCHAR thousandsSeparator
 void OutputText::group(QRVWCHAR thousandsSeparator) {
     uint32_t first = 0;
     while (first < length_ && !is_digit(buffer_[first])) ++first;
+    if (length_ - first <= 3) return;  // three digits at most: no separator
+    uint32_t digits = 0;
+    for (uint32_t i = first; i < length_; ++i) digits += is_digit(buffer_[i]) ? 1 : 0;
+    // A separator goes before every third digit from the right but the
+    // leftmost digit itself.
+    const uint32_t separators = digits == 0 ? 0 : (digits - 1) / 3;
+    if (length_ + separators <= limit_) group_in_place(first, separators, thousandsSeparator);
+    else group_by_inserts(first, thousandsSeparator);
+}
+
+// Moves every character to its place in one pass from the right; the text
+// with its separators fits.
+void OutputText::group_in_place(uint32_t first, uint32_t separators, QRVWCHAR thousandsSeparator) {
+    uint32_t to = length_ + separators;
+    length_ = to;
+    uint32_t fromRight = 0;
+    for (uint32_t i = to - separators; separators > 0 && i-- > first;) {
+        const QRVWCHAR c = buffer_[i];
+        buffer_[--to] = c;
+        if (!is_digit(c) || ++fromRight % 3 != 0) continue;
+        buffer_[--to] = thousandsSeparator;
+        --separators;
+    }
+}
+
+// The separators one by one: a full text loses its last character to each.
+void OutputText::group_by_inserts(uint32_t first, QRVWCHAR thousandsSeparator) {
     uint32_t fromRight = 0;
     for (uint32_t i = length_; i-- > first;) {
         if (!is_digit(buffer_[i])) continue;

@@ -20,7 +20,9 @@ public:
     uint32_t length() const { return length_; }
     const QRVWCHAR *data() const { return buffer_; }
 
-    void put(QRVWCHAR c);
+    void put(QRVWCHAR c) {
+        if (!full()) buffer_[length_++] = c;
+    }
     void put_bytes(const char *text, uint32_t maxBytes = UINT32_MAX);  // each byte zero-extended
     void put_wide(const QRVWCHAR *text, uint32_t count);
     void put_number(uint32_t number, uint32_t minDigits);
@@ -38,6 +40,9 @@ public:
     uint32_t finish();
 
 private:
+    void group_in_place(uint32_t first, uint32_t separators, QRVWCHAR thousandsSeparator);
+    void group_by_inserts(uint32_t first, QRVWCHAR thousandsSeparator);
+
     QRVWCHAR *buffer_;
     uint32_t limit_;
     uint32_t length_ = 0;

@@ -2,6 +2,8 @@
 // its integer, fraction and exponent digits.
 #pragma once
 
+#include "format/number/format_view.hpp"
+
 #include <qrvex/numformat.h>
 
 #include <cstdint>
@@ -13,7 +15,7 @@ constexpr uint32_t kWorkSize = 264;
 constexpr uint32_t kSignificantDigits = 255;
 
 struct WorkNumber {
-    QRVWCHAR text[kWorkSize] = {};
+    QRVWCHAR text[kWorkSize];  // read only below length
     uint32_t length = 0;
     uint32_t intStart = 0;   // first integer digit
     uint32_t intCount = 0;
@@ -24,9 +26,9 @@ struct WorkNumber {
     int32_t exponent = 0;
     bool scientific = false;
 
-    // Back to the freshly constructed state, in place (no temporary to copy).
+    // Back to the freshly constructed state, in place (no temporary to
+    // copy).  Nothing reads text at or past length.
     void reset() {
-        std::memset(text, 0, sizeof text);
         length = intStart = intCount = fracCount = expCount = 0;
         point = mark = -1;
         exponent = 0;
@@ -37,9 +39,18 @@ struct WorkNumber {
     uint32_t exp_start() const { return static_cast<uint32_t>(mark + 2); }
 };
 
+// Where the digits of a rendering come from: the short path writes only
+// those the formatted text can depend on (falling back to the full path
+// where it cannot tell), the full path takes all 255 of the runtime's
+// expansion.  Both give the same text; the full one is the reference.
+enum class DigitPath { kShort, kFull };
+
 // Renders value as the format wants it: fixed or scientific, trailing zeros
 // dropped, the long tails of binary doubles filtered, the exponent appended.
-void render_number(double value, const FUNumberFormat &format, uint32_t exponentOptions, WorkNumber &work);
+// The short path may leave out fraction digits that no reader of the work
+// number but the whole-number token looks at.
+void render_number(double value, const FormatView &format, uint32_t exponentOptions, DigitPath path,
+                   WorkNumber &work);
 
 // Cuts the fraction at its first run of four or more "0" or "9" (from its
 // second digit on) when it has more than five digits; a run of "9" raises the
