@@ -6,7 +6,7 @@
 #include <array>
 #include <cctype>
 
-#include "../package/package.hpp"
+#include "detect_package.hpp"
 #include "formats.hpp"
 #include "text_sniff.hpp"
 
@@ -18,30 +18,6 @@ constexpr size_t kSniffBytes = 64 * 1024;
 
 bool contains(std::string_view s, std::string_view part) { return s.find(part) != std::string_view::npos; }
 
-uint32_t format_of_content_type(std::string_view type) {
-    if (contains(type, "spreadsheetml") || contains(type, "ms-excel")) return IM_FORMAT_XLSX;
-    if (contains(type, "wordprocessingml") || contains(type, "ms-word")) return IM_FORMAT_DOCX;
-    return IM_FORMAT_AUTO;
-}
-
-uint32_t format_of_odf_media_type(std::string_view type) {
-    if (type.starts_with("application/vnd.oasis.opendocument.spreadsheet")) return IM_FORMAT_ODS;
-    if (type.starts_with("application/vnd.oasis.opendocument.text")) return IM_FORMAT_ODT;
-    return IM_FORMAT_AUTO;
-}
-
-uint32_t package_format(Package &package) {
-    if (package.has("mimetype")) {
-        std::string type = package.archive().read_all("mimetype", 256);
-        while (!type.empty() && std::isspace(static_cast<unsigned char>(type.back()))) type.pop_back();
-        if (uint32_t f = format_of_odf_media_type(type)) return f;
-    }
-    if (const Relationship *main = package.first_of_type("", "officeDocument"))
-        if (uint32_t f = format_of_content_type(package.content_type(main->target))) return f;
-    if (package.has("xl/workbook.xml")) return IM_FORMAT_XLSX;
-    if (package.has("word/document.xml")) return IM_FORMAT_DOCX;
-    return IM_FORMAT_AUTO;
-}
 
 // A zip-based format named by the extension, for packages too damaged to
 // look into: the importer then says what is wrong with them.
@@ -54,13 +30,7 @@ uint32_t zip_format_of_extension(const Input &input) {
 }
 
 Detection detect_package(const Input &input, const Limits &limits) {
-    try {
-        Diagnostics quiet;
-        Package package(input.bytes(), limits, quiet);
-        if (uint32_t f = package_format(package)) return {f, 0, {}};
-    } catch (...) {
-        // Told by the name below, or not at all.
-    }
+    if (uint32_t f = format_of_package(input.bytes(), limits)) return {f, 0, {}};
     return {zip_format_of_extension(input), 0, {}};
 }
 
@@ -109,6 +79,23 @@ Detection detect_text(const Input &input) {
 }
 
 }  // namespace
+
+uint32_t format_of_content_type(std::string_view type) {
+    if (contains(type, "spreadsheetml") || contains(type, "ms-excel")) return IM_FORMAT_XLSX;
+    if (contains(type, "wordprocessingml") || contains(type, "ms-word")) return IM_FORMAT_DOCX;
+    return IM_FORMAT_AUTO;
+}
+
+uint32_t format_of_odf_media_type(std::string_view type) {
+    if (type.starts_with("application/vnd.oasis.opendocument.spreadsheet")) return IM_FORMAT_ODS;
+    if (type.starts_with("application/vnd.oasis.opendocument.text")) return IM_FORMAT_ODT;
+    return IM_FORMAT_AUTO;
+}
+
+bool looks_like_zip(std::span<const uint8_t> bytes) {
+    if (bytes.size() < 4 || bytes[0] != 'P' || bytes[1] != 'K') return false;
+    return (bytes[2] == 3 && bytes[3] == 4) || (bytes[2] == 5 && bytes[3] == 6) || (bytes[2] == 7 && bytes[3] == 8);
+}
 
 Detection detect_format(const Input &input, const Limits &limits) {
     const auto bytes = input.bytes();

@@ -24,11 +24,6 @@ std::string zip_message(zip_error_t *error) {
 
 }  // namespace
 
-bool looks_like_zip(std::span<const uint8_t> bytes) {
-    if (bytes.size() < 4 || bytes[0] != 'P' || bytes[1] != 'K') return false;
-    return (bytes[2] == 3 && bytes[3] == 4) || (bytes[2] == 5 && bytes[3] == 6) || (bytes[2] == 7 && bytes[3] == 8);
-}
-
 // One entry as it inflates.  libzip checks the CRC at the end of the entry
 // and reports damaged data as a failed read.
 class ZipEntrySource final : public ByteSource {

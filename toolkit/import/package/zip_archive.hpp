@@ -21,9 +21,6 @@ struct zip_file;
 
 namespace qrv::import {
 
-// True when the bytes start like a ZIP archive.
-bool looks_like_zip(std::span<const uint8_t> bytes);
-
 class ZipArchive {
 public:
     // Opens the archive in bytes (which must outlive it).  Throws
