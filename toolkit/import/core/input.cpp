@@ -1,9 +1,14 @@
 #include "input.hpp"
 
+#ifdef _WIN32
+#include <fstream>
+#include <iterator>
+#else
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <cctype>
 #include <cerrno>
@@ -14,6 +19,36 @@
 namespace qrv::import {
 namespace {
 
+[[noreturn]] void cannot_read(const char *what) {
+    throw ImportError(IM_ERR_READ, std::string("cannot read the file: ") + what);
+}
+
+}  // namespace
+
+#ifdef _WIN32
+
+Input Input::open_file(const std::string &path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) cannot_read(std::strerror(errno));
+    Input input;
+    input.name_ = path;
+    input.owned_.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    if (file.bad()) cannot_read("a read failed");
+    input.bytes_ = input.owned_;
+    return input;
+}
+
+Input::Input(Input &&other) noexcept
+    : bytes_(other.bytes_), name_(std::move(other.name_)), owned_(std::move(other.owned_)) {
+    if (!owned_.empty()) bytes_ = owned_;
+}
+
+Input::~Input() = default;
+
+#else
+
+namespace {
+
 // Closes a descriptor however the mapping ends.
 struct Descriptor {
     int fd;
@@ -21,10 +56,6 @@ struct Descriptor {
         if (fd >= 0) ::close(fd);
     }
 };
-
-[[noreturn]] void cannot_read(const char *what) {
-    throw ImportError(IM_ERR_READ, std::string("cannot read the file: ") + what);
-}
 
 }  // namespace
 
@@ -55,6 +86,8 @@ Input::Input(Input &&other) noexcept
 Input::~Input() {
     if (mapping_) ::munmap(mapping_, mapped_size_);
 }
+
+#endif
 
 std::string Input::extension() const {
     const size_t slash = name_.find_last_of("/\\");

@@ -1,5 +1,6 @@
 // The bytes of the file being imported and its name: a file mapped into
-// memory, or a caller's buffer.
+// memory (read into memory where mapping is not at hand), or a caller's
+// buffer.
 #pragma once
 
 #include <cstddef>
@@ -7,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qrv::import {
 
@@ -36,6 +38,7 @@ private:
     std::string name_;
     void *mapping_ = nullptr;
     size_t mapped_size_ = 0;
+    std::vector<uint8_t> owned_;  // where files are read rather than mapped
 };
 
 }  // namespace qrv::import
