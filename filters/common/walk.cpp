@@ -7,6 +7,7 @@
 #include "flow.hpp"
 #include "formats.hpp"
 #include "conventions.hpp"
+#include "properties.hpp"
 #include "sheet_walk.hpp"
 
 namespace qrv::filters {
@@ -35,6 +36,12 @@ std::vector<SectionRange> sections_of(CHHandle h) {
             sections.push_back({0, CHSectionInfo{0, first, CH_NO_ITEM - 1, 0}});
     }
     return sections;
+}
+
+std::string title_property(const std::vector<Property> &properties) {
+    for (const auto &p : properties)
+        if (p.id == kTitleProperty) return p.value;
+    return {};
 }
 
 uint32_t total_items(CHHandle h) {
@@ -75,7 +82,7 @@ uint32_t walk_document(CHHandle h, uint32_t hExport, uint32_t hOptions, const Wa
                        Writer &writer, std::string &page) {
     StyleSheet styles(h);
     if (styles.status != 0) return styles.status;
-    ListNumbers lists;
+    ListNumbers lists(h);
     if (lists.status() != 0) return lists.status();
     Progress progress(hExport, options.progress, total_items(h));
     Outline outline(h);
@@ -83,6 +90,7 @@ uint32_t walk_document(CHHandle h, uint32_t hExport, uint32_t hOptions, const Wa
     WalkContext ctx{h, hOptions, styles.sheet, writer, progress, lists, outline, numbers, {}, {}, {}, {}};
     clear_paragraph_record(ctx.para);
 
+    const auto properties = read_properties(h, outline);
     const auto sections = sections_of(h);
     if (sections.empty()) return CH_ERR_NO_ITEM;
     for (const auto &section : sections) {
@@ -94,7 +102,8 @@ uint32_t walk_document(CHHandle h, uint32_t hExport, uint32_t hOptions, const Wa
     if (options.contents) entries = outline.entries();
     std::vector<Note> notes;
     if (options.notes) notes = outline.notes();
-    page = writer.finish(ctx.title, entries, notes);
+    writer.properties(properties);
+    page = writer.finish(ctx.title.empty() ? title_property(properties) : ctx.title, entries, notes);
     progress.finish();
     return 0;
 }

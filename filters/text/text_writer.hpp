@@ -1,6 +1,7 @@
 // Writes the walk's events as plain UTF-8 text: one line per paragraph,
-// headings underlined, list items indented with their numbers, tables and
-// spreadsheet sections as columns separated by " | ".
+// list items indented with their numbers, a table's rows as lines of cells
+// separated by tabs, spreadsheet sections as columns separated by " | ",
+// and the notes at the end.
 #pragma once
 
 #include <string>
@@ -51,6 +52,7 @@ private:
     std::string line_;        // the paragraph in hand
     ParaFormat para_{};
     std::vector<Grid> tables_;  // open tables, innermost last
+    std::vector<bool> sheets_;  // whether each open table is a spreadsheet section
 };
 
 }  // namespace qrv::filters::text

@@ -33,7 +33,7 @@ TEST(Tool, CommandLineMistakesGiveStatus2AndOneHint) {
         {"-o", "option -o needs a value"},
         {"a.qrvt b.qrvt", "more than one input document"},
         {"--options no-toc,colour", "unknown option word 'colour'"},
-        {"/nonexistent/doc.qrvt", "cannot load the document"},
+        {"/nonexistent/doc.qrvt", "cannot read the file"},
         {"--locale /nonexistent/locale", "cannot read the locale file"},
     };
     for (const auto &c : cases) {
@@ -59,7 +59,7 @@ TEST(Tool, OutputFileAndItsNameChooseTheFormat) {
         const char *starts_with;
     } cases[] = {
         {"page.html", "", "<!DOCTYPE html>"},
-        {"page.txt", "", "Contents"},
+        {"page.txt", "", "Quarterly Report"},
         {"page.txt", "--format html", "<!DOCTYPE html>"},
     };
     for (const auto &c : cases) {
