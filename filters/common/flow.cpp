@@ -174,7 +174,9 @@ uint32_t Flow::on_data_value(uint32_t id, uint32_t next) {
 
 void Flow::write_run(std::string_view utf8) {
     open_paragraph();
-    if (!format_known_ || CUOptimizeTextChangeFlags(&written_, &ctx_.text) != 0) {
+    // A style resets the whole record: what it cleared carries no flag.
+    const bool reset = ctx_.text.ChangeFlags & CU_TEXT_CHANGED_STYLE;
+    if (!format_known_ || reset || CUOptimizeTextChangeFlags(&written_, &ctx_.text) != 0) {
         format_ = text_format_of(ctx_.text);
         written_ = ctx_.text;
         written_.ChangeFlags = 0;
