@@ -2,6 +2,24 @@
 
 namespace qrv::import::textdoc {
 
+void Recording::begin_paragraph(const ParagraphStart &start) { add(Op::BeginParagraph, start); }
+void Recording::end_paragraph() { add(Op::EndParagraph); }
+void Recording::run(const RunStart &start) { add(Op::Run, start); }
+void Recording::line_break() { add(Op::LineBreak); }
+void Recording::page_break() { add(Op::PageBreak); }
+void Recording::begin_table(const TableStart &table) { add(Op::BeginTable, table); }
+void Recording::begin_row(const RowStart &row) { add(Op::BeginRow, row); }
+void Recording::begin_cell(const CellStart &cell) { add(Op::BeginCell, cell); }
+void Recording::end_cell() { add(Op::EndCell); }
+void Recording::end_row() { add(Op::EndRow); }
+void Recording::end_table() { add(Op::EndTable); }
+void Recording::bookmark(std::string_view name) { add(Op::Bookmark, std::string(name)); }
+void Recording::begin_link(std::string_view target) { add(Op::BeginLink, std::string(target)); }
+void Recording::end_link() { add(Op::EndLink); }
+void Recording::end_section() { add(Op::EndSection); }
+
+void Recording::add(Op op, Payload payload) { events_.push_back({op, std::move(payload)}); }
+
 void Recording::text(std::string_view utf8) {
     // Pieces of one text come in a row: keep them as one event.
     if (!events_.empty() && events_.back().op == Op::Text) {

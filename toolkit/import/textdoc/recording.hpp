@@ -15,26 +15,26 @@ namespace qrv::import::textdoc {
 
 class Recording final : public TextSink {
 public:
-    void begin_paragraph(const ParagraphStart &start) override { add(Op::BeginParagraph, start); }
-    void end_paragraph() override { add(Op::EndParagraph); }
-    void run(const RunStart &start) override { add(Op::Run, start); }
+    void begin_paragraph(const ParagraphStart &start) override;
+    void end_paragraph() override;
+    void run(const RunStart &start) override;
     void text(std::string_view utf8) override;
-    void line_break() override { add(Op::LineBreak); }
-    void page_break() override { add(Op::PageBreak); }
-    void begin_table(const TableStart &table) override { add(Op::BeginTable, table); }
-    void begin_row(const RowStart &row) override { add(Op::BeginRow, row); }
-    void begin_cell(const CellStart &cell) override { add(Op::BeginCell, cell); }
-    void end_cell() override { add(Op::EndCell); }
-    void end_row() override { add(Op::EndRow); }
-    void end_table() override { add(Op::EndTable); }
+    void line_break() override;
+    void page_break() override;
+    void begin_table(const TableStart &table) override;
+    void begin_row(const RowStart &row) override;
+    void begin_cell(const CellStart &cell) override;
+    void end_cell() override;
+    void end_row() override;
+    void end_table() override;
     void note(NoteKind kind, const Recording &body) override;
     void comment(std::string_view author, const Recording &body) override;
     void frame(const Recording &content) override;
-    void bookmark(std::string_view name) override { add(Op::Bookmark, std::string(name)); }
-    void begin_link(std::string_view target) override { add(Op::BeginLink, std::string(target)); }
-    void end_link() override { add(Op::EndLink); }
+    void bookmark(std::string_view name) override;
+    void begin_link(std::string_view target) override;
+    void end_link() override;
     void object(ObjectKind kind, std::string_view description) override;
-    void end_section() override { add(Op::EndSection); }
+    void end_section() override;
 
     void replay(TextSink &sink) const;
     bool empty() const { return events_.empty(); }
@@ -58,7 +58,7 @@ private:
         Payload payload;
     };
 
-    void add(Op op, Payload payload = {}) { events_.push_back({op, std::move(payload)}); }
+    void add(Op op, Payload payload = {});
     void replay_one(const Event &event, TextSink &sink) const;
 
     std::vector<Event> events_;
