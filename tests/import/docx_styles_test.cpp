@@ -23,7 +23,7 @@ const std::string kStyles =
     style("Normal", "Normal", "<w:rPr><w:rFonts w:ascii=\"Cambria\"/></w:rPr>") +
     style("Heading1", "heading 1",
           "<w:basedOn w:val=\"Normal\"/><w:pPr><w:keepNext/><w:outlineLvl w:val=\"0\"/></w:pPr>"
-          "<w:rPr><w:b/><w:sz w:val=\"32\"/><w:color w:val=\"2F5496\"/></w:rPr>") +
+          "<w:rPr><w:rFonts w:ascii=\"Georgia\"/><w:b/><w:sz w:val=\"32\"/><w:color w:val=\"2F5496\"/></w:rPr>") +
     style("Heading2", "heading 2", "<w:basedOn w:val=\"Heading1\"/><w:pPr><w:outlineLvl w:val=\"1\"/></w:pPr>") +
     style("Title", "Title", "<w:basedOn w:val=\"Normal\"/><w:pPr><w:jc w:val=\"center\"/></w:pPr>") +
     style("Quote", "Quote", "<w:basedOn w:val=\"Normal\"/><w:rPr><w:i/></w:rPr>");
@@ -74,7 +74,7 @@ TEST(DocxStyles, BasedOnChainsReachTheSlots) {
     EXPECT_EQ(slot->Text.FontSize, 32);
     EXPECT_EQ(slot->Text.Item25Value, 0x2F5496u);
     EXPECT_EQ(slot->Para.Item56Value, 1u);           // keep with next
-    EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t *>(slot->Text.FontName[0])), u"Cambria");
+    EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t *>(slot->Text.FontName[0])), u"Georgia");
 
     // The chain in the style table: heading 2 -> heading 1 -> Normal -> none.
     std::vector<std::u16string> chain;

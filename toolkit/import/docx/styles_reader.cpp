@@ -100,6 +100,8 @@ void read_styles(Package &package, const std::string &part, const ThemeFonts &th
                  NumberingStyles &numbering_styles) {
     StylesReader reader(theme, doc, numbering_styles);
     read_optional_part(package, part, reader, "the styles are");
+    // A document that marks no default paragraph style has Normal for it.
+    doc.fall_back_to_default_paragraph_style("Normal");
 }
 
 }  // namespace qrv::import::docx

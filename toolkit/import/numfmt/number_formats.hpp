@@ -32,9 +32,9 @@ public:
     uint32_t key_of_builtin(uint32_t id);
 
 private:
-    DocumentWriter &writer_;
+    [[maybe_unused]] DocumentWriter &writer_;  // used once formats are read
     std::unordered_map<std::string, uint32_t> keys_;
-    uint32_t next_key_ = 1;
+    [[maybe_unused]] uint32_t next_key_ = 1;
 };
 
 // The code of a built-in format id ("0.00" for 2), or "" for none.

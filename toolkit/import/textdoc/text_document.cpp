@@ -30,6 +30,10 @@ void TextDocument::add_style(StyleDefinition style) {
     definitions_[key] = std::move(style);
 }
 
+void TextDocument::fall_back_to_default_paragraph_style(std::string_view key) {
+    if (default_paragraph_.empty()) default_paragraph_ = key;
+}
+
 void TextDocument::add_list(std::string key, ListDefinition list) {
     if (list.levels.size() > kMaxListLevels) list.levels.resize(kMaxListLevels);
     if (list.levels.empty()) list.levels.emplace_back();
@@ -99,6 +103,9 @@ void TextDocument::resolve_style(const std::string &key, Diagnostics &diagnostic
 
 void TextDocument::resolve(Diagnostics &diagnostics) {
     for (const auto &key : order_) resolve_style(key, diagnostics);
+    // The text of the default paragraph style is the page's text: what it
+    // shows is no change to write.
+    if (const ResolvedStyle *body = style(default_paragraph_)) overlay(default_chars_, body->chars);
     std::map<std::string, uint32_t, std::less<>> counters;
     uint32_t next_number = static_cast<uint32_t>(written_.size() + 1);
     uint32_t next_counter = 1;

@@ -87,6 +87,8 @@ class TextDocument {
 public:
     void set_defaults(const ParaFormat &para, const CharFormat &chars);
     void add_style(StyleDefinition style);
+    // Names the default paragraph style when no style said it was one.
+    void fall_back_to_default_paragraph_style(std::string_view key);
     void add_list(std::string key, ListDefinition list);
     void add_property(Property id, std::string value);
     void add_custom_property(std::string name, std::string value);
@@ -96,6 +98,8 @@ public:
     void resolve(Diagnostics &diagnostics);
 
     const ParaFormat &default_para() const { return default_para_; }
+    // The document's default character formatting, with the default
+    // paragraph style's laid over it once resolved: the page's text.
     const CharFormat &default_chars() const { return default_chars_; }
 
     // A style by key, of any kind; null when there is none.
