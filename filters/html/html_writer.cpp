@@ -25,6 +25,9 @@ constexpr const char *kPageStyle =
 constexpr const char *kHeaderCellStyle = "th{border:1px solid #888;padding:0.2em 0.5em;vertical-align:top;background:#eee}\n";
 constexpr const char *kObjectStyle =
     ".object{display:inline-block;border:1px dashed #888;padding:0.5em;color:#555;font-size:smaller}\n";
+constexpr const char *kCellParagraphStyle = "td p,th p{margin:0.2em 0}\n";
+constexpr const char *kHeadingMarkerStyle = "h1 .marker,h2 .marker,h3 .marker,h4 .marker,h5 .marker,h6 .marker"
+                                            "{min-width:0;margin-right:0.3em}\n";
 constexpr const char *kCommentStyle = "section.comments{border-top:1px solid #888;margin-top:2em;font-size:smaller;color:#555}\n";
 
 std::string attribute(const char *name, const std::string &value) {
@@ -161,6 +164,7 @@ void HtmlWriter::begin_paragraph(const ParaFormat &para) {
         break;
     case ParaKind::Heading: {
         close_lists();
+        if (!marker.empty()) use_style(kHeadingMarkerStyle);
         std::string tag = "h" + std::to_string(std::max(1u, std::min(para.heading_level, 6u)));
         body_ += "<" + tag + attribute("id", para.anchor) + style + ">" + marker;
         paragraph_end_ = "</" + tag + ">\n";
@@ -255,6 +259,7 @@ void HtmlWriter::properties(const std::vector<Property> &properties) {
 
 void HtmlWriter::begin_table(unsigned) {
     close_lists();
+    use_style(kCellParagraphStyle);
     body_ += "<table class=\"grid\">\n";
 }
 
