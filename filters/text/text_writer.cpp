@@ -136,15 +136,12 @@ void TextWriter::sheet_cell(std::string_view utf8, const CellFormat &cell) {
     tables_.back().back().push_back({std::string(utf8), cell.numeric});
 }
 
-// Plain text has no table of contents (the headings stand in the text,
-// and nothing would link to them) and leaves comments out.
-std::string TextWriter::finish(std::string_view, const std::vector<OutlineEntry> &, const std::vector<Note> &notes) {
-    std::string page = body_;
-    std::string listed;
-    for (const auto &note : notes)
-        if (note.kind != NoteKind::Comment) listed += "[" + std::to_string(note.number) + "] " + note.text + "\n";
-    if (!listed.empty()) page += "\nNotes\n-----\n" + listed;
-    return page;
+// Plain text is the text of the document's flow: no table of contents
+// (the headings stand in the text and nothing would link to them), and the
+// notes and comments, which stand outside the flow, are left to the HTML;
+// a note's reference keeps its number in the text.
+std::string TextWriter::finish(std::string_view, const std::vector<OutlineEntry> &, const std::vector<Note> &) {
+    return body_;
 }
 
 }  // namespace qrv::filters::text

@@ -1,7 +1,7 @@
 // Writes the walk's events as plain UTF-8 text: one line per paragraph,
 // list items indented with their numbers, a table's rows as lines of cells
 // separated by tabs, spreadsheet sections as columns separated by " | ",
-// and the notes at the end.
+// note references as their numbers in brackets.
 #pragma once
 
 #include <string>
