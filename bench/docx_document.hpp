@@ -1,5 +1,5 @@
 // A generated Word document of 500 pages as LibreOffice lays it out (some
-// 190,000 words): chapters with headings on three levels, paragraphs of
+// 180,000 words): chapters with headings on three levels, paragraphs of
 // mixed runs (bold, italic, coloured, a character style), numbered and
 // bulleted lists on two levels, tables with merged cells, and footnotes, in
 // a package with the styles, numbering and notes parts a word processor

@@ -110,6 +110,38 @@ TEST(DocxRuns, CharacterStylesAndTheirChains) {
     EXPECT_EQ(after.Item25Value, 0u);
 }
 
+// Choices where Word's formatting has no exact counterpart.
+TEST(DocxRuns, ChoicesWithoutAnExactCounterpart) {
+    struct Case {
+        const char *name;
+        Docx docx;
+        std::function<bool(const CUTextChangeInfo &)> holds;
+    } cases[] = {
+        // A bold character style over a bold paragraph style stays bold.
+        {"toggles",
+         {.body = "<w:p><w:pPr><w:pStyle w:val=\"B\"/></w:pPr>" + run("<w:rStyle w:val=\"S\"/>", "marked") + "</w:p>",
+          .styles = style("B", "B", "<w:rPr><w:b/></w:rPr>") + style("S", "S", "<w:rPr><w:b/></w:rPr>", "character")},
+         [](const auto &t) { return t.Attr2 == 1; }},
+        // Table styles do not format the text of their cells.
+        {"table styles",
+         {.body = "<w:tbl><w:tblPr><w:tblStyle w:val=\"T\"/></w:tblPr><w:tr><w:tc>" + para("marked") +
+                  "</w:tc></w:tr></w:tbl>",
+          .styles = style("T", "T", "<w:rPr><w:b/></w:rPr>", "table")},
+         [](const auto &t) { return t.Attr2 == 0; }},
+        // Only the Latin font is carried.
+        {"east Asian fonts", {.body = "<w:p>" + run("<w:rFonts w:eastAsia=\"SimSun\"/>", "marked") + "</w:p>"},
+         [](const auto &t) { return t.FontName[0][0] == 0; }},
+        {"a black highlight", {.body = "<w:p>" + run("<w:highlight w:val=\"black\"/>", "marked") + "</w:p>"},
+         [](const auto &t) { return t.Item60Data1 == 0x010101u; }},
+    };
+    for (auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Imported doc(c.docx);
+        ASSERT_EQ(doc.result(), 0u) << doc.message();
+        EXPECT_TRUE(c.holds(doc.records_at(u"marked").text));
+    }
+}
+
 TEST(DocxText, SpecialCharactersAndBreaks) {
     struct Case {
         const char *run_content;
