@@ -53,10 +53,10 @@ struct Docx {
     };
     std::vector<Link> links{};
     std::vector<Part> extra_parts{};
+    std::string main_type = "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml";
 
     std::string bytes() const {
-        std::vector<Part> parts = package_frame(
-            "word/document.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml");
+        std::vector<Part> parts = package_frame("word/document.xml", main_type);
         std::string rels = "<?xml version=\"1.0\"?><Relationships "
                            "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
         const std::string type = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";

@@ -200,6 +200,20 @@ TEST(DocxContent, HeadingsSectionsAndTheContents) {
     EXPECT_NE(html.find("<li id=\"note-1\">A note."), std::string::npos);
 }
 
+// Documents with macros and templates are read as documents.
+TEST(DocxContent, MacroDocumentsAndTemplates) {
+    for (const char *type : {"application/vnd.ms-word.document.macroEnabled.main+xml",
+                             "application/vnd.openxmlformats-officedocument.wordprocessingml.template.main+xml",
+                             "application/vnd.ms-word.template.macroEnabledTemplate.main+xml"}) {
+        Docx docx;
+        docx.main_type = type;
+        docx.body = para("inside");
+        Imported doc(docx.bytes(), "noname");
+        ASSERT_EQ(doc.result(), 0u) << type << ": " << doc.message();
+        EXPECT_EQ(doc.text(), "inside\n") << type;
+    }
+}
+
 TEST(DocxContent, DocumentProperties) {
     Docx docx;
     docx.core = "<dc:title>Annual plan</dc:title><dc:creator>Ann &amp; Bo</dc:creator><cp:keywords>plan, 2025"

@@ -268,52 +268,107 @@ void BodyReader::show_text(std::string text, bool preserve) {
     show(preserve ? text : trimmed_xml_space(std::move(text)));
 }
 
+// The elements of a run, each with what it does.
 BodyReader::Entry BodyReader::run_child(const XmlName &name, const XmlAttributes &a) {
+    using Handler = Entry (BodyReader::*)(const XmlAttributes &);
+    struct RunElement {
+        std::string_view local;
+        Handler handle;
+    };
+    static constexpr RunElement kRunElements[] = {
+        {"rPr", &BodyReader::run_properties},
+        {"t", &BodyReader::text_element},
+        {"instrText", &BodyReader::instruction},
+        {"tab", &BodyReader::tab},
+        {"ptab", &BodyReader::tab},
+        {"br", &BodyReader::break_element},
+        {"cr", &BodyReader::line_break},
+        {"sym", &BodyReader::symbol},
+        {"noBreakHyphen", &BodyReader::non_breaking_hyphen},
+        {"softHyphen", &BodyReader::soft_hyphen},
+        {"fldChar", &BodyReader::field_char},
+        {"footnoteReference", &BodyReader::footnote_reference},
+        {"endnoteReference", &BodyReader::endnote_reference},
+        {"commentReference", &BodyReader::comment_reference},
+        {"drawing", &BodyReader::drawing},
+        {"pict", &BodyReader::drawing},
+        {"object", &BodyReader::drawing},
+    };
     if (name.ns != Ns::Wordprocessing) return {Role::Skip};
-    const std::string_view e = name.local;
-    if (e == "rPr") {
-        props_.begin(paragraph().run);
-        paragraph().run_given = false;
-        return {Role::Properties};
-    }
-    if (e == "t") {
-        text_.clear();
-        preserve_ = a.get(Ns::Xml, "space") == "preserve";
-        return {Role::Text, Close::Text};
-    }
-    if (e == "instrText") return {Role::Instruction, Close::Instruction};
-    if (e == "tab" || e == "ptab") show("\t");
-    else if (e == "br") {
-        const std::string_view type = a.get(Ns::Wordprocessing, "type");
-        if (!fields_.showing()) return {Role::Skip};
-        announce_run();
-        if (type == "page") sink().page_break();
-        else sink().line_break();
-    } else if (e == "cr") {
-        if (fields_.showing()) sink().line_break();
-    } else if (e == "sym") show_symbol(a);
-    else if (e == "noBreakHyphen") show("\u2011");
-    else if (e == "softHyphen") show("\u00AD");
-    else if (e == "fldChar") field_char(a);
-    else if (e == "footnoteReference" || e == "endnoteReference") note_reference(a, e == "endnoteReference");
-    else if (e == "commentReference") comment_reference(a);
-    else if (e == "drawing" || e == "pict" || e == "object") {
-        drawings_.emplace_back();
-        return {Role::Drawing, Close::Drawing};
+    for (const auto &element : kRunElements)
+        if (element.local == name.local) return (this->*element.handle)(a);
+    return {Role::Skip};
+}
+
+BodyReader::Entry BodyReader::run_properties(const XmlAttributes &) {
+    props_.begin(paragraph().run);
+    paragraph().run_given = false;
+    return {Role::Properties};
+}
+
+BodyReader::Entry BodyReader::text_element(const XmlAttributes &a) {
+    text_.clear();
+    preserve_ = a.get(Ns::Xml, "space") == "preserve";
+    return {Role::Text, Close::Text};
+}
+
+BodyReader::Entry BodyReader::instruction(const XmlAttributes &) { return {Role::Instruction, Close::Instruction}; }
+
+BodyReader::Entry BodyReader::tab(const XmlAttributes &) {
+    show("\t");
+    return {Role::Skip};
+}
+
+BodyReader::Entry BodyReader::break_element(const XmlAttributes &a) {
+    if (!fields_.showing()) return {Role::Skip};
+    announce_run();
+    if (a.get(Ns::Wordprocessing, "type") == "page") sink().page_break();
+    else sink().line_break();  // a line or column break
+    return {Role::Skip};
+}
+
+BodyReader::Entry BodyReader::line_break(const XmlAttributes &) {
+    if (fields_.showing()) sink().line_break();
+    return {Role::Skip};
+}
+
+BodyReader::Entry BodyReader::non_breaking_hyphen(const XmlAttributes &) {
+    show("\u2011");
+    return {Role::Skip};
+}
+
+BodyReader::Entry BodyReader::soft_hyphen(const XmlAttributes &) {
+    show("\u00AD");
+    return {Role::Skip};
+}
+
+BodyReader::Entry BodyReader::drawing(const XmlAttributes &) {
+    drawings_.emplace_back();
+    return {Role::Drawing, Close::Drawing};
+}
+
+BodyReader::Entry BodyReader::footnote_reference(const XmlAttributes &a) {
+    note_reference(a, false);
+    return {Role::Skip};
+}
+
+BodyReader::Entry BodyReader::endnote_reference(const XmlAttributes &a) {
+    note_reference(a, true);
+    return {Role::Skip};
+}
+
+BodyReader::Entry BodyReader::symbol(const XmlAttributes &a) {
+    const std::string_view font = a.get(Ns::Wordprocessing, "font");
+    const long code = std::strtol(std::string(a.get(Ns::Wordprocessing, "char")).c_str(), nullptr, 16);
+    if (code > 0 && code <= 0x10FFFF) {
+        std::string utf8;
+        append_utf8(textdoc::unicode_of_symbol(font, static_cast<char32_t>(code)), utf8);
+        show(utf8);
     }
     return {Role::Skip};
 }
 
-void BodyReader::show_symbol(const XmlAttributes &a) {
-    const std::string_view font = a.get(Ns::Wordprocessing, "font");
-    const int32_t code = static_cast<int32_t>(std::strtol(std::string(a.get(Ns::Wordprocessing, "char")).c_str(), nullptr, 16));
-    if (code <= 0) return;
-    std::string utf8;
-    append_utf8(textdoc::unicode_of_symbol(font, static_cast<char32_t>(code)), utf8);
-    show(utf8);
-}
-
-void BodyReader::field_char(const XmlAttributes &a) {
+BodyReader::Entry BodyReader::field_char(const XmlAttributes &a) {
     const std::string_view type = a.get(Ns::Wordprocessing, "fldCharType");
     if (type == "begin") {
         fields_.begin();
@@ -322,6 +377,7 @@ void BodyReader::field_char(const XmlAttributes &a) {
     } else if (type == "end") {
         if (fields_.end() && !paragraphs_.empty()) sink().end_link();
     }
+    return {Role::Skip};
 }
 
 void BodyReader::note_reference(const XmlAttributes &a, bool endnote) {
@@ -337,10 +393,11 @@ void BodyReader::note_reference(const XmlAttributes &a, bool endnote) {
     sink().note(endnote ? textdoc::NoteKind::Endnote : textdoc::NoteKind::Footnote, found->second);
 }
 
-void BodyReader::comment_reference(const XmlAttributes &a) {
-    if (!notes_) return;
+BodyReader::Entry BodyReader::comment_reference(const XmlAttributes &a) {
+    if (!notes_) return {Role::Skip};
     auto found = notes_->comments.find(a.get(Ns::Wordprocessing, "id"));
     if (found != notes_->comments.end()) sink().comment(found->second.author, found->second.body);
+    return {Role::Skip};
 }
 
 // ---- notes and comments ----

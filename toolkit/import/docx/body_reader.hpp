@@ -104,10 +104,22 @@ private:
     void announce_run();
     void show(std::string_view utf8);
     void show_text(std::string text, bool preserve);
-    void show_symbol(const XmlAttributes &a);
+    // The elements of a run (run_child's table).
+    Entry run_properties(const XmlAttributes &a);
+    Entry text_element(const XmlAttributes &a);
+    Entry instruction(const XmlAttributes &a);
+    Entry tab(const XmlAttributes &a);
+    Entry break_element(const XmlAttributes &a);
+    Entry line_break(const XmlAttributes &a);
+    Entry symbol(const XmlAttributes &a);
+    Entry non_breaking_hyphen(const XmlAttributes &a);
+    Entry soft_hyphen(const XmlAttributes &a);
+    Entry field_char(const XmlAttributes &a);
+    Entry footnote_reference(const XmlAttributes &a);
+    Entry endnote_reference(const XmlAttributes &a);
+    Entry comment_reference(const XmlAttributes &a);
+    Entry drawing(const XmlAttributes &a);
     void note_reference(const XmlAttributes &a, bool endnote);
-    void comment_reference(const XmlAttributes &a);
-    void field_char(const XmlAttributes &a);
     std::string link_target(const XmlAttributes &a);
     void bookmark(const XmlAttributes &a);
     Entry begin_note(const XmlName &name, const XmlAttributes &a);
