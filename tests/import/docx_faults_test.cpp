@@ -95,6 +95,26 @@ TEST(DocxFaults, TenThousandNestedTables) {
     EXPECT_NE(html.find("<p>after</p>"), std::string::npos);
 }
 
+// Rows far wider than any grid: their cells keep their records while
+// nothing comes between them, and absurd counts cost nothing.
+TEST(DocxFaults, WideRowsAndAbsurdCounts) {
+    std::string wide = "<w:tbl><w:tr>";
+    for (int c = 0; c < 300; ++c)
+        wide += "<w:tc><w:tcPr><w:gridSpan w:val=\"" + std::to_string(c == 280 ? 3 : 1) + "\"/></w:tcPr>" +
+                para("c" + std::to_string(c)) + "</w:tc>";
+    wide += "</w:tr></w:tbl>";
+    Docx docx;
+    docx.body = wide + "<w:tbl><w:tr><w:trPr><w:gridBefore w:val=\"2000000000\"/></w:trPr><w:tc>" + para("far") +
+                "</w:tc><w:tc><w:tcPr><w:gridSpan w:val=\"999999\"/><w:vMerge w:val=\"restart\"/></w:tcPr>" +
+                para("wider") + "</w:tc></w:tr></w:tbl>";
+    Imported doc(docx);
+    ASSERT_EQ(doc.result(), 0u) << doc.message();
+    EXPECT_EQ(doc.message(), "");
+    const std::string html = doc.exported();
+    EXPECT_NE(html.find("<td colspan=\"3\"><p>c280</p>"), std::string::npos);
+    EXPECT_NE(html.find("<p>wider</p>"), std::string::npos);
+}
+
 TEST(DocxFaults, AbsurdListLevelsAndNesting) {
     struct Case {
         const char *name;

@@ -543,7 +543,7 @@ void BodyReader::table_property(Role role, const XmlName &name, const XmlAttribu
     if (role == Role::RowProperties) {
         if (e == "tblHeader") t.row.header = on_off(a);
         else if (e == "trHeight") t.row.height = integer_of(val(a));
-        else if (e == "gridBefore") t.row.cells_before = static_cast<unsigned>(std::max(integer_of(val(a)), 0));
+        else if (e == "gridBefore") t.row.cells_before = static_cast<unsigned>(std::clamp(integer_of(val(a)), 0, 1000));
         return;
     }
     if (e == "gridSpan") {

@@ -7,8 +7,14 @@
 namespace qrv::import::textdoc {
 namespace {
 
-// Records set aside for a row of a table that states no grid.
-constexpr uint32_t kRecordsWithoutGrid = 32;
+// Cell records set aside for a row at its first cell (Word's tables have
+// at most 63 columns), and then a few at a time.
+constexpr size_t kSetAsideAtOnce = 64;
+constexpr uint32_t kSetAsideMore = 16;
+
+// Grid columns whose vertical merges are followed; covered cells further
+// right are written as cells of their own.
+constexpr size_t kMergedColumns = 1024;
 
 template <typename Record>
 std::span<const uint8_t> bytes_of(const Record &record) {
@@ -39,16 +45,26 @@ void TableWriter::begin_row(const RowStart &row) {
     t.set_aside = t.used = 0;
 }
 
-uint32_t TableWriter::cell_record(OpenTable &t) {
-    if (t.first_record == CH_NO_ITEM) {
-        const size_t left = t.grid.size() > t.column ? t.grid.size() - t.column : 0;
-        t.set_aside = t.grid.empty() ? kRecordsWithoutGrid : static_cast<uint32_t>(std::max<size_t>(left, 1));
-        const CHTableCellRecord blank{};
-        for (uint32_t i = 0; i < t.set_aside; ++i) {
-            const uint32_t id = out_.store_data(CH_STORE_TABLE_CELLS, bytes_of(blank));
-            if (i == 0) t.first_record = id;
-        }
+// Sets more records aside for the row: as many as its grid has columns
+// left (a few dozen at most) at its first cell, a few more when they run
+// out and nothing has come between.
+void TableWriter::set_aside(OpenTable &t) {
+    uint32_t records = 0;
+    CHGetItemCount(out_.handle(), CH_STORE_TABLE_CELLS, &records);
+    if (t.first_record != CH_NO_ITEM && records != t.first_record + t.set_aside) return;
+    const size_t left = t.grid.size() > t.column ? t.grid.size() - t.column : 0;
+    const uint32_t count = t.first_record == CH_NO_ITEM ? static_cast<uint32_t>(std::clamp<size_t>(left, 1, kSetAsideAtOnce))
+                                                        : kSetAsideMore;
+    const CHTableCellRecord blank{};
+    for (uint32_t i = 0; i < count; ++i) {
+        const uint32_t id = out_.store_data(CH_STORE_TABLE_CELLS, bytes_of(blank));
+        if (t.first_record == CH_NO_ITEM) t.first_record = id;
     }
+    t.set_aside += count;
+}
+
+uint32_t TableWriter::cell_record(OpenTable &t) {
+    if (t.used == t.set_aside) set_aside(t);
     if (t.used < t.set_aside) return t.first_record + t.used++;
     if (!warned_long_row_)
         diagnostics_.warn("a table row has more cells than its grid has columns; the spans of its last cells are not kept");
@@ -78,8 +94,10 @@ bool TableWriter::begin_cell(const CellStart &cell) {
     if (t.cell_open) end_cell();
     if (!t.row_open) begin_row(RowStart{});
     const unsigned span = std::max(cell.column_span, 1u);
-    if (t.origins.size() < t.column + span) t.origins.resize(t.column + span);
-    MergeOrigin &origin = t.origins[t.column];
+    const bool followed = t.column + span <= kMergedColumns;
+    if (followed && t.origins.size() < t.column + span) t.origins.resize(t.column + span);
+    MergeOrigin none;
+    MergeOrigin &origin = followed ? t.origins[t.column] : none;
     if (cell.merge == VerticalMerge::Covered && origin.record != CH_NO_ITEM) {
         origin.cell.RowSpan = std::max(origin.cell.RowSpan, ++origin.rows);
         write_over(origin);
@@ -95,7 +113,7 @@ bool TableWriter::begin_cell(const CellStart &cell) {
     if (id != CH_NO_ITEM) {
         out_.rewrite_record(CH_STORE_TABLE_CELLS, id, bytes_of(record));
         out_.item(CH_ITEM_TABLE_CELL, id);
-        if (cell.merge == VerticalMerge::Restart || cell.row_span > 1) t.origins[t.column] = {id, record, 1};
+        if (followed && (cell.merge == VerticalMerge::Restart || cell.row_span > 1)) t.origins[t.column] = {id, record, 1};
     }
     t.column += span;
     t.cell_open = true;

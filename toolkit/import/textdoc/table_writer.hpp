@@ -3,7 +3,7 @@
 // (store 11) with a cell item and a cell end.  The cell records of one row
 // must have consecutive ids while a nested table in a cell appends its own,
 // so a row's records are set aside when its first cell begins, one a grid
-// column left.  A vertical merge's row span is known only at the rows
+// column left, and more while nothing has come between.  A vertical merge's row span is known only at the rows
 // below; the first cell's record is written over as covered cells come.
 #pragma once
 
@@ -47,6 +47,7 @@ private:
         uint32_t set_aside = 0, used = 0;
     };
 
+    void set_aside(OpenTable &t);
     uint32_t cell_record(OpenTable &t);
     int32_t width_of(const OpenTable &t, const CellStart &cell) const;
     void write_over(const MergeOrigin &origin);
