@@ -51,6 +51,10 @@ TEST(DocxContent, WhatTheBodyShows) {
            run("<w:instrText> = 1 \"one\"</w:instrText>") + run("<w:fldChar w:fldCharType=\"separate\"/>") + t("one") +
            run("<w:fldChar w:fldCharType=\"end\"/>")),
          "one\n"},
+        {"a field never finished hides no more than its paragraph",
+         p(t("before ") + run("<w:fldChar w:fldCharType=\"begin\"/>") + run("<w:instrText>PAGE</w:instrText>") +
+           t("lost")) + p(t("after")),
+         "before \n\nafter\n"},
         {"simple fields show their content", p("<w:fldSimple w:instr=\"DATE\">" + t("1 May") + "</w:fldSimple>"),
          "1 May\n"},
         {"content controls and smart tags show their content",

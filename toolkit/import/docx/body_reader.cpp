@@ -116,6 +116,7 @@ void BodyReader::close(const Entry &entry) {
     case Close::Note: finish_note(); break;
     case Close::Paragraph:
         begin_paragraph_if_due();
+        fields_.end_paragraph();
         sink().end_paragraph();
         if (paragraph().props.ends_section) sink().end_section();
         paragraphs_.pop_back();

@@ -83,6 +83,14 @@ std::optional<std::string> FieldStack::separate() {
     return field.link ? target : std::nullopt;
 }
 
+void FieldStack::end_paragraph() {
+    beyond_ = 0;
+    while (!fields_.empty() && !fields_.back().in_result) {
+        fields_.pop_back();
+        --hiding_;
+    }
+}
+
 bool FieldStack::end() {
     if (beyond_) {
         --beyond_;

@@ -23,6 +23,10 @@ public:
     std::optional<std::string> separate();
     // True when the field ending had opened a link.
     bool end();
+    // A paragraph ends: a field still in its instruction was never
+    // finished (an instruction holds no paragraph mark) and is dropped, so
+    // that it does not hide the rest of the document.
+    void end_paragraph();
     // No field is in its instruction: text is shown.
     bool showing() const { return hiding_ == 0; }
 
