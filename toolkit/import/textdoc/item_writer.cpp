@@ -76,28 +76,32 @@ void ItemWriter::write_paragraph_start() {
     }
     character_style_ = nullptr;
     run_due_ = true;
-
-    if (start.list.list || start.list.level) {
-        ListRef list = style ? style->list : ListRef{};
-        if (start.list.list) list.list = start.list.list;
-        if (start.list.level) list.level = start.list.level;
-        const ResolvedList *found = list.list ? doc_.list(*list.list) : nullptr;
-        if (found) {
-            write_list_membership(out_, *found, list.level.value_or(0));
-        } else if (style && style->list.list && !style->list.list->empty()) {
-            out_.item(CH_ITEM_LIST_LEVEL, 0);  // out of the list its style gives
-        }
-        if (!found && list.list && !list.list->empty())
-            diagnostics_.warn("a paragraph names list '" + *list.list + "', which is not defined; it is not numbered");
-    }
+    if (start.list.list || start.list.level) write_list_of(start.list, style);
     write_paragraph_fields(out_, shown);
     if (!start.direct.tabs.empty()) write_tab_changes(out_, start.direct.tabs);
-    for (const auto &name : bookmarks_due_) {
-        out_.tag_begin(kBookmarkTag);
-        out_.text(name);
-        out_.tag_end(kBookmarkTag);
-    }
+    for (const auto &name : bookmarks_due_) write_bookmark(name);
     bookmarks_due_.clear();
+}
+
+// A paragraph's own list fields over its style's: the list it is in, or
+// out of the list its style gives.
+void ItemWriter::write_list_of(const ListRef &own, const ResolvedStyle *style) {
+    ListRef list = style ? style->list : ListRef{};
+    if (own.list) list.list = own.list;
+    if (own.level) list.level = own.level;
+    if (const ResolvedList *found = list.list ? doc_.list(*list.list) : nullptr) {
+        write_list_membership(out_, *found, list.level.value_or(0));
+        return;
+    }
+    if (style && style->list.list && !style->list.list->empty()) out_.item(CH_ITEM_LIST_LEVEL, 0);
+    if (list.list && !list.list->empty())
+        diagnostics_.warn("a paragraph names list '" + *list.list + "', which is not defined; it is not numbered");
+}
+
+void ItemWriter::write_bookmark(std::string_view name) {
+    out_.tag_begin(kBookmarkTag);
+    out_.text(name);
+    out_.tag_end(kBookmarkTag);
 }
 
 void ItemWriter::end_paragraph() {
@@ -271,9 +275,7 @@ void ItemWriter::bookmark(std::string_view name) {
         return;
     }
     start_content();
-    out_.tag_begin(kBookmarkTag);
-    out_.text(name);
-    out_.tag_end(kBookmarkTag);
+    write_bookmark(name);
 }
 
 void ItemWriter::begin_link(std::string_view target) {

@@ -66,6 +66,8 @@ private:
     // Writes the paragraph's own items once something of it is written.
     void start_content();
     void write_paragraph_start();
+    void write_list_of(const ListRef &own, const ResolvedStyle *style);
+    void write_bookmark(std::string_view name);
     void write_run_start();
     void start_section_if_due();
     void drain_frames();
