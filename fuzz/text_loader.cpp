@@ -4,17 +4,15 @@
 // plain text one, into a memory sink.
 //
 // Input: byte 0 picks the filter, the rest is the document text.
-#include <qrvch.h>
-#include <qrvda.h>
-#include <qrvex/export.h>
-#include <qrvfa.h>
-#include <qrvfilters.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "export_document.hpp"
+
 namespace {
+
+using qrv::fuzz::export_document;
 
 [[noreturn]] void fail(const char *what) {
     std::fprintf(stderr, "%s\n", what);
@@ -41,27 +39,6 @@ void check_round_trip(CHHandle h) {
     const std::string second = dump(again);
     CHCloseDocument(again);
     if (first != second) fail("the dump of the reloaded document differs");
-}
-
-uint32_t ignore_callback(uint32_t, uint32_t, uint32_t, uint32_t) { return 0; }
-
-void export_document(CHHandle h, uint32_t output_id) {
-    uint32_t options = 0, document = 0, sink = 0, hExport = 0;
-    uint32_t rc = DACreateOptions(&options);
-    if (rc == 0) rc = DAOpenDocument(h, options, &document);
-    if (rc == 0) rc = QRVRegisterHtmlFilter() | QRVRegisterTextFilter();
-    if (rc == 0) rc = FACreateMemorySink(&sink);
-    if (rc == 0) rc = EXOpenExport(document, output_id, sink, 0, 0, 0, ignore_callback, 0, &hExport);
-    if (rc == 0) {
-        EXRunExport(hExport);
-        EXCloseExport(hExport);
-        const char *text = nullptr;
-        size_t length = 0;
-        FAGetMemorySinkData(sink, &text, &length);
-    }
-    if (sink) FADestroySink(sink);
-    if (document) DACloseDocument(document);
-    if (options) DADestroyOptions(options);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Regenerates the expected HTML and text of every sample document from the
-# release build of qrvex-export.  Review the difference (git diff samples/)
-# before committing it: the golden tests compare against these files.
+# release build of qrvex-export.  Review the difference (git diff samples/ tests/import/golden/)
+# before committing it: the golden tests compare against these files.  The
+# importers' golden pages (tests/import/golden/) are regenerated too.
 # Usage: bash scripts/regen-golden.sh [path/to/qrvex-export]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,3 +19,10 @@ for doc in samples/*.qrvt; do
   "$tool" "$doc" --quiet --format text -o "$base.txt"
   echo "regenerated $base.html $base.txt"
 done
+
+# The importers' golden pages (tests/import/golden/), written by their test.
+importer_tests="$(dirname "$tool")/test_import"
+if [ -x "$importer_tests" ]; then
+  QRV_REGEN_GOLDEN=1 "$importer_tests" --gtest_filter='*Golden*' >/dev/null
+  echo "regenerated tests/import/golden/"
+fi

@@ -2,6 +2,7 @@
 
 #include <qrvch.h>
 #include <qrvex/charset.h>
+#include <qrvex/properties.h>
 
 #include <vector>
 
@@ -25,6 +26,12 @@ std::u16string_view wide_view(const QRVWCHAR *chars, size_t capacity) {
     size_t n = 0;
     while (n < capacity && chars[n] != 0) ++n;
     return {reinterpret_cast<const char16_t *>(chars), n};
+}
+
+std::u16string property_text(CHHandle h, uint32_t string_item_id) {
+    CUPropertyString text{};
+    const uint16_t length = CUGetPropertyString(string_item_id, &text, h);
+    return std::u16string(reinterpret_cast<const char16_t *>(text.Chars), length);
 }
 
 bool read_text_run(CHHandle h, uint32_t offset, uint32_t length, std::u16string &out) {

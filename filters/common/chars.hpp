@@ -17,6 +17,10 @@ std::string utf8_of(std::u16string_view chars);
 // Wide text of a zero-terminated wide buffer of at most capacity characters.
 std::u16string_view wide_view(const QRVWCHAR *chars, size_t capacity);
 
+// The text of a string item (a property string: a style's name, a list
+// level's text, a comment's author); empty when the item cannot be read.
+std::u16string property_text(CHHandle h, uint32_t string_item_id);
+
 // The characters of a text run (offset and length in store 2).  An unreadable
 // run gives false and leaves out empty.
 bool read_text_run(CHHandle h, uint32_t offset, uint32_t length, std::u16string &out);

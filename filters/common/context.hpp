@@ -9,6 +9,7 @@
 #include "number_formats.hpp"
 #include "outline.hpp"
 #include "progress.hpp"
+#include "style_names.hpp"
 #include "writer.hpp"
 
 namespace qrv::filters {
@@ -29,6 +30,7 @@ struct WalkContext {
     CUCellChangeInfo cell{};
 
     std::string title;  // UTF-8 text of the title paragraph(s)
+    StyleNames style_names{};
 };
 
 }  // namespace qrv::filters

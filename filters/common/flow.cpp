@@ -7,6 +7,7 @@
 #include "chars.hpp"
 #include "conventions.hpp"
 #include "formats.hpp"
+#include "links.hpp"
 #include "table_walk.hpp"
 
 namespace qrv::filters {
@@ -41,6 +42,9 @@ uint32_t Flow::walk(uint32_t id, uint32_t last, FlowStop &stop) {
         case CH_ITEM_TEXT: go_on = on_text(item, next); break;
         case CH_ITEM_BREAK: go_on = on_break(item, id, next, stop_here); break;
         case CH_ITEM_TAG_BEGIN: go_on = on_tag(item, id, next, last); break;
+        case CH_ITEM_TAG_END:
+            if (item.value == kLinkTag) ctx_.writer.end_link();
+            break;
         case CH_ITEM_TABLE_BEGIN: go_on = on_table(id, next, last); break;
         case CH_ITEM_TABLE_END: stop_here = depth_ > 0; break;
         case CH_ITEM_DATA_VALUE: go_on = on_data_value(id, next); break;
@@ -85,6 +89,8 @@ uint32_t Flow::on_break(const CHItem &item, uint32_t id, uint32_t next, bool &st
         [[fallthrough]];
     case CH_BREAK_PARAGRAPH:
     case CH_BREAK_PAGE:
+        // An empty list item still takes its number.
+        if (ctx_.para.ListLevel > 0) open_paragraph();
         close_paragraph(next);
         paragraph_first_ = next;
         break;
@@ -97,22 +103,46 @@ uint32_t Flow::on_break(const CHItem &item, uint32_t id, uint32_t next, bool &st
 
 uint32_t Flow::on_tag(const CHItem &item, uint32_t id, uint32_t next, uint32_t last) {
     const uint32_t code = item.value;
-    if (code == kNoteTag || code == kBookmarkTag) {
+    if (code == kNoteTag || code == kBookmarkTag || code == kObjectTag || code == kCommentTag) {
         uint32_t end = CUFindTagEndId(id, ctx_.chunker);
         if (end == CH_NO_ITEM || end > last) end = last;
-        open_paragraph();
-        if (code == kNoteTag) {
-            ctx_.writer.note_reference(ctx_.outline.add_note(id, end));
-        } else {
-            ctx_.writer.bookmark(plain_text_between(ctx_.chunker, next, end, 256));
-            ctx_.outline.add_bookmark(id, 0);
-        }
+        on_tagged(item, id, next, end);
         uint32_t after = CUSkipTag(next, ctx_.chunker);
         return after == CH_NO_ITEM ? CH_NO_ITEM : after;
+    }
+    if (code == kLinkTag) {
+        open_paragraph();
+        ctx_.writer.begin_link(link_target(ctx_.chunker, id));
+        return next;  // the link's text is part of the flow
     }
     if (code & CH_TAG_WALK_SKIP_BIT) return on_change(item, id, next, last);
     if (code & CH_TAG_SKIPPABLE_BIT) return CUSkipTag(next, ctx_.chunker);
     return next;  // a plain tag: its content is part of the flow
+}
+
+// A note, bookmark, object or comment whose tag runs from id to end.
+void Flow::on_tagged(const CHItem &item, uint32_t id, uint32_t next, uint32_t end) {
+    switch (item.value) {
+    case kNoteTag:
+        open_paragraph();
+        ctx_.writer.note_reference(
+            ctx_.outline.add_note(id, end, item.data1 == kEndnoteKind ? NoteKind::Endnote : NoteKind::Footnote));
+        break;
+    case kBookmarkTag:
+        open_paragraph();
+        ctx_.writer.bookmark(plain_text_between(ctx_.chunker, next, end, 256));
+        ctx_.outline.add_bookmark(id, 0);
+        break;
+    case kObjectTag:
+        open_paragraph();
+        ctx_.writer.object(item.data1, plain_text_between(ctx_.chunker, next, end, 1024));
+        break;
+    case kCommentTag:
+        ctx_.outline.add_note(id, end, NoteKind::Comment);  // listed at the end, not in the text
+        break;
+    default:
+        break;
+    }
 }
 
 uint32_t Flow::on_change(const CHItem &item, uint32_t id, uint32_t next, uint32_t last) {
@@ -144,7 +174,9 @@ uint32_t Flow::on_data_value(uint32_t id, uint32_t next) {
 
 void Flow::write_run(std::string_view utf8) {
     open_paragraph();
-    if (!format_known_ || CUOptimizeTextChangeFlags(&written_, &ctx_.text) != 0) {
+    // A style resets the whole record: what it cleared carries no flag.
+    const bool reset = ctx_.text.ChangeFlags & CU_TEXT_CHANGED_STYLE;
+    if (!format_known_ || reset || CUOptimizeTextChangeFlags(&written_, &ctx_.text) != 0) {
         format_ = text_format_of(ctx_.text);
         written_ = ctx_.text;
         written_.ChangeFlags = 0;
@@ -160,8 +192,15 @@ void Flow::open_paragraph() {
     ParaFormat format;
     if (paragraph_first_ == CH_NO_ITEM) paragraph_first_ = 0;
     apply_paragraph_layout(ctx_.para, format);
-    if (!ctx_.lists.describe(ctx_.sheet, ctx_.para, paragraph_first_, format))
-        classify_paragraph(ctx_.sheet, ctx_.para, format);
+    classify_paragraph(ctx_.sheet, ctx_.para, format);
+    // A numbered heading stays a heading, with its number in front.
+    const ParaFormat heading = format;
+    if (ctx_.lists.describe(ctx_.sheet, ctx_.para, paragraph_first_, format) && heading.kind != ParaKind::Body) {
+        format.kind = heading.kind;
+        format.heading_level = heading.heading_level;
+        format.list_level = 0;
+    }
+    format.style = ctx_.style_names.name_of(ctx_.sheet, ctx_.para);
     if (format.kind == ParaKind::Heading && depth_ == 0) {
         format.anchor = heading_anchor(paragraph_first_);
         ctx_.outline.add_heading(paragraph_first_, format.heading_level);

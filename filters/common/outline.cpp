@@ -3,6 +3,7 @@
 #include <qrvch.h>
 #include <qrvex/navigate.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "chars.hpp"
@@ -10,17 +11,20 @@
 namespace qrv::filters {
 namespace {
 
-constexpr uint32_t kFootnote = 1;    // note kind of the reference filters' notes
 constexpr unsigned kDeepestEntry = 10;
 
-// The 16-byte note record kept in the tree: where its text lies and its number.
-struct NoteRecord {
-    uint32_t BeginId;
-    uint32_t EndId;
-    uint32_t Number;
-    uint32_t Reserved;
-};
-static_assert(sizeof(NoteRecord) == 16, "a note record is 16 bytes");
+// Note kinds of the document tree.
+constexpr uint32_t kTreeKinds[] = {1, 2, 3};
+
+uint32_t tree_kind(NoteKind kind) {
+    switch (kind) {
+    case NoteKind::Endnote: return 2;
+    case NoteKind::Comment: return 3;
+    case NoteKind::Footnote: return 1;
+    }
+    return 1;
+}
+
 
 template <typename T>
 const T *items_of(const LUList *list) {
@@ -78,14 +82,20 @@ uint32_t Outline::end_paragraph(uint32_t body_start_id) {
     return EXDTEndParagraph(tree_.get(), state_.get(), 0, body_start_id);
 }
 
-unsigned Outline::add_note(uint32_t begin_id, uint32_t end_id) {
-    NoteRecord note{begin_id, end_id, ++notes_, 0};
-    EXDTAddNote(tree_.get(), kFootnote, &note);
-    return notes_;
+unsigned Outline::add_note(uint32_t begin_id, uint32_t end_id, NoteKind kind) {
+    const unsigned number = kind == NoteKind::Comment ? ++comments_ : ++notes_;
+    NoteRecord note{begin_id, end_id, number, tree_kind(kind)};
+    EXDTAddNote(tree_.get(), tree_kind(kind), &note);
+    return number;
 }
 
 uint32_t Outline::add_bookmark(uint32_t begin_id, unsigned number) {
     return EXDTAddBookmark(tree_.get(), begin_id, number);
+}
+
+uint32_t Outline::add_property(uint32_t property_id, uint32_t first_id, uint32_t after_id) {
+    uint32_t record[5] = {property_id, first_id, after_id, 0, 0};
+    return EXDTAddProperty(tree_.get(), record);
 }
 
 uint32_t Outline::settle() {
@@ -139,18 +149,36 @@ std::vector<Note> Outline::notes() const {
     std::vector<Note> out;
     const EXDTSection *section = items_of<EXDTSection>(tree_->Sections);
     for (uint32_t i = 0; i < count_of(tree_->Sections); ++i, ++section) {
-        const LUList *notes = section->Notes[kFootnote - 1];
-        const NoteRecord *note = items_of<NoteRecord>(notes);
-        for (uint32_t n = 0; n < count_of(notes); ++n, ++note) {
-            // The note's text lies inside its tag: from the item after the
-            // begin up to the end.
-            CHItem item{};
-            uint32_t first = CH_NO_ITEM;
-            if (CHGetItem(chunker_, CH_STORE_ITEMS, note->BeginId, &item, &first) != 0) first = CH_NO_ITEM;
-            out.push_back({note->Number, plain_text_between(chunker_, first, note->EndId)});
+        for (uint32_t kind : kTreeKinds) {
+            const LUList *notes = section->Notes[kind - 1];
+            const NoteRecord *note = items_of<NoteRecord>(notes);
+            for (uint32_t n = 0; n < count_of(notes); ++n, ++note) out.push_back(note_of(*note, kind));
         }
     }
+    // Footnotes and endnotes in the order of their numbers, comments after.
+    std::stable_sort(out.begin(), out.end(), [](const Note &a, const Note &b) {
+        const bool ca = a.kind == NoteKind::Comment, cb = b.kind == NoteKind::Comment;
+        return ca != cb ? cb : a.number < b.number;
+    });
     return out;
+}
+
+// The note's text lies inside its tag: from the item after the begin up to
+// the end; a comment's first item there is its author.
+Note Outline::note_of(const NoteRecord &record, uint32_t kind) const {
+    Note note;
+    note.number = record.Number;
+    note.kind = kind == 3 ? NoteKind::Comment : kind == 2 ? NoteKind::Endnote : NoteKind::Footnote;
+    CHItem item{};
+    uint32_t first = CH_NO_ITEM;
+    if (CHGetItem(chunker_, CH_STORE_ITEMS, record.BeginId, &item, &first) != 0) first = CH_NO_ITEM;
+    if (note.kind == NoteKind::Comment && first != CH_NO_ITEM &&
+        CHGetItem(chunker_, CH_STORE_ITEMS, first, &item, nullptr) == 0 && item.type == CH_ITEM_STRING) {
+        note.author = utf8_of(property_text(chunker_, first));
+        if (CHNextItemId(chunker_, CH_STORE_ITEMS, first, &first) != 0) first = CH_NO_ITEM;
+    }
+    note.text = plain_text_between(chunker_, first, record.EndId);
+    return note;
 }
 
 }  // namespace qrv::filters

@@ -13,6 +13,16 @@
 
 namespace qrv::filters {
 
+// The 16-byte note record kept in the tree: where its text lies, its number
+// and its kind.
+struct NoteRecord {
+    uint32_t BeginId;
+    uint32_t EndId;
+    uint32_t Number;
+    uint32_t Kind;
+};
+static_assert(sizeof(NoteRecord) == 16, "a note record is 16 bytes");
+
 // The anchor that a heading starting at an item carries.
 std::string heading_anchor(uint32_t first_item_id);
 
@@ -27,9 +37,13 @@ public:
     uint32_t add_heading(uint32_t first_id, unsigned level);
     uint32_t end_paragraph(uint32_t body_start_id);
     // Records a note whose text lies between its tag begin and end; gives
-    // the note's number (1 for the first of the document).
-    unsigned add_note(uint32_t begin_id, uint32_t end_id);
+    // the note's number (1 for the first of the document).  Footnotes and
+    // endnotes share one sequence of numbers, comments have their own.
+    unsigned add_note(uint32_t begin_id, uint32_t end_id, NoteKind kind = NoteKind::Footnote);
     uint32_t add_bookmark(uint32_t begin_id, unsigned number);
+    // A document property whose text lies from first_id up to (not
+    // including) after_id.
+    uint32_t add_property(uint32_t property_id, uint32_t first_id, uint32_t after_id);
 
     // Settles the headings (EXDTPatchup) and reads the tree back.
     uint32_t settle();
@@ -41,11 +55,13 @@ private:
     // to the document's last item.
     bool ends_in_heading_text() const;
     void add_entries(const LUList *headings, unsigned level, std::vector<OutlineEntry> &out) const;
+    Note note_of(const NoteRecord &record, uint32_t kind) const;
 
     CHHandle chunker_;
     std::unique_ptr<EXDTTree> tree_;
     std::unique_ptr<EXDTState> state_;
     unsigned notes_ = 0;
+    unsigned comments_ = 0;
 };
 
 // UTF-8 text of the text runs from first to last (inclusive), skipping

@@ -4,6 +4,7 @@
 #include <qrvex/navigate.h>
 #include <qrvex/tables.h>
 
+#include "conventions.hpp"
 #include "flow.hpp"
 
 namespace qrv::filters {
@@ -27,6 +28,9 @@ struct TableShape {
             return format;
         if (record.ColumnSpan > 1 && record.ColumnSpan < 1000) format.column_span = record.ColumnSpan;
         if (record.RowSpan > 1 && record.RowSpan < 1000) format.row_span = record.RowSpan;
+        CHTableRowRecord row_record{};
+        format.header = CUGetRowInfo(&info, static_cast<uint16_t>(row), &row_record, h) == 0 &&
+                        (row_record.Flags & kHeaderRowFlag);
         return format;
     }
 };

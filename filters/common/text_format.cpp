@@ -20,6 +20,8 @@ constexpr AttributeField kAttributes[] = {
     {&CUTextChangeInfo::Attr7, &TextFormat::superscript},
     {&CUTextChangeInfo::Attr8, &TextFormat::subscript},
     {&CUTextChangeInfo::Attr9, &TextFormat::hidden},
+    {&CUTextChangeInfo::Attr10, &TextFormat::double_strike},
+    {&CUTextChangeInfo::Attr11, &TextFormat::capitals},
 };
 
 }  // namespace
@@ -28,7 +30,11 @@ TextFormat text_format_of(const CUTextChangeInfo &text) {
     TextFormat format;
     for (const auto &a : kAttributes) format.*a.flag = (text.*a.field) != 0;
     format.size_half_points = text.FontSize;
-    format.font = utf8_of(wide_view(text.FontName[0], CU_FONT_NAME_CHARS));
+    // The document's default font is the page's.
+    if (!(text.FontInfo[0] & kDefaultFontBit)) format.font = utf8_of(wide_view(text.FontName[0], CU_FONT_NAME_CHARS));
+    if (format.underline && text.Item63Value != kUnderlineSingle) format.underline_kind = text.Item63Value;
+    format.colour = text.Item25Value & kRgbMask;
+    format.highlight = text.Item60Data1 & kRgbMask;
     return format;
 }
 

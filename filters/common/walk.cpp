@@ -7,6 +7,7 @@
 #include "flow.hpp"
 #include "formats.hpp"
 #include "conventions.hpp"
+#include "properties.hpp"
 #include "sheet_walk.hpp"
 #include "chars.hpp"
 #include <qrvex/properties.h>
@@ -39,6 +40,12 @@ std::vector<SectionRange> sections_of(CHHandle h) {
     return sections;
 }
 
+std::string title_property(const std::vector<Property> &properties) {
+    for (const auto &p : properties)
+        if (p.id == kPropertyTitle) return p.value;
+    return {};
+}
+
 uint32_t total_items(CHHandle h) {
     uint32_t count = 0;
     return CHGetItemCount(h, CH_STORE_ITEMS, &count) == 0 ? count : 0;
@@ -64,17 +71,6 @@ uint32_t walk_section(WalkContext &ctx, const SectionRange &section) {
 }
 
 // The title property of the document (ahead of its first section), or "".
-std::string title_property(CHHandle h) {
-    uint32_t first = 0, found = 0, property = kPropertyTitle;
-    if (CHGetItemId(h, CH_STORE_ITEMS, 0, &first) != 0) return {};
-    if (CUFindDocPropertyId(first, CH_BREAK_PARAGRAPH, &found, &property, h) != 0) return {};
-    CHItem item{};
-    uint32_t next = 0;
-    std::u16string chars;
-    if (CHGetItem(h, CH_STORE_ITEMS, found, &item, &next) != 0 || item.type != CH_ITEM_TEXT) return {};
-    return read_text_run(h, item.value, item.data1, chars) ? utf8_of(chars) : std::string();
-}
-
 }  // namespace
 
 WalkOptions walk_options_of(uint32_t option_word) {
@@ -89,7 +85,7 @@ uint32_t walk_document(CHHandle h, uint32_t hExport, uint32_t hOptions, const Wa
                        Writer &writer, std::string &page) {
     StyleSheet styles(h);
     if (styles.status != 0) return styles.status;
-    ListNumbers lists;
+    ListNumbers lists(h);
     if (lists.status() != 0) return lists.status();
     Progress progress(hExport, options.progress, total_items(h));
     Outline outline(h);
@@ -97,6 +93,7 @@ uint32_t walk_document(CHHandle h, uint32_t hExport, uint32_t hOptions, const Wa
     WalkContext ctx{h, hOptions, styles.sheet, writer, progress, lists, outline, numbers, {}, {}, {}, {}};
     clear_paragraph_record(ctx.para);
 
+    const auto properties = read_properties(h, outline);
     const auto sections = sections_of(h);
     if (sections.empty()) return CH_ERR_NO_ITEM;
     for (const auto &section : sections) {
@@ -108,8 +105,8 @@ uint32_t walk_document(CHHandle h, uint32_t hExport, uint32_t hOptions, const Wa
     if (options.contents) entries = outline.entries();
     std::vector<Note> notes;
     if (options.notes) notes = outline.notes();
-    if (ctx.title.empty()) ctx.title = title_property(h);
-    page = writer.finish(ctx.title, entries, notes);
+    writer.properties(properties);
+    page = writer.finish(ctx.title.empty() ? title_property(properties) : ctx.title, entries, notes);
     progress.finish();
     return 0;
 }

@@ -20,6 +20,11 @@ struct TextFormat {
     bool subscript = false;
     bool small_caps = false;
     bool hidden = false;
+    bool double_strike = false;
+    bool capitals = false;
+    unsigned underline_kind = 0;   // kind of underline (conventions.hpp), 0 for a plain one
+    uint32_t colour = 0;           // 0x00RRGGBB; 0 for the page's colour
+    uint32_t highlight = 0;        // 0x00RRGGBB; 0 for none
     std::string font;        // UTF-8 font name, empty for the page's font
     unsigned size_half_points = 0; // 0 for the page's size
 
@@ -38,6 +43,7 @@ struct ParaFormat {
     bool numbered = false;       // a counted list item (else a bullet)
     std::string marker;          // UTF-8 list number or bullet, as the list style shows it
     std::string anchor;          // id to link to (headings), empty for none
+    std::string style;           // UTF-8 name of the paragraph style, empty for none
     Align align = Align::Left;
     int left_indent_twips = 0;
     int right_indent_twips = 0;
@@ -49,6 +55,7 @@ struct CellFormat {
     unsigned column_span = 1;
     unsigned row_span = 1;
     bool numeric = false;        // a formatted number: aligned right
+    bool header = false;         // a cell of a header row
 };
 
 // A spreadsheet section's parts (sheet.hpp).
@@ -63,9 +70,19 @@ struct OutlineEntry {
     std::string anchor;
 };
 
+enum class NoteKind { Footnote, Endnote, Comment };
+
 struct Note {
     unsigned number = 0;
     std::string text;
+    NoteKind kind = NoteKind::Footnote;
+    std::string author;  // of a comment
+};
+
+// A document property (conventions.hpp: PropertyId) and its text.
+struct Property {
+    uint32_t id = 0;
+    std::string value;
 };
 
 class Writer {
@@ -79,6 +96,14 @@ public:
 
     virtual void note_reference(unsigned number) = 0;
     virtual void bookmark(std::string_view name) = 0;
+    // A link around the text up to end_link(); the target is a URL or
+    // "#name" for a bookmark of the document.
+    virtual void begin_link(std::string_view) {}
+    virtual void end_link() {}
+    // A picture (1), chart (2) or other object (3) with its description.
+    virtual void object(unsigned, std::string_view) {}
+    // The document's properties, once, before finish().
+    virtual void properties(const std::vector<Property> &) {}
 
     // Tables of the text flow; they may nest inside cells.
     virtual void begin_table(unsigned columns) = 0;

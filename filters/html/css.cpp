@@ -1,5 +1,7 @@
 #include "css.hpp"
 
+#include <conventions.hpp>
+
 #include <cstdio>
 
 namespace qrv::filters::html {
@@ -40,20 +42,53 @@ std::string font_family(std::string_view name) {
     return family;
 }
 
+// The line style of an underline kind (conventions.hpp), or null for a solid one.
+const char *line_style(unsigned kind) {
+    switch (kind) {
+    case kUnderlineDouble: return "double";
+    case kUnderlineDotted: return "dotted";
+    case kUnderlineDashed:
+    case kUnderlineDotDash: return "dashed";
+    case kUnderlineWave: return "wavy";
+    default: return nullptr;
+    }
+}
+
+std::string hex_colour(uint32_t rgb) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%06x", static_cast<unsigned>(rgb & 0xFFFFFF));
+    return text;
+}
+
+// Decorations beyond underline and strike-through: their line style, capitals
+// and colours.
+void add_extras(std::string &css, const TextFormat &format) {
+    if (format.double_strike && !format.strike) {
+        add(css, format.underline ? "text-decoration:underline line-through" : "text-decoration:line-through");
+        add(css, "text-decoration-style:double");
+    } else if (const char *style = format.underline ? line_style(format.underline_kind) : nullptr) {
+        add(css, std::string("text-decoration-style:") + style);
+    }
+    if (format.capitals) add(css, "text-transform:uppercase");
+    if (format.colour) add(css, "color:" + hex_colour(format.colour));
+    if (format.highlight) add(css, "background-color:" + hex_colour(format.highlight));
+}
+
 }  // namespace
 
 std::string css_of(const TextFormat &format) {
     std::string css;
-    for (const auto &f : kFlagStyles)
-        if (format.*f.flag) add(css, f.declaration);
-    if (format.underline && format.strike) {
-        // Both decorations go in one declaration.
-        css.clear();
-        for (const auto &f : kFlagStyles)
-            if (format.*f.flag && f.flag != &TextFormat::underline && f.flag != &TextFormat::strike)
-                add(css, f.declaration);
-        add(css, "text-decoration:underline line-through");
+    const bool both_lines = format.underline && format.strike;
+    const bool double_only = format.double_strike && !format.strike;
+    for (const auto &f : kFlagStyles) {
+        if (!(format.*f.flag)) continue;
+        // Both decorations go in one declaration, after the others.
+        const bool line = f.flag == &TextFormat::underline || f.flag == &TextFormat::strike;
+        if (line && (both_lines || (double_only && f.flag == &TextFormat::underline))) continue;
+        add(css, f.declaration);
     }
+    if (both_lines) add(css, "text-decoration:underline line-through");
+    add_extras(css, format);
     std::string family = font_family(format.font);
     if (!family.empty()) add(css, "font-family:'" + family + "'");
     if (format.size_half_points > 0) {
@@ -72,6 +107,8 @@ std::string css_of(const ParaFormat &format) {
     case Align::Justify: add(css, "text-align:justify"); break;
     case Align::Left: break;
     }
+    // A list item's indent is its list's nesting.
+    if (format.kind == ParaKind::ListItem) return css;
     if (format.left_indent_twips) add(css, "margin-left:" + points(format.left_indent_twips));
     if (format.right_indent_twips) add(css, "margin-right:" + points(format.right_indent_twips));
     if (format.first_indent_twips) add(css, "text-indent:" + points(format.first_indent_twips));

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <set>
 
+#include <conventions.hpp>
+
 #include "css.hpp"
 
 namespace qrv::filters::html {
@@ -23,6 +25,15 @@ constexpr const char *kPageStyle =
     "table.sheet td.err{color:#c00}\n"
     "nav.contents ul{list-style:none;padding-left:1.2em}\n"
     "section.notes{border-top:1px solid #888;margin-top:2em;font-size:smaller}\n";
+
+// Rules of what only some pages hold, added when it first comes.
+constexpr const char *kHeaderCellStyle = "th{border:1px solid #888;padding:0.2em 0.5em;vertical-align:top;background:#eee}\n";
+constexpr const char *kObjectStyle =
+    ".object{display:inline-block;border:1px dashed #888;padding:0.5em;color:#555;font-size:smaller}\n";
+constexpr const char *kCellParagraphStyle = "td p,th p{margin:0.2em 0}\n";
+constexpr const char *kHeadingMarkerStyle = "h1 .marker,h2 .marker,h3 .marker,h4 .marker,h5 .marker,h6 .marker"
+                                            "{min-width:0;margin-right:0.3em}\n";
+constexpr const char *kCommentStyle = "section.comments{border-top:1px solid #888;margin-top:2em;font-size:smaller;color:#555}\n";
 
 std::string attribute(const char *name, const std::string &value) {
     return value.empty() ? std::string() : std::string(" ") + name + "=\"" + value + "\"";
@@ -51,10 +62,62 @@ std::string contents_of(const std::vector<OutlineEntry> &outline) {
 std::string notes_of(const std::vector<Note> &notes) {
     std::string out = "<section class=\"notes\">\n<h2>Notes</h2>\n<ol>\n";
     for (const auto &note : notes) {
+        if (note.kind == NoteKind::Comment) continue;
         std::string n = std::to_string(note.number);
         out += "<li id=\"note-" + n + "\">" + escape(note.text) + " <a href=\"#ref-" + n + "\">&#8617;</a></li>\n";
     }
     return out + "</ol>\n</section>\n";
+}
+
+// Comments are not part of the text: they are listed after it, each with
+// its author.
+std::string comments_of(const std::vector<Note> &notes) {
+    std::string out;
+    for (const auto &note : notes) {
+        if (note.kind != NoteKind::Comment) continue;
+        out += "<li>";
+        if (!note.author.empty()) out += "<b>" + escape(note.author) + ":</b> ";
+        out += escape(note.text) + "</li>\n";
+    }
+    return out.empty() ? out : "<section class=\"comments\">\n<h2>Comments</h2>\n<ul>\n" + out + "</ul>\n</section>\n";
+}
+
+bool has_notes(const std::vector<Note> &notes) {
+    return std::any_of(notes.begin(), notes.end(), [](const Note &n) { return n.kind != NoteKind::Comment; });
+}
+
+// Our own class names; a paragraph style of the same name is told apart.
+std::string style_class(const std::string &style) {
+    if (style.empty()) return {};
+    std::string name = id_of(style);
+    static const std::set<std::string> kOwn = {"title", "list", "marker", "grid", "sheet", "num", "contents", "notes",
+                                               "comments", "object"};
+    return kOwn.contains(name) ? "style-" + name : name;
+}
+
+const char *object_word(unsigned kind) {
+    switch (kind) {
+    case kPictureObject: return "Image";
+    case kChartObject: return "Chart";
+    default: return "Object";
+    }
+}
+
+// A link's href: a bookmark of the document by its anchor, else the URL.
+std::string href_of(std::string_view target) {
+    if (target.starts_with('#')) return "#bm-" + id_of(target.substr(1));
+    return escape(target);
+}
+
+// The meta element of a property a page describes itself by.
+const char *meta_name(uint32_t id) {
+    switch (id) {
+    case kPropertyAuthor: return "author";
+    case kPropertyDescription: return "description";
+    case kPropertyKeywords: return "keywords";
+    case kPropertySubject: return "subject";
+    default: return nullptr;
+    }
 }
 
 }  // namespace
@@ -63,6 +126,12 @@ void HtmlWriter::enter_list(const ParaFormat &para) {
     auto &open = lists();
     const size_t level = std::max(1u, std::min(para.list_level, 12u));
     while (open.size() > level) {
+        body_ += open.back().item_open ? "</li>\n" : "";
+        body_ += open.back().numbered ? "</ol>\n" : "</ul>\n";
+        open.pop_back();
+    }
+    // A list of the other kind at this level is a list of its own.
+    if (open.size() == level && open.back().numbered != para.numbered) {
         body_ += open.back().item_open ? "</li>\n" : "";
         body_ += open.back().numbered ? "</ol>\n" : "</ul>\n";
         open.pop_back();
@@ -90,24 +159,25 @@ void HtmlWriter::close_lists() {
 }
 
 void HtmlWriter::begin_paragraph(const ParaFormat &para) {
-    std::string style = attribute("style", css_of(para));
+    std::string style = attribute("class", style_class(para.style)) + attribute("style", css_of(para));
+    const std::string marker = para.marker.empty() ? "" : "<span class=\"marker\">" + escape(para.marker) + "</span> ";
     switch (para.kind) {
     case ParaKind::Title:
         close_lists();
-        body_ += "<h1 class=\"title\"" + style + ">";
+        body_ += "<h1 class=\"title\"" + attribute("style", css_of(para)) + ">" + marker;
         paragraph_end_ = "</h1>\n";
         break;
     case ParaKind::Heading: {
         close_lists();
+        if (!marker.empty()) use_style(kHeadingMarkerStyle);
         std::string tag = "h" + std::to_string(std::max(1u, std::min(para.heading_level, 6u)));
-        body_ += "<" + tag + attribute("id", para.anchor) + style + ">";
+        body_ += "<" + tag + attribute("id", para.anchor) + style + ">" + marker;
         paragraph_end_ = "</" + tag + ">\n";
         break;
     }
     case ParaKind::ListItem:
         enter_list(para);
-        body_ += "<li" + style + ">";
-        if (!para.marker.empty()) body_ += "<span class=\"marker\">" + escape(para.marker) + "</span> ";
+        body_ += "<li" + style + ">" + marker;
         paragraph_end_.clear();  // the item stays open for its sub-lists
         break;
     case ParaKind::Body:
@@ -140,7 +210,7 @@ void HtmlWriter::text(std::string_view utf8, const TextFormat &format) {
 void HtmlWriter::line_break() { body_ += "<br>"; }
 
 void HtmlWriter::end_paragraph() {
-    close_span();
+    end_link();
     body_ += paragraph_end_;
     paragraph_end_.clear();
 }
@@ -160,8 +230,41 @@ void HtmlWriter::bookmark(std::string_view name) {
     body_ += "<a id=\"" + id + "\"></a>";
 }
 
+void HtmlWriter::begin_link(std::string_view target) {
+    end_link();
+    close_span();
+    body_ += "<a href=\"" + href_of(target) + "\">";
+    link_open_ = true;
+}
+
+void HtmlWriter::end_link() {
+    close_span();
+    if (link_open_) body_ += "</a>";
+    link_open_ = false;
+}
+
+// A placeholder where the picture or chart stands, with its description.
+void HtmlWriter::object(unsigned kind, std::string_view description) {
+    close_span();
+    std::string label = object_word(kind);
+    if (!description.empty()) label += ": " + std::string(description);
+    use_style(kObjectStyle);
+    body_ += "<span class=\"object\" role=\"img\" aria-label=\"" + escape(label) + "\">[" + escape(label) + "]</span>";
+}
+
+void HtmlWriter::use_style(const char *rule) {
+    if (extra_style_.find(rule) == std::string::npos) extra_style_ += rule;
+}
+
+void HtmlWriter::properties(const std::vector<Property> &properties) {
+    for (const auto &p : properties)
+        if (const char *name = meta_name(p.id))
+            head_ += std::string("<meta name=\"") + name + "\" content=\"" + escape(p.value) + "\">\n";
+}
+
 void HtmlWriter::begin_table(unsigned) {
     close_lists();
+    use_style(kCellParagraphStyle);
     body_ += "<table class=\"grid\">\n";
 }
 
@@ -177,14 +280,17 @@ void HtmlWriter::write_cell_open(const char *tag, const CellFormat &cell, const 
 }
 
 void HtmlWriter::begin_cell(const CellFormat &cell) {
-    write_cell_open("td", cell, nullptr);
+    if (cell.header) use_style(kHeaderCellStyle);
+    write_cell_open(cell.header ? "th" : "td", cell, nullptr);
+    cells_.push_back(cell.header ? "</th>" : "</td>");
     containers_.emplace_back();
 }
 
 void HtmlWriter::end_cell() {
     close_lists();
     if (containers_.size() > 1) containers_.pop_back();
-    body_ += "</td>";
+    body_ += cells_.empty() ? "</td>" : cells_.back();
+    if (!cells_.empty()) cells_.pop_back();
 }
 
 void HtmlWriter::end_row() { body_ += "</tr>\n"; }
@@ -196,14 +302,18 @@ std::string HtmlWriter::finish(std::string_view title, const std::vector<Outline
     close_lists();
     std::string page = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
     page += escape(title.empty() ? std::string_view("Untitled document") : title);
-    page += "</title>\n<style>\n";
+    const std::string comments = comments_of(notes);
+    if (!comments.empty()) use_style(kCommentStyle);
+    page += "</title>\n" + head_ + "<style>\n";
     page += kPageStyle;
+    page += extra_style_;
     page += "</style>\n</head>\n<body>\n";
     if (!outline.empty()) page += contents_of(outline);
     page += "<main>\n";
     page += body_;
     page += "</main>\n";
-    if (!notes.empty()) page += notes_of(notes);
+    if (has_notes(notes)) page += notes_of(notes);
+    page += comments;
     page += "</body>\n</html>\n";
     return page;
 }

@@ -17,6 +17,10 @@ public:
     void end_paragraph() override;
     void note_reference(unsigned number) override;
     void bookmark(std::string_view name) override;
+    void begin_link(std::string_view target) override;
+    void end_link() override;
+    void object(unsigned kind, std::string_view description) override;
+    void properties(const std::vector<Property> &properties) override;
     void begin_table(unsigned columns) override;
     void begin_row() override;
     void begin_cell(const CellFormat &cell) override;
@@ -49,6 +53,11 @@ private:
     bool span_open_ = false;
     TextFormat span_format_{};
     std::vector<std::string> bookmarks_;
+    bool link_open_ = false;
+    std::vector<const char *> cells_;  // closing tags of the open cells
+    std::string head_;                 // meta elements of the document's properties
+    std::string extra_style_;          // rules of what this page holds beyond the usual
+    void use_style(const char *rule);
 };
 
 }  // namespace qrv::filters::html

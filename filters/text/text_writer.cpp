@@ -9,16 +9,22 @@ namespace {
 
 constexpr const char *kCellSeparator = " | ";
 
-std::string underline(const std::string &line, char mark) { return std::string(width_of(line), mark); }
+// A heading with its number in front.
+std::string numbered(const ParaFormat &para, const std::string &line) {
+    return para.marker.empty() ? line : para.marker + " " + line;
+}
 
-// A nested table inside a cell shows on one line: rows split by "; ".
-std::string inline_grid(const std::vector<std::vector<GridCell>> &rows) {
-    std::string out = "[";
+// A table of the text flow: a line a row, its cells separated by tabs.  A
+// table nested in a cell shows inside the cell, its words separated by
+// spaces.
+std::string flow_rows(const std::vector<std::vector<GridCell>> &rows, const char *cell_separator,
+                      const char *row_separator) {
+    std::string out;
     for (size_t r = 0; r < rows.size(); ++r) {
-        if (r) out += "; ";
-        for (size_t c = 0; c < rows[r].size(); ++c) out += (c ? kCellSeparator : "") + rows[r][c].text;
+        if (r) out += row_separator;
+        for (size_t c = 0; c < rows[r].size(); ++c) out += (c ? cell_separator : "") + rows[r][c].text;
     }
-    return out + "]";
+    return out;
 }
 
 }  // namespace
@@ -38,8 +44,12 @@ std::string render_grid(const std::vector<std::vector<GridCell>> &rows) {
         }
     std::string out;
     for (const auto &row : rows) {
+        // Empty cells at a row's end (a merged cell's span among them) show
+        // as nothing, not as separators.
+        size_t shown = row.size();
+        while (shown > 0 && row[shown - 1].text.empty()) --shown;
         std::string line;
-        for (size_t c = 0; c < row.size(); ++c) {
+        for (size_t c = 0; c < shown; ++c) {
             std::string pad(widths[c] - width_of(row[c].text), ' ');
             if (c) line += kCellSeparator;
             line += row[c].right_aligned ? pad + row[c].text : row[c].text + pad;
@@ -56,7 +66,7 @@ void TextWriter::write_block(const std::string &block) {
         if (grid.empty()) grid.emplace_back();
         if (grid.back().empty()) grid.back().emplace_back();
         std::string &cell = grid.back().back().text;
-        if (!cell.empty()) cell += " / ";
+        if (!cell.empty()) cell += " ";
         cell += block;
         return;
     }
@@ -81,11 +91,8 @@ void TextWriter::end_paragraph() {
     const bool in_table = !tables_.empty();
     switch (para_.kind) {
     case ParaKind::Title:
-        if (!in_table) block += "\n" + underline(line_, '=') ;
-        break;
     case ParaKind::Heading:
-        if (!in_table && para_.heading_level <= 3)
-            block += "\n" + underline(line_, para_.heading_level == 1 ? '=' : para_.heading_level == 2 ? '-' : '~');
+        block = numbered(para_, line_);
         break;
     case ParaKind::ListItem: {
         std::string indent(in_table ? 0 : 2 * (para_.list_level - 1), ' ');
@@ -101,7 +108,10 @@ void TextWriter::end_paragraph() {
 
 void TextWriter::note_reference(unsigned number) { line_ += "[" + std::to_string(number) + "]"; }
 
-void TextWriter::begin_table(unsigned) { tables_.emplace_back(); }
+void TextWriter::begin_table(unsigned) {
+    tables_.emplace_back();
+    sheets_.push_back(false);
+}
 
 void TextWriter::begin_row() { tables_.back().emplace_back(); }
 
@@ -113,20 +123,21 @@ void TextWriter::end_row() {}
 
 void TextWriter::end_table() {
     Grid grid = std::move(tables_.back());
+    const bool sheet = sheets_.back();
     tables_.pop_back();
-    if (tables_.empty()) {
-        write_block(render_grid(grid));
-    } else {
-        write_block(inline_grid(grid));
-    }
+    sheets_.pop_back();
+    if (sheet) write_block(render_grid(grid));
+    else if (tables_.empty()) write_block(flow_rows(grid, "\t", "\n") + "\n");
+    else write_block(flow_rows(grid, " ", " "));
 }
 
-// A sheet: its name, then its rows as aligned columns; a merged cell's
-// text stands in its first column, and rows left out of a sparse sheet
-// show as one line saying so.
+// A sheet: its name underlined, then its rows as aligned columns; a merged
+// cell's text stands in its first column, and rows left out of a sparse
+// sheet show as one line saying so.
 void TextWriter::begin_sheet(const SheetInfo &sheet) {
-    if (!sheet.name.empty()) write_block(sheet.name + "\n" + underline(sheet.name, '-'));
+    if (!sheet.name.empty()) write_block(sheet.name + "\n" + std::string(width_of(sheet.name), '-'));
     tables_.emplace_back();
+    sheets_.push_back(true);
 }
 
 void TextWriter::sheet_row_begin(const SheetRow &row) {
@@ -144,21 +155,12 @@ void TextWriter::sheet_cell(const SheetCell &cell) {
     for (unsigned i = 1; i < cell.column_span; ++i) row.emplace_back();
 }
 
-std::string TextWriter::finish(std::string_view, const std::vector<OutlineEntry> &outline,
-                               const std::vector<Note> &notes) {
-    std::string page;
-    if (!outline.empty()) {
-        page += "Contents\n--------\n";
-        for (const auto &entry : outline)
-            page += std::string(2 * (std::max(1u, entry.level) - 1), ' ') + entry.text + "\n";
-        page += "\n";
-    }
-    page += body_;
-    if (!notes.empty()) {
-        page += "\nNotes\n-----\n";
-        for (const auto &note : notes) page += "[" + std::to_string(note.number) + "] " + note.text + "\n";
-    }
-    return page;
+// Plain text is the text of the document's flow: no table of contents
+// (the headings stand in the text and nothing would link to them), and the
+// notes and comments, which stand outside the flow, are left to the HTML;
+// a note's reference keeps its number in the text.
+std::string TextWriter::finish(std::string_view, const std::vector<OutlineEntry> &, const std::vector<Note> &) {
+    return body_;
 }
 
 }  // namespace qrv::filters::text

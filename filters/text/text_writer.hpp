@@ -1,6 +1,7 @@
 // Writes the walk's events as plain UTF-8 text: one line per paragraph,
-// headings underlined, list items indented with their numbers, tables and
-// spreadsheet sections as columns separated by " | ".
+// list items indented with their numbers, a table's rows as lines of cells
+// separated by tabs, spreadsheet sections as columns separated by " | ",
+// note references as their numbers in brackets.
 #pragma once
 
 #include <string>
@@ -52,6 +53,7 @@ private:
     ParaFormat para_{};
     std::vector<Grid> tables_;  // open tables, innermost last
     bool gap_row_ = false;      // the sheet row in hand stands for empty rows left out
+    std::vector<bool> sheets_;  // whether each open table is a spreadsheet section
 };
 
 }  // namespace qrv::filters::text

@@ -22,10 +22,14 @@ uint32_t first_break(uint32_t from, uint32_t bound, uint32_t kind, CHHandle h) {
 }
 
 // The heading text ends at the first paragraph or page break, else at the
-// first cell break, else where the heading's part of the document ends.
+// first cell break, else where the heading's part of the document ends.  The
+// page break is looked for only up to the paragraph break: one beyond it
+// would not be the nearer, and a document without page breaks would
+// otherwise be read to its bound once a heading.
 uint32_t head_end(const EXDTNode &node, uint32_t bound, uint32_t next_bound, CHHandle h) {
-    uint32_t end = std::min(first_break(node.HeadStartId, bound, CH_BREAK_PARAGRAPH, h),
-                            first_break(node.HeadStartId, bound, CH_BREAK_PAGE, h));
+    const uint32_t paragraph_end = first_break(node.HeadStartId, bound, CH_BREAK_PARAGRAPH, h);
+    const uint32_t page_bound = paragraph_end == kNoId ? bound : std::min(paragraph_end, bound);
+    uint32_t end = std::min(paragraph_end, first_break(node.HeadStartId, page_bound, CH_BREAK_PAGE, h));
     if (end == kNoId) end = first_break(node.HeadStartId, bound, CH_BREAK_CELL, h);
     return end == kNoId ? next_bound : end;
 }

@@ -8,8 +8,13 @@
 #include <qrvex/doctree.h>
 #include <qrvplatform/platform.h>
 
+#include <qrvex/navigate.h>
+
+#include <algorithm>
 #include <initializer_list>
 #include <memory>
+#include <random>
+#include <string>
 #include <utility>
 
 namespace {
@@ -135,6 +140,49 @@ TEST(HeadingPatchup, ChunkerFailuresAreReturned) {
         ASSERT_EQ(CHFaultAtId(p.doc.handle(), c.op, CH_STORE_ITEMS, c.id, 0x99), 0u);
         EXPECT_EQ(p.patch(), 0x99u) << "op " << c.op << " at " << c.id;
         expect_ids(heading(p.section().Node.Body, 0), c.first, "first heading");
+    }
+}
+
+// The page break is looked for only up to the paragraph break; heading ends
+// must come out as the two unbounded searches give them, over random
+// documents of text, breaks of every kind and skippable tags.
+TEST(HeadingPatchup, HeadingEndsAsTheUnboundedSearchesGiveThem) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 200; ++round) {
+        std::string text;
+        const uint32_t items = 20 + random() % 40;
+        uint32_t written = 0;
+        while (written < items) {
+            switch (random() % 6) {
+            case 0: text += "item 0 1\n"; break;
+            case 1: text += "item 0 22\n"; break;
+            case 2: text += "item 0 20\n"; break;
+            case 3: text += "begin 0x20000005\nitem 0 1\nend\n", written += 2; break;
+            default: text += "item 7 0 0\n"; break;
+            }
+            ++written;
+        }
+        const uint32_t last = written - 1;
+        // An item past the section's end, so that every heading's text has
+        // an item after it (the last item's own case is tested above).
+        text += "item 7 0 0\n";
+        std::vector<uint32_t> starts;
+        for (uint32_t id = 0; id < last; id += 1 + random() % 12) starts.push_back(id);
+        std::vector<std::pair<uint32_t, uint32_t>> headings;
+        Patched p(text.c_str(), last, {});
+        for (uint32_t start : starts) EXPECT_EQ(EXDTAddHeadingLevel(p.tree.get(), start, nullptr, 0, 1), 0u);
+        ASSERT_EQ(p.patch(), 0u);
+        for (size_t i = 0; i < starts.size(); ++i) {
+            const CHHandle h = p.doc.handle();
+            const uint32_t next = i + 1 < starts.size() ? starts[i + 1] - 1 : last;
+            uint32_t end = std::min(CUFindBreakEndId(starts[i], last, last, CH_BREAK_PARAGRAPH, h),
+                                    CUFindBreakEndId(starts[i], last, last, CH_BREAK_PAGE, h));
+            if (end == kNone) end = CUFindBreakEndId(starts[i], last, last, CH_BREAK_CELL, h);
+            if (end == kNone) end = next;
+            const EXDTHeading &settled = heading(p.section().Node.Body, static_cast<uint32_t>(i));
+            if (settled.Node.HeadStartId == kNone) continue;  // a range that ran backwards
+            EXPECT_EQ(settled.Node.HeadEndId, end) << "round " << round << " heading " << i << "\n" << text;
+        }
     }
 }
 

@@ -1,5 +1,7 @@
 #include "document_writer.hpp"
 
+#include <cstring>
+
 #include "../core/error.hpp"
 #include "utf16.hpp"
 
@@ -128,6 +130,13 @@ uint32_t DocumentWriter::store_data(CHStore store, std::span<const uint8_t> byte
     uint32_t id = 0;
     const uint32_t rc = CHAppendStoreData(handle_, store, bytes.data(), static_cast<uint32_t>(bytes.size()), &id);
     return checked(rc, id, "append store data");
+}
+
+void DocumentWriter::rewrite_record(CHStore store, uint32_t id, std::span<const uint8_t> bytes) {
+    void *address = nullptr;
+    checked(CHLockItemRange(handle_, store, id, 1, &address), 0, "reach a record");
+    std::memcpy(address, bytes.data(), bytes.size());
+    checked(CHUnlockItemRange(handle_, store, id, 1), 0, "release a record");
 }
 
 }  // namespace qrv::import

@@ -49,11 +49,19 @@ public:
     uint32_t font(uint32_t font_id, std::u16string_view name, uint32_t attribute = 0, uint32_t value = 0);
     // Raw data of a store other than 0: the offset or record id.
     uint32_t store_data(CHStore store, std::span<const uint8_t> bytes);
+    // Writes over a record of a store of records written before (a table
+    // cell whose row span is known only once the rows below are read).  The
+    // document is the importer's until it is released, so the record is
+    // changed in place through a lock.
+    void rewrite_record(CHStore store, uint32_t id, std::span<const uint8_t> bytes);
 
     // Items appended so far.
     uint64_t items() const { return items_; }
 
 private:
+    // The id the chunker wrote, or a throw for its refusal.  Callers make
+    // the call first: as another argument of this, the id could be read
+    // before the call writes it.
     uint32_t checked(uint32_t rc, uint32_t id, const char *what);
     void count_item();
 

@@ -28,6 +28,10 @@ enum class Ns : uint8_t {
     WordDrawing,
     Picture,
     Vml,
+    VmlOffice,
+    Math,
+    CustomProperties,
+    DocPropsVTypes,
     // OpenDocument
     Office,
     Style,

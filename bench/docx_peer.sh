@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# The generated 500-page Word document (bench_docx_import --write-docx)
+# converted to HTML by qrvex-export and by LibreOffice (soffice --headless
+# --convert-to html), each under /usr/bin/time -v, best of three runs after
+# a warm-up; prints wall time, CPU time and peak memory side by side.
+# LibreOffice is a peer for local comparison only; CI does not run this.
+# Usage: bash bench/docx_peer.sh [build/release]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=${1:-build/release}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+"$build/bin/bench_docx_import" --write-docx "$work/book.docx"
+profile="file://$work/profile"
+
+# wall seconds, CPU seconds and peak resident kilobytes of one run
+measure() {
+  /usr/bin/time -v "$@" >/dev/null 2>"$work/time" || { cat "$work/time" >&2; exit 1; }
+  awk -F': ' '
+    /Elapsed \(wall clock\)/ { n = split($2, t, ":"); wall = (n == 3 ? t[1] * 3600 + t[2] * 60 + t[3] : t[1] * 60 + t[2]) }
+    /User time/ { cpu += $2 } /System time/ { cpu += $2 }
+    /Maximum resident set size/ { rss = $2 }
+    END { printf "%.2f %.2f %d\n", wall, cpu, rss }' "$work/time"
+}
+
+best_of_three() {
+  "$@" >/dev/null 2>&1 || true  # warm-up (LibreOffice makes its profile)
+  for run in 1 2 3; do measure "$@"; done | sort -n | head -1
+}
+
+ours=$(best_of_three "$build/bin/qrvex-export" "$work/book.docx" -q -o "$work/ours.html")
+theirs=$(best_of_three soffice -env:UserInstallation="$profile" --headless --convert-to html --outdir "$work" \
+  "$work/book.docx")
+
+printf '%-28s %10s %10s %12s\n' "" "wall s" "CPU s" "peak MiB"
+for row in "qrvex-export:$ours" "LibreOffice $(soffice --version | awk '{print $2}'):$theirs"; do
+  name=${row%%:*}
+  read -r wall cpu rss <<<"${row#*:}"
+  printf '%-28s %10s %10s %12.1f\n' "$name" "$wall" "$cpu" "$(echo "$rss / 1024" | bc -l)"
+done
+read -r ow oc orss <<<"$ours"
+read -r tw tc trss <<<"$theirs"
+printf '\nLibreOffice / qrvex-export: wall %.1fx, CPU %.1fx, memory %.1fx\n' \
+  "$(echo "$tw / $ow" | bc -l)" "$(echo "$tc / $oc" | bc -l)" "$(echo "$trss / $orss" | bc -l)"

@@ -1,0 +1,22 @@
+#include "style_names.hpp"
+
+#include "chars.hpp"
+
+namespace qrv::filters {
+namespace {
+
+constexpr uint32_t kParaStyleApplied = 0x4000;  // a paragraph style reset the record
+
+}  // namespace
+
+const std::string &StyleNames::name_of(CUStyleSheet *sheet, const CUParaChangeInfo &para) {
+    if (!(para.ChangeFlags & kParaStyleApplied) || !sheet) return none_;
+    auto [entry, added] = names_.try_emplace(para.StyleId);
+    if (!added) return entry->second;
+    const int32_t index = CIStyleNumber(sheet, para.StyleId);
+    if (index >= 0 && static_cast<uint32_t>(index) < sheet->StyleCount)
+        entry->second = utf8_of(property_text(sheet->ChunkerHandle, sheet->StyleTable[index].NameItemId));
+    return entry->second;
+}
+
+}  // namespace qrv::filters

@@ -1,0 +1,67 @@
+// Events of a text sink kept for later: the body of a note read from its
+// own part before the reference to it, a text box met inside a paragraph,
+// a comment.  replay() hands the events to another sink in the order they
+// came.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "text_sink.hpp"
+
+namespace qrv::import::textdoc {
+
+class Recording final : public TextSink {
+public:
+    void begin_paragraph(const ParagraphStart &start) override;
+    void end_paragraph() override;
+    void run(const RunStart &start) override;
+    void text(std::string_view utf8) override;
+    void line_break() override;
+    void page_break() override;
+    void begin_table(const TableStart &table) override;
+    void begin_row(const RowStart &row) override;
+    void begin_cell(const CellStart &cell) override;
+    void end_cell() override;
+    void end_row() override;
+    void end_table() override;
+    void note(NoteKind kind, const Recording &body) override;
+    void comment(std::string_view author, const Recording &body) override;
+    void frame(const Recording &content) override;
+    void bookmark(std::string_view name) override;
+    void begin_link(std::string_view target) override;
+    void end_link() override;
+    void object(ObjectKind kind, std::string_view description) override;
+    void end_section() override;
+
+    void replay(TextSink &sink) const;
+    bool empty() const { return events_.empty(); }
+
+private:
+    enum class Op : uint8_t {
+        BeginParagraph, EndParagraph, Run, Text, LineBreak, PageBreak,
+        BeginTable, BeginRow, BeginCell, EndCell, EndRow, EndTable,
+        Note, Comment, Frame, Bookmark, BeginLink, EndLink, Object, EndSection
+    };
+    // A nested recording with the kind or words that go with it.
+    struct Nested {
+        uint32_t kind = 0;
+        std::string words;
+        std::shared_ptr<const Recording> body;
+    };
+    using Payload = std::variant<std::monostate, ParagraphStart, RunStart, TableStart, RowStart, CellStart,
+                                 std::string, Nested>;
+    struct Event {
+        Op op;
+        Payload payload;
+    };
+
+    void add(Op op, Payload payload = {});
+    void replay_one(const Event &event, TextSink &sink) const;
+
+    std::vector<Event> events_;
+};
+
+}  // namespace qrv::import::textdoc
