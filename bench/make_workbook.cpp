@@ -3,13 +3,15 @@
 // strings and percentages, zipped with libzip as a spreadsheet program
 // would.  bench/export_xlsx.sh times the whole export of it beside a peer.
 // Usage: bench_make_workbook OUT.xlsx [ROWS]
-#include <zip.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "zip_parts.hpp"
+
 namespace {
+
+using qrv::bench::add_part;
 
 constexpr int kColumns = 10;
 constexpr int kDistinctStrings = 1000;
@@ -102,15 +104,6 @@ std::string shared_strings() {
     return xml + "</sst>";
 }
 
-bool add(zip_t *archive, const char *name, const std::string &content) {
-    // libzip reads the bytes when the archive is closed; they must live until then.
-    char *copy = static_cast<char *>(std::malloc(content.size()));
-    if (!copy) return false;
-    std::copy(content.begin(), content.end(), copy);
-    zip_source_t *source = zip_source_buffer(archive, copy, content.size(), 1);
-    return source && zip_file_add(archive, name, source, ZIP_FL_ENC_UTF_8) >= 0;
-}
-
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -125,11 +118,12 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "cannot create %s\n", argv[1]);
         return 1;
     }
-    const bool ok = add(archive, "[Content_Types].xml", kContentTypes) && add(archive, "_rels/.rels", kRootRels) &&
-                    add(archive, "xl/workbook.xml", kWorkbook) &&
-                    add(archive, "xl/_rels/workbook.xml.rels", kWorkbookRels) &&
-                    add(archive, "xl/styles.xml", kStyles) && add(archive, "xl/sharedStrings.xml", shared_strings()) &&
-                    add(archive, "xl/worksheets/sheet1.xml", worksheet(rows));
+    const bool ok = add_part(archive, "[Content_Types].xml", kContentTypes) &&
+                    add_part(archive, "_rels/.rels", kRootRels) && add_part(archive, "xl/workbook.xml", kWorkbook) &&
+                    add_part(archive, "xl/_rels/workbook.xml.rels", kWorkbookRels) &&
+                    add_part(archive, "xl/styles.xml", kStyles) &&
+                    add_part(archive, "xl/sharedStrings.xml", shared_strings()) &&
+                    add_part(archive, "xl/worksheets/sheet1.xml", worksheet(rows));
     if (!ok || zip_close(archive) != 0) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
         return 1;
