@@ -7,14 +7,11 @@
 // Usage: bench_make_spreadsheet OUT.ods [ROWS]
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "zip_parts.hpp"
 
 namespace {
-
-using qrv::bench::add_part;
 
 constexpr int kColumns = 10;
 constexpr int kLastRow = 1 << 20;
@@ -134,27 +131,10 @@ std::string content(int rows) {
     return xml + "</table:table></office:spreadsheet></office:body></office:document-content>";
 }
 
+std::vector<qrv::bench::PackagePart> parts_of(int rows) {
+    return {{"mimetype", kMediaType, true}, {"META-INF/manifest.xml", manifest()}, {"content.xml", content(rows)}};
+}
+
 }  // namespace
 
-int main(int argc, char **argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUT.ods [ROWS]\n", argv[0]);
-        return 2;
-    }
-    const int rows = argc > 2 ? std::atoi(argv[2]) : 100000;
-    int error = 0;
-    zip_t *archive = zip_open(argv[1], ZIP_CREATE | ZIP_TRUNCATE, &error);
-    if (!archive) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
-        return 1;
-    }
-    const bool ok = add_part(archive, "mimetype", kMediaType, true) &&
-                    add_part(archive, "META-INF/manifest.xml", manifest()) &&
-                    add_part(archive, "content.xml", content(rows));
-    if (!ok || zip_close(archive) != 0) {
-        std::fprintf(stderr, "cannot write %s\n", argv[1]);
-        return 1;
-    }
-    std::printf("%s: %d rows x %d columns\n", argv[1], rows, kColumns);
-    return 0;
-}
+int main(int argc, char **argv) { return qrv::bench::generate_package(argc, argv, "ods", kColumns, parts_of); }

@@ -11,8 +11,6 @@
 
 namespace {
 
-using qrv::bench::add_part;
-
 constexpr int kColumns = 10;
 constexpr int kDistinctStrings = 1000;
 
@@ -104,30 +102,13 @@ std::string shared_strings() {
     return xml + "</sst>";
 }
 
+std::vector<qrv::bench::PackagePart> parts_of(int rows) {
+    return {{"[Content_Types].xml", kContentTypes},     {"_rels/.rels", kRootRels},
+            {"xl/workbook.xml", kWorkbook},             {"xl/_rels/workbook.xml.rels", kWorkbookRels},
+            {"xl/styles.xml", kStyles},                 {"xl/sharedStrings.xml", shared_strings()},
+            {"xl/worksheets/sheet1.xml", worksheet(rows)}};
+}
+
 }  // namespace
 
-int main(int argc, char **argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUT.xlsx [ROWS]\n", argv[0]);
-        return 2;
-    }
-    const int rows = argc > 2 ? std::atoi(argv[2]) : 100000;
-    int error = 0;
-    zip_t *archive = zip_open(argv[1], ZIP_CREATE | ZIP_TRUNCATE, &error);
-    if (!archive) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
-        return 1;
-    }
-    const bool ok = add_part(archive, "[Content_Types].xml", kContentTypes) &&
-                    add_part(archive, "_rels/.rels", kRootRels) && add_part(archive, "xl/workbook.xml", kWorkbook) &&
-                    add_part(archive, "xl/_rels/workbook.xml.rels", kWorkbookRels) &&
-                    add_part(archive, "xl/styles.xml", kStyles) &&
-                    add_part(archive, "xl/sharedStrings.xml", shared_strings()) &&
-                    add_part(archive, "xl/worksheets/sheet1.xml", worksheet(rows));
-    if (!ok || zip_close(archive) != 0) {
-        std::fprintf(stderr, "cannot write %s\n", argv[1]);
-        return 1;
-    }
-    std::printf("%s: %d rows x %d columns\n", argv[1], rows, kColumns);
-    return 0;
-}
+int main(int argc, char **argv) { return qrv::bench::generate_package(argc, argv, "xlsx", kColumns, parts_of); }

@@ -219,11 +219,15 @@ TEST(OdsImport, ItemsOfTheSheetAndItsCells) {
     OdsSpec dated("<table:calculation-settings><table:null-date table:date-value=\"1904-01-01\"/>"
                   "</table:calculation-settings>" +
                   ods_table("S", ods_row(ods_float(1))));
+    OdsSpec described = one_table(ods_row(ods_float(1)));
+    described.meta = "<meta:keyword>alpha</meta:keyword><meta:keyword>beta</meta:keyword><dc:creator>Bo</dc:creator>"
+                     "<meta:initial-creator>Ann</meta:initial-creator>";
     const struct {
         const char *name;
         OdsSpec spec;
         std::vector<std::string> pieces;
     } cases[] = {
+        {"keywords joined, first and last authors", described, {"alpha, betaBoAnn"}},
         {"alignment, font and size of a cell style", styled, {"ATTR_12 1\n", "FONT 1\n", "FONT_SIZE 28\n", "DejaVu Sans Mono"}},
         {"a hidden table", hidden, {"SECTION_LAYOUT 2\n"}},
         {"the 1904 date system", dated, {"SECTION_LAYOUT 1\n"}},

@@ -3,15 +3,13 @@
 #include <charconv>
 #include <cmath>
 
+#include "named_values.hpp"
+
 namespace qrv::import::odf {
 namespace {
 
-struct Unit {
-    std::string_view name;
-    double twips;
-};
-
-constexpr Unit kUnits[] = {
+// Twips of each unit.
+constexpr Named<double> kUnits[] = {
     {"in", 1440}, {"cm", 1440 / 2.54}, {"mm", 144 / 2.54}, {"pt", 20}, {"pc", 240}, {"px", 15},
 };
 
@@ -31,13 +29,9 @@ std::optional<double> take_number(std::string_view &text) {
 std::optional<uint32_t> twips_of_length(std::string_view text) {
     const auto value = take_number(text);
     if (!value || *value < 0) return std::nullopt;
-    for (const Unit &unit : kUnits) {
-        if (text != unit.name) continue;
-        const double twips = *value * unit.twips;
-        if (twips > 1e9) return std::nullopt;
-        return static_cast<uint32_t>(std::lround(twips));
-    }
-    return std::nullopt;
+    const auto unit = value_named(kUnits, text);
+    if (!unit || *value * *unit > 1e9) return std::nullopt;
+    return static_cast<uint32_t>(std::lround(*value * *unit));
 }
 
 std::optional<double> days_of_duration(std::string_view text) {

@@ -1,6 +1,7 @@
 #include "data_style_reader.hpp"
 
 #include "attribute_values.hpp"
+#include "named_values.hpp"
 
 namespace qrv::import::odf {
 namespace {
@@ -11,12 +12,7 @@ constexpr size_t kLongestText = 256;
 constexpr size_t kMostParts = 256;
 constexpr size_t kMostMaps = 16;
 
-struct KindElement {
-    std::string_view local;
-    DataStyleKind kind;
-};
-
-constexpr KindElement kKinds[] = {
+constexpr Named<DataStyleKind> kKinds[] = {
     {"number-style", DataStyleKind::kNumber},   {"percentage-style", DataStyleKind::kPercentage},
     {"currency-style", DataStyleKind::kCurrency}, {"date-style", DataStyleKind::kDate},
     {"time-style", DataStyleKind::kTime},       {"boolean-style", DataStyleKind::kBoolean},
@@ -57,9 +53,7 @@ DataPart part_of(const XmlName &name, const XmlAttributes &a) {
 
 std::optional<DataStyleKind> data_style_kind(const XmlName &name) {
     if (name.ns != Ns::Number) return std::nullopt;
-    for (const KindElement &k : kKinds)
-        if (k.local == name.local) return k.kind;
-    return std::nullopt;
+    return value_named(kKinds, name.local);
 }
 
 void DataStyleReader::start(const XmlName &name, const XmlAttributes &a) {

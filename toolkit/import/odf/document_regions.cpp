@@ -1,28 +1,17 @@
 #include "document_regions.hpp"
 
-#include <optional>
+#include "named_values.hpp"
 
 namespace qrv::import::odf {
 namespace {
 
-struct RegionElement {
-    std::string_view local;
-    Region region;
-};
-
-constexpr RegionElement kRegions[] = {
+constexpr Named<Region> kRegions[] = {
     {"meta", Region::kMeta},
     {"font-face-decls", Region::kFontFaces},
     {"styles", Region::kStyles},
     {"automatic-styles", Region::kAutomaticStyles},
     {"body", Region::kBody},
 };
-
-std::optional<Region> region_of(std::string_view local) {
-    for (const RegionElement &r : kRegions)
-        if (r.local == local) return r.region;
-    return std::nullopt;
-}
 
 // The root: office:document (flat), office:document-content and the like.
 bool is_root(const XmlName &name) { return name.ns == Ns::Office && name.local.starts_with("document"); }
@@ -39,7 +28,7 @@ void RegionRouter::start(const XmlName &name, const XmlAttributes &attributes) {
     // Any other element under the root is a region; settings, scripts and
     // master styles have no reader.
     depth_ = 1;
-    const auto region = name.ns == Ns::Office ? region_of(name.local) : std::nullopt;
+    const auto region = name.ns == Ns::Office ? value_named(kRegions, name.local) : std::nullopt;
     current_ = region ? readers_[static_cast<size_t>(*region)] : nullptr;
 }
 

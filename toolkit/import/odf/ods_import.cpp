@@ -22,7 +22,7 @@ using namespace odf;
 
 // The readers of an import, one a region.
 struct Readers {
-    MetaReader &meta;
+    PropertiesReader &meta;
     StylesReader &common;
     StylesReader &automatic;
     TableReader &tables;
@@ -47,7 +47,7 @@ void read_meta(Package &package, const Readers &readers) {
     } catch (const ImportError &e) {
         if (e.code() != IM_ERR_BROKEN) throw;
         package.diagnostics().warn(std::string(e.what()) + "; the document properties are left out");
-        readers.meta = MetaReader{};
+        readers.meta = PropertiesReader(meta_elements());
     }
 }
 
@@ -79,7 +79,7 @@ CHHandle import_ods(ImportJob &job) {
     TextStore texts(writer);
     StyleSheet style_sheet;
     CellStyles styles(style_sheet, numbers, fonts, formats);
-    MetaReader meta;
+    PropertiesReader meta(meta_elements());
     StylesReader common(style_sheet, StyleSheet::Origin::kCommon);
     StylesReader automatic(style_sheet, StyleSheet::Origin::kAutomatic);
     TableReader tables({writer, styles, style_sheet, texts, formats, job.diagnostics, job.limits, [&] {

@@ -1,17 +1,14 @@
 #include "style_sheet.hpp"
 
+#include "named_values.hpp"
+
 namespace qrv::import::odf {
 namespace {
 
 // Parent chains longer than this are cut (a chain that loops, for one).
 constexpr unsigned kLongestChain = 32;
 
-struct FamilyName {
-    std::string_view name;
-    Family family;
-};
-
-constexpr FamilyName kFamilies[] = {
+constexpr Named<Family> kFamilies[] = {
     {"table-cell", Family::kTableCell}, {"table-column", Family::kTableColumn},
     {"table-row", Family::kTableRow},   {"table", Family::kTable},
     {"text", Family::kText},
@@ -31,11 +28,7 @@ std::string unquoted(std::string_view name) {
 
 }  // namespace
 
-Family family_of(std::string_view name) {
-    for (const FamilyName &f : kFamilies)
-        if (f.name == name) return f.family;
-    return Family::kOther;
-}
+Family family_of(std::string_view name) { return value_named(kFamilies, name).value_or(Family::kOther); }
 
 void Style::fill_from(const Style &parent) {
     if (data_style.empty()) data_style = parent.data_style;
