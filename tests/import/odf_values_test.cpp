@@ -80,9 +80,9 @@ TEST(OdsHiddenRows, RepeatedRowElementsAgainstAModel) {
             rows += qrv::test::ods_row(filled ? qrv::test::ods_float(1) : "", attributes);
             hidden.insert(hidden.end(), repeat, hide);
         }
-        const auto result = qrv::test::import_and_walk(
-            qrv::test::ods_of(qrv::test::OdsSpec(qrv::test::ods_table("S", rows + qrv::test::ods_row(qrv::test::ods_float(2))))),
-            "rows.ods");
+        const auto result = qrv::test::import_and_walk(qrv::test::ods_of(qrv::test::OdsSpec(qrv::test::ods_table(
+                                                           "S", rows + qrv::test::ods_row(qrv::test::ods_float(2))))),
+                                                       "rows.ods");
         ASSERT_EQ(result.rc, 0u) << result.message;
         const std::regex row_line("\nr([0-9]+)(h?):");  // gaps are never hidden
         size_t rows_seen = 0;

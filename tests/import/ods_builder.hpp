@@ -70,7 +70,8 @@ inline std::string regions(const OdsSpec &spec, bool with_styles) {
     if (!spec.font_faces.empty()) out += "<office:font-face-decls>" + spec.font_faces + "</office:font-face-decls>";
     if (with_styles && !spec.styles.empty()) out += "<office:styles>" + spec.styles + "</office:styles>";
     out += "<office:automatic-styles>" + spec.automatic_styles + "</office:automatic-styles>";
-    const std::string body = spec.body.empty() ? "<office:spreadsheet>" + spec.tables + "</office:spreadsheet>" : spec.body;
+    const std::string body =
+        spec.body.empty() ? "<office:spreadsheet>" + spec.tables + "</office:spreadsheet>" : spec.body;
     return out + "<office:body>" + body + "</office:body>";
 }
 

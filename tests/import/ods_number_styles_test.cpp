@@ -160,18 +160,21 @@ TEST(OdsDataStyles, DateStyles) {
 TEST(OdsDataStyles, TimeStyles) {
     const std::string hms = "<number:hours number:style=\"long\"/>" + text(":") +
                             "<number:minutes number:style=\"long\"/>" + text(":");
-    expect_texts("time-style", {
-        {hms + "<number:seconds number:style=\"long\"/>", 0.5, "12:00:00"},
-        {hms + "<number:seconds number:style=\"long\"/>", 10 / 24.0 + 10 / 1440.0 + 10.12 / 86400, "10:10:10"},
-        // fractions of a second are left out
-        {hms + "<number:seconds number:style=\"long\" number:decimal-places=\"2\"/>",
-         10 / 24.0 + 10 / 1440.0 + 10.12 / 86400, "10:10:10"},
-        {"<number:hours/>" + text(":") + "<number:minutes number:style=\"long\"/>" + text(" ") + "<number:am-pm/>", 0.75,
-         "6:00 PM"},
-        {"<number:hours/>" + text(":") + "<number:minutes number:style=\"long\"/>", 0.0, "0:00"},
-        // elapsed hours show the time of day
-        {"<number:hours number:style=\"long\"/>" + text(":") + "<number:minutes number:style=\"long\"/>", 1.5, "12:00"},
-    });
+    expect_texts(
+        "time-style",
+        {
+            {hms + "<number:seconds number:style=\"long\"/>", 0.5, "12:00:00"},
+            {hms + "<number:seconds number:style=\"long\"/>", 10 / 24.0 + 10 / 1440.0 + 10.12 / 86400, "10:10:10"},
+            // fractions of a second are left out
+            {hms + "<number:seconds number:style=\"long\" number:decimal-places=\"2\"/>",
+             10 / 24.0 + 10 / 1440.0 + 10.12 / 86400, "10:10:10"},
+            {"<number:hours/>" + text(":") + "<number:minutes number:style=\"long\"/>" + text(" ") + "<number:am-pm/>",
+             0.75, "6:00 PM"},
+            {"<number:hours/>" + text(":") + "<number:minutes number:style=\"long\"/>", 0.0, "0:00"},
+            // elapsed hours show the time of day
+            {"<number:hours number:style=\"long\"/>" + text(":") + "<number:minutes number:style=\"long\"/>", 1.5,
+             "12:00"},
+        });
 }
 
 const std::string kNegativeRed =
@@ -180,12 +183,12 @@ const std::string kNegativeRed =
     "<style:map style:condition=\"value()&gt;=0\" style:apply-style-name=\"P\"/>";
 
 TEST(OdsDataStyles, MapsColoursAndTheirTargets) {
-    const std::string positive = "<number:currency-style style:name=\"P\"><number:currency-symbol>$</number:currency-symbol>" +
-                                 number("number:decimal-places=\"2\" number:min-integer-digits=\"1\"") +
-                                 "</number:currency-style>";
+    const std::string positive =
+        "<number:currency-style style:name=\"P\"><number:currency-symbol>$</number:currency-symbol>" +
+        number("number:decimal-places=\"2\" number:min-integer-digits=\"1\"") + "</number:currency-style>";
     const std::string parenthesised = "<number:number-style style:name=\"Q\">" + text("(") +
-                                      number("number:decimal-places=\"0\" number:min-integer-digits=\"1\"") + text(")") +
-                                      "</number:number-style>";
+                                      number("number:decimal-places=\"0\" number:min-integer-digits=\"1\"") +
+                                      text(")") + "</number:number-style>";
     const std::string big = "<number:number-style style:name=\"B\">" + text("big") + "</number:number-style>";
     const std::string plain = number("number:decimal-places=\"0\" number:min-integer-digits=\"1\"");
     const struct {
@@ -201,19 +204,21 @@ TEST(OdsDataStyles, MapsColoursAndTheirTargets) {
          parenthesised, -5, "(5)", std::nullopt},
         {"number-style", plain + "<style:map style:condition=\"value() &gt; 100\" style:apply-style-name=\"B\"/>", big,
          150, "big", std::nullopt},
-        {"number-style", plain + "<style:map style:condition=\"value() &gt; 100\" style:apply-style-name=\"B\"/>", big, 5,
-         "5", std::nullopt},
-        {"number-style", plain + "<style:map style:condition=\"value()=0\" style:apply-style-name=\"B\"/>", big, 0, "big",
-         std::nullopt},
-        // maps that cannot be read, or name no style, are left out
-        {"number-style", plain + "<style:map style:condition=\"cell-content()&gt;1\" style:apply-style-name=\"B\"/>", big,
+        {"number-style", plain + "<style:map style:condition=\"value() &gt; 100\" style:apply-style-name=\"B\"/>", big,
          5, "5", std::nullopt},
-        {"number-style", plain + "<style:map style:condition=\"value()&gt;1\" style:apply-style-name=\"None\"/>", big, 5,
-         "5", std::nullopt},
+        {"number-style", plain + "<style:map style:condition=\"value()=0\" style:apply-style-name=\"B\"/>", big, 0,
+         "big", std::nullopt},
+        // maps that cannot be read, or name no style, are left out
+        {"number-style", plain + "<style:map style:condition=\"cell-content()&gt;1\" style:apply-style-name=\"B\"/>",
+         big, 5, "5", std::nullopt},
+        {"number-style", plain + "<style:map style:condition=\"value()&gt;1\" style:apply-style-name=\"None\"/>", big,
+         5, "5", std::nullopt},
         // a text style's maps make the whole format; values no map takes show in the general format
-        {"text-style", "<number:text-content/><style:map style:condition=\"value()&lt;0\" style:apply-style-name=\"Q\"/>",
+        {"text-style",
+         "<number:text-content/><style:map style:condition=\"value()&lt;0\" style:apply-style-name=\"Q\"/>",
          parenthesised, -5, "(5)", std::nullopt},
-        {"text-style", "<number:text-content/><style:map style:condition=\"value()&lt;0\" style:apply-style-name=\"Q\"/>",
+        {"text-style",
+         "<number:text-content/><style:map style:condition=\"value()&lt;0\" style:apply-style-name=\"Q\"/>",
          parenthesised, 5, "5", std::nullopt},
     };
     for (const auto &c : cases) {

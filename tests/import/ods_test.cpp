@@ -210,8 +210,9 @@ std::string dump_of(const std::string &bytes, const char *name) {
 TEST(OdsImport, ItemsOfTheSheetAndItsCells) {
     OdsSpec styled = one_table(ods_row(ods_cell("office:value-type=\"float\" office:value=\"1\" "
                                                 "table:style-name=\"ce3\"")),
-                               cell_style("ce3", "<style:paragraph-properties fo:text-align=\"center\"/>"
-                                                 "<style:text-properties style:font-name=\"Mono\" fo:font-size=\"14pt\"/>"));
+                               cell_style("ce3",
+                                          "<style:paragraph-properties fo:text-align=\"center\"/>"
+                                          "<style:text-properties style:font-name=\"Mono\" fo:font-size=\"14pt\"/>"));
     styled.font_faces = "<style:font-face style:name=\"Mono\" svg:font-family=\"'DejaVu Sans Mono'\"/>";
     OdsSpec hidden(ods_table("H", ods_row(ods_float(1)), " table:style-name=\"ta\""));
     hidden.automatic_styles = "<style:style style:name=\"ta\" style:family=\"table\">"
@@ -228,7 +229,8 @@ TEST(OdsImport, ItemsOfTheSheetAndItsCells) {
         std::vector<std::string> pieces;
     } cases[] = {
         {"keywords joined, first and last authors", described, {"alpha, betaBoAnn"}},
-        {"alignment, font and size of a cell style", styled, {"ATTR_12 1\n", "FONT 1\n", "FONT_SIZE 28\n", "DejaVu Sans Mono"}},
+        {"alignment, font and size of a cell style", styled,
+         {"ATTR_12 1\n", "FONT 1\n", "FONT_SIZE 28\n", "DejaVu Sans Mono"}},
         {"a hidden table", hidden, {"SECTION_LAYOUT 2\n"}},
         {"the 1904 date system", dated, {"SECTION_LAYOUT 1\n"}},
     };
@@ -289,16 +291,17 @@ TEST(OdsImport, BadInputGivesOneLineOrAWarning) {
     for (int r = 0; r < 400; ++r) big_rows += ods_row(ods_float(12345));
     OdsSpec text_document;
     text_document.body = "<office:text><text:p>words</text:p></office:text>";
-    const std::string repeated_bomb =
-        ods_row(ods_cell("office:value-type=\"string\" table:number-columns-repeated=\"999999999\"", "<text:p>X</text:p>"),
-                " table:number-rows-repeated=\"999999999\"");
+    const std::string repeated_bomb = ods_row(
+        ods_cell("office:value-type=\"string\" table:number-columns-repeated=\"999999999\"", "<text:p>X</text:p>"),
+        " table:number-rows-repeated=\"999999999\"");
 
     const BadInput cases[] = {
         {"not an archive", "PK\x03\x04 this is no zip at all", "book.ods", IM_ERR_BROKEN, "book.ods: "},
         {"truncated archive", good.substr(0, good.size() / 2), "book.ods", IM_ERR_BROKEN, "book.ods: "},
         {"missing content part", without_part(parts, "content.xml"), "book.ods", IM_ERR_BROKEN,
          "book.ods: content.xml: the part is missing"},
-        {"malformed content part", with_part(parts, "content.xml", "<office:document-content" + qrv::test::kOdfNamespaces + ">\n<office:body>"),
+        {"malformed content part",
+         with_part(parts, "content.xml", "<office:document-content" + qrv::test::kOdfNamespaces + ">\n<office:body>"),
          "book.ods", IM_ERR_BROKEN, "book.ods: content.xml: line 2: not well-formed XML"},
         {"malformed flat file", flat.substr(0, flat.find("<office:body>") + 20), "book.fods", IM_ERR_BROKEN,
          "book.fods: line 2: not well-formed XML"},
@@ -318,7 +321,8 @@ TEST(OdsImport, BadInputGivesOneLineOrAWarning) {
          "book.ods: the document holds no spreadsheet"},
         {"a spreadsheet without tables", ods_of(OdsSpec("")), "book.ods", IM_ERR_BROKEN, "holds no tables"},
         {"value that is no number",
-         ods_of(one_table(ods_row(ods_cell("office:value-type=\"float\" office:value=\"abc\"", "<text:p>abc</text:p>")))),
+         ods_of(
+             one_table(ods_row(ods_cell("office:value-type=\"float\" office:value=\"abc\"", "<text:p>abc</text:p>")))),
          "book.ods", 0, "content.xml: table 'S': 'abc' is no float value; the cell's text is shown"},
         {"rows past the last one",
          ods_of(one_table(ods_row("", " table:number-rows-repeated=\"1048576\"") + ods_row(ods_float(1)))), "book.ods",

@@ -134,7 +134,8 @@ private:
         if (places == 0) return;
         const uint32_t zeros = std::min(part.min_decimal_places.value_or(places), places);
         section_.add_token(FU_TOKEN_POINT);
-        for (uint32_t i = 0; i < places; ++i) section_.add_token(i < zeros ? FU_TOKEN_DIGIT_ZERO : FU_TOKEN_DIGIT_OPTIONAL);
+        for (uint32_t i = 0; i < places; ++i)
+            section_.add_token(i < zeros ? FU_TOKEN_DIGIT_ZERO : FU_TOKEN_DIGIT_OPTIONAL);
     }
 
     // "%" in a percentage style is the percent token (the value shows a

@@ -60,7 +60,8 @@ void DataStyleReader::start(const XmlName &name, const XmlAttributes &a) {
     text_ = nullptr;
     if (name.is(Ns::Style, "map")) {
         if (style_.maps.size() >= kMostMaps) return;
-        style_.maps.push_back({std::string(a.get(Ns::Style, "condition")), std::string(a.get(Ns::Style, "apply-style-name"))});
+        style_.maps.push_back(
+            {std::string(a.get(Ns::Style, "condition")), std::string(a.get(Ns::Style, "apply-style-name"))});
     } else if (name.is(Ns::Style, "text-properties")) {
         if (auto colour = colour_of(a.get(Ns::Fo, "color"))) style_.colour = colour;
     } else if (name.is(Ns::Number, "embedded-text")) {

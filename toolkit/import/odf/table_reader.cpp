@@ -17,7 +17,9 @@ constexpr unsigned kMostWarnings = 3;
 constexpr std::string_view kGroups[] = {"table-header-columns", "table-columns", "table-column-group",
                                         "table-header-rows",    "table-rows",    "table-row-group"};
 
-bool is_group(std::string_view local) { return std::find(std::begin(kGroups), std::end(kGroups), local) != std::end(kGroups); }
+bool is_group(std::string_view local) {
+    return std::find(std::begin(kGroups), std::end(kGroups), local) != std::end(kGroups);
+}
 
 // Collapsed and filtered rows and columns are hidden.
 bool is_hidden(const XmlAttributes &a) {
