@@ -4,6 +4,8 @@
 // with its message.
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "ods_builder.hpp"
 #include "sheet_log.hpp"
 
@@ -239,6 +241,25 @@ TEST(OdsImport, ItemsOfTheSheetAndItsCells) {
         const std::string dump = dump_of(ods_of(c.spec), "book.ods");
         for (const auto &piece : c.pieces) EXPECT_NE(dump.find(piece), std::string::npos) << dump;
     }
+}
+
+// A batch imports on several threads: each import keeps its state to
+// itself, so every thread's documents come out as one thread's do.
+TEST(OdsImport, ImportsOnSeveralThreadsAlike) {
+    OdsSpec spec = cell_styles().spec;
+    spec.tables += ods_table("More", ods_row(ods_cell("office:value-type=\"date\" office:date-value=\"2024-02-29\"")));
+    spec.automatic_styles += kNumberStyle;
+    const std::string bytes = ods_of(spec);
+    const std::string expected = dump_of(bytes, "book.ods");
+    ASSERT_NE(expected.find("SS_CELL_70"), std::string::npos) << expected;
+    std::vector<std::string> dumps(4);
+    std::vector<std::thread> threads;
+    for (auto &dump : dumps)
+        threads.emplace_back([&bytes, &dump] {
+            for (int round = 0; round < 5; ++round) dump = dump_of(bytes, "book.ods");
+        });
+    for (auto &t : threads) t.join();
+    for (const auto &dump : dumps) EXPECT_EQ(dump, expected);
 }
 
 // LibreOffice writes every sheet out to its last row and column: a
