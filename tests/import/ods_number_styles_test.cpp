@@ -20,13 +20,16 @@ struct StyleCase {
     const char *expected;
 };
 
-// Reads data styles of one kind (and any further styles) and shows each
-// value under the style named "N".
+// Reads data styles of one kind (the element's name, maybe followed by
+// attributes) and any further styles, and shows each value under the style
+// named "N".
 class StyleCheck {
 public:
     StyleCheck(const char *element, const std::string &style, const std::string &others = "") {
-        const std::string xml = "<office:styles" + qrv::test::kOdfNamespaces + "><number:" + element +
-                                " style:name=\"N\">" + style + "</number:" + element + ">" + others +
+        const std::string opening(element);
+        const std::string closing = opening.substr(0, opening.find(' '));
+        const std::string xml = "<office:styles" + qrv::test::kOdfNamespaces + "><number:" + opening +
+                                " style:name=\"N\">" + style + "</number:" + closing + ">" + others +
                                 "</office:styles>";
         qrv::import::MemorySource source({reinterpret_cast<const uint8_t *>(xml.data()), xml.size()}, "styles");
         StylesReader reader(sheet_, StyleSheet::Origin::kCommon);
@@ -129,6 +132,8 @@ TEST(OdsDataStyles, PercentageCurrencyScientificFraction) {
 
 TEST(OdsDataStyles, BooleanAndTextStyles) {
     expect_texts("boolean-style", {{"<number:boolean/>", 1, "TRUE"}, {"<number:boolean/>", 0, "FALSE"}});
+    // the style's language is not the export's: its words are the export's
+    expect_texts("boolean-style number:language=\"fr\" number:country=\"BE\"", {{"<number:boolean/>", 0, "FALSE"}});
     // A text style is for text cells: numbers under it show in the general format.
     expect_texts("text-style", {{text("[") + "<number:text-content/>" + text("]"), 5.25, "5.25"}});
 }
@@ -146,6 +151,14 @@ TEST(OdsDataStyles, DateStyles) {
              text(" ") + "<number:day/>",
          44197, "Friday, Jan 1"},
         {"<number:day-of-week/>" + text(" ") + "<number:month/>" + text("-") + "<number:year/>", 44197, "Fri 1-21"},
+    });
+    // The fields keep the order the file gives them, whatever the reader's language.
+    expect_texts("date-style number:automatic-order=\"true\"", {
+        {"<number:day number:style=\"long\"/>" + text("/") + "<number:month number:style=\"long\"/>" + text("/") +
+             "<number:year/>",
+         44198, "02/01/21"},
+    });
+    expect_texts("date-style", {
         {"<number:year number:style=\"long\"/>" + text("-") + "<number:month number:style=\"long\"/>" + text("-") +
              "<number:day number:style=\"long\"/>",
          44197.75, "2021-01-01"},
@@ -160,21 +173,20 @@ TEST(OdsDataStyles, DateStyles) {
 TEST(OdsDataStyles, TimeStyles) {
     const std::string hms = "<number:hours number:style=\"long\"/>" + text(":") +
                             "<number:minutes number:style=\"long\"/>" + text(":");
-    expect_texts(
-        "time-style",
-        {
-            {hms + "<number:seconds number:style=\"long\"/>", 0.5, "12:00:00"},
-            {hms + "<number:seconds number:style=\"long\"/>", 10 / 24.0 + 10 / 1440.0 + 10.12 / 86400, "10:10:10"},
-            // fractions of a second are left out
-            {hms + "<number:seconds number:style=\"long\" number:decimal-places=\"2\"/>",
-             10 / 24.0 + 10 / 1440.0 + 10.12 / 86400, "10:10:10"},
-            {"<number:hours/>" + text(":") + "<number:minutes number:style=\"long\"/>" + text(" ") + "<number:am-pm/>",
-             0.75, "6:00 PM"},
-            {"<number:hours/>" + text(":") + "<number:minutes number:style=\"long\"/>", 0.0, "0:00"},
-            // elapsed hours show the time of day
-            {"<number:hours number:style=\"long\"/>" + text(":") + "<number:minutes number:style=\"long\"/>", 1.5,
-             "12:00"},
-        });
+    const std::string hours_minutes = "<number:hours number:style=\"long\"/>" + text(":") +
+                                      "<number:minutes number:style=\"long\"/>";
+    expect_texts("time-style", {
+        {hms + "<number:seconds number:style=\"long\"/>", 0.5, "12:00:00"},
+        {hms + "<number:seconds number:style=\"long\"/>", 10 / 24.0 + 10 / 1440.0 + 10.12 / 86400, "10:10:10"},
+        // fractions of a second are left out
+        {hms + "<number:seconds number:style=\"long\" number:decimal-places=\"2\"/>",
+         10 / 24.0 + 10 / 1440.0 + 10.12 / 86400, "10:10:10"},
+        {"<number:hours/>" + text(":") + "<number:minutes number:style=\"long\"/>" + text(" ") + "<number:am-pm/>",
+         0.75, "6:00 PM"},
+        {"<number:hours/>" + text(":") + "<number:minutes number:style=\"long\"/>", 0.0, "0:00"},
+    });
+    // elapsed hours show the time of day
+    expect_texts("time-style number:truncate-on-overflow=\"false\"", {{hours_minutes, 1.5, "12:00"}});
 }
 
 const std::string kNegativeRed =
@@ -208,6 +220,11 @@ TEST(OdsDataStyles, MapsColoursAndTheirTargets) {
          5, "5", std::nullopt},
         {"number-style", plain + "<style:map style:condition=\"value()=0\" style:apply-style-name=\"B\"/>", big, 0,
          "big", std::nullopt},
+        // the maps of a style a map names are not followed
+        {"number-style", plain + "<style:map style:condition=\"value()&gt;1\" style:apply-style-name=\"Q\"/>",
+         parenthesised.substr(0, parenthesised.size() - 22) +
+             "<style:map style:condition=\"value()&gt;100\" style:apply-style-name=\"B\"/></number:number-style>" + big,
+         150, "(150)", std::nullopt},
         // maps that cannot be read, or name no style, are left out
         {"number-style", plain + "<style:map style:condition=\"cell-content()&gt;1\" style:apply-style-name=\"B\"/>",
          big, 5, "5", std::nullopt},

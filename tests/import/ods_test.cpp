@@ -6,6 +6,7 @@
 
 #include <thread>
 
+#include "odf/cell_text.hpp"
 #include "ods_builder.hpp"
 #include "sheet_log.hpp"
 
@@ -15,6 +16,7 @@ extern "C" const char *__tsan_default_suppressions() { return "race:tzset_intern
 
 namespace {
 
+using qrv::import::odf::CellTextReader;
 using qrv::test::fods_of;
 using qrv::test::Imported;
 using qrv::test::import_and_walk;
@@ -129,9 +131,10 @@ Feature number_styles() {
                               ods_cell("office:value-type=\"boolean\" office:boolean-value=\"true\" "
                                        "table:style-name=\"ce1\"") +
                               ods_cell("office:value-type=\"date\" office:date-value=\"2021-01-01T12:00:00\" "
-                                       "table:style-name=\"ce1\"")),
-                      kNumberStyle),
-            {"r1: =2.50| =1.00| =44197.50|"}};
+                                       "table:style-name=\"ce1\"") +
+                              ods_cell("office:value-type=\"float\" office:value=\"2.5\" table:style-name=\"ce9\"")),
+                      kNumberStyle + cell_style("ce9", "", " style:data-style-name=\"N2\"")),
+            {"r1: =2.50| =1.00| =44197.50| =2.5|"}};  // N2, defined nowhere: the general format
 }
 
 
@@ -359,6 +362,9 @@ TEST(OdsImport, BadInputGivesOneLineOrAWarning) {
          "meta.xml: line 1: not well-formed XML (unclosed token); the document properties are left out"},
         {"broken manifest", with_part(parts, "META-INF/manifest.xml", "<manifest:manifest"), "book.ods", 0,
          "the parts are read as plain XML"},
+        {"a cell's text over 1 MiB",
+         ods_of(one_table(ods_row(ods_string(std::string(CellTextReader::kLongestText + 10, 'x'))))), "book.ods", 0,
+         "table 'S': a cell's text is cut at 1 MiB"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
