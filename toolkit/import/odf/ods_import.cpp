@@ -6,6 +6,7 @@
 #include "../build/properties.hpp"
 #include "../core/error.hpp"
 #include "../core/import_job.hpp"
+#include "../core/detect_package.hpp"
 #include "../package/byte_source.hpp"
 #include "../package/package.hpp"
 #include "cell_styles.hpp"
