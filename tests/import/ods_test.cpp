@@ -18,7 +18,7 @@ namespace {
 
 using qrv::import::odf::CellTextReader;
 using qrv::test::fods_of;
-using qrv::test::Imported;
+using qrv::test::SheetImport;
 using qrv::test::import_and_walk;
 using qrv::test::ods_cell;
 using qrv::test::ods_float;
@@ -193,11 +193,11 @@ TEST(OdsImport, EachFeatureReachesTheFiltersAlikeFromPackageAndFlatFile) {
                                 properties(),            dates_1904()};
     for (const auto &f : features) {
         SCOPED_TRACE(f.name);
-        const Imported packaged = import_and_walk(ods_of(f.spec), "book.ods");
+        const SheetImport packaged = import_and_walk(ods_of(f.spec), "book.ods");
         ASSERT_EQ(packaged.rc, 0u) << packaged.message;
         EXPECT_EQ(packaged.message, "");
         for (const auto &piece : f.shown) EXPECT_NE(packaged.page.find(piece), std::string::npos) << packaged.page;
-        const Imported flat = import_and_walk(fods_of(f.spec), "book.fods");
+        const SheetImport flat = import_and_walk(fods_of(f.spec), "book.fods");
         ASSERT_EQ(flat.rc, 0u) << flat.message;
         EXPECT_EQ(flat.page, packaged.page);
     }
@@ -278,7 +278,7 @@ TEST(OdsImport, RepeatedEmptyRowsAndCellsCostNothing) {
         ods_row(ods_cell("table:number-columns-repeated=\"16384\""), " table:number-rows-repeated=\"1048574\"") +
         ods_row(ods_cell("table:number-columns-repeated=\"16383\"") + ods_float(2)) +
         ods_row(ods_cell("table:number-columns-repeated=\"16384\""), " table:number-rows-repeated=\"999999\"");
-    const Imported result = import_and_walk(ods_of(one_table(rows)), "sparse.ods");
+    const SheetImport result = import_and_walk(ods_of(one_table(rows)), "sparse.ods");
     ASSERT_EQ(result.rc, 0u) << result.message;
     EXPECT_LT(result.items, 40u);
     EXPECT_NE(result.page.find("cols: 0 240gap2-16383 0\n"), std::string::npos) << result.page;
@@ -368,7 +368,7 @@ TEST(OdsImport, BadInputGivesOneLineOrAWarning) {
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        const Imported result = import_and_walk(c.bytes, c.file, &c.options);
+        const SheetImport result = import_and_walk(c.bytes, c.file, &c.options);
         EXPECT_EQ(result.rc, c.code) << result.message;
         EXPECT_NE(result.message.find(c.message), std::string::npos) << result.message;
         if (c.code) {

@@ -84,15 +84,15 @@ private:
     }
 };
 
-struct Imported {
+struct SheetImport {
     uint32_t rc = 0;
     std::string message;  // the error, or the warnings
     std::string page;     // the log of the walk
     uint32_t items = 0;   // items of the document
 };
 
-inline Imported import_and_walk(const std::string &bytes, const char *name, const IMOptions *options = nullptr) {
-    Imported out;
+inline SheetImport import_and_walk(const std::string &bytes, const char *name, const IMOptions *options = nullptr) {
+    SheetImport out;
     CHHandle h = 0;
     char message[1024] = {};
     out.rc = IMImportMemory(bytes.data(), bytes.size(), name, options, &h, message, sizeof message);
