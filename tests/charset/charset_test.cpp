@@ -256,6 +256,37 @@ TEST(CharsetConverters, Utf8PathsMatchReferenceAtEveryCutAndAlignment) {
     }
 }
 
+// Long texts whose surrogate pairs straddle the ends of the wide paths'
+// stretches and steps, read from a source of exactly their size: a pair's
+// low half carries the read one unit past a stretch, which must not lift the
+// source's bound.
+TEST(CharsetConverters, Utf8PathsStopAtTheSourceWhenPairsStraddleStretches) {
+    using qrv::charset::Utf8Path;
+    for (Utf8Path path : qrv::charset::kUtf8Paths) {
+        if (!qrv::charset::utf8_path_available(path)) continue;
+        for (size_t pair_at : {7u, 15u, 31u, 63u, 127u, 255u, 263u, 511u}) {
+            for (size_t after : {1u, 2u, 9u, 40u}) {
+                std::vector<uint16_t> units(pair_at, 0xE9);
+                units.push_back(0xD83D);
+                units.push_back(0xDE00);
+                units.insert(units.end(), after, 0x4E2D);
+                const auto chars = reference_utf8_chars(units);
+                std::string whole;
+                for (const auto &c : chars) whole += c;
+                Bytes src(units.size() * 2);
+                std::memcpy(src.data(), units.data(), src.size());
+                Bytes dst(whole.size() + 64, kGuard);
+                const int32_t result = qrv::charset::utf16_to_utf8(path, dst.data(), static_cast<uint32_t>(dst.size()),
+                                                                   src.data(), static_cast<uint32_t>(src.size()));
+                SCOPED_TRACE("path " + std::to_string(int(path)) + " pair at " + std::to_string(pair_at) +
+                             " then " + std::to_string(after));
+                ASSERT_EQ(result, int32_t(whole.size()));
+                ASSERT_EQ(std::string(dst.begin(), dst.begin() + long(whole.size())), whole);
+            }
+        }
+    }
+}
+
 // The exported converter takes the widest path the processor has.
 TEST(CharsetConverters, Utf8PathsWidestIsChosen) {
     using qrv::charset::Utf8Path;

@@ -22,8 +22,10 @@ void bulk_in_steps(Utf8Cursor &cursor, size_t budget = SIZE_MAX) {
     // A copy of the cursor, which stores through the byte pointers cannot
     // touch, stays in registers.
     Utf8Cursor c = cursor;
+    // A pair that straddles the last step carries c.in one unit past end,
+    // so the bound is written as a sum that cannot wrap.
     const size_t end = c.units - c.in > budget ? c.in + budget : c.units;
-    while (end - c.in >= kStep && c.room() >= kStepWorstBytes) {
+    while (c.in + kStep <= end && c.room() >= kStepWorstBytes) {
         const uint8_t *p = c.src + 2 * c.in;
         uint8_t *out = c.dst + c.out;
         if (Kernels::pack_ascii(out, p)) {
