@@ -5,7 +5,7 @@
 #include "../build/utf16.hpp"
 #include "../textdoc/symbol_fonts.hpp"
 
-#include "optional_part.hpp"
+#include "../package/optional_part.hpp"
 
 namespace qrv::import::docx {
 namespace {
