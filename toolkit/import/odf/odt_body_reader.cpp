@@ -208,7 +208,7 @@ OdtBodyReader::Entry OdtBodyReader::inline_child(const XmlName &name, const XmlA
     if (e == "line-break") {
         announce_run();
         sink().line_break();
-        paragraph().white_space.shown_other();
+        paragraph().white_space.line_broken();
         return {Role::Skip};
     }
     if (e == "note") return begin_note(a);

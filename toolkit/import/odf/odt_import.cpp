@@ -66,13 +66,17 @@ public:
         using Origin = OdtStylesReader::Origin;
         OdtStylesReader common(Origin::Common, sheet, doc), automatic(Origin::Automatic, sheet, doc);
         RegionRouter router;
-        router.route(Region::kMeta, &meta);
+        router.route(Region::kMeta, &meta);  // in a flat document
         router.route(Region::kFontFaces, &common);
         router.route(Region::kStyles, &common);
         router.route(Region::kAutomaticStyles, &automatic);
         router.route(Region::kBody, &body);
         if (!package_) return read_flat(router);
-        if (package_->has("meta.xml")) read_optional_part(*package_, "meta.xml", router, "the document properties are");
+        if (package_->has("meta.xml")) {
+            RegionRouter properties;
+            properties.route(Region::kMeta, &meta);
+            read_optional_part(*package_, "meta.xml", properties, "the document properties are");
+        }
         if (package_->has("styles.xml")) {
             // The automatic styles there are those of headers and footers.
             OdtStylesReader common_in_styles(Origin::Common, sheet, doc);

@@ -48,8 +48,9 @@ std::optional<uint32_t> percent_of(std::string_view size) {
     return static_cast<uint32_t>(std::lround(*percent));
 }
 
-// The pieces of an underline, which come as separate attributes.
-struct UnderlineParts {
+// The pieces of an underline or a line through, which come as separate
+// attributes.
+struct LineParts {
     std::string_view style, type, width, mode;
     bool given = false;
 };
@@ -60,7 +61,7 @@ constexpr Named<Underline> kUnderlineStyles[] = {
     {"wave", Underline::Wave},
 };
 
-Underline underline_of(const UnderlineParts &u) {
+Underline underline_of(const LineParts &u) {
     if (u.style == "none" || u.type == "none") return Underline::None;
     if (u.type == "double") return Underline::Double;
     if (u.width == "bold" || u.width == "thick") return Underline::Thick;
@@ -68,7 +69,18 @@ Underline underline_of(const UnderlineParts &u) {
     return kind == Underline::Single && u.mode == "skip-white-space" ? Underline::Words : kind;
 }
 
-using TextApply = void (*)(std::string_view value, const FontFaces &faces, CharFormat &c, UnderlineParts &u);
+// A line through: double, single, or none.
+void set_line_through(const LineParts &l, CharFormat &c) {
+    const bool none = l.style == "none" || l.type == "none";
+    c.double_strike = !none && l.type == "double";
+    c.strike = !none && !*c.double_strike;
+}
+
+struct TextLines {
+    LineParts under, through;
+};
+
+using TextApply = void (*)(std::string_view value, const FontFaces &faces, CharFormat &c, TextLines &l);
 
 struct TextAttribute {
     Ns ns;
@@ -77,61 +89,61 @@ struct TextAttribute {
 };
 
 const TextAttribute kTextAttributes[] = {
-    {Ns::Fo, "font-weight", [](std::string_view v, const FontFaces &, CharFormat &c, UnderlineParts &) {
+    {Ns::Fo, "font-weight", [](std::string_view v, const FontFaces &, CharFormat &c, TextLines &) {
          c.bold = is_bold(v);
      }},
-    {Ns::Fo, "font-style", [](std::string_view v, const FontFaces &, CharFormat &c, UnderlineParts &) {
+    {Ns::Fo, "font-style", [](std::string_view v, const FontFaces &, CharFormat &c, TextLines &) {
          c.italic = v == "italic" || v == "oblique";
      }},
-    {Ns::Style, "text-underline-style", [](std::string_view v, const FontFaces &, CharFormat &, UnderlineParts &u) {
-         u.style = v, u.given = true;
+    {Ns::Style, "text-underline-style", [](std::string_view v, const FontFaces &, CharFormat &, TextLines &l) {
+         l.under.style = v, l.under.given = true;
      }},
-    {Ns::Style, "text-underline-type", [](std::string_view v, const FontFaces &, CharFormat &, UnderlineParts &u) {
-         u.type = v, u.given = true;
+    {Ns::Style, "text-underline-type", [](std::string_view v, const FontFaces &, CharFormat &, TextLines &l) {
+         l.under.type = v, l.under.given = true;
      }},
-    {Ns::Style, "text-underline-width", [](std::string_view v, const FontFaces &, CharFormat &, UnderlineParts &u) {
-         u.width = v;
+    {Ns::Style, "text-underline-width", [](std::string_view v, const FontFaces &, CharFormat &, TextLines &l) {
+         l.under.width = v;
      }},
-    {Ns::Style, "text-underline-mode", [](std::string_view v, const FontFaces &, CharFormat &, UnderlineParts &u) {
-         u.mode = v;
+    {Ns::Style, "text-underline-mode", [](std::string_view v, const FontFaces &, CharFormat &, TextLines &l) {
+         l.under.mode = v;
      }},
-    {Ns::Style, "text-line-through-style", [](std::string_view v, const FontFaces &, CharFormat &c, UnderlineParts &) {
-         c.strike = v != "none";
+    {Ns::Style, "text-line-through-style", [](std::string_view v, const FontFaces &, CharFormat &, TextLines &l) {
+         l.through.style = v, l.through.given = true;
      }},
-    {Ns::Style, "text-line-through-type", [](std::string_view v, const FontFaces &, CharFormat &c, UnderlineParts &) {
-         c.double_strike = v == "double";
+    {Ns::Style, "text-line-through-type", [](std::string_view v, const FontFaces &, CharFormat &, TextLines &l) {
+         l.through.type = v, l.through.given = true;
      }},
-    {Ns::Style, "text-position", [](std::string_view v, const FontFaces &, CharFormat &c, UnderlineParts &) {
+    {Ns::Style, "text-position", [](std::string_view v, const FontFaces &, CharFormat &c, TextLines &) {
          c.vertical = position_of(v);
      }},
-    {Ns::Style, "font-name", [](std::string_view v, const FontFaces &faces, CharFormat &c, UnderlineParts &) {
+    {Ns::Style, "font-name", [](std::string_view v, const FontFaces &faces, CharFormat &c, TextLines &) {
          auto face = faces.find(v);
          c.font = face != faces.end() ? face->second : std::string(v);
      }},
-    {Ns::Fo, "font-family", [](std::string_view v, const FontFaces &, CharFormat &c, UnderlineParts &) {
+    {Ns::Fo, "font-family", [](std::string_view v, const FontFaces &, CharFormat &c, TextLines &) {
          if (!c.font) c.font = first_font_family(v);
      }},
-    {Ns::Fo, "font-size", [](std::string_view v, const FontFaces &, CharFormat &c, UnderlineParts &) {
+    {Ns::Fo, "font-size", [](std::string_view v, const FontFaces &, CharFormat &c, TextLines &) {
          if (auto size = half_points_of(v)) c.size = size;
          else if (auto percent = percent_of(v)) c.size_percent = percent;
      }},
-    {Ns::Fo, "color", [](std::string_view v, const FontFaces &, CharFormat &c, UnderlineParts &) {
+    {Ns::Fo, "color", [](std::string_view v, const FontFaces &, CharFormat &c, TextLines &) {
          if (auto colour = colour_of(v)) c.colour = colour;
      }},
-    {Ns::Style, "use-window-font-color", [](std::string_view v, const FontFaces &, CharFormat &c, UnderlineParts &) {
+    {Ns::Style, "use-window-font-color", [](std::string_view v, const FontFaces &, CharFormat &c, TextLines &) {
          if (v == "true") c.colour = CharFormat::kAutoColour;
      }},
-    {Ns::Fo, "background-color", [](std::string_view v, const FontFaces &, CharFormat &c, UnderlineParts &) {
+    {Ns::Fo, "background-color", [](std::string_view v, const FontFaces &, CharFormat &c, TextLines &) {
          if (v == "transparent") c.highlight = CharFormat::kNoHighlight;
          else if (auto colour = colour_of(v)) c.highlight = colour;
      }},
-    {Ns::Fo, "font-variant", [](std::string_view v, const FontFaces &, CharFormat &c, UnderlineParts &) {
+    {Ns::Fo, "font-variant", [](std::string_view v, const FontFaces &, CharFormat &c, TextLines &) {
          c.small_caps = v == "small-caps";
      }},
-    {Ns::Fo, "text-transform", [](std::string_view v, const FontFaces &, CharFormat &c, UnderlineParts &) {
+    {Ns::Fo, "text-transform", [](std::string_view v, const FontFaces &, CharFormat &c, TextLines &) {
          c.caps = v == "uppercase";
      }},
-    {Ns::Text, "display", [](std::string_view v, const FontFaces &, CharFormat &c, UnderlineParts &) {
+    {Ns::Text, "display", [](std::string_view v, const FontFaces &, CharFormat &c, TextLines &) {
          c.hidden = v == "none";
      }},
 };
@@ -219,11 +231,12 @@ std::string first_font_family(std::string_view value) {
 }
 
 void read_text_properties(const XmlAttributes &a, const FontFaces &faces, CharFormat &chars) {
-    UnderlineParts underline;
+    TextLines lines;
     for (const auto &attribute : a)
         for (const TextAttribute &known : kTextAttributes)
-            if (attribute.name.is(known.ns, known.local)) known.apply(attribute.value, faces, chars, underline);
-    if (underline.given) chars.underline = underline_of(underline);
+            if (attribute.name.is(known.ns, known.local)) known.apply(attribute.value, faces, chars, lines);
+    if (lines.under.given) chars.underline = underline_of(lines.under);
+    if (lines.through.given) set_line_through(lines.through, chars);
 }
 
 void read_paragraph_properties(const XmlAttributes &a, ParaFormat &para) {

@@ -34,6 +34,9 @@ std::string shown_name(const XmlAttributes &a) {
     return out;
 }
 
+// The levels of an OpenDocument list style.
+constexpr size_t kListLevels = 10;
+
 // style:default-outline-level: the 0-based outline level of a heading
 // style.
 std::optional<unsigned> outline_level_of(const XmlAttributes &a) {
@@ -75,6 +78,13 @@ void OdtStylesReader::start_definition(const XmlName &name, const XmlAttributes 
         definition_ = name.local == "list-style" ? Definition::List : Definition::Outline;
         list_name_ = a.get(Ns::Style, "name");
         list_ = textdoc::ListDefinition{};
+        // Levels a list style does not state are decimal; the outline's
+        // are not numbered.
+        for (size_t level = 0; level < kListLevels; ++level) {
+            textdoc::ListLevel &missing = list_.levels.emplace_back();
+            if (definition_ == Definition::Outline) missing.kind = textdoc::NumberKind::None, missing.text.clear();
+            else missing.text = level_text("", ".", level, 1);
+        }
     }
 }
 
@@ -119,15 +129,9 @@ void OdtStylesReader::property(const XmlName &name, const XmlAttributes &a) {
 
 void OdtStylesReader::start_list_level(const XmlName &name, const XmlAttributes &a) {
     const uint32_t number = count_of(a.get(Ns::Text, "level"), 0);
-    if (number == 0 || number > textdoc::kMaxListLevels) return;
-    const size_t index = number - 1;
-    while (list_.levels.size() <= index) {
-        textdoc::ListLevel missing;
-        missing.text = level_text("", ".", list_.levels.size(), 1);
-        list_.levels.push_back(missing);
-    }
-    list_.levels[index] = list_level_of(name, a, index);
-    level_ = &list_.levels[index];
+    if (number == 0 || number > list_.levels.size()) return;
+    list_.levels[number - 1] = list_level_of(name, a, number - 1);
+    level_ = &list_.levels[number - 1];
 }
 
 void OdtStylesReader::finish_definition() {
@@ -158,7 +162,6 @@ void OdtStylesReader::finish_style() {
 }
 
 void OdtStylesReader::finish_list() {
-    if (list_.levels.empty()) return;
     if (definition_ == Definition::Outline) sheet_.set_outline(std::move(list_));
     else if (!list_name_.empty()) sheet_.add_list_style(std::move(list_name_), std::move(list_));
 }

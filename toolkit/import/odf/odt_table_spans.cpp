@@ -15,7 +15,7 @@ void TableSpans::cell(unsigned column_span, unsigned row_span) {
     if (row_span > 1 && column_ < kMaxColumns) {
         const size_t end = std::min<size_t>(column_ + column_span, kMaxColumns);
         if (below_.size() < end) below_.resize(end);
-        for (size_t c = column_; c < end; ++c) below_[c] = Below{row_span - 1, column_span, c == column_};
+        for (size_t c = column_; c < end; ++c) below_[c] = Below{row_span, column_span, c == column_};
     }
     ++column_;
 }

@@ -28,7 +28,7 @@ public:
 
 private:
     struct Below {
-        unsigned rows = 0;   // rows below still covered
+        unsigned rows = 0;   // rows still covered, the row in hand among them
         unsigned span = 1;   // columns of the merged cell
         bool first = false;  // the merged cell's first column
     };
