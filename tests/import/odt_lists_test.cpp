@@ -71,6 +71,11 @@ TEST(OdtLists, NumbersAsTheDocumentShowsThem) {
         // A font's private bullet character shows as the usual bullet.
         {"a private bullet", list_style("B", bullet_level(1, "\xEE\x80\x8A")), list(items({"a"}), " text:style-name=\"B\""),
          "• a\n"},
+        {"a symbol font's bullet and the letter o",
+         list_style("W", "<text:list-level-style-bullet text:level=\"1\" text:bullet-char=\"\xEF\x82\xB7\">"
+                         "<style:text-properties style:font-name=\"Symbol\"/></text:list-level-style-bullet>" +
+                             bullet_level(2, "o")),
+         list(item(odt_p("a") + list(items({"b"}))), " text:style-name=\"W\""), "• a\n  ◦ b\n"},
         {"levels the style does not state are decimal", list_style("D", number_level(1, "i", "style:num-suffix=\".\"")),
          list(item(odt_p("a") + list(items({"b"}))), " text:style-name=\"D\""), "i. a\n  1. b\n"},
     };

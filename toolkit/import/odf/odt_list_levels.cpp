@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "../build/utf16.hpp"
 #include "attribute_values.hpp"
 #include "named_values.hpp"
 #include "odt_style_properties.hpp"
@@ -17,22 +16,6 @@ constexpr Named<NumberKind> kNumberFormats[] = {
     {"1", NumberKind::Decimal},     {"a", NumberKind::LowerLetter}, {"A", NumberKind::UpperLetter},
     {"i", NumberKind::LowerRoman},  {"I", NumberKind::UpperRoman},  {"", NumberKind::None},
 };
-
-bool is_private_use(char32_t c) { return c >= 0xE000 && c <= 0xF8FF; }
-
-// The bullet character of a bulleted level; a symbol font's private
-// character (OpenSymbol's) and a missing one become the usual bullet of
-// the level's depth.
-std::string bullet_of(std::string_view bullet_char, size_t level) {
-    const std::u16string chars = utf16_of(bullet_char);
-    const char32_t first = chars.empty() ? 0 : chars[0];
-    std::string bullet;
-    if (first == 0 || first == u' ' || is_private_use(first) || (first >= 0xD800 && first < 0xE000))
-        append_utf8(textdoc::default_bullet(level), bullet);
-    else
-        append_utf8(first, bullet);
-    return bullet;
-}
 
 ListLevel numbered_level(const XmlAttributes &a, size_t level) {
     ListLevel out;
@@ -68,7 +51,7 @@ ListLevel list_level_of(const XmlName &name, const XmlAttributes &a, size_t leve
     if (name.local == "list-level-style-number" || name.local == "outline-level-style") return numbered_level(a, level);
     ListLevel bullet;
     bullet.kind = NumberKind::Bullet;
-    bullet.text = bullet_of(name.local == "list-level-style-bullet" ? a.get(Ns::Text, "bullet-char") : "", level);
+    if (name.local == "list-level-style-bullet") bullet.text = a.get(Ns::Text, "bullet-char");
     return bullet;
 }
 

@@ -23,7 +23,8 @@ textdoc::NumberKind number_kind_of(std::string_view num_format);
 std::string level_text(std::string_view prefix, std::string_view suffix, size_t level, unsigned shown);
 
 // The level element's start (its name tells numbered, bulleted or picture
-// levels apart) as a list level of 0-based index `level`.
+// levels apart) as a list level of 0-based index `level`; a bullet's text
+// is its character as written (textdoc::shown_bullet tells what it shows).
 textdoc::ListLevel list_level_of(const XmlName &name, const XmlAttributes &a, size_t level);
 
 // A <style:list-level-properties> or <style:list-level-label-alignment>:

@@ -1,6 +1,7 @@
 #include "odt_styles_reader.hpp"
 
 #include "../build/utf16.hpp"
+#include "../textdoc/symbol_fonts.hpp"
 #include "attribute_values.hpp"
 #include "named_values.hpp"
 #include "odt_list_levels.hpp"
@@ -52,6 +53,7 @@ void OdtStylesReader::start(const XmlName &name, const XmlAttributes &a) {
     if (depth_ == 1) return start_definition(name, a);
     if (definition_ == Definition::List || definition_ == Definition::Outline) {
         if (depth_ == 2) start_list_level(name, a);
+        else if (level_ && name.is(Ns::Style, "text-properties")) read_text_properties(a, sheet_.fonts(), level_chars_);
         else if (level_) read_level_position(name, a, *level_);
         return;
     }
@@ -60,7 +62,7 @@ void OdtStylesReader::start(const XmlName &name, const XmlAttributes &a) {
 
 void OdtStylesReader::end(const XmlName &) {
     if (--depth_ == 0) finish_definition();
-    else if (depth_ == 1) level_ = nullptr;
+    else if (depth_ == 1) finish_list_level();
 }
 
 void OdtStylesReader::start_definition(const XmlName &name, const XmlAttributes &a) {
@@ -132,6 +134,15 @@ void OdtStylesReader::start_list_level(const XmlName &name, const XmlAttributes 
     if (number == 0 || number > list_.levels.size()) return;
     list_.levels[number - 1] = list_level_of(name, a, number - 1);
     level_ = &list_.levels[number - 1];
+    level_chars_ = {};
+}
+
+// A bullet shows in the font of its level's text properties.
+void OdtStylesReader::finish_list_level() {
+    if (level_ && level_->kind == textdoc::NumberKind::Bullet)
+        level_->text = textdoc::shown_bullet(level_->text, level_chars_.font.value_or(""),
+                                             static_cast<size_t>(level_ - list_.levels.data()));
+    level_ = nullptr;
 }
 
 void OdtStylesReader::finish_definition() {

@@ -34,7 +34,7 @@ private:
     void start_style(const XmlAttributes &a);
     void property(const XmlName &name, const XmlAttributes &a);
     void start_list_level(const XmlName &name, const XmlAttributes &a);
-    void list_level_property(const XmlName &name, const XmlAttributes &a);
+    void finish_list_level();
     void finish_definition();
     void finish_style();
     void finish_list();
@@ -51,6 +51,7 @@ private:
     std::string list_name_;
     textdoc::ListDefinition list_;
     textdoc::ListLevel *level_ = nullptr;  // the list level being read
+    textdoc::CharFormat level_chars_;      // its text properties
 };
 
 }  // namespace qrv::import::odf
