@@ -143,6 +143,14 @@ private:
     CUStyleSheet *sheet_ = nullptr;
 };
 
+// A refused import: its code, one line that starts with `start`, no handle.
+inline void expect_refused(const Imported &doc, uint32_t result, const std::string &start) {
+    EXPECT_EQ(doc.result(), result);
+    EXPECT_EQ(doc.message().rfind(start, 0), 0u) << doc.message();
+    EXPECT_EQ(doc.message().find('\n'), std::string::npos) << doc.message();
+    EXPECT_EQ(doc.handle(), 0u);
+}
+
 // The plain text of a document, one paragraph a line, without blank lines.
 inline std::string lines_of(const std::string &text) {
     std::string out;

@@ -7,22 +7,13 @@
 #include <vector>
 
 #include "imported_document.hpp"
+#include "odf_namespaces.hpp"
 #include "package_builder.hpp"
 
 namespace qrv::test {
 
-inline const char *const kOdfNamespaces =
-    " xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\""
-    " xmlns:style=\"urn:oasis:names:tc:opendocument:xmlns:style:1.0\""
-    " xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\""
-    " xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\""
-    " xmlns:draw=\"urn:oasis:names:tc:opendocument:xmlns:drawing:1.0\""
-    " xmlns:fo=\"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0\""
-    " xmlns:xlink=\"http://www.w3.org/1999/xlink\""
-    " xmlns:dc=\"http://purl.org/dc/elements/1.1/\""
-    " xmlns:meta=\"urn:oasis:names:tc:opendocument:xmlns:meta:1.0\""
-    " xmlns:svg=\"urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0\""
-    " office:version=\"1.3\"";
+// The namespaces and version of a document's root.
+inline const std::string kOdtRoot = kOdfNamespaces + " office:version=\"1.3\"";
 
 inline const char *const kOdtMediaType = "application/vnd.oasis.opendocument.text";
 
@@ -38,7 +29,7 @@ struct Odt {
     static constexpr const char *kFileName = "test.odt";
 
     std::string content() const {
-        return "<?xml version=\"1.0\"?>\n<office:document-content" + std::string(kOdfNamespaces) + ">" +
+        return "<?xml version=\"1.0\"?>\n<office:document-content" + kOdtRoot + ">" +
                region("automatic-styles", automatic) + "<office:body><office:text>" + body +
                "</office:text></office:body></office:document-content>";
     }
@@ -52,11 +43,11 @@ struct Odt {
                              std::string(kOdtMediaType) + "\"/>" + manifest_entries + "</manifest:manifest>"});
         parts.push_back({"content.xml", content()});
         if (!styles.empty() || !font_faces.empty())
-            parts.push_back({"styles.xml", "<?xml version=\"1.0\"?><office:document-styles" + std::string(kOdfNamespaces) +
+            parts.push_back({"styles.xml", "<?xml version=\"1.0\"?><office:document-styles" + kOdtRoot +
                                                ">" + region("font-face-decls", font_faces) + region("styles", styles) +
                                                "</office:document-styles>"});
         if (!meta.empty())
-            parts.push_back({"meta.xml", "<?xml version=\"1.0\"?><office:document-meta" + std::string(kOdfNamespaces) +
+            parts.push_back({"meta.xml", "<?xml version=\"1.0\"?><office:document-meta" + kOdtRoot +
                                              "><office:meta>" + meta + "</office:meta></office:document-meta>"});
         for (const auto &p : extra_parts) parts.push_back(p);
         return zip_of(parts);
@@ -64,7 +55,7 @@ struct Odt {
 
     // The same document as one flat XML file.
     std::string flat() const {
-        return "<?xml version=\"1.0\"?>\n<office:document" + std::string(kOdfNamespaces) + " office:mimetype=\"" +
+        return "<?xml version=\"1.0\"?>\n<office:document" + kOdtRoot + " office:mimetype=\"" +
                kOdtMediaType + "\">" + region("meta", meta) + region("font-face-decls", font_faces) +
                region("styles", styles) + region("automatic-styles", automatic) + "<office:body><office:text>" + body +
                "</office:text></office:body></office:document>";

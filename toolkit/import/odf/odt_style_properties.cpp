@@ -16,28 +16,10 @@ using textdoc::TabKind;
 using textdoc::TabLeader;
 using textdoc::Underline;
 
-bool is_bold(std::string_view weight) {
-    if (weight == "bold") return true;
-    const auto number = number_of(weight);
-    return number && *number >= 600;
-}
-
-// "super", "sub", or a shift in percent of the font's height ("33% 58%",
-// "-33%"): raised text is superscript, lowered text subscript.
-textdoc::VerticalAlign position_of(std::string_view position) {
+textdoc::VerticalAlign vertical_of(std::string_view position) {
     using textdoc::VerticalAlign;
-    if (position.starts_with("super")) return VerticalAlign::Superscript;
-    if (position.starts_with("sub")) return VerticalAlign::Subscript;
-    const auto shift = number_of(position.substr(0, position.find('%')));
-    if (!shift || *shift == 0) return VerticalAlign::Baseline;
-    return *shift > 0 ? VerticalAlign::Superscript : VerticalAlign::Subscript;
-}
-
-// Half-points of "12pt" (other units through their twips).
-std::optional<uint32_t> half_points_of(std::string_view size) {
-    const auto twips = twips_of_length(size);
-    if (!twips || *twips == 0 || *twips > 4096 * 20) return std::nullopt;
-    return (*twips + 5) / 10;
+    const int8_t shift = text_position_of(position);
+    return shift > 0 ? VerticalAlign::Superscript : shift < 0 ? VerticalAlign::Subscript : VerticalAlign::Baseline;
 }
 
 // A size in percent of the parent's ("130%").
@@ -90,7 +72,7 @@ struct TextAttribute {
 
 const TextAttribute kTextAttributes[] = {
     {Ns::Fo, "font-weight", [](std::string_view v, const FontFaces &, CharFormat &c, TextLines &) {
-         c.bold = is_bold(v);
+         c.bold = is_bold_weight(v);
      }},
     {Ns::Fo, "font-style", [](std::string_view v, const FontFaces &, CharFormat &c, TextLines &) {
          c.italic = v == "italic" || v == "oblique";
@@ -114,7 +96,7 @@ const TextAttribute kTextAttributes[] = {
          l.through.type = v, l.through.given = true;
      }},
     {Ns::Style, "text-position", [](std::string_view v, const FontFaces &, CharFormat &c, TextLines &) {
-         c.vertical = position_of(v);
+         c.vertical = vertical_of(v);
      }},
     {Ns::Style, "font-name", [](std::string_view v, const FontFaces &faces, CharFormat &c, TextLines &) {
          auto face = faces.find(v);
