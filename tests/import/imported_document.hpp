@@ -65,6 +65,15 @@ public:
         return out;
     }
 
+    // The document in the chunker's text format.
+    std::string dump() const {
+        char *text = nullptr;
+        size_t length = 0;
+        std::string out = CHDumpDocumentText(handle_, &text, &length) == 0 ? std::string(text, length) : "no dump";
+        CHFreeText(text);
+        return out;
+    }
+
     std::u16string text_of(const CHItem &run) const {
         std::u16string chars(run.data1, u'\0');
         CHGetItems(handle_, CH_STORE_TEXT, run.value, run.data1, chars.data());

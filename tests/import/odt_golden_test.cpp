@@ -4,6 +4,8 @@
 // numbering, soft page breaks, captions with sequence fields), exported to
 // HTML and compared byte for byte with tests/import/golden/NAME.html
 // (golden_page.hpp).
+#include <thread>
+
 #include "golden_page.hpp"
 #include "odt_builder.hpp"
 
@@ -189,6 +191,22 @@ TEST(OdtGolden, RealLookingDocumentsExportAsBefore) {
         EXPECT_EQ(doc.message(), "");
         expect_golden_page(name, doc.exported());
     }
+}
+
+// Imports keep their state to themselves: documents imported on several
+// threads at once come out as one thread's do.
+TEST(OdtGolden, ImportsOnSeveralThreadsAlike) {
+    const std::string bytes = report().bytes();
+    const std::string expected = Imported(bytes, "report.odt").dump();
+    ASSERT_NE(expected.find("Field trial report"), std::string::npos) << expected;
+    std::vector<std::string> dumps(4);
+    std::vector<std::thread> threads;
+    for (auto &dump : dumps)
+        threads.emplace_back([&bytes, &dump] {
+            for (int round = 0; round < 5; ++round) dump = Imported(bytes, "report.odt").dump();
+        });
+    for (auto &t : threads) t.join();
+    for (const auto &dump : dumps) EXPECT_EQ(dump, expected);
 }
 
 }  // namespace
