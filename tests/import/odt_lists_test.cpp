@@ -150,8 +150,10 @@ TEST(OdtLists, OutlineNumbering) {
                  "<text:outline-level-style text:level=\"3\" style:num-format=\"\"/>"
                  "</text:outline-style>";
     odt.body = odt_h("One", 1) + odt_h("Sub", 2) + odt_h("Plain", 3) + odt_h("Two", 1) + odt_h("Sub", 2) +
-               "<text:h text:outline-level=\"1\" text:is-list-header=\"true\">Unnumbered</text:h>";
-    EXPECT_EQ(odt_lines(odt), "1. One\n1.1 Sub\nPlain\n2. Two\n2.1 Sub\nUnnumbered\n");
+               "<text:h text:outline-level=\"1\" text:is-list-header=\"true\">Unnumbered</text:h>" +
+               // Headings in a list of the outline's name count on with the others.
+               list(item(odt_h("Three", 1)), " text:style-name=\"Outline\"");
+    EXPECT_EQ(odt_lines(odt), "1. One\n1.1 Sub\nPlain\n2. Two\n2.1 Sub\nUnnumbered\n3. Three\n");
 }
 
 // In the HTML, lists are lists with the numbers the library computed.

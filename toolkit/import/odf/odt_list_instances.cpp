@@ -28,7 +28,12 @@ std::string ListInstances::item(unsigned level, std::optional<int32_t> start_val
         current_.style = paragraph_list_style;
         settle_counter();
     }
-    if (current_.style.empty() || !sheet_.list_style(current_.style)) return {};
+    if (current_.style.empty()) return {};
+    if (!sheet_.list_style(current_.style)) {
+        // Headings in a list of the outline's name are numbered by the outline.
+        const bool outline = sheet_.outline() && current_.style == sheet_.outline_name();
+        return outline ? std::string(kOutlineList) : std::string();
+    }
     if (start_value) {
         // Starting over at the top is a new count; deeper, the level starts
         // over under each new item above it anyway.

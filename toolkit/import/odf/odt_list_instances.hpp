@@ -32,7 +32,8 @@ public:
     void begin_list(std::string_view style, std::string_view id, bool continue_numbering,
                     std::string_view continue_list);
     // The key of the list that an item's first paragraph at 0-based level
-    // belongs to; "" for a list style the document does not define.
+    // belongs to (the outline's for a list that names the outline); "" for
+    // a list style the document does not define.
     // paragraph_list_style is the list style the paragraph's own style brings.
     std::string item(unsigned level, std::optional<int32_t> start_value, std::string_view paragraph_list_style);
 

@@ -48,7 +48,10 @@ public:
     void add_column_width(std::string name, int32_t twips) { column_widths_[std::move(name)] = twips; }
     void add_row_height(std::string name, int32_t twips) { row_heights_[std::move(name)] = twips; }
     void add_list_style(std::string name, textdoc::ListDefinition list) { lists_[std::move(name)] = std::move(list); }
-    void set_outline(textdoc::ListDefinition outline) { outline_ = std::move(outline); }
+    void set_outline(std::string name, textdoc::ListDefinition outline) {
+        outline_name_ = std::move(name);
+        outline_ = std::move(outline);
+    }
 
     // What a paragraph naming style_name states: an automatic style's
     // formatting over its parent, or the common style by itself.
@@ -63,6 +66,8 @@ public:
     const std::map<std::string, textdoc::ListDefinition, std::less<>> &list_styles() const { return lists_; }
     const textdoc::ListDefinition *list_style(std::string_view name) const;
     const std::optional<textdoc::ListDefinition> &outline() const { return outline_; }
+    // The outline's name, which a list of headings may give as its style.
+    const std::string &outline_name() const { return outline_name_; }
 
 private:
     struct CommonParagraph {
@@ -81,6 +86,7 @@ private:
     std::map<std::string, int32_t, std::less<>> column_widths_, row_heights_;
     std::map<std::string, textdoc::ListDefinition, std::less<>> lists_;
     std::optional<textdoc::ListDefinition> outline_;
+    std::string outline_name_;
 };
 
 }  // namespace qrv::import::odf

@@ -173,7 +173,7 @@ void OdtStylesReader::finish_style() {
 }
 
 void OdtStylesReader::finish_list() {
-    if (definition_ == Definition::Outline) sheet_.set_outline(std::move(list_));
+    if (definition_ == Definition::Outline) sheet_.set_outline(std::move(list_name_), std::move(list_));
     else if (!list_name_.empty()) sheet_.add_list_style(std::move(list_name_), std::move(list_));
 }
 
