@@ -39,8 +39,8 @@ TEST(OdtContent, WhatTheBodyShows) {
         {"a soft page break is no break", odt_p("one<text:soft-page-break/> two"), "one two\n"},
         {"tracked changes shown as accepted",
          "<text:tracked-changes><text:changed-region text:id=\"c1\"><text:deletion><office:change-info>"
-         "<dc:creator>A</dc:creator></office:change-info>" + odt_p("gone") + "</text:deletion></text:changed-region>"
-         "</text:tracked-changes>" +
+         "<dc:creator>A</dc:creator></office:change-info>" +
+             odt_p("gone") + "</text:deletion></text:changed-region></text:tracked-changes>" +
              odt_p("kept <text:change text:change-id=\"c1\"/><text:change-start text:change-id=\"c2\"/>added"
                    "<text:change-end text:change-id=\"c2\"/>"),
          "kept added\n"},
@@ -52,23 +52,26 @@ TEST(OdtContent, WhatTheBodyShows) {
          odt_p("a<text:hidden-text text:is-hidden=\"true\" text:string-value=\"x\"/>b<text:hidden-text "
                "text:is-hidden=\"false\" text:string-value=\"c\"/>"),
          "abc\n"},
-        {"ruby shows its base", odt_p("<text:ruby><text:ruby-base>漢</text:ruby-base><text:ruby-text>kan</text:ruby-text></text:ruby>"),
+        {"ruby shows its base",
+         odt_p("<text:ruby><text:ruby-base>漢</text:ruby-base><text:ruby-text>kan</text:ruby-text></text:ruby>"),
          "漢\n"},
         {"sections show their content unless hidden",
-         "<text:section text:name=\"S1\">" + odt_p("shown") + "</text:section><text:section text:name=\"S2\" "
-         "text:display=\"none\">" + odt_p("hidden") + "</text:section>",
+         "<text:section text:name=\"S1\">" + odt_p("shown") + "</text:section>" +
+             "<text:section text:name=\"S2\" text:display=\"none\">" + odt_p("hidden") + "</text:section>",
          "shown\n"},
         {"a table of contents shows its entries",
          "<text:table-of-content><text:table-of-content-source><text:index-title-template>Contents"
-         "</text:index-title-template></text:table-of-content-source><text:index-body>" + odt_p("Chapter<text:tab/>1") +
-         "</text:index-body></text:table-of-content>",
+         "</text:index-title-template></text:table-of-content-source><text:index-body>" +
+             odt_p("Chapter<text:tab/>1") + "</text:index-body></text:table-of-content>",
          "Chapter\t1\n"},
-        {"a note's text is left to the HTML", odt_p("Some text<text:note text:id=\"n1\" text:note-class=\"footnote\">"
-                                                    "<text:note-citation>1</text:note-citation><text:note-body>" +
-                                                    odt_p("the note") + "</text:note-body></text:note> after"),
+        {"a note's text is left to the HTML",
+         odt_p("Some text<text:note text:id=\"n1\" text:note-class=\"footnote\">"
+               "<text:note-citation>1</text:note-citation><text:note-body>" +
+               odt_p("the note") + "</text:note-body></text:note> after"),
          "Some text[1] after\n"},
         {"a text box follows its paragraph",
-         odt_p("anchor<draw:frame draw:name=\"Box\"><draw:text-box>" + odt_p("boxed") + "</draw:text-box></draw:frame> here") +
+         odt_p("anchor<draw:frame draw:name=\"Box\"><draw:text-box>" + odt_p("boxed") +
+               "</draw:text-box></draw:frame> here") +
              odt_p("next"),
          "anchor here\n\nboxed\n\nnext\n"},
         {"a shape's words are a text box",
@@ -93,23 +96,29 @@ TEST(OdtContent, NotesBookmarksLinksObjectsAndCommentsInTheHtml) {
     } cases[] = {
         {"footnotes and endnotes",
          odt_p("a<text:note text:note-class=\"footnote\"><text:note-citation>1</text:note-citation><text:note-body>" +
-               odt_p("foot") + "</text:note-body></text:note>b<text:note text:note-class=\"endnote\"><text:note-citation>"
-               "i</text:note-citation><text:note-body>" + odt_p("end") + "</text:note-body></text:note>"),
+               odt_p("foot") +
+               "</text:note-body></text:note>b<text:note text:note-class=\"endnote\"><text:note-citation>"
+               "i</text:note-citation><text:note-body>" +
+               odt_p("end") + "</text:note-body></text:note>"),
          {"foot", "end"}},
         {"links to the web and to bookmarks",
-         odt_p("<text:bookmark text:name=\"top\"/>see <text:a xlink:type=\"simple\" xlink:href=\"https://example.org/\">"
-               "the site</text:a> and <text:bookmark-ref text:reference-format=\"text\" text:ref-name=\"top\">the top"
-               "</text:bookmark-ref>"),
-         {"<a href=\"https://example.org/\">the site</a>", "<a href=\"#bm-top\">the top</a>", "<a id=\"bm-top\"></a>see"}},
+         odt_p(
+             "<text:bookmark text:name=\"top\"/>see <text:a xlink:type=\"simple\" xlink:href=\"https://example.org/\">"
+             "the site</text:a> and <text:bookmark-ref text:reference-format=\"text\" text:ref-name=\"top\">the top"
+             "</text:bookmark-ref>"),
+         {"<a href=\"https://example.org/\">the site</a>", "<a href=\"#bm-top\">the top</a>",
+          "<a id=\"bm-top\"></a>see"}},
         {"a picture by its description",
          odt_p("<draw:frame draw:name=\"Image1\"><draw:image xlink:href=\"Pictures/1.png\"/><svg:title>Logo</svg:title>"
                "<svg:desc>The company's logo</svg:desc></draw:frame>"),
          {"[Image: The company's logo]"}},
-        {"a picture by its name", odt_p("<draw:frame draw:name=\"Image1\"><draw:image xlink:href=\"Pictures/1.png\"/>"
-                                        "</draw:frame>"),
+        {"a picture by its name",
+         odt_p("<draw:frame draw:name=\"Image1\"><draw:image xlink:href=\"Pictures/1.png\"/>"
+               "</draw:frame>"),
          {"[Image: Image1]"}},
-        {"a chart", odt_p("<draw:frame draw:name=\"Chart\"><draw:object draw:notify-on-update-of-ranges=\"T.A1:B2\" "
-                          "xlink:href=\"./Object 1\"/><svg:title>Sales</svg:title></draw:frame>"),
+        {"a chart",
+         odt_p("<draw:frame draw:name=\"Chart\"><draw:object draw:notify-on-update-of-ranges=\"T.A1:B2\" "
+               "xlink:href=\"./Object 1\"/><svg:title>Sales</svg:title></draw:frame>"),
          {"Chart: Sales"}},
         {"a comment with its author",
          odt_p("text<office:annotation><dc:creator>Ann</dc:creator>" + odt_p("remark") + "</office:annotation>"),
@@ -125,8 +134,8 @@ TEST(OdtContent, NotesBookmarksLinksObjectsAndCommentsInTheHtml) {
 TEST(OdtContent, NoteKinds) {
     Odt odt;
     odt.body = odt_p("a<text:note text:note-class=\"footnote\"><text:note-body>" + odt_p("f") +
-                     "</text:note-body></text:note><text:note text:note-class=\"endnote\"><text:note-body>" + odt_p("e") +
-                     "</text:note-body></text:note>");
+                     "</text:note-body></text:note><text:note text:note-class=\"endnote\"><text:note-body>" +
+                     odt_p("e") + "</text:note-body></text:note>");
     Imported doc(odt);
     ASSERT_EQ(doc.result(), 0u) << doc.message();
     std::vector<uint32_t> kinds;
@@ -179,7 +188,8 @@ TEST(OdtContent, FlatDocumentsReadAsPackages) {
     Imported flat(flat_bytes, "test.fodt");
     ASSERT_EQ(flat.result(), 0u) << flat.message();
     EXPECT_EQ(flat.exported(), packaged.exported());
-    EXPECT_NE(flat.exported().find("<span style=\"font-weight:bold\">one</span>"), std::string::npos) << flat.exported();
+    EXPECT_NE(flat.exported().find("<span style=\"font-weight:bold\">one</span>"), std::string::npos)
+        << flat.exported();
 }
 
 }  // namespace

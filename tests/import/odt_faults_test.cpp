@@ -67,17 +67,25 @@ TEST(OdtFaults, BestEffort) {
         const char *warning;
         const char *shown;
     } cases[] = {
-        {"styles not well-formed", {.body = odt_p("text"), .styles = "<style:style>"}, "styles.xml: line 1: ", "text\n"},
+        {"styles not well-formed",
+         {.body = odt_p("text"), .styles = "<style:style>"},
+         "styles.xml: line 1: ",
+         "text\n"},
         {"properties not well-formed", {.body = odt_p("text"), .meta = "<dc:title>"}, "meta.xml: line 1: ", "text\n"},
         {"a list style that is not defined",
-         {.body = "<text:list text:style-name=\"Gone\"><text:list-item>" + odt_p("item") + "</text:list-item></text:list>"},
-         "a list names a list style the document does not define", "item\n"},
+         {.body =
+              "<text:list text:style-name=\"Gone\"><text:list-item>" + odt_p("item") + "</text:list-item></text:list>"},
+         "a list names a list style the document does not define",
+         "item\n"},
         {"a repeat beyond bounds",
          {.body = "<table:table><table:table-row><table:table-cell table:number-columns-repeated=\"4000000000\">" +
                   odt_p("") + "</table:table-cell></table:table-row></table:table>"},
-         "repeated more than 1024 times", nullptr},
+         "repeated more than 1024 times",
+         nullptr},
         {"styles that name nothing",
-         {.body = odt_p("<text:span text:style-name=\"Nothing\">text</text:span>", "Nowhere")}, "", "text\n"},
+         {.body = odt_p("<text:span text:style-name=\"Nothing\">text</text:span>", "Nowhere")},
+         "",
+         "text\n"},
     };
     for (auto &c : cases) {
         SCOPED_TRACE(c.name);

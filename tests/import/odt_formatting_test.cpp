@@ -14,7 +14,8 @@ using filters::kDefaultFontBit;
 
 std::string font_name(const CUTextChangeInfo &text) {
     std::string name;
-    for (size_t i = 0; i < CU_FONT_NAME_CHARS && text.FontName[0][i]; ++i) name += static_cast<char>(text.FontName[0][i]);
+    for (size_t i = 0; i < CU_FONT_NAME_CHARS && text.FontName[0][i]; ++i)
+        name += static_cast<char>(text.FontName[0][i]);
     return name;
 }
 
@@ -157,7 +158,8 @@ TEST(OdtParagraphs, EachPropertyReachesItsFieldOfTheParagraphRecord) {
         {"fo:margin=\"3pt\"", [](const auto &p) { return p.Item98Data1 == 60 && p.Indent0 == 60; }},
         {"fo:line-height=\"150%\"", [](const auto &p) { return p.Item14Value == 0 && p.Item14Data1 == 360; }},
         {"fo:line-height=\"15pt\"", [](const auto &p) { return p.Item14Value == 3 && p.Item14Data1 == 300; }},
-        {"style:line-height-at-least=\"14pt\"", [](const auto &p) { return p.Item14Value == 2 && p.Item14Data1 == 280; }},
+        {"style:line-height-at-least=\"14pt\"",
+         [](const auto &p) { return p.Item14Value == 2 && p.Item14Data1 == 280; }},
         {"fo:keep-with-next=\"always\"", [](const auto &p) { return p.Item56Value == 1; }},
         {"fo:keep-together=\"always\"", [](const auto &p) { return p.Item57Value == 1; }},
         {"fo:break-before=\"page\"", [](const auto &p) { return p.Item103Value == 1; }},

@@ -59,7 +59,8 @@ TEST(OdtLists, NumbersAsTheDocumentShowsThem) {
          list(item(odt_p("a") + list(item(odt_p("b") + list(item(odt_p("c") + list(items({"d", "e"}))))))), kStyled),
          "1. a\n  a) b\n    (i) c\n      a.i.1. d\n      a.i.2. e\n"},
         {"formats: upper letters and Roman numerals, none",
-         list_style("F", number_level(1, "A", "style:num-suffix=\".\"") + number_level(2, "I", "style:num-suffix=\".\"") +
+         list_style("F", number_level(1, "A", "style:num-suffix=\".\"") +
+                             number_level(2, "I", "style:num-suffix=\".\"") +
                              number_level(3, "", "style:num-prefix=\"-\"")),
          list(item(odt_p("a") + list(item(odt_p("b") + list(items({"c"}))) + items({"d"}))) + items({"e"}),
               " text:style-name=\"F\""),
@@ -69,12 +70,13 @@ TEST(OdtLists, NumbersAsTheDocumentShowsThem) {
         {"bullets", list_style("B", bullet_level(1, "•") + bullet_level(2, "–")),
          list(item(odt_p("a") + list(items({"b"}))), " text:style-name=\"B\""), "• a\n  – b\n"},
         // A font's private bullet character shows as the usual bullet.
-        {"a private bullet", list_style("B", bullet_level(1, "\xEE\x80\x8A")), list(items({"a"}), " text:style-name=\"B\""),
-         "• a\n"},
+        {"a private bullet", list_style("B", bullet_level(1, "\xEE\x80\x8A")),
+         list(items({"a"}), " text:style-name=\"B\""), "• a\n"},
         {"a symbol font's bullet and the letter o",
-         list_style("W", "<text:list-level-style-bullet text:level=\"1\" text:bullet-char=\"\xEF\x82\xB7\">"
-                         "<style:text-properties style:font-name=\"Symbol\"/></text:list-level-style-bullet>" +
-                             bullet_level(2, "o")),
+         list_style("W",
+                    "<text:list-level-style-bullet text:level=\"1\" text:bullet-char=\"\xEF\x82\xB7\">"
+                    "<style:text-properties style:font-name=\"Symbol\"/></text:list-level-style-bullet>" +
+                        bullet_level(2, "o")),
          list(item(odt_p("a") + list(items({"b"}))), " text:style-name=\"W\""), "• a\n  ◦ b\n"},
         {"levels the style does not state are decimal", list_style("D", number_level(1, "i", "style:num-suffix=\".\"")),
          list(item(odt_p("a") + list(items({"b"}))), " text:style-name=\"D\""), "i. a\n  1. b\n"},

@@ -23,10 +23,12 @@ const std::string kStyles =
               "<style:paragraph-properties fo:keep-with-next=\"always\"/>"
               "<style:text-properties fo:font-size=\"14pt\" fo:font-weight=\"bold\"/>",
               " style:parent-style-name=\"Standard\"") +
-    odt_style("Heading_20_1", "paragraph", "<style:text-properties fo:font-size=\"130%\"/>",
-              " style:display-name=\"Heading 1\" style:parent-style-name=\"Heading\" style:default-outline-level=\"1\"") +
-    odt_style("Heading_20_2", "paragraph", "<style:text-properties fo:font-style=\"italic\"/>",
-              " style:display-name=\"Heading 2\" style:parent-style-name=\"Heading\" style:default-outline-level=\"2\"") +
+    odt_style(
+        "Heading_20_1", "paragraph", "<style:text-properties fo:font-size=\"130%\"/>",
+        " style:display-name=\"Heading 1\" style:parent-style-name=\"Heading\" style:default-outline-level=\"1\"") +
+    odt_style(
+        "Heading_20_2", "paragraph", "<style:text-properties fo:font-style=\"italic\"/>",
+        " style:display-name=\"Heading 2\" style:parent-style-name=\"Heading\" style:default-outline-level=\"2\"") +
     odt_style("Title", "paragraph", "<style:paragraph-properties fo:text-align=\"center\"/>",
               " style:parent-style-name=\"Heading\"") +
     odt_style("Quotations", "paragraph", "", " style:parent-style-name=\"Standard\"");
@@ -73,7 +75,8 @@ TEST(OdtStyles, HeadingsAndTitlesAreRecognisedByTheLibrary) {
     const std::string html = doc.exported();
     EXPECT_NE(html.find("<title>Report</title>"), std::string::npos) << html;
     EXPECT_NE(html.find(">Intro</span></h1>"), std::string::npos) << html;
-    EXPECT_NE(html.find("class=\"Heading-2\"><span style=\"font-weight:bold;font-style:italic;color:#00ff00;font-size:14pt\">Detail</span>"),
+    EXPECT_NE(html.find("class=\"Heading-2\"><span "
+                        "style=\"font-weight:bold;font-style:italic;color:#00ff00;font-size:14pt\">Detail</span>"),
               std::string::npos)
         << html;
 }
@@ -121,12 +124,14 @@ TEST(OdtStyles, BrokenChainsAreCut) {
         std::string styles;
         const char *warning;
     } cases[] = {
-        {"based on itself", odt_style("A", "paragraph", "", " style:parent-style-name=\"A\""), "style 'A' is based on 'A'"},
+        {"based on itself", odt_style("A", "paragraph", "", " style:parent-style-name=\"A\""),
+         "style 'A' is based on 'A'"},
         {"a cycle",
          odt_style("A", "paragraph", "", " style:parent-style-name=\"B\"") +
              odt_style("B", "paragraph", "", " style:parent-style-name=\"A\""),
          "which is based on it in turn"},
-        {"a missing parent", odt_style("A", "paragraph", "", " style:parent-style-name=\"Gone\""), "'Gone', which is not defined"},
+        {"a missing parent", odt_style("A", "paragraph", "", " style:parent-style-name=\"Gone\""),
+         "'Gone', which is not defined"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

@@ -41,27 +41,33 @@ TEST(OdtTables, RowsCellsAndSpans) {
         std::string rows;
         Cells cells;
     } cases[] = {
-        {"plain grid", row(cell("a") + cell("b") + cell("c")) + row(cell("d") + cell("e") + cell("f")),
+        {"plain grid",
+         row(cell("a") + cell("b") + cell("c")) + row(cell("d") + cell("e") + cell("f")),
          {{"1440/1/1", "1440/1/1", "1440/1/1"}, {"1440/1/1", "1440/1/1", "1440/1/1"}}},
         {"a column span passes over the cells it covers",
-         row(cell("a", " table:number-columns-spanned=\"2\"") + covered() + cell("c")), {{"2880/2/1", "1440/1/1"}}},
+         row(cell("a", " table:number-columns-spanned=\"2\"") + covered() + cell("c")),
+         {{"2880/2/1", "1440/1/1"}}},
         {"a row span over three rows",
          row(cell("a", " table:number-rows-spanned=\"3\"") + cell("b") + cell("c")) +
              row(covered() + cell("e") + cell("f")) + row(covered() + cell("h") + cell("i")) +
              row(cell("j") + cell("k") + cell("l")),
-         {{"1440/1/3", "1440/1/1", "1440/1/1"}, {"1440/1/1", "1440/1/1"}, {"1440/1/1", "1440/1/1"},
+         {{"1440/1/3", "1440/1/1", "1440/1/1"},
+          {"1440/1/1", "1440/1/1"},
+          {"1440/1/1", "1440/1/1"},
           {"1440/1/1", "1440/1/1", "1440/1/1"}}},
         {"two columns over two rows",
          row(cell("a", " table:number-columns-spanned=\"2\" table:number-rows-spanned=\"2\"") + covered() + cell("c")) +
              row(covered() + covered() + cell("f")),
          {{"2880/2/2", "1440/1/1"}, {"1440/1/1"}}},
         {"a span in the middle column",
-         row(cell("a") + cell("b", " table:number-rows-spanned=\"2\"") + cell("c")) + row(cell("d") + covered() + cell("f")),
+         row(cell("a") + cell("b", " table:number-rows-spanned=\"2\"") + cell("c")) +
+             row(cell("d") + covered() + cell("f")),
          {{"1440/1/1", "1440/1/2", "1440/1/1"}, {"1440/1/1", "1440/1/1"}}},
         {"repeated cells and rows",
          row(cell("a", " table:number-columns-repeated=\"3\""), " table:number-rows-repeated=\"2\""),
          {{"1440/1/1", "1440/1/1", "1440/1/1"}, {"1440/1/1", "1440/1/1", "1440/1/1"}}},
-        {"a covered cell with nothing over it is an empty cell", row(cell("a") + covered() + cell("c")),
+        {"a covered cell with nothing over it is an empty cell",
+         row(cell("a") + covered() + cell("c")),
          {{"1440/1/1", "1440/1/1", "1440/1/1"}}},
     };
     for (const auto &c : cases) {
@@ -106,9 +112,11 @@ TEST(OdtTables, GroupsAndCoveredContent) {
     Imported doc = imported(
         "<table:table><table:table-column-group><table:table-column table:style-name=\"Col\"/>"
         "<table:table-column table:style-name=\"Col\"/></table:table-column-group>"
-        "<table:table-row-group>" + row(cell("a", " table:number-columns-spanned=\"2\"") +
-                                        "<table:covered-table-cell>" + odt_p("hidden") + "</table:covered-table-cell>") +
-        "</table:table-row-group><table:table-rows>" + row(cell("b") + cell("c")) + "</table:table-rows></table:table>");
+        "<table:table-row-group>" +
+        row(cell("a", " table:number-columns-spanned=\"2\"") + "<table:covered-table-cell>" + odt_p("hidden") +
+            "</table:covered-table-cell>") +
+        "</table:table-row-group><table:table-rows>" + row(cell("b") + cell("c")) +
+        "</table:table-rows></table:table>");
     ASSERT_EQ(doc.result(), 0u) << doc.message();
     EXPECT_EQ(shape_of(doc).cells, (Cells{{"2880/2/1"}, {"1440/1/1", "1440/1/1"}}));
     EXPECT_EQ(doc.text().find("hidden"), std::string::npos) << doc.text();

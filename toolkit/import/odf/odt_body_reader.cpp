@@ -118,9 +118,7 @@ void OdtBodyReader::close(const Entry &entry) {
         break;
     }
     case Close::Annotation: finish_annotation(); break;
-    case Close::List:
-    case Close::Barrier: list_contexts_.pop_back(); break;
-    case Close::ListItem: break;
+    case Close::List: list_contexts_.pop_back(); break;
     case Close::HeaderRows: tables_.back().header_rows = false; break;
     case Close::Table:
         begin_table_if_due();
@@ -303,7 +301,7 @@ OdtBodyReader::Entry OdtBodyReader::list_child(const XmlName &name, const XmlAtt
     list->start_value.reset();
     if (const auto *start = a.find(Ns::Text, "start-value"))
         list->start_value = static_cast<int32_t>(std::min<uint32_t>(count_of(*start, 1), 1u << 30));
-    return {Role::ListItem, Close::ListItem};
+    return {Role::ListItem};
 }
 
 // A paragraph numbered in a list without a list around it: one item, in

@@ -57,8 +57,8 @@ private:
     };
     // What to do when the element ends.
     enum class Close : uint8_t {
-        None, Paragraph, Span, Link, Note, NoteBody, Frame, Recording, Annotation, List, ListItem, Barrier,
-        HeaderRows, Table, Row, Cell
+        None, Paragraph, Span, Link, Note, NoteBody, Frame, Recording, Annotation, List, HeaderRows, Table, Row,
+        Cell
     };
     struct Entry {
         Role role;

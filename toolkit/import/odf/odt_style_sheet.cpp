@@ -18,7 +18,9 @@ void OdtStyleSheet::add_automatic_paragraph(std::string name, StyleUse use, std:
     automatic_paragraphs_[std::move(name)] = {std::move(use), std::move(list_style)};
 }
 
-void OdtStyleSheet::add_automatic_text(std::string name, StyleUse use) { automatic_texts_[std::move(name)] = std::move(use); }
+void OdtStyleSheet::add_automatic_text(std::string name, StyleUse use) {
+    automatic_texts_[std::move(name)] = std::move(use);
+}
 
 StyleUse OdtStyleSheet::paragraph(std::string_view style_name) const {
     if (auto found = automatic_paragraphs_.find(style_name); found != automatic_paragraphs_.end())

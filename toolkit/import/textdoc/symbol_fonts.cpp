@@ -83,7 +83,8 @@ std::string shown_bullet(std::string_view text, std::string_view font, size_t le
     std::string out;
     for (char16_t unit : utf16_of(text)) {
         const char32_t shown = unicode_of_symbol(font, unit);
-        const bool unknown = shown == U'\uFFFD' || (shown >= 0xE000 && shown <= 0xF8FF) || (shown >= 0xD800 && shown < 0xE000);
+        const bool unknown =
+            shown == U'\uFFFD' || (shown >= 0xE000 && shown <= 0xF8FF) || (shown >= 0xD800 && shown < 0xE000);
         append_utf8(unknown ? default_bullet(level) : shown, out);
     }
     if (out.find_first_not_of(" \u00A0") == std::string::npos) {

@@ -70,7 +70,8 @@ std::vector<TabStop> merged_tabs(const std::vector<TabStop> &base, const std::ve
         std::erase_if(out, [&](const TabStop &s) { return s.position == stop.position; });
         if (stop.kind != TabKind::Clear) out.push_back(stop);
     }
-    std::stable_sort(out.begin(), out.end(), [](const TabStop &a, const TabStop &b) { return a.position < b.position; });
+    std::stable_sort(out.begin(), out.end(),
+                     [](const TabStop &a, const TabStop &b) { return a.position < b.position; });
     return out;
 }
 
