@@ -33,15 +33,6 @@ bool is_index(const XmlName &name) {
     return name.ns == Ns::Text && std::find(std::begin(kIndexes), std::end(kIndexes), name.local) != std::end(kIndexes);
 }
 
-// Elements of the text namespace inside a paragraph whose content is not
-// part of the text shown there.
-bool is_unshown_inline(std::string_view local) {
-    constexpr std::string_view kUnshown[] = {"ruby-text",  "tracked-changes", "change", "p",    "h",
-                                             "list",       "section",         "note-citation", "note-body",
-                                             "soft-page-break", "hidden-paragraph"};
-    return std::find(std::begin(kUnshown), std::end(kUnshown), local) != std::end(kUnshown);
-}
-
 }  // namespace
 
 OdtBodyReader::OdtBodyReader(const OdtStyleSheet &sheet, const textdoc::TextDocument &doc, ListInstances &lists,
@@ -190,36 +181,70 @@ ListRef OdtBodyReader::list_of_paragraph(const XmlName &name, const XmlAttribute
     return ListRef{std::string(kOutlineList), level};
 }
 
+// The elements of a paragraph, each with what it does; fields and other
+// elements of the text namespace show the text they hold.
 OdtBodyReader::Entry OdtBodyReader::inline_child(const XmlName &name, const XmlAttributes &a) {
+    using Handler = Entry (OdtBodyReader::*)(const XmlAttributes &);
+    struct InlineElement {
+        std::string_view local;
+        Handler handle;
+    };
+    static constexpr InlineElement kInlineElements[] = {
+        {"span", &OdtBodyReader::begin_span},
+        {"a", &OdtBodyReader::begin_text_link},
+        {"s", &OdtBodyReader::spaces},
+        {"tab", &OdtBodyReader::tab},
+        {"line-break", &OdtBodyReader::line_break},
+        {"note", &OdtBodyReader::begin_note},
+        {"bookmark", &OdtBodyReader::bookmark},
+        {"bookmark-start", &OdtBodyReader::bookmark},
+        {"reference-mark", &OdtBodyReader::bookmark},
+        {"reference-mark-start", &OdtBodyReader::bookmark},
+        {"bookmark-ref", &OdtBodyReader::reference},
+        {"reference-ref", &OdtBodyReader::reference},
+        {"hidden-text", &OdtBodyReader::hidden_text},
+        // What these hold is no text of the paragraph.
+        {"ruby-text", &OdtBodyReader::skip},
+        {"tracked-changes", &OdtBodyReader::skip},
+        {"change", &OdtBodyReader::skip},
+        {"note-citation", &OdtBodyReader::skip},
+        {"note-body", &OdtBodyReader::skip},
+        {"soft-page-break", &OdtBodyReader::skip},
+        {"hidden-paragraph", &OdtBodyReader::skip},
+        {"p", &OdtBodyReader::skip},
+        {"h", &OdtBodyReader::skip},
+        {"list", &OdtBodyReader::skip},
+        {"section", &OdtBodyReader::skip},
+    };
     if (name.ns == Ns::Draw) return drawing(name, a);
     if (name.is(Ns::Office, "annotation")) return begin_annotation();
     if (name.ns != Ns::Text) return {Role::Skip};
-    const std::string_view e = name.local;
-    if (e == "span") return begin_span(a);
-    if (e == "a") return begin_link(a.get(Ns::XLink, "href"), Role::Inline);
-    if (e == "s") return spaces(a);
-    if (e == "tab") {
-        show("\t");
-        paragraph().white_space.shown_other();
-        return {Role::Skip};
-    }
-    if (e == "line-break") {
-        announce_run();
-        sink().line_break();
-        paragraph().white_space.line_broken();
-        return {Role::Skip};
-    }
-    if (e == "note") return begin_note(a);
-    if (e == "bookmark" || e == "bookmark-start" || e == "reference-mark" || e == "reference-mark-start")
-        return bookmark(a);
-    if (e == "bookmark-ref" || e == "reference-ref") {
-        const std::string_view target = a.get(Ns::Text, "ref-name");
-        return begin_link(target.empty() ? std::string() : "#" + std::string(target), Role::Inline);
-    }
-    if (e == "hidden-text") return hidden_text(a);
-    if (is_unshown_inline(e)) return {Role::Skip};
-    // Fields and the like show the text they hold.
+    for (const auto &element : kInlineElements)
+        if (element.local == name.local) return (this->*element.handle)(a);
     return {Role::Inline};
+}
+
+OdtBodyReader::Entry OdtBodyReader::begin_text_link(const XmlAttributes &a) {
+    return begin_link(a.get(Ns::XLink, "href"), Role::Inline);
+}
+
+// A reference to a bookmark or mark shows its text as a link to it.
+OdtBodyReader::Entry OdtBodyReader::reference(const XmlAttributes &a) {
+    const std::string_view target = a.get(Ns::Text, "ref-name");
+    return begin_link(target.empty() ? std::string() : "#" + std::string(target), Role::Inline);
+}
+
+OdtBodyReader::Entry OdtBodyReader::tab(const XmlAttributes &) {
+    show("\t");
+    paragraph().white_space.shown_other();
+    return {Role::Skip};
+}
+
+OdtBodyReader::Entry OdtBodyReader::line_break(const XmlAttributes &) {
+    announce_run();
+    sink().line_break();
+    paragraph().white_space.line_broken();
+    return {Role::Skip};
 }
 
 OdtBodyReader::Entry OdtBodyReader::begin_span(const XmlAttributes &a) {

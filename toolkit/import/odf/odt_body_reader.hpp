@@ -118,8 +118,13 @@ private:
     // Paragraphs and what they hold.
     Entry begin_paragraph(const XmlName &name, const XmlAttributes &a);
     textdoc::ListRef list_of_paragraph(const XmlName &name, const XmlAttributes &a, std::string_view style_name);
+    Entry skip(const XmlAttributes &) { return {Role::Skip}; }
     Entry begin_span(const XmlAttributes &a);
+    Entry begin_text_link(const XmlAttributes &a);
     Entry begin_link(std::string_view target, Role role);
+    Entry reference(const XmlAttributes &a);
+    Entry tab(const XmlAttributes &a);
+    Entry line_break(const XmlAttributes &a);
     void show(std::string_view utf8);
     void announce_run();
     Entry spaces(const XmlAttributes &a);
