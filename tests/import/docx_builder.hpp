@@ -1,26 +1,12 @@
 // Word documents built at test time: a few lines of WordprocessingML for
 // the body and the parts a test needs, zipped into a package, imported
-// through QRVIM; and what a filter would then see: the attribute records
-// in force at a text run, the export through the reference filters.
+// through QRVIM (imported_document.hpp).
 #pragma once
-
-#include <gtest/gtest.h>
-#include <qrvch.h>
-#include <qrvda.h>
-#include <qrvex/changes.h>
-#include <qrvex/export.h>
-#include <qrvex/gather.h>
-#include <qrvex/navigate.h>
-#include <qrvex/styles.h>
-#include <qrvfa.h>
-#include <qrvfilters.h>
-#include <qrvim.h>
 
 #include <string>
 #include <vector>
 
-#include <flow.hpp>
-
+#include "imported_document.hpp"
 #include "package_builder.hpp"
 
 namespace qrv::test {
@@ -54,6 +40,7 @@ struct Docx {
     std::vector<Link> links{};
     std::vector<Part> extra_parts{};
     std::string main_type = "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml";
+    static constexpr const char *kFileName = "test.docx";
 
     std::string bytes() const {
         std::vector<Part> parts = package_frame("word/document.xml", main_type);
@@ -109,123 +96,5 @@ inline std::string style(const std::string &id, const std::string &name, const s
     return "<w:style w:type=\"" + type + "\" w:styleId=\"" + id + "\"><w:name w:val=\"" + name + "\"/>" + inside +
            "</w:style>";
 }
-
-// An imported document, closed at the end of the test.
-class Imported {
-public:
-    explicit Imported(const std::string &bytes, const char *name = "test.docx") {
-        char message[1024] = {};
-        result_ = IMImportMemory(bytes.data(), bytes.size(), name, nullptr, &handle_, message, sizeof message);
-        message_ = message;
-    }
-    explicit Imported(const Docx &docx) : Imported(docx.bytes()) {}
-    ~Imported() {
-        if (sheet_) CUDestroyStyleSheet(&sheet_);
-        if (handle_) {
-            EXPECT_EQ(CHCloseDocument(handle_), 0u);
-        }
-    }
-    Imported(const Imported &) = delete;
-    Imported &operator=(const Imported &) = delete;
-
-    uint32_t result() const { return result_; }
-    const std::string &message() const { return message_; }
-    CHHandle handle() const { return handle_; }
-    CUStyleSheet *sheet() {
-        if (!sheet_) CUCreateStyleSheet(&sheet_, 16, handle_);
-        return sheet_;
-    }
-
-    std::vector<std::pair<uint32_t, CHItem>> items() const {
-        std::vector<std::pair<uint32_t, CHItem>> out;
-        uint32_t id = 0;
-        if (CHGetItemId(handle_, CH_STORE_ITEMS, 0, &id) != 0) return out;
-        while (id != CH_NO_ITEM) {
-            CHItem item{};
-            uint32_t next = CH_NO_ITEM;
-            if (CHGetItem(handle_, CH_STORE_ITEMS, id, &item, &next) != 0) break;
-            out.emplace_back(id, item);
-            id = next;
-        }
-        return out;
-    }
-
-    std::u16string text_of(const CHItem &run) const {
-        std::u16string chars(run.data1, u'\0');
-        CHGetItems(handle_, CH_STORE_TEXT, run.value, run.data1, chars.data());
-        return chars;
-    }
-
-    // The id of the first text run holding words, CH_NO_ITEM for none.
-    uint32_t text_id(const std::u16string &words) const {
-        for (const auto &[id, item] : items())
-            if (item.type == CH_ITEM_TEXT && text_of(item).find(words) != std::u16string::npos) return id;
-        return CH_NO_ITEM;
-    }
-
-    // The records a filter holds when it reaches the item: every change
-    // item of the section up to it gathered, the paragraph record cleared
-    // at each paragraph break, skippable tags passed over.
-    struct Records {
-        CUParaChangeInfo para{};
-        CUTextChangeInfo text{};
-    };
-    Records records_at(uint32_t target) {
-        Records r;
-        r.para.ListStyleIndex = -1;
-        CHSectionInfo section{};
-        uint32_t id = 0;
-        if (CHGetSectionInfo(handle_, CH_STORE_SECTIONS, 0, &section) == 0) id = section.FirstItemId;
-        CUCellChangeInfo cell{};
-        while (id != CH_NO_ITEM && id < target) {
-            CHItem item{};
-            uint32_t next = CH_NO_ITEM;
-            if (CHGetItem(handle_, CH_STORE_ITEMS, id, &item, &next) != 0) break;
-            if (item.type == CH_ITEM_BREAK && (item.value == CH_BREAK_PARAGRAPH || item.value == CH_BREAK_PAGE)) {
-                r.para = CUParaChangeInfo{};
-                r.para.ListStyleIndex = -1;
-            } else if (item.type == CH_ITEM_TAG_BEGIN && (item.value & CH_TAG_SKIPPABLE_BIT)) {
-                next = CUSkipTag(next, handle_);
-            } else if (filters::is_change_item(item.type)) {
-                uint32_t go_on = next;
-                CUGatherChangeInfo(sheet(), &r.para, &r.text, &cell, item, &go_on, target, handle_);
-                if (go_on > id) next = go_on;
-            }
-            id = next;
-        }
-        return r;
-    }
-    Records records_at(const std::u16string &words) { return records_at(text_id(words)); }
-
-    // The document exported through a reference filter.
-    std::string exported(uint32_t output = QRV_OUTPUT_HTML, uint32_t option_word = 0) const {
-        uint32_t options = 0, document = 0, sink = 0, hExport = 0;
-        std::string page;
-        uint32_t rc = DACreateOptions(&options);
-        if (rc == 0) rc = DAOpenDocument(handle_, options, &document);
-        if (rc == 0) rc = QRVRegisterHtmlFilter() | QRVRegisterTextFilter();
-        if (rc == 0) rc = FACreateMemorySink(&sink);
-        if (rc == 0) rc = EXOpenExport(document, output, sink, option_word, 0, 0, nullptr, 0, &hExport);
-        if (rc == 0) {
-            rc = EXRunExport(hExport);
-            EXCloseExport(hExport);
-        }
-        const char *data = nullptr;
-        size_t length = 0;
-        if (rc == 0 && FAGetMemorySinkData(sink, &data, &length) == 0) page.assign(data, length);
-        if (sink) FADestroySink(sink);
-        if (document) DACloseDocument(document);
-        if (options) DADestroyOptions(options);
-        EXPECT_EQ(rc, 0u);
-        return page;
-    }
-    std::string text() const { return exported(QRV_OUTPUT_TEXT, QRV_FILTER_NO_NOTES); }
-
-private:
-    CHHandle handle_ = 0;
-    uint32_t result_ = 0;
-    std::string message_;
-    CUStyleSheet *sheet_ = nullptr;
-};
 
 }  // namespace qrv::test

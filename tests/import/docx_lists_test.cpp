@@ -33,13 +33,7 @@ std::string item(const std::string &text, int num_id, int ilvl = 0) {
                           std::to_string(num_id) + "\"/></w:numPr>");
 }
 
-// The plain text export, one paragraph a line, without blank lines.
-std::string lines(const Imported &doc) {
-    std::string out;
-    for (char c : doc.text())
-        if (c != '\n' || (!out.empty() && out.back() != '\n')) out += c;
-    return out;
-}
+std::string lines(const Imported &doc) { return lines_of(doc.text()); }
 
 const std::string kOutline = abstract(
     1, level(0, "decimal", "%1.") + level(1, "lowerLetter", "%2)") + level(2, "lowerRoman", "(%3)") +

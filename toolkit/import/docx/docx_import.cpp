@@ -9,7 +9,7 @@
 #include "../textdoc/item_writer.hpp"
 #include "body_reader.hpp"
 #include "numbering_reader.hpp"
-#include "optional_part.hpp"
+#include "../package/optional_part.hpp"
 #include "properties_reader.hpp"
 #include "styles_reader.hpp"
 #include "theme_reader.hpp"

@@ -2,10 +2,9 @@
 
 #include <map>
 
-#include "../build/utf16.hpp"
 #include "../textdoc/symbol_fonts.hpp"
 
-#include "optional_part.hpp"
+#include "../package/optional_part.hpp"
 
 namespace qrv::import::docx {
 namespace {
@@ -52,18 +51,10 @@ struct Instance {
     std::map<unsigned, int32_t> starts;
 };
 
-// Bullets drawn in a symbol font become the characters they show; the
-// letter o that documents take for a white bullet becomes one.
+// Bullets drawn in a symbol font become the characters they show.
 std::string shown_text(const LevelDefinition &d, size_t index) {
     if (d.level.kind != NumberKind::Bullet) return d.level.text;
-    if (d.level.text == "o") return "\u25E6";
-    if (!textdoc::is_symbol_font(d.font)) return d.level.text;
-    std::string out;
-    for (char16_t unit : utf16_of(d.level.text)) {
-        char32_t shown = textdoc::unicode_of_symbol(d.font, unit);
-        append_utf8(shown == U'\uFFFD' ? textdoc::default_bullet(index) : shown, out);
-    }
-    return out;
+    return textdoc::shown_bullet(d.level.text, d.font, index);
 }
 
 class NumberingReader final : public XmlHandler {

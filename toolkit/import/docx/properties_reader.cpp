@@ -1,6 +1,6 @@
 #include "properties_reader.hpp"
 
-#include "optional_part.hpp"
+#include "../package/optional_part.hpp"
 
 namespace qrv::import::docx {
 namespace {

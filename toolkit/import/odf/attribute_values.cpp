@@ -79,6 +79,26 @@ std::optional<double> number_of(std::string_view text) {
     return value;
 }
 
+bool is_bold_weight(std::string_view weight) {
+    if (weight == "bold") return true;
+    const auto number = number_of(weight);
+    return number && *number >= 600;
+}
+
+int8_t text_position_of(std::string_view position) {
+    if (position.starts_with("super")) return 1;
+    if (position.starts_with("sub")) return -1;
+    const auto shift = number_of(position.substr(0, position.find('%')));
+    if (!shift || *shift == 0) return 0;
+    return *shift > 0 ? 1 : -1;
+}
+
+std::optional<uint32_t> half_points_of(std::string_view size) {
+    const auto twips = twips_of_length(size);
+    if (!twips || *twips == 0 || *twips > 4096 * 20) return std::nullopt;
+    return (*twips + 5) / 10;
+}
+
 uint32_t count_of(std::string_view text, uint32_t fallback) {
     uint32_t n = 0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);

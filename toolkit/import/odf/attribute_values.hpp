@@ -23,6 +23,18 @@ std::optional<uint32_t> colour_of(std::string_view text);
 // A decimal number ("1.5", "-2E3"), finite.
 std::optional<double> number_of(std::string_view text);
 
+// A font weight that is bold: "bold", or 600 and heavier.
+bool is_bold_weight(std::string_view weight);
+
+// style:text-position: 1 for raised text (superscript), -1 for lowered
+// (subscript), 0 for neither; "super", "sub", or a shift in percent of the
+// font's height ("33% 58%", "-33%").
+int8_t text_position_of(std::string_view position);
+
+// Half-points of a font size in a unit ("12pt"); nothing for a size in
+// percent (of the parent's) or beyond 4096 points.
+std::optional<uint32_t> half_points_of(std::string_view size);
+
 // A count (number-columns-repeated, decimal-places); fallback when the
 // attribute is missing or malformed, UINT32_MAX when it is larger.
 uint32_t count_of(std::string_view text, uint32_t fallback);

@@ -5,31 +5,6 @@
 namespace qrv::import::odf {
 namespace {
 
-bool is_bold(std::string_view weight) {
-    if (weight == "bold") return true;
-    const auto number = number_of(weight);
-    return number && *number >= 600;
-}
-
-// "super", "sub", or a percentage of the font's height ("33% 58%",
-// "-33%"): raised text is superscript, lowered text subscript.
-int8_t position_of(std::string_view position) {
-    if (position.starts_with("super")) return 1;
-    if (position.starts_with("sub")) return -1;
-    const size_t percent = position.find('%');
-    const auto shift = number_of(position.substr(0, percent));
-    if (!shift || *shift == 0) return 0;
-    return *shift > 0 ? 1 : -1;
-}
-
-// Half-points of "12pt" (other units through their twips); sizes in
-// percent of the parent's are left to the parent.
-std::optional<uint32_t> size_of(std::string_view size) {
-    const auto twips = twips_of_length(size);
-    if (!twips || *twips == 0 || *twips > 4096 * 20) return std::nullopt;
-    return (*twips + 5) / 10;
-}
-
 using Apply = void (*)(std::string_view value, TextProperties &props);
 
 struct Attribute {
@@ -39,16 +14,16 @@ struct Attribute {
 };
 
 const Attribute kAttributes[] = {
-    {Ns::Fo, "font-weight", [](std::string_view v, TextProperties &p) { p.bold = is_bold(v); }},
+    {Ns::Fo, "font-weight", [](std::string_view v, TextProperties &p) { p.bold = is_bold_weight(v); }},
     {Ns::Fo, "font-style", [](std::string_view v, TextProperties &p) { p.italic = v == "italic" || v == "oblique"; }},
     {Ns::Style, "text-underline-style", [](std::string_view v, TextProperties &p) { p.underline = v != "none"; }},
     {Ns::Style, "text-line-through-style", [](std::string_view v, TextProperties &p) { p.strike = v != "none"; }},
-    {Ns::Style, "text-position", [](std::string_view v, TextProperties &p) { p.position = position_of(v); }},
+    {Ns::Style, "text-position", [](std::string_view v, TextProperties &p) { p.position = text_position_of(v); }},
     {Ns::Style, "font-name", [](std::string_view v, TextProperties &p) { p.font_face = std::string(v); }},
     {Ns::Fo, "font-family", [](std::string_view v, TextProperties &p) { p.font_family = std::string(v); }},
     {Ns::Fo, "font-size",
      [](std::string_view v, TextProperties &p) {
-         if (auto size = size_of(v)) p.size = size;
+         if (auto size = half_points_of(v)) p.size = size;
      }},
     {Ns::Fo, "color",
      [](std::string_view v, TextProperties &p) {

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cctype>
 
+#include "../build/utf16.hpp"
+#include "list_definitions.hpp"
+
 namespace qrv::import::textdoc {
 namespace {
 
@@ -73,6 +76,22 @@ char32_t unicode_of_symbol(std::string_view font, char32_t code) {
     if (code >= 0xF000 && code <= 0xF0FF) code -= 0xF000;
     if (code > 0xFF) return code;
     return same_name(font, "Symbol") ? look_up(kSymbol, code) : look_up(kWingdings, code);
+}
+
+std::string shown_bullet(std::string_view text, std::string_view font, size_t level) {
+    if (text == "o") return "\u25E6";
+    std::string out;
+    for (char16_t unit : utf16_of(text)) {
+        const char32_t shown = unicode_of_symbol(font, unit);
+        const bool unknown =
+            shown == U'\uFFFD' || (shown >= 0xE000 && shown <= 0xF8FF) || (shown >= 0xD800 && shown < 0xE000);
+        append_utf8(unknown ? default_bullet(level) : shown, out);
+    }
+    if (out.find_first_not_of(" \u00A0") == std::string::npos) {
+        out.clear();
+        append_utf8(default_bullet(level), out);
+    }
+    return out;
 }
 
 }  // namespace qrv::import::textdoc

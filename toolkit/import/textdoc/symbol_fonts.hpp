@@ -4,6 +4,8 @@
 // characters they draw.
 #pragma once
 
+#include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace qrv::import::textdoc {
@@ -14,5 +16,11 @@ char32_t unicode_of_symbol(std::string_view font, char32_t code);
 
 // True for the fonts unicode_of_symbol maps.
 bool is_symbol_font(std::string_view font);
+
+// The bullet a list level's text shows in font: the characters a symbol
+// font draws, and the white bullet the letter o stands for.  A symbol
+// font's code the tables lack, a font's own private character (U+E000 to
+// U+F8FF) and a blank text are the usual bullet of the level's depth.
+std::string shown_bullet(std::string_view text, std::string_view font, size_t level);
 
 }  // namespace qrv::import::textdoc

@@ -10,6 +10,24 @@ void take(std::optional<T> &base, const std::optional<T> &top) {
     if (top) base = top;
 }
 
+// Sizes and percents are kept within these however percents compound.
+constexpr uint64_t kLargestSize = 8192, kLargestPercent = 100000;
+
+uint32_t scaled(uint32_t value, uint32_t percent, uint64_t largest) {
+    return static_cast<uint32_t>(std::clamp<uint64_t>((uint64_t{value} * percent + 50) / 100, 1, largest));
+}
+
+void overlay_size(CharFormat &base, const CharFormat &top) {
+    if (top.size) {
+        base.size = top.size;
+        base.size_percent.reset();
+    } else if (top.size_percent && base.size) {
+        base.size = scaled(*base.size, *top.size_percent, kLargestSize);
+    } else if (top.size_percent) {
+        base.size_percent = scaled(base.size_percent.value_or(100), *top.size_percent, kLargestPercent);
+    }
+}
+
 }  // namespace
 
 void overlay(CharFormat &base, const CharFormat &top) {
@@ -23,7 +41,7 @@ void overlay(CharFormat &base, const CharFormat &top) {
     take(base.underline, top.underline);
     take(base.vertical, top.vertical);
     take(base.font, top.font);
-    take(base.size, top.size);
+    overlay_size(base, top);
     take(base.colour, top.colour);
     take(base.highlight, top.highlight);
 }
@@ -52,7 +70,8 @@ std::vector<TabStop> merged_tabs(const std::vector<TabStop> &base, const std::ve
         std::erase_if(out, [&](const TabStop &s) { return s.position == stop.position; });
         if (stop.kind != TabKind::Clear) out.push_back(stop);
     }
-    std::stable_sort(out.begin(), out.end(), [](const TabStop &a, const TabStop &b) { return a.position < b.position; });
+    std::stable_sort(out.begin(), out.end(),
+                     [](const TabStop &a, const TabStop &b) { return a.position < b.position; });
     return out;
 }
 

@@ -28,6 +28,7 @@ struct CharFormat {
     std::optional<VerticalAlign> vertical;
     std::optional<std::string> font;      // UTF-8 font name
     std::optional<uint32_t> size;         // half-points
+    std::optional<uint32_t> size_percent; // of the size below, where no size is given
     std::optional<Rgb> colour;            // nullopt inside a format, kAutoColour for "automatic"
     std::optional<Rgb> highlight;         // kNoHighlight for none
 
@@ -65,7 +66,9 @@ struct ParaFormat {
 };
 
 // Lays top over base: every field top sets replaces base's.  Tab stops
-// merge by position; a Clear in top removes base's stop there.
+// merge by position; a Clear in top removes base's stop there.  A size in
+// percent scales base's size, or stays a percent (of whatever base is laid
+// over next) while base has none.
 void overlay(CharFormat &base, const CharFormat &top);
 void overlay(ParaFormat &base, const ParaFormat &top);
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <string_view>
 
-#include "../package/package.hpp"
+#include "package.hpp"
 
-namespace qrv::import::docx {
+namespace qrv::import {
 
 // False when the part was broken and left out (partly read, perhaps).
 bool read_optional_part(Package &package, const std::string &part, XmlHandler &handler, std::string_view lost);
 
-}  // namespace qrv::import::docx
+}  // namespace qrv::import

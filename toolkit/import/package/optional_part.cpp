@@ -2,7 +2,7 @@
 
 #include "../core/error.hpp"
 
-namespace qrv::import::docx {
+namespace qrv::import {
 
 bool read_optional_part(Package &package, const std::string &part, XmlHandler &handler, std::string_view lost) {
     try {
@@ -16,4 +16,4 @@ bool read_optional_part(Package &package, const std::string &part, XmlHandler &h
     }
 }
 
-}  // namespace qrv::import::docx
+}  // namespace qrv::import
