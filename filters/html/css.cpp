@@ -115,23 +115,47 @@ std::string css_of(const ParaFormat &format) {
     return css;
 }
 
+namespace {
+
+// What each byte of text becomes in HTML: null for itself.  Control
+// characters other than tab and newline are not allowed in HTML.
+struct EscapeTable {
+    const char *as[256] = {};
+    constexpr EscapeTable() {
+        as[static_cast<unsigned char>('&')] = "&amp;";
+        as[static_cast<unsigned char>('<')] = "&lt;";
+        as[static_cast<unsigned char>('>')] = "&gt;";
+        as[static_cast<unsigned char>('"')] = "&quot;";
+        for (int c = 0; c < 0x20; ++c)
+            if (c != '\t' && c != '\n') as[c] = " ";
+    }
+};
+constexpr EscapeTable kEscapes;
+
+// Runs of plain bytes go in one piece.
+template <typename Text>
+void escape_into(Text &out, std::string_view text) {
+    size_t plain = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char *as = kEscapes.as[static_cast<unsigned char>(text[i])];
+        if (!as) continue;
+        out += text.substr(plain, i - plain);
+        out += std::string_view(as);
+        plain = i + 1;
+    }
+    out += text.substr(plain);
+}
+
+}  // namespace
+
 std::string escape(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default:
-            // Control characters other than tab and newline are not allowed in HTML.
-            if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n') out += ' ';
-            else out += c;
-        }
-    }
+    escape_into(out, text);
     return out;
 }
+
+void write_escaped(Output &out, std::string_view text) { escape_into(out, text); }
 
 std::string id_of(std::string_view name) {
     std::string id;

@@ -9,8 +9,9 @@
 #include "css.hpp"
 #include "locale_file.hpp"
 #include "results.hpp"
-#include "text_writer.hpp"
+#include "output.hpp"
 #include "sheet.hpp"
+#include "text_writer.hpp"
 #include "walk.hpp"
 
 // Cases name only the fields they set.
@@ -63,26 +64,20 @@ TEST(Css, EscapingAndIds) {
     EXPECT_EQ(html::id_of(""), "-");
 }
 
-TEST(TextGrid, ColumnsAsWideAsTheirWidestCellCountingCharacters) {
-    std::vector<std::vector<text::GridCell>> rows = {
-        {{"Item"}, {"Amount", true}},
-        {{"Caf\xC3\xA9"}, {"1,234.50", true}},
-        {{"Tax"}},
-    };
-    EXPECT_EQ(text::render_grid(rows), "Item |   Amount\nCaf\xC3\xA9 | 1,234.50\nTax\n");
-    EXPECT_EQ(text::width_of("\xE2\x80\xA2 x"), 3u);
-}
-
 // A document whose first paragraph is empty: the paragraph still takes its
 // line before the next one.
 TEST(TextWriter, AnEmptyFirstParagraphStillTakesItsLine) {
-    text::TextWriter w;
+    StringSink page;
+    Output out(page);
+    text::TextWriter w(out);
     w.begin_paragraph({});
     w.end_paragraph();
     w.begin_paragraph({});
     w.text("b", {});
     w.end_paragraph();
-    EXPECT_EQ(w.finish("", {}, {}), "\n\nb\n");
+    w.finish("", {}, {});
+    out.flush();
+    EXPECT_EQ(page.bytes, "\n\nb\n");
 }
 
 TEST(Arguments, EachOptionLandsInItsField) {
@@ -160,12 +155,11 @@ public:
     void sheet_cell(const SheetCell &c) override { log += "<" + c.text + ">"; }
     void sheet_row_end() override { log += ")"; }
     void end_sheet() override { log += "\n"; }
-    std::string finish(std::string_view title, const std::vector<OutlineEntry> &outline,
-                       const std::vector<Note> &notes) override {
-        std::string tail = "title=" + std::string(title);
-        for (const auto &e : outline) tail += " toc" + std::to_string(e.level) + "=" + e.text;
-        for (const auto &n : notes) tail += " note" + std::to_string(n.number) + "=" + n.text;
-        return log + tail;
+    void finish(std::string_view title, const std::vector<OutlineEntry> &outline,
+                const std::vector<Note> &notes) override {
+        log += "title=" + std::string(title);
+        for (const auto &e : outline) log += " toc" + std::to_string(e.level) + "=" + e.text;
+        for (const auto &n : notes) log += " note" + std::to_string(n.number) + "=" + n.text;
     }
 };
 
@@ -174,12 +168,11 @@ std::string walk_text(const std::string &document) {
     char error[200] = {};
     if (CHLoadDocumentText(document.data(), document.size(), &h, error, sizeof error) != 0) return error;
     Recorder recorder;
-    std::string page;
     WalkOptions options;
     options.progress = false;
-    uint32_t rc = walk_document(h, 0, 0, options, recorder, page);
+    uint32_t rc = walk_document(h, 0, 0, options, recorder);
     CHCloseDocument(h);
-    return rc ? "code " + std::to_string(rc) : page;
+    return rc ? "code " + std::to_string(rc) : recorder.log;
 }
 
 TEST(Walk, EventsForSmallDocuments) {
