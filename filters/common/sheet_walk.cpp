@@ -356,8 +356,9 @@ void SheetWalk::finish_cell() {
 
 void SheetWalk::add_text(std::string_view utf8, uint32_t colour) {
     const size_t begin = cell_.text.size();
+    static const TextFormat kPlain{};
     cell_.text += utf8;
-    if (format_ == TextFormat{} && colour == kNoColour) return;
+    if (colour == kNoColour && format_ == kPlain) return;
     cell_.spans.push_back({begin, cell_.text.size(), format_, colour});
 }
 

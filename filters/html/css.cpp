@@ -121,13 +121,18 @@ namespace {
 // characters other than tab and newline are not allowed in HTML.
 struct EscapeTable {
     const char *as[256] = {};
+    bool special[256] = {};
+    constexpr void set(unsigned char c, const char *text) {
+        as[c] = text;
+        special[c] = true;
+    }
     constexpr EscapeTable() {
-        as[static_cast<unsigned char>('&')] = "&amp;";
-        as[static_cast<unsigned char>('<')] = "&lt;";
-        as[static_cast<unsigned char>('>')] = "&gt;";
-        as[static_cast<unsigned char>('"')] = "&quot;";
-        for (int c = 0; c < 0x20; ++c)
-            if (c != '\t' && c != '\n') as[c] = " ";
+        set('&', "&amp;");
+        set('<', "&lt;");
+        set('>', "&gt;");
+        set('"', "&quot;");
+        for (unsigned char c = 0; c < 0x20; ++c)
+            if (c != '\t' && c != '\n') set(c, " ");
     }
 };
 constexpr EscapeTable kEscapes;
@@ -135,15 +140,16 @@ constexpr EscapeTable kEscapes;
 // Runs of plain bytes go in one piece.
 template <typename Text>
 void escape_into(Text &out, std::string_view text) {
-    size_t plain = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char *as = kEscapes.as[static_cast<unsigned char>(text[i])];
-        if (!as) continue;
-        out += text.substr(plain, i - plain);
-        out += std::string_view(as);
-        plain = i + 1;
+    const char *plain = text.data();
+    const char *const end = plain + text.size();
+    for (const char *at = plain; at != end; ++at) {
+        const auto c = static_cast<unsigned char>(*at);
+        if (!kEscapes.special[c]) continue;
+        out += std::string_view(plain, static_cast<size_t>(at - plain));
+        out += std::string_view(kEscapes.as[c]);
+        plain = at + 1;
     }
-    out += text.substr(plain);
+    out += std::string_view(plain, static_cast<size_t>(end - plain));
 }
 
 }  // namespace
