@@ -19,62 +19,13 @@
 #include <fstream>
 #include <string>
 
+#include "support/generated_report.hpp"
+
 namespace {
 
 constexpr uint32_t kParagraphs = 100000;
 constexpr uint32_t kColumns = 100;
 constexpr uint32_t kRows = 10000;  // 1,000,000 cells
-constexpr uint32_t kFormatKey = 1;
-
-void append(CHHandle h, uint32_t type, uint32_t value = 0, uint32_t data1 = 0, uint32_t data2 = 0) {
-    CHItem item{type, value, data1, data2};
-    CHAppendItem(h, &item, nullptr);
-}
-
-void append_text(CHHandle h, const std::u16string &text) {
-    CHAppendText(h, reinterpret_cast<const QRVWCHAR *>(text.data()), static_cast<uint32_t>(text.size()), nullptr);
-}
-
-// #,##0.00, listed under kFormatKey.
-void append_number_format(CHHandle h) {
-    CHAppendTagBegin(h, CH_TAG_NUMBER_FORMAT, 0, 0, 1, kFormatKey, nullptr);
-    for (uint32_t token : {0x10Au, 0x101u, 0x100u, 0x103u, 0x100u, 0x100u}) append(h, CH_ITEM_SPECIAL_CHAR, token);
-    CHAppendTagEnd(h, CH_INNERMOST_TAG, nullptr);
-}
-
-void append_paragraphs(CHHandle h) {
-    CHAppendSection(h, 0, nullptr);
-    for (uint32_t p = 0; p < kParagraphs; ++p) {
-        append_text(h, u"Paragraph " + std::u16string(1, u'A' + p % 26) + u" of the generated report, ");
-        append(h, CH_ITEM_CHAR_ATTR, 2, 1);
-        append_text(h, u"with a bold run");
-        append(h, CH_ITEM_CHAR_ATTR, 2, 0);
-        append(h, CH_ITEM_BREAK, CH_BREAK_PARAGRAPH);
-    }
-}
-
-void append_sheet(CHHandle h) {
-    CHAppendSection(h, 2, nullptr);
-    append(h, CH_ITEM_COLUMN_LIST_BEGIN);
-    for (uint32_t c = 0; c < kColumns; ++c) append(h, CH_ITEM_COLUMN_ENTRY, 10, 0, 2);
-    append(h, CH_ITEM_COLUMN_LIST_END);
-    append(h, CH_ITEM_BREAK, CH_BREAK_PARAGRAPH);
-    CHAppendCellRun(h, CH_COUNT_CELLS, nullptr);
-    for (uint32_t cell = 0; cell < kColumns * kRows; ++cell) {
-        append(h, CH_ITEM_SS_CELL_70, 0, kFormatKey);
-        double value = cell * 1.25 - 5000.0;
-        CHAppendDataValue(h, &value, sizeof value, CH_STORAGE_DOUBLE, 0, nullptr);
-    }
-}
-
-CHHandle generated_document() {
-    CHHandle h = 0;
-    CHNewDocument(CH_DEFAULT_CHUNK_SIZE, &h);
-    append_number_format(h);
-    append_paragraphs(h);
-    append_sheet(h);
-    return h;
-}
 
 constexpr double kMiB = 1024.0 * 1024.0;
 
@@ -110,7 +61,7 @@ uint32_t count_bytes(void *total, const void *, size_t length) {
 
 void BM_ExportGeneratedDocument(benchmark::State &state) {
     const double before = resident_mib();
-    CHHandle h = generated_document();
+    CHHandle h = qrv::test::generated_report(kParagraphs, kColumns, kRows);
     const double with_document = resident_mib();
     uint32_t items = 0, options = 0, document = 0;
     CHGetItemCount(h, CH_STORE_ITEMS, &items);

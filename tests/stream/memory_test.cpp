@@ -20,6 +20,8 @@
 #include <new>
 #include <string>
 
+#include "support/generated_report.hpp"
+
 namespace {
 
 std::atomic<size_t> g_held{0};
@@ -69,45 +71,15 @@ namespace {
 constexpr uint32_t kParagraphs = 50000;
 constexpr uint32_t kColumns = 100;
 constexpr uint32_t kRows = 10000;  // 1,000,000 cells
-constexpr uint32_t kFormatKey = 1;
 constexpr double kMiB = 1024.0 * 1024.0;
 // What an export may hold beside its document: its buffers and the
 // in-memory part of its spill, whatever the document's size.  (The
 // document's own share, which the chunker decides, is reported beside it.)
 constexpr size_t kExportBound = 4u << 20;
 
-void append(CHHandle h, uint32_t type, uint32_t value = 0, uint32_t data1 = 0, uint32_t data2 = 0) {
-    CHItem item{type, value, data1, data2};
-    CHAppendItem(h, &item, nullptr);
-}
-
-// 50,000 paragraphs of text (3 MB of it), then a sheet of 1,000,000 cells
-// formatted #,##0.00.
-CHHandle million_cells() {
-    CHHandle h = 0;
-    CHNewDocument(CH_DEFAULT_CHUNK_SIZE, &h);
-    CHAppendTagBegin(h, CH_TAG_NUMBER_FORMAT, 0, 0, 1, kFormatKey, nullptr);
-    for (uint32_t token : {0x10Au, 0x101u, 0x100u, 0x103u, 0x100u, 0x100u}) append(h, CH_ITEM_SPECIAL_CHAR, token);
-    CHAppendTagEnd(h, CH_INNERMOST_TAG, nullptr);
-    CHAppendSection(h, 0, nullptr);
-    const std::u16string text = u"A paragraph of the text before the sheet, long enough to count.";
-    for (uint32_t p = 0; p < kParagraphs; ++p) {
-        CHAppendText(h, reinterpret_cast<const QRVWCHAR *>(text.data()), static_cast<uint32_t>(text.size()), nullptr);
-        append(h, CH_ITEM_BREAK, CH_BREAK_PARAGRAPH);
-    }
-    CHAppendSection(h, 2, nullptr);
-    append(h, CH_ITEM_COLUMN_LIST_BEGIN);
-    for (uint32_t c = 0; c < kColumns; ++c) append(h, CH_ITEM_COLUMN_ENTRY, 10, 0, 2);
-    append(h, CH_ITEM_COLUMN_LIST_END);
-    append(h, CH_ITEM_BREAK, CH_BREAK_PARAGRAPH);
-    CHAppendCellRun(h, CH_COUNT_CELLS, nullptr);
-    for (uint32_t cell = 0; cell < kColumns * kRows; ++cell) {
-        append(h, CH_ITEM_SS_CELL_70, 0, kFormatKey);
-        const double value = cell * 1.25 - 5000.0;
-        CHAppendDataValue(h, &value, sizeof value, CH_STORAGE_DOUBLE, 0, nullptr);
-    }
-    return h;
-}
+// 50,000 paragraphs of text (2.6 MB of it), then a sheet of 1,000,000
+// cells.
+CHHandle million_cells() { return qrv::test::generated_report(kParagraphs, kColumns, kRows); }
 
 // What the host's sink saw.
 struct Received {
