@@ -1,6 +1,7 @@
 #include "spill.hpp"
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 
 #include "scratch_file.hpp"
@@ -23,9 +24,15 @@ bool Spill::take(std::string_view bytes) {
     return !failed_;
 }
 
+// Where no scratch file can be made at all, the spill goes on in memory as
+// a page did before it was streamed: a bigger export, not a failed one.
 bool Spill::move_to_file() {
     file_ = open_scratch_file();
-    failed_ = !file_ || std::fwrite(memory_.data(), 1, memory_.size(), file_) != memory_.size();
+    if (!file_) {
+        bound_ = SIZE_MAX;
+        return true;
+    }
+    failed_ = std::fwrite(memory_.data(), 1, memory_.size(), file_) != memory_.size();
     std::string().swap(memory_);
     return !failed_;
 }

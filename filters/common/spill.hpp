@@ -1,6 +1,8 @@
 // Output held back for later in the page: in memory up to a bound, beyond
 // it in a scratch file, so that holding back a body of any size costs no
-// more memory than the bound.  Written once, then read back from the start.
+// more memory than the bound (unless the system gives no scratch file at
+// all: then it stays in memory).  Written once, then read back from the
+// start.
 #pragma once
 
 #include <cstdio>
