@@ -3,11 +3,11 @@
 // strings and percentages, zipped with libzip as a spreadsheet program
 // would.  bench/export_xlsx.sh times the whole export of it beside a peer.
 // Usage: bench_make_workbook OUT.xlsx [ROWS]
-#include <zip.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+#include "zip_parts.hpp"
 
 namespace {
 
@@ -102,38 +102,13 @@ std::string shared_strings() {
     return xml + "</sst>";
 }
 
-bool add(zip_t *archive, const char *name, const std::string &content) {
-    // libzip reads the bytes when the archive is closed; they must live until then.
-    char *copy = static_cast<char *>(std::malloc(content.size()));
-    if (!copy) return false;
-    std::copy(content.begin(), content.end(), copy);
-    zip_source_t *source = zip_source_buffer(archive, copy, content.size(), 1);
-    return source && zip_file_add(archive, name, source, ZIP_FL_ENC_UTF_8) >= 0;
+std::vector<qrv::bench::PackagePart> parts_of(int rows) {
+    return {{"[Content_Types].xml", kContentTypes},     {"_rels/.rels", kRootRels},
+            {"xl/workbook.xml", kWorkbook},             {"xl/_rels/workbook.xml.rels", kWorkbookRels},
+            {"xl/styles.xml", kStyles},                 {"xl/sharedStrings.xml", shared_strings()},
+            {"xl/worksheets/sheet1.xml", worksheet(rows)}};
 }
 
 }  // namespace
 
-int main(int argc, char **argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUT.xlsx [ROWS]\n", argv[0]);
-        return 2;
-    }
-    const int rows = argc > 2 ? std::atoi(argv[2]) : 100000;
-    int error = 0;
-    zip_t *archive = zip_open(argv[1], ZIP_CREATE | ZIP_TRUNCATE, &error);
-    if (!archive) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
-        return 1;
-    }
-    const bool ok = add(archive, "[Content_Types].xml", kContentTypes) && add(archive, "_rels/.rels", kRootRels) &&
-                    add(archive, "xl/workbook.xml", kWorkbook) &&
-                    add(archive, "xl/_rels/workbook.xml.rels", kWorkbookRels) &&
-                    add(archive, "xl/styles.xml", kStyles) && add(archive, "xl/sharedStrings.xml", shared_strings()) &&
-                    add(archive, "xl/worksheets/sheet1.xml", worksheet(rows));
-    if (!ok || zip_close(archive) != 0) {
-        std::fprintf(stderr, "cannot write %s\n", argv[1]);
-        return 1;
-    }
-    std::printf("%s: %d rows x %d columns\n", argv[1], rows, kColumns);
-    return 0;
-}
+int main(int argc, char **argv) { return qrv::bench::generate_package(argc, argv, "xlsx", kColumns, parts_of); }

@@ -1,7 +1,8 @@
 // The importers on hostile input: raw bytes as any format, and a sound
-// workbook with one part replaced by the fuzzer's bytes (the first byte
-// picks the part).  Every input must import or fail with a message, and
-// whatever imports must export.
+// workbook or OpenDocument spreadsheet with one part replaced by the
+// fuzzer's bytes (the first byte picks the part: 0x80 to 0xBF a part of the
+// workbook, 0xC0 to 0xFF one of the spreadsheet).  Every input must import
+// or fail with a message, and whatever imports must export.
 #include <qrvch.h>
 #include <qrvim.h>
 
@@ -10,11 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "import/ods_builder.hpp"
 #include "import/workbook_builder.hpp"
 
 namespace {
 
-const char *const kNames[] = {"in.xlsx", "in.csv", "in.tsv", "in.qrvt", "in"};
+const char *const kNames[] = {"in.xlsx", "in.csv", "in.tsv", "in.qrvt", "in", "in.ods", "in.fods"};
 
 // A sound workbook with shared strings, styles, a merge and a link.
 std::vector<qrv::test::Part> sound_parts() {
@@ -26,6 +28,38 @@ std::vector<qrv::test::Part> sound_parts() {
     book.styles = "<fonts><font><b/></font></fonts><cellXfs><xf numFmtId=\"14\" fontId=\"0\"/>"
                   "<xf numFmtId=\"0\" fontId=\"0\"/></cellXfs>";
     return qrv::test::workbook_parts(book);
+}
+
+// A sound spreadsheet with data styles and a map, rich text, a merge,
+// repeats, an annotation, a link and properties.
+std::vector<qrv::test::Part> sound_ods_parts() {
+    using namespace qrv::test;
+    OdsSpec spec(ods_table(
+        "S", "<table:table-column table:style-name=\"co\" table:number-columns-repeated=\"2\"/>" +
+                 ods_row(ods_cell("office:value-type=\"float\" office:value=\"-2.5\" table:style-name=\"ce\" "
+                                  "table:number-columns-spanned=\"2\"") +
+                         "<table:covered-table-cell/>") +
+                 ods_row(ods_cell("office:value-type=\"string\"",
+                                  "<office:annotation><text:p>n</text:p></office:annotation><text:p>a<text:span "
+                                  "text:style-name=\"T\">b</text:span><text:s text:c=\"2\"/><text:a "
+                                  "xlink:href=\"#S.A1\">c</text:a></text:p>") +
+                             ods_cell("office:value-type=\"date\" office:date-value=\"2024-02-29T06:00:00\" "
+                                      "table:number-columns-repeated=\"3\""),
+                         " table:number-rows-repeated=\"2\" table:visibility=\"collapse\"")));
+    spec.automatic_styles =
+        "<style:style style:name=\"co\" style:family=\"table-column\"><style:table-column-properties "
+        "style:column-width=\"2cm\"/></style:style><style:style style:name=\"ce\" style:family=\"table-cell\" "
+        "style:parent-style-name=\"Default\" style:data-style-name=\"N\"/><style:style style:name=\"T\" "
+        "style:family=\"text\"><style:text-properties fo:font-weight=\"bold\"/></style:style>";
+    spec.styles = "<number:number-style style:name=\"P\"><number:number number:decimal-places=\"2\" "
+                  "number:min-integer-digits=\"1\" number:grouping=\"true\"/></number:number-style>"
+                  "<number:number-style style:name=\"N\"><style:text-properties fo:color=\"#ff0000\"/>"
+                  "<number:text>-</number:text><number:number number:decimal-places=\"2\" "
+                  "number:min-integer-digits=\"1\"/><style:map style:condition=\"value()&gt;=0\" "
+                  "style:apply-style-name=\"P\"/></number:number-style>"
+                  "<style:style style:name=\"Default\" style:family=\"table-cell\"/>";
+    spec.meta = "<dc:title>t</dc:title>";
+    return ods_parts(spec);
 }
 
 void import_and_drop(const void *data, size_t size, const char *name) {
@@ -50,10 +84,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         import_and_drop(data, size, kNames[selector % (sizeof kNames / sizeof *kNames)]);
         return 0;
     }
-    static const std::vector<qrv::test::Part> parts = sound_parts();
-    std::vector<qrv::test::Part> mutated = parts;
-    mutated[selector % mutated.size()].content.assign(reinterpret_cast<const char *>(data), size);
+    static const std::vector<qrv::test::Part> workbook = sound_parts();
+    static const std::vector<qrv::test::Part> spreadsheet = sound_ods_parts();
+    const bool ods = selector >= 0xC0;
+    std::vector<qrv::test::Part> mutated = ods ? spreadsheet : workbook;
+    mutated[(ods ? selector & 0x3F : selector) % mutated.size()].content.assign(reinterpret_cast<const char *>(data),
+                                                                                size);
     const std::string bytes = qrv::test::zip_of(mutated);
-    import_and_drop(bytes.data(), bytes.size(), "in.xlsx");
+    import_and_drop(bytes.data(), bytes.size(), ods ? "in.ods" : "in.xlsx");
     return 0;
 }

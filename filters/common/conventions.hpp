@@ -64,6 +64,7 @@ inline constexpr uint32_t kSpreadsheet1904DateFlags = 0x0;
 // column in data1), a break, then one cell run of cells in row order.
 inline constexpr uint32_t kSheetNameAttribute = 0x53480001u;
 inline constexpr uint32_t kLayoutDate1904 = 0x1;  // day base and flags above
+inline constexpr uint32_t kLayoutHidden = 0x2;    // a sheet its owner hid
 
 // A column entry (item 77): value = width in twips (data2 bit 1), bit 2 a
 // hidden column, bit 3 a gap standing for empty source columns that were

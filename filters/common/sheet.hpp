@@ -24,6 +24,7 @@ struct SheetColumn {
 struct SheetInfo {
     unsigned section = 0;
     std::string name;  // UTF-8, may be empty
+    bool hidden = false;
     std::vector<SheetColumn> columns;
 };
 

@@ -443,7 +443,9 @@ uint32_t walk_sheet(WalkContext &ctx, uint32_t section, const CHSectionInfo &inf
     if (uint32_t rc = CUGetSSSectionParams(section, &params, ctx.chunker)) return rc;
     const uint32_t columns = std::min(params.LineLength, kMaxColumns);
     ctx.numbers.set_date1904(params.LayoutValue1 & kLayoutDate1904);
-    ctx.writer.begin_sheet(read_sheet_info(ctx.chunker, section, info, params, columns));
+    SheetInfo sheet = read_sheet_info(ctx.chunker, section, info, params, columns);
+    sheet.hidden = params.LayoutValue1 & kLayoutHidden;
+    ctx.writer.begin_sheet(sheet);
     if (columns > 0) SheetWalk(ctx, info, read_merges(ctx.chunker, ctx.items, info), columns).walk();
     ctx.writer.end_sheet();
     return 0;

@@ -19,7 +19,7 @@ constexpr const char *kPageStyle =
     "td{border:1px solid #888;padding:0.2em 0.5em;vertical-align:top}\n"
     "table.sheet td.num{text-align:right}\n"
     "table.sheet caption{text-align:left;font-weight:bold;padding:0.2em 0}\n"
-    "table.sheet tr.hidden{display:none}\n"
+    "table.sheet.hidden,table.sheet tr.hidden{display:none}\n"
     "table.sheet col.hidden{visibility:collapse}\n"
     "table.sheet tr.gap td,table.sheet td.gap{background:#eee;height:0.5em;padding:0}\n"
     "table.sheet td.err{color:#c00}\n"

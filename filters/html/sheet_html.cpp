@@ -50,7 +50,8 @@ std::string column_tag(const SheetColumn &column) {
 
 void HtmlWriter::begin_sheet(const SheetInfo &sheet) {
     close_lists();
-    body_ += "<table class=\"sheet\" id=\"sheet-" + std::to_string(sheet.section) + "\">\n";
+    body_ += std::string("<table class=\"sheet") + (sheet.hidden ? " hidden" : "") + "\" id=\"sheet-" +
+             std::to_string(sheet.section) + "\">\n";
     if (!sheet.name.empty()) body_ += "<caption>" + escape(sheet.name) + "</caption>\n";
     if (sheet.columns.empty()) return;
     body_ += "<colgroup>";

@@ -37,9 +37,15 @@ inline void write_all(const std::string &path, const std::string &text) {
 }
 
 // Reads what the tool wrote to its two files into run and removes them.
+// Messages on standard error are text, which Windows writes with CR LF line
+// ends; they are compared as lines.  Standard output is binary everywhere.
 inline void take_output(ToolRun &run, const std::string &out, const std::string &err) {
     run.out = read_all(out);
     run.err = read_all(err);
+#ifdef _WIN32
+    for (size_t at = run.err.find("\r\n"); at != std::string::npos; at = run.err.find("\r\n", at))
+        run.err.erase(at, 1);
+#endif
     std::remove(out.c_str());
     std::remove(err.c_str());
 }

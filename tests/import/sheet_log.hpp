@@ -3,7 +3,8 @@
 //   "== Sheet1\n" then a line a row: "r1: a|=2.5|*bold*|[x](url)|^3|"
 // where "=" marks a number, "*...*" bold, "/.../" italic, "{#RRGGBB}" a
 // colour, "^n" and "_n" column and row spans, "!" an error value,
-// "[text](target)" a link, "h" a hidden row and "gap a-b" rows left out.
+// "[text](target)" a link, "h" a hidden row and "gap a-b" rows left out;
+// a hidden sheet's name is followed by "(hidden)".
 #pragma once
 
 #include <qrvch.h>
@@ -33,7 +34,7 @@ public:
     void end_row() override {}
     void end_table() override {}
     void begin_sheet(const filters::SheetInfo &s) override {
-        log += "== " + s.name + "\ncols:";
+        log += "== " + s.name + (s.hidden ? " (hidden)" : "") + "\ncols:";
         for (const auto &c : s.columns) {
             log += " " + std::to_string(c.width_twips);
             if (c.hidden) log += "h";
@@ -83,15 +84,15 @@ private:
     }
 };
 
-struct Imported {
+struct SheetImport {
     uint32_t rc = 0;
     std::string message;  // the error, or the warnings
     std::string page;     // the log of the walk
     uint32_t items = 0;   // items of the document
 };
 
-inline Imported import_and_walk(const std::string &bytes, const char *name, const IMOptions *options = nullptr) {
-    Imported out;
+inline SheetImport import_and_walk(const std::string &bytes, const char *name, const IMOptions *options = nullptr) {
+    SheetImport out;
     CHHandle h = 0;
     char message[1024] = {};
     out.rc = IMImportMemory(bytes.data(), bytes.size(), name, options, &h, message, sizeof message);

@@ -11,7 +11,7 @@
 
 namespace {
 
-using qrv::test::Imported;
+using qrv::test::SheetImport;
 using qrv::test::import_and_walk;
 using qrv::test::Part;
 using qrv::test::sheet_data;
@@ -111,7 +111,7 @@ TEST(XlsxImport, EachFeatureReachesTheFilters) {
     };
     for (const auto &f : features) {
         SCOPED_TRACE(f.name);
-        const Imported result = import_and_walk(workbook_of(f.book), "book.xlsx");
+        const SheetImport result = import_and_walk(workbook_of(f.book), "book.xlsx");
         ASSERT_EQ(result.rc, 0u) << result.message;
         EXPECT_EQ(result.message, "");
         for (const auto &piece : f.shown) EXPECT_NE(result.page.find(piece), std::string::npos) << result.page;
@@ -119,7 +119,7 @@ TEST(XlsxImport, EachFeatureReachesTheFilters) {
 }
 
 TEST(XlsxImport, ASparseSheetStaysAsSmallAsItsCells) {
-    const Imported result =
+    const SheetImport result =
         import_and_walk(workbook_of_rows(row(1, cell("A1", "<v>1</v>")) + row(1048576, cell("XFD1048576", "<v>2</v>"))),
                         "sparse.xlsx");
     ASSERT_EQ(result.rc, 0u) << result.message;
@@ -217,7 +217,7 @@ TEST(XlsxImport, BadInputGivesOneLineOrAWarning) {
         cases.push_back({"password-protected workbook", protected_book, IM_ERR_ENCRYPTED, "password"});
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        const Imported result = import_and_walk(c.bytes, "book.xlsx", &c.options);
+        const SheetImport result = import_and_walk(c.bytes, "book.xlsx", &c.options);
         EXPECT_EQ(result.rc, c.code) << result.message;
         EXPECT_NE(result.message.find(c.message), std::string::npos) << result.message;
         EXPECT_EQ(result.message.find('\n'), c.code ? std::string::npos : result.message.find('\n'));

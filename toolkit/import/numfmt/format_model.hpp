@@ -19,11 +19,15 @@
 //
 // | Element or attribute                          | Pieces                                     |
 // |-----------------------------------------------|--------------------------------------------|
-// | number:number, min-integer-digits n           | DIGIT_OPTIONAL, then n DIGIT_ZERO          |
+// | number:number, min-integer-digits n           | n DIGIT_ZERO (n = 0: one DIGIT_OPTIONAL)   |
 // |   number:decimal-places d                     | POINT and d DIGIT_ZERO (d = 0: no POINT)   |
+// |   number:min-decimal-places m < d             | the last d - m places DIGIT_OPTIONAL       |
+// |   no number:decimal-places                    | GENERAL (the "General" format)             |
+// |   number:display-factor other than 1          | the section is GENERAL alone (no scaling)  |
 // |   number:grouping="true"                      | GROUPING before the integer digits         |
-// |   number:embedded-text at position p          | text between the integer digits            |
+// |   number:embedded-text at position p          | text before the last p integer digits      |
 // | number:scientific-number, min-exponent-digits | digits as above, EXPONENT, e DIGIT_ZERO    |
+// |   number:exponent-interval i                  | i integer places (engineering notation)    |
 // | number:fraction                               | GENERAL (fractions show in general form)   |
 // | number:text, number:currency-symbol           | text (the symbol as written)               |
 // | number:percentage-style                       | the number's pieces, then PERCENT          |
@@ -38,8 +42,10 @@
 // | number:minutes long / short                   | MINUTE_2 / MINUTE                          |
 // | number:seconds (decimal places left out)      | SECOND_2                                   |
 // | number:am-pm                                  | DESIGNATOR (without it: 24_HOURS first)    |
-// | number:quarter, number:week-of-year, number:era | no token: left out                       |
-// | date separators in number:text ("/", ":")     | DATE_SEPARATOR, TIME_SEPARATOR or the text |
+// | number:quarter, week-of-year, era             | no token: left out                         |
+// | number:text "/", ":" of date, time styles     | DATE_SEPARATOR, TIME_SEPARATOR             |
+// | number:text "%" of a percentage style         | PERCENT (no "%" at all: PERCENT last)      |
+// | number:fill-character                         | nothing                                    |
 // | style:text-properties fo:color                | Section::colour                            |
 // | style:map condition="value()>=0"              | a Section with that Condition              |
 //

@@ -5,13 +5,9 @@
 namespace qrv::import {
 namespace {
 
-struct Element {
-    Ns ns;
-    std::string_view local;
-    CoreProperty property;
-};
+constexpr size_t kLongestValue = 4096;
 
-constexpr Element kElements[] = {
+constexpr PropertyElement kElements[] = {
     {Ns::DublinCore, "title", CoreProperty::Title},
     {Ns::DublinCore, "subject", CoreProperty::Subject},
     {Ns::DublinCore, "creator", CoreProperty::Author},
@@ -22,29 +18,30 @@ constexpr Element kElements[] = {
     {Ns::DublinCoreTerms, "modified", CoreProperty::Modified},
 };
 
-class CoreReader final : public XmlHandler {
-public:
-    explicit CoreReader(std::vector<std::pair<CoreProperty, std::string>> &out) : out_(out) {}
-    void start(const XmlName &name, const XmlAttributes &) override {
-        current_ = nullptr;
-        for (const auto &e : kElements)
-            if (name.is(e.ns, e.local)) current_ = &e, value_.clear();
-    }
-    void end(const XmlName &) override {
-        if (current_ && !value_.empty()) out_.emplace_back(current_->property, value_);
-        current_ = nullptr;
-    }
-    void text(std::string_view chars) override {
-        if (current_ && value_.size() < 4096) value_ += chars;
-    }
-
-private:
-    std::vector<std::pair<CoreProperty, std::string>> &out_;
-    const Element *current_ = nullptr;
-    std::string value_;
-};
-
 }  // namespace
+
+void PropertiesReader::start(const XmlName &name, const XmlAttributes &) {
+    current_.reset();
+    value_.clear();
+    for (const PropertyElement &e : elements_)
+        if (name.is(e.ns, e.local)) current_ = e.property;
+}
+
+void PropertiesReader::end(const XmlName &) {
+    const std::optional<CoreProperty> ended = current_;
+    current_.reset();
+    if (!ended || value_.empty()) return;
+    for (auto &[property, value] : read_) {
+        if (property != *ended) continue;
+        value += ", " + value_;
+        return;
+    }
+    read_.emplace_back(*ended, value_);
+}
+
+void PropertiesReader::text(std::string_view chars) {
+    if (current_ && value_.size() < kLongestValue) value_ += chars;
+}
 
 std::vector<std::pair<CoreProperty, std::string>> read_core_properties(Package &package) {
     std::vector<std::pair<CoreProperty, std::string>> out;
@@ -52,8 +49,9 @@ std::vector<std::pair<CoreProperty, std::string>> read_core_properties(Package &
     const std::string part = r && !r->external ? r->target : "docProps/core.xml";
     if (!package.has(part)) return out;
     try {
-        CoreReader reader(out);
+        PropertiesReader reader(kElements);
         package.read(part, reader);
+        out = reader.properties();
     } catch (const ImportError &e) {
         if (e.code() != IM_ERR_BROKEN) throw;
         package.diagnostics().warn(std::string(e.what()) + "; the document properties are left out");

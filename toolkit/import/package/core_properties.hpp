@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,6 +15,34 @@
 namespace qrv::import {
 
 enum class CoreProperty : uint8_t { Title, Subject, Author, Keywords, Description, LastAuthor, Created, Modified };
+
+// An element that holds a property, as a format names it.
+struct PropertyElement {
+    Ns ns;
+    std::string_view local;
+    CoreProperty property;
+};
+
+// Reads the property elements of a table from the elements it is fed,
+// each with its text; a property given again (OpenDocument's keywords, one
+// an element) is joined to the first with ", ".
+class PropertiesReader final : public XmlHandler {
+public:
+    explicit PropertiesReader(std::span<const PropertyElement> elements) : elements_(elements) {}
+
+    void start(const XmlName &name, const XmlAttributes &attributes) override;
+    void end(const XmlName &name) override;
+    void text(std::string_view chars) override;
+
+    // The properties read, in the order they came.
+    const std::vector<std::pair<CoreProperty, std::string>> &properties() const { return read_; }
+
+private:
+    std::span<const PropertyElement> elements_;
+    std::vector<std::pair<CoreProperty, std::string>> read_;
+    std::optional<CoreProperty> current_;
+    std::string value_;
+};
 
 // The properties the package gives, each with its UTF-8 value (dates as
 // written: ISO 8601).  None when the package has no core properties; a

@@ -45,6 +45,7 @@ enum class Ns : uint8_t {
     Number,
     Manifest,
     LibreOfficeExt,
+    LibreOfficeCalcExt,  // calcext:value-type="error"
 };
 
 // The enumerator of a namespace name (URI).

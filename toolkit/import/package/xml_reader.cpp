@@ -72,7 +72,9 @@ private:
     }
 
     [[noreturn]] void fail(ByteSource &source) {
-        const std::string where = source.name() + ": line " + std::to_string(XML_GetCurrentLineNumber(parser_)) + ": ";
+        // A flat document is no part of a package: its source has no name.
+        const std::string part = source.name().empty() ? "" : source.name() + ": ";
+        const std::string where = part + "line " + std::to_string(XML_GetCurrentLineNumber(parser_)) + ": ";
         if (pending_) {
             try {
                 std::rethrow_exception(pending_);

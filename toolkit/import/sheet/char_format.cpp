@@ -23,11 +23,9 @@ constexpr Switch kSwitches[] = {
 }  // namespace
 
 uint32_t CharFormatTable::number_of(const CharFormat &format) {
-    // Documents use a handful of formats; a linear search beats hashing.
-    for (uint32_t i = 0; i < formats_.size(); ++i)
-        if (formats_[i] == format) return i;
-    formats_.push_back(format);
-    return static_cast<uint32_t>(formats_.size() - 1);
+    const auto [found, added] = numbers_.try_emplace(format, static_cast<uint32_t>(formats_.size()));
+    if (added) formats_.push_back(format);
+    return found->second;
 }
 
 void write_format_change(DocumentWriter &writer, const CharFormat &from, const CharFormat &to) {

@@ -2,7 +2,9 @@
 // rich text), kept once per distinct format: cells refer to it by number.
 #pragma once
 
+#include <compare>
 #include <cstdint>
+#include <map>
 #include <vector>
 
 #include "../build/document_writer.hpp"
@@ -23,18 +25,20 @@ struct CharFormat {
 
     CharFormat() : colour(kNoColour) {}
     bool operator==(const CharFormat &) const = default;
+    auto operator<=>(const CharFormat &) const = default;
     bool plain() const { return *this == CharFormat{}; }
 };
 
 // The distinct formats of a document; number 0 is the plain format.
 class CharFormatTable {
 public:
-    CharFormatTable() : formats_{CharFormat{}} {}
+    CharFormatTable() : formats_{CharFormat{}}, numbers_{{CharFormat{}, 0}} {}
     uint32_t number_of(const CharFormat &format);
     const CharFormat &operator[](uint32_t number) const { return formats_[number < formats_.size() ? number : 0]; }
 
 private:
     std::vector<CharFormat> formats_;
+    std::map<CharFormat, uint32_t> numbers_;  // a document may hold many thousands of styles
 };
 
 // Appends the items that change the format in force from `from` to `to`

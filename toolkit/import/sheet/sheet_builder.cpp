@@ -31,6 +31,21 @@ void sort_unique(std::vector<T> &v) {
     v.erase(std::unique(v.begin(), v.end()), v.end());
 }
 
+// Sorts row ranges and joins those that overlap or touch.
+template <typename Range>
+void join_ranges(std::vector<Range> &ranges) {
+    std::sort(ranges.begin(), ranges.end());
+    size_t kept = 0;
+    for (const Range &range : ranges) {
+        if (kept > 0 && uint64_t{ranges[kept - 1].last} + 1 >= range.first) {
+            ranges[kept - 1].last = std::max(ranges[kept - 1].last, range.last);
+        } else {
+            ranges[kept++] = range;
+        }
+    }
+    ranges.resize(kept);
+}
+
 }  // namespace
 
 // Where every source row and column goes: the rows and columns in use
@@ -137,7 +152,8 @@ void SheetBuilder::finish() {
 void SheetBuilder::write_header(const Layout &layout) {
     writer_.section(conv::kSpreadsheetSection);
     writer_.string(name_, conv::kSheetNameAttribute);
-    writer_.item(CH_ITEM_SECTION_LAYOUT, date1904_ ? conv::kLayoutDate1904 : 0);
+    writer_.item(CH_ITEM_SECTION_LAYOUT,
+                 (date1904_ ? conv::kLayoutDate1904 : 0) | (hidden_ ? conv::kLayoutHidden : 0));
     write_columns(layout);
     write_merges(layout);
     writer_.break_item(CH_BREAK_PARAGRAPH);
@@ -187,8 +203,13 @@ void SheetBuilder::write_empty(uint64_t count) {
     }
 }
 
+bool SheetBuilder::row_hidden(uint32_t row) const {
+    auto after = std::upper_bound(hidden_rows_.begin(), hidden_rows_.end(), RowRange{row, row});
+    return after != hidden_rows_.begin() && std::prev(after)->last >= row;
+}
+
 void SheetBuilder::write_rows(const Layout &layout) {
-    sort_unique(hidden_rows_);
+    join_ranges(hidden_rows_);
     const uint32_t width = layout.columns.size();
     if (width == 0) return;
     const auto &rows = layout.rows.entries();
@@ -196,7 +217,7 @@ void SheetBuilder::write_rows(const Layout &layout) {
     const Link *link = links_.empty() ? nullptr : links_.data();
     for (uint32_t r = 0; r < layout.row_count; ++r) {
         const Axis::Entry &row = rows[r];
-        const bool hidden = !row.gap && std::binary_search(hidden_rows_.begin(), hidden_rows_.end(), row.source);
+        const bool hidden = !row.gap && row_hidden(row.source);
         const bool follows = r == 0 ? row.source == 0 : !rows[r - 1].gap && rows[r - 1].source + 1 == row.source;
         if (!follows || row.gap || hidden) {
             writer_.tag_begin(conv::kSheetRowTag, row.source, (hidden ? conv::kRowHidden : 0) |

@@ -36,11 +36,17 @@ public:
 
     void set_name(std::string_view utf8) { name_ = utf8; }
     void set_date1904(bool on) { date1904_ = on; }
+    // A sheet its owner hid (the section says so; the filters decide).
+    void set_hidden(bool on) { hidden_ = on; }
 
     // Widths in twips for source columns first to last; later calls win.
     void set_columns(uint32_t first, uint32_t last, uint32_t width_twips, bool hidden);
     void set_default_width(uint32_t width_twips) { default_width_ = width_twips; }
-    void hide_row(uint32_t row) { hidden_rows_.push_back(row); }
+    void hide_row(uint32_t row) { hide_rows(row, row); }
+    // Rows first to last: a million hidden empty rows cost one entry.
+    void hide_rows(uint32_t first, uint32_t last) {
+        if (first <= last) hidden_rows_.push_back({first, last});
+    }
 
     void number(uint32_t row, uint32_t column, double value, const CellLook &look);
     void text(uint32_t row, uint32_t column, uint32_t text, const CellLook &look);
@@ -79,6 +85,10 @@ private:
         uint32_t row, column;
         std::string url;
     };
+    struct RowRange {
+        uint32_t first, last;
+        bool operator<(const RowRange &other) const { return first < other.first; }
+    };
     class Layout;
 
     void add(Cell cell);
@@ -89,6 +99,7 @@ private:
     void write_cell(const Cell &cell, const Link *&link);
     void write_link(const Link &link);
     void write_empty(uint64_t count);
+    bool row_hidden(uint32_t row) const;
 
     DocumentWriter &writer_;
     const TextStore &texts_;
@@ -96,11 +107,12 @@ private:
     Diagnostics &diagnostics_;
     std::string name_;
     bool date1904_ = false;
+    bool hidden_ = false;
     uint32_t default_width_ = 0;
     std::vector<Cell> cells_;
     bool sorted_ = true;
     std::vector<ColumnRange> columns_;
-    std::vector<uint32_t> hidden_rows_;
+    std::vector<RowRange> hidden_rows_;  // sorted and joined by finish()
     std::vector<Merge> merges_;
     std::vector<Link> links_;
 };

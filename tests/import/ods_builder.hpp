@@ -1,0 +1,108 @@
+// Small OpenDocument spreadsheets for importer tests: tables given as the
+// XML inside <office:spreadsheet>, with optional styles, automatic styles
+// and properties, as a package (zipped at test time) or as one flat XML
+// document holding the same regions.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "package_builder.hpp"
+
+namespace qrv::test {
+
+inline const std::string kOdfNamespaces =
+    " xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\""
+    " xmlns:style=\"urn:oasis:names:tc:opendocument:xmlns:style:1.0\""
+    " xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\""
+    " xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\""
+    " xmlns:draw=\"urn:oasis:names:tc:opendocument:xmlns:drawing:1.0\""
+    " xmlns:fo=\"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0\""
+    " xmlns:svg=\"urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0\""
+    " xmlns:xlink=\"http://www.w3.org/1999/xlink\""
+    " xmlns:dc=\"http://purl.org/dc/elements/1.1/\""
+    " xmlns:meta=\"urn:oasis:names:tc:opendocument:xmlns:meta:1.0\""
+    " xmlns:number=\"urn:oasis:names:tc:opendocument:xmlns:datastyle:1.0\""
+    " xmlns:loext=\"urn:org:documentfoundation:names:experimental:office:xmlns:loext:1.0\""
+    " xmlns:calcext=\"urn:org:documentfoundation:names:experimental:calc:xmlns:calcext:1.0\"";
+
+inline const std::string kOdsMediaType = "application/vnd.oasis.opendocument.spreadsheet";
+
+struct OdsSpec {
+    OdsSpec(std::string t = "") : tables(std::move(t)) {}
+    std::string tables;            // inside <office:spreadsheet>
+    std::string automatic_styles;  // inside <office:automatic-styles> of content.xml
+    std::string styles;            // inside <office:styles>; none: no styles.xml
+    std::string font_faces;        // inside <office:font-face-decls>
+    std::string meta;              // inside <office:meta>; none: no meta.xml
+    std::string manifest_entries;  // further <manifest:file-entry> elements
+    std::string body;              // the whole inside of <office:body>, in place of the spreadsheet
+};
+
+// A table named name holding rows (the XML of its rows and columns).
+inline std::string ods_table(const std::string &name, const std::string &rows, const std::string &attributes = "") {
+    return "<table:table table:name=\"" + name + "\"" + attributes + ">" + rows + "</table:table>";
+}
+
+inline std::string ods_row(const std::string &cells, const std::string &attributes = "") {
+    return "<table:table-row" + attributes + ">" + cells + "</table:table-row>";
+}
+
+inline std::string ods_cell(const std::string &attributes, const std::string &inside = "") {
+    return "<table:table-cell " + attributes + ">" + inside + "</table:table-cell>";
+}
+
+inline std::string ods_float(double value) {
+    std::string v = std::to_string(value);
+    v.erase(v.find_last_not_of('0') + 1);
+    if (v.back() == '.') v.pop_back();
+    return ods_cell("office:value-type=\"float\" office:value=\"" + v + "\"", "<text:p>" + v + "</text:p>");
+}
+
+inline std::string ods_string(const std::string &text) {
+    return ods_cell("office:value-type=\"string\"", "<text:p>" + text + "</text:p>");
+}
+
+namespace detail {
+
+inline std::string regions(const OdsSpec &spec, bool with_styles) {
+    std::string out;
+    if (!spec.font_faces.empty()) out += "<office:font-face-decls>" + spec.font_faces + "</office:font-face-decls>";
+    if (with_styles && !spec.styles.empty()) out += "<office:styles>" + spec.styles + "</office:styles>";
+    out += "<office:automatic-styles>" + spec.automatic_styles + "</office:automatic-styles>";
+    const std::string body =
+        spec.body.empty() ? "<office:spreadsheet>" + spec.tables + "</office:spreadsheet>" : spec.body;
+    return out + "<office:body>" + body + "</office:body>";
+}
+
+}  // namespace detail
+
+inline std::vector<Part> ods_parts(const OdsSpec &spec) {
+    std::vector<Part> parts = {{"mimetype", kOdsMediaType, true}};
+    parts.push_back({"META-INF/manifest.xml",
+                     "<manifest:manifest xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\">"
+                     "<manifest:file-entry manifest:full-path=\"/\" manifest:media-type=\"" + kOdsMediaType + "\"/>"
+                     "<manifest:file-entry manifest:full-path=\"content.xml\" manifest:media-type=\"text/xml\"/>" +
+                         spec.manifest_entries + "</manifest:manifest>"});
+    if (!spec.meta.empty())
+        parts.push_back({"meta.xml", "<office:document-meta" + kOdfNamespaces + "><office:meta>" + spec.meta +
+                                         "</office:meta></office:document-meta>"});
+    if (!spec.styles.empty())
+        parts.push_back({"styles.xml", "<office:document-styles" + kOdfNamespaces + "><office:styles>" + spec.styles +
+                                           "</office:styles></office:document-styles>"});
+    parts.push_back({"content.xml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<office:document-content" +
+                                        kOdfNamespaces + ">" + detail::regions(spec, false) +
+                                        "</office:document-content>"});
+    return parts;
+}
+
+inline std::string ods_of(const OdsSpec &spec) { return zip_of(ods_parts(spec)); }
+
+// The same document as one flat XML file (.fods).
+inline std::string fods_of(const OdsSpec &spec) {
+    const std::string meta = spec.meta.empty() ? "" : "<office:meta>" + spec.meta + "</office:meta>";
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<office:document" + kOdfNamespaces +
+           " office:mimetype=\"" + kOdsMediaType + "\">" + meta + detail::regions(spec, true) + "</office:document>";
+}
+
+}  // namespace qrv::test

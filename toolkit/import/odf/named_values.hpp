@@ -1,0 +1,24 @@
+// Tables of names and what they stand for (families, regions, units,
+// data style elements), looked up by name.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace qrv::import::odf {
+
+template <typename T>
+struct Named {
+    std::string_view name;
+    T value;
+};
+
+template <typename T, size_t N>
+std::optional<T> value_named(const Named<T> (&table)[N], std::string_view name) {
+    for (const Named<T> &entry : table)
+        if (entry.name == name) return entry.value;
+    return std::nullopt;
+}
+
+}  // namespace qrv::import::odf
