@@ -4,18 +4,42 @@
 #include <qrvex/charset.h>
 #include <qrvex/properties.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace qrv::filters {
 
+namespace {
+
+// A unit takes at most three bytes (a surrogate pair four for two units),
+// and the converter ends its text with a zero.
+size_t utf8_room(size_t count) { return count * 3 + 1; }
+
+// Converts into room bytes at out; gives the length of the text.
+size_t convert_into(char *out, size_t room, const QRVWCHAR *chars, size_t count) {
+    const int32_t written = FUConvertUnicodeToUTF8(out, static_cast<uint32_t>(room), chars,
+                                                   static_cast<uint32_t>(count * sizeof(QRVWCHAR)));
+    return written < 0 ? std::char_traits<char>::length(out) : static_cast<size_t>(written);
+}
+
+}  // namespace
+
 std::string utf8_of(const QRVWCHAR *chars, size_t count) {
     if (count == 0) return {};
-    // A unit takes at most three bytes (a surrogate pair four for two units).
-    std::string out(count * 3 + 1, '\0');
-    int32_t written = FUConvertUnicodeToUTF8(out.data(), static_cast<uint32_t>(out.size()), chars,
-                                             static_cast<uint32_t>(count * sizeof(QRVWCHAR)));
-    out.resize(written < 0 ? std::char_traits<char>::length(out.c_str()) : static_cast<size_t>(written));
+    std::string out(utf8_room(count), '\0');
+    out.resize(convert_into(out.data(), out.size(), chars, count));
     return out;
+}
+
+std::string_view Utf8Scratch::convert(const QRVWCHAR *chars, size_t count) {
+    if (count == 0) return {};
+    const size_t room = utf8_room(count);
+    if (room > capacity_) {
+        capacity_ = std::max(room, 2 * capacity_);
+        bytes_ = std::make_unique<char[]>(capacity_);
+    }
+    bytes_[0] = 0;
+    return {bytes_.get(), convert_into(bytes_.get(), room, chars, count)};
 }
 
 std::string utf8_of(std::u16string_view chars) {

@@ -5,6 +5,7 @@
 #include <qrvex/types.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,20 @@ namespace qrv::filters {
 // UTF-8 of wide text, through the library's converter.
 std::string utf8_of(const QRVWCHAR *chars, size_t count);
 std::string utf8_of(std::u16string_view chars);
+
+// The same conversion into a buffer kept from call to call, for text that
+// is written out at once: each view holds until the next conversion.
+class Utf8Scratch {
+public:
+    std::string_view convert(const QRVWCHAR *chars, size_t count);
+    std::string_view convert(std::u16string_view chars) {
+        return convert(reinterpret_cast<const QRVWCHAR *>(chars.data()), chars.size());
+    }
+
+private:
+    std::unique_ptr<char[]> bytes_;
+    size_t capacity_ = 0;
+};
 
 // Wide text of a zero-terminated wide buffer of at most capacity characters.
 std::u16string_view wide_view(const QRVWCHAR *chars, size_t capacity);

@@ -5,6 +5,8 @@
 #include <qrvex/changes.h>
 #include <qrvex/styles.h>
 
+#include "chars.hpp"
+#include "item_reader.hpp"
 #include "list_numbers.hpp"
 #include "number_formats.hpp"
 #include "outline.hpp"
@@ -23,6 +25,7 @@ struct WalkContext {
     ListNumbers &lists;
     Outline &outline;
     NumberFormats &numbers;
+    ItemReader &items;
 
     // The change records in force; they carry over from item to item.
     CUParaChangeInfo para{};
@@ -31,6 +34,10 @@ struct WalkContext {
 
     std::string title;  // UTF-8 text of the title paragraph(s)
     StyleNames style_names{};
+
+    // Scratch space for the text in hand, kept from run to run.
+    std::u16string chars{};
+    Utf8Scratch utf8{};
 };
 
 }  // namespace qrv::filters

@@ -30,7 +30,7 @@ uint32_t Flow::walk(uint32_t id, uint32_t last, FlowStop &stop) {
     while (id != CH_NO_ITEM && id <= last) {
         CHItem item{};
         uint32_t next = CH_NO_ITEM;
-        if (uint32_t rc = CHGetItem(ctx_.chunker, CH_STORE_ITEMS, id, &item, &next)) {
+        if (uint32_t rc = ctx_.items.get(id, item, next)) {
             close_paragraph(CH_NO_ITEM);
             return rc;
         }
@@ -47,7 +47,7 @@ uint32_t Flow::walk(uint32_t id, uint32_t last, FlowStop &stop) {
             break;
         case CH_ITEM_TABLE_BEGIN: go_on = on_table(id, next, last); break;
         case CH_ITEM_TABLE_END: stop_here = depth_ > 0; break;
-        case CH_ITEM_DATA_VALUE: go_on = on_data_value(id, next); break;
+        case CH_ITEM_DATA_VALUE: go_on = on_data_value(item, next); break;
         default:
             if (is_change_item(item.type)) go_on = on_change(item, id, next, last);
             break;
@@ -65,12 +65,11 @@ uint32_t Flow::walk(uint32_t id, uint32_t last, FlowStop &stop) {
 }
 
 uint32_t Flow::on_text(const CHItem &item, uint32_t next) {
-    std::u16string chars;
-    if (!read_text_run(ctx_.chunker, item.value, item.data1, chars)) {
+    if (!read_text_run(ctx_.chunker, item.value, item.data1, ctx_.chars)) {
         ctx_.progress.warn(CH_ERR_RANGE);
         return next;
     }
-    write_run(utf8_of(chars));
+    write_run(ctx_.utf8.convert(ctx_.chars));
     return next;
 }
 
@@ -167,8 +166,8 @@ uint32_t Flow::on_table(uint32_t id, uint32_t next, uint32_t last) {
     return after;
 }
 
-uint32_t Flow::on_data_value(uint32_t id, uint32_t next) {
-    write_run(ctx_.numbers.show(id, kGeneralFormatKey));
+uint32_t Flow::on_data_value(const CHItem &item, uint32_t next) {
+    write_run(ctx_.numbers.show(item, kGeneralFormatKey));
     return next;
 }
 

@@ -33,7 +33,7 @@ private:
     void on_tagged(const CHItem &item, uint32_t id, uint32_t next, uint32_t end);
     uint32_t on_change(const CHItem &item, uint32_t id, uint32_t next, uint32_t last);
     uint32_t on_table(uint32_t id, uint32_t next, uint32_t last);
-    uint32_t on_data_value(uint32_t id, uint32_t next);
+    uint32_t on_data_value(const CHItem &item, uint32_t next);
 
     void open_paragraph();
     void close_paragraph(uint32_t next);

@@ -4,7 +4,8 @@
 #include <qrvex/navigate.h>
 #include <qrvex/numformat.h>
 
-#include "chars.hpp"
+#include <algorithm>
+
 #include "conventions.hpp"
 
 namespace qrv::filters {
@@ -14,10 +15,33 @@ constexpr uint16_t kCacheGrowth = 8;
 constexpr size_t kShownChars = 256;
 constexpr size_t kWorkChars = 264;
 constexpr uint32_t kNoText25 = 0xffffffffu;  // the format set no item 25
+constexpr uint32_t kBatchRecords = 1024;
 }  // namespace
 
+ValueRecords::ValueRecords(CHHandle h) : chunker_(h) {
+    if (CHGetItemCount(h, CH_STORE_DATA_VALUES, &total_) != 0) total_ = 0;
+}
+
+bool ValueRecords::read(uint32_t number, Record &record) {
+    if (number - first_ >= count_ && !load(number))
+        return CHGetItem(chunker_, CH_STORE_DATA_VALUES, number, record.data(), nullptr) == 0;
+    record = batch_[number - first_];
+    return true;
+}
+
+bool ValueRecords::load(uint32_t number) {
+    if (number >= total_) return false;
+    if (batch_.empty()) batch_.resize(kBatchRecords);
+    const uint32_t count = std::min(total_ - number, kBatchRecords);
+    if (CHGetItems(chunker_, CH_STORE_DATA_VALUES, number, count, batch_.data()) != 0) return false;
+    first_ = number;
+    count_ = count;
+    return true;
+}
+
 NumberFormats::NumberFormats(CHHandle h, uint32_t hOptions)
-    : chunker_(h), options_(hOptions), day_base_(kSpreadsheetDayBase), date_flags_(kSpreadsheetDateFlags) {
+    : chunker_(h), options_(hOptions), values_(h), last_key_(kGeneralFormatKey), last_definition_(CH_NO_ITEM),
+      day_base_(kSpreadsheetDayBase), date_flags_(kSpreadsheetDateFlags) {
     MUInit(&memory_);
     MUCacheInit(kCachedFormats, kCacheGrowth, sizeof(FUNumberFormat), MU_CACHE_REPLACE_OLDEST, 0, &cache_,
                 &memory_);
@@ -27,13 +51,17 @@ NumberFormats::~NumberFormats() { MUCacheDeinit(&cache_, &memory_); }
 
 uint32_t NumberFormats::definition(uint32_t format_key) {
     if (format_key == kGeneralFormatKey) return CH_NO_ITEM;
+    if (format_key == last_key_) return last_definition_;
     auto found = definitions_.find(format_key);
-    if (found != definitions_.end()) return found->second;
-    uint32_t begin = CH_NO_ITEM, end = CH_NO_ITEM;
-    // An unknown key shows the value in the general format.
-    if (CUGetTagListChangeId(format_key, CH_TAG_NUMBER_FORMAT, 1, &begin, &end, chunker_) != 0) begin = CH_NO_ITEM;
-    definitions_.emplace(format_key, begin);
-    return begin;
+    if (found == definitions_.end()) {
+        uint32_t begin = CH_NO_ITEM, end = CH_NO_ITEM;
+        // An unknown key shows the value in the general format.
+        if (CUGetTagListChangeId(format_key, CH_TAG_NUMBER_FORMAT, 1, &begin, &end, chunker_) != 0)
+            begin = CH_NO_ITEM;
+        found = definitions_.emplace(format_key, begin).first;
+    }
+    last_key_ = format_key;
+    return last_definition_ = found->second;
 }
 
 void NumberFormats::set_date1904(bool on) {
@@ -41,16 +69,25 @@ void NumberFormats::set_date1904(bool on) {
     date_flags_ = on ? kSpreadsheet1904DateFlags : kSpreadsheetDateFlags;
 }
 
-std::string NumberFormats::show(uint32_t value_id, uint32_t format_key, uint32_t *colour) {
+// The storage is copied out of the batch: the conversion may reorder it in
+// place.
+double NumberFormats::value_of(const CHItem &item) {
     double value = 0;
-    FUDataVal(chunker_, value_id, &value);
+    ValueRecords::Record storage{};
+    if (item.type != CH_ITEM_DATA_VALUE || !values_.read(item.value, storage)) return value;
+    FUDataValFromUnion(storage.data(), item.data1, item.data2, &value);
+    return value;
+}
+
+std::string_view NumberFormats::show(const CHItem &item, uint32_t format_key, uint32_t *colour) {
+    const double value = value_of(item);
     QRVWCHAR shown[kShownChars] = {};
-    QRVWCHAR work[kWorkChars] = {};
+    QRVWCHAR work[kWorkChars];  // the formatter's scratch space
     uint32_t text60 = 0, text25 = kNoText25;
     uint32_t length = FUFormatNumber(chunker_, shown, kShownChars, definition(format_key), value, day_base_,
                                      date_flags_, 0, &text60, &text25, &cache_, work, 0, options_);
     if (colour && text25 != kNoText25 && text25 != kAutomaticColour) *colour = text25 & 0xFFFFFF;
-    return utf8_of(shown, length < kShownChars ? length : kShownChars - 1);
+    return shown_.convert(shown, length < kShownChars ? length : kShownChars - 1);
 }
 
 }  // namespace qrv::filters

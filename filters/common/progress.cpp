@@ -23,6 +23,7 @@ void Progress::tell(uint32_t what, uint32_t value) {
 
 bool Progress::report() {
     next_report_ = walked_ + kReportEvery;
+    if (writer_ && writer_->failed()) stopped_ = true;
     if (total_ == 0) return !stopped_;
     uint64_t percent = static_cast<uint64_t>(walked_) * 100 / total_;
     if (percent > 99) percent = 99;  // 100 is told by finish()

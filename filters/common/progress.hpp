@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <set>
 
+#include "writer.hpp"
+
 namespace qrv::filters {
 
 class Progress {
@@ -11,7 +13,11 @@ public:
     // total_items 0: the document's size is unknown and only 0 and 100 are told.
     Progress(uint32_t hExport, bool enabled, uint32_t total_items);
 
-    // One more item walked.  False once the host asked to stop.
+    // The walk stops too once writer has failed.
+    void watch(const Writer &writer) { writer_ = &writer; }
+
+    // One more item walked.  False once the host asked to stop or the
+    // writer failed.
     bool tick() {
         if (++walked_ < next_report_) return !stopped_;
         return report();
@@ -33,6 +39,7 @@ private:
     uint32_t next_report_;
     uint32_t last_percent_ = 0;
     bool stopped_ = false;
+    const Writer *writer_ = nullptr;
     std::set<uint32_t> warnings_;
 };
 

@@ -27,12 +27,29 @@ struct Merge {
     uint32_t top, left, bottom, right;
 };
 
-std::vector<Merge> read_merges(CHHandle h, const CHSectionInfo &info) {
+// Where the section's merge list begins, looked for a batch of items at a
+// time (it may come after all the cells); CH_NO_ITEM when no list comes
+// before limit.
+uint32_t merge_list_begin(ItemReader &items, uint32_t id, uint32_t limit) {
+    CHItem item{};
+    while (id < limit) {
+        uint32_t next = CH_NO_ITEM;
+        if (items.get(id, item, next) != 0) break;
+        if (item.type == CH_ITEM_MERGE_LIST_BEGIN) return id;
+        if (next <= id) break;
+        id = next;
+    }
+    return CH_NO_ITEM;
+}
+
+std::vector<Merge> read_merges(CHHandle h, ItemReader &items, const CHSectionInfo &info) {
     std::vector<Merge> merges;
+    const uint32_t limit = info.LastItemId == CH_NO_ITEM ? CH_NO_ITEM : info.LastItemId + 1;
+    const uint32_t begin = merge_list_begin(items, info.FirstItemId, limit);
+    if (begin == CH_NO_ITEM) return merges;
     LUList *list = LUCreateList(16, 4, 4);
     if (!list) return merges;
-    uint32_t limit = info.LastItemId == CH_NO_ITEM ? CH_NO_ITEM : info.LastItemId + 1;
-    if (CUGetSSCellMergeInfo(info.FirstItemId, limit, list, h) == 0) {
+    if (CUGetSSCellMergeInfo(begin, limit, list, h) == 0) {
         const auto *words = static_cast<const uint32_t *>(list->Items);
         for (uint32_t i = 0; i < list->ItemCount; ++i, words += 4) {
             // Each range holds its second end point first.
@@ -339,24 +356,23 @@ void SheetWalk::finish_cell() {
 
 void SheetWalk::add_text(std::string_view utf8, uint32_t colour) {
     const size_t begin = cell_.text.size();
+    static const TextFormat kPlain{};
     cell_.text += utf8;
-    if (format_ == TextFormat{} && colour == kNoColour) return;
+    if (colour == kNoColour && format_ == kPlain) return;
     cell_.spans.push_back({begin, cell_.text.size(), format_, colour});
 }
 
 void SheetWalk::content(uint32_t id, const CHItem &item) {
     switch (item.type) {
     case CH_ITEM_TEXT:
-        if (read_text_run(ctx_.chunker, item.value, item.data1, chars_)) add_text(utf8_of(chars_), colour_);
+        if (read_text_run(ctx_.chunker, item.value, item.data1, chars_)) add_text(ctx_.utf8.convert(chars_), colour_);
         break;
     case CH_ITEM_DATA_VALUE: {
         uint32_t colour = colour_;
         if (cell_.kind == kCellTruth) {
-            double value = 0;
-            FUDataVal(ctx_.chunker, id, &value);
-            add_text(value != 0 ? "TRUE" : "FALSE", colour);
+            add_text(ctx_.numbers.value_of(item) != 0 ? "TRUE" : "FALSE", colour);
         } else {
-            const std::string shown = ctx_.numbers.show(id, format_key_, &colour);
+            const std::string_view shown = ctx_.numbers.show(item, format_key_, &colour);
             add_text(shown, colour);
             cell_.numeric = true;
         }
@@ -430,7 +446,7 @@ uint32_t walk_sheet(WalkContext &ctx, uint32_t section, const CHSectionInfo &inf
     SheetInfo sheet = read_sheet_info(ctx.chunker, section, info, params, columns);
     sheet.hidden = params.LayoutValue1 & kLayoutHidden;
     ctx.writer.begin_sheet(sheet);
-    if (columns > 0) SheetWalk(ctx, info, read_merges(ctx.chunker, info), columns).walk();
+    if (columns > 0) SheetWalk(ctx, info, read_merges(ctx.chunker, ctx.items, info), columns).walk();
     ctx.writer.end_sheet();
     return 0;
 }

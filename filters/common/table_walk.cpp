@@ -35,8 +35,8 @@ struct TableShape {
     }
 };
 
-bool read_item(CHHandle h, uint32_t id, CHItem &item, uint32_t &next) {
-    return CHGetItem(h, CH_STORE_ITEMS, id, &item, &next) == 0;
+bool read_item(WalkContext &ctx, uint32_t id, CHItem &item, uint32_t &next) {
+    return ctx.items.get(id, item, next) == 0;
 }
 
 }  // namespace
@@ -49,7 +49,7 @@ uint32_t walk_table(WalkContext &ctx, uint32_t begin_id, uint32_t last, unsigned
 
     CHItem item{};
     uint32_t id = CH_NO_ITEM;
-    if (!read_item(h, begin_id, item, id)) return CH_ERR_NO_ITEM;
+    if (!read_item(ctx, begin_id, item, id)) return CH_ERR_NO_ITEM;
 
     ctx.writer.begin_table(shape.status == 0 ? shape.info.MaxCells : 0);
     unsigned row = 0, column = 0;
@@ -58,7 +58,7 @@ uint32_t walk_table(WalkContext &ctx, uint32_t begin_id, uint32_t last, unsigned
     after = CH_NO_ITEM;
     while (id != CH_NO_ITEM && id <= end) {
         uint32_t next = CH_NO_ITEM;
-        if (!read_item(h, id, item, next)) {
+        if (!read_item(ctx, id, item, next)) {
             result = CH_ERR_NO_ITEM;
             break;
         }
@@ -102,7 +102,7 @@ uint32_t walk_table(WalkContext &ctx, uint32_t begin_id, uint32_t last, unsigned
     }
     if (row_open) ctx.writer.end_row();
     ctx.writer.end_table();
-    if (after == CH_NO_ITEM && end != last) read_item(h, end, item, after);
+    if (after == CH_NO_ITEM && end != last) read_item(ctx, end, item, after);
     if (after != CH_NO_ITEM && after <= begin_id) after = CH_NO_ITEM;
     return result;
 }

@@ -10,6 +10,7 @@
 #include "properties.hpp"
 #include "sheet_walk.hpp"
 #include "chars.hpp"
+#include "item_reader.hpp"
 #include <qrvex/properties.h>
 
 namespace qrv::filters {
@@ -82,15 +83,17 @@ WalkOptions walk_options_of(uint32_t option_word) {
 }
 
 uint32_t walk_document(CHHandle h, uint32_t hExport, uint32_t hOptions, const WalkOptions &options,
-                       Writer &writer, std::string &page) {
+                       Writer &writer) {
     StyleSheet styles(h);
     if (styles.status != 0) return styles.status;
     ListNumbers lists(h);
     if (lists.status() != 0) return lists.status();
     Progress progress(hExport, options.progress, total_items(h));
+    progress.watch(writer);
     Outline outline(h);
     NumberFormats numbers(h, hOptions);
-    WalkContext ctx{h, hOptions, styles.sheet, writer, progress, lists, outline, numbers, {}, {}, {}, {}};
+    ItemReader items(h);
+    WalkContext ctx{h, hOptions, styles.sheet, writer, progress, lists, outline, numbers, items, {}, {}, {}, {}};
     clear_paragraph_record(ctx.para);
 
     const auto properties = read_properties(h, outline);
@@ -106,25 +109,47 @@ uint32_t walk_document(CHHandle h, uint32_t hExport, uint32_t hOptions, const Wa
     std::vector<Note> notes;
     if (options.notes) notes = outline.notes();
     writer.properties(properties);
-    page = writer.finish(ctx.title.empty() ? title_property(properties) : ctx.title, entries, notes);
+    writer.finish(ctx.title.empty() ? title_property(properties) : ctx.title, entries, notes);
     progress.finish();
     return 0;
 }
 
-uint32_t run_export(FAExportContext *ctx, std::unique_ptr<Writer> (*make_writer)()) {
+namespace {
+
+// The export's sink, as the page's output hands its buffers on.
+class HostSink final : public ByteSink {
+public:
+    explicit HostSink(uint32_t hSink) : sink_(hSink) {}
+    bool take(std::string_view bytes) override {
+        if (result_ == 0) result_ = FAWrite(sink_, bytes.data(), bytes.size());
+        return result_ == 0;
+    }
+    uint32_t result() const { return result_; }
+
+private:
+    uint32_t sink_;
+    uint32_t result_ = 0;
+};
+
+}  // namespace
+
+uint32_t run_export(FAExportContext *ctx, MakeWriter make_writer) {
     if (!ctx) return FA_ERR_BAD_STATE;
-    std::string page;
+    HostSink sink(ctx->hSink);
     try {
-        auto writer = make_writer();
+        auto page = std::make_unique<Output>(sink);
+        auto writer = make_writer(*page);
         uint32_t rc = walk_document(ctx->chunker, ctx->hExport, ctx->hOptions, walk_options_of(ctx->optionWord),
-                                    *writer, page);
-        if (rc != 0) return rc;
+                                    *writer);
+        page->flush();
+        if (sink.result() != 0) return sink.result();
+        if (writer->failed()) return FA_ERR_BAD_SINK;
+        return rc;
     } catch (const std::bad_alloc &) {
         return FA_ERR_NO_MEMORY;
     } catch (...) {
         return FA_ERR_FILTER_FAILED;
     }
-    return FAWrite(ctx->hSink, page.data(), page.size());
 }
 
 }  // namespace qrv::filters

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "output.hpp"
 #include "writer.hpp"
 
 namespace qrv::filters {
@@ -20,14 +21,18 @@ struct WalkOptions {
 
 WalkOptions walk_options_of(uint32_t option_word);
 
-// Walks the document into writer and gives back the finished page.
-// Returns 0, FA_ERR_CANCELLED when the host stopped it, or the code of the
-// library call that kept the walk from going on.
+// Walks the document into writer, to its finish().  Returns 0,
+// FA_ERR_CANCELLED when the host stopped it or the writer failed, or the
+// code of the library call that kept the walk from going on.
 uint32_t walk_document(CHHandle h, uint32_t hExport, uint32_t hOptions, const WalkOptions &options,
-                       Writer &writer, std::string &page);
+                       Writer &writer);
+
+// Makes a filter's writer, writing its page to page.
+using MakeWriter = std::unique_ptr<Writer> (*)(Output &page);
 
 // The run function of a reference filter: walks the export's document with
-// a writer from make_writer and writes the page to the export's sink.
-uint32_t run_export(FAExportContext *ctx, std::unique_ptr<Writer> (*make_writer)());
+// a writer from make_writer, whose page goes to the export's sink as it is
+// written.  A sink that fails ends the export with its code.
+uint32_t run_export(FAExportContext *ctx, MakeWriter make_writer);
 
 }  // namespace qrv::filters

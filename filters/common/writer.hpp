@@ -121,10 +121,14 @@ public:
     virtual void sheet_row_end() = 0;
     virtual void end_sheet() = 0;
 
-    // Called once the whole document has been walked: writes the page with
-    // its title, table of contents and notes around the body written so far.
-    virtual std::string finish(std::string_view title, const std::vector<OutlineEntry> &outline,
-                               const std::vector<Note> &notes) = 0;
+    // Called once the whole document has been walked: writes the rest of
+    // the page, the notes after the body and what had to wait for the
+    // whole document (a title, a table of contents).
+    virtual void finish(std::string_view title, const std::vector<OutlineEntry> &outline,
+                        const std::vector<Note> &notes) = 0;
+
+    // True once the output could not be written; the walk stops then.
+    virtual bool failed() const { return false; }
 };
 
 }  // namespace qrv::filters

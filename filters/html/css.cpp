@@ -115,23 +115,53 @@ std::string css_of(const ParaFormat &format) {
     return css;
 }
 
+namespace {
+
+// What each byte of text becomes in HTML: null for itself.  Control
+// characters other than tab and newline are not allowed in HTML.
+struct EscapeTable {
+    const char *as[256] = {};
+    bool special[256] = {};
+    constexpr void set(unsigned char c, const char *text) {
+        as[c] = text;
+        special[c] = true;
+    }
+    constexpr EscapeTable() {
+        set('&', "&amp;");
+        set('<', "&lt;");
+        set('>', "&gt;");
+        set('"', "&quot;");
+        for (unsigned char c = 0; c < 0x20; ++c)
+            if (c != '\t' && c != '\n') set(c, " ");
+    }
+};
+constexpr EscapeTable kEscapes;
+
+// Runs of plain bytes go in one piece.
+template <typename Text>
+void escape_into(Text &out, std::string_view text) {
+    const char *plain = text.data();
+    const char *const end = plain + text.size();
+    for (const char *at = plain; at != end; ++at) {
+        const auto c = static_cast<unsigned char>(*at);
+        if (!kEscapes.special[c]) continue;
+        out += std::string_view(plain, static_cast<size_t>(at - plain));
+        out += std::string_view(kEscapes.as[c]);
+        plain = at + 1;
+    }
+    out += std::string_view(plain, static_cast<size_t>(end - plain));
+}
+
+}  // namespace
+
 std::string escape(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default:
-            // Control characters other than tab and newline are not allowed in HTML.
-            if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n') out += ' ';
-            else out += c;
-        }
-    }
+    escape_into(out, text);
     return out;
 }
+
+void write_escaped(Output &out, std::string_view text) { escape_into(out, text); }
 
 std::string id_of(std::string_view name) {
     std::string id;

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "output.hpp"
 #include "writer.hpp"
 
 namespace qrv::filters::html {
@@ -15,6 +16,7 @@ std::string css_of(const ParaFormat &format);
 
 // Text with &, <, > and " written as references.
 std::string escape(std::string_view text);
+void write_escaped(Output &out, std::string_view text);
 // A name usable as an id: letters, digits, '-' and '_' kept, others as '-'.
 std::string id_of(std::string_view name);
 

@@ -35,10 +35,6 @@ constexpr const char *kHeadingMarkerStyle = "h1 .marker,h2 .marker,h3 .marker,h4
                                             "{min-width:0;margin-right:0.3em}\n";
 constexpr const char *kCommentStyle = "section.comments{border-top:1px solid #888;margin-top:2em;font-size:smaller;color:#555}\n";
 
-std::string attribute(const char *name, const std::string &value) {
-    return value.empty() ? std::string() : std::string(" ") + name + "=\"" + value + "\"";
-}
-
 // Nested lists of the contents: one <ul> per level, each item's sub-levels
 // inside its <li>.
 std::string contents_of(const std::vector<OutlineEntry> &outline) {
@@ -158,34 +154,56 @@ void HtmlWriter::close_lists() {
     }
 }
 
+void HtmlWriter::write_attribute(const char *name, std::string_view value) {
+    if (value.empty()) return;
+    body_ += ' ';
+    body_ += name;
+    body_ += "=\"";
+    body_ += value;
+    body_ += '"';
+}
+
 void HtmlWriter::begin_paragraph(const ParaFormat &para) {
-    std::string style = attribute("class", style_class(para.style)) + attribute("style", css_of(para));
-    const std::string marker = para.marker.empty() ? "" : "<span class=\"marker\">" + escape(para.marker) + "</span> ";
+    const std::string css = css_of(para);
     switch (para.kind) {
     case ParaKind::Title:
         close_lists();
-        body_ += "<h1 class=\"title\"" + attribute("style", css_of(para)) + ">" + marker;
+        body_ += "<h1 class=\"title\"";
+        write_attribute("style", css);
         paragraph_end_ = "</h1>\n";
         break;
     case ParaKind::Heading: {
         close_lists();
-        if (!marker.empty()) use_style(kHeadingMarkerStyle);
-        std::string tag = "h" + std::to_string(std::max(1u, std::min(para.heading_level, 6u)));
-        body_ += "<" + tag + attribute("id", para.anchor) + style + ">" + marker;
-        paragraph_end_ = "</" + tag + ">\n";
+        if (!para.marker.empty()) use_style(kHeadingMarkerStyle);
+        const char level = static_cast<char>('0' + std::max(1u, std::min(para.heading_level, 6u)));
+        body_ += "<h";
+        body_ += level;
+        write_attribute("id", para.anchor);
+        write_attribute("class", style_class(para.style));
+        write_attribute("style", css);
+        paragraph_end_ = std::string("</h") + level + ">\n";
         break;
     }
     case ParaKind::ListItem:
         enter_list(para);
-        body_ += "<li" + style + ">" + marker;
+        body_ += "<li";
+        write_attribute("class", style_class(para.style));
+        write_attribute("style", css);
         paragraph_end_.clear();  // the item stays open for its sub-lists
         break;
     case ParaKind::Body:
         close_lists();
-        body_ += "<p" + style + ">";
+        body_ += "<p";
+        write_attribute("class", style_class(para.style));
+        write_attribute("style", css);
         paragraph_end_ = "</p>\n";
         break;
     }
+    body_ += '>';
+    if (para.marker.empty() || para.kind == ParaKind::Body) return;
+    body_ += "<span class=\"marker\">";
+    write_escaped(body_, para.marker);
+    body_ += "</span> ";
 }
 
 void HtmlWriter::close_span() {
@@ -193,18 +211,30 @@ void HtmlWriter::close_span() {
     span_open_ = false;
 }
 
+// The declarations of the formatting last asked for are kept: runs come
+// in the same formatting over and over.
+const std::string &HtmlWriter::css_for(const TextFormat &format) {
+    if (!(format == css_format_)) {
+        css_ = css_of(format);
+        css_format_ = format;
+    }
+    return css_;
+}
+
 void HtmlWriter::text(std::string_view utf8, const TextFormat &format) {
     if (utf8.empty()) return;
     if (span_open_ && !(format == span_format_)) close_span();
     if (!span_open_) {
-        std::string css = css_of(format);
+        const std::string &css = css_for(format);
         if (!css.empty()) {
-            body_ += "<span style=\"" + css + "\">";
+            body_ += "<span style=\"";
+            body_ += css;
+            body_ += "\">";
             span_open_ = true;
             span_format_ = format;
         }
     }
-    body_ += escape(utf8);
+    write_escaped(body_, utf8);
 }
 
 void HtmlWriter::line_break() { body_ += "<br>"; }
@@ -217,15 +247,20 @@ void HtmlWriter::end_paragraph() {
 
 void HtmlWriter::note_reference(unsigned number) {
     close_span();
-    std::string n = std::to_string(number);
-    body_ += "<sup><a href=\"#note-" + n + "\" id=\"ref-" + n + "\">" + n + "</a></sup>";
+    body_ += "<sup><a href=\"#note-";
+    body_.number(number);
+    body_ += "\" id=\"ref-";
+    body_.number(number);
+    body_ += "\">";
+    body_.number(number);
+    body_ += "</a></sup>";
 }
 
 void HtmlWriter::bookmark(std::string_view name) {
     std::string id = "bm-" + id_of(name);
     // Ids stay unique however often a name comes back.
-    while (std::find(bookmarks_.begin(), bookmarks_.end(), id) != bookmarks_.end()) id += "-";
-    bookmarks_.push_back(id);
+    while (bookmarks_.contains(id)) id += "-";
+    bookmarks_.insert(id);
     close_span();
     body_ += "<a id=\"" + id + "\"></a>";
 }
@@ -270,12 +305,24 @@ void HtmlWriter::begin_table(unsigned) {
 
 void HtmlWriter::begin_row() { body_ += "<tr>"; }
 
+void HtmlWriter::write_spans(unsigned column_span, unsigned row_span) {
+    if (column_span > 1) {
+        body_ += " colspan=\"";
+        body_.number(column_span);
+        body_ += '"';
+    }
+    if (row_span > 1) {
+        body_ += " rowspan=\"";
+        body_.number(row_span);
+        body_ += '"';
+    }
+}
+
 void HtmlWriter::write_cell_open(const char *tag, const CellFormat &cell, const char *css_class) {
     body_ += "<";
     body_ += tag;
-    if (css_class) body_ += std::string(" class=\"") + css_class + "\"";
-    if (cell.column_span > 1) body_ += " colspan=\"" + std::to_string(cell.column_span) + "\"";
-    if (cell.row_span > 1) body_ += " rowspan=\"" + std::to_string(cell.row_span) + "\"";
+    if (css_class) write_attribute("class", css_class);
+    write_spans(cell.column_span, cell.row_span);
     body_ += ">";
 }
 
@@ -297,25 +344,29 @@ void HtmlWriter::end_row() { body_ += "</tr>\n"; }
 
 void HtmlWriter::end_table() { body_ += "</table>\n"; }
 
-std::string HtmlWriter::finish(std::string_view title, const std::vector<OutlineEntry> &outline,
-                               const std::vector<Note> &notes) {
+// The head and contents, then the body held back so far, then the notes.
+void HtmlWriter::finish(std::string_view title, const std::vector<OutlineEntry> &outline,
+                        const std::vector<Note> &notes) {
     close_lists();
-    std::string page = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
-    page += escape(title.empty() ? std::string_view("Untitled document") : title);
+    body_.flush();
+    Output &page = page_;
+    page += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
+    write_escaped(page, title.empty() ? std::string_view("Untitled document") : title);
     const std::string comments = comments_of(notes);
     if (!comments.empty()) use_style(kCommentStyle);
-    page += "</title>\n" + head_ + "<style>\n";
+    page += "</title>\n";
+    page += head_;
+    page += "<style>\n";
     page += kPageStyle;
     page += extra_style_;
     page += "</style>\n</head>\n<body>\n";
     if (!outline.empty()) page += contents_of(outline);
     page += "<main>\n";
-    page += body_;
+    spill_.copy_to(page);
     page += "</main>\n";
     if (has_notes(notes)) page += notes_of(notes);
     page += comments;
     page += "</body>\n</html>\n";
-    return page;
 }
 
 }  // namespace qrv::filters::html

@@ -1,16 +1,24 @@
-// Writes the walk's events as an HTML5 page.
+// Writes the walk's events as an HTML5 page.  The page's head comes first
+// and holds what only the whole document tells (its title, the style rules
+// of what it holds, the table of contents), so the body is held back in a
+// spill (memory up to a bound, then a scratch file) and follows the head
+// when the walk is done.
 #pragma once
 
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "output.hpp"
+#include "spill.hpp"
 #include "writer.hpp"
 
 namespace qrv::filters::html {
 
 class HtmlWriter final : public Writer {
 public:
+    explicit HtmlWriter(Output &page) : page_(page) {}
     void begin_paragraph(const ParaFormat &para) override;
     void text(std::string_view utf8, const TextFormat &format) override;
     void line_break() override;
@@ -32,8 +40,9 @@ public:
     void sheet_cell(const SheetCell &cell) override;
     void sheet_row_end() override;
     void end_sheet() override;
-    std::string finish(std::string_view title, const std::vector<OutlineEntry> &outline,
-                       const std::vector<Note> &notes) override;
+    void finish(std::string_view title, const std::vector<OutlineEntry> &outline,
+                const std::vector<Note> &notes) override;
+    bool failed() const override { return page_.failed() || body_.failed() || spill_.failed(); }
 
 private:
     // Lists open in the current container (the page or a table cell).
@@ -46,13 +55,20 @@ private:
     void close_lists();
     void close_span();
     void write_cell_open(const char *tag, const CellFormat &cell, const char *css_class);
+    void write_spans(unsigned column_span, unsigned row_span);
+    void write_attribute(const char *name, std::string_view value);
+    const std::string &css_for(const TextFormat &format);
 
-    std::string body_;
+    Output &page_;
+    Spill spill_;
+    Output body_{spill_};
     std::vector<std::vector<ListLevel>> containers_{1};
     std::string paragraph_end_;  // closing tag of the paragraph in hand
     bool span_open_ = false;
     TextFormat span_format_{};
-    std::vector<std::string> bookmarks_;
+    TextFormat css_format_{};  // the formatting css_ was made for
+    std::string css_;
+    std::set<std::string> bookmarks_;
     bool link_open_ = false;
     std::vector<const char *> cells_;  // closing tags of the open cells
     std::string head_;                 // meta elements of the document's properties

@@ -6,7 +6,9 @@
 
 namespace {
 
-std::unique_ptr<qrv::filters::Writer> make_writer() { return std::make_unique<qrv::filters::html::HtmlWriter>(); }
+std::unique_ptr<qrv::filters::Writer> make_writer(qrv::filters::Output &page) {
+    return std::make_unique<qrv::filters::html::HtmlWriter>(page);
+}
 
 uint32_t run(FAExportContext *ctx) { return qrv::filters::run_export(ctx, make_writer); }
 

@@ -60,7 +60,9 @@ void HtmlWriter::begin_sheet(const SheetInfo &sheet) {
 }
 
 void HtmlWriter::sheet_row_begin(const SheetRow &row) {
-    body_ += "<tr data-row=\"" + std::to_string(row.first + 1) + "\"";
+    body_ += "<tr data-row=\"";
+    body_.number(uint64_t{row.first} + 1);
+    body_ += '"';
     if (row.gap) body_ += " class=\"gap\" title=\"" + stretch("empty rows", row.first, row.last) + " left out\"";
     else if (row.hidden) body_ += " class=\"hidden\"";
     body_ += ">";
@@ -70,25 +72,38 @@ void HtmlWriter::sheet_cell(const SheetCell &cell) {
     body_ += "<td";
     if (cell.kind == kCellError) body_ += " class=\"err\"";
     else if (cell.numeric) body_ += " class=\"num\"";
-    if (cell.column_span > 1) body_ += " colspan=\"" + std::to_string(cell.column_span) + "\"";
-    if (cell.row_span > 1) body_ += " rowspan=\"" + std::to_string(cell.row_span) + "\"";
-    std::string css;
-    if (cell.aligned) css = align_css(cell.align);
-    if (cell.colour != kNoColour) css += (css.empty() ? "" : ";") + colour_css(cell.colour);
-    if (!css.empty()) body_ += " style=\"" + css + "\"";
+    write_spans(cell.column_span, cell.row_span);
+    if (cell.aligned || cell.colour != kNoColour) {
+        std::string css;
+        if (cell.aligned) css = align_css(cell.align);
+        if (cell.colour != kNoColour) css += (css.empty() ? "" : ";") + colour_css(cell.colour);
+        write_attribute("style", css);
+    }
     body_ += ">";
-    if (!cell.link.empty()) body_ += "<a href=\"" + escape(cell.link) + "\">";
+    if (!cell.link.empty()) {
+        body_ += "<a href=\"";
+        write_escaped(body_, cell.link);
+        body_ += "\">";
+    }
+    const std::string_view text = cell.text;
     size_t at = 0;
     for (const SheetSpan &span : cell.spans) {
-        if (span.begin < at || span.end > cell.text.size()) continue;
-        body_ += escape(std::string_view(cell.text).substr(at, span.begin - at));
+        if (span.begin < at || span.end > text.size()) continue;
+        write_escaped(body_, text.substr(at, span.begin - at));
         const std::string css_text = span_css(span);
-        const std::string_view part = std::string_view(cell.text).substr(span.begin, span.end - span.begin);
-        if (css_text.empty()) body_ += escape(part);
-        else body_ += "<span style=\"" + css_text + "\">" + escape(part) + "</span>";
+        const std::string_view part = text.substr(span.begin, span.end - span.begin);
+        if (css_text.empty()) {
+            write_escaped(body_, part);
+        } else {
+            body_ += "<span style=\"";
+            body_ += css_text;
+            body_ += "\">";
+            write_escaped(body_, part);
+            body_ += "</span>";
+        }
         at = span.end;
     }
-    body_ += escape(std::string_view(cell.text).substr(at));
+    write_escaped(body_, text.substr(at));
     if (!cell.link.empty()) body_ += "</a>";
     body_ += "</td>";
 }

@@ -1,29 +1,22 @@
-// Writes the walk's events as plain UTF-8 text: one line per paragraph,
-// list items indented with their numbers, a table's rows as lines of cells
-// separated by tabs, spreadsheet sections as columns separated by " | ",
-// note references as their numbers in brackets.
+// Writes the walk's events as plain UTF-8 text, as they come: one line per
+// paragraph, list items indented with their numbers, a table's rows as
+// lines of cells separated by tabs, spreadsheet sections as columns
+// separated by " | ", note references as their numbers in brackets.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "output.hpp"
+#include "sheet_grid.hpp"
 #include "writer.hpp"
 
 namespace qrv::filters::text {
 
-// Number of characters (code points) of UTF-8 text.
-size_t width_of(std::string_view utf8);
-
-// Lines of a grid of cells, each column as wide as its widest cell;
-// right_aligned marks cells that line up on the right.
-struct GridCell {
-    std::string text;
-    bool right_aligned = false;
-};
-std::string render_grid(const std::vector<std::vector<GridCell>> &rows);
-
 class TextWriter final : public Writer {
 public:
+    explicit TextWriter(Output &page) : out_(page) {}
+
     void begin_paragraph(const ParaFormat &para) override;
     void text(std::string_view utf8, const TextFormat &format) override;
     void line_break() override;
@@ -33,27 +26,37 @@ public:
     void begin_table(unsigned columns) override;
     void begin_row() override;
     void begin_cell(const CellFormat &cell) override;
-    void end_cell() override;
-    void end_row() override;
+    void end_cell() override {}
+    void end_row() override {}
     void end_table() override;
     void begin_sheet(const SheetInfo &sheet) override;
     void sheet_row_begin(const SheetRow &row) override;
     void sheet_cell(const SheetCell &cell) override;
-    void sheet_row_end() override { end_row(); }
-    void end_sheet() override { end_table(); }
-    std::string finish(std::string_view title, const std::vector<OutlineEntry> &outline,
-                       const std::vector<Note> &notes) override;
+    void sheet_row_end() override {}
+    void end_sheet() override;
+    void finish(std::string_view title, const std::vector<OutlineEntry> &outline,
+                const std::vector<Note> &notes) override;
+    bool failed() const override { return out_.failed() || sheet_.failed(); }
 
 private:
-    using Grid = std::vector<std::vector<GridCell>>;
-    void write_block(const std::string &block);
+    // A table of the text flow in hand: its rows and the cells of its last
+    // row so far, and where that row's last cell began in the output.
+    struct Table {
+        bool nested = false;
+        uint64_t rows = 0;
+        uint64_t cells = 0;
+        uint64_t cell_start = 0;
+    };
+    // Blocks (paragraphs, tables, a sheet's name and lines) are separated
+    // by an empty line on the page and by a space inside a table's cell.
+    void begin_block();
+    void end_block();
+    Table &cell_in_hand();
 
-    std::string body_;
-    std::string line_;        // the paragraph in hand
-    ParaFormat para_{};
-    std::vector<Grid> tables_;  // open tables, innermost last
-    bool gap_row_ = false;      // the sheet row in hand stands for empty rows left out
-    std::vector<bool> sheets_;  // whether each open table is a spreadsheet section
+    Output &out_;
+    std::vector<Table> tables_;  // open tables, innermost last
+    SheetGrid sheet_;            // the sheet in hand
+    bool gap_row_ = false;       // the sheet row in hand stands for empty rows left out
 };
 
 }  // namespace qrv::filters::text

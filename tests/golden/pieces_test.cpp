@@ -9,8 +9,9 @@
 #include "css.hpp"
 #include "locale_file.hpp"
 #include "results.hpp"
-#include "text_writer.hpp"
+#include "output.hpp"
 #include "sheet.hpp"
+#include "text_writer.hpp"
 #include "walk.hpp"
 
 // Cases name only the fields they set.
@@ -63,26 +64,92 @@ TEST(Css, EscapingAndIds) {
     EXPECT_EQ(html::id_of(""), "-");
 }
 
-TEST(TextGrid, ColumnsAsWideAsTheirWidestCellCountingCharacters) {
-    std::vector<std::vector<text::GridCell>> rows = {
-        {{"Item"}, {"Amount", true}},
-        {{"Caf\xC3\xA9"}, {"1,234.50", true}},
-        {{"Tax"}},
-    };
-    EXPECT_EQ(text::render_grid(rows), "Item |   Amount\nCaf\xC3\xA9 | 1,234.50\nTax\n");
-    EXPECT_EQ(text::width_of("\xE2\x80\xA2 x"), 3u);
+// Plays events written as tokens between '|': p, h<level>:<marker>,
+// t:<marker>, l<level>:<marker> begin paragraphs and /p ends them; 'text
+// and ~hidden text, b a line break, n<number> a note; T R C and /T /R /C a
+// table's parts; S:<name> a sheet, r and /r its rows, g<first>-<last> a
+// row standing for empty rows, c:<text> and #:<number> its cells (c2:
+// spans two columns), /S its end.
+std::string text_of(const std::string &script) {
+    StringSink page;
+    Output out(page);
+    text::TextWriter w(out);
+    for (size_t at = 0; at < script.size();) {
+        size_t end = std::min(script.find('|', at), script.size());
+        const std::string t = script.substr(at, end - at);
+        const std::string rest = t.find(':') == std::string::npos ? "" : t.substr(t.find(':') + 1);
+        at = end + 1;
+        ParaFormat para;
+        para.marker = rest;
+        SheetCell cell;
+        cell.text = rest;
+        switch (t[0]) {
+        case 'p': w.begin_paragraph({}); break;
+        case 'h': para.kind = ParaKind::Heading, para.heading_level = t[1] - '0', w.begin_paragraph(para); break;
+        case 't': para.kind = ParaKind::Title, w.begin_paragraph(para); break;
+        case 'l': para.kind = ParaKind::ListItem, para.list_level = t[1] - '0', w.begin_paragraph(para); break;
+        case '\'': w.text(t.substr(1), {}); break;
+        case '~': w.text(t.substr(1), {.hidden = true}); break;
+        case 'b': w.line_break(); break;
+        case 'n': w.note_reference(static_cast<unsigned>(std::stoul(t.substr(1)))); break;
+        case 'T': w.begin_table(2); break;
+        case 'R': w.begin_row(); break;
+        case 'C': w.begin_cell({}); break;
+        case 'S': w.begin_sheet({.name = rest}); break;
+        case 'r': w.sheet_row_begin({}); break;
+        case 'g':
+            w.sheet_row_begin({static_cast<uint32_t>(std::stoul(t.substr(1)) - 1),
+                               static_cast<uint32_t>(std::stoul(t.substr(t.find('-') + 1)) - 1), false, true});
+            break;
+        case 'c':
+        case '#':
+            cell.numeric = t[0] == '#';
+            if (t[1] != ':') cell.column_span = t[1] - '0';
+            w.sheet_cell(cell);
+            break;
+        case '/':
+            switch (t[1]) {
+            case 'p': w.end_paragraph(); break;
+            case 'C': w.end_cell(); break;
+            case 'R': w.end_row(); break;
+            case 'T': w.end_table(); break;
+            case 'r': w.sheet_row_end(); break;
+            case 'S': w.end_sheet(); break;
+            }
+            break;
+        }
+    }
+    w.finish("", {}, {});
+    out.flush();
+    return page.bytes;
 }
 
-// A document whose first paragraph is empty: the paragraph still takes its
-// line before the next one.
-TEST(TextWriter, AnEmptyFirstParagraphStillTakesItsLine) {
-    text::TextWriter w;
-    w.begin_paragraph({});
-    w.end_paragraph();
-    w.begin_paragraph({});
-    w.text("b", {});
-    w.end_paragraph();
-    EXPECT_EQ(w.finish("", {}, {}), "\n\nb\n");
+// Blocks on the page are separated by an empty line, inside a table's cell
+// by a space; a top-level table is a line a row with its cells separated
+// by tabs, a nested one words inside its cell; a sheet's lines wait for its
+// widest cells.
+TEST(TextWriter, EventsBecomeLinesAsTheyCome) {
+    struct Case {
+        const char *script;
+        const char *text;
+    } cases[] = {
+        {"p|'a|/p|p|/p|p|'b|/p", "a\n\n\nb\n"},
+        {"p|/p|p|'b|/p", "\n\nb\n"},
+        {"h1:1.|'Intro|/p|l1:\xE2\x80\xA2|'one|/p|l3:a)|'deep|/p|t:|'Title|/p|p|'x|b|'y|/p",
+         "1. Intro\n\n\xE2\x80\xA2 one\n\n    a) deep\n\nTitle\n\nx\ny\n"},
+        {"p|'before|/p|T|R|C|p|'a|/p|/C|C|/C|/R|R|/R|R|C|p|'c|/p|p|'d|/p|/C|/R|/T|p|'after|/p",
+         "before\n\na\t\n\nc d\n\nafter\n"},
+        {"T|R|C|p|'x|/p|T|R|C|p|'in|/p|/C|C|p|'2|/p|/C|/R|R|C|/C|/R|/T|p|'y|/p|/C|/R|/T", "x in 2  y\n"},
+        {"T|/T|T|R|C|/C|/R|/T", "\n\n\n"},
+        {"T|R|C|l3:\xE2\x80\xA2|'item|b|'more|/p|/C|C|T|/T|/C|/R|/T", "\xE2\x80\xA2 item more\t\n"},
+        {"p|'t|/p|S:Sales|r|c:Item|#:Amount|/r|g2-9|/r|r|c2:Merged|/r|r|c:Tea|#:1,234.50|/r|/S|p|'end|/p",
+         "t\n\nSales\n-----\n\nItem                |   Amount\n(rows 2 to 9 empty)\nMerged\n"
+         "Tea                 | 1,234.50\n\nend\n"},
+        {"p|'a|~secret|n7|'b|/p", "a[7]b\n"},
+        {"S:|/S|p|'z|/p", "\n\nz\n"},
+        {"p|'a|b|/p|p|'b|/p", "a\n\nb\n"},
+    };
+    for (const auto &c : cases) EXPECT_EQ(text_of(c.script), c.text) << c.script;
 }
 
 TEST(Arguments, EachOptionLandsInItsField) {
@@ -160,12 +227,11 @@ public:
     void sheet_cell(const SheetCell &c) override { log += "<" + c.text + ">"; }
     void sheet_row_end() override { log += ")"; }
     void end_sheet() override { log += "\n"; }
-    std::string finish(std::string_view title, const std::vector<OutlineEntry> &outline,
-                       const std::vector<Note> &notes) override {
-        std::string tail = "title=" + std::string(title);
-        for (const auto &e : outline) tail += " toc" + std::to_string(e.level) + "=" + e.text;
-        for (const auto &n : notes) tail += " note" + std::to_string(n.number) + "=" + n.text;
-        return log + tail;
+    void finish(std::string_view title, const std::vector<OutlineEntry> &outline,
+                const std::vector<Note> &notes) override {
+        log += "title=" + std::string(title);
+        for (const auto &e : outline) log += " toc" + std::to_string(e.level) + "=" + e.text;
+        for (const auto &n : notes) log += " note" + std::to_string(n.number) + "=" + n.text;
     }
 };
 
@@ -174,12 +240,11 @@ std::string walk_text(const std::string &document) {
     char error[200] = {};
     if (CHLoadDocumentText(document.data(), document.size(), &h, error, sizeof error) != 0) return error;
     Recorder recorder;
-    std::string page;
     WalkOptions options;
     options.progress = false;
-    uint32_t rc = walk_document(h, 0, 0, options, recorder, page);
+    uint32_t rc = walk_document(h, 0, 0, options, recorder);
     CHCloseDocument(h);
-    return rc ? "code " + std::to_string(rc) : page;
+    return rc ? "code " + std::to_string(rc) : recorder.log;
 }
 
 TEST(Walk, EventsForSmallDocuments) {

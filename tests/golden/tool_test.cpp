@@ -3,6 +3,8 @@
 // best-effort page, never a crash (the Debug build runs them under ASan).
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "run_tool.hpp"
 
 namespace {
@@ -120,6 +122,40 @@ TEST(Tool, DocumentsEndingInAHeadingExportWithoutWarnings) {
         EXPECT_NE(run.out.find("\">Last</a></li>", contents), std::string::npos) << run.out;
         std::remove(path.c_str());
     }
+}
+
+// The output goes to its file as the export runs; an export that fails
+// leaves no file behind, and a full disk is one error line naming the
+// output and the reason (the device named as the output stays).
+TEST(Tool, AFailedOutputIsOneLineAndLeavesNoFile) {
+    const std::string empty = scratch_path("empty.qrvt");
+    write_all(empty, "");
+    const std::string out = scratch_path("failed.html");
+    struct Case {
+        std::string arguments;
+        const char *message;
+        bool leaves_no_file;  // at out
+    } cases[] = {
+        {"'" + empty + "' -o '" + out + "'", "export failed (run)", true},
+#ifdef __linux__
+        {"--format html -o /dev/full", "/dev/full: cannot write the output: No space left on device", false},
+        {"--format text -o /dev/full", "/dev/full: cannot write the output: No space left on device", false},
+#endif
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments);
+        write_all(out, "an older page");
+        auto run = run_tool(c.arguments);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(lines_of(run.err), 1u) << run.err;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(std::filesystem::exists(out), !c.leaves_no_file);
+    }
+#ifdef __linux__
+    EXPECT_TRUE(std::filesystem::exists("/dev/full"));
+#endif
+    std::remove(out.c_str());
+    std::remove(empty.c_str());
 }
 
 // Broken documents, each built from the sample or written out whole.

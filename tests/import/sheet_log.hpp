@@ -71,9 +71,9 @@ public:
     }
     void sheet_row_end() override { log += "\n"; }
     void end_sheet() override {}
-    std::string finish(std::string_view title, const std::vector<filters::OutlineEntry> &,
-                       const std::vector<filters::Note> &) override {
-        return "title=" + std::string(title) + "\n" + log;
+    void finish(std::string_view title, const std::vector<filters::OutlineEntry> &,
+                const std::vector<filters::Note> &) override {
+        log = "title=" + std::string(title) + "\n" + log;
     }
 
 private:
@@ -102,8 +102,8 @@ inline SheetImport import_and_walk(const std::string &bytes, const char *name, c
     SheetLog log;
     filters::WalkOptions walk;
     walk.progress = false;
-    const uint32_t rc = filters::walk_document(h, 0, 0, walk, log, out.page);
-    if (rc) out.page = "walk code " + std::to_string(rc);
+    const uint32_t rc = filters::walk_document(h, 0, 0, walk, log);
+    out.page = rc ? "walk code " + std::to_string(rc) : log.log;
     CHCloseDocument(h);
     return out;
 }

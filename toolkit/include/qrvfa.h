@@ -5,7 +5,8 @@
  *
  * The four open values that EXOpenExport hands on, as this QRVFA reads them:
  *   first  (EXOpenExport argument 2): output id, selects the filter;
- *   second (argument 3): output sink handle (FACreateFileSink, FACreateMemorySink);
+ *   second (argument 3): output sink handle (FACreateFileSink, FACreateCallbackSink,
+ *                        FACreateMemorySink);
  *   third  (argument 4): a filter option word, passed to the filter unchanged;
  *   fourth (argument 6): reserved, 0.
  *
@@ -68,10 +69,33 @@ uint32_t FARegisterFilter(const FAFilter *filter);
 uint32_t FAUnregisterFilter(uint32_t outputId);
 const FAFilter *FAFindFilter(uint32_t outputId);
 
-/* Output sinks. */
+/* --- Output sinks ----------------------------------------------------------
+ * A memory sink keeps everything written to it.  A file sink and a callback
+ * sink pass the output on as it comes, through a buffer of their own of
+ * FA_SINK_BUFFER_BYTES, so a filter may write pieces of any size and a host
+ * never holds more than that.  The first write that fails fails the sink
+ * for good: that FAWrite and every later one return FA_ERR_BAD_SINK without
+ * writing anything, as do FAFlushSink and FADestroySink, and FAGetSinkError
+ * tells why.  Sink 0 drops its output. */
+#define FA_SINK_BUFFER_BYTES 65536u
+
+/* The host's writer behind a callback sink: writes length bytes (never 0)
+ * and returns 0, or a code of its own other than 0 when it could not. */
+typedef uint32_t (*FASinkWriter)(void *context, const void *data, size_t length);
+
+/* Creates (or empties) the file at path. */
 uint32_t FACreateFileSink(const char *path, uint32_t *phSink);
+uint32_t FACreateCallbackSink(FASinkWriter writer, void *context, uint32_t *phSink);
 uint32_t FACreateMemorySink(uint32_t *phSink);
 uint32_t FAGetMemorySinkData(uint32_t hSink, const char **pData, size_t *pLength);
+/* Passes on what the sink's buffer holds. */
+uint32_t FAFlushSink(uint32_t hSink);
+/* Why the sink failed: *pError 0 while it has not, else the system's error
+ * number (errno) of a file sink's write, or the code the host's writer
+ * returned. */
+uint32_t FAGetSinkError(uint32_t hSink, uint32_t *pError);
+/* Flushes and releases the sink (a file sink closes its file);
+ * FA_ERR_BAD_SINK when it failed then or before. */
 uint32_t FADestroySink(uint32_t hSink);
 uint32_t FAWrite(uint32_t hSink, const void *data, size_t length);
 

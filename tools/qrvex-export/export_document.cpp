@@ -7,7 +7,10 @@
 #include <qrvfilters.h>
 #include <qrvim.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -49,12 +52,22 @@ bool read_file(const std::string &path, std::string &text) {
     return true;
 }
 
+// An output file left unfinished goes; a device or a pipe named as the
+// output stays.
+void remove_unfinished(const std::string &path) {
+    std::error_code ec;
+    if (std::filesystem::symlink_status(path, ec).type() == std::filesystem::file_type::regular)
+        std::filesystem::remove(path, ec);
+}
+
 // Everything one export holds, released in the right order however it ends.
 struct Session {
     CHHandle chunker = 0;
     uint32_t options = 0, document = 0, sink = 0;
+    std::string unfinished;  // the output file until it is complete
     ~Session() {
         if (sink) FADestroySink(sink);
+        if (!unfinished.empty()) remove_unfinished(unfinished);
         if (document) DACloseDocument(document);
         if (options) DADestroyOptions(options);
         if (chunker) CHCloseDocument(chunker);
@@ -110,11 +123,47 @@ ExportResult write_bytes(const Arguments &args, const char *data, size_t length)
     return {};
 }
 
-ExportResult write_output(const Arguments &args, uint32_t sink) {
-    const char *data = nullptr;
-    size_t length = 0;
-    if (FAGetMemorySinkData(sink, &data, &length) != 0) return fail("cannot read the output back", kExitFailed);
-    return write_bytes(args, data, length);
+bool to_stdout(const Arguments &args) { return args.output.empty() || args.output == "-"; }
+
+std::string output_name(const Arguments &args) { return to_stdout(args) ? "standard output" : args.output; }
+
+// The writer of the sink that stands for standard output.
+uint32_t write_stdout(void *, const void *data, size_t length) {
+    errno = 0;
+    if (std::fwrite(data, 1, length, stdout) == length) return 0;
+    return errno ? static_cast<uint32_t>(errno) : static_cast<uint32_t>(EIO);
+}
+
+// The output could not be written, for the system's reason error (0: none known).
+ExportResult output_failure(const Arguments &args, int error) {
+    const std::string reason = error ? std::string(": ") + std::strerror(error) : std::string();
+    return fail(output_name(args) + ": cannot write the output" + reason, kExitFailed);
+}
+
+ExportResult sink_failure(const Arguments &args, uint32_t sink) {
+    uint32_t error = 0;
+    FAGetSinkError(sink, &error);
+    return output_failure(args, static_cast<int>(error));
+}
+
+// The output goes to its file (or standard output) as the export runs.
+ExportResult open_output(const Arguments &args, Session &s) {
+    errno = 0;
+    const uint32_t rc = to_stdout(args) ? FACreateCallbackSink(write_stdout, nullptr, &s.sink)
+                                        : FACreateFileSink(args.output.c_str(), &s.sink);
+    if (rc != 0) return output_failure(args, errno);
+    if (!to_stdout(args)) s.unfinished = args.output;
+    return {};
+}
+
+ExportResult close_output(const Arguments &args, Session &s) {
+    if (FAFlushSink(s.sink) != 0) return sink_failure(args, s.sink);
+    errno = 0;
+    const uint32_t closed = FADestroySink(s.sink);
+    s.sink = 0;
+    if (closed != 0 || (to_stdout(args) && std::fflush(stdout) != 0)) return output_failure(args, errno);
+    s.unfinished.clear();
+    return {};
 }
 
 // --format items: the document as the importer built it.
@@ -140,6 +189,8 @@ ExportResult run_filter(const Arguments &args, Session &s, ExportObserver &obser
         uint32_t closed = EXCloseExport(hExport);
         if (rc == 0) rc = closed, stage = "close";
     }
+    uint32_t sink_error = 0;
+    if (rc != 0 && FAGetSinkError(s.sink, &sink_error) == 0 && sink_error != 0) return sink_failure(args, s.sink);
     if (rc != 0) return fail(std::string("export failed (") + stage + "): " + describe_result(rc), kExitFailed);
     return {};
 }
@@ -155,10 +206,9 @@ ExportResult export_document(const Arguments &args, ExportObserver &observer) {
         return fail("cannot open the document: " + describe_result(rc), kExitFailed);
     QRVRegisterHtmlFilter();
     QRVRegisterTextFilter();
-    if (uint32_t rc = FACreateMemorySink(&s.sink))
-        return fail("cannot create the output: " + describe_result(rc), kExitFailed);
+    if (ExportResult r = open_output(args, s); r.status) return r;
     if (ExportResult r = run_filter(args, s, observer); r.status) return r;
-    return write_output(args, s.sink);
+    return close_output(args, s);
 }
 
 }  // namespace qrv::tool

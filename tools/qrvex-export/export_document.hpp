@@ -1,5 +1,6 @@
-// One export from end to end: import the input, run the filter, write the
-// output where the arguments say.  A single run calls it once; a batch calls
+// One export from end to end: import the input, run the filter, its output
+// going where the arguments say as the filter writes it (an output file
+// that a failure leaves unfinished is removed).  A single run calls it once; a batch calls
 // it for each document, several at a time on threads of their own: every
 // export holds its own records and reports only to its own observer.
 #pragma once

@@ -1,0 +1,78 @@
+#include "spill.hpp"
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+
+#include "scratch_file.hpp"
+
+namespace qrv::filters {
+namespace {
+constexpr size_t kCopyBytes = 64 * 1024;
+}
+
+Spill::~Spill() { clear(); }
+
+bool Spill::take(std::string_view bytes) {
+    if (failed_) return false;
+    if (!file_ && memory_.size() + bytes.size() > bound_ && !move_to_file()) return false;
+    if (!file_) {
+        memory_ += bytes;
+        return true;
+    }
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) failed_ = true;
+    return !failed_;
+}
+
+// Where no scratch file can be made at all, the spill goes on in memory as
+// a page did before it was streamed: a bigger export, not a failed one.
+bool Spill::move_to_file() {
+    file_ = open_scratch_file();
+    if (!file_) {
+        bound_ = SIZE_MAX;
+        return true;
+    }
+    failed_ = std::fwrite(memory_.data(), 1, memory_.size(), file_) != memory_.size();
+    std::string().swap(memory_);
+    return !failed_;
+}
+
+bool Spill::rewind() {
+    read_at_ = 0;
+    if (file_ && (std::fflush(file_) != 0 || std::fseek(file_, 0, SEEK_SET) != 0)) failed_ = true;
+    return !failed_;
+}
+
+size_t Spill::read(char *to, size_t count) {
+    if (failed_) return 0;
+    if (file_) {
+        const size_t got = std::fread(to, 1, count, file_);
+        if (got < count && std::ferror(file_)) failed_ = true;
+        return got;
+    }
+    const size_t got = std::min(count, memory_.size() - read_at_);
+    memory_.copy(to, got, read_at_);
+    read_at_ += got;
+    return got;
+}
+
+bool Spill::copy_to(Output &out) {
+    if (!rewind()) return false;
+    if (!file_) {
+        out.write(memory_);
+        return true;
+    }
+    auto chunk = std::make_unique<char[]>(kCopyBytes);
+    while (size_t got = read(chunk.get(), kCopyBytes)) out.write(std::string_view(chunk.get(), got));
+    return !failed_;
+}
+
+void Spill::clear() {
+    if (file_) std::fclose(file_);
+    file_ = nullptr;
+    memory_.clear();
+    read_at_ = 0;
+    failed_ = false;
+}
+
+}  // namespace qrv::filters

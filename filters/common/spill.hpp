@@ -1,0 +1,49 @@
+// Output held back for later in the page: in memory up to a bound, beyond
+// it in a scratch file, so that holding back a body of any size costs no
+// more memory than the bound (unless the system gives no scratch file at
+// all: then it stays in memory).  Written once, then read back from the
+// start.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "output.hpp"
+
+namespace qrv::filters {
+
+class Spill final : public ByteSink {
+public:
+    static constexpr size_t kMemoryBound = 1 << 20;
+
+    explicit Spill(size_t memory_bound = kMemoryBound) : bound_(memory_bound) {}
+    ~Spill() override;
+    Spill(const Spill &) = delete;
+    Spill &operator=(const Spill &) = delete;
+
+    bool take(std::string_view bytes) override;
+
+    // Reading back: rewind() to the start, then read() the next bytes, up
+    // to count of them; 0 at the end.
+    bool rewind();
+    size_t read(char *to, size_t count);
+    // Everything held, in order, into out.
+    bool copy_to(Output &out);
+    // Empties the spill for another use.
+    void clear();
+
+    bool failed() const { return failed_; }
+    bool in_file() const { return file_ != nullptr; }
+
+private:
+    bool move_to_file();
+
+    size_t bound_;
+    std::string memory_;
+    size_t read_at_ = 0;  // of memory_
+    std::FILE *file_ = nullptr;
+    bool failed_ = false;
+};
+
+}  // namespace qrv::filters
