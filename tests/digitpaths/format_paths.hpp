@@ -7,6 +7,7 @@
 
 #include "format/number/format_code.hpp"
 #include "format/number/format_value.hpp"
+#include "format/number/plain_walk.hpp"
 
 #include <qrvda.h>
 #include <qrvex/numformat.h>
@@ -52,28 +53,68 @@ inline FUNumberFormat compiled_format(std::initializer_list<FUFormatCode> codes)
     return compiled_format(codes.begin(), static_cast<uint32_t>(codes.size()));
 }
 
+// A formatted text for comparing and showing: ASCII as it is, any other
+// character as \uXXXX.
+inline std::string shown_text(const QRVWCHAR *text, uint32_t length) {
+    std::string shown;
+    for (uint32_t i = 0; i < length; ++i) {
+        if (text[i] >= 0x20 && text[i] < 0x7F) {
+            shown.push_back(static_cast<char>(text[i]));
+            continue;
+        }
+        char escaped[8];
+        std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(text[i]));
+        shown += escaped;
+    }
+    return shown;
+}
+
 struct PathCall {
     uint32_t dayBase = 0;
     uint32_t dateFlags = 0;
     uint32_t exponentOptions = 0;
     FUIntlSettings intl{'.', ',', '/', ':', {'$'}, {'A', 'M'}, {'P', 'M'}, 1, 0, 0};
+    uint32_t outputSize = numformat::kMaxOutput + 1;
 };
 
-// The text of value by format on one path, as UTF-8-ish bytes (the low
-// byte of each character; enough to compare and to show); a date that
-// cannot be shown gives "<bad date n>".
+// The text of value by format on one path, each character beyond ASCII as
+// \uXXXX; a date that cannot be shown gives "<bad date n>".
 inline std::string format_on_path(const FUNumberFormat &format, double value, const PathCall &call,
-                                  numformat::DigitPath path) {
+                                  numformat::DigitPath path,
+                                  numformat::WalkPath walk = numformat::WalkPath::kGeneral) {
     QRVWCHAR buffer[numformat::kMaxOutput + 1];
-    numformat::OutputText out(buffer, numformat::kMaxOutput + 1);
+    numformat::OutputText out(buffer, call.outputSize);
     const numformat::FormatView view = numformat::view_of(format);
     uint32_t badDate = 0;
     const numformat::ValueRequest request{view, value, call.dayBase, call.dateFlags, call.exponentOptions,
-                                          call.intl, path};
+                                          call.intl, path, walk};
     if (!numformat::format_value(request, out, badDate)) return "<bad date " + std::to_string(badDate) + ">";
-    std::string text;
-    for (uint32_t i = 0; i < out.length(); ++i) text.push_back(static_cast<char>(buffer[i] & 0xFF));
-    return text;
+    return shown_text(buffer, out.length());
+}
+
+// Whether the plain walk takes the value and the format (into a scratch
+// output).
+inline bool plain_walk_takes(const FUNumberFormat &format, double value, const PathCall &call) {
+    QRVWCHAR buffer[numformat::kMaxOutput + 1];
+    numformat::OutputText out(buffer, call.outputSize);
+    return numformat::walk_plain(numformat::view_of(format), value, call.intl, out);
+}
+
+// The codes of a format, for messages: tokens in hex, text quoted.
+inline std::string describe_codes(const FUNumberFormat &format) {
+    std::string text = "{";
+    for (uint32_t i = 0; i < format.codeCount; ++i) {
+        const FUFormatCode code = format.codes[i];
+        if (numformat::is_token(code)) {
+            char token[12];
+            std::snprintf(token, sizeof token, " %X", static_cast<unsigned>(numformat::token_of(code)));
+            text += token;
+        } else {
+            const auto c = static_cast<QRVWCHAR>(code);
+            text += " '" + shown_text(&c, 1) + "'";
+        }
+    }
+    return text + " }";
 }
 
 // The value to 17 digits, for messages.

@@ -1,6 +1,7 @@
 #include "format/number/format_value.hpp"
 
 #include "format/number/code_walk.hpp"
+#include "format/number/plain_walk.hpp"
 
 namespace qrv::numformat {
 
@@ -8,6 +9,7 @@ bool format_value(const ValueRequest &request, OutputText &out, uint32_t &badDat
     const FormatView &format = request.format;
     const uint32_t flags = format.FormatFlags;
     const double value = request.value;
+    if (request.walk == WalkPath::kFast && walk_plain(format, value, request.intl, out)) return true;
     WorkNumber work;
     render_number(value, format, format.codeCount == 0 ? 0 : request.exponentOptions, request.path, work);
     const bool negative = value < 0;
