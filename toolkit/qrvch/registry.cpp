@@ -1,7 +1,8 @@
 #include "registry.hpp"
 
+#include "../qrvda/slot_tree.hpp"
+
 #include <mutex>
-#include <vector>
 
 namespace qrv::ch {
 
@@ -11,9 +12,12 @@ namespace {
 // count passed as a handle by mistake is refused.
 constexpr CHHandle kFirstHandle = 0x00C40001u;
 
+// Opening and closing take the mutex; every chunker call looks its
+// handle up without a lock.
 struct Registry {
     std::mutex mutex;
-    std::vector<std::unique_ptr<Document>> documents;  // index = handle - kFirstHandle
+    toolkit::SlotTree<Document> documents;  // by handle - kFirstHandle
+    uint32_t opened = 0;
 };
 
 Registry &registry() {
@@ -26,22 +30,23 @@ Registry &registry() {
 CHHandle open_document(std::unique_ptr<Document> doc) {
     auto &r = registry();
     std::lock_guard guard(r.mutex);
-    r.documents.push_back(std::move(doc));
-    return kFirstHandle + static_cast<CHHandle>(r.documents.size() - 1);
+    Document *previous = nullptr;
+    if (r.opened > ~kFirstHandle || !r.documents.set(r.opened, doc.get(), previous)) return 0;
+    doc.release();
+    return kFirstHandle + r.opened++;
 }
 
 Document *find_document(CHHandle h) {
-    auto &r = registry();
-    std::lock_guard guard(r.mutex);
-    if (h < kFirstHandle || h - kFirstHandle >= r.documents.size()) return nullptr;
-    return r.documents[h - kFirstHandle].get();
+    return h < kFirstHandle ? nullptr : registry().documents.find(h - kFirstHandle);
 }
 
 std::unique_ptr<Document> close_document(CHHandle h) {
     auto &r = registry();
     std::lock_guard guard(r.mutex);
-    if (h < kFirstHandle || h - kFirstHandle >= r.documents.size()) return nullptr;
-    return std::move(r.documents[h - kFirstHandle]);
+    Document *previous = nullptr;
+    if (h < kFirstHandle || h - kFirstHandle >= r.opened || !r.documents.set(h - kFirstHandle, nullptr, previous))
+        return nullptr;
+    return std::unique_ptr<Document>(previous);
 }
 
 }  // namespace qrv::ch

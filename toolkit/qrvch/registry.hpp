@@ -8,6 +8,8 @@
 
 namespace qrv::ch {
 
+// The new document's handle, or 0 when the handles have run out or the
+// registry cannot grow (the document is then released).
 CHHandle open_document(std::unique_ptr<Document> doc);
 // The document of a handle, or null for an unknown or closed one.
 Document *find_document(CHHandle h);

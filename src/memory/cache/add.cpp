@@ -64,7 +64,7 @@ QRVAPI void *MUCacheRetrieve(uint32_t key, MUCache *cache) {
     const uint32_t index = find_entry(*cache, key);
     if (index == kNoEntry) return nullptr;
     mark_used(*cache, index);
-    return load_slot(*cache, index).pData;
+    return data_of(*cache, index);
 }
 
 }  // extern "C"
