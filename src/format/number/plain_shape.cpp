@@ -7,44 +7,87 @@
 namespace qrv::numformat {
 namespace {
 
-enum class Section { kPrefix, kInteger, kFraction, kSuffix };
+constexpr FUFormatCode kZero = token_code(FU_TOKEN_DIGIT_ZERO);
+constexpr FUFormatCode kOptional = token_code(FU_TOKEN_DIGIT_OPTIONAL);
+constexpr FUFormatCode kPoint = token_code(FU_TOKEN_POINT);
+constexpr FUFormatCode kGrouping = token_code(FU_TOKEN_GROUPING);
+constexpr FUFormatCode kPercent = token_code(FU_TOKEN_PERCENT);
+constexpr FUFormatCode kCurrency = token_code(FU_TOKEN_CURRENCY);
+static_assert((kZero | 1) == kOptional);
 
 constexpr uint32_t kCurrencyWidth = sizeof(FUIntlSettings{}.CurrencySymbol);
+constexpr uint32_t kNotText = UINT32_MAX;
+constexpr uint32_t kNone = UINT32_MAX;
 
-bool is_digit_character(FUFormatCode code) {
-    const auto c = static_cast<QRVWCHAR>(code);
-    return c >= u'0' && c <= u'9';
+bool is_integer_placeholder(FUFormatCode code) { return (code | 1) == kOptional; }
+bool is_placeholder(FUFormatCode code) { return code - kZero <= FU_TOKEN_DIGIT_BLANK - FU_TOKEN_DIGIT_ZERO; }
+
+// The most characters a code of text writes, or kNotText.
+uint32_t text_width(FUFormatCode code, bool digitsAllowed) {
+    if (!is_token(code)) {
+        const auto c = static_cast<QRVWCHAR>(code);
+        return digitsAllowed || c < u'0' || c > u'9' ? 1 : kNotText;
+    }
+    return code == kPercent ? 1 : code == kCurrency ? kCurrencyWidth : kNotText;
 }
 
+// The codes read part by part, in the order the shape has them.
 class ShapeScan {
 public:
-    explicit ShapeScan(PlainShape &shape) : shape_(shape) {}
+    ShapeScan(const FormatView &format, PlainShape &shape)
+        : codes_(format.codes), count_(format.codeCount), shape_(shape) {}
 
-    // False when the code breaks the shape.
-    bool take(FUFormatCode code, uint32_t index) {
-        if (!is_token(code)) return text(index, 1, !is_digit_character(code));
-        switch (const uint32_t token = token_of(code)) {
-        case FU_TOKEN_DIGIT_ZERO:
-        case FU_TOKEN_DIGIT_OPTIONAL: return placeholder(index);
-        case FU_TOKEN_DIGIT_BLANK: return at_ == Section::kFraction && placeholder(index);
-        case FU_TOKEN_POINT: return point(index);
-        case FU_TOKEN_GROUPING:
-            if (at_ == Section::kPrefix || at_ == Section::kInteger) {
-                if (firstGrouping_ == kNone) firstGrouping_ = index;
-                lastGrouping_ = index;
+    // Text, signs and grouping before the first integer placeholder.
+    bool prefix() {
+        for (; at_ < count_ && !is_integer_placeholder(codes_[at_]); ++at_) {
+            const FUFormatCode code = codes_[at_];
+            if (code == kGrouping) {
+                note_grouping();
+                continue;
             }
-            return true;
-        case FU_TOKEN_PERCENT: return text(index, 1, true);
-        case FU_TOKEN_CURRENCY:
-            shape_.currencyInPrefix |= at_ == Section::kPrefix;
-            return text(index, kCurrencyWidth, true);
-        default: (void)token; return false;
+            const uint32_t width = text_width(code, false);
+            if (width == kNotText) return false;
+            shape_.textWidth += width;
+            shape_.currencyInPrefix |= code == kCurrency;
         }
+        shape_.integerBegin = at_;
+        return true;
     }
 
-    void finish(uint32_t count) {
-        if (at_ == Section::kInteger) shape_.integerEnd = count;
-        if (at_ == Section::kInteger || at_ == Section::kFraction) shape_.fractionEnd = count;
+    void integer() {
+        for (; at_ < count_; ++at_) {
+            const FUFormatCode code = codes_[at_];
+            if (is_integer_placeholder(code)) {
+                ++shape_.integerPlaces;
+                lastInteger_ = at_;
+            } else if (code == kGrouping) {
+                note_grouping();
+            } else {
+                break;
+            }
+        }
+        shape_.integerEnd = at_;
+    }
+
+    // The point and the placeholders after it (grouping does nothing there).
+    void fraction() {
+        if (at_ < count_ && codes_[at_] == kPoint) {
+            shape_.point = true;
+            for (++at_; at_ < count_ && (is_placeholder(codes_[at_]) || codes_[at_] == kGrouping); ++at_)
+                shape_.fractionPlaces += codes_[at_] != kGrouping ? 1 : 0;
+        }
+        shape_.fractionEnd = at_;
+    }
+
+    // Text and signs to the end (grouping does nothing there).
+    bool suffix() {
+        for (; at_ < count_; ++at_) {
+            if (codes_[at_] == kGrouping) continue;
+            const uint32_t width = text_width(codes_[at_], true);
+            if (width == kNotText) return false;
+            shape_.textWidth += width;
+        }
+        return true;
     }
 
     // Grouping applies when the last integer placeholder is met with it on,
@@ -59,43 +102,15 @@ public:
     }
 
 private:
-    bool placeholder(uint32_t index) {
-        switch (at_) {
-        case Section::kPrefix:
-            at_ = Section::kInteger;
-            shape_.integerBegin = index;
-            [[fallthrough]];
-        case Section::kInteger:
-            ++shape_.integerPlaces;
-            lastInteger_ = index;
-            return true;
-        case Section::kFraction: ++shape_.fractionPlaces; return true;
-        case Section::kSuffix: return false;
-        }
-        return false;
+    void note_grouping() {
+        if (firstGrouping_ == kNone) firstGrouping_ = at_;
+        lastGrouping_ = at_;
     }
 
-    bool point(uint32_t index) {
-        if (at_ != Section::kInteger) return false;
-        at_ = Section::kFraction;
-        shape_.point = true;
-        shape_.integerEnd = index;
-        return true;
-    }
-
-    // Text ends the digits; in the prefix it may hold no digit characters.
-    bool text(uint32_t index, uint32_t width, bool allowedInPrefix) {
-        if (at_ == Section::kPrefix && !allowedInPrefix) return false;
-        finish(index);
-        if (at_ != Section::kPrefix) at_ = Section::kSuffix;
-        shape_.textWidth += width;
-        return true;
-    }
-
-    static constexpr uint32_t kNone = UINT32_MAX;
-
+    const FUFormatCode *codes_;
+    uint32_t count_;
     PlainShape &shape_;
-    Section at_ = Section::kPrefix;
+    uint32_t at_ = 0;
     uint32_t firstGrouping_ = kNone;
     uint32_t lastGrouping_ = kNone;
     uint32_t lastInteger_ = 0;
@@ -105,12 +120,12 @@ private:
 
 bool plain_shape_of(const FormatView &format, PlainShape &shape) {
     shape = PlainShape{};
-    ShapeScan scan(shape);
-    for (uint32_t c = 0; c < format.codeCount; ++c)
-        if (!scan.take(format.codes[c], c)) return false;
-    scan.finish(format.codeCount);
-    return scan.settle_grouping() && shape.integerPlaces > 0 && shape.integerPlaces == format.intDigits &&
-           shape.fractionPlaces == format.fracDigits;
+    ShapeScan scan(format, shape);
+    if (!scan.prefix()) return false;
+    scan.integer();
+    scan.fraction();
+    return scan.suffix() && scan.settle_grouping() && shape.integerPlaces > 0 &&
+           shape.integerPlaces == format.intDigits && shape.fractionPlaces == format.fracDigits;
 }
 
 }  // namespace qrv::numformat

@@ -11,6 +11,8 @@
 #include "format/number/noise_runs.hpp"
 #include "format/number/plain_shape.hpp"
 
+#include <cstring>
+
 namespace qrv::numformat {
 namespace {
 
@@ -80,6 +82,52 @@ bool round_shown(PlainNumber &n, uint32_t shown) {
     return whole_digit_count(n.whole) == before;
 }
 
+// Wide digits by the pair, and by the three behind a place for the
+// separator that goes before them, so that the integer part is written a
+// group at a time from its right end.
+struct WideDigits {
+    QRVWCHAR pairs[100][2];
+    QRVWCHAR triples[1000][4];
+};
+
+constexpr WideDigits kWideDigits = [] {
+    WideDigits d{};
+    for (int i = 0; i < 1000; ++i) {
+        d.triples[i][1] = static_cast<QRVWCHAR>(u'0' + i / 100);
+        d.triples[i][2] = static_cast<QRVWCHAR>(u'0' + i / 10 % 10);
+        d.triples[i][3] = static_cast<QRVWCHAR>(u'0' + i % 10);
+        if (i < 100) {
+            d.pairs[i][0] = d.triples[i][2];
+            d.pairs[i][1] = d.triples[i][3];
+        }
+    }
+    return d;
+}();
+
+// The count digits of n (leading zeros included) ending at end; returns
+// where they begin.
+QRVWCHAR *put_digits_before(uint64_t n, uint32_t count, QRVWCHAR *end) {
+    for (; count >= 2; count -= 2, n /= 100) {
+        end -= 2;
+        std::memcpy(end, kWideDigits.pairs[n % 100], sizeof kWideDigits.pairs[0]);
+    }
+    if (count == 1) *--end = static_cast<QRVWCHAR>(u'0' + n % 10);
+    return end;
+}
+
+// The same, a separator before every third digit from the right but the
+// leftmost.
+void put_grouped_before(uint64_t n, uint32_t count, QRVWCHAR separator, QRVWCHAR *end) {
+    for (; count > kGroupSize; count -= kGroupSize, n /= 1000) {
+        QRVWCHAR group[4];
+        std::memcpy(group, kWideDigits.triples[n % 1000], sizeof group);
+        group[0] = separator;
+        end -= 4;
+        std::memcpy(end, group, sizeof group);
+    }
+    put_digits_before(n, count, end);
+}
+
 class PlainWriter {
 public:
     PlainWriter(const FormatView &format, const PlainShape &shape, const FUIntlSettings &intl, QRVWCHAR *to)
@@ -104,16 +152,12 @@ public:
         }
     }
 
-    // Zero pads and digits, grouped: count characters, of which pads come first.
-    void integer(const char *digits, uint32_t count, uint32_t pads, QRVWCHAR thousands) {
-        uint32_t untilSeparator = shape_.grouping ? (count - 1) % kGroupSize + 1 : count + 1;
-        for (uint32_t k = 0; k < count; ++k) {
-            if (untilSeparator-- == 0) {
-                put(thousands);
-                untilSeparator = kGroupSize - 1;
-            }
-            put(k < pads ? u'0' : static_cast<QRVWCHAR>(digits[k - pads]));
-        }
+    // The whole part as count digits (its zero pads in front), grouped when
+    // the format groups, in length characters.
+    void integer(uint64_t whole, uint32_t count, uint32_t length) {
+        to_ += length;
+        if (shape_.grouping) put_grouped_before(whole, count, static_cast<unsigned char>(intl_.ThousandsSeparator), to_);
+        else put_digits_before(whole, count, to_);
     }
 
     // The fraction placeholders: digits while they last, then each one's pad.
@@ -172,9 +216,7 @@ bool walk_plain(const FormatView &format, double value, const FUIntlSettings &in
     render(split, places, shown, n);
     if (!round_shown(n, shown)) return false;
 
-    char digits[kMostDigits + kDigitPieceSize];
     const uint32_t wholeDigits = whole_digit_count(n.whole);
-    last_digits(n.whole, wholeDigits, digits);
     const uint32_t pads = zero_pads(format, shape, wholeDigits);
     const uint32_t integerLength = pads + wholeDigits;
     const uint32_t separators = shape.grouping ? (integerLength - 1) / kGroupSize : 0;
@@ -185,7 +227,7 @@ bool walk_plain(const FormatView &format, double value, const FUIntlSettings &in
     PlainWriter writer(format, shape, intl, out.end());
     if (sign) writer.put(u'-');
     writer.text(0, shape.integerBegin);
-    writer.integer(digits, integerLength, pads, static_cast<unsigned char>(intl.ThousandsSeparator));
+    writer.integer(n.whole, integerLength, integerLength + separators);
     if (shape.point) {
         writer.put(static_cast<unsigned char>(intl.DecimalSeparator));
         writer.fraction(n);
