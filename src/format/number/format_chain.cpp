@@ -8,6 +8,7 @@
 #include "format/number/format_code.hpp"
 #include "format/number/format_view.hpp"
 #include "format/number/intl.hpp"
+#include "memory/cache/entries.hpp"
 
 #include <qrvex/datavalue.h>
 
@@ -89,21 +90,24 @@ private:
     FormatBlock block_;
 };
 
+// A format that needs no compiling: the default one, or one the cache
+// holds.
+bool ready_format(const Call &call, uint32_t formatId, FormatView &view) {
+    if (formatId == CH_NO_ITEM) {
+        view = default_format(call.pTextValue60 != nullptr ? *call.pTextValue60 : 0);
+        return true;
+    }
+    if (!cache_holds_formats(call.cache)) return false;
+    const void *cached = cache::retrieve(*call.cache, formatId);
+    if (cached != nullptr) view = view_of_cached(cached);
+    return cached != nullptr;
+}
+
 bool ChainFormat::leads_on(uint32_t formatId, double value, Lead &lead, bool followConditions) {
     block_.release();
-    if (formatId != CH_NO_ITEM && cache_holds_formats(call_.cache)) {
-        if (const void *cached = MUCacheRetrieve(formatId, call_.cache)) {
-            view_ = view_of_cached(cached);
-            return false;
-        }
-    }
+    if (ready_format(call_, formatId, view_)) return false;
     const uint32_t textValue60 = call_.pTextValue60 != nullptr ? *call_.pTextValue60 : 0;
     format_.hBlock = nullptr;
-    if (formatId == CH_NO_ITEM) {
-        set_default_format(format_, textValue60);
-        view_ = view_of(format_);
-        return false;
-    }
     if (cache_holds_formats(call_.cache)) block_.allocate();
     format_.hBlock = block_.handle();
     const CompileOutcome outcome =
@@ -131,6 +135,8 @@ bool ChainFormat::leads_on(uint32_t formatId, double value, Lead &lead, bool fol
 // conditions may lead on again: the chain is followed to its end.  One that
 // comes back formats the definition it came back to without its conditions.
 uint32_t format_number(const Call &call, uint32_t formatId, double value) {
+    FormatView ready;
+    if (ready_format(call, formatId, ready)) return format_with(call, ready, value);  // no chain to follow
     ChainFormat chain(call);
     Lead first;
     if (!chain.leads_on(formatId, value, first)) return format_with(call, chain.format(), value);

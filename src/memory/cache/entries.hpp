@@ -67,6 +67,15 @@ inline void mark_used(MUCache &cache, uint32_t index) {
     std::memcpy(slot_field(cache, index, offsetof(MUCacheSlot, Stamp)), &stamp, sizeof stamp);
 }
 
+// The data of the entry with this key, marked as just used, or null.
+inline void *retrieve(MUCache &cache, uint32_t key) {
+    lock_slots(cache);
+    const uint32_t index = find_entry(cache, key);
+    if (index == kNoEntry) return nullptr;
+    mark_used(cache, index);
+    return data_of(cache, index);
+}
+
 // Adds growth-step slots (never beyond capacity), each with its data block.
 // On failure the cache keeps its slots and entries and the result is the
 // allocation's code; the bytes of any block given back are uncounted again.
