@@ -73,8 +73,11 @@ public:
     void fraction() {
         if (at_ < count_ && codes_[at_] == kPoint) {
             shape_.point = true;
-            for (++at_; at_ < count_ && (is_placeholder(codes_[at_]) || codes_[at_] == kGrouping); ++at_)
-                shape_.fractionPlaces += codes_[at_] != kGrouping ? 1 : 0;
+            for (++at_; at_ < count_; ++at_) {
+                const FUFormatCode code = codes_[at_];
+                if (is_placeholder(code)) ++shape_.fractionPlaces;
+                else if (code != kGrouping) break;
+            }
         }
         shape_.fractionEnd = at_;
     }

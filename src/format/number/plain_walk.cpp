@@ -71,15 +71,44 @@ void render(const FixedSplit &split, uint32_t places, uint32_t shown, PlainNumbe
     if (n.fraction[run] == '9' && carry(n.fraction, run)) ++n.whole;
 }
 
-// The walk rounds on the first fraction digit it does not show.  False when
-// the carry runs out of the whole part's leftmost digit: the general walk
-// then puts a "1" in front of whatever padding and grouping it wrote.
-bool round_shown(PlainNumber &n, uint32_t shown) {
-    if (n.fractionCount <= shown || n.fraction[shown] < '5') return true;
-    if (!carry(n.fraction, shown)) return true;
-    const uint32_t before = whole_digit_count(n.whole);
-    ++n.whole;
-    return whole_digit_count(n.whole) == before;
+// The walk rounds on the first fraction digit it does not show.
+void round_shown(PlainNumber &n, uint32_t shown) {
+    if (n.fractionCount > shown && n.fraction[shown] >= '5' && carry(n.fraction, shown)) ++n.whole;
+}
+
+// The fifth fraction digit of a split of shown + 5 digits (shown <= 3).
+uint32_t fifth_digit(uint32_t digits, uint32_t shown) {
+    switch (shown) {
+    case 0: return digits % 10;
+    case 1: return digits / 10 % 10;
+    case 2: return digits / 100 % 10;
+    default: return digits / 1000 % 10;
+    }
+}
+
+// Rendering and rounding at once, for most values: a fraction that goes on
+// past the digits split off, up to three places shown.  Every run the noise
+// filter could act on then starts from 1 to shown + 1 and so covers the
+// fifth fraction digit: one that is neither 0 nor 9 leaves the fraction
+// as it is, and the walk's rounding is a sum.  False where that does not
+// hold.
+bool render_and_round(const FixedSplit &split, uint32_t shown, PlainNumber &n) {
+    constexpr uint32_t kMostShown = 3;
+    constexpr uint32_t kTensToShown[kMostShown + 1] = {1, 10, 100, 1000};
+    if (!split.later || shown > kMostShown) return false;
+    const auto digits = static_cast<uint32_t>(split.fraction);  // shown + 5 digits: below 10^8
+    const uint32_t fifth = fifth_digit(digits, shown);
+    if (fifth == 0 || fifth == 9) return false;
+    const uint32_t read = digits / 10000;  // those shown and the one rounded on
+    uint32_t rounded = read / 10 + (read % 10 >= 5 ? 1 : 0);
+    n.whole = split.whole;
+    if (rounded == kTensToShown[shown]) {
+        rounded = 0;
+        ++n.whole;
+    }
+    for (uint32_t k = shown; k-- > 0; rounded /= 10) n.fraction[k] = static_cast<char>('0' + rounded % 10);
+    n.fractionCount = shown;
+    return true;
 }
 
 // Wide digits by the pair, and by the three behind a place for the
@@ -162,6 +191,10 @@ public:
 
     // The fraction placeholders: digits while they last, then each one's pad.
     void fraction(const PlainNumber &n) {
+        if (n.fractionCount >= shape_.fractionPlaces) {
+            for (uint32_t k = 0; k < shape_.fractionPlaces; ++k) put(static_cast<unsigned char>(n.fraction[k]));
+            return;
+        }
         uint32_t shown = 0;
         for (uint32_t c = shape_.integerEnd + 1; c < shape_.fractionEnd; ++c) {
             const FUFormatCode code = format_.codes[c];
@@ -213,8 +246,15 @@ bool walk_plain(const FormatView &format, double value, const FUIntlSettings &in
     FixedSplit split;
     if (!split_fixed(value, (flags & FU_FORMAT_PERCENT) != 0, places, split)) return false;
     PlainNumber n;
-    render(split, places, shown, n);
-    if (!round_shown(n, shown)) return false;
+    uint64_t rendered = split.whole;  // the whole part before the walk rounds
+    if (!render_and_round(split, shown, n)) {
+        render(split, places, shown, n);
+        rendered = n.whole;
+        round_shown(n, shown);
+    }
+    // A carry out of the leftmost digit: the general walk puts a "1" in
+    // front of whatever padding and grouping it wrote.
+    if (n.whole != rendered && whole_digit_count(n.whole) != whole_digit_count(rendered)) return false;
 
     const uint32_t wholeDigits = whole_digit_count(n.whole);
     const uint32_t pads = zero_pads(format, shape, wholeDigits);
