@@ -7,6 +7,8 @@
 
 #include "format/number/format_code.hpp"
 #include "format/number/format_value.hpp"
+#include "format/number/date_walk.hpp"
+#include "format/number/plain_general.hpp"
 #include "format/number/plain_walk.hpp"
 
 #include <qrvda.h>
@@ -92,12 +94,27 @@ inline std::string format_on_path(const FUNumberFormat &format, double value, co
     return shown_text(buffer, out.length());
 }
 
-// Whether the plain walk takes the value and the format (into a scratch
-// output).
-inline bool plain_walk_takes(const FUNumberFormat &format, double value, const PathCall &call) {
+// The fast walk that takes the value and the format, tried in the
+// formatter's order (into a scratch output).
+enum class FastWalk { kNone, kPlain, kGeneral, kDates };
+
+inline FastWalk fast_walk_taking(const FUNumberFormat &format, double value, const PathCall &call) {
     QRVWCHAR buffer[numformat::kMaxOutput + 1];
     numformat::OutputText out(buffer, call.outputSize);
-    return numformat::walk_plain(numformat::view_of(format), value, call.intl, out);
+    const numformat::FormatView view = numformat::view_of(format);
+    if (numformat::walk_plain(view, value, call.intl, out)) return FastWalk::kPlain;
+    const QRVWCHAR decimal = static_cast<unsigned char>(call.intl.DecimalSeparator);
+    if (numformat::write_plain_general(view, value, decimal, out)) return FastWalk::kGeneral;
+    const uint32_t flags = format.FormatFlags;
+    if ((flags & FU_FORMAT_DATE_TIME) == 0 || ((flags & FU_FORMAT_GENERAL) != 0 && format.codeCount < 2))
+        return FastWalk::kNone;
+    numformat::DateFields date;
+    uint32_t badDate = 0;
+    if (!numformat::compute_date_fields(value, call.dayBase, call.dateFlags, flags, date, badDate))
+        return FastWalk::kNone;
+    numformat::WorkNumber work;
+    const numformat::WalkInput input{view, work, call.intl, date, value, value < 0};
+    return numformat::walk_dates(input, out) ? FastWalk::kDates : FastWalk::kNone;
 }
 
 // The codes of a format, for messages: tokens in hex, text quoted.

@@ -25,6 +25,8 @@ public:
     uint32_t room() const { return full() ? 0 : limit_ - length_; }
     QRVWCHAR *end() { return buffer_ + length_; }
     void extend_to(const QRVWCHAR *end) { length_ = static_cast<uint32_t>(end - buffer_); }
+    // Drops what was written after the text had this length.
+    void cut_to(uint32_t length) { length_ = length; }
 
     void put(QRVWCHAR c) {
         if (!full()) buffer_[length_++] = c;
