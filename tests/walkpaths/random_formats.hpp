@@ -172,7 +172,7 @@ inline PathCall random_call(std::mt19937_64 &random) {
     auto coin = [&](uint32_t sides) { return static_cast<uint32_t>(random() % sides); };
     static const char kDecimals[] = {'.', ',', ' ', '\'', 0, '5'};
     static const char kThousands[] = {',', '.', ' ', 0, '7', static_cast<char>(0xA0)};
-    static const char *const kCurrencies[] = {"$", "EUR", "", "1$", "\xA3", "12345678"};
+    static const char kCurrencies[][9] = {"$", "EUR", "", "1$", "\xA3", "12345678"};  // the last unterminated
     PathCall call;
     call.intl.DecimalSeparator = kDecimals[coin(4) == 0 ? coin(sizeof kDecimals) : coin(2)];
     call.intl.ThousandsSeparator = kThousands[coin(4) == 0 ? coin(sizeof kThousands) : coin(2)];
