@@ -2,6 +2,8 @@
 
 #include "format/number/noise_runs.hpp"
 
+#include <cstring>
+
 namespace qrv::numformat {
 namespace {
 
@@ -72,7 +74,13 @@ bool render_and_round(const FixedSplit &split, uint32_t shown, PlainNumber &n) {
         rounded = 0;
         ++n.whole;
     }
-    last_digits(rounded, shown, n.fraction);
+    char *to = n.fraction;
+    if (shown == kMostShown) {
+        *to++ = static_cast<char>('0' + rounded / 100);
+        rounded %= 100;
+    }
+    if (shown >= 2) std::memcpy(to, &kDigitPairs[2 * rounded], 2);
+    else if (shown == 1) to[0] = static_cast<char>('0' + rounded);
     n.fractionCount = shown;
     return true;
 }
