@@ -5,7 +5,7 @@
 set(_number ${PROJECT_SOURCE_DIR}/src/format/number)
 set(QRV_NUMBER_PATH_SOURCES
   ${_number}/code_walk.cpp ${_number}/date_fields.cpp ${_number}/date_walk.cpp
-  ${_number}/exact_decimal.cpp ${_number}/field_tokens.cpp ${_number}/fixed_split.cpp
+  ${_number}/exact_decimal.cpp ${_number}/field_tokens.cpp
   ${_number}/format_value.cpp ${_number}/general_text.cpp
   ${_number}/noise_filter.cpp ${_number}/output_text.cpp ${_number}/plain_general.cpp
   ${_number}/plain_number.cpp ${_number}/plain_shape.cpp ${_number}/plain_walk.cpp
