@@ -278,6 +278,10 @@ void register_more() {
 }  // namespace
 
 int main(int argc, char **argv) {
+    // Drawn before any benchmark runs, so that counting a benchmark's
+    // instructions (scripts/instructions.sh) leaves the drawing out.
+    amounts();
+    days();
     register_grouped();
     register_more();
     return qrv::bench::run_with_ratios(argc, argv);

@@ -7,6 +7,9 @@
 
 #include "format/number/format_code.hpp"
 #include "format/number/format_value.hpp"
+#include "format/number/date_walk.hpp"
+#include "format/number/plain_general.hpp"
+#include "format/number/plain_walk.hpp"
 
 #include <qrvda.h>
 #include <qrvex/numformat.h>
@@ -52,28 +55,83 @@ inline FUNumberFormat compiled_format(std::initializer_list<FUFormatCode> codes)
     return compiled_format(codes.begin(), static_cast<uint32_t>(codes.size()));
 }
 
+// A formatted text for comparing and showing: ASCII as it is, any other
+// character as \uXXXX.
+inline std::string shown_text(const QRVWCHAR *text, uint32_t length) {
+    std::string shown;
+    for (uint32_t i = 0; i < length; ++i) {
+        if (text[i] >= 0x20 && text[i] < 0x7F) {
+            shown.push_back(static_cast<char>(text[i]));
+            continue;
+        }
+        char escaped[8];
+        std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(text[i]));
+        shown += escaped;
+    }
+    return shown;
+}
+
 struct PathCall {
     uint32_t dayBase = 0;
     uint32_t dateFlags = 0;
     uint32_t exponentOptions = 0;
     FUIntlSettings intl{'.', ',', '/', ':', {'$'}, {'A', 'M'}, {'P', 'M'}, 1, 0, 0};
+    uint32_t outputSize = numformat::kMaxOutput + 1;
 };
 
-// The text of value by format on one path, as UTF-8-ish bytes (the low
-// byte of each character; enough to compare and to show); a date that
-// cannot be shown gives "<bad date n>".
+// The text of value by format on one path, each character beyond ASCII as
+// \uXXXX; a date that cannot be shown gives "<bad date n>".
 inline std::string format_on_path(const FUNumberFormat &format, double value, const PathCall &call,
-                                  numformat::DigitPath path) {
+                                  numformat::DigitPath path,
+                                  numformat::WalkPath walk = numformat::WalkPath::kGeneral) {
     QRVWCHAR buffer[numformat::kMaxOutput + 1];
-    numformat::OutputText out(buffer, numformat::kMaxOutput + 1);
+    numformat::OutputText out(buffer, call.outputSize);
     const numformat::FormatView view = numformat::view_of(format);
     uint32_t badDate = 0;
     const numformat::ValueRequest request{view, value, call.dayBase, call.dateFlags, call.exponentOptions,
-                                          call.intl, path};
+                                          call.intl, path, walk};
     if (!numformat::format_value(request, out, badDate)) return "<bad date " + std::to_string(badDate) + ">";
-    std::string text;
-    for (uint32_t i = 0; i < out.length(); ++i) text.push_back(static_cast<char>(buffer[i] & 0xFF));
-    return text;
+    return shown_text(buffer, out.length());
+}
+
+// The fast walk that takes the value and the format, tried in the
+// formatter's order (into a scratch output).
+enum class FastWalk { kNone, kPlain, kGeneral, kDates };
+
+inline FastWalk fast_walk_taking(const FUNumberFormat &format, double value, const PathCall &call) {
+    QRVWCHAR buffer[numformat::kMaxOutput + 1];
+    numformat::OutputText out(buffer, call.outputSize);
+    const numformat::FormatView view = numformat::view_of(format);
+    if (numformat::walk_plain(view, value, call.intl, out)) return FastWalk::kPlain;
+    const QRVWCHAR decimal = static_cast<unsigned char>(call.intl.DecimalSeparator);
+    if (numformat::write_plain_general(view, value, decimal, out)) return FastWalk::kGeneral;
+    const uint32_t flags = format.FormatFlags;
+    if ((flags & FU_FORMAT_DATE_TIME) == 0 || ((flags & FU_FORMAT_GENERAL) != 0 && format.codeCount < 2))
+        return FastWalk::kNone;
+    numformat::DateFields date;
+    uint32_t badDate = 0;
+    if (!numformat::compute_date_fields(value, call.dayBase, call.dateFlags, flags, date, badDate))
+        return FastWalk::kNone;
+    numformat::WorkNumber work;
+    const numformat::WalkInput input{view, work, call.intl, date, value, value < 0};
+    return numformat::walk_dates(input, out) ? FastWalk::kDates : FastWalk::kNone;
+}
+
+// The codes of a format, for messages: tokens in hex, text quoted.
+inline std::string describe_codes(const FUNumberFormat &format) {
+    std::string text = "{";
+    for (uint32_t i = 0; i < format.codeCount; ++i) {
+        const FUFormatCode code = format.codes[i];
+        if (numformat::is_token(code)) {
+            char token[12];
+            std::snprintf(token, sizeof token, " %X", static_cast<unsigned>(numformat::token_of(code)));
+            text += token;
+        } else {
+            const auto c = static_cast<QRVWCHAR>(code);
+            text += " '" + shown_text(&c, 1) + "'";
+        }
+    }
+    return text + " }";
 }
 
 // The value to 17 digits, for messages.

@@ -29,9 +29,7 @@ Added Builder::record(CHStore code, const void *data, size_t length) {
     Store &store = doc_.store(code);
     if (length > store.shape().unit_bytes) return {CH_ERR_BAD_ARG};
     if (uint32_t error = check_growth(store, 1)) return {error};
-    std::vector<uint8_t> whole(store.shape().unit_bytes, 0);
-    if (length) std::memcpy(whole.data(), data, length);
-    return {0, store.id_of(store.append(whole.data(), whole.size()))};
+    return {0, store.id_of(store.append_record(data, length))};
 }
 
 Added Builder::units(CHStore code, const void *data, size_t length) {

@@ -3,14 +3,9 @@
 namespace qrv::ch {
 
 Document::Document(uint32_t chunk_size) : chunk_size_(chunk_size) {
-    for (CHStore code : store_codes()) stores_.emplace_back(*shape_of(code), chunk_size);
+    for (const StoreShape &shape : kStoreShapes) stores_.emplace_back(shape, chunk_size);
 }
 
-Store *Document::find_store(CHStore code) {
-    for (auto &s : stores_)
-        if (s.shape().code == code) return &s;
-    return nullptr;
-}
 
 void Document::lock(CHStore store, uint32_t first, uint32_t count) {
     ++locks_[{store, first, count}];

@@ -18,7 +18,9 @@ public:
     uint32_t chunk_size() const { return chunk_size_; }
 
     // The store of a code, or null when the document has none.
-    Store *find_store(CHStore code);
+    Store *find_store(CHStore code) {
+        return code < kStorePlaces.size() && kStorePlaces[code] != kNoStore ? &stores_[kStorePlaces[code]] : nullptr;
+    }
     Store &store(CHStore code) { return *find_store(code); }
     Store &items() { return stores_.front(); }
 

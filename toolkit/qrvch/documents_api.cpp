@@ -38,7 +38,7 @@ extern "C" uint32_t CHNewDocument(uint32_t chunkSize, CHHandle *pHandle) {
     if (!pHandle || chunkSize == 0 || chunkSize > 0x10000u) return CH_ERR_BAD_ARG;
     try {
         *pHandle = open_document(std::make_unique<Document>(chunkSize));
-        return 0;
+        return *pHandle != 0 ? 0 : CH_ERR_NO_MEMORY;
     } catch (const std::bad_alloc &) {
         return CH_ERR_NO_MEMORY;
     }

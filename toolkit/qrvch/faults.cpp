@@ -2,8 +2,7 @@
 
 namespace qrv::ch {
 
-std::optional<uint32_t> Faults::on_call(uint32_t op, CHStore store, uint32_t id) {
-    ++calls_[op];
+std::optional<uint32_t> Faults::injected(uint32_t op, CHStore store, uint32_t id) {
     std::optional<uint32_t> failure;
     for (auto &c : countdowns_) {
         if (c.op != op || !matches(c.store, store) || c.remaining == 0) continue;
@@ -20,8 +19,7 @@ std::optional<uint32_t> Faults::on_call(uint32_t op, CHStore store, uint32_t id)
     return std::nullopt;
 }
 
-uint32_t Faults::redirect(uint32_t op, CHStore store, uint32_t id, uint32_t result) const {
-    if (redirects_.empty()) return result;
+uint32_t Faults::redirected(uint32_t op, CHStore store, uint32_t id, uint32_t result) const {
     auto it = redirects_.find({op, store, id});
     return it == redirects_.end() ? result : it->second;
 }

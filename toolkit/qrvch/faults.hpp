@@ -15,10 +15,16 @@ namespace qrv::ch {
 class Faults {
 public:
     // Counts the call and gives the code it must fail with, if any.
-    std::optional<uint32_t> on_call(uint32_t op, CHStore store, uint32_t id);
+    std::optional<uint32_t> on_call(uint32_t op, CHStore store, uint32_t id) {
+        ++calls_[op];
+        if (countdowns_.empty() && failing_ids_.empty()) return std::nullopt;
+        return injected(op, store, id);
+    }
 
     // The id a successful call reports instead of the true one.
-    uint32_t redirect(uint32_t op, CHStore store, uint32_t id, uint32_t result) const;
+    uint32_t redirect(uint32_t op, CHStore store, uint32_t id, uint32_t result) const {
+        return redirects_.empty() ? result : redirected(op, store, id, result);
+    }
     std::optional<uint32_t> reported_count(CHStore store) const;
 
     void fail_after(uint32_t op, CHStore store, uint32_t n, uint32_t code, bool persistent);
@@ -39,6 +45,9 @@ private:
         bool persistent;
     };
     using Key = std::tuple<uint32_t, CHStore, uint32_t>;  // op, store, id
+
+    std::optional<uint32_t> injected(uint32_t op, CHStore store, uint32_t id);
+    uint32_t redirected(uint32_t op, CHStore store, uint32_t id, uint32_t result) const;
 
     static bool matches(CHStore wanted, CHStore store) {
         return wanted == CH_ANY_STORE || wanted == store;

@@ -48,11 +48,14 @@ uint32_t following_id(const Store &store, uint32_t index) {
 uint32_t get_item(Call &call, CHStore code, uint32_t id, void *record, uint32_t *next) {
     Store &store = *call.store;
     const uint32_t units = store.is_units() ? store.shape().get_units : 1;
-    const uint8_t *data = store.range(id, units);
-    if (!data || !store.index_of(id)) return CH_ERR_NO_ITEM;
-    std::memcpy(record, data, size_t{units} * store.shape().unit_bytes);
+    const std::optional<uint32_t> index = store.index_of(id);
+    if (!index || uint64_t{*index} + units > store.count()) return CH_ERR_NO_ITEM;
+    const size_t bytes = size_t{units} * store.shape().unit_bytes;
+    if (bytes == sizeof(CHItem)) std::memcpy(record, store.at(*index), sizeof(CHItem));  // store 0: a fixed copy
+    else std::memcpy(record, store.at(*index), bytes);
     if (next) {
-        const uint32_t following = following_id(store, *store.index_of(id));
+        const bool last = uint64_t{*index} + units >= store.count();
+        const uint32_t following = last ? CH_NO_ITEM : store.id_after(id, *index, units);
         *next = call.doc->faults().redirect(CH_OP_GET_ITEM, code, id, following);
     }
     return 0;

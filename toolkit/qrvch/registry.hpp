@@ -4,13 +4,37 @@
 
 #include "document.hpp"
 
+#include "../qrvda/slot_tree.hpp"
+
 #include <memory>
+#include <mutex>
 
 namespace qrv::ch {
 
+// Handles start well away from 0 and small numbers, so that an id or a
+// count passed as a handle by mistake is refused.
+constexpr CHHandle kFirstHandle = 0x00C40001u;
+
+// Opening and closing take the mutex; every chunker call looks its handle
+// up without a lock.
+struct Registry {
+    std::mutex mutex;
+    toolkit::SlotTree<Document> documents;  // by handle - kFirstHandle
+    uint32_t opened = 0;
+};
+
+inline Registry &registry() {
+    static Registry r;
+    return r;
+}
+
+// The new document's handle, or 0 when the handles have run out or the
+// registry cannot grow (the document is then released).
 CHHandle open_document(std::unique_ptr<Document> doc);
 // The document of a handle, or null for an unknown or closed one.
-Document *find_document(CHHandle h);
+inline Document *find_document(CHHandle h) {
+    return h < kFirstHandle ? nullptr : registry().documents.find(h - kFirstHandle);
+}
 // Takes the document out of the registry; null for an unknown handle.
 std::unique_ptr<Document> close_document(CHHandle h);
 

@@ -39,6 +39,10 @@ extern "C" uint32_t CHLoadDocumentText(const char *text, size_t length, CHHandle
             return CH_ERR_SYNTAX;
         }
         *pHandle = open_document(std::move(std::get<std::unique_ptr<Document>>(loaded)));
+        if (*pHandle == 0) {
+            write_error(err, errSize, "out of memory");
+            return CH_ERR_NO_MEMORY;
+        }
         return 0;
     } catch (const std::bad_alloc &) {
         write_error(err, errSize, "out of memory");

@@ -1,12 +1,14 @@
 // Objects named by checked 32-bit handles.  Each table has its own tag in
 // the top byte, so a handle of one kind is never taken for another; numbers
-// are not reused, so a destroyed handle stays unknown.  The table's mutex is
-// held only inside its own calls: callers get a pointer that stays valid
-// until they remove the object themselves.
+// are not reused, so a destroyed handle stays unknown.  Adding and removing
+// take the table's mutex; finding takes no lock (every call of an export
+// looks its handles up), and gives a pointer that stays valid until the
+// caller removes the object itself.
 #pragma once
 
+#include "slot_tree.hpp"
+
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <mutex>
 
@@ -16,38 +18,46 @@ template <typename T>
 class HandleTable {
 public:
     explicit HandleTable(uint32_t tag) : tag_(tag << 24) {}
+    ~HandleTable() {
+        slots_.for_each([](uint32_t, T *object) { delete object; });
+    }
+    HandleTable(const HandleTable &) = delete;
+    HandleTable &operator=(const HandleTable &) = delete;
 
     // The new object's handle, or 0 when the numbers have run out.
     uint32_t add(std::unique_ptr<T> object) {
         std::lock_guard g(mutex_);
-        if (next_ > 0xFFFFFF) return 0;
-        const uint32_t handle = tag_ | next_++;
-        objects_.emplace(handle, std::move(object));
-        return handle;
+        T *previous = nullptr;
+        if (next_ > kLastNumber || !slots_.set(next_, object.get(), previous)) return 0;
+        object.release();
+        ++count_;
+        return tag_ | next_++;
     }
-    T *find(uint32_t handle) {
-        std::lock_guard g(mutex_);
-        const auto it = objects_.find(handle);
-        return it == objects_.end() ? nullptr : it->second.get();
+    T *find(uint32_t handle) const {
+        return (handle & ~kLastNumber) == tag_ ? slots_.find(handle & kLastNumber) : nullptr;
     }
     std::unique_ptr<T> remove(uint32_t handle) {
         std::lock_guard g(mutex_);
-        const auto it = objects_.find(handle);
-        if (it == objects_.end()) return nullptr;
-        auto object = std::move(it->second);
-        objects_.erase(it);
-        return object;
+        const uint32_t number = handle & kLastNumber;
+        T *previous = nullptr;
+        // Numbers not given out yet have no slot to empty.
+        if ((handle & ~kLastNumber) != tag_ || number >= next_ || !slots_.set(number, nullptr, previous)) return nullptr;
+        if (previous != nullptr) --count_;
+        return std::unique_ptr<T>(previous);
     }
     size_t size() {
         std::lock_guard g(mutex_);
-        return objects_.size();
+        return count_;
     }
 
 private:
+    static constexpr uint32_t kLastNumber = 0xFFFFFF;
+
     std::mutex mutex_;
-    std::map<uint32_t, std::unique_ptr<T>> objects_;
+    SlotTree<T> slots_;
     uint32_t tag_;
     uint32_t next_ = 1;
+    size_t count_ = 0;
 };
 
 // A table that lives as long as the process: objects may be released from

@@ -25,4 +25,8 @@ void walk_codes(const WalkInput &input, OutputText &out);
 // value, date and time fields, ...); unknown tokens write nothing.
 void put_field_token(uint32_t token, const WalkInput &input, OutputText &out);
 
+// The hour the hour tokens show: 0 to 23 with the 24-hour token, else 1 to
+// 12.
+uint32_t clock_hour(const WalkInput &input);
+
 }  // namespace qrv::numformat

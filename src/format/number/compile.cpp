@@ -52,15 +52,15 @@ void complete_counts(FUNumberFormat &format) {
 
 }  // namespace
 
-void set_default_format(FUNumberFormat &format, uint32_t textValue60) {
-    QRVHGLOBAL block = format.hBlock;
-    format = FUNumberFormat{};
-    format.hBlock = block;
-    format.codeCount = 1;
-    format.codes[0] = token_code(FU_TOKEN_DIGIT_ZERO);
-    format.pointPos = 1;
-    format.textValue60 = textValue60;
-    format.FormatFlags = FU_FORMAT_GENERAL;
+FormatView default_format(uint32_t textValue60) {
+    static constexpr FUFormatCode kCodes[] = {token_code(FU_TOKEN_DIGIT_ZERO)};
+    FormatView view{};
+    view.codeCount = 1;
+    view.pointPos = 1;
+    view.textValue60 = textValue60;
+    view.FormatFlags = FU_FORMAT_GENERAL;
+    view.codes = kCodes;
+    return view;
 }
 
 CompileOutcome compile_definition(CHHandle h, uint32_t id, double value, uint32_t textValue60,

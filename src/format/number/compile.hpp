@@ -1,6 +1,8 @@
 // Compiling a number format definition of the item stream.
 #pragma once
 
+#include "format/number/format_view.hpp"
+
 #include <qrvex/numformat.h>
 
 #include <cstdint>
@@ -17,7 +19,7 @@ struct CompileOutcome {
 };
 
 // The format used for the format id -1: general form.
-void set_default_format(FUNumberFormat &format, uint32_t textValue60);
+FormatView default_format(uint32_t textValue60);
 
 // Compiles the definition starting at id into format (whose hBlock is kept).
 // Conditions are tested against value when followConditions is set; a

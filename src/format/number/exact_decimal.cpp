@@ -1,6 +1,7 @@
 #include "format/number/exact_decimal.hpp"
 
-#include <array>
+#include "format/number/decimal_digits.hpp"
+
 #include <cstring>
 
 namespace qrv::numformat {
@@ -15,65 +16,12 @@ constexpr int kMaxFractionBits = 60;
 // 128-bit arithmetic), or else one digit at a time in 64 bits.
 constexpr int kChunkFractionBits = 64;
 constexpr uint32_t kChunkDigits = 19;
-constexpr std::array<uint64_t, kChunkDigits + 1> kPowersOfTen = [] {
-    std::array<uint64_t, kChunkDigits + 1> powers{};
-    uint64_t p = 1;
-    for (uint64_t &power : powers) {
-        power = p;
-        p *= 10;
-    }
-    return powers;
-}();
 constexpr int kNarrowFractionBits = 60;
 constexpr int kMantissaBits = 52;
 constexpr int kExponentBias = 1075;  // bias plus mantissa bits
 constexpr int kLargestShift = 11;    // a 53-bit mantissa shifted further leaves 64 bits
 constexpr uint64_t kSignBit = uint64_t{1} << 63;
-
-constexpr std::array<char, 200> kDigitPairs = [] {
-    std::array<char, 200> pairs{};
-    for (int i = 0; i < 100; ++i) {
-        pairs[2 * i] = static_cast<char>('0' + i / 10);
-        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
-    }
-    return pairs;
-}();
-
-// How many decimal digits n (not 0) has, without a branch on it: from its
-// bit length, less one where n lies below the power of ten that length
-// allows.
-uint32_t digit_count(uint64_t n) {
-    const auto bits = static_cast<uint32_t>(64 - __builtin_clzll(n));
-    const uint32_t guess = (bits * 1233) >> 12;  // 1233 / 4096 ~ log10(2)
-    return guess + (n >= kPowersOfTen[guess] ? 1 : 0);
-}
-
-// The eight digits of n < 10^8, leading zeros included, without branches.
-void eight_digits(uint32_t n, char *out) {
-    const uint32_t high = n / 10000, low = n % 10000;
-    std::memcpy(out, &kDigitPairs[2 * (high / 100)], 2);
-    std::memcpy(out + 2, &kDigitPairs[2 * (high % 100)], 2);
-    std::memcpy(out + 4, &kDigitPairs[2 * (low / 100)], 2);
-    std::memcpy(out + 6, &kDigitPairs[2 * (low % 100)], 2);
-}
-
-// The last count digits of n (count <= 20), leading zeros included; out
-// has room for ExactDecimal::kWriteSlack bytes more, which may be
-// overwritten.
-void last_digits(uint64_t n, uint32_t count, char *out) {
-    constexpr uint32_t kGroup = ExactDecimal::kWriteSlack;
-    constexpr uint64_t kGroupPower = 100000000;
-    char groups[3 * kGroup];
-    if (count <= kGroup) {  // the usual case: one group, no division loop
-        eight_digits(static_cast<uint32_t>(n), groups);
-        std::memcpy(out, groups + kGroup - count, kGroup);  // the bytes past count are scratch
-        return;
-    }
-    const uint32_t used = (count + kGroup - 1) / kGroup;
-    for (uint32_t g = used; g-- > 0; n /= kGroupPower) eight_digits(static_cast<uint32_t>(n % kGroupPower), groups + kGroup * g);
-    const char *first = groups + kGroup * used - count;
-    for (uint32_t k = 0; k < count; ++k) out[k] = first[k];
-}
+static_assert(ExactDecimal::kWriteSlack >= kDigitPieceSize);
 
 // The digits of n (not 0), most significant first; returns how many.
 uint32_t integer_digits(uint64_t n, char (&out)[20]) {

@@ -15,13 +15,6 @@ void put_string(uint32_t id, OutputText &out, uint32_t maxCharacters = UINT32_MA
     out.put_wide(text, length < maxCharacters ? length : maxCharacters);
 }
 
-uint32_t clock_hour(const WalkInput &in) {
-    uint32_t hour = in.date.hour;
-    if ((in.format.FormatFlags & FU_FORMAT_24_HOURS) != 0) return hour;
-    if (hour > kNoon) hour -= kNoon;
-    return hour == 0 ? kNoon : hour;
-}
-
 uint32_t field(int32_t value) { return static_cast<uint32_t>(value); }
 
 void put_long_date(const WalkInput &in, OutputText &out) {
@@ -56,6 +49,13 @@ void put_short_date(const WalkInput &in, OutputText &out) {
 }
 
 }  // namespace
+
+uint32_t clock_hour(const WalkInput &in) {
+    uint32_t hour = in.date.hour;
+    if ((in.format.FormatFlags & FU_FORMAT_24_HOURS) != 0) return hour;
+    if (hour > kNoon) hour -= kNoon;
+    return hour == 0 ? kNoon : hour;
+}
 
 void put_field_token(uint32_t token, const WalkInput &in, OutputText &out) {
     const DateFields &d = in.date;

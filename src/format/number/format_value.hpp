@@ -12,6 +12,11 @@
 
 namespace qrv::numformat {
 
+// The walk over the codes: the plain walk where it takes the format and the
+// value (and the general walk where it does not), or the general walk
+// always.  Both give the same text; the general one is the reference.
+enum class WalkPath { kFast, kGeneral };
+
 struct ValueRequest {
     const FormatView &format;
     double value;
@@ -20,6 +25,7 @@ struct ValueRequest {
     uint32_t exponentOptions;
     const FUIntlSettings &intl;
     DigitPath path;
+    WalkPath walk = WalkPath::kFast;
 };
 
 // Writes the formatted text to out (not yet terminated).  False when the

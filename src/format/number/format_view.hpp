@@ -7,7 +7,9 @@
 
 #include <qrvex/numformat.h>
 
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace qrv::numformat {
 
@@ -23,9 +25,27 @@ struct FormatView {
     const FUFormatCode *codes;
 };
 
-FormatView view_of(const FUNumberFormat &format);
+// The view of a record's bytes (at any 4-byte aligned address): the fields
+// from codeCount to FormatFlags lie in the same order in both.
+inline FormatView view_of_bytes(const unsigned char *record) {
+    constexpr size_t kFieldsAt = offsetof(FUNumberFormat, codeCount);
+    constexpr size_t kFieldsSize = offsetof(FUNumberFormat, codes) - kFieldsAt;
+    static_assert(kFieldsSize == offsetof(FormatView, codes));
+    static_assert(offsetof(FUNumberFormat, codes) % alignof(FUFormatCode) == 0);
+    FormatView view;
+    std::memcpy(&view, record + kFieldsAt, kFieldsSize);
+    if (view.codeCount > FU_FORMAT_MAX_CODES) view.codeCount = FU_FORMAT_MAX_CODES;
+    view.codes = reinterpret_cast<const FUFormatCode *>(record + offsetof(FUNumberFormat, codes));
+    return view;
+}
+
+inline FormatView view_of(const FUNumberFormat &format) {
+    FormatView view = view_of_bytes(reinterpret_cast<const unsigned char *>(&format));
+    view.codes = format.codes;
+    return view;
+}
 
 // data: an FUNumberFormat's bytes at any 4-byte aligned address.
-FormatView view_of_cached(const void *data);
+inline FormatView view_of_cached(const void *data) { return view_of_bytes(static_cast<const unsigned char *>(data)); }
 
 }  // namespace qrv::numformat

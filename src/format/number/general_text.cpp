@@ -6,10 +6,6 @@
 namespace qrv::numformat {
 namespace {
 
-constexpr uint32_t kLongFraction = 6;
-constexpr uint32_t kFixedPlaces = 5;
-constexpr uint32_t kScientificPlaces = 2;
-
 struct Text {
     QRVWCHAR *out;
     uint32_t length = 0;
@@ -26,13 +22,13 @@ uint32_t general_text(const WorkNumber &work, bool negative, QRVWCHAR decimalSep
     Text text{out};
     if (negative) text.put(u'-');
     const uint32_t numberStart = text.length;
-    if (work.fracCount < kLongFraction) {
+    if (work.fracCount < kGeneralLongFraction) {
         for (uint32_t i = 0; i < work.length; ++i)
             text.put(static_cast<int32_t>(i) == work.point ? decimalSeparator : work.text[i]);
     } else {
         for (uint32_t i = 0; i < work.frac_start() - 1; ++i) text.put(work.text[i]);
         text.put(decimalSeparator);
-        const uint32_t places = work.scientific ? kScientificPlaces : kFixedPlaces;
+        const uint32_t places = work.scientific ? kGeneralScientificPlaces : kGeneralPlaces;
         QRVWCHAR rounded[kWorkSize];
         const bool carried = FURoundCopyW(rounded, &work.text[work.frac_start()], places) != 0;
         for (uint32_t i = 0; i < places; ++i) text.put(rounded[i]);

@@ -1,5 +1,6 @@
 // The long decimal tails of binary doubles (0.1 is 0.1000000000000000055...)
 // end at their first run of four zeros or nines.
+#include "format/number/noise_runs.hpp"
 #include "format/number/work_number.hpp"
 
 #include <cstring>
@@ -10,9 +11,6 @@
 
 namespace qrv::numformat {
 namespace {
-
-constexpr uint32_t kShortestFiltered = 6;
-constexpr uint32_t kRunLength = 4;
 
 bool is_digit(QRVWCHAR c) { return c >= u'0' && c <= u'9'; }
 
@@ -55,20 +53,13 @@ bool carry_into(QRVWCHAR *text, int32_t index, int32_t first) {
 
 namespace {
 
-bool starts_run(const QRVWCHAR *frac, uint32_t i) {
-    const QRVWCHAR c = frac[i];
-    return (c == u'0' || c == u'9') && frac[i + 1] == c && frac[i + 2] == c && frac[i + 3] == c;
-}
-
 // The first index from 1 on where four equal "0" or "9" begin, or count
-// when there is none.  A run found that way is where the first maximal run
-// of four or more starts, as a run that began earlier (from 1 on) would
-// have been found there.
+// when there is none; eight places at a time where SSE2 is there.
 uint32_t find_run(const QRVWCHAR *frac, uint32_t count) {
     uint32_t i = 1;
 #if defined(__SSE2__)
     const __m128i zero = _mm_set1_epi16(u'0'), nine = _mm_set1_epi16(u'9');
-    for (; i + kRunLength - 1 + 8 <= count; i += 8) {
+    for (; i + kNoiseRunLength - 1 + 8 <= count; i += 8) {
         auto at = [&](uint32_t k) { return _mm_loadu_si128(reinterpret_cast<const __m128i *>(frac + i + k)); };
         const __m128i c = at(0);
         const __m128i same = _mm_and_si128(_mm_and_si128(_mm_cmpeq_epi16(c, at(1)), _mm_cmpeq_epi16(c, at(2))),
@@ -78,9 +69,7 @@ uint32_t find_run(const QRVWCHAR *frac, uint32_t count) {
         if (mask != 0) return i + static_cast<uint32_t>(__builtin_ctz(static_cast<unsigned>(mask))) / 2;
     }
 #endif
-    for (; i + kRunLength <= count; ++i)
-        if (starts_run(frac, i)) return i;
-    return count;
+    return first_noise_run(frac, i, count);
 }
 
 }  // namespace

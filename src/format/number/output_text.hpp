@@ -20,6 +20,14 @@ public:
     uint32_t length() const { return length_; }
     const QRVWCHAR *data() const { return buffer_; }
 
+    // Room left, and the end of the text, for a writer that puts up to
+    // room() characters there itself and hands back its new end.
+    uint32_t room() const { return full() ? 0 : limit_ - length_; }
+    QRVWCHAR *end() { return buffer_ + length_; }
+    void extend_to(const QRVWCHAR *end) { length_ = static_cast<uint32_t>(end - buffer_); }
+    // Drops what was written after the text had this length.
+    void cut_to(uint32_t length) { length_ = length; }
+
     void put(QRVWCHAR c) {
         if (!full()) buffer_[length_++] = c;
     }

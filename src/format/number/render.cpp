@@ -48,7 +48,7 @@ namespace {
 constexpr uint32_t kFixedBuilt = 256;
 constexpr uint32_t kFixedKept = 255;
 // Fraction digits the general form reads: five places and one to round on.
-constexpr uint32_t kGeneralReads = 6;
+constexpr uint32_t kGeneralReads = kGeneralPlaces + 1;
 // Digits past the last one read in which a run of the noise filter can lie.
 constexpr uint32_t kRunLookahead = 4;
 // The short path writes at most this many digits, so that its renderings

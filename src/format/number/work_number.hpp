@@ -14,6 +14,13 @@ namespace qrv::numformat {
 constexpr uint32_t kWorkSize = 264;
 constexpr uint32_t kSignificantDigits = 255;
 
+// The general form shows a fraction of fewer than kGeneralLongFraction
+// digits as it is, and a longer one rounded to kGeneralPlaces
+// (kGeneralScientificPlaces in the scientific form).
+constexpr uint32_t kGeneralLongFraction = 6;
+constexpr uint32_t kGeneralPlaces = 5;
+constexpr uint32_t kGeneralScientificPlaces = 2;
+
 struct WorkNumber {
     QRVWCHAR text[kWorkSize];  // read only below length
     uint32_t length = 0;

@@ -59,12 +59,7 @@ QRVAPI uint32_t MUCacheAdd(const void *data, uint32_t key, MUCache *cache, uint3
 // entry is replaced or the cache released.
 QRVAPI void *MUCacheRetrieve(uint32_t key, MUCache *cache) {
     using namespace qrv::cache;
-    if (cache == nullptr) return nullptr;
-    lock_slots(*cache);
-    const uint32_t index = find_entry(*cache, key);
-    if (index == kNoEntry) return nullptr;
-    mark_used(*cache, index);
-    return load_slot(*cache, index).pData;
+    return cache == nullptr ? nullptr : retrieve(*cache, key);
 }
 
 }  // extern "C"
