@@ -1,6 +1,14 @@
 #!/usr/bin/env bash
-# Runs a 32-bit x86 program under qemu-i386 (user-mode emulation, Debian
-# package qemu-user): not every x86-64 kernel runs 32-bit programs.  Set
-# QRV_RUN32_MODE=native where the kernel does.
-if [ "${QRV_RUN32_MODE:-qemu}" = native ]; then exec "$@"; fi
+# Runs a 32-bit x86 program: natively where the kernel runs 32-bit programs,
+# else under qemu-i386 (user-mode emulation, Debian package qemu-user).  The
+# shell answers 126 (and says "cannot execute binary file") when the kernel
+# cannot execute the file at all, which no test program returns.
+# QRV_RUN32_MODE=qemu or =native forces one way.
+mode=${QRV_RUN32_MODE:-auto}
+if [ "$mode" != qemu ]; then
+  "$@"
+  rc=$?
+  if [ "$rc" -ne 126 ] || [ "$mode" = native ]; then exit "$rc"; fi
+  echo "run32.sh: not run natively; under qemu-i386 instead" >&2
+fi
 exec qemu-i386 "$@"
