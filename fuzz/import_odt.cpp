@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "import_export.hpp"
-#include "import/package_builder.hpp"
+#include "mutated_package.hpp"
 
 namespace {
 
@@ -69,21 +69,12 @@ std::vector<Part> sound_parts() {
 
 const char *const kMutated[] = {"content.xml", "styles.xml", "meta.xml", "META-INF/manifest.xml"};
 
-std::string file_of(uint8_t selector, const uint8_t *data, size_t size) {
-    const std::string content(reinterpret_cast<const char *>(data), size);
-    if (selector == 0 || selector > std::size(kMutated)) return content;
-    std::vector<Part> parts = sound_parts();
-    for (Part &part : parts)
-        if (part.name == kMutated[selector - 1]) part.content = content;
-    return qrv::test::zip_of(parts);
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     if (size < 1) return 0;
     const uint8_t selector = data[0] & 7;
-    const std::string file = file_of(selector, data + 1, size - 1);
+    const std::string file = qrv::fuzz::package_with_input(sound_parts, kMutated, selector, data + 1, size - 1);
     qrv::fuzz::import_and_export(file, selector == 5 ? "fuzz.fodt" : "fuzz.odt",
                                  data[0] & 0x80 ? QRV_OUTPUT_TEXT : QRV_OUTPUT_HTML);
     return 0;

@@ -4,18 +4,10 @@
 #include <thread>
 
 #include "docx_builder.hpp"
+#include "nested_markup.hpp"
 
 namespace qrv::test {
 namespace {
-
-std::string nested(const std::string &open, const std::string &close, const std::string &inside, int depth) {
-    std::string out;
-    out.reserve((open.size() + close.size()) * depth + inside.size());
-    for (int i = 0; i < depth; ++i) out += open;
-    out += inside;
-    for (int i = 0; i < depth; ++i) out += close;
-    return out;
-}
 
 TEST(DocxFaults, RefusalsNameTheFileAndThePart) {
     Docx good;

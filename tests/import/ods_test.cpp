@@ -19,6 +19,8 @@ namespace {
 using qrv::import::odf::CellTextReader;
 using qrv::test::fods_of;
 using qrv::test::SheetImport;
+using qrv::test::dump_of;
+using qrv::test::expect_clean_walk_showing;
 using qrv::test::import_and_walk;
 using qrv::test::ods_cell;
 using qrv::test::ods_float;
@@ -194,25 +196,11 @@ TEST(OdsImport, EachFeatureReachesTheFiltersAlikeFromPackageAndFlatFile) {
     for (const auto &f : features) {
         SCOPED_TRACE(f.name);
         const SheetImport packaged = import_and_walk(ods_of(f.spec), "book.ods");
-        ASSERT_EQ(packaged.rc, 0u) << packaged.message;
-        EXPECT_EQ(packaged.message, "");
-        for (const auto &piece : f.shown) EXPECT_NE(packaged.page.find(piece), std::string::npos) << packaged.page;
+        expect_clean_walk_showing(packaged, f.shown);
         const SheetImport flat = import_and_walk(fods_of(f.spec), "book.fods");
         ASSERT_EQ(flat.rc, 0u) << flat.message;
         EXPECT_EQ(flat.page, packaged.page);
     }
-}
-
-std::string dump_of(const std::string &bytes, const char *name) {
-    CHHandle h = 0;
-    char message[512];
-    if (IMImportMemory(bytes.data(), bytes.size(), name, nullptr, &h, message, sizeof message) != 0) return message;
-    char *text = nullptr;
-    size_t length = 0;
-    std::string dump = CHDumpDocumentText(h, &text, &length) == 0 ? std::string(text, length) : "no dump";
-    CHFreeText(text);
-    CHCloseDocument(h);
-    return dump;
 }
 
 // What the log of the walk does not show: items as the chunker holds them.

@@ -2,18 +2,10 @@
 // the part and the line, or a best-effort document with a warning, and an
 // export of it; never a crash or a hang, whatever the nesting.
 #include "odt_builder.hpp"
+#include "nested_markup.hpp"
 
 namespace qrv::test {
 namespace {
-
-std::string nested(const std::string &open, const std::string &close, const std::string &inside, int depth) {
-    std::string out;
-    out.reserve((open.size() + close.size()) * depth + inside.size());
-    for (int i = 0; i < depth; ++i) out += open;
-    out += inside;
-    for (int i = 0; i < depth; ++i) out += close;
-    return out;
-}
 
 std::vector<Part> without(const Odt &odt, const std::string &name) {
     std::vector<Part> parts = {{"mimetype", kOdtMediaType, true}, {"content.xml", odt.content()}};

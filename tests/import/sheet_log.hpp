@@ -7,11 +7,13 @@
 // a hidden sheet's name is followed by "(hidden)".
 #pragma once
 
+#include <gtest/gtest.h>
 #include <qrvch.h>
 #include <qrvim.h>
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "sheet.hpp"
 #include "walk.hpp"
@@ -106,6 +108,27 @@ inline SheetImport import_and_walk(const std::string &bytes, const char *name, c
     out.page = rc ? "walk code " + std::to_string(rc) : log.log;
     CHCloseDocument(h);
     return out;
+}
+
+// The chunker's text dump of a file once imported, or the import's error.
+inline std::string dump_of(const std::string &bytes, const char *name) {
+    CHHandle h = 0;
+    char message[512];
+    if (IMImportMemory(bytes.data(), bytes.size(), name, nullptr, &h, message, sizeof message) != 0) return message;
+    char *text = nullptr;
+    size_t length = 0;
+    std::string dump = CHDumpDocumentText(h, &text, &length) == 0 ? std::string(text, length) : "no dump";
+    CHFreeText(text);
+    CHCloseDocument(h);
+    return dump;
+}
+
+// Checks that a walk went through with no warning and that its log holds
+// each of the pieces shown.
+inline void expect_clean_walk_showing(const SheetImport &walk, const std::vector<std::string> &shown) {
+    ASSERT_EQ(walk.rc, 0u) << walk.message;
+    EXPECT_EQ(walk.message, "");
+    for (const auto &piece : shown) EXPECT_NE(walk.page.find(piece), std::string::npos) << walk.page;
 }
 
 }  // namespace qrv::test

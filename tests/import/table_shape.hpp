@@ -3,6 +3,7 @@
 // with its width and spans, and each row's flags.
 #pragma once
 
+#include <conventions.hpp>
 #include <qrvex/tables.h>
 
 #include <string>
@@ -49,5 +50,27 @@ inline Shape shape_of(Imported &doc) {
 }
 
 using Cells = std::vector<std::vector<std::string>>;
+
+// What every format shows for a two-column table whose first row, "Name"
+// and "Value", is a header row and whose second row holds a table with "x"
+// and "y" in its first row.
+inline void expect_header_row_and_nested_table(Imported &doc) {
+    const Shape shape = shape_of(doc);
+    EXPECT_EQ(shape.rows, 2);
+    EXPECT_EQ(shape.row_flags, (std::vector<uint32_t>{filters::kHeaderRowFlag, 0}));
+    const std::string html = doc.exported();
+    EXPECT_NE(html.find("<tr><th><p>Name</p>\n</th><th><p>Value</p>\n</th></tr>"), std::string::npos) << html;
+    EXPECT_NE(html.find("<td><table class=\"grid\">\n<tr><td><p>x</p>\n</td><td><p>y</p>"), std::string::npos) << html;
+}
+
+// What every format shows for rows "wide" (two columns) and "tall" (two
+// rows), then "a" and "b".
+inline void expect_merged_cells_html(Imported &doc) {
+    const std::string html = doc.exported();
+    EXPECT_NE(html.find("<tr><td colspan=\"2\"><p>wide</p>\n</td><td rowspan=\"2\"><p>tall</p>\n</td></tr>\n"
+                        "<tr><td><p>a</p>\n</td><td><p>b</p>\n</td></tr>"),
+              std::string::npos)
+        << html;
+}
 
 }  // namespace qrv::test

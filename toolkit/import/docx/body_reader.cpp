@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "../build/utf16.hpp"
+#include "../package/xml_space.hpp"
 #include "../textdoc/symbol_fonts.hpp"
 
 namespace qrv::import::docx {
@@ -40,12 +41,6 @@ bool choice_is_readable(std::string_view needs) {
         i = end + 1;
     }
     return true;
-}
-
-std::string trimmed_xml_space(std::string text) {
-    const size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
 }  // namespace
@@ -266,7 +261,7 @@ void BodyReader::show(std::string_view utf8) {
 
 // Text without xml:space="preserve" loses the white space at its ends.
 void BodyReader::show_text(std::string text, bool preserve) {
-    show(preserve ? text : trimmed_xml_space(std::move(text)));
+    show(preserve ? text : trimmed_xml_space(text));
 }
 
 // The elements of a run, each with what it does.

@@ -1,6 +1,7 @@
 #include "properties_reader.hpp"
 
 #include "../package/optional_part.hpp"
+#include "../package/xml_space.hpp"
 
 namespace qrv::import::docx {
 namespace {
@@ -52,8 +53,10 @@ public:
         if (text_.size() < kLongest) text_.append(piece);
     }
     void end(const XmlName &name) override {
-        if (current_) doc_.add_property(current_->id, trimmed());
-        else if (name.ns == Ns::DocPropsVTypes && !custom_name_.empty()) doc_.add_custom_property(custom_name_, trimmed());
+        if (current_)
+            doc_.add_property(current_->id, trimmed_xml_space(text_));
+        else if (name.ns == Ns::DocPropsVTypes && !custom_name_.empty())
+            doc_.add_custom_property(custom_name_, trimmed_xml_space(text_));
         if (name.is(Ns::CustomProperties, "property")) custom_name_.clear();
         current_ = nullptr;
         text_.clear();
@@ -61,12 +64,6 @@ public:
 
 private:
     static constexpr size_t kLongest = 4096;
-
-    std::string trimmed() const {
-        const size_t first = text_.find_first_not_of(" \t\r\n");
-        if (first == std::string::npos) return {};
-        return text_.substr(first, text_.find_last_not_of(" \t\r\n") - first + 1);
-    }
 
     textdoc::TextDocument &doc_;
     const PropertyElement *current_ = nullptr;

@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "../sheet/char_format.hpp"
-#include "../sheet/font_table.hpp"
+#include "../build/font_table.hpp"
 #include "data_style_keys.hpp"
 #include "style_sheet.hpp"
 

@@ -1,5 +1,7 @@
 #include "odt_meta_reader.hpp"
 
+#include "../package/xml_space.hpp"
+
 namespace qrv::import::odf {
 namespace {
 
@@ -35,12 +37,6 @@ constexpr std::pair<std::string_view, Property> kStatistics[] = {
     {"character-count", Property::Characters},
 };
 
-std::string trimmed(const std::string &text) {
-    const size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
-
 }  // namespace
 
 void OdtMetaReader::start(const XmlName &name, const XmlAttributes &a) {
@@ -66,13 +62,13 @@ void OdtMetaReader::text(std::string_view chars) {
 
 void OdtMetaReader::end(const XmlName &) {
     if (in_custom_) {
-        doc_.add_custom_property(custom_name_, trimmed(value_));
+        doc_.add_custom_property(custom_name_, trimmed_xml_space(value_));
         in_custom_ = false;
     } else if (current_ == Property::Keywords) {
-        const std::string keyword = trimmed(value_);
+        const std::string keyword = trimmed_xml_space(value_);
         if (!keyword.empty()) keywords_ += (keywords_.empty() ? "" : ", ") + keyword;
     } else if (current_) {
-        doc_.add_property(*current_, trimmed(value_));
+        doc_.add_property(*current_, trimmed_xml_space(value_));
     }
     current_.reset();
     value_.clear();

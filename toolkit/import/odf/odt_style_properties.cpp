@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "attribute_handlers.hpp"
 #include "attribute_values.hpp"
 #include "named_values.hpp"
 
@@ -62,15 +63,7 @@ struct TextLines {
     LineParts under, through;
 };
 
-using TextApply = void (*)(std::string_view value, const FontFaces &faces, CharFormat &c, TextLines &l);
-
-struct TextAttribute {
-    Ns ns;
-    std::string_view local;
-    TextApply apply;
-};
-
-const TextAttribute kTextAttributes[] = {
+const AttributeHandler<const FontFaces, CharFormat, TextLines> kTextAttributes[] = {
     {Ns::Fo, "font-weight", [](std::string_view v, const FontFaces &, CharFormat &c, TextLines &) {
          c.bold = is_bold_weight(v);
      }},
@@ -151,15 +144,7 @@ void set_length(std::string_view v, std::optional<int32_t> &field) {
     if (auto twips = signed_twips(v)) field = twips;
 }
 
-using ParaApply = void (*)(std::string_view value, ParaFormat &p);
-
-struct ParaAttribute {
-    Ns ns;
-    std::string_view local;
-    ParaApply apply;
-};
-
-const ParaAttribute kParaAttributes[] = {
+const AttributeHandler<ParaFormat> kParaAttributes[] = {
     {Ns::Fo, "text-align", [](std::string_view v, ParaFormat &p) {
          if (auto align = value_named(kAlignments, v)) p.align = align;
      }},
@@ -214,17 +199,13 @@ std::string first_font_family(std::string_view value) {
 
 void read_text_properties(const XmlAttributes &a, const FontFaces &faces, CharFormat &chars) {
     TextLines lines;
-    for (const auto &attribute : a)
-        for (const TextAttribute &known : kTextAttributes)
-            if (attribute.name.is(known.ns, known.local)) known.apply(attribute.value, faces, chars, lines);
+    apply_known_attributes(kTextAttributes, a, faces, chars, lines);
     if (lines.under.given) chars.underline = underline_of(lines.under);
     if (lines.through.given) set_line_through(lines.through, chars);
 }
 
 void read_paragraph_properties(const XmlAttributes &a, ParaFormat &para) {
-    for (const auto &attribute : a)
-        for (const ParaAttribute &known : kParaAttributes)
-            if (attribute.name.is(known.ns, known.local)) known.apply(attribute.value, para);
+    apply_known_attributes(kParaAttributes, a, para);
 }
 
 void read_tab_stop(const XmlAttributes &a, ParaFormat &para) {

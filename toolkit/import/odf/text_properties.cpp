@@ -1,19 +1,12 @@
 #include "text_properties.hpp"
 
+#include "attribute_handlers.hpp"
 #include "attribute_values.hpp"
 
 namespace qrv::import::odf {
 namespace {
 
-using Apply = void (*)(std::string_view value, TextProperties &props);
-
-struct Attribute {
-    Ns ns;
-    std::string_view local;
-    Apply apply;
-};
-
-const Attribute kAttributes[] = {
+const AttributeHandler<TextProperties> kAttributes[] = {
     {Ns::Fo, "font-weight", [](std::string_view v, TextProperties &p) { p.bold = is_bold_weight(v); }},
     {Ns::Fo, "font-style", [](std::string_view v, TextProperties &p) { p.italic = v == "italic" || v == "oblique"; }},
     {Ns::Style, "text-underline-style", [](std::string_view v, TextProperties &p) { p.underline = v != "none"; }},
@@ -50,9 +43,7 @@ void TextProperties::fill_from(const TextProperties &parent) {
 }
 
 void read_text_properties(const XmlAttributes &attributes, TextProperties &props) {
-    for (const auto &a : attributes)
-        for (const Attribute &known : kAttributes)
-            if (a.name.is(known.ns, known.local)) known.apply(a.value, props);
+    apply_known_attributes(kAttributes, attributes, props);
 }
 
 }  // namespace qrv::import::odf

@@ -2,15 +2,10 @@
 
 #include <vector>
 
+#include "../core/hex_digit.hpp"
+
 namespace qrv::import {
 namespace {
-
-int hex_value(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
 
 std::string percent_decoded(std::string_view s) {
     std::string out;

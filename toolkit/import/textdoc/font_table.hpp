@@ -4,11 +4,9 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
-#include <string>
 #include <string_view>
 
-#include "../build/document_writer.hpp"
+#include "../build/font_table.hpp"
 
 namespace qrv::import::textdoc {
 
@@ -22,10 +20,7 @@ public:
     uint32_t default_id() const { return default_id_; }
 
 private:
-    uint32_t add(std::string_view name, uint32_t value);
-
-    DocumentWriter &out_;
-    std::map<std::string, uint32_t, std::less<>> ids_;
+    import::FontTable records_;
     uint32_t default_id_ = 0;
 };
 

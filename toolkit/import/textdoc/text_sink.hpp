@@ -111,4 +111,28 @@ public:
     virtual void end_section() = 0;
 };
 
+// The declarations of a sink that handles every event, for its class body:
+// the sinks of this folder each take all of them.
+#define QRV_TEXT_SINK_EVENTS                                                  \
+    void begin_paragraph(const ParagraphStart &start) override;              \
+    void end_paragraph() override;                                           \
+    void run(const RunStart &start) override;                                \
+    void text(std::string_view utf8) override;                               \
+    void line_break() override;                                              \
+    void page_break() override;                                              \
+    void begin_table(const TableStart &table) override;                      \
+    void begin_row(const RowStart &row) override;                            \
+    void begin_cell(const CellStart &cell) override;                         \
+    void end_cell() override;                                                \
+    void end_row() override;                                                 \
+    void end_table() override;                                               \
+    void note(NoteKind kind, const Recording &body) override;                \
+    void comment(std::string_view author, const Recording &body) override;   \
+    void frame(const Recording &content) override;                           \
+    void bookmark(std::string_view name) override;                           \
+    void begin_link(std::string_view target) override;                       \
+    void end_link() override;                                                \
+    void object(ObjectKind kind, std::string_view description) override;     \
+    void end_section() override;
+
 }  // namespace qrv::import::textdoc

@@ -1,16 +1,10 @@
 #include "escapes.hpp"
 
 #include "../build/utf16.hpp"
+#include "../core/hex_digit.hpp"
 
 namespace qrv::import::xlsx {
 namespace {
-
-int hex_value(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
 
 // The unit of an escape at the start of s ("_x000D_"), or -1.
 int escape_at(std::string_view s) {

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "../sheet/char_format.hpp"
-#include "../sheet/font_table.hpp"
+#include "../build/font_table.hpp"
 #include "font_properties.hpp"
 
 namespace qrv::import::xlsx {

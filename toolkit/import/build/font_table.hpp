@@ -7,15 +7,16 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "../build/document_writer.hpp"
+#include "document_writer.hpp"
 
 namespace qrv::import {
 
 class FontTable {
 public:
     explicit FontTable(DocumentWriter &writer) : writer_(writer) {}
-    // The id of a font name; 0 for "".
-    uint32_t id_of(std::string_view utf8_name);
+    // The id of a font name; 0 for "".  A name met for the first time gets
+    // its record, with value as the record's value.
+    uint32_t id_of(std::string_view utf8_name, uint32_t value = 0);
 
 private:
     DocumentWriter &writer_;
