@@ -14,7 +14,7 @@ if(QRV_WIN32_SYSTEM_FORMATTERS)
 endif()
 
 # A test program runs as one CTest test, one Wine process for all its cases,
-# and writes its report to test-reports/ (scripts/test-win32.sh counts them).
+# and writes its report to test-reports/ (scripts/test-windows.sh counts them).
 # (A relative path: to a Windows program /work/... is not absolute.)
 function(qrv_add_program_test target)
   add_test(NAME ${target} COMMAND ${target} --gtest_output=xml:test-reports/${target}.xml

@@ -9,6 +9,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 shift || true
+bash scripts/need.sh cmake ninja-build clang libclang-rt-14-dev pkg-config libzip-dev libexpat1-dev
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j 2
 
@@ -18,6 +19,8 @@ if ((${#names[@]} == 0)); then
 fi
 
 mkdir -p build/fuzz/findings
+passed=0
+failed=0
 for name in "${names[@]}"; do
   echo "=== fuzz_$name: ${seconds}s ==="
   work=build/fuzz/corpus/$name
@@ -25,5 +28,7 @@ for name in "${names[@]}"; do
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     "build/fuzz/bin/fuzz_$name" -max_total_time="$seconds" -print_final_stats=1 \
     -artifact_prefix=build/fuzz/findings/"$name"- -max_len=8192 -timeout=10 \
-    "$work" "fuzz/corpus/$name"
+    "$work" "fuzz/corpus/$name" && passed=$((passed + 1)) || failed=$((failed + 1))
 done
+echo "fuzzers: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -8,6 +8,8 @@ cd "$(dirname "$0")/.."
 
 build=${1:-build/release}
 out=build/packages
+# cpack -G DEB finds the packages' dependencies with these.
+bash scripts/need.sh dpkg-dev file
 cmake --build "$build"
 rm -rf "$out"
 cpack -G DEB -B "$out" --config "$build/CPackConfig.cmake"

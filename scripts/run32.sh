@@ -3,8 +3,10 @@
 # else under qemu-i386 (user-mode emulation, Debian package qemu-user).  The
 # shell answers 126 (and says "cannot execute binary file") when the kernel
 # cannot execute the file at all, which no test program returns.
-# QRV_RUN32_MODE=qemu or =native forces one way.
+# QRV_RUN32_MODE=qemu or =native forces one way; QRV_I386=no (a machine
+# taken as one that cannot run i386 programs) means qemu.
 mode=${QRV_RUN32_MODE:-auto}
+[ "$mode" != auto ] || [ "${QRV_I386:-}" != no ] || mode=qemu
 if [ "$mode" != qemu ]; then
   "$@"
   rc=$?

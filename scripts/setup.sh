@@ -1,37 +1,13 @@
 #!/usr/bin/env bash
-# Installs what a fresh Debian machine lacks and builds the release preset.
+# Installs what building and running the tools needs on a fresh Debian
+# machine (a compiler, CMake, Ninja, pkg-config, libzip and expat) and builds
+# the release preset without its tests and benchmarks.  What only testing
+# needs, scripts/test.sh and the other test scripts install themselves.
 # Usage: bash scripts/setup.sh            (needs root, or sudo, for apt-get)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(
-  cmake ninja-build g++ g++-multilib qemu-user clang libclang-rt-14-dev
-  googletest libgtest-dev libgmock-dev libbenchmark-dev libicu-dev libfmt-dev
-  valgrind tidy gcovr chromium
-  libzip-dev libexpat1-dev pkg-config
-  # Debian packages: cpack -G DEB finds their dependencies with these
-  dpkg-dev file
-  # the 32-bit build's importers
-  libzip-dev:i386 libexpat1-dev:i386
-  # The win32 build: MinGW-w64 for 32-bit Windows and Wine to run it
-  # (wine32 comes from the i386 architecture).
-  gcc-mingw-w64-i686-posix g++-mingw-w64-i686-posix wine wine32
-)
+bash scripts/need.sh cmake ninja-build g++ pkg-config libzip-dev libexpat1-dev
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-# The 32-bit build links i386 libraries from Debian's multiarch archive.
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  $sudo dpkg --add-architecture i386
-fi
-if ((${#missing[@]})); then
-  $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-fi
-
-cmake --preset release >/dev/null
+cmake --preset release -DQRV_BUILD_TESTS=OFF -DQRV_BUILD_BENCH=OFF >/dev/null
 cmake --build --preset release

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds and runs the whole test suite in each preset given (default: the
-# release build, the Debug build with AddressSanitizer and
-# UndefinedBehaviorSanitizer, and the 32-bit build).
+# Installs what the tests need and builds and runs the whole test suite in
+# each preset given (default: the release build, the Debug build with
+# AddressSanitizer and UndefinedBehaviorSanitizer, and the 32-bit build).
+# Each preset ends with a line "PRESET: N passed, N failed".
 # Usage: bash scripts/test.sh [release] [debug] [m32] [tsan]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,9 +10,21 @@ cd "$(dirname "$0")/.."
 presets=("$@")
 ((${#presets[@]})) || presets=(release debug m32)
 
+packages=()
+if [[ " ${presets[*]} " == *" m32 "* ]]; then
+  # The 32-bit build links i386 libraries from Debian's multiarch archive,
+  # and runs its programs under qemu-i386 where the kernel cannot.
+  packages+=(g++-multilib libzip-dev:i386 libexpat1-dev:i386)
+  bash scripts/i386-runs.sh || packages+=(qemu-user)
+fi
+bash scripts/need-tests.sh "${packages[@]}"
+
 for preset in "${presets[@]}"; do
   echo "=== $preset ==="
-  cmake --preset "$preset" >/dev/null
+  # The release build of scripts/setup.sh left its tests and benchmarks out.
+  extra=()
+  [ "$preset" != release ] || extra=(-DQRV_BUILD_BENCH=ON)
+  cmake --preset "$preset" -DQRV_BUILD_TESTS=ON "${extra[@]}" >/dev/null
   cmake --build --preset "$preset"
-  ctest --preset "$preset" -j "$(nproc)"
+  bash scripts/ctest-counts.sh "$preset" --preset "$preset" -j "$(nproc)"
 done

@@ -6,6 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build=${1:-build/tsan}
+bash scripts/need-tests.sh
 cmake --preset tsan -B "$build" >/dev/null
 cmake --build "$build" -j 2
-ctest --preset tsan --test-dir "$build" -j 2
+bash scripts/ctest-counts.sh tsan --preset tsan --test-dir "$build" -j 2

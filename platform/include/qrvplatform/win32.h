@@ -1,12 +1,12 @@
 /*
- * The platform on 32-bit Windows, included by qrvplatform/platform.h.
+ * The platform on Windows (x86 and x64), included by qrvplatform/platform.h.
  *
  * Global memory, RaiseException and DisableThreadLibraryCalls are KERNEL32's
  * own, so blocks and handles are real HGLOBALs that a host can share; the
  * exception codes and _fpclass are the system's too.  What stays ours:
  *
- *  - the exception frames of the EX exports, x86 exception registration
- *    records (GCC has no __try/__except);
+ *  - the exception frames of the EX exports (GCC has no __try/__except):
+ *    x86 exception registration records, or on x64 a vectored handler;
  *  - _ecvt and wsprintfA, under the names QrvEcvt and QrvWsprintfA: the
  *    runtime's _ecvt stops at 72 digits and USER32's wsprintfA differs in
  *    precision, '#' and 'h' (docs/windows.md lists where).  Code keeps
@@ -35,11 +35,11 @@ extern "C" {
 /* The lock count of a block (0 for a freed or unknown handle). */
 static inline uint32_t GlobalLockCount(HGLOBAL h) { return GlobalFlags(h) & GMEM_LOCKCOUNT; }
 
-/* One exception frame: an exception registration record on the stack of the
- * function that runs QRV_SEH_TRY, linked into the thread's chain while the
- * body runs.  Its handler takes every exception: it records the code,
- * unwinds the records inside it (RtlUnwind) and jumps back, so QRV_SEH_TRY
- * gives 0 with frame.code set and the frame gone.  Use it as
+/* One exception frame, on the stack of the function that runs QRV_SEH_TRY
+ * and active while the body runs.  Whatever exception the body raises or
+ * faults with ends the innermost frame of its thread: the frame records the
+ * code and jumps back, so QRV_SEH_TRY gives 0 with frame.code set and the
+ * frame gone.  Use it as
  *
  *     QrvSehFrame frame;
  *     if (QRV_SEH_TRY(frame)) {
@@ -49,10 +49,17 @@ static inline uint32_t GlobalLockCount(HGLOBAL h) { return GlobalFlags(h) & GMEM
  *         code = frame.code;
  *     }
  *
- * C++ destructors between the fault and the frame do not run. */
+ * C++ destructors between the fault and the frame do not run.
+ *
+ * On x86 the frame is an exception registration record linked at the head
+ * of the thread's chain (FS:[0]); its handler unwinds the records inside it
+ * (RtlUnwind) before the jump.  x64 has no such chain (its handlers come
+ * from tables of the code), so there the frames are a per-thread list that
+ * a vectored handler reads first: it takes every exception but C++ throws
+ * and the debugger's notices, and resumes the thread where it jumps back. */
 typedef struct QrvSehFrame {
-    struct QrvSehFrame *prev; /* the registration record: next record, */
-    void *handler;            /* and its handler */
+    struct QrvSehFrame *prev; /* the enclosing frame (on x86 the registration */
+    void *handler;            /* record: next record, handler) */
     void *jump[5];            /* __builtin_setjmp's buffer */
     uint32_t code;
 } QrvSehFrame;

@@ -6,6 +6,8 @@
 // frame itself and jumps back to QRV_SEH_TRY.
 #include <qrvplatform/platform.h>
 
+#if defined(__i386__)
+
 #include <malloc.h>
 
 namespace {
@@ -76,3 +78,5 @@ int QrvSehCaught(QrvSehFrame *frame) {
 }
 
 }  // extern "C"
+
+#endif  // __i386__
