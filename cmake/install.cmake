@@ -12,6 +12,7 @@ set(QRV_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/QRVEX)
 set(QRV_INSTALL_PKGCONFIGDIR ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 set(QRV_INSTALL_TOOLKIT_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/qrvex/toolkit)
 set(QRV_INSTALL_FILTERS_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/qrvex/filters)
+set(QRV_INSTALL_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/qrvex)
 
 # The pieces a build may leave out are installed when they are there.
 set(_toolkit_libraries qrvch qrvut qrvda qrvfa)
@@ -98,7 +99,31 @@ if(_filter_libraries)
     DESTINATION ${QRV_INSTALL_FILTERS_INCLUDEDIR} COMPONENT dev)
 endif()
 install(FILES ${PROJECT_SOURCE_DIR}/examples/word_count.c
-  DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples COMPONENT dev)
+  DESTINATION ${QRV_INSTALL_DOCDIR}/examples COMPONENT dev)
+
+# Documentation: the README, docs/ and the API reference of the public
+# headers.  The reference is built on demand (target apidoc, when doxygen is
+# found) into the build tree and installed when it is there.
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${QRV_INSTALL_DOCDIR} COMPONENT dev)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${QRV_INSTALL_DOCDIR}/docs COMPONENT dev)
+set(QRV_APIDOC_DIR ${PROJECT_BINARY_DIR}/apidoc)
+find_program(QRV_DOXYGEN doxygen)
+if(QRV_DOXYGEN)
+  # The tree's Doxyfile, writing into the build tree.
+  file(WRITE ${PROJECT_BINARY_DIR}/Doxyfile.apidoc
+    "@INCLUDE = ${PROJECT_SOURCE_DIR}/Doxyfile\n"
+    "OUTPUT_DIRECTORY = ${QRV_APIDOC_DIR}\n"
+    "WARN_LOGFILE = ${QRV_APIDOC_DIR}/warnings.log\n")
+  add_custom_target(apidoc
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${QRV_APIDOC_DIR}/html
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${QRV_APIDOC_DIR}
+    COMMAND ${QRV_DOXYGEN} ${PROJECT_BINARY_DIR}/Doxyfile.apidoc
+    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+    COMMENT "API reference of include/qrvex into ${QRV_APIDOC_DIR}/html"
+    VERBATIM)
+endif()
+install(DIRECTORY ${QRV_APIDOC_DIR}/html/ DESTINATION ${QRV_INSTALL_DOCDIR}/html
+  COMPONENT dev OPTIONAL)
 
 if(TARGET qrvex-export)
   file(RELATIVE_PATH _lib_from_bin /${CMAKE_INSTALL_BINDIR} /${CMAKE_INSTALL_LIBDIR})
