@@ -1,4 +1,5 @@
-/*
+/** @file
+ *
  * Attribute change records: character, paragraph and cell changes and tab
  * stops.  The filter owns these records; the change walk fills them from
  * attribute-change items and sets a ChangeFlags bit for every field it sets,
@@ -21,13 +22,13 @@
 
 QRV_BEGIN_DECLS
 
-/* ChangeFlags of CUTextChangeInfo. */
+/** ChangeFlags of CUTextChangeInfo. */
 #define CU_TEXT_CHANGED_ATTR_2         0x00000001u
 #define CU_TEXT_CHANGED_ATTR_3         0x00000002u
 #define CU_TEXT_CHANGED_ATTR_11        0x00000004u
 #define CU_TEXT_CHANGED_ATTR_10        0x00000008u
 #define CU_TEXT_CHANGED_ITEM_94        0x00000010u
-#define CU_TEXT_CHANGED_ATTR_4_ITEM_63 0x00000020u /* one bit for both fields */
+#define CU_TEXT_CHANGED_ATTR_4_ITEM_63 0x00000020u /**< one bit for both fields */
 #define CU_TEXT_CHANGED_ATTR_5         0x00000040u
 #define CU_TEXT_CHANGED_ATTR_13        0x00000080u
 #define CU_TEXT_CHANGED_ATTR_14        0x00000100u
@@ -40,29 +41,29 @@ QRV_BEGIN_DECLS
 #define CU_TEXT_CHANGED_ATTR_20        0x00008000u
 #define CU_TEXT_CHANGED_ATTR_12        0x00010000u
 #define CU_TEXT_CHANGED_ATTR_21        0x00020000u
-#define CU_TEXT_CHANGED_ITEM_25        0x00040000u /* also raised with the font bit when slot 0's name differs */
+#define CU_TEXT_CHANGED_ITEM_25        0x00040000u /**< also raised with the font bit when slot 0's name differs */
 #define CU_TEXT_CHANGED_FONT_SIZE      0x00080000u
 #define CU_TEXT_CHANGED_ITEM_60        0x00100000u
-#define CU_TEXT_CHANGED_FONT           0x00200000u /* font slot 0: FontId[0], FontName[0] */
+#define CU_TEXT_CHANGED_FONT           0x00200000u /**< font slot 0: FontId[0], FontName[0] */
 #define CU_TEXT_CHANGED_ATTR_7         0x00400000u
 #define CU_TEXT_CHANGED_ATTR_8         0x00800000u
 #define CU_TEXT_CHANGED_ATTR_18        0x01000000u
 #define CU_TEXT_CHANGED_ATTR_22        0x02000000u
-#define CU_TEXT_CHANGED_ITEM_62        0x04000000u /* value and data1 */
+#define CU_TEXT_CHANGED_ITEM_62        0x04000000u /**< value and data1 */
 #define CU_TEXT_CHANGED_ITEM_61        0x08000000u
 #define CU_TEXT_CHANGED_ITEM_65        0x10000000u
 #define CU_TEXT_CHANGED_ATTR_38        0x20000000u
 #define CU_TEXT_CHANGED_ATTR_39        0x40000000u
-#define CU_TEXT_CHANGED_STYLE          0x80000000u /* a style reset the record */
+#define CU_TEXT_CHANGED_STYLE          0x80000000u /**< a style reset the record */
 
 #define CU_FONT_SLOTS 5
 #define CU_FONT_NAME_CHARS 80
 
-/* Character attributes. */
+/** Character attributes. */
 typedef struct CUTextChangeInfo {
     uint32_t ChangeFlags;
     uint32_t Item63Value;
-    uint32_t StyleId;          /* style identifier when a style reset the record */
+    uint32_t StyleId;          /**< style identifier when a style reset the record */
     uint32_t Item25Value;
     uint16_t FontSize;
     uint16_t Item62Data1;
@@ -73,13 +74,13 @@ typedef struct CUTextChangeInfo {
     uint16_t Attr2;
     uint16_t Attr3;
     uint16_t Attr15;
-    uint16_t Attr4;            /* also set by codes 42 and 46 */
+    uint16_t Attr4;            /**< also set by codes 42 and 46 */
     uint16_t Attr5;
     uint16_t Attr13;
-    uint16_t Attr14;           /* also set by codes 43, 44 and 45 */
+    uint16_t Attr14;           /**< also set by codes 43, 44 and 45 */
     uint16_t Attr11;
     uint16_t Attr10;
-    uint16_t Attr12;           /* also set by code 40 */
+    uint16_t Attr12;           /**< also set by code 40 */
     uint16_t Attr21;
     uint16_t Attr19;
     uint16_t Attr20;
@@ -91,20 +92,20 @@ typedef struct CUTextChangeInfo {
     uint16_t Attr8;
     uint16_t Attr18;
     uint16_t Attr22;
-    uint16_t Item64Value;      /* has no flag bit */
+    uint16_t Item64Value;      /**< has no flag bit */
     uint16_t Item65Value;
     uint16_t Attr38;
     uint16_t Attr39;
     int16_t Item94Value;
     uint16_t FontId[CU_FONT_SLOTS];
-    QRVWCHAR FontName[CU_FONT_SLOTS][CU_FONT_NAME_CHARS]; /* zero-terminated when shorter than 80 */
+    QRVWCHAR FontName[CU_FONT_SLOTS][CU_FONT_NAME_CHARS]; /**< zero-terminated when shorter than 80 */
     uint16_t PadBeforeFontInfo;
-    uint32_t FontInfo[CU_FONT_SLOTS]; /* the value the font lookup gives beside each name */
-    uint8_t MultiFont;         /* 1 once an item 119 filled a slot */
+    uint32_t FontInfo[CU_FONT_SLOTS]; /**< the value the font lookup gives beside each name */
+    uint8_t MultiFont;         /**< 1 once an item 119 filled a slot */
     uint8_t PadAfterMultiFont[3];
 } CUTextChangeInfo;
 
-/* ChangeFlags of CUParaChangeInfo.  Bit 10 and bits 20 to 31 are not used. */
+/** ChangeFlags of CUParaChangeInfo.  Bit 10 and bits 20 to 31 are not used. */
 #define CU_PARA_CHANGED_ITEM_12       0x00000001u
 #define CU_PARA_CHANGED_ITEM_98       0x00000002u
 #define CU_PARA_CHANGED_ITEM_99       0x00000004u
@@ -112,13 +113,13 @@ typedef struct CUTextChangeInfo {
 #define CU_PARA_CHANGED_INDENT0       0x00000010u
 #define CU_PARA_CHANGED_INDENT2       0x00000020u
 #define CU_PARA_CHANGED_INDENT1       0x00000040u
-#define CU_PARA_CHANGED_LIST_TABS     0x00000080u /* the list level's tab stops were added */
+#define CU_PARA_CHANGED_LIST_TABS     0x00000080u /**< the list level's tab stops were added */
 #define CU_PARA_CHANGED_ITEM_58       0x00000100u
-#define CU_PARA_CHANGED_FILTER_VALUES 0x00000200u /* only from CUOptimizeParaChangeFlags */
-#define CU_PARA_CHANGED_LIST_LEVEL    0x00000800u /* ListLevel and ListKind */
+#define CU_PARA_CHANGED_FILTER_VALUES 0x00000200u /**< only from CUOptimizeParaChangeFlags */
+#define CU_PARA_CHANGED_LIST_LEVEL    0x00000800u /**< ListLevel and ListKind */
 #define CU_PARA_CHANGED_ITEM_30       0x00001000u
-#define CU_PARA_CHANGED_LIST_STYLE    0x00002000u /* ListStyleIndex */
-#define CU_PARA_CHANGED_STYLE         0x00004000u /* a style reset the record */
+#define CU_PARA_CHANGED_LIST_STYLE    0x00002000u /**< ListStyleIndex */
+#define CU_PARA_CHANGED_STYLE         0x00004000u /**< a style reset the record */
 #define CU_PARA_CHANGED_ITEM_103      0x00008000u
 #define CU_PARA_CHANGED_ITEM_59       0x00010000u
 #define CU_PARA_CHANGED_ITEM_57       0x00020000u
@@ -127,22 +128,22 @@ typedef struct CUTextChangeInfo {
 
 #define CU_MAX_TAB_STOPS 32
 
-/* One tab stop of a paragraph, taken from a tab item: four 32-bit words,
+/** One tab stop of a paragraph, taken from a tab item: four 32-bit words,
  * the first three holding 16-bit values. */
 typedef struct CUTabStop {
-    uint32_t Kind;       /* low 16 bits of the item's value */
-    uint32_t Data1Low;   /* low 16 bits of the item's data1 */
-    uint32_t Data1High;  /* high 16 bits of the item's data1 */
-    uint32_t Position;   /* the item's data2, in the chunker's unit of length */
+    uint32_t Kind;       /**< low 16 bits of the item's value */
+    uint32_t Data1Low;   /**< low 16 bits of the item's data1 */
+    uint32_t Data1High;  /**< high 16 bits of the item's data1 */
+    uint32_t Position;   /**< the item's data2, in the chunker's unit of length */
 } CUTabStop;
 
-/* Paragraph attributes. */
+/** Paragraph attributes. */
 typedef struct CUParaChangeInfo {
-    uint32_t StyleItemId;      /* id of the item that applied a paragraph style */
-    uint32_t FilterWord4;      /* not touched by the library */
+    uint32_t StyleItemId;      /**< id of the item that applied a paragraph style */
+    uint32_t FilterWord4;      /**< not touched by the library */
     uint32_t ChangeFlags;
     uint32_t StyleId;
-    uint32_t FilterWord16;     /* not touched by the library */
+    uint32_t FilterWord16;     /**< not touched by the library */
     uint16_t Item12Value;
     uint16_t Item57Value;
     uint16_t Item14Value;
@@ -150,50 +151,50 @@ typedef struct CUParaChangeInfo {
     uint16_t Item99Value;
     uint16_t PadAfterItem99;
     uint32_t Item14Data1;
-    uint32_t MaxFontSize;      /* largest FontSize met */
+    uint32_t MaxFontSize;      /**< largest FontSize met */
     uint32_t Item98Data1;
     uint32_t Item99Data1;
     uint16_t Indent0;
     uint16_t Indent1;
-    uint16_t Indent2;          /* measured from Indent0 */
+    uint16_t Indent2;          /**< measured from Indent0 */
     uint16_t PadAfterIndents;
     uint32_t Item56Value;
-    uint32_t FilterValues[3];  /* kept by the filter; compared by CUOptimizeParaChangeFlags */
+    uint32_t FilterValues[3];  /**< kept by the filter; compared by CUOptimizeParaChangeFlags */
     uint32_t Item30Data1Plus1;
-    int32_t ListStyleIndex;    /* index in the style table; -1 for none */
-    uint32_t ListLevel;        /* 1-based; 0 for none */
-    uint32_t FilterWord84;     /* not touched by the library */
-    uint32_t ListKind;         /* 1: a counted list item */
+    int32_t ListStyleIndex;    /**< index in the style table; -1 for none */
+    uint32_t ListLevel;        /**< 1-based; 0 for none */
+    uint32_t FilterWord84;     /**< not touched by the library */
+    uint32_t ListKind;         /**< 1: a counted list item */
     uint32_t Item30Data2;
-    uint32_t ListFlags;        /* bit 0: ListLevelInfo holds data */
+    uint32_t ListFlags;        /**< bit 0: ListLevelInfo holds data */
     uint8_t Item59Data[20];
-    uint32_t ListLevelInfo[9]; /* word 6 (the seventh) is a tag-list key */
+    uint32_t ListLevelInfo[9]; /**< word 6 (the seventh) is a tag-list key */
     uint8_t Item58Data[104];
     uint32_t Item103Value;
     CUTabStop TabStops[CU_MAX_TAB_STOPS];
-    uint16_t TabCount;         /* valid entries of TabStops, at most 32 */
+    uint16_t TabCount;         /**< valid entries of TabStops, at most 32 */
     uint16_t Item88Value;
     uint16_t Item88Data1;
-    uint8_t Item88Data2;       /* low byte of the item's data2 */
-    uint8_t FilterBytes783[8]; /* not touched by the library */
+    uint8_t Item88Data2;       /**< low byte of the item's data2 */
+    uint8_t FilterBytes783[8]; /**< not touched by the library */
     uint8_t PadBeforeItem137;
     uint16_t Item137Value;
     uint16_t PadAfterItem137;
 } CUParaChangeInfo;
 
-/* Cell values, ten 32-bit words filled by cell items (the library never
+/** Cell values, ten 32-bit words filled by cell items (the library never
  * reads them back). */
 typedef struct CUCellChangeInfo {
-    uint32_t FilterWord0;         /* not touched */
+    uint32_t FilterWord0;         /**< not touched */
     uint32_t Item151Value;
-    uint32_t Item147Value;        /* or data2 >> 16 of items 70 and 71 */
+    uint32_t Item147Value;        /**< or data2 >> 16 of items 70 and 71 */
     uint32_t Item148Value;
-    uint32_t Item150Value;        /* 16 bits used */
+    uint32_t Item150Value;        /**< 16 bits used */
     uint32_t Item154Value;
-    uint32_t Item154Data1Scaled;  /* data1 * 255 / 100 */
+    uint32_t Item154Data1Scaled;  /**< data1 * 255 / 100 */
     uint32_t Item152Value;
     uint32_t Item153Value;
-    uint32_t FilterWord9;         /* not touched */
+    uint32_t FilterWord9;         /**< not touched */
 } CUCellChangeInfo;
 
 QRV_LAYOUT_ASSERT(sizeof(CUTabStop) == 16, "CUTabStop is 16 bytes");

@@ -1,4 +1,5 @@
-/*
+/** @file
+ *
  * Character set conversion between byte text, 16-bit text and UTF-8.
  *
  * The eight converters take (destination, destination size in bytes, source,

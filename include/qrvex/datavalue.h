@@ -1,4 +1,5 @@
-/* Data values: stored cell values as doubles; string resources as wide text. */
+/** @file
+ * Data values: stored cell values as doubles; string resources as wide text. */
 #ifndef QRVEX_DATAVALUE_H
 #define QRVEX_DATAVALUE_H
 

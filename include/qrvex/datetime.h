@@ -1,4 +1,5 @@
-/* Dates and times: day numbers, seconds, DOS dates, and their text. */
+/** @file
+ * Dates and times: day numbers, seconds, DOS dates, and their text. */
 #ifndef QRVEX_DATETIME_H
 #define QRVEX_DATETIME_H
 

@@ -1,4 +1,5 @@
-/* Document tree: sections, headings, notes, bookmarks, subdocuments, palettes, properties.
+/** @file
+ * Document tree: sections, headings, notes, bookmarks, subdocuments, palettes, properties.
  *
  * The tree record lives in the filter's own context; the library never
  * allocates it.  Every list in it is an LUList whose entries the filter reads
@@ -21,15 +22,15 @@ QRV_BEGIN_DECLS
 #define EXDT_FILE_NAME_BYTES 4096
 #define EXDT_MAX_HEADING_LEVEL 10
 #define EXDT_DEFAULT_CHARSET 0x30100u
-/* TreeFlags bit: a heading has been added and its paragraph has not ended. */
+/** TreeFlags bit: a heading has been added and its paragraph has not ended. */
 #define EXDT_HEADING_OPEN 0x1u
 
-/* The filter's state record: copied whole, never interpreted here. */
+/** The filter's state record: copied whole, never interpreted here. */
 typedef struct EXDTState {
     uint32_t Words[EXDT_STATE_WORDS];
 } EXDTState;
 
-/* A node's body: what follows its head, and the headings one level down
+/** A node's body: what follows its head, and the headings one level down
  * (an LUList of EXDTHeading, 0 until the first is added). */
 typedef struct EXDTBody {
     uint32_t BodyStartId;
@@ -39,13 +40,13 @@ typedef struct EXDTBody {
 } EXDTBody;
 
 typedef struct EXDTNode {
-    uint32_t HeadStartId; /* -1 when there is no head text */
-    uint32_t HeadEndId;   /* -1 when the patch-up finds no sensible end */
+    uint32_t HeadStartId; /**< -1 when there is no head text */
+    uint32_t HeadEndId;   /**< -1 when the patch-up finds no sensible end */
     EXDTState HeadState;
     EXDTBody Body;
 } EXDTNode;
 
-/* Note kinds 1, 2, 3 and subdocument kinds 8, 16 index these arrays from 0. */
+/** Note kinds 1, 2, 3 and subdocument kinds 8, 16 index these arrays from 0. */
 #define EXDT_NOTE_KINDS 3
 #define EXDT_SUBDOC_KINDS 2
 
@@ -56,15 +57,15 @@ typedef struct EXDTSection {
     uint32_t LastId;
     EXDTNode Node;
     uint32_t Palette;
-    LUList *Notes[EXDT_NOTE_KINDS];     /* 16-byte note records */
-    LUList *Subdocs[EXDT_SUBDOC_KINDS]; /* 8-byte records */
-    LUList *Bookmarks;                  /* pairs of 32-bit values */
+    LUList *Notes[EXDT_NOTE_KINDS];     /**< 16-byte note records */
+    LUList *Subdocs[EXDT_SUBDOC_KINDS]; /**< 8-byte records */
+    LUList *Bookmarks;                  /**< pairs of 32-bit values */
 } EXDTSection;
 
 typedef struct EXDTHeading {
-    uint32_t Filler; /* non-zero: a heading without text of its own */
+    uint32_t Filler; /**< non-zero: a heading without text of its own */
     EXDTNode Node;
-    LUList *NoteIndexes[EXDT_NOTE_KINDS]; /* 32-bit indexes into the section's Notes */
+    LUList *NoteIndexes[EXDT_NOTE_KINDS]; /**< 32-bit indexes into the section's Notes */
 } EXDTHeading;
 
 typedef struct EXDTTree {
@@ -72,11 +73,11 @@ typedef struct EXDTTree {
     char SourceFileName[EXDT_FILE_NAME_BYTES];
     char CSSFileName[EXDT_FILE_NAME_BYTES];
     char JSFileName[EXDT_FILE_NAME_BYTES];
-    LUList *Properties; /* 20-byte property records */
-    LUList *Sections;   /* EXDTSection */
-    uint32_t CurrentSection; /* 1-based; 0 for none */
+    LUList *Properties; /**< 20-byte property records */
+    LUList *Sections;   /**< EXDTSection */
+    uint32_t CurrentSection; /**< 1-based; 0 for none */
     uint32_t TreeFlags;
-    uint32_t HeadingPath[EXDT_MAX_HEADING_LEVEL]; /* 1-based indexes; 0 ends the path */
+    uint32_t HeadingPath[EXDT_MAX_HEADING_LEVEL]; /**< 1-based indexes; 0 ends the path */
     uint32_t HeadingLevel;
 } EXDTTree;
 

@@ -1,4 +1,5 @@
-/* Text and paragraph attribute changes: the change walk and its wrappers. */
+/** @file
+ * Text and paragraph attribute changes: the change walk and its wrappers. */
 #ifndef QRVEX_GATHER_H
 #define QRVEX_GATHER_H
 

@@ -1,4 +1,5 @@
-/* Numerals and counter numbers: decimal, letter and Roman numerals, section titles. */
+/** @file
+ * Numerals and counter numbers: decimal, letter and Roman numerals, section titles. */
 #ifndef QRVEX_NUMERALS_H
 #define QRVEX_NUMERALS_H
 

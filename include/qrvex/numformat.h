@@ -1,4 +1,5 @@
-/* Number formatting: compiled format definitions, display-type formats and helpers. */
+/** @file
+ * Number formatting: compiled format definitions, display-type formats and helpers. */
 #ifndef QRVEX_NUMFORMAT_H
 #define QRVEX_NUMFORMAT_H
 
@@ -7,23 +8,23 @@
 
 QRV_BEGIN_DECLS
 
-/* A code of a compiled format: bit 31 clear, a literal 16-bit character;
+/** A code of a compiled format: bit 31 clear, a literal 16-bit character;
  * bit 31 set, a token in the low bits (FU_TOKEN_*). */
 typedef uint32_t FUFormatCode;
 #define FU_CODE_TOKEN_BIT 0x80000000u
 #define FU_FORMAT_MAX_CODES 256u
 
-/* Tokens: the special character kinds of a number format definition. */
+/** Tokens: the special character kinds of a number format definition. */
 enum {
-    FU_TOKEN_DIGIT_ZERO = 0x100,    /* digit, padded with "0" */
-    FU_TOKEN_DIGIT_OPTIONAL = 0x101,/* digit, not padded */
-    FU_TOKEN_DIGIT_BLANK = 0x102,   /* digit, padded with a blank */
+    FU_TOKEN_DIGIT_ZERO = 0x100,    /**< digit, padded with "0" */
+    FU_TOKEN_DIGIT_OPTIONAL = 0x101,/**< digit, not padded */
+    FU_TOKEN_DIGIT_BLANK = 0x102,   /**< digit, padded with a blank */
     FU_TOKEN_POINT = 0x103,
     FU_TOKEN_PERCENT = 0x104,
-    FU_TOKEN_TEXT = 0x105,          /* the whole rendered number */
-    FU_TOKEN_MASK = 0x106,          /* digits of the rendered number become "*" */
-    FU_TOKEN_ESCAPE = 0x107,        /* the next code's low byte, as a character */
-    FU_TOKEN_REPEAT = 0x108,        /* the next code's low byte, repeated by the value */
+    FU_TOKEN_TEXT = 0x105,          /**< the whole rendered number */
+    FU_TOKEN_MASK = 0x106,          /**< digits of the rendered number become "*" */
+    FU_TOKEN_ESCAPE = 0x107,        /**< the next code's low byte, as a character */
+    FU_TOKEN_REPEAT = 0x108,        /**< the next code's low byte, repeated by the value */
     FU_TOKEN_CURRENCY = 0x109,
     FU_TOKEN_GROUPING = 0x10A,
     FU_TOKEN_EXPONENT = 0x10B,
@@ -43,7 +44,7 @@ enum {
     FU_TOKEN_MINUTE_2 = 0x12B,
     FU_TOKEN_MINUTE = 0x12C,
     FU_TOKEN_SECOND_2 = 0x12D,
-    FU_TOKEN_DESIGNATOR = 0x12F,    /* morning or afternoon */
+    FU_TOKEN_DESIGNATOR = 0x12F,    /**< morning or afternoon */
     FU_TOKEN_DATE_SEPARATOR = 0x130,
     FU_TOKEN_TIME_SEPARATOR = 0x131,
     FU_TOKEN_24_HOURS = 0x132,
@@ -53,28 +54,28 @@ enum {
     FU_TOKEN_MONTH_INITIAL = 0x13A
 };
 
-/* FUNumberFormat.FormatFlags. */
-#define FU_FORMAT_GENERAL     0x001u /* shown in its general form */
+/** FUNumberFormat.FormatFlags. */
+#define FU_FORMAT_GENERAL     0x001u /**< shown in its general form */
 #define FU_FORMAT_SCIENTIFIC  0x002u
 #define FU_FORMAT_DATE_TIME   0x004u
-#define FU_FORMAT_PERCENT     0x008u /* shown times 100 */
-#define FU_FORMAT_DIGITS      0x010u /* shows digits: a negative number gets a "-" */
+#define FU_FORMAT_PERCENT     0x008u /**< shown times 100 */
+#define FU_FORMAT_DIGITS      0x010u /**< shows digits: a negative number gets a "-" */
 #define FU_FORMAT_24_HOURS    0x020u
-#define FU_FORMAT_TEXT60      0x040u /* textValue60 is handed back */
-#define FU_FORMAT_TEXT25      0x080u /* textValue25 is handed back */
-#define FU_FORMAT_CALENDAR    0x100u /* the whole part of the value is a calendar date */
+#define FU_FORMAT_TEXT60      0x040u /**< textValue60 is handed back */
+#define FU_FORMAT_TEXT25      0x080u /**< textValue25 is handed back */
+#define FU_FORMAT_CALENDAR    0x100u /**< the whole part of the value is a calendar date */
 
-/* The compiled form of one number format definition. */
+/** The compiled form of one number format definition. */
 typedef struct FUNumberFormat {
-    QRVHGLOBAL hBlock;     /* memory block holding this record when allocated, else 0 */
-    uint32_t codeCount;    /* 0 to 256 */
-    uint32_t pointPos;     /* index of the decimal point token; codeCount when there is none */
-    uint32_t fracDigits;   /* digit placeholders after the decimal point */
-    uint32_t intDigits;    /* digit placeholders before it */
-    uint32_t expDigits;    /* digit placeholders after the exponent token */
+    QRVHGLOBAL hBlock;     /**< memory block holding this record when allocated, else 0 */
+    uint32_t codeCount;    /**< 0 to 256 */
+    uint32_t pointPos;     /**< index of the decimal point token; codeCount when there is none */
+    uint32_t fracDigits;   /**< digit placeholders after the decimal point */
+    uint32_t intDigits;    /**< digit placeholders before it */
+    uint32_t expDigits;    /**< digit placeholders after the exponent token */
     uint32_t textValue60;
     uint32_t textValue25;
-    uint32_t FormatFlags;  /* FU_FORMAT_* */
+    uint32_t FormatFlags;  /**< FU_FORMAT_* */
     FUFormatCode codes[FU_FORMAT_MAX_CODES];
 } FUNumberFormat;
 

@@ -1,4 +1,5 @@
-/* QRVEX: every public header of the export-support library. */
+/** @file
+ * QRVEX: every public header of the export-support library. */
 #ifndef QRVEX_QRVEX_H
 #define QRVEX_QRVEX_H
 

@@ -1,4 +1,5 @@
-/* Style sheet, list styles and style loading. */
+/** @file
+ * Style sheet, list styles and style loading. */
 #ifndef QRVEX_STYLES_H
 #define QRVEX_STYLES_H
 
@@ -20,7 +21,7 @@ QRV_BEGIN_DECLS
  * a 64-bit build.
  */
 
-/* Kinds of a style record. */
+/** Kinds of a style record. */
 enum {
     CU_STYLE_KIND_CHARACTER = 0,
     CU_STYLE_KIND_PARAGRAPH = 1,
@@ -29,28 +30,28 @@ enum {
 
 #define CU_LIST_LEVELS 12
 
-/* One entry of the style table. */
+/** One entry of the style table. */
 typedef struct CUStyleEntry {
-    uint32_t Id;             /* the chunker's style id; the table is searched by it */
-    uint32_t ParentId;       /* style this one is based on; CH_NO_ITEM for none */
-    uint32_t Kind;           /* CU_STYLE_KIND_*, as the last load read it */
-    uint32_t PredefinedType; /* from the record, or the heading number + 1 when that is 0 */
-    uint32_t NameItemId;     /* string item naming the style */
-    uint32_t SlotNumber;     /* index of its slot; SlotCount + 1 for none */
-    uint32_t ListSeen;       /* 1 once a style already known as a list style was loaded again */
-    uint32_t OutlineLevel;   /* paragraph outline level + 1, 0 for none */
+    uint32_t Id;             /**< the chunker's style id; the table is searched by it */
+    uint32_t ParentId;       /**< style this one is based on; CH_NO_ITEM for none */
+    uint32_t Kind;           /**< CU_STYLE_KIND_*, as the last load read it */
+    uint32_t PredefinedType; /**< from the record, or the heading number + 1 when that is 0 */
+    uint32_t NameItemId;     /**< string item naming the style */
+    uint32_t SlotNumber;     /**< index of its slot; SlotCount + 1 for none */
+    uint32_t ListSeen;       /**< 1 once a style already known as a list style was loaded again */
+    uint32_t OutlineLevel;   /**< paragraph outline level + 1, 0 for none */
 } CUStyleEntry;
 
-/* The content of one loaded style. */
+/** The content of one loaded style. */
 typedef struct CUStyleSlot {
-    uint32_t Loaded;         /* 1 when the slot holds a style */
+    uint32_t Loaded;         /**< 1 when the slot holds a style */
     CUCellChangeInfo Cell;
     CUParaChangeInfo Para;
     CUTextChangeInfo Text;
-    uint32_t ParaStyleId;    /* compared with the paragraph style in force by the cache */
+    uint32_t ParaStyleId;    /**< compared with the paragraph style in force by the cache */
 } CUStyleSlot;
 
-/* The 28-byte style record of store 3 that a style definition's tag begin
+/** The 28-byte style record of store 3 that a style definition's tag begin
  * points at (data2).  Words 0, 4 and 24 belong to the chunker. */
 typedef struct CUStyleRecord {
     uint32_t ChunkerWord0;
@@ -58,38 +59,38 @@ typedef struct CUStyleRecord {
     uint32_t Kind;
     uint32_t PredefinedType;
     uint32_t NameItemId;
-    uint32_t ParentId;       /* CH_NO_ITEM for none */
+    uint32_t ParentId;       /**< CH_NO_ITEM for none */
     uint32_t ChunkerWord24;
 } CUStyleRecord;
 
-/* The 36-byte list level record of store 3 (nine 32-bit words). */
+/** The 36-byte list level record of store 3 (nine 32-bit words). */
 typedef struct CUListLevelRecord {
     uint32_t ChunkerWord0;
-    uint16_t BulletChar;      /* the bullet character */
+    uint16_t BulletChar;      /**< the bullet character */
     uint16_t ChunkerHalf6;
-    uint32_t CounterWord;     /* 0 when the level places no counter */
+    uint32_t CounterWord;     /**< 0 when the level places no counter */
     uint32_t ChunkerWords12[3];
-    uint32_t DefinitionKey;   /* tag list key of the level's own definition */
+    uint32_t DefinitionKey;   /**< tag list key of the level's own definition */
     uint32_t ChunkerWord28;
-    uint32_t Numbering;       /* low 16 bits: numbering style (8 a bullet); bits 17, 20 flags */
+    uint32_t Numbering;       /**< low 16 bits: numbering style (8 a bullet); bits 17, 20 flags */
 } CUListLevelRecord;
 
 #define CU_LIST_NUMBERING_BULLET 8u
 
 typedef struct CUStyleSheet {
     CHHandle ChunkerHandle;
-    uint32_t StyleCount;      /* entries in use */
-    uint32_t StyleCapacity;   /* entries the table has room for; grows by 10 */
+    uint32_t StyleCount;      /**< entries in use */
+    uint32_t StyleCapacity;   /**< entries the table has room for; grows by 10 */
     uint32_t SlotCount;
-    uint32_t NextSlot;        /* next slot the rotation hands out */
+    uint32_t NextSlot;        /**< next slot the rotation hands out */
     QRVHGLOBAL StyleTableHandle;
     CUStyleEntry *StyleTable;
     QRVHGLOBAL SlotArrayHandle;
-    CUStyleSlot *SlotArray;   /* SlotCount slots; null until the first CULoadStyle */
-    QRVHGLOBAL SheetHandle;   /* the block holding this record */
-    CUStyleSlot DefaultSlot;  /* a style without definition, and where every load starts */
-    MUContext Memory;         /* BytesHeld counts the style table */
-    uint32_t ListStyleId;     /* list style whose levels ListLevels holds; CH_NO_ITEM for none */
+    CUStyleSlot *SlotArray;   /**< SlotCount slots; null until the first CULoadStyle */
+    QRVHGLOBAL SheetHandle;   /**< the block holding this record */
+    CUStyleSlot DefaultSlot;  /**< a style without definition, and where every load starts */
+    MUContext Memory;         /**< BytesHeld counts the style table */
+    uint32_t ListStyleId;     /**< list style whose levels ListLevels holds; CH_NO_ITEM for none */
     CUListLevelRecord ListLevels[CU_LIST_LEVELS];
 } CUStyleSheet;
 

@@ -1,4 +1,5 @@
-/*
+/** @file
+ *
  * QRVEX public types shared by every family of exports.
  *
  * All headers of include/qrvex/ are plain C (C11) so that export filters
@@ -18,6 +19,7 @@
 #include <stddef.h>
 #include <stdint.h>
 
+/** @cond QRV_INTERNAL_MACROS */
 #ifdef __cplusplus
 #define QRV_EXTERN_C extern "C"
 #define QRV_BEGIN_DECLS extern "C" {
@@ -29,7 +31,7 @@
 #endif
 
 #if defined(_WIN32)
-/* qrvex.dll exports by its module-definition file; the convention is
+/** qrvex.dll exports by its module-definition file; the convention is
  * stated so that a host compiled with another default still calls right. */
 #define QRVAPI __cdecl
 #elif defined(QRVEX_BUILDING_LIBRARY)
@@ -43,40 +45,41 @@
 #else
 #define QRV_LAYOUT_ASSERT(cond, msg) _Static_assert(cond, msg)
 #endif
+/** @endcond */
 
-/* True in a build with 32-bit pointers (the exact wire layouts). */
+/** True in a build with 32-bit pointers (the exact wire layouts). */
 #define QRV_PTR32 (UINTPTR_MAX == 0xFFFFFFFFu)
 
-/* A 16-bit character of wide text; wide text ends with a 16-bit zero. */
+/** A 16-bit character of wide text; wide text ends with a 16-bit zero. */
 typedef uint16_t QRVWCHAR;
 
-/* The chunker's handle of the document being exported (always 32-bit). */
+/** The chunker's handle of the document being exported (always 32-bit). */
 typedef uint32_t CHHandle;
 
-/* A store code of the chunker (second argument of every CH call). */
+/** A store code of the chunker (second argument of every CH call). */
 typedef uint32_t CHStore;
 
-/* Item id: chunk number in the high 16 bits, place in the chunk in the low
+/** Item id: chunk number in the high 16 bits, place in the chunk in the low
  * 16 bits.  CH_NO_ITEM stands for "no item". */
 typedef uint32_t CHItemId;
-#define CH_NO_ITEM ((CHItemId)0xFFFFFFFFu)
+#define CH_NO_ITEM ((CHItemId)0xFFFFFFFFu) /**< "no item": what searches give when they find none */
 
-/* Handle of a movable global memory block (the platform's HGLOBAL). */
+/** Handle of a movable global memory block (the platform's HGLOBAL). */
 typedef void *QRVHGLOBAL;
 
-/* Result codes of the library's own checks.  0 is success; codes of the
+/** Result codes of the library's own checks.  0 is success; codes of the
  * chunker and of nested operations are handed back unchanged where an
  * operation says so. */
 enum {
     QRV_OK = 0,
-    QRV_E_NO_ROWS = 9,           /* a table without rows */
-    QRV_E_NO_MEMORY = 13,        /* no memory to be had */
-    QRV_E_BAD_ARG = 15,          /* a record or argument of the wrong kind or range */
-    QRV_E_INCONSISTENT = 18,     /* a missing or inconsistent record */
-    QRV_E_BAD_STYLE = 25,        /* a style's definition cannot be read */
-    QRV_E_NOT_FOUND = 37,        /* not found, a null record, or a refused operation */
-    QRV_E_TOO_SMALL = 46,        /* an output buffer too small */
-    QRV_E_NO_CALLBACK = 50,      /* no callback function */
+    QRV_E_NO_ROWS = 9,           /**< a table without rows */
+    QRV_E_NO_MEMORY = 13,        /**< no memory to be had */
+    QRV_E_BAD_ARG = 15,          /**< a record or argument of the wrong kind or range */
+    QRV_E_INCONSISTENT = 18,     /**< a missing or inconsistent record */
+    QRV_E_BAD_STYLE = 25,        /**< a style's definition cannot be read */
+    QRV_E_NOT_FOUND = 37,        /**< not found, a null record, or a refused operation */
+    QRV_E_TOO_SMALL = 46,        /**< an output buffer too small */
+    QRV_E_NO_CALLBACK = 50,      /**< no callback function */
     QRV_E_NO_COUNTER_VALUE = 1577 /* a counter level holds no value at that position */
 };
 
