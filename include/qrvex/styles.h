@@ -28,7 +28,7 @@ enum {
     CU_STYLE_KIND_LIST = 4
 };
 
-#define CU_LIST_LEVELS 12
+#define CU_LIST_LEVELS 12 /**< levels of a list style */
 
 /** One entry of the style table. */
 typedef struct CUStyleEntry {
@@ -45,53 +45,56 @@ typedef struct CUStyleEntry {
 /** The content of one loaded style. */
 typedef struct CUStyleSlot {
     uint32_t Loaded;         /**< 1 when the slot holds a style */
-    CUCellChangeInfo Cell;
-    CUParaChangeInfo Para;
-    CUTextChangeInfo Text;
+    CUCellChangeInfo Cell; /**< the style's cell values */
+    CUParaChangeInfo Para; /**< the style's paragraph attributes */
+    CUTextChangeInfo Text; /**< the style's character attributes */
     uint32_t ParaStyleId;    /**< compared with the paragraph style in force by the cache */
 } CUStyleSlot;
 
 /** The 28-byte style record of store 3 that a style definition's tag begin
  * points at (data2).  Words 0, 4 and 24 belong to the chunker. */
 typedef struct CUStyleRecord {
-    uint32_t ChunkerWord0;
-    uint32_t ChunkerWord4;
-    uint32_t Kind;
-    uint32_t PredefinedType;
-    uint32_t NameItemId;
+    uint32_t ChunkerWord0; /**< the chunker's */
+    uint32_t ChunkerWord4; /**< the chunker's */
+    uint32_t Kind; /**< CU_STYLE_KIND_* */
+    uint32_t PredefinedType; /**< the style's predefined type; 0 for none */
+    uint32_t NameItemId; /**< string item naming the style */
     uint32_t ParentId;       /**< CH_NO_ITEM for none */
-    uint32_t ChunkerWord24;
+    uint32_t ChunkerWord24; /**< the chunker's */
 } CUStyleRecord;
 
 /** The 36-byte list level record of store 3 (nine 32-bit words). */
 typedef struct CUListLevelRecord {
-    uint32_t ChunkerWord0;
+    uint32_t ChunkerWord0; /**< the chunker's */
     uint16_t BulletChar;      /**< the bullet character */
-    uint16_t ChunkerHalf6;
+    uint16_t ChunkerHalf6; /**< the chunker's */
     uint32_t CounterWord;     /**< 0 when the level places no counter */
-    uint32_t ChunkerWords12[3];
+    uint32_t ChunkerWords12[3]; /**< the chunker's */
     uint32_t DefinitionKey;   /**< tag list key of the level's own definition */
-    uint32_t ChunkerWord28;
+    uint32_t ChunkerWord28; /**< the chunker's */
     uint32_t Numbering;       /**< low 16 bits: numbering style (8 a bullet); bits 17, 20 flags */
 } CUListLevelRecord;
 
-#define CU_LIST_NUMBERING_BULLET 8u
+#define CU_LIST_NUMBERING_BULLET 8u /**< numbering style of a bullet level (low 16 bits of Numbering) */
 
+/** The style sheet of one document (see above): the style table, the
+ * rotating slots and the cached list style.  Made by CUCreateStyleSheet,
+ * freed by CUDestroyStyleSheet; the caller may read its fields. */
 typedef struct CUStyleSheet {
-    CHHandle ChunkerHandle;
+    CHHandle ChunkerHandle; /**< the document's chunker handle */
     uint32_t StyleCount;      /**< entries in use */
     uint32_t StyleCapacity;   /**< entries the table has room for; grows by 10 */
-    uint32_t SlotCount;
+    uint32_t SlotCount; /**< slots in the rotation */
     uint32_t NextSlot;        /**< next slot the rotation hands out */
-    QRVHGLOBAL StyleTableHandle;
-    CUStyleEntry *StyleTable;
-    QRVHGLOBAL SlotArrayHandle;
+    QRVHGLOBAL StyleTableHandle; /**< memory block of the style table */
+    CUStyleEntry *StyleTable; /**< the style table (StyleCount entries) */
+    QRVHGLOBAL SlotArrayHandle; /**< block of the slot array; 0 until the first CULoadStyle */
     CUStyleSlot *SlotArray;   /**< SlotCount slots; null until the first CULoadStyle */
     QRVHGLOBAL SheetHandle;   /**< the block holding this record */
     CUStyleSlot DefaultSlot;  /**< a style without definition, and where every load starts */
     MUContext Memory;         /**< BytesHeld counts the style table */
     uint32_t ListStyleId;     /**< list style whose levels ListLevels holds; CH_NO_ITEM for none */
-    CUListLevelRecord ListLevels[CU_LIST_LEVELS];
+    CUListLevelRecord ListLevels[CU_LIST_LEVELS]; /**< the levels of list style ListStyleId, level 0 first */
 } CUStyleSheet;
 
 QRV_LAYOUT_ASSERT(sizeof(CUStyleEntry) == 32, "CUStyleEntry is 32 bytes");
@@ -129,22 +132,182 @@ QRV_LAYOUT_ASSERT(offsetof(CUStyleSheet, ListLevels) == 1844, "sheet: list level
 QRV_LAYOUT_ASSERT(sizeof(CUStyleSheet) == 2280, "CUStyleSheet is 2280 bytes");
 #endif
 
+/**
+ * Makes a style sheet for a document, with a given number of style slots.
+ *
+ * The sheet starts with an empty style table and no cached list style
+ * (ListStyleId -1); its slot array is allocated by the first CULoadStyle.  A
+ * sheet of 0 slots numbers and describes styles, but whatever needs a slot on
+ * it (CULoadStyle, a style item of a change walk) gives 15.
+ *
+ * @param pSheet    [out] the new sheet
+ * @param slotCount the number of style slots handed out in rotation
+ * @param h         the chunker handle of the document
+ * @return 0; 13 when the memory cannot be had; 15 for a null @p pSheet.
+ *
+ * Ownership: the sheet and its blocks belong to the caller, who frees them
+ * with CUDestroyStyleSheet.
+ */
 QRVAPI uint32_t CUCreateStyleSheet(CUStyleSheet **pSheet, uint32_t slotCount, CHHandle h);
+/**
+ * Frees a style sheet with its style table and slot array, and sets the
+ * caller's pointer to null.
+ *
+ * @param pSheet [in,out] the caller's pointer to the sheet; a null pointer, or
+ *               a pointer to null, is ignored
+ * @return 0.
+ */
 QRVAPI uint32_t CUDestroyStyleSheet(CUStyleSheet **pSheet);
+/**
+ * Sets a slot to the state of a style without attributes: all zero, with the
+ * cell values 5, 0x20000, 0 and -1 in cell words 2, 3, 4 and 8.
+ *
+ * @param slot   the slot
+ * @param unused not read
+ * @return 0.
+ */
 QRVAPI uint32_t CIInitSlot(CUStyleSlot *slot, uint32_t unused);
+/**
+ * Gives a style's index in the style table, appending an entry the first time
+ * the style is met.
+ *
+ * @param sheet   the style sheet
+ * @param styleId the chunker's style id
+ * @return the index (the table holds at most 65535 styles); -1 for a null
+ *         sheet; 13 when the table cannot grow (also beyond 65535 styles).
+ */
 QRVAPI int32_t CIStyleNumber(CUStyleSheet *sheet, uint32_t styleId);
+/**
+ * Gives the slot of a slot number, or hands out the next slot in rotation.
+ *
+ * A number that names no slot takes the next slot in rotation: every style
+ * that held it loses it, the slot is zeroed and its number is written back.
+ *
+ * @param sheet       the style sheet
+ * @param pSlotNumber [in,out] the slot number (SlotCount + 1 for none); the new
+ *                    number when a slot was handed out
+ * @return the slot, which belongs to the sheet; null for a null sheet or
+ *         number pointer, and while the sheet has no slot array yet.
+ */
 QRVAPI CUStyleSlot *CIGetSlot(CUStyleSheet *sheet, uint32_t *pSlotNumber);
+/**
+ * Gives the kind of a style's record (CU_STYLE_KIND_CHARACTER, _PARAGRAPH,
+ * _LIST, ...).
+ *
+ * @param h       the chunker handle
+ * @param styleId the style id
+ * @return the record's Kind; 15 for a null handle or a style id of -1; 25 when
+ *         the definition cannot be found or its record read.
+ */
 QRVAPI uint32_t CUCheckStyleType(CHHandle h, uint32_t styleId);
+/**
+ * Gives a style's predefined type.
+ *
+ * @param sheet      the style sheet
+ * @param styleIndex the style's index in the style table
+ * @return its PredefinedType (from its record, or its heading number + 1); -1
+ *         for a null sheet or an index not below StyleCount.
+ */
 QRVAPI int32_t CUStyleGetPredefinedType(CUStyleSheet *sheet, uint32_t styleIndex);
+/**
+ * Gives a style's paragraph outline level.
+ *
+ * @param sheet      the style sheet
+ * @param styleIndex the style's index in the style table
+ * @return its OutlineLevel: the outline level + 1, 0 for none; -1 for a null
+ *         sheet or an index not below StyleCount.
+ */
 QRVAPI int32_t CUStyleGetOutlineLevel(CUStyleSheet *sheet, uint32_t styleIndex);
+/**
+ * Tells whether a style is named "title".
+ *
+ * @param sheet      the style sheet
+ * @param styleIndex the style's index in the style table
+ * @return 1 when the style's name is "title" in any case; 0 otherwise, also
+ *         for a null sheet, an index not below StyleCount or an unreadable name.
+ */
 QRVAPI uint32_t CUStyleCheckTitleStyle(CUStyleSheet *sheet, uint32_t styleIndex);
+/**
+ * Tells whether a style name is a heading name and gives its number.
+ *
+ * A heading name is "heading" (any case), one more character, and somewhere
+ * after it a digit 1 to 9.
+ *
+ * @param sheet      the style sheet
+ * @param nameItemId the string item of the style's name
+ * @return the digit + 1 ("Heading 3" gives 4, "heading 10" gives 2); 0 for
+ *         any other name, and for a null sheet.
+ */
 QRVAPI uint32_t CUStyleCheckHeadingStyle(CUStyleSheet *sheet, uint32_t nameItemId);
 
+/**
+ * Reads the level records of a list style into the sheet's ListLevels and
+ * sets ListStyleId.
+ *
+ * Levels 0 to 11 named in the style's definition are read; the others keep
+ * what they held.
+ *
+ * @param sheet       the style sheet
+ * @param listStyleId the list style's id
+ * @return 0 when at least one level was read; 0 with ListStyleId -1 when none
+ *         was; otherwise ListStyleId -1 and the code of the failed tag list
+ *         search or chunker call (a definition that ends as the document's last
+ *         item gives the chunker's "no next item" code); 37 for a null sheet.
+ */
 QRVAPI uint32_t CULoadListStyle(CUStyleSheet *sheet, uint32_t listStyleId);
+/**
+ * Copies one level record of a list style, loading the list style into the
+ * sheet first when the sheet caches another.
+ *
+ * When the level's own definition places no counter, the copy's CounterWord
+ * is 0 and its numbering CU_LIST_NUMBERING_BULLET.
+ *
+ * @param sheet       the style sheet
+ * @param listStyleId the list style's id
+ * @param level       the level, 0 to 11
+ * @param record      [out] the caller's record
+ * @return 0; 37 for a null sheet or record, a level of 12 or more, a list style
+ *         id of -1 or a list style that cannot be loaded; the tag list search's
+ *         code when the level's definition cannot be found (the record is
+ *         copied all the same).
+ */
 QRVAPI uint32_t CULoadListLevelStyle(CUStyleSheet *sheet, uint32_t listStyleId, uint32_t level,
                                      CUListLevelRecord *record);
+/**
+ * Tells whether a counter placement item (type 31) lies in a range.  Tags are
+ * not skipped.
+ *
+ * @param id    the first id of the range
+ * @param limit the end of the range (exclusive)
+ * @param h     the chunker handle
+ * @return 1 when one is found; 0 otherwise, also when a read fails or an id
+ *         does not grow.
+ */
 QRVAPI uint32_t CURangeHasPutCounter(uint32_t id, uint32_t limit, CHHandle h);
 
+/**
+ * Loads a style into a slot of the sheet (with the style it is based on and
+ * the styles its definition applies) and hands out the slot and the style's
+ * index in the style table.
+ *
+ * A character or paragraph style stays cached in its slot until the rotation
+ * gives the slot away; a list style is read again on every call.  A style is
+ * never loaded again while its load is under way.  A style without a
+ * definition, or whose definition's tag begin or record cannot be read, hands
+ * out DefaultSlot (result 0).
+ *
+ * @param sheet       the style sheet
+ * @param styleId     the style's id
+ * @param paraStyleId the id of the paragraph style in force
+ * @param pSlot       [out] the slot; it belongs to the sheet and stays valid
+ *                    until the rotation hands it to another style
+ * @param pStyleIndex [out] the style's index in the style table
+ * @return 0; 37 for a null sheet or out-pointer; 15 for a sheet made without
+ *         slots; 13 when the slot array or the style table cannot be had
+ *         (nothing is handed out then, and nothing changes), or when the loads
+ *         under way cannot be kept; the chunker's code when a list level item
+ *         of the definition cannot be read; the failure of a parent's load.
+ */
 QRVAPI uint32_t CULoadStyle(CUStyleSheet *sheet, uint32_t styleId, uint32_t paraStyleId,
                             CUStyleSlot **pSlot, uint32_t *pStyleIndex);
 
