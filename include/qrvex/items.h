@@ -132,7 +132,7 @@ enum {
 #define CH_TAG_SKIPPABLE_BIT       0x20000000u /**< searches jump over the tag whole */
 #define CH_TAG_WALK_SKIP_BIT       0x40000000u /**< the change walk passes over the tag whole */
 #define CH_TAG_SKIP_FOR_TEXT_17    0x00170000u /**< break and text searches skip it whole */
-#define CH_TAG_SKIP_FOR_TEXT_18    0x00180000u
+#define CH_TAG_SKIP_FOR_TEXT_18    0x00180000u /**< break and text searches skip it whole */
 #define CH_TAG_CUSTOM_DOC_PROPERTY 0x201c0000u /**< its text run names the property */
 #define CH_TAG_SS_CELL             0x20130000u /**< spreadsheet cell tag; format condition target */
 #define CH_TAG_DOC_PROPERTY        0xa0010004u /**< data2 = store-3 offset of the 4-byte property id */
@@ -203,12 +203,12 @@ enum {
     CH_SIZE_LIST_LEVEL = 36,     /**< store 3: a list level record */
     CH_SIZE_ITEM58_DATA = 104,   /**< store 3: what an item 58 points at */
     CH_SIZE_TEXT_FRAME = 40,     /**< store 7 */
-    CH_SIZE_DATA_VALUE = 16      /* store 17: at most this many storage bytes */
+    CH_SIZE_DATA_VALUE = 16      /**< store 17: at most this many storage bytes */
 };
 
 /** Store 12: a font. */
 typedef struct CHFontRecord {
-    uint32_t FontId;
+    uint32_t FontId;     /**< the font id CUMapFontIdToName looks for */
     uint32_t Attribute;  /**< a 16-bit font attribute in the low half */
     uint32_t NameId;     /**< id of the name in store 9 */
     uint32_t NameLength; /**< in characters */
@@ -218,21 +218,21 @@ typedef struct CHFontRecord {
 /** Store 15: a run of spreadsheet cells. */
 typedef struct CHCellRun {
     uint32_t FirstItemId; /**< store-0 id of the run's first item */
-    uint32_t CellCount;
+    uint32_t CellCount;   /**< cells of the run */
 } CHCellRun;
 
 /** Store 16: one entry of the tag list. */
 typedef struct CHTagListEntry {
     uint32_t TagBeginId; /**< store-0 id of the tag begin */
-    uint32_t TagCode;
-    uint32_t Key;
+    uint32_t TagCode;    /**< the tag's code */
+    uint32_t Key;        /**< the key it is listed under (a style id, format id, ...) */
 } CHTagListEntry;
 
 /** Store 7: a text frame record (40 bytes; the library reads FrameFlags). */
 typedef struct CHTextFrameRecord {
-    uint32_t Words0to3[4];
+    uint32_t Words0to3[4]; /**< the chunker's */
     uint32_t FrameFlags;  /**< offset 16 */
-    uint32_t Words5to9[5];
+    uint32_t Words5to9[5]; /**< the chunker's */
 } CHTextFrameRecord;
 
 /** The section record CHGetSectionInfo fills. */
@@ -240,22 +240,23 @@ typedef struct CHSectionInfo {
     uint32_t SectionKind;  /**< the chunker's kind of section */
     uint32_t FirstItemId;  /**< store-0 id of the section's first item */
     uint32_t LastItemId;   /**< store-0 id of the section's last item */
-    uint32_t Reserved;
+    uint32_t Reserved;     /**< not used */
 } CHSectionInfo;
 
 /** Stores 10 and 11: the chunker's row and cell records.  Filters provide
  * buffers of these sizes to CUGetRowInfo and CUGetCellInfo. */
 typedef struct CHTableRowRecord {
-    uint32_t Height;
-    uint32_t Flags;
-    uint32_t Reserved[2];
+    uint32_t Height;      /**< the row's height, in the chunker's unit */
+    uint32_t Flags;       /**< the chunker's row flags */
+    uint32_t Reserved[2]; /**< not used */
 } CHTableRowRecord;
 
+/** Store 11: the chunker's cell record (see CHTableRowRecord). */
 typedef struct CHTableCellRecord {
-    uint32_t Width;
-    uint32_t Flags;
-    uint32_t ColumnSpan;
-    uint32_t RowSpan;
+    uint32_t Width;       /**< the cell's width, in the chunker's unit */
+    uint32_t Flags;       /**< the chunker's cell flags */
+    uint32_t ColumnSpan;  /**< columns the cell spans */
+    uint32_t RowSpan;     /**< rows the cell spans */
 } CHTableCellRecord;
 
 QRV_LAYOUT_ASSERT(sizeof(CHItem) == 16, "CHItem is 16 bytes");
