@@ -83,7 +83,7 @@ QRVAPI void MUCacheInit(uint16_t capacity, uint16_t growthStep, uint32_t dataSiz
  * @param data       the record: MUCache.DataSize bytes, copied
  * @param key        the record's key
  * @param cache      the cache; locked if it was unlocked
- * @param pBytesHeld [in,out] byte counter charged with the blocks allocated;
+ * @param[in,out] pBytesHeld byte counter charged with the blocks allocated;
  *                   pass the context's BytesHeld that MUCacheDeinit will release against
  * @return 0; 13 when growth cannot get memory or the slot array cannot be
  *         locked (the cache is then left as it was); 37 for a null cache or a

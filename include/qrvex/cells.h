@@ -63,7 +63,7 @@ QRV_LAYOUT_ASSERT(sizeof(CUSSMergeRange) == 16, "merge range is 16 bytes");
  * entry (a column list after a by-column item is not counted).
  *
  * @param section the section number
- * @param params  [out] the caller's record
+ * @param[out] params  the caller's record
  * @param h       the chunker handle
  * @return 0 at the break; the chunker's code when a read fails (also when the
  *         items end before a break); 37 when ids stop growing before a break.
@@ -77,7 +77,7 @@ QRVAPI uint32_t CUGetSSSectionParams(uint32_t section, CUSSSectionParams *params
  * column entry with bit 2 gets 0.
  *
  * @param id     the first id to read
- * @param widths [out] the caller's array, one 32-bit word per entry
+ * @param[out] widths the caller's array, one 32-bit word per entry
  * @param h      the chunker handle
  * @return 0 at the list's end; 37 when a break comes before a list (or ids stop
  *         growing); the chunker's code when a read fails (also when the items
@@ -89,7 +89,7 @@ QRVAPI uint32_t CUGatherSSDBCellWidths(uint32_t id, uint32_t *widths, CHHandle h
  * name id.
  *
  * @param id      the first id to read
- * @param nameIds [out] the caller's array, one 32-bit word per entry
+ * @param[out] nameIds the caller's array, one 32-bit word per entry
  * @param h       the chunker handle
  * @return as CUGatherSSDBCellWidths: 0 at the list's end; 37 when a break
  *         comes first; the chunker's code when a read fails.
@@ -106,7 +106,7 @@ QRVAPI uint32_t CUFindSSDBCellNameIds(uint32_t id, uint32_t *nameIds, CHHandle h
  * asked for in increasing order cost one walk from the previous one; another
  * section resets it.
  *
- * @param state       [in,out] the caller's cursor, kept between calls; start it
+ * @param[in,out] state       the caller's cursor, kept between calls; start it
  *                    with SectionNumber -1
  * @param section     the section number
  * @param firstIndex  first index of the cell (its line, or its column in a
@@ -167,7 +167,7 @@ QRVAPI uint32_t CUGetDBCellFormatId(uint32_t id, uint32_t n, CHHandle h);
  * Skippable tags are passed over whole.
  *
  * @param sheet   the style sheet
- * @param cell    [in,out] the caller's cell record
+ * @param[in,out] cell    the caller's cell record
  * @param startId the first id to read
  * @param lastId  the last id to read
  * @param room    four words of room for an item record; not read
@@ -183,7 +183,7 @@ QRVAPI uint32_t CUGatherSSDBCellInfo(CUStyleSheet *sheet, CUCellChangeInfo *cell
  *
  * @param id        the first id to read
  * @param limit     the search for the merge list stops at this id (exclusive)
- * @param mergeList [in,out] the caller's list of 16-byte items (LUCreateList);
+ * @param[in,out] mergeList the caller's list of 16-byte items (LUCreateList);
  *                  a range it cannot take is dropped
  * @param h         the chunker handle
  * @return 0 at the merge list's end or when no merge list comes before

@@ -28,7 +28,7 @@ QRV_BEGIN_DECLS
  * partner is written as the three bytes of its own value.  The destination is
  * terminated with one zero byte.
  *
- * @param dst     [out] the caller's destination
+ * @param[out] dst     the caller's destination
  * @param dstSize the destination's size in bytes, terminator included
  * @param src     the source: 16-bit text, machine order, not terminated
  * @param srcSize the source's size in bytes
@@ -43,7 +43,7 @@ QRVAPI int32_t FUConvertUnicodeToUTF8(void *dst, uint32_t dstSize, const void *s
  * The trailing odd byte of the source is ignored.  A source as large as the
  * destination is cut.
  *
- * @param dst     [out] the caller's destination
+ * @param[out] dst     the caller's destination
  * @param dstSize the destination's size in bytes, terminator included
  * @param src     the source: 16-bit text, not terminated
  * @param srcSize the source's size in bytes
@@ -56,7 +56,7 @@ QRVAPI int32_t FUConvertUnicodeToSameUnicode(void *dst, uint32_t dstSize, const 
  *
  * The destination is terminated with a zero unit.
  *
- * @param dst     [out] the caller's destination
+ * @param[out] dst     the caller's destination
  * @param dstSize the destination's size in bytes, terminator included
  * @param src     the source: 16-bit text, not terminated
  * @param srcSize the source's size in bytes
@@ -70,7 +70,7 @@ QRVAPI int32_t FUConvertUnicodeToOppositeUnicode(void *dst, uint32_t dstSize, co
  *
  * The destination is terminated with a zero byte.
  *
- * @param dst     [out] the caller's destination
+ * @param[out] dst     the caller's destination
  * @param dstSize the destination's size in bytes, terminator included
  * @param src     the source: 16-bit text, low byte first, not terminated
  * @param srcSize the source's size in bytes
@@ -84,7 +84,7 @@ QRVAPI int32_t FUConvertLittleUnicodeToASCII(void *dst, uint32_t dstSize, const 
  *
  * The destination is terminated with a zero byte.
  *
- * @param dst     [out] the caller's destination
+ * @param[out] dst     the caller's destination
  * @param dstSize the destination's size in bytes, terminator included
  * @param src     the source: 16-bit text, high byte first, not terminated
  * @param srcSize the source's size in bytes
@@ -98,7 +98,7 @@ QRVAPI int32_t FUConvertBigUnicodeToASCII(void *dst, uint32_t dstSize, const voi
  *
  * A source as large as the destination is cut.
  *
- * @param dst     [out] the caller's destination
+ * @param[out] dst     the caller's destination
  * @param dstSize the destination's size in bytes, terminator included
  * @param src     the source: byte text, not terminated
  * @param srcSize the source's size in bytes
@@ -111,7 +111,7 @@ QRVAPI int32_t FUConvertASCIIToASCII(void *dst, uint32_t dstSize, const void *sr
  *
  * The destination is terminated with a zero unit.
  *
- * @param dst     [out] the caller's destination
+ * @param[out] dst     the caller's destination
  * @param dstSize the destination's size in bytes, terminator included
  * @param src     the source: byte text, not terminated
  * @param srcSize the source's size in bytes
@@ -125,7 +125,7 @@ QRVAPI int32_t FUConvertASCIIToLittleUnicode(void *dst, uint32_t dstSize, const 
  *
  * The destination is terminated with a zero unit.
  *
- * @param dst     [out] the caller's destination
+ * @param[out] dst     the caller's destination
  * @param dstSize the destination's size in bytes, terminator included
  * @param src     the source: byte text, not terminated
  * @param srcSize the source's size in bytes
@@ -142,7 +142,7 @@ QRVAPI int32_t FUConvertASCIIToBigUnicode(void *dst, uint32_t dstSize, const voi
  * with a zero unit; with any other it is byte text (a double-byte character
  * gives its two bytes, a byte character its one) with a zero byte.
  *
- * @param buffer    [in,out] the text; it must hold @p unitCount + 1 units
+ * @param[in,out] buffer    the text; it must hold @p unitCount + 1 units
  * @param unitCount the 16-bit units of the text
  * @param charset   the character set code
  * @return the length in bytes, without the terminator.

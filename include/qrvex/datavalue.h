@@ -16,7 +16,7 @@ QRV_BEGIN_DECLS
  *
  * @param h      the chunker handle
  * @param itemId the data value item
- * @param pValue [out] the value; 0.0 when there is none
+ * @param[out] pValue the value; 0.0 when there is none
  * @return 1 when a value was written; 0 for no value, an item of another type,
  *         or a chunker failure on either read.
  */
@@ -28,10 +28,10 @@ QRVAPI uint32_t FUDataVal(CHHandle h, uint32_t itemId, double *pValue);
  * Big-endian forms are reversed in place and a packed decimal loses its sign
  * bit, so the same storage must be converted only once.
  *
- * @param storage        [in,out] the storage bytes (up to 16)
+ * @param[in,out] storage        the storage bytes (up to 16)
  * @param multiplierCode 320 to 329 multiply by a fixed factor; other codes by 1
  * @param storageType    0 to 15
- * @param pValue         [out] the value times the multiplier's factor; 0.0 for
+ * @param[out] pValue         the value times the multiplier's factor; 0.0 for
  *                       no value
  * @return 1 when a value was written (also, as 0.0, for types 11, 12 and above
  *         15); 0 for no value (a little-endian double whose bytes 6 and 7 are
@@ -41,7 +41,7 @@ QRVAPI uint32_t FUDataValFromUnion(void *storage, uint32_t multiplierCode, uint3
 /**
  * Gives the value of an 8-byte packed decimal: sign x digits x 10^(exponent - 70).
  *
- * @param packed [in,out] the 8 bytes; its sign bit is cleared, so the same bytes
+ * @param[in,out] packed the 8 bytes; its sign bit is cleared, so the same bytes
  *               must not be converted twice
  * @return the value; 0.0 for a first byte of 0.
  */
@@ -67,7 +67,7 @@ QRVAPI double FUConvertCompactToDouble(uint32_t word);
  * Fetches a string resource of the utility library as wide text.
  *
  * @param stringId the resource's identifier
- * @param buffer   [out] the caller's buffer; a text of @p size characters or
+ * @param[out] buffer   the caller's buffer; a text of @p size characters or
  *                 more is cut to @p size - 1
  * @param size     the buffer's size in characters; 0 writes nothing
  * @return the characters written before the terminator.
@@ -77,7 +77,7 @@ QRVAPI uint32_t FUGetLOString(uint32_t stringId, QRVWCHAR *buffer, uint32_t size
  * Appends a byte string to a wide string, each byte zero-extended (0x80 to
  * 0xFF become U+0080 to U+00FF), and terminates it.
  *
- * @param wide  [in,out] the wide string; the caller provides the room
+ * @param[in,out] wide  the wide string; the caller provides the room
  * @param bytes the zero-terminated byte string
  * @return the number of characters appended.
  */

@@ -11,9 +11,9 @@ QRV_BEGIN_DECLS
  * Converts a day number to a date of the Gregorian calendar (proleptic).
  *
  * @param dayNumber the day number (2451545 is 1 January 2000)
- * @param pDay      [out] day of the month
- * @param pMonth    [out] month, 1 to 12
- * @param pYear     [out] year; all three are 0 for day 0 and the days before
+ * @param[out] pDay      day of the month
+ * @param[out] pMonth    month, 1 to 12
+ * @param[out] pYear     year; all three are 0 for day 0 and the days before
  *                  1 March of year 0
  */
 QRVAPI void FUj2g(uint32_t dayNumber, int32_t *pDay, int32_t *pMonth, int32_t *pYear);
@@ -22,9 +22,9 @@ QRVAPI void FUj2g(uint32_t dayNumber, int32_t *pDay, int32_t *pMonth, int32_t *p
  * leap year).
  *
  * @param dayNumber the day number
- * @param pDay      [out] day of the month
- * @param pMonth    [out] month, 1 to 12
- * @param pYear     [out] year; all three are 0 for day 0 and the days before
+ * @param[out] pDay      day of the month
+ * @param[out] pMonth    month, 1 to 12
+ * @param[out] pYear     year; all three are 0 for day 0 and the days before
  *                  1 January of year 1
  */
 QRVAPI void FUj2j(uint32_t dayNumber, int32_t *pDay, int32_t *pMonth, int32_t *pYear);
@@ -39,10 +39,10 @@ QRVAPI uint32_t FUWeekday(uint32_t dayNumber);
  * Converts a day number to a Gregorian date and its weekday.
  *
  * @param dayNumber the day number
- * @param pDay      [out] day of the month
- * @param pMonth    [out] month
- * @param pYear     [out] year; day, month and year are 0 before 1 January of year 1
- * @param pWeekday  [out] weekday, 0 Monday to 6 Sunday (computed in any case)
+ * @param[out] pDay      day of the month
+ * @param[out] pMonth    month
+ * @param[out] pYear     year; day, month and year are 0 before 1 January of year 1
+ * @param[out] pWeekday  weekday, 0 Monday to 6 Sunday (computed in any case)
  * @param flags     bit 0: the day count includes a 29 February 1900 that never
  *                  was, so days after 28 February 1900 are one too high
  */
@@ -53,9 +53,9 @@ QRVAPI void FUConvertJulianToDate(uint32_t dayNumber, int32_t *pDay, int32_t *pM
  * 0 to 23.
  *
  * @param seconds the seconds
- * @param pHour   [out] hour, 0 to 23
- * @param pMinute [out] minute
- * @param pSecond [out] second
+ * @param[out] pHour   hour, 0 to 23
+ * @param[out] pMinute minute
+ * @param[out] pSecond second
  */
 QRVAPI void FUConvertSecondsToTime(uint32_t seconds, uint32_t *pHour, uint32_t *pMinute, uint32_t *pSecond);
 /**
@@ -63,7 +63,7 @@ QRVAPI void FUConvertSecondsToTime(uint32_t seconds, uint32_t *pHour, uint32_t *
  *
  * @param dayValue    a day value: the fraction is the time of day (negative
  *                    for a negative value)
- * @param pHundredths [out] hundredths of a second (truncated)
+ * @param[out] pHundredths hundredths of a second (truncated)
  * @return the seconds, rounded to the nearest second (unsigned arithmetic, so
  *         a negative fraction wraps).
  */
@@ -75,7 +75,7 @@ QRVAPI uint32_t FUConvertJulianToSeconds(double dayValue, int32_t *pHundredths);
  * Every year divisible by four counts as a leap year; a month field of 0
  * counts as January and one above 12 as December.
  *
- * @param pValue [in,out] a double holding the packed word (a value that is not
+ * @param[in,out] pValue a double holding the packed word (a value that is not
  *               finite or beyond 64 bits is read as 0); replaced by the day value
  */
 QRVAPI void FUConvertDosDateToSODate(double *pValue);
@@ -87,7 +87,7 @@ QRVAPI void FUConvertDosDateToSODate(double *pValue);
  * (65797 for a time) instead.  Slots are joined by the date separator where
  * two date elements meet, else by a space; the output is cut at 79 characters.
  *
- * @param output      [out] the caller's wide buffer, room for 80 characters
+ * @param[out] output      the caller's wide buffer, room for 80 characters
  * @param value       the value: a day value, or for @p kind 7 a whole count of
  *                    seconds or a time of day
  * @param kind        5 date and time, 6 date, 7 time; any other shows the

@@ -240,7 +240,7 @@ QRVAPI uint32_t EXDTNumSections(EXDTTree *tree);
  *
  * @param tree     the tree
  * @param section  the section entry (an item of tree->Sections)
- * @param pHeading [in,out] the heading, which belongs to the tree; an empty path
+ * @param[in,out] pHeading the heading, which belongs to the tree; an empty path
  *                 leaves it as the caller set it
  * @return 0; 37 when a path entry lies beyond its list; 18 for a null argument.
  */

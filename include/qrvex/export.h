@@ -74,7 +74,7 @@ QRV_LAYOUT_ASSERT(offsetof(EXModuleData, FAExportHandle) == 16, "FAExportHandle 
  * @param reserved     reserved for the filter-access library; 0
  * @param callback     the host's callback for EXDoCallback; may be null
  * @param callbackData handed back to @p callback unchanged
- * @param phExport     [out] set to 0 at once, and to the export handle (the
+ * @param[out] phExport     set to 0 at once, and to the export handle (the
  *                     module-data handle) once the open has succeeded
  * @return 0, or the first failure: DAPreOpenDocument's, DACreateModuleData's
  *         or DALockModuleData's result as it stands, FAOpenExport's result

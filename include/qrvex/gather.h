@@ -19,11 +19,11 @@ QRV_BEGIN_DECLS
  * at an id that does not grow (a looping document).
  *
  * @param sheet   the style sheet (styles are loaded into its slots)
- * @param para    [in,out] the caller's paragraph record
- * @param text    [in,out] the caller's text record
- * @param cell    [in,out] the caller's cell record
+ * @param[in,out] para    the caller's paragraph record
+ * @param[in,out] text    the caller's text record
+ * @param[in,out] cell    the caller's cell record
  * @param item    the current item, by value (already read by the caller)
- * @param pNextId [in,out] on entry the id of the item after @p item; on return
+ * @param[in,out] pNextId on entry the id of the item after @p item; on return
  *                the first id the walk did not consume (the item that stopped
  *                it, or the first id beyond @p lastId), or its entry value when
  *                @p item itself stopped the walk
@@ -72,7 +72,7 @@ QRVAPI uint32_t CUOptimizeParaChangeFlags(const CUParaChangeInfo *a, const CUPar
  * the run.
  *
  * @param sheet  the style sheet
- * @param text   [in,out] the caller's text record
+ * @param[in,out] text   the caller's text record
  * @param nextId the id of the item after @p item
  * @param item   the current item, by value
  * @param h      the chunker handle
@@ -91,7 +91,7 @@ QRVAPI uint32_t CUGatherTextInfo(CUStyleSheet *sheet, CUTextChangeInfo *text, ui
  * of a list level definition, and at an id that does not grow.
  *
  * @param sheet   the style sheet
- * @param text    [in,out] the caller's text record
+ * @param[in,out] text    the caller's text record
  * @param firstId the paragraph's first item
  * @param lastId  the last id to read (inclusive)
  * @param room    four words of room for an item record; not read
@@ -105,8 +105,8 @@ QRVAPI uint32_t CUGatherParaFontInfo(CUStyleSheet *sheet, CUTextChangeInfo *text
  * between the first item of the item's chunk and the item.
  *
  * @param sheet  the style sheet
- * @param para   [in,out] the caller's paragraph record (not cleared first)
- * @param text   [in,out] the caller's text record (not cleared first)
+ * @param[in,out] para   the caller's paragraph record (not cleared first)
+ * @param[in,out] text   the caller's text record (not cleared first)
  * @param h      the chunker handle
  * @param itemId the item; the walk starts at its chunk's first item (low 16
  *               bits cleared)

@@ -37,7 +37,7 @@ enum {
     CH_STORE_TABLE_INDEX = 14, /**< table begins and ends in document order: CHItem */
     CH_STORE_CELL_RUNS = 15,   /**< runs of spreadsheet cells (CHCellRun) */
     CH_STORE_TAG_LIST = 16,    /**< the tag list: 12-byte CHTagListEntry */
-    CH_STORE_DATA_VALUES = 17  /* stored data values, up to 16 bytes each */
+    CH_STORE_DATA_VALUES = 17  /**< stored data values, up to 16 bytes each */
 };
 
 /** Item type codes. */
@@ -148,7 +148,7 @@ enum {
     CH_BREAK_LINE = 2,      /**< counts as text */
     CH_BREAK_ROW = 19,      /**< end of a table row */
     CH_BREAK_CELL = 20,     /**< end of a table cell */
-    CH_BREAK_PAGE = 22      /* ends a heading's own text (with 1); counts as text */
+    CH_BREAK_PAGE = 22      /**< ends a heading's own text (with 1); counts as text */
 };
 
 /** Special character kinds that do not count as text. */
@@ -177,7 +177,7 @@ enum {
     CH_STORAGE_UNDEFINED_12 = 12,
     CH_STORAGE_INT32_BE = 13,
     CH_STORAGE_UINT32_BE = 14,
-    CH_STORAGE_COMPACT = 15     /* compact scaled integer, one 32-bit word */
+    CH_STORAGE_COMPACT = 15     /**< compact scaled integer, one 32-bit word */
 };
 
 /** Multiplier codes of a data value (data1 of a CH_ITEM_DATA_VALUE); any

@@ -99,7 +99,7 @@ QRVAPI LUList *LUCreateList(uint32_t itemSize, uint32_t initialCapacity, uint32_
  * Frees a list (its item block and its record) and sets the caller's pointer
  * to 0; a null list is left alone.
  *
- * @param pList [in,out] the caller's pointer to the list; 0 afterwards
+ * @param[in,out] pList the caller's pointer to the list; 0 afterwards
  */
 QRVAPI void LUFreeList(LUList **pList);
 /**
@@ -190,7 +190,7 @@ QRVAPI uint32_t LUInsertItem(LUList *list, const void *item, int32_t index);
 /**
  * Makes an empty counter track.
  *
- * @param pTrack [out] the new track, or 0 on failure
+ * @param[out] pTrack the new track, or 0 on failure
  * @return 0, or 13 when the track list cannot be made.
  *
  * Ownership: the caller frees the track with LUDeInitCounterTrack.
@@ -234,7 +234,7 @@ QRVAPI uint32_t LUSaveCounterLevel(LUList *track, uint32_t counterId, uint32_t l
  * @param track     the track
  * @param counterId the counter
  * @param level     the level, 0 the outermost
- * @param pValue    [out] the value (a marker's value counts too, so it may be
+ * @param[out] pValue    the value (a marker's value counts too, so it may be
  *                  -1); -1 when there is none
  * @param position  the position asked about
  * @return 0; 1577 when the level had no value there (never saved, or started

@@ -38,11 +38,11 @@ QRVAPI void MUDeInit(void);
  * *ppData is refreshed.  Blocks never shrink: a size not above the block's
  * present size changes nothing.  Sizes are used exactly as asked (no rounding).
  *
- * @param phBlock    [in,out] the caller's block handle: 0 for a new block
- * @param ppData     [in,out] the caller's data pointer; for an existing block
+ * @param[in,out] phBlock    the caller's block handle: 0 for a new block
+ * @param[in,out] ppData     the caller's data pointer; for an existing block
  *                   it must be the block's present data pointer
  * @param size       data bytes wanted
- * @param pBytesHeld [in,out] the caller's byte counter: grows by the data
+ * @param[in,out] pBytesHeld the caller's byte counter: grows by the data
  *                   bytes added (the 8 bytes of header and guard are not counted)
  * @return 0 on success (also when nothing had to be done); 13 when allocating,
  *         growing or locking the block failed.  After a failed new allocation
@@ -60,10 +60,10 @@ QRVAPI uint32_t MUAllocateMemory(QRVHGLOBAL *phBlock, void **ppData, uint32_t si
  * The block must still hold the lock taken at its allocation (its size is read
  * through @p ppData).
  *
- * @param phBlock    [in,out] the caller's block handle; 0 afterwards
+ * @param[in,out] phBlock    the caller's block handle; 0 afterwards
  * @param ppData     the caller's data pointer to the block; not cleared, and
  *                   not to be used again
- * @param pBytesHeld [in,out] the caller's byte counter: drops by the block's
+ * @param[in,out] pBytesHeld the caller's byte counter: drops by the block's
  *                   data size
  */
 QRVAPI void MUFreeMemory(QRVHGLOBAL *phBlock, void **ppData, uint32_t *pBytesHeld);

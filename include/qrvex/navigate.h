@@ -57,7 +57,7 @@ QRVAPI uint32_t CUFindTagBeginId(uint32_t id, uint32_t limit, uint32_t tagCode, 
  * Tells whether the item at an id is a tag begin, and gives its code.
  *
  * @param id       the item's id
- * @param pTagCode [out] the tag code, or 0 when the item is no tag begin; may be null
+ * @param[out] pTagCode the tag code, or 0 when the item is no tag begin; may be null
  * @param h        the chunker handle
  * @return 1 for a tag begin; 0 otherwise, also when the item cannot be read.
  */
@@ -170,9 +170,9 @@ QRVAPI uint32_t CUFindTableEndId(uint32_t id, CHHandle h);
  * @param tagCode  the tag code wanted
  * @param flags    bit 0: give in *pBeginId the id of the item after the tag
  *                 begin instead of the begin's own id
- * @param pBeginId [out] the tag begin's id (with flags bit 0, the next item's
+ * @param[out] pBeginId the tag begin's id (with flags bit 0, the next item's
  *                 id; on a failed read of it, the begin's id)
- * @param pEndId   [out] the id of the tag's matching end; -1 when it cannot be found
+ * @param[out] pEndId   the id of the tag's matching end; -1 when it cannot be found
  * @param h        the chunker handle
  * @return 0 when the tag is found (also when its end cannot be found); with
  *         flags bit 0, the code of the read of the tag begin; 37 for a key of

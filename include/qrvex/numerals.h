@@ -23,7 +23,7 @@ QRVAPI uint32_t FUFlipWString(QRVWCHAR *buffer, uint16_t start, uint16_t end);
  * Digits beyond @p size are dropped from the most significant end.  No
  * terminator is written.
  *
- * @param buffer [out] the caller's buffer
+ * @param[out] buffer the caller's buffer
  * @param start  the position of the first digit
  * @param size   the buffer's size in characters; nothing is written at or past it
  * @param value  the value (negative values take their digits from signed
@@ -35,7 +35,7 @@ QRVAPI uint16_t FUGenerateDecimalNumeral(QRVWCHAR *buffer, uint16_t start, uint1
  * Writes a letter numeral (bijective base 26: 1 A, 26 Z, 27 AA, 703 AAA) into
  * a wide buffer from a position; 0 writes nothing.  No terminator is written.
  *
- * @param buffer [out] the caller's buffer
+ * @param[out] buffer the caller's buffer
  * @param start  the position of the first letter
  * @param size   the buffer's size in characters; nothing is written at or past it
  * @param value  the value
@@ -47,7 +47,7 @@ QRVAPI uint16_t FUGenerateLetterNumeral(QRVWCHAR *buffer, uint16_t start, uint16
  * buffer from a position (2024 gives XXIV); 0, multiples of 1000 and negative
  * values write nothing.  No terminator is written.
  *
- * @param buffer [out] the caller's buffer
+ * @param[out] buffer the caller's buffer
  * @param start  the position of the first letter
  * @param size   the buffer's size in characters; nothing is written at or past it
  * @param value  the value
@@ -58,7 +58,7 @@ QRVAPI uint16_t FUGenerateRomanNumeral(QRVWCHAR *buffer, uint16_t start, uint16_
  * Writes one Roman digit (1 to 9), backwards, with the given letters for one,
  * five and ten; any other digit writes nothing.
  *
- * @param buffer     [out] the caller's buffer
+ * @param[out] buffer     the caller's buffer
  * @param position   where the first letter goes
  * @param size       the buffer's size in characters; nothing is written at or past it
  * @param digit      the digit, 1 to 9
@@ -80,7 +80,7 @@ QRVAPI uint16_t FUGetRoman1To9(QRVWCHAR *buffer, uint16_t position, uint16_t siz
  * @param level  the list level record: its Numbering word (style and bits 17
  *               lower case, 20 leading zero) and BulletChar
  * @param flags  bit 0: narrow the text to bytes in place
- * @param buffer [out] the caller's wide buffer
+ * @param[out] buffer the caller's wide buffer
  * @param size   the buffer's size in characters
  * @param value  the counter's value
  * @return the length in wide characters (in bytes with flags bit 0); 0 for a
@@ -95,7 +95,7 @@ QRVAPI uint16_t FUGenerateCounterNumber(const CUListLevelRecord *level, uint32_t
  * @param sectionNumber the number shown
  * @param kind          0 to 8 select the word; for 3 and above 8 the buffer's
  *                      present wide string is used as the word
- * @param buffer        [in,out] the caller's wide buffer; it must hold the word,
+ * @param[in,out] buffer        the caller's wide buffer; it must hold the word,
  *                      a space, up to eleven characters of number and the
  *                      terminator (only the word is fetched within @p size)
  * @param size          the buffer's size in characters, for the word

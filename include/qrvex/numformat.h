@@ -100,7 +100,7 @@ QRV_LAYOUT_ASSERT(offsetof(FUNumberFormat, FormatFlags) + 4 == offsetof(FUNumber
  * the condition's target definition, however long the chain.
  *
  * @param h               the chunker handle
- * @param output          [out] wide buffer of at least 256 characters, the caller's
+ * @param[out] output          wide buffer of at least 256 characters, the caller's
  * @param outputSize      characters of @p output that may be written
  * @param formatId        the first item of the format definition; -1 selects the
  *                        general format
@@ -110,10 +110,10 @@ QRV_LAYOUT_ASSERT(offsetof(FUNumberFormat, FormatFlags) + 4 == offsetof(FUNumber
  * @param dateFlags       bit 0: the day count includes a 29 February 1900
  * @param exponentOptions bit 1: an exponent below 10 shows one digit when the
  *                        format has fewer than two exponent placeholders
- * @param pTextValue60    [in,out] start value of the format's item-60 text
+ * @param[in,out] pTextValue60    start value of the format's item-60 text
  *                        value; written back when the format sets it
  *                        (FU_FORMAT_TEXT60)
- * @param pTextValue25    [out] the format's item-25 text value, when it sets one
+ * @param[out] pTextValue25    the format's item-25 text value, when it sets one
  *                        (FU_FORMAT_TEXT25)
  * @param cache           the filter's block cache of compiled formats, keyed by
  *                        @p formatId, or null for none; a newly compiled format
@@ -141,7 +141,7 @@ QRVAPI uint32_t FUFormatNumber(CHHandle h, QRVWCHAR *output, uint32_t outputSize
  * asked; date and time kinds are handed to FUFormatDateTime.
  *
  * @param h            the chunker handle
- * @param output       [out] the caller's wide buffer, with room for the text and
+ * @param[out] output       the caller's wide buffer, with room for the text and
  *                     its terminator (date and time kinds write at most 80 characters)
  * @param formatItemId the format item: value's high 16 bits the display type,
  *                     low 16 bits the decimal places (or the date element
@@ -149,7 +149,7 @@ QRVAPI uint32_t FUFormatNumber(CHHandle h, QRVWCHAR *output, uint32_t outputSize
  * @param value        the value
  * @param dayBase      for date and time kinds, as FUFormatDateTime's
  * @param dateFlags    for date and time kinds, as FUFormatDateTime's
- * @param pColour      [out] set to 255 for a negative number when the flag
+ * @param[out] pColour      set to 255 for a negative number when the flag
  *                     word asks for the negative colour; may be null
  * @param work         work buffer of at least 512 bytes; left as it was
  * @param hOptions     the export's option handle, for DAGetOption
@@ -170,8 +170,8 @@ QRVAPI uint32_t FUFormatNumber35(CHHandle h, QRVWCHAR *output, uint32_t formatIt
  *
  * @param h            the chunker handle
  * @param formatId     the first item of the format definition
- * @param pTextValue60 [out] item 60's data1, when the definition has one
- * @param pTextValue25 [out] item 25's value, when the definition has one
+ * @param[out] pTextValue60 item 60's data1, when the definition has one
+ * @param[out] pTextValue25 item 25's value, when the definition has one
  * @return 0 at the definition's end; 37 for the id -1; 18 when ids stop
  *         growing; the code of a failing chunker or tag list call, unchanged.
  */
@@ -200,7 +200,7 @@ QRVAPI void FUInsertChW(QRVWCHAR *string, QRVWCHAR ch, uint32_t position, uint32
  * Copies digits rounded to a count: the last copied digit is raised when the
  * next source digit is "5" to "9" ("9" becomes "0" and the raise moves left).
  *
- * @param destination [out] room for @p count + 1 characters; terminated at @p count
+ * @param[out] destination room for @p count + 1 characters; terminated at @p count
  * @param digits      the digit characters; at least @p count + 1 of them
  * @param count       digits to copy
  * @return 1 when the raise ran out of the leftmost digit (the caller puts a
@@ -210,7 +210,7 @@ QRVAPI uint32_t FURoundCopy(char *destination, const char *digits, uint32_t coun
 /**
  * FURoundCopy over wide characters.
  *
- * @param destination [out] room for @p count + 1 characters; terminated at @p count
+ * @param[out] destination room for @p count + 1 characters; terminated at @p count
  * @param digits      the digit characters; at least @p count + 1 of them
  * @param count       digits to copy
  * @return 1 when the raise ran out of the leftmost digit, else 0.
@@ -220,7 +220,7 @@ QRVAPI uint32_t FURoundCopyW(QRVWCHAR *destination, const QRVWCHAR *digits, uint
  * Copies bytes in reverse order (the last source byte first); the ranges may
  * overlap.
  *
- * @param destination [out] @p count bytes
+ * @param[out] destination @p count bytes
  * @param source      @p count bytes
  * @param count       bytes to copy
  */
@@ -230,7 +230,7 @@ QRVAPI void FUReverseByteCopy(void *destination, const void *source, uint16_t co
  * without leading zeros, and a terminator.
  *
  * @param number the number (its low 16 bits are used)
- * @param buffer [out] at least 6 bytes
+ * @param[out] buffer at least 6 bytes
  * @return the number of digits.
  */
 QRVAPI uint32_t FUNumToString(uint32_t number, char *buffer);

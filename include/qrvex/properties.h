@@ -58,7 +58,7 @@ QRV_LAYOUT_ASSERT(offsetof(CUObjectLocator, Part16Data2) == 28, "locator word 7 
  *
  * @param id the string item: value = its offset in store 9, data1 = its
  *           attribute, low 16 bits of data2 = its length
- * @param ps [out] the caller's area: Chars gets the characters and a zero,
+ * @param[out] ps the caller's area: Chars gets the characters and a zero,
  *           Data the string's attribute
  * @param h  the chunker handle
  * @return the number of characters copied; 0 (record untouched) for a null
@@ -74,9 +74,9 @@ QRVAPI uint16_t CUGetPropertyString(uint32_t id, CUPropertyString *ps, CHHandle 
  * written.
  *
  * @param fontId         the font id wanted
- * @param ps             [out] Chars gets the name (at most 511 characters, then
+ * @param[out] ps             Chars gets the name (at most 511 characters, then
  *                       a zero), Data the font's value
- * @param pFontAttribute [out] the low 16 bits of the font's attribute word
+ * @param[out] pFontAttribute the low 16 bits of the font's attribute word
  * @param h              the chunker handle
  * @return the name's length in characters; 0 when no font has that id or the
  *         fonts cannot be read.
@@ -90,7 +90,7 @@ QRVAPI uint16_t CUMapFontIdToName(uint32_t fontId, CUPropertyString *ps, uint16_
  * Parts is cleared first; the words of parts not met keep their values; other
  * items in between are passed over.
  *
- * @param locator [in,out] the caller's record
+ * @param[in,out] locator the caller's record
  * @param id      the item that introduces the locator (its type is not checked)
  * @param h       the chunker handle
  * @return 0 when a part was met; 37 otherwise, for an id of -1, a null record,
@@ -107,9 +107,9 @@ QRVAPI uint32_t CUGetObjectLocator(CUObjectLocator *locator, uint32_t id, CHHand
  * low byte, followed by a zero byte (at least length + 1 bytes).
  *
  * @param locator    the locator from CUGetObjectLocator
- * @param buffer     [out] the caller's buffer
+ * @param[out] buffer     the caller's buffer
  * @param size       the buffer's size in bytes
- * @param pAttribute [out] the string's attribute
+ * @param[out] pAttribute the string's attribute
  * @param h          the chunker handle
  * @return 0; 46 when the buffer is too small (it may then hold part of the
  *         text); 15 for a null locator or attribute pointer; the chunker's code
@@ -126,7 +126,7 @@ QRVAPI uint32_t CUGetLinkLocatorString(const CUObjectLocator *locator, char *buf
  *
  * @param id        the first id to read
  * @param breakKind a break of this kind ends the search
- * @param buffer    [out] the run's characters, at most @p size of them and
+ * @param[out] buffer    the run's characters, at most @p size of them and
  *                  without a terminator
  * @param size      the buffer's size in characters
  * @param h         the chunker handle
@@ -145,8 +145,8 @@ QRVAPI uint32_t CUFindCustomDocPropName(uint32_t id, uint32_t breakKind, QRVWCHA
  *
  * @param id          the first id to read
  * @param breakKind   a break of this kind ends the search
- * @param pFoundId    [out] the id of the item after the tag begin; set to 0 first
- * @param pPropertyId [in,out] 0 to take the first property (its id is then
+ * @param[out] pFoundId    the id of the item after the tag begin; set to 0 first
+ * @param[in,out] pPropertyId 0 to take the first property (its id is then
  *                    written here), or the property id wanted
  * @param h           the chunker handle
  * @return 0 when found; 37 for a break of @p breakKind, a failed read or ids

@@ -140,7 +140,7 @@ QRV_LAYOUT_ASSERT(sizeof(CUStyleSheet) == 2280, "CUStyleSheet is 2280 bytes");
  * sheet of 0 slots numbers and describes styles, but whatever needs a slot on
  * it (CULoadStyle, a style item of a change walk) gives 15.
  *
- * @param pSheet    [out] the new sheet
+ * @param[out] pSheet    the new sheet
  * @param slotCount the number of style slots handed out in rotation
  * @param h         the chunker handle of the document
  * @return 0; 13 when the memory cannot be had; 15 for a null @p pSheet.
@@ -153,7 +153,7 @@ QRVAPI uint32_t CUCreateStyleSheet(CUStyleSheet **pSheet, uint32_t slotCount, CH
  * Frees a style sheet with its style table and slot array, and sets the
  * caller's pointer to null.
  *
- * @param pSheet [in,out] the caller's pointer to the sheet; a null pointer, or
+ * @param[in,out] pSheet the caller's pointer to the sheet; a null pointer, or
  *               a pointer to null, is ignored
  * @return 0.
  */
@@ -184,7 +184,7 @@ QRVAPI int32_t CIStyleNumber(CUStyleSheet *sheet, uint32_t styleId);
  * that held it loses it, the slot is zeroed and its number is written back.
  *
  * @param sheet       the style sheet
- * @param pSlotNumber [in,out] the slot number (SlotCount + 1 for none); the new
+ * @param[in,out] pSlotNumber the slot number (SlotCount + 1 for none); the new
  *                    number when a slot was handed out
  * @return the slot, which belongs to the sheet; null for a null sheet or
  *         number pointer, and while the sheet has no slot array yet.
@@ -265,7 +265,7 @@ QRVAPI uint32_t CULoadListStyle(CUStyleSheet *sheet, uint32_t listStyleId);
  * @param sheet       the style sheet
  * @param listStyleId the list style's id
  * @param level       the level, 0 to 11
- * @param record      [out] the caller's record
+ * @param[out] record      the caller's record
  * @return 0; 37 for a null sheet or record, a level of 12 or more, a list style
  *         id of -1 or a list style that cannot be loaded; the tag list search's
  *         code when the level's definition cannot be found (the record is
@@ -299,9 +299,9 @@ QRVAPI uint32_t CURangeHasPutCounter(uint32_t id, uint32_t limit, CHHandle h);
  * @param sheet       the style sheet
  * @param styleId     the style's id
  * @param paraStyleId the id of the paragraph style in force
- * @param pSlot       [out] the slot; it belongs to the sheet and stays valid
+ * @param[out] pSlot       the slot; it belongs to the sheet and stays valid
  *                    until the rotation hands it to another style
- * @param pStyleIndex [out] the style's index in the style table
+ * @param[out] pStyleIndex the style's index in the style table
  * @return 0; 37 for a null sheet or out-pointer; 15 for a sheet made without
  *         slots; 13 when the slot array or the style table cannot be had
  *         (nothing is handed out then, and nothing changes), or when the loads

@@ -57,7 +57,7 @@ QRV_LAYOUT_ASSERT(sizeof(CUTableInfo) == 56, "CUTableInfo is 56 bytes");
  *
  * @param id   an item inside the table, or the table begin's id; RowMark
  *             counts the rows ended before it
- * @param info [in,out] the caller's record; RowsHandle must be 0 or the block
+ * @param[in,out] info the caller's record; RowsHandle must be 0 or the block
  *             of an earlier walk of this record, which is reused
  * @param h    the chunker handle
  * @return 0 when the table has a row; 9 when it has none; 37 when no table
@@ -83,7 +83,7 @@ QRVAPI uint32_t CUFreeTableInfo(CUTableInfo *info);
  *
  * @param info      the record filled by CUGetTableInfo
  * @param row       the row index, 0 first
- * @param rowRecord [out] a buffer of the chunker's row record size
+ * @param[out] rowRecord a buffer of the chunker's row record size
  *                  (CHTableRowRecord), the caller's
  * @param h         the chunker handle
  * @return 15 when @p row is not below RowCount; otherwise the chunker's result
@@ -96,7 +96,7 @@ QRVAPI uint32_t CUGetRowInfo(CUTableInfo *info, uint16_t row, void *rowRecord, C
  * @param info       the record filled by CUGetTableInfo
  * @param row        the row index, 0 first
  * @param cell       the cell index within the row, 0 first
- * @param cellRecord [out] a buffer of the chunker's cell record size
+ * @param[out] cellRecord a buffer of the chunker's cell record size
  *                   (CHTableCellRecord), the caller's
  * @param h          the chunker handle
  * @return 15 when either index is out of range; the row index itself (buffer

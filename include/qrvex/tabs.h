@@ -13,10 +13,10 @@ QRV_BEGIN_DECLS
  * TabStops, replacing the stops in force.
  *
  * @param h        the chunker handle
- * @param pId      [in,out] on entry the first item after the tab list begin;
+ * @param[in,out] pId      on entry the first item after the tab list begin;
  *                 on return the id after the last item read (on a failed read,
  *                 that item's id)
- * @param para     [in,out] the paragraph record: TabStops and TabCount
+ * @param[in,out] para     the paragraph record: TabStops and TabCount
  * @param maxStops most stops kept, compared as a 16-bit number (callers pass
  *                 32); stops beyond it, or beyond 32, are dropped
  * @return 0 when the list ended on its end item; the code of the read that
@@ -33,10 +33,10 @@ QRVAPI uint32_t CUParseParaTabs(CHHandle h, uint32_t *pId, CUParaChangeInfo *par
  * stops in its range.
  *
  * @param h        the chunker handle
- * @param pId      [in,out] as for CUParseParaTabs: the first item after the
+ * @param[in,out] pId      as for CUParseParaTabs: the first item after the
  *                 modification begin on entry, the id after the last item read
  *                 on return
- * @param para     [in,out] the paragraph record: TabStops and TabCount
+ * @param[in,out] para     the paragraph record: TabStops and TabCount
  * @param maxStops most stops kept (callers pass 32)
  * @return 0 when the run ended on its end item; else the failed read's code,
  *         or 37 for a null argument or ids that stop growing.
@@ -50,7 +50,7 @@ QRVAPI uint32_t CUParseParaTabMod(CHHandle h, uint32_t *pId, CUParaChangeInfo *p
  * level's own definition are applied in order, nested tags passed over.
  *
  * @param sheet the style sheet with the document's list styles
- * @param para  [in,out] the paragraph record: ListStyleIndex and ListLevel name
+ * @param[in,out] para  the paragraph record: ListStyleIndex and ListLevel name
  *              the level; TabStops, TabCount and ListLevelInfo are written
  * @param h     the chunker handle
  * @return 0; the code of the level load or of the tag list search; the result
