@@ -112,11 +112,9 @@ if(QRV_DOXYGEN)
   # The tree's Doxyfile, writing into the build tree.
   file(WRITE ${PROJECT_BINARY_DIR}/Doxyfile.apidoc
     "@INCLUDE = ${PROJECT_SOURCE_DIR}/Doxyfile\n"
-    "OUTPUT_DIRECTORY = ${QRV_APIDOC_DIR}\n"
-    "WARN_LOGFILE = ${QRV_APIDOC_DIR}/warnings.log\n")
+    "OUTPUT_DIRECTORY = ${QRV_APIDOC_DIR}\n")
   add_custom_target(apidoc
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${QRV_APIDOC_DIR}/html
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${QRV_APIDOC_DIR}
     COMMAND ${QRV_DOXYGEN} ${PROJECT_BINARY_DIR}/Doxyfile.apidoc
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
     COMMENT "API reference of include/qrvex into ${QRV_APIDOC_DIR}/html"

@@ -28,11 +28,11 @@ log=$out/warnings.log
 rm -rf "$out/html"
 mkdir -p "$out"
 : >"$log"
-doxygen Doxyfile
+doxygen Doxyfile 2>"$log"
 status=$?
 warnings=$(grep -cE ': (warning|error): ' "$log" || true)
 [ -s "$log" ] && cat "$log"
-echo "doxygen $(doxygen --version): $warnings warnings; reference in $out/html/index.html"
+echo "doxygen $(doxygen --version): $warnings warning(s); reference in $out/html/index.html"
 if [ "$status" -eq 0 ] && [ "$warnings" -eq 0 ] && [ ! -s "$log" ]; then
   echo "doxygen: 1 passed, 0 failed"
   exit 0
