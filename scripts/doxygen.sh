@@ -7,16 +7,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
-if ! command -v doxygen >/dev/null 2>&1; then
-  if [ -f scripts/need.sh ]; then
-    bash scripts/need.sh doxygen
-  else
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends doxygen >/dev/null
-  fi
-fi
+bash scripts/need.sh doxygen || true
 if ! command -v doxygen >/dev/null 2>&1; then
   echo "doxygen: not installed and could not be installed"
   echo "doxygen: 0 passed, 1 failed"
