@@ -150,7 +150,8 @@ inline std::string tool_path() { return QRV_BINARY_DIR "/bin/qrvex-export"; }
 // arguments are passed to the shell as they stand; quote them yourself.
 inline ToolRun run_tool(const std::string &arguments) {
     const std::string out = scratch_path("stdout"), err = scratch_path("stderr");
-    const std::string command = "'" + tool_path() + "' " + arguments + " >'" + out + "' 2>'" + err + "'";
+    const std::string command =
+        QRV_TOOL_LAUNCHER "'" + tool_path() + "' " + arguments + " >'" + out + "' 2>'" + err + "'";
     ToolRun run;
     int raw = std::system(command.c_str());
     if (raw != -1 && WIFEXITED(raw)) run.status = WEXITSTATUS(raw);
