@@ -13,4 +13,6 @@ if [ "$mode" != qemu ]; then
   if [ "$rc" -ne 126 ] || [ "$mode" = native ]; then exit "$rc"; fi
   echo "run32.sh: not run natively; under qemu-i386 instead" >&2
 fi
+# Tests that start a copy of themselves read this (see tests/platform).
+export QRV_RUN32_QEMU=1
 exec qemu-i386 "$@"
