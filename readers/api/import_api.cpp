@@ -5,6 +5,7 @@
 #include <cstring>
 #include <new>
 #include <string>
+#include <vector>
 
 #include "registry/detect.hpp"
 #include "core/error.hpp"
@@ -114,4 +115,14 @@ extern "C" uint32_t IMFormatFromName(const char *name) {
     if (!name) return IM_FORMAT_AUTO;
     const FormatInfo *f = format_named(name);
     return f ? f->id : uint32_t{IM_FORMAT_AUTO};
+}
+
+extern "C" const IMFormatEntry *IMFormatEntryAt(uint32_t index) {
+    static const std::vector<IMFormatEntry> entries = [] {
+        std::vector<IMFormatEntry> out;
+        for (const FormatInfo &f : formats())
+            out.push_back({f.name.data(), f.description.data(), f.extensions.data(), f.id});
+        return out;
+    }();
+    return index < entries.size() ? &entries[index] : nullptr;
 }

@@ -89,6 +89,19 @@ const char *IMFormatName(uint32_t format);
  * matter), or IM_FORMAT_AUTO for an unknown name. */
 uint32_t IMFormatFromName(const char *name);
 
+/* One entry of the table of formats the importers know, in the order
+ * detection tries them.  Format is IM_FORMAT_AUTO for a format that is
+ * recognised but not read: its files are refused with its description. */
+typedef struct IMFormatEntry {
+    const char *Name;        /* "xlsx" */
+    const char *Description; /* "an Office Open XML workbook" */
+    const char *Extensions;  /* "xlsx xlsm xltx xltm", separated by spaces */
+    uint32_t Format;         /* IM_FORMAT_*, IM_FORMAT_AUTO: not read */
+} IMFormatEntry;
+
+/* The entry at index (0 up), or null past the last. */
+const IMFormatEntry *IMFormatEntryAt(uint32_t index);
+
 QRV_END_DECLS
 
 #endif /* QRVIM_H */

@@ -4,11 +4,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 
+#include "core/text_sniff.hpp"
 #include "detect_package.hpp"
 #include "formats.hpp"
-#include "core/text_sniff.hpp"
 
 namespace qrv::import {
 namespace {
@@ -16,56 +15,68 @@ namespace {
 constexpr std::array<uint8_t, 8> kCompoundFileMagic = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
 constexpr size_t kSniffBytes = 64 * 1024;
 
-bool contains(std::string_view s, std::string_view part) { return s.find(part) != std::string_view::npos; }
+Detection found(const FormatInfo &f) {
+    if (f.import) return {f.id, 0, {}};
+    return {IM_FORMAT_AUTO, IM_ERR_UNSUPPORTED, std::string(f.description) + ", which is not read"};
+}
 
-
-// A zip-based format named by the extension, for packages too damaged to
-// look into: the importer then says what is wrong with them.
+// A package format named by the extension, for packages too damaged to
+// look into: its reader then says what is wrong with them.
 uint32_t zip_format_of_extension(const Input &input) {
     const FormatInfo *f = format_of_extension(input.extension());
-    if (!f) return IM_FORMAT_AUTO;
-    const bool zipped = f->id == IM_FORMAT_XLSX || f->id == IM_FORMAT_DOCX || f->id == IM_FORMAT_ODS ||
-                        f->id == IM_FORMAT_ODT;
-    return zipped ? f->id : uint32_t{IM_FORMAT_AUTO};
+    if (!f || !f->import || f->signature.container != Container::Zip) return IM_FORMAT_AUTO;
+    return f->id;
 }
 
 Detection detect_package(const Input &input, const Limits &limits) {
-    if (uint32_t f = format_of_package(input.bytes(), limits)) return {f, 0, {}};
+    if (const FormatInfo *f = format_of_package(input.bytes(), limits)) return found(*f);
     return {zip_format_of_extension(input), 0, {}};
 }
 
-// Office's own binary container: legacy workbooks and documents, and the
-// wrapper of every password-protected Office Open XML file.
+// A stream's name as the compound file's directory spells it (UTF-16).
+bool holds_stream(std::span<const uint8_t> bytes, std::string_view name) {
+    std::basic_string<uint8_t> wide;
+    for (char c : name) wide += {static_cast<uint8_t>(c), uint8_t{0}};
+    return std::search(bytes.begin(), bytes.end(), wide.begin(), wide.end()) != bytes.end();
+}
+
+// Office's own binary container: legacy workbooks, documents and
+// presentations, and the wrapper of every password-protected Office Open
+// XML file.
 Detection detect_compound_file(const Input &input) {
-    static constexpr char16_t kEncryptionInfo[] = u"EncryptionInfo";
     const auto bytes = input.bytes();
-    const auto *begin = reinterpret_cast<const uint8_t *>(kEncryptionInfo);
-    const auto *end = begin + (std::size(kEncryptionInfo) - 1) * 2;
-    if (std::search(bytes.begin(), bytes.end(), begin, end) != bytes.end())
+    if (holds_stream(bytes, "EncryptionInfo"))
         return {IM_FORMAT_AUTO, IM_ERR_ENCRYPTED,
                 "the file is encrypted (password-protected); save it without a password to export it"};
+    const auto holds = [&](std::string_view stream) { return holds_stream(bytes, stream); };
+    if (const FormatInfo *f = format_with_member(Container::CompoundFile, holds)) return found(*f);
     return {IM_FORMAT_AUTO, IM_ERR_UNSUPPORTED,
             "a legacy binary Office file (Excel or Word 97-2003), which is not read; save it as .xlsx or .docx"};
 }
 
 // A flat OpenDocument file: one XML document whose root names its type.
-uint32_t flat_odf_format(std::string_view head) {
+const FormatInfo *flat_odf_format(std::string_view head) {
     const size_t at = head.find("mimetype=\"application/vnd.oasis.opendocument.");
-    if (at == std::string_view::npos || !contains(head.substr(0, at), "document")) return IM_FORMAT_AUTO;
+    if (at == std::string_view::npos || head.substr(0, at).find("document") == std::string_view::npos) return nullptr;
     const size_t quote = head.find('"', at);
     const size_t close = head.find('"', quote + 1);
-    if (close == std::string_view::npos) return IM_FORMAT_AUTO;
-    return format_of_odf_media_type(head.substr(quote + 1, close - quote - 1));
+    if (close == std::string_view::npos) return nullptr;
+    return format_of_media_type(head.substr(quote + 1, close - quote - 1));
 }
 
-Detection detect_text(const Input &input) {
-    const auto bytes = input.bytes();
-    if (looks_binary(bytes)) return {};
-    const std::string head = utf8_text(bytes, encoding_of(bytes.first(std::min(bytes.size(), kSniffBytes))),
-                                       kSniffBytes);
-    if (uint32_t f = flat_odf_format(head)) return {f, 0, {}};
+const FormatInfo *format_of_prefix(std::string_view head) {
+    for (const FormatInfo &f : formats())
+        if (f.signature.container == Container::Text && !f.signature.prefix.empty() &&
+            head.starts_with(f.signature.prefix))
+            return &f;
+    return nullptr;
+}
+
+// Delimited text and the text format have no mark of their own: the name
+// breaks the tie, else the content is sniffed.
+Detection detect_plain_text(const Input &input, std::string_view head) {
     if (const FormatInfo *f = format_of_extension(input.extension()))
-        if (f->id == IM_FORMAT_TEXT || f->id == IM_FORMAT_CSV || f->id == IM_FORMAT_TSV) return {f->id, 0, {}};
+        if (f->import && f->signature.container == Container::Text) return found(*f);
     if (looks_like_text_format(head)) return {IM_FORMAT_TEXT, 0, {}};
     switch (sniff_separator(head)) {
     case ',':
@@ -78,19 +89,19 @@ Detection detect_text(const Input &input) {
     }
 }
 
+Detection detect_text(const Input &input) {
+    const auto bytes = input.bytes();
+    // A mark of its own tells a format even where the rest looks binary.
+    const std::string_view start(reinterpret_cast<const char *>(bytes.data()), std::min<size_t>(bytes.size(), 64));
+    if (const FormatInfo *f = format_of_prefix(start)) return found(*f);
+    if (looks_binary(bytes)) return {};
+    const std::string head = utf8_text(bytes, encoding_of(bytes.first(std::min(bytes.size(), kSniffBytes))),
+                                       kSniffBytes);
+    if (const FormatInfo *f = flat_odf_format(head)) return found(*f);
+    return detect_plain_text(input, head);
+}
+
 }  // namespace
-
-uint32_t format_of_content_type(std::string_view type) {
-    if (contains(type, "spreadsheetml") || contains(type, "ms-excel")) return IM_FORMAT_XLSX;
-    if (contains(type, "wordprocessingml") || contains(type, "ms-word")) return IM_FORMAT_DOCX;
-    return IM_FORMAT_AUTO;
-}
-
-uint32_t format_of_odf_media_type(std::string_view type) {
-    if (type.starts_with("application/vnd.oasis.opendocument.spreadsheet")) return IM_FORMAT_ODS;
-    if (type.starts_with("application/vnd.oasis.opendocument.text")) return IM_FORMAT_ODT;
-    return IM_FORMAT_AUTO;
-}
 
 bool looks_like_zip(std::span<const uint8_t> bytes) {
     if (bytes.size() < 4 || bytes[0] != 'P' || bytes[1] != 'K') return false;

@@ -1,11 +1,11 @@
-// Telling a package's format by looking into it: the parts it holds, their
-// relationships and content types, the OpenDocument mimetype entry.
+// Telling a package's format by looking into it: the OpenDocument mimetype
+// entry, the main part's content type, the parts it holds.
 #pragma once
 
 #include <cstdint>
 #include <span>
-#include <string_view>
 
+#include "formats.hpp"
 #include "writer/limits.hpp"
 
 namespace qrv::import {
@@ -13,12 +13,8 @@ namespace qrv::import {
 // True when the bytes start like a ZIP archive.
 bool looks_like_zip(std::span<const uint8_t> bytes);
 
-// The format of a ZIP package, IM_FORMAT_AUTO when it cannot be told or
-// the archive cannot be read (never throws).
-uint32_t format_of_package(std::span<const uint8_t> bytes, const Limits &limits);
-
-// The formats that content types and media types name, or IM_FORMAT_AUTO.
-uint32_t format_of_content_type(std::string_view type);
-uint32_t format_of_odf_media_type(std::string_view type);
+// The format of a ZIP package, null when it cannot be told or the archive
+// cannot be read (never throws).
+const FormatInfo *format_of_package(std::span<const uint8_t> bytes, const Limits &limits);
 
 }  // namespace qrv::import

@@ -19,13 +19,4 @@ struct ImportJob {
 
 using Importer = CHHandle (*)(ImportJob &job);
 
-// The importers, one a format (each in its format's folder).
-CHHandle import_text(ImportJob &job);
-CHHandle import_csv(ImportJob &job);
-CHHandle import_tsv(ImportJob &job);
-CHHandle import_xlsx(ImportJob &job);
-CHHandle import_docx(ImportJob &job);
-CHHandle import_ods(ImportJob &job);
-CHHandle import_odt(ImportJob &job);
-
 }  // namespace qrv::import
