@@ -153,18 +153,22 @@ TEST(TextWriter, EventsBecomeLinesAsTheyCome) {
 }
 
 TEST(Arguments, EachOptionLandsInItsField) {
-    using qrv::tool::Format;
     struct Case {
         std::vector<std::string> args;
         std::string input, output;
-        Format format;
+        std::string format;
         uint32_t option_word;
     } cases[] = {
-        {{}, "", "", Format::Html, 0},
-        {{"doc.qrvt", "-o", "out.txt"}, "doc.qrvt", "out.txt", Format::Text, 0},
-        {{"-o", "out.txt", "--format", "html"}, "", "out.txt", Format::Html, 0},
-        {{"--options", "no-toc,no-notes"}, "", "", Format::Html, QRV_FILTER_NO_TOC | QRV_FILTER_NO_NOTES},
-        {{"-f", "text", "-", "--options", "no-progress"}, "-", "", Format::Text, QRV_FILTER_NO_PROGRESS},
+        {{}, "", "", "html", 0},
+        {{"doc.qrvt", "-o", "out.txt"}, "doc.qrvt", "out.txt", "text", 0},
+        {{"-o", "out.txt", "--format", "html"}, "", "out.txt", "html", 0},
+        {{"--options", "no-toc,no-notes"}, "", "", "html", QRV_FILTER_NO_TOC | QRV_FILTER_NO_NOTES},
+        {{"-f", "text", "-", "--options", "no-progress"}, "-", "", "text", QRV_FILTER_NO_PROGRESS},
+        {{"-o", "page.HTM"}, "", "page.HTM", "html", 0},
+        {{"-o", "doc.qrvt"}, "", "doc.qrvt", "items", 0},
+        {{"-o", "-"}, "", "-", "html", 0},
+        {{"-o", "/dev/null"}, "", "/dev/null", "html", 0},
+        {{"-o", "notes.md", "--format", "text"}, "", "notes.md", "text", 0},
     };
     for (const auto &c : cases) {
         qrv::tool::Arguments a;
@@ -172,8 +176,27 @@ TEST(Arguments, EachOptionLandsInItsField) {
         ASSERT_TRUE(qrv::tool::parse_arguments(c.args, a, error)) << error;
         EXPECT_EQ(a.input, c.input);
         EXPECT_EQ(a.output, c.output);
-        EXPECT_EQ(a.format, c.format);
+        EXPECT_EQ(a.format->name, c.format);
         EXPECT_EQ(a.option_word, c.option_word);
+    }
+}
+
+TEST(Arguments, AnOutputExtensionNoFormatWritesIsRefusedWithTheChoices) {
+    struct Case {
+        std::vector<std::string> args;
+        const char *error;
+    } cases[] = {
+        {{"-o", "notes.md"}, "cannot tell the output format of 'notes.md' from its extension (use .html .htm (html), "
+                             ".txt (text), .qrvt (items), or give --format)"},
+        {{"-o", "book.xlsx"}, "cannot tell the output format of 'book.xlsx' from its extension (use .html .htm "
+                              "(html), .txt (text), .qrvt (items), or give --format)"},
+        {{"--format", "md"}, "unknown format 'md' (use html, text or items)"},
+    };
+    for (const auto &c : cases) {
+        qrv::tool::Arguments a;
+        std::string error;
+        EXPECT_FALSE(qrv::tool::parse_arguments(c.args, a, error));
+        EXPECT_EQ(error, c.error);
     }
 }
 
