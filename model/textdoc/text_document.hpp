@@ -7,6 +7,8 @@
 // definitions and the body into items.
 #pragma once
 
+#include <qrvmodel/properties.hpp>
+
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -63,25 +65,8 @@ struct ResolvedList {
     ListDefinition definition;
 };
 
-// Document properties (their ids in the chunker's property records).
-enum class Property : uint32_t {
-    Title = 1,
-    Subject,
-    Author,
-    Keywords,
-    Description,
-    LastAuthor,
-    Created,
-    Modified,
-    Category,
-    Company,
-    Manager,
-    Application,
-    Revision,
-    Pages,
-    Words,
-    Characters
-};
+// Document properties: the model's ids.
+using Property = model::PropertyId;
 
 class TextDocument {
 public:

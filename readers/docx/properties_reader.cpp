@@ -1,40 +1,13 @@
 #include "properties_reader.hpp"
 
+#include "package/core_properties.hpp"
 #include "package/optional_part.hpp"
 #include "package/xml_space.hpp"
 
 namespace qrv::import::docx {
 namespace {
 
-using textdoc::Property;
-
-struct PropertyElement {
-    Ns ns;
-    std::string_view local;
-    Property id;
-};
-
-// One table for the core and the extended properties.
-constexpr PropertyElement kPropertyElements[] = {
-    {Ns::DublinCore, "title", Property::Title},
-    {Ns::DublinCore, "subject", Property::Subject},
-    {Ns::DublinCore, "creator", Property::Author},
-    {Ns::CoreProperties, "keywords", Property::Keywords},
-    {Ns::DublinCore, "description", Property::Description},
-    {Ns::CoreProperties, "lastModifiedBy", Property::LastAuthor},
-    {Ns::DublinCoreTerms, "created", Property::Created},
-    {Ns::DublinCoreTerms, "modified", Property::Modified},
-    {Ns::CoreProperties, "category", Property::Category},
-    {Ns::CoreProperties, "revision", Property::Revision},
-    {Ns::ExtendedProperties, "Company", Property::Company},
-    {Ns::ExtendedProperties, "Manager", Property::Manager},
-    {Ns::ExtendedProperties, "Application", Property::Application},
-    {Ns::ExtendedProperties, "Pages", Property::Pages},
-    {Ns::ExtendedProperties, "Words", Property::Words},
-    {Ns::ExtendedProperties, "Characters", Property::Characters},
-};
-
-// Texts of the elements of the table above and of custom properties.
+// Texts of the core and extended property elements and of custom properties.
 class PropertiesReader final : public XmlHandler {
 public:
     explicit PropertiesReader(textdoc::TextDocument &doc) : doc_(doc) {}
@@ -46,7 +19,7 @@ public:
             custom_name_ = a.get(Ns::None, "name");
             return;
         }
-        for (const auto &e : kPropertyElements)
+        for (const auto &e : ooxml_property_elements())
             if (name.is(e.ns, e.local)) current_ = &e;
     }
     void text(std::string_view piece) override {
@@ -54,7 +27,7 @@ public:
     }
     void end(const XmlName &name) override {
         if (current_)
-            doc_.add_property(current_->id, trimmed_xml_space(text_));
+            doc_.add_property(current_->property, trimmed_xml_space(text_));
         else if (name.ns == Ns::DocPropsVTypes && !custom_name_.empty())
             doc_.add_custom_property(custom_name_, trimmed_xml_space(text_));
         if (name.is(Ns::CustomProperties, "property")) custom_name_.clear();

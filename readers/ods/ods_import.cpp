@@ -48,7 +48,7 @@ void read_meta(Package &package, const Readers &readers) {
     } catch (const ImportError &e) {
         if (e.code() != IM_ERR_BROKEN) throw;
         package.diagnostics().warn(std::string(e.what()) + "; the document properties are left out");
-        readers.meta = PropertiesReader(meta_elements());
+        readers.meta = PropertiesReader(meta_elements().first(model::kStandardPropertyCount));
     }
 }
 
@@ -80,7 +80,7 @@ CHHandle import_ods(ImportJob &job) {
     TextStore texts(writer);
     StyleSheet style_sheet;
     CellStyles styles(style_sheet, numbers, fonts, formats);
-    PropertiesReader meta(meta_elements());
+    PropertiesReader meta(meta_elements().first(model::kStandardPropertyCount));
     StylesReader common(style_sheet, StyleSheet::Origin::kCommon);
     StylesReader automatic(style_sheet, StyleSheet::Origin::kAutomatic);
     TableReader tables({writer, styles, style_sheet, texts, formats, job.diagnostics, job.limits, [&] {

@@ -1,5 +1,6 @@
 #include "odt_meta_reader.hpp"
 
+#include "odf/meta_properties.hpp"
 #include "package/xml_space.hpp"
 
 namespace qrv::import::odf {
@@ -9,32 +10,11 @@ using textdoc::Property;
 
 constexpr size_t kLongestValue = 4096;
 
-struct MetaElement {
-    Ns ns;
-    std::string_view local;
-    Property property;
-};
-
-// dc:creator is the last person who changed the document; the first is
-// meta:initial-creator.
-constexpr MetaElement kElements[] = {
-    {Ns::DublinCore, "title", Property::Title},
-    {Ns::DublinCore, "subject", Property::Subject},
-    {Ns::Meta, "initial-creator", Property::Author},
-    {Ns::Meta, "keyword", Property::Keywords},
-    {Ns::DublinCore, "description", Property::Description},
-    {Ns::DublinCore, "creator", Property::LastAuthor},
-    {Ns::Meta, "creation-date", Property::Created},
-    {Ns::DublinCore, "date", Property::Modified},
-    {Ns::Meta, "generator", Property::Application},
-    {Ns::Meta, "editing-cycles", Property::Revision},
-};
-
 // Attributes of <meta:document-statistic>.
 constexpr std::pair<std::string_view, Property> kStatistics[] = {
-    {"page-count", Property::Pages},
-    {"word-count", Property::Words},
-    {"character-count", Property::Characters},
+    {"page-count", model::kPropertyPages},
+    {"word-count", model::kPropertyWords},
+    {"character-count", model::kPropertyCharacters},
 };
 
 }  // namespace
@@ -52,7 +32,7 @@ void OdtMetaReader::start(const XmlName &name, const XmlAttributes &a) {
             if (const auto *count = a.find(Ns::Meta, attribute)) doc_.add_property(property, std::string(*count));
         return;
     }
-    for (const MetaElement &e : kElements)
+    for (const PropertyElement &e : meta_elements())
         if (name.is(e.ns, e.local)) current_ = e.property;
 }
 
@@ -64,7 +44,7 @@ void OdtMetaReader::end(const XmlName &) {
     if (in_custom_) {
         doc_.add_custom_property(custom_name_, trimmed_xml_space(value_));
         in_custom_ = false;
-    } else if (current_ == Property::Keywords) {
+    } else if (current_ == model::kPropertyKeywords) {
         const std::string keyword = trimmed_xml_space(value_);
         if (!keyword.empty()) keywords_ += (keywords_.empty() ? "" : ", ") + keyword;
     } else if (current_) {
@@ -75,7 +55,7 @@ void OdtMetaReader::end(const XmlName &) {
 }
 
 void OdtMetaReader::finish() {
-    if (!keywords_.empty()) doc_.add_property(Property::Keywords, std::move(keywords_));
+    if (!keywords_.empty()) doc_.add_property(model::kPropertyKeywords, std::move(keywords_));
     keywords_.clear();
 }
 

@@ -4,7 +4,8 @@ namespace qrv::import::odf {
 namespace {
 
 // dc:creator is the last person who changed the document; the first is
-// meta:initial-creator.  Each keyword has an element of its own.
+// meta:initial-creator.  Each keyword has an element of its own.  The
+// standard properties come first.
 constexpr PropertyElement kElements[] = {
     {Ns::DublinCore, "title", model::kPropertyTitle},
     {Ns::DublinCore, "subject", model::kPropertySubject},
@@ -14,6 +15,8 @@ constexpr PropertyElement kElements[] = {
     {Ns::DublinCore, "creator", model::kPropertyLastAuthor},
     {Ns::Meta, "creation-date", model::kPropertyCreated},
     {Ns::DublinCore, "date", model::kPropertyModified},
+    {Ns::Meta, "generator", model::kPropertyApplication},
+    {Ns::Meta, "editing-cycles", model::kPropertyRevision},
 };
 
 }  // namespace

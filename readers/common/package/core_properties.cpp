@@ -7,6 +7,8 @@ namespace {
 
 constexpr size_t kLongestValue = 4096;
 
+// The standard properties first, in the model's order; then what Word
+// adds in the core and the extended properties.
 constexpr PropertyElement kElements[] = {
     {Ns::DublinCore, "title", model::kPropertyTitle},
     {Ns::DublinCore, "subject", model::kPropertySubject},
@@ -16,9 +18,19 @@ constexpr PropertyElement kElements[] = {
     {Ns::CoreProperties, "lastModifiedBy", model::kPropertyLastAuthor},
     {Ns::DublinCoreTerms, "created", model::kPropertyCreated},
     {Ns::DublinCoreTerms, "modified", model::kPropertyModified},
+    {Ns::CoreProperties, "category", model::kPropertyCategory},
+    {Ns::CoreProperties, "revision", model::kPropertyRevision},
+    {Ns::ExtendedProperties, "Company", model::kPropertyCompany},
+    {Ns::ExtendedProperties, "Manager", model::kPropertyManager},
+    {Ns::ExtendedProperties, "Application", model::kPropertyApplication},
+    {Ns::ExtendedProperties, "Pages", model::kPropertyPages},
+    {Ns::ExtendedProperties, "Words", model::kPropertyWords},
+    {Ns::ExtendedProperties, "Characters", model::kPropertyCharacters},
 };
 
 }  // namespace
+
+std::span<const PropertyElement> ooxml_property_elements() { return kElements; }
 
 void PropertiesReader::start(const XmlName &name, const XmlAttributes &) {
     current_.reset();
@@ -49,7 +61,7 @@ std::vector<std::pair<model::PropertyId, std::string>> read_core_properties(Pack
     const std::string part = r && !r->external ? r->target : "docProps/core.xml";
     if (!package.has(part)) return out;
     try {
-        PropertiesReader reader(kElements);
+        PropertiesReader reader(ooxml_property_elements().first(model::kStandardPropertyCount));
         package.read(part, reader);
         out = reader.properties();
     } catch (const ImportError &e) {

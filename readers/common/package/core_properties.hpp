@@ -44,6 +44,10 @@ private:
     std::string value_;
 };
 
+// The elements of the core and the extended properties of an Office Open
+// XML package, the standard properties first (model::kStandardPropertyCount).
+std::span<const PropertyElement> ooxml_property_elements();
+
 // The properties the package gives, each with its UTF-8 value (dates as
 // written: ISO 8601).  None when the package has no core properties; a
 // broken part is left out with a warning.
