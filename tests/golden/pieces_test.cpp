@@ -5,11 +5,15 @@
 #include <qrvch.h>
 #include <qrvfilters.h>
 
+#include <set>
+#include <sstream>
+
 #include "arguments.hpp"
 #include "css.hpp"
 #include "locale_file.hpp"
 #include "results.hpp"
 #include "output.hpp"
+#include "output_formats.hpp"
 #include "sheet.hpp"
 #include "text_writer.hpp"
 #include "walk.hpp"
@@ -179,6 +183,33 @@ TEST(Arguments, EachOptionLandsInItsField) {
         EXPECT_EQ(a.format->name, c.format);
         EXPECT_EQ(a.option_word, c.option_word);
     }
+}
+
+// The table of outputs: names and extensions lead back to their format,
+// each written by a filter of its own or as the items, never two alike.
+TEST(OutputFormats, NamesAndExtensionsLeadBackToTheirFormat) {
+    using namespace qrv::filters;
+    std::set<std::string_view> names;
+    std::set<std::string> extensions;
+    std::set<uint32_t> filters;
+    for (const OutputFormat &f : output_formats()) {
+        EXPECT_TRUE(names.insert(f.name).second) << f.name;
+        EXPECT_EQ(output_named(f.name), &f);
+        EXPECT_FALSE(f.mime_type.empty()) << f.name;
+        EXPECT_EQ(f.writes_items(), f.writer.register_filter == nullptr) << f.name;
+        EXPECT_TRUE(f.writes_items() || filters.insert(f.writer.filter_output).second) << f.name;
+        std::istringstream words{std::string(f.extensions)};
+        for (std::string ext; words >> ext;) {
+            EXPECT_TRUE(extensions.insert(ext).second) << ext;
+            EXPECT_EQ(output_for_path("dir.d/file." + ext), &f) << ext;
+        }
+        EXPECT_EQ(output_for_path("file." + std::string(f.main_extension())), &f);
+    }
+    EXPECT_EQ(&default_output(), &output_formats()[0]);
+    EXPECT_EQ(output_for_path("dir.d/file"), &default_output());
+    EXPECT_EQ(output_for_path("file.pdf"), nullptr);
+    EXPECT_EQ(output_named("HTML"), output_named("html"));
+    EXPECT_EQ(output_named("pdf"), nullptr);
 }
 
 TEST(Arguments, AnOutputExtensionNoFormatWritesIsRefusedWithTheChoices) {
