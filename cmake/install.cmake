@@ -91,7 +91,11 @@ install(TARGETS ${_libraries} ${_grouping_targets} EXPORT QRVEXTargets
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/qrvex DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
   COMPONENT dev FILES_MATCHING PATTERN "*.h")
 foreach(_library IN LISTS _toolkit_libraries)
-  install(FILES ${PROJECT_SOURCE_DIR}/toolkit/include/${_library}.h
+  set(_header ${PROJECT_SOURCE_DIR}/toolkit/include/${_library}.h)
+  if(_library STREQUAL "qrvim")
+    set(_header ${PROJECT_SOURCE_DIR}/readers/include/qrvim.h)
+  endif()
+  install(FILES ${_header}
     DESTINATION ${QRV_INSTALL_TOOLKIT_INCLUDEDIR} COMPONENT dev)
 endforeach()
 if(_filter_libraries)

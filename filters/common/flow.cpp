@@ -5,7 +5,7 @@
 #include <qrvex/navigate.h>
 
 #include "chars.hpp"
-#include "conventions.hpp"
+#include "model.hpp"
 #include "formats.hpp"
 #include "links.hpp"
 #include "table_walk.hpp"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "chars.hpp"
-#include "conventions.hpp"
+#include "model.hpp"
 
 namespace qrv::filters {
 namespace {

@@ -1,4 +1,4 @@
-// The target of a link tag (conventions.hpp: kLinkTag): the object locator
+// The target of a link tag (qrvmodel/conventions.hpp: kLinkTag): the object locator
 // after the tag begin names a string item holding the URL or "#bookmark".
 #pragma once
 

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "chars.hpp"
-#include "conventions.hpp"
+#include "model.hpp"
 
 namespace qrv::filters {
 namespace {

@@ -3,7 +3,7 @@
 // each level's number as decimal, letters or Roman numerals, or its bullet;
 // a level without a level text shows its own number and a full stop.
 // Levels start at their start value and lists that name one counter
-// continue each other's numbers (conventions.hpp).
+// continue each other's numbers (qrvmodel/conventions.hpp).
 #pragma once
 
 #include <qrvex/lists.h>

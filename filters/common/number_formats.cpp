@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "conventions.hpp"
+#include "model.hpp"
 
 namespace qrv::filters {
 namespace {

@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "conventions.hpp"
+#include "model.hpp"
 #include "formats.hpp"
 
 namespace qrv::filters {

@@ -1,5 +1,5 @@
 // The document's properties (title, author, ...) as the items before the
-// first section hold them (conventions.hpp: PropertyId), found with
+// first section hold them (qrvmodel/conventions.hpp: PropertyId), found with
 // the library's property search and recorded in the document tree.
 #pragma once
 

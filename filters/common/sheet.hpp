@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "conventions.hpp"
+#include "model.hpp"
 #include "writer.hpp"
 
 namespace qrv::filters {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "chars.hpp"
-#include "conventions.hpp"
+#include "model.hpp"
 #include "sheet.hpp"
 
 namespace qrv::filters {

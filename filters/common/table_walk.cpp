@@ -4,7 +4,7 @@
 #include <qrvex/navigate.h>
 #include <qrvex/tables.h>
 
-#include "conventions.hpp"
+#include "model.hpp"
 #include "flow.hpp"
 
 namespace qrv::filters {

@@ -1,5 +1,5 @@
 #include "chars.hpp"
-#include "conventions.hpp"
+#include "model.hpp"
 #include "formats.hpp"
 
 namespace qrv::filters {

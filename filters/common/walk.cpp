@@ -6,7 +6,7 @@
 #include "context.hpp"
 #include "flow.hpp"
 #include "formats.hpp"
-#include "conventions.hpp"
+#include "model.hpp"
 #include "properties.hpp"
 #include "sheet_walk.hpp"
 #include "chars.hpp"

@@ -22,7 +22,7 @@ struct TextFormat {
     bool hidden = false;
     bool double_strike = false;
     bool capitals = false;
-    unsigned underline_kind = 0;   // kind of underline (conventions.hpp), 0 for a plain one
+    unsigned underline_kind = 0;   // kind of underline (qrvmodel/conventions.hpp), 0 for a plain one
     uint32_t colour = 0;           // 0x00RRGGBB; 0 for the page's colour
     uint32_t highlight = 0;        // 0x00RRGGBB; 0 for none
     std::string font;        // UTF-8 font name, empty for the page's font
@@ -79,7 +79,7 @@ struct Note {
     std::string author;  // of a comment
 };
 
-// A document property (conventions.hpp: PropertyId) and its text.
+// A document property (qrvmodel/conventions.hpp: PropertyId) and its text.
 struct Property {
     uint32_t id = 0;
     std::string value;

@@ -1,6 +1,6 @@
 #include "css.hpp"
 
-#include <conventions.hpp>
+#include "model.hpp"
 
 #include <cstdio>
 
@@ -42,7 +42,7 @@ std::string font_family(std::string_view name) {
     return family;
 }
 
-// The line style of an underline kind (conventions.hpp), or null for a solid one.
+// The line style of an underline kind (qrvmodel/conventions.hpp), or null for a solid one.
 const char *line_style(unsigned kind) {
     switch (kind) {
     case kUnderlineDouble: return "double";

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <set>
 
-#include <conventions.hpp>
+#include "model.hpp"
 
 #include "css.hpp"
 

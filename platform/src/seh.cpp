@@ -4,6 +4,16 @@
 // alternate signal stack, so a stack overflow inside a frame is caught too.
 // C++ destructors between the fault and the frame do not run: code inside a
 // frame must not rely on them for anything but memory.
+//
+// Which frames those are: the library guards its four EX exports
+// (src/export/frame.hpp), and inside them objects with destructors do
+// live: the export record's lock (LockedModuleData) and whatever the
+// running filter holds (the reference filters' strings and vectors).  The
+// jump is kept on purpose and skips them all, as a structured exception on
+// Windows does: the record stays locked (ExportFrame.
+// ExceptionsInsideTheFilterComeBackAsResults checks it) and the memory the
+// filter held is lost; the export's result names the exception and the
+// process goes on.  Nothing else is released on that path.
 #include <qrvplatform/platform.h>
 
 #include <cerrno>

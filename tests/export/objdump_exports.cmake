@@ -10,7 +10,8 @@ execute_process(COMMAND ${OBJDUMP} -p ${DLL} OUTPUT_VARIABLE dump RESULT_VARIABL
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "${OBJDUMP} -p ${DLL} failed")
 endif()
-file(STRINGS ${LIST} listed REGEX "^[A-Za-z_][A-Za-z0-9_]*$")
+file(STRINGS ${LIST} listed REGEX "^[A-Za-z_][A-Za-z0-9_]* ")
+list(TRANSFORM listed REPLACE " .*$" "")
 
 string(REPLACE "\n" ";" lines "${dump}")
 set(exported)

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <fstream>
 #include <memory>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -18,11 +19,25 @@
 
 namespace {
 
-std::set<std::string> read_export_list() {
+// Each line of the list: an exported name, then the header declaring it.
+struct ListedExport {
+    std::string name, header;
+};
+
+std::vector<ListedExport> read_listed_exports() {
     std::ifstream in(QRV_SOURCE_DIR "/src/export/exports.txt");
+    std::vector<ListedExport> listed;
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream words(line);
+        ListedExport e;
+        if (words >> e.name) words >> e.header, listed.push_back(e);
+    }
+    return listed;
+}
+
+std::set<std::string> read_export_list() {
     std::set<std::string> names;
-    for (std::string line; std::getline(in, line);)
-        if (!line.empty()) names.insert(line);
+    for (const ListedExport &e : read_listed_exports()) names.insert(e.name);
     return names;
 }
 
@@ -82,6 +97,28 @@ std::vector<DynamicSymbol> read_dynamic_symbols(const char *which = "--defined-o
 }
 
 #endif
+
+std::string read_text(const std::string &path) {
+    std::ifstream in(path);
+    std::ostringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+// The header a line names declares that function, so the list says where
+// each export's contract is written.
+TEST(ExportSurface, EachListedNameIsDeclaredByItsHeader) {
+    const auto listed = read_listed_exports();
+    ASSERT_EQ(listed.size(), 153u);
+    EXPECT_EQ(read_export_list().size(), listed.size()) << "a name is listed twice";
+    for (const ListedExport &e : listed) {
+        ASSERT_EQ(e.header.rfind("qrvex/", 0), 0u) << e.name << " names '" << e.header << "'";
+        const std::string text = read_text(QRV_SOURCE_DIR "/include/" + e.header);
+        ASSERT_FALSE(text.empty()) << e.header;
+        const std::regex declared("\\b" + e.name + "\\s*\\(");
+        EXPECT_TRUE(std::regex_search(text, declared)) << e.header << " does not declare " << e.name;
+    }
+}
 
 TEST(ExportSurface, OnlyListedNamesAreExported) {
     const auto listed = read_export_list();

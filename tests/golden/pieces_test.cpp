@@ -5,11 +5,15 @@
 #include <qrvch.h>
 #include <qrvfilters.h>
 
+#include <set>
+#include <sstream>
+
 #include "arguments.hpp"
 #include "css.hpp"
 #include "locale_file.hpp"
 #include "results.hpp"
 #include "output.hpp"
+#include "output_formats.hpp"
 #include "sheet.hpp"
 #include "text_writer.hpp"
 #include "walk.hpp"
@@ -153,18 +157,22 @@ TEST(TextWriter, EventsBecomeLinesAsTheyCome) {
 }
 
 TEST(Arguments, EachOptionLandsInItsField) {
-    using qrv::tool::Format;
     struct Case {
         std::vector<std::string> args;
         std::string input, output;
-        Format format;
+        std::string format;
         uint32_t option_word;
     } cases[] = {
-        {{}, "", "", Format::Html, 0},
-        {{"doc.qrvt", "-o", "out.txt"}, "doc.qrvt", "out.txt", Format::Text, 0},
-        {{"-o", "out.txt", "--format", "html"}, "", "out.txt", Format::Html, 0},
-        {{"--options", "no-toc,no-notes"}, "", "", Format::Html, QRV_FILTER_NO_TOC | QRV_FILTER_NO_NOTES},
-        {{"-f", "text", "-", "--options", "no-progress"}, "-", "", Format::Text, QRV_FILTER_NO_PROGRESS},
+        {{}, "", "", "html", 0},
+        {{"doc.qrvt", "-o", "out.txt"}, "doc.qrvt", "out.txt", "text", 0},
+        {{"-o", "out.txt", "--format", "html"}, "", "out.txt", "html", 0},
+        {{"--options", "no-toc,no-notes"}, "", "", "html", QRV_FILTER_NO_TOC | QRV_FILTER_NO_NOTES},
+        {{"-f", "text", "-", "--options", "no-progress"}, "-", "", "text", QRV_FILTER_NO_PROGRESS},
+        {{"-o", "page.HTM"}, "", "page.HTM", "html", 0},
+        {{"-o", "doc.qrvt"}, "", "doc.qrvt", "items", 0},
+        {{"-o", "-"}, "", "-", "html", 0},
+        {{"-o", "/dev/null"}, "", "/dev/null", "html", 0},
+        {{"-o", "notes.md", "--format", "text"}, "", "notes.md", "text", 0},
     };
     for (const auto &c : cases) {
         qrv::tool::Arguments a;
@@ -172,8 +180,54 @@ TEST(Arguments, EachOptionLandsInItsField) {
         ASSERT_TRUE(qrv::tool::parse_arguments(c.args, a, error)) << error;
         EXPECT_EQ(a.input, c.input);
         EXPECT_EQ(a.output, c.output);
-        EXPECT_EQ(a.format, c.format);
+        EXPECT_EQ(a.format->name, c.format);
         EXPECT_EQ(a.option_word, c.option_word);
+    }
+}
+
+// The table of outputs: names and extensions lead back to their format,
+// each written by a filter of its own or as the items, never two alike.
+TEST(OutputFormats, NamesAndExtensionsLeadBackToTheirFormat) {
+    using namespace qrv::filters;
+    std::set<std::string_view> names;
+    std::set<std::string> extensions;
+    std::set<uint32_t> filters;
+    for (const OutputFormat &f : output_formats()) {
+        EXPECT_TRUE(names.insert(f.name).second) << f.name;
+        EXPECT_EQ(output_named(f.name), &f);
+        EXPECT_FALSE(f.mime_type.empty()) << f.name;
+        EXPECT_EQ(f.writes_items(), f.writer.register_filter == nullptr) << f.name;
+        EXPECT_TRUE(f.writes_items() || filters.insert(f.writer.filter_output).second) << f.name;
+        std::istringstream words{std::string(f.extensions)};
+        for (std::string ext; words >> ext;) {
+            EXPECT_TRUE(extensions.insert(ext).second) << ext;
+            EXPECT_EQ(output_for_path("dir.d/file." + ext), &f) << ext;
+        }
+        EXPECT_EQ(output_for_path("file." + std::string(f.main_extension())), &f);
+    }
+    EXPECT_EQ(&default_output(), &output_formats()[0]);
+    EXPECT_EQ(output_for_path("dir.d/file"), &default_output());
+    EXPECT_EQ(output_for_path("file.pdf"), nullptr);
+    EXPECT_EQ(output_named("HTML"), output_named("html"));
+    EXPECT_EQ(output_named("pdf"), nullptr);
+}
+
+TEST(Arguments, AnOutputExtensionNoFormatWritesIsRefusedWithTheChoices) {
+    struct Case {
+        std::vector<std::string> args;
+        const char *error;
+    } cases[] = {
+        {{"-o", "notes.md"}, "cannot tell the output format of 'notes.md' from its extension (use .html .htm (html), "
+                             ".txt (text), .qrvt (items), or give --format)"},
+        {{"-o", "book.xlsx"}, "cannot tell the output format of 'book.xlsx' from its extension (use .html .htm "
+                              "(html), .txt (text), .qrvt (items), or give --format)"},
+        {{"--format", "md"}, "unknown format 'md' (use html, text or items)"},
+    };
+    for (const auto &c : cases) {
+        qrv::tool::Arguments a;
+        std::string error;
+        EXPECT_FALSE(qrv::tool::parse_arguments(c.args, a, error));
+        EXPECT_EQ(error, c.error);
     }
 }
 

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "run_tool.hpp"
 
@@ -49,6 +51,38 @@ TEST(Tool, HelpNamesEveryOption) {
     ASSERT_EQ(run.status, 0);
     for (const char *option : {"--output", "--format", "--locale", "--options", "--quiet"})
         EXPECT_NE(run.out.find(option), std::string::npos) << option;
+}
+
+// Both tables, one line a format: each read format with its extensions,
+// those only recognised marked, each written format with its MIME type.
+TEST(Tool, ListFormatsShowsWhatIsReadAndWritten) {
+    auto run = run_tool("--list-formats");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const size_t written = run.out.find("Formats written");
+    ASSERT_NE(written, std::string::npos) << run.out;
+    const std::string inputs = run.out.substr(0, written), outputs = run.out.substr(written);
+    struct Line {
+        const std::string *part;
+        std::vector<const char *> words;
+    } lines[] = {
+        {&inputs, {"xlsx", ".xlsx .xlsm", "an Office Open XML workbook"}},
+        {&inputs, {"ods", ".ods .fods", "an OpenDocument spreadsheet"}},
+        {&inputs, {"csv", ".csv", "separated values"}},
+        {&inputs, {"text", ".qrvt", "text format"}},
+        {&inputs, {"pptx", ".pptx", "a PowerPoint presentation (recognised, not read)"}},
+        {&inputs, {"doc", ".doc", "a Word 97-2003 document (recognised, not read)"}},
+        {&inputs, {"rtf", ".rtf", "a Rich Text Format document (recognised, not read)"}},
+        {&outputs, {"html", ".html .htm", "text/html"}},
+        {&outputs, {"text", ".txt", "text/plain"}},
+        {&outputs, {"items", ".qrvt"}},
+    };
+    for (const auto &l : lines) {
+        const size_t at = l.part->find(std::string("  ") + l.words[0] + " ");
+        ASSERT_NE(at, std::string::npos) << l.words[0] << "\n" << *l.part;
+        const std::string line = l.part->substr(at, l.part->find('\n', at) - at);
+        for (const char *w : l.words) EXPECT_NE(line.find(w), std::string::npos) << w << " in: " << line;
+    }
+    EXPECT_EQ(inputs.find("xlsx (recognised"), std::string::npos);
 }
 
 TEST(Tool, OutputFileAndItsNameChooseTheFormat) {

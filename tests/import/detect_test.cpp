@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <qrvim.h>
 
+#include <sstream>
 #include <string>
 
 #include "package_builder.hpp"
@@ -113,6 +114,72 @@ TEST(Detect, FormatNames) {
     EXPECT_EQ(IMFormatFromName("fods"), uint32_t{IM_FORMAT_ODS});
     EXPECT_EQ(IMFormatFromName("pdf"), uint32_t{IM_FORMAT_AUTO});
     EXPECT_EQ(IMFormatFromName(nullptr), uint32_t{IM_FORMAT_AUTO});
+}
+
+TEST(Detect, FormatsRecognisedButNotReadAreRefusedByName) {
+    const std::string compound("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
+    const auto stream = [](std::u16string_view name) {
+        return std::string(reinterpret_cast<const char *>(name.data()), name.size() * 2);
+    };
+    const std::string slides = "application/vnd.openxmlformats-officedocument.presentationml.presentation.main+xml";
+    const std::string binary = "application/vnd.ms-excel.sheet.binary.macroEnabled.main";
+    const RefusalCase cases[] = {
+        {"presentation by content type", ooxml_package("ppt/presentation.xml", slides), IM_ERR_UNSUPPORTED,
+         "in.xlsx: a PowerPoint presentation, which is not read"},
+        {"presentation by part", zip_of({{"ppt/presentation.xml", "<p/>"}}), IM_ERR_UNSUPPORTED,
+         "in.xlsx: a PowerPoint presentation, which is not read"},
+        {"binary workbook, not the XML one", ooxml_package("xl/workbook.bin", binary), IM_ERR_UNSUPPORTED,
+         "in.xlsx: an Excel binary workbook, which is not read"},
+        {"OpenDocument presentation", odf_package("application/vnd.oasis.opendocument.presentation"),
+         IM_ERR_UNSUPPORTED, "in.xlsx: an OpenDocument presentation, which is not read"},
+        {"flat OpenDocument presentation", flat_odf("application/vnd.oasis.opendocument.presentation"),
+         IM_ERR_UNSUPPORTED, "in.xlsx: an OpenDocument presentation, which is not read"},
+        {"Word 97-2003", compound + std::string(100, '\0') + stream(u"WordDocument"), IM_ERR_UNSUPPORTED,
+         "in.xlsx: a Word 97-2003 document, which is not read"},
+        {"Excel 97-2003", compound + std::string(100, '\0') + stream(u"Workbook"), IM_ERR_UNSUPPORTED,
+         "in.xlsx: an Excel 97-2003 workbook, which is not read"},
+        {"Excel 5", compound + std::string(100, '\0') + stream(u"Book"), IM_ERR_UNSUPPORTED,
+         "in.xlsx: an Excel 97-2003 workbook, which is not read"},
+        {"PowerPoint 97-2003 with an embedded workbook",
+         compound + stream(u"Workbook") + stream(u"PowerPoint Document"), IM_ERR_UNSUPPORTED,
+         "in.xlsx: a PowerPoint 97-2003 presentation, which is not read"},
+        {"encrypted, whatever it wraps", compound + stream(u"WordDocument") + stream(u"EncryptionInfo"),
+         IM_ERR_ENCRYPTED, "in.xlsx: the file is encrypted (password-protected); save it without a password to export it"},
+        {"Rich Text Format", "{\\rtf1\\ansi a, b, c\n1, 2, 3\n}", IM_ERR_UNSUPPORTED,
+         "in.xlsx: a Rich Text Format document, which is not read"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(IMDetectFormat(c.bytes.data(), c.bytes.size(), "in.xlsx"), uint32_t{IM_FORMAT_AUTO}) << c.what;
+        CHHandle h = 77;
+        char message[300];
+        EXPECT_EQ(IMImportMemory(c.bytes.data(), c.bytes.size(), "in.xlsx", nullptr, &h, message, sizeof message),
+                  c.code)
+            << c.what;
+        EXPECT_EQ(h, 0u) << c.what;
+        EXPECT_STREQ(message, c.message) << c.what;
+    }
+}
+
+// The table behind the names: every format read is found again by its
+// name and by each of its extensions; those not read have no number.
+TEST(Detect, TableOfFormatsAgreesWithTheNames) {
+    uint32_t read = 0, refused = 0;
+    for (uint32_t i = 0; const IMFormatEntry *e = IMFormatEntryAt(i); ++i) {
+        ASSERT_NE(e->Name, nullptr);
+        ASSERT_NE(e->Description, nullptr);
+        EXPECT_EQ(IMFormatFromName(e->Name), e->Format) << e->Name;
+        std::istringstream words(e->Extensions);
+        for (std::string ext; words >> ext;) EXPECT_EQ(IMFormatFromName(ext.c_str()), e->Format) << ext;
+        if (e->Format == IM_FORMAT_AUTO) {
+            ++refused;
+            EXPECT_EQ(IMFormatName(e->Format), nullptr);
+        } else {
+            ++read;
+            EXPECT_STREQ(IMFormatName(e->Format), e->Name);
+        }
+    }
+    EXPECT_EQ(read, uint32_t{IM_FORMAT_COUNT} - 1);
+    EXPECT_GE(refused, 1u);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The rest of a Word document: notes, bookmarks, links, fields, objects,
 // comments, text boxes, tracked changes, content controls, sections and
 // properties, and the document tree the filters build from them.
-#include <conventions.hpp>
+#include <qrvmodel/conventions.hpp>
 
 #include "docx_builder.hpp"
 
@@ -102,14 +102,14 @@ TEST(DocxContent, NotesAtTheirReferences) {
     EXPECT_NE(doc.message().find("footnote '5', which the document does not have"), std::string::npos);
     std::vector<std::pair<uint32_t, std::u16string>> notes;
     for (const auto &[id, item] : doc.items())
-        if (item.type == CH_ITEM_TAG_BEGIN && item.value == filters::kNoteTag) notes.push_back({item.data1, u""});
+        if (item.type == CH_ITEM_TAG_BEGIN && item.value == model::kNoteTag) notes.push_back({item.data1, u""});
         else if (item.type == CH_ITEM_TEXT && !notes.empty() && notes.back().second.empty() &&
                  doc.text_of(item).find(u"note") != std::u16string::npos)
             notes.back().second = doc.text_of(item);
     EXPECT_EQ(notes, (std::vector<std::pair<uint32_t, std::u16string>>{
-                         {filters::kFootnoteKind, u"Second note."},
-                         {filters::kEndnoteKind, u"Closing note."},
-                         {filters::kFootnoteKind, u"First note."}}));
+                         {model::kFootnoteKind, u"Second note."},
+                         {model::kEndnoteKind, u"Closing note."},
+                         {model::kFootnoteKind, u"First note."}}));
     const std::string html = doc.exported();
     EXPECT_NE(html.find("One<sup><a href=\"#note-1\" id=\"ref-1\">1</a></sup> two<sup><a href=\"#note-2\""),
               std::string::npos)

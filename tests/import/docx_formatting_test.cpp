@@ -1,7 +1,7 @@
 // Run and paragraph formatting of Word documents as the change walk
 // gathers it: each case states a few properties in the document and the
 // fields of the text or paragraph record that a filter then holds.
-#include <conventions.hpp>
+#include <qrvmodel/conventions.hpp>
 
 #include <functional>
 
@@ -10,7 +10,7 @@
 namespace qrv::test {
 namespace {
 
-using filters::kDefaultFontBit;
+using model::kDefaultFontBit;
 
 std::string run(const std::string &rpr, const std::string &text) {
     return "<w:r><w:rPr>" + rpr + "</w:rPr><w:t xml:space=\"preserve\">" + text + "</w:t></w:r>";
@@ -212,7 +212,7 @@ TEST(DocxParagraphs, EachPropertyReachesItsFieldOfTheParagraphRecord) {
         {"<w:tabs><w:tab w:val=\"right\" w:leader=\"dot\" w:pos=\"9000\"/><w:tab w:val=\"left\" w:pos=\"720\"/></w:tabs>",
          [](const auto &p) {
              return p.TabCount == 2 && p.TabStops[0].Position == 720 && p.TabStops[1].Position == 9000 &&
-                    p.TabStops[1].Kind == filters::kTabRight && p.TabStops[1].Data1Low == '.';
+                    p.TabStops[1].Kind == model::kTabRight && p.TabStops[1].Data1Low == '.';
          }},
     };
     for (const auto &c : cases) {
@@ -238,9 +238,9 @@ TEST(DocxParagraphs, TabStopsOverTheStyles) {
     const auto p = doc.records_at(u"mine").para;
     ASSERT_EQ(p.TabCount, 2);
     EXPECT_EQ(p.TabStops[0].Position, 4320u);
-    EXPECT_EQ(p.TabStops[0].Kind, filters::kTabCentre);
+    EXPECT_EQ(p.TabStops[0].Kind, model::kTabCentre);
     EXPECT_EQ(p.TabStops[1].Position, 6000u);
-    EXPECT_EQ(p.TabStops[1].Kind, filters::kTabDecimal);
+    EXPECT_EQ(p.TabStops[1].Kind, model::kTabDecimal);
 }
 
 }  // namespace

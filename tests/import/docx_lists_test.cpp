@@ -1,7 +1,7 @@
 // Lists of Word documents: numbering.xml as list styles and level records,
 // and the numbers the reference filters count with the library's counter
 // track and write with its numerals, as Word shows them.
-#include <conventions.hpp>
+#include <qrvmodel/conventions.hpp>
 
 #include "docx_builder.hpp"
 
@@ -113,12 +113,12 @@ TEST(DocxLists, LevelRecordsCarryKindsStartsAndCounters) {
     ASSERT_EQ(CULoadListLevelStyle(doc.sheet(), list, 1, &bullet), 0u);
     ASSERT_EQ(CULoadListLevelStyle(doc.sheet(), list2, 0, &other), 0u);
     EXPECT_EQ(roman.Numbering, 3u | 0x20000u);
-    EXPECT_EQ(roman.ChunkerWords12[filters::kLevelStartWord], 3u);
+    EXPECT_EQ(roman.ChunkerWords12[model::kLevelStartWord], 3u);
     EXPECT_EQ(bullet.Numbering, uint32_t{CU_LIST_NUMBERING_BULLET});
     EXPECT_EQ(bullet.BulletChar, u'-');
     // Both instances of the definition count on one counter.
-    EXPECT_NE(roman.ChunkerWords12[filters::kLevelCounterWord], 0u);
-    EXPECT_EQ(roman.ChunkerWords12[filters::kLevelCounterWord], other.ChunkerWords12[filters::kLevelCounterWord]);
+    EXPECT_NE(roman.ChunkerWords12[model::kLevelCounterWord], 0u);
+    EXPECT_EQ(roman.ChunkerWords12[model::kLevelCounterWord], other.ChunkerWords12[model::kLevelCounterWord]);
     EXPECT_NE(list, list2);
 }
 

@@ -15,8 +15,8 @@
 #include <string>
 #include <string_view>
 
-#include "build/document_writer.hpp"
-#include "build/utf16.hpp"
+#include "writer/document_writer.hpp"
+#include "writer/utf16.hpp"
 #include "numfmt/number_formats.hpp"
 
 namespace qrv::test {

@@ -6,7 +6,7 @@
 
 #include <thread>
 
-#include "odf/cell_text.hpp"
+#include "ods/cell_text.hpp"
 #include "ods_builder.hpp"
 #include "sheet_log.hpp"
 

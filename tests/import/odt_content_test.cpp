@@ -2,7 +2,7 @@
 // spaces, tabs and breaks, notes, bookmarks, links, fields, tracked
 // changes, frames and pictures, text boxes, comments, sections, the
 // document's properties, and flat documents.
-#include <conventions.hpp>
+#include <qrvmodel/conventions.hpp>
 
 #include "odt_builder.hpp"
 
@@ -140,7 +140,7 @@ TEST(OdtContent, NoteKinds) {
     ASSERT_EQ(doc.result(), 0u) << doc.message();
     std::vector<uint32_t> kinds;
     for (const auto &[id, item] : doc.items())
-        if (item.type == CH_ITEM_TAG_BEGIN && item.value == filters::kNoteTag) kinds.push_back(item.data1);
+        if (item.type == CH_ITEM_TAG_BEGIN && item.value == model::kNoteTag) kinds.push_back(item.data1);
     EXPECT_EQ(kinds, (std::vector<uint32_t>{1, 2}));
 }
 

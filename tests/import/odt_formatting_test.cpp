@@ -1,7 +1,7 @@
 // Span and paragraph formatting of OpenDocument texts as the change walk
 // gathers it: each case states a few properties in an automatic style and
 // the fields of the text or paragraph record that a filter then holds.
-#include <conventions.hpp>
+#include <qrvmodel/conventions.hpp>
 
 #include <functional>
 
@@ -10,7 +10,7 @@
 namespace qrv::test {
 namespace {
 
-using filters::kDefaultFontBit;
+using model::kDefaultFontBit;
 
 std::string font_name(const CUTextChangeInfo &text) {
     std::string name;
@@ -194,10 +194,10 @@ TEST(OdtParagraphs, TabStops) {
     const auto p = doc.records_at(u"mine").para;
     ASSERT_EQ(p.TabCount, 4);
     EXPECT_EQ(p.TabStops[0].Position, 1440u);
-    EXPECT_EQ(p.TabStops[1].Kind, filters::kTabCentre);
-    EXPECT_EQ(p.TabStops[2].Kind, filters::kTabDecimal);
+    EXPECT_EQ(p.TabStops[1].Kind, model::kTabCentre);
+    EXPECT_EQ(p.TabStops[2].Kind, model::kTabDecimal);
     EXPECT_EQ(p.TabStops[3].Position, 7200u);
-    EXPECT_EQ(p.TabStops[3].Kind, filters::kTabRight);
+    EXPECT_EQ(p.TabStops[3].Kind, model::kTabRight);
     EXPECT_EQ(p.TabStops[3].Data1Low, '.');
 }
 

@@ -66,7 +66,7 @@ public:
         if (c.colour != filters::kNoColour) shown += colour(c.colour);
         if (!c.link.empty()) shown = "[" + shown + "](" + c.link + ")";
         if (c.numeric) shown = "=" + shown;
-        if (c.kind == filters::kCellError) shown = "!" + shown;
+        if (c.kind == model::kCellError) shown = "!" + shown;
         if (c.column_span > 1) shown += "^" + std::to_string(c.column_span);
         if (c.row_span > 1) shown += "_" + std::to_string(c.row_span);
         log += " " + shown + "|";

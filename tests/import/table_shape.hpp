@@ -3,7 +3,7 @@
 // with its width and spans, and each row's flags.
 #pragma once
 
-#include <conventions.hpp>
+#include <qrvmodel/conventions.hpp>
 #include <qrvex/tables.h>
 
 #include <string>
@@ -57,7 +57,7 @@ using Cells = std::vector<std::vector<std::string>>;
 inline void expect_header_row_and_nested_table(Imported &doc) {
     const Shape shape = shape_of(doc);
     EXPECT_EQ(shape.rows, 2);
-    EXPECT_EQ(shape.row_flags, (std::vector<uint32_t>{filters::kHeaderRowFlag, 0}));
+    EXPECT_EQ(shape.row_flags, (std::vector<uint32_t>{model::kHeaderRowFlag, 0}));
     const std::string html = doc.exported();
     EXPECT_NE(html.find("<tr><th><p>Name</p>\n</th><th><p>Value</p>\n</th></tr>"), std::string::npos) << html;
     EXPECT_NE(html.find("<td><table class=\"grid\">\n<tr><td><p>x</p>\n</td><td><p>y</p>"), std::string::npos) << html;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "build/utf16.hpp"
+#include "writer/utf16.hpp"
 #include "core/text_sniff.hpp"
 
 namespace {

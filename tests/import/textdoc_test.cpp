@@ -3,9 +3,9 @@
 // items, text boxes and recordings, and the parsing helpers DOCX adds.
 #include <gtest/gtest.h>
 
-#include <conventions.hpp>
+#include <qrvmodel/conventions.hpp>
 
-#include "core/diagnostics.hpp"
+#include "writer/diagnostics.hpp"
 #include "docx/fields.hpp"
 #include "textdoc/item_writer.hpp"
 #include "textdoc/recording.hpp"

@@ -63,15 +63,24 @@ bool check_batch(const Arguments &out, bool jobs_given, std::string &error) {
     return error.empty();
 }
 
-bool ends_with(const std::string &s, const std::string &tail) {
-    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+bool parse_format(const std::string &name, Arguments &out, std::string &error) {
+    out.format = filters::output_named(name);
+    if (!out.format) error = "unknown format '" + name + "' (use " + filters::output_name_choices() + ")";
+    out.format_given = true;
+    return out.format != nullptr;
+}
+
+// Without --format the output's extension names the format.
+bool format_of_output(Arguments &out, std::string &error) {
+    if (out.format_given) return true;
+    out.format = filters::output_for_path(out.output);
+    if (!out.format)
+        error = "cannot tell the output format of '" + out.output + "' from its extension (use " +
+                filters::output_extension_choices() + ", or give --format)";
+    return out.format != nullptr;
 }
 
 }  // namespace
-
-Format format_for_output(const std::string &output) {
-    return ends_with(output, ".txt") ? Format::Text : Format::Html;
-}
 
 bool parse_arguments(const std::vector<std::string> &args, Arguments &out, std::string &error) {
     bool jobs_given = false;
@@ -89,21 +98,15 @@ bool parse_arguments(const std::vector<std::string> &args, Arguments &out, std::
             out.help = true;
         } else if (a == "--version") {
             out.version = true;
+        } else if (a == "--list-formats") {
+            out.list_formats = true;
         } else if (a == "-q" || a == "--quiet") {
             out.quiet = true;
         } else if (a == "-o" || a == "--output") {
             if (!value(out.output)) return false;
         } else if (a == "-f" || a == "--format") {
             std::string f;
-            if (!value(f)) return false;
-            if (f == "html") out.format = Format::Html;
-            else if (f == "text") out.format = Format::Text;
-            else if (f == "items") out.format = Format::Items;
-            else {
-                error = "unknown format '" + f + "' (use html, text or items)";
-                return false;
-            }
-            out.format_given = true;
+            if (!value(f) || !parse_format(f, out, error)) return false;
         } else if (a == "--from") {
             if (!value(out.from)) return false;
         } else if (a == "--output-dir") {
@@ -130,12 +133,11 @@ bool parse_arguments(const std::vector<std::string> &args, Arguments &out, std::
     }
     if (!check_batch(out, jobs_given, error)) return false;
     if (!out.inputs.empty()) out.input = out.inputs.front();
-    if (!out.format_given) out.format = format_for_output(out.output);
-    return true;
+    return format_of_output(out, error);
 }
 
 const char *usage_text() {
-    return "Usage: qrvex-export [INPUT] [-o OUTPUT] [--format html|text|items] [--from FORMAT]\n"
+    return "Usage: qrvex-export [INPUT] [-o OUTPUT] [--format FORMAT] [--from FORMAT]\n"
            "                    [--locale FILE] [--options WORDS]\n"
            "       qrvex-export --output-dir DIR [--jobs N] [OPTIONS] INPUT...\n"
            "\n"
@@ -146,18 +148,18 @@ const char *usage_text() {
            "sample report.\n"
            "\n"
            "  -o, --output FILE     write to FILE (default: standard output)\n"
-           "  -f, --format FORMAT   html (the default), text, or items (the imported\n"
-           "                        document in the chunker's text format); an OUTPUT\n"
-           "                        ending in .txt selects text when no format is given\n"
-           "      --from FORMAT     read INPUT as FORMAT: xlsx, docx, ods, odt, csv, tsv\n"
-           "                        or text, whatever its content looks like\n"
+           "  -f, --format FORMAT   the output format: html (the default), text, or items\n"
+           "                        (the imported document in the chunker's text format);\n"
+           "                        without it, the one OUTPUT's extension names\n"
+           "      --from FORMAT     read INPUT as FORMAT, whatever its content looks like\n"
+           "      --list-formats    show the formats read and written, with their extensions\n"
            "      --locale FILE     number and date conventions, lines of KEY=VALUE:\n"
            "                        decimal, thousands, date, time, currency, am, pm,\n"
            "                        currency-before (0/1), currency-space (0/1),\n"
            "                        order (mdy, dmy or ymd)\n"
            "      --options WORDS   comma-separated: no-toc, no-notes, no-progress\n"
            "      --output-dir DIR  convert every INPUT into DIR, each under its own name\n"
-           "                        with .html, .txt or .qrvt (items) for its extension\n"
+           "                        with the output format's extension\n"
            "  -j, --jobs N          with --output-dir: convert N documents at a time\n"
            "                        (default 1)\n"
            "  -q, --quiet           no progress bar and no warnings\n"

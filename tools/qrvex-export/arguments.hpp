@@ -5,11 +5,9 @@
 #include <string>
 #include <vector>
 
-namespace qrv::tool {
+#include "output_formats.hpp"
 
-// What is written: an HTML page, plain text, or the imported document's
-// items in the chunker's text format.
-enum class Format { Html, Text, Items };
+namespace qrv::tool {
 
 struct Arguments {
     std::string input;        // empty: the built-in sample
@@ -17,7 +15,7 @@ struct Arguments {
     std::string output;       // empty or "-": standard output
     std::string output_dir;   // --output-dir: a batch, each result written there
     unsigned jobs = 1;        // --jobs: documents of a batch converted at once
-    Format format = Format::Html;
+    const filters::OutputFormat *format = &filters::default_output();  // --format, or the output's extension
     bool format_given = false;
     std::string from;         // --from: the input's format by name, empty to tell it
     std::string locale;       // a locale file, empty for the defaults
@@ -25,6 +23,7 @@ struct Arguments {
     bool quiet = false;
     bool help = false;
     bool version = false;
+    bool list_formats = false;
 };
 
 // The most threads --jobs may ask for.
@@ -32,9 +31,6 @@ constexpr unsigned kMaxJobs = 256;
 
 // Parses argv[1..]; on a mistake returns false with a message in error.
 bool parse_arguments(const std::vector<std::string> &args, Arguments &out, std::string &error);
-
-// The format the output file's name suggests (".txt": text), else html.
-Format format_for_output(const std::string &output);
 
 const char *usage_text();
 

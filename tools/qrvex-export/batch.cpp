@@ -67,7 +67,7 @@ std::vector<BatchDocument> plan_batch(const Arguments &args) {
     std::vector<BatchDocument> documents;
     std::map<std::string, std::string> first_writer;  // output path -> input
     for (const std::string &input : args.inputs) {
-        BatchDocument d{input, batch_output_path(args.output_dir, input, args.format), {}, {}};
+        BatchDocument d{input, batch_output_path(args.output_dir, input, *args.format), {}, {}};
         auto [taken, fresh] = first_writer.emplace(d.output, input);
         std::error_code ec;
         if (!fresh)
@@ -153,10 +153,9 @@ std::string batch_summary(const std::vector<BatchDocument> &documents, bool quie
 
 }  // namespace
 
-std::string batch_output_path(const std::string &dir, const std::string &input, Format format) {
-    const char *extension = format == Format::Text ? ".txt" : format == Format::Items ? ".qrvt" : ".html";
+std::string batch_output_path(const std::string &dir, const std::string &input, const filters::OutputFormat &format) {
     fs::path name = fs::path(input).filename();
-    name.replace_extension(extension);
+    name.replace_extension("." + std::string(format.main_extension()));
     return (fs::path(dir) / name).string();
 }
 

@@ -10,8 +10,8 @@
 namespace qrv::tool {
 
 // Where a document's result goes: DIR, the input's name, the format's
-// extension (.html, .txt, or .qrvt for the items).
-std::string batch_output_path(const std::string &dir, const std::string &input, Format format);
+// main extension.
+std::string batch_output_path(const std::string &dir, const std::string &input, const filters::OutputFormat &format);
 
 // The whole batch, from making DIR to the summary on standard error; the
 // exit status: 0 when every document was converted, 1 when any failed,

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "format_list.hpp"
 #include "locale_file.hpp"
 #include "results.hpp"
 
@@ -89,8 +90,7 @@ ExportResult load_document(const Arguments &args, Session &s, ExportObserver &ob
     IMOptions options{};
     options.StructSize = sizeof options;
     if (!args.from.empty() && (options.Format = IMFormatFromName(args.from.c_str())) == IM_FORMAT_AUTO)
-        return fail("unknown input format '" + args.from + "' (use xlsx, docx, ods, odt, csv, tsv or text)",
-                    kExitUsage);
+        return fail("unknown input format '" + args.from + "' (use " + input_name_choices() + ")", kExitUsage);
     char message[1024] = {};
     if (IMImportFile(args.input.c_str(), &options, &s.chunker, message, sizeof message) != 0)
         return fail(message, kExitUsage);
@@ -178,7 +178,7 @@ ExportResult write_items(const Arguments &args, CHHandle h) {
 }
 
 ExportResult run_filter(const Arguments &args, Session &s, ExportObserver &observer) {
-    const uint32_t output_id = args.format == Format::Text ? QRV_OUTPUT_TEXT : QRV_OUTPUT_HTML;
+    const uint32_t output_id = args.format->writer.filter_output;
     ObserverScope scope(observer);
     uint32_t hExport = 0;
     uint32_t rc = EXOpenExport(s.document, output_id, s.sink, args.option_word, 0, 0, on_callback, 0, &hExport);
@@ -200,12 +200,11 @@ ExportResult run_filter(const Arguments &args, Session &s, ExportObserver &obser
 ExportResult export_document(const Arguments &args, ExportObserver &observer) {
     Session s;
     if (ExportResult r = load_document(args, s, observer); r.status) return r;
-    if (args.format == Format::Items) return write_items(args, s.chunker);
+    if (args.format->writes_items()) return write_items(args, s.chunker);
     if (ExportResult r = set_up_options(args, s); r.status) return r;
     if (uint32_t rc = DAOpenDocument(s.chunker, s.options, &s.document))
         return fail("cannot open the document: " + describe_result(rc), kExitFailed);
-    QRVRegisterHtmlFilter();
-    QRVRegisterTextFilter();
+    args.format->writer.register_filter();
     if (ExportResult r = open_output(args, s); r.status) return r;
     if (ExportResult r = run_filter(args, s, observer); r.status) return r;
     return close_output(args, s);

@@ -15,6 +15,7 @@
 #include "arguments.hpp"
 #include "batch.hpp"
 #include "export_document.hpp"
+#include "format_list.hpp"
 #include "progress_bar.hpp"
 
 namespace {
@@ -57,6 +58,10 @@ int main(int argc, char **argv) {
     }
     if (args.help) {
         std::fputs(qrv::tool::usage_text(), stdout);
+        return 0;
+    }
+    if (args.list_formats) {
+        std::fputs(qrv::tool::format_list().c_str(), stdout);
         return 0;
     }
     if (args.version) {

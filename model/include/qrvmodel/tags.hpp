@@ -1,0 +1,58 @@
+// The tags of the document model that carry more than text: notes,
+// bookmarks, links, objects, comments and the hyperlinks of cells.
+#pragma once
+
+#include <qrvex/items.h>
+
+#include <cstdint>
+
+namespace qrv::model {
+
+// A note: a skippable tag whose content is the note's text; the filter
+// numbers notes in document order and writes them at the end.  The tag's
+// data1 is the note's kind (0 and 1 a footnote, 2 an endnote).
+inline constexpr uint32_t kNoteTag = 0x20400000u;
+inline constexpr uint32_t kFootnoteKind = 1;
+inline constexpr uint32_t kEndnoteKind = 2;
+// A bookmark: a skippable tag whose text is the bookmark's name.
+inline constexpr uint32_t kBookmarkTag = 0x20410000u;
+
+// A link: a plain tag around the link's text (its text is part of the
+// flow).  Right after its begin, a string item holds the target (a URL, or
+// "#name" for a bookmark of the document) with attribute kLinkTargetWide,
+// and an object locator whose part 2 names that string item:
+//   begin 0x00440000; @t: string "https://..." attribute=0x14b00000;
+//   OBJECT_LOCATOR_PART 2 @t; OBJECT_LOCATOR_END; text ...; end
+inline constexpr uint32_t kLinkTag = 0x00440000u;
+inline constexpr uint32_t kLinkTargetWide = 0x14b00000u;
+inline constexpr uint32_t kLinkTargetPart = 2;
+
+// A picture, chart or other object: a skippable tag whose text is the
+// object's description (its alternative text); data1 is the kind.
+inline constexpr uint32_t kObjectTag = 0x20450000u;
+enum ObjectKind : uint32_t { kPictureObject = 1, kChartObject = 2, kOtherObject = 3 };
+
+// A comment: a skippable tag holding a string item (the author) and the
+// comment's text.  It stands after the text it comments on and is not part
+// of the flow; filters may list comments at the end.
+inline constexpr uint32_t kCommentTag = 0x20460000u;
+inline constexpr uint32_t kCommentKind = 3;  // note kind of comments in the document tree
+
+// A hyperlink of a cell: a skippable tag at the start of the cell's items
+// holding a string item (attribute kLinkStringAttribute: UTF-16 big-endian
+// through the link locator) and an object locator whose part 2 names it.
+inline constexpr uint32_t kHyperlinkTag = 0x20430000u;
+inline constexpr uint32_t kLinkStringAttribute = 0x14b00000u;
+inline constexpr uint32_t kLocatorLinkPart = 2;
+
+constexpr bool skippable(uint32_t tag) { return (tag & CH_TAG_SKIPPABLE_BIT) != 0; }
+
+// What stands beside the flow is skipped whole by the library's text and
+// break searches; a link's text is read as part of the flow.
+static_assert(skippable(kNoteTag) && skippable(kBookmarkTag) && skippable(kObjectTag));
+static_assert(skippable(kCommentTag) && skippable(kHyperlinkTag));
+static_assert(!skippable(kLinkTag));
+static_assert(kLinkTargetWide == kLinkStringAttribute && kLinkTargetPart == kLocatorLinkPart,
+              "a text link and a cell's hyperlink name their target alike");
+
+}  // namespace qrv::model

@@ -1,0 +1,265 @@
+#include "sheet_builder.hpp"
+
+#include <qrvex/items.h>
+
+#include <algorithm>
+
+#include "axis.hpp"
+#include <qrvmodel/conventions.hpp>
+
+namespace qrv::import {
+
+namespace conv = qrv::model;
+
+namespace {
+
+constexpr uint32_t kMaxEmptyRun = 0xffff;  // cells one item 87 can hold
+constexpr uint32_t kGapWidthTwips = 240;
+
+uint32_t align_code(CellAlign align) {
+    switch (align) {
+    case CellAlign::Left: return conv::kAlignLeft;
+    case CellAlign::Centre: return conv::kAlignCentre;
+    case CellAlign::Right: return conv::kAlignRight;
+    default: return conv::kAlignJustify;
+    }
+}
+
+template <typename T>
+void sort_unique(std::vector<T> &v) {
+    std::sort(v.begin(), v.end());
+    v.erase(std::unique(v.begin(), v.end()), v.end());
+}
+
+// Sorts row ranges and joins those that overlap or touch.
+template <typename Range>
+void join_ranges(std::vector<Range> &ranges) {
+    std::sort(ranges.begin(), ranges.end());
+    size_t kept = 0;
+    for (const Range &range : ranges) {
+        if (kept > 0 && uint64_t{ranges[kept - 1].last} + 1 >= range.first) {
+            ranges[kept - 1].last = std::max(ranges[kept - 1].last, range.last);
+        } else {
+            ranges[kept++] = range;
+        }
+    }
+    ranges.resize(kept);
+}
+
+}  // namespace
+
+// Where every source row and column goes: the rows and columns in use
+// (cells and merged ranges), collapsed, and cut so that cell numbers fit.
+class SheetBuilder::Layout {
+public:
+    Layout(const std::vector<uint32_t> &rows, const std::vector<uint32_t> &columns) : rows(rows), columns(columns) {
+        row_count = this->rows.size();
+        if (this->columns.size() > 0 && uint64_t{row_count} * this->columns.size() > UINT32_MAX)
+            row_count = static_cast<uint32_t>(UINT32_MAX / this->columns.size());
+    }
+    Axis rows, columns;
+    uint32_t row_count;  // rows laid out (fewer than rows.size() when cut)
+};
+
+SheetBuilder::SheetBuilder(DocumentWriter &writer, const TextStore &texts, const CharFormatTable &formats,
+                           Diagnostics &diagnostics)
+    : writer_(writer), texts_(texts), formats_(formats), diagnostics_(diagnostics) {}
+
+void SheetBuilder::set_columns(uint32_t first, uint32_t last, uint32_t width_twips, bool hidden) {
+    if (first <= last) columns_.push_back({first, last, width_twips, hidden});
+}
+
+void SheetBuilder::add(Cell cell) {
+    if (!cells_.empty()) {
+        const Cell &last = cells_.back();
+        if (cell.row < last.row || (cell.row == last.row && cell.column <= last.column)) sorted_ = false;
+    }
+    cells_.push_back(cell);
+}
+
+void SheetBuilder::number(uint32_t row, uint32_t column, double value, const CellLook &look) {
+    Cell c{row, column, look.format_key, static_cast<uint16_t>(look.char_format), Kind::Number, look.align, {}};
+    c.number = value;
+    add(c);
+}
+
+void SheetBuilder::text(uint32_t row, uint32_t column, uint32_t text, const CellLook &look) {
+    if (texts_.empty(text)) return;
+    Cell c{row, column, look.format_key, static_cast<uint16_t>(look.char_format), Kind::Text, look.align, {}};
+    c.text = text;
+    add(c);
+}
+
+void SheetBuilder::truth(uint32_t row, uint32_t column, bool value, const CellLook &look) {
+    Cell c{row, column, look.format_key, static_cast<uint16_t>(look.char_format), Kind::Truth, look.align, {}};
+    c.number = value ? 1 : 0;
+    add(c);
+}
+
+void SheetBuilder::error(uint32_t row, uint32_t column, uint32_t text, const CellLook &look) {
+    Cell c{row, column, look.format_key, static_cast<uint16_t>(look.char_format), Kind::Error, look.align, {}};
+    c.text = text;
+    add(c);
+}
+
+void SheetBuilder::merge(uint32_t top, uint32_t left, uint32_t bottom, uint32_t right) {
+    if (top > bottom) std::swap(top, bottom);
+    if (left > right) std::swap(left, right);
+    if (top != bottom || left != right) merges_.push_back({top, left, bottom, right});
+}
+
+void SheetBuilder::link(uint32_t row, uint32_t column, std::string_view url) {
+    if (!url.empty()) links_.push_back({row, column, std::string(url)});
+}
+
+void SheetBuilder::finish() {
+    if (!sorted_) {
+        // Later cells at the same place win.
+        std::stable_sort(cells_.begin(), cells_.end(), [](const Cell &a, const Cell &b) {
+            return a.row != b.row ? a.row < b.row : a.column < b.column;
+        });
+        auto same_place = [](const Cell &a, const Cell &b) { return a.row == b.row && a.column == b.column; };
+        std::vector<Cell> kept;
+        kept.reserve(cells_.size());
+        for (size_t i = 0; i < cells_.size(); ++i)
+            if (i + 1 == cells_.size() || !same_place(cells_[i], cells_[i + 1])) kept.push_back(cells_[i]);
+        cells_.swap(kept);
+    }
+    std::sort(links_.begin(), links_.end(), [](const Link &a, const Link &b) {
+        return a.row != b.row ? a.row < b.row : a.column < b.column;
+    });
+    std::vector<uint32_t> rows, columns;
+    rows.reserve(cells_.size());
+    for (const Cell &c : cells_) {
+        if (rows.empty() || rows.back() != c.row) rows.push_back(c.row);
+        columns.push_back(c.column);
+    }
+    for (const Merge &m : merges_) {
+        rows.insert(rows.end(), {m.top, m.bottom});
+        columns.insert(columns.end(), {m.left, m.right});
+    }
+    sort_unique(rows);
+    sort_unique(columns);
+    const Layout layout(rows, columns);
+    if (layout.row_count < layout.rows.size())
+        diagnostics_.warn("sheet '" + name_ + "': too many rows and columns in use; rows from " +
+                          std::to_string(layout.rows.entries()[layout.row_count].source + 1) + " left out");
+    write_header(layout);
+    write_rows(layout);
+    cells_ = {};
+}
+
+void SheetBuilder::write_header(const Layout &layout) {
+    writer_.section(conv::kSpreadsheetSection);
+    writer_.string(name_, conv::kSheetNameAttribute);
+    writer_.item(CH_ITEM_SECTION_LAYOUT,
+                 (date1904_ ? conv::kLayoutDate1904 : 0) | (hidden_ ? conv::kLayoutHidden : 0));
+    write_columns(layout);
+    write_merges(layout);
+    writer_.break_item(CH_BREAK_PARAGRAPH);
+    writer_.cell_run();
+}
+
+void SheetBuilder::write_columns(const Layout &layout) {
+    writer_.item(CH_ITEM_COLUMN_LIST_BEGIN);
+    for (const Axis::Entry &e : layout.columns.entries()) {
+        uint32_t width = default_width_, flags = 0;
+        bool hidden = false;
+        for (const ColumnRange &r : columns_) {
+            if (e.source < r.first || e.source > r.last) continue;
+            width = r.width;
+            hidden = r.hidden;
+        }
+        if (e.gap) {
+            width = kGapWidthTwips;
+            flags |= conv::kColumnGap;
+        } else if (hidden) {
+            flags |= conv::kColumnHidden;
+        }
+        if (width) flags |= conv::kColumnWidthTwips;
+        writer_.item(CH_ITEM_COLUMN_ENTRY, width, 0, flags | (e.source << conv::kColumnSourceShift));
+    }
+    writer_.item(CH_ITEM_COLUMN_LIST_END);
+}
+
+// The list is written even when empty: a reader looking for it then stops
+// here rather than at the end of the section.
+void SheetBuilder::write_merges(const Layout &layout) {
+    writer_.item(CH_ITEM_MERGE_LIST_BEGIN);
+    for (const Merge &m : merges_) {
+        const uint32_t top = layout.rows.place_of(m.top), bottom = layout.rows.place_of(m.bottom);
+        if (bottom >= layout.row_count) continue;
+        writer_.item(CH_ITEM_MERGE_POINT, top, layout.columns.place_of(m.left));
+        writer_.item(CH_ITEM_MERGE_POINT, bottom, layout.columns.place_of(m.right));
+    }
+    writer_.item(CH_ITEM_MERGE_LIST_END);
+}
+
+void SheetBuilder::write_empty(uint64_t count) {
+    while (count > 0) {
+        const uint32_t n = static_cast<uint32_t>(std::min<uint64_t>(count, kMaxEmptyRun));
+        writer_.item(CH_ITEM_EMPTY_CELLS, n << 16);
+        count -= n;
+    }
+}
+
+bool SheetBuilder::row_hidden(uint32_t row) const {
+    auto after = std::upper_bound(hidden_rows_.begin(), hidden_rows_.end(), RowRange{row, row});
+    return after != hidden_rows_.begin() && std::prev(after)->last >= row;
+}
+
+void SheetBuilder::write_rows(const Layout &layout) {
+    join_ranges(hidden_rows_);
+    const uint32_t width = layout.columns.size();
+    if (width == 0) return;
+    const auto &rows = layout.rows.entries();
+    size_t next_cell = 0;
+    const Link *link = links_.empty() ? nullptr : links_.data();
+    for (uint32_t r = 0; r < layout.row_count; ++r) {
+        const Axis::Entry &row = rows[r];
+        const bool hidden = !row.gap && row_hidden(row.source);
+        const bool follows = r == 0 ? row.source == 0 : !rows[r - 1].gap && rows[r - 1].source + 1 == row.source;
+        if (!follows || row.gap || hidden) {
+            writer_.tag_begin(conv::kSheetRowTag, row.source, (hidden ? conv::kRowHidden : 0) |
+                                                                  (row.gap ? conv::kRowGap : 0));
+            writer_.tag_end(conv::kSheetRowTag);
+        }
+        uint32_t place = 0;  // the next column of the row to write
+        for (; !row.gap && next_cell < cells_.size() && cells_[next_cell].row == row.source; ++next_cell) {
+            const Cell &cell = cells_[next_cell];
+            const uint32_t column = layout.columns.place_of(cell.column);
+            write_empty(column - place);
+            write_cell(cell, link);
+            place = column + 1;
+        }
+        write_empty(width - place);
+    }
+}
+
+void SheetBuilder::write_cell(const Cell &cell, const Link *&link) {
+    const uint32_t kind = cell.kind == Kind::Truth ? conv::kCellTruth
+                          : cell.kind == Kind::Error ? conv::kCellError
+                                                     : conv::kCellPlain;
+    writer_.item(CH_ITEM_SS_CELL_70, 0, cell.format_key, kind << 16);
+    const Link *const end = links_.data() + links_.size();
+    while (link && link != end && (link->row < cell.row || (link->row == cell.row && link->column < cell.column)))
+        ++link;
+    if (link && link != end && link->row == cell.row && link->column == cell.column) write_link(*link);
+    if (cell.align != CellAlign::General) writer_.item(CH_ITEM_ATTR_12, align_code(cell.align));
+    if (cell.kind == Kind::Text || cell.kind == Kind::Error) {
+        texts_.write(cell.text, cell.char_format, formats_);
+        return;
+    }
+    write_format_change(writer_, CharFormat{}, formats_[cell.char_format]);
+    writer_.number(cell.number);
+}
+
+void SheetBuilder::write_link(const Link &link) {
+    writer_.tag_begin(conv::kHyperlinkTag);
+    const uint32_t target = writer_.string(link.url, conv::kLinkStringAttribute);
+    writer_.item(CH_ITEM_OBJECT_LOCATOR_PART, conv::kLocatorLinkPart, target);
+    writer_.item(CH_ITEM_OBJECT_LOCATOR_END);
+    writer_.tag_end(conv::kHyperlinkTag);
+}
+
+}  // namespace qrv::import

@@ -1,0 +1,120 @@
+// One sheet of a workbook as a spreadsheet section.  An importer hands it
+// the sheet's cells, column widths, hidden rows, merged ranges and links in
+// any order as it reads them; finish() appends the section: its name, date
+// system, column list, merge list and the cells in row order, with empty
+// stretches as runs of empty cells and long empty stretches collapsed into
+// gaps (filters/README.md describes the layout).  The cells are kept in a
+// compact form until then: memory follows the cells, not the sheet's size.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "writer/document_writer.hpp"
+#include "writer/diagnostics.hpp"
+#include "char_format.hpp"
+#include "text_store.hpp"
+
+namespace qrv::import {
+
+// Horizontal alignment a cell asks for.
+enum class CellAlign : uint8_t { General, Left, Centre, Right, Justify };
+
+// How a cell looks: its number format key, character format and alignment.
+struct CellLook {
+    uint32_t format_key = 0;
+    uint32_t char_format = 0;
+    CellAlign align = CellAlign::General;
+};
+
+class SheetBuilder {
+public:
+    SheetBuilder(DocumentWriter &writer, const TextStore &texts, const CharFormatTable &formats,
+                 Diagnostics &diagnostics);
+
+    void set_name(std::string_view utf8) { name_ = utf8; }
+    void set_date1904(bool on) { date1904_ = on; }
+    // A sheet its owner hid (the section says so; the filters decide).
+    void set_hidden(bool on) { hidden_ = on; }
+
+    // Widths in twips for source columns first to last; later calls win.
+    void set_columns(uint32_t first, uint32_t last, uint32_t width_twips, bool hidden);
+    void set_default_width(uint32_t width_twips) { default_width_ = width_twips; }
+    void hide_row(uint32_t row) { hide_rows(row, row); }
+    // Rows first to last: a million hidden empty rows cost one entry.
+    void hide_rows(uint32_t first, uint32_t last) {
+        if (first <= last) hidden_rows_.push_back({first, last});
+    }
+
+    void number(uint32_t row, uint32_t column, double value, const CellLook &look);
+    void text(uint32_t row, uint32_t column, uint32_t text, const CellLook &look);
+    void truth(uint32_t row, uint32_t column, bool value, const CellLook &look);
+    void error(uint32_t row, uint32_t column, uint32_t text, const CellLook &look);
+
+    void merge(uint32_t top, uint32_t left, uint32_t bottom, uint32_t right);
+    void link(uint32_t row, uint32_t column, std::string_view url);
+
+    size_t cell_count() const { return cells_.size(); }
+
+    // Appends the section.  The builder is spent afterwards.
+    void finish();
+
+private:
+    enum class Kind : uint8_t { Number, Text, Truth, Error };
+    struct Cell {
+        uint32_t row, column;
+        uint32_t format_key;
+        uint16_t char_format;
+        Kind kind;
+        CellAlign align;
+        union {
+            double number;
+            uint32_t text;
+        };
+    };
+    struct ColumnRange {
+        uint32_t first, last, width;
+        bool hidden;
+    };
+    struct Merge {
+        uint32_t top, left, bottom, right;
+    };
+    struct Link {
+        uint32_t row, column;
+        std::string url;
+    };
+    struct RowRange {
+        uint32_t first, last;
+        bool operator<(const RowRange &other) const { return first < other.first; }
+    };
+    class Layout;
+
+    void add(Cell cell);
+    void write_header(const Layout &layout);
+    void write_columns(const Layout &layout);
+    void write_merges(const Layout &layout);
+    void write_rows(const Layout &layout);
+    void write_cell(const Cell &cell, const Link *&link);
+    void write_link(const Link &link);
+    void write_empty(uint64_t count);
+    bool row_hidden(uint32_t row) const;
+
+    DocumentWriter &writer_;
+    const TextStore &texts_;
+    const CharFormatTable &formats_;
+    Diagnostics &diagnostics_;
+    std::string name_;
+    bool date1904_ = false;
+    bool hidden_ = false;
+    uint32_t default_width_ = 0;
+    std::vector<Cell> cells_;
+    bool sorted_ = true;
+    std::vector<ColumnRange> columns_;
+    std::vector<RowRange> hidden_rows_;  // sorted and joined by finish()
+    std::vector<Merge> merges_;
+    std::vector<Link> links_;
+};
+
+}  // namespace qrv::import

@@ -1,0 +1,22 @@
+// One import as the format importers see it: the input, the bounds, and
+// where warnings go.  An importer builds a document with a DocumentWriter
+// and hands back its released handle, or throws ImportError.
+#pragma once
+
+#include <qrvch.h>
+
+#include "writer/diagnostics.hpp"
+#include "input.hpp"
+#include "writer/limits.hpp"
+
+namespace qrv::import {
+
+struct ImportJob {
+    const Input &input;
+    const Limits &limits;
+    Diagnostics &diagnostics;
+};
+
+using Importer = CHHandle (*)(ImportJob &job);
+
+}  // namespace qrv::import

@@ -1,0 +1,20 @@
+// The bounds of one import from IMOptions, with defaults where a field is 0.
+#pragma once
+
+#include <qrvim.h>
+
+#include "writer/limits.hpp"
+
+namespace qrv::import {
+
+inline Limits limits_from(const IMOptions *options) {
+    Limits limits;
+    if (!options) return limits;
+    if (options->MaxPartBytes) limits.max_part_bytes = options->MaxPartBytes;
+    if (options->MaxTotalBytes) limits.max_total_bytes = options->MaxTotalBytes;
+    if (options->MaxItems) limits.max_items = options->MaxItems;
+    if (options->MaxDepth) limits.max_depth = options->MaxDepth;
+    return limits;
+}
+
+}  // namespace qrv::import

@@ -1,0 +1,176 @@
+#include "text_sniff.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "writer/utf16.hpp"
+
+namespace qrv::import {
+namespace {
+
+constexpr size_t kSniffLines = 20;
+
+// True when bytes are UTF-8; a sample cut from a longer file may end in
+// the middle of a character.
+bool valid_utf8(std::span<const uint8_t> bytes, bool cut) {
+    for (int back = 0; cut && back < 3 && !bytes.empty() && bytes.back() >= 0x80; ++back) {
+        const bool lead = bytes.back() >= 0xC0;
+        bytes = bytes.first(bytes.size() - 1);
+        if (lead) break;
+    }
+    // Every U+FFFD of the decoded text must have been written as one.
+    const std::string_view text(reinterpret_cast<const char *>(bytes.data()), bytes.size());
+    std::u16string probe;
+    append_utf16(text, probe);
+    size_t written = 0;
+    for (size_t at = text.find("\xEF\xBF\xBD"); at != std::string_view::npos; at = text.find("\xEF\xBF\xBD", at + 3))
+        ++written;
+    return static_cast<size_t>(std::count(probe.begin(), probe.end(), char16_t{0xFFFD})) == written;
+}
+
+// Windows-1252's characters 0x80 to 0x9F; the rest of the bytes are Latin-1.
+constexpr std::array<char16_t, 32> kWindows1252High = {
+    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+
+void append_utf16_units(std::span<const uint8_t> bytes, bool big_endian, std::string &out) {
+    char32_t pending_high = 0;
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const char16_t u = big_endian ? static_cast<char16_t>(bytes[i] << 8 | bytes[i + 1])
+                                      : static_cast<char16_t>(bytes[i + 1] << 8 | bytes[i]);
+        if (u >= 0xD800 && u <= 0xDBFF) {
+            if (pending_high) append_utf8(0xFFFD, out);
+            pending_high = u;
+            continue;
+        }
+        if (u >= 0xDC00 && u <= 0xDFFF && pending_high) {
+            append_utf8(0x10000 + ((pending_high - 0xD800) << 10) + (u - 0xDC00), out);
+            pending_high = 0;
+            continue;
+        }
+        if (pending_high) append_utf8(0xFFFD, out), pending_high = 0;
+        append_utf8(u, out);
+    }
+}
+
+// Counts of each separator per line, quoted fields passed over.
+std::vector<std::array<size_t, 3>> separator_counts(std::string_view text) {
+    constexpr char kCandidates[3] = {',', ';', '\t'};
+    std::vector<std::array<size_t, 3>> lines;
+    std::array<size_t, 3> counts{};
+    bool quoted = false;
+    for (size_t i = 0; i < text.size() && lines.size() < kSniffLines; ++i) {
+        const char c = text[i];
+        if (c == '"') quoted = !quoted;
+        if (quoted) continue;
+        if (c == '\n') {
+            lines.push_back(counts);
+            counts = {};
+            continue;
+        }
+        for (int k = 0; k < 3; ++k)
+            if (c == kCandidates[k]) ++counts[k];
+    }
+    if (lines.size() < kSniffLines && counts != std::array<size_t, 3>{}) lines.push_back(counts);
+    return lines;
+}
+
+std::string_view first_word(std::string_view line) {
+    const size_t end = line.find_first_of(" \t\r");
+    return line.substr(0, end);
+}
+
+}  // namespace
+
+TextEncoding encoding_of(std::span<const uint8_t> bytes) {
+    if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) return TextEncoding::Utf16Le;
+    if (bytes.size() >= 2 && bytes[0] == 0xFE && bytes[1] == 0xFF) return TextEncoding::Utf16Be;
+    if (bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF) return TextEncoding::Utf8Bom;
+    constexpr size_t kSample = 1u << 20;
+    return valid_utf8(bytes.first(std::min(bytes.size(), kSample)), bytes.size() > kSample) ? TextEncoding::Utf8
+                                                                                            : TextEncoding::Windows1252;
+}
+
+std::string utf8_text(std::span<const uint8_t> bytes, TextEncoding encoding, size_t max_bytes) {
+    bytes = bytes.first(std::min(bytes.size(), max_bytes));
+    std::string out;
+    switch (encoding) {
+    case TextEncoding::Utf8Bom:
+        bytes = bytes.subspan(std::min<size_t>(3, bytes.size()));
+        [[fallthrough]];
+    case TextEncoding::Utf8: {
+        std::u16string units;
+        append_utf16({reinterpret_cast<const char *>(bytes.data()), bytes.size()}, units);
+        out.reserve(bytes.size());
+        for (size_t i = 0; i < units.size(); ++i) {
+            char32_t c = units[i];
+            if (c >= 0xD800 && c <= 0xDBFF && i + 1 < units.size())
+                c = 0x10000 + ((c - 0xD800) << 10) + (units[++i] - 0xDC00);
+            append_utf8(c, out);
+        }
+        return out;
+    }
+    case TextEncoding::Utf16Le:
+    case TextEncoding::Utf16Be:
+        append_utf16_units(bytes.subspan(std::min<size_t>(2, bytes.size())), encoding == TextEncoding::Utf16Be, out);
+        return out;
+    case TextEncoding::Windows1252:
+        out.reserve(bytes.size());
+        for (uint8_t b : bytes) append_utf8(b >= 0x80 && b < 0xA0 ? kWindows1252High[b - 0x80] : b, out);
+        return out;
+    }
+    return out;
+}
+
+bool looks_binary(std::span<const uint8_t> bytes) {
+    const auto sample = bytes.first(std::min<size_t>(bytes.size(), 4096));
+    if (sample.size() >= 2 && ((sample[0] == 0xFF && sample[1] == 0xFE) || (sample[0] == 0xFE && sample[1] == 0xFF)))
+        return false;
+    return std::find(sample.begin(), sample.end(), uint8_t{0}) != sample.end();
+}
+
+bool looks_like_text_format(std::string_view text) {
+    static constexpr std::string_view kDirectives[] = {
+        "chunk-size", "text",  "string", "begin",    "end",        "break", "special", "table-begin",
+        "table-end",  "value", "value-bytes", "section", "cell-run", "font", "style-record", "list-level",
+        "property-id", "frame", "row",   "cell",     "record",     "words", "bytes",   "chars", "item"};
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        start = end + 1;
+        line.remove_prefix(std::min(line.find_first_not_of(" \t\r"), line.size()));
+        if (line.empty() || line.front() == '#') continue;
+        if (line.find_first_of(",;\t") != std::string_view::npos && line.front() != '@') return false;
+        const std::string_view word = first_word(line);
+        if (word.size() > 1 && word.front() == '@' && word.back() == ':') return true;
+        return std::find(std::begin(kDirectives), std::end(kDirectives), word) != std::end(kDirectives);
+    }
+    return false;
+}
+
+char sniff_separator(std::string_view text) {
+    constexpr char kCandidates[3] = {',', ';', '\t'};
+    const auto lines = separator_counts(text);
+    if (lines.empty()) return 0;
+    int best = -1;
+    size_t best_agreeing = 0;
+    for (int k = 0; k < 3; ++k) {
+        if (lines.front()[k] == 0) continue;
+        const size_t agreeing = static_cast<size_t>(std::count_if(
+            lines.begin(), lines.end(), [&](const auto &counts) { return counts[k] == lines.front()[k]; }));
+        // Most lines must agree with the first; ragged rows are allowed.
+        if (agreeing * 2 < lines.size() + 1 && lines.size() > 1) continue;
+        if (agreeing > best_agreeing || (agreeing == best_agreeing && best >= 0 && lines.front()[k] > lines.front()[best])) {
+            best = k;
+            best_agreeing = agreeing;
+        }
+    }
+    return best < 0 ? 0 : kCandidates[best];
+}
+
+}  // namespace qrv::import

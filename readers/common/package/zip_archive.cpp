@@ -1,0 +1,119 @@
+#include "zip_archive.hpp"
+
+#include <zip.h>
+
+#include <cctype>
+
+#include "core/error.hpp"
+
+namespace qrv::import {
+namespace {
+
+std::string folded(std::string_view name) {
+    if (!name.empty() && name.front() == '/') name.remove_prefix(1);
+    std::string key(name);
+    for (char &c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return key;
+}
+
+std::string zip_message(zip_error_t *error) {
+    std::string text = zip_error_strerror(error);
+    zip_error_fini(error);
+    return text;
+}
+
+}  // namespace
+
+// One entry as it inflates.  libzip checks the CRC at the end of the entry
+// and reports damaged data as a failed read.
+class ZipEntrySource final : public ByteSource {
+public:
+    ZipEntrySource(ZipArchive &archive, zip_file *file, std::string name)
+        : archive_(archive), file_(file), name_(std::move(name)) {}
+    ~ZipEntrySource() override { zip_fclose(file_); }
+
+    size_t read(std::span<uint8_t> buffer) override {
+        const zip_int64_t n = zip_fread(file_, buffer.data(), buffer.size());
+        if (n < 0) broken(name_ + ": damaged data in the archive (" + zip_file_strerror(file_) + ")");
+        archive_.count_inflated(static_cast<size_t>(n), name_, total_);
+        return static_cast<size_t>(n);
+    }
+    const std::string &name() const override { return name_; }
+
+private:
+    ZipArchive &archive_;
+    zip_file *file_;
+    std::string name_;
+    uint64_t total_ = 0;
+};
+
+ZipArchive::ZipArchive(std::span<const uint8_t> bytes, const Limits &limits) : limits_(limits) {
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t *source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
+    if (!source) broken("not a readable ZIP archive (" + zip_message(&error) + ")");
+    archive_ = zip_open_from_source(source, ZIP_RDONLY, &error);
+    if (!archive_) {
+        zip_source_free(source);
+        broken("not a sound ZIP archive (" + zip_message(&error) + ")");
+    }
+    zip_error_fini(&error);
+    const zip_int64_t count = zip_get_num_entries(archive_, 0);
+    if (count < 0 || static_cast<uint64_t>(count) > limits_.max_entries) {
+        zip_discard(archive_);
+        over_limit("the archive has more than " + std::to_string(limits_.max_entries) + " entries");
+    }
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const char *name = zip_get_name(archive_, static_cast<zip_uint64_t>(i), ZIP_FL_ENC_GUESS);
+        if (!name) continue;
+        names_.emplace_back(name);
+        index_.emplace(folded(name), static_cast<uint64_t>(i));
+    }
+}
+
+ZipArchive::~ZipArchive() { zip_discard(archive_); }
+
+std::optional<std::string> ZipArchive::find(std::string_view name) const {
+    auto it = index_.find(folded(name));
+    if (it == index_.end()) return std::nullopt;
+    return zip_get_name(archive_, it->second, ZIP_FL_ENC_GUESS);
+}
+
+std::unique_ptr<ByteSource> ZipArchive::open(std::string_view name) {
+    auto it = index_.find(folded(name));
+    const std::string shown(name);
+    if (it == index_.end()) broken(shown + ": the part is missing from the package");
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_stat_index(archive_, it->second, 0, &stat) == 0 && (stat.valid & ZIP_STAT_ENCRYPTION_METHOD) &&
+        stat.encryption_method != ZIP_EM_NONE)
+        throw ImportError(IM_ERR_ENCRYPTED, shown + ": the part is encrypted (password-protected)");
+    zip_file *file = zip_fopen_index(archive_, it->second, 0);
+    if (!file) broken(shown + ": cannot open the part (" + zip_strerror(archive_) + ")");
+    return std::make_unique<ZipEntrySource>(*this, file, shown);
+}
+
+std::string ZipArchive::read_all(std::string_view name, size_t max_bytes) {
+    auto source = open(name);
+    std::string all;
+    uint8_t buffer[16384];
+    while (size_t n = source->read(buffer)) {
+        if (all.size() + n > max_bytes)
+            over_limit(std::string(name) + ": larger than " + std::to_string(max_bytes) + " bytes");
+        all.append(reinterpret_cast<const char *>(buffer), n);
+    }
+    return all;
+}
+
+void ZipArchive::count_inflated(size_t n, const std::string &entry, uint64_t &entry_total) {
+    entry_total += n;
+    inflated_total_ += n;
+    if (entry_total > limits_.max_part_bytes)
+        over_limit(entry + ": more than " + std::to_string(limits_.max_part_bytes) +
+                   " bytes when decompressed (an archive bomb?)");
+    if (inflated_total_ > limits_.max_total_bytes)
+        over_limit("the package holds more than " + std::to_string(limits_.max_total_bytes) +
+                   " bytes when decompressed (an archive bomb?)");
+}
+
+}  // namespace qrv::import

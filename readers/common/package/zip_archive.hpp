@@ -1,0 +1,58 @@
+// A ZIP archive read through libzip: the names of its entries and each
+// entry as a stream of inflated bytes, within the import's bounds on
+// decompressed size.  Entry names are matched without regard to case, as
+// package part names are.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "writer/limits.hpp"
+#include "byte_source.hpp"
+
+struct zip;
+struct zip_file;
+
+namespace qrv::import {
+
+class ZipArchive {
+public:
+    // Opens the archive in bytes (which must outlive it).  Throws
+    // ImportError(IM_ERR_BROKEN) for bytes that are not a sound archive.
+    ZipArchive(std::span<const uint8_t> bytes, const Limits &limits);
+    ~ZipArchive();
+    ZipArchive(const ZipArchive &) = delete;
+    ZipArchive &operator=(const ZipArchive &) = delete;
+
+    // Entry names as stored, in archive order.
+    const std::vector<std::string> &names() const { return names_; }
+    // The stored name of an entry, matched without regard to case and a
+    // leading "/"; nothing when the archive has no such entry.
+    std::optional<std::string> find(std::string_view name) const;
+    bool has(std::string_view name) const { return find(name).has_value(); }
+
+    // Opens an entry for reading.  Throws ImportError: IM_ERR_BROKEN for a
+    // missing entry, IM_ERR_ENCRYPTED for an encrypted one.
+    std::unique_ptr<ByteSource> open(std::string_view name);
+    // A whole entry, for small parts (relationships, content types); at
+    // most max_bytes, else ImportError(IM_ERR_LIMIT).
+    std::string read_all(std::string_view name, size_t max_bytes);
+
+private:
+    friend class ZipEntrySource;
+    void count_inflated(size_t n, const std::string &entry, uint64_t &entry_total);
+
+    struct zip *archive_ = nullptr;
+    Limits limits_;
+    std::vector<std::string> names_;
+    std::unordered_map<std::string, uint64_t> index_;  // folded name -> entry index
+    uint64_t inflated_total_ = 0;
+};
+
+}  // namespace qrv::import

@@ -1,0 +1,77 @@
+// DOCX (.docx, .docm, .dotx): the parts of a WordprocessingML package into
+// a text document.  The definitions come first (theme fonts, styles,
+// numbering, properties, and the bodies of notes and comments), then the
+// main part streams into the items.
+#include "writer/document_writer.hpp"
+#include "core/error.hpp"
+#include "core/import_job.hpp"
+#include "package/package.hpp"
+#include "textdoc/item_writer.hpp"
+#include "body_reader.hpp"
+#include "numbering_reader.hpp"
+#include "package/optional_part.hpp"
+#include "properties_reader.hpp"
+#include "styles_reader.hpp"
+#include "theme_reader.hpp"
+
+namespace qrv::import {
+namespace {
+
+using namespace docx;
+
+std::string main_part_of(Package &package) {
+    if (const Relationship *r = package.first_of_type("", "officeDocument"); r && !r->external) return r->target;
+    return "word/document.xml";
+}
+
+// The target of the main part's first relationship of a type, if the
+// package holds it.
+const Relationship *related_part(Package &package, const std::string &main, std::string_view type) {
+    const Relationship *r = package.first_of_type(main, type);
+    return r && !r->external ? r : nullptr;
+}
+
+void read_definitions(Package &package, const std::string &main, const ThemeFonts &theme, textdoc::TextDocument &doc) {
+    NumberingStyles numbering_styles;
+    if (const Relationship *styles = related_part(package, main, "styles"))
+        read_styles(package, styles->target, theme, doc, numbering_styles);
+    if (const Relationship *numbering = related_part(package, main, "numbering"))
+        read_numbering(package, numbering->target, theme, numbering_styles, doc);
+    read_document_properties(package, doc);
+}
+
+NoteBodies read_note_bodies(Package &package, const std::string &main, const ThemeFonts &theme) {
+    NoteBodies bodies;
+    constexpr std::pair<std::string_view, std::string_view> kParts[] = {
+        {"footnotes", "the footnotes are"}, {"endnotes", "the endnotes are"}, {"comments", "the comments are"}};
+    for (const auto &[type, lost] : kParts) {
+        if (const Relationship *r = related_part(package, main, type)) {
+            BodyReader reader(package, r->target, theme, bodies);
+            read_optional_part(package, r->target, reader, lost);
+        }
+    }
+    return bodies;
+}
+
+}  // namespace
+
+CHHandle import_docx(ImportJob &job) {
+    Package package(job.input.bytes(), job.limits, job.diagnostics);
+    const std::string main = main_part_of(package);
+    if (!package.has(main)) broken(main + ": the part is missing from the package");
+    const ThemeFonts theme = read_theme_fonts(package, main);
+    textdoc::TextDocument doc;
+    read_definitions(package, main, theme, doc);
+    const NoteBodies notes = read_note_bodies(package, main, theme);
+    doc.resolve(job.diagnostics);
+
+    DocumentWriter out(job.limits);
+    textdoc::ItemWriter writer(out, doc, job.diagnostics);
+    writer.begin();
+    BodyReader body(package, main, theme, &notes, writer);
+    package.read(main, body);
+    writer.finish();
+    return out.release();
+}
+
+}  // namespace qrv::import

@@ -1,0 +1,98 @@
+// ODS (and flat .fods): every table of the spreadsheet in order, each a
+// spreadsheet section, with the document properties and the number
+// formats of the cell styles ahead of them.  A package's parts are read
+// in the order meta.xml, styles.xml, content.xml; a flat document holds
+// the same regions in the same order, so both are one stream of regions.
+#include "writer/properties.hpp"
+#include "core/error.hpp"
+#include "core/import_job.hpp"
+#include "registry/detect_package.hpp"
+#include "package/byte_source.hpp"
+#include "package/package.hpp"
+#include "cell_styles.hpp"
+#include "odf/document_regions.hpp"
+#include "odf/manifest.hpp"
+#include "odf/meta_properties.hpp"
+#include "odf/styles_reader.hpp"
+#include "table_reader.hpp"
+
+namespace qrv::import {
+namespace {
+
+using namespace odf;
+
+// The readers of an import, one a region.
+struct Readers {
+    PropertiesReader &meta;
+    StylesReader &common;
+    StylesReader &automatic;
+    TableReader &tables;
+
+    RegionRouter router() const {
+        RegionRouter r;
+        r.route(Region::kMeta, &meta);
+        r.route(Region::kFontFaces, &common);
+        r.route(Region::kStyles, &common);
+        r.route(Region::kAutomaticStyles, &automatic);
+        r.route(Region::kBody, &tables);
+        return r;
+    }
+};
+
+// The properties are extras: a broken meta.xml is left out with a warning.
+void read_meta(Package &package, const Readers &readers) {
+    if (!package.has("meta.xml")) return;
+    try {
+        RegionRouter router = readers.router();
+        package.read("meta.xml", router);
+    } catch (const ImportError &e) {
+        if (e.code() != IM_ERR_BROKEN) throw;
+        package.diagnostics().warn(std::string(e.what()) + "; the document properties are left out");
+        readers.meta = PropertiesReader(meta_elements().first(model::kStandardPropertyCount));
+    }
+}
+
+void read_package(ImportJob &job, const Readers &readers) {
+    Package package(job.input.bytes(), job.limits, job.diagnostics);
+    refuse_encrypted(package);
+    read_meta(package, readers);
+    if (package.has("styles.xml")) {
+        RegionRouter router = readers.router();
+        package.read("styles.xml", router);
+    }
+    RegionRouter router = readers.router();
+    package.read("content.xml", router);
+}
+
+void read_flat(ImportJob &job, const Readers &readers) {
+    MemorySource source(job.input.bytes(), "");
+    RegionRouter router = readers.router();
+    read_xml(source, router, job.limits);
+}
+
+}  // namespace
+
+CHHandle import_ods(ImportJob &job) {
+    DocumentWriter writer(job.limits);
+    FontTable fonts(writer);
+    CharFormatTable formats;
+    NumberFormatTable numbers(writer);
+    TextStore texts(writer);
+    StyleSheet style_sheet;
+    CellStyles styles(style_sheet, numbers, fonts, formats);
+    PropertiesReader meta(meta_elements().first(model::kStandardPropertyCount));
+    StylesReader common(style_sheet, StyleSheet::Origin::kCommon);
+    StylesReader automatic(style_sheet, StyleSheet::Origin::kAutomatic);
+    TableReader tables({writer, styles, style_sheet, texts, formats, job.diagnostics, job.limits, [&] {
+                            write_properties(writer, meta.properties());
+                            styles.resolve();
+                        }});
+    const Readers readers{meta, common, automatic, tables};
+    if (looks_like_zip(job.input.bytes())) read_package(job, readers);
+    else read_flat(job, readers);
+    if (!tables.saw_spreadsheet()) broken("the document holds no spreadsheet");
+    if (tables.tables() == 0) broken("the spreadsheet holds no tables");
+    return writer.release();
+}
+
+}  // namespace qrv::import

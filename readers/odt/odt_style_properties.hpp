@@ -1,0 +1,40 @@
+// The formatting properties of an OpenDocument text style
+// (<style:text-properties>, <style:paragraph-properties> and its tab stops)
+// into the text document's formats.  Common styles, automatic styles, the
+// document defaults and list levels all state formatting this way; each
+// reader takes one table of attribute and what it sets.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "package/xml_reader.hpp"
+#include "textdoc/text_formats.hpp"
+
+namespace qrv::import::odf {
+
+// Font faces declared by the document (<style:font-face>): the face's name
+// as styles give it, and the family it stands for.
+using FontFaces = std::map<std::string, std::string, std::less<>>;
+
+// A signed length in twips ("-0.25in", "1.27cm"); nothing for a percentage
+// or text that is no length.
+std::optional<int32_t> signed_twips(std::string_view text);
+
+// The first family of a font-family value, without its quotes
+// ("'Liberation Serif', serif" is Liberation Serif).
+std::string first_font_family(std::string_view value);
+
+// The attributes of a <style:text-properties>; style:font-name is looked up
+// in faces.
+void read_text_properties(const XmlAttributes &a, const FontFaces &faces, textdoc::CharFormat &chars);
+
+// The attributes of a <style:paragraph-properties>.
+void read_paragraph_properties(const XmlAttributes &a, textdoc::ParaFormat &para);
+
+// A <style:tab-stop> of the paragraph properties.
+void read_tab_stop(const XmlAttributes &a, textdoc::ParaFormat &para);
+
+}  // namespace qrv::import::odf

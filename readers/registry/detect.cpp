@@ -1,0 +1,120 @@
+#include "detect.hpp"
+
+#include <qrvim.h>
+
+#include <algorithm>
+#include <array>
+
+#include "core/text_sniff.hpp"
+#include "detect_package.hpp"
+#include "formats.hpp"
+
+namespace qrv::import {
+namespace {
+
+constexpr std::array<uint8_t, 8> kCompoundFileMagic = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
+constexpr size_t kSniffBytes = 64 * 1024;
+
+Detection found(const FormatInfo &f) {
+    if (f.import) return {f.id, 0, {}};
+    return {IM_FORMAT_AUTO, IM_ERR_UNSUPPORTED, std::string(f.description) + ", which is not read"};
+}
+
+// A package format named by the extension, for packages too damaged to
+// look into: its reader then says what is wrong with them.
+uint32_t zip_format_of_extension(const Input &input) {
+    const FormatInfo *f = format_of_extension(input.extension());
+    if (!f || !f->import || f->signature.container != Container::Zip) return IM_FORMAT_AUTO;
+    return f->id;
+}
+
+Detection detect_package(const Input &input, const Limits &limits) {
+    if (const FormatInfo *f = format_of_package(input.bytes(), limits)) return found(*f);
+    return {zip_format_of_extension(input), 0, {}};
+}
+
+// A stream's name as the compound file's directory spells it (UTF-16).
+bool holds_stream(std::span<const uint8_t> bytes, std::string_view name) {
+    std::basic_string<uint8_t> wide;
+    for (char c : name) wide += {static_cast<uint8_t>(c), uint8_t{0}};
+    return std::search(bytes.begin(), bytes.end(), wide.begin(), wide.end()) != bytes.end();
+}
+
+// Office's own binary container: legacy workbooks, documents and
+// presentations, and the wrapper of every password-protected Office Open
+// XML file.
+Detection detect_compound_file(const Input &input) {
+    const auto bytes = input.bytes();
+    if (holds_stream(bytes, "EncryptionInfo"))
+        return {IM_FORMAT_AUTO, IM_ERR_ENCRYPTED,
+                "the file is encrypted (password-protected); save it without a password to export it"};
+    const auto holds = [&](std::string_view stream) { return holds_stream(bytes, stream); };
+    if (const FormatInfo *f = format_with_member(Container::CompoundFile, holds)) return found(*f);
+    return {IM_FORMAT_AUTO, IM_ERR_UNSUPPORTED,
+            "a legacy binary Office file (Excel or Word 97-2003), which is not read; save it as .xlsx or .docx"};
+}
+
+// A flat OpenDocument file: one XML document whose root names its type.
+const FormatInfo *flat_odf_format(std::string_view head) {
+    const size_t at = head.find("mimetype=\"application/vnd.oasis.opendocument.");
+    if (at == std::string_view::npos || head.substr(0, at).find("document") == std::string_view::npos) return nullptr;
+    const size_t quote = head.find('"', at);
+    const size_t close = head.find('"', quote + 1);
+    if (close == std::string_view::npos) return nullptr;
+    return format_of_media_type(head.substr(quote + 1, close - quote - 1));
+}
+
+const FormatInfo *format_of_prefix(std::string_view head) {
+    for (const FormatInfo &f : formats())
+        if (f.signature.container == Container::Text && !f.signature.prefix.empty() &&
+            head.starts_with(f.signature.prefix))
+            return &f;
+    return nullptr;
+}
+
+// Delimited text and the text format have no mark of their own: the name
+// breaks the tie, else the content is sniffed.
+Detection detect_plain_text(const Input &input, std::string_view head) {
+    if (const FormatInfo *f = format_of_extension(input.extension()))
+        if (f->import && f->signature.container == Container::Text) return found(*f);
+    if (looks_like_text_format(head)) return {IM_FORMAT_TEXT, 0, {}};
+    switch (sniff_separator(head)) {
+    case ',':
+    case ';':
+        return {IM_FORMAT_CSV, 0, {}};
+    case '\t':
+        return {IM_FORMAT_TSV, 0, {}};
+    default:
+        return {};
+    }
+}
+
+Detection detect_text(const Input &input) {
+    const auto bytes = input.bytes();
+    // A mark of its own tells a format even where the rest looks binary.
+    const std::string_view start(reinterpret_cast<const char *>(bytes.data()), std::min<size_t>(bytes.size(), 64));
+    if (const FormatInfo *f = format_of_prefix(start)) return found(*f);
+    if (looks_binary(bytes)) return {};
+    const std::string head = utf8_text(bytes, encoding_of(bytes.first(std::min(bytes.size(), kSniffBytes))),
+                                       kSniffBytes);
+    if (const FormatInfo *f = flat_odf_format(head)) return found(*f);
+    return detect_plain_text(input, head);
+}
+
+}  // namespace
+
+bool looks_like_zip(std::span<const uint8_t> bytes) {
+    if (bytes.size() < 4 || bytes[0] != 'P' || bytes[1] != 'K') return false;
+    return (bytes[2] == 3 && bytes[3] == 4) || (bytes[2] == 5 && bytes[3] == 6) || (bytes[2] == 7 && bytes[3] == 8);
+}
+
+Detection detect_format(const Input &input, const Limits &limits) {
+    const auto bytes = input.bytes();
+    if (looks_like_zip(bytes)) return detect_package(input, limits);
+    if (bytes.size() >= kCompoundFileMagic.size() &&
+        std::equal(kCompoundFileMagic.begin(), kCompoundFileMagic.end(), bytes.begin()))
+        return detect_compound_file(input);
+    return detect_text(input);
+}
+
+}  // namespace qrv::import

@@ -1,0 +1,108 @@
+#include "formats.hpp"
+
+#include <qrvim.h>
+
+#include <cctype>
+#include <string>
+
+namespace qrv::import {
+
+// The readers, one a format (each in its format's folder).
+CHHandle import_text(ImportJob &job);
+CHHandle import_csv(ImportJob &job);
+CHHandle import_tsv(ImportJob &job);
+CHHandle import_xlsx(ImportJob &job);
+CHHandle import_docx(ImportJob &job);
+CHHandle import_ods(ImportJob &job);
+CHHandle import_odt(ImportJob &job);
+
+namespace {
+
+using enum Container;
+
+// Binary workbooks come before the XML ones: their content type names the
+// same family.
+constexpr FormatInfo kFormats[] = {
+    {IM_FORMAT_AUTO, "xlsb", "an Excel binary workbook", "xlsb", {Zip, "ms-excel.sheet.binary", "xl/workbook.bin", ""},
+     nullptr},
+    {IM_FORMAT_XLSX, "xlsx", "an Office Open XML workbook", "xlsx xlsm xltx xltm",
+     {Zip, "spreadsheetml|ms-excel", "xl/workbook.xml", ""}, import_xlsx},
+    {IM_FORMAT_DOCX, "docx", "an Office Open XML document", "docx docm dotx dotm",
+     {Zip, "wordprocessingml|ms-word", "word/document.xml", ""}, import_docx},
+    {IM_FORMAT_AUTO, "pptx", "a PowerPoint presentation", "pptx pptm potx ppsx",
+     {Zip, "presentationml|ms-powerpoint", "ppt/presentation.xml", ""}, nullptr},
+    {IM_FORMAT_ODS, "ods", "an OpenDocument spreadsheet", "ods fods ots",
+     {Zip, "application/vnd.oasis.opendocument.spreadsheet", "", ""}, import_ods},
+    {IM_FORMAT_ODT, "odt", "an OpenDocument text", "odt fodt ott",
+     {Zip, "application/vnd.oasis.opendocument.text", "", ""}, import_odt},
+    {IM_FORMAT_AUTO, "odp", "an OpenDocument presentation", "odp fodp otp",
+     {Zip, "application/vnd.oasis.opendocument.presentation", "", ""}, nullptr},
+    {IM_FORMAT_AUTO, "ppt", "a PowerPoint 97-2003 presentation", "ppt pps pot",
+     {CompoundFile, "", "PowerPoint Document", ""}, nullptr},
+    {IM_FORMAT_AUTO, "doc", "a Word 97-2003 document", "doc dot", {CompoundFile, "", "WordDocument", ""}, nullptr},
+    {IM_FORMAT_AUTO, "xls", "an Excel 97-2003 workbook", "xls xlt", {CompoundFile, "", "Workbook|Book", ""}, nullptr},
+    {IM_FORMAT_AUTO, "rtf", "a Rich Text Format document", "rtf", {Text, "", "", "{\\rtf"}, nullptr},
+    {IM_FORMAT_TEXT, "text", "a document in the chunker's text format", "qrvt", {Text, "", "", ""}, import_text},
+    {IM_FORMAT_CSV, "csv", "comma- or semicolon-separated values", "csv", {Text, "", "", ""}, import_csv},
+    {IM_FORMAT_TSV, "tsv", "tab-separated values", "tsv tab", {Text, "", "", ""}, import_tsv},
+};
+
+std::string lower(std::string_view s) {
+    std::string out(s);
+    for (char &c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+bool names_type(std::string_view fragments, std::string_view type) {
+    while (!fragments.empty()) {
+        const size_t bar = fragments.find('|');
+        if (type.find(fragments.substr(0, bar)) != std::string_view::npos) return true;
+        if (bar == std::string_view::npos) break;
+        fragments.remove_prefix(bar + 1);
+    }
+    return false;
+}
+
+}  // namespace
+
+std::span<const FormatInfo> formats() { return kFormats; }
+
+bool word_in(std::string_view word, std::string_view list, char separator) {
+    while (!list.empty()) {
+        const size_t at = list.find(separator);
+        if (list.substr(0, at) == word) return true;
+        if (at == std::string_view::npos) break;
+        list.remove_prefix(at + 1);
+    }
+    return false;
+}
+
+const FormatInfo *format_info(uint32_t id) {
+    for (const auto &f : kFormats)
+        if (f.id == id && f.import) return &f;
+    return nullptr;
+}
+
+const FormatInfo *format_named(std::string_view name) {
+    const std::string folded = lower(name);
+    for (const auto &f : kFormats)
+        if (f.name == folded) return &f;
+    return format_of_extension(folded);
+}
+
+const FormatInfo *format_of_extension(std::string_view extension) {
+    const std::string folded = lower(extension);
+    if (folded.empty()) return nullptr;
+    for (const auto &f : kFormats)
+        if (word_in(folded, f.extensions, ' ')) return &f;
+    return nullptr;
+}
+
+const FormatInfo *format_of_media_type(std::string_view type) {
+    if (type.empty()) return nullptr;
+    for (const auto &f : kFormats)
+        if (!f.signature.media_types.empty() && names_type(f.signature.media_types, type)) return &f;
+    return nullptr;
+}
+
+}  // namespace qrv::import

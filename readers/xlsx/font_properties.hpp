@@ -1,0 +1,28 @@
+// The character properties of a font in the styles part (<font>) and of a
+// run of rich text (<rPr>): the same child elements, read by one table.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "package/xml_reader.hpp"
+
+namespace qrv::import::xlsx {
+
+struct FontSpec {
+    bool bold = false, italic = false, underline = false, strike = false;
+    bool superscript = false, subscript = false;
+    std::string name;    // UTF-8, "" when not given
+    uint32_t size = 0;   // half-points, 0 when not given
+    uint32_t colour = kNoColour;
+    static constexpr uint32_t kNoColour = 0xffffffffu;
+};
+
+// Applies a child element of <font> or <rPr>; false when it is none of them.
+bool apply_font_property(const XmlName &name, const XmlAttributes &attributes, FontSpec &font);
+
+// The colour of a <color> element as 0x00RRGGBB (rgb, a palette index, or a
+// theme colour of the default theme); kNoColour for the automatic colour.
+uint32_t colour_of(const XmlAttributes &attributes);
+
+}  // namespace qrv::import::xlsx

@@ -1,0 +1,38 @@
+#include "workbook.hpp"
+
+#include "core/error.hpp"
+
+namespace qrv::import::xlsx {
+namespace {
+
+class WorkbookReader final : public XmlHandler {
+public:
+    explicit WorkbookReader(Workbook &book) : book_(book) {}
+    void start(const XmlName &name, const XmlAttributes &a) override {
+        if (name.ns != Ns::Spreadsheet) return;
+        if (name.local == "sheet") {
+            book_.sheets.push_back({std::string(a.get(Ns::None, "name")), std::string(a.get(Ns::Relationships, "id"))});
+        } else if (name.local == "workbookPr") {
+            const std::string_view v = a.get(Ns::None, "date1904");
+            book_.date1904 = v == "1" || v == "true";
+        }
+    }
+    void end(const XmlName &) override {}
+
+private:
+    Workbook &book_;
+};
+
+}  // namespace
+
+Workbook Workbook::read(Package &package) {
+    Workbook book;
+    const Relationship *main = package.first_of_type("", "officeDocument");
+    book.part = main && !main->external ? main->target : "xl/workbook.xml";
+    if (!package.has(book.part)) broken(book.part + ": the workbook part is missing from the package");
+    WorkbookReader reader(book);
+    package.read(book.part, reader);
+    return book;
+}
+
+}  // namespace qrv::import::xlsx

@@ -1,0 +1,14 @@
+// What --list-formats shows: the formats read, with their extensions and
+// those recognised but not read, and the formats written.
+#pragma once
+
+#include <string>
+
+namespace qrv::tool {
+
+std::string format_list();
+
+// "xlsx, docx, ..., csv or tsv": the names --from takes.
+std::string input_name_choices();
+
+}  // namespace qrv::tool
