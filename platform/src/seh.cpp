@@ -6,14 +6,15 @@
 // frame must not rely on them for anything but memory.
 //
 // Which frames those are: the library guards its four EX exports
-// (src/export/frame.hpp), and inside them objects with destructors do
-// live: the export record's lock (LockedModuleData) and whatever the
-// running filter holds (the reference filters' strings and vectors).  The
-// jump is kept on purpose and skips them all, as a structured exception on
-// Windows does: the record stays locked (ExportFrame.
-// ExceptionsInsideTheFilterComeBackAsResults checks it) and the memory the
-// filter held is lost; the export's result names the exception and the
-// process goes on.  Nothing else is released on that path.
+// (src/export/frame.hpp), and the library's own code inside them keeps no
+// object with a destructor: the export record is locked and unlocked by
+// plain calls (src/export/module_record.hpp), so a fault leaves it locked,
+// as a structured exception on Windows does (ExportFrame.
+// ExceptionsInsideTheFilterComeBackAsResults checks it).  Below them run
+// the filter's frames, which are the filter's: a filter that faults loses
+// what its own objects held (the reference filters' strings and vectors),
+// and the export's result names the exception.  Nothing else is released
+// on that path.
 #include <qrvplatform/platform.h>
 
 #include <cerrno>

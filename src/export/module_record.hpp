@@ -8,36 +8,29 @@
 
 namespace qrv::exports {
 
-class LockedModuleData {
-public:
-    explicit LockedModuleData(uint32_t handle) : handle_(handle) {
-        void *address = nullptr;
-        result_ = DALockModuleData(handle, &address);
-        record_ = static_cast<EXModuleData *>(address);
-    }
-    ~LockedModuleData() {
-        if (result_ == 0) DAUnlockModuleData(handle_);
-    }
-    LockedModuleData(const LockedModuleData &) = delete;
-    LockedModuleData &operator=(const LockedModuleData &) = delete;
-
-    uint32_t result() const { return result_; }
-    EXModuleData &record() const { return *record_; }
-
-private:
-    uint32_t handle_;
-    uint32_t result_;
-    EXModuleData *record_ = nullptr;
-};
+// Locks a module data record for one call: DALockModuleData's result if it
+// cannot be locked, else use(record)'s result, with the record unlocked
+// again.  These calls run inside the exports' exception frames, whose jump
+// back skips destructors, so the lock is no object with one: a fault inside
+// use leaves the record locked, and nothing here is left half destroyed.
+template <typename Use>
+uint32_t with_locked_module_data(uint32_t handle, Use &&use) {
+    void *address = nullptr;
+    const uint32_t locked = DALockModuleData(handle, &address);
+    if (locked != 0) return locked;
+    const uint32_t result = use(*static_cast<EXModuleData *>(address));
+    DAUnlockModuleData(handle);
+    return result;
+}
 
 // Locks the record of an open export and runs use(record) on it: the lock's
 // result if it fails, 15 for a record of another type, else use's result.
 template <typename Use>
 uint32_t with_export_record(uint32_t hExport, Use &&use) {
-    LockedModuleData locked(hExport);
-    if (locked.result() != 0) return locked.result();
-    if (locked.record().ModuleType != EX_MODULE_TYPE_EXPORT) return QRV_E_BAD_ARG;
-    return use(locked.record());
+    return with_locked_module_data(hExport, [&](EXModuleData &record) -> uint32_t {
+        if (record.ModuleType != EX_MODULE_TYPE_EXPORT) return QRV_E_BAD_ARG;
+        return use(record);
+    });
 }
 
 // The library's result for a filter-access result.

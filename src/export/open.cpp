@@ -25,21 +25,17 @@ uint32_t open_export(uint32_t hDocument, uint32_t openValue1, uint32_t openValue
     uint32_t handle = 0;
     result = DACreateModuleData(&handle, hDocument, 0, sizeof(EXModuleData), EX_MODULE_TYPE_EXPORT);
     if (result != 0) return result;
-    {
-        LockedModuleData locked(handle);
-        if (locked.result() != 0) {
-            DADestroyModuleData(handle);
-            return locked.result();
-        }
-        EXModuleData &record = locked.record();
+    result = with_locked_module_data(handle, [&](EXModuleData &record) {
         record.CallbackFunc = callback;
         record.CallbackData = callbackData;
         uint32_t status = 0;
-        result = map_fa_result(FAOpenExport(openValue2, openValue3, openValue1, handle, openValue4,
-                                            &record.FAExportHandle, &status));
-        if (result == 0) *phExport = handle;
-    }
-    if (result != 0) DADestroyModuleData(handle);
+        return map_fa_result(FAOpenExport(openValue2, openValue3, openValue1, handle, openValue4,
+                                          &record.FAExportHandle, &status));
+    });
+    if (result == 0)
+        *phExport = handle;
+    else
+        DADestroyModuleData(handle);
     return result;
 }
 
