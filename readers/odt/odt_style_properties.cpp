@@ -5,6 +5,7 @@
 #include "odf/attribute_handlers.hpp"
 #include "odf/attribute_values.hpp"
 #include "odf/named_values.hpp"
+#include "odf/text_properties.hpp"
 
 namespace qrv::import::odf {
 namespace {
@@ -17,9 +18,8 @@ using textdoc::TabKind;
 using textdoc::TabLeader;
 using textdoc::Underline;
 
-textdoc::VerticalAlign vertical_of(std::string_view position) {
+textdoc::VerticalAlign vertical_of(int8_t shift) {
     using textdoc::VerticalAlign;
-    const int8_t shift = text_position_of(position);
     return shift > 0 ? VerticalAlign::Superscript : shift < 0 ? VerticalAlign::Subscript : VerticalAlign::Baseline;
 }
 
@@ -63,65 +63,49 @@ struct TextLines {
     LineParts under, through;
 };
 
-const AttributeHandler<const FontFaces, CharFormat, TextLines> kTextAttributes[] = {
-    {Ns::Fo, "font-weight", [](std::string_view v, const FontFaces &, CharFormat &c, TextLines &) {
-         c.bold = is_bold_weight(v);
-     }},
-    {Ns::Fo, "font-style", [](std::string_view v, const FontFaces &, CharFormat &c, TextLines &) {
-         c.italic = v == "italic" || v == "oblique";
-     }},
-    {Ns::Style, "text-underline-style", [](std::string_view v, const FontFaces &, CharFormat &, TextLines &l) {
+// What the text document takes beyond the properties every OpenDocument
+// reader shares: the kind of a line, sizes in percent, highlighting,
+// capitals and hidden text.
+const AttributeHandler<CharFormat, TextLines> kTextAttributes[] = {
+    {Ns::Style, "text-underline-style", [](std::string_view v, CharFormat &, TextLines &l) {
          l.under.style = v, l.under.given = true;
      }},
-    {Ns::Style, "text-underline-type", [](std::string_view v, const FontFaces &, CharFormat &, TextLines &l) {
+    {Ns::Style, "text-underline-type", [](std::string_view v, CharFormat &, TextLines &l) {
          l.under.type = v, l.under.given = true;
      }},
-    {Ns::Style, "text-underline-width", [](std::string_view v, const FontFaces &, CharFormat &, TextLines &l) {
-         l.under.width = v;
-     }},
-    {Ns::Style, "text-underline-mode", [](std::string_view v, const FontFaces &, CharFormat &, TextLines &l) {
-         l.under.mode = v;
-     }},
-    {Ns::Style, "text-line-through-style", [](std::string_view v, const FontFaces &, CharFormat &, TextLines &l) {
+    {Ns::Style, "text-underline-width", [](std::string_view v, CharFormat &, TextLines &l) { l.under.width = v; }},
+    {Ns::Style, "text-underline-mode", [](std::string_view v, CharFormat &, TextLines &l) { l.under.mode = v; }},
+    {Ns::Style, "text-line-through-style", [](std::string_view v, CharFormat &, TextLines &l) {
          l.through.style = v, l.through.given = true;
      }},
-    {Ns::Style, "text-line-through-type", [](std::string_view v, const FontFaces &, CharFormat &, TextLines &l) {
+    {Ns::Style, "text-line-through-type", [](std::string_view v, CharFormat &, TextLines &l) {
          l.through.type = v, l.through.given = true;
      }},
-    {Ns::Style, "text-position", [](std::string_view v, const FontFaces &, CharFormat &c, TextLines &) {
-         c.vertical = vertical_of(v);
+    {Ns::Fo, "font-size", [](std::string_view v, CharFormat &c, TextLines &) {
+         if (auto percent = percent_of(v)) c.size_percent = percent;
      }},
-    {Ns::Style, "font-name", [](std::string_view v, const FontFaces &faces, CharFormat &c, TextLines &) {
-         auto face = faces.find(v);
-         c.font = face != faces.end() ? face->second : std::string(v);
-     }},
-    {Ns::Fo, "font-family", [](std::string_view v, const FontFaces &, CharFormat &c, TextLines &) {
-         if (!c.font) c.font = first_font_family(v);
-     }},
-    {Ns::Fo, "font-size", [](std::string_view v, const FontFaces &, CharFormat &c, TextLines &) {
-         if (auto size = half_points_of(v)) c.size = size;
-         else if (auto percent = percent_of(v)) c.size_percent = percent;
-     }},
-    {Ns::Fo, "color", [](std::string_view v, const FontFaces &, CharFormat &c, TextLines &) {
-         if (auto colour = colour_of(v)) c.colour = colour;
-     }},
-    {Ns::Style, "use-window-font-color", [](std::string_view v, const FontFaces &, CharFormat &c, TextLines &) {
+    {Ns::Style, "use-window-font-color", [](std::string_view v, CharFormat &c, TextLines &) {
          if (v == "true") c.colour = CharFormat::kAutoColour;
      }},
-    {Ns::Fo, "background-color", [](std::string_view v, const FontFaces &, CharFormat &c, TextLines &) {
+    {Ns::Fo, "background-color", [](std::string_view v, CharFormat &c, TextLines &) {
          if (v == "transparent") c.highlight = CharFormat::kNoHighlight;
          else if (auto colour = colour_of(v)) c.highlight = colour;
      }},
-    {Ns::Fo, "font-variant", [](std::string_view v, const FontFaces &, CharFormat &c, TextLines &) {
-         c.small_caps = v == "small-caps";
-     }},
-    {Ns::Fo, "text-transform", [](std::string_view v, const FontFaces &, CharFormat &c, TextLines &) {
-         c.caps = v == "uppercase";
-     }},
-    {Ns::Text, "display", [](std::string_view v, const FontFaces &, CharFormat &c, TextLines &) {
-         c.hidden = v == "none";
-     }},
+    {Ns::Fo, "font-variant", [](std::string_view v, CharFormat &c, TextLines &) { c.small_caps = v == "small-caps"; }},
+    {Ns::Fo, "text-transform", [](std::string_view v, CharFormat &c, TextLines &) { c.caps = v == "uppercase"; }},
+    {Ns::Text, "display", [](std::string_view v, CharFormat &c, TextLines &) { c.hidden = v == "none"; }},
 };
+
+// The properties every OpenDocument reader shares, as the text document's.
+void set_shared_properties(const TextProperties &text, const FontFaces &faces, CharFormat &c) {
+    if (text.bold) c.bold = text.bold;
+    if (text.italic) c.italic = text.italic;
+    if (text.position) c.vertical = vertical_of(*text.position);
+    if (text.font_face) c.font = family_of_face(faces, *text.font_face);
+    else if (text.font_family && !c.font) c.font = first_font_family(*text.font_family);
+    if (text.size) c.size = text.size;
+    if (text.colour) c.colour = text.colour;
+}
 
 constexpr Named<Align> kAlignments[] = {
     {"start", Align::Left}, {"left", Align::Left},       {"center", Align::Centre},
@@ -189,17 +173,12 @@ std::optional<int32_t> signed_twips(std::string_view text) {
     return negative ? -static_cast<int32_t>(*twips) : static_cast<int32_t>(*twips);
 }
 
-std::string first_font_family(std::string_view value) {
-    value = value.substr(0, value.find(','));
-    const size_t first = value.find_first_not_of(" '\"");
-    if (first == std::string_view::npos) return {};
-    const size_t last = value.find_last_not_of(" '\"");
-    return std::string(value.substr(first, last - first + 1));
-}
-
 void read_text_properties(const XmlAttributes &a, const FontFaces &faces, CharFormat &chars) {
+    TextProperties shared;
+    read_text_properties(a, shared);
+    set_shared_properties(shared, faces, chars);
     TextLines lines;
-    apply_known_attributes(kTextAttributes, a, faces, chars, lines);
+    apply_known_attributes(kTextAttributes, a, chars, lines);
     if (lines.under.given) chars.underline = underline_of(lines.under);
     if (lines.through.given) set_line_through(lines.through, chars);
 }

@@ -5,27 +5,19 @@
 // reader takes one table of attribute and what it sets.
 #pragma once
 
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "package/xml_reader.hpp"
 #include "textdoc/text_formats.hpp"
+#include "odf/font_faces.hpp"
 
 namespace qrv::import::odf {
-
-// Font faces declared by the document (<style:font-face>): the face's name
-// as styles give it, and the family it stands for.
-using FontFaces = std::map<std::string, std::string, std::less<>>;
 
 // A signed length in twips ("-0.25in", "1.27cm"); nothing for a percentage
 // or text that is no length.
 std::optional<int32_t> signed_twips(std::string_view text);
-
-// The first family of a font-family value, without its quotes
-// ("'Liberation Serif', serif" is Liberation Serif).
-std::string first_font_family(std::string_view value);
 
 // The attributes of a <style:text-properties>; style:font-name is looked up
 // in faces.

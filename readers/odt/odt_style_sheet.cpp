@@ -1,12 +1,8 @@
 #include "odt_style_sheet.hpp"
 
+#include "odf/style_chain.hpp"
+
 namespace qrv::import::odf {
-namespace {
-
-// Parents followed looking for a list style; a longer chain is a cycle.
-constexpr size_t kLongestChain = 256;
-
-}  // namespace
 
 std::string text_style_key(std::string_view name) { return name.empty() ? std::string() : "text:" + std::string(name); }
 
@@ -39,13 +35,19 @@ std::string OdtStyleSheet::list_style_of(std::string_view paragraph_style) const
         if (found->second.list_style) return *found->second.list_style;
         name = found->second.use.style;
     }
-    for (size_t step = 0; step < kLongestChain && !name.empty(); ++step) {
-        auto found = common_paragraphs_.find(name);
-        if (found == common_paragraphs_.end()) break;
-        if (found->second.list_style) return *found->second.list_style;
-        name = found->second.parent;
-    }
-    return {};
+    std::string list_style;
+    const auto parent_of = [this](const CommonParagraph &child) { return common_paragraph(child.parent); };
+    walk_style_chain(common_paragraph(name), parent_of, [&list_style](const CommonParagraph &ancestor) {
+        if (ancestor.list_style) list_style = *ancestor.list_style;
+        return ancestor.list_style.has_value();
+    });
+    return list_style;
+}
+
+const OdtStyleSheet::CommonParagraph *OdtStyleSheet::common_paragraph(std::string_view name) const {
+    if (name.empty()) return nullptr;
+    auto found = common_paragraphs_.find(name);
+    return found == common_paragraphs_.end() ? nullptr : &found->second;
 }
 
 int32_t OdtStyleSheet::column_width(std::string_view name) const {

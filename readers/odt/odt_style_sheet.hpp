@@ -79,6 +79,9 @@ private:
         std::optional<std::string> list_style;
     };
 
+    // The common paragraph style of a name; nullptr for none.
+    const CommonParagraph *common_paragraph(std::string_view name) const;
+
     FontFaces fonts_;
     std::map<std::string, CommonParagraph, std::less<>> common_paragraphs_;
     std::map<std::string, AutomaticParagraph, std::less<>> automatic_paragraphs_;

@@ -3,7 +3,6 @@
 #include "writer/utf16.hpp"
 #include "textdoc/symbol_fonts.hpp"
 #include "odf/attribute_values.hpp"
-#include "odf/named_values.hpp"
 #include "odt_list_levels.hpp"
 
 namespace qrv::import::odf {
@@ -68,9 +67,7 @@ void OdtStylesReader::end(const XmlName &) {
 void OdtStylesReader::start_definition(const XmlName &name, const XmlAttributes &a) {
     definition_ = Definition::None;
     if (name.is(Ns::Style, "font-face")) {
-        const std::string_view face = a.get(Ns::Style, "name");
-        const std::string family = first_font_family(a.get(Ns::Svg, "font-family"));
-        sheet_.fonts()[std::string(face)] = family.empty() ? std::string(face) : family;
+        add_font_face(a, sheet_.fonts());
     } else if (name.is(Ns::Style, "default-style") && a.get(Ns::Style, "family") == "paragraph") {
         definition_ = Definition::Defaults;
         style_ = textdoc::StyleDefinition{};
@@ -91,13 +88,7 @@ void OdtStylesReader::start_definition(const XmlName &name, const XmlAttributes 
 }
 
 void OdtStylesReader::start_style(const XmlAttributes &a) {
-    constexpr Named<Definition> kFamilies[] = {
-        {"paragraph", Definition::Paragraph},
-        {"text", Definition::Text},
-        {"table-column", Definition::Column},
-        {"table-row", Definition::Row},
-    };
-    definition_ = value_named(kFamilies, a.get(Ns::Style, "family")).value_or(Definition::None);
+    definition_ = definition_of(family_of(a.get(Ns::Style, "family")));
     const bool text = definition_ == Definition::Text;
     style_ = textdoc::StyleDefinition{};
     name_ = a.get(Ns::Style, "name");
@@ -110,6 +101,16 @@ void OdtStylesReader::start_style(const XmlAttributes &a) {
     list_style_.reset();
     if (const auto *list = a.find(Ns::Style, "list-style-name")) list_style_ = std::string(*list);
     measure_ = 0;
+}
+
+OdtStylesReader::Definition OdtStylesReader::definition_of(Family family) {
+    switch (family) {
+    case Family::kParagraph: return Definition::Paragraph;
+    case Family::kText: return Definition::Text;
+    case Family::kTableColumn: return Definition::Column;
+    case Family::kTableRow: return Definition::Row;
+    default: return Definition::None;
+    }
 }
 
 // The property elements of a style and the tab stops inside them.

@@ -12,6 +12,7 @@
 
 #include "package/xml_reader.hpp"
 #include "textdoc/text_document.hpp"
+#include "odf/style_family.hpp"
 #include "odt_style_sheet.hpp"
 
 namespace qrv::import::odf {
@@ -30,6 +31,8 @@ private:
     // The definition being read (the region's child).
     enum class Definition : uint8_t { None, Defaults, Paragraph, Text, Column, Row, List, Outline };
 
+    // The definition a style of this family is read as.
+    static Definition definition_of(Family family);
     void start_definition(const XmlName &name, const XmlAttributes &a);
     void start_style(const XmlAttributes &a);
     void property(const XmlName &name, const XmlAttributes &a);

@@ -12,14 +12,11 @@
 
 #include "sheet/sheet_builder.hpp"
 #include "data_style.hpp"
+#include "font_faces.hpp"
+#include "style_family.hpp"
 #include "text_properties.hpp"
 
 namespace qrv::import::odf {
-
-enum class Family : uint8_t { kTableCell, kTableColumn, kTableRow, kTable, kText, kOther };
-
-// The family of a style:family value.
-Family family_of(std::string_view name);
 
 struct Style {
     std::string parent;
@@ -40,7 +37,7 @@ public:
     // A new style (an earlier one of the same name and family is replaced).
     Style &add(Origin origin, Family family, std::string_view name);
     Style &default_of(Family family) { return defaults_[family]; }
-    void add_font_face(std::string_view name, std::string_view family);
+    FontFaces &font_faces() { return font_faces_; }
     DataStyle &add_data_style(std::string_view name);
 
     // The style a name gives: automatic styles first, then common ones.
@@ -74,7 +71,7 @@ private:
     };
     std::map<Key, Style, KeyLess> styles_[2];  // by Origin
     std::map<Family, Style> defaults_;
-    std::map<std::string, std::string, std::less<>> font_faces_;
+    FontFaces font_faces_;
     std::map<std::string, DataStyle, std::less<>> data_styles_;
 };
 

@@ -38,7 +38,7 @@ void StylesReader::text(std::string_view chars) {
 
 void StylesReader::start_style(const XmlName &name, const XmlAttributes &a) {
     if (name.is(Ns::Style, "font-face")) {
-        sheet_.add_font_face(a.get(Ns::Style, "name"), a.get(Ns::Svg, "font-family"));
+        add_font_face(a, sheet_.font_faces());
     } else if (name.is(Ns::Style, "style")) {
         style_ = &sheet_.add(origin_, family_of(a.get(Ns::Style, "family")), a.get(Ns::Style, "name"));
         style_->parent = a.get(Ns::Style, "parent-style-name");
