@@ -1,5 +1,5 @@
 /*
- * The reference export filters: HTML and plain text.
+ * The reference export filters: HTML, plain text and Markdown.
  *
  * Each filter lives in its own library (libqrvhtml.so, libqrvtext.so) and
  * registers with the filter-access library under its output id; a host then
@@ -15,7 +15,8 @@ QRV_BEGIN_DECLS
 /* Output ids of the reference filters. */
 enum {
     QRV_OUTPUT_HTML = 0x48544D4Cu, /* "HTML" */
-    QRV_OUTPUT_TEXT = 0x54455854u  /* "TEXT" */
+    QRV_OUTPUT_TEXT = 0x54455854u, /* "TEXT" */
+    QRV_OUTPUT_MARKDOWN = 0x4D444F57u /* "MDOW" */
 };
 
 /* Bits of the filter option word (the third open value). */
@@ -39,6 +40,7 @@ enum {
 /* Register the filter with QRVFA; 0 or the FA_* code of FARegisterFilter. */
 uint32_t QRVRegisterHtmlFilter(void);
 uint32_t QRVRegisterTextFilter(void);
+uint32_t QRVRegisterMarkdownFilter(void);
 
 QRV_END_DECLS
 

@@ -74,6 +74,7 @@ TEST(Tool, ListFormatsShowsWhatIsReadAndWritten) {
         {&inputs, {"rtf", ".rtf", "a Rich Text Format document (recognised, not read)"}},
         {&outputs, {"html", ".html .htm", "text/html"}},
         {&outputs, {"text", ".txt", "text/plain"}},
+        {&outputs, {"markdown", ".md .markdown", "text/markdown"}},
         {&outputs, {"items", ".qrvt"}},
     };
     for (const auto &l : lines) {
@@ -94,6 +95,8 @@ TEST(Tool, OutputFileAndItsNameChooseTheFormat) {
         {"page.html", "", "<!DOCTYPE html>"},
         {"page.txt", "", "Quarterly Report"},
         {"page.txt", "--format html", "<!DOCTYPE html>"},
+        {"page.md", "", "# Quarterly Report\n"},
+        {"page.markdown", "", "# Quarterly Report\n"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.file) + " " + c.extra);

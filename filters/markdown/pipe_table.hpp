@@ -1,0 +1,44 @@
+// A table as a pipe table: a line a row, the first row the header, then a
+// line of dashes (with a colon on the right of a column aligned right).
+// Every row has as many cells as the header: a cell spanning columns or
+// rows has its text in its first cell and leaves the others empty.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "output.hpp"
+
+namespace qrv::filters::markdown {
+
+// "| a | b |" from the cells' finished text, padded with empty cells up
+// to columns.
+void write_pipe_row(Output &out, const std::vector<std::string> &cells, size_t columns);
+// "| --- | ---: |": a column is aligned right where right says so.
+void write_delimiter_row(Output &out, const std::vector<bool> &right, size_t columns);
+
+// The rows of one table of the text flow as they come: the cells of a row
+// are placed around those that rows above still cover, and each row is
+// written when it ends.
+class PipeTable {
+public:
+    explicit PipeTable(size_t columns) : columns_(columns) {}
+
+    void begin_row();
+    // The cell that comes next in the row, spanning columns and rows; its
+    // text is written to the string returned.
+    std::string &begin_cell(unsigned column_span, unsigned row_span);
+    void end_row(Output &out);
+    bool has_rows() const { return rows_ > 0; }
+
+private:
+    void skip_covered();
+
+    size_t columns_;
+    size_t rows_ = 0;                   // rows written
+    std::vector<size_t> covered_until_; // a column is covered by a cell above up to this row
+    std::vector<std::string> cells_;    // of the row in hand
+    bool row_open_ = false;
+};
+
+}  // namespace qrv::filters::markdown
