@@ -20,7 +20,7 @@ if(TARGET qrvim)
 endif()
 set(_filter_libraries)
 if(TARGET qrvhtml)
-  set(_filter_libraries qrvwalk qrvhtml qrvtext qrvmarkdown)
+  set(_filter_libraries qrvwalk qrvhtml qrvtext qrvmarkdown qrvcsv)
 endif()
 
 # Include directories of the source tree hold only in the build tree; an
@@ -63,7 +63,7 @@ set(_grouping_targets qrv_toolkit)
 if(_filter_libraries)
   add_library(qrv_filters INTERFACE)
   set_target_properties(qrv_filters PROPERTIES EXPORT_NAME filters)
-  target_link_libraries(qrv_filters INTERFACE qrvhtml qrvtext qrvmarkdown)
+  target_link_libraries(qrv_filters INTERFACE qrvhtml qrvtext qrvmarkdown qrvcsv)
   list(APPEND _grouping_targets qrv_filters)
 endif()
 

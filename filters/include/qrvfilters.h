@@ -1,5 +1,5 @@
 /*
- * The reference export filters: HTML, plain text and Markdown.
+ * The reference export filters: HTML, plain text, Markdown and CSV.
  *
  * Each filter lives in its own library (libqrvhtml.so, libqrvtext.so) and
  * registers with the filter-access library under its output id; a host then
@@ -16,14 +16,22 @@ QRV_BEGIN_DECLS
 enum {
     QRV_OUTPUT_HTML = 0x48544D4Cu, /* "HTML" */
     QRV_OUTPUT_TEXT = 0x54455854u, /* "TEXT" */
-    QRV_OUTPUT_MARKDOWN = 0x4D444F57u /* "MDOW" */
+    QRV_OUTPUT_MARKDOWN = 0x4D444F57u, /* "MDOW" */
+    QRV_OUTPUT_CSV = 0x43535620u       /* "CSV " */
 };
 
 /* Bits of the filter option word (the third open value). */
 enum {
     QRV_FILTER_NO_TOC = 0x1,      /* leave out the table of contents */
     QRV_FILTER_NO_NOTES = 0x2,    /* leave out the notes at the end */
-    QRV_FILTER_NO_PROGRESS = 0x4  /* do not report progress to the host */
+    QRV_FILTER_NO_PROGRESS = 0x4, /* do not report progress to the host */
+    QRV_FILTER_CSV_BOM = 0x8,     /* CSV: a byte-order mark first */
+    /* CSV: the separator (one byte; 0 for a comma) in bits 8 to 15, and in
+     * bits 16 to 31 which sheet or table of the document is written (its
+     * number, the document's sheets and tables counted together from 1;
+     * 0 for the first). */
+    QRV_FILTER_CSV_SEPARATOR_SHIFT = 8,
+    QRV_FILTER_CSV_PART_SHIFT = 16
 };
 
 /* What a running filter passes to the host's callback through EXDoCallback
@@ -41,6 +49,7 @@ enum {
 uint32_t QRVRegisterHtmlFilter(void);
 uint32_t QRVRegisterTextFilter(void);
 uint32_t QRVRegisterMarkdownFilter(void);
+uint32_t QRVRegisterCsvFilter(void);
 
 QRV_END_DECLS
 

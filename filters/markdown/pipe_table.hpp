@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "output.hpp"
+#include "table_rows.hpp"
 
 namespace qrv::filters::markdown {
 
@@ -17,28 +18,21 @@ void write_pipe_row(Output &out, const std::vector<std::string> &cells, size_t c
 // "| --- | ---: |": a column is aligned right where right says so.
 void write_delimiter_row(Output &out, const std::vector<bool> &right, size_t columns);
 
-// The rows of one table of the text flow as they come: the cells of a row
-// are placed around those that rows above still cover, and each row is
-// written when it ends.
+// The rows of one table of the text flow as they come, each written when
+// it ends.
 class PipeTable {
 public:
     explicit PipeTable(size_t columns) : columns_(columns) {}
 
-    void begin_row();
-    // The cell that comes next in the row, spanning columns and rows; its
-    // text is written to the string returned.
-    std::string &begin_cell(unsigned column_span, unsigned row_span);
+    void begin_row() { rows_.begin_row(); }
+    // The cell that comes next in the row; its text is written to the
+    // string returned.
+    std::string &begin_cell(unsigned column_span, unsigned row_span) { return rows_.begin_cell(column_span, row_span); }
     void end_row(Output &out);
-    bool has_rows() const { return rows_ > 0; }
 
 private:
-    void skip_covered();
-
     size_t columns_;
-    size_t rows_ = 0;                   // rows written
-    std::vector<size_t> covered_until_; // a column is covered by a cell above up to this row
-    std::vector<std::string> cells_;    // of the row in hand
-    bool row_open_ = false;
+    TableRows rows_;
 };
 
 }  // namespace qrv::filters::markdown

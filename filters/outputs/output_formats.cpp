@@ -13,6 +13,7 @@ constexpr OutputFormat kOutputs[] = {
     {"text", "plain text", "txt", "text/plain", {QRV_OUTPUT_TEXT, QRVRegisterTextFilter}},
     {"markdown", "GitHub-flavoured Markdown", "md markdown", "text/markdown",
      {QRV_OUTPUT_MARKDOWN, QRVRegisterMarkdownFilter}},
+    {"csv", "one sheet or table as comma-separated values", "csv", "text/csv", {QRV_OUTPUT_CSV, QRVRegisterCsvFilter}},
     {"items", "the document's items in the chunker's text format", "qrvt", "text/x-qrvt", {0, nullptr}},
 };
 

@@ -27,7 +27,7 @@ inline const std::string kVersion = QRV_PROJECT_VERSION;
 
 // Every shared library an install holds.
 inline const char *const kLibraries[] = {"qrvex", "qrvplatform", "qrvch",   "qrvut",   "qrvda",
-                                         "qrvfa", "qrvim",       "qrvwalk", "qrvhtml", "qrvtext", "qrvmarkdown"};
+                                         "qrvfa", "qrvim",       "qrvwalk", "qrvhtml", "qrvtext", "qrvmarkdown", "qrvcsv"};
 
 struct Shell {
     int status = -1;

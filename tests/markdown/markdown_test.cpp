@@ -9,9 +9,7 @@
 
 namespace {
 
-using qrv::testing::run_tool;
-using qrv::testing::scratch_path;
-using qrv::testing::write_all;
+using qrv::testing::run_tool_on_text;
 
 // Paragraph styles 1 "Title", 2 to 4 "heading 1" to "heading 3", 5
 // "Normal"; list styles 10 (numbered, two levels, "1." and "i.") and 11
@@ -67,11 +65,8 @@ section kind=0
 )";
 
 std::string markdown_of(const std::string &body) {
-    const std::string path = scratch_path("markdown.qrvt");
-    write_all(path, kPrologue + body);
-    auto run = run_tool("'" + path + "' --quiet -o - --format markdown");
+    auto run = run_tool_on_text(kPrologue + body, "--quiet -o - --format markdown");
     EXPECT_EQ(run.status, 0) << run.err;
-    std::remove(path.c_str());
     return run.out;
 }
 

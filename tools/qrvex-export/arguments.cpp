@@ -2,6 +2,8 @@
 
 #include <qrvfilters.h>
 
+#include "csv_options.hpp"
+
 #include <charconv>
 #include <sstream>
 #include <string>
@@ -124,6 +126,9 @@ bool parse_arguments(const std::vector<std::string> &args, Arguments &out, std::
         } else if (a == "--options") {
             std::string list;
             if (!value(list) || !parse_option_words(list, out.option_word, error)) return false;
+        } else if (is_csv_option(a)) {
+            std::string v;
+            if (!value(v) || !apply_csv_option(a, v, out.option_word, error)) return false;
         } else if (a.size() > 1 && a[0] == '-' && a != "-") {
             error = "unknown option '" + a + "'";
             return false;
@@ -141,7 +146,7 @@ const char *usage_text() {
            "                    [--locale FILE] [--options WORDS]\n"
            "       qrvex-export --output-dir DIR [--jobs N] [OPTIONS] INPUT...\n"
            "\n"
-           "Exports a document as an HTML page, plain text or Markdown.  INPUT is a\n"
+           "Exports a document as an HTML page, plain text, Markdown or CSV.  INPUT is a\n"
            "workbook (.xlsx, .xlsm, .ods), a word processing document (.docx, .odt),\n"
            "delimited text (.csv, .tsv) or a document in the chunker's text format\n"
            "(.qrvt); its format is told from its content.  Without INPUT it exports the\n"
@@ -149,7 +154,7 @@ const char *usage_text() {
            "\n"
            "  -o, --output FILE     write to FILE (default: standard output)\n"
            "  -f, --format FORMAT   the output format: html (the default), text, markdown,\n"
-           "                        or items (the imported document in the chunker's\n"
+           "                        csv or items (the imported document in the chunker's\n"
            "                        text format);\n"
            "                        without it, the one OUTPUT's extension names\n"
            "      --from FORMAT     read INPUT as FORMAT, whatever its content looks like\n"
@@ -159,6 +164,11 @@ const char *usage_text() {
            "                        currency-before (0/1), currency-space (0/1),\n"
            "                        order (mdy, dmy or ymd)\n"
            "      --options WORDS   comma-separated: no-toc, no-notes, no-progress\n"
+           "      --csv WORDS       CSV output, comma-separated: bom (a byte-order mark first)\n"
+           "      --separator C     CSV output: the separator, one character or 'tab'\n"
+           "                        (default ',')\n"
+           "      --sheet N         CSV output: the Nth sheet or table of the document\n"
+           "                        (default 1)\n"
            "      --output-dir DIR  convert every INPUT into DIR, each under its own name\n"
            "                        with the output format's extension\n"
            "  -j, --jobs N          with --output-dir: convert N documents at a time\n"
