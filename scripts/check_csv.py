@@ -13,10 +13,11 @@ agrees, 1 when one does not.
 import csv
 import html.parser
 import io
-import os
 import re
 import subprocess
 import sys
+
+from document_paths import documents
 
 EXTENSIONS = (".xlsx", ".xlsm", ".ods", ".qrvt")
 
@@ -87,22 +88,12 @@ def compare(tool, path):
     return problems
 
 
-def documents(paths):
-    for path in paths:
-        if os.path.isdir(path):
-            for name in sorted(os.listdir(path)):
-                if name.lower().endswith(EXTENSIONS):
-                    yield os.path.join(path, name)
-        elif os.path.isfile(path):
-            yield path
-
-
 def main():
     if len(sys.argv) < 3:
         print(__doc__.strip(), file=sys.stderr)
         return 2
     checked = failed = 0
-    for doc in documents(sys.argv[2:]):
+    for doc in documents(sys.argv[2:], EXTENSIONS):
         checked += 1
         problems = compare(sys.argv[1], doc)
         if problems:

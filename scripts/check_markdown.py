@@ -10,12 +10,13 @@ Each PATH is a document or a folder of documents (.qrvt .docx .odt .xlsx
 every document agrees, 1 when one does not, 77 when cmark-gfm is missing.
 """
 import html.parser
-import os
 import re
 import shutil
 import subprocess
 import sys
 import urllib.parse
+
+from document_paths import documents
 
 EXTENSIONS = (".qrvt", ".docx", ".odt", ".xlsx", ".xlsm", ".ods")
 SKIPPED_SECTIONS = ("contents", "notes", "comments", "footnotes")
@@ -142,16 +143,6 @@ def compare(tool, path):
     return problems
 
 
-def documents(paths):
-    for path in paths:
-        if os.path.isdir(path):
-            for name in sorted(os.listdir(path)):
-                if name.lower().endswith(EXTENSIONS):
-                    yield os.path.join(path, name)
-        elif os.path.isfile(path):
-            yield path
-
-
 def main():
     if len(sys.argv) < 3:
         print(__doc__.strip(), file=sys.stderr)
@@ -160,7 +151,7 @@ def main():
         print("cmark-gfm is not installed: nothing to read the Markdown back with")
         return 77
     checked = failed = 0
-    for doc in documents(sys.argv[2:]):
+    for doc in documents(sys.argv[2:], EXTENSIONS):
         checked += 1
         problems = compare(sys.argv[1], doc)
         if problems:

@@ -1,5 +1,5 @@
 /*
- * The reference export filters: HTML, plain text, Markdown and CSV.
+ * The reference export filters: HTML, plain text, Markdown, CSV and JSON.
  *
  * Each filter lives in its own library (libqrvhtml.so, libqrvtext.so) and
  * registers with the filter-access library under its output id; a host then
@@ -17,7 +17,8 @@ enum {
     QRV_OUTPUT_HTML = 0x48544D4Cu, /* "HTML" */
     QRV_OUTPUT_TEXT = 0x54455854u, /* "TEXT" */
     QRV_OUTPUT_MARKDOWN = 0x4D444F57u, /* "MDOW" */
-    QRV_OUTPUT_CSV = 0x43535620u       /* "CSV " */
+    QRV_OUTPUT_CSV = 0x43535620u,      /* "CSV " */
+    QRV_OUTPUT_JSON = 0x4A534F4Eu      /* "JSON" */
 };
 
 /* Bits of the filter option word (the third open value). */
@@ -50,6 +51,7 @@ uint32_t QRVRegisterHtmlFilter(void);
 uint32_t QRVRegisterTextFilter(void);
 uint32_t QRVRegisterMarkdownFilter(void);
 uint32_t QRVRegisterCsvFilter(void);
+uint32_t QRVRegisterJsonFilter(void);
 
 QRV_END_DECLS
 

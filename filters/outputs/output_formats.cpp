@@ -14,6 +14,8 @@ constexpr OutputFormat kOutputs[] = {
     {"markdown", "GitHub-flavoured Markdown", "md markdown", "text/markdown",
      {QRV_OUTPUT_MARKDOWN, QRVRegisterMarkdownFilter}},
     {"csv", "one sheet or table as comma-separated values", "csv", "text/csv", {QRV_OUTPUT_CSV, QRVRegisterCsvFilter}},
+    {"json", "the document as JSON (docs/qrvex-document.schema.json)", "json", "application/json",
+     {QRV_OUTPUT_JSON, QRVRegisterJsonFilter}},
     {"items", "the document's items in the chunker's text format", "qrvt", "text/x-qrvt", {0, nullptr}},
 };
 

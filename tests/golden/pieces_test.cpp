@@ -220,10 +220,10 @@ TEST(Arguments, AnOutputExtensionNoFormatWritesIsRefusedWithTheChoices) {
         const char *error;
     } cases[] = {
         {{"-o", "notes.rst"}, "cannot tell the output format of 'notes.rst' from its extension (use .html .htm "
-                              "(html), .txt (text), .md .markdown (markdown), .csv (csv), .qrvt (items), or give --format)"},
+                              "(html), .txt (text), .md .markdown (markdown), .csv (csv), .json (json), .qrvt (items), or give --format)"},
         {{"-o", "book.xlsx"}, "cannot tell the output format of 'book.xlsx' from its extension (use .html .htm "
-                              "(html), .txt (text), .md .markdown (markdown), .csv (csv), .qrvt (items), or give --format)"},
-        {{"--format", "md"}, "unknown format 'md' (use html, text, markdown, csv or items)"},
+                              "(html), .txt (text), .md .markdown (markdown), .csv (csv), .json (json), .qrvt (items), or give --format)"},
+        {{"--format", "md"}, "unknown format 'md' (use html, text, markdown, csv, json or items)"},
     };
     for (const auto &c : cases) {
         qrv::tool::Arguments a;
