@@ -17,6 +17,7 @@
 #include "format_list.hpp"
 #include "locale_file.hpp"
 #include "results.hpp"
+#include "standard_input.hpp"
 
 extern const unsigned char kSampleDocument[];
 extern const std::size_t kSampleDocumentSize;
@@ -92,8 +93,15 @@ ExportResult load_document(const Arguments &args, Session &s, ExportObserver &ob
     if (!args.from.empty() && (options.Format = IMFormatFromName(args.from.c_str())) == IM_FORMAT_AUTO)
         return fail("unknown input format '" + args.from + "' (use " + input_name_choices() + ")", kExitUsage);
     char message[1024] = {};
-    if (IMImportFile(args.input.c_str(), &options, &s.chunker, message, sizeof message) != 0)
+    if (is_standard_input(args.input)) {
+        std::string bytes;
+        if (!read_standard_input(bytes)) return fail("cannot read standard input", kExitUsage);
+        if (IMImportMemory(bytes.data(), bytes.size(), "standard input", &options, &s.chunker, message,
+                           sizeof message) != 0)
+            return fail(message, kExitUsage);
+    } else if (IMImportFile(args.input.c_str(), &options, &s.chunker, message, sizeof message) != 0) {
         return fail(message, kExitUsage);
+    }
     if (message[0]) observer.warning(message);
     return {};
 }
