@@ -15,14 +15,23 @@ CsvOptions csv_options_of(uint32_t option_word) {
         options.separator = separator;
     options.byte_order_mark = option_word & QRV_FILTER_CSV_BOM;
     options.part = std::max(1u, option_word >> QRV_FILTER_CSV_PART_SHIFT);
+    options.list_parts = option_word & QRV_FILTER_CSV_LIST;
     return options;
 }
 
 CsvWriter::CsvWriter(Output &page, const CsvOptions &options) : out_(page), options_(options) {
-    if (options_.byte_order_mark) out_ += "\xEF\xBB\xBF";
+    if (options_.byte_order_mark && !options_.list_parts) out_ += "\xEF\xBB\xBF";
 }
 
-void CsvWriter::begin_part() { writing_ = ++parts_ == options_.part; }
+void CsvWriter::begin_part(std::string_view kind, std::string_view name) {
+    ++parts_;
+    writing_ = !options_.list_parts && parts_ == options_.part;
+    if (!options_.list_parts) return;
+    out_ += kind;
+    out_ += '\t';
+    for (char c : name) out_ += c == '\n' || c == '\r' || c == '\t' ? ' ' : c;
+    out_ += '\n';
+}
 
 // Paragraphs of a cell are lines of its field; those of a table inside a
 // cell, and its cells, are separated by spaces.
@@ -49,7 +58,7 @@ void CsvWriter::line_break() {
 
 void CsvWriter::begin_table(unsigned) {
     if (depth_++ > 0) return space_in_cell();
-    begin_part();
+    begin_part("table", "");
     table_ = TableRows();
     cell_ = nullptr;
 }
@@ -81,7 +90,7 @@ void CsvWriter::end_table() {
 // A column standing for empty source columns left out of a sparse sheet
 // gives as many empty fields.
 void CsvWriter::begin_sheet(const SheetInfo &sheet) {
-    begin_part();
+    begin_part("sheet", sheet.name);
     column_widths_.clear();
     for (const auto &c : sheet.columns) column_widths_.push_back(c.gap ? c.last - c.first + 1 : 1);
     empty_rows_ = 0;

@@ -19,6 +19,7 @@ struct CsvOptions {
     char separator = ',';
     bool byte_order_mark = false;
     unsigned part = 1;  // the sheet or table written, from 1
+    bool list_parts = false;  // list the sheets and tables instead
 };
 
 CsvOptions csv_options_of(uint32_t option_word);
@@ -48,7 +49,7 @@ public:
     bool failed() const override { return out_.failed(); }
 
 private:
-    void begin_part();
+    void begin_part(std::string_view kind, std::string_view name);
     void space_in_cell();
     void write_sheet_row();
 

@@ -27,6 +27,8 @@ enum {
     QRV_FILTER_NO_NOTES = 0x2,    /* leave out the notes at the end */
     QRV_FILTER_NO_PROGRESS = 0x4, /* do not report progress to the host */
     QRV_FILTER_CSV_BOM = 0x8,     /* CSV: a byte-order mark first */
+    QRV_FILTER_CSV_LIST = 0x10,   /* CSV: instead of values, a line for each sheet and table of the
+                                     document: "sheet", a tab and its name, or "table" and a tab */
     /* CSV: the separator (one byte; 0 for a comma) in bits 8 to 15, and in
      * bits 16 to 31 which sheet or table of the document is written (its
      * number, the document's sheets and tables counted together from 1;

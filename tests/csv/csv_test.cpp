@@ -2,14 +2,17 @@
 // or table is written, and the mistakes of its options.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "golden/run_tool.hpp"
 
 namespace {
 
+using qrv::testing::read_all;
 using qrv::testing::run_tool;
 using qrv::testing::run_tool_on_text;
+using qrv::testing::scratch_path;
 
 // Two sheets of two columns: the first with texts that need quoting, an
 // empty row inside and two at its end; the second with one row.
@@ -112,13 +115,55 @@ TEST(Csv, OptionMistakesGiveStatus2AndSayWhy) {
         {"--separator ab", "--separator needs one ASCII character or 'tab', not 'ab'"},
         {"--separator '\"'", "--separator needs one ASCII character or 'tab'"},
         {"--sheet 0", "--sheet needs the number of a sheet or table from 1 to 65535, not '0'"},
-        {"--sheet two", "not 'two'"},
+        {"--sheet ''", "--sheet needs a sheet's number or name"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.arguments);
         auto run = run_tool(std::string("--format csv ") + c.arguments);
         EXPECT_EQ(run.status, 2);
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    }
+}
+
+// A named output file gets a file for each sheet and table, named after
+// the output and the sheet (made safe for file systems); --sheet NAME picks
+// one sheet; a document without sheets and tables is refused.
+TEST(Csv, AWorkbookGivesAFileForEachSheet) {
+    const std::string sheets = std::string(kWorkbook) + "section kind=2\nstring \" a/b: c? \" attribute=0x53480001\n"
+                               "COLUMN_LIST_BEGIN\nCOLUMN_ENTRY 12 0 2\nCOLUMN_LIST_END\nMERGE_LIST_BEGIN\n"
+                               "MERGE_LIST_END\nbreak PARAGRAPH\ncell-run\nSS_CELL_70 0 0\ntext \"third\"\n";
+    struct Case {
+        const char *name;
+        std::string document;
+        const char *arguments;
+        std::vector<std::pair<std::string, std::string>> files;  // name and content
+        const char *error;
+    } cases[] = {
+        {"every sheet", sheets, "",
+         {{"book-First.csv", "plain,\"a,b\"\r\n\"say \"\"hi\"\"\",a;b\r\n\r\n2.5,\"two\nlines\"\r\n"},
+          {"book-Second.csv", "only\r\n"},
+          {"book-a_b_ c_.csv", "third\r\n"}},
+         ""},
+        {"one sheet by its name", sheets, "--sheet Second", {{"book.csv", "only\r\n"}}, ""},
+        {"one sheet by its number", sheets, "--sheet 3", {{"book.csv", "third\r\n"}}, ""},
+        {"a text's only table", kLetter, "", {{"book.csv", "A,B\r\nboth,\r\n\"one\ntwo\",x\r\n"}}, ""},
+        {"a name no sheet has", sheets, "--sheet Third", {}, "the document has no sheet named 'Third'"},
+        {"no sheet and no table", "section kind=0\ntext \"Just words.\"\nbreak PARAGRAPH\n", "", {},
+         "the document has no sheet or table to write as CSV"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string dir = scratch_path("csv-files");
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        auto run = run_tool_on_text(c.document, "--quiet -o '" + dir + "/book.csv' " + c.arguments);
+        EXPECT_EQ(run.status, *c.error ? 1 : 0) << run.err;
+        EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
+        size_t files = 0;
+        for (const auto &entry : std::filesystem::directory_iterator(dir)) (void)entry, ++files;
+        EXPECT_EQ(files, c.files.size());
+        for (const auto &[name, content] : c.files) EXPECT_EQ(read_all(dir + "/" + name), content) << name;
+        std::filesystem::remove_all(dir);
     }
 }
 

@@ -128,7 +128,7 @@ bool parse_arguments(const std::vector<std::string> &args, Arguments &out, std::
             if (!value(list) || !parse_option_words(list, out.option_word, error)) return false;
         } else if (is_csv_option(a)) {
             std::string v;
-            if (!value(v) || !apply_csv_option(a, v, out.option_word, error)) return false;
+            if (!value(v) || !apply_csv_option(a, v, out, error)) return false;
         } else if (a.size() > 1 && a[0] == '-' && a != "-") {
             error = "unknown option '" + a + "'";
             return false;
@@ -167,8 +167,9 @@ const char *usage_text() {
            "      --csv WORDS       CSV output, comma-separated: bom (a byte-order mark first)\n"
            "      --separator C     CSV output: the separator, one character or 'tab'\n"
            "                        (default ',')\n"
-           "      --sheet N         CSV output: the Nth sheet or table of the document\n"
-           "                        (default 1)\n"
+           "      --sheet N|NAME    CSV output: the Nth sheet or table of the document, or\n"
+           "                        the sheet NAME (default: each in a file of its own,\n"
+           "                        OUTPUT-NAME.csv, or the first to standard output)\n"
            "      --output-dir DIR  convert every INPUT into DIR, each under its own name\n"
            "                        with the output format's extension\n"
            "  -j, --jobs N          with --output-dir: convert N documents at a time\n"

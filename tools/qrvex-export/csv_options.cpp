@@ -29,7 +29,11 @@ bool parse_separator(const std::string &text, uint32_t &word, std::string &error
     return true;
 }
 
-bool parse_part(const std::string &text, uint32_t &word, std::string &error) {
+// A sheet or table by its number, or a sheet by its name.
+bool parse_part(const std::string &text, Arguments &out, std::string &error) {
+    if (text.empty()) return error = "--sheet needs a sheet's number or name", false;
+    if (text.find_first_not_of("0123456789") != std::string::npos) return out.sheet_name = text, true;
+    uint32_t &word = out.option_word;
     uint32_t part = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), part);
     if (ec != std::errc() || end != text.data() + text.size() || part < 1 || part > kMaxPart)
@@ -46,10 +50,10 @@ bool is_csv_option(const std::string &option) {
     return option == "--csv" || option == "--separator" || option == "--sheet";
 }
 
-bool apply_csv_option(const std::string &option, const std::string &value, uint32_t &word, std::string &error) {
-    if (option == "--csv") return parse_csv_words(value, word, error);
-    if (option == "--separator") return parse_separator(value, word, error);
-    return parse_part(value, word, error);
+bool apply_csv_option(const std::string &option, const std::string &value, Arguments &out, std::string &error) {
+    if (option == "--csv") return parse_csv_words(value, out.option_word, error);
+    if (option == "--separator") return parse_separator(value, out.option_word, error);
+    return parse_part(value, out, error);
 }
 
 }  // namespace qrv::tool
