@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "csv_fields.hpp"
+#include "raw_value.hpp"
 #include "sheet.hpp"
 
 namespace qrv::filters::csv {
@@ -16,6 +17,7 @@ CsvOptions csv_options_of(uint32_t option_word) {
     options.byte_order_mark = option_word & QRV_FILTER_CSV_BOM;
     options.part = std::max(1u, option_word >> QRV_FILTER_CSV_PART_SHIFT);
     options.list_parts = option_word & QRV_FILTER_CSV_LIST;
+    options.raw_values = option_word & QRV_FILTER_CSV_VALUES;
     return options;
 }
 
@@ -107,7 +109,7 @@ void CsvWriter::sheet_cell(const SheetCell &cell) {
     for (unsigned i = 0; i < std::max(1u, cell.column_span); ++i) {
         const size_t column = row_.size();
         const uint32_t width = column < column_widths_.size() ? column_widths_[column] : 1;
-        row_.push_back(i == 0 ? cell.text : std::string());
+        row_.push_back(i > 0 ? std::string() : options_.raw_values ? raw_value_text(cell) : cell.text);
         for (uint32_t w = 1; w < width; ++w) row_.emplace_back();
     }
 }

@@ -20,6 +20,7 @@ struct CsvOptions {
     bool byte_order_mark = false;
     unsigned part = 1;  // the sheet or table written, from 1
     bool list_parts = false;  // list the sheets and tables instead
+    bool raw_values = false;  // a sheet's values, not its texts as shown
 };
 
 CsvOptions csv_options_of(uint32_t option_word);

@@ -29,6 +29,8 @@ enum {
     QRV_FILTER_CSV_BOM = 0x8,     /* CSV: a byte-order mark first */
     QRV_FILTER_CSV_LIST = 0x10,   /* CSV: instead of values, a line for each sheet and table of the
                                      document: "sheet", a tab and its name, or "table" and a tab */
+    QRV_FILTER_CSV_VALUES = 0x20, /* CSV: a sheet's raw values (numbers in full precision, TRUE and
+                                     FALSE) instead of its texts as shown */
     /* CSV: the separator (one byte; 0 for a comma) in bits 8 to 15, and in
      * bits 16 to 31 which sheet or table of the document is written (its
      * number, the document's sheets and tables counted together from 1;

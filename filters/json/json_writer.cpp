@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model.hpp"
+#include "raw_value.hpp"
 #include "sheet.hpp"
 
 namespace qrv::filters::json {
@@ -247,6 +248,10 @@ void JsonWriter::sheet_cell(const SheetCell &cell) {
     string_field("address", address_of(source, row_));
     string_field("type", cell_type(cell));
     string_field("text", cell.text);
+    if (cell.has_value) {
+        nest_.key("value");
+        out_ += cell.kind == kCellTruth ? (cell.value != 0 ? "true" : "false") : number_text(cell.value);
+    }
     if (cell.column_span > 1 || cell.row_span > 1)
         string_field("merge", address_of(source, row_) + ":" +
                                   address_of(source_column(column_ - 1), row_ + std::max(1u, cell.row_span) - 1));

@@ -95,6 +95,11 @@ TEST(Csv, WritesOneSheetOrTableAsItsOptionsSay) {
         {"tabs", kWorkbook, "--separator tab --sheet 2", "only\r\n"},
         {"a byte-order mark first", kWorkbook, "--csv bom --sheet 2", "\xEF\xBB\xBFonly\r\n"},
         {"a sheet the workbook does not have", kWorkbook, "--sheet 3", ""},
+        {"raw values: numbers in full precision, truth values as words",
+         "section kind=2\nCOLUMN_LIST_BEGIN\nCOLUMN_ENTRY 12 0 2\nCOLUMN_ENTRY 12 0 2\nCOLUMN_LIST_END\n"
+         "MERGE_LIST_BEGIN\nMERGE_LIST_END\nbreak PARAGRAPH\ncell-run\nSS_CELL_70 0 0\nvalue DOUBLE 0.6041666666666666\n"
+         "SS_CELL_70 0 0 0x10000\nvalue DOUBLE 1\n",
+         "--csv values", "0.6041666666666666,TRUE\r\n"},
         {"a text's table, spans and paragraphs kept", kLetter, "",
          "A,B\r\nboth,\r\n\"one\ntwo\",x\r\n"},
     };
@@ -111,7 +116,7 @@ TEST(Csv, OptionMistakesGiveStatus2AndSayWhy) {
         const char *arguments;
         const char *message;
     } cases[] = {
-        {"--csv colour", "unknown --csv word 'colour' (known: bom)"},
+        {"--csv colour", "unknown --csv word 'colour' (known: bom, values)"},
         {"--separator ab", "--separator needs one ASCII character or 'tab', not 'ab'"},
         {"--separator '\"'", "--separator needs one ASCII character or 'tab'"},
         {"--sheet 0", "--sheet needs the number of a sheet or table from 1 to 65535, not '0'"},

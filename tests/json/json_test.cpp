@@ -53,7 +53,7 @@ TEST(Json, BlocksRunsAndSheetsStandInReadingOrder) {
          "EMPTY_CELLS 0x10000\nSS_CELL_70 0 0\nvalue DOUBLE 7\n",
          "{\"type\":\"sheet\",\"name\":\"S\",\"rows\":[{\"row\":1,\"cells\":[{\"address\":\"A1\",\"type\":\"text\","
          "\"text\":\"Title\",\"merge\":\"A1:B1\"}]},{\"row\":2,\"cells\":[{\"address\":\"B2\",\"type\":\"number\","
-         "\"text\":\"7\"}]}],\"dimensions\":{\"rows\":2,\"columns\":2,\"range\":\"A1:B2\"}}"},
+         "\"text\":\"7\",\"value\":7}]}],\"dimensions\":{\"rows\":2,\"columns\":2,\"range\":\"A1:B2\"}}"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
