@@ -9,6 +9,8 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev libicu-dev libfmt-dev
   valgrind tidy gcovr chromium
   libzip-dev libexpat1-dev pkg-config
+  # the Markdown and JSON outputs read back (their CTest checks skip without them)
+  cmark-gfm python3-jsonschema
   # Debian packages: cpack -G DEB finds their dependencies with these
   dpkg-dev file
   # the 32-bit build's importers
