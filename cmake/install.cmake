@@ -21,7 +21,7 @@ if(TARGET qrvim)
 endif()
 set(_filter_libraries)
 if(TARGET qrvhtml)
-  set(_filter_libraries qrvwalk qrvhtml qrvtext)
+  set(_filter_libraries qrvwalk qrvhtml qrvtext qrvmarkdown qrvcsv qrvjson)
 endif()
 
 # Include directories of the source tree hold only in the build tree; an
@@ -64,7 +64,7 @@ set(_grouping_targets qrv_toolkit)
 if(_filter_libraries)
   add_library(qrv_filters INTERFACE)
   set_target_properties(qrv_filters PROPERTIES EXPORT_NAME filters)
-  target_link_libraries(qrv_filters INTERFACE qrvhtml qrvtext)
+  target_link_libraries(qrv_filters INTERFACE qrvhtml qrvtext qrvmarkdown qrvcsv qrvjson)
   list(APPEND _grouping_targets qrv_filters)
 endif()
 
@@ -135,6 +135,9 @@ if(TARGET qrvex-export)
   install(TARGETS qrvex-export RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT tools)
   install(FILES ${PROJECT_SOURCE_DIR}/tools/qrvex-export.1
     DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT tools)
+  # The schema of the JSON output.
+  install(FILES ${PROJECT_SOURCE_DIR}/docs/qrvex-document.schema.json
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/qrvex COMPONENT tools)
 endif()
 
 # The CMake package: find_package(QRVEX 1.0) and the QRVEX:: targets.

@@ -2,10 +2,12 @@
 # Installs what building and running the test suite needs, and the further
 # Debian packages named: GoogleTest and Google Benchmark; ICU and {fmt},
 # which the converter tests and benchmarks compare against; tidy and
-# Chromium, which check the pages; dpkg-dev and file for the Debian packages'
+# Chromium, which check the pages; cmark-gfm and python3-jsonschema, which
+# read the Markdown and JSON outputs back; dpkg-dev and file for the Debian
+# packages.
 # test; and what the main job needs.
 # Usage: bash scripts/need-tests.sh [PACKAGE...]
 set -euo pipefail
 exec bash "$(dirname "$0")/need.sh" cmake ninja-build g++ pkg-config libzip-dev libexpat1-dev \
   googletest libgtest-dev libgmock-dev libbenchmark-dev libicu-dev libfmt-dev \
-  tidy chromium dpkg-dev file "$@"
+  tidy chromium dpkg-dev file cmark-gfm python3-jsonschema "$@"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Regenerates the expected HTML and text of every sample document from the
+# Regenerates the expected HTML, text and Markdown of every sample document from the
 # release build of qrvex-export.  Review the difference (git diff samples/ tests/import/golden/)
 # before committing it: the golden tests compare against these files.  The
 # importers' golden pages (tests/import/golden/) are regenerated too.
@@ -17,7 +17,8 @@ for doc in samples/*.qrvt; do
   base="${doc%.qrvt}"
   "$tool" "$doc" --quiet --format html -o "$base.html"
   "$tool" "$doc" --quiet --format text -o "$base.txt"
-  echo "regenerated $base.html $base.txt"
+  "$tool" "$doc" --quiet --format markdown -o "$base.md"
+  echo "regenerated $base.html $base.txt $base.md"
 done
 
 # The importers' golden pages (tests/import/golden/), written by their test.

@@ -52,8 +52,12 @@ struct SheetCell {
     Align align = Align::Left;
     CellKind kind = kCellPlain;
     std::string link;              // target of the cell's hyperlink, UTF-8
+    bool has_value = false;        // a number or truth value, value holding it (a truth value 0 or 1)
+    double value = 0;
 
     void clear() {
+        has_value = false;
+        value = 0;
         text.clear();
         spans.clear();
         link.clear();

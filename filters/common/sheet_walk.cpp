@@ -369,8 +369,10 @@ void SheetWalk::content(uint32_t id, const CHItem &item) {
         break;
     case CH_ITEM_DATA_VALUE: {
         uint32_t colour = colour_;
+        cell_.has_value = true;
+        cell_.value = ctx_.numbers.value_of(item);
         if (cell_.kind == kCellTruth) {
-            add_text(ctx_.numbers.value_of(item) != 0 ? "TRUE" : "FALSE", colour);
+            add_text(cell_.value != 0 ? "TRUE" : "FALSE", colour);
         } else {
             const std::string_view shown = ctx_.numbers.show(item, format_key_, &colour);
             add_text(shown, colour);

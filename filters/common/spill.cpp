@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 
 #include "scratch_file.hpp"
@@ -73,6 +74,37 @@ void Spill::clear() {
     memory_.clear();
     read_at_ = 0;
     failed_ = false;
+}
+
+SpillReader::SpillReader(Spill &spill) : spill_(spill), buffer_(new char[kBytes]) { spill_.rewind(); }
+
+bool SpillReader::refill() {
+    held_ = spill_.read(buffer_.get(), kBytes);
+    at_ = 0;
+    return held_ > 0;
+}
+
+bool SpillReader::read(char *to, size_t count) {
+    while (count > 0) {
+        if (at_ == held_ && !refill()) return false;
+        const size_t n = std::min(count, held_ - at_);
+        std::memcpy(to, buffer_.get() + at_, n);
+        at_ += n, to += n, count -= n;
+    }
+    return true;
+}
+
+bool SpillReader::read_text(std::string &text) {
+    uint32_t length = 0;
+    if (!read(reinterpret_cast<char *>(&length), sizeof length)) return false;
+    text.resize(length);
+    return read(text.data(), length);
+}
+
+void write_text(Output &to, std::string_view text) {
+    const auto length = static_cast<uint32_t>(text.size());
+    to += std::string_view(reinterpret_cast<const char *>(&length), sizeof length);
+    to += text;
 }
 
 }  // namespace qrv::filters

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -45,5 +46,26 @@ private:
     std::FILE *file_ = nullptr;
     bool failed_ = false;
 };
+
+// A spill read back a buffer at a time, from its start.
+class SpillReader {
+public:
+    explicit SpillReader(Spill &spill);
+    // The next count bytes; false when fewer are left.
+    bool read(char *to, size_t count);
+    // A text written as its length (four bytes) and its bytes.
+    bool read_text(std::string &text);
+
+private:
+    static constexpr size_t kBytes = 64 * 1024;
+    bool refill();
+
+    Spill &spill_;
+    std::unique_ptr<char[]> buffer_;
+    size_t held_ = 0, at_ = 0;
+};
+
+// Writes text as read_text() reads it back.
+void write_text(Output &to, std::string_view text);
 
 }  // namespace qrv::filters

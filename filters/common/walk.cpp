@@ -3,6 +3,8 @@
 #include <qrvch.h>
 #include <qrvfilters.h>
 
+#include <functional>
+
 #include "context.hpp"
 #include "flow.hpp"
 #include "formats.hpp"
@@ -131,14 +133,14 @@ private:
     uint32_t result_ = 0;
 };
 
-}  // namespace
+using WriterMaker = std::function<std::unique_ptr<Writer>(Output &, uint32_t)>;
 
-uint32_t run_export(FAExportContext *ctx, MakeWriter make_writer) {
+uint32_t run_with(FAExportContext *ctx, const WriterMaker &make_writer) {
     if (!ctx) return FA_ERR_BAD_STATE;
     HostSink sink(ctx->hSink);
     try {
         auto page = std::make_unique<Output>(sink);
-        auto writer = make_writer(*page);
+        auto writer = make_writer(*page, ctx->optionWord);
         uint32_t rc = walk_document(ctx->chunker, ctx->hExport, ctx->hOptions, walk_options_of(ctx->optionWord),
                                     *writer);
         page->flush();
@@ -150,6 +152,14 @@ uint32_t run_export(FAExportContext *ctx, MakeWriter make_writer) {
     } catch (...) {
         return FA_ERR_FILTER_FAILED;
     }
+}
+
+}  // namespace
+
+uint32_t run_export(FAExportContext *ctx, MakeOptionWriter make_writer) { return run_with(ctx, make_writer); }
+
+uint32_t run_export(FAExportContext *ctx, MakeWriter make_writer) {
+    return run_with(ctx, [make_writer](Output &page, uint32_t) { return make_writer(page); });
 }
 
 }  // namespace qrv::filters

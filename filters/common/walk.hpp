@@ -27,12 +27,15 @@ WalkOptions walk_options_of(uint32_t option_word);
 uint32_t walk_document(CHHandle h, uint32_t hExport, uint32_t hOptions, const WalkOptions &options,
                        Writer &writer);
 
-// Makes a filter's writer, writing its page to page.
+// Makes a filter's writer, writing its page to page; a filter that has
+// options of its own reads them from the export's option word.
 using MakeWriter = std::unique_ptr<Writer> (*)(Output &page);
+using MakeOptionWriter = std::unique_ptr<Writer> (*)(Output &page, uint32_t option_word);
 
 // The run function of a reference filter: walks the export's document with
 // a writer from make_writer, whose page goes to the export's sink as it is
 // written.  A sink that fails ends the export with its code.
 uint32_t run_export(FAExportContext *ctx, MakeWriter make_writer);
+uint32_t run_export(FAExportContext *ctx, MakeOptionWriter make_writer);
 
 }  // namespace qrv::filters

@@ -1,5 +1,5 @@
 /*
- * The reference export filters: HTML and plain text.
+ * The reference export filters: HTML, plain text, Markdown, CSV and JSON.
  *
  * Each filter lives in its own library (libqrvhtml.so, libqrvtext.so) and
  * registers with the filter-access library under its output id; a host then
@@ -15,14 +15,28 @@ QRV_BEGIN_DECLS
 /* Output ids of the reference filters. */
 enum {
     QRV_OUTPUT_HTML = 0x48544D4Cu, /* "HTML" */
-    QRV_OUTPUT_TEXT = 0x54455854u  /* "TEXT" */
+    QRV_OUTPUT_TEXT = 0x54455854u, /* "TEXT" */
+    QRV_OUTPUT_MARKDOWN = 0x4D444F57u, /* "MDOW" */
+    QRV_OUTPUT_CSV = 0x43535620u,      /* "CSV " */
+    QRV_OUTPUT_JSON = 0x4A534F4Eu      /* "JSON" */
 };
 
 /* Bits of the filter option word (the third open value). */
 enum {
     QRV_FILTER_NO_TOC = 0x1,      /* leave out the table of contents */
     QRV_FILTER_NO_NOTES = 0x2,    /* leave out the notes at the end */
-    QRV_FILTER_NO_PROGRESS = 0x4  /* do not report progress to the host */
+    QRV_FILTER_NO_PROGRESS = 0x4, /* do not report progress to the host */
+    QRV_FILTER_CSV_BOM = 0x8,     /* CSV: a byte-order mark first */
+    QRV_FILTER_CSV_LIST = 0x10,   /* CSV: instead of values, a line for each sheet and table of the
+                                     document: "sheet", a tab and its name, or "table" and a tab */
+    QRV_FILTER_CSV_VALUES = 0x20, /* CSV: a sheet's raw values (numbers in full precision, TRUE and
+                                     FALSE) instead of its texts as shown */
+    /* CSV: the separator (one byte; 0 for a comma) in bits 8 to 15, and in
+     * bits 16 to 31 which sheet or table of the document is written (its
+     * number, the document's sheets and tables counted together from 1;
+     * 0 for the first). */
+    QRV_FILTER_CSV_SEPARATOR_SHIFT = 8,
+    QRV_FILTER_CSV_PART_SHIFT = 16
 };
 
 /* What a running filter passes to the host's callback through EXDoCallback
@@ -39,6 +53,9 @@ enum {
 /* Register the filter with QRVFA; 0 or the FA_* code of FARegisterFilter. */
 uint32_t QRVRegisterHtmlFilter(void);
 uint32_t QRVRegisterTextFilter(void);
+uint32_t QRVRegisterMarkdownFilter(void);
+uint32_t QRVRegisterCsvFilter(void);
+uint32_t QRVRegisterJsonFilter(void);
 
 QRV_END_DECLS
 

@@ -1,8 +1,6 @@
 #include "sheet_grid.hpp"
 
 #include <algorithm>
-#include <cstring>
-#include <memory>
 
 namespace qrv::filters::text {
 namespace {
@@ -14,39 +12,6 @@ constexpr const char *kCellSeparator = " | ";
 constexpr char kRowMark = 'R';
 constexpr char kLeftCell = 'L';
 constexpr char kRightCell = 'N';
-
-// The spill read back a buffer at a time.
-class SpillReader {
-public:
-    explicit SpillReader(Spill &spill) : spill_(spill), buffer_(new char[kBytes]) {}
-    bool read(char *to, size_t count) {
-        while (count > 0) {
-            if (at_ == held_ && !refill()) return false;
-            const size_t n = std::min(count, held_ - at_);
-            std::memcpy(to, buffer_.get() + at_, n);
-            at_ += n, to += n, count -= n;
-        }
-        return true;
-    }
-
-private:
-    static constexpr size_t kBytes = 64 * 1024;
-    bool refill() {
-        held_ = spill_.read(buffer_.get(), kBytes);
-        at_ = 0;
-        return held_ > 0;
-    }
-    Spill &spill_;
-    std::unique_ptr<char[]> buffer_;
-    size_t held_ = 0, at_ = 0;
-};
-
-bool read_text(SpillReader &in, std::string &text) {
-    uint32_t length = 0;
-    if (!in.read(reinterpret_cast<char *>(&length), sizeof length)) return false;
-    text.resize(length);
-    return in.read(text.data(), length);
-}
 
 }  // namespace
 
@@ -67,10 +32,8 @@ void SheetGrid::add_cell(std::string_view text, bool right_aligned) {
     if (widths_.size() <= column_) widths_.resize(column_ + 1, 0);
     widths_[column_] = std::max(widths_[column_], width_of(text));
     ++column_;
-    const auto length = static_cast<uint32_t>(text.size());
     cells_ += right_aligned ? kRightCell : kLeftCell;
-    cells_ += std::string_view(reinterpret_cast<const char *>(&length), sizeof length);
-    cells_ += text;
+    write_text(cells_, text);
 }
 
 void SheetGrid::write_line(Output &out, const std::vector<Cell> &row, size_t cells, std::string &line) const {
@@ -92,7 +55,7 @@ void SheetGrid::write_line(Output &out, const std::vector<Cell> &row, size_t cel
 
 void SheetGrid::write_lines(Output &out) {
     cells_.flush();
-    if (rows_ && spill_.rewind()) {
+    if (rows_ && !spill_.failed()) {
         SpillReader in(spill_);
         std::vector<Cell> row;
         std::string line;
@@ -108,7 +71,7 @@ void SheetGrid::write_lines(Output &out) {
                 }
                 if (row.size() <= cells) row.emplace_back();
                 row[cells].right_aligned = mark == kRightCell;
-                if (!read_text(in, row[cells++].text)) break;
+                if (!in.read_text(row[cells++].text)) break;
             }
             write_line(out, row, cells, line);
         }

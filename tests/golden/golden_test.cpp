@@ -26,6 +26,9 @@ const Golden kGolden[] = {
     {"handbook.qrvt", "handbook.txt", "text"},
     {"ledger.qrvt", "ledger.html", "html"},
     {"ledger.qrvt", "ledger.txt", "text"},
+    {"report.qrvt", "report.md", "markdown"},
+    {"handbook.qrvt", "handbook.md", "markdown"},
+    {"ledger.qrvt", "ledger.md", "markdown"},
 };
 
 TEST(Golden, EverySampleExportsToItsCheckedInOutput) {

@@ -173,6 +173,8 @@ TEST(Arguments, EachOptionLandsInItsField) {
         {{"-o", "-"}, "", "-", "html", 0},
         {{"-o", "/dev/null"}, "", "/dev/null", "html", 0},
         {{"-o", "notes.md", "--format", "text"}, "", "notes.md", "text", 0},
+        {{"-o", "notes.md"}, "", "notes.md", "markdown", 0},
+        {{"-o", "notes.MARKDOWN"}, "", "notes.MARKDOWN", "markdown", 0},
     };
     for (const auto &c : cases) {
         qrv::tool::Arguments a;
@@ -217,11 +219,11 @@ TEST(Arguments, AnOutputExtensionNoFormatWritesIsRefusedWithTheChoices) {
         std::vector<std::string> args;
         const char *error;
     } cases[] = {
-        {{"-o", "notes.md"}, "cannot tell the output format of 'notes.md' from its extension (use .html .htm (html), "
-                             ".txt (text), .qrvt (items), or give --format)"},
+        {{"-o", "notes.rst"}, "cannot tell the output format of 'notes.rst' from its extension (use .html .htm "
+                              "(html), .txt (text), .md .markdown (markdown), .csv (csv), .json (json), .qrvt (items), or give --format)"},
         {{"-o", "book.xlsx"}, "cannot tell the output format of 'book.xlsx' from its extension (use .html .htm "
-                              "(html), .txt (text), .qrvt (items), or give --format)"},
-        {{"--format", "md"}, "unknown format 'md' (use html, text or items)"},
+                              "(html), .txt (text), .md .markdown (markdown), .csv (csv), .json (json), .qrvt (items), or give --format)"},
+        {{"--format", "md"}, "unknown format 'md' (use html, text, markdown, csv, json or items)"},
     };
     for (const auto &c : cases) {
         qrv::tool::Arguments a;

@@ -164,6 +164,16 @@ inline ToolRun run_tool(const std::string &arguments) {
 
 inline std::string sample_path(const std::string &name) { return QRV_SOURCE_DIR "/samples/" + name; }
 
+// Runs the tool on a document in the chunker's text format, written to a
+// scratch file for the run.
+inline ToolRun run_tool_on_text(const std::string &document, const std::string &arguments) {
+    const std::string path = scratch_path("document.qrvt");
+    write_all(path, document);
+    ToolRun run = run_tool("'" + path + "' " + arguments);
+    std::remove(path.c_str());
+    return run;
+}
+
 // A sanitizer of the tool's build reported something on standard error.
 inline bool sanitizer_spoke(const std::string &err) {
     return err.find("Sanitizer") != std::string::npos || err.find("runtime error") != std::string::npos;

@@ -74,6 +74,7 @@ TEST(Tool, ListFormatsShowsWhatIsReadAndWritten) {
         {&inputs, {"rtf", ".rtf", "a Rich Text Format document (recognised, not read)"}},
         {&outputs, {"html", ".html .htm", "text/html"}},
         {&outputs, {"text", ".txt", "text/plain"}},
+        {&outputs, {"markdown", ".md .markdown", "text/markdown"}},
         {&outputs, {"items", ".qrvt"}},
     };
     for (const auto &l : lines) {
@@ -94,6 +95,8 @@ TEST(Tool, OutputFileAndItsNameChooseTheFormat) {
         {"page.html", "", "<!DOCTYPE html>"},
         {"page.txt", "", "Quarterly Report"},
         {"page.txt", "--format html", "<!DOCTYPE html>"},
+        {"page.md", "", "# Quarterly Report\n"},
+        {"page.markdown", "", "# Quarterly Report\n"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.file) + " " + c.extra);
@@ -246,3 +249,28 @@ TEST(Tool, BrokenDocumentsGiveAnErrorLineOrAPage) {
 }
 
 }  // namespace
+
+#ifndef _WIN32
+// "-" as INPUT reads standard input, its format told from its content or
+// named by --from; what standard input holds that no format reads is
+// refused by name.
+TEST(Tool, StandardInputIsReadAsADocument) {
+    struct Case {
+        std::string arguments;
+        int status;
+        const char *out_starts_with;
+        const char *err_holds;
+    } cases[] = {
+        {"- --format markdown <'" + sample_path("report.qrvt") + "'", 0, "# Quarterly Report\n", ""},
+        {"- --from text --format csv <'" + sample_path("ledger.qrvt") + "'", 0, "\"Accounts, first week\",,,\r\n", ""},
+        {"- </dev/null", 2, "", "standard input"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments);
+        auto run = run_tool("--quiet -o - " + c.arguments);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_EQ(run.out.substr(0, std::string(c.out_starts_with).size()), c.out_starts_with);
+        EXPECT_NE(run.err.find(c.err_holds), std::string::npos) << run.err;
+    }
+}
+#endif

@@ -2,6 +2,8 @@
 
 #include <qrvfilters.h>
 
+#include "csv_options.hpp"
+
 #include <charconv>
 #include <sstream>
 #include <string>
@@ -124,6 +126,9 @@ bool parse_arguments(const std::vector<std::string> &args, Arguments &out, std::
         } else if (a == "--options") {
             std::string list;
             if (!value(list) || !parse_option_words(list, out.option_word, error)) return false;
+        } else if (is_csv_option(a)) {
+            std::string v;
+            if (!value(v) || !apply_csv_option(a, v, out, error)) return false;
         } else if (a.size() > 1 && a[0] == '-' && a != "-") {
             error = "unknown option '" + a + "'";
             return false;
@@ -141,15 +146,16 @@ const char *usage_text() {
            "                    [--locale FILE] [--options WORDS]\n"
            "       qrvex-export --output-dir DIR [--jobs N] [OPTIONS] INPUT...\n"
            "\n"
-           "Exports a document as an HTML page or as plain text.  INPUT is a workbook\n"
-           "(.xlsx, .xlsm, .ods), a word processing document (.docx, .odt), delimited\n"
-           "text (.csv, .tsv) or a document in the chunker's text format (.qrvt); its\n"
-           "format is told from its content.  Without INPUT it exports the built-in\n"
-           "sample report.\n"
+           "Exports a document as an HTML page, plain text, Markdown, CSV or JSON.  INPUT\n"
+           "is a workbook (.xlsx, .xlsm, .ods), a word processing document (.docx, .odt),\n"
+           "delimited text (.csv, .tsv) or a document in the chunker's text format\n"
+           "(.qrvt); its format is told from its content.  INPUT - reads standard input.\n"
+           "Without INPUT it exports the built-in sample report.\n"
            "\n"
            "  -o, --output FILE     write to FILE (default: standard output)\n"
-           "  -f, --format FORMAT   the output format: html (the default), text, or items\n"
-           "                        (the imported document in the chunker's text format);\n"
+           "  -f, --format FORMAT   the output format: html (the default), text, markdown,\n"
+           "                        csv, json or items (the imported document in the\n"
+           "                        chunker's text format);\n"
            "                        without it, the one OUTPUT's extension names\n"
            "      --from FORMAT     read INPUT as FORMAT, whatever its content looks like\n"
            "      --list-formats    show the formats read and written, with their extensions\n"
@@ -158,6 +164,13 @@ const char *usage_text() {
            "                        currency-before (0/1), currency-space (0/1),\n"
            "                        order (mdy, dmy or ymd)\n"
            "      --options WORDS   comma-separated: no-toc, no-notes, no-progress\n"
+           "      --csv WORDS       CSV output, comma-separated: bom (a byte-order mark first),\n"
+           "                        values (raw values instead of the texts as shown)\n"
+           "      --separator C     CSV output: the separator, one character or 'tab'\n"
+           "                        (default ',')\n"
+           "      --sheet N|NAME    CSV output: the Nth sheet or table of the document, or\n"
+           "                        the sheet NAME (default: each in a file of its own,\n"
+           "                        OUTPUT-NAME.csv, or the first to standard output)\n"
            "      --output-dir DIR  convert every INPUT into DIR, each under its own name\n"
            "                        with the output format's extension\n"
            "  -j, --jobs N          with --output-dir: convert N documents at a time\n"

@@ -20,6 +20,7 @@ struct Arguments {
     std::string from;         // --from: the input's format by name, empty to tell it
     std::string locale;       // a locale file, empty for the defaults
     uint32_t option_word = 0; // QRV_FILTER_* bits
+    std::string sheet_name;   // --sheet NAME: the CSV output's sheet by its name
     bool quiet = false;
     bool help = false;
     bool version = false;

@@ -17,6 +17,8 @@
 #include "format_list.hpp"
 #include "locale_file.hpp"
 #include "results.hpp"
+#include "csv_parts.hpp"
+#include "standard_input.hpp"
 
 extern const unsigned char kSampleDocument[];
 extern const std::size_t kSampleDocumentSize;
@@ -92,8 +94,15 @@ ExportResult load_document(const Arguments &args, Session &s, ExportObserver &ob
     if (!args.from.empty() && (options.Format = IMFormatFromName(args.from.c_str())) == IM_FORMAT_AUTO)
         return fail("unknown input format '" + args.from + "' (use " + input_name_choices() + ")", kExitUsage);
     char message[1024] = {};
-    if (IMImportFile(args.input.c_str(), &options, &s.chunker, message, sizeof message) != 0)
+    if (is_standard_input(args.input)) {
+        std::string bytes;
+        if (!read_standard_input(bytes)) return fail("cannot read standard input", kExitUsage);
+        if (IMImportMemory(bytes.data(), bytes.size(), "standard input", &options, &s.chunker, message,
+                           sizeof message) != 0)
+            return fail(message, kExitUsage);
+    } else if (IMImportFile(args.input.c_str(), &options, &s.chunker, message, sizeof message) != 0) {
         return fail(message, kExitUsage);
+    }
     if (message[0]) observer.warning(message);
     return {};
 }
@@ -195,6 +204,47 @@ ExportResult run_filter(const Arguments &args, Session &s, ExportObserver &obser
     return {};
 }
 
+ExportResult write_output(const Arguments &args, Session &s, ExportObserver &observer) {
+    if (ExportResult r = open_output(args, s); r.status) return r;
+    if (ExportResult r = run_filter(args, s, observer); r.status) return r;
+    return close_output(args, s);
+}
+
+// The sheets and tables of the document, as the CSV filter lists them.
+ExportResult list_csv_parts(const Arguments &args, Session &s, ExportObserver &observer, std::vector<CsvPart> &parts) {
+    Arguments listing = args;
+    listing.option_word |= QRV_FILTER_CSV_LIST | QRV_FILTER_NO_PROGRESS;
+    if (FACreateMemorySink(&s.sink) != 0) return fail("cannot list the document's sheets", kExitFailed);
+    ExportResult r = run_filter(listing, s, observer);
+    const char *data = nullptr;
+    size_t length = 0;
+    if (r.status == 0 && FAGetMemorySinkData(s.sink, &data, &length) == 0)
+        parts = parse_part_list(std::string_view(data, length));
+    FADestroySink(s.sink);
+    s.sink = 0;
+    return r;
+}
+
+std::string input_name(const Arguments &args) {
+    if (args.input.empty()) return "built-in sample";
+    return is_standard_input(args.input) ? "standard input" : args.input;
+}
+
+ExportResult write_csv_files(const Arguments &args, Session &s, ExportObserver &observer) {
+    std::vector<CsvPart> parts;
+    if (ExportResult r = list_csv_parts(args, s, observer, parts); r.status) return r;
+    std::vector<CsvFile> files;
+    std::string error;
+    if (!plan_csv_files(args, parts, files, error)) return fail(input_name(args) + ": " + error, kExitFailed);
+    for (const CsvFile &file : files) {
+        Arguments one = args;
+        one.output = file.output;
+        one.option_word = file.option_word;
+        if (ExportResult r = write_output(one, s, observer); r.status) return r;
+    }
+    return {};
+}
+
 }  // namespace
 
 ExportResult export_document(const Arguments &args, ExportObserver &observer) {
@@ -205,9 +255,8 @@ ExportResult export_document(const Arguments &args, ExportObserver &observer) {
     if (uint32_t rc = DAOpenDocument(s.chunker, s.options, &s.document))
         return fail("cannot open the document: " + describe_result(rc), kExitFailed);
     args.format->writer.register_filter();
-    if (ExportResult r = open_output(args, s); r.status) return r;
-    if (ExportResult r = run_filter(args, s, observer); r.status) return r;
-    return close_output(args, s);
+    if (args.format->writer.filter_output == QRV_OUTPUT_CSV) return write_csv_files(args, s, observer);
+    return write_output(args, s, observer);
 }
 
 }  // namespace qrv::tool

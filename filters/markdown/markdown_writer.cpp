@@ -1,0 +1,225 @@
+#include "markdown_writer.hpp"
+
+#include <algorithm>
+
+#include "model.hpp"
+#include "sheet.hpp"
+
+namespace qrv::filters::markdown {
+namespace {
+
+constexpr unsigned kMaxHeadingLevel = 6;
+
+// "12." or "3)": a number Markdown reads as an ordered item's.
+bool decimal_marker(std::string_view marker) {
+    if (marker.size() < 2 || marker.size() > 10) return false;
+    const char last = marker.back();
+    if (last != '.' && last != ')') return false;
+    return std::all_of(marker.begin(), marker.end() - 1, [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::string escaped(std::string_view text, TextPlace place) {
+    std::string out;
+    bool line_start = false;
+    append_escaped(out, text, place, line_start);
+    return out;
+}
+
+const char *object_word(unsigned kind) {
+    switch (kind) {
+    case kPictureObject: return "Image";
+    case kChartObject: return "Chart";
+    default: return "Object";
+    }
+}
+
+}  // namespace
+
+// Blocks are separated by an empty line; list items of one list are not.
+void MarkdownWriter::separate(Block next, bool tight) {
+    if (last_ != Block::None && !tight) out_ += '\n';
+    last_ = next;
+}
+
+void MarkdownWriter::begin_paragraph(const ParaFormat &para) {
+    if (in_table()) return begin_cell_paragraph(para);
+    block_.clear();
+    block_kind_ = Block::Other;
+    block_tight_ = false;
+    block_always_ = para.kind != ParaKind::Body;
+    if (para.kind == ParaKind::ListItem) return begin_list_item(para);
+    lists_.clear();
+    if (para.kind == ParaKind::Body) return inline_.start(block_, TextPlace::Block, true);
+    const unsigned level = para.kind == ParaKind::Title ? 1 : std::clamp(para.heading_level, 1u, kMaxHeadingLevel);
+    block_.assign(level, '#');
+    block_ += ' ';
+    if (!para.marker.empty()) block_ += escaped(para.marker, TextPlace::Heading) + " ";
+    inline_.start(block_, TextPlace::Heading, false);
+}
+
+// An item nests under the open item of the level above, indented to where
+// that item's text starts.  A number Markdown can read as an ordered
+// item's is written as one; other numbers ("a)", "1.2.") follow a dash.
+// An item that could not start a list inside the text before it (an
+// ordered one not counting from 1, after another kind of item) follows an
+// empty line.
+void MarkdownWriter::begin_list_item(const ParaFormat &para) {
+    const size_t level = std::max(1u, para.list_level);
+    const bool ordered = para.numbered && decimal_marker(para.marker);
+    const std::string marker = ordered ? para.marker : "-";
+    const bool continues = lists_.size() >= level && lists_[level - 1].delimiter == marker.back();
+    const bool starts_anywhere = !ordered || std::stoul(marker) == 1;
+    if (lists_.size() >= level) lists_.resize(level - 1);
+    block_.clear();
+    // Levels the item skips get empty items to nest in.
+    while (lists_.size() + 1 < level) {
+        const size_t outer = lists_.empty() ? 0 : lists_.back().indent;
+        block_.append(outer, ' ');
+        block_ += "-\n";
+        lists_.push_back({outer + 2, '-'});
+    }
+    const size_t indent = lists_.empty() ? 0 : lists_.back().indent;
+    block_.append(indent, ' ');
+    block_ += marker + ' ';
+    if (para.numbered && !ordered && !para.marker.empty()) block_ += escaped(para.marker, TextPlace::Block) + " ";
+    lists_.push_back({indent + marker.size() + 1, marker.back()});
+    block_kind_ = Block::ListItem;
+    block_tight_ = last_ == Block::ListItem && (continues || starts_anywhere);
+    inline_.start(block_, TextPlace::Block, true, std::string(lists_.back().indent, ' '));
+}
+
+// Paragraphs of a cell are joined by <br>, those of a table inside a cell
+// by spaces; headings and list items keep their numbers.
+void MarkdownWriter::begin_cell_paragraph(const ParaFormat &para) {
+    if (!cell_) cell_ = &table_->begin_cell(1, 1);
+    cell_mark_ = cell_->size();
+    block_always_ = !para.marker.empty() && para.kind != ParaKind::Body;
+    if (table_depth_ > 1) space_in_cell();
+    else if (!cell_->empty()) *cell_ += "<br>";
+    if (block_always_) *cell_ += escaped(para.marker, TextPlace::Cell) + " ";
+    inline_.start(*cell_, TextPlace::Cell, false);
+}
+
+void MarkdownWriter::text(std::string_view utf8, const TextFormat &format) { inline_.text(utf8, format); }
+
+void MarkdownWriter::end_paragraph() {
+    end_link();
+    inline_.finish();
+    const bool empty = inline_.empty() && !block_always_;
+    if (in_table()) {
+        if (empty && cell_) cell_->resize(cell_mark_);
+        return;
+    }
+    if (!empty) {
+        separate(block_kind_, block_tight_);
+        out_ += block_;
+        out_ += '\n';
+    }
+    block_.clear();
+    block_always_ = false;
+}
+
+void MarkdownWriter::note_reference(unsigned number) { inline_.markup("[^" + std::to_string(number) + "]"); }
+
+void MarkdownWriter::begin_link(std::string_view target) {
+    end_link();
+    link_target_ = target;
+    inline_.begin_link();
+}
+
+void MarkdownWriter::end_link() { inline_.end_link(link_target_); }
+
+// A picture by its description; the document gives no file to show.
+void MarkdownWriter::object(unsigned kind, std::string_view description) {
+    const std::string alt = description.empty() ? std::string(object_word(kind)) : std::string(description);
+    inline_.markup("![" + escaped(alt, in_table() ? TextPlace::Cell : TextPlace::Heading) + "]()");
+}
+
+void MarkdownWriter::space_in_cell() {
+    if (cell_ && !cell_->empty() && cell_->back() != ' ') *cell_ += ' ';
+}
+
+void MarkdownWriter::begin_table(unsigned columns) {
+    if (in_table()) {
+        if (!cell_) cell_ = &table_->begin_cell(1, 1);
+        ++table_depth_;
+        space_in_cell();
+        return;
+    }
+    lists_.clear();
+    separate(Block::Other, false);
+    table_ = std::make_unique<PipeTable>(columns);
+    table_depth_ = 1;
+    cell_ = nullptr;
+}
+
+void MarkdownWriter::begin_row() {
+    if (table_depth_ > 1) return space_in_cell();
+    table_->begin_row();
+    cell_ = nullptr;
+}
+
+void MarkdownWriter::begin_cell(const CellFormat &cell) {
+    if (table_depth_ > 1) return space_in_cell();
+    cell_ = &table_->begin_cell(cell.column_span, cell.row_span);
+    inline_.start(*cell_, TextPlace::Cell, false);
+}
+
+void MarkdownWriter::end_cell() {
+    if (table_depth_ == 1) inline_.finish();
+}
+
+void MarkdownWriter::end_row() {
+    if (table_depth_ == 1) table_->end_row(out_);
+}
+
+void MarkdownWriter::end_table() {
+    if (table_depth_ > 1) {
+        --table_depth_;
+        return;
+    }
+    table_.reset();
+    table_depth_ = 0;
+    cell_ = nullptr;
+}
+
+void MarkdownWriter::begin_sheet(const SheetInfo &sheet) { sheet_name_ = sheet.name; }
+
+void MarkdownWriter::sheet_row_begin(const SheetRow &row) {
+    gap_row_ = row.gap;
+    if (!gap_row_) sheet_.begin_row();
+}
+
+void MarkdownWriter::sheet_cell(const SheetCell &cell) {
+    if (gap_row_) return;
+    std::string text = escaped(cell.text, TextPlace::Cell);
+    if (!cell.link.empty() && !text.empty()) text = "[" + text + "](" + link_destination(cell.link) + ")";
+    sheet_.add_cell(text, cell.numeric);
+    for (unsigned i = 1; i < cell.column_span; ++i) sheet_.add_cell({}, false);
+}
+
+// A sheet: its name as a heading, then its cells as one pipe table.
+void MarkdownWriter::end_sheet() {
+    if (!sheet_name_.empty() || !sheet_.empty()) {
+        lists_.clear();
+        separate(Block::Other, false);
+    }
+    if (!sheet_name_.empty()) out_ += "## " + escaped(sheet_name_, TextPlace::Heading) + (sheet_.empty() ? "\n" : "\n\n");
+    sheet_.write(out_);
+}
+
+// The notes after the text, each by its number; comments stand outside the
+// text and are left out.
+void MarkdownWriter::finish(std::string_view, const std::vector<OutlineEntry> &, const std::vector<Note> &notes) {
+    for (const auto &note : notes) {
+        if (note.kind == NoteKind::Comment) continue;
+        separate(Block::Other, false);
+        std::string line = "[^" + std::to_string(note.number) + "]: ";
+        bool line_start = true;
+        append_escaped(line, note.text, TextPlace::Block, line_start);
+        out_ += line;
+        out_ += '\n';
+    }
+}
+
+}  // namespace qrv::filters::markdown
