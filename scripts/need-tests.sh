@@ -4,8 +4,7 @@
 # which the converter tests and benchmarks compare against; tidy and
 # Chromium, which check the pages; cmark-gfm and python3-jsonschema, which
 # read the Markdown and JSON outputs back; dpkg-dev and file for the Debian
-# packages.
-# test; and what the main job needs.
+# packages' test; and what the main job needs.
 # Usage: bash scripts/need-tests.sh [PACKAGE...]
 set -euo pipefail
 exec bash "$(dirname "$0")/need.sh" cmake ninja-build g++ pkg-config libzip-dev libexpat1-dev \
