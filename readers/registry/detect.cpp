@@ -72,11 +72,17 @@ const FormatInfo *format_of_prefix(std::string_view head) {
     return nullptr;
 }
 
+// A text format the name gives (delimited text, the text format), if any.
+Detection text_format_of_extension(const Input &input) {
+    if (const FormatInfo *f = format_of_extension(input.extension()))
+        if (f->import && f->signature.container == Container::Text) return found(*f);
+    return {};
+}
+
 // Delimited text and the text format have no mark of their own: the name
 // breaks the tie, else the content is sniffed.
 Detection detect_plain_text(const Input &input, std::string_view head) {
-    if (const FormatInfo *f = format_of_extension(input.extension()))
-        if (f->import && f->signature.container == Container::Text) return found(*f);
+    if (Detection named = text_format_of_extension(input); named.format != IM_FORMAT_AUTO) return named;
     if (looks_like_text_format(head)) return {IM_FORMAT_TEXT, 0, {}};
     switch (sniff_separator(head)) {
     case ',':
@@ -94,7 +100,8 @@ Detection detect_text(const Input &input) {
     // A mark of its own tells a format even where the rest looks binary.
     const std::string_view start(reinterpret_cast<const char *>(bytes.data()), std::min<size_t>(bytes.size(), 64));
     if (const FormatInfo *f = format_of_prefix(start)) return found(*f);
-    if (looks_binary(bytes)) return {};
+    // Binary bytes under a text format's name: its reader says what they are.
+    if (looks_binary(bytes)) return text_format_of_extension(input);
     const std::string head = utf8_text(bytes, encoding_of(bytes.first(std::min(bytes.size(), kSniffBytes))),
                                        kSniffBytes);
     if (const FormatInfo *f = flat_odf_format(head)) return found(*f);
