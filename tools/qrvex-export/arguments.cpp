@@ -131,6 +131,11 @@ bool parse_arguments(const std::vector<std::string> &args, Arguments &out, std::
             out.inputs.push_back(a);
         }
     }
+    for (const std::string &input : out.inputs)
+        if (input.empty()) {
+            error = "an empty INPUT names no file";
+            return false;
+        }
     if (!check_batch(out, jobs_given, error)) return false;
     if (!out.inputs.empty()) out.input = out.inputs.front();
     return format_of_output(out, error);
