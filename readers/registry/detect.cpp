@@ -108,6 +108,20 @@ Detection detect_text(const Input &input) {
     return detect_plain_text(input, head);
 }
 
+// The end record of a ZIP archive closes the file, but the archive does not
+// start it: a self-extracting archive, or a package with bytes put before it.
+bool ends_in_zip_archive(std::span<const uint8_t> bytes) {
+    constexpr size_t kEndRecord = 22, kLongestComment = 0xFFFF;
+    if (bytes.size() < kEndRecord) return false;
+    const size_t earliest = bytes.size() > kEndRecord + kLongestComment ? bytes.size() - kEndRecord - kLongestComment : 0;
+    for (size_t at = bytes.size() - kEndRecord + 1; at-- > earliest;) {
+        if (bytes[at] != 'P' || bytes[at + 1] != 'K' || bytes[at + 2] != 5 || bytes[at + 3] != 6) continue;
+        const size_t comment = bytes[at + 20] | size_t{bytes[at + 21]} << 8;
+        if (at + kEndRecord + comment == bytes.size()) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 bool looks_like_zip(std::span<const uint8_t> bytes) {
@@ -121,6 +135,10 @@ Detection detect_format(const Input &input, const Limits &limits) {
     if (bytes.size() >= kCompoundFileMagic.size() &&
         std::equal(kCompoundFileMagic.begin(), kCompoundFileMagic.end(), bytes.begin()))
         return detect_compound_file(input);
+    if (ends_in_zip_archive(bytes))
+        return {IM_FORMAT_AUTO, IM_ERR_UNSUPPORTED,
+                "the file ends in a ZIP archive that other bytes come before (a self-extracting archive?); only an "
+                "archive from the file's first byte is read"};
     return detect_text(input);
 }
 
