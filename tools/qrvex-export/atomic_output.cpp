@@ -31,12 +31,17 @@ bool is_special_file(const std::string &target) {
     }
 }
 
-// ".NAME.PID-N.part" beside NAME: hidden, and never taken for an output.
+// ".NAME.PID-" begins the temporary files of process PID for NAME.
+std::string temporary_prefix(const fs::path &target, long pid) {
+    return "." + target.filename().string() + "." + std::to_string(pid) + "-";
+}
+
+// ".NAME.PID-S-A.part" beside NAME: hidden, and never taken for an output.
 std::string temporary_name(const std::string &target, unsigned attempt) {
     static std::atomic<unsigned> serial{0};
     const fs::path path(target);
-    const std::string name = "." + path.filename().string() + "." + std::to_string(getpid()) + "-" +
-                             std::to_string(serial++) + "-" + std::to_string(attempt) + ".part";
+    const std::string name = temporary_prefix(path, static_cast<long>(getpid())) + std::to_string(serial++) + "-" +
+                             std::to_string(attempt) + ".part";
     return (path.parent_path() / name).string();
 }
 
@@ -78,6 +83,17 @@ bool AtomicOutput::commit() {
     }
     temporary_.clear();
     return true;
+}
+
+void AtomicOutput::remove_left_by(const std::string &target, long pid) {
+    const fs::path path(target);
+    const std::string prefix = temporary_prefix(path, pid);
+    const fs::path folder = path.parent_path().empty() ? fs::path(".") : path.parent_path();
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.starts_with(prefix) && name.ends_with(".part")) fs::remove(it->path(), ec);
+    }
 }
 
 void let_oversized_writes_fail() {

@@ -26,6 +26,9 @@ public:
     // when it cannot.
     bool commit();
 
+    // Removes the temporary file that process pid, killed, left for target.
+    static void remove_left_by(const std::string &target, long pid);
+
 private:
     std::string target_;
     std::string temporary_;  // empty when the target is written directly
