@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -37,6 +38,20 @@ TEST(ChangingInput, AFileCutShortWhileItIsReadIsNoCrash) {
     running = false;
     cutter.join();
     std::remove(input.c_str());
+}
+
+// A named pipe, a device or a folder given as the input is refused at once:
+// opening a pipe no one writes must not wait for a writer.
+TEST(ChangingInput, AnInputThatIsNoRegularFileIsRefusedAtOnce) {
+    const std::string pipe = scratch_path("input-pipe");
+    std::remove(pipe.c_str());
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string &input : {pipe, std::string("/dev/zero"), ::testing::TempDir()}) {
+        auto run = run_tool("--quiet '" + input + "' -o /dev/null");
+        EXPECT_EQ(run.status, 2) << input;
+        EXPECT_NE(run.err.find(input + ": cannot read the file: it is"), std::string::npos) << run.err;
+    }
+    std::remove(pipe.c_str());
 }
 
 }  // namespace

@@ -65,7 +65,10 @@ void read_whole(int fd, std::vector<uint8_t> &into) {
 }  // namespace
 
 Input Input::open_file(const std::string &path) {
-    Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+    // Without O_NONBLOCK, opening a named pipe would wait for a writer
+    // before the check below could refuse it; reads of a regular file
+    // ignore the flag.
+    Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
     if (file.fd < 0) cannot_read(std::strerror(errno));
     struct stat info {};
     if (::fstat(file.fd, &info) != 0) cannot_read(std::strerror(errno));
