@@ -113,7 +113,8 @@ Detection detect_text(const Input &input) {
 bool ends_in_zip_archive(std::span<const uint8_t> bytes) {
     constexpr size_t kEndRecord = 22, kLongestComment = 0xFFFF;
     if (bytes.size() < kEndRecord) return false;
-    const size_t earliest = bytes.size() > kEndRecord + kLongestComment ? bytes.size() - kEndRecord - kLongestComment : 0;
+    const size_t reach = kEndRecord + kLongestComment;
+    const size_t earliest = bytes.size() > reach ? bytes.size() - reach : 0;
     for (size_t at = bytes.size() - kEndRecord + 1; at-- > earliest;) {
         if (bytes[at] != 'P' || bytes[at + 1] != 'K' || bytes[at + 2] != 5 || bytes[at + 3] != 6) continue;
         const size_t comment = bytes[at + 20] | size_t{bytes[at + 21]} << 8;

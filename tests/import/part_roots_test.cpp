@@ -26,8 +26,8 @@ const std::string kOtherNs = "http://example.com/not-office";
 std::string word_package(const std::string &main_target, const std::string &document_ns = kWordNs) {
     std::vector<Part> parts = qrv::test::package_frame(
         main_target, "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml");
-    parts.push_back({"word/document.xml", "<w:document xmlns:w=\"" + document_ns +
-                                              "\"><w:body><w:p><w:r><w:t>hello</w:t></w:r></w:p></w:body></w:document>"});
+    const std::string body = "<w:body><w:p><w:r><w:t>hello</w:t></w:r></w:p></w:body>";
+    parts.push_back({"word/document.xml", "<w:document xmlns:w=\"" + document_ns + "\">" + body + "</w:document>"});
     parts.push_back({"word/styles.xml", "<w:styles xmlns:w=\"" + kWordNs + "\"/>"});
     return qrv::test::zip_of(parts);
 }
@@ -38,8 +38,8 @@ void replace_in(std::vector<Part> &parts, const std::string &name, const std::st
 }
 
 std::string workbook_with_sheet_ns(const std::string &ns) {
-    auto parts = qrv::test::workbook_parts(
-        qrv::test::WorkbookSpec({qrv::test::SheetSpec("S", qrv::test::sheet_data("<row r=\"1\"><c r=\"A1\"><v>1</v></c></row>"))}));
+    const std::string rows = qrv::test::sheet_data("<row r=\"1\"><c r=\"A1\"><v>1</v></c></row>");
+    auto parts = qrv::test::workbook_parts(qrv::test::WorkbookSpec({qrv::test::SheetSpec("S", rows)}));
     replace_in(parts, "xl/worksheets/sheet1.xml", qrv::test::kSpreadsheetNs, ns);
     return qrv::test::zip_of(parts);
 }
@@ -63,11 +63,12 @@ std::string text_with_office_ns(const std::string &ns) {
     std::string content = odt.content();
     const std::string from = "xmlns:office=\"" + kOfficeNs + "\"";
     content.replace(content.find(from), from.size(), "xmlns:office=\"" + ns + "\"");
+    const std::string manifest =
+        "<manifest:manifest xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\">"
+        "<manifest:file-entry manifest:full-path=\"/\" manifest:media-type=\"" +
+        std::string(qrv::test::kOdtMediaType) + "\"/></manifest:manifest>";
     return qrv::test::zip_of({{"mimetype", qrv::test::kOdtMediaType, true},
-                              {"META-INF/manifest.xml",
-                               "<manifest:manifest xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\">"
-                               "<manifest:file-entry manifest:full-path=\"/\" manifest:media-type=\"" +
-                                   std::string(qrv::test::kOdtMediaType) + "\"/></manifest:manifest>"},
+                              {"META-INF/manifest.xml", manifest},
                               {"content.xml", content}});
 }
 
