@@ -14,6 +14,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
@@ -95,6 +96,21 @@ TEST(OutputFiles, ASymbolicLinkNamedAsTheOutputIsReplacedNotFollowed) {
     EXPECT_EQ(read_all(precious), "keep me");
     EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(link)));
     EXPECT_NE(read_all(link).find("<html"), std::string::npos);
+}
+
+// The new output takes the older one's place with the older one's
+// permissions, and a new one gets those of a plain create.
+TEST(OutputFiles, AReplacedOutputKeepsItsPermissions) {
+    Folder dir("modes");
+    const std::string older = dir / "private.html", fresh = dir / "fresh.html";
+    write_all(older, "old");
+    fs::permissions(older, fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_EQ(run_tool("-o " + quoted(older)).status, 0);
+    ASSERT_EQ(run_tool("-o " + quoted(fresh)).status, 0);
+    EXPECT_EQ(fs::status(older).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    const mode_t mask = umask(0);
+    umask(mask);
+    EXPECT_EQ(static_cast<mode_t>(fs::status(fresh).permissions()), 0666 & ~mask);
 }
 
 // Runs the tool with its file size limited to limit_blocks blocks of the

@@ -53,6 +53,13 @@ bool create_exclusively(const std::string &path) {
     return true;
 }
 
+// A file that replaces an older one keeps its permissions.
+void keep_permissions_of(const std::string &target, const std::string &replacement) {
+    std::error_code ec;
+    const fs::file_status older = fs::status(target, ec);
+    if (!ec && older.type() == fs::file_type::regular) fs::permissions(replacement, older.permissions(), ec);
+}
+
 }  // namespace
 
 AtomicOutput::~AtomicOutput() {
@@ -65,6 +72,7 @@ bool AtomicOutput::open(const std::string &target) {
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
         std::string candidate = temporary_name(target, attempt);
         if (create_exclusively(candidate)) {
+            keep_permissions_of(target, candidate);
             temporary_ = std::move(candidate);
             return true;
         }
