@@ -8,6 +8,7 @@
 #include "model.hpp"
 #include "formats.hpp"
 #include "links.hpp"
+#include "safe_links.hpp"
 #include "table_walk.hpp"
 
 namespace qrv::filters {
@@ -111,7 +112,9 @@ uint32_t Flow::on_tag(const CHItem &item, uint32_t id, uint32_t next, uint32_t l
     }
     if (code == kLinkTag) {
         open_paragraph();
-        ctx_.writer.begin_link(link_target(ctx_.chunker, id));
+        // A target a page must not make live leaves the link's text as plain text.
+        if (const std::string target = link_target(ctx_.chunker, id); is_safe_link_target(target))
+            ctx_.writer.begin_link(target);
         return next;  // the link's text is part of the flow
     }
     if (code & CH_TAG_WALK_SKIP_BIT) return on_change(item, id, next, last);

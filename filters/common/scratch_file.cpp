@@ -3,6 +3,9 @@
 
 #include "scratch_file.hpp"
 
+#include <qrvfilters.h>
+
+#include <cerrno>
 #include <cstdlib>
 #include <string>
 
@@ -13,6 +16,11 @@
 #endif
 
 namespace qrv::filters {
+namespace {
+thread_local int t_scratch_error = 0;
+}
+
+void note_scratch_failure(int error) { t_scratch_error = error ? error : EIO; }
 
 #ifdef _WIN32
 
@@ -44,3 +52,9 @@ std::FILE *open_scratch_file() {
 #endif
 
 }  // namespace qrv::filters
+
+extern "C" uint32_t QRVTakeScratchFileError(void) {
+    const int error = qrv::filters::t_scratch_error;
+    qrv::filters::t_scratch_error = 0;
+    return static_cast<uint32_t>(error);
+}

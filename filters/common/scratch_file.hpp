@@ -10,4 +10,8 @@ namespace qrv::filters {
 // POSIX systems it has no name once open); null when none can be made.
 std::FILE *open_scratch_file();
 
+// A scratch file could not be written, for the system's reason error; the
+// host reads it with QRVTakeScratchFileError.
+void note_scratch_failure(int error);
+
 }  // namespace qrv::filters

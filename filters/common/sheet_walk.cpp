@@ -12,6 +12,7 @@
 
 #include "chars.hpp"
 #include "model.hpp"
+#include "safe_links.hpp"
 #include "sheet.hpp"
 
 namespace qrv::filters {
@@ -403,7 +404,9 @@ void SheetWalk::content(uint32_t id, const CHItem &item) {
         cell_.align = align_of(item.value);
         break;
     case CH_ITEM_TAG_BEGIN:
-        if (item.value == kHyperlinkTag) read_link(id);
+        if (item.value != kHyperlinkTag) break;
+        read_link(id);
+        if (!is_safe_link_target(cell_.link)) cell_.link.clear();  // the text stays, not the link
         break;
     default: break;
     }

@@ -1,6 +1,7 @@
 #include "spill.hpp"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -14,6 +15,11 @@ constexpr size_t kCopyBytes = 64 * 1024;
 
 Spill::~Spill() { clear(); }
 
+void Spill::fail() {
+    failed_ = true;
+    note_scratch_failure(errno);
+}
+
 bool Spill::take(std::string_view bytes) {
     if (failed_) return false;
     if (!file_ && memory_.size() + bytes.size() > bound_ && !move_to_file()) return false;
@@ -21,7 +27,7 @@ bool Spill::take(std::string_view bytes) {
         memory_ += bytes;
         return true;
     }
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) failed_ = true;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) fail();
     return !failed_;
 }
 
@@ -33,14 +39,14 @@ bool Spill::move_to_file() {
         bound_ = SIZE_MAX;
         return true;
     }
-    failed_ = std::fwrite(memory_.data(), 1, memory_.size(), file_) != memory_.size();
+    if (std::fwrite(memory_.data(), 1, memory_.size(), file_) != memory_.size()) fail();
     std::string().swap(memory_);
     return !failed_;
 }
 
 bool Spill::rewind() {
     read_at_ = 0;
-    if (file_ && (std::fflush(file_) != 0 || std::fseek(file_, 0, SEEK_SET) != 0)) failed_ = true;
+    if (file_ && (std::fflush(file_) != 0 || std::fseek(file_, 0, SEEK_SET) != 0)) fail();
     return !failed_;
 }
 
@@ -48,7 +54,7 @@ size_t Spill::read(char *to, size_t count) {
     if (failed_) return 0;
     if (file_) {
         const size_t got = std::fread(to, 1, count, file_);
-        if (got < count && std::ferror(file_)) failed_ = true;
+        if (got < count && std::ferror(file_)) fail();
         return got;
     }
     const size_t got = std::min(count, memory_.size() - read_at_);

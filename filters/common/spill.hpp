@@ -39,6 +39,7 @@ public:
 
 private:
     bool move_to_file();
+    void fail();  // for the system's reason in errno
 
     size_t bound_;
     std::string memory_;

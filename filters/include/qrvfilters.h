@@ -57,6 +57,12 @@ uint32_t QRVRegisterMarkdownFilter(void);
 uint32_t QRVRegisterCsvFilter(void);
 uint32_t QRVRegisterJsonFilter(void);
 
+/* The system's error number (errno) of the last scratch file write that
+ * failed on the calling thread, 0 for none; the call clears it.  An export
+ * that fails with no error on its sink failed on a scratch file (in TMPDIR,
+ * where large pages are held back while they are written). */
+uint32_t QRVTakeScratchFileError(void);
+
 QRV_END_DECLS
 
 #endif /* QRVFILTERS_H */

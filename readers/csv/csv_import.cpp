@@ -2,6 +2,7 @@
 // as numbers in the general format, everything else as text.
 #include <charconv>
 #include <cmath>
+#include <string>
 #include <unordered_map>
 
 #include "writer/utf16.hpp"
@@ -59,6 +60,9 @@ CHHandle import_delimited(ImportJob &job, char separator) {
         }
         sheet.text(row, column, found->second, plain);
     }
+    if (const size_t line = reader.unclosed_quote_line())
+        job.diagnostics.warn("the quote opened on line " + std::to_string(line) +
+                             " is never closed; its field holds the rest of the file");
     sheet.finish();
     return writer.release();
 }

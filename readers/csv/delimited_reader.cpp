@@ -1,5 +1,7 @@
 #include "delimited_reader.hpp"
 
+#include <algorithm>
+
 namespace qrv::import {
 
 bool DelimitedReader::next(std::string &field, uint32_t &row, uint32_t &column) {
@@ -14,11 +16,12 @@ bool DelimitedReader::next(std::string &field, uint32_t &row, uint32_t &column) 
 }
 
 void DelimitedReader::take_quoted(std::string &field) {
-    ++at_;
+    const size_t opening = at_++;
     while (at_ < text_.size()) {
         const size_t quote = text_.find('"', at_);
         if (quote == std::string_view::npos) {
             // An unclosed quote runs to the end of the text.
+            unclosed_quote_line_ = 1 + static_cast<size_t>(std::count(text_.begin(), text_.begin() + opening, '\n'));
             field.append(text_.substr(at_));
             at_ = text_.size();
             return;

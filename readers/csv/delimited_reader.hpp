@@ -16,6 +16,9 @@ public:
     // The next field into field; false at the end of the text.  row and
     // column say where it stands (0-based).
     bool next(std::string &field, uint32_t &row, uint32_t &column);
+    // The line (1-based) of a quote never closed, which took the rest of the
+    // text into its field; 0 when every quote closed.
+    size_t unclosed_quote_line() const { return unclosed_quote_line_; }
 
 private:
     void take_quoted(std::string &field);
@@ -27,6 +30,7 @@ private:
     size_t at_ = 0;
     uint32_t row_ = 0, column_ = 0;
     bool done_ = false;
+    size_t unclosed_quote_line_ = 0;
 };
 
 // True for text that is a plain decimal number ("-12", "3.5", "1e-3"),

@@ -13,8 +13,6 @@ using textdoc::VerticalMerge;
 
 namespace {
 
-constexpr size_t kLongestText = 1u << 20;  // of one w:t; longer text is cut
-
 bool is_w(const XmlName &name, std::string_view local) { return name.is(Ns::Wordprocessing, local); }
 
 // Elements that only wrap content of the same kind as their parent: a
@@ -100,7 +98,7 @@ void BodyReader::end(const XmlName &) {
 
 void BodyReader::text(std::string_view piece) {
     const Role role = stack_.back().role;
-    if (role == Role::Text && text_.size() < kLongestText) text_.append(piece.substr(0, kLongestText - text_.size()));
+    if (role == Role::Text) text_.append(piece);
     else if (role == Role::Instruction) fields_.instruction(piece);
 }
 

@@ -10,6 +10,7 @@
 #include "body_reader.hpp"
 #include "numbering_reader.hpp"
 #include "package/optional_part.hpp"
+#include "package/root_check.hpp"
 #include "properties_reader.hpp"
 #include "styles_reader.hpp"
 #include "theme_reader.hpp"
@@ -69,7 +70,8 @@ CHHandle import_docx(ImportJob &job) {
     textdoc::ItemWriter writer(out, doc, job.diagnostics);
     writer.begin();
     BodyReader body(package, main, theme, &notes, writer);
-    package.read(main, body);
+    RootCheck document(body, Ns::Wordprocessing, "document", "WordprocessingML");
+    package.read(main, document);
     writer.finish();
     return out.release();
 }

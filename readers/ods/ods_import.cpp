@@ -9,6 +9,7 @@
 #include "registry/detect_package.hpp"
 #include "package/byte_source.hpp"
 #include "package/package.hpp"
+#include "package/root_check.hpp"
 #include "cell_styles.hpp"
 #include "odf/document_regions.hpp"
 #include "odf/manifest.hpp"
@@ -61,7 +62,8 @@ void read_package(ImportJob &job, const Readers &readers) {
         package.read("styles.xml", router);
     }
     RegionRouter router = readers.router();
-    package.read("content.xml", router);
+    RootCheck content(router, Ns::Office, "document-content", "OpenDocument");
+    package.read("content.xml", content);
 }
 
 void read_flat(ImportJob &job, const Readers &readers) {

@@ -12,6 +12,7 @@
 #include "package/byte_source.hpp"
 #include "package/optional_part.hpp"
 #include "package/package.hpp"
+#include "package/root_check.hpp"
 #include "textdoc/item_writer.hpp"
 #include "odf/document_regions.hpp"
 #include "odf/manifest.hpp"
@@ -85,13 +86,18 @@ public:
             styles.route(Region::kStyles, &common_in_styles);
             read_optional_part(*package_, "styles.xml", styles, "the styles are");
         }
-        package_->read("content.xml", router);
+        read_content(router);
+    }
+
+    void read_content(XmlHandler &router) {
+        RootCheck content(router, Ns::Office, "document-content", "OpenDocument");
+        package_->read("content.xml", content);
     }
 
     void read_body(XmlHandler &body) {
         RegionRouter router;
         router.route(Region::kBody, &body);
-        if (package_) package_->read("content.xml", router);
+        if (package_) read_content(router);
         else read_flat(router);
     }
 

@@ -72,11 +72,17 @@ const FormatInfo *format_of_prefix(std::string_view head) {
     return nullptr;
 }
 
+// A text format the name gives (delimited text, the text format), if any.
+Detection text_format_of_extension(const Input &input) {
+    if (const FormatInfo *f = format_of_extension(input.extension()))
+        if (f->import && f->signature.container == Container::Text) return found(*f);
+    return {};
+}
+
 // Delimited text and the text format have no mark of their own: the name
 // breaks the tie, else the content is sniffed.
 Detection detect_plain_text(const Input &input, std::string_view head) {
-    if (const FormatInfo *f = format_of_extension(input.extension()))
-        if (f->import && f->signature.container == Container::Text) return found(*f);
+    if (Detection named = text_format_of_extension(input); named.format != IM_FORMAT_AUTO) return named;
     if (looks_like_text_format(head)) return {IM_FORMAT_TEXT, 0, {}};
     switch (sniff_separator(head)) {
     case ',':
@@ -94,11 +100,27 @@ Detection detect_text(const Input &input) {
     // A mark of its own tells a format even where the rest looks binary.
     const std::string_view start(reinterpret_cast<const char *>(bytes.data()), std::min<size_t>(bytes.size(), 64));
     if (const FormatInfo *f = format_of_prefix(start)) return found(*f);
-    if (looks_binary(bytes)) return {};
+    // Binary bytes under a text format's name: its reader says what they are.
+    if (looks_binary(bytes)) return text_format_of_extension(input);
     const std::string head = utf8_text(bytes, encoding_of(bytes.first(std::min(bytes.size(), kSniffBytes))),
                                        kSniffBytes);
     if (const FormatInfo *f = flat_odf_format(head)) return found(*f);
     return detect_plain_text(input, head);
+}
+
+// The end record of a ZIP archive closes the file, but the archive does not
+// start it: a self-extracting archive, or a package with bytes put before it.
+bool ends_in_zip_archive(std::span<const uint8_t> bytes) {
+    constexpr size_t kEndRecord = 22, kLongestComment = 0xFFFF;
+    if (bytes.size() < kEndRecord) return false;
+    const size_t reach = kEndRecord + kLongestComment;
+    const size_t earliest = bytes.size() > reach ? bytes.size() - reach : 0;
+    for (size_t at = bytes.size() - kEndRecord + 1; at-- > earliest;) {
+        if (bytes[at] != 'P' || bytes[at + 1] != 'K' || bytes[at + 2] != 5 || bytes[at + 3] != 6) continue;
+        const size_t comment = bytes[at + 20] | size_t{bytes[at + 21]} << 8;
+        if (at + kEndRecord + comment == bytes.size()) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -114,6 +136,10 @@ Detection detect_format(const Input &input, const Limits &limits) {
     if (bytes.size() >= kCompoundFileMagic.size() &&
         std::equal(kCompoundFileMagic.begin(), kCompoundFileMagic.end(), bytes.begin()))
         return detect_compound_file(input);
+    if (ends_in_zip_archive(bytes))
+        return {IM_FORMAT_AUTO, IM_ERR_UNSUPPORTED,
+                "the file ends in a ZIP archive that other bytes come before (a self-extracting archive?); only an "
+                "archive from the file's first byte is read"};
     return detect_text(input);
 }
 

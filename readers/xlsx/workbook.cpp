@@ -1,6 +1,7 @@
 #include "workbook.hpp"
 
 #include "core/error.hpp"
+#include "package/root_check.hpp"
 
 namespace qrv::import::xlsx {
 namespace {
@@ -31,7 +32,8 @@ Workbook Workbook::read(Package &package) {
     book.part = main && !main->external ? main->target : "xl/workbook.xml";
     if (!package.has(book.part)) broken(book.part + ": the workbook part is missing from the package");
     WorkbookReader reader(book);
-    package.read(book.part, reader);
+    RootCheck workbook(reader, Ns::Spreadsheet, "workbook", "SpreadsheetML");
+    package.read(book.part, workbook);
     return book;
 }
 

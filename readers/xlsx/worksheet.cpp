@@ -4,6 +4,7 @@
 #include <cmath>
 #include <unordered_map>
 
+#include "package/root_check.hpp"
 #include "sheet/day_numbers.hpp"
 #include "cell_ref.hpp"
 #include "escapes.hpp"
@@ -261,7 +262,8 @@ private:
 
 void read_worksheet(WorkbookContext &book, const std::string &part, SheetBuilder &sheet) {
     WorksheetReader reader(book, part, sheet);
-    book.package.read(part, reader);
+    RootCheck worksheet(reader, Ns::Spreadsheet, "worksheet", "SpreadsheetML");
+    book.package.read(part, worksheet);
 }
 
 }  // namespace qrv::import::xlsx

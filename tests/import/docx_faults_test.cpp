@@ -15,7 +15,8 @@ TEST(DocxFaults, RefusalsNameTheFileAndThePart) {
     std::vector<Part> without_document = package_frame(
         "word/document.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml");
     std::vector<Part> broken_document = without_document;
-    broken_document.push_back({"word/document.xml", "<?xml version=\"1.0\"?><w:document xmlns:w=\"x\">\n<w:body><w:p>"});
+    broken_document.push_back({"word/document.xml", "<?xml version=\"1.0\"?><w:document xmlns:w=\"http://schemas."
+                                                     "openxmlformats.org/wordprocessingml/2006/main\">\n<w:body><w:p>"});
     struct Case {
         const char *name;
         std::string bytes;

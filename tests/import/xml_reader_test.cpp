@@ -72,6 +72,8 @@ TEST(XmlReader, FaultsNamePartAndLine) {
         {"<!DOCTYPE a [<!ENTITY x \"xx\">]><a>&x;</a>",
          "part.xml: line 1: an entity declaration (entities are not read)"},
         {"<a>&ext;</a>", "part.xml: line 1: not well-formed XML (undefined entity)"},
+        {"<a>\x01</a>", "part.xml: line 1: not well-formed XML (invalid token)"},
+        {"<a b='1' b='2'/>", "part.xml: line 1: not well-formed XML (duplicate attribute)"},
     };
     for (const auto &c : cases) EXPECT_EQ(fault(c.xml), c.message) << c.xml;
 }

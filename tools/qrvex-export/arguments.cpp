@@ -50,8 +50,24 @@ bool parse_jobs(const std::string &text, unsigned &jobs, std::string &error) {
     return true;
 }
 
+bool parse_timeout(const std::string &text, unsigned &seconds, std::string &error) {
+    unsigned value = 0;
+    const char *end = text.data() + text.size();
+    const auto parsed = std::from_chars(text.data(), end, value);
+    if (parsed.ec != std::errc() || parsed.ptr != end || value < 1 || value > kMaxTimeout) {
+        error = "--timeout needs a number of seconds from 1 to " + std::to_string(kMaxTimeout) + ", not '" + text + "'";
+        return false;
+    }
+    seconds = value;
+    return true;
+}
+
 // Combinations that only make sense in a batch, or only outside one.
 bool check_batch(const Arguments &out, bool jobs_given, std::string &error) {
+    if (out.output_dir.empty() && out.timeout) {
+        error = "--timeout needs --output-dir DIR";
+        return false;
+    }
     if (out.output_dir.empty()) {
         if (out.inputs.size() > 1)
             error = "more than one input document ('" + out.inputs[0] + "', '" + out.inputs[1] +
@@ -121,6 +137,9 @@ bool parse_arguments(const std::vector<std::string> &args, Arguments &out, std::
             std::string n;
             if (!value(n) || !parse_jobs(n, out.jobs, error)) return false;
             jobs_given = true;
+        } else if (a == "--timeout") {
+            std::string n;
+            if (!value(n) || !parse_timeout(n, out.timeout, error)) return false;
         } else if (a == "--locale") {
             if (!value(out.locale)) return false;
         } else if (a == "--options") {
@@ -136,6 +155,11 @@ bool parse_arguments(const std::vector<std::string> &args, Arguments &out, std::
             out.inputs.push_back(a);
         }
     }
+    for (const std::string &input : out.inputs)
+        if (input.empty()) {
+            error = "an empty INPUT names no file";
+            return false;
+        }
     if (!check_batch(out, jobs_given, error)) return false;
     if (!out.inputs.empty()) out.input = out.inputs.front();
     return format_of_output(out, error);
@@ -175,6 +199,8 @@ const char *usage_text() {
            "                        with the output format's extension\n"
            "  -j, --jobs N          with --output-dir: convert N documents at a time\n"
            "                        (default 1)\n"
+           "      --timeout SECONDS with --output-dir: stop a document that takes longer,\n"
+           "                        and report it as failed\n"
            "  -q, --quiet           no progress bar and no warnings\n"
            "  -h, --help            show this help\n"
            "      --version         show the version\n"

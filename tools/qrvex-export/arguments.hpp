@@ -15,6 +15,7 @@ struct Arguments {
     std::string output;       // empty or "-": standard output
     std::string output_dir;   // --output-dir: a batch, each result written there
     unsigned jobs = 1;        // --jobs: documents of a batch converted at once
+    unsigned timeout = 0;     // --timeout: seconds each document of a batch may take, 0 for no limit
     const filters::OutputFormat *format = &filters::default_output();  // --format, or the output's extension
     bool format_given = false;
     std::string from;         // --from: the input's format by name, empty to tell it
@@ -29,6 +30,8 @@ struct Arguments {
 
 // The most threads --jobs may ask for.
 constexpr unsigned kMaxJobs = 256;
+// The longest --timeout, a day.
+constexpr unsigned kMaxTimeout = 86400;
 
 // Parses argv[1..]; on a mistake returns false with a message in error.
 bool parse_arguments(const std::vector<std::string> &args, Arguments &out, std::string &error);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "export_document.hpp"
+#include "timed_export.hpp"
 #include "progress_bar.hpp"
 
 namespace qrv::tool {
@@ -88,7 +89,8 @@ void convert_one(const Arguments &shared, BatchDocument &document) {
     args.output = document.output;
     DocumentObserver observer(document);
     try {
-        document.result = export_document(args, observer);
+        document.result = shared.timeout ? export_in_time(args, shared.timeout, document.warnings)
+                                         : export_document(args, observer);
     } catch (const std::exception &e) {
         document.result = {kExitFailed, std::string("the conversion stopped: ") + e.what()};
     }

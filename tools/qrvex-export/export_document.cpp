@@ -9,13 +9,14 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
+#include "atomic_output.hpp"
 #include "format_list.hpp"
 #include "locale_file.hpp"
+#include "option_file.hpp"
 #include "results.hpp"
 #include "csv_parts.hpp"
 #include "standard_input.hpp"
@@ -46,31 +47,13 @@ struct ObserverScope {
 
 ExportResult fail(const std::string &message, int status) { return {status, message}; }
 
-bool read_file(const std::string &path, std::string &text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream all;
-    all << in.rdbuf();
-    text = all.str();
-    return true;
-}
-
-// An output file left unfinished goes; a device or a pipe named as the
-// output stays.
-void remove_unfinished(const std::string &path) {
-    std::error_code ec;
-    if (std::filesystem::symlink_status(path, ec).type() == std::filesystem::file_type::regular)
-        std::filesystem::remove(path, ec);
-}
-
 // Everything one export holds, released in the right order however it ends.
 struct Session {
     CHHandle chunker = 0;
     uint32_t options = 0, document = 0, sink = 0;
-    std::string unfinished;  // the output file until it is complete
+    AtomicOutput file;  // the output file, in its place only once complete
     ~Session() {
         if (sink) FADestroySink(sink);
-        if (!unfinished.empty()) remove_unfinished(unfinished);
         if (document) DACloseDocument(document);
         if (options) DADestroyOptions(options);
         if (chunker) CHCloseDocument(chunker);
@@ -112,23 +95,12 @@ ExportResult set_up_options(const Arguments &args, Session &s) {
         return fail("cannot create the export options: " + describe_result(rc), kExitFailed);
     if (args.locale.empty()) return {};
     std::string text, error;
-    if (!read_file(args.locale, text)) return fail(args.locale + ": cannot read the locale file", kExitUsage);
+    if (!read_option_file(args.locale, text, error))
+        return fail(args.locale + ": cannot read the locale file: " + error, kExitUsage);
     FUIntlSettings settings = default_settings();
     if (!apply_locale_text(text, settings, error)) return fail(args.locale + ": " + error, kExitUsage);
     if (uint32_t rc = DASetOption(s.options, DA_OPTION_INTL_SETTINGS, &settings, sizeof settings))
         return fail(args.locale + ": cannot set the conventions: " + describe_result(rc), kExitFailed);
-    return {};
-}
-
-ExportResult write_bytes(const Arguments &args, const char *data, size_t length) {
-    if (args.output.empty() || args.output == "-") {
-        if (length && std::fwrite(data, 1, length, stdout) != length)
-            return fail("cannot write to standard output", kExitFailed);
-        return std::fflush(stdout) == 0 ? ExportResult{} : fail("cannot write to standard output", kExitFailed);
-    }
-    std::ofstream out(args.output, std::ios::binary);
-    if (!out || !out.write(data, static_cast<std::streamsize>(length)) || !out.flush())
-        return fail(args.output + ": cannot write the output", kExitFailed);
     return {};
 }
 
@@ -158,10 +130,12 @@ ExportResult sink_failure(const Arguments &args, uint32_t sink) {
 // The output goes to its file (or standard output) as the export runs.
 ExportResult open_output(const Arguments &args, Session &s) {
     errno = 0;
-    const uint32_t rc = to_stdout(args) ? FACreateCallbackSink(write_stdout, nullptr, &s.sink)
-                                        : FACreateFileSink(args.output.c_str(), &s.sink);
-    if (rc != 0) return output_failure(args, errno);
-    if (!to_stdout(args)) s.unfinished = args.output;
+    if (to_stdout(args)) {
+        if (FACreateCallbackSink(write_stdout, nullptr, &s.sink) != 0) return output_failure(args, errno);
+        return {};
+    }
+    if (!s.file.open(args.output) || FACreateFileSink(s.file.path().c_str(), &s.sink) != 0)
+        return output_failure(args, errno);
     return {};
 }
 
@@ -171,25 +145,37 @@ ExportResult close_output(const Arguments &args, Session &s) {
     const uint32_t closed = FADestroySink(s.sink);
     s.sink = 0;
     if (closed != 0 || (to_stdout(args) && std::fflush(stdout) != 0)) return output_failure(args, errno);
-    s.unfinished.clear();
+    if (!to_stdout(args) && !s.file.commit()) return output_failure(args, errno);
     return {};
 }
 
 // --format items: the document as the importer built it.
-ExportResult write_items(const Arguments &args, CHHandle h) {
+ExportResult write_items(const Arguments &args, Session &s) {
     char *text = nullptr;
     size_t length = 0;
-    if (uint32_t rc = CHDumpDocumentText(h, &text, &length))
+    if (uint32_t rc = CHDumpDocumentText(s.chunker, &text, &length))
         return fail("cannot write the document's items: " + describe_result(rc), kExitFailed);
-    ExportResult result = write_bytes(args, text, length);
+    ExportResult result = open_output(args, s);
+    if (result.status == 0 && length && FAWrite(s.sink, text, length) != 0) result = sink_failure(args, s.sink);
+    if (result.status == 0) result = close_output(args, s);
     CHFreeText(text);
     return result;
+}
+
+// Large pages are held back in scratch files while they are written.
+ExportResult scratch_failure(uint32_t error) {
+    const char *dir = std::getenv("TMPDIR");
+    const std::string folder = dir && *dir ? dir : "/tmp";
+    return fail("export failed: cannot write a scratch file in the folder for temporary files (" + folder +
+                    "): " + std::strerror(static_cast<int>(error)) + "; TMPDIR names another",
+                kExitFailed);
 }
 
 ExportResult run_filter(const Arguments &args, Session &s, ExportObserver &observer) {
     const uint32_t output_id = args.format->writer.filter_output;
     ObserverScope scope(observer);
     uint32_t hExport = 0;
+    QRVTakeScratchFileError();
     uint32_t rc = EXOpenExport(s.document, output_id, s.sink, args.option_word, 0, 0, on_callback, 0, &hExport);
     const char *stage = "open";
     if (rc == 0) {
@@ -200,6 +186,8 @@ ExportResult run_filter(const Arguments &args, Session &s, ExportObserver &obser
     }
     uint32_t sink_error = 0;
     if (rc != 0 && FAGetSinkError(s.sink, &sink_error) == 0 && sink_error != 0) return sink_failure(args, s.sink);
+    if (const uint32_t scratch_error = QRVTakeScratchFileError(); rc != 0 && scratch_error != 0)
+        return scratch_failure(scratch_error);
     if (rc != 0) return fail(std::string("export failed (") + stage + "): " + describe_result(rc), kExitFailed);
     return {};
 }
@@ -245,12 +233,22 @@ ExportResult write_csv_files(const Arguments &args, Session &s, ExportObserver &
     return {};
 }
 
+// The output replacing the input would lose the input, however the two names
+// are spelt (the same device and inode).
+ExportResult refuse_overwriting_input(const Arguments &args) {
+    std::error_code ec;
+    if (!to_stdout(args) && !args.input.empty() && std::filesystem::equivalent(args.input, args.output, ec))
+        return fail(args.input + ": its output " + args.output + " would overwrite it", kExitUsage);
+    return {};
+}
+
 }  // namespace
 
 ExportResult export_document(const Arguments &args, ExportObserver &observer) {
+    if (ExportResult r = refuse_overwriting_input(args); r.status) return r;
     Session s;
     if (ExportResult r = load_document(args, s, observer); r.status) return r;
-    if (args.format->writes_items()) return write_items(args, s.chunker);
+    if (args.format->writes_items()) return write_items(args, s);
     if (ExportResult r = set_up_options(args, s); r.status) return r;
     if (uint32_t rc = DAOpenDocument(s.chunker, s.options, &s.document))
         return fail("cannot open the document: " + describe_result(rc), kExitFailed);

@@ -5,7 +5,6 @@
 #include <iterator>
 #else
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -38,18 +37,11 @@ Input Input::open_file(const std::string &path) {
     return input;
 }
 
-Input::Input(Input &&other) noexcept
-    : bytes_(other.bytes_), name_(std::move(other.name_)), owned_(std::move(other.owned_)) {
-    if (!owned_.empty()) bytes_ = owned_;
-}
-
-Input::~Input() = default;
-
 #else
 
 namespace {
 
-// Closes a descriptor however the mapping ends.
+// Closes a descriptor however the reading ends.
 struct Descriptor {
     int fd;
     ~Descriptor() {
@@ -57,10 +49,26 @@ struct Descriptor {
     }
 };
 
+// The file is read, not mapped: a file that shrinks while it is imported
+// then ends in an error instead of a fault on a page no longer there.
+void read_whole(int fd, std::vector<uint8_t> &into) {
+    size_t done = 0;
+    while (done < into.size()) {
+        const ssize_t got = ::read(fd, into.data() + done, into.size() - done);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) cannot_read(std::strerror(errno));
+        if (got == 0) cannot_read("it became shorter while it was read");
+        done += static_cast<size_t>(got);
+    }
+}
+
 }  // namespace
 
 Input Input::open_file(const std::string &path) {
-    Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+    // Without O_NONBLOCK, opening a named pipe would wait for a writer
+    // before the check below could refuse it; reads of a regular file
+    // ignore the flag.
+    Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
     if (file.fd < 0) cannot_read(std::strerror(errno));
     struct stat info {};
     if (::fstat(file.fd, &info) != 0) cannot_read(std::strerror(errno));
@@ -68,26 +76,20 @@ Input Input::open_file(const std::string &path) {
     if (!S_ISREG(info.st_mode)) cannot_read("it is not a regular file");
     Input input;
     input.name_ = path;
-    if (info.st_size == 0) return input;
-    void *mapping = ::mmap(nullptr, static_cast<size_t>(info.st_size), PROT_READ, MAP_PRIVATE, file.fd, 0);
-    if (mapping == MAP_FAILED) cannot_read(std::strerror(errno));
-    input.mapping_ = mapping;
-    input.mapped_size_ = static_cast<size_t>(info.st_size);
-    input.bytes_ = {static_cast<const uint8_t *>(mapping), input.mapped_size_};
+    input.owned_.resize(static_cast<size_t>(info.st_size));
+    read_whole(file.fd, input.owned_);
+    input.bytes_ = input.owned_;
     return input;
 }
 
-Input::Input(Input &&other) noexcept
-    : bytes_(other.bytes_), name_(std::move(other.name_)), mapping_(other.mapping_), mapped_size_(other.mapped_size_) {
-    other.mapping_ = nullptr;
-    other.mapped_size_ = 0;
-}
-
-Input::~Input() {
-    if (mapping_) ::munmap(mapping_, mapped_size_);
-}
-
 #endif
+
+Input::Input(Input &&other) noexcept
+    : bytes_(other.bytes_), name_(std::move(other.name_)), owned_(std::move(other.owned_)) {
+    if (!owned_.empty()) bytes_ = owned_;
+}
+
+Input::~Input() = default;
 
 std::string Input::extension() const {
     const size_t slash = name_.find_last_of("/\\");

@@ -1,6 +1,5 @@
-// The bytes of the file being imported and its name: a file mapped into
-// memory (read into memory where mapping is not at hand), or a caller's
-// buffer.
+// The bytes of the file being imported and its name: a file read into
+// memory, or a caller's buffer.
 #pragma once
 
 #include <cstddef>
@@ -16,7 +15,7 @@ class Input {
 public:
     // A caller's bytes; they must outlive the Input.
     Input(std::span<const uint8_t> bytes, std::string name) : bytes_(bytes), name_(std::move(name)) {}
-    // Maps a file; throws ImportError(IM_ERR_READ) when it cannot be read.
+    // Reads a file; throws ImportError(IM_ERR_READ) when it cannot be read.
     static Input open_file(const std::string &path);
 
     Input(Input &&other) noexcept;
@@ -36,9 +35,7 @@ private:
 
     std::span<const uint8_t> bytes_;
     std::string name_;
-    void *mapping_ = nullptr;
-    size_t mapped_size_ = 0;
-    std::vector<uint8_t> owned_;  // where files are read rather than mapped
+    std::vector<uint8_t> owned_;  // a file's bytes
 };
 
 }  // namespace qrv::import

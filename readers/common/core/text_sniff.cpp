@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <initializer_list>
+#include <string_view>
 #include <vector>
 
 #include "writer/utf16.hpp"
@@ -56,6 +58,35 @@ void append_utf16_units(std::span<const uint8_t> bytes, bool big_endian, std::st
     }
 }
 
+void append_utf32_units(std::span<const uint8_t> bytes, bool big_endian, std::string &out) {
+    for (size_t i = 0; i + 3 < bytes.size(); i += 4) {
+        const char32_t c = big_endian ? char32_t(bytes[i]) << 24 | char32_t(bytes[i + 1]) << 16 |
+                                            char32_t(bytes[i + 2]) << 8 | bytes[i + 3]
+                                      : char32_t(bytes[i + 3]) << 24 | char32_t(bytes[i + 2]) << 16 |
+                                            char32_t(bytes[i + 1]) << 8 | bytes[i];
+        const bool scalar = c < 0xD800 || (c > 0xDFFF && c <= 0x10FFFF);
+        append_utf8(scalar ? c : 0xFFFD, out);
+    }
+    if (bytes.size() % 4) append_utf8(0xFFFD, out);
+}
+
+bool starts_with_bytes(std::span<const uint8_t> bytes, std::initializer_list<uint8_t> mark) {
+    return bytes.size() >= mark.size() && std::equal(mark.begin(), mark.end(), bytes.begin());
+}
+
+bool has_wide_mark(std::span<const uint8_t> bytes) {
+    return starts_with_bytes(bytes, {0xFF, 0xFE}) || starts_with_bytes(bytes, {0xFE, 0xFF}) ||
+           starts_with_bytes(bytes, {0x00, 0x00, 0xFE, 0xFF});
+}
+
+// A second byte order mark, as a file saved twice with one gets.
+void drop_leading_marks(std::string &text) {
+    constexpr std::string_view kMark = "\xEF\xBB\xBF";
+    size_t start = 0;
+    while (std::string_view(text).substr(start, kMark.size()) == kMark) start += kMark.size();
+    text.erase(0, start);
+}
+
 // Counts of each separator per line, quoted fields passed over.
 std::vector<std::array<size_t, 3>> separator_counts(std::string_view text) {
     constexpr char kCandidates[3] = {',', ';', '\t'};
@@ -86,6 +117,8 @@ std::string_view first_word(std::string_view line) {
 }  // namespace
 
 TextEncoding encoding_of(std::span<const uint8_t> bytes) {
+    if (starts_with_bytes(bytes, {0xFF, 0xFE, 0x00, 0x00})) return TextEncoding::Utf32Le;
+    if (starts_with_bytes(bytes, {0x00, 0x00, 0xFE, 0xFF})) return TextEncoding::Utf32Be;
     if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) return TextEncoding::Utf16Le;
     if (bytes.size() >= 2 && bytes[0] == 0xFE && bytes[1] == 0xFF) return TextEncoding::Utf16Be;
     if (bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF) return TextEncoding::Utf8Bom;
@@ -94,8 +127,9 @@ TextEncoding encoding_of(std::span<const uint8_t> bytes) {
                                                                                             : TextEncoding::Windows1252;
 }
 
-std::string utf8_text(std::span<const uint8_t> bytes, TextEncoding encoding, size_t max_bytes) {
-    bytes = bytes.first(std::min(bytes.size(), max_bytes));
+namespace {
+
+std::string utf8_of_encoding(std::span<const uint8_t> bytes, TextEncoding encoding) {
     std::string out;
     switch (encoding) {
     case TextEncoding::Utf8Bom:
@@ -117,6 +151,10 @@ std::string utf8_text(std::span<const uint8_t> bytes, TextEncoding encoding, siz
     case TextEncoding::Utf16Be:
         append_utf16_units(bytes.subspan(std::min<size_t>(2, bytes.size())), encoding == TextEncoding::Utf16Be, out);
         return out;
+    case TextEncoding::Utf32Le:
+    case TextEncoding::Utf32Be:
+        append_utf32_units(bytes.subspan(std::min<size_t>(4, bytes.size())), encoding == TextEncoding::Utf32Be, out);
+        return out;
     case TextEncoding::Windows1252:
         out.reserve(bytes.size());
         for (uint8_t b : bytes) append_utf8(b >= 0x80 && b < 0xA0 ? kWindows1252High[b - 0x80] : b, out);
@@ -125,10 +163,17 @@ std::string utf8_text(std::span<const uint8_t> bytes, TextEncoding encoding, siz
     return out;
 }
 
+}  // namespace
+
+std::string utf8_text(std::span<const uint8_t> bytes, TextEncoding encoding, size_t max_bytes) {
+    std::string out = utf8_of_encoding(bytes.first(std::min(bytes.size(), max_bytes)), encoding);
+    drop_leading_marks(out);
+    return out;
+}
+
 bool looks_binary(std::span<const uint8_t> bytes) {
     const auto sample = bytes.first(std::min<size_t>(bytes.size(), 4096));
-    if (sample.size() >= 2 && ((sample[0] == 0xFF && sample[1] == 0xFE) || (sample[0] == 0xFE && sample[1] == 0xFF)))
-        return false;
+    if (has_wide_mark(sample)) return false;
     return std::find(sample.begin(), sample.end(), uint8_t{0}) != sample.end();
 }
 

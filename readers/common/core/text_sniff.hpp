@@ -8,18 +8,20 @@
 
 namespace qrv::import {
 
-enum class TextEncoding { Utf8, Utf8Bom, Utf16Le, Utf16Be, Windows1252 };
+enum class TextEncoding { Utf8, Utf8Bom, Utf16Le, Utf16Be, Utf32Le, Utf32Be, Windows1252 };
 
-// UTF-16 with its byte order mark, UTF-8 with or without one (when every
+// UTF-32 or UTF-16 with its byte order mark, UTF-8 with or without one (when every
 // byte of the sample forms valid UTF-8), else Windows-1252.
 TextEncoding encoding_of(std::span<const uint8_t> bytes);
 
-// Bytes of the named encoding as UTF-8 (a byte order mark dropped;
+// Bytes of the named encoding as UTF-8 (byte order marks at the start
+// dropped, however many;
 // malformed units become U+FFFD).  At most max_bytes of input are read; a
 // sequence cut by that bound ends the text as U+FFFD.
 std::string utf8_text(std::span<const uint8_t> bytes, TextEncoding encoding, size_t max_bytes = SIZE_MAX);
 
-// True when bytes hold a zero byte and no UTF-16 byte order mark: binary.
+// True when bytes hold a zero byte and no UTF-16 or UTF-32 byte order mark:
+// binary.
 bool looks_binary(std::span<const uint8_t> bytes);
 
 // True when the first line that is not blank or a comment starts with a

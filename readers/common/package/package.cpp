@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "core/error.hpp"
+#include "package_data.hpp"
 #include "part_names.hpp"
 
 namespace qrv::import {
@@ -87,6 +88,7 @@ const std::vector<Relationship> &Package::relationships(std::string_view part) {
     if (archive_.has(rels)) {
         RelationshipsReader reader(part, list);
         read(rels, reader);
+        drop_package_data_targets(rels, list, diagnostics_);
     }
     return relationships_.emplace(std::string(part), std::move(list)).first->second;
 }

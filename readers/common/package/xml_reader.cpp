@@ -13,6 +13,17 @@ namespace qrv::import {
 namespace {
 
 constexpr char kSeparator = '\x01';
+
+// The parser's reason, without the "not well-formed" the message already
+// says: "invalid token", "mismatched tag".
+std::string xml_fault(XML_Error code) {
+    const XML_LChar *said = XML_ErrorString(code);
+    std::string_view reason = said ? said : "an unknown fault";
+    constexpr std::string_view kLead = "not well-formed (";
+    if (reason.starts_with(kLead) && reason.ends_with(')'))
+        reason = reason.substr(kLead.size(), reason.size() - kLead.size() - 1);
+    return std::string(reason);
+}
 constexpr int kPieceBytes = 64 * 1024;
 
 }  // namespace
@@ -82,7 +93,7 @@ private:
                 throw ImportError(e.code(), where + e.what());
             }
         }
-        broken(where + "not well-formed XML (" + XML_ErrorString(XML_GetErrorCode(parser_)) + ")");
+        broken(where + "not well-formed XML (" + xml_fault(XML_GetErrorCode(parser_)) + ")");
     }
 
     XmlName split(const XML_Char *expanded) {

@@ -67,7 +67,13 @@ ZipArchive::ZipArchive(std::span<const uint8_t> bytes, const Limits &limits) : l
         const char *name = zip_get_name(archive_, static_cast<zip_uint64_t>(i), ZIP_FL_ENC_GUESS);
         if (!name) continue;
         names_.emplace_back(name);
-        index_.emplace(folded(name), static_cast<uint64_t>(i));
+        if (!index_.emplace(folded(name), static_cast<uint64_t>(i)).second) {
+            // Readers would see one entry, other programs the other.
+            const std::string twice = names_.back();
+            zip_discard(archive_);
+            broken("the archive holds two entries named '" + twice +
+                   "' (letter case aside); which one is the part cannot be told");
+        }
     }
 }
 
