@@ -91,14 +91,14 @@ void run(benchmark::State &state, const std::string &command) {
 }
 
 void batch(benchmark::State &state, int jobs) {
-    run(state, kTool + " --quiet --jobs " + std::to_string(jobs) + " --output-dir " +
-                   shell_word(corpus().output()) + corpus().input_words() + " 2>/dev/null");
+    run(state, kTool + " --quiet --jobs " + std::to_string(jobs) + " --output-dir " + shell_word(corpus().output()) +
+                   corpus().input_words() + " 2>/dev/null");
 }
 
 void process_per_document(benchmark::State &state, int jobs) {
     const std::string one = kTool + " --quiet \"$1\" -o \"$2/$(basename \"$1\" .qrvt).html\"";
-    run(state, "ls -d " + shell_word(corpus().inputs()) + "/* | xargs -P " + std::to_string(jobs) +
-                   " -I{} sh -c '" + one + "' _ {} " + shell_word(corpus().output()));
+    run(state, "ls -d " + shell_word(corpus().inputs()) + "/* | xargs -P " + std::to_string(jobs) + " -I{} sh -c '" +
+                   one + "' _ {} " + shell_word(corpus().output()));
 }
 
 void register_all() {

@@ -116,8 +116,7 @@ constexpr Conversion kConversions[] = {
 
 Convert ours_converter(const Conversion &conversion) {
     return [fn = conversion.ours](const void *source, size_t size, std::vector<char> &out) {
-        const int32_t written =
-            fn(out.data(), static_cast<uint32_t>(out.size()), source, static_cast<uint32_t>(size));
+        const int32_t written = fn(out.data(), static_cast<uint32_t>(out.size()), source, static_cast<uint32_t>(size));
         return written < 0 ? size_t{0} : static_cast<size_t>(written);
     };
 }
@@ -225,7 +224,8 @@ bool applies(const Conversion &conversion, Script script) {
 }
 
 void register_contender(const Conversion &conversion, Script script, const char *contender, Convert convert) {
-    const std::string name = qrv::bench::bench_name(conversion.subject, contender, kScriptNames[static_cast<int>(script)]);
+    const std::string name =
+        qrv::bench::bench_name(conversion.subject, contender, kScriptNames[static_cast<int>(script)]);
     benchmark::RegisterBenchmark(name.c_str(), [&conversion, script, convert](benchmark::State &state) {
         run_conversion(state, conversion, script, convert);
     })->Unit(benchmark::kMicrosecond);
@@ -234,9 +234,9 @@ void register_contender(const Conversion &conversion, Script script, const char 
 // The UTF-8 encoder on one path, forced.
 Convert utf8_on_path(qrv::charset::Utf8Path path) {
     return [path](const void *source, size_t size, std::vector<char> &out) {
-        const int32_t written =
-            qrv::charset::utf16_to_utf8(path, reinterpret_cast<uint8_t *>(out.data()), static_cast<uint32_t>(out.size()),
-                                        static_cast<const uint8_t *>(source), static_cast<uint32_t>(size));
+        const int32_t written = qrv::charset::utf16_to_utf8(
+            path, reinterpret_cast<uint8_t *>(out.data()), static_cast<uint32_t>(out.size()),
+            static_cast<const uint8_t *>(source), static_cast<uint32_t>(size));
         return written < 0 ? size_t{0} : static_cast<size_t>(written);
     };
 }

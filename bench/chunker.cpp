@@ -23,9 +23,8 @@ struct LongDocument {
 
     explicit LongDocument(uint32_t count) {
         CHNewDocument(CH_DEFAULT_CHUNK_SIZE, &h);
-        const CHItem kinds[3] = {{CH_ITEM_CHAR_ATTR, 2, 1, 0},
-                                 {CH_ITEM_FONT_SIZE, 12, 0, 0},
-                                 {CH_ITEM_SPECIAL_CHAR, 7, 0, 0}};
+        const CHItem kinds[3] = {
+            {CH_ITEM_CHAR_ATTR, 2, 1, 0}, {CH_ITEM_FONT_SIZE, 12, 0, 0}, {CH_ITEM_SPECIAL_CHAR, 7, 0, 0}};
         CHAppendItem(h, &kinds[0], &first);
         for (uint32_t i = 1; i < count; ++i) CHAppendItem(h, &kinds[i % 3], nullptr);
     }
@@ -56,9 +55,8 @@ void BM_WalkItems(benchmark::State &state) {
         }
     }
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(count));
-    state.counters["ns_per_item"] =
-        benchmark::Counter(static_cast<double>(state.iterations()) * count,
-                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_item"] = benchmark::Counter(static_cast<double>(state.iterations()) * count,
+                                                       benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_WalkItems)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
@@ -78,9 +76,8 @@ void append_cells(benchmark::State &state, Append &&append) {
         }
     }
     state.SetItemsProcessed(state.iterations() * int64_t{kAppendedCells});
-    state.counters["ns_per_cell"] =
-        benchmark::Counter(static_cast<double>(state.iterations()) * kAppendedCells,
-                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_cell"] = benchmark::Counter(static_cast<double>(state.iterations()) * kAppendedCells,
+                                                       benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void BM_AppendItems(benchmark::State &state) {

@@ -21,10 +21,10 @@ inline const char *const kNamespaces =
     " xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\""
     " xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\"";
 
-inline const char *const kWords[] = {"the", "quarterly", "figures", "show", "a", "steady", "rise", "in", "revenue",
-                                      "across", "every", "region", "while", "costs", "remained", "flat", "and",
-                                      "the", "new", "offices", "opened", "on", "time", "with", "staff", "from",
-                                      "both", "teams", "working", "together"};
+inline const char *const kWords[] = {
+    "the",    "quarterly", "figures", "show",  "a",        "steady", "rise", "in",    "revenue", "across",
+    "every",  "region",    "while",   "costs", "remained", "flat",   "and",  "the",   "new",     "offices",
+    "opened", "on",        "time",    "with",  "staff",    "from",   "both", "teams", "working", "together"};
 
 inline std::string words(int seed, int count) {
     std::string out;
@@ -54,7 +54,8 @@ inline std::string list_item(int num, int level, const std::string &text) {
 // A paragraph of about sixty words in five runs of mixed formatting.
 inline std::string body_paragraph(int seed, int &footnote) {
     std::string runs = run(words(seed, 14) + " ") + run(words(seed + 1, 6) + " ", "<w:b/>") +
-                       run(words(seed + 2, 16) + " ") + run(words(seed + 3, 5) + " ", "<w:i/><w:color w:val=\"C00000\"/>") +
+                       run(words(seed + 2, 16) + " ") +
+                       run(words(seed + 3, 5) + " ", "<w:i/><w:color w:val=\"C00000\"/>") +
                        run(words(seed + 4, 12), "<w:rStyle w:val=\"Strong\"/>") + run(". " + words(seed + 5, 8) + ".");
     if (seed % 5 == 0)
         runs += "<w:r><w:rPr><w:vertAlign w:val=\"superscript\"/></w:rPr><w:footnoteReference w:id=\"" +
@@ -72,8 +73,8 @@ inline std::string table(int seed) {
     t += "</w:tblGrid><w:tr><w:trPr><w:tblHeader/></w:trPr>" + cell("Region") + cell("Quarter") +
          cell("Revenue", "<w:gridSpan w:val=\"2\"/>") + "</w:tr>";
     for (int r = 0; r < 6; ++r) {
-        const std::string first = r % 2 == 0 ? cell(words(seed + r, 2), "<w:vMerge w:val=\"restart\"/>")
-                                             : cell("", "<w:vMerge/>");
+        const std::string first =
+            r % 2 == 0 ? cell(words(seed + r, 2), "<w:vMerge w:val=\"restart\"/>") : cell("", "<w:vMerge/>");
         t += "<w:tr>" + first + cell("Q" + std::to_string(r % 4 + 1)) + cell(std::to_string(seed * 37 % 1000 + r)) +
              cell(words(seed + r, 3)) + "</w:tr>";
     }
@@ -129,7 +130,8 @@ inline std::string numbering() {
     };
     return "<w:abstractNum w:abstractNumId=\"0\">" + level(0, "decimal", "%1.") + level(1, "lowerLetter", "%2)") +
            "</w:abstractNum><w:abstractNum w:abstractNumId=\"1\">" + level(0, "bullet", "\xE2\x80\xA2") +
-           level(1, "bullet", "o") + "</w:abstractNum><w:num w:numId=\"1\"><w:abstractNumId w:val=\"0\"/></w:num>"
+           level(1, "bullet", "o") +
+           "</w:abstractNum><w:num w:numId=\"1\"><w:abstractNumId w:val=\"0\"/></w:num>"
            "<w:num w:numId=\"2\"><w:abstractNumId w:val=\"1\"/></w:num>";
 }
 
@@ -146,15 +148,17 @@ inline std::string generated_docx() {
     std::string body;
     int footnotes = 0;
     for (int c = 0; c < kChapters; ++c) body += chapter(c, footnotes);
-    std::string notes = "<w:footnote w:type=\"separator\" w:id=\"-1\"><w:p><w:r><w:separator/></w:r></w:p></w:footnote>";
+    std::string notes =
+        "<w:footnote w:type=\"separator\" w:id=\"-1\"><w:p><w:r><w:separator/></w:r></w:p></w:footnote>";
     for (int n = 1; n <= footnotes; ++n)
         notes += "<w:footnote w:id=\"" + std::to_string(n) + "\"><w:p><w:r><w:footnoteRef/></w:r>" +
                  run(" " + words(n, 12) + ".") + "</w:p></w:footnote>";
     std::vector<test::Part> parts = test::package_frame(
         "word/document.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml");
     const std::string type = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
-    std::string rels = "<?xml version=\"1.0\"?><Relationships "
-                       "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
+    std::string rels =
+        "<?xml version=\"1.0\"?><Relationships "
+        "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
     for (const char *p : {"styles", "numbering", "footnotes"})
         rels += "<Relationship Id=\"r" + std::string(p) + "\" Type=\"" + type + p + "\" Target=\"" + p + ".xml\"/>";
     parts.push_back({"word/_rels/document.xml.rels", rels + "</Relationships>"});

@@ -27,8 +27,12 @@ struct Run {
         CHAppendItem(h, &size, nullptr);
         CHAppendTagEnd(h, CH_INNERMOST_TAG, nullptr);
         const CHItem cycle[] = {
-            {CH_ITEM_CHAR_ATTR, 2, 1, 0}, {CH_ITEM_FONT_SIZE, 12, 0, 0}, {CH_ITEM_INDENTS, 10, 20, 30},
-            {CH_ITEM_ATTR_12, 3, 0, 0},   {CH_ITEM_CELL_154, 1, 50, 0},  {CH_ITEM_INDENT_CHANGE, 0, 4, 5},
+            {CH_ITEM_CHAR_ATTR, 2, 1, 0},
+            {CH_ITEM_FONT_SIZE, 12, 0, 0},
+            {CH_ITEM_INDENTS, 10, 20, 30},
+            {CH_ITEM_ATTR_12, 3, 0, 0},
+            {CH_ITEM_CELL_154, 1, 50, 0},
+            {CH_ITEM_INDENT_CHANGE, 0, 4, 5},
             {with_styles ? CH_ITEM_STYLE : CH_ITEM_ATTR_25, 0, 1, 0},
         };
         for (uint32_t i = 0; i < items; ++i)

@@ -26,10 +26,11 @@ const char *kNamespaces =
     " xmlns:number=\"urn:oasis:names:tc:opendocument:xmlns:datastyle:1.0\"";
 
 std::string manifest() {
-    return std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
-                       "<manifest:manifest xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\" "
-                       "manifest:version=\"1.3\"><manifest:file-entry manifest:full-path=\"/\" "
-                       "manifest:media-type=\"") +
+    return std::string(
+               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+               "<manifest:manifest xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\" "
+               "manifest:version=\"1.3\"><manifest:file-entry manifest:full-path=\"/\" "
+               "manifest:media-type=\"") +
            kMediaType +
            "\"/><manifest:file-entry manifest:full-path=\"content.xml\" manifest:media-type=\"text/xml\"/>"
            "</manifest:manifest>";
@@ -113,8 +114,8 @@ void append_cell(std::string &xml, int r, int c) {
 }
 
 std::string content(int rows) {
-    std::string xml = std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?><office:document-content") +
-                      kNamespaces + " office:version=\"1.3\">" + kAutomaticStyles +
+    std::string xml = std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?><office:document-content") + kNamespaces +
+                      " office:version=\"1.3\">" + kAutomaticStyles +
                       "<office:body><office:spreadsheet><table:table table:name=\"Data\">"
                       "<table:table-column table:style-name=\"co1\" table:number-columns-repeated=\"" +
                       std::to_string(kColumns) + "\"/>";

@@ -82,7 +82,8 @@ std::string worksheet(int rows) {
                               (r * 31 + c) % kDistinctStrings);
                 break;
             case 3:
-                std::snprintf(cell, sizeof cell, "<c r=\"%s\" s=\"2\"><v>%.4f</v></c>", ref.c_str(), (r % 1000) / 1000.0);
+                std::snprintf(cell, sizeof cell, "<c r=\"%s\" s=\"2\"><v>%.4f</v></c>", ref.c_str(),
+                              (r % 1000) / 1000.0);
                 break;
             default:
                 std::snprintf(cell, sizeof cell, "<c r=\"%s\" s=\"3\"><v>%.3f</v></c>", ref.c_str(), r * 1.125 - c);
@@ -96,16 +97,20 @@ std::string worksheet(int rows) {
 }
 
 std::string shared_strings() {
-    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
-                      "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">";
+    std::string xml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+        "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">";
     for (int i = 0; i < kDistinctStrings; ++i) xml += "<si><t>Item " + std::to_string(i) + " of the ledger</t></si>";
     return xml + "</sst>";
 }
 
 std::vector<qrv::bench::PackagePart> parts_of(int rows) {
-    return {{"[Content_Types].xml", kContentTypes},     {"_rels/.rels", kRootRels},
-            {"xl/workbook.xml", kWorkbook},             {"xl/_rels/workbook.xml.rels", kWorkbookRels},
-            {"xl/styles.xml", kStyles},                 {"xl/sharedStrings.xml", shared_strings()},
+    return {{"[Content_Types].xml", kContentTypes},
+            {"_rels/.rels", kRootRels},
+            {"xl/workbook.xml", kWorkbook},
+            {"xl/_rels/workbook.xml.rels", kWorkbookRels},
+            {"xl/styles.xml", kStyles},
+            {"xl/sharedStrings.xml", shared_strings()},
             {"xl/worksheets/sheet1.xml", worksheet(rows)}};
 }
 

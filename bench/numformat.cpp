@@ -74,15 +74,21 @@ struct Format {
 };
 
 // Each definition is labelled @f in a document of its own.
-constexpr Format kGrouped{"grouped", "special 0x101\nspecial 0x10A\nspecial 0x101\nspecial 0x101\nspecial 0x100\n"
-                                     "special 0x103\nspecial 0x100\nspecial 0x100\n", false};
+constexpr Format kGrouped{"grouped",
+                          "special 0x101\nspecial 0x10A\nspecial 0x101\nspecial 0x101\nspecial 0x100\n"
+                          "special 0x103\nspecial 0x100\nspecial 0x100\n",
+                          false};
 constexpr Format kMore[] = {
     {"integer", "special 0x100\n", false},
     {"percent", "special 0x100\nspecial 0x103\nspecial 0x100\nspecial 0x100\nspecial 0x104\n", false},
-    {"scientific", "special 0x100\nspecial 0x103\nspecial 0x100\nspecial 0x100\nspecial 0x10B\nspecial 0x100\n"
-                   "special 0x100\n", false},
-    {"datetime", "special 0x124\nspecial 0x130\nspecial 0x122\nspecial 0x130\nspecial 0x127\ntext \" \"\n"
-                 "special 0x12A\nspecial 0x131\nspecial 0x12B\n", true},
+    {"scientific",
+     "special 0x100\nspecial 0x103\nspecial 0x100\nspecial 0x100\nspecial 0x10B\nspecial 0x100\n"
+     "special 0x100\n",
+     false},
+    {"datetime",
+     "special 0x124\nspecial 0x130\nspecial 0x122\nspecial 0x130\nspecial 0x127\ntext \" \"\n"
+     "special 0x12A\nspecial 0x131\nspecial 0x12B\n",
+     true},
     {"default", nullptr, false},
 };
 
@@ -111,8 +117,8 @@ public:
 
     uint32_t format(double value, QRVWCHAR *output) {
         uint32_t text60 = 0, text25 = 0;
-        return FUFormatNumber(h_, output, kOutputChars, formatId_, value, dayBase_, 0, 0, &text60, &text25,
-                              &cache_, work_, 0, 0);
+        return FUFormatNumber(h_, output, kOutputChars, formatId_, value, dayBase_, 0, 0, &text60, &text25, &cache_,
+                              work_, 0, 0);
     }
 
 private:
@@ -254,23 +260,22 @@ void register_more() {
         benchmark::RegisterBenchmark(bench_name("numformat-more", "ours", name).c_str(),
                                      [&format](benchmark::State &state) { run_ours(state, format); });
         if (format.dates) continue;
-        benchmark::RegisterBenchmark(bench_name("numformat-more", "snprintf", name).c_str(),
-                                     [name](benchmark::State &state) {
-                                         char output[kOutputChars];
-                                         const char *pattern = printf_format(name);
-                                         const bool percent = name == "percent";
-                                         format_all(state, amounts(), [&](double value) {
-                                             return static_cast<uint32_t>(std::snprintf(
-                                                 output, sizeof output, pattern, percent ? value * 100 : value));
-                                         });
-                                     });
+        benchmark::RegisterBenchmark(
+            bench_name("numformat-more", "snprintf", name).c_str(), [name](benchmark::State &state) {
+                char output[kOutputChars];
+                const char *pattern = printf_format(name);
+                const bool percent = name == "percent";
+                format_all(state, amounts(), [&](double value) {
+                    return static_cast<uint32_t>(
+                        std::snprintf(output, sizeof output, pattern, percent ? value * 100 : value));
+                });
+            });
 #if QRV_HAVE_FMT
-        benchmark::RegisterBenchmark(bench_name("numformat-more", "fmt", name).c_str(),
-                                     [name](benchmark::State &state) {
-                                         char output[kOutputChars];
-                                         format_all(state, amounts(),
-                                                    [&](double value) { return fmt_more(name, value, output); });
-                                     });
+        benchmark::RegisterBenchmark(
+            bench_name("numformat-more", "fmt", name).c_str(), [name](benchmark::State &state) {
+                char output[kOutputChars];
+                format_all(state, amounts(), [&](double value) { return fmt_more(name, value, output); });
+            });
 #endif
     }
 }

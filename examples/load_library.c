@@ -135,9 +135,19 @@ static void call_exports(Library q) {
 }
 
 static const char *const kUsed[] = {
-    "FUGenerateRomanNumeral", "FUGenerateLetterNumeral", "FUGenerateDecimalNumeral", "FUj2g", "FUWeekday",
-    "FUConvertSecondsToTime", "FUNumToString", "FUConvertUnicodeToUTF8", "MUAllocateMemory", "MUFreeMemory",
-    "EXRunExport", "EXCloseExport", "EXDoCallback",
+    "FUGenerateRomanNumeral",
+    "FUGenerateLetterNumeral",
+    "FUGenerateDecimalNumeral",
+    "FUj2g",
+    "FUWeekday",
+    "FUConvertSecondsToTime",
+    "FUNumToString",
+    "FUConvertUnicodeToUTF8",
+    "MUAllocateMemory",
+    "MUFreeMemory",
+    "EXRunExport",
+    "EXCloseExport",
+    "EXDoCallback",
 };
 
 int main(int argc, char **argv) {

@@ -51,8 +51,7 @@ static void count_text(Counts *c, CHHandle h, const CHItem *item) {
         ++c->text_units;
         if (c->paragraphs == 0 && c->first_length + 4 < sizeof c->first_paragraph) {
             int32_t n = FUConvertUnicodeToUTF8(c->first_paragraph + c->first_length,
-                                               (uint32_t)(sizeof c->first_paragraph - c->first_length),
-                                               &ch, sizeof ch);
+                                               (uint32_t)(sizeof c->first_paragraph - c->first_length), &ch, sizeof ch);
             if (n > 0) c->first_length += (size_t)n;
         }
     }
@@ -83,10 +82,9 @@ static void count_item(Counts *c, CHHandle h, uint32_t id, const CHItem *item) {
 
 static void write_counts(uint32_t sink, const Counts *c) {
     char line[512];
-    int n = snprintf(line, sizeof line,
-                     "paragraphs: %u\nwords: %u\ntables: %u (widest: %u cells)\nfirst paragraph: %.*s\n",
-                     c->paragraphs, c->words, c->tables, c->widest_table,
-                     (int)c->first_length, c->first_paragraph);
+    int n =
+        snprintf(line, sizeof line, "paragraphs: %u\nwords: %u\ntables: %u (widest: %u cells)\nfirst paragraph: %.*s\n",
+                 c->paragraphs, c->words, c->tables, c->widest_table, (int)c->first_length, c->first_paragraph);
     if (n > 0) FAWrite(sink, line, (size_t)n < sizeof line ? (size_t)n : sizeof line - 1);
 }
 

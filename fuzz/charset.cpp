@@ -101,7 +101,7 @@ Expected block_copy(const Bytes &src, uint32_t dst_size, uint32_t terminator) {
 struct Operation {
     const char *name;
     Converter convert;
-    Encoder encode;         // null for the block copies
+    Encoder encode;  // null for the block copies
     bool wide_source;
     uint32_t terminator;
 };

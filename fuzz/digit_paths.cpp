@@ -50,8 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const std::string fast = qrv::test::format_on_path(format, value, call, DigitPath::kShort, WalkPath::kFast);
     if (shortDigits != full || fast != full) {
         std::fprintf(stderr, "%s of %s: short digits \"%s\", fast walks \"%s\", full \"%s\"\n",
-                     qrv::test::describe_codes(format).c_str(), qrv::test::describe(value).c_str(),
-                     shortDigits.c_str(), fast.c_str(), full.c_str());
+                     qrv::test::describe_codes(format).c_str(), qrv::test::describe(value).c_str(), shortDigits.c_str(),
+                     fast.c_str(), full.c_str());
         std::abort();
     }
     return 0;

@@ -35,10 +35,20 @@ const uint32_t kItemTypes[] = {
     110, 119, 122, 128, 137, 147, 148, 150, 151, 152, 153, 154, 193, 194, 200, 208, 209, 210, 224, 804, 1025,
 };
 const uint32_t kTagCodes[] = {
-    CH_TAG_SKIP_FOR_TEXT_17, CH_TAG_SKIP_FOR_TEXT_18, CH_TAG_CUSTOM_DOC_PROPERTY, CH_TAG_SS_CELL,
-    CH_TAG_DOC_PROPERTY,     CH_TAG_STYLE_DEFINITION, CH_TAG_STYLE_DEFINITION,    CH_TAG_NUMBER_FORMAT,
-    CH_TAG_LIST_LEVEL_DEF,   CH_TAG_FONT_WALK_END,    CH_TAG_STYLE_SKIP_MASK,     0x20000001u,
-    0x40000002u,             0x00000003u,
+    CH_TAG_SKIP_FOR_TEXT_17,
+    CH_TAG_SKIP_FOR_TEXT_18,
+    CH_TAG_CUSTOM_DOC_PROPERTY,
+    CH_TAG_SS_CELL,
+    CH_TAG_DOC_PROPERTY,
+    CH_TAG_STYLE_DEFINITION,
+    CH_TAG_STYLE_DEFINITION,
+    CH_TAG_NUMBER_FORMAT,
+    CH_TAG_LIST_LEVEL_DEF,
+    CH_TAG_FONT_WALK_END,
+    CH_TAG_STYLE_SKIP_MASK,
+    0x20000001u,
+    0x40000002u,
+    0x00000003u,
 };
 const uint32_t kSpecials[] = {0, 1, 2, 3, 4, 5, 12, 13, 0x100, 0x103, 0x10B, 0x120};
 
@@ -298,7 +308,7 @@ void values(Session &s) {
 }
 
 using Operation = void (*)(Session &);
-const Operation kOperations[] = {navigate, navigate, gather, gather, gather, table, cells, cells,
+const Operation kOperations[] = {navigate, navigate,   gather, gather, gather,  table,   cells, cells,
                                  tabs,     properties, styles, styles, doctree, doctree, values};
 
 // Faults of the chunker for the operations that follow; true when an unlock
@@ -309,10 +319,12 @@ bool inject_faults(FuzzedDataProvider &in, RandomDocument &doc) {
     const CHHandle h = doc.handle();
     for (size_t i = 0; i < count; ++i) {
         const uint32_t op = in.ConsumeIntegralInRange<uint32_t>(0, CH_OP_COUNT - 1);
-        const CHStore store = in.ConsumeBool() ? CH_ANY_STORE : in.PickValueInArray<CHStore>({0, 1, 2, 3, 9, 14, 16, 17});
+        const CHStore store =
+            in.ConsumeBool() ? CH_ANY_STORE : in.PickValueInArray<CHStore>({0, 1, 2, 3, 9, 14, 16, 17});
         switch (in.ConsumeIntegralInRange<int>(0, 3)) {
         case 0:
-            CHFaultAfterCalls(h, op, store, in.ConsumeIntegralInRange<uint32_t>(1, 64), CH_ERR_INJECTED, in.ConsumeBool());
+            CHFaultAfterCalls(h, op, store, in.ConsumeIntegralInRange<uint32_t>(1, 64), CH_ERR_INJECTED,
+                              in.ConsumeBool());
             break;
         case 1: CHFaultAtId(h, op, store, doc.item_id(), CH_ERR_INJECTED); break;
         case 2: CHFaultRedirectId(h, op, store, doc.item_id(), doc.item_id()); continue;

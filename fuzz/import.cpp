@@ -25,8 +25,9 @@ std::vector<qrv::test::Part> sound_parts() {
         qrv::test::sheet_data("<row r=\"1\"><c r=\"A1\" t=\"s\" s=\"1\"><v>0</v></c><c r=\"B1\"><v>2.5</v></c></row>") +
             "<mergeCells><mergeCell ref=\"A1:B2\"/></mergeCells>")});
     book.shared = "<si><r><rPr><b/></rPr><t>x</t></r></si>";
-    book.styles = "<fonts><font><b/></font></fonts><cellXfs><xf numFmtId=\"14\" fontId=\"0\"/>"
-                  "<xf numFmtId=\"0\" fontId=\"0\"/></cellXfs>";
+    book.styles =
+        "<fonts><font><b/></font></fonts><cellXfs><xf numFmtId=\"14\" fontId=\"0\"/>"
+        "<xf numFmtId=\"0\" fontId=\"0\"/></cellXfs>";
     return qrv::test::workbook_parts(book);
 }
 
@@ -51,13 +52,14 @@ std::vector<qrv::test::Part> sound_ods_parts() {
         "style:column-width=\"2cm\"/></style:style><style:style style:name=\"ce\" style:family=\"table-cell\" "
         "style:parent-style-name=\"Default\" style:data-style-name=\"N\"/><style:style style:name=\"T\" "
         "style:family=\"text\"><style:text-properties fo:font-weight=\"bold\"/></style:style>";
-    spec.styles = "<number:number-style style:name=\"P\"><number:number number:decimal-places=\"2\" "
-                  "number:min-integer-digits=\"1\" number:grouping=\"true\"/></number:number-style>"
-                  "<number:number-style style:name=\"N\"><style:text-properties fo:color=\"#ff0000\"/>"
-                  "<number:text>-</number:text><number:number number:decimal-places=\"2\" "
-                  "number:min-integer-digits=\"1\"/><style:map style:condition=\"value()&gt;=0\" "
-                  "style:apply-style-name=\"P\"/></number:number-style>"
-                  "<style:style style:name=\"Default\" style:family=\"table-cell\"/>";
+    spec.styles =
+        "<number:number-style style:name=\"P\"><number:number number:decimal-places=\"2\" "
+        "number:min-integer-digits=\"1\" number:grouping=\"true\"/></number:number-style>"
+        "<number:number-style style:name=\"N\"><style:text-properties fo:color=\"#ff0000\"/>"
+        "<number:text>-</number:text><number:number number:decimal-places=\"2\" "
+        "number:min-integer-digits=\"1\"/><style:map style:condition=\"value()&gt;=0\" "
+        "style:apply-style-name=\"P\"/></number:number-style>"
+        "<style:style style:name=\"Default\" style:family=\"table-cell\"/>";
     spec.meta = "<dc:title>t</dc:title>";
     return ods_parts(spec);
 }

@@ -17,8 +17,9 @@ namespace {
 
 using qrv::test::Part;
 
-constexpr const char *kW = "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\" "
-                           "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\"";
+constexpr const char *kW =
+    "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\" "
+    "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\"";
 
 std::string root(const char *name, const std::string &content) {
     return std::string("<?xml version=\"1.0\"?><w:") + name + " " + kW + ">" + content + "</w:" + name + ">";
@@ -29,23 +30,29 @@ std::vector<Part> sound_parts() {
     const std::string type = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
     std::vector<Part> parts = qrv::test::package_frame(
         "word/document.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml");
-    parts.push_back({"word/document.xml",
-                     root("document", "<w:body><w:p><w:pPr><w:pStyle w:val=\"H\"/></w:pPr><w:r><w:t>T</w:t></w:r>"
-                                      "</w:p><w:p><w:pPr><w:numPr><w:ilvl w:val=\"0\"/><w:numId w:val=\"1\"/></w:numPr>"
-                                      "</w:pPr><w:r><w:t>a</w:t></w:r><w:r><w:footnoteReference w:id=\"1\"/></w:r>"
-                                      "<w:r><w:commentReference w:id=\"0\"/></w:r></w:p></w:body>")});
-    parts.push_back({"word/styles.xml", root("styles", "<w:style w:type=\"paragraph\" w:styleId=\"H\"><w:name "
-                                                       "w:val=\"heading 1\"/></w:style>")});
-    parts.push_back({"word/numbering.xml",
-                     root("numbering", "<w:abstractNum w:abstractNumId=\"0\"><w:lvl w:ilvl=\"0\"><w:numFmt "
-                                       "w:val=\"decimal\"/><w:lvlText w:val=\"%1.\"/></w:lvl></w:abstractNum><w:num "
-                                       "w:numId=\"1\"><w:abstractNumId w:val=\"0\"/></w:num>")});
-    parts.push_back({"word/footnotes.xml", root("footnotes", "<w:footnote w:id=\"1\"><w:p><w:r><w:t>n</w:t></w:r>"
-                                                             "</w:p></w:footnote>")});
-    parts.push_back({"word/comments.xml", root("comments", "<w:comment w:id=\"0\" w:author=\"x\"><w:p><w:r><w:t>c"
-                                                           "</w:t></w:r></w:p></w:comment>")});
-    std::string rels = "<?xml version=\"1.0\"?><Relationships "
-                       "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
+    parts.push_back(
+        {"word/document.xml", root("document",
+                                   "<w:body><w:p><w:pPr><w:pStyle w:val=\"H\"/></w:pPr><w:r><w:t>T</w:t></w:r>"
+                                   "</w:p><w:p><w:pPr><w:numPr><w:ilvl w:val=\"0\"/><w:numId w:val=\"1\"/></w:numPr>"
+                                   "</w:pPr><w:r><w:t>a</w:t></w:r><w:r><w:footnoteReference w:id=\"1\"/></w:r>"
+                                   "<w:r><w:commentReference w:id=\"0\"/></w:r></w:p></w:body>")});
+    parts.push_back({"word/styles.xml", root("styles",
+                                             "<w:style w:type=\"paragraph\" w:styleId=\"H\"><w:name "
+                                             "w:val=\"heading 1\"/></w:style>")});
+    parts.push_back(
+        {"word/numbering.xml", root("numbering",
+                                    "<w:abstractNum w:abstractNumId=\"0\"><w:lvl w:ilvl=\"0\"><w:numFmt "
+                                    "w:val=\"decimal\"/><w:lvlText w:val=\"%1.\"/></w:lvl></w:abstractNum><w:num "
+                                    "w:numId=\"1\"><w:abstractNumId w:val=\"0\"/></w:num>")});
+    parts.push_back({"word/footnotes.xml", root("footnotes",
+                                                "<w:footnote w:id=\"1\"><w:p><w:r><w:t>n</w:t></w:r>"
+                                                "</w:p></w:footnote>")});
+    parts.push_back({"word/comments.xml", root("comments",
+                                               "<w:comment w:id=\"0\" w:author=\"x\"><w:p><w:r><w:t>c"
+                                               "</w:t></w:r></w:p></w:comment>")});
+    std::string rels =
+        "<?xml version=\"1.0\"?><Relationships "
+        "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
     for (const char *part : {"styles", "numbering", "footnotes", "comments"})
         rels += "<Relationship Id=\"r" + std::string(part) + "\" Type=\"" + type + part + "\" Target=\"" + part +
                 ".xml\"/>";
@@ -53,7 +60,7 @@ std::vector<Part> sound_parts() {
     return parts;
 }
 
-const char *const kMutated[] = {"word/document.xml", "word/styles.xml", "word/numbering.xml",
+const char *const kMutated[] = {"word/document.xml",  "word/styles.xml",   "word/numbering.xml",
                                 "word/footnotes.xml", "word/comments.xml", "word/_rels/document.xml.rels"};
 
 }  // namespace

@@ -28,8 +28,8 @@ constexpr const char *kNamespaces =
     "xmlns:meta=\"urn:oasis:names:tc:opendocument:xmlns:meta:1.0\"";
 
 std::string root(const char *name, const std::string &content) {
-    return std::string("<?xml version=\"1.0\"?><office:") + name + " " + kNamespaces + ">" + content + "</office:" +
-           name + ">";
+    return std::string("<?xml version=\"1.0\"?><office:") + name + " " + kNamespaces + ">" + content +
+           "</office:" + name + ">";
 }
 
 // The sound document the mutated part replaces one part of: styles with a

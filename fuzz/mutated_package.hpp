@@ -13,9 +13,8 @@ namespace qrv::fuzz {
 
 // Selector 0, or one past the parts that may be replaced, takes the input as
 // the whole file; selector n replaces part mutated[n - 1] of sound_parts().
-inline std::string package_with_input(std::vector<test::Part> (*sound_parts)(),
-                                      std::span<const char *const> mutated, uint8_t selector, const uint8_t *data,
-                                      size_t size) {
+inline std::string package_with_input(std::vector<test::Part> (*sound_parts)(), std::span<const char *const> mutated,
+                                      uint8_t selector, const uint8_t *data, size_t size) {
     const std::string content(reinterpret_cast<const char *>(data), size);
     if (selector == 0 || selector > mutated.size()) return content;
     std::vector<test::Part> parts = sound_parts();

@@ -26,10 +26,9 @@ using qrv::fuzz::Vocabulary;
 
 const uint32_t kItemTypes[] = {7, 7, 24, 24, 24, 24, 25, 60, 128, 224, 67, 68, 0, 8};
 const uint32_t kTagCodes[] = {CH_TAG_NUMBER_FORMAT, CH_TAG_NUMBER_FORMAT, CH_TAG_SS_CELL};
-const uint32_t kSpecials[] = {0x100, 0x101, 0x102, 0x103, 0x104, 0x105, 0x106, 0x107, 0x108, 0x109, 0x10A,
-                              0x10B, 0x10C, 0x10D, 0x120, 0x121, 0x122, 0x123, 0x124, 0x125, 0x126, 0x127,
-                              0x128, 0x129, 0x12A, 0x12B, 0x12C, 0x12D, 0x12E, 0x12F, 0x130, 0x131, 0x132,
-                              0x133, 0x134, 0x135, 0x13A, 0x13B, 0x41};
+const uint32_t kSpecials[] = {0x100, 0x101, 0x102, 0x103, 0x104, 0x105, 0x106, 0x107, 0x108, 0x109, 0x10A, 0x10B, 0x10C,
+                              0x10D, 0x120, 0x121, 0x122, 0x123, 0x124, 0x125, 0x126, 0x127, 0x128, 0x129, 0x12A, 0x12B,
+                              0x12C, 0x12D, 0x12E, 0x12F, 0x130, 0x131, 0x132, 0x133, 0x134, 0x135, 0x13A, 0x13B, 0x41};
 const Vocabulary kWords{kItemTypes, kTagCodes, kSpecials, 64};
 
 constexpr uint32_t kOutputChars = 256, kWorkChars = 264, kDateTimeChars = 80, kWork35Bytes = 512;
@@ -49,8 +48,9 @@ double value_of(FuzzedDataProvider &in) {
     }
     case 1: return double(in.ConsumeIntegralInRange<int32_t>(-100000, 3000000));
     case 2: return in.ConsumeFloatingPointInRange<double>(-1e6, 1e6);
-    default: return in.PickValueInArray({0.0, -0.0, 0.5, 0.999, 1e25, -1e-25, 2415079.0, 2415080.5, 4026531841.0,
-                                         1.0 / 3.0, 99999.99995, 1e300});
+    default:
+        return in.PickValueInArray(
+            {0.0, -0.0, 0.5, 0.999, 1e25, -1e-25, 2415079.0, 2415080.5, 4026531841.0, 1.0 / 3.0, 99999.99995, 1e300});
     }
 }
 
@@ -102,10 +102,10 @@ struct Formatter {
         const uint32_t id = format_id();
         const double value = value_of(in);
         const uint32_t day_base = in.ConsumeBool() ? 2415019u : in.ConsumeIntegral<uint32_t>();
-        const uint32_t length = FUFormatNumber(doc.handle(), output.get(), size, id, value, day_base,
-                                               in.ConsumeIntegralInRange<uint32_t>(0, 3),
-                                               in.ConsumeIntegralInRange<uint32_t>(0, 3), &text60, &text25,
-                                               in.ConsumeBool() ? cache : nullptr, work.get(), 0, options);
+        const uint32_t length =
+            FUFormatNumber(doc.handle(), output.get(), size, id, value, day_base,
+                           in.ConsumeIntegralInRange<uint32_t>(0, 3), in.ConsumeIntegralInRange<uint32_t>(0, 3),
+                           &text60, &text25, in.ConsumeBool() ? cache : nullptr, work.get(), 0, options);
         expect_text(output.get(), length, kOutputChars, "FUFormatNumber: longer than its output");
     }
 
@@ -115,10 +115,9 @@ struct Formatter {
         uint32_t colour = 0;
         const uint32_t id = doc.item_id();
         const double value = value_of(in);
-        const uint32_t length =
-            FUFormatNumber35(doc.handle(), output.get(), id, value, in.ConsumeIntegral<uint32_t>(),
-                             in.ConsumeIntegralInRange<uint32_t>(0, 3), in.ConsumeBool() ? &colour : nullptr,
-                             work.get(), options);
+        const uint32_t length = FUFormatNumber35(doc.handle(), output.get(), id, value, in.ConsumeIntegral<uint32_t>(),
+                                                 in.ConsumeIntegralInRange<uint32_t>(0, 3),
+                                                 in.ConsumeBool() ? &colour : nullptr, work.get(), options);
         expect_text(output.get(), length, kOutputChars, "FUFormatNumber35: longer than its output");
     }
 
@@ -127,11 +126,12 @@ struct Formatter {
         std::memset(output.get(), 0xEE, kDateTimeChars * sizeof(QRVWCHAR));
         const double value = value_of(in);
         const uint32_t kind = in.ConsumeIntegralInRange<uint32_t>(4, 8);
-        const uint32_t flags = in.ConsumeIntegral<uint32_t>(), positions = in.ConsumeIntegralInRange<uint32_t>(0, 0x7FFF);
+        const uint32_t flags = in.ConsumeIntegral<uint32_t>(),
+                       positions = in.ConsumeIntegralInRange<uint32_t>(0, 0x7FFF);
         const uint32_t day_base = in.ConsumeBool() ? 2415019u : in.ConsumeIntegral<uint32_t>();
         const double scale = in.ConsumeBool() ? 1.0 : value_of(in);
-        FUFormatDateTime(output.get(), value, kind, flags, positions, day_base, in.ConsumeIntegralInRange<uint32_t>(0, 3),
-                         scale, options);
+        FUFormatDateTime(output.get(), value, kind, flags, positions, day_base,
+                         in.ConsumeIntegralInRange<uint32_t>(0, 3), scale, options);
         uint32_t length = 0;
         while (length < kDateTimeChars && output[length]) ++length;
         expect_text(output.get(), length, kDateTimeChars, "FUFormatDateTime: no terminator within its output");

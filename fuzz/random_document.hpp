@@ -66,8 +66,8 @@ private:
 class RandomDocument {
 public:
     RandomDocument(FuzzedDataProvider &in, const Vocabulary &words) : in_(in), values_(in, words) {
-        const uint32_t chunk_size = in.ConsumeBool() ? in.ConsumeIntegralInRange<uint32_t>(1, 8)
-                                                     : CH_DEFAULT_CHUNK_SIZE;
+        const uint32_t chunk_size =
+            in.ConsumeBool() ? in.ConsumeIntegralInRange<uint32_t>(1, 8) : CH_DEFAULT_CHUNK_SIZE;
         if (CHNewDocument(chunk_size, &h_) != 0) return;
         const size_t steps = in.ConsumeIntegralInRange<size_t>(0, words.max_steps);
         for (size_t i = 0; i < steps && in.remaining_bytes() > 0; ++i) step();
@@ -118,7 +118,8 @@ private:
 
     void tag_begin() {
         uint32_t tag = values_.pick(values_.words().tag_codes);
-        if (in_.ConsumeIntegralInRange<int>(0, 7) == 0) tag |= in_.PickValueInArray({CH_TAG_SKIPPABLE_BIT, CH_TAG_WALK_SKIP_BIT});
+        if (in_.ConsumeIntegralInRange<int>(0, 7) == 0)
+            tag |= in_.PickValueInArray({CH_TAG_SKIPPABLE_BIT, CH_TAG_WALK_SKIP_BIT});
         const bool keyed = in_.ConsumeBool();
         const uint32_t key = in_.ConsumeBool() ? in_.ConsumeIntegralInRange<uint32_t>(0, 7) : values_.any();
         const uint32_t data1 = values_.any(), data2 = values_.any();
@@ -131,8 +132,13 @@ private:
     std::vector<uint32_t> style_data_words() {
         switch (in_.ConsumeIntegralInRange<int>(0, 3)) {
         case 0: {
-            CUStyleRecord r{0, 0, in_.PickValueInArray({0u, 1u, 4u, 2u}), in_.ConsumeIntegralInRange<uint32_t>(0, 12),
-                            values_.remembered(), in_.ConsumeBool() ? CH_NO_ITEM : values_.any(), 0};
+            CUStyleRecord r{0,
+                            0,
+                            in_.PickValueInArray({0u, 1u, 4u, 2u}),
+                            in_.ConsumeIntegralInRange<uint32_t>(0, 12),
+                            values_.remembered(),
+                            in_.ConsumeBool() ? CH_NO_ITEM : values_.any(),
+                            0};
             return words_of(r);
         }
         case 1: {
@@ -195,9 +201,10 @@ private:
         case 10: rc = CHAppendCellRun(h_, in_.ConsumeBool() ? CH_COUNT_CELLS : values_.any(), &id); break;
         case 11: {
             const auto bytes = in_.ConsumeBytes<uint8_t>(in_.ConsumeIntegralInRange<size_t>(0, 16));
-            const uint32_t multiplier = in_.ConsumeBool() ? in_.ConsumeIntegralInRange<uint32_t>(319, 330) : values_.any();
-            rc = CHAppendDataValue(h_, bytes.data(), uint32_t(bytes.size()), in_.ConsumeIntegralInRange<uint32_t>(0, 16),
-                                   multiplier, &id);
+            const uint32_t multiplier =
+                in_.ConsumeBool() ? in_.ConsumeIntegralInRange<uint32_t>(319, 330) : values_.any();
+            rc = CHAppendDataValue(h_, bytes.data(), uint32_t(bytes.size()),
+                                   in_.ConsumeIntegralInRange<uint32_t>(0, 16), multiplier, &id);
             break;
         }
         case 12: {

@@ -15,13 +15,40 @@ namespace qrv::filters {
 
 bool is_change_item(uint32_t type) {
     switch (type) {
-    case 8: case 9: case 10: case 12: case 13: case 14: case 21: case 25: case 28: case 29: case 30:
-    case 56: case 57: case 58: case 59: case 60: case 61: case 62: case 63: case 64: case 65:
-    case 88: case 93: case 94: case 95: case 97: case 98: case 99: case 100: case 103: case 119:
-    case 122: case 137:
-        return true;
-    default:
-        return false;
+    case 8:
+    case 9:
+    case 10:
+    case 12:
+    case 13:
+    case 14:
+    case 21:
+    case 25:
+    case 28:
+    case 29:
+    case 30:
+    case 56:
+    case 57:
+    case 58:
+    case 59:
+    case 60:
+    case 61:
+    case 62:
+    case 63:
+    case 64:
+    case 65:
+    case 88:
+    case 93:
+    case 94:
+    case 95:
+    case 97:
+    case 98:
+    case 99:
+    case 100:
+    case 103:
+    case 119:
+    case 122:
+    case 137: return true;
+    default: return false;
     }
 }
 
@@ -94,8 +121,7 @@ uint32_t Flow::on_break(const CHItem &item, uint32_t id, uint32_t next, bool &st
         close_paragraph(next);
         paragraph_first_ = next;
         break;
-    default:
-        break;
+    default: break;
     }
     (void)id;
     return next;
@@ -142,15 +168,14 @@ void Flow::on_tagged(const CHItem &item, uint32_t id, uint32_t next, uint32_t en
     case kCommentTag:
         ctx_.outline.add_note(id, end, NoteKind::Comment);  // listed at the end, not in the text
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
 uint32_t Flow::on_change(const CHItem &item, uint32_t id, uint32_t next, uint32_t last) {
     uint32_t go_on = next;
-    if (uint32_t rc = CUGatherChangeInfo(ctx_.sheet, &ctx_.para, &ctx_.text, &ctx_.cell, item, &go_on, last,
-                                         ctx_.chunker)) {
+    if (uint32_t rc =
+            CUGatherChangeInfo(ctx_.sheet, &ctx_.para, &ctx_.text, &ctx_.cell, item, &go_on, last, ctx_.chunker)) {
         ctx_.progress.warn(rc);
         return next;
     }

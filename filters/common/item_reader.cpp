@@ -26,8 +26,7 @@ bool ItemReader::load(uint32_t id) {
     if (chunk_size_ == 0 || place >= chunk_size_) return false;
     const uint64_t index = uint64_t{id >> 16} * chunk_size_ + place;
     if (index >= total_) return false;
-    const auto count = static_cast<uint32_t>(
-        std::min<uint64_t>({chunk_size_ - place, total_ - index, batch_.size()}));
+    const auto count = static_cast<uint32_t>(std::min<uint64_t>({chunk_size_ - place, total_ - index, batch_.size()}));
     if (CHGetItems(chunker_, CH_STORE_ITEMS, id, count, batch_.data()) != 0) return false;
     first_ = id;
     count_ = count;
@@ -37,8 +36,7 @@ bool ItemReader::load(uint32_t id) {
 
 // The id after the batch's last item, asked of the chunker once a batch.
 uint32_t ItemReader::following_last() {
-    if (!after_known_ && CHNextItemId(chunker_, CH_STORE_ITEMS, first_ + count_ - 1, &after_) != 0)
-        after_ = CH_NO_ITEM;
+    if (!after_known_ && CHNextItemId(chunker_, CH_STORE_ITEMS, first_ + count_ - 1, &after_) != 0) after_ = CH_NO_ITEM;
     after_known_ = true;
     return after_;
 }

@@ -12,12 +12,12 @@
 namespace qrv::filters {
 namespace {
 
-constexpr uint32_t kCountedItem = 1;        // ListKind of a numbered item
+constexpr uint32_t kCountedItem = 1;  // ListKind of a numbered item
 constexpr uint32_t kNoListStyle = 0xFFFFFFFFu;
 constexpr uint32_t kNumberingDecimal = 1;
 constexpr uint32_t kNumberingMask = 0xFFFF;
 constexpr uint16_t kDefaultBullet = 0x2022;
-constexpr uint32_t kLevelInfoHeld = 0x1;    // ListFlags: ListLevelInfo holds a record
+constexpr uint32_t kLevelInfoHeld = 0x1;  // ListFlags: ListLevelInfo holds a record
 // A list style counting alone counts on a counter of its own, apart from
 // the counters lists name.
 constexpr uint32_t kOwnCounterBit = 0x80000000u;
@@ -32,8 +32,7 @@ CUListLevelRecord default_level(bool numbered) {
 
 // The level record of the list style in force, or the paragraph's own copy,
 // or a plain decimal or bullet level.
-CUListLevelRecord level_record(CUStyleSheet *sheet, const CUParaChangeInfo &para, uint32_t list_style,
-                               uint32_t level) {
+CUListLevelRecord level_record(CUStyleSheet *sheet, const CUParaChangeInfo &para, uint32_t list_style, uint32_t level) {
     CUListLevelRecord record{};
     if (list_style != kNoListStyle) {
         if (CULoadListLevelStyle(sheet, list_style, level, &record) == 0) return record;
@@ -47,8 +46,7 @@ CUListLevelRecord level_record(CUStyleSheet *sheet, const CUParaChangeInfo &para
 }
 
 uint32_t list_style_id(CUStyleSheet *sheet, const CUParaChangeInfo &para) {
-    if (para.ListStyleIndex < 0 || static_cast<uint32_t>(para.ListStyleIndex) >= sheet->StyleCount)
-        return kNoListStyle;
+    if (para.ListStyleIndex < 0 || static_cast<uint32_t>(para.ListStyleIndex) >= sheet->StyleCount) return kNoListStyle;
     return sheet->StyleTable[para.ListStyleIndex].Id;
 }
 
@@ -91,8 +89,10 @@ int32_t ListNumbers::value_at(uint32_t counter, uint32_t level, uint32_t positio
 
 int32_t ListNumbers::next_value(uint32_t counter, uint32_t level, uint32_t position, int32_t start) {
     int32_t value = 0;
-    if (!track_ || LUGetCounterLevel(track_, counter, level, &value, position) != 0 || value < 0) value = start;
-    else ++value;
+    if (!track_ || LUGetCounterLevel(track_, counter, level, &value, position) != 0 || value < 0)
+        value = start;
+    else
+        ++value;
     if (track_) LUSaveCounterLevel(track_, counter, level, value, position);
     return value;
 }
@@ -102,7 +102,8 @@ const std::u16string *ListNumbers::level_text(uint32_t style, uint32_t level, co
     auto [entry, added] = texts_.try_emplace({style, level});
     if (!added) return entry->second.empty() ? nullptr : &entry->second;
     uint32_t begin = CH_NO_ITEM, end = CH_NO_ITEM;
-    if (CUGetTagListChangeId(record.DefinitionKey, CH_TAG_LIST_LEVEL_DEF, 1, &begin, &end, chunker_) != 0) return nullptr;
+    if (CUGetTagListChangeId(record.DefinitionKey, CH_TAG_LIST_LEVEL_DEF, 1, &begin, &end, chunker_) != 0)
+        return nullptr;
     for (uint32_t id = begin; id != CH_NO_ITEM && id <= end;) {
         CHItem item{};
         uint32_t next = CH_NO_ITEM;
@@ -141,8 +142,7 @@ std::string ListNumbers::expand(CUStyleSheet *sheet, uint32_t style, uint32_t le
     return out;
 }
 
-bool ListNumbers::describe(CUStyleSheet *sheet, const CUParaChangeInfo &para, uint32_t position,
-                           ParaFormat &format) {
+bool ListNumbers::describe(CUStyleSheet *sheet, const CUParaChangeInfo &para, uint32_t position, ParaFormat &format) {
     if (para.ListLevel == 0 || para.ListLevel > CU_LIST_LEVELS) return false;
     const uint32_t level = para.ListLevel - 1;
     const uint32_t style = list_style_id(sheet, para);

@@ -40,11 +40,15 @@ bool ValueRecords::load(uint32_t number) {
 }
 
 NumberFormats::NumberFormats(CHHandle h, uint32_t hOptions)
-    : chunker_(h), options_(hOptions), values_(h), last_key_(kGeneralFormatKey), last_definition_(CH_NO_ITEM),
-      day_base_(kSpreadsheetDayBase), date_flags_(kSpreadsheetDateFlags) {
+    : chunker_(h),
+      options_(hOptions),
+      values_(h),
+      last_key_(kGeneralFormatKey),
+      last_definition_(CH_NO_ITEM),
+      day_base_(kSpreadsheetDayBase),
+      date_flags_(kSpreadsheetDateFlags) {
     MUInit(&memory_);
-    MUCacheInit(kCachedFormats, kCacheGrowth, sizeof(FUNumberFormat), MU_CACHE_REPLACE_OLDEST, 0, &cache_,
-                &memory_);
+    MUCacheInit(kCachedFormats, kCacheGrowth, sizeof(FUNumberFormat), MU_CACHE_REPLACE_OLDEST, 0, &cache_, &memory_);
 }
 
 NumberFormats::~NumberFormats() { MUCacheDeinit(&cache_, &memory_); }
@@ -56,8 +60,7 @@ uint32_t NumberFormats::definition(uint32_t format_key) {
     if (found == definitions_.end()) {
         uint32_t begin = CH_NO_ITEM, end = CH_NO_ITEM;
         // An unknown key shows the value in the general format.
-        if (CUGetTagListChangeId(format_key, CH_TAG_NUMBER_FORMAT, 1, &begin, &end, chunker_) != 0)
-            begin = CH_NO_ITEM;
+        if (CUGetTagListChangeId(format_key, CH_TAG_NUMBER_FORMAT, 1, &begin, &end, chunker_) != 0) begin = CH_NO_ITEM;
         found = definitions_.emplace(format_key, begin).first;
     }
     last_key_ = format_key;

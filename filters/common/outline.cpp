@@ -25,7 +25,6 @@ uint32_t tree_kind(NoteKind kind) {
     return 1;
 }
 
-
 template <typename T>
 const T *items_of(const LUList *list) {
     return list ? static_cast<const T *>(list->Items) : nullptr;
@@ -131,7 +130,8 @@ void Outline::add_entries(const LUList *headings, unsigned level, std::vector<Ou
         const EXDTNode &node = heading->Node;
         if (!heading->Filler && node.HeadStartId != CH_NO_ITEM) {
             uint32_t end = node.HeadEndId == CH_NO_ITEM ? node.HeadStartId : node.HeadEndId;
-            out.push_back({level, plain_text_between(chunker_, node.HeadStartId, end), heading_anchor(node.HeadStartId)});
+            out.push_back(
+                {level, plain_text_between(chunker_, node.HeadStartId, end), heading_anchor(node.HeadStartId)});
         }
         add_entries(node.Body.SubHeadings, level + 1, out);
     }

@@ -17,8 +17,7 @@ void Progress::tell(uint32_t what, uint32_t value) {
     if (!enabled_ || stopped_) return;
     // Only an explicit stop counts: no callback (50) or a refused record is
     // no reason to end the export.
-    if (EXDoCallback(export_, what, value) == QRV_CALLBACK_STOP && what == QRV_CALLBACK_PROGRESS)
-        stopped_ = true;
+    if (EXDoCallback(export_, what, value) == QRV_CALLBACK_STOP && what == QRV_CALLBACK_PROGRESS) stopped_ = true;
 }
 
 bool Progress::report() {

@@ -17,7 +17,7 @@ inline constexpr uint32_t kNoColour = 0xffffffffu;
 struct SheetColumn {
     unsigned width_twips = 0;  // 0: not given
     bool hidden = false;
-    bool gap = false;          // stands for source columns first to last, all empty
+    bool gap = false;  // stands for source columns first to last, all empty
     uint32_t first = 0, last = 0;
 };
 
@@ -31,7 +31,7 @@ struct SheetInfo {
 struct SheetRow {
     uint32_t first = 0, last = 0;  // source rows (0 is row 1); more than one for a gap
     bool hidden = false;
-    bool gap = false;              // empty rows that were left out
+    bool gap = false;  // empty rows that were left out
 };
 
 // Part of a cell's text in its own character formatting.
@@ -47,12 +47,12 @@ struct SheetCell {
     uint32_t colour = kNoColour;   // of the whole text (a number format's colour)
     unsigned column_span = 1;
     unsigned row_span = 1;
-    bool numeric = false;          // a number: aligned right
-    bool aligned = false;          // align holds the cell's own alignment
+    bool numeric = false;  // a number: aligned right
+    bool aligned = false;  // align holds the cell's own alignment
     Align align = Align::Left;
     CellKind kind = kCellPlain;
-    std::string link;              // target of the cell's hyperlink, UTF-8
-    bool has_value = false;        // a number or truth value, value holding it (a truth value 0 or 1)
+    std::string link;        // target of the cell's hyperlink, UTF-8
+    bool has_value = false;  // a number or truth value, value holding it (a truth value 0 or 1)
     double value = 0;
 
     void clear() {

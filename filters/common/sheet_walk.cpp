@@ -54,8 +54,8 @@ std::vector<Merge> read_merges(CHHandle h, ItemReader &items, const CHSectionInf
         const auto *words = static_cast<const uint32_t *>(list->Items);
         for (uint32_t i = 0; i < list->ItemCount; ++i, words += 4) {
             // Each range holds its second end point first.
-            merges.push_back({std::min(words[0], words[2]), std::min(words[1], words[3]),
-                              std::max(words[0], words[2]), std::max(words[1], words[3])});
+            merges.push_back({std::min(words[0], words[2]), std::min(words[1], words[3]), std::max(words[0], words[2]),
+                              std::max(words[1], words[3])});
         }
     }
     LUFreeList(&list);
@@ -159,11 +159,11 @@ private:
 
     uint64_t cell_number_ = 0;  // of the next cell item
     bool row_open_ = false;
-    uint64_t row_ = 0;          // the open row
-    uint32_t written_ = 0;      // columns of the open row written
+    uint64_t row_ = 0;      // the open row
+    uint32_t written_ = 0;  // columns of the open row written
     SheetRow last_row_{};
     bool have_row_ = false;
-    bool tagged_ = false;       // a row tag waits for the next row
+    bool tagged_ = false;  // a row tag waits for the next row
     SheetRow tag_{};
 
     bool in_cell_ = false;
@@ -205,8 +205,10 @@ void SheetWalk::walk() {
 void SheetWalk::on_item(uint32_t id, const CHItem &item) {
     if (ends_cell(item.type)) {
         finish_cell();
-        if (is_cell_item(item.type)) start_cell(item);
-        else if (item.type == CH_ITEM_EMPTY_CELLS) skip_cells(item.value >> 16);
+        if (is_cell_item(item.type))
+            start_cell(item);
+        else if (item.type == CH_ITEM_EMPTY_CELLS)
+            skip_cells(item.value >> 16);
         return;
     }
     if (item.type == CH_ITEM_TAG_BEGIN && item.value == kSheetRowTag && cell_number_ % columns_ == 0) {
@@ -424,7 +426,8 @@ void SheetWalk::read_link(uint32_t id) {
     }
     std::u16string units;
     for (size_t i = 0; i + 1 < sizeof bytes; i += 2) {
-        const char16_t unit = static_cast<char16_t>(static_cast<uint8_t>(bytes[i]) << 8 | static_cast<uint8_t>(bytes[i + 1]));
+        const char16_t unit =
+            static_cast<char16_t>(static_cast<uint8_t>(bytes[i]) << 8 | static_cast<uint8_t>(bytes[i + 1]));
         if (unit == 0) break;
         units.push_back(unit);
     }

@@ -29,8 +29,8 @@ struct TableShape {
         if (record.ColumnSpan > 1 && record.ColumnSpan < 1000) format.column_span = record.ColumnSpan;
         if (record.RowSpan > 1 && record.RowSpan < 1000) format.row_span = record.RowSpan;
         CHTableRowRecord row_record{};
-        format.header = CUGetRowInfo(&info, static_cast<uint16_t>(row), &row_record, h) == 0 &&
-                        (row_record.Flags & kHeaderRowFlag);
+        format.header =
+            CUGetRowInfo(&info, static_cast<uint16_t>(row), &row_record, h) == 0 && (row_record.Flags & kHeaderRowFlag);
         return format;
     }
 };

@@ -12,16 +12,11 @@ struct AttributeField {
 };
 
 constexpr AttributeField kAttributes[] = {
-    {&CUTextChangeInfo::Attr2, &TextFormat::bold},
-    {&CUTextChangeInfo::Attr3, &TextFormat::italic},
-    {&CUTextChangeInfo::Attr4, &TextFormat::underline},
-    {&CUTextChangeInfo::Attr5, &TextFormat::strike},
-    {&CUTextChangeInfo::Attr6, &TextFormat::small_caps},
-    {&CUTextChangeInfo::Attr7, &TextFormat::superscript},
-    {&CUTextChangeInfo::Attr8, &TextFormat::subscript},
-    {&CUTextChangeInfo::Attr9, &TextFormat::hidden},
-    {&CUTextChangeInfo::Attr10, &TextFormat::double_strike},
-    {&CUTextChangeInfo::Attr11, &TextFormat::capitals},
+    {&CUTextChangeInfo::Attr2, &TextFormat::bold},           {&CUTextChangeInfo::Attr3, &TextFormat::italic},
+    {&CUTextChangeInfo::Attr4, &TextFormat::underline},      {&CUTextChangeInfo::Attr5, &TextFormat::strike},
+    {&CUTextChangeInfo::Attr6, &TextFormat::small_caps},     {&CUTextChangeInfo::Attr7, &TextFormat::superscript},
+    {&CUTextChangeInfo::Attr8, &TextFormat::subscript},      {&CUTextChangeInfo::Attr9, &TextFormat::hidden},
+    {&CUTextChangeInfo::Attr10, &TextFormat::double_strike}, {&CUTextChangeInfo::Attr11, &TextFormat::capitals},
 };
 
 }  // namespace

@@ -66,8 +66,7 @@ struct StyleSheet {
 
 uint32_t walk_section(WalkContext &ctx, const SectionRange &section) {
     ctx.outline.add_section(section.info.FirstItemId, section.info.LastItemId, section.info.SectionKind);
-    if (section.info.SectionKind == kSpreadsheetSection)
-        return walk_sheet(ctx, section.number, section.info);
+    if (section.info.SectionKind == kSpreadsheetSection) return walk_sheet(ctx, section.number, section.info);
     Flow flow(ctx, 0);
     FlowStop stop;
     return flow.walk(section.info.FirstItemId, section.info.LastItemId, stop);
@@ -84,8 +83,7 @@ WalkOptions walk_options_of(uint32_t option_word) {
     return options;
 }
 
-uint32_t walk_document(CHHandle h, uint32_t hExport, uint32_t hOptions, const WalkOptions &options,
-                       Writer &writer) {
+uint32_t walk_document(CHHandle h, uint32_t hExport, uint32_t hOptions, const WalkOptions &options, Writer &writer) {
     StyleSheet styles(h);
     if (styles.status != 0) return styles.status;
     ListNumbers lists(h);
@@ -141,8 +139,8 @@ uint32_t run_with(FAExportContext *ctx, const WriterMaker &make_writer) {
     try {
         auto page = std::make_unique<Output>(sink);
         auto writer = make_writer(*page, ctx->optionWord);
-        uint32_t rc = walk_document(ctx->chunker, ctx->hExport, ctx->hOptions, walk_options_of(ctx->optionWord),
-                                    *writer);
+        uint32_t rc =
+            walk_document(ctx->chunker, ctx->hExport, ctx->hOptions, walk_options_of(ctx->optionWord), *writer);
         page->flush();
         if (sink.result() != 0) return sink.result();
         if (writer->failed()) return FA_ERR_BAD_SINK;

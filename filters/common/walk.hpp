@@ -14,9 +14,9 @@
 namespace qrv::filters {
 
 struct WalkOptions {
-    bool contents = true;   // write a table of contents
-    bool notes = true;      // write the notes at the end
-    bool progress = true;   // report progress through EXDoCallback
+    bool contents = true;  // write a table of contents
+    bool notes = true;     // write the notes at the end
+    bool progress = true;  // report progress through EXDoCallback
 };
 
 WalkOptions walk_options_of(uint32_t option_word);
@@ -24,8 +24,7 @@ WalkOptions walk_options_of(uint32_t option_word);
 // Walks the document into writer, to its finish().  Returns 0,
 // FA_ERR_CANCELLED when the host stopped it or the writer failed, or the
 // code of the library call that kept the walk from going on.
-uint32_t walk_document(CHHandle h, uint32_t hExport, uint32_t hOptions, const WalkOptions &options,
-                       Writer &writer);
+uint32_t walk_document(CHHandle h, uint32_t hExport, uint32_t hOptions, const WalkOptions &options, Writer &writer);
 
 // Makes a filter's writer, writing its page to page; a filter that has
 // options of its own reads them from the export's option word.

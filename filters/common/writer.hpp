@@ -22,11 +22,11 @@ struct TextFormat {
     bool hidden = false;
     bool double_strike = false;
     bool capitals = false;
-    unsigned underline_kind = 0;   // kind of underline (qrvmodel/conventions.hpp), 0 for a plain one
-    uint32_t colour = 0;           // 0x00RRGGBB; 0 for the page's colour
-    uint32_t highlight = 0;        // 0x00RRGGBB; 0 for none
-    std::string font;        // UTF-8 font name, empty for the page's font
-    unsigned size_half_points = 0; // 0 for the page's size
+    unsigned underline_kind = 0;    // kind of underline (qrvmodel/conventions.hpp), 0 for a plain one
+    uint32_t colour = 0;            // 0x00RRGGBB; 0 for the page's colour
+    uint32_t highlight = 0;         // 0x00RRGGBB; 0 for none
+    std::string font;               // UTF-8 font name, empty for the page's font
+    unsigned size_half_points = 0;  // 0 for the page's size
 
     bool operator==(const TextFormat &) const = default;
 };
@@ -54,8 +54,8 @@ struct ParaFormat {
 struct CellFormat {
     unsigned column_span = 1;
     unsigned row_span = 1;
-    bool numeric = false;        // a formatted number: aligned right
-    bool header = false;         // a cell of a header row
+    bool numeric = false;  // a formatted number: aligned right
+    bool header = false;   // a cell of a header row
 };
 
 // A spreadsheet section's parts (sheet.hpp).

@@ -43,8 +43,10 @@ void CsvWriter::space_in_cell() {
 
 void CsvWriter::begin_paragraph(const ParaFormat &para) {
     if (!cell_) return;
-    if (depth_ > 1) space_in_cell();
-    else if (!cell_->empty()) *cell_ += '\n';
+    if (depth_ > 1)
+        space_in_cell();
+    else if (!cell_->empty())
+        *cell_ += '\n';
     if (para.kind != ParaKind::Body && !para.marker.empty()) *cell_ += para.marker + " ";
 }
 
@@ -54,8 +56,10 @@ void CsvWriter::text(std::string_view utf8, const TextFormat &format) {
 
 void CsvWriter::line_break() {
     if (!cell_) return;
-    if (depth_ > 1) space_in_cell();
-    else *cell_ += '\n';
+    if (depth_ > 1)
+        space_in_cell();
+    else
+        *cell_ += '\n';
 }
 
 void CsvWriter::begin_table(unsigned) {

@@ -18,7 +18,7 @@ namespace qrv::filters::csv {
 struct CsvOptions {
     char separator = ',';
     bool byte_order_mark = false;
-    unsigned part = 1;  // the sheet or table written, from 1
+    unsigned part = 1;        // the sheet or table written, from 1
     bool list_parts = false;  // list the sheets and tables instead
     bool raw_values = false;  // a sheet's values, not its texts as shown
 };

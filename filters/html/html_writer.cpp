@@ -27,13 +27,16 @@ constexpr const char *kPageStyle =
     "section.notes{border-top:1px solid #888;margin-top:2em;font-size:smaller}\n";
 
 // Rules of what only some pages hold, added when it first comes.
-constexpr const char *kHeaderCellStyle = "th{border:1px solid #888;padding:0.2em 0.5em;vertical-align:top;background:#eee}\n";
+constexpr const char *kHeaderCellStyle =
+    "th{border:1px solid #888;padding:0.2em 0.5em;vertical-align:top;background:#eee}\n";
 constexpr const char *kObjectStyle =
     ".object{display:inline-block;border:1px dashed #888;padding:0.5em;color:#555;font-size:smaller}\n";
 constexpr const char *kCellParagraphStyle = "td p,th p{margin:0.2em 0}\n";
-constexpr const char *kHeadingMarkerStyle = "h1 .marker,h2 .marker,h3 .marker,h4 .marker,h5 .marker,h6 .marker"
-                                            "{min-width:0;margin-right:0.3em}\n";
-constexpr const char *kCommentStyle = "section.comments{border-top:1px solid #888;margin-top:2em;font-size:smaller;color:#555}\n";
+constexpr const char *kHeadingMarkerStyle =
+    "h1 .marker,h2 .marker,h3 .marker,h4 .marker,h5 .marker,h6 .marker"
+    "{min-width:0;margin-right:0.3em}\n";
+constexpr const char *kCommentStyle =
+    "section.comments{border-top:1px solid #888;margin-top:2em;font-size:smaller;color:#555}\n";
 
 // Nested lists of the contents: one <ul> per level, each item's sub-levels
 // inside its <li>.
@@ -45,8 +48,10 @@ std::string contents_of(const std::vector<OutlineEntry> &outline) {
         if (level <= depth) out += "</li>\n";
         while (depth > level) out += "</ul>\n</li>\n", --depth;
         while (depth < level) {
-            if (depth + 1 < level) out += "<ul>\n<li>";
-            else out += "<ul>\n";
+            if (depth + 1 < level)
+                out += "<ul>\n<li>";
+            else
+                out += "<ul>\n";
             ++depth;
         }
         out += "<li><a href=\"#" + entry.anchor + "\">" + escape(entry.text) + "</a>";
@@ -86,8 +91,8 @@ bool has_notes(const std::vector<Note> &notes) {
 std::string style_class(const std::string &style) {
     if (style.empty()) return {};
     std::string name = id_of(style);
-    static const std::set<std::string> kOwn = {"title", "list", "marker", "grid", "sheet", "num", "contents", "notes",
-                                               "comments", "object"};
+    static const std::set<std::string> kOwn = {"title", "list",     "marker", "grid",     "sheet",
+                                               "num",   "contents", "notes",  "comments", "object"};
     return kOwn.contains(name) ? "style-" + name : name;
 }
 

@@ -39,10 +39,11 @@ std::string stretch(const char *what, uint32_t first, uint32_t last) {
 
 std::string column_tag(const SheetColumn &column) {
     std::string tag = "<col";
-    if (column.gap) tag += " class=\"gap\" title=\"" + stretch("empty columns", column.first, column.last) + " left out\"";
-    else if (column.hidden) tag += " class=\"hidden\"";
-    if (column.width_twips && !column.gap)
-        tag += " style=\"width:" + std::to_string(column.width_twips / 20) + "pt\"";
+    if (column.gap)
+        tag += " class=\"gap\" title=\"" + stretch("empty columns", column.first, column.last) + " left out\"";
+    else if (column.hidden)
+        tag += " class=\"hidden\"";
+    if (column.width_twips && !column.gap) tag += " style=\"width:" + std::to_string(column.width_twips / 20) + "pt\"";
     return tag + ">";
 }
 
@@ -63,15 +64,19 @@ void HtmlWriter::sheet_row_begin(const SheetRow &row) {
     body_ += "<tr data-row=\"";
     body_.number(uint64_t{row.first} + 1);
     body_ += '"';
-    if (row.gap) body_ += " class=\"gap\" title=\"" + stretch("empty rows", row.first, row.last) + " left out\"";
-    else if (row.hidden) body_ += " class=\"hidden\"";
+    if (row.gap)
+        body_ += " class=\"gap\" title=\"" + stretch("empty rows", row.first, row.last) + " left out\"";
+    else if (row.hidden)
+        body_ += " class=\"hidden\"";
     body_ += ">";
 }
 
 void HtmlWriter::sheet_cell(const SheetCell &cell) {
     body_ += "<td";
-    if (cell.kind == kCellError) body_ += " class=\"err\"";
-    else if (cell.numeric) body_ += " class=\"num\"";
+    if (cell.kind == kCellError)
+        body_ += " class=\"err\"";
+    else if (cell.numeric)
+        body_ += " class=\"num\"";
     write_spans(cell.column_span, cell.row_span);
     if (cell.aligned || cell.colour != kNoColour) {
         std::string css;

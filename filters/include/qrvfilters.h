@@ -14,8 +14,8 @@ QRV_BEGIN_DECLS
 
 /* Output ids of the reference filters. */
 enum {
-    QRV_OUTPUT_HTML = 0x48544D4Cu, /* "HTML" */
-    QRV_OUTPUT_TEXT = 0x54455854u, /* "TEXT" */
+    QRV_OUTPUT_HTML = 0x48544D4Cu,     /* "HTML" */
+    QRV_OUTPUT_TEXT = 0x54455854u,     /* "TEXT" */
     QRV_OUTPUT_MARKDOWN = 0x4D444F57u, /* "MDOW" */
     QRV_OUTPUT_CSV = 0x43535620u,      /* "CSV " */
     QRV_OUTPUT_JSON = 0x4A534F4Eu      /* "JSON" */

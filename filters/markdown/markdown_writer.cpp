@@ -94,8 +94,10 @@ void MarkdownWriter::begin_cell_paragraph(const ParaFormat &para) {
     if (!cell_) cell_ = &table_->begin_cell(1, 1);
     cell_mark_ = cell_->size();
     block_always_ = !para.marker.empty() && para.kind != ParaKind::Body;
-    if (table_depth_ > 1) space_in_cell();
-    else if (!cell_->empty()) *cell_ += "<br>";
+    if (table_depth_ > 1)
+        space_in_cell();
+    else if (!cell_->empty())
+        *cell_ += "<br>";
     if (block_always_) *cell_ += escaped(para.marker, TextPlace::Cell) + " ";
     inline_.start(*cell_, TextPlace::Cell, false);
 }
@@ -204,7 +206,8 @@ void MarkdownWriter::end_sheet() {
         lists_.clear();
         separate(Block::Other, false);
     }
-    if (!sheet_name_.empty()) out_ += "## " + escaped(sheet_name_, TextPlace::Heading) + (sheet_.empty() ? "\n" : "\n\n");
+    if (!sheet_name_.empty())
+        out_ += "## " + escaped(sheet_name_, TextPlace::Heading) + (sheet_.empty() ? "\n" : "\n\n");
     sheet_.write(out_);
 }
 

@@ -57,11 +57,11 @@ private:
 
     Output &out_;
     Block last_ = Block::None;
-    std::string block_;              // the paragraph in hand
+    std::string block_;  // the paragraph in hand
     Block block_kind_ = Block::Other;
-    bool block_tight_ = false;       // follows the last block without an empty line
-    bool block_always_ = false;      // written even without text (a heading, a list item)
-    size_t cell_mark_ = 0;           // where the paragraph in hand began in its cell
+    bool block_tight_ = false;   // follows the last block without an empty line
+    bool block_always_ = false;  // written even without text (a heading, a list item)
+    size_t cell_mark_ = 0;       // where the paragraph in hand began in its cell
     InlineText inline_;
     // The open list of each level: where its items' text starts, and its
     // marker's kind ("-", "." or ")").
@@ -71,8 +71,8 @@ private:
     };
     std::vector<ListLevel> lists_;
     std::unique_ptr<PipeTable> table_;  // the table of the page in hand
-    unsigned table_depth_ = 0;       // 2 and more: a table inside a cell, written as text
-    std::string *cell_ = nullptr;    // text of the cell in hand
+    unsigned table_depth_ = 0;          // 2 and more: a table inside a cell, written as text
+    std::string *cell_ = nullptr;       // text of the cell in hand
     std::string link_target_;
     SheetTable sheet_;
     std::string sheet_name_;

@@ -11,10 +11,16 @@ namespace {
 constexpr OutputFormat kOutputs[] = {
     {"html", "an HTML5 page", "html htm", "text/html", {QRV_OUTPUT_HTML, QRVRegisterHtmlFilter}},
     {"text", "plain text", "txt", "text/plain", {QRV_OUTPUT_TEXT, QRVRegisterTextFilter}},
-    {"markdown", "GitHub-flavoured Markdown", "md markdown", "text/markdown",
+    {"markdown",
+     "GitHub-flavoured Markdown",
+     "md markdown",
+     "text/markdown",
      {QRV_OUTPUT_MARKDOWN, QRVRegisterMarkdownFilter}},
     {"csv", "one sheet or table as comma-separated values", "csv", "text/csv", {QRV_OUTPUT_CSV, QRVRegisterCsvFilter}},
-    {"json", "the document as JSON (docs/qrvex-document.schema.json)", "json", "application/json",
+    {"json",
+     "the document as JSON (docs/qrvex-document.schema.json)",
+     "json",
+     "application/json",
      {QRV_OUTPUT_JSON, QRVRegisterJsonFilter}},
     {"items", "the document's items in the chunker's text format", "qrvt", "text/x-qrvt", {0, nullptr}},
 };

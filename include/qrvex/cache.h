@@ -15,26 +15,26 @@ QRV_BEGIN_DECLS
  * stays locked from its allocation to the cache's deinitialisation, so the
  * pointers MUCacheRetrieve hands out never move. */
 typedef struct MUCacheSlot {
-    QRVHGLOBAL hData;  /**< data block (memory block handle) */
-    void *pData;       /**< its data pointer */
-    uint32_t Key;      /**< the entry's key */
-    uint32_t Stamp;    /**< the cache clock at the entry's last use */
+    QRVHGLOBAL hData; /**< data block (memory block handle) */
+    void *pData;      /**< its data pointer */
+    uint32_t Key;     /**< the entry's key */
+    uint32_t Stamp;   /**< the cache clock at the entry's last use */
 } MUCacheSlot;
 
 /** The cache record; the caller owns it, MUCacheInit sets it up.  Entries in
  * use are slots 0 to Count - 1. */
 typedef struct MUCache {
-    uint32_t Flags;         /**< MU_CACHE_REPLACE_OLDEST */
-    uint16_t Count;         /**< entries in use */
-    uint16_t Allocated;     /**< slots that exist, each with its data block */
-    uint16_t GrowthStep;    /**< slots added per growth; never 0 */
-    uint16_t Capacity;      /**< most entries held; at least 2 */
-    uint32_t Clock;         /**< rises at every add, update and successful retrieval */
-    uint32_t DataSize;      /**< bytes of data per entry */
-    uint32_t CallerValue;   /**< the caller's own, not used by the library */
-    uint32_t Reserved;      /**< not used */
-    QRVHGLOBAL hSlots;      /**< block of the slot array; 0 until the first add */
-    MUCacheSlot *pSlots;    /**< the slot array while locked, else 0 */
+    uint32_t Flags;       /**< MU_CACHE_REPLACE_OLDEST */
+    uint16_t Count;       /**< entries in use */
+    uint16_t Allocated;   /**< slots that exist, each with its data block */
+    uint16_t GrowthStep;  /**< slots added per growth; never 0 */
+    uint16_t Capacity;    /**< most entries held; at least 2 */
+    uint32_t Clock;       /**< rises at every add, update and successful retrieval */
+    uint32_t DataSize;    /**< bytes of data per entry */
+    uint32_t CallerValue; /**< the caller's own, not used by the library */
+    uint32_t Reserved;    /**< not used */
+    QRVHGLOBAL hSlots;    /**< block of the slot array; 0 until the first add */
+    MUCacheSlot *pSlots;  /**< the slot array while locked, else 0 */
 } MUCache;
 
 #if QRV_PTR32
@@ -69,8 +69,8 @@ QRV_LAYOUT_ASSERT(offsetof(MUCache, Reserved) == 24, "MUCache.Reserved at 24");
  * @param cache       the caller's cache record, set up here
  * @param context     the caller's memory context: its CacheCount rises by 1
  */
-QRVAPI void MUCacheInit(uint16_t capacity, uint16_t growthStep, uint32_t dataSize, uint32_t flags,
-                        uint32_t callerValue, MUCache *cache, MUContext *context);
+QRVAPI void MUCacheInit(uint16_t capacity, uint16_t growthStep, uint32_t dataSize, uint32_t flags, uint32_t callerValue,
+                        MUCache *cache, MUContext *context);
 /**
  * Stores a copy of one record under a key: an existing key is overwritten, a
  * new key takes a new entry, or, in a full cache with

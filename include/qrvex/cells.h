@@ -12,32 +12,32 @@ QRV_BEGIN_DECLS
 /** A spreadsheet or database section's parameters. */
 typedef struct CUSSSectionParams {
     uint32_t SectionNumber; /**< the section number asked for */
-    uint32_t LayoutValue1; /**< value of the section layout item */
-    uint32_t LayoutValue2; /**< data1 of the section layout item */
-    uint32_t ListItemId;   /**< the column or field list item */
-    uint32_t ByColumn;     /**< 1: cells are numbered column by column */
-    uint32_t LineLength;   /**< cells per line */
-    uint32_t ListLength;   /**< LineLength when the column or field list ended */
+    uint32_t LayoutValue1;  /**< value of the section layout item */
+    uint32_t LayoutValue2;  /**< data1 of the section layout item */
+    uint32_t ListItemId;    /**< the column or field list item */
+    uint32_t ByColumn;      /**< 1: cells are numbered column by column */
+    uint32_t LineLength;    /**< cells per line */
+    uint32_t ListLength;    /**< LineLength when the column or field list ended */
 } CUSSSectionParams;
 
 /** The filter's cursor over one section's cell runs, kept between calls of
  * CUGetSSCellBeginId; start it with SectionNumber -1. */
 typedef struct CUSSCellState {
-    uint32_t FirstRunId; /**< id of the section's first cell run (store 15) */
-    uint32_t RunId; /**< id of the current cell run */
-    uint32_t RunFirstCell; /**< number of the current run's first cell */
-    uint32_t RunCellCount; /**< cells of the current run */
-    uint32_t RunItemId; /**< store-0 id where the current run's items begin */
-    uint32_t CursorItemId; /**< store-0 id of the cursor */
-    uint32_t CursorCell; /**< cell number of the cursor */
-    uint32_t LineLength; /**< cells per line, from the section's parameters */
-    uint32_t ListLength; /**< length of the column or field list */
+    uint32_t FirstRunId;    /**< id of the section's first cell run (store 15) */
+    uint32_t RunId;         /**< id of the current cell run */
+    uint32_t RunFirstCell;  /**< number of the current run's first cell */
+    uint32_t RunCellCount;  /**< cells of the current run */
+    uint32_t RunItemId;     /**< store-0 id where the current run's items begin */
+    uint32_t CursorItemId;  /**< store-0 id of the cursor */
+    uint32_t CursorCell;    /**< cell number of the cursor */
+    uint32_t LineLength;    /**< cells per line, from the section's parameters */
+    uint32_t ListLength;    /**< length of the column or field list */
     uint32_t SectionNumber; /**< the section the state belongs to; -1 to start over */
-    uint32_t LayoutValue1; /**< first layout value of the section */
-    uint32_t LayoutValue2; /**< second layout value of the section */
-    uint32_t ByColumn; /**< 1: cells are numbered column by column */
+    uint32_t LayoutValue1;  /**< first layout value of the section */
+    uint32_t LayoutValue2;  /**< second layout value of the section */
+    uint32_t ByColumn;      /**< 1: cells are numbered column by column */
     uint32_t SectionLastId; /**< store-0 id of the section's last item */
-    uint32_t ListItemId; /**< the column or field list item */
+    uint32_t ListItemId;    /**< the column or field list item */
 } CUSSCellState;
 
 /** An item of the list CUGetSSCellMergeInfo fills: the second merge point's
@@ -45,8 +45,8 @@ typedef struct CUSSCellState {
 typedef struct CUSSMergeRange {
     uint32_t SecondValue; /**< value of the second merge point */
     uint32_t SecondData1; /**< data1 of the second merge point */
-    uint32_t FirstValue; /**< value of the first merge point */
-    uint32_t FirstData1; /**< data1 of the first merge point */
+    uint32_t FirstValue;  /**< value of the first merge point */
+    uint32_t FirstData1;  /**< data1 of the first merge point */
 } CUSSMergeRange;
 
 QRV_LAYOUT_ASSERT(sizeof(CUSSSectionParams) == 28, "section parameters are 7 words");
@@ -118,8 +118,8 @@ QRVAPI uint32_t CUFindSSDBCellNameIds(uint32_t id, uint32_t *nameIds, CHHandle h
  *         stays as far as it got, with SectionNumber -1 when the section's runs
  *         lie beyond it).
  */
-QRVAPI uint32_t CUGetSSCellBeginId(CUSSCellState *state, uint32_t section, uint32_t firstIndex,
-                                   uint32_t secondIndex, CHHandle h);
+QRVAPI uint32_t CUGetSSCellBeginId(CUSSCellState *state, uint32_t section, uint32_t firstIndex, uint32_t secondIndex,
+                                   CHHandle h);
 /**
  * Finds the last item of the cell an id lies in: the item before the first
  * break, cell end, cell item or empty-cell run.
@@ -175,8 +175,8 @@ QRVAPI uint32_t CUGetDBCellFormatId(uint32_t id, uint32_t n, CHHandle h);
  * @return 0, or the non-zero result of the change walk; a failed read ends the
  *         walk with 0.
  */
-QRVAPI uint32_t CUGatherSSDBCellInfo(CUStyleSheet *sheet, CUCellChangeInfo *cell, uint32_t startId,
-                                     uint32_t lastId, CHItem room, CHHandle h);
+QRVAPI uint32_t CUGatherSSDBCellInfo(CUStyleSheet *sheet, CUCellChangeInfo *cell, uint32_t startId, uint32_t lastId,
+                                     CHItem room, CHHandle h);
 /**
  * Finds a section's merge list and adds one CUSSMergeRange per pair of merge
  * points to a list.

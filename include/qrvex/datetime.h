@@ -46,8 +46,8 @@ QRVAPI uint32_t FUWeekday(uint32_t dayNumber);
  * @param flags     bit 0: the day count includes a 29 February 1900 that never
  *                  was, so days after 28 February 1900 are one too high
  */
-QRVAPI void FUConvertJulianToDate(uint32_t dayNumber, int32_t *pDay, int32_t *pMonth, int32_t *pYear,
-                                  int32_t *pWeekday, uint32_t flags);
+QRVAPI void FUConvertJulianToDate(uint32_t dayNumber, int32_t *pDay, int32_t *pMonth, int32_t *pYear, int32_t *pWeekday,
+                                  uint32_t flags);
 /**
  * Splits a count of seconds into hour, minute and second; hours fold into
  * 0 to 23.
@@ -102,9 +102,8 @@ QRVAPI void FUConvertDosDateToSODate(double *pValue);
  * @param scale       the value is multiplied by it first
  * @param hOptions    the export's option handle, for DAGetOption
  */
-QRVAPI void FUFormatDateTime(QRVWCHAR *output, double value, uint32_t kind, uint32_t formatFlags,
-                             uint32_t positions, uint32_t dayBase, uint32_t dateFlags, double scale,
-                             uint32_t hOptions);
+QRVAPI void FUFormatDateTime(QRVWCHAR *output, double value, uint32_t kind, uint32_t formatFlags, uint32_t positions,
+                             uint32_t dayBase, uint32_t dateFlags, double scale, uint32_t hOptions);
 
 QRV_END_DECLS
 

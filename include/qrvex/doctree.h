@@ -18,9 +18,9 @@
 
 QRV_BEGIN_DECLS
 
-#define EXDT_STATE_WORDS 429 /**< 32-bit words of a state record */
-#define EXDT_FILE_NAME_BYTES 4096 /**< bytes of each file name buffer */
-#define EXDT_MAX_HEADING_LEVEL 10 /**< deepest heading level */
+#define EXDT_STATE_WORDS 429          /**< 32-bit words of a state record */
+#define EXDT_FILE_NAME_BYTES 4096     /**< bytes of each file name buffer */
+#define EXDT_MAX_HEADING_LEVEL 10     /**< deepest heading level */
 #define EXDT_DEFAULT_CHARSET 0x30100u /**< the character set a tree and a state start with */
 /** TreeFlags bit: a heading has been added and its paragraph has not ended. */
 #define EXDT_HEADING_OPEN 0x1u
@@ -34,31 +34,31 @@ typedef struct EXDTState {
  * (an LUList of EXDTHeading, 0 until the first is added). */
 typedef struct EXDTBody {
     uint32_t BodyStartId; /**< first item of the body */
-    uint32_t BodyEndId; /**< last item of the body; set by the patch-up */
-    EXDTState BodyState; /**< the filter's state at the body's start */
-    LUList *SubHeadings; /**< EXDTHeading one level down; 0 until the first */
+    uint32_t BodyEndId;   /**< last item of the body; set by the patch-up */
+    EXDTState BodyState;  /**< the filter's state at the body's start */
+    LUList *SubHeadings;  /**< EXDTHeading one level down; 0 until the first */
 } EXDTBody;
 
 /** A section or heading: its head (title or heading text) and its body. */
 typedef struct EXDTNode {
     uint32_t HeadStartId; /**< -1 when there is no head text */
     uint32_t HeadEndId;   /**< -1 when the patch-up finds no sensible end */
-    EXDTState HeadState; /**< the filter's state at the head's start */
-    EXDTBody Body; /**< the body part */
+    EXDTState HeadState;  /**< the filter's state at the head's start */
+    EXDTBody Body;        /**< the body part */
 } EXDTNode;
 
 /** Note kinds 1, 2, 3 and subdocument kinds 8, 16 index these arrays from 0. */
-#define EXDT_NOTE_KINDS 3 /**< note kinds (1, 2, 3) */
+#define EXDT_NOTE_KINDS 3   /**< note kinds (1, 2, 3) */
 #define EXDT_SUBDOC_KINDS 2 /**< subdocument kinds (8, 16) */
 
 /** One section of the document (an item of EXDTTree.Sections). */
 typedef struct EXDTSection {
-    uint32_t SectionValue; /**< the filter's value given to EXDTAddSection */
-    uint32_t TitleProperty; /**< set by EXDTSetSectionTitlePropertyString */
-    uint32_t FirstId; /**< the section's first item */
-    uint32_t LastId; /**< the section's last item */
-    EXDTNode Node; /**< title (head) and body, with the level-1 headings */
-    uint32_t Palette; /**< set by EXDTAddPalette */
+    uint32_t SectionValue;              /**< the filter's value given to EXDTAddSection */
+    uint32_t TitleProperty;             /**< set by EXDTSetSectionTitlePropertyString */
+    uint32_t FirstId;                   /**< the section's first item */
+    uint32_t LastId;                    /**< the section's last item */
+    EXDTNode Node;                      /**< title (head) and body, with the level-1 headings */
+    uint32_t Palette;                   /**< set by EXDTAddPalette */
     LUList *Notes[EXDT_NOTE_KINDS];     /**< 16-byte note records */
     LUList *Subdocs[EXDT_SUBDOC_KINDS]; /**< 8-byte records */
     LUList *Bookmarks;                  /**< pairs of 32-bit values */
@@ -66,23 +66,23 @@ typedef struct EXDTSection {
 
 /** One heading (an item of a SubHeadings list). */
 typedef struct EXDTHeading {
-    uint32_t Filler; /**< non-zero: a heading without text of its own */
-    EXDTNode Node; /**< heading text (head) and what follows (body) */
+    uint32_t Filler;                      /**< non-zero: a heading without text of its own */
+    EXDTNode Node;                        /**< heading text (head) and what follows (body) */
     LUList *NoteIndexes[EXDT_NOTE_KINDS]; /**< 32-bit indexes into the section's Notes */
 } EXDTHeading;
 
 /** The document tree; the filter owns the record (EXDTInit, EXDTDeInit). */
 typedef struct EXDTTree {
-    uint32_t DefaultCharset; /**< EXDT_DEFAULT_CHARSET unless set */
-    char SourceFileName[EXDT_FILE_NAME_BYTES]; /**< set by EXDTSetSourceFileName */
-    char CSSFileName[EXDT_FILE_NAME_BYTES]; /**< set by EXDTSetCSSFileName */
-    char JSFileName[EXDT_FILE_NAME_BYTES]; /**< set by EXDTSetJSFileName */
-    LUList *Properties; /**< 20-byte property records */
-    LUList *Sections;   /**< EXDTSection */
-    uint32_t CurrentSection; /**< 1-based; 0 for none */
-    uint32_t TreeFlags; /**< EXDT_HEADING_OPEN */
+    uint32_t DefaultCharset;                      /**< EXDT_DEFAULT_CHARSET unless set */
+    char SourceFileName[EXDT_FILE_NAME_BYTES];    /**< set by EXDTSetSourceFileName */
+    char CSSFileName[EXDT_FILE_NAME_BYTES];       /**< set by EXDTSetCSSFileName */
+    char JSFileName[EXDT_FILE_NAME_BYTES];        /**< set by EXDTSetJSFileName */
+    LUList *Properties;                           /**< 20-byte property records */
+    LUList *Sections;                             /**< EXDTSection */
+    uint32_t CurrentSection;                      /**< 1-based; 0 for none */
+    uint32_t TreeFlags;                           /**< EXDT_HEADING_OPEN */
     uint32_t HeadingPath[EXDT_MAX_HEADING_LEVEL]; /**< 1-based indexes; 0 ends the path */
-    uint32_t HeadingLevel; /**< level of the current heading; 0 for none */
+    uint32_t HeadingLevel;                        /**< level of the current heading; 0 for none */
 } EXDTTree;
 
 QRV_LAYOUT_ASSERT(sizeof(EXDTState) == 1716, "state is 429 words");
@@ -325,8 +325,8 @@ QRVAPI uint32_t EXDTSetSectionTitlePropertyString(EXDTTree *tree, uint32_t value
  *         another level; 18 without a current section; 13 when a heading list
  *         cannot be made.
  */
-QRVAPI uint32_t EXDTAddHeadingLevel(EXDTTree *tree, uint32_t startId, const EXDTState *state,
-                                    uint32_t filler, uint32_t level);
+QRVAPI uint32_t EXDTAddHeadingLevel(EXDTTree *tree, uint32_t startId, const EXDTState *state, uint32_t filler,
+                                    uint32_t level);
 /**
  * Ends the open heading's paragraph: its body starts at an id, with a copy of
  * a state.  Without an open current heading nothing changes.

@@ -24,8 +24,7 @@ QRV_BEGIN_DECLS
  * data given to EXOpenExport, first value, second value); cdecl.  Its result
  * is handed back to the filter unchanged.
  */
-typedef uint32_t (*EXCallbackFunc)(uint32_t hExport, uint32_t callbackData,
-                                   uint32_t value1, uint32_t value2);
+typedef uint32_t (*EXCallbackFunc)(uint32_t hExport, uint32_t callbackData, uint32_t value1, uint32_t value2);
 
 /** EXModuleData.ModuleType of an export record; every call after the open checks it. */
 #define EX_MODULE_TYPE_EXPORT 2u
@@ -37,12 +36,12 @@ typedef uint32_t (*EXCallbackFunc)(uint32_t hExport, uint32_t callbackData,
  * marked unused belong to QRVDA and are neither read nor written here.
  */
 typedef struct EXModuleData {
-    uint32_t Unused0;         /**< not used by the library */
-    uint32_t ModuleType;      /**< EX_MODULE_TYPE_EXPORT for an export record */
-    uint32_t Unused8[2];      /**< not used by the library */
-    uint32_t FAExportHandle;  /**< the filter-access library's handle of the export */
+    uint32_t Unused0;            /**< not used by the library */
+    uint32_t ModuleType;         /**< EX_MODULE_TYPE_EXPORT for an export record */
+    uint32_t Unused8[2];         /**< not used by the library */
+    uint32_t FAExportHandle;     /**< the filter-access library's handle of the export */
     EXCallbackFunc CallbackFunc; /**< the host's callback; may be null */
-    uint32_t CallbackData;    /**< handed back to the callback unchanged */
+    uint32_t CallbackData;       /**< handed back to the callback unchanged */
 } EXModuleData;
 
 #if QRV_PTR32
@@ -85,9 +84,8 @@ QRV_LAYOUT_ASSERT(offsetof(EXModuleData, FAExportHandle) == 16, "FAExportHandle 
  * Ownership: QRVDA owns the module data; the handle stays valid until the
  * EXCloseExport that reaches FACloseExport.
  */
-QRVAPI uint32_t EXOpenExport(uint32_t hDocument, uint32_t outputId, uint32_t hSink,
-                             uint32_t optionWord, uint32_t unused, uint32_t reserved,
-                             EXCallbackFunc callback, uint32_t callbackData,
+QRVAPI uint32_t EXOpenExport(uint32_t hDocument, uint32_t outputId, uint32_t hSink, uint32_t optionWord,
+                             uint32_t unused, uint32_t reserved, EXCallbackFunc callback, uint32_t callbackData,
                              uint32_t *phExport);
 /**
  * Runs an open export: the filter writes its whole output (FARunExport).

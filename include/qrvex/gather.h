@@ -34,8 +34,7 @@ QRV_BEGIN_DECLS
  *         a null record or id pointer.
  */
 QRVAPI uint32_t CUGatherChangeInfo(CUStyleSheet *sheet, CUParaChangeInfo *para, CUTextChangeInfo *text,
-                                   CUCellChangeInfo *cell, CHItem item, uint32_t *pNextId,
-                                   uint32_t lastId, CHHandle h);
+                                   CUCellChangeInfo *cell, CHItem item, uint32_t *pNextId, uint32_t lastId, CHHandle h);
 /**
  * Compares two text records and gives the flag bits of the fields that
  * differ, among the bits set in either record's ChangeFlags.
@@ -81,8 +80,7 @@ QRVAPI uint32_t CUOptimizeParaChangeFlags(const CUParaChangeInfo *a, const CUPar
  *         null @p text); the id of a failed read; an id whose following id does
  *         not grow.
  */
-QRVAPI uint32_t CUGatherTextInfo(CUStyleSheet *sheet, CUTextChangeInfo *text, uint32_t nextId,
-                                 CHItem item, CHHandle h);
+QRVAPI uint32_t CUGatherTextInfo(CUStyleSheet *sheet, CUTextChangeInfo *text, uint32_t nextId, CHItem item, CHHandle h);
 /**
  * Gathers the font information in force at a paragraph (font size, style,
  * item 60, style attribute) into a text record, whose ChangeFlags start at 0.
@@ -98,8 +96,8 @@ QRVAPI uint32_t CUGatherTextInfo(CUStyleSheet *sheet, CUTextChangeInfo *text, ui
  * @param h       the chunker handle
  * @return 0, whatever happens.
  */
-QRVAPI uint32_t CUGatherParaFontInfo(CUStyleSheet *sheet, CUTextChangeInfo *text, uint32_t firstId,
-                                     uint32_t lastId, CHItem room, CHHandle h);
+QRVAPI uint32_t CUGatherParaFontInfo(CUStyleSheet *sheet, CUTextChangeInfo *text, uint32_t firstId, uint32_t lastId,
+                                     CHItem room, CHHandle h);
 /**
  * Gathers the attributes in force at an item: adds to the records the changes
  * between the first item of the item's chunk and the item.
@@ -113,8 +111,8 @@ QRVAPI uint32_t CUGatherParaFontInfo(CUStyleSheet *sheet, CUTextChangeInfo *text
  * @return 0 when the walk reaches the item (or meets an id that does not
  *         grow); the code of the failed read; 37 for a null record.
  */
-QRVAPI uint32_t CUGatherChunkStateInfo(CUStyleSheet *sheet, CUParaChangeInfo *para,
-                                       CUTextChangeInfo *text, CHHandle h, uint32_t itemId);
+QRVAPI uint32_t CUGatherChunkStateInfo(CUStyleSheet *sheet, CUParaChangeInfo *para, CUTextChangeInfo *text, CHHandle h,
+                                       uint32_t itemId);
 /**
  * Finds the first item of a range that counts as text.
  *
@@ -132,8 +130,7 @@ QRVAPI uint32_t CUGatherChunkStateInfo(CUStyleSheet *sheet, CUParaChangeInfo *pa
  * @return the id of the first item that counts as text; 0 when there is none, a
  *         read or style load fails, or the ids stop growing.
  */
-QRVAPI uint32_t CUCheckForText(CUStyleSheet *sheet, uint32_t firstId, uint32_t lastId,
-                               uint32_t options, CHHandle h);
+QRVAPI uint32_t CUCheckForText(CUStyleSheet *sheet, uint32_t firstId, uint32_t lastId, uint32_t options, CHHandle h);
 
 QRV_END_DECLS
 

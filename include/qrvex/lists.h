@@ -17,14 +17,14 @@ QRV_BEGIN_DECLS
 /** A growable list of fixed-size items; see the file's description.  The
  * caller owns it (LUCreateList, LUFreeList) and may read its fields. */
 typedef struct LUList {
-    uint32_t RecordSize;  /**< size of this record in bytes (40 in the 32-bit build) */
-    uint32_t GrowBy;      /**< items added to the capacity when a full list takes one more */
-    uint32_t ItemSize;    /**< bytes per item */
-    uint32_t Capacity;    /**< items the item block holds */
-    uint32_t ItemCount;   /**< items added minus items removed */
-    int32_t FreeSlots;    /**< free slots at the end of the item block */
-    void *Items;          /**< first item (the locked item block) */
-    void *NextFree;       /**< first free slot */
+    uint32_t RecordSize;    /**< size of this record in bytes (40 in the 32-bit build) */
+    uint32_t GrowBy;        /**< items added to the capacity when a full list takes one more */
+    uint32_t ItemSize;      /**< bytes per item */
+    uint32_t Capacity;      /**< items the item block holds */
+    uint32_t ItemCount;     /**< items added minus items removed */
+    int32_t FreeSlots;      /**< free slots at the end of the item block */
+    void *Items;            /**< first item (the locked item block) */
+    void *NextFree;         /**< first free slot */
     QRVHGLOBAL RecordBlock; /**< the block holding this record */
     QRVHGLOBAL ItemBlock;   /**< the block holding the items; 0 for a list made with capacity 0 */
 } LUList;
@@ -33,16 +33,16 @@ typedef struct LUList {
  * id; each counter has an LUList of LULevelEntry, level 0 first; each level
  * has a history, an LUList of LUCounterRecord in ascending position. */
 typedef struct LUCounterEntry {
-    LUList *Levels;      /**< the counter's levels: LULevelEntry items, level 0 first */
-    uint32_t CounterId;  /**< the counter's id */
-    uint32_t Reserved;   /**< 0 */
+    LUList *Levels;     /**< the counter's levels: LULevelEntry items, level 0 first */
+    uint32_t CounterId; /**< the counter's id */
+    uint32_t Reserved;  /**< 0 */
 } LUCounterEntry;
 
 /** One level of a counter. */
 typedef struct LULevelEntry {
-    LUList *History;     /**< LUCounterRecord items in ascending position */
-    uint32_t Level;      /**< the level, 0 the outermost */
-    uint32_t Reserved;   /**< 0 */
+    LUList *History;   /**< LUCounterRecord items in ascending position */
+    uint32_t Level;    /**< the level, 0 the outermost */
+    uint32_t Reserved; /**< 0 */
 } LULevelEntry;
 
 /** Link of a value saved at its own level; a marker left by a save at a
@@ -52,9 +52,9 @@ typedef struct LULevelEntry {
 /** One record of a level's history: a value, or a marker left by a save
  * at a deeper level. */
 typedef struct LUCounterRecord {
-    uint32_t Position;   /**< where the value or marker starts */
-    int32_t Value;  /**< -1 for no value */
-    int32_t Link;        /**< LU_LINK_OWN_VALUE, or the marker's level + 1 */
+    uint32_t Position; /**< where the value or marker starts */
+    int32_t Value;     /**< -1 for no value */
+    int32_t Link;      /**< LU_LINK_OWN_VALUE, or the marker's level + 1 */
 } LUCounterRecord;
 
 #if QRV_PTR32
@@ -223,8 +223,7 @@ QRVAPI uint32_t LUDeInitCounterTrack(LUList *track);
  *         (a failed marker insert while marking the outer levels ends the save
  *         with 0).
  */
-QRVAPI uint32_t LUSaveCounterLevel(LUList *track, uint32_t counterId, uint32_t level,
-                                   int32_t value, uint32_t position);
+QRVAPI uint32_t LUSaveCounterLevel(LUList *track, uint32_t counterId, uint32_t level, int32_t value, uint32_t position);
 /**
  * Gives the value one level of a counter had at a position.
  *
@@ -241,8 +240,8 @@ QRVAPI uint32_t LUSaveCounterLevel(LUList *track, uint32_t counterId, uint32_t l
  *         over); 18 for a null track or result pointer, an unknown counter, or a
  *         level list that does not start at level 0.
  */
-QRVAPI uint32_t LUGetCounterLevel(LUList *track, uint32_t counterId, uint32_t level,
-                                  int32_t *pValue, uint32_t position);
+QRVAPI uint32_t LUGetCounterLevel(LUList *track, uint32_t counterId, uint32_t level, int32_t *pValue,
+                                  uint32_t position);
 
 QRV_END_DECLS
 

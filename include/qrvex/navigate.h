@@ -179,8 +179,8 @@ QRVAPI uint32_t CUFindTableEndId(uint32_t id, CHHandle h);
  *         -1; otherwise the chunker's code that ended the search (a failed
  *         lock of the tag list gives the lock's code).
  */
-QRVAPI uint32_t CUGetTagListChangeId(uint32_t key, uint32_t tagCode, uint32_t flags,
-                                     uint32_t *pBeginId, uint32_t *pEndId, CHHandle h);
+QRVAPI uint32_t CUGetTagListChangeId(uint32_t key, uint32_t tagCode, uint32_t flags, uint32_t *pBeginId,
+                                     uint32_t *pEndId, CHHandle h);
 
 QRV_END_DECLS
 

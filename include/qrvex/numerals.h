@@ -67,8 +67,8 @@ QRVAPI uint16_t FUGenerateRomanNumeral(QRVWCHAR *buffer, uint16_t start, uint16_
  * @param tenLetter  the letter for ten ('X', 'C' or 'M')
  * @return the new position.
  */
-QRVAPI uint16_t FUGetRoman1To9(QRVWCHAR *buffer, uint16_t position, uint16_t size, uint32_t digit,
-                               char oneLetter, char fiveLetter, char tenLetter);
+QRVAPI uint16_t FUGetRoman1To9(QRVWCHAR *buffer, uint16_t position, uint16_t size, uint32_t digit, char oneLetter,
+                               char fiveLetter, char tenLetter);
 /**
  * Writes the number of a list item as its list level shows it: decimal
  * (optionally with a leading zero below 10), letters or Roman numerals (upper
@@ -86,8 +86,8 @@ QRVAPI uint16_t FUGetRoman1To9(QRVWCHAR *buffer, uint16_t position, uint16_t siz
  * @return the length in wide characters (in bytes with flags bit 0); 0 for a
  *         size of 0 or numbering style 0.
  */
-QRVAPI uint16_t FUGenerateCounterNumber(const CUListLevelRecord *level, uint32_t flags, QRVWCHAR *buffer,
-                                        uint16_t size, int32_t value);
+QRVAPI uint16_t FUGenerateCounterNumber(const CUListLevelRecord *level, uint32_t flags, QRVWCHAR *buffer, uint16_t size,
+                                        int32_t value);
 /**
  * Writes the default title of a section: a word from the string resources
  * for the kind, a space and the section's number.

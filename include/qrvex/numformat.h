@@ -12,19 +12,19 @@ QRV_BEGIN_DECLS
  * bit 31 set, a token in the low bits (FU_TOKEN_*). */
 typedef uint32_t FUFormatCode;
 #define FU_CODE_TOKEN_BIT 0x80000000u /**< set in a code that is a token */
-#define FU_FORMAT_MAX_CODES 256u /**< most codes of a compiled format */
+#define FU_FORMAT_MAX_CODES 256u      /**< most codes of a compiled format */
 
 /** Tokens: the special character kinds of a number format definition. */
 enum {
-    FU_TOKEN_DIGIT_ZERO = 0x100,    /**< digit, padded with "0" */
-    FU_TOKEN_DIGIT_OPTIONAL = 0x101,/**< digit, not padded */
-    FU_TOKEN_DIGIT_BLANK = 0x102,   /**< digit, padded with a blank */
+    FU_TOKEN_DIGIT_ZERO = 0x100,     /**< digit, padded with "0" */
+    FU_TOKEN_DIGIT_OPTIONAL = 0x101, /**< digit, not padded */
+    FU_TOKEN_DIGIT_BLANK = 0x102,    /**< digit, padded with a blank */
     FU_TOKEN_POINT = 0x103,
     FU_TOKEN_PERCENT = 0x104,
-    FU_TOKEN_TEXT = 0x105,          /**< the whole rendered number */
-    FU_TOKEN_MASK = 0x106,          /**< digits of the rendered number become "*" */
-    FU_TOKEN_ESCAPE = 0x107,        /**< the next code's low byte, as a character */
-    FU_TOKEN_REPEAT = 0x108,        /**< the next code's low byte, repeated by the value */
+    FU_TOKEN_TEXT = 0x105,   /**< the whole rendered number */
+    FU_TOKEN_MASK = 0x106,   /**< digits of the rendered number become "*" */
+    FU_TOKEN_ESCAPE = 0x107, /**< the next code's low byte, as a character */
+    FU_TOKEN_REPEAT = 0x108, /**< the next code's low byte, repeated by the value */
     FU_TOKEN_CURRENCY = 0x109,
     FU_TOKEN_GROUPING = 0x10A,
     FU_TOKEN_EXPONENT = 0x10B,
@@ -44,7 +44,7 @@ enum {
     FU_TOKEN_MINUTE_2 = 0x12B,
     FU_TOKEN_MINUTE = 0x12C,
     FU_TOKEN_SECOND_2 = 0x12D,
-    FU_TOKEN_DESIGNATOR = 0x12F,    /**< morning or afternoon */
+    FU_TOKEN_DESIGNATOR = 0x12F, /**< morning or afternoon */
     FU_TOKEN_DATE_SEPARATOR = 0x130,
     FU_TOKEN_TIME_SEPARATOR = 0x131,
     FU_TOKEN_24_HOURS = 0x132,
@@ -55,27 +55,27 @@ enum {
 };
 
 /** FUNumberFormat.FormatFlags. */
-#define FU_FORMAT_GENERAL     0x001u /**< shown in its general form */
-#define FU_FORMAT_SCIENTIFIC  0x002u /**< has an exponent */
-#define FU_FORMAT_DATE_TIME   0x004u /**< has date or time tokens */
-#define FU_FORMAT_PERCENT     0x008u /**< shown times 100 */
-#define FU_FORMAT_DIGITS      0x010u /**< shows digits: a negative number gets a "-" */
-#define FU_FORMAT_24_HOURS    0x020u /**< hours run 0 to 23 */
-#define FU_FORMAT_TEXT60      0x040u /**< textValue60 is handed back */
-#define FU_FORMAT_TEXT25      0x080u /**< textValue25 is handed back */
-#define FU_FORMAT_CALENDAR    0x100u /**< the whole part of the value is a calendar date */
+#define FU_FORMAT_GENERAL 0x001u    /**< shown in its general form */
+#define FU_FORMAT_SCIENTIFIC 0x002u /**< has an exponent */
+#define FU_FORMAT_DATE_TIME 0x004u  /**< has date or time tokens */
+#define FU_FORMAT_PERCENT 0x008u    /**< shown times 100 */
+#define FU_FORMAT_DIGITS 0x010u     /**< shows digits: a negative number gets a "-" */
+#define FU_FORMAT_24_HOURS 0x020u   /**< hours run 0 to 23 */
+#define FU_FORMAT_TEXT60 0x040u     /**< textValue60 is handed back */
+#define FU_FORMAT_TEXT25 0x080u     /**< textValue25 is handed back */
+#define FU_FORMAT_CALENDAR 0x100u   /**< the whole part of the value is a calendar date */
 
 /** The compiled form of one number format definition. */
 typedef struct FUNumberFormat {
-    QRVHGLOBAL hBlock;     /**< memory block holding this record when allocated, else 0 */
-    uint32_t codeCount;    /**< 0 to 256 */
-    uint32_t pointPos;     /**< index of the decimal point token; codeCount when there is none */
-    uint32_t fracDigits;   /**< digit placeholders after the decimal point */
-    uint32_t intDigits;    /**< digit placeholders before it */
-    uint32_t expDigits;    /**< digit placeholders after the exponent token */
-    uint32_t textValue60;  /**< data1 of the definition's item 60 (FU_FORMAT_TEXT60) */
-    uint32_t textValue25;  /**< value of the definition's item 25 (FU_FORMAT_TEXT25) */
-    uint32_t FormatFlags;  /**< FU_FORMAT_* */
+    QRVHGLOBAL hBlock;                       /**< memory block holding this record when allocated, else 0 */
+    uint32_t codeCount;                      /**< 0 to 256 */
+    uint32_t pointPos;                       /**< index of the decimal point token; codeCount when there is none */
+    uint32_t fracDigits;                     /**< digit placeholders after the decimal point */
+    uint32_t intDigits;                      /**< digit placeholders before it */
+    uint32_t expDigits;                      /**< digit placeholders after the exponent token */
+    uint32_t textValue60;                    /**< data1 of the definition's item 60 (FU_FORMAT_TEXT60) */
+    uint32_t textValue25;                    /**< value of the definition's item 25 (FU_FORMAT_TEXT25) */
+    uint32_t FormatFlags;                    /**< FU_FORMAT_* */
     FUFormatCode codes[FU_FORMAT_MAX_CODES]; /**< the codes, codeCount of them */
 } FUNumberFormat;
 
@@ -128,10 +128,10 @@ QRV_LAYOUT_ASSERT(offsetof(FUNumberFormat, FormatFlags) + 4 == offsetof(FUNumber
  * @return the length of the text in characters, terminator not counted (at
  *         most 255); for a message text, the length of that text.
  */
-QRVAPI uint32_t FUFormatNumber(CHHandle h, QRVWCHAR *output, uint32_t outputSize, uint32_t formatId,
-                               double value, uint32_t dayBase, uint32_t dateFlags, uint32_t exponentOptions,
-                               uint32_t *pTextValue60, uint32_t *pTextValue25, MUCache *cache,
-                               QRVWCHAR *work, uint32_t unused, uint32_t hOptions);
+QRVAPI uint32_t FUFormatNumber(CHHandle h, QRVWCHAR *output, uint32_t outputSize, uint32_t formatId, double value,
+                               uint32_t dayBase, uint32_t dateFlags, uint32_t exponentOptions, uint32_t *pTextValue60,
+                               uint32_t *pTextValue25, MUCache *cache, QRVWCHAR *work, uint32_t unused,
+                               uint32_t hOptions);
 /**
  * Formats a double as wide text by a single format item: its display type
  * (general, currency, percent, scientific, fixed, date and time kinds, truth
@@ -157,9 +157,8 @@ QRVAPI uint32_t FUFormatNumber(CHHandle h, QRVWCHAR *output, uint32_t outputSize
  *         (empty output) for NaNs, infinities, values beyond 1E126 and a format
  *         item that cannot be read.
  */
-QRVAPI uint32_t FUFormatNumber35(CHHandle h, QRVWCHAR *output, uint32_t formatItemId, double value,
-                                 uint32_t dayBase, uint32_t dateFlags, uint32_t *pColour, void *work,
-                                 uint32_t hOptions);
+QRVAPI uint32_t FUFormatNumber35(CHHandle h, QRVWCHAR *output, uint32_t formatItemId, double value, uint32_t dayBase,
+                                 uint32_t dateFlags, uint32_t *pColour, void *work, uint32_t hOptions);
 /**
  * Walks a number format definition for the two text values it sets, as a
  * text cell needs them.

@@ -12,17 +12,17 @@ QRV_BEGIN_DECLS
 /** A string of store 9 read into a fixed area. */
 typedef struct CUPropertyString {
     QRVWCHAR Chars[CU_PROPERTY_CHARS]; /**< the characters, ending in a zero */
-    uint32_t Data; /**< the string item's data1 (its attribute), or a font's value */
+    uint32_t Data;                     /**< the string item's data1 (its attribute), or a font's value */
 } CUPropertyString;
 
 /** Part flags of object locator part items (type 193). */
 enum {
     CU_LOCATOR_PART_1 = 0x001,
-    CU_LOCATOR_PART_2 = 0x002,   /**< Part2Data1 is the link's string item */
+    CU_LOCATOR_PART_2 = 0x002, /**< Part2Data1 is the link's string item */
     CU_LOCATOR_PART_4 = 0x004,
     CU_LOCATOR_PART_8 = 0x008,
     CU_LOCATOR_PART_16 = 0x010,
-    CU_LOCATOR_PART_32 = 0x020,  /**< only recorded in Parts */
+    CU_LOCATOR_PART_32 = 0x020, /**< only recorded in Parts */
     CU_LOCATOR_PART_64 = 0x040,
     CU_LOCATOR_PART_128 = 0x080, /**< Part128Data1: the link's string item when part 2 is absent */
     CU_LOCATOR_PART_256 = 0x100,
@@ -32,17 +32,17 @@ enum {
 /** The parts of an object locator.  Words of parts not met keep what they
  * held before CUGetObjectLocator. */
 typedef struct CUObjectLocator {
-    uint32_t Parts; /**< OR of every part flag met */
+    uint32_t Parts;        /**< OR of every part flag met */
     uint32_t Part128Data1; /**< data1 of part 128: the link's string item when part 2 is absent */
-    uint32_t Part2Data1; /**< data1 of part 2: the link's string item */
-    uint32_t Part1Data1; /**< data1 of part 1 */
-    uint32_t Part8Data1; /**< data1 of part 8 */
-    uint32_t Part8Data2; /**< data2 of part 8 */
+    uint32_t Part2Data1;   /**< data1 of part 2: the link's string item */
+    uint32_t Part1Data1;   /**< data1 of part 1 */
+    uint32_t Part8Data1;   /**< data1 of part 8 */
+    uint32_t Part8Data2;   /**< data2 of part 8 */
     uint32_t Part512Data1; /**< data1 of part 512 */
-    uint32_t Part16Data2; /**< data2 of part 16 */
-    uint32_t Part16Data1; /**< data1 of part 16 */
-    uint32_t Part4Data1; /**< data1 of part 4 */
-    uint32_t Part64Data1; /**< data1 of part 64 */
+    uint32_t Part16Data2;  /**< data2 of part 16 */
+    uint32_t Part16Data1;  /**< data1 of part 16 */
+    uint32_t Part4Data1;   /**< data1 of part 4 */
+    uint32_t Part64Data1;  /**< data1 of part 64 */
     uint32_t Part256Data1; /**< data1 of part 256 */
     uint32_t Part256Data2; /**< data2 of part 256 */
 } CUObjectLocator;
@@ -135,8 +135,7 @@ QRVAPI uint32_t CUGetLinkLocatorString(const CUObjectLocator *locator, char *buf
  *         stop growing end the search; the chunker's code for a failed lock of
  *         the text.
  */
-QRVAPI uint32_t CUFindCustomDocPropName(uint32_t id, uint32_t breakKind, QRVWCHAR *buffer,
-                                        uint32_t size, CHHandle h);
+QRVAPI uint32_t CUFindCustomDocPropName(uint32_t id, uint32_t breakKind, QRVWCHAR *buffer, uint32_t size, CHHandle h);
 /**
  * Searches forward for a document property tag (0xa0010004): the first one,
  * or the one with a given property id.
@@ -153,8 +152,8 @@ QRVAPI uint32_t CUFindCustomDocPropName(uint32_t id, uint32_t breakKind, QRVWCHA
  *         that stop growing; the chunker's code for a failed lock or unlock of
  *         the property id.
  */
-QRVAPI uint32_t CUFindDocPropertyId(uint32_t id, uint32_t breakKind, uint32_t *pFoundId,
-                                    uint32_t *pPropertyId, CHHandle h);
+QRVAPI uint32_t CUFindDocPropertyId(uint32_t id, uint32_t breakKind, uint32_t *pFoundId, uint32_t *pPropertyId,
+                                    CHHandle h);
 
 QRV_END_DECLS
 

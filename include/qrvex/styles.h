@@ -22,11 +22,7 @@ QRV_BEGIN_DECLS
  */
 
 /** Kinds of a style record. */
-enum {
-    CU_STYLE_KIND_CHARACTER = 0,
-    CU_STYLE_KIND_PARAGRAPH = 1,
-    CU_STYLE_KIND_LIST = 4
-};
+enum { CU_STYLE_KIND_CHARACTER = 0, CU_STYLE_KIND_PARAGRAPH = 1, CU_STYLE_KIND_LIST = 4 };
 
 #define CU_LIST_LEVELS 12 /**< levels of a list style */
 
@@ -44,35 +40,35 @@ typedef struct CUStyleEntry {
 
 /** The content of one loaded style. */
 typedef struct CUStyleSlot {
-    uint32_t Loaded;         /**< 1 when the slot holds a style */
+    uint32_t Loaded;       /**< 1 when the slot holds a style */
     CUCellChangeInfo Cell; /**< the style's cell values */
     CUParaChangeInfo Para; /**< the style's paragraph attributes */
     CUTextChangeInfo Text; /**< the style's character attributes */
-    uint32_t ParaStyleId;    /**< compared with the paragraph style in force by the cache */
+    uint32_t ParaStyleId;  /**< compared with the paragraph style in force by the cache */
 } CUStyleSlot;
 
 /** The 28-byte style record of store 3 that a style definition's tag begin
  * points at (data2).  Words 0, 4 and 24 belong to the chunker. */
 typedef struct CUStyleRecord {
-    uint32_t ChunkerWord0; /**< the chunker's */
-    uint32_t ChunkerWord4; /**< the chunker's */
-    uint32_t Kind; /**< CU_STYLE_KIND_* */
+    uint32_t ChunkerWord0;   /**< the chunker's */
+    uint32_t ChunkerWord4;   /**< the chunker's */
+    uint32_t Kind;           /**< CU_STYLE_KIND_* */
     uint32_t PredefinedType; /**< the style's predefined type; 0 for none */
-    uint32_t NameItemId; /**< string item naming the style */
+    uint32_t NameItemId;     /**< string item naming the style */
     uint32_t ParentId;       /**< CH_NO_ITEM for none */
-    uint32_t ChunkerWord24; /**< the chunker's */
+    uint32_t ChunkerWord24;  /**< the chunker's */
 } CUStyleRecord;
 
 /** The 36-byte list level record of store 3 (nine 32-bit words). */
 typedef struct CUListLevelRecord {
-    uint32_t ChunkerWord0; /**< the chunker's */
-    uint16_t BulletChar;      /**< the bullet character */
-    uint16_t ChunkerHalf6; /**< the chunker's */
-    uint32_t CounterWord;     /**< 0 when the level places no counter */
+    uint32_t ChunkerWord0;      /**< the chunker's */
+    uint16_t BulletChar;        /**< the bullet character */
+    uint16_t ChunkerHalf6;      /**< the chunker's */
+    uint32_t CounterWord;       /**< 0 when the level places no counter */
     uint32_t ChunkerWords12[3]; /**< the chunker's */
-    uint32_t DefinitionKey;   /**< tag list key of the level's own definition */
-    uint32_t ChunkerWord28; /**< the chunker's */
-    uint32_t Numbering;       /**< low 16 bits: numbering style (8 a bullet); bits 17, 20 flags */
+    uint32_t DefinitionKey;     /**< tag list key of the level's own definition */
+    uint32_t ChunkerWord28;     /**< the chunker's */
+    uint32_t Numbering;         /**< low 16 bits: numbering style (8 a bullet); bits 17, 20 flags */
 } CUListLevelRecord;
 
 #define CU_LIST_NUMBERING_BULLET 8u /**< numbering style of a bullet level (low 16 bits of Numbering) */
@@ -81,19 +77,19 @@ typedef struct CUListLevelRecord {
  * rotating slots and the cached list style.  Made by CUCreateStyleSheet,
  * freed by CUDestroyStyleSheet; the caller may read its fields. */
 typedef struct CUStyleSheet {
-    CHHandle ChunkerHandle; /**< the document's chunker handle */
-    uint32_t StyleCount;      /**< entries in use */
-    uint32_t StyleCapacity;   /**< entries the table has room for; grows by 10 */
-    uint32_t SlotCount; /**< slots in the rotation */
-    uint32_t NextSlot;        /**< next slot the rotation hands out */
-    QRVHGLOBAL StyleTableHandle; /**< memory block of the style table */
-    CUStyleEntry *StyleTable; /**< the style table (StyleCount entries) */
-    QRVHGLOBAL SlotArrayHandle; /**< block of the slot array; 0 until the first CULoadStyle */
-    CUStyleSlot *SlotArray;   /**< SlotCount slots; null until the first CULoadStyle */
-    QRVHGLOBAL SheetHandle;   /**< the block holding this record */
-    CUStyleSlot DefaultSlot;  /**< a style without definition, and where every load starts */
-    MUContext Memory;         /**< BytesHeld counts the style table */
-    uint32_t ListStyleId;     /**< list style whose levels ListLevels holds; CH_NO_ITEM for none */
+    CHHandle ChunkerHandle;                       /**< the document's chunker handle */
+    uint32_t StyleCount;                          /**< entries in use */
+    uint32_t StyleCapacity;                       /**< entries the table has room for; grows by 10 */
+    uint32_t SlotCount;                           /**< slots in the rotation */
+    uint32_t NextSlot;                            /**< next slot the rotation hands out */
+    QRVHGLOBAL StyleTableHandle;                  /**< memory block of the style table */
+    CUStyleEntry *StyleTable;                     /**< the style table (StyleCount entries) */
+    QRVHGLOBAL SlotArrayHandle;                   /**< block of the slot array; 0 until the first CULoadStyle */
+    CUStyleSlot *SlotArray;                       /**< SlotCount slots; null until the first CULoadStyle */
+    QRVHGLOBAL SheetHandle;                       /**< the block holding this record */
+    CUStyleSlot DefaultSlot;                      /**< a style without definition, and where every load starts */
+    MUContext Memory;                             /**< BytesHeld counts the style table */
+    uint32_t ListStyleId;                         /**< list style whose levels ListLevels holds; CH_NO_ITEM for none */
     CUListLevelRecord ListLevels[CU_LIST_LEVELS]; /**< the levels of list style ListStyleId, level 0 first */
 } CUStyleSheet;
 
@@ -308,8 +304,8 @@ QRVAPI uint32_t CURangeHasPutCounter(uint32_t id, uint32_t limit, CHHandle h);
  *         under way cannot be kept; the chunker's code when a list level item
  *         of the definition cannot be read; the failure of a parent's load.
  */
-QRVAPI uint32_t CULoadStyle(CUStyleSheet *sheet, uint32_t styleId, uint32_t paraStyleId,
-                            CUStyleSlot **pSlot, uint32_t *pStyleIndex);
+QRVAPI uint32_t CULoadStyle(CUStyleSheet *sheet, uint32_t styleId, uint32_t paraStyleId, CUStyleSlot **pSlot,
+                            uint32_t *pStyleIndex);
 
 QRV_END_DECLS
 

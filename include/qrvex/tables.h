@@ -10,26 +10,27 @@ QRV_BEGIN_DECLS
 
 /** One row of a table. */
 typedef struct CUTableRow {
-    uint16_t CellCount; /**< cells in the row */
+    uint16_t CellCount;         /**< cells in the row */
     uint16_t PadAfterCellCount; /**< padding */
-    uint32_t RowItemId;   /**< id in store 10; CH_NO_ITEM until a row item is met */
-    uint32_t FirstCellId; /**< id in store 11 of the first cell (CH_NO_ITEM until a cell item is met); the row's cells follow it */
+    uint32_t RowItemId;         /**< id in store 10; CH_NO_ITEM until a row item is met */
+    uint32_t FirstCellId; /**< id in store 11 of the first cell (CH_NO_ITEM until a cell item is met); the row's cells
+                             follow it */
 } CUTableRow;
 
 /** The shape of a table, built by CUGetTableInfo.  RowsHandle must be 0, or
  * the block of an earlier walk of this record, when CUGetTableInfo is called;
  * CUFreeTableInfo releases it.  Memory.BytesHeld counts the row array. */
 typedef struct CUTableInfo {
-    uint16_t RowCount;    /**< row ends met */
-    uint16_t RowMark;     /**< rows ended before the id given to CUGetTableInfo; 0 when never set */
-    uint16_t MaxCells;    /**< largest CellCount among the rows completed */
+    uint16_t RowCount;         /**< row ends met */
+    uint16_t RowMark;          /**< rows ended before the id given to CUGetTableInfo; 0 when never set */
+    uint16_t MaxCells;         /**< largest CellCount among the rows completed */
     uint16_t PadAfterMaxCells; /**< padding */
-    uint32_t TableBeginId; /**< item id of the table begin */
-    uint32_t FilterWord;  /**< belongs to the filter; not touched */
-    uint32_t InTable;     /**< 1 once the table's own begin was read */
-    QRVHGLOBAL RowsHandle; /**< memory block of the row array; 0 before the first walk */
-    CUTableRow *Rows; /**< the row array (RowCount rows) */
-    MUContext Memory; /**< memory context; BytesHeld counts the row array */
+    uint32_t TableBeginId;     /**< item id of the table begin */
+    uint32_t FilterWord;       /**< belongs to the filter; not touched */
+    uint32_t InTable;          /**< 1 once the table's own begin was read */
+    QRVHGLOBAL RowsHandle;     /**< memory block of the row array; 0 before the first walk */
+    CUTableRow *Rows;          /**< the row array (RowCount rows) */
+    MUContext Memory;          /**< memory context; BytesHeld counts the row array */
 } CUTableInfo;
 
 QRV_LAYOUT_ASSERT(sizeof(CUTableRow) == 12, "CUTableRow is 12 bytes");

@@ -71,15 +71,15 @@ typedef void *QRVHGLOBAL;
  * chunker and of nested operations are handed back unchanged where an
  * operation says so. */
 enum {
-    QRV_OK = 0,                  /**< success */
-    QRV_E_NO_ROWS = 9,           /**< a table without rows */
-    QRV_E_NO_MEMORY = 13,        /**< no memory to be had */
-    QRV_E_BAD_ARG = 15,          /**< a record or argument of the wrong kind or range */
-    QRV_E_INCONSISTENT = 18,     /**< a missing or inconsistent record */
-    QRV_E_BAD_STYLE = 25,        /**< a style's definition cannot be read */
-    QRV_E_NOT_FOUND = 37,        /**< not found, a null record, or a refused operation */
-    QRV_E_TOO_SMALL = 46,        /**< an output buffer too small */
-    QRV_E_NO_CALLBACK = 50,      /**< no callback function */
+    QRV_OK = 0,                   /**< success */
+    QRV_E_NO_ROWS = 9,            /**< a table without rows */
+    QRV_E_NO_MEMORY = 13,         /**< no memory to be had */
+    QRV_E_BAD_ARG = 15,           /**< a record or argument of the wrong kind or range */
+    QRV_E_INCONSISTENT = 18,      /**< a missing or inconsistent record */
+    QRV_E_BAD_STYLE = 25,         /**< a style's definition cannot be read */
+    QRV_E_NOT_FOUND = 37,         /**< not found, a null record, or a refused operation */
+    QRV_E_TOO_SMALL = 46,         /**< an output buffer too small */
+    QRV_E_NO_CALLBACK = 50,       /**< no callback function */
     QRV_E_NO_COUNTER_VALUE = 1577 /**< a counter level holds no value at that position */
 };
 

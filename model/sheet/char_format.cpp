@@ -15,9 +15,12 @@ struct Switch {
     AttributeCode code;
 };
 constexpr Switch kSwitches[] = {
-    {&CharFormat::bold, model::kBold},           {&CharFormat::italic, model::kItalic},
-    {&CharFormat::underline, model::kUnderline}, {&CharFormat::strike, model::kStrike},
-    {&CharFormat::superscript, model::kSuperscript}, {&CharFormat::subscript, model::kSubscript},
+    {&CharFormat::bold, model::kBold},
+    {&CharFormat::italic, model::kItalic},
+    {&CharFormat::underline, model::kUnderline},
+    {&CharFormat::strike, model::kStrike},
+    {&CharFormat::superscript, model::kSuperscript},
+    {&CharFormat::subscript, model::kSubscript},
 };
 
 }  // namespace

@@ -18,9 +18,9 @@ struct CharFormat {
     bool strike = false;
     bool superscript = false;
     bool subscript = false;
-    uint32_t font = 0;         // id of a font record; 0 for the sheet's font
-    uint32_t size = 0;         // half-points; 0 for the sheet's size
-    uint32_t colour = 0;       // 0x00RRGGBB, or kNoColour
+    uint32_t font = 0;    // id of a font record; 0 for the sheet's font
+    uint32_t size = 0;    // half-points; 0 for the sheet's size
+    uint32_t colour = 0;  // 0x00RRGGBB, or kNoColour
     static constexpr uint32_t kNoColour = 0xffffffffu;
 
     CharFormat() : colour(kNoColour) {}

@@ -125,9 +125,8 @@ void SheetBuilder::finish() {
             if (i + 1 == cells_.size() || !same_place(cells_[i], cells_[i + 1])) kept.push_back(cells_[i]);
         cells_.swap(kept);
     }
-    std::sort(links_.begin(), links_.end(), [](const Link &a, const Link &b) {
-        return a.row != b.row ? a.row < b.row : a.column < b.column;
-    });
+    std::sort(links_.begin(), links_.end(),
+              [](const Link &a, const Link &b) { return a.row != b.row ? a.row < b.row : a.column < b.column; });
     std::vector<uint32_t> rows, columns;
     rows.reserve(cells_.size());
     for (const Cell &c : cells_) {
@@ -152,8 +151,7 @@ void SheetBuilder::finish() {
 void SheetBuilder::write_header(const Layout &layout) {
     writer_.section(conv::kSpreadsheetSection);
     writer_.string(name_, conv::kSheetNameAttribute);
-    writer_.item(CH_ITEM_SECTION_LAYOUT,
-                 (date1904_ ? conv::kLayoutDate1904 : 0) | (hidden_ ? conv::kLayoutHidden : 0));
+    writer_.item(CH_ITEM_SECTION_LAYOUT, (date1904_ ? conv::kLayoutDate1904 : 0) | (hidden_ ? conv::kLayoutHidden : 0));
     write_columns(layout);
     write_merges(layout);
     writer_.break_item(CH_BREAK_PARAGRAPH);
@@ -220,8 +218,8 @@ void SheetBuilder::write_rows(const Layout &layout) {
         const bool hidden = !row.gap && row_hidden(row.source);
         const bool follows = r == 0 ? row.source == 0 : !rows[r - 1].gap && rows[r - 1].source + 1 == row.source;
         if (!follows || row.gap || hidden) {
-            writer_.tag_begin(conv::kSheetRowTag, row.source, (hidden ? conv::kRowHidden : 0) |
-                                                                  (row.gap ? conv::kRowGap : 0));
+            writer_.tag_begin(conv::kSheetRowTag, row.source,
+                              (hidden ? conv::kRowHidden : 0) | (row.gap ? conv::kRowGap : 0));
             writer_.tag_end(conv::kSheetRowTag);
         }
         uint32_t place = 0;  // the next column of the row to write
@@ -237,7 +235,7 @@ void SheetBuilder::write_rows(const Layout &layout) {
 }
 
 void SheetBuilder::write_cell(const Cell &cell, const Link *&link) {
-    const uint32_t kind = cell.kind == Kind::Truth ? conv::kCellTruth
+    const uint32_t kind = cell.kind == Kind::Truth   ? conv::kCellTruth
                           : cell.kind == Kind::Error ? conv::kCellError
                                                      : conv::kCellPlain;
     writer_.item(CH_ITEM_SS_CELL_70, 0, cell.format_key, kind << 16);

@@ -76,8 +76,8 @@ public:
     void style(const ResolvedStyle &s) {
         const bool paragraph = s.kind == StyleKind::Paragraph;
         const uint32_t name = out_.string(s.name);
-        const uint32_t record = style_record(out_, paragraph ? CU_STYLE_KIND_PARAGRAPH : CU_STYLE_KIND_CHARACTER,
-                                             name, s.parent);
+        const uint32_t record =
+            style_record(out_, paragraph ? CU_STYLE_KIND_PARAGRAPH : CU_STYLE_KIND_CHARACTER, name, s.parent);
         out_.tag_begin(CH_TAG_STYLE_DEFINITION, 0, record, s.number);
         if (paragraph) paragraph_part(s);
         write_run_changes(out_, fonts_, RunLook{}, look_of(s.chars, doc_.default_chars()));
@@ -105,7 +105,8 @@ private:
         write_paragraph_fields(out_, shown);
         if (!shown.tabs.empty()) write_tab_list(out_, shown.tabs);
         if (!s.list.list || s.list.list->empty()) return;
-        if (const ResolvedList *list = doc_.list(*s.list.list)) write_list_membership(out_, *list, s.list.level.value_or(0));
+        if (const ResolvedList *list = doc_.list(*s.list.list))
+            write_list_membership(out_, *list, s.list.level.value_or(0));
     }
 
     uint32_t level_record(const ResolvedList &list, const ListLevel &level, size_t index) {
@@ -145,8 +146,10 @@ void write_list_membership(DocumentWriter &out, const ResolvedList &list, unsign
     const uint32_t at = static_cast<uint32_t>(std::min<size_t>(level, deepest));
     out.item(CH_ITEM_STYLE, 0, list.number);
     const bool bullet = !levels.empty() && levels[at].kind == NumberKind::Bullet;
-    if (bullet) out.item(CH_ITEM_LIST_LEVEL, at + 1);
-    else out.item(CH_ITEM_LIST_ITEM, 10, at, 1);
+    if (bullet)
+        out.item(CH_ITEM_LIST_LEVEL, at + 1);
+    else
+        out.item(CH_ITEM_LIST_ITEM, 10, at, 1);
 }
 
 void write_definitions(DocumentWriter &out, FontTable &fonts, const TextDocument &doc) {

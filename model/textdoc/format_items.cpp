@@ -14,14 +14,10 @@ struct FlagItem {
 };
 
 constexpr FlagItem kFlagItems[] = {
-    {&RunLook::bold, kBold},
-    {&RunLook::italic, kItalic},
-    {&RunLook::strike, kStrike},
-    {&RunLook::double_strike, kDoubleStrike},
-    {&RunLook::caps, kCapitals},
-    {&RunLook::small_caps, kSmallCaps},
-    {&RunLook::hidden, kHidden},
-    {&RunLook::superscript, kSuperscript},
+    {&RunLook::bold, kBold},           {&RunLook::italic, kItalic},
+    {&RunLook::strike, kStrike},       {&RunLook::double_strike, kDoubleStrike},
+    {&RunLook::caps, kCapitals},       {&RunLook::small_caps, kSmallCaps},
+    {&RunLook::hidden, kHidden},       {&RunLook::superscript, kSuperscript},
     {&RunLook::subscript, kSubscript},
 };
 
@@ -160,8 +156,10 @@ void write_tab_changes(DocumentWriter &out, const std::vector<TabStop> &tabs) {
     out.item(CH_ITEM_TAB_MOD_BEGIN);
     for (const TabStop &stop : tabs) {
         // A clear of width 1 removes exactly the stop at its position.
-        if (stop.kind == TabKind::Clear) out.item(CH_ITEM_TAB_CLEAR, word(stop.position), 1);
-        else write_tab_stop(out, stop);
+        if (stop.kind == TabKind::Clear)
+            out.item(CH_ITEM_TAB_CLEAR, word(stop.position), 1);
+        else
+            write_tab_stop(out, stop);
     }
     out.item(CH_ITEM_TAB_MOD_END);
 }

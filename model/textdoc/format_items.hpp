@@ -19,10 +19,10 @@ struct RunLook {
     bool caps = false, small_caps = false, hidden = false;
     bool superscript = false, subscript = false;
     Underline underline = Underline::None;
-    std::string font;     // "" for the document's default font
-    uint32_t size = 0;    // half-points, 0 for the default size
-    Rgb colour = 0;       // 0 for automatic
-    Rgb highlight = 0;    // 0 for none
+    std::string font;   // "" for the document's default font
+    uint32_t size = 0;  // half-points, 0 for the default size
+    Rgb colour = 0;     // 0 for automatic
+    Rgb highlight = 0;  // 0 for none
 
     bool operator==(const RunLook &) const = default;
 };

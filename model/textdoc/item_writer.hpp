@@ -73,7 +73,7 @@ private:
     std::deque<Recording> frames_;
     bool draining_ = false;
 
-    size_t covered_depth_ = 0;    // inside a covered cell: 1 + tables begun in it
+    size_t covered_depth_ = 0;     // inside a covered cell: 1 + tables begun in it
     size_t flattened_tables_ = 0;  // tables begun beyond kMaxTableDepth
 };
 

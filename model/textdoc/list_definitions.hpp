@@ -22,10 +22,10 @@ enum class NumberKind : uint8_t {
     DecimalZero,  // 01, 02, ... 10
     UpperLetter,  // A, B, ... Z, AA
     LowerLetter,
-    UpperRoman,   // I, II, III
+    UpperRoman,  // I, II, III
     LowerRoman,
-    Bullet,       // the level text is the bullet
-    None          // no number; the level text stands alone
+    Bullet,  // the level text is the bullet
+    None     // no number; the level text stands alone
 };
 
 struct ListLevel {

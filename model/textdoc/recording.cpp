@@ -37,9 +37,7 @@ void Recording::comment(std::string_view author, const Recording &body) {
     add(Op::Comment, Nested{0, std::string(author), std::make_shared<Recording>(body)});
 }
 
-void Recording::frame(const Recording &content) {
-    add(Op::Frame, Nested{0, {}, std::make_shared<Recording>(content)});
-}
+void Recording::frame(const Recording &content) { add(Op::Frame, Nested{0, {}, std::make_shared<Recording>(content)}); }
 
 void Recording::object(ObjectKind kind, std::string_view description) {
     add(Op::Object, Nested{static_cast<uint32_t>(kind), std::string(description), nullptr});

@@ -22,9 +22,26 @@ public:
 
 private:
     enum class Op : uint8_t {
-        BeginParagraph, EndParagraph, Run, Text, LineBreak, PageBreak,
-        BeginTable, BeginRow, BeginCell, EndCell, EndRow, EndTable,
-        Note, Comment, Frame, Bookmark, BeginLink, EndLink, Object, EndSection
+        BeginParagraph,
+        EndParagraph,
+        Run,
+        Text,
+        LineBreak,
+        PageBreak,
+        BeginTable,
+        BeginRow,
+        BeginCell,
+        EndCell,
+        EndRow,
+        EndTable,
+        Note,
+        Comment,
+        Frame,
+        Bookmark,
+        BeginLink,
+        EndLink,
+        Object,
+        EndSection
     };
     // A nested recording with the kind or words that go with it.
     struct Nested {
@@ -32,8 +49,8 @@ private:
         std::string words;
         std::shared_ptr<const Recording> body;
     };
-    using Payload = std::variant<std::monostate, ParagraphStart, RunStart, TableStart, RowStart, CellStart,
-                                 std::string, Nested>;
+    using Payload =
+        std::variant<std::monostate, ParagraphStart, RunStart, TableStart, RowStart, CellStart, std::string, Nested>;
     struct Event {
         Op op;
         Payload payload;

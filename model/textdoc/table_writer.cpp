@@ -53,8 +53,9 @@ void TableWriter::set_aside(OpenTable &t) {
     CHGetItemCount(out_.handle(), CH_STORE_TABLE_CELLS, &records);
     if (t.first_record != CH_NO_ITEM && records != t.first_record + t.set_aside) return;
     const size_t left = t.grid.size() > t.column ? t.grid.size() - t.column : 0;
-    const uint32_t count = t.first_record == CH_NO_ITEM ? static_cast<uint32_t>(std::clamp<size_t>(left, 1, kSetAsideAtOnce))
-                                                        : kSetAsideMore;
+    const uint32_t count = t.first_record == CH_NO_ITEM
+                               ? static_cast<uint32_t>(std::clamp<size_t>(left, 1, kSetAsideAtOnce))
+                               : kSetAsideMore;
     const CHTableCellRecord blank{};
     for (uint32_t i = 0; i < count; ++i) {
         const uint32_t id = out_.store_data(CH_STORE_TABLE_CELLS, bytes_of(blank));
@@ -67,7 +68,8 @@ uint32_t TableWriter::cell_record(OpenTable &t) {
     if (t.used == t.set_aside) set_aside(t);
     if (t.used < t.set_aside) return t.first_record + t.used++;
     if (!warned_long_row_)
-        diagnostics_.warn("a table row has more cells than its grid has columns; the spans of its last cells are not kept");
+        diagnostics_.warn(
+            "a table row has more cells than its grid has columns; the spans of its last cells are not kept");
     warned_long_row_ = true;
     ++t.used;
     return CH_NO_ITEM;
@@ -113,7 +115,8 @@ bool TableWriter::begin_cell(const CellStart &cell) {
     if (id != CH_NO_ITEM) {
         out_.rewrite_record(CH_STORE_TABLE_CELLS, id, bytes_of(record));
         out_.item(CH_ITEM_TABLE_CELL, id);
-        if (followed && (cell.merge == VerticalMerge::Restart || cell.row_span > 1)) t.origins[t.column] = {id, record, 1};
+        if (followed && (cell.merge == VerticalMerge::Restart || cell.row_span > 1))
+            t.origins[t.column] = {id, record, 1};
     }
     t.column += span;
     t.cell_open = true;

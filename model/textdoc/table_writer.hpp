@@ -41,9 +41,9 @@ private:
         std::vector<int32_t> grid;
         std::vector<MergeOrigin> origins;  // one a grid column
         bool row_open = false;
-        bool cell_open = false;             // a cell with items is open
-        size_t column = 0;                  // grid column of the next cell
-        uint32_t first_record = CH_NO_ITEM; // the row's set-aside cell records
+        bool cell_open = false;              // a cell with items is open
+        size_t column = 0;                   // grid column of the next cell
+        uint32_t first_record = CH_NO_ITEM;  // the row's set-aside cell records
         uint32_t set_aside = 0, used = 0;
     };
 

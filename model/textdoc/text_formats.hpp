@@ -26,11 +26,11 @@ struct CharFormat {
     std::optional<bool> bold, italic, strike, double_strike, caps, small_caps, hidden;
     std::optional<Underline> underline;
     std::optional<VerticalAlign> vertical;
-    std::optional<std::string> font;      // UTF-8 font name
-    std::optional<uint32_t> size;         // half-points
-    std::optional<uint32_t> size_percent; // of the size below, where no size is given
-    std::optional<Rgb> colour;            // nullopt inside a format, kAutoColour for "automatic"
-    std::optional<Rgb> highlight;         // kNoHighlight for none
+    std::optional<std::string> font;       // UTF-8 font name
+    std::optional<uint32_t> size;          // half-points
+    std::optional<uint32_t> size_percent;  // of the size below, where no size is given
+    std::optional<Rgb> colour;             // nullopt inside a format, kAutoColour for "automatic"
+    std::optional<Rgb> highlight;          // kNoHighlight for none
 
     static constexpr Rgb kAutoColour = 0xFF000000u;
     static constexpr Rgb kNoHighlight = 0xFF000000u;
@@ -53,9 +53,9 @@ struct ParaFormat {
     std::optional<int32_t> left, right, first_line;
     std::optional<int32_t> space_before, space_after;  // twips
     std::optional<LineRule> line_rule;
-    std::optional<int32_t> line;                       // 240ths of a line (auto) or twips
+    std::optional<int32_t> line;  // 240ths of a line (auto) or twips
     std::optional<bool> keep_next, keep_lines, page_break_before;
-    std::optional<unsigned> outline_level;             // 0-based; kBodyLevel for body text
+    std::optional<unsigned> outline_level;  // 0-based; kBodyLevel for body text
     // Tab stops as the source states them: stops to set, and stops of a
     // format below to clear (TabKind::Clear at their position).
     std::vector<TabStop> tabs;

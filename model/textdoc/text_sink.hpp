@@ -47,8 +47,8 @@ struct TableStart {
 };
 
 struct RowStart {
-    bool header = false;      // repeated at the top of each page
-    int32_t height = 0;       // twips, 0 for automatic
+    bool header = false;        // repeated at the top of each page
+    int32_t height = 0;         // twips, 0 for automatic
     unsigned cells_before = 0;  // grid columns left empty before the first cell
 
     bool operator==(const RowStart &) const = default;
@@ -64,7 +64,7 @@ struct CellStart {
     unsigned column_span = 1;  // grid columns
     unsigned row_span = 1;     // rows, where the format states it (covered cells below count too)
     VerticalMerge merge = VerticalMerge::None;
-    int32_t width = 0;         // twips, 0 to take the grid's
+    int32_t width = 0;  // twips, 0 to take the grid's
 
     bool operator==(const CellStart &) const = default;
 };
@@ -113,26 +113,26 @@ public:
 
 // The declarations of a sink that handles every event, for its class body:
 // the sinks of this folder each take all of them.
-#define QRV_TEXT_SINK_EVENTS                                                  \
-    void begin_paragraph(const ParagraphStart &start) override;              \
-    void end_paragraph() override;                                           \
-    void run(const RunStart &start) override;                                \
-    void text(std::string_view utf8) override;                               \
-    void line_break() override;                                              \
-    void page_break() override;                                              \
-    void begin_table(const TableStart &table) override;                      \
-    void begin_row(const RowStart &row) override;                            \
-    void begin_cell(const CellStart &cell) override;                         \
-    void end_cell() override;                                                \
-    void end_row() override;                                                 \
-    void end_table() override;                                               \
-    void note(NoteKind kind, const Recording &body) override;                \
-    void comment(std::string_view author, const Recording &body) override;   \
-    void frame(const Recording &content) override;                           \
-    void bookmark(std::string_view name) override;                           \
-    void begin_link(std::string_view target) override;                       \
-    void end_link() override;                                                \
-    void object(ObjectKind kind, std::string_view description) override;     \
+#define QRV_TEXT_SINK_EVENTS                                               \
+    void begin_paragraph(const ParagraphStart &start) override;            \
+    void end_paragraph() override;                                         \
+    void run(const RunStart &start) override;                              \
+    void text(std::string_view utf8) override;                             \
+    void line_break() override;                                            \
+    void page_break() override;                                            \
+    void begin_table(const TableStart &table) override;                    \
+    void begin_row(const RowStart &row) override;                          \
+    void begin_cell(const CellStart &cell) override;                       \
+    void end_cell() override;                                              \
+    void end_row() override;                                               \
+    void end_table() override;                                             \
+    void note(NoteKind kind, const Recording &body) override;              \
+    void comment(std::string_view author, const Recording &body) override; \
+    void frame(const Recording &content) override;                         \
+    void bookmark(std::string_view name) override;                         \
+    void begin_link(std::string_view target) override;                     \
+    void end_link() override;                                              \
+    void object(ObjectKind kind, std::string_view description) override;   \
     void end_section() override;
 
 }  // namespace qrv::import::textdoc

@@ -11,8 +11,8 @@
 
 namespace qrv::import {
 
-inline constexpr uint32_t kFaultBroken = 0x3004;    // a missing or malformed part or value
-inline constexpr uint32_t kFaultLimit = 0x3006;     // a bound on size, depth or count was passed
+inline constexpr uint32_t kFaultBroken = 0x3004;  // a missing or malformed part or value
+inline constexpr uint32_t kFaultLimit = 0x3006;   // a bound on size, depth or count was passed
 inline constexpr uint32_t kFaultNoMemory = 0x3007;
 inline constexpr uint32_t kFaultDocument = 0x3009;  // the chunker refused to build the document
 

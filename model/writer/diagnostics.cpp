@@ -7,8 +7,10 @@ namespace qrv::import {
 void Diagnostics::warn(std::string_view what) {
     std::string line = where(what);
     if (std::find(warnings_.begin(), warnings_.end(), line) != warnings_.end()) return;
-    if (warnings_.size() < kKeptWarnings) warnings_.push_back(std::move(line));
-    else ++dropped_;
+    if (warnings_.size() < kKeptWarnings)
+        warnings_.push_back(std::move(line));
+    else
+        ++dropped_;
 }
 
 std::string Diagnostics::where(std::string_view what) const {

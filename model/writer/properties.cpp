@@ -4,7 +4,8 @@
 
 namespace qrv::import {
 
-void write_properties(DocumentWriter &writer, const std::vector<std::pair<model::PropertyId, std::string>> &properties) {
+void write_properties(DocumentWriter &writer,
+                      const std::vector<std::pair<model::PropertyId, std::string>> &properties) {
     for (const auto &[property, value] : properties) {
         const uint32_t id = property;
         const uint32_t offset =

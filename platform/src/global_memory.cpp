@@ -107,8 +107,10 @@ HGLOBAL HandleTable::alloc(uint32_t flags, size_t bytes) {
     unsigned char *data = storage(bytes);
     if (!data) return nullptr;
     if (flags & GMEM_ZEROINIT) std::memset(data, 0, bytes);
-    if (slot == blocks_.size()) blocks_.emplace_back();
-    else free_slots_.pop_back();
+    if (slot == blocks_.size())
+        blocks_.emplace_back();
+    else
+        free_slots_.pop_back();
     Block &b = blocks_[slot];
     b.data = data;
     b.size = bytes;

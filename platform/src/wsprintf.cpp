@@ -54,10 +54,14 @@ int read_number(const char *&p) {
 Conversion parse_conversion(const char *&p) {
     Conversion s;
     for (;; ++p) {
-        if (*p == '-') s.left = true;
-        else if (*p == '0') s.zero = true;
-        else if (*p == '#') s.alternate = true;
-        else break;
+        if (*p == '-')
+            s.left = true;
+        else if (*p == '0')
+            s.zero = true;
+        else if (*p == '#')
+            s.alternate = true;
+        else
+            break;
     }
     s.width = read_number(p);
     if (*p == '.') {
@@ -108,8 +112,10 @@ void format_integer(Output &out, const Conversion &s, int32_t arg) {
     char digits[16];
     for (int i = 0; i < n; ++i) digits[i] = reversed[n - 1 - i];
     const char *prefix = "";
-    if (negative) prefix = "-";
-    else if (s.alternate && base == 16 && arg != 0) prefix = s.conversion == 'X' ? "0X" : "0x";
+    if (negative)
+        prefix = "-";
+    else if (s.alternate && base == 16 && arg != 0)
+        prefix = s.conversion == 'X' ? "0X" : "0x";
     pad_field(out, s, prefix, digits, n);
 }
 
@@ -134,9 +140,11 @@ extern "C" int wsprintfA(char *buffer, const char *format, ...) {
         const char *start = p++;
         const Conversion s = parse_conversion(p);
         switch (s.conversion) {
-        case 'd': case 'i': case 'u': case 'x': case 'X':
-            format_integer(out, s, va_arg(args, int32_t));
-            break;
+        case 'd':
+        case 'i':
+        case 'u':
+        case 'x':
+        case 'X': format_integer(out, s, va_arg(args, int32_t)); break;
         case 'c': {
             const char c = static_cast<char>(va_arg(args, int));
             format_text(out, s, &c, 1);
@@ -148,9 +156,7 @@ extern "C" int wsprintfA(char *buffer, const char *format, ...) {
             format_text(out, s, text, static_cast<int>(std::strlen(text)));
             break;
         }
-        case '%':
-            out.put('%');
-            break;
+        case '%': out.put('%'); break;
         default:
             // Not a conversion we know: copy it through unchanged.
             for (const char *c = start; c <= p && *c; ++c) out.put(*c);

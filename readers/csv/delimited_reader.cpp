@@ -9,8 +9,10 @@ bool DelimitedReader::next(std::string &field, uint32_t &row, uint32_t &column) 
     field.clear();
     row = row_;
     column = column_;
-    if (text_[at_] == '"') take_quoted(field);
-    else take_plain(field);
+    if (text_[at_] == '"')
+        take_quoted(field);
+    else
+        take_plain(field);
     end_field();
     return true;
 }

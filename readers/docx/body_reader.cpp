@@ -20,8 +20,8 @@ bool is_w(const XmlName &name, std::string_view local) { return name.is(Ns::Word
 bool is_wrapper(const XmlName &name) {
     if (name.ns != Ns::Wordprocessing) return false;
     const std::string_view e = name.local;
-    return e == "sdt" || e == "sdtContent" || e == "smartTag" || e == "customXml" || e == "ins" ||
-           e == "moveTo" || e == "dir" || e == "bdo";
+    return e == "sdt" || e == "sdtContent" || e == "smartTag" || e == "customXml" || e == "ins" || e == "moveTo" ||
+           e == "dir" || e == "bdo";
 }
 
 // Content removed by a tracked change, shown as accepted: left out.
@@ -98,8 +98,10 @@ void BodyReader::end(const XmlName &) {
 
 void BodyReader::text(std::string_view piece) {
     const Role role = stack_.back().role;
-    if (role == Role::Text) text_.append(piece);
-    else if (role == Role::Instruction) fields_.instruction(piece);
+    if (role == Role::Text)
+        text_.append(piece);
+    else if (role == Role::Instruction)
+        fields_.instruction(piece);
 }
 
 void BodyReader::close(const Entry &entry) {
@@ -115,7 +117,10 @@ void BodyReader::close(const Entry &entry) {
         paragraphs_.pop_back();
         break;
     case Close::Run: paragraph().run_given = false; break;
-    case Close::Text: show_text(std::move(text_), preserve_); text_.clear(); break;
+    case Close::Text:
+        show_text(std::move(text_), preserve_);
+        text_.clear();
+        break;
     case Close::Instruction: break;
     case Close::Hyperlink: sink().end_link(); break;
     case Close::Table:
@@ -258,9 +263,7 @@ void BodyReader::show(std::string_view utf8) {
 }
 
 // Text without xml:space="preserve" loses the white space at its ends.
-void BodyReader::show_text(std::string text, bool preserve) {
-    show(preserve ? text : trimmed_xml_space(text));
-}
+void BodyReader::show_text(std::string text, bool preserve) { show(preserve ? text : trimmed_xml_space(text)); }
 
 // The elements of a run, each with what it does.
 BodyReader::Entry BodyReader::run_child(const XmlName &name, const XmlAttributes &a) {
@@ -316,8 +319,10 @@ BodyReader::Entry BodyReader::tab(const XmlAttributes &) {
 BodyReader::Entry BodyReader::break_element(const XmlAttributes &a) {
     if (!fields_.showing()) return {Role::Skip};
     announce_run();
-    if (a.get(Ns::Wordprocessing, "type") == "page") sink().page_break();
-    else sink().line_break();  // a line or column break
+    if (a.get(Ns::Wordprocessing, "type") == "page")
+        sink().page_break();
+    else
+        sink().line_break();  // a line or column break
     return {Role::Skip};
 }
 
@@ -401,7 +406,9 @@ BodyReader::Entry BodyReader::begin_note(const XmlName &name, const XmlAttribute
     // Separators and continuation notices are the lines above notes, no note.
     if (!type.empty() && type != "normal") return {Role::Skip};
     using Kind = NoteInProgress::Kind;
-    const Kind kind = name.local == "footnote" ? Kind::Footnote : name.local == "endnote" ? Kind::Endnote : Kind::Comment;
+    const Kind kind = name.local == "footnote"  ? Kind::Footnote
+                      : name.local == "endnote" ? Kind::Endnote
+                                                : Kind::Comment;
     note_ = NoteInProgress{kind, std::string(a.get(Ns::Wordprocessing, "id")),
                            std::string(a.get(Ns::Wordprocessing, "author")), std::make_unique<textdoc::Recording>()};
     sinks_.push_back(note_->body.get());
@@ -424,8 +431,8 @@ void BodyReader::finish_note() {
 BodyReader::Entry BodyReader::begin_text_box() {
     if (text_boxes_.size() >= kMaxTextBoxDepth) {
         if (!warned_text_boxes_)
-            package_.diagnostics().warn(part_ + ": text boxes nested deeper than " +
-                                        std::to_string(kMaxTextBoxDepth) + " are left out");
+            package_.diagnostics().warn(part_ + ": text boxes nested deeper than " + std::to_string(kMaxTextBoxDepth) +
+                                        " are left out");
         warned_text_boxes_ = true;
         return {Role::Skip};
     }
@@ -535,9 +542,12 @@ void BodyReader::table_property(Role role, const XmlName &name, const XmlAttribu
     TableState &t = tables_.back();
     const std::string_view e = name.local;
     if (role == Role::RowProperties) {
-        if (e == "tblHeader") t.row.header = on_off(a);
-        else if (e == "trHeight") t.row.height = integer_of(val(a));
-        else if (e == "gridBefore") t.row.cells_before = static_cast<unsigned>(std::clamp(integer_of(val(a)), 0, 1000));
+        if (e == "tblHeader")
+            t.row.header = on_off(a);
+        else if (e == "trHeight")
+            t.row.height = integer_of(val(a));
+        else if (e == "gridBefore")
+            t.row.cells_before = static_cast<unsigned>(std::clamp(integer_of(val(a)), 0, 1000));
         return;
     }
     if (e == "gridSpan") {

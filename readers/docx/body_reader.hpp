@@ -53,12 +53,38 @@ public:
 
 private:
     enum class Role : uint8_t {
-        Skip, Container, Block, Paragraph, Run, Text, Instruction, Table, TableGrid, Row, RowProperties, Cell,
-        CellProperties, Drawing, Math, Properties
+        Skip,
+        Container,
+        Block,
+        Paragraph,
+        Run,
+        Text,
+        Instruction,
+        Table,
+        TableGrid,
+        Row,
+        RowProperties,
+        Cell,
+        CellProperties,
+        Drawing,
+        Math,
+        Properties
     };
     // What to do when the element ends.
     enum class Close : uint8_t {
-        None, Body, Note, Paragraph, Run, Text, Instruction, Hyperlink, Table, Row, Cell, TextBox, Drawing,
+        None,
+        Body,
+        Note,
+        Paragraph,
+        Run,
+        Text,
+        Instruction,
+        Hyperlink,
+        Table,
+        Row,
+        Cell,
+        TextBox,
+        Drawing,
         AlternateContent
     };
     struct Entry {

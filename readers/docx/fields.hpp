@@ -37,8 +37,8 @@ private:
         bool link = false;
     };
     std::vector<Field> fields_;
-    size_t beyond_ = 0;   // fields begun beyond kMaxDepth
-    size_t hiding_ = 0;   // fields in their instruction
+    size_t beyond_ = 0;  // fields begun beyond kMaxDepth
+    size_t hiding_ = 0;  // fields in their instruction
 };
 
 // The target of a HYPERLINK instruction: the URL, with "#anchor" for a \l

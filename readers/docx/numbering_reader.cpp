@@ -13,10 +13,10 @@ using textdoc::ListLevel;
 using textdoc::NumberKind;
 
 constexpr std::pair<std::string_view, NumberKind> kNumberKinds[] = {
-    {"decimal", NumberKind::Decimal},        {"decimalZero", NumberKind::DecimalZero},
+    {"decimal", NumberKind::Decimal},         {"decimalZero", NumberKind::DecimalZero},
     {"upperLetter", NumberKind::UpperLetter}, {"lowerLetter", NumberKind::LowerLetter},
-    {"upperRoman", NumberKind::UpperRoman},  {"lowerRoman", NumberKind::LowerRoman},
-    {"bullet", NumberKind::Bullet},          {"none", NumberKind::None},
+    {"upperRoman", NumberKind::UpperRoman},   {"lowerRoman", NumberKind::LowerRoman},
+    {"bullet", NumberKind::Bullet},           {"none", NumberKind::None},
 };
 
 // Every other numbering (ordinals, numbers in words, numbers of other
@@ -91,8 +91,10 @@ public:
         if (props_.active() && !props_.end()) return;
         if (skip_from_ && depth_ == skip_from_) skip_from_ = 0;
         --depth_;
-        if (name.is(Ns::Wordprocessing, "lvl") && level_) finish_level();
-        else if (name.is(Ns::Wordprocessing, "lvlOverride")) override_level_.reset();
+        if (name.is(Ns::Wordprocessing, "lvl") && level_)
+            finish_level();
+        else if (name.is(Ns::Wordprocessing, "lvlOverride"))
+            override_level_.reset();
     }
 
     // One list definition a numbering instance.
@@ -136,13 +138,20 @@ private:
     void level_property(const XmlName &name, const XmlAttributes &a) {
         const std::string_view e = name.local;
         ListLevel &level = level_->level;
-        if (e == "start") level.start = integer_of(val(a), 1);
-        else if (e == "numFmt") level.kind = kind_of(val(a));
-        else if (e == "lvlText") level.text = val(a);
-        else if (e == "isLgl") level.legal = on_off(a);
-        else if (e == "pPr") props_.begin(para_);
-        else if (e == "rPr") props_.begin(run_);
-        else skip();
+        if (e == "start")
+            level.start = integer_of(val(a), 1);
+        else if (e == "numFmt")
+            level.kind = kind_of(val(a));
+        else if (e == "lvlText")
+            level.text = val(a);
+        else if (e == "isLgl")
+            level.legal = on_off(a);
+        else if (e == "pPr")
+            props_.begin(para_);
+        else if (e == "rPr")
+            props_.begin(run_);
+        else
+            skip();
     }
 
     void finish_level() {
@@ -199,8 +208,8 @@ private:
 
 }  // namespace
 
-void read_numbering(Package &package, const std::string &part, const ThemeFonts &theme,
-                    const NumberingStyles &styles, textdoc::TextDocument &doc) {
+void read_numbering(Package &package, const std::string &part, const ThemeFonts &theme, const NumberingStyles &styles,
+                    textdoc::TextDocument &doc) {
     NumberingReader reader(theme, package.diagnostics());
     read_optional_part(package, part, reader, "the lists are");
     reader.add_lists(styles, doc);

@@ -13,7 +13,7 @@
 
 namespace qrv::import::docx {
 
-void read_numbering(Package &package, const std::string &part, const ThemeFonts &theme,
-                    const NumberingStyles &styles, textdoc::TextDocument &doc);
+void read_numbering(Package &package, const std::string &part, const ThemeFonts &theme, const NumberingStyles &styles,
+                    textdoc::TextDocument &doc);
 
 }  // namespace qrv::import::docx

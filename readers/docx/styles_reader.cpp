@@ -55,7 +55,8 @@ public:
         if (props_.active() && !props_.end()) return;  // inside the properties
         if (skip_from_ && depth_ == skip_from_) skip_from_ = 0;
         --depth_;
-        if (name.is(Ns::Wordprocessing, "style")) finish_style();
+        if (name.is(Ns::Wordprocessing, "style"))
+            finish_style();
         else if (name.is(Ns::Wordprocessing, "docDefaults")) {
             doc_.set_defaults(para_.format, run_.format);
             para_ = {};

@@ -11,9 +11,12 @@ public:
 
     void start(const XmlName &name, const XmlAttributes &a) override {
         if (name.ns != Ns::Drawing) return;
-        if (name.local == "majorFont") target_ = &fonts_.major;
-        else if (name.local == "minorFont") target_ = &fonts_.minor;
-        else if (name.local == "latin" && target_ && target_->empty()) *target_ = a.get(Ns::None, "typeface");
+        if (name.local == "majorFont")
+            target_ = &fonts_.major;
+        else if (name.local == "minorFont")
+            target_ = &fonts_.minor;
+        else if (name.local == "latin" && target_ && target_->empty())
+            *target_ = a.get(Ns::None, "typeface");
     }
     void end(const XmlName &name) override {
         if (name.ns == Ns::Drawing && (name.local == "majorFont" || name.local == "minorFont")) target_ = nullptr;

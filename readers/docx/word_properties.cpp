@@ -49,37 +49,48 @@ std::optional<T> keyword(std::string_view word, const Keyword<T> (&table)[N]) {
 }
 
 constexpr Keyword<Align> kAlignments[] = {
-    {"left", Align::Left},      {"start", Align::Left},     {"center", Align::Centre},
-    {"right", Align::Right},    {"end", Align::Right},      {"both", Align::Justify},
-    {"distribute", Align::Justify}, {"justify", Align::Justify}, {"lowKashida", Align::Justify},
-    {"mediumKashida", Align::Justify}, {"highKashida", Align::Justify}, {"thaiDistribute", Align::Justify},
+    {"left", Align::Left},           {"start", Align::Left},
+    {"center", Align::Centre},       {"right", Align::Right},
+    {"end", Align::Right},           {"both", Align::Justify},
+    {"distribute", Align::Justify},  {"justify", Align::Justify},
+    {"lowKashida", Align::Justify},  {"mediumKashida", Align::Justify},
+    {"highKashida", Align::Justify}, {"thaiDistribute", Align::Justify},
 };
 
 constexpr Keyword<LineRule> kLineRules[] = {
     {"auto", LineRule::Auto}, {"atLeast", LineRule::AtLeast}, {"exact", LineRule::Exact}};
 
 constexpr Keyword<TabKind> kTabKinds[] = {
-    {"left", TabKind::Left},   {"start", TabKind::Left},     {"center", TabKind::Centre},
-    {"right", TabKind::Right}, {"end", TabKind::Right},      {"decimal", TabKind::Decimal},
-    {"bar", TabKind::Bar},     {"clear", TabKind::Clear},    {"num", TabKind::Left},
+    {"left", TabKind::Left},   {"start", TabKind::Left},  {"center", TabKind::Centre},
+    {"right", TabKind::Right}, {"end", TabKind::Right},   {"decimal", TabKind::Decimal},
+    {"bar", TabKind::Bar},     {"clear", TabKind::Clear}, {"num", TabKind::Left},
 };
 
 constexpr Keyword<TabLeader> kTabLeaders[] = {
-    {"none", TabLeader::None},           {"dot", TabLeader::Dot},
-    {"hyphen", TabLeader::Hyphen},       {"underscore", TabLeader::Underscore},
-    {"heavy", TabLeader::Underscore},    {"middleDot", TabLeader::MiddleDot},
+    {"none", TabLeader::None},        {"dot", TabLeader::Dot},
+    {"hyphen", TabLeader::Hyphen},    {"underscore", TabLeader::Underscore},
+    {"heavy", TabLeader::Underscore}, {"middleDot", TabLeader::MiddleDot},
 };
 
 constexpr Keyword<Underline> kUnderlines[] = {
-    {"none", Underline::None},          {"single", Underline::Single},
-    {"words", Underline::Words},        {"double", Underline::Double},
-    {"thick", Underline::Thick},        {"dotted", Underline::Dotted},
-    {"dottedHeavy", Underline::Dotted}, {"dash", Underline::Dashed},
-    {"dashedHeavy", Underline::Dashed}, {"dashLong", Underline::Dashed},
-    {"dashLongHeavy", Underline::Dashed}, {"dotDash", Underline::DotDash},
-    {"dashDotHeavy", Underline::DotDash}, {"dotDotDash", Underline::DotDash},
-    {"dashDotDotHeavy", Underline::DotDash}, {"wave", Underline::Wave},
-    {"wavyHeavy", Underline::Wave},     {"wavyDouble", Underline::Wave},
+    {"none", Underline::None},
+    {"single", Underline::Single},
+    {"words", Underline::Words},
+    {"double", Underline::Double},
+    {"thick", Underline::Thick},
+    {"dotted", Underline::Dotted},
+    {"dottedHeavy", Underline::Dotted},
+    {"dash", Underline::Dashed},
+    {"dashedHeavy", Underline::Dashed},
+    {"dashLong", Underline::Dashed},
+    {"dashLongHeavy", Underline::Dashed},
+    {"dotDash", Underline::DotDash},
+    {"dashDotHeavy", Underline::DotDash},
+    {"dotDotDash", Underline::DotDash},
+    {"dashDotDotHeavy", Underline::DotDash},
+    {"wave", Underline::Wave},
+    {"wavyHeavy", Underline::Wave},
+    {"wavyDouble", Underline::Wave},
 };
 
 constexpr Keyword<VerticalAlign> kVerticals[] = {
@@ -90,12 +101,24 @@ constexpr Keyword<VerticalAlign> kVerticals[] = {
 
 // The highlight colours by name.
 constexpr Keyword<textdoc::Rgb> kHighlights[] = {
-    {"yellow", 0xFFFF00},    {"green", 0x00FF00},       {"cyan", 0x00FFFF},     {"magenta", 0xFF00FF},
-    {"blue", 0x0000FF},      {"red", 0xFF0000},         {"darkBlue", 0x000080}, {"darkCyan", 0x008080},
-    {"darkGreen", 0x008000}, {"darkMagenta", 0x800080}, {"darkRed", 0x800000},  {"darkYellow", 0x808000},
-    {"darkGray", 0x808080},  {"lightGray", 0xC0C0C0},   {"white", 0xFFFFFF},
+    {"yellow", 0xFFFF00},
+    {"green", 0x00FF00},
+    {"cyan", 0x00FFFF},
+    {"magenta", 0xFF00FF},
+    {"blue", 0x0000FF},
+    {"red", 0xFF0000},
+    {"darkBlue", 0x000080},
+    {"darkCyan", 0x008080},
+    {"darkGreen", 0x008000},
+    {"darkMagenta", 0x800080},
+    {"darkRed", 0x800000},
+    {"darkYellow", 0x808000},
+    {"darkGray", 0x808080},
+    {"lightGray", 0xC0C0C0},
+    {"white", 0xFFFFFF},
     // A black highlight is kept apart from none.
-    {"black", 0x010101},     {"none", CharFormat::kNoHighlight},
+    {"black", 0x010101},
+    {"none", CharFormat::kNoHighlight},
 };
 
 std::optional<textdoc::Rgb> hex_colour(std::string_view text) {
@@ -135,28 +158,33 @@ void spacing(const XmlAttributes &a, ParagraphProperties &p) {
     if (auto v = twips(a, "before")) p.format.space_before = v;
     if (auto v = twips(a, "after")) p.format.space_after = v;
     if (auto v = twips(a, "line")) p.format.line = v;
-    if (auto rule = keyword(a.get(Ns::Wordprocessing, "lineRule"), kLineRules)) p.format.line_rule = rule;
-    else if (p.format.line && !p.format.line_rule) p.format.line_rule = LineRule::Auto;
+    if (auto rule = keyword(a.get(Ns::Wordprocessing, "lineRule"), kLineRules))
+        p.format.line_rule = rule;
+    else if (p.format.line && !p.format.line_rule)
+        p.format.line_rule = LineRule::Auto;
 }
 
 constexpr ParagraphEntry kParagraphProperties[] = {
     {"pStyle", [](const XmlAttributes &a, ParagraphProperties &p) { p.style = val(a); }, PropertyScope::Leaf},
-    {"jc", [](const XmlAttributes &a, ParagraphProperties &p) {
+    {"jc",
+     [](const XmlAttributes &a, ParagraphProperties &p) {
          if (auto v = keyword(val(a), kAlignments)) p.format.align = v;
-     }, PropertyScope::Leaf},
+     },
+     PropertyScope::Leaf},
     {"ind", indents, PropertyScope::Leaf},
     {"spacing", spacing, PropertyScope::Leaf},
     {"keepNext", [](const XmlAttributes &a, ParagraphProperties &p) { p.format.keep_next = on_off(a); },
      PropertyScope::Leaf},
     {"keepLines", [](const XmlAttributes &a, ParagraphProperties &p) { p.format.keep_lines = on_off(a); },
      PropertyScope::Leaf},
-    {"pageBreakBefore",
-     [](const XmlAttributes &a, ParagraphProperties &p) { p.format.page_break_before = on_off(a); },
+    {"pageBreakBefore", [](const XmlAttributes &a, ParagraphProperties &p) { p.format.page_break_before = on_off(a); },
      PropertyScope::Leaf},
-    {"outlineLvl", [](const XmlAttributes &a, ParagraphProperties &p) {
+    {"outlineLvl",
+     [](const XmlAttributes &a, ParagraphProperties &p) {
          const int32_t level = integer_of(val(a), ParaFormat::kBodyLevel);
          p.format.outline_level = level >= 0 && level < 9 ? unsigned(level) : ParaFormat::kBodyLevel;
-     }, PropertyScope::Leaf},
+     },
+     PropertyScope::Leaf},
     {"numPr", nullptr, PropertyScope::Numbering},
     {"tabs", nullptr, PropertyScope::Tabs},
     {"sectPr", [](const XmlAttributes &, ParagraphProperties &p) { p.ends_section = true; }, PropertyScope::Skip},
@@ -203,8 +231,10 @@ void fonts(const XmlAttributes &a, const ThemeFonts &theme, RunProperties &r) {
 
 void colour(const XmlAttributes &a, const ThemeFonts &, RunProperties &r) {
     const std::string_view v = val(a);
-    if (v == "auto") r.format.colour = CharFormat::kAutoColour;
-    else if (auto rgb = hex_colour(v)) r.format.colour = rgb;
+    if (v == "auto")
+        r.format.colour = CharFormat::kAutoColour;
+    else if (auto rgb = hex_colour(v))
+        r.format.colour = rgb;
 }
 
 void highlight(const XmlAttributes &a, const ThemeFonts &, RunProperties &r) {
@@ -226,13 +256,14 @@ constexpr RunEntry kRunProperties[] = {
     {"caps", flag<&CharFormat::caps>},
     {"smallCaps", flag<&CharFormat::small_caps>},
     {"vanish", flag<&CharFormat::hidden>},
-    {"u", [](const XmlAttributes &a, const ThemeFonts &, RunProperties &r) {
-         r.format.underline = keyword(val(a), kUnderlines).value_or(Underline::Single);
-     }},
-    {"vertAlign", [](const XmlAttributes &a, const ThemeFonts &, RunProperties &r) {
+    {"u", [](const XmlAttributes &a, const ThemeFonts &,
+             RunProperties &r) { r.format.underline = keyword(val(a), kUnderlines).value_or(Underline::Single); }},
+    {"vertAlign",
+     [](const XmlAttributes &a, const ThemeFonts &, RunProperties &r) {
          if (auto v = keyword(val(a), kVerticals)) r.format.vertical = v;
      }},
-    {"sz", [](const XmlAttributes &a, const ThemeFonts &, RunProperties &r) {
+    {"sz",
+     [](const XmlAttributes &a, const ThemeFonts &, RunProperties &r) {
          const int32_t size = integer_of(val(a));
          if (size > 0 && size < 0x10000) r.format.size = static_cast<uint32_t>(size);
      }},

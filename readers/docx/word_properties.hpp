@@ -47,8 +47,7 @@ void read_tab_stop(const XmlAttributes &a, textdoc::ParaFormat &format);
 // A child of w:numPr.
 void read_numbering_property(const XmlName &name, const XmlAttributes &a, textdoc::ListRef &list);
 // A child of w:rPr.
-PropertyScope read_run_property(const XmlName &name, const XmlAttributes &a, const ThemeFonts &theme,
-                                RunProperties &r);
+PropertyScope read_run_property(const XmlName &name, const XmlAttributes &a, const ThemeFonts &theme, RunProperties &r);
 
 // Reads the content of a w:pPr or w:rPr for a reader that hands it every
 // element while active(): nested scopes (tab stops, numbering, a tracked

@@ -44,12 +44,12 @@ enum {
 
 /* Result codes (all above the chunker's and the data-access library's). */
 enum {
-    IM_ERR_BAD_ARG = 0x3001,     /* a null pointer or an unknown format */
-    IM_ERR_READ = 0x3002,        /* the file cannot be opened or read */
-    IM_ERR_FORMAT = 0x3003,      /* the format cannot be told from the content */
-    IM_ERR_BROKEN = 0x3004,      /* a damaged archive, a missing or malformed part */
-    IM_ERR_ENCRYPTED = 0x3005,   /* password-protected or encrypted */
-    IM_ERR_LIMIT = 0x3006,       /* a bound on size, depth or count was passed */
+    IM_ERR_BAD_ARG = 0x3001,   /* a null pointer or an unknown format */
+    IM_ERR_READ = 0x3002,      /* the file cannot be opened or read */
+    IM_ERR_FORMAT = 0x3003,    /* the format cannot be told from the content */
+    IM_ERR_BROKEN = 0x3004,    /* a damaged archive, a missing or malformed part */
+    IM_ERR_ENCRYPTED = 0x3005, /* password-protected or encrypted */
+    IM_ERR_LIMIT = 0x3006,     /* a bound on size, depth or count was passed */
     IM_ERR_NO_MEMORY = 0x3007,
     IM_ERR_UNSUPPORTED = 0x3008, /* a format this build does not read */
     IM_ERR_DOCUMENT = 0x3009     /* the chunker refused to build the document */
@@ -59,23 +59,22 @@ enum {
  * keep hostile files (archive bombs, absurd nesting) from using up the
  * machine; docs/import.md states the defaults. */
 typedef struct IMOptions {
-    uint32_t StructSize;      /* sizeof(IMOptions) */
-    uint32_t Format;          /* IM_FORMAT_*; IM_FORMAT_AUTO to tell it */
-    uint64_t MaxPartBytes;    /* decompressed bytes of one part of a package */
-    uint64_t MaxTotalBytes;   /* decompressed bytes of all parts together */
-    uint32_t MaxItems;        /* items of the document being built */
-    uint32_t MaxDepth;        /* element nesting of an XML part */
+    uint32_t StructSize;    /* sizeof(IMOptions) */
+    uint32_t Format;        /* IM_FORMAT_*; IM_FORMAT_AUTO to tell it */
+    uint64_t MaxPartBytes;  /* decompressed bytes of one part of a package */
+    uint64_t MaxTotalBytes; /* decompressed bytes of all parts together */
+    uint32_t MaxItems;      /* items of the document being built */
+    uint32_t MaxDepth;      /* element nesting of an XML part */
 } IMOptions;
 
 /* Imports a file.  options may be null (every default, format told from
  * the content). */
-uint32_t IMImportFile(const char *path, const IMOptions *options, CHHandle *pHandle, char *message,
-                      size_t messageSize);
+uint32_t IMImportFile(const char *path, const IMOptions *options, CHHandle *pHandle, char *message, size_t messageSize);
 
 /* Imports a file held in memory; name (may be null) is used in messages and
  * to tell delimited text from its extension.  The bytes are not kept. */
-uint32_t IMImportMemory(const void *data, size_t size, const char *name, const IMOptions *options,
-                        CHHandle *pHandle, char *message, size_t messageSize);
+uint32_t IMImportMemory(const void *data, size_t size, const char *name, const IMOptions *options, CHHandle *pHandle,
+                        char *message, size_t messageSize);
 
 /* The format of a file's content (and name), IM_FORMAT_AUTO when it cannot
  * be told.  Reads at most the first bytes and, for a package, its list of

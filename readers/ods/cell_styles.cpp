@@ -2,8 +2,7 @@
 
 namespace qrv::import::odf {
 
-CellStyles::CellStyles(const StyleSheet &styles, NumberFormatTable &numbers, FontTable &fonts,
-                       CharFormatTable &formats)
+CellStyles::CellStyles(const StyleSheet &styles, NumberFormatTable &numbers, FontTable &fonts, CharFormatTable &formats)
     : sheet_(styles), keys_(styles, numbers), fonts_(fonts), formats_(formats) {}
 
 void CellStyles::resolve() {

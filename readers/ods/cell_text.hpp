@@ -60,7 +60,7 @@ private:
     uint32_t paragraph_depth_ = 0;  // of the open paragraph; 0: none
     uint32_t skip_depth_ = 0;       // of an element passed over whole; 0: none
     uint32_t paragraphs_ = 0;
-    bool after_space_ = true;       // the last character was a collapsible space
+    bool after_space_ = true;  // the last character was a collapsible space
     bool cut_ = false;
     std::u16string scratch_;
 };

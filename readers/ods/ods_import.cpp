@@ -90,8 +90,10 @@ CHHandle import_ods(ImportJob &job) {
                             styles.resolve();
                         }});
     const Readers readers{meta, common, automatic, tables};
-    if (looks_like_zip(job.input.bytes())) read_package(job, readers);
-    else read_flat(job, readers);
+    if (looks_like_zip(job.input.bytes()))
+        read_package(job, readers);
+    else
+        read_flat(job, readers);
     if (!tables.saw_spreadsheet()) broken("the document holds no spreadsheet");
     if (tables.tables() == 0) broken("the spreadsheet holds no tables");
     return writer.release();

@@ -75,13 +75,17 @@ void TableReader::end(const XmlName &name) {
         return;
     }
     if (cell_depth_) {
-        if (cell_depth_ == depth) end_cell();
-        else text_.end(name);
+        if (cell_depth_ == depth)
+            end_cell();
+        else
+            text_.end(name);
         return;
     }
     if (name.ns != Ns::Table) return;
-    if (name.local == "table-row") end_row();
-    else if (name.local == "table") end_table();
+    if (name.local == "table-row")
+        end_row();
+    else if (name.local == "table")
+        end_table();
 }
 
 void TableReader::text(std::string_view chars) {
@@ -162,8 +166,7 @@ void TableReader::count_cells(uint64_t rows, uint64_t cells_per_row) {
         return;
     }
     over_limit("table '" + table_name_ + "': repeated rows and cells make more than " +
-               std::to_string(c_.limits.max_items / 2) + " cells (" + std::to_string(c_.limits.max_items) +
-               " items)");
+               std::to_string(c_.limits.max_items / 2) + " cells (" + std::to_string(c_.limits.max_items) + " items)");
 }
 
 void TableReader::start_cell(const XmlAttributes &a) {
@@ -216,8 +219,10 @@ TableReader::CellContent TableReader::content_of_cell() {
     content.column_span = cell_.column_span;
     content.row_span = cell_.row_span;
     content.link = text_.link();
-    if (cell_.calc_type == "error") take_text(content, Kind::kError);
-    else if (!take_value(content) && !text_.empty()) take_text(content, Kind::kText);
+    if (cell_.calc_type == "error")
+        take_text(content, Kind::kError);
+    else if (!take_value(content) && !text_.empty())
+        take_text(content, Kind::kText);
     else if (content.kind == Kind::kNone && cell_.value_type == "string" && !cell_.value.empty())
         content.kind = Kind::kText, content.text = c_.texts.add(utf16_of(cell_.value));
     return content;

@@ -102,7 +102,7 @@ private:
     bool prepared_ = false;
     bool date1904_ = false;
     uint32_t tables_ = 0;
-    uint64_t cells_left_;      // the document's cell budget
+    uint64_t cells_left_;  // the document's cell budget
     unsigned warnings_ = 0;
 
     std::optional<SheetBuilder> sheet_;
@@ -110,14 +110,14 @@ private:
     uint64_t next_column_ = 0;  // of the next column element
     std::vector<ColumnDefault> column_defaults_;
 
-    uint64_t row_ = 0;          // the first source row of the open row element
+    uint64_t row_ = 0;  // the first source row of the open row element
     uint32_t row_repeat_ = 1;
     bool row_hidden_ = false;
     const CellStyle *row_style_ = nullptr;
-    uint64_t column_ = 0;       // of the next cell element
+    uint64_t column_ = 0;  // of the next cell element
     std::vector<RowCell> row_cells_;
 
-    uint32_t cell_depth_ = 0;   // of the open cell element; 0: none
+    uint32_t cell_depth_ = 0;  // of the open cell element; 0: none
     OpenCell cell_;
     CellTextReader text_;
 };

@@ -19,9 +19,9 @@ bool is_text(const XmlName &name, std::string_view local) { return name.is(Ns::T
 
 // Elements holding the words of a graphic shape: read as a text box.
 bool is_shape(const XmlName &name) {
-    constexpr std::string_view kShapes[] = {"custom-shape", "rect",    "ellipse", "circle",  "polygon",
-                                            "polyline",     "path",    "line",    "connector", "caption",
-                                            "measure",      "regular-polygon"};
+    constexpr std::string_view kShapes[] = {"custom-shape", "rect",     "ellipse", "circle",
+                                            "polygon",      "polyline", "path",    "line",
+                                            "connector",    "caption",  "measure", "regular-polygon"};
     return name.ns == Ns::Draw && std::find(std::begin(kShapes), std::end(kShapes), name.local) != std::end(kShapes);
 }
 
@@ -416,8 +416,8 @@ void OdtBodyReader::finish_frame() {
     frames_.pop_back();
     if (!frame.kind) return;
     const std::string &description = !frame.description.empty() ? frame.description
-                                     : !frame.title.empty()      ? frame.title
-                                                                 : frame.name;
+                                     : !frame.title.empty()     ? frame.title
+                                                                : frame.name;
     sink().object(*frame.kind, description);
 }
 
@@ -447,8 +447,8 @@ uint32_t OdtBodyReader::repeats(std::string_view count) {
     const uint32_t n = std::max<uint32_t>(count_of(count, 1), 1);
     if (n <= kMaxRepeats) return n;
     if (!warned_repeats_)
-        diagnostics_.warn("a table row or cell repeated more than " + std::to_string(kMaxRepeats) +
-                          " times is shown " + std::to_string(kMaxRepeats) + " times");
+        diagnostics_.warn("a table row or cell repeated more than " + std::to_string(kMaxRepeats) + " times is shown " +
+                          std::to_string(kMaxRepeats) + " times");
     warned_repeats_ = true;
     return kMaxRepeats;
 }
@@ -524,8 +524,8 @@ OdtBodyReader::Entry OdtBodyReader::begin_cell(const XmlName &name, const XmlAtt
         return {Role::Skip};
     }
     t.cell = textdoc::CellStart{};
-    t.cell.column_span = std::clamp<uint32_t>(count_of(a.get(Ns::Table, "number-columns-spanned"), 1), 1,
-                                              TableSpans::kMaxColumns);
+    t.cell.column_span =
+        std::clamp<uint32_t>(count_of(a.get(Ns::Table, "number-columns-spanned"), 1), 1, TableSpans::kMaxColumns);
     t.cell.row_span = std::clamp<uint32_t>(count_of(a.get(Ns::Table, "number-rows-spanned"), 1), 1, 65535);
     t.cell_repeats = n;
     // A repeated cell is recorded once and sent as often as it repeats.

@@ -52,12 +52,39 @@ public:
 
 private:
     enum class Role : uint8_t {
-        Skip, Root, Blocks, List, ListItem, Paragraph, Inline, Note, Frame, Drawings, Annotation, Capture,
-        Table, Columns, Rows, Row, Cell
+        Skip,
+        Root,
+        Blocks,
+        List,
+        ListItem,
+        Paragraph,
+        Inline,
+        Note,
+        Frame,
+        Drawings,
+        Annotation,
+        Capture,
+        Table,
+        Columns,
+        Rows,
+        Row,
+        Cell
     };
     // What to do when the element ends.
     enum class Close : uint8_t {
-        None, Paragraph, Span, Link, Note, NoteBody, Frame, Recording, Annotation, List, HeaderRows, Table, Row,
+        None,
+        Paragraph,
+        Span,
+        Link,
+        Note,
+        NoteBody,
+        Frame,
+        Recording,
+        Annotation,
+        List,
+        HeaderRows,
+        Table,
+        Row,
         Cell
     };
     struct Entry {
@@ -65,7 +92,7 @@ private:
         Close close = Close::None;
     };
     struct SpanLook {
-        std::string style;  // key of the innermost common text style
+        std::string style;          // key of the innermost common text style
         textdoc::CharFormat chars;  // everything the span and those around it state
     };
     struct ParagraphState {
@@ -78,8 +105,8 @@ private:
     struct ListContext {
         bool barrier = false;
         unsigned level = 0;
-        bool header = false;                // the item is a list header
-        bool item_numbered = false;         // the item's first paragraph came
+        bool header = false;                 // the item is a list header
+        bool item_numbered = false;          // the item's first paragraph came
         std::optional<int32_t> start_value;  // of the item
     };
     static ListContext barrier() {

@@ -97,8 +97,10 @@ public:
     void read_body(XmlHandler &body) {
         RegionRouter router;
         router.route(Region::kBody, &body);
-        if (package_) read_content(router);
-        else read_flat(router);
+        if (package_)
+            read_content(router);
+        else
+            read_flat(router);
     }
 
 private:

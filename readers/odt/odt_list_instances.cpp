@@ -16,9 +16,12 @@ void ListInstances::settle_counter() {
     counter_settled_ = true;
     auto continued = counter_of_id_.find(continue_list_);
     auto last = last_counter_of_style_.find(current_.style);
-    if (!continue_list_.empty() && continued != counter_of_id_.end()) current_.counter = continued->second;
-    else if (continue_numbering_ && last != last_counter_of_style_.end()) current_.counter = last->second;
-    else current_.counter = new_counter();
+    if (!continue_list_.empty() && continued != counter_of_id_.end())
+        current_.counter = continued->second;
+    else if (continue_numbering_ && last != last_counter_of_style_.end())
+        current_.counter = last->second;
+    else
+        current_.counter = new_counter();
     if (!id_.empty()) counter_of_id_[id_] = current_.counter;
 }
 

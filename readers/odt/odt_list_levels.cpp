@@ -13,8 +13,8 @@ using textdoc::ListLevel;
 using textdoc::NumberKind;
 
 constexpr Named<NumberKind> kNumberFormats[] = {
-    {"1", NumberKind::Decimal},     {"a", NumberKind::LowerLetter}, {"A", NumberKind::UpperLetter},
-    {"i", NumberKind::LowerRoman},  {"I", NumberKind::UpperRoman},  {"", NumberKind::None},
+    {"1", NumberKind::Decimal},    {"a", NumberKind::LowerLetter}, {"A", NumberKind::UpperLetter},
+    {"i", NumberKind::LowerRoman}, {"I", NumberKind::UpperRoman},  {"", NumberKind::None},
 };
 
 ListLevel numbered_level(const XmlAttributes &a, size_t level) {

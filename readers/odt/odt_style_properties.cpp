@@ -39,8 +39,8 @@ struct LineParts {
 };
 
 constexpr Named<Underline> kUnderlineStyles[] = {
-    {"solid", Underline::Single},    {"dotted", Underline::Dotted},       {"dash", Underline::Dashed},
-    {"long-dash", Underline::Dashed}, {"dot-dash", Underline::DotDash},   {"dot-dot-dash", Underline::DotDash},
+    {"solid", Underline::Single},     {"dotted", Underline::Dotted},    {"dash", Underline::Dashed},
+    {"long-dash", Underline::Dashed}, {"dot-dash", Underline::DotDash}, {"dot-dot-dash", Underline::DotDash},
     {"wave", Underline::Wave},
 };
 
@@ -67,29 +67,30 @@ struct TextLines {
 // reader shares: the kind of a line, sizes in percent, highlighting,
 // capitals and hidden text.
 const AttributeHandler<CharFormat, TextLines> kTextAttributes[] = {
-    {Ns::Style, "text-underline-style", [](std::string_view v, CharFormat &, TextLines &l) {
-         l.under.style = v, l.under.given = true;
-     }},
-    {Ns::Style, "text-underline-type", [](std::string_view v, CharFormat &, TextLines &l) {
-         l.under.type = v, l.under.given = true;
-     }},
+    {Ns::Style, "text-underline-style",
+     [](std::string_view v, CharFormat &, TextLines &l) { l.under.style = v, l.under.given = true; }},
+    {Ns::Style, "text-underline-type",
+     [](std::string_view v, CharFormat &, TextLines &l) { l.under.type = v, l.under.given = true; }},
     {Ns::Style, "text-underline-width", [](std::string_view v, CharFormat &, TextLines &l) { l.under.width = v; }},
     {Ns::Style, "text-underline-mode", [](std::string_view v, CharFormat &, TextLines &l) { l.under.mode = v; }},
-    {Ns::Style, "text-line-through-style", [](std::string_view v, CharFormat &, TextLines &l) {
-         l.through.style = v, l.through.given = true;
-     }},
-    {Ns::Style, "text-line-through-type", [](std::string_view v, CharFormat &, TextLines &l) {
-         l.through.type = v, l.through.given = true;
-     }},
-    {Ns::Fo, "font-size", [](std::string_view v, CharFormat &c, TextLines &) {
+    {Ns::Style, "text-line-through-style",
+     [](std::string_view v, CharFormat &, TextLines &l) { l.through.style = v, l.through.given = true; }},
+    {Ns::Style, "text-line-through-type",
+     [](std::string_view v, CharFormat &, TextLines &l) { l.through.type = v, l.through.given = true; }},
+    {Ns::Fo, "font-size",
+     [](std::string_view v, CharFormat &c, TextLines &) {
          if (auto percent = percent_of(v)) c.size_percent = percent;
      }},
-    {Ns::Style, "use-window-font-color", [](std::string_view v, CharFormat &c, TextLines &) {
+    {Ns::Style, "use-window-font-color",
+     [](std::string_view v, CharFormat &c, TextLines &) {
          if (v == "true") c.colour = CharFormat::kAutoColour;
      }},
-    {Ns::Fo, "background-color", [](std::string_view v, CharFormat &c, TextLines &) {
-         if (v == "transparent") c.highlight = CharFormat::kNoHighlight;
-         else if (auto colour = colour_of(v)) c.highlight = colour;
+    {Ns::Fo, "background-color",
+     [](std::string_view v, CharFormat &c, TextLines &) {
+         if (v == "transparent")
+             c.highlight = CharFormat::kNoHighlight;
+         else if (auto colour = colour_of(v))
+             c.highlight = colour;
      }},
     {Ns::Fo, "font-variant", [](std::string_view v, CharFormat &c, TextLines &) { c.small_caps = v == "small-caps"; }},
     {Ns::Fo, "text-transform", [](std::string_view v, CharFormat &c, TextLines &) { c.caps = v == "uppercase"; }},
@@ -101,15 +102,17 @@ void set_shared_properties(const TextProperties &text, const FontFaces &faces, C
     if (text.bold) c.bold = text.bold;
     if (text.italic) c.italic = text.italic;
     if (text.position) c.vertical = vertical_of(*text.position);
-    if (text.font_face) c.font = family_of_face(faces, *text.font_face);
-    else if (text.font_family && !c.font) c.font = first_font_family(*text.font_family);
+    if (text.font_face)
+        c.font = family_of_face(faces, *text.font_face);
+    else if (text.font_family && !c.font)
+        c.font = first_font_family(*text.font_family);
     if (text.size) c.size = text.size;
     if (text.colour) c.colour = text.colour;
 }
 
 constexpr Named<Align> kAlignments[] = {
-    {"start", Align::Left}, {"left", Align::Left},       {"center", Align::Centre},
-    {"end", Align::Right},  {"right", Align::Right},     {"justify", Align::Justify},
+    {"start", Align::Left}, {"left", Align::Left},   {"center", Align::Centre},
+    {"end", Align::Right},  {"right", Align::Right}, {"justify", Align::Justify},
 };
 
 // "115%" of single spacing, "normal", or an exact height.
@@ -129,10 +132,12 @@ void set_length(std::string_view v, std::optional<int32_t> &field) {
 }
 
 const AttributeHandler<ParaFormat> kParaAttributes[] = {
-    {Ns::Fo, "text-align", [](std::string_view v, ParaFormat &p) {
+    {Ns::Fo, "text-align",
+     [](std::string_view v, ParaFormat &p) {
          if (auto align = value_named(kAlignments, v)) p.align = align;
      }},
-    {Ns::Fo, "margin", [](std::string_view v, ParaFormat &p) {
+    {Ns::Fo, "margin",
+     [](std::string_view v, ParaFormat &p) {
          for (auto *field : {&p.left, &p.right, &p.space_before, &p.space_after}) set_length(v, *field);
      }},
     {Ns::Fo, "margin-left", [](std::string_view v, ParaFormat &p) { set_length(v, p.left); }},
@@ -141,26 +146,36 @@ const AttributeHandler<ParaFormat> kParaAttributes[] = {
     {Ns::Fo, "margin-top", [](std::string_view v, ParaFormat &p) { set_length(v, p.space_before); }},
     {Ns::Fo, "margin-bottom", [](std::string_view v, ParaFormat &p) { set_length(v, p.space_after); }},
     {Ns::Fo, "line-height", read_line_height},
-    {Ns::Style, "line-height-at-least", [](std::string_view v, ParaFormat &p) {
+    {Ns::Style, "line-height-at-least",
+     [](std::string_view v, ParaFormat &p) {
          if (auto twips = signed_twips(v); twips && *twips > 0) p.line_rule = LineRule::AtLeast, p.line = *twips;
      }},
     {Ns::Fo, "keep-with-next", [](std::string_view v, ParaFormat &p) { p.keep_next = v == "always"; }},
     {Ns::Fo, "keep-together", [](std::string_view v, ParaFormat &p) { p.keep_lines = v == "always"; }},
-    {Ns::Fo, "break-before", [](std::string_view v, ParaFormat &p) {
+    {Ns::Fo, "break-before",
+     [](std::string_view v, ParaFormat &p) {
          if (v != "column") p.page_break_before = v == "page";
      }},
 };
 
 constexpr Named<TabKind> kTabKinds[] = {
-    {"left", TabKind::Left}, {"center", TabKind::Centre}, {"right", TabKind::Right}, {"char", TabKind::Decimal},
+    {"left", TabKind::Left},
+    {"center", TabKind::Centre},
+    {"right", TabKind::Right},
+    {"char", TabKind::Decimal},
 };
 
 constexpr Named<TabLeader> kLeaderTexts[] = {
-    {".", TabLeader::Dot}, {"-", TabLeader::Hyphen}, {"_", TabLeader::Underscore}, {"\u00B7", TabLeader::MiddleDot},
+    {".", TabLeader::Dot},
+    {"-", TabLeader::Hyphen},
+    {"_", TabLeader::Underscore},
+    {"\u00B7", TabLeader::MiddleDot},
 };
 
 constexpr Named<TabLeader> kLeaderStyles[] = {
-    {"dotted", TabLeader::Dot}, {"dash", TabLeader::Hyphen}, {"solid", TabLeader::Underscore},
+    {"dotted", TabLeader::Dot},
+    {"dash", TabLeader::Hyphen},
+    {"solid", TabLeader::Underscore},
 };
 
 }  // namespace

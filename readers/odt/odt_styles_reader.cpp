@@ -51,17 +51,22 @@ void OdtStylesReader::start(const XmlName &name, const XmlAttributes &a) {
     ++depth_;
     if (depth_ == 1) return start_definition(name, a);
     if (definition_ == Definition::List || definition_ == Definition::Outline) {
-        if (depth_ == 2) start_list_level(name, a);
-        else if (level_ && name.is(Ns::Style, "text-properties")) read_text_properties(a, sheet_.fonts(), level_chars_);
-        else if (level_) read_level_position(name, a, *level_);
+        if (depth_ == 2)
+            start_list_level(name, a);
+        else if (level_ && name.is(Ns::Style, "text-properties"))
+            read_text_properties(a, sheet_.fonts(), level_chars_);
+        else if (level_)
+            read_level_position(name, a, *level_);
         return;
     }
     property(name, a);
 }
 
 void OdtStylesReader::end(const XmlName &) {
-    if (--depth_ == 0) finish_definition();
-    else if (depth_ == 1) finish_list_level();
+    if (--depth_ == 0)
+        finish_definition();
+    else if (depth_ == 1)
+        finish_list_level();
 }
 
 void OdtStylesReader::start_definition(const XmlName &name, const XmlAttributes &a) {
@@ -81,8 +86,10 @@ void OdtStylesReader::start_definition(const XmlName &name, const XmlAttributes 
         // are not numbered.
         for (size_t level = 0; level < kListLevels; ++level) {
             textdoc::ListLevel &missing = list_.levels.emplace_back();
-            if (definition_ == Definition::Outline) missing.kind = textdoc::NumberKind::None, missing.text.clear();
-            else missing.text = level_text("", ".", level, 1);
+            if (definition_ == Definition::Outline)
+                missing.kind = textdoc::NumberKind::None, missing.text.clear();
+            else
+                missing.text = level_text("", ".", level, 1);
         }
     }
 }
@@ -165,8 +172,10 @@ void OdtStylesReader::finish_style() {
     if (origin_ == Origin::Automatic) {
         // An automatic style is the direct formatting of what names it.
         StyleUse use{std::move(style_.parent), std::move(style_.para), std::move(style_.chars)};
-        if (paragraph) sheet_.add_automatic_paragraph(std::move(name_), std::move(use), std::move(list_style_));
-        else sheet_.add_automatic_text(std::move(name_), std::move(use));
+        if (paragraph)
+            sheet_.add_automatic_paragraph(std::move(name_), std::move(use), std::move(list_style_));
+        else
+            sheet_.add_automatic_text(std::move(name_), std::move(use));
         return;
     }
     if (paragraph) sheet_.add_paragraph_style(style_.key, style_.parent, std::move(list_style_));
@@ -174,8 +183,10 @@ void OdtStylesReader::finish_style() {
 }
 
 void OdtStylesReader::finish_list() {
-    if (definition_ == Definition::Outline) sheet_.set_outline(std::move(list_name_), std::move(list_));
-    else if (!list_name_.empty()) sheet_.add_list_style(std::move(list_name_), std::move(list_));
+    if (definition_ == Definition::Outline)
+        sheet_.set_outline(std::move(list_name_), std::move(list_));
+    else if (!list_name_.empty())
+        sheet_.add_list_style(std::move(list_name_), std::move(list_));
 }
 
 }  // namespace qrv::import::odf

@@ -86,12 +86,9 @@ Detection detect_plain_text(const Input &input, std::string_view head) {
     if (looks_like_text_format(head)) return {IM_FORMAT_TEXT, 0, {}};
     switch (sniff_separator(head)) {
     case ',':
-    case ';':
-        return {IM_FORMAT_CSV, 0, {}};
-    case '\t':
-        return {IM_FORMAT_TSV, 0, {}};
-    default:
-        return {};
+    case ';': return {IM_FORMAT_CSV, 0, {}};
+    case '\t': return {IM_FORMAT_TSV, 0, {}};
+    default: return {};
     }
 }
 
@@ -102,8 +99,8 @@ Detection detect_text(const Input &input) {
     if (const FormatInfo *f = format_of_prefix(start)) return found(*f);
     // Binary bytes under a text format's name: its reader says what they are.
     if (looks_binary(bytes)) return text_format_of_extension(input);
-    const std::string head = utf8_text(bytes, encoding_of(bytes.first(std::min(bytes.size(), kSniffBytes))),
-                                       kSniffBytes);
+    const std::string head =
+        utf8_text(bytes, encoding_of(bytes.first(std::min(bytes.size(), kSniffBytes))), kSniffBytes);
     if (const FormatInfo *f = flat_odf_format(head)) return found(*f);
     return detect_plain_text(input, head);
 }

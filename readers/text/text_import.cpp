@@ -10,7 +10,8 @@ CHHandle import_text(ImportJob &job) {
     char error[256] = {};
     const uint32_t rc = CHLoadDocumentText(text.data(), text.size(), &h, error, sizeof error);
     if (rc == CH_ERR_SYNTAX) broken(error);
-    if (rc != 0) throw ImportError(IM_ERR_DOCUMENT, "cannot load the document (chunker code " + std::to_string(rc) + ")");
+    if (rc != 0)
+        throw ImportError(IM_ERR_DOCUMENT, "cannot load the document (chunker code " + std::to_string(rc) + ")");
     return h;
 }
 

@@ -7,8 +7,8 @@ namespace qrv::import {
 namespace {
 
 [[noreturn]] void refuse(const char *format) {
-    throw ImportError(IM_ERR_UNSUPPORTED, std::string("reading ") + format +
-                                              " needs the package importers, which this build leaves out");
+    throw ImportError(IM_ERR_UNSUPPORTED,
+                      std::string("reading ") + format + " needs the package importers, which this build leaves out");
 }
 
 }  // namespace

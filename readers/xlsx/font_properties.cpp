@@ -17,9 +17,18 @@ constexpr uint32_t kPalette[64] = {
 
 // Theme colours of the default theme in the order cells name them (light 1
 // and dark 1 first, the window's colours, taken as automatic).
-constexpr uint32_t kThemeColours[12] = {FontSpec::kNoColour, FontSpec::kNoColour, 0xE7E6E6, 0x44546A,
-                                        0x4472C4,            0xED7D31,            0xA5A5A5, 0xFFC000,
-                                        0x5B9BD5,            0x70AD47,            0x0563C1, 0x954F72};
+constexpr uint32_t kThemeColours[12] = {FontSpec::kNoColour,
+                                        FontSpec::kNoColour,
+                                        0xE7E6E6,
+                                        0x44546A,
+                                        0x4472C4,
+                                        0xED7D31,
+                                        0xA5A5A5,
+                                        0xFFC000,
+                                        0x5B9BD5,
+                                        0x70AD47,
+                                        0x0563C1,
+                                        0x954F72};
 
 bool number_of(std::string_view text, uint32_t &out, int base = 10) {
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out, base);

@@ -12,8 +12,8 @@ namespace qrv::import::xlsx {
 struct FontSpec {
     bool bold = false, italic = false, underline = false, strike = false;
     bool superscript = false, subscript = false;
-    std::string name;    // UTF-8, "" when not given
-    uint32_t size = 0;   // half-points, 0 when not given
+    std::string name;   // UTF-8, "" when not given
+    uint32_t size = 0;  // half-points, 0 when not given
     uint32_t colour = kNoColour;
     static constexpr uint32_t kNoColour = 0xffffffffu;
 };

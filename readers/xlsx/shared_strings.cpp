@@ -11,8 +11,10 @@ public:
         : texts_(texts), fonts_(fonts), out_(out) {}
 
     void start(const XmlName &name, const XmlAttributes &a) override {
-        if (name.is(Ns::Spreadsheet, "si")) in_string_ = true;
-        else if (in_string_) text_.start(name, a);
+        if (name.is(Ns::Spreadsheet, "si"))
+            in_string_ = true;
+        else if (in_string_)
+            text_.start(name, a);
     }
     void end(const XmlName &name) override {
         if (name.is(Ns::Spreadsheet, "si")) {
@@ -36,8 +38,7 @@ private:
 
 }  // namespace
 
-std::vector<uint32_t> read_shared_strings(Package &package, const std::string &part, TextStore &texts,
-                                          Fonts &fonts) {
+std::vector<uint32_t> read_shared_strings(Package &package, const std::string &part, TextStore &texts, Fonts &fonts) {
     std::vector<uint32_t> strings;
     if (part.empty() || !package.has(part)) return strings;
     SharedStringsReader reader(texts, fonts, strings);

@@ -12,7 +12,6 @@
 namespace qrv::import::xlsx {
 
 // The text numbers of the shared strings in order (none without the part).
-std::vector<uint32_t> read_shared_strings(Package &package, const std::string &part, TextStore &texts,
-                                          Fonts &fonts);
+std::vector<uint32_t> read_shared_strings(Package &package, const std::string &part, TextStore &texts, Fonts &fonts);
 
 }  // namespace qrv::import::xlsx

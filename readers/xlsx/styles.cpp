@@ -98,8 +98,8 @@ Styles Styles::read(Package &package, const std::string &part, NumberFormatTable
         auto key = keys.find(xf.format_id);
         if (key == keys.end()) {
             auto code = reader.codes.find(xf.format_id);
-            const uint32_t k = code != reader.codes.end() ? numbers.key_of_code(code->second)
-                                                          : numbers.key_of_builtin(xf.format_id);
+            const uint32_t k =
+                code != reader.codes.end() ? numbers.key_of_code(code->second) : numbers.key_of_builtin(xf.format_id);
             key = keys.emplace(xf.format_id, k).first;
         }
         CellLook look;

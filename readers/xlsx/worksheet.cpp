@@ -60,20 +60,30 @@ public:
         if (in_inline_) return inline_.start(name, a);
         if (name.ns != Ns::Spreadsheet) return;
         const std::string_view l = name.local;
-        if (l == "c") start_cell(a);
-        else if (l == "v") capturing_ = in_cell_, value_.clear();
-        else if (l == "row") start_row(a);
-        else if (l == "is") start_inline();
-        else if (l == "col") column(a);
-        else if (l == "mergeCell") merge(a);
-        else if (l == "hyperlink") hyperlink(a);
-        else if (l == "sheetFormatPr") format(a);
+        if (l == "c")
+            start_cell(a);
+        else if (l == "v")
+            capturing_ = in_cell_, value_.clear();
+        else if (l == "row")
+            start_row(a);
+        else if (l == "is")
+            start_inline();
+        else if (l == "col")
+            column(a);
+        else if (l == "mergeCell")
+            merge(a);
+        else if (l == "hyperlink")
+            hyperlink(a);
+        else if (l == "sheetFormatPr")
+            format(a);
     }
 
     void end(const XmlName &name) override {
         if (in_inline_) {
-            if (name.is(Ns::Spreadsheet, "is")) in_inline_ = false;
-            else inline_.end(name);
+            if (name.is(Ns::Spreadsheet, "is"))
+                in_inline_ = false;
+            else
+                inline_.end(name);
             return;
         }
         if (name.ns != Ns::Spreadsheet) return;
@@ -86,8 +96,10 @@ public:
     }
 
     void text(std::string_view chars) override {
-        if (capturing_) value_ += chars;
-        else if (in_inline_) inline_.text(chars);
+        if (capturing_)
+            value_ += chars;
+        else if (in_inline_)
+            inline_.text(chars);
     }
 
 private:
@@ -143,27 +155,31 @@ private:
         const uint32_t row = ref_.row, col = ref_.column;
         switch (type_) {
         case CellType::Number:
-            if (auto v = number_of(value_)) sheet_.number(row, col, *v, look);
-            else warn("cell " + name_of(ref_) + ": '" + value_.substr(0, 40) + "' is not a number; left out");
+            if (auto v = number_of(value_))
+                sheet_.number(row, col, *v, look);
+            else
+                warn("cell " + name_of(ref_) + ": '" + value_.substr(0, 40) + "' is not a number; left out");
             break;
         case CellType::Shared: shared(row, col, look); break;
-        case CellType::FormulaText:
-            sheet_.text(row, col, text_of(value_), look);
-            break;
+        case CellType::FormulaText: sheet_.text(row, col, text_of(value_), look); break;
         case CellType::Inline: sheet_.text(row, col, inline_.finish(book_.texts, book_.fonts), look); break;
         case CellType::Truth: truth(row, col, value_ != "0" && value_ != "false", look); break;
         case CellType::Error: sheet_.error(row, col, error_text(value_), look); break;
         case CellType::Date:
-            if (auto v = day_number_of_iso(value_, book_.date1904)) sheet_.number(row, col, *v, look);
-            else sheet_.text(row, col, text_of(value_), look);
+            if (auto v = day_number_of_iso(value_, book_.date1904))
+                sheet_.number(row, col, *v, look);
+            else
+                sheet_.text(row, col, text_of(value_), look);
             break;
         }
     }
 
     // A truth value under a number format of its own shows as that number.
     void truth(uint32_t row, uint32_t col, bool value, const CellLook &look) {
-        if (look.format_key == 0) sheet_.truth(row, col, value, look);
-        else sheet_.number(row, col, value ? 1 : 0, look);
+        if (look.format_key == 0)
+            sheet_.truth(row, col, value, look);
+        else
+            sheet_.number(row, col, value ? 1 : 0, look);
     }
 
     void shared(uint32_t row, uint32_t col, const CellLook &look) {
@@ -212,7 +228,8 @@ private:
     void merge(const XmlAttributes &a) {
         if (auto range = parse_range(a.get(Ns::None, "ref")))
             sheet_.merge(range->first.row, range->first.column, range->last.row, range->last.column);
-        else warn("merged range '" + std::string(a.get(Ns::None, "ref")) + "' is malformed; left out");
+        else
+            warn("merged range '" + std::string(a.get(Ns::None, "ref")) + "' is malformed; left out");
     }
 
     void hyperlink(const XmlAttributes &a) {

@@ -49,12 +49,8 @@ inline bool is_skipped_by_text_searches(uint32_t code) {
     return is_skippable_tag(code) || code == kTextSkipTag17 || code == kTextSkipTag18;
 }
 
-inline bool is_skippable_begin(const CHItem &item) {
-    return is_tag_begin(item) && is_skippable_tag(item.value);
-}
-inline bool is_skippable_end(const CHItem &item) {
-    return is_tag_end(item) && is_skippable_tag(item.value);
-}
+inline bool is_skippable_begin(const CHItem &item) { return is_tag_begin(item) && is_skippable_tag(item.value); }
+inline bool is_skippable_end(const CHItem &item) { return is_tag_end(item) && is_skippable_tag(item.value); }
 
 // --- Forward walk ------------------------------------------------------------
 

@@ -24,8 +24,8 @@ void mark_current(EXDTTree &tree, uint32_t level, uint32_t index) {
 // Walks down the last headings of each level above the new one; a level
 // with no heading to hang it under first gets a filler heading (made by the
 // same procedure, one level up, so every missing level is filled).
-uint32_t add_heading(EXDTTree &tree, EXDTSection &section, uint32_t start, const EXDTState *state,
-                     uint32_t filler, uint32_t level) {
+uint32_t add_heading(EXDTTree &tree, EXDTSection &section, uint32_t start, const EXDTState *state, uint32_t filler,
+                     uint32_t level) {
     EXDTBody *body = &section.Node.Body;
     for (uint32_t above = 1; above < level; ++above) {
         if (!body->SubHeadings)

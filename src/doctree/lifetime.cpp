@@ -77,6 +77,4 @@ extern "C" QRVAPI uint32_t EXDTRestartHeadings(EXDTTree *tree) {
 }
 
 // The number of sections; 0 without a section list or for a null tree.
-extern "C" QRVAPI uint32_t EXDTNumSections(EXDTTree *tree) {
-    return tree ? count(tree->Sections) : 0;
-}
+extern "C" QRVAPI uint32_t EXDTNumSections(EXDTTree *tree) { return tree ? count(tree->Sections) : 0; }

@@ -13,9 +13,7 @@ namespace {
 // Sections hold ten levels of headings below them.
 constexpr uint32_t kMaxDepth = EXDT_MAX_HEADING_LEVEL;
 
-uint32_t item_before(CHHandle h, uint32_t id, uint32_t &before) {
-    return CHPrevItemId(h, CH_STORE_ITEMS, id, &before);
-}
+uint32_t item_before(CHHandle h, uint32_t id, uint32_t &before) { return CHPrevItemId(h, CH_STORE_ITEMS, id, &before); }
 
 uint32_t first_break(uint32_t from, uint32_t bound, uint32_t kind, CHHandle h) {
     return CUFindBreakEndId(from, bound, bound, kind, h);
@@ -85,8 +83,10 @@ uint32_t patch_section(EXDTSection &section, CHHandle h) {
     if (!body.SubHeadings) return QRV_OK;
     if (count(body.SubHeadings) == 0) return QRV_E_INCONSISTENT;
     const uint32_t first_start = heading_at(*body.SubHeadings, 0).Node.HeadStartId;
-    if (first_start == 0) body.BodyEndId = 0;
-    else if (uint32_t result = item_before(h, first_start, body.BodyEndId)) return result;
+    if (first_start == 0)
+        body.BodyEndId = 0;
+    else if (uint32_t result = item_before(h, first_start, body.BodyEndId))
+        return result;
     return patch_level(body, section.LastId, h, 1);
 }
 

@@ -18,8 +18,10 @@ void init_state(EXDTState &state) {
 }
 
 void copy_state(EXDTState &destination, const EXDTState *source) {
-    if (source) destination = *source;
-    else init_state(destination);
+    if (source)
+        destination = *source;
+    else
+        init_state(destination);
 }
 
 }  // namespace qrv::doctree

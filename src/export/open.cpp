@@ -29,8 +29,8 @@ uint32_t open_export(uint32_t hDocument, uint32_t openValue1, uint32_t openValue
         record.CallbackFunc = callback;
         record.CallbackData = callbackData;
         uint32_t status = 0;
-        return map_fa_result(FAOpenExport(openValue2, openValue3, openValue1, handle, openValue4,
-                                          &record.FAExportHandle, &status));
+        return map_fa_result(
+            FAOpenExport(openValue2, openValue3, openValue1, handle, openValue4, &record.FAExportHandle, &status));
     });
     if (result == 0)
         *phExport = handle;

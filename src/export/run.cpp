@@ -12,7 +12,7 @@
 extern "C" QRVAPI uint32_t EXRunExport(uint32_t hExport) {
     using namespace qrv::exports;
     return run_guarded([&] {
-        return with_export_record(hExport,
-                                  [](EXModuleData &record) { return map_fa_result(FARunExport(record.FAExportHandle)); });
+        return with_export_record(
+            hExport, [](EXModuleData &record) { return map_fa_result(FARunExport(record.FAExportHandle)); });
     });
 }

@@ -30,7 +30,9 @@ public:
     bool ok() const { return result_ == 0; }
     uint32_t result() const { return result_; }
     template <typename T = void>
-    const T *data() const { return static_cast<const T *>(address_); }
+    const T *data() const {
+        return static_cast<const T *>(address_);
+    }
 
     // Unlocks now and returns the unlock's own result (some callers hand it
     // back); later calls and the destructor do nothing more.

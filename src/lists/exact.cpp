@@ -17,8 +17,7 @@ uint32_t remove_exact(LUList &list, const void *key, uint32_t key_length) {
     if (found == kNoIndex) return QRV_E_NOT_FOUND;
     const uint32_t index = static_cast<uint32_t>(found);
     const uint32_t after = in_use(list) - index - 1;
-    if (after > 0)
-        std::memmove(slot(list, index), slot(list, index + 1), std::size_t{after} * list.ItemSize);
+    if (after > 0) std::memmove(slot(list, index), slot(list, index + 1), std::size_t{after} * list.ItemSize);
     pop(list);
     return QRV_OK;
 }

@@ -12,9 +12,7 @@ namespace qrv::lists {
 
 inline constexpr int32_t kNoIndex = -1;
 
-inline uint32_t in_use(const LUList &list) {
-    return list.Capacity - static_cast<uint32_t>(list.FreeSlots);
-}
+inline uint32_t in_use(const LUList &list) { return list.Capacity - static_cast<uint32_t>(list.FreeSlots); }
 
 inline std::byte *slot(const LUList &list, uint32_t index) {
     return static_cast<std::byte *>(list.Items) + std::size_t{index} * list.ItemSize;

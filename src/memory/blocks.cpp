@@ -90,8 +90,7 @@ void free_block(QRVHGLOBAL *phBlock, void **ppData, uint32_t *pBytesHeld) {
 // changes nothing).  Adds the bytes gained to *pBytesHeld.  Result 0, or 13
 // when allocating, reallocating or locking fails: a failed new block leaves
 // the handle 0; a failed growth leaves the old block as it was but unlocked.
-extern "C" QRVAPI uint32_t MUAllocateMemory(QRVHGLOBAL *phBlock, void **ppData, uint32_t size,
-                                            uint32_t *pBytesHeld) {
+extern "C" QRVAPI uint32_t MUAllocateMemory(QRVHGLOBAL *phBlock, void **ppData, uint32_t size, uint32_t *pBytesHeld) {
     return qrv::memory::allocate(phBlock, ppData, size, pBytesHeld);
 }
 

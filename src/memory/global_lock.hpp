@@ -15,7 +15,9 @@ public:
     GlobalLockGuard &operator=(const GlobalLockGuard &) = delete;
 
     template <typename T = void>
-    T *get() const { return static_cast<T *>(address_); }
+    T *get() const {
+        return static_cast<T *>(address_);
+    }
     explicit operator bool() const { return address_ != nullptr; }
 
 private:

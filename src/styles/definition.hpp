@@ -8,9 +8,9 @@
 namespace qrv::styles {
 
 struct StyleDefinition {
-    uint32_t begin_id = CH_NO_ITEM;      // the tag begin
-    uint32_t end_id = CH_NO_ITEM;        // its matching end
-    uint32_t first_inside_id = CH_NO_ITEM; // the item after the begin, once the begin was read
+    uint32_t begin_id = CH_NO_ITEM;         // the tag begin
+    uint32_t end_id = CH_NO_ITEM;           // its matching end
+    uint32_t first_inside_id = CH_NO_ITEM;  // the item after the begin, once the begin was read
 };
 
 // kOk, or the tag list search's code.

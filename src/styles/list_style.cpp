@@ -45,8 +45,8 @@ uint32_t load_list_style(CUStyleSheet &sheet, uint32_t list_style_id) {
     uint32_t first_inside = CH_NO_ITEM;
     uint32_t end_id = CH_NO_ITEM;
     bool found = false;
-    uint32_t result = CUGetTagListChangeId(list_style_id, CH_TAG_STYLE_DEFINITION, 1, &first_inside, &end_id,
-                                           sheet.ChunkerHandle);
+    uint32_t result =
+        CUGetTagListChangeId(list_style_id, CH_TAG_STYLE_DEFINITION, 1, &first_inside, &end_id, sheet.ChunkerHandle);
     if (result == kOk) result = read_levels(sheet, first_inside, end_id, found);
     sheet.ListStyleId = (result == kOk && found) ? list_style_id : kNoStyle;
     return result;

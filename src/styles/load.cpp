@@ -24,9 +24,7 @@ namespace {
 
 constexpr uint32_t kTagsSkippedInDefinition = CH_TAG_STYLE_SKIP_MASK;
 
-uint16_t outline_level_of(const CUParaChangeInfo &para) {
-    return static_cast<uint16_t>(para.Item137Value + 1);
-}
+uint16_t outline_level_of(const CUParaChangeInfo &para) { return static_cast<uint16_t>(para.Item137Value + 1); }
 
 bool is_cached(const CUStyleEntry &entry, const CUStyleSlot &slot, uint32_t para_style_id) {
     if (!slot.Loaded || entry.Kind == CU_STYLE_KIND_LIST) return false;
@@ -34,8 +32,8 @@ bool is_cached(const CUStyleEntry &entry, const CUStyleSlot &slot, uint32_t para
 }
 
 // The item types a definition hands to the change walk.
-constexpr gather::TypeSet kDefinitionChanges{8, 9, 10, 12, 13, 14, {20, 23}, 25, 28, 30, {56, 65}, 93, 94, 95,
-                                             {97, 103}, 119, 137, 147, 148, {150, 154}};
+constexpr gather::TypeSet kDefinitionChanges{8,        9,  10, 12, 13,        14,  {20, 23}, 25,  28,  30,
+                                             {56, 65}, 93, 94, 95, {97, 103}, 119, 137,      147, 148, {150, 154}};
 
 // Takes the record's fields into the entry; returns the parent to load.
 uint32_t take_record(CUStyleSheet &sheet, uint32_t index, const CUStyleRecord &record, uint32_t para_style_id) {
@@ -45,8 +43,7 @@ uint32_t take_record(CUStyleSheet &sheet, uint32_t index, const CUStyleRecord &r
     entry.Kind = record.Kind;
     entry.PredefinedType = record.PredefinedType;
     entry.NameItemId = record.NameItemId;
-    if (entry.PredefinedType == 0)
-        entry.PredefinedType = heading_level_of_name(sheet.ChunkerHandle, entry.NameItemId);
+    if (entry.PredefinedType == 0) entry.PredefinedType = heading_level_of_name(sheet.ChunkerHandle, entry.NameItemId);
     return entry.ParentId;
 }
 
@@ -267,8 +264,8 @@ void Loader::finish(uint32_t result) {
 // unless the slot cache hands it out as it stands.  A definition whose tag
 // begin or record cannot be read gives the default state, marked loaded,
 // with result 0.
-extern "C" QRVAPI uint32_t CULoadStyle(CUStyleSheet *sheet, uint32_t styleId, uint32_t paraStyleId,
-                                       CUStyleSlot **pSlot, uint32_t *pStyleIndex) {
+extern "C" QRVAPI uint32_t CULoadStyle(CUStyleSheet *sheet, uint32_t styleId, uint32_t paraStyleId, CUStyleSlot **pSlot,
+                                       uint32_t *pStyleIndex) {
     using namespace qrv::styles;
     if (!sheet || !pSlot || !pStyleIndex) return kNotFound;
     LoadedStyle loaded;

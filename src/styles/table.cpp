@@ -8,8 +8,8 @@ namespace {
 uint32_t grow_table(CUStyleSheet &sheet) {
     const uint32_t capacity = sheet.StyleCapacity + kStyleTableGrowth;
     void *data = sheet.StyleTable;
-    const uint32_t result = MUAllocateMemory(&sheet.StyleTableHandle, &data,
-                                             capacity * sizeof(CUStyleEntry), &sheet.Memory.BytesHeld);
+    const uint32_t result =
+        MUAllocateMemory(&sheet.StyleTableHandle, &data, capacity * sizeof(CUStyleEntry), &sheet.Memory.BytesHeld);
     if (result != kOk) {
         // A failed growth leaves the old block unlocked; lock it again so the
         // table stays usable and the sheet can still be destroyed.

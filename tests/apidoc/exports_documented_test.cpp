@@ -23,7 +23,7 @@ namespace fs = std::filesystem;
 
 struct ExportEntry {
     std::string name;
-    std::string header; // empty when the list does not say
+    std::string header;  // empty when the list does not say
 };
 
 std::vector<ExportEntry> parseExportList(const std::string &text) {
@@ -31,12 +31,10 @@ std::vector<ExportEntry> parseExportList(const std::string &text) {
     std::istringstream in(text);
     std::string line;
     while (std::getline(in, line)) {
-        if (const auto hash = line.find('#'); hash != std::string::npos)
-            line.erase(hash);
+        if (const auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
         std::istringstream words(line);
         ExportEntry entry;
-        if (!(words >> entry.name))
-            continue;
+        if (!(words >> entry.name)) continue;
         words >> entry.header;
         entries.push_back(entry);
     }
@@ -57,8 +55,7 @@ std::vector<Piece> splitHeader(const std::string &s) {
     bool lineStart = true;
     auto flushCode = [&] {
         const bool blank = std::all_of(code.begin(), code.end(), [](unsigned char c) { return std::isspace(c); });
-        if (!blank)
-            pieces.push_back({Piece::Code, code});
+        if (!blank) pieces.push_back({Piece::Code, code});
         code.clear();
     };
     for (size_t i = 0; i < s.size();) {
@@ -83,8 +80,7 @@ std::vector<Piece> splitHeader(const std::string &s) {
         if (lineStart && c == '#') {
             flushCode();
             size_t end = i;
-            while (end < s.size() && (s[end] != '\n' || (end > i && s[end - 1] == '\\')))
-                ++end;
+            while (end < s.size() && (s[end] != '\n' || (end > i && s[end - 1] == '\\'))) ++end;
             pieces.push_back({Piece::Preprocessor, s.substr(i, end - i)});
             i = end;
             continue;
@@ -107,14 +103,13 @@ std::vector<Piece> splitHeader(const std::string &s) {
 }
 
 struct Declaration {
-    std::string returnType; // without the export attribute
-    std::vector<std::string> parameters; // names; unnamed ones left out
+    std::string returnType;               // without the export attribute
+    std::vector<std::string> parameters;  // names; unnamed ones left out
 };
 
 std::string trim(const std::string &s) {
     const auto b = s.find_first_not_of(" \t\r\n");
-    if (b == std::string::npos)
-        return {};
+    if (b == std::string::npos) return {};
     return s.substr(b, s.find_last_not_of(" \t\r\n") - b + 1);
 }
 
@@ -122,53 +117,44 @@ std::string trim(const std::string &s) {
 std::string parameterName(const std::string &parameter) {
     static const std::regex pointerToFunction(R"(\(\s*\*\s*([A-Za-z_]\w*)\s*\))");
     std::smatch m;
-    if (std::regex_search(parameter, m, pointerToFunction))
-        return m[1];
+    if (std::regex_search(parameter, m, pointerToFunction)) return m[1];
     static const std::set<std::string> notNames = {"const", "volatile", "restrict", "struct", "enum",
-                                                   "union", "unsigned", "signed", "void"};
+                                                   "union", "unsigned", "signed",   "void"};
     static const std::regex identifier(R"([A-Za-z_]\w*)");
     std::vector<std::string> words;
     const std::string plain = std::regex_replace(parameter, std::regex(R"(\[[^\]]*\])"), "");
     for (auto it = std::sregex_iterator(plain.begin(), plain.end(), identifier); it != std::sregex_iterator(); ++it)
-        if (!notNames.count(it->str()))
-            words.push_back(it->str());
+        if (!notNames.count(it->str())) words.push_back(it->str());
     // A type alone ("uint32_t", "const char *") names nothing.
     return words.size() >= 2 ? words.back() : std::string();
 }
 
 // Parses "RET NAME(PARAMS);" when the statement declares the function NAME.
 bool parseDeclaration(const std::string &statement, const std::string &name, Declaration &out) {
-    if (statement.find(name) == std::string::npos)
-        return false;
+    if (statement.find(name) == std::string::npos) return false;
     const std::regex declarator("(^|[^\\w])" + name + "\\s*\\(");
     std::smatch m;
-    if (!std::regex_search(statement, m, declarator) || statement.back() != ';')
-        return false;
-    if (statement.find("typedef") != std::string::npos)
-        return false;
+    if (!std::regex_search(statement, m, declarator) || statement.back() != ';') return false;
+    if (statement.find("typedef") != std::string::npos) return false;
     const size_t nameAt = m.position(0) + m[1].length();
     const size_t open = statement.find('(', nameAt);
     std::string ret = statement.substr(0, nameAt);
     ret = std::regex_replace(ret, std::regex(R"(\bQRVAPI\b|\bextern\b|\bQRV_EXTERN_C\b)"), " ");
     ret = std::regex_replace(trim(ret), std::regex(R"(\s+)"), " ");
-    if (ret.empty())
-        return false;
+    if (ret.empty()) return false;
     out.returnType = ret;
     out.parameters.clear();
     int depth = 0;
     std::string current;
     for (size_t i = open + 1; i < statement.size(); ++i) {
         const char c = statement[i];
-        if (c == '(')
-            ++depth;
+        if (c == '(') ++depth;
         if (c == ')' && depth-- == 0) {
-            if (const auto n = parameterName(current); !n.empty())
-                out.parameters.push_back(n);
+            if (const auto n = parameterName(current); !n.empty()) out.parameters.push_back(n);
             break;
         }
         if (c == ',' && depth == 0) {
-            if (const auto n = parameterName(current); !n.empty())
-                out.parameters.push_back(n);
+            if (const auto n = parameterName(current); !n.empty()) out.parameters.push_back(n);
             current.clear();
             continue;
         }
@@ -177,12 +163,11 @@ bool parseDeclaration(const std::string &statement, const std::string &name, Dec
     return true;
 }
 
-using SplitHeaders = std::map<std::string, std::vector<Piece>>; // file name -> pieces
+using SplitHeaders = std::map<std::string, std::vector<Piece>>;  // file name -> pieces
 
 SplitHeaders splitAll(const std::map<std::string, std::string> &headers) {
     SplitHeaders split;
-    for (const auto &[file, text] : headers)
-        split[file] = splitHeader(text);
+    for (const auto &[file, text] : headers) split[file] = splitHeader(text);
     return split;
 }
 
@@ -194,8 +179,7 @@ std::string checkDocumented(const std::string &name, const SplitHeaders &headers
     for (const auto &[file, pieces] : headers) {
         for (size_t i = 0; i < pieces.size(); ++i) {
             Declaration decl;
-            if (pieces[i].kind != Piece::Code || !parseDeclaration(trim(pieces[i].text), name, decl))
-                continue;
+            if (pieces[i].kind != Piece::Code || !parseDeclaration(trim(pieces[i].text), name, decl)) continue;
             ++found;
             const std::string where = file + ": " + name;
             if (i == 0 || pieces[i - 1].kind != Piece::Comment || pieces[i - 1].text.rfind("/**", 0) != 0 ||
@@ -206,8 +190,7 @@ std::string checkDocumented(const std::string &name, const SplitHeaders &headers
             const std::string &doc = pieces[i - 1].text;
             for (const auto &p : decl.parameters) {
                 const std::regex param(R"([@\\]param(\s*\[[^\]]*\])?\s+)" + p + R"(\b)");
-                if (!std::regex_search(doc, param))
-                    problems.push_back(where + ": no @param for " + p);
+                if (!std::regex_search(doc, param)) problems.push_back(where + ": no @param for " + p);
             }
             if (decl.returnType != "void" && !std::regex_search(doc, std::regex(R"([@\\](return|returns|retval)\b)")))
                 problems.push_back(where + ": returns " + decl.returnType + " but has no @return");
@@ -218,8 +201,7 @@ std::string checkDocumented(const std::string &name, const SplitHeaders &headers
     else if (found > 1)
         problems.push_back(name + " is declared " + std::to_string(found) + " times");
     std::string all;
-    for (const auto &p : problems)
-        all += p + "\n";
+    for (const auto &p : problems) all += p + "\n";
     return all;
 }
 
@@ -238,8 +220,7 @@ TEST(ExportsDocumented, EveryExportHasACommentWithItsParametersAndResult) {
     ASSERT_FALSE(entries.empty()) << kExportList;
     std::map<std::string, std::string> texts;
     for (const auto &f : fs::directory_iterator(kHeaders))
-        if (f.path().extension() == ".h")
-            texts[f.path().filename().string()] = readFile(f.path());
+        if (f.path().extension() == ".h") texts[f.path().filename().string()] = readFile(f.path());
     ASSERT_FALSE(texts.empty()) << kHeaders;
     const SplitHeaders all = splitAll(texts);
     std::set<std::string> seen;
@@ -279,8 +260,9 @@ TEST(ExportsDocumented, ListAcceptsNamesWithOrWithoutTheirHeader) {
 
 TEST(ExportsDocumented, CheckerCatchesMissingAndIncompleteComments) {
     const auto check = [](const std::string &text) { return checkDocumented("F", splitAll({{"h.h", text}})); };
-    const std::string good = "/** Does it.\n * @param a first\n * @param cb called\n * @return 0 */\n"
-                             "QRVAPI uint32_t F(uint32_t a, uint32_t (*cb)(int), CHHandle);\n";
+    const std::string good =
+        "/** Does it.\n * @param a first\n * @param cb called\n * @return 0 */\n"
+        "QRVAPI uint32_t F(uint32_t a, uint32_t (*cb)(int), CHHandle);\n";
     EXPECT_EQ(check(good), "");
     EXPECT_EQ(check("/** Does it. @param[in] p x */\nQRVAPI void F(void *p);"), "");
     EXPECT_EQ(check("/** Does it. */ QRVAPI void F(void);"), "");
@@ -300,4 +282,4 @@ TEST(ExportsDocumented, CheckerCatchesMissingAndIncompleteComments) {
         << "a typedef is not the declaration";
 }
 
-} // namespace
+}  // namespace

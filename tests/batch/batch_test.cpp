@@ -16,8 +16,8 @@ namespace {
 namespace fs = std::filesystem;
 using qrv::testing::read_all;
 using qrv::testing::run_tool;
-using qrv::testing::sanitizer_spoke;
 using qrv::testing::sample_path;
+using qrv::testing::sanitizer_spoke;
 using qrv::testing::ToolRun;
 using qrv::testing::write_all;
 
@@ -135,7 +135,9 @@ TEST_F(Batch, OutputsThatWouldCollideOrOverwriteTheInputAreRefused) {
         std::string output_dir;
         std::string reason;
     } cases[] = {
-        {"--jobs 2", {in("a/report.qrvt"), in("b/report.qrvt")}, out(),
+        {"--jobs 2",
+         {in("a/report.qrvt"), in("b/report.qrvt")},
+         out(),
          "is also the output of '" + in("a/report.qrvt")},
         {"--format items", {in("a/report.qrvt")}, in("a"), "would overwrite it"},
     };

@@ -33,8 +33,8 @@ TEST(BatchTimeout, ADocumentThatNeverFinishesIsStoppedAndNamed) {
     const std::string out = dir + "/out";
     fs::create_directories(out);
     ASSERT_EQ(mkfifo((out + "/stuck.html").c_str(), 0600), 0);
-    auto run = run_tool("--timeout 1 --jobs 2 --output-dir '" + out + "' '" + stuck + "' '" + fine + "' '" +
-                        quoted + "'");
+    auto run =
+        run_tool("--timeout 1 --jobs 2 --output-dir '" + out + "' '" + stuck + "' '" + fine + "' '" + quoted + "'");
     EXPECT_EQ(run.status, 1) << run.err;
     EXPECT_NE(run.err.find("2 converted, 1 failed"), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("failed: " + stuck + ": the conversion took longer than 1 s (--timeout) and was stopped"),

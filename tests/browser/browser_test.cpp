@@ -52,14 +52,16 @@ TEST(Browser, ChromiumShowsHeadingsListsCellsAndNumbers) {
     std::string dom = scratch_path("dom.html");
     std::string shot = QRV_BINARY_DIR "/report-screenshot.png";
     const std::string flags = " --headless --no-sandbox --disable-gpu ";
-    std::system((std::string(kChromium) + flags + "--dump-dom 'file://" + page + "' >'" + dom + "' 2>/dev/null").c_str());
+    std::system(
+        (std::string(kChromium) + flags + "--dump-dom 'file://" + page + "' >'" + dom + "' 2>/dev/null").c_str());
     std::system((std::string(kChromium) + flags + "--screenshot='" + shot + "' --window-size=1024,2400 'file://" +
-                 page + "' >/dev/null 2>&1").c_str());
+                 page + "' >/dev/null 2>&1")
+                    .c_str());
     const std::string shown = read_all(dom);
-    for (const char *expected : {"<h1 class=\"title\">Quarterly Report</h1>", "Summary</h1>", "Goals</h2>",
-                                 "Regional detail</h3>", ">1.</span>", ">ii.</span>", "\xE2\x80\xA2</span>",
-                                 "<td><p>Q2</p>", "colspan=\"2\"", "$1,234.50", "987,654.32", "41.5%",
-                                 "3/15/2024", "2:30 PM", "Figures are unaudited."}) {
+    for (const char *expected :
+         {"<h1 class=\"title\">Quarterly Report</h1>", "Summary</h1>", "Goals</h2>", "Regional detail</h3>",
+          ">1.</span>", ">ii.</span>", "\xE2\x80\xA2</span>", "<td><p>Q2</p>", "colspan=\"2\"", "$1,234.50",
+          "987,654.32", "41.5%", "3/15/2024", "2:30 PM", "Figures are unaudited."}) {
         EXPECT_NE(shown.find(expected), std::string::npos) << expected;
     }
     EXPECT_FALSE(read_all(shot).empty()) << "no screenshot at " << shot;

@@ -97,12 +97,14 @@ TEST(SpreadsheetCells, CellBeginsInRowOrderAndBack) {
     Doc doc(kSheet);
     CUSSCellState state{};
     state.SectionNumber = 0xFFFFFFFFu;
-    const struct { uint32_t row, column, id; } asks[] = {
-        {0, 0, 7}, {0, 1, 8}, {0, 2, 9}, {1, 0, 9}, {1, 2, 9},  // inside the empty run
-        {2, 0, 10}, {2, 1, 15}, {2, 2, 16},                     // a later run
-        {0, 1, 8},                                              // earlier: back to the start
-        {2, 2, 16}, {2, 1, 15},                                 // earlier within the run
-        {0, 3, 0xFFFFFFFFu}, {3, 0, 0xFFFFFFFFu},               // out of range, beyond the runs
+    const struct {
+        uint32_t row, column, id;
+    } asks[] = {
+        {0, 0, 7},           {0, 1, 8},           {0, 2, 9},  {1, 0, 9}, {1, 2, 9},  // inside the empty run
+        {2, 0, 10},          {2, 1, 15},          {2, 2, 16},                        // a later run
+        {0, 1, 8},                                                                   // earlier: back to the start
+        {2, 2, 16},          {2, 1, 15},                                             // earlier within the run
+        {0, 3, 0xFFFFFFFFu}, {3, 0, 0xFFFFFFFFu},                                    // out of range, beyond the runs
     };
     for (const auto &a : asks)
         EXPECT_EQ(CUGetSSCellBeginId(&state, 0, a.row, a.column, doc.handle()), a.id) << a.row << "," << a.column;
@@ -173,7 +175,10 @@ item 80
 item 83
 item 71
 )");
-    const struct { const char *name; uint32_t got, expected; } cases[] = {
+    const struct {
+        const char *name;
+        uint32_t got, expected;
+    } cases[] = {
         {"end from a cell item", CUFindSSDBCellEndId(0, doc.handle()), 0},
         {"end past a skippable tag", CUFindSSDBCellEndId(1, doc.handle()), 5},
         {"end after a tag begin", CUFindSSDBCellEndId(2, doc.handle()), 5},
@@ -235,8 +240,10 @@ TEST(DatabaseCells, FieldListGivesParametersWidthsAndNames) {
 
     CUSSCellState state{};
     state.SectionNumber = 0xFFFFFFFFu;
-    const struct { uint32_t row, column; const char *cell; } asks[] = {
-        {0, 0, "c0"}, {0, 3, "c3"}, {0, 1, "c1"}, {0, 4, nullptr}, {1, 0, nullptr}};
+    const struct {
+        uint32_t row, column;
+        const char *cell;
+    } asks[] = {{0, 0, "c0"}, {0, 3, "c3"}, {0, 1, "c1"}, {0, 4, nullptr}, {1, 0, nullptr}};
     for (const auto &a : asks)
         EXPECT_EQ(CUGetSSCellBeginId(&state, 0, a.row, a.column, doc.handle()), a.cell ? doc.id(a.cell) : 0xFFFFFFFFu)
             << a.row << "," << a.column;
@@ -257,12 +264,16 @@ TEST(DatabaseCells, CellValuesAreGatheredUpToTheLastId) {
         CUCellChangeInfo cell;  // FilterWord0, 151, 147, 148, 150, 154, 154 scaled, 152, 153, FilterWord9
     } cases[] = {
         {"c1", nullptr, 0, {kUntouched, 6, 3, 4, kUntouched, 2, 255, 7, 8, kUntouched}},
-        {"c153", nullptr, 0,
-         {kUntouched, 6, 3, 4, kUntouched, kUntouched, kUntouched, 7, kUntouched, kUntouched}},
-        {"c1", "c148", 0x66, {kUntouched, kUntouched, 3, kUntouched, kUntouched, kUntouched, kUntouched,
-                              kUntouched, kUntouched, kUntouched}},
-        {"c1", "text", 0, {kUntouched, kUntouched, 3, 4, kUntouched, kUntouched, kUntouched, kUntouched,
-                           kUntouched, kUntouched}},
+        {"c153", nullptr, 0, {kUntouched, 6, 3, 4, kUntouched, kUntouched, kUntouched, 7, kUntouched, kUntouched}},
+        {"c1",
+         "c148",
+         0x66,
+         {kUntouched, kUntouched, 3, kUntouched, kUntouched, kUntouched, kUntouched, kUntouched, kUntouched,
+          kUntouched}},
+        {"c1",
+         "text",
+         0,
+         {kUntouched, kUntouched, 3, 4, kUntouched, kUntouched, kUntouched, kUntouched, kUntouched, kUntouched}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << "up to " << c.last << ", failing at " << (c.fail_at ? c.fail_at : "none"));

@@ -54,13 +54,21 @@ TEST(CharsetConverters, DocumentedCases) {
         Bytes expected;  // leading bytes of the destination
     };
     const Case cases[] = {
-        {"utf8 mixed", FUConvertUnicodeToUTF8, 11, units_le({0x41, 0xE9, 0x20AC, 0xD83D, 0xDE00}), 10,
+        {"utf8 mixed",
+         FUConvertUnicodeToUTF8,
+         11,
+         units_le({0x41, 0xE9, 0x20AC, 0xD83D, 0xDE00}),
+         10,
          {0x41, 0xC3, 0xA9, 0xE2, 0x82, 0xAC, 0xF0, 0x9F, 0x98, 0x80, 0}},
         {"utf8 cut before 3-byte", FUConvertUnicodeToUTF8, 4, units_le({0x41, 0x20AC}), -1, {0x41, 0}},
         {"utf8 exact fit", FUConvertUnicodeToUTF8, 4, units_le({0x20AC}), 3, {0xE2, 0x82, 0xAC, 0}},
         {"utf8 lone high at end", FUConvertUnicodeToUTF8, 8, units_le({0xD800}), 3, {0xED, 0xA0, 0x80, 0}},
         {"utf8 lone low", FUConvertUnicodeToUTF8, 8, units_le({0xDC00, 0x41}), 4, {0xED, 0xB0, 0x80, 0x41, 0}},
-        {"utf8 reversed pair", FUConvertUnicodeToUTF8, 9, units_le({0xDE00, 0xD83D}), 6,
+        {"utf8 reversed pair",
+         FUConvertUnicodeToUTF8,
+         9,
+         units_le({0xDE00, 0xD83D}),
+         6,
          {0xED, 0xB8, 0x80, 0xED, 0xA0, 0xBD, 0}},
         {"utf8 pair does not fit", FUConvertUnicodeToUTF8, 4, units_le({0xD83D, 0xDE00}), -1, {0}},
         {"utf8 empty", FUConvertUnicodeToUTF8, 1, {}, 0, {0}},
@@ -141,12 +149,18 @@ std::vector<uint16_t> random_units(std::mt19937 &rng, size_t n) {
     std::uniform_int_distribution<int> kind(0, 10);
     while (u.size() < n) {
         switch (kind(rng)) {
-        case 0: case 1: case 2: case 3:
+        case 0:
+        case 1:
+        case 2:
+        case 3:
             for (int k = 0; k < 12; ++k) u.push_back(static_cast<uint16_t>(0x20 + rng() % 0x5F));
             break;
         case 4: u.push_back(static_cast<uint16_t>(0x80 + rng() % 0x780)); break;
         case 5: u.push_back(static_cast<uint16_t>(0x4E00 + rng() % 0x5000)); break;
-        case 6: u.push_back(static_cast<uint16_t>(0xD800 + rng() % 0x400)); u.push_back(static_cast<uint16_t>(0xDC00 + rng() % 0x400)); break;
+        case 6:
+            u.push_back(static_cast<uint16_t>(0xD800 + rng() % 0x400));
+            u.push_back(static_cast<uint16_t>(0xDC00 + rng() % 0x400));
+            break;
         case 7: u.push_back(static_cast<uint16_t>(0xD800 + rng() % 0x800)); break;
         case 8: u.push_back(static_cast<uint16_t>(rng())); break;
         case 9:
@@ -244,8 +258,8 @@ TEST(CharsetConverters, Utf8PathsMatchReferenceAtEveryCutAndAlignment) {
                         if (expected.size() + c.size() > dst_size - 1) break;
                         expected += c;
                     }
-                    SCOPED_TRACE("path " + std::to_string(int(path)) + " round " + std::to_string(round) +
-                                 " offset " + std::to_string(offset) + " size " + std::to_string(dst_size));
+                    SCOPED_TRACE("path " + std::to_string(int(path)) + " round " + std::to_string(round) + " offset " +
+                                 std::to_string(offset) + " size " + std::to_string(dst_size));
                     ASSERT_EQ(result, dst_size > full ? int32_t(full) : -1);
                     ASSERT_EQ(std::string(dst + dst_offset, dst + dst_offset + expected.size()), expected);
                     ASSERT_EQ(dst[dst_offset + expected.size()], 0);
@@ -278,8 +292,8 @@ TEST(CharsetConverters, Utf8PathsStopAtTheSourceWhenPairsStraddleStretches) {
                 Bytes dst(whole.size() + 64, kGuard);
                 const int32_t result = qrv::charset::utf16_to_utf8(path, dst.data(), static_cast<uint32_t>(dst.size()),
                                                                    src.data(), static_cast<uint32_t>(src.size()));
-                SCOPED_TRACE("path " + std::to_string(int(path)) + " pair at " + std::to_string(pair_at) +
-                             " then " + std::to_string(after));
+                SCOPED_TRACE("path " + std::to_string(int(path)) + " pair at " + std::to_string(pair_at) + " then " +
+                             std::to_string(after));
                 ASSERT_EQ(result, int32_t(whole.size()));
                 ASSERT_EQ(std::string(dst.begin(), dst.begin() + long(whole.size())), whole);
             }
@@ -307,8 +321,10 @@ TEST(CharsetConverters, Utf8AgreesWithIcuOnWellFormedText) {
         // ICU replaces lone surrogates; keep only well-formed text for it.
         for (size_t i = 0; i < units.size(); ++i) {
             const bool high = (units[i] & 0xFC00) == 0xD800, low = (units[i] & 0xFC00) == 0xDC00;
-            if (high && i + 1 < units.size() && (units[i + 1] & 0xFC00) == 0xDC00) ++i;
-            else if (high || low) units[i] = 0xFFFD;
+            if (high && i + 1 < units.size() && (units[i + 1] & 0xFC00) == 0xDC00)
+                ++i;
+            else if (high || low)
+                units[i] = 0xFFFD;
         }
         std::string icu(units.size() * 3 + 1, '\0');
         int32_t icu_len = 0;
@@ -336,9 +352,21 @@ struct FixedWidth {
 const FixedWidth kFixed[] = {
     {"little to ascii", FUConvertLittleUnicodeToASCII, 2, 1, [](uint8_t *o, const uint8_t *i) { o[0] = i[0]; }},
     {"big to ascii", FUConvertBigUnicodeToASCII, 2, 1, [](uint8_t *o, const uint8_t *i) { o[0] = i[1]; }},
-    {"ascii to little", FUConvertASCIIToLittleUnicode, 1, 2, [](uint8_t *o, const uint8_t *i) { o[0] = i[0]; o[1] = 0; }},
-    {"ascii to big", FUConvertASCIIToBigUnicode, 1, 2, [](uint8_t *o, const uint8_t *i) { o[0] = 0; o[1] = i[0]; }},
-    {"opposite", FUConvertUnicodeToOppositeUnicode, 2, 2, [](uint8_t *o, const uint8_t *i) { o[0] = i[1]; o[1] = i[0]; }},
+    {"ascii to little", FUConvertASCIIToLittleUnicode, 1, 2,
+     [](uint8_t *o, const uint8_t *i) {
+         o[0] = i[0];
+         o[1] = 0;
+     }},
+    {"ascii to big", FUConvertASCIIToBigUnicode, 1, 2,
+     [](uint8_t *o, const uint8_t *i) {
+         o[0] = 0;
+         o[1] = i[0];
+     }},
+    {"opposite", FUConvertUnicodeToOppositeUnicode, 2, 2,
+     [](uint8_t *o, const uint8_t *i) {
+         o[0] = i[1];
+         o[1] = i[0];
+     }},
 };
 
 TEST(CharsetConverters, FixedWidthMatchReferenceAtEveryDestinationSize) {
@@ -434,8 +462,10 @@ TEST(WordTextToByteStr, PackingMatchesReferenceOnMixedRuns) {
     for (int round = 0; round < 200; ++round) {
         std::vector<uint16_t> units;
         while (units.size() < 60) {
-            if (rng() % 3) for (int k = 0; k < 9; ++k) units.push_back(uint16_t(rng() & 0xFF));
-            else units.push_back(uint16_t(rng()));
+            if (rng() % 3)
+                for (int k = 0; k < 9; ++k) units.push_back(uint16_t(rng() & 0xFF));
+            else
+                units.push_back(uint16_t(rng()));
         }
         Bytes expected;
         for (uint16_t u : units) {

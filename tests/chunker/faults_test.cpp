@@ -41,7 +41,7 @@ uint32_t call(CHHandle h, uint32_t op, uint32_t id) {
 }
 
 TEST(Faults, TheNthCallFailsWithTheChosenCode) {
-    const uint32_t ops[] = {CH_OP_GET_ITEM, CH_OP_GET_ITEMS, CH_OP_LOCK_RANGE, CH_OP_GET_ITEM_COUNT,
+    const uint32_t ops[] = {CH_OP_GET_ITEM,    CH_OP_GET_ITEMS,    CH_OP_LOCK_RANGE,  CH_OP_GET_ITEM_COUNT,
                             CH_OP_GET_ITEM_ID, CH_OP_NEXT_ITEM_ID, CH_OP_PREV_ITEM_ID};
     for (uint32_t op : ops) {
         for (int persistent : {0, 1}) {

@@ -17,8 +17,8 @@ std::vector<uint8_t> store_bytes(CHHandle h, CHStore store) {
     void *data = nullptr;
     if (count == 0 || CHLockItemRange(h, store, 0, count, &data) != 0) return {};
     uint32_t unit = 1;
-    const uint32_t sizes[][2] = {{0, 16}, {1, 16}, {2, 2}, {9, 2}, {10, 16}, {11, 16}, {12, 20},
-                                 {14, 16}, {15, 8}, {16, 12}, {17, 16}};
+    const uint32_t sizes[][2] = {{0, 16},  {1, 16},  {2, 2},  {9, 2},   {10, 16}, {11, 16},
+                                 {12, 20}, {14, 16}, {15, 8}, {16, 12}, {17, 16}};
     for (auto [s, size] : sizes)
         if (s == store) unit = size;
     const auto *bytes = static_cast<const uint8_t *>(data);
@@ -110,7 +110,8 @@ TEST(TextFormat, DirectivesFillTheirStores) {
     EXPECT_EQ(value.data1, 321u);
     EXPECT_EQ(value.data2, 13u);
     auto storage = store_bytes(h, CH_STORE_DATA_VALUES);
-    EXPECT_EQ(std::vector<uint8_t>(storage.begin(), storage.begin() + 5), (std::vector<uint8_t>{0xff, 0xff, 0xff, 0xfe, 0}));
+    EXPECT_EQ(std::vector<uint8_t>(storage.begin(), storage.begin() + 5),
+              (std::vector<uint8_t>{0xff, 0xff, 0xff, 0xfe, 0}));
 }
 
 // Record lines: words given in place, then named fields on top; a field the

@@ -260,8 +260,8 @@ TEST(Operations, CountsCoverEveryStore) {
         CHStore store;
         uint32_t count;
     };
-    const Case cases[] = {{0, 5}, {1, 1}, {2, 3}, {3, 0}, {7, 40}, {9, 4}, {10, 2}, {11, 0},
-                          {12, 0}, {14, 0}, {15, 0}, {16, 0}, {17, 0}};
+    const Case cases[] = {{0, 5},  {1, 1},  {2, 3},  {3, 0},  {7, 40}, {9, 4}, {10, 2},
+                          {11, 0}, {12, 0}, {14, 0}, {15, 0}, {16, 0}, {17, 0}};
     for (const auto &c : cases) {
         uint32_t count = 99;
         EXPECT_EQ(CHGetItemCount(doc.handle(), c.store, &count), 0u);

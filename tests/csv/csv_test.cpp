@@ -97,11 +97,11 @@ TEST(Csv, WritesOneSheetOrTableAsItsOptionsSay) {
         {"a sheet the workbook does not have", kWorkbook, "--sheet 3", ""},
         {"raw values: numbers in full precision, truth values as words",
          "section kind=2\nCOLUMN_LIST_BEGIN\nCOLUMN_ENTRY 12 0 2\nCOLUMN_ENTRY 12 0 2\nCOLUMN_LIST_END\n"
-         "MERGE_LIST_BEGIN\nMERGE_LIST_END\nbreak PARAGRAPH\ncell-run\nSS_CELL_70 0 0\nvalue DOUBLE 0.6041666666666666\n"
+         "MERGE_LIST_BEGIN\nMERGE_LIST_END\nbreak PARAGRAPH\ncell-run\nSS_CELL_70 0 0\nvalue DOUBLE "
+         "0.6041666666666666\n"
          "SS_CELL_70 0 0 0x10000\nvalue DOUBLE 1\n",
          "--csv values", "0.6041666666666666,TRUE\r\n"},
-        {"a text's table, spans and paragraphs kept", kLetter, "",
-         "A,B\r\nboth,\r\n\"one\ntwo\",x\r\n"},
+        {"a text's table, spans and paragraphs kept", kLetter, "", "A,B\r\nboth,\r\n\"one\ntwo\",x\r\n"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -134,7 +134,8 @@ TEST(Csv, OptionMistakesGiveStatus2AndSayWhy) {
 // the output and the sheet (made safe for file systems); --sheet NAME picks
 // one sheet; a document without sheets and tables is refused.
 TEST(Csv, AWorkbookGivesAFileForEachSheet) {
-    const std::string sheets = std::string(kWorkbook) + "section kind=2\nstring \" a/b: c? \" attribute=0x53480001\n"
+    const std::string sheets = std::string(kWorkbook) +
+                               "section kind=2\nstring \" a/b: c? \" attribute=0x53480001\n"
                                "COLUMN_LIST_BEGIN\nCOLUMN_ENTRY 12 0 2\nCOLUMN_LIST_END\nMERGE_LIST_BEGIN\n"
                                "MERGE_LIST_END\nbreak PARAGRAPH\ncell-run\nSS_CELL_70 0 0\ntext \"third\"\n";
     struct Case {
@@ -144,7 +145,9 @@ TEST(Csv, AWorkbookGivesAFileForEachSheet) {
         std::vector<std::pair<std::string, std::string>> files;  // name and content
         const char *error;
     } cases[] = {
-        {"every sheet", sheets, "",
+        {"every sheet",
+         sheets,
+         "",
          {{"book-First.csv", "plain,\"a,b\"\r\n\"say \"\"hi\"\"\",a;b\r\n\r\n2.5,\"two\nlines\"\r\n"},
           {"book-Second.csv", "only\r\n"},
           {"book-a_b_ c_.csv", "third\r\n"}},
@@ -153,7 +156,10 @@ TEST(Csv, AWorkbookGivesAFileForEachSheet) {
         {"one sheet by its number", sheets, "--sheet 3", {{"book.csv", "third\r\n"}}, ""},
         {"a text's only table", kLetter, "", {{"book.csv", "A,B\r\nboth,\r\n\"one\ntwo\",x\r\n"}}, ""},
         {"a name no sheet has", sheets, "--sheet Third", {}, "the document has no sheet named 'Third'"},
-        {"no sheet and no table", "section kind=0\ntext \"Just words.\"\nbreak PARAGRAPH\n", "", {},
+        {"no sheet and no table",
+         "section kind=0\ntext \"Just words.\"\nbreak PARAGRAPH\n",
+         "",
+         {},
          "the document has no sheet or table to write as CSV"},
     };
     for (const auto &c : cases) {

@@ -50,9 +50,9 @@ TEST(Calendar, DocumentedDaysAndEdges) {
         uint32_t dn;
         int32_t day, month, year;
     };
-    const Case cases[] = {{2451545, 1, 1, 2000}, {2444240, 1, 1, 1980}, {2415020, 31, 12, 1899}, {0, 0, 0, 0},
-                          {1721120, 1, 3, 0},    {1721119, 0, 0, 0},    {5, 0, 0, 0},
-                          {4294967295u, 0, 0, 0}};
+    const Case cases[] = {{2451545, 1, 1, 2000}, {2444240, 1, 1, 1980}, {2415020, 31, 12, 1899},
+                          {0, 0, 0, 0},          {1721120, 1, 3, 0},    {1721119, 0, 0, 0},
+                          {5, 0, 0, 0},          {4294967295u, 0, 0, 0}};
     for (const Case &c : cases) {
         int32_t d = -1, m = -1, y = -1;
         FUj2g(c.dn, &d, &m, &y);
@@ -90,8 +90,8 @@ TEST(TimeOfDay, SecondsAndDayFractions) {
     struct SecondsCase {
         uint32_t seconds, hour, minute, second;
     };
-    for (const SecondsCase &c : {SecondsCase{90061, 1, 1, 1}, {0, 0, 0, 0}, {86399, 23, 59, 59},
-                                 {4294967295u, 6, 28, 15}}) {
+    for (const SecondsCase &c :
+         {SecondsCase{90061, 1, 1, 1}, {0, 0, 0, 0}, {86399, 23, 59, 59}, {4294967295u, 6, 28, 15}}) {
         uint32_t h, m, s;
         FUConvertSecondsToTime(c.seconds, &h, &m, &s);
         EXPECT_EQ((std::array{h, m, s}), (std::array{c.hour, c.minute, c.second})) << c.seconds;
@@ -104,9 +104,9 @@ TEST(TimeOfDay, SecondsAndDayFractions) {
     const FractionCase fractions[] = {
         {0.5, 43200, 0},
         {12345.5, 43200, 0},
-        {1.567 / 86400, 2, 56},             // 1.567 s: rounds to 2, hundredths truncated
+        {1.567 / 86400, 2, 56},  // 1.567 s: rounds to 2, hundredths truncated
         {1.447 / 86400, 1, 44},
-        {0.99999999, 86400, 99},            // rounds up to a whole day
+        {0.99999999, 86400, 99},                  // rounds up to a whole day
         {-0.5, (uint32_t(-432000) + 5) / 10, 0},  // negative fractions wrap
     };
     for (const FractionCase &c : fractions) {
@@ -132,7 +132,8 @@ TEST(DosDate, EveryDayOf1980To2107) {
         // Every year divisible by four counts as a leap year, 2100 too.
         const bool past_2100_leap_day = d > sys_days(year(2100) / February / 28);
         const double whole = double((d - origin).count() + past_2100_leap_day);
-        ASSERT_EQ(std::floor(v), whole) << int(ymd.year()) << "-" << unsigned(ymd.month()) << "-" << unsigned(ymd.day());
+        ASSERT_EQ(std::floor(v), whole) << int(ymd.year()) << "-" << unsigned(ymd.month()) << "-"
+                                        << unsigned(ymd.day());
         ASSERT_NEAR(v - whole, (h * 3600 + m * 60 + s) / 86400.0, 1e-9);
     }
 }

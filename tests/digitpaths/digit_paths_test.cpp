@@ -19,8 +19,8 @@ struct NamedFormat {
 
 constexpr FUFormatCode k0 = tok(FU_TOKEN_DIGIT_ZERO), kOpt = tok(FU_TOKEN_DIGIT_OPTIONAL),
                        kBlank = tok(FU_TOKEN_DIGIT_BLANK), kPoint = tok(FU_TOKEN_POINT),
-                       kPercent = tok(FU_TOKEN_PERCENT), kExp = tok(FU_TOKEN_EXPONENT),
-                       kGroup = tok(FU_TOKEN_GROUPING), kGeneral = tok(FU_TOKEN_GENERAL);
+                       kPercent = tok(FU_TOKEN_PERCENT), kExp = tok(FU_TOKEN_EXPONENT), kGroup = tok(FU_TOKEN_GROUPING),
+                       kGeneral = tok(FU_TOKEN_GENERAL);
 
 // Every token kind, in the layouts that read the most digits.
 std::vector<NamedFormat> formats() {
@@ -38,7 +38,8 @@ std::vector<NamedFormat> formats() {
         {"general", compiled_format({kGeneral})},
         {"general with text", compiled_format({u'=', kGeneral, u';'})},
         {"empty", compiled_format({})},
-        {"default", [] {
+        {"default",
+         [] {
              FUNumberFormat f = compiled_format({k0});
              f.FormatFlags = FU_FORMAT_GENERAL;
              f.intDigits = 0;
@@ -47,20 +48,18 @@ std::vector<NamedFormat> formats() {
         {"whole text", compiled_format({k0, kPoint, k0, u'|', tok(FU_TOKEN_TEXT)})},
         {"mask", compiled_format({tok(FU_TOKEN_MASK), k0, kPoint, k0, k0})},
         {"mask general", compiled_format({tok(FU_TOKEN_MASK), kGeneral, u'!'})},
-        {"escape repeat currency truth", compiled_format({tok(FU_TOKEN_CURRENCY), k0, kPoint, k0,
-                                                          tok(FU_TOKEN_ESCAPE), u'#', tok(FU_TOKEN_REPEAT), u'*',
-                                                          tok(FU_TOKEN_TRUTH), tok(0x12E), tok(0x13B)})},
+        {"escape repeat currency truth",
+         compiled_format({tok(FU_TOKEN_CURRENCY), k0, kPoint, k0, tok(FU_TOKEN_ESCAPE), u'#', tok(FU_TOKEN_REPEAT),
+                          u'*', tok(FU_TOKEN_TRUTH), tok(0x12E), tok(0x13B)})},
         {"m/d/yyyy h:mm", compiled_format({tok(FU_TOKEN_MONTH), tok(FU_TOKEN_DATE_SEPARATOR), tok(FU_TOKEN_DAY),
-                                           tok(FU_TOKEN_DATE_SEPARATOR), tok(FU_TOKEN_YEAR_4), u' ',
-                                           tok(FU_TOKEN_HOUR), tok(FU_TOKEN_TIME_SEPARATOR),
-                                           tok(FU_TOKEN_MINUTE_2)})},
-        {"every date field", compiled_format({tok(FU_TOKEN_WEEKDAY_NAME), tok(FU_TOKEN_DAY_2), tok(FU_TOKEN_MONTH_2),
-                                              tok(FU_TOKEN_MONTH_NAME), tok(FU_TOKEN_MONTH_NAME_ALT),
-                                              tok(FU_TOKEN_YEAR_2), tok(FU_TOKEN_HOUR_2), tok(FU_TOKEN_MINUTE),
-                                              tok(FU_TOKEN_SECOND_2), tok(FU_TOKEN_DESIGNATOR),
-                                              tok(FU_TOKEN_24_HOURS), tok(FU_TOKEN_WEEKDAY_NAME_ALT),
-                                              tok(FU_TOKEN_LONG_DATE), tok(FU_TOKEN_SHORT_DATE),
-                                              tok(FU_TOKEN_MONTH_INITIAL), kPoint, k0, k0})},
+                                           tok(FU_TOKEN_DATE_SEPARATOR), tok(FU_TOKEN_YEAR_4), u' ', tok(FU_TOKEN_HOUR),
+                                           tok(FU_TOKEN_TIME_SEPARATOR), tok(FU_TOKEN_MINUTE_2)})},
+        {"every date field",
+         compiled_format({tok(FU_TOKEN_WEEKDAY_NAME), tok(FU_TOKEN_DAY_2), tok(FU_TOKEN_MONTH_2),
+                          tok(FU_TOKEN_MONTH_NAME), tok(FU_TOKEN_MONTH_NAME_ALT), tok(FU_TOKEN_YEAR_2),
+                          tok(FU_TOKEN_HOUR_2), tok(FU_TOKEN_MINUTE), tok(FU_TOKEN_SECOND_2), tok(FU_TOKEN_DESIGNATOR),
+                          tok(FU_TOKEN_24_HOURS), tok(FU_TOKEN_WEEKDAY_NAME_ALT), tok(FU_TOKEN_LONG_DATE),
+                          tok(FU_TOKEN_SHORT_DATE), tok(FU_TOKEN_MONTH_INITIAL), kPoint, k0, k0})},
         {"time with fraction", compiled_format({tok(FU_TOKEN_HOUR_2), tok(FU_TOKEN_TIME_SEPARATOR),
                                                 tok(FU_TOKEN_MINUTE_2), kPoint, k0, k0, k0})},
     };
@@ -110,10 +109,29 @@ TEST(DigitPaths, ShortPathWritesTheTextOfTheFullExpansion) {
 // the noise filter or a rounding digit.
 TEST(DigitPaths, EdgesOfTheDigitsRead) {
     const std::vector<NamedFormat> all = formats();
-    const double cases[] = {0.125,     0.005,         2.675,       1.005,        0.999949999,  0.9999,
-                            9.9999999, 99.995,        0.00009999,  1e-5,         123456.7899999, 0.10000499,
-                            1e19,      18446744073709549568.0, 1.8446744073709552e19, 4.5e-22, 2.2e-22,
-                            0.3,       1.0 / 3.0,     2.0 / 3.0,   1e15 + 0.3,   5e-324,       -0.0};
+    const double cases[] = {0.125,
+                            0.005,
+                            2.675,
+                            1.005,
+                            0.999949999,
+                            0.9999,
+                            9.9999999,
+                            99.995,
+                            0.00009999,
+                            1e-5,
+                            123456.7899999,
+                            0.10000499,
+                            1e19,
+                            18446744073709549568.0,
+                            1.8446744073709552e19,
+                            4.5e-22,
+                            2.2e-22,
+                            0.3,
+                            1.0 / 3.0,
+                            2.0 / 3.0,
+                            1e15 + 0.3,
+                            5e-324,
+                            -0.0};
     for (const NamedFormat &f : all) {
         for (double value : cases) {
             for (uint64_t i = 0; i < 6; ++i) {

@@ -39,8 +39,9 @@ inline FUNumberFormat compiled_format(const FUFormatCode *codes, uint32_t count)
         if (!numformat::is_token(code)) continue;
         const uint32_t token = numformat::token_of(code);
         if (numformat::is_digit_placeholder(token)) {
-            ++(exponentEntered ? format.expDigits
-                               : format.pointPos != FU_FORMAT_MAX_CODES ? format.fracDigits : format.intDigits);
+            ++(exponentEntered                          ? format.expDigits
+               : format.pointPos != FU_FORMAT_MAX_CODES ? format.fracDigits
+                                                        : format.intDigits);
         }
         if (token == FU_TOKEN_POINT) format.pointPos = format.codeCount - 1;
         if (token == FU_TOKEN_EXPONENT) exponentEntered = true;
@@ -82,14 +83,13 @@ struct PathCall {
 // The text of value by format on one path, each character beyond ASCII as
 // \uXXXX; a date that cannot be shown gives "<bad date n>".
 inline std::string format_on_path(const FUNumberFormat &format, double value, const PathCall &call,
-                                  numformat::DigitPath path,
-                                  numformat::WalkPath walk = numformat::WalkPath::kGeneral) {
+                                  numformat::DigitPath path, numformat::WalkPath walk = numformat::WalkPath::kGeneral) {
     QRVWCHAR buffer[numformat::kMaxOutput + 1];
     numformat::OutputText out(buffer, call.outputSize);
     const numformat::FormatView view = numformat::view_of(format);
     uint32_t badDate = 0;
-    const numformat::ValueRequest request{view, value, call.dayBase, call.dateFlags, call.exponentOptions,
-                                          call.intl, path, walk};
+    const numformat::ValueRequest request{view,      value, call.dayBase, call.dateFlags, call.exponentOptions,
+                                          call.intl, path,  walk};
     if (!numformat::format_value(request, out, badDate)) return "<bad date " + std::to_string(badDate) + ">";
     return shown_text(buffer, out.length());
 }
@@ -218,8 +218,8 @@ private:
         case 0:  // halfway cases x.xx5 at 1 to 8 places
         case 1: {
             const uint32_t places = 1 + coin(8);
-            return nudge(decimal(random_digits(1 + coin(6)) + random_digits(places - 1) + "5",
-                                 -static_cast<int>(places)));
+            return nudge(
+                decimal(random_digits(1 + coin(6)) + random_digits(places - 1) + "5", -static_cast<int>(places)));
         }
         case 2:  // runs of 0 and 9 at every place the filter looks at
         case 3:
@@ -227,8 +227,8 @@ private:
         case 5:  // carries into the integer part and the exponent: all nines
         case 6: return nudge(decimal(std::string(1 + coin(17), '9'), static_cast<int>(coin(33)) - 20));
         case 7:
-            return nudge(decimal(std::string(1 + coin(8), '9') + random_digits(coin(5)),
-                                 static_cast<int>(coin(20)) - 12));
+            return nudge(
+                decimal(std::string(1 + coin(8), '9') + random_digits(coin(5)), static_cast<int>(coin(20)) - 12));
         case 8: return coin(2) == 0 ? 0.0 : -0.0;
         case 9:  // whole numbers up to 2^70
             return nudge(std::floor(std::ldexp(static_cast<double>(random_() >> 11), static_cast<int>(coin(70)) - 53)));

@@ -39,7 +39,9 @@ item 7 0 0
 item 7 0 0
 )";
 
-struct Ids { uint32_t head_start, head_end, body_start, body_end; };
+struct Ids {
+    uint32_t head_start, head_end, body_start, body_end;
+};
 
 Ids ids_of(const EXDTHeading &h) {
     return {h.Node.HeadStartId, h.Node.HeadEndId, h.Node.Body.BodyStartId, h.Node.Body.BodyEndId};
@@ -131,9 +133,9 @@ TEST(HeadingPatchup, ChunkerFailuresAreReturned) {
         uint32_t id;  // where the call fails
         Ids first;    // the first heading afterwards
     } cases[] = {
-        {CH_OP_PREV_ITEM_ID, 2, {2, 0, 0, 0}},                 // the section's body end
-        {CH_OP_NEXT_ITEM_ID, 4, {2, 4, 0, 0}},                 // the first body's start
-        {CH_OP_NEXT_ITEM_ID, 7, {2, 4, 5, 5}},                 // a later heading: the first stays settled
+        {CH_OP_PREV_ITEM_ID, 2, {2, 0, 0, 0}},  // the section's body end
+        {CH_OP_NEXT_ITEM_ID, 4, {2, 4, 0, 0}},  // the first body's start
+        {CH_OP_NEXT_ITEM_ID, 7, {2, 4, 5, 5}},  // a later heading: the first stays settled
     };
     for (const auto &c : cases) {
         Patched p(kDocument, 12, {{2, 1}, {6, 1}});

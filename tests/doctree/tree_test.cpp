@@ -46,7 +46,10 @@ TEST(DocumentTree, FreshTree) {
     EXPECT_EQ(t->Sections, nullptr);
     EXPECT_EQ(EXDTRestartHeadings(t.get()), 0u);
     const char note[20] = {};
-    const struct { const char *name; uint32_t result; } current_section_needed[] = {
+    const struct {
+        const char *name;
+        uint32_t result;
+    } current_section_needed[] = {
         {"title", EXDTSetSectionTitle(t.get(), nullptr, 1, 2)},
         {"title property", EXDTSetSectionTitlePropertyString(t.get(), 1)},
         {"end paragraph", EXDTEndParagraph(t.get(), nullptr, 0, 3)},
@@ -210,13 +213,14 @@ TEST(DocumentTree, LocatingTheCurrentHeading) {
     ASSERT_EQ(EXDTAddHeadingLevel(t.get(), 1, nullptr, 0, 1), 0u);
     ASSERT_EQ(EXDTAddHeadingLevel(t.get(), 2, nullptr, 0, 2), 0u);
     EXDTHeading marker{};
-    const struct { std::vector<uint32_t> path; uint32_t result; uint32_t start; } cases[] = {
+    const struct {
+        std::vector<uint32_t> path;
+        uint32_t result;
+        uint32_t start;
+    } cases[] = {
         {path({}), 0, 0xDEAD},  // empty path: left as the caller set it
-        {path({1}), 0, 1},
-        {path({1, 1}), 0, 2},
-        {path({2}), 37, 0xDEAD},
-        {path({1, 2}), 37, 1},
-        {path({1, 1, 1}), 37, 2},
+        {path({1}), 0, 1},     {path({1, 1}), 0, 2},     {path({2}), 37, 0xDEAD},
+        {path({1, 2}), 37, 1}, {path({1, 1, 1}), 37, 2},
     };
     for (const auto &c : cases) {
         std::copy(c.path.begin(), c.path.end(), t->HeadingPath);

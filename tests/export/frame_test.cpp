@@ -102,8 +102,8 @@ TEST_F(ExportFrame, OpenRunCloseWritesTheOutput) {
 
 TEST_F(ExportFrame, FilterResultsAreMapped) {
     const std::pair<uint32_t, uint32_t> rows[] = {
-        {0, 0}, {1, 3}, {2, 4}, {3, 2}, {4, 7}, {5, 21}, {6, 18}, {7, 13}, {8, 18}, {9, 9}, {1000, 1000},
-        {0xFFFFFFFFu, 0xFFFFFFFFu},
+        {0, 0},  {1, 3},  {2, 4},  {3, 2}, {4, 7},       {5, 21},
+        {6, 18}, {7, 13}, {8, 18}, {9, 9}, {1000, 1000}, {0xFFFFFFFFu, 0xFFFFFFFFu},
     };
     run_action = Action::Return;
     for (const auto &[fa, library] : rows) {

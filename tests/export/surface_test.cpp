@@ -62,8 +62,8 @@ std::vector<DynamicSymbol> read_dynamic_symbols() {
     std::vector<DynamicSymbol> symbols;
     const auto *base = reinterpret_cast<const unsigned char *>(GetModuleHandleA("qrvex.dll"));
     if (!base) return symbols;
-    const auto *nt = reinterpret_cast<const IMAGE_NT_HEADERS *>(
-        base + reinterpret_cast<const IMAGE_DOS_HEADER *>(base)->e_lfanew);
+    const auto *nt =
+        reinterpret_cast<const IMAGE_NT_HEADERS *>(base + reinterpret_cast<const IMAGE_DOS_HEADER *>(base)->e_lfanew);
     const IMAGE_DATA_DIRECTORY &dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
     const auto *exports = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY *>(base + dir.VirtualAddress);
     const auto *functions = reinterpret_cast<const DWORD *>(base + exports->AddressOfFunctions);
@@ -90,8 +90,10 @@ std::vector<DynamicSymbol> read_dynamic_symbols(const char *which = "--defined-o
     while (std::fgets(line.data(), line.size(), pipe.get())) {
         std::istringstream fields(line.data());
         std::string address, kind, name;
-        if (fields >> address >> kind >> name) symbols.push_back({kind[0], name});
-        else if (std::istringstream(line.data()) >> kind >> name) symbols.push_back({kind[0], name});
+        if (fields >> address >> kind >> name)
+            symbols.push_back({kind[0], name});
+        else if (std::istringstream(line.data()) >> kind >> name)
+            symbols.push_back({kind[0], name});
     }
     return symbols;
 }

@@ -14,11 +14,11 @@ TEST(CharacterAttributes, EachCodeSetsItsFieldAndBit) {
         uint16_t T::*field;
         uint32_t flag;
     } cases[] = {
-        {2, &T::Attr2, 1u << 0},   {3, &T::Attr3, 1u << 1},   {4, &T::Attr4, 1u << 5},   {42, &T::Attr4, 1u << 5},
-        {46, &T::Attr4, 1u << 5},  {5, &T::Attr5, 1u << 6},   {6, &T::Attr6, 1u << 12},  {7, &T::Attr7, 1u << 22},
-        {8, &T::Attr8, 1u << 23},  {9, &T::Attr9, 1u << 9},   {10, &T::Attr10, 1u << 3}, {11, &T::Attr11, 1u << 2},
-        {12, &T::Attr12, 1u << 16}, {40, &T::Attr12, 1u << 16}, {13, &T::Attr13, 1u << 7}, {14, &T::Attr14, 1u << 8},
-        {43, &T::Attr14, 1u << 8}, {44, &T::Attr14, 1u << 8}, {45, &T::Attr14, 1u << 8}, {15, &T::Attr15, 1u << 13},
+        {2, &T::Attr2, 1u << 0},    {3, &T::Attr3, 1u << 1},    {4, &T::Attr4, 1u << 5},    {42, &T::Attr4, 1u << 5},
+        {46, &T::Attr4, 1u << 5},   {5, &T::Attr5, 1u << 6},    {6, &T::Attr6, 1u << 12},   {7, &T::Attr7, 1u << 22},
+        {8, &T::Attr8, 1u << 23},   {9, &T::Attr9, 1u << 9},    {10, &T::Attr10, 1u << 3},  {11, &T::Attr11, 1u << 2},
+        {12, &T::Attr12, 1u << 16}, {40, &T::Attr12, 1u << 16}, {13, &T::Attr13, 1u << 7},  {14, &T::Attr14, 1u << 8},
+        {43, &T::Attr14, 1u << 8},  {44, &T::Attr14, 1u << 8},  {45, &T::Attr14, 1u << 8},  {15, &T::Attr15, 1u << 13},
         {16, &T::Attr16, 1u << 10}, {17, &T::Attr17, 1u << 11}, {18, &T::Attr18, 1u << 24}, {19, &T::Attr19, 1u << 14},
         {20, &T::Attr20, 1u << 15}, {21, &T::Attr21, 1u << 17}, {22, &T::Attr22, 1u << 25}, {38, &T::Attr38, 1u << 29},
         {39, &T::Attr39, 1u << 30},
@@ -117,7 +117,8 @@ TEST(ParagraphItems, FieldsAndFlags) {
              EXPECT_EQ(r.para.Item14Data1, 9u);
          }},
         {"ATTR_14 1 9", 0, 0, nullptr},
-        {"ATTR_56 0x12345", 0, CU_PARA_CHANGED_ITEM_56, [](const Records &r) { EXPECT_EQ(r.para.Item56Value, 0x12345u); }},
+        {"ATTR_56 0x12345", 0, CU_PARA_CHANGED_ITEM_56,
+         [](const Records &r) { EXPECT_EQ(r.para.Item56Value, 0x12345u); }},
         {"ATTR_57 0x10006", 0, CU_PARA_CHANGED_ITEM_57, [](const Records &r) { EXPECT_EQ(r.para.Item57Value, 6); }},
         {"ATTR_88 0x10001 0x10002 0x1ff", 0, 0,
          [](const Records &r) {

@@ -32,7 +32,8 @@ text "x"
 TEST(GatherParaFontInfo, StopsAtTheParagraphEnd) {
     const struct {
         const char *end_item;
-    } cases[] = {{"break PARAGRAPH"}, {"45"}, {"SS_CELL_74"}, {"87"}, {"110"}, {"1025"}, {"end 0xa00a0000"}, {"end 0xa0120000"}};
+    } cases[] = {{"break PARAGRAPH"}, {"45"}, {"SS_CELL_74"}, {"87"}, {"110"}, {"1025"}, {"end 0xa00a0000"},
+                 {"end 0xa0120000"}};
     for (const auto &c : cases) {
         Doc doc(std::string("@first: FONT_SIZE 9\nbegin 0x20000001\nFONT_SIZE 40\nend\nCHAR_ATTR 2 1\n") + c.end_item +
                 "\nFONT_SIZE 20\n@last: text \"x\"\n");
@@ -75,12 +76,24 @@ TEST(CheckForText, WhatCountsAsText) {
         uint32_t options;
         bool text;
     } cases[] = {
-        {"text \"a\"", 0, true},          {"224", 0, true},       {"break PARAGRAPH", 0, true},
-        {"break PARAGRAPH", 2, false},    {"break 7", 0, false},          {"table-begin\ntable-end", 0x10, true},
-        {"table-begin\ntable-end", 0, false}, {"special 3", 0, true},     {"special 4", 0, false},
-        {"ATTR_26", 0, true},             {"ATTR_26", 4, false},          {"45", 8, true},
-        {"110", 0, false},                {"LIST_ITEM 10 0 1", 0x20, true}, {"LIST_ITEM 10 0 1", 0, false},
-        {"STYLE 0 6", 0x20, true},        {"STYLE 0 6", 0x120, true},     {"STYLE 0 6", 0, false},
+        {"text \"a\"", 0, true},
+        {"224", 0, true},
+        {"break PARAGRAPH", 0, true},
+        {"break PARAGRAPH", 2, false},
+        {"break 7", 0, false},
+        {"table-begin\ntable-end", 0x10, true},
+        {"table-begin\ntable-end", 0, false},
+        {"special 3", 0, true},
+        {"special 4", 0, false},
+        {"ATTR_26", 0, true},
+        {"ATTR_26", 4, false},
+        {"45", 8, true},
+        {"110", 0, false},
+        {"LIST_ITEM 10 0 1", 0x20, true},
+        {"LIST_ITEM 10 0 1", 0, false},
+        {"STYLE 0 6", 0x20, true},
+        {"STYLE 0 6", 0x120, true},
+        {"STYLE 0 6", 0, false},
         {"begin 0x20000001\ntext \"a\"\nend", 0, false},
         {"begin 0x170000\ntext \"a\"\nend", 0, false},
         {"begin 0x160000\n@in: text \"a\"\nend", 0, true},

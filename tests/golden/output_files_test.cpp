@@ -141,8 +141,9 @@ TEST(OutputFiles, AWriteThatCannotFinishNamesTheReasonAndKeepsTheOlderOutput) {
         const char *message;
     } cases[] = {
         // The page is held back in a scratch file first, which fails first.
-        {quoted(input) + " -o " + quoted(out), 16, out, "cannot write a scratch file in the folder for temporary "
-                                                         "files"},
+        {quoted(input) + " -o " + quoted(out), 16, out,
+         "cannot write a scratch file in the folder for temporary "
+         "files"},
         {quoted(input) + " -o " + quoted(out), 16, out, "File too large"},
         {quoted(input) + " --format text -o " + quoted(out), 16, out, "cannot write the output: File too large"},
         {quoted(input) + " --format items -o " + quoted(items), 16, items, "cannot write the output: File too large"},

@@ -219,10 +219,12 @@ TEST(Arguments, AnOutputExtensionNoFormatWritesIsRefusedWithTheChoices) {
         std::vector<std::string> args;
         const char *error;
     } cases[] = {
-        {{"-o", "notes.rst"}, "cannot tell the output format of 'notes.rst' from its extension (use .html .htm "
-                              "(html), .txt (text), .md .markdown (markdown), .csv (csv), .json (json), .qrvt (items), or give --format)"},
-        {{"-o", "book.xlsx"}, "cannot tell the output format of 'book.xlsx' from its extension (use .html .htm "
-                              "(html), .txt (text), .md .markdown (markdown), .csv (csv), .json (json), .qrvt (items), or give --format)"},
+        {{"-o", "notes.rst"},
+         "cannot tell the output format of 'notes.rst' from its extension (use .html .htm "
+         "(html), .txt (text), .md .markdown (markdown), .csv (csv), .json (json), .qrvt (items), or give --format)"},
+        {{"-o", "book.xlsx"},
+         "cannot tell the output format of 'book.xlsx' from its extension (use .html .htm "
+         "(html), .txt (text), .md .markdown (markdown), .csv (csv), .json (json), .qrvt (items), or give --format)"},
         {{"--format", "md"}, "unknown format 'md' (use html, text, markdown, csv, json or items)"},
     };
     for (const auto &c : cases) {
@@ -236,8 +238,11 @@ TEST(Arguments, AnOutputExtensionNoFormatWritesIsRefusedWithTheChoices) {
 TEST(LocaleFile, KeysSetTheirFieldsAndMistakesNameTheLine) {
     FUIntlSettings s = qrv::tool::default_settings();
     std::string error;
-    ASSERT_TRUE(qrv::tool::apply_locale_text("decimal=,\n# comment\n thousands = . \ncurrency=EUR\norder=dmy\n"
-                                             "currency-before=0\ncurrency-space=1\n", s, error)) << error;
+    ASSERT_TRUE(
+        qrv::tool::apply_locale_text("decimal=,\n# comment\n thousands = . \ncurrency=EUR\norder=dmy\n"
+                                     "currency-before=0\ncurrency-space=1\n",
+                                     s, error))
+        << error;
     EXPECT_EQ(s.DecimalSeparator, ',');
     EXPECT_EQ(s.ThousandsSeparator, '.');
     EXPECT_STREQ(s.CurrencySymbol, "EUR");
@@ -267,14 +272,18 @@ public:
         if (!p.marker.empty()) log += " " + p.marker;
         log += "]";
     }
-    void text(std::string_view t, const TextFormat &f) override { log += f.bold ? "*" + std::string(t) + "*" : std::string(t); }
+    void text(std::string_view t, const TextFormat &f) override {
+        log += f.bold ? "*" + std::string(t) + "*" : std::string(t);
+    }
     void line_break() override { log += "|"; }
     void end_paragraph() override { log += "\n"; }
     void note_reference(unsigned n) override { log += "^" + std::to_string(n); }
     void bookmark(std::string_view name) override { log += "#" + std::string(name); }
     void begin_table(unsigned) override { log += "{"; }
     void begin_row() override { log += "("; }
-    void begin_cell(const CellFormat &c) override { log += c.column_span > 1 ? "<" + std::to_string(c.column_span) : "<"; }
+    void begin_cell(const CellFormat &c) override {
+        log += c.column_span > 1 ? "<" + std::to_string(c.column_span) : "<";
+    }
     void end_cell() override { log += ">"; }
     void end_row() override { log += ")"; }
     void end_table() override { log += "}\n"; }
@@ -312,17 +321,21 @@ TEST(Walk, EventsForSmallDocuments) {
         std::string document;
         std::string events;
     } cases[] = {
-        {"paragraphs and a line break", "section kind=0\ntext \"a\"\nbreak LINE\ntext \"b\"\nbreak PARAGRAPH\ntext \"c\"\n",
-         "[p]a|b\n[p]c\ntitle="},
+        {"paragraphs and a line break",
+         "section kind=0\ntext \"a\"\nbreak LINE\ntext \"b\"\nbreak PARAGRAPH\ntext \"c\"\n", "[p]a|b\n[p]c\ntitle="},
         {"bold run", "section kind=0\nCHAR_ATTR 2 1\ntext \"x\"\nCHAR_ATTR 2 0\ntext \"y\"\n", "[p]*x*y\ntitle="},
-        {"heading from its style name", heading + "section kind=0\nSTYLE 0 7\ntext \"Top\"\nbreak PARAGRAPH\ntext \"body\"\n",
+        {"heading from its style name",
+         heading + "section kind=0\nSTYLE 0 7\ntext \"Top\"\nbreak PARAGRAPH\ntext \"body\"\n",
          "[h2]Top\n[p]body\ntitle= toc2=Top"},
-        {"outline level item", "section kind=0\nOUTLINE_LEVEL 0\ntext \"H\"\nbreak PARAGRAPH\n", "[h1]H\ntitle= toc1=H"},
+        {"outline level item", "section kind=0\nOUTLINE_LEVEL 0\ntext \"H\"\nbreak PARAGRAPH\n",
+         "[h1]H\ntitle= toc1=H"},
         {"note and bookmark",
-         "section kind=0\nbegin 0x20410000\ntext \"here\"\nend\ntext \"t\"\nbegin 0x20400000\ntext \"n1\"\nend\nbreak PARAGRAPH\n",
+         "section kind=0\nbegin 0x20410000\ntext \"here\"\nend\ntext \"t\"\nbegin 0x20400000\ntext \"n1\"\nend\nbreak "
+         "PARAGRAPH\n",
          "[p]#heret^1\ntitle= note1=n1"},
         {"empty table cell and nested table",
-         "section kind=0\ntable-begin\nbreak CELL\ntable-begin\ntext \"in\"\nbreak CELL\nbreak ROW\ntable-end\nbreak CELL\nbreak ROW\ntable-end\n",
+         "section kind=0\ntable-begin\nbreak CELL\ntable-begin\ntext \"in\"\nbreak CELL\nbreak ROW\ntable-end\nbreak "
+         "CELL\nbreak ROW\ntable-end\n",
          "{(<><{(<[p]in\n>)}\n>)}\ntitle="},
         {"no sections at all", "text \"loose\"\n", "[p]loose\ntitle="},
     };

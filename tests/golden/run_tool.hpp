@@ -19,10 +19,10 @@
 namespace qrv::testing {
 
 struct ToolRun {
-    int status = -1;       // exit status; -1 when the tool did not exit normally
+    int status = -1;  // exit status; -1 when the tool did not exit normally
     bool signalled = false;
-    std::string out;       // standard output
-    std::string err;       // standard error
+    std::string out;  // standard output
+    std::string err;  // standard error
 };
 
 inline std::string read_all(const std::string &path) {
@@ -43,8 +43,7 @@ inline void take_output(ToolRun &run, const std::string &out, const std::string 
     run.out = read_all(out);
     run.err = read_all(err);
 #ifdef _WIN32
-    for (size_t at = run.err.find("\r\n"); at != std::string::npos; at = run.err.find("\r\n", at))
-        run.err.erase(at, 1);
+    for (size_t at = run.err.find("\r\n"); at != std::string::npos; at = run.err.find("\r\n", at)) run.err.erase(at, 1);
 #endif
     std::remove(out.c_str());
     std::remove(err.c_str());
@@ -68,8 +67,10 @@ inline std::vector<std::string> shell_words(const std::string &line) {
     char quote = 0;
     for (char c : line) {
         if (quote) {
-            if (c == quote) quote = 0;
-            else word += c;
+            if (c == quote)
+                quote = 0;
+            else
+                word += c;
         } else if (c == '\'' || c == '"') {
             quote = c;
             in_word = true;

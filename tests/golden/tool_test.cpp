@@ -13,8 +13,8 @@ namespace {
 
 using qrv::testing::read_all;
 using qrv::testing::run_tool;
-using qrv::testing::sanitizer_spoke;
 using qrv::testing::sample_path;
+using qrv::testing::sanitizer_spoke;
 using qrv::testing::scratch_path;
 using qrv::testing::write_all;
 
@@ -122,7 +122,8 @@ TEST(Tool, OptionWordsLeaveOutContentsAndNotes) {
 
 TEST(Tool, LocaleFileChangesSeparatorsAndCurrency) {
     std::string locale = scratch_path("locale");
-    write_all(locale, "# German conventions\ndecimal=,\nthousands=.\ncurrency=EUR\ncurrency-before=0\ncurrency-space=1\n");
+    write_all(locale,
+              "# German conventions\ndecimal=,\nthousands=.\ncurrency=EUR\ncurrency-before=0\ncurrency-space=1\n");
     auto run = run_tool("--quiet --format text --locale '" + locale + "'");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("987.654,32"), std::string::npos) << run.out;
@@ -140,12 +141,15 @@ TEST(Tool, DocumentsEndingInAHeadingExportWithoutWarnings) {
         const char *name;
         const char *document;
     } cases[] = {
-        {"heading ended by its break", "section kind=0\ntext \"body\"\nbreak PARAGRAPH\nOUTLINE_LEVEL 0\n"
-                                       "text \"Last\"\nbreak PARAGRAPH\n"},
-        {"heading without its break", "section kind=0\ntext \"body\"\nbreak PARAGRAPH\nOUTLINE_LEVEL 1\n"
-                                      "text \"Last\"\n"},
-        {"heading under a heading", "section kind=0\nOUTLINE_LEVEL 0\ntext \"First\"\nbreak PARAGRAPH\n"
-                                    "OUTLINE_LEVEL 1\ntext \"Last\"\nbreak PARAGRAPH\n"},
+        {"heading ended by its break",
+         "section kind=0\ntext \"body\"\nbreak PARAGRAPH\nOUTLINE_LEVEL 0\n"
+         "text \"Last\"\nbreak PARAGRAPH\n"},
+        {"heading without its break",
+         "section kind=0\ntext \"body\"\nbreak PARAGRAPH\nOUTLINE_LEVEL 1\n"
+         "text \"Last\"\n"},
+        {"heading under a heading",
+         "section kind=0\nOUTLINE_LEVEL 0\ntext \"First\"\nbreak PARAGRAPH\n"
+         "OUTLINE_LEVEL 1\ntext \"Last\"\nbreak PARAGRAPH\n"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -214,12 +218,14 @@ TEST(Tool, BrokenDocumentsGiveAnErrorLineOrAPage) {
     } cases[] = {
         {"truncated", truncated_sample(), true},
         {"cut inside a line", cut_mid_line(), false},
-        {"unknown item type", "section kind=0\ntext \"before\"\nitem 999 7 7 7\nitem 4000 1 2 3\ntext \"after\"\nbreak PARAGRAPH\n", true},
+        {"unknown item type",
+         "section kind=0\ntext \"before\"\nitem 999 7 7 7\nitem 4000 1 2 3\ntext \"after\"\nbreak PARAGRAPH\n", true},
         {"tag list pointing nowhere",
          "record 16 0x7fff0000 0xa008001c 5\nrecord 16 0x7fff0004 0xa0100000 77\nsection kind=0\nSTYLE 0 5\n"
          "text \"styled\"\nbreak PARAGRAPH\n",
          true},
-        {"unended table and tags", "section kind=0\ntable-begin\ntext \"cell\"\nbreak CELL\nbegin 0x20400000\ntext \"x\"\n", true},
+        {"unended table and tags",
+         "section kind=0\ntable-begin\ntext \"cell\"\nbreak CELL\nbegin 0x20400000\ntext \"x\"\n", true},
         {"sheet pointing at missing formats",
          "section kind=2\nCOLUMN_LIST_BEGIN\nCOLUMN_ENTRY 1 0 2\nCOLUMN_LIST_END\nbreak PARAGRAPH\ncell-run count=5\n"
          "SS_CELL_70 0 77\nvalue DOUBLE 1.5\nEMPTY_CELLS 0xffff0000\n",

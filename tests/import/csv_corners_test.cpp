@@ -28,8 +28,7 @@ TEST(CsvCorners, EachFileReadsAsMeantOrWarns) {
         {"UTF-32 big endian", utf32(true), "r1: a| é|\n", ""},
         {"a byte order mark twice", "\xEF\xBB\xBF\xEF\xBB\xBFname,1\n", "r1: name| =1|\n", ""},
         {"a mark three times", "\xEF\xBB\xBF\xEF\xBB\xBF\xEF\xBB\xBFx\n", "r1: x|\n", ""},
-        {"a quote never closed", "a,b\nc,\"d\ne,f\n", "r2: c| d\ne,f\n|",
-         "the quote opened on line 2 is never closed"},
+        {"a quote never closed", "a,b\nc,\"d\ne,f\n", "r2: c| d\ne,f\n|", "the quote opened on line 2 is never closed"},
         {"a quote closed on a later line", "\"a\nb\",c\n\"d\n", "r1: a\nb| c|", "line 3 is never closed"},
     };
     for (const auto &c : cases) {

@@ -21,7 +21,11 @@ TEST(CsvImport, FilesAsOneSheet) {
         {"tab by extension", "t.tsv", "a,b\tc\n", "== t\ncols: 0 0\nr1: a,b| c|\n"},
         {"ragged rows", "r.csv", "1\n1,2,3\n", "== r\ncols: 0 0 0\nr1: =1| ^2|\nr2: =1| =2| =3|\n"},
         {"UTF-8 with a byte order mark", "b.csv", "\xEF\xBB\xBF\xC3\xA9t\xC3\xA9,1\n", "r1: été| =1|\n"},
-        {"UTF-16 with a byte order mark", "w.csv", std::string("\xFF\xFE" "a\0,\0\xE9\0\n\0", 10), "r1: a| é|\n"},
+        {"UTF-16 with a byte order mark", "w.csv",
+         std::string("\xFF\xFE"
+                     "a\0,\0\xE9\0\n\0",
+                     10),
+         "r1: a| é|\n"},
         {"Windows-1252 otherwise", "c.csv", "caf\xE9,\x80\n", "r1: café| €|\n"},
         {"numbers only when plain", "n.csv", "1e3,1 000,-0.5,007\n", "r1: =1000| 1 000| =-0.5| =7|\n"},
         {"a line end inside quotes", "q.csv", "\"a\nb\",c\n", "r1: a\nb| c|\n"},

@@ -24,8 +24,10 @@ std::string odf_package(const std::string &mimetype) {
 }
 
 std::string flat_odf(const std::string &mimetype) {
-    return "<?xml version=\"1.0\"?>\n<office:document xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
-           "office:mimetype=\"" + mimetype + "\"><office:body/></office:document>";
+    return "<?xml version=\"1.0\"?>\n<office:document "
+           "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+           "office:mimetype=\"" +
+           mimetype + "\"><office:body/></office:document>";
 }
 
 struct DetectCase {
@@ -62,7 +64,11 @@ TEST(Detect, FormatOfContentAndName) {
         {"text format by content", "# a comment\n\nchunk-size 4\ntext \"x\"\n", nullptr, IM_FORMAT_TEXT},
         {"text format label first", "@a: text \"x, y\"\n", nullptr, IM_FORMAT_TEXT},
         {"prose", "Dear reader.\nNothing here.\n", "letter.txt", IM_FORMAT_AUTO},
-        {"binary", std::string("\x7f" "ELF\0\0\0", 7), nullptr, IM_FORMAT_AUTO},
+        {"binary",
+         std::string("\x7f"
+                     "ELF\0\0\0",
+                     7),
+         nullptr, IM_FORMAT_AUTO},
         {"empty", "", nullptr, IM_FORMAT_AUTO},
     };
     for (const auto &c : cases) {
@@ -144,7 +150,8 @@ TEST(Detect, FormatsRecognisedButNotReadAreRefusedByName) {
          compound + stream(u"Workbook") + stream(u"PowerPoint Document"), IM_ERR_UNSUPPORTED,
          "in.xlsx: a PowerPoint 97-2003 presentation, which is not read"},
         {"encrypted, whatever it wraps", compound + stream(u"WordDocument") + stream(u"EncryptionInfo"),
-         IM_ERR_ENCRYPTED, "in.xlsx: the file is encrypted (password-protected); save it without a password to export it"},
+         IM_ERR_ENCRYPTED,
+         "in.xlsx: the file is encrypted (password-protected); save it without a password to export it"},
         {"Rich Text Format", "{\\rtf1\\ansi a, b, c\n1, 2, 3\n}", IM_ERR_UNSUPPORTED,
          "in.xlsx: a Rich Text Format document, which is not read"},
     };

@@ -44,8 +44,9 @@ struct Docx {
 
     std::string bytes() const {
         std::vector<Part> parts = package_frame("word/document.xml", main_type);
-        std::string rels = "<?xml version=\"1.0\"?><Relationships "
-                           "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
+        std::string rels =
+            "<?xml version=\"1.0\"?><Relationships "
+            "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
         const std::string type = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
         auto add = [&](const std::string &name, const std::string &root, const std::string &content,
                        const std::string &rel_type) {
@@ -70,11 +71,11 @@ struct Docx {
         parts.push_back({"word/document.xml", "<?xml version=\"1.0\"?><w:document" + std::string(kWordNamespaces) +
                                                   "><w:body>" + body + "</w:body></w:document>"});
         if (!core.empty()) {
-            parts.push_back(
-                {"docProps/core.xml",
-                 "<?xml version=\"1.0\"?><cp:coreProperties "
-                 "xmlns:cp=\"http://schemas.openxmlformats.org/package/2006/metadata/core-properties\" "
-                 "xmlns:dc=\"http://purl.org/dc/elements/1.1/\">" + core + "</cp:coreProperties>"});
+            parts.push_back({"docProps/core.xml",
+                             "<?xml version=\"1.0\"?><cp:coreProperties "
+                             "xmlns:cp=\"http://schemas.openxmlformats.org/package/2006/metadata/core-properties\" "
+                             "xmlns:dc=\"http://purl.org/dc/elements/1.1/\">" +
+                                 core + "</cp:coreProperties>"});
             parts[1].content.replace(parts[1].content.find("</Relationships>"), 0,
                                      "<Relationship Id=\"rcore\" Type=\"http://schemas.openxmlformats.org/package/"
                                      "2006/relationships/metadata/core-properties\" Target=\"docProps/core.xml\"/>");

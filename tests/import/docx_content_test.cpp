@@ -13,8 +13,8 @@ std::string t(const std::string &text) { return run("<w:t xml:space=\"preserve\"
 std::string p(const std::string &inside) { return "<w:p>" + inside + "</w:p>"; }
 
 std::string note_part(const char *kind, const std::string &notes) {
-    return std::string("<w:") + kind + " w:type=\"separator\" w:id=\"-1\"><w:p><w:r><w:separator/></w:r></w:p></w:" +
-           kind + ">" + notes;
+    return std::string("<w:") + kind +
+           " w:type=\"separator\" w:id=\"-1\"><w:p><w:r><w:separator/></w:r></w:p></w:" + kind + ">" + notes;
 }
 
 std::string note(const char *kind, int id, const std::string &text) {
@@ -36,13 +36,15 @@ TEST(DocxContent, WhatTheBodyShows) {
         std::string shown;
     } cases[] = {
         {"insertions kept, deletions and moves away dropped",
-         p(t("kept ") + "<w:ins w:id=\"1\" w:author=\"a\">" + t("added ") + "</w:ins><w:del w:id=\"2\" w:author=\"a\">" +
-           run("<w:delText>gone </w:delText>") + "</w:del><w:moveFrom w:id=\"3\">" + t("moved ") + "</w:moveFrom>" +
-           "<w:moveTo w:id=\"4\">" + t("arrived") + "</w:moveTo>"),
+         p(t("kept ") + "<w:ins w:id=\"1\" w:author=\"a\">" + t("added ") +
+           "</w:ins><w:del w:id=\"2\" w:author=\"a\">" + run("<w:delText>gone </w:delText>") +
+           "</w:del><w:moveFrom w:id=\"3\">" + t("moved ") + "</w:moveFrom>" + "<w:moveTo w:id=\"4\">" + t("arrived") +
+           "</w:moveTo>"),
          "kept added arrived\n"},
         {"complex fields show their result",
          p(t("Page ") + run("<w:fldChar w:fldCharType=\"begin\"/>") + run("<w:instrText> PAGE </w:instrText>") +
-           run("<w:fldChar w:fldCharType=\"separate\"/>") + t("7") + run("<w:fldChar w:fldCharType=\"end\"/>") + t(" of 9")),
+           run("<w:fldChar w:fldCharType=\"separate\"/>") + t("7") + run("<w:fldChar w:fldCharType=\"end\"/>") +
+           t(" of 9")),
          "Page 7 of 9\n"},
         {"nested fields",
          p(run("<w:fldChar w:fldCharType=\"begin\"/>") + run("<w:instrText>IF </w:instrText>") +
@@ -53,31 +55,38 @@ TEST(DocxContent, WhatTheBodyShows) {
          "one\n"},
         {"a field never finished hides no more than its paragraph",
          p(t("before ") + run("<w:fldChar w:fldCharType=\"begin\"/>") + run("<w:instrText>PAGE</w:instrText>") +
-           t("lost")) + p(t("after")),
+           t("lost")) +
+             p(t("after")),
          "before \n\nafter\n"},
         {"simple fields show their content", p("<w:fldSimple w:instr=\"DATE\">" + t("1 May") + "</w:fldSimple>"),
          "1 May\n"},
         {"content controls and smart tags show their content",
          "<w:sdt><w:sdtPr><w:alias w:val=\"x\"/></w:sdtPr><w:sdtContent>" +
-             p("<w:sdt><w:sdtPr/><w:sdtContent>" + t("inline ") + "</w:sdtContent></w:sdt><w:smartTag w:element=\"x\">" +
-               t("tagged") + "</w:smartTag>") +
+             p("<w:sdt><w:sdtPr/><w:sdtContent>" + t("inline ") +
+               "</w:sdtContent></w:sdt><w:smartTag w:element=\"x\">" + t("tagged") + "</w:smartTag>") +
              "</w:sdtContent></w:sdt>",
          "inline tagged\n"},
         {"a text box follows its paragraph",
-         p(t("anchor ") + run("<w:drawing><wp:anchor><wp:docPr id=\"1\" name=\"Box\"/><a:graphic><a:graphicData "
-                              "uri=\"http://schemas.microsoft.com/office/word/2010/wordprocessingShape\"><wps:wsp>"
-                              "<wps:txbx><w:txbxContent>" + p(t("boxed")) +
-                              "</w:txbxContent></wps:txbx></wps:wsp></a:graphicData></a:graphic></wp:anchor></w:drawing>") +
-           t("here")) + p(t("next")),
+         p(t("anchor ") +
+           run("<w:drawing><wp:anchor><wp:docPr id=\"1\" name=\"Box\"/><a:graphic><a:graphicData "
+               "uri=\"http://schemas.microsoft.com/office/word/2010/wordprocessingShape\"><wps:wsp>"
+               "<wps:txbx><w:txbxContent>" +
+               p(t("boxed")) +
+               "</w:txbxContent></wps:txbx></wps:wsp></a:graphicData></a:graphic></wp:anchor></w:drawing>") +
+           t("here")) +
+             p(t("next")),
          "anchor here\n\nboxed\n\nnext\n"},
         {"alternate content: the choice this reader knows, else the fallback",
-         p(run("<mc:AlternateContent><mc:Choice Requires=\"w16se\"><w:t>new</w:t></mc:Choice><mc:Fallback><w:t>old</w:t>"
+         p(run("<mc:AlternateContent><mc:Choice "
+               "Requires=\"w16se\"><w:t>new</w:t></mc:Choice><mc:Fallback><w:t>old</w:t>"
                "</mc:Fallback></mc:AlternateContent>") +
-           run("<mc:AlternateContent><mc:Choice Requires=\"wps\"><w:t xml:space=\"preserve\"> chosen</w:t></mc:Choice><mc:Fallback><w:t> not"
+           run("<mc:AlternateContent><mc:Choice Requires=\"wps\"><w:t xml:space=\"preserve\"> "
+               "chosen</w:t></mc:Choice><mc:Fallback><w:t> not"
                "</w:t></mc:Fallback></mc:AlternateContent>")),
          "old chosen\n"},
-        {"math keeps its letters", p(t("area ") + "<m:oMath><m:r><m:t>πr</m:t></m:r><m:sSup><m:e><m:r><m:t>r</m:t></m:r>"
-                                                  "</m:e></m:sSup></m:oMath>"),
+        {"math keeps its letters",
+         p(t("area ") + "<m:oMath><m:r><m:t>πr</m:t></m:r><m:sSup><m:e><m:r><m:t>r</m:t></m:r>"
+                        "</m:e></m:sSup></m:oMath>"),
          "area πrr\n"},
     };
     for (const auto &c : cases) {
@@ -94,22 +103,22 @@ TEST(DocxContent, NotesAtTheirReferences) {
     Docx docx;
     docx.footnotes = note_part("footnote", note("footnote", 1, "First note.") + note("footnote", 2, "Second note."));
     docx.endnotes = note_part("endnote", note("endnote", 1, "Closing note."));
-    docx.body = p(t("One") + run("<w:footnoteReference w:id=\"2\"/>") + t(" two") +
-                  run("<w:endnoteReference w:id=\"1\"/>") + t(" three") + run("<w:footnoteReference w:id=\"1\"/>") +
-                  run("<w:footnoteReference w:id=\"5\"/>"));
+    docx.body =
+        p(t("One") + run("<w:footnoteReference w:id=\"2\"/>") + t(" two") + run("<w:endnoteReference w:id=\"1\"/>") +
+          t(" three") + run("<w:footnoteReference w:id=\"1\"/>") + run("<w:footnoteReference w:id=\"5\"/>"));
     Imported doc(docx);
     ASSERT_EQ(doc.result(), 0u) << doc.message();
     EXPECT_NE(doc.message().find("footnote '5', which the document does not have"), std::string::npos);
     std::vector<std::pair<uint32_t, std::u16string>> notes;
     for (const auto &[id, item] : doc.items())
-        if (item.type == CH_ITEM_TAG_BEGIN && item.value == model::kNoteTag) notes.push_back({item.data1, u""});
+        if (item.type == CH_ITEM_TAG_BEGIN && item.value == model::kNoteTag)
+            notes.push_back({item.data1, u""});
         else if (item.type == CH_ITEM_TEXT && !notes.empty() && notes.back().second.empty() &&
                  doc.text_of(item).find(u"note") != std::u16string::npos)
             notes.back().second = doc.text_of(item);
-    EXPECT_EQ(notes, (std::vector<std::pair<uint32_t, std::u16string>>{
-                         {model::kFootnoteKind, u"Second note."},
-                         {model::kEndnoteKind, u"Closing note."},
-                         {model::kFootnoteKind, u"First note."}}));
+    EXPECT_EQ(notes, (std::vector<std::pair<uint32_t, std::u16string>>{{model::kFootnoteKind, u"Second note."},
+                                                                       {model::kEndnoteKind, u"Closing note."},
+                                                                       {model::kFootnoteKind, u"First note."}}));
     const std::string html = doc.exported();
     EXPECT_NE(html.find("One<sup><a href=\"#note-1\" id=\"ref-1\">1</a></sup> two<sup><a href=\"#note-2\""),
               std::string::npos)
@@ -122,14 +131,14 @@ TEST(DocxContent, NotesAtTheirReferences) {
 TEST(DocxContent, BookmarksAndLinks) {
     Docx docx;
     docx.links = {{"rId9", "https://example.com/a?b=1&amp;c=2"}};
-    docx.body = p("<w:bookmarkStart w:id=\"0\" w:name=\"_GoBack\"/><w:bookmarkStart w:id=\"1\" w:name=\"top\"/>" +
-                  t("Top") + "<w:bookmarkEnd w:id=\"1\"/>") +
-                p("<w:hyperlink r:id=\"rId9\">" + t("out") + "</w:hyperlink>" + t(", ") +
-                  "<w:hyperlink w:anchor=\"top\">" + t("up") + "</w:hyperlink>" + t(", ") +
-                  "<w:hyperlink r:id=\"rId404\">" + t("lost") + "</w:hyperlink>" + t(", ") +
-                  run("<w:fldChar w:fldCharType=\"begin\"/>") +
-                  run("<w:instrText>HYPERLINK \"http://x.org/\" \\l \"part\" \\o \"tip\"</w:instrText>") +
-                  run("<w:fldChar w:fldCharType=\"separate\"/>") + t("field") + run("<w:fldChar w:fldCharType=\"end\"/>"));
+    docx.body =
+        p("<w:bookmarkStart w:id=\"0\" w:name=\"_GoBack\"/><w:bookmarkStart w:id=\"1\" w:name=\"top\"/>" + t("Top") +
+          "<w:bookmarkEnd w:id=\"1\"/>") +
+        p("<w:hyperlink r:id=\"rId9\">" + t("out") + "</w:hyperlink>" + t(", ") + "<w:hyperlink w:anchor=\"top\">" +
+          t("up") + "</w:hyperlink>" + t(", ") + "<w:hyperlink r:id=\"rId404\">" + t("lost") + "</w:hyperlink>" +
+          t(", ") + run("<w:fldChar w:fldCharType=\"begin\"/>") +
+          run("<w:instrText>HYPERLINK \"http://x.org/\" \\l \"part\" \\o \"tip\"</w:instrText>") +
+          run("<w:fldChar w:fldCharType=\"separate\"/>") + t("field") + run("<w:fldChar w:fldCharType=\"end\"/>"));
     Imported doc(docx);
     ASSERT_EQ(doc.result(), 0u) << doc.message();
     EXPECT_NE(doc.message().find("relationship 'rId404'"), std::string::npos) << doc.message();
@@ -189,7 +198,8 @@ TEST(DocxContent, HeadingsSectionsAndTheContents) {
     docx.footnotes = note_part("footnote", note("footnote", 1, "A note."));
     docx.body = para("Plan", "<w:pStyle w:val=\"Heading1\"/>") + para("Costs", "<w:pStyle w:val=\"Heading2\"/>") +
                 p(t("Flat") + run("<w:footnoteReference w:id=\"1\"/>")) +
-                para("Next", "<w:pStyle w:val=\"Heading1\"/><w:sectPr/>") + para("Later", "<w:pStyle w:val=\"Heading2\"/>");
+                para("Next", "<w:pStyle w:val=\"Heading1\"/><w:sectPr/>") +
+                para("Later", "<w:pStyle w:val=\"Heading2\"/>");
     Imported doc(docx);
     ASSERT_EQ(doc.result(), 0u) << doc.message();
     uint32_t sections = 0;
@@ -220,8 +230,9 @@ TEST(DocxContent, MacroDocumentsAndTemplates) {
 
 TEST(DocxContent, DocumentProperties) {
     Docx docx;
-    docx.core = "<dc:title>Annual plan</dc:title><dc:creator>Ann &amp; Bo</dc:creator><cp:keywords>plan, 2025"
-                "</cp:keywords>";
+    docx.core =
+        "<dc:title>Annual plan</dc:title><dc:creator>Ann &amp; Bo</dc:creator><cp:keywords>plan, 2025"
+        "</cp:keywords>";
     docx.body = para("Body text.");
     Imported doc(docx);
     ASSERT_EQ(doc.result(), 0u) << doc.message();

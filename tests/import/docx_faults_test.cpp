@@ -15,8 +15,9 @@ TEST(DocxFaults, RefusalsNameTheFileAndThePart) {
     std::vector<Part> without_document = package_frame(
         "word/document.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml");
     std::vector<Part> broken_document = without_document;
-    broken_document.push_back({"word/document.xml", "<?xml version=\"1.0\"?><w:document xmlns:w=\"http://schemas."
-                                                     "openxmlformats.org/wordprocessingml/2006/main\">\n<w:body><w:p>"});
+    broken_document.push_back({"word/document.xml",
+                               "<?xml version=\"1.0\"?><w:document xmlns:w=\"http://schemas."
+                               "openxmlformats.org/wordprocessingml/2006/main\">\n<w:body><w:p>"});
     struct Case {
         const char *name;
         std::string bytes;
@@ -44,7 +45,8 @@ TEST(DocxFaults, BrokenSecondaryPartsAreLeftOut) {
         const char *warning;
     } cases[] = {
         {"styles not well-formed", {.body = para("text"), .styles = "<w:style"}, "word/styles.xml: line 1: "},
-        {"numbering not well-formed", {.body = para("text"), .numbering = "<w:num></w:abstractNum>"},
+        {"numbering not well-formed",
+         {.body = para("text"), .numbering = "<w:num></w:abstractNum>"},
          "word/numbering.xml: line 1: "},
         {"footnotes not well-formed", {.body = para("text"), .footnotes = "<w:footnote>"}, "word/footnotes.xml"},
     };
@@ -125,15 +127,17 @@ TEST(DocxFaults, AbsurdListLevelsAndNesting) {
          "list levels beyond 12"},
         {"text boxes in text boxes",
          {.body = "<w:p><w:r>" +
-                  nested("<w:pict><v:textbox><w:txbxContent><w:p><w:r>", "</w:r></w:p></w:txbxContent></v:textbox></w:pict>",
-                         "<w:t>deep</w:t>", 500) +
+                  nested("<w:pict><v:textbox><w:txbxContent><w:p><w:r>",
+                         "</w:r></w:p></w:txbxContent></v:textbox></w:pict>", "<w:t>deep</w:t>", 500) +
                   "</w:r></w:p>"},
          "text boxes nested deeper than 8"},
         {"content controls in content controls",
-         {.body = nested("<w:sdt><w:sdtContent>", "</w:sdtContent></w:sdt>", para("wrapped"), 20000)}, ""},
+         {.body = nested("<w:sdt><w:sdtContent>", "</w:sdtContent></w:sdt>", para("wrapped"), 20000)},
+         ""},
         {"fields in fields",
-         {.body = "<w:p>" + nested("<w:r><w:fldChar w:fldCharType=\"begin\"/></w:r>",
-                                   "<w:r><w:fldChar w:fldCharType=\"end\"/></w:r>", "<w:r><w:t>x</w:t></w:r>", 5000) +
+         {.body = "<w:p>" +
+                  nested("<w:r><w:fldChar w:fldCharType=\"begin\"/></w:r>",
+                         "<w:r><w:fldChar w:fldCharType=\"end\"/></w:r>", "<w:r><w:t>x</w:t></w:r>", 5000) +
                   "<w:r><w:t>shown</w:t></w:r></w:p>"},
          ""},
     };
@@ -160,9 +164,10 @@ TEST(DocxFaults, NestingBeyondTheXmlBoundIsRefused) {
 TEST(DocxFaults, ImportsRunOnManyThreadsAtOnce) {
     Docx docx;
     docx.styles = style("Heading1", "heading 1", "<w:pPr><w:outlineLvl w:val=\"0\"/></w:pPr>");
-    docx.numbering = "<w:abstractNum w:abstractNumId=\"1\"><w:lvl w:ilvl=\"0\"><w:numFmt w:val=\"decimal\"/>"
-                     "<w:lvlText w:val=\"%1.\"/></w:lvl></w:abstractNum><w:num w:numId=\"1\"><w:abstractNumId "
-                     "w:val=\"1\"/></w:num>";
+    docx.numbering =
+        "<w:abstractNum w:abstractNumId=\"1\"><w:lvl w:ilvl=\"0\"><w:numFmt w:val=\"decimal\"/>"
+        "<w:lvlText w:val=\"%1.\"/></w:lvl></w:abstractNum><w:num w:numId=\"1\"><w:abstractNumId "
+        "w:val=\"1\"/></w:num>";
     for (int i = 0; i < 50; ++i)
         docx.body += para("Part " + std::to_string(i), "<w:pStyle w:val=\"Heading1\"/>") +
                      para("item", "<w:numPr><w:ilvl w:val=\"0\"/><w:numId w:val=\"1\"/></w:numPr>");

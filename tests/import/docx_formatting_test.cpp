@@ -18,7 +18,8 @@ std::string run(const std::string &rpr, const std::string &text) {
 
 std::string font_name(const CUTextChangeInfo &text) {
     std::string name;
-    for (size_t i = 0; i < CU_FONT_NAME_CHARS && text.FontName[0][i]; ++i) name += static_cast<char>(text.FontName[0][i]);
+    for (size_t i = 0; i < CU_FONT_NAME_CHARS && text.FontName[0][i]; ++i)
+        name += static_cast<char>(text.FontName[0][i]);
     return name;
 }
 
@@ -95,9 +96,9 @@ TEST(DocxRuns, FormattingEndsWithItsRun) {
 // paragraph style's attributes.
 TEST(DocxRuns, CharacterStylesAndTheirChains) {
     Docx docx;
-    docx.styles = style("Strong", "Strong", "<w:rPr><w:b/></w:rPr>", "character") +
-                  style("Alarm", "Alarm", "<w:basedOn w:val=\"Strong\"/><w:rPr><w:color w:val=\"FF0000\"/></w:rPr>",
-                        "character");
+    docx.styles =
+        style("Strong", "Strong", "<w:rPr><w:b/></w:rPr>", "character") +
+        style("Alarm", "Alarm", "<w:basedOn w:val=\"Strong\"/><w:rPr><w:color w:val=\"FF0000\"/></w:rPr>", "character");
     docx.body = "<w:p>" + run("<w:rStyle w:val=\"Alarm\"/>", "alarm") + "<w:r><w:t>after</w:t></w:r></w:p>";
     Imported doc(docx);
     ASSERT_EQ(doc.result(), 0u) << doc.message();
@@ -129,9 +130,11 @@ TEST(DocxRuns, ChoicesWithoutAnExactCounterpart) {
           .styles = style("T", "T", "<w:rPr><w:b/></w:rPr>", "table")},
          [](const auto &t) { return t.Attr2 == 0; }},
         // Only the Latin font is carried.
-        {"east Asian fonts", {.body = "<w:p>" + run("<w:rFonts w:eastAsia=\"SimSun\"/>", "marked") + "</w:p>"},
+        {"east Asian fonts",
+         {.body = "<w:p>" + run("<w:rFonts w:eastAsia=\"SimSun\"/>", "marked") + "</w:p>"},
          [](const auto &t) { return t.FontName[0][0] == 0; }},
-        {"a black highlight", {.body = "<w:p>" + run("<w:highlight w:val=\"black\"/>", "marked") + "</w:p>"},
+        {"a black highlight",
+         {.body = "<w:p>" + run("<w:highlight w:val=\"black\"/>", "marked") + "</w:p>"},
          [](const auto &t) { return t.Item60Data1 == 0x010101u; }},
     };
     for (auto &c : cases) {
@@ -174,16 +177,17 @@ TEST(DocxText, SpecialCharactersAndBreaks) {
 
 TEST(DocxText, BreaksBecomeBreakItems) {
     Docx docx;
-    docx.body = "<w:p><w:r><w:br w:type=\"page\"/><w:t>top</w:t><w:br/><w:t>next</w:t><w:cr/>"
-                "<w:br w:type=\"page\"/><w:t>end</w:t></w:r></w:p>";
+    docx.body =
+        "<w:p><w:r><w:br w:type=\"page\"/><w:t>top</w:t><w:br/><w:t>next</w:t><w:cr/>"
+        "<w:br w:type=\"page\"/><w:t>end</w:t></w:r></w:p>";
     Imported doc(docx);
     ASSERT_EQ(doc.result(), 0u) << doc.message();
     std::vector<uint32_t> breaks;
     for (const auto &[id, item] : doc.items())
         if (item.type == CH_ITEM_BREAK) breaks.push_back(item.value);
     // A page break before the text breaks the page; inside it, it is a line break.
-    EXPECT_EQ(breaks, (std::vector<uint32_t>{CH_BREAK_PAGE, CH_BREAK_LINE, CH_BREAK_LINE, CH_BREAK_LINE,
-                                             CH_BREAK_PARAGRAPH}));
+    EXPECT_EQ(breaks,
+              (std::vector<uint32_t>{CH_BREAK_PAGE, CH_BREAK_LINE, CH_BREAK_LINE, CH_BREAK_LINE, CH_BREAK_PARAGRAPH}));
 }
 
 TEST(DocxParagraphs, EachPropertyReachesItsFieldOfTheParagraphRecord) {
@@ -209,7 +213,8 @@ TEST(DocxParagraphs, EachPropertyReachesItsFieldOfTheParagraphRecord) {
         {"<w:pageBreakBefore/>", [](const auto &p) { return p.Item103Value == 1; }},
         {"<w:outlineLvl w:val=\"2\"/>",
          [](const auto &p) { return (p.ChangeFlags & CU_PARA_CHANGED_ITEM_137) && p.Item137Value == 2; }},
-        {"<w:tabs><w:tab w:val=\"right\" w:leader=\"dot\" w:pos=\"9000\"/><w:tab w:val=\"left\" w:pos=\"720\"/></w:tabs>",
+        {"<w:tabs><w:tab w:val=\"right\" w:leader=\"dot\" w:pos=\"9000\"/><w:tab w:val=\"left\" "
+         "w:pos=\"720\"/></w:tabs>",
          [](const auto &p) {
              return p.TabCount == 2 && p.TabStops[0].Position == 720 && p.TabStops[1].Position == 9000 &&
                     p.TabStops[1].Kind == model::kTabRight && p.TabStops[1].Data1Low == '.';
@@ -231,8 +236,9 @@ TEST(DocxParagraphs, TabStopsOverTheStyles) {
     docx.styles = style("Tabbed", "Tabbed",
                         "<w:pPr><w:tabs><w:tab w:val=\"left\" w:pos=\"1440\"/><w:tab w:val=\"center\" w:pos=\"4320\"/>"
                         "</w:tabs></w:pPr>");
-    docx.body = para("mine", "<w:pStyle w:val=\"Tabbed\"/><w:tabs><w:tab w:val=\"clear\" w:pos=\"1440\"/>"
-                             "<w:tab w:val=\"decimal\" w:pos=\"6000\"/></w:tabs>");
+    docx.body = para("mine",
+                     "<w:pStyle w:val=\"Tabbed\"/><w:tabs><w:tab w:val=\"clear\" w:pos=\"1440\"/>"
+                     "<w:tab w:val=\"decimal\" w:pos=\"6000\"/></w:tabs>");
     Imported doc(docx);
     ASSERT_EQ(doc.result(), 0u) << doc.message();
     const auto p = doc.records_at(u"mine").para;

@@ -44,12 +44,14 @@ const std::string kStyles =
     "<w:docDefaults><w:rPrDefault><w:rPr><w:rFonts w:asciiTheme=\"minorHAnsi\" w:hAnsiTheme=\"minorHAnsi\"/>"
     "<w:sz w:val=\"22\"/><w:lang w:val=\"en-GB\"/></w:rPr></w:rPrDefault><w:pPrDefault><w:pPr><w:spacing "
     "w:after=\"160\" w:line=\"259\" w:lineRule=\"auto\"/></w:pPr></w:pPrDefault></w:docDefaults>"
-    "<w:style w:type=\"paragraph\" w:default=\"1\" w:styleId=\"Normal\"><w:name w:val=\"Normal\"/><w:qFormat/></w:style>"
+    "<w:style w:type=\"paragraph\" w:default=\"1\" w:styleId=\"Normal\"><w:name "
+    "w:val=\"Normal\"/><w:qFormat/></w:style>"
     "<w:style w:type=\"character\" w:default=\"1\" w:styleId=\"DefaultParagraphFont\"><w:name w:val=\"Default "
     "Paragraph Font\"/></w:style>" +
     style("Heading1", "heading 1",
           "<w:basedOn w:val=\"Normal\"/><w:next w:val=\"Normal\"/><w:pPr><w:keepNext/><w:keepLines/><w:spacing "
-          "w:before=\"240\" w:after=\"0\"/><w:outlineLvl w:val=\"0\"/></w:pPr><w:rPr><w:rFonts w:asciiTheme=\"majorHAnsi\"/>"
+          "w:before=\"240\" w:after=\"0\"/><w:outlineLvl w:val=\"0\"/></w:pPr><w:rPr><w:rFonts "
+          "w:asciiTheme=\"majorHAnsi\"/>"
           "<w:color w:val=\"2F5496\"/><w:sz w:val=\"32\"/></w:rPr>") +
     style("Heading2", "heading 2",
           "<w:basedOn w:val=\"Heading1\"/><w:next w:val=\"Normal\"/><w:pPr><w:spacing w:before=\"40\"/><w:outlineLvl "
@@ -59,8 +61,9 @@ const std::string kStyles =
           "<w:rFonts w:asciiTheme=\"majorHAnsi\"/><w:sz w:val=\"56\"/></w:rPr>") +
     style("ListParagraph", "List Paragraph",
           "<w:basedOn w:val=\"Normal\"/><w:pPr><w:ind w:left=\"720\"/><w:contextualSpacing/></w:pPr>") +
-    style("Quote", "Quote", "<w:basedOn w:val=\"Normal\"/><w:pPr><w:jc w:val=\"center\"/></w:pPr><w:rPr><w:i/>"
-                            "<w:color w:val=\"404040\"/></w:rPr>") +
+    style("Quote", "Quote",
+          "<w:basedOn w:val=\"Normal\"/><w:pPr><w:jc w:val=\"center\"/></w:pPr><w:rPr><w:i/>"
+          "<w:color w:val=\"404040\"/></w:rPr>") +
     style("Caption", "caption", "<w:basedOn w:val=\"Normal\"/><w:rPr><w:i/><w:sz w:val=\"18\"/></w:rPr>") +
     style("Hyperlink", "Hyperlink", "<w:rPr><w:color w:val=\"0563C1\"/><w:u w:val=\"single\"/></w:rPr>", "character") +
     style("Strong", "Strong", "<w:rPr><w:b/></w:rPr>", "character") +
@@ -118,23 +121,21 @@ Docx memo() {
     Docx docx = base_document();
     docx.core = "<dc:title>Office move</dc:title><dc:creator>Facilities</dc:creator>";
     docx.links = {{"rId20", "https://intranet.example.com/move"}};
-    docx.body =
-        p(r("Office move"), ps("Title")) +
-        p(r("From the end of the month the team works from the new building. ") +
-          r("Please read the points below", "<w:b/>") + r(" before the move.")) +
-        p(r("Pack your desk by Thursday."), numbered(1, 0)) +
-        p(r("Label every box with your name and floor."), numbered(1, 0)) +
-        p(r("Boxes are at reception."), numbered(1, 1)) +
-        p(r("Return your old badge."), numbered(1, 0)) +
-        p(r("The costs") + footnote_ref(1) + r(" of the move are shared as follows:")) +
-        "<w:tbl><w:tblPr><w:tblStyle w:val=\"TableGrid\"/><w:tblW w:w=\"0\" w:type=\"auto\"/></w:tblPr>" +
-        grid({3000, 2000}) +
-        "<w:tr><w:trPr><w:tblHeader/></w:trPr>" + cell(p(r("Item", "<w:b/>"))) + cell(p(r("Cost", "<w:b/>"))) +
-        "</w:tr><w:tr>" + cell(p(r("Removal firm"))) + cell(p(r("12"), "<w:jc w:val=\"right\"/>")) +
-        "</w:tr><w:tr>" + cell(p(r("New furniture"))) + cell(p(r("30"), "<w:jc w:val=\"right\"/>")) + "</w:tr></w:tbl>" +
-        p(r("Details are on the ") + "<w:hyperlink r:id=\"rId20\" w:history=\"1\">" +
-          r("intranet", "<w:rStyle w:val=\"Hyperlink\"/>") + "</w:hyperlink>" + r(".")) +
-        "<w:sectPr><w:pgSz w:w=\"11906\" w:h=\"16838\"/></w:sectPr>";
+    docx.body = p(r("Office move"), ps("Title")) +
+                p(r("From the end of the month the team works from the new building. ") +
+                  r("Please read the points below", "<w:b/>") + r(" before the move.")) +
+                p(r("Pack your desk by Thursday."), numbered(1, 0)) +
+                p(r("Label every box with your name and floor."), numbered(1, 0)) +
+                p(r("Boxes are at reception."), numbered(1, 1)) + p(r("Return your old badge."), numbered(1, 0)) +
+                p(r("The costs") + footnote_ref(1) + r(" of the move are shared as follows:")) +
+                "<w:tbl><w:tblPr><w:tblStyle w:val=\"TableGrid\"/><w:tblW w:w=\"0\" w:type=\"auto\"/></w:tblPr>" +
+                grid({3000, 2000}) + "<w:tr><w:trPr><w:tblHeader/></w:trPr>" + cell(p(r("Item", "<w:b/>"))) +
+                cell(p(r("Cost", "<w:b/>"))) + "</w:tr><w:tr>" + cell(p(r("Removal firm"))) +
+                cell(p(r("12"), "<w:jc w:val=\"right\"/>")) + "</w:tr><w:tr>" + cell(p(r("New furniture"))) +
+                cell(p(r("30"), "<w:jc w:val=\"right\"/>")) + "</w:tr></w:tbl>" +
+                p(r("Details are on the ") + "<w:hyperlink r:id=\"rId20\" w:history=\"1\">" +
+                  r("intranet", "<w:rStyle w:val=\"Hyperlink\"/>") + "</w:hyperlink>" + r(".")) +
+                "<w:sectPr><w:pgSz w:w=\"11906\" w:h=\"16838\"/></w:sectPr>";
     return docx;
 }
 
@@ -142,35 +143,37 @@ Docx memo() {
 // merged cells, notes, a picture with its caption, a bookmark and a link to it.
 Docx report() {
     Docx docx = base_document();
-    docx.endnotes = "<w:endnote w:id=\"1\"><w:p><w:r><w:endnoteRef/></w:r><w:r><w:t xml:space=\"preserve\"> Source: "
-                    "the regional offices.</w:t></w:r></w:p></w:endnote>";
+    docx.endnotes =
+        "<w:endnote w:id=\"1\"><w:p><w:r><w:endnoteRef/></w:r><w:r><w:t xml:space=\"preserve\"> Source: "
+        "the regional offices.</w:t></w:r></w:p></w:endnote>";
     const std::string picture =
         "<w:r><w:drawing><wp:inline distT=\"0\" distB=\"0\"><wp:extent cx=\"3000000\" cy=\"2000000\"/><wp:docPr "
         "id=\"3\" name=\"Picture 3\" descr=\"Bar chart of revenue by region\"/><a:graphic><a:graphicData "
         "uri=\"http://schemas.openxmlformats.org/drawingml/2006/picture\"><pic:pic><pic:blipFill><a:blip "
         "r:embed=\"rId30\"/></pic:blipFill></pic:pic></a:graphicData></a:graphic></wp:inline></w:drawing></w:r>";
-    docx.body =
-        p(r("Annual report"), ps("Title")) +
-        p("<w:bookmarkStart w:id=\"0\" w:name=\"_Toc1\"/>" + r("Summary") + "<w:bookmarkEnd w:id=\"0\"/>",
-          numbered(3, 0, "Heading1")) +
-        p(r("Revenue grew in every region") + footnote_ref(1) + r(". The plan for next year:")) +
-        p(r("Keep costs flat"), numbered(2, 0)) + p(r("Travel"), numbered(2, 1)) + p(r("Offices"), numbered(2, 1)) +
-        p(r("Rent"), numbered(2, 2)) + p(r("Energy"), numbered(2, 2)) + p(r("Grow services"), numbered(2, 0)) +
-        p(r("Regions"), numbered(3, 1, "Heading2")) +
-        "<w:tbl><w:tblPr><w:tblStyle w:val=\"TableGrid\"/></w:tblPr>" + grid({2400, 1800, 1800}) +
-        "<w:tr><w:trPr><w:tblHeader/></w:trPr>" + cell(p(r("Region"))) +
-        cell(p(r("Revenue")), "<w:gridSpan w:val=\"2\"/>") + "</w:tr>"
-        "<w:tr>" + cell(p(r("North")), "<w:vMerge w:val=\"restart\"/>") + cell(p(r("2023"))) + cell(p(r("410"))) +
-        "</w:tr><w:tr>" + cell(p(""), "<w:vMerge/>") + cell(p(r("2024"))) + cell(p(r("455"))) +
-        "</w:tr><w:tr>" + cell(p(r("South") + footnote_ref(2))) + cell(p(r("2024"))) + cell(p(r("230"))) +
-        "</w:tr></w:tbl>" +
-        p(picture, "<w:jc w:val=\"center\"/>") +
-        p(r("Figure ") + "<w:fldSimple w:instr=\" SEQ Figure \\* ARABIC \">" + r("1") + "</w:fldSimple>" +
-          r(": revenue by region") + "<w:r><w:endnoteReference w:id=\"1\"/></w:r>", ps("Caption")) +
-        p(r("Outlook"), numbered(3, 0, "Heading1")) +
-        p(r("See the ") + "<w:hyperlink w:anchor=\"_Toc1\">" + r("summary", "<w:rStyle w:val=\"Hyperlink\"/>") +
-          "</w:hyperlink>" + r(" for the figures.")) +
-        p(r("Steady growth is expected."), ps("Quote"));
+    docx.body = p(r("Annual report"), ps("Title")) +
+                p("<w:bookmarkStart w:id=\"0\" w:name=\"_Toc1\"/>" + r("Summary") + "<w:bookmarkEnd w:id=\"0\"/>",
+                  numbered(3, 0, "Heading1")) +
+                p(r("Revenue grew in every region") + footnote_ref(1) + r(". The plan for next year:")) +
+                p(r("Keep costs flat"), numbered(2, 0)) + p(r("Travel"), numbered(2, 1)) +
+                p(r("Offices"), numbered(2, 1)) + p(r("Rent"), numbered(2, 2)) + p(r("Energy"), numbered(2, 2)) +
+                p(r("Grow services"), numbered(2, 0)) + p(r("Regions"), numbered(3, 1, "Heading2")) +
+                "<w:tbl><w:tblPr><w:tblStyle w:val=\"TableGrid\"/></w:tblPr>" + grid({2400, 1800, 1800}) +
+                "<w:tr><w:trPr><w:tblHeader/></w:trPr>" + cell(p(r("Region"))) +
+                cell(p(r("Revenue")), "<w:gridSpan w:val=\"2\"/>") +
+                "</w:tr>"
+                "<w:tr>" +
+                cell(p(r("North")), "<w:vMerge w:val=\"restart\"/>") + cell(p(r("2023"))) + cell(p(r("410"))) +
+                "</w:tr><w:tr>" + cell(p(""), "<w:vMerge/>") + cell(p(r("2024"))) + cell(p(r("455"))) +
+                "</w:tr><w:tr>" + cell(p(r("South") + footnote_ref(2))) + cell(p(r("2024"))) + cell(p(r("230"))) +
+                "</w:tr></w:tbl>" + p(picture, "<w:jc w:val=\"center\"/>") +
+                p(r("Figure ") + "<w:fldSimple w:instr=\" SEQ Figure \\* ARABIC \">" + r("1") + "</w:fldSimple>" +
+                      r(": revenue by region") + "<w:r><w:endnoteReference w:id=\"1\"/></w:r>",
+                  ps("Caption")) +
+                p(r("Outlook"), numbered(3, 0, "Heading1")) +
+                p(r("See the ") + "<w:hyperlink w:anchor=\"_Toc1\">" + r("summary", "<w:rStyle w:val=\"Hyperlink\"/>") +
+                  "</w:hyperlink>" + r(" for the figures.")) +
+                p(r("Steady growth is expected."), ps("Quote"));
     return docx;
 }
 
@@ -178,8 +181,9 @@ Docx report() {
 // and a tab with a leader.
 Docx minutes() {
     Docx docx = base_document();
-    docx.comments = "<w:comment w:id=\"0\" w:author=\"Jo Smith\" w:initials=\"JS\"><w:p><w:r><w:annotationRef/></w:r>"
-                    "<w:r><w:t>Confirm the date with Ann.</w:t></w:r></w:p></w:comment>";
+    docx.comments =
+        "<w:comment w:id=\"0\" w:author=\"Jo Smith\" w:initials=\"JS\"><w:p><w:r><w:annotationRef/></w:r>"
+        "<w:r><w:t>Confirm the date with Ann.</w:t></w:r></w:p></w:comment>";
     const std::string box =
         "<w:r><mc:AlternateContent><mc:Choice Requires=\"wps\"><w:drawing><wp:anchor><wp:docPr id=\"5\" "
         "name=\"Text Box 5\"/><a:graphic><a:graphicData "
@@ -187,22 +191,24 @@ Docx minutes() {
         p(r("Next meeting: 4 June", "<w:b/>")) +
         "</w:txbxContent></wps:txbx></wps:wsp></a:graphicData></a:graphic></wp:anchor></w:drawing></mc:Choice>"
         "<mc:Fallback><w:pict><v:shape><v:textbox><w:txbxContent>" +
-        p(r("Next meeting: 4 June")) + "</w:txbxContent></v:textbox></v:shape></w:pict></mc:Fallback>"
+        p(r("Next meeting: 4 June")) +
+        "</w:txbxContent></v:textbox></v:shape></w:pict></mc:Fallback>"
         "</mc:AlternateContent></w:r>";
-    docx.body =
-        p(r("Minutes of the board"), ps("Title")) +
-        p(r("Date:") + "<w:r><w:tab/></w:r>" + "<w:sdt><w:sdtPr><w:date/></w:sdtPr><w:sdtContent>" + r("12 May") +
-              "</w:sdtContent></w:sdt>",
-          "<w:tabs><w:tab w:val=\"right\" w:leader=\"dot\" w:pos=\"9000\"/></w:tabs>") +
-        p(r("Present"), ps("Heading1")) +
-        p(r("Ann, Bo, ") + "<w:del w:id=\"1\" w:author=\"Jo\"><w:r><w:delText>Cy, </w:delText></w:r></w:del>" +
-          "<w:ins w:id=\"2\" w:author=\"Jo\">" + r("Di, ") + "</w:ins>" + r("Ed.")) +
-        p(r("Decisions"), ps("Heading1")) +
-        p("<w:commentRangeStart w:id=\"0\"/>" + r("The move is set for the end of the month.") +
-          "<w:commentRangeEnd w:id=\"0\"/><w:r><w:commentReference w:id=\"0\"/></w:r>" + box) +
-        p(r("Page ") + "<w:r><w:fldChar w:fldCharType=\"begin\"/></w:r><w:r><w:instrText> PAGE </w:instrText></w:r>"
-          "<w:r><w:fldChar w:fldCharType=\"separate\"/></w:r>" + r("1") + "<w:r><w:fldChar w:fldCharType=\"end\"/></w:r>" +
-          r(" of the minutes."), "<w:jc w:val=\"right\"/>");
+    docx.body = p(r("Minutes of the board"), ps("Title")) +
+                p(r("Date:") + "<w:r><w:tab/></w:r>" + "<w:sdt><w:sdtPr><w:date/></w:sdtPr><w:sdtContent>" +
+                      r("12 May") + "</w:sdtContent></w:sdt>",
+                  "<w:tabs><w:tab w:val=\"right\" w:leader=\"dot\" w:pos=\"9000\"/></w:tabs>") +
+                p(r("Present"), ps("Heading1")) +
+                p(r("Ann, Bo, ") + "<w:del w:id=\"1\" w:author=\"Jo\"><w:r><w:delText>Cy, </w:delText></w:r></w:del>" +
+                  "<w:ins w:id=\"2\" w:author=\"Jo\">" + r("Di, ") + "</w:ins>" + r("Ed.")) +
+                p(r("Decisions"), ps("Heading1")) +
+                p("<w:commentRangeStart w:id=\"0\"/>" + r("The move is set for the end of the month.") +
+                  "<w:commentRangeEnd w:id=\"0\"/><w:r><w:commentReference w:id=\"0\"/></w:r>" + box) +
+                p(r("Page ") +
+                      "<w:r><w:fldChar w:fldCharType=\"begin\"/></w:r><w:r><w:instrText> PAGE </w:instrText></w:r>"
+                      "<w:r><w:fldChar w:fldCharType=\"separate\"/></w:r>" +
+                      r("1") + "<w:r><w:fldChar w:fldCharType=\"end\"/></w:r>" + r(" of the minutes."),
+                  "<w:jc w:val=\"right\"/>");
     return docx;
 }
 
@@ -210,18 +216,16 @@ Docx minutes() {
 // alignment and indents.
 Docx letter() {
     Docx docx = base_document();
-    docx.body =
-        p(r("Harbour Books", "<w:smallCaps/><w:sz w:val=\"28\"/>"), "<w:jc w:val=\"right\"/>") +
-        p(r("12 Quay Street, Porto"), "<w:jc w:val=\"right\"/>") +
-        p(r("Dear Ms Silva,")) +
-        p(r("Thank you for your order. The books ") + r("listed below", "<w:rStyle w:val=\"Strong\"/>") +
-          r(" leave our store ") + r("today", "<w:highlight w:val=\"yellow\"/>") + r("; the ") +
-          r("invoice", "<w:u w:val=\"double\"/>") + r(" follows by post. Prices are ") +
-          r("without", "<w:strike/>") + r(" with tax.")) +
-        p(r("Moby-Dick, H. Melville", "<w:rFonts w:ascii=\"Georgia\" w:hAnsi=\"Georgia\"/><w:i/>"),
-          "<w:ind w:left=\"720\" w:right=\"720\"/>") +
-        p(r("Our reference: HB-2024-117", "<w:color w:val=\"C00000\"/><w:caps/>")) +
-        p(r("Kind regards,")) + p(r("Rui Costa") + "<w:r><w:br/></w:r>" + r("Harbour Books", "<w:i/>"));
+    docx.body = p(r("Harbour Books", "<w:smallCaps/><w:sz w:val=\"28\"/>"), "<w:jc w:val=\"right\"/>") +
+                p(r("12 Quay Street, Porto"), "<w:jc w:val=\"right\"/>") + p(r("Dear Ms Silva,")) +
+                p(r("Thank you for your order. The books ") + r("listed below", "<w:rStyle w:val=\"Strong\"/>") +
+                  r(" leave our store ") + r("today", "<w:highlight w:val=\"yellow\"/>") + r("; the ") +
+                  r("invoice", "<w:u w:val=\"double\"/>") + r(" follows by post. Prices are ") +
+                  r("without", "<w:strike/>") + r(" with tax.")) +
+                p(r("Moby-Dick, H. Melville", "<w:rFonts w:ascii=\"Georgia\" w:hAnsi=\"Georgia\"/><w:i/>"),
+                  "<w:ind w:left=\"720\" w:right=\"720\"/>") +
+                p(r("Our reference: HB-2024-117", "<w:color w:val=\"C00000\"/><w:caps/>")) + p(r("Kind regards,")) +
+                p(r("Rui Costa") + "<w:r><w:br/></w:r>" + r("Harbour Books", "<w:i/>"));
     return docx;
 }
 

@@ -24,8 +24,8 @@ std::string num(int id, int abstract_id, const std::string &overrides = "") {
 }
 
 std::string start_override(int ilvl, int start) {
-    return "<w:lvlOverride w:ilvl=\"" + std::to_string(ilvl) + "\"><w:startOverride w:val=\"" +
-           std::to_string(start) + "\"/></w:lvlOverride>";
+    return "<w:lvlOverride w:ilvl=\"" + std::to_string(ilvl) + "\"><w:startOverride w:val=\"" + std::to_string(start) +
+           "\"/></w:lvlOverride>";
 }
 
 std::string item(const std::string &text, int num_id, int ilvl = 0) {
@@ -35,9 +35,8 @@ std::string item(const std::string &text, int num_id, int ilvl = 0) {
 
 std::string lines(const Imported &doc) { return lines_of(doc.text()); }
 
-const std::string kOutline = abstract(
-    1, level(0, "decimal", "%1.") + level(1, "lowerLetter", "%2)") + level(2, "lowerRoman", "(%3)") +
-           level(3, "decimal", "%1.%2.%4"));
+const std::string kOutline = abstract(1, level(0, "decimal", "%1.") + level(1, "lowerLetter", "%2)") +
+                                             level(2, "lowerRoman", "(%3)") + level(3, "decimal", "%1.%2.%4"));
 
 TEST(DocxLists, NumbersAsWordShowsThem) {
     struct Case {
@@ -60,14 +59,16 @@ TEST(DocxLists, NumbersAsWordShowsThem) {
          item("a", 1) + item("b", 1) + item("c", 2) + item("d", 2) + item("e", 3) + item("f", 3) + item("g", 4) +
              item("h", 5),
          "IV. a\nV. b\nZ. c\nAA. d\n09. e\n10. f\nNote: g\n(b) h\n"},
-        {"a restart is an instance with a start override", abstract(1, level(0, "decimal", "%1.")) + num(1, 1) +
-                                                               num(2, 1, start_override(0, 1)),
-         item("a", 1) + item("b", 1) + para("between") + item("c", 2) + item("d", 2), "1. a\n2. b\nbetween\n1. c\n2. d\n"},
-        {"instances of one definition continue each other", abstract(1, level(0, "decimal", "%1.")) + num(1, 1) + num(2, 1),
-         item("a", 1) + para("between") + item("b", 2), "1. a\nbetween\n2. b\n"},
-        {"a start override is where the instance starts", abstract(1, level(0, "decimal", "%1.")) +
-                                                               num(7, 1, start_override(0, 4)),
-         item("a", 7) + item("b", 7), "4. a\n5. b\n"},
+        {"a restart is an instance with a start override",
+         abstract(1, level(0, "decimal", "%1.")) + num(1, 1) + num(2, 1, start_override(0, 1)),
+         item("a", 1) + item("b", 1) + para("between") + item("c", 2) + item("d", 2),
+         "1. a\n2. b\nbetween\n1. c\n2. d\n"},
+        {"instances of one definition continue each other",
+         abstract(1, level(0, "decimal", "%1.")) + num(1, 1) + num(2, 1), item("a", 1) + para("between") + item("b", 2),
+         "1. a\nbetween\n2. b\n"},
+        {"a start override is where the instance starts",
+         abstract(1, level(0, "decimal", "%1.")) + num(7, 1, start_override(0, 4)), item("a", 7) + item("b", 7),
+         "4. a\n5. b\n"},
         {"legal numbering shows outer levels as decimal",
          abstract(1, level(0, "upperRoman", "%1.") + level(1, "decimal", "%1.%2", 1, "<w:isLgl/>")) + num(1, 1),
          item("a", 1) + item("b", 1) + item("c", 1, 1), "I. a\nII. b\n  2.1 c\n"},
@@ -127,11 +128,11 @@ TEST(DocxLists, LevelRecordsCarryKindsStartsAndCounters) {
 // stays a heading with its number.
 TEST(DocxLists, NumberingFromStyles) {
     Docx docx;
-    docx.numbering = abstract(1, level(0, "decimal", "%1.")) + abstract(2, level(0, "decimal", "%1")) + num(1, 1) +
-                     num(2, 2);
-    docx.styles =
-        style("ListNumber", "List Number", "<w:pPr><w:numPr><w:numId w:val=\"1\"/></w:numPr></w:pPr>") +
-        style("Heading1", "heading 1", "<w:pPr><w:numPr><w:numId w:val=\"2\"/></w:numPr><w:outlineLvl w:val=\"0\"/></w:pPr>");
+    docx.numbering =
+        abstract(1, level(0, "decimal", "%1.")) + abstract(2, level(0, "decimal", "%1")) + num(1, 1) + num(2, 2);
+    docx.styles = style("ListNumber", "List Number", "<w:pPr><w:numPr><w:numId w:val=\"1\"/></w:numPr></w:pPr>") +
+                  style("Heading1", "heading 1",
+                        "<w:pPr><w:numPr><w:numId w:val=\"2\"/></w:numPr><w:outlineLvl w:val=\"0\"/></w:pPr>");
     docx.body = para("Scope", "<w:pStyle w:val=\"Heading1\"/>") + para("a", "<w:pStyle w:val=\"ListNumber\"/>") +
                 para("b", "<w:pStyle w:val=\"ListNumber\"/>") +
                 para("out", "<w:pStyle w:val=\"ListNumber\"/><w:numPr><w:numId w:val=\"0\"/></w:numPr>") +

@@ -9,9 +9,7 @@ namespace qrv::test {
 namespace {
 
 // The chunker's style id of the paragraph style a text run's paragraph applies.
-uint32_t style_of(Imported &doc, const std::u16string &words) {
-    return doc.records_at(words).para.StyleId;
-}
+uint32_t style_of(Imported &doc, const std::u16string &words) { return doc.records_at(words).para.StyleId; }
 
 std::u16string name_of(Imported &doc, const CUStyleEntry &entry) {
     CUPropertyString name{};
@@ -70,10 +68,10 @@ TEST(DocxStyles, BasedOnChainsReachTheSlots) {
     CUStyleSlot *slot = nullptr;
     uint32_t index = 0;
     ASSERT_EQ(CULoadStyle(doc.sheet(), style_of(doc, u"Detail"), CH_NO_ITEM, &slot, &index), 0u);
-    EXPECT_EQ(slot->Text.Attr2, 1);                  // bold from heading 1
+    EXPECT_EQ(slot->Text.Attr2, 1);  // bold from heading 1
     EXPECT_EQ(slot->Text.FontSize, 32);
     EXPECT_EQ(slot->Text.Item25Value, 0x2F5496u);
-    EXPECT_EQ(slot->Para.Item56Value, 1u);           // keep with next
+    EXPECT_EQ(slot->Para.Item56Value, 1u);  // keep with next
     EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t *>(slot->Text.FontName[0])), u"Georgia");
 
     // The chain in the style table: heading 2 -> heading 1 -> Normal -> none.
@@ -91,10 +89,12 @@ TEST(DocxStyles, BasedOnChainsReachTheSlots) {
 // style; the document's default font is no font change.
 TEST(DocxStyles, DefaultParagraphStyleAndDocumentDefaults) {
     Docx docx;
-    docx.styles = "<w:docDefaults><w:rPrDefault><w:rPr><w:rFonts w:ascii=\"Cambria\"/></w:rPr></w:rPrDefault>"
-                  "</w:docDefaults>" +
-                  std::string("<w:style w:type=\"paragraph\" w:default=\"1\" w:styleId=\"Body\"><w:name w:val=\"Body\"/>"
-                              "<w:pPr><w:jc w:val=\"both\"/></w:pPr></w:style>");
+    docx.styles =
+        "<w:docDefaults><w:rPrDefault><w:rPr><w:rFonts w:ascii=\"Cambria\"/></w:rPr></w:rPrDefault>"
+        "</w:docDefaults>" +
+        std::string(
+            "<w:style w:type=\"paragraph\" w:default=\"1\" w:styleId=\"Body\"><w:name w:val=\"Body\"/>"
+            "<w:pPr><w:jc w:val=\"both\"/></w:pPr></w:style>");
     docx.body = para("plain");
     Imported doc(docx);
     ASSERT_EQ(doc.result(), 0u) << doc.message();

@@ -27,24 +27,30 @@ TEST(DocxTables, RowsCellsAndSpans) {
         std::string rows;
         Cells cells;
     } cases[] = {
-        {"plain grid", row(cell("a") + cell("b") + cell("c")) + row(cell("d") + cell("e") + cell("f")),
+        {"plain grid",
+         row(cell("a") + cell("b") + cell("c")) + row(cell("d") + cell("e") + cell("f")),
          {{"2000/1/1", "2000/1/1", "2000/1/1"}, {"2000/1/1", "2000/1/1", "2000/1/1"}}},
-        {"a column span takes the grid's widths", row(cell("a", "<w:gridSpan w:val=\"2\"/>") + cell("c")),
+        {"a column span takes the grid's widths",
+         row(cell("a", "<w:gridSpan w:val=\"2\"/>") + cell("c")),
          {{"4000/2/1", "2000/1/1"}}},
-        {"a cell's own width stands", row(cell("a", "<w:tcW w:w=\"1500\" w:type=\"dxa\"/>") + cell("b") + cell("c")),
+        {"a cell's own width stands",
+         row(cell("a", "<w:tcW w:w=\"1500\" w:type=\"dxa\"/>") + cell("b") + cell("c")),
          {{"1500/1/1", "2000/1/1", "2000/1/1"}}},
         {"a vertical merge over three rows",
          row(cell("a", "<w:vMerge w:val=\"restart\"/>") + cell("b") + cell("c")) +
              row(cell("", "<w:vMerge/>") + cell("e") + cell("f")) +
              row(cell("", "<w:vMerge w:val=\"continue\"/>") + cell("h") + cell("i")) +
              row(cell("j") + cell("k") + cell("l")),
-         {{"2000/1/3", "2000/1/1", "2000/1/1"}, {"2000/1/1", "2000/1/1"}, {"2000/1/1", "2000/1/1"},
+         {{"2000/1/3", "2000/1/1", "2000/1/1"},
+          {"2000/1/1", "2000/1/1"},
+          {"2000/1/1", "2000/1/1"},
           {"2000/1/1", "2000/1/1", "2000/1/1"}}},
         {"a merge of two columns over two rows",
          row(cell("a", "<w:gridSpan w:val=\"2\"/><w:vMerge w:val=\"restart\"/>") + cell("c")) +
              row(cell("", "<w:gridSpan w:val=\"2\"/><w:vMerge/>") + cell("f")),
          {{"4000/2/2", "2000/1/1"}, {"2000/1/1"}}},
-        {"cells left out before the first", row(cell("c"), "<w:gridBefore w:val=\"2\"/>") + row(cell("a") + cell("b") + cell("c")),
+        {"cells left out before the first",
+         row(cell("c"), "<w:gridBefore w:val=\"2\"/>") + row(cell("a") + cell("b") + cell("c")),
          {{"2000/1/1"}, {"2000/1/1", "2000/1/1", "2000/1/1"}}},
     };
     for (const auto &c : cases) {
@@ -81,9 +87,10 @@ TEST(DocxTables, MergedCellsInTheHtml) {
 // Lists, several paragraphs and tables in cells.
 TEST(DocxTables, CellsHoldAnyContent) {
     Docx docx;
-    docx.numbering = "<w:abstractNum w:abstractNumId=\"1\"><w:lvl w:ilvl=\"0\"><w:numFmt w:val=\"decimal\"/>"
-                     "<w:lvlText w:val=\"%1.\"/></w:lvl></w:abstractNum><w:num w:numId=\"1\"><w:abstractNumId "
-                     "w:val=\"1\"/></w:num>";
+    docx.numbering =
+        "<w:abstractNum w:abstractNumId=\"1\"><w:lvl w:ilvl=\"0\"><w:numFmt w:val=\"decimal\"/>"
+        "<w:lvlText w:val=\"%1.\"/></w:lvl></w:abstractNum><w:num w:numId=\"1\"><w:abstractNumId "
+        "w:val=\"1\"/></w:num>";
     const std::string numbered = "<w:pPr><w:numPr><w:ilvl w:val=\"0\"/><w:numId w:val=\"1\"/></w:numPr></w:pPr>";
     docx.body = table(row("<w:tc><w:p>" + numbered + "<w:r><w:t>one</w:t></w:r></w:p><w:p>" + numbered +
                           "<w:r><w:t>two</w:t></w:r></w:p><w:p><w:r><w:t>after</w:t></w:r></w:p></w:tc>" + cell("b")),

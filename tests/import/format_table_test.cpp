@@ -22,7 +22,7 @@ TEST(NumberFormatTable, OneKeyPerDistinctCode) {
     EXPECT_EQ(check.key("#,##0"), 2u);
     EXPECT_EQ(check.key("0.00"), 1u);
     EXPECT_EQ(check.table().key_of_builtin(2), 1u);  // built-in 2 is "0.00"
-    EXPECT_EQ(check.key("0.0;-0.0;\"zero\""), 3u);    // several sections, one definition
+    EXPECT_EQ(check.key("0.0;-0.0;\"zero\""), 3u);   // several sections, one definition
     for (const char *general : {"General", "GENERAL", "general", ""}) EXPECT_EQ(check.key(general), 0u) << general;
     EXPECT_EQ(check.table().key_of_builtin(0), 0u);
     EXPECT_EQ(check.table().key_of_builtin(1000), 0u);
@@ -37,31 +37,56 @@ TEST(NumberFormatTable, BuiltinIds) {
         double value;
         const char *expected;
     } cases[] = {
-        {0, 1234.5, "1234.5"},      {1, 2.5, "3"},
-        {2, 2.5, "2.50"},           {3, 1234567, "1,234,567"},
-        {4, 1234.5, "1,234.50"},    {5, 1234, "$1,234 "},
-        {5, -1234, "($1,234)"},     {6, -1234, "($1,234)"},
-        {7, 1234.5, "$1,234.50 "},  {8, -1234.5, "($1,234.50)"},
-        {9, 0.25, "25%"},           {10, 0.1234, "12.34%"},
-        {11, 12345, "1.23E+04"},    {12, 1.5, "1.5"},
-        {13, 0.25, "0.25"},         {14, 44197, "1/1/2021"},
-        {15, 44197, "1-Jan-21"},    {16, 44197, "1-Jan"},
-        {17, 44197, "Jan-21"},      {18, 0.75, "6:00 PM"},
-        {19, 0.75, "6:00:00 PM"},   {20, 0.75, "18:00"},
-        {21, 0.75, "18:00:00"},     {22, 44197.75, "1/1/2021 18:00"},
-        {23, 5, "5"},               {27, 44197, "1/1/2021"},
-        {30, 44197, "1/1/21"},      {32, 0.75, "18:00"},
-        {33, 0.75, "18:00:00"},     {34, 5, "5"},
-        {37, -1234, "(1,234)"},     {38, 1234, "1,234 "},
-        {39, -1234.5, "(1,234.50)"}, {40, 1234.5, "1,234.50"},
-        {41, 1234, " 1,234 "},      {41, -1234, " (1,234)"},
-        {41, 0, " - "},             {42, 1234, " $1,234 "},
-        {43, -1234.5, " (1,234.50)"}, {43, 0, " -  0 "},  // "??" writes the 0 at its last place
-        {44, 1234.5, " $1,234.50 "}, {44, 0, " $-  0 "},
-        {45, 100 / 86400.0, "01:40"}, {46, 1.5, "12:00:00"},
-        {47, 100 / 86400.0, "01:40"}, {48, 12345, "12.3E+03"},
-        {49, 5, "5"},               {50, 44197, "1/1/2021"},
-        {58, 44197, "1/1/2021"},    {59, 5, "5"},
+        {0, 1234.5, "1234.5"},
+        {1, 2.5, "3"},
+        {2, 2.5, "2.50"},
+        {3, 1234567, "1,234,567"},
+        {4, 1234.5, "1,234.50"},
+        {5, 1234, "$1,234 "},
+        {5, -1234, "($1,234)"},
+        {6, -1234, "($1,234)"},
+        {7, 1234.5, "$1,234.50 "},
+        {8, -1234.5, "($1,234.50)"},
+        {9, 0.25, "25%"},
+        {10, 0.1234, "12.34%"},
+        {11, 12345, "1.23E+04"},
+        {12, 1.5, "1.5"},
+        {13, 0.25, "0.25"},
+        {14, 44197, "1/1/2021"},
+        {15, 44197, "1-Jan-21"},
+        {16, 44197, "1-Jan"},
+        {17, 44197, "Jan-21"},
+        {18, 0.75, "6:00 PM"},
+        {19, 0.75, "6:00:00 PM"},
+        {20, 0.75, "18:00"},
+        {21, 0.75, "18:00:00"},
+        {22, 44197.75, "1/1/2021 18:00"},
+        {23, 5, "5"},
+        {27, 44197, "1/1/2021"},
+        {30, 44197, "1/1/21"},
+        {32, 0.75, "18:00"},
+        {33, 0.75, "18:00:00"},
+        {34, 5, "5"},
+        {37, -1234, "(1,234)"},
+        {38, 1234, "1,234 "},
+        {39, -1234.5, "(1,234.50)"},
+        {40, 1234.5, "1,234.50"},
+        {41, 1234, " 1,234 "},
+        {41, -1234, " (1,234)"},
+        {41, 0, " - "},
+        {42, 1234, " $1,234 "},
+        {43, -1234.5, " (1,234.50)"},
+        {43, 0, " -  0 "},  // "??" writes the 0 at its last place
+        {44, 1234.5, " $1,234.50 "},
+        {44, 0, " $-  0 "},
+        {45, 100 / 86400.0, "01:40"},
+        {46, 1.5, "12:00:00"},
+        {47, 100 / 86400.0, "01:40"},
+        {48, 12345, "12.3E+03"},
+        {49, 5, "5"},
+        {50, 44197, "1/1/2021"},
+        {58, 44197, "1/1/2021"},
+        {59, 5, "5"},
     };
     FormatCheck check;
     for (const Case &c : cases) {
@@ -140,9 +165,10 @@ TEST(NumberFormatTable, HostileCodes) {
 
 // Codes of random pieces: every one gets a key and shows within bounds.
 TEST(NumberFormatTable, RandomCodes) {
-    const char *const pieces[] = {"0", "#", "?", ".", ",", "%", "E+", "e-", "\"", "\"x\"", "\\", "_", "*", "[", "]",
-                                  "[Red]", "[>=5]", "[<0]", "[$€-407]", "[h]", "[mm]", ";", "@", "/", ":", "d",
-                                  "mm", "yyyy", "h", "s", "AM/PM", "A/P", "General", " ", "-", "g", "e", "!"};
+    const char *const pieces[] = {"0",     "#",   "?",       ".", ",", "%",     "E+",    "e-",   "\"",       "\"x\"",
+                                  "\\",    "_",   "*",       "[", "]", "[Red]", "[>=5]", "[<0]", "[$€-407]", "[h]",
+                                  "[mm]",  ";",   "@",       "/", ":", "d",     "mm",    "yyyy", "h",        "s",
+                                  "AM/PM", "A/P", "General", " ", "-", "g",     "e",     "!"};
     std::mt19937 random(18);
     std::uniform_int_distribution<size_t> pick(0, std::size(pieces) - 1), length(0, 24);
     FormatCheck check;
@@ -151,8 +177,7 @@ TEST(NumberFormatTable, RandomCodes) {
         for (size_t n = length(random); n > 0; --n) code += pieces[pick(random)];
         CodeReport report;
         const uint32_t key = check.table().key_of_code(code, report);
-        EXPECT_EQ(key == 0, report.fidelity == Fidelity::kNotUnderstood || code == "General" || code.empty())
-            << code;
+        EXPECT_EQ(key == 0, report.fidelity == Fidelity::kNotUnderstood || code == "General" || code.empty()) << code;
         for (double value : {-1234.5, 0.0, 0.25, 44197.5})
             EXPECT_LE(check.show(key, value).text.size(), 255u * 3) << code;
     }
@@ -187,14 +212,10 @@ TEST(NumberFormatTable, BuiltFormats) {
         const char *expected;
         std::optional<uint32_t> colour;
     } cases[] = {
-        {signed_style, 5, "5", std::nullopt},
-        {signed_style, -5, "-5", 0xFF0000},
-        {boolean, 0, "FALSE", std::nullopt},
-        {boolean, 1, "TRUE", std::nullopt},
-        {conditions_only, 150, "large", std::nullopt},
-        {conditions_only, 0, "", std::nullopt},
-        {conditions_only, -7.5, "-7.5", std::nullopt},
-        {general, 2.5, "2.5", std::nullopt},
+        {signed_style, 5, "5", std::nullopt},          {signed_style, -5, "-5", 0xFF0000},
+        {boolean, 0, "FALSE", std::nullopt},           {boolean, 1, "TRUE", std::nullopt},
+        {conditions_only, 150, "large", std::nullopt}, {conditions_only, 0, "", std::nullopt},
+        {conditions_only, -7.5, "-7.5", std::nullopt}, {general, 2.5, "2.5", std::nullopt},
     };
     for (const Case &c : cases) {
         const qrv::test::Shown shown = check.show(c.key, c.value);

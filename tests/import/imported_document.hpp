@@ -32,7 +32,7 @@ public:
     }
     // A document a test builds: anything with bytes() and a kFileName.
     template <typename Built>
-        requires requires(const Built &b) { b.bytes(); }
+    requires requires(const Built &b) { b.bytes(); }
     explicit Imported(const Built &built) : Imported(built.bytes(), Built::kFileName) {}
     ~Imported() {
         if (sheet_) CUDestroyStyleSheet(&sheet_);

@@ -37,8 +37,9 @@ std::string odt_page(const std::string &target) {
 
 std::string xlsx_page(const std::string &target) {
     using qrv::test::kRelType;
-    const std::string body = "<sheetData><row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>click</t></is></c></row>"
-                             "</sheetData><hyperlinks><hyperlink ref=\"A1\" r:id=\"rL\"/></hyperlinks>";
+    const std::string body =
+        "<sheetData><row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>click</t></is></c></row>"
+        "</sheetData><hyperlinks><hyperlink ref=\"A1\" r:id=\"rL\"/></hyperlinks>";
     const std::string rels = "<Relationship Id=\"rL\" Type=\"" + kRelType + "hyperlink\" Target=\"" + target +
                              "\" TargetMode=\"External\"/>";
     return Imported(qrv::test::workbook_of(qrv::test::WorkbookSpec({qrv::test::SheetSpec("S", body, rels)})),
@@ -104,10 +105,18 @@ TEST(LinkTargets, TheCheckReadsTheSchemeAsABrowserDoes) {
         const char *target;
         bool safe;
     } cases[] = {
-        {"#top", true},          {"", false},           {"\x01\x1f javascript:x", false},
-        {"Ja\nva\tscript:x", false}, {"mailto:x", true}, {"https:", true},
-        {"a/b:c", true},         {"?q=a:b", true},      {"x#a:b", true},
-        {"c:\\windows", false},  {"\\\\server\\share", false}, {"https\x01:x", false},
+        {"#top", true},
+        {"", false},
+        {"\x01\x1f javascript:x", false},
+        {"Ja\nva\tscript:x", false},
+        {"mailto:x", true},
+        {"https:", true},
+        {"a/b:c", true},
+        {"?q=a:b", true},
+        {"x#a:b", true},
+        {"c:\\windows", false},
+        {"\\\\server\\share", false},
+        {"https\x01:x", false},
     };
     for (const auto &c : cases) EXPECT_EQ(qrv::filters::is_safe_link_target(c.target), c.safe) << c.target;
 }

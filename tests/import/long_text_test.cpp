@@ -21,16 +21,16 @@ TEST(LongText, ARunOfMoreThanAMebibyteIsKeptWhole) {
     docx.body = qrv::test::para(long_text());
     qrv::test::Odt odt;
     odt.body = qrv::test::odt_p(long_text());
-    const std::string sheet = qrv::test::sheet_data("<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>" + long_text() +
-                                                    "</t></is></c></row>");
+    const std::string sheet =
+        qrv::test::sheet_data("<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>" + long_text() + "</t></is></c></row>");
     const struct {
         const char *format;
         Imported doc;
     } cases[] = {
         {"docx", Imported(docx)},
         {"odt", Imported(odt)},
-        {"xlsx", Imported(qrv::test::workbook_of(qrv::test::WorkbookSpec({qrv::test::SheetSpec("S", sheet)})),
-                          "t.xlsx")},
+        {"xlsx",
+         Imported(qrv::test::workbook_of(qrv::test::WorkbookSpec({qrv::test::SheetSpec("S", sheet)})), "t.xlsx")},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.format);

@@ -53,13 +53,13 @@ TEST(NumberFormatCodes, LiteralsBlanksFillsAndCurrencies) {
     const TextCase cases[] = {
         {"0\" kg\"", 5, "5 kg"},
         {"\"Total: \"0", 5, "Total: 5"},
-        {"0\\%", 5, "5%"},       // an escaped percent sign scales nothing
+        {"0\\%", 5, "5%"},  // an escaped percent sign scales nothing
         {"!#0", 5, "#5"},
         {"$0.00", 5, "$5.00"},
         {"(0)", 5, "(5)"},
         {"000-00-0000", 123456789, "123-45-6789"},
         {"_(0_)", 5, " 5 "},
-        {"*-0", 5, "5"},         // a fill writes nothing
+        {"*-0", 5, "5"},  // a fill writes nothing
         {"0* ", 5, "5"},
         {"\"/\"0.00", 5, "/5.00"},  // a quoted slash is text, not a fraction
         {"[$€-407]#,##0.00", 1234.5, "€1,234.50"},
@@ -69,7 +69,7 @@ TEST(NumberFormatCodes, LiteralsBlanksFillsAndCurrencies) {
         {"[$USD] 0", 5, "USD 5"},
         {"[$$-409]#,##0.00;[RED]\\-[$$-409]#,##0.00", -1234.5, "-$1,234.50"},
         {"General\" units\"", 3, "3 units"},
-        {"0 E", 5, "5 E"},      // E without a sign is text
+        {"0 E", 5, "5 E"},       // E without a sign is text
         {"\"pos\"", -5, "pos"},  // only sections with digits write a "-"
         {"0.0 \"e\"", 5, "5.0 e"},
     };
@@ -102,9 +102,9 @@ TEST(NumberFormatCodes, ExplicitConditions) {
         {"[>=100]\"big\";[<0]\"negative\";\"small\"", 150, "big"},
         {"[>=100]\"big\";[<0]\"negative\";\"small\"", -5, "negative"},
         {"[>=100]\"big\";[<0]\"negative\";\"small\"", 50, "small"},
-        {"[<0]0;0", -5, "5"},           // a section for negative values shows the absolute value
+        {"[<0]0;0", -5, "5"},  // a section for negative values shows the absolute value
         {"[<=0]0;0", -5, "5"},
-        {"[>=100]0;0", -5, "-5"},       // the default section shows the sign
+        {"[>=100]0;0", -5, "-5"},  // the default section shows the sign
         {"[>=100]0;0", 150, "150"},
         {"[=1]\"one\";[=2]\"two\";0", 2, "two"},
         {"[=1]\"one\";[=2]\"two\";0", 3, "3"},
@@ -192,12 +192,12 @@ TEST(NumberFormatCodes, ClosestRenderings) {
         {"[ss]", 75 / 86400.0, "15"},
         {"h:mm:ss.00", 0.5 + 5.25 / 86400.0, "12:00:05"},  // fractions of a second
         {"mm:ss.0", 100.4 / 86400.0, "01:40"},
-        {"h:m:s", 5 / 86400.0, "0:0:05"},                  // s: two digits
-        {"h:mm A/P", 0.75, "6:00 PM"},                     // A/P: the whole designator
-        {"#,##0,", 1234567, "1234567"},                    // scaled by 1000: unscaled, general
+        {"h:m:s", 5 / 86400.0, "0:0:05"},  // s: two digits
+        {"h:mm A/P", 0.75, "6:00 PM"},     // A/P: the whole designator
+        {"#,##0,", 1234567, "1234567"},    // scaled by 1000: unscaled, general
         {"0.0,,\"M\"", 1234567, "1234567"},
-        {"#,##0,;(#,##0,)", -1234567, "-1234567"},         // with its sign
-        {"# ?/?", 1.5, "1.5"},                             // fractions: general form
+        {"#,##0,;(#,##0,)", -1234567, "-1234567"},  // with its sign
+        {"# ?/?", 1.5, "1.5"},                      // fractions: general form
         {R"(# ??/??;(# ??/??))", -0.25, "(0.25)"},
         {"?/4\" cups\"", 0.75, "0.75 cups"},
         {"0.00e+00", 12345, "1.23E+04"},

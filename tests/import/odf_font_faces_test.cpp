@@ -24,8 +24,9 @@ TEST(OdfFontFaces, CellsTakeTheFirstFamilyOfTheirFace) {
         SCOPED_TRACE(c.declared);
         OdsSpec spec(ods_table("S", ods_row(ods_cell("office:value-type=\"float\" office:value=\"1\" "
                                                      "table:style-name=\"ce1\""))));
-        spec.automatic_styles = "<style:style style:name=\"ce1\" style:family=\"table-cell\">"
-                                "<style:text-properties style:font-name=\"F1\"/></style:style>";
+        spec.automatic_styles =
+            "<style:style style:name=\"ce1\" style:family=\"table-cell\">"
+            "<style:text-properties style:font-name=\"F1\"/></style:style>";
         spec.font_faces = std::string("<style:font-face style:name=\"F1\" svg:font-family=\"") + c.declared + "\"/>";
         const std::string dump = dump_of(ods_of(spec), "book.ods");
         EXPECT_NE(dump.find(c.font), std::string::npos) << dump;

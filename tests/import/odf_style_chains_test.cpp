@@ -62,8 +62,9 @@ TEST(OdfStyleChains, ParagraphsTakeTheirListStyleAlongTheChain) {
     for (const auto &c : kChains) {
         SCOPED_TRACE(c.name);
         Odt odt;
-        odt.automatic = "<text:list-style style:name=\"N\"><text:list-level-style-number text:level=\"1\" "
-                        "style:num-format=\"1\" style:num-suffix=\".\"/></text:list-style>";
+        odt.automatic =
+            "<text:list-style style:name=\"N\"><text:list-level-style-number text:level=\"1\" "
+            "style:num-format=\"1\" style:num-suffix=\".\"/></text:list-style>";
         odt.styles = odt_style("top", "paragraph", "", " style:list-style-name=\"N\"") +
                      chain(c.length, c.top, [](const std::string &name, const std::string &parent) {
                          return odt_style(name, "paragraph", "", parent);

@@ -18,10 +18,10 @@ TEST(OdfValues, LengthsInTwips) {
         const char *text;
         std::optional<uint32_t> twips;
     } cases[] = {
-        {"1in", 1440},   {"2.54cm", 1440}, {"25.4mm", 1440}, {"72pt", 1440}, {"6pc", 1440},
-        {"96px", 1440},  {"0.8917in", 1284}, {"+1in", 1440}, {"0cm", 0},
-        {"1", std::nullopt}, {"1em", std::nullopt}, {"-1cm", std::nullopt}, {"cm", std::nullopt},
-        {"1e9in", std::nullopt}, {"", std::nullopt},
+        {"1in", 1440},        {"2.54cm", 1440},        {"25.4mm", 1440},      {"72pt", 1440},
+        {"6pc", 1440},        {"96px", 1440},          {"0.8917in", 1284},    {"+1in", 1440},
+        {"0cm", 0},           {"1", std::nullopt},     {"1em", std::nullopt}, {"-1cm", std::nullopt},
+        {"cm", std::nullopt}, {"1e9in", std::nullopt}, {"", std::nullopt},
     };
     for (const auto &c : cases) EXPECT_EQ(twips_of_length(c.text), c.twips) << c.text;
 }
@@ -39,7 +39,7 @@ TEST(OdfValues, DurationsInDays) {
         {"P1D", 1.0},
         {"-PT6H", -0.25},
         {"PT0S", 0.0},
-        {"P1Y", std::nullopt},   // years and months have no fixed length
+        {"P1Y", std::nullopt},  // years and months have no fixed length
         {"P1M", std::nullopt},
         {"PT", std::nullopt},
         {"P", std::nullopt},

@@ -67,8 +67,10 @@ inline std::vector<Part> ods_parts(const OdsSpec &spec) {
     std::vector<Part> parts = {{"mimetype", kOdsMediaType, true}};
     parts.push_back({"META-INF/manifest.xml",
                      "<manifest:manifest xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\">"
-                     "<manifest:file-entry manifest:full-path=\"/\" manifest:media-type=\"" + kOdsMediaType + "\"/>"
-                     "<manifest:file-entry manifest:full-path=\"content.xml\" manifest:media-type=\"text/xml\"/>" +
+                     "<manifest:file-entry manifest:full-path=\"/\" manifest:media-type=\"" +
+                         kOdsMediaType +
+                         "\"/>"
+                         "<manifest:file-entry manifest:full-path=\"content.xml\" manifest:media-type=\"text/xml\"/>" +
                          spec.manifest_entries + "</manifest:manifest>"});
     if (!spec.meta.empty())
         parts.push_back({"meta.xml", "<office:document-meta" + kOdfNamespaces + "><office:meta>" + spec.meta +
@@ -87,8 +89,8 @@ inline std::string ods_of(const OdsSpec &spec) { return zip_of(ods_parts(spec));
 // The same document as one flat XML file (.fods).
 inline std::string fods_of(const OdsSpec &spec) {
     const std::string meta = spec.meta.empty() ? "" : "<office:meta>" + spec.meta + "</office:meta>";
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<office:document" + kOdfNamespaces +
-           " office:mimetype=\"" + kOdsMediaType + "\">" + meta + detail::regions(spec, true) + "</office:document>";
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<office:document" + kOdfNamespaces + " office:mimetype=\"" +
+           kOdsMediaType + "\">" + meta + detail::regions(spec, true) + "</office:document>";
 }
 
 }  // namespace qrv::test

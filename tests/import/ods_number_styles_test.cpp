@@ -62,72 +62,81 @@ std::string number(const std::string &attributes, const std::string &inside = ""
 std::string text(const std::string &shown) { return "<number:text>" + shown + "</number:text>"; }
 
 TEST(OdsDataStyles, NumberStyles) {
-    expect_texts("number-style", {
-        {number("number:decimal-places=\"2\" number:min-integer-digits=\"1\""), 2.5, "2.50"},
-        {number("number:decimal-places=\"2\" number:min-integer-digits=\"1\""), -2.5, "-2.50"},
-        {number("number:decimal-places=\"0\" number:min-integer-digits=\"1\""), 2.5, "3"},
-        // the library writes the integer digit of a number below 1
-        {number("number:decimal-places=\"2\" number:min-integer-digits=\"0\""), 0.5, "0.50"},
-        {number("number:decimal-places=\"0\" number:min-integer-digits=\"3\""), 7, "007"},
-        {number("number:decimal-places=\"0\" number:min-integer-digits=\"1\" number:grouping=\"true\""), 1234567,
-         "1,234,567"},
-        {number("number:decimal-places=\"2\" loext:min-decimal-places=\"2\" number:min-integer-digits=\"1\" "
-                "number:grouping=\"true\""),
-         -1234.5, "-1,234.50"},
-        // optional decimal places: the rendered number keeps as many digits as there are places
-        {number("number:decimal-places=\"2\" number:min-decimal-places=\"0\" number:min-integer-digits=\"1\""), 1.5,
-         "1.50"},
-        {number("number:min-integer-digits=\"1\""), 1234.5, "1234.5"},  // no decimal places: the general format
-        {number("number:decimal-places=\"0\" number:min-integer-digits=\"7\"",
-                "<number:embedded-text number:position=\"4\">-</number:embedded-text>"),
-         5551234, "555-1234"},
-        {number("number:decimal-places=\"0\" number:min-integer-digits=\"1\"",
-                "<number:embedded-text number:position=\"3\"> </number:embedded-text>"),
-         1234567, "1234 567"},
-        {number("number:decimal-places=\"1\" number:min-integer-digits=\"1\" number:display-factor=\"1000\""),
-         1234567, "1234567"},  // scaled numbers show unscaled in the general format
-        {text("Total: ") + number("number:decimal-places=\"0\" number:min-integer-digits=\"1\"") + text(" kg"), 5,
-         "Total: 5 kg"},
-        {text("/") + number("number:decimal-places=\"0\" number:min-integer-digits=\"1\""), 5, "/5"},
-        {"<number:fill-character> </number:fill-character>" +
-             number("number:decimal-places=\"0\" number:min-integer-digits=\"1\""),
-         5, "5"},  // a fill writes nothing
-    });
+    expect_texts(
+        "number-style",
+        {
+            {number("number:decimal-places=\"2\" number:min-integer-digits=\"1\""), 2.5, "2.50"},
+            {number("number:decimal-places=\"2\" number:min-integer-digits=\"1\""), -2.5, "-2.50"},
+            {number("number:decimal-places=\"0\" number:min-integer-digits=\"1\""), 2.5, "3"},
+            // the library writes the integer digit of a number below 1
+            {number("number:decimal-places=\"2\" number:min-integer-digits=\"0\""), 0.5, "0.50"},
+            {number("number:decimal-places=\"0\" number:min-integer-digits=\"3\""), 7, "007"},
+            {number("number:decimal-places=\"0\" number:min-integer-digits=\"1\" number:grouping=\"true\""), 1234567,
+             "1,234,567"},
+            {number("number:decimal-places=\"2\" loext:min-decimal-places=\"2\" number:min-integer-digits=\"1\" "
+                    "number:grouping=\"true\""),
+             -1234.5, "-1,234.50"},
+            // optional decimal places: the rendered number keeps as many digits as there are places
+            {number("number:decimal-places=\"2\" number:min-decimal-places=\"0\" number:min-integer-digits=\"1\""), 1.5,
+             "1.50"},
+            {number("number:min-integer-digits=\"1\""), 1234.5, "1234.5"},  // no decimal places: the general format
+            {number("number:decimal-places=\"0\" number:min-integer-digits=\"7\"",
+                    "<number:embedded-text number:position=\"4\">-</number:embedded-text>"),
+             5551234, "555-1234"},
+            {number("number:decimal-places=\"0\" number:min-integer-digits=\"1\"",
+                    "<number:embedded-text number:position=\"3\"> </number:embedded-text>"),
+             1234567, "1234 567"},
+            {number("number:decimal-places=\"1\" number:min-integer-digits=\"1\" number:display-factor=\"1000\""),
+             1234567, "1234567"},  // scaled numbers show unscaled in the general format
+            {text("Total: ") + number("number:decimal-places=\"0\" number:min-integer-digits=\"1\"") + text(" kg"), 5,
+             "Total: 5 kg"},
+            {text("/") + number("number:decimal-places=\"0\" number:min-integer-digits=\"1\""), 5, "/5"},
+            {"<number:fill-character> </number:fill-character>" +
+                 number("number:decimal-places=\"0\" number:min-integer-digits=\"1\""),
+             5, "5"},  // a fill writes nothing
+        });
 }
 
 TEST(OdsDataStyles, PercentageCurrencyScientificFraction) {
-    expect_texts("percentage-style", {
-        {number("number:decimal-places=\"1\" number:min-integer-digits=\"1\"") + text("%"), 0.1234, "12.3%"},
-        {number("number:decimal-places=\"0\" number:min-integer-digits=\"1\"") + text(" %"), 0.5, "50 %"},
-        {number("number:decimal-places=\"0\" number:min-integer-digits=\"1\""), 0.5, "50%"},
-    });
-    expect_texts("currency-style", {
-        {"<number:currency-symbol number:language=\"de\">€</number:currency-symbol>" +
-             number("number:decimal-places=\"2\" number:min-integer-digits=\"1\" number:grouping=\"true\""),
-         1234.5, "€1,234.50"},
-        {number("number:decimal-places=\"2\" number:min-integer-digits=\"1\" number:grouping=\"true\"") + text(" ") +
-             "<number:currency-symbol>€</number:currency-symbol>",
-         1234.5, "1,234.50 €"},
-        {"<number:currency-symbol/>" + number("number:decimal-places=\"0\" number:min-integer-digits=\"1\""), 5, "$5"},
-    });
-    expect_texts("number-style", {
-        {"<number:scientific-number number:decimal-places=\"2\" number:min-integer-digits=\"1\" "
-         "number:min-exponent-digits=\"2\"/>",
-         12345, "1.23E+04"},
-        {"<number:scientific-number number:decimal-places=\"2\" number:min-integer-digits=\"1\" "
-         "number:min-exponent-digits=\"2\"/>",
-         0.000123, "1.23E-04"},
-        {"<number:scientific-number number:decimal-places=\"1\" number:min-integer-digits=\"1\" "
-         "number:min-exponent-digits=\"1\" number:exponent-interval=\"3\"/>",
-         12345, "12.3E+03"},
-        // fractions show in the general format
-        {"<number:fraction number:min-integer-digits=\"0\" number:min-numerator-digits=\"1\" "
-         "number:min-denominator-digits=\"1\"/>",
-         1.5, "1.5"},
-        {"<number:fraction number:min-integer-digits=\"0\" number:min-numerator-digits=\"1\" "
-         "number:min-denominator-digits=\"1\"/>" + text(" cups"),
-         0.75, "0.75 cups"},
-    });
+    expect_texts(
+        "percentage-style",
+        {
+            {number("number:decimal-places=\"1\" number:min-integer-digits=\"1\"") + text("%"), 0.1234, "12.3%"},
+            {number("number:decimal-places=\"0\" number:min-integer-digits=\"1\"") + text(" %"), 0.5, "50 %"},
+            {number("number:decimal-places=\"0\" number:min-integer-digits=\"1\""), 0.5, "50%"},
+        });
+    expect_texts(
+        "currency-style",
+        {
+            {"<number:currency-symbol number:language=\"de\">€</number:currency-symbol>" +
+                 number("number:decimal-places=\"2\" number:min-integer-digits=\"1\" number:grouping=\"true\""),
+             1234.5, "€1,234.50"},
+            {number("number:decimal-places=\"2\" number:min-integer-digits=\"1\" number:grouping=\"true\"") +
+                 text(" ") + "<number:currency-symbol>€</number:currency-symbol>",
+             1234.5, "1,234.50 €"},
+            {"<number:currency-symbol/>" + number("number:decimal-places=\"0\" number:min-integer-digits=\"1\""), 5,
+             "$5"},
+        });
+    expect_texts("number-style",
+                 {
+                     {"<number:scientific-number number:decimal-places=\"2\" number:min-integer-digits=\"1\" "
+                      "number:min-exponent-digits=\"2\"/>",
+                      12345, "1.23E+04"},
+                     {"<number:scientific-number number:decimal-places=\"2\" number:min-integer-digits=\"1\" "
+                      "number:min-exponent-digits=\"2\"/>",
+                      0.000123, "1.23E-04"},
+                     {"<number:scientific-number number:decimal-places=\"1\" number:min-integer-digits=\"1\" "
+                      "number:min-exponent-digits=\"1\" number:exponent-interval=\"3\"/>",
+                      12345, "12.3E+03"},
+                     // fractions show in the general format
+                     {"<number:fraction number:min-integer-digits=\"0\" number:min-numerator-digits=\"1\" "
+                      "number:min-denominator-digits=\"1\"/>",
+                      1.5, "1.5"},
+                     {"<number:fraction number:min-integer-digits=\"0\" number:min-numerator-digits=\"1\" "
+                      "number:min-denominator-digits=\"1\"/>" +
+                          text(" cups"),
+                      0.75, "0.75 cups"},
+                 });
 }
 
 TEST(OdsDataStyles, BooleanAndTextStyles) {
@@ -142,57 +151,63 @@ TEST(OdsDataStyles, DateStyles) {
     const std::string month_day_year = "<number:month number:style=\"long\"/>" + text("/") +
                                        "<number:day number:style=\"long\"/>" + text("/") +
                                        "<number:year number:style=\"long\"/>";
-    expect_texts("date-style", {
-        {month_day_year, 44197, "01/01/2021"},
-        {"<number:day/>" + text(". ") + "<number:month number:textual=\"true\" number:style=\"long\"/>" + text(" ") +
-             "<number:year number:style=\"long\"/>",
-         44197, "1. January 2021"},
-        {"<number:day-of-week number:style=\"long\"/>" + text(", ") + "<number:month number:textual=\"true\"/>" +
-             text(" ") + "<number:day/>",
-         44197, "Friday, Jan 1"},
-        {"<number:day-of-week/>" + text(" ") + "<number:month/>" + text("-") + "<number:year/>", 44197, "Fri 1-21"},
-    });
+    expect_texts(
+        "date-style",
+        {
+            {month_day_year, 44197, "01/01/2021"},
+            {"<number:day/>" + text(". ") + "<number:month number:textual=\"true\" number:style=\"long\"/>" +
+                 text(" ") + "<number:year number:style=\"long\"/>",
+             44197, "1. January 2021"},
+            {"<number:day-of-week number:style=\"long\"/>" + text(", ") + "<number:month number:textual=\"true\"/>" +
+                 text(" ") + "<number:day/>",
+             44197, "Friday, Jan 1"},
+            {"<number:day-of-week/>" + text(" ") + "<number:month/>" + text("-") + "<number:year/>", 44197, "Fri 1-21"},
+        });
     // The fields keep the order the file gives them, whatever the reader's language.
-    expect_texts("date-style number:automatic-order=\"true\"", {
-        {"<number:day number:style=\"long\"/>" + text("/") + "<number:month number:style=\"long\"/>" + text("/") +
-             "<number:year/>",
-         44198, "02/01/21"},
-    });
-    expect_texts("date-style", {
-        {"<number:year number:style=\"long\"/>" + text("-") + "<number:month number:style=\"long\"/>" + text("-") +
-             "<number:day number:style=\"long\"/>",
-         44197.75, "2021-01-01"},
-        // no tokens for quarters, weeks and eras: left out
-        {"<number:quarter/>" + text(" ") + "<number:year number:style=\"long\"/>", 44197, " 2021"},
-        {month_day_year + text(" ") + "<number:hours/>" + text(":") + "<number:minutes number:style=\"long\"/>" +
-             text(" ") + "<number:am-pm/>",
-         44197 + 36610 / 86400.0, "01/01/2021 10:10 AM"},
-    });
+    expect_texts("date-style number:automatic-order=\"true\"",
+                 {
+                     {"<number:day number:style=\"long\"/>" + text("/") + "<number:month number:style=\"long\"/>" +
+                          text("/") + "<number:year/>",
+                      44198, "02/01/21"},
+                 });
+    expect_texts("date-style",
+                 {
+                     {"<number:year number:style=\"long\"/>" + text("-") + "<number:month number:style=\"long\"/>" +
+                          text("-") + "<number:day number:style=\"long\"/>",
+                      44197.75, "2021-01-01"},
+                     // no tokens for quarters, weeks and eras: left out
+                     {"<number:quarter/>" + text(" ") + "<number:year number:style=\"long\"/>", 44197, " 2021"},
+                     {month_day_year + text(" ") + "<number:hours/>" + text(":") +
+                          "<number:minutes number:style=\"long\"/>" + text(" ") + "<number:am-pm/>",
+                      44197 + 36610 / 86400.0, "01/01/2021 10:10 AM"},
+                 });
 }
 
 TEST(OdsDataStyles, TimeStyles) {
-    const std::string hms = "<number:hours number:style=\"long\"/>" + text(":") +
-                            "<number:minutes number:style=\"long\"/>" + text(":");
-    const std::string hours_minutes = "<number:hours number:style=\"long\"/>" + text(":") +
-                                      "<number:minutes number:style=\"long\"/>";
-    expect_texts("time-style", {
-        {hms + "<number:seconds number:style=\"long\"/>", 0.5, "12:00:00"},
-        {hms + "<number:seconds number:style=\"long\"/>", 10 / 24.0 + 10 / 1440.0 + 10.12 / 86400, "10:10:10"},
-        // fractions of a second are left out
-        {hms + "<number:seconds number:style=\"long\" number:decimal-places=\"2\"/>",
-         10 / 24.0 + 10 / 1440.0 + 10.12 / 86400, "10:10:10"},
-        {"<number:hours/>" + text(":") + "<number:minutes number:style=\"long\"/>" + text(" ") + "<number:am-pm/>",
-         0.75, "6:00 PM"},
-        {"<number:hours/>" + text(":") + "<number:minutes number:style=\"long\"/>", 0.0, "0:00"},
-    });
+    const std::string hms =
+        "<number:hours number:style=\"long\"/>" + text(":") + "<number:minutes number:style=\"long\"/>" + text(":");
+    const std::string hours_minutes =
+        "<number:hours number:style=\"long\"/>" + text(":") + "<number:minutes number:style=\"long\"/>";
+    expect_texts(
+        "time-style",
+        {
+            {hms + "<number:seconds number:style=\"long\"/>", 0.5, "12:00:00"},
+            {hms + "<number:seconds number:style=\"long\"/>", 10 / 24.0 + 10 / 1440.0 + 10.12 / 86400, "10:10:10"},
+            // fractions of a second are left out
+            {hms + "<number:seconds number:style=\"long\" number:decimal-places=\"2\"/>",
+             10 / 24.0 + 10 / 1440.0 + 10.12 / 86400, "10:10:10"},
+            {"<number:hours/>" + text(":") + "<number:minutes number:style=\"long\"/>" + text(" ") + "<number:am-pm/>",
+             0.75, "6:00 PM"},
+            {"<number:hours/>" + text(":") + "<number:minutes number:style=\"long\"/>", 0.0, "0:00"},
+        });
     // elapsed hours show the time of day
     expect_texts("time-style number:truncate-on-overflow=\"false\"", {{hours_minutes, 1.5, "12:00"}});
 }
 
-const std::string kNegativeRed =
-    "<style:text-properties fo:color=\"#ff0000\"/>" + text("-") + "<number:currency-symbol>$</number:currency-symbol>" +
-    number("number:decimal-places=\"2\" number:min-integer-digits=\"1\"") +
-    "<style:map style:condition=\"value()&gt;=0\" style:apply-style-name=\"P\"/>";
+const std::string kNegativeRed = "<style:text-properties fo:color=\"#ff0000\"/>" + text("-") +
+                                 "<number:currency-symbol>$</number:currency-symbol>" +
+                                 number("number:decimal-places=\"2\" number:min-integer-digits=\"1\"") +
+                                 "<style:map style:condition=\"value()&gt;=0\" style:apply-style-name=\"P\"/>";
 
 TEST(OdsDataStyles, MapsColoursAndTheirTargets) {
     const std::string positive =

@@ -17,10 +17,9 @@ extern "C" const char *__tsan_default_suppressions() { return "race:tzset_intern
 namespace {
 
 using qrv::import::odf::CellTextReader;
-using qrv::test::fods_of;
-using qrv::test::SheetImport;
 using qrv::test::dump_of;
 using qrv::test::expect_clean_walk_showing;
+using qrv::test::fods_of;
 using qrv::test::import_and_walk;
 using qrv::test::ods_cell;
 using qrv::test::ods_float;
@@ -29,6 +28,7 @@ using qrv::test::ods_row;
 using qrv::test::ods_string;
 using qrv::test::ods_table;
 using qrv::test::OdsSpec;
+using qrv::test::SheetImport;
 
 struct Feature {
     const char *name;
@@ -53,14 +53,14 @@ const std::string kNumberStyle =
     cell_style("ce1", "", " style:data-style-name=\"N1\"");
 
 Feature values_of_every_type() {
-    return {"values of every type with their value attributes",
-            one_table(ods_row(ods_float(2.5) + ods_cell("office:value-type=\"percentage\" office:value=\"0.25\"") +
-                              ods_cell("office:value-type=\"currency\" office:currency=\"EUR\" office:value=\"3\"") +
-                              ods_cell("office:value-type=\"date\" office:date-value=\"2021-01-01\"") +
-                              ods_cell("office:value-type=\"time\" office:time-value=\"PT12H30M\"") +
-                              ods_cell("office:value-type=\"boolean\" office:boolean-value=\"true\"") +
-                              ods_string("x"))),
-            {"r1: =2.5| =0.25| =3| =01/01/21| =12:30:00| TRUE| x|\n"}};
+    return {
+        "values of every type with their value attributes",
+        one_table(ods_row(ods_float(2.5) + ods_cell("office:value-type=\"percentage\" office:value=\"0.25\"") +
+                          ods_cell("office:value-type=\"currency\" office:currency=\"EUR\" office:value=\"3\"") +
+                          ods_cell("office:value-type=\"date\" office:date-value=\"2021-01-01\"") +
+                          ods_cell("office:value-type=\"time\" office:time-value=\"PT12H30M\"") +
+                          ods_cell("office:value-type=\"boolean\" office:boolean-value=\"true\"") + ods_string("x"))),
+        {"r1: =2.5| =0.25| =3| =01/01/21| =12:30:00| TRUE| x|\n"}};
 }
 
 Feature text_of_paragraphs() {
@@ -73,31 +73,32 @@ Feature text_of_paragraphs() {
 }
 
 Feature merged_cells() {
-    return {"merged cells with covered cells hidden under them",
-            one_table(ods_row(ods_cell("office:value-type=\"float\" office:value=\"5\" "
-                                       "table:number-columns-spanned=\"2\" table:number-rows-spanned=\"2\"") +
-                              "<table:covered-table-cell office:value-type=\"string\"><text:p>hidden</text:p>"
-                              "</table:covered-table-cell>") +
-                      ods_row("<table:covered-table-cell table:number-columns-repeated=\"2\"/>") +
-                      ods_row(ods_float(6))),
-            {"r1: =5^2_2|\nr2:\nr3: =6| |\n"}};
+    return {
+        "merged cells with covered cells hidden under them",
+        one_table(ods_row(ods_cell("office:value-type=\"float\" office:value=\"5\" "
+                                   "table:number-columns-spanned=\"2\" table:number-rows-spanned=\"2\"") +
+                          "<table:covered-table-cell office:value-type=\"string\"><text:p>hidden</text:p>"
+                          "</table:covered-table-cell>") +
+                  ods_row("<table:covered-table-cell table:number-columns-repeated=\"2\"/>") + ods_row(ods_float(6))),
+        {"r1: =5^2_2|\nr2:\nr3: =6| |\n"}};
 }
 
 Feature columns_and_rows() {
-    OdsSpec spec = one_table("<table:table-column table:style-name=\"co1\"/>"
-                             "<table:table-column table:style-name=\"co1\" table:visibility=\"collapse\"/>" +
-                                 ods_row(ods_float(1) + ods_float(2)) +
-                                 ods_row(ods_float(3), " table:visibility=\"collapse\""),
-                             "<style:style style:name=\"co1\" style:family=\"table-column\">"
-                             "<style:table-column-properties style:column-width=\"2.54cm\"/></style:style>");
+    OdsSpec spec = one_table(
+        "<table:table-column table:style-name=\"co1\"/>"
+        "<table:table-column table:style-name=\"co1\" table:visibility=\"collapse\"/>" +
+            ods_row(ods_float(1) + ods_float(2)) + ods_row(ods_float(3), " table:visibility=\"collapse\""),
+        "<style:style style:name=\"co1\" style:family=\"table-column\">"
+        "<style:table-column-properties style:column-width=\"2.54cm\"/></style:style>");
     return {"column widths, hidden columns and hidden rows", spec, {"cols: 1440 0h\n", "r2h: =3| |\n"}};
 }
 
 Feature hidden_table() {
     OdsSpec spec(ods_table("Shown", ods_row(ods_float(1))) +
                  ods_table("Away", ods_row(ods_float(2)), " table:style-name=\"ta2\""));
-    spec.automatic_styles = "<style:style style:name=\"ta2\" style:family=\"table\">"
-                            "<style:table-properties table:display=\"false\"/></style:style>";
+    spec.automatic_styles =
+        "<style:style style:name=\"ta2\" style:family=\"table\">"
+        "<style:table-properties table:display=\"false\"/></style:style>";
     return {"tables in order with their names, hidden ones marked", spec, {"== Shown\n", "== Away (hidden)\n"}};
 }
 
@@ -120,10 +121,11 @@ Feature cell_styles() {
                     ods_float(8)) +
             ods_row(ods_float(9), " table:default-cell-style-name=\"Default\""),
         cell_style("ce1", "<style:text-properties fo:color=\"#0000ff\"/>", " style:parent-style-name=\"Bold\""));
-    spec.styles = "<style:default-style style:family=\"table-cell\"><style:text-properties style:font-name=\"Arial\" "
-                  "fo:font-size=\"10pt\"/></style:default-style>" +
-                  cell_style("Default", "") + cell_style("Bold", "<style:text-properties fo:font-weight=\"bold\"/>",
-                                                         " style:parent-style-name=\"Default\"");
+    spec.styles =
+        "<style:default-style style:family=\"table-cell\"><style:text-properties style:font-name=\"Arial\" "
+        "fo:font-size=\"10pt\"/></style:default-style>" +
+        cell_style("Default", "") +
+        cell_style("Bold", "<style:text-properties fo:font-weight=\"bold\"/>", " style:parent-style-name=\"Default\"");
     return {"cell styles through parents, column and row defaults", spec, {"r1: =*7*{#0000FF}| =*8*|\nr2: =9| |"}};
 }
 
@@ -139,13 +141,13 @@ Feature number_styles() {
             {"r1: =2.50| =1.00| =44197.50| =2.5|"}};  // N2, defined nowhere: the general format
 }
 
-
 Feature dates_1904() {
-    OdsSpec spec("<table:calculation-settings><table:null-date table:date-value=\"1904-01-01\"/>"
-                 "</table:calculation-settings>" +
-                 ods_table("S", ods_row(ods_cell("office:value-type=\"date\" office:date-value=\"1904-01-02\" "
-                                                 "table:style-name=\"ce1\"") +
-                                        ods_float(1))));
+    OdsSpec spec(
+        "<table:calculation-settings><table:null-date table:date-value=\"1904-01-01\"/>"
+        "</table:calculation-settings>" +
+        ods_table("S", ods_row(ods_cell("office:value-type=\"date\" office:date-value=\"1904-01-02\" "
+                                        "table:style-name=\"ce1\"") +
+                               ods_float(1))));
     spec.automatic_styles = kNumberStyle;
     return {"dates counted from 1904", spec, {"r1: =1.00| =1|"}};
 }
@@ -155,8 +157,9 @@ Feature content_kept_out() {
             one_table(ods_row(ods_cell("office:value-type=\"string\"",
                                        "<office:annotation><dc:creator>Ann</dc:creator><text:p>note</text:p>"
                                        "</office:annotation><text:p>shown</text:p>") +
-                              ods_cell("", "<draw:frame><draw:image><text:p>caption</text:p></draw:image>"
-                                           "</draw:frame>") +
+                              ods_cell("",
+                                       "<draw:frame><draw:image><text:p>caption</text:p></draw:image>"
+                                       "</draw:frame>") +
                               ods_float(1))),
             {"r1: shown| | =1|\n"}};
 }
@@ -189,10 +192,19 @@ Feature properties() {
 }
 
 TEST(OdsImport, EachFeatureReachesTheFiltersAlikeFromPackageAndFlatFile) {
-    const Feature features[] = {values_of_every_type(), text_of_paragraphs(), merged_cells(),  columns_and_rows(),
-                                hidden_table(),          rich_text(),          cell_styles(),   number_styles(),
-                                content_kept_out(),      links_and_values_from_text(), repeats_with_content(),
-                                properties(),            dates_1904()};
+    const Feature features[] = {values_of_every_type(),
+                                text_of_paragraphs(),
+                                merged_cells(),
+                                columns_and_rows(),
+                                hidden_table(),
+                                rich_text(),
+                                cell_styles(),
+                                number_styles(),
+                                content_kept_out(),
+                                links_and_values_from_text(),
+                                repeats_with_content(),
+                                properties(),
+                                dates_1904()};
     for (const auto &f : features) {
         SCOPED_TRACE(f.name);
         const SheetImport packaged = import_and_walk(ods_of(f.spec), "book.ods");
@@ -212,21 +224,25 @@ TEST(OdsImport, ItemsOfTheSheetAndItsCells) {
                                           "<style:text-properties style:font-name=\"Mono\" fo:font-size=\"14pt\"/>"));
     styled.font_faces = "<style:font-face style:name=\"Mono\" svg:font-family=\"'DejaVu Sans Mono'\"/>";
     OdsSpec hidden(ods_table("H", ods_row(ods_float(1)), " table:style-name=\"ta\""));
-    hidden.automatic_styles = "<style:style style:name=\"ta\" style:family=\"table\">"
-                              "<style:table-properties table:display=\"false\"/></style:style>";
-    OdsSpec dated("<table:calculation-settings><table:null-date table:date-value=\"1904-01-01\"/>"
-                  "</table:calculation-settings>" +
-                  ods_table("S", ods_row(ods_float(1))));
+    hidden.automatic_styles =
+        "<style:style style:name=\"ta\" style:family=\"table\">"
+        "<style:table-properties table:display=\"false\"/></style:style>";
+    OdsSpec dated(
+        "<table:calculation-settings><table:null-date table:date-value=\"1904-01-01\"/>"
+        "</table:calculation-settings>" +
+        ods_table("S", ods_row(ods_float(1))));
     OdsSpec described = one_table(ods_row(ods_float(1)));
-    described.meta = "<meta:keyword>alpha</meta:keyword><meta:keyword>beta</meta:keyword><dc:creator>Bo</dc:creator>"
-                     "<meta:initial-creator>Ann</meta:initial-creator>";
+    described.meta =
+        "<meta:keyword>alpha</meta:keyword><meta:keyword>beta</meta:keyword><dc:creator>Bo</dc:creator>"
+        "<meta:initial-creator>Ann</meta:initial-creator>";
     const struct {
         const char *name;
         OdsSpec spec;
         std::vector<std::string> pieces;
     } cases[] = {
         {"keywords joined, first and last authors", described, {"alpha, betaBoAnn"}},
-        {"alignment, font and size of a cell style", styled,
+        {"alignment, font and size of a cell style",
+         styled,
          {"ATTR_12 1\n", "FONT 1\n", "FONT_SIZE 28\n", "DejaVu Sans Mono"}},
         {"a hidden table", hidden, {"SECTION_LAYOUT 2\n"}},
         {"the 1904 date system", dated, {"SECTION_LAYOUT 1\n"}},
@@ -277,9 +293,9 @@ TEST(OdsImport, RepeatedEmptyRowsAndCellsCostNothing) {
 struct BadInput {
     const char *name;
     std::string bytes;
-    const char *file;      // the name it is imported under
-    uint32_t code;         // 0: a best-effort import
-    std::string message;   // a piece of the error or of the warnings
+    const char *file;     // the name it is imported under
+    uint32_t code;        // 0: a best-effort import
+    std::string message;  // a piece of the error or of the warnings
     IMOptions options{sizeof(IMOptions), 0, 0, 0, 0, 0};
 };
 
@@ -301,8 +317,9 @@ TEST(OdsImport, BadInputGivesOneLineOrAWarning) {
     const std::string good = qrv::test::zip_of(parts);
     const std::string flat = fods_of(sound);
     OdsSpec encrypted = sound;
-    encrypted.manifest_entries = "<manifest:file-entry manifest:full-path=\"styles.xml\"><manifest:encryption-data "
-                                 "manifest:checksum-type=\"SHA1/1K\"/></manifest:file-entry>";
+    encrypted.manifest_entries =
+        "<manifest:file-entry manifest:full-path=\"styles.xml\"><manifest:encryption-data "
+        "manifest:checksum-type=\"SHA1/1K\"/></manifest:file-entry>";
     std::string big_rows;
     for (int r = 0; r < 400; ++r) big_rows += ods_row(ods_float(12345));
     OdsSpec text_document;
@@ -329,9 +346,17 @@ TEST(OdsImport, BadInputGivesOneLineOrAWarning) {
          "book.ods: the file is encrypted (password-protected)"},
         {"repeats past the item bound", ods_of(one_table(repeated_bomb)), "book.ods", IM_ERR_LIMIT,
          "table 'S': repeated rows and cells make more than"},
-        {"archive bomb", ods_of(one_table(big_rows)), "book.ods", IM_ERR_LIMIT, "content.xml",
+        {"archive bomb",
+         ods_of(one_table(big_rows)),
+         "book.ods",
+         IM_ERR_LIMIT,
+         "content.xml",
          {sizeof(IMOptions), 0, 2000, 0, 0, 0}},
-        {"too many items", ods_of(one_table(big_rows)), "book.ods", IM_ERR_LIMIT, "items",
+        {"too many items",
+         ods_of(one_table(big_rows)),
+         "book.ods",
+         IM_ERR_LIMIT,
+         "items",
          {sizeof(IMOptions), 0, 0, 0, 100, 0}},
         {"a text document read as a spreadsheet", ods_of(text_document), "book.ods", IM_ERR_BROKEN,
          "book.ods: the document holds no spreadsheet"},

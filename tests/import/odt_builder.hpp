@@ -19,11 +19,11 @@ inline const char *const kOdtMediaType = "application/vnd.oasis.opendocument.tex
 
 // The parts of a document; empty ones are left out.
 struct Odt {
-    std::string body{};        // content of office:text
-    std::string automatic{};   // content of office:automatic-styles (content.xml)
-    std::string styles{};      // content of office:styles (styles.xml)
-    std::string font_faces{};  // content of office:font-face-decls (styles.xml)
-    std::string meta{};        // content of office:meta (meta.xml)
+    std::string body{};              // content of office:text
+    std::string automatic{};         // content of office:automatic-styles (content.xml)
+    std::string styles{};            // content of office:styles (styles.xml)
+    std::string font_faces{};        // content of office:font-face-decls (styles.xml)
+    std::string meta{};              // content of office:meta (meta.xml)
     std::string manifest_entries{};  // further manifest:file-entry elements
     std::vector<Part> extra_parts{};
     static constexpr const char *kFileName = "test.odt";
@@ -43,21 +43,21 @@ struct Odt {
                              std::string(kOdtMediaType) + "\"/>" + manifest_entries + "</manifest:manifest>"});
         parts.push_back({"content.xml", content()});
         if (!styles.empty() || !font_faces.empty())
-            parts.push_back({"styles.xml", "<?xml version=\"1.0\"?><office:document-styles" + kOdtRoot +
-                                               ">" + region("font-face-decls", font_faces) + region("styles", styles) +
+            parts.push_back({"styles.xml", "<?xml version=\"1.0\"?><office:document-styles" + kOdtRoot + ">" +
+                                               region("font-face-decls", font_faces) + region("styles", styles) +
                                                "</office:document-styles>"});
         if (!meta.empty())
-            parts.push_back({"meta.xml", "<?xml version=\"1.0\"?><office:document-meta" + kOdtRoot +
-                                             "><office:meta>" + meta + "</office:meta></office:document-meta>"});
+            parts.push_back({"meta.xml", "<?xml version=\"1.0\"?><office:document-meta" + kOdtRoot + "><office:meta>" +
+                                             meta + "</office:meta></office:document-meta>"});
         for (const auto &p : extra_parts) parts.push_back(p);
         return zip_of(parts);
     }
 
     // The same document as one flat XML file.
     std::string flat() const {
-        return "<?xml version=\"1.0\"?>\n<office:document" + kOdtRoot + " office:mimetype=\"" +
-               kOdtMediaType + "\">" + region("meta", meta) + region("font-face-decls", font_faces) +
-               region("styles", styles) + region("automatic-styles", automatic) + "<office:body><office:text>" + body +
+        return "<?xml version=\"1.0\"?>\n<office:document" + kOdtRoot + " office:mimetype=\"" + kOdtMediaType + "\">" +
+               region("meta", meta) + region("font-face-decls", font_faces) + region("styles", styles) +
+               region("automatic-styles", automatic) + "<office:body><office:text>" + body +
                "</office:text></office:body></office:document>";
     }
 

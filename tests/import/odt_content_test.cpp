@@ -146,14 +146,15 @@ TEST(OdtContent, NoteKinds) {
 
 TEST(OdtContent, PropertiesFromMeta) {
     Odt odt;
-    odt.meta = "<meta:generator>Writer</meta:generator><dc:title>Annual report</dc:title>"
-               "<dc:subject>Money</dc:subject><meta:initial-creator>Ann</meta:initial-creator>"
-               "<dc:creator>Bob</dc:creator><meta:keyword>one</meta:keyword><meta:keyword>two</meta:keyword>"
-               "<dc:description>About the year</dc:description><meta:creation-date>2024-01-02T03:04:05"
-               "</meta:creation-date><dc:date>2024-02-03T04:05:06</dc:date>"
-               "<meta:editing-cycles>4</meta:editing-cycles>"
-               "<meta:document-statistic meta:page-count=\"2\" meta:word-count=\"300\"/>"
-               "<meta:user-defined meta:name=\"Client\">Acme</meta:user-defined>";
+    odt.meta =
+        "<meta:generator>Writer</meta:generator><dc:title>Annual report</dc:title>"
+        "<dc:subject>Money</dc:subject><meta:initial-creator>Ann</meta:initial-creator>"
+        "<dc:creator>Bob</dc:creator><meta:keyword>one</meta:keyword><meta:keyword>two</meta:keyword>"
+        "<dc:description>About the year</dc:description><meta:creation-date>2024-01-02T03:04:05"
+        "</meta:creation-date><dc:date>2024-02-03T04:05:06</dc:date>"
+        "<meta:editing-cycles>4</meta:editing-cycles>"
+        "<meta:document-statistic meta:page-count=\"2\" meta:word-count=\"300\"/>"
+        "<meta:user-defined meta:name=\"Client\">Acme</meta:user-defined>";
     odt.body = odt_p("text");
     Imported doc(odt);
     ASSERT_EQ(doc.result(), 0u) << doc.message();
@@ -177,11 +178,11 @@ TEST(OdtContent, FlatDocumentsReadAsPackages) {
     Odt odt;
     odt.meta = "<dc:title>Flat</dc:title>";
     odt.styles = odt_style("Strong", "text", "<style:text-properties fo:font-weight=\"bold\"/>");
-    odt.automatic = "<text:list-style style:name=\"L1\"><text:list-level-style-number text:level=\"1\" "
-                    "style:num-format=\"1\" style:num-suffix=\".\"/></text:list-style>";
-    odt.body = odt_h("Title", 1) + "<text:list text:style-name=\"L1\">" +
-               "<text:list-item>" + odt_p("<text:span text:style-name=\"Strong\">one</text:span>") +
-               "</text:list-item></text:list>";
+    odt.automatic =
+        "<text:list-style style:name=\"L1\"><text:list-level-style-number text:level=\"1\" "
+        "style:num-format=\"1\" style:num-suffix=\".\"/></text:list-style>";
+    odt.body = odt_h("Title", 1) + "<text:list text:style-name=\"L1\">" + "<text:list-item>" +
+               odt_p("<text:span text:style-name=\"Strong\">one</text:span>") + "</text:list-item></text:list>";
     Imported packaged(odt);
     ASSERT_EQ(packaged.result(), 0u) << packaged.message();
     const std::string flat_bytes = odt.flat();

@@ -99,12 +99,11 @@ TEST(OdtSpans, LayersOfFormatting) {
                   " style:display-name=\"Strong Emphasis\"") +
         odt_style("Loud", "paragraph", "<style:text-properties fo:color=\"#ff0000\" fo:font-size=\"20pt\"/>",
                   " style:parent-style-name=\"Standard\"");
-    const std::string automatic =
-        odt_style("P1", "paragraph", "<style:text-properties fo:font-style=\"italic\"/>",
-                  " style:parent-style-name=\"Loud\"") +
-        odt_style("T1", "text", "<style:text-properties fo:color=\"#0000ff\"/>") +
-        odt_style("T2", "text", "<style:text-properties fo:font-weight=\"normal\"/>",
-                  " style:parent-style-name=\"Strong_20_Emphasis\"");
+    const std::string automatic = odt_style("P1", "paragraph", "<style:text-properties fo:font-style=\"italic\"/>",
+                                            " style:parent-style-name=\"Loud\"") +
+                                  odt_style("T1", "text", "<style:text-properties fo:color=\"#0000ff\"/>") +
+                                  odt_style("T2", "text", "<style:text-properties fo:font-weight=\"normal\"/>",
+                                            " style:parent-style-name=\"Strong_20_Emphasis\"");
     struct Case {
         const char *name;
         std::string paragraph;

@@ -53,8 +53,7 @@ const std::string kStyles =
               "<style:paragraph-properties fo:text-align=\"center\"/><style:text-properties fo:font-size=\"28pt\" "
               "fo:font-weight=\"bold\"/>",
               " style:parent-style-name=\"Heading\" style:class=\"chapter\"") +
-    odt_style("Caption", "paragraph",
-              "<style:text-properties fo:font-size=\"12pt\" fo:font-style=\"italic\"/>",
+    odt_style("Caption", "paragraph", "<style:text-properties fo:font-size=\"12pt\" fo:font-style=\"italic\"/>",
               " style:parent-style-name=\"Standard\" style:class=\"extra\"") +
     odt_style("Table", "paragraph", "", " style:parent-style-name=\"Caption\" style:class=\"extra\"") +
     odt_style("Table_20_Contents", "paragraph", "",
@@ -134,21 +133,25 @@ Odt report() {
     odt.body =
         "<text:tracked-changes><text:changed-region xml:id=\"ct1\" text:id=\"ct1\"><text:deletion>"
         "<office:change-info><dc:creator>Bo Example</dc:creator><dc:date>2024-03-04T16:00:00</dc:date>"
-        "</office:change-info>" + odt_p("three", "P1") + "</text:deletion></text:changed-region></text:tracked-changes>"
+        "</office:change-info>" +
+        odt_p("three", "P1") +
+        "</text:deletion></text:changed-region></text:tracked-changes>"
         "<text:sequence-decls><text:sequence-decl text:display-outline-level=\"0\" text:name=\"Table\"/>"
         "</text:sequence-decls>" +
         odt_p("Field trial report", "Title") +
-        odt_h("<text:bookmark-start text:name=\"__RefHeading___Toc1\"/>Summary<text:bookmark-end "
-              "text:name=\"__RefHeading___Toc1\"/>", 1, "Heading_20_1") +
-        odt_p("The trial ran for " + span("Strong_20_Emphasis", "twelve weeks") + " on <text:change "
-              "text:change-id=\"ct1\"/>two sites. Yields rose by 8<text:s/>% on average" +
-              note("ftn1", "1", "Measured against the five-year mean of each site.") + ", with the " +
-              span("Emphasis", "northern") + " site ahead. Water use fell to 0.8 m" + span("T2", "3") +
-              " per plot.<office:annotation><dc:creator>Bo Example</dc:creator><dc:date>2024-03-04T16:10:00"
-              "</dc:date><text:p>Check against the logger data.</text:p></office:annotation>",
+        odt_h(
+            "<text:bookmark-start text:name=\"__RefHeading___Toc1\"/>Summary<text:bookmark-end "
+            "text:name=\"__RefHeading___Toc1\"/>",
+            1, "Heading_20_1") +
+        odt_p("The trial ran for " + span("Strong_20_Emphasis", "twelve weeks") +
+                  " on <text:change "
+                  "text:change-id=\"ct1\"/>two sites. Yields rose by 8<text:s/>% on average" +
+                  note("ftn1", "1", "Measured against the five-year mean of each site.") + ", with the " +
+                  span("Emphasis", "northern") + " site ahead. Water use fell to 0.8 m" + span("T2", "3") +
+                  " per plot.<office:annotation><dc:creator>Bo Example</dc:creator><dc:date>2024-03-04T16:10:00"
+                  "</dc:date><text:p>Check against the logger data.</text:p></office:annotation>",
               "P1") +
-        odt_h("Method", 2, "Heading_20_2") +
-        "<text:list xml:id=\"list1\" text:style-name=\"L1\">" +
+        odt_h("Method", 2, "Heading_20_2") + "<text:list xml:id=\"list1\" text:style-name=\"L1\">" +
         item(odt_p("Prepare the plots", "P2") + "<text:list>" + item(odt_p("Clear the ground", "P2")) +
              item(odt_p("Sow in rows <text:s text:c=\"2\"/>30 cm apart", "P2")) + "</text:list>") +
         item(odt_p("Water " + span("T1", "twice a week"), "P2")) + "</text:list>" +
@@ -169,15 +172,18 @@ Odt report() {
         cell(odt_p(span("T3", "44.9"), "Table_20_Contents")) + "</table:table-row><table:table-row>" +
         cell(odt_p("South", "Table_20_Contents")) + cell(odt_p("2024", "Table_20_Contents")) +
         cell(odt_p("38.0", "Table_20_Contents")) + "</table:table-row></table:table>" +
-        odt_p("Table <text:sequence text:ref-name=\"refTable0\" text:name=\"Table\" text:formula=\"ooow:Table+1\" "
-              "style:num-format=\"1\">1</text:sequence>: Yield by site and year", "Table") +
-        odt_h("Next steps", 1, "Heading_20_1") +
-        "<text:list xml:id=\"list3\" text:style-name=\"L2\">" +
+        odt_p(
+            "Table <text:sequence text:ref-name=\"refTable0\" text:name=\"Table\" text:formula=\"ooow:Table+1\" "
+            "style:num-format=\"1\">1</text:sequence>: Yield by site and year",
+            "Table") +
+        odt_h("Next steps", 1, "Heading_20_1") + "<text:list xml:id=\"list3\" text:style-name=\"L2\">" +
         item(odt_p("Repeat on the <text:a xlink:type=\"simple\" xlink:href=\"https://example.org/sites\" "
-                   "text:style-name=\"Internet_20_link\">partner sites</text:a>", "P3") +
+                   "text:style-name=\"Internet_20_link\">partner sites</text:a>",
+                   "P3") +
              "<text:list>" + item(odt_p("East, from April", "P3")) + "</text:list>") +
         item(odt_p("Publish the data (see <text:bookmark-ref text:reference-format=\"text\" "
-                   "text:ref-name=\"__RefHeading___Toc1\">Summary</text:bookmark-ref>)", "P3")) +
+                   "text:ref-name=\"__RefHeading___Toc1\">Summary</text:bookmark-ref>)",
+                   "P3")) +
         "</text:list>";
     return odt;
 }

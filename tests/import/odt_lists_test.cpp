@@ -37,8 +37,7 @@ std::string items(std::initializer_list<const char *> words) {
 }
 
 const std::string kNumbered =
-    list_style("N", number_level(1, "1", "style:num-suffix=\".\"") +
-                        number_level(2, "a", "style:num-suffix=\")\"") +
+    list_style("N", number_level(1, "1", "style:num-suffix=\".\"") + number_level(2, "a", "style:num-suffix=\")\"") +
                         number_level(3, "i", "style:num-prefix=\"(\" style:num-suffix=\")\"") +
                         number_level(4, "1", "text:display-levels=\"3\" style:num-suffix=\".\""));
 const std::string kStyled = " text:style-name=\"N\"";
@@ -146,11 +145,12 @@ TEST(OdtLists, ContinuedAndRestartedNumbering) {
 // their level.
 TEST(OdtLists, OutlineNumbering) {
     Odt odt;
-    odt.styles = "<text:outline-style style:name=\"Outline\">"
-                 "<text:outline-level-style text:level=\"1\" style:num-format=\"1\" style:num-suffix=\".\"/>"
-                 "<text:outline-level-style text:level=\"2\" style:num-format=\"1\" text:display-levels=\"2\"/>"
-                 "<text:outline-level-style text:level=\"3\" style:num-format=\"\"/>"
-                 "</text:outline-style>";
+    odt.styles =
+        "<text:outline-style style:name=\"Outline\">"
+        "<text:outline-level-style text:level=\"1\" style:num-format=\"1\" style:num-suffix=\".\"/>"
+        "<text:outline-level-style text:level=\"2\" style:num-format=\"1\" text:display-levels=\"2\"/>"
+        "<text:outline-level-style text:level=\"3\" style:num-format=\"\"/>"
+        "</text:outline-style>";
     odt.body = odt_h("One", 1) + odt_h("Sub", 2) + odt_h("Plain", 3) + odt_h("Two", 1) + odt_h("Sub", 2) +
                "<text:h text:outline-level=\"1\" text:is-list-header=\"true\">Unnumbered</text:h>" +
                // Headings in a list of the outline's name count on with the others.

@@ -150,11 +150,12 @@ TEST(OdtStyles, BrokenChainsAreCut) {
 TEST(OdtStyles, DefaultsAreThePage) {
     Odt odt;
     odt.font_faces = "<style:font-face style:name=\"DejaVu\" svg:font-family=\"'DejaVu Sans'\"/>";
-    odt.styles = "<style:default-style style:family=\"paragraph\"><style:text-properties style:font-name=\"DejaVu\" "
-                 "fo:font-size=\"11pt\"/></style:default-style>" +
-                 odt_style("Standard", "paragraph", "") +
-                 odt_style("Big", "paragraph", "<style:text-properties fo:font-size=\"22pt\"/>",
-                           " style:parent-style-name=\"Standard\"");
+    odt.styles =
+        "<style:default-style style:family=\"paragraph\"><style:text-properties style:font-name=\"DejaVu\" "
+        "fo:font-size=\"11pt\"/></style:default-style>" +
+        odt_style("Standard", "paragraph", "") +
+        odt_style("Big", "paragraph", "<style:text-properties fo:font-size=\"22pt\"/>",
+                  " style:parent-style-name=\"Standard\"");
     odt.body = odt_p("page", "Standard") + odt_p("no style") + odt_p("big", "Big");
     Imported doc(odt);
     ASSERT_EQ(doc.result(), 0u) << doc.message();

@@ -19,7 +19,8 @@ std::string row(const std::string &cells, const std::string &attributes = "") {
 
 std::string table(const std::string &rows, int columns = 3) {
     return "<table:table table:name=\"T\"><table:table-column table:style-name=\"Col\" "
-           "table:number-columns-repeated=\"" + std::to_string(columns) + "\"/>" + rows + "</table:table>";
+           "table:number-columns-repeated=\"" +
+           std::to_string(columns) + "\"/>" + rows + "</table:table>";
 }
 
 const std::string kColumnStyle =
@@ -78,11 +79,10 @@ TEST(OdtTables, RowsCellsAndSpans) {
 
 TEST(OdtTables, HeaderRowsHeightsAndNesting) {
     const std::string inner = table(row(cell("x") + cell("y")) + row(cell("z") + cell("w")), 2);
-    Imported doc = imported(table("<table:table-header-rows>" + row(cell("Name") + cell("Value")) +
-                                      "</table:table-header-rows>" +
-                                      row(cell("nested") + "<table:table-cell>" + inner + "</table:table-cell>",
-                                          " table:style-name=\"Tall\""),
-                                  2));
+    Imported doc = imported(table(
+        "<table:table-header-rows>" + row(cell("Name") + cell("Value")) + "</table:table-header-rows>" +
+            row(cell("nested") + "<table:table-cell>" + inner + "</table:table-cell>", " table:style-name=\"Tall\""),
+        2));
     ASSERT_EQ(doc.result(), 0u) << doc.message();
     expect_header_row_and_nested_table(doc);
 }

@@ -34,8 +34,7 @@ inline std::string zip_of(const std::vector<Part> &parts) {
         const zip_int64_t index = zip_file_add(archive, p.name.c_str(), s, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE);
         if (index < 0) throw std::runtime_error("zip_file_add " + p.name);
         if (p.stored) zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_STORE, 0);
-        if (p.encrypted)
-            zip_file_set_encryption(archive, static_cast<zip_uint64_t>(index), ZIP_EM_AES_256, "secret");
+        if (p.encrypted) zip_file_set_encryption(archive, static_cast<zip_uint64_t>(index), ZIP_EM_AES_256, "secret");
     }
     if (zip_close(archive) != 0) throw std::runtime_error("zip_close");
     std::string bytes;
@@ -58,11 +57,14 @@ inline std::vector<Part> package_frame(const std::string &main_part, const std::
          "<?xml version=\"1.0\"?><Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
          "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
          "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
-         "<Override PartName=\"/" + main_part + "\" ContentType=\"" + main_type + "\"/></Types>"},
+         "<Override PartName=\"/" +
+             main_part + "\" ContentType=\"" + main_type + "\"/></Types>"},
         {"_rels/.rels",
          "<?xml version=\"1.0\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-         "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
-         "Target=\"" + main_part + "\"/></Relationships>"},
+         "<Relationship Id=\"rId1\" "
+         "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
+         "Target=\"" +
+             main_part + "\"/></Relationships>"},
     };
 }
 

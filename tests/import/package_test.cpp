@@ -15,7 +15,9 @@ namespace {
 using namespace qrv::import;
 using qrv::test::zip_of;
 
-std::span<const uint8_t> bytes_of(const std::string &s) { return {reinterpret_cast<const uint8_t *>(s.data()), s.size()}; }
+std::span<const uint8_t> bytes_of(const std::string &s) {
+    return {reinterpret_cast<const uint8_t *>(s.data()), s.size()};
+}
 
 TEST(PartNames, TargetsResolveFromTheirSourcePart) {
     struct Case {
@@ -99,12 +101,14 @@ TEST(Package, ArchiveFaults) {
                   archive.read_all("a.xml", SIZE_MAX);
                   archive.read_all("b.xml", SIZE_MAX);
               }),
-              std::to_string(IM_ERR_LIMIT) + " the package holds more than 1048586 bytes when decompressed (an "
-                                             "archive bomb?)");
+              std::to_string(IM_ERR_LIMIT) +
+                  " the package holds more than 1048586 bytes when decompressed (an "
+                  "archive bomb?)");
     EXPECT_EQ(read_part(bomb, "c.xml"), std::to_string(IM_ERR_BROKEN) + " c.xml: the part is missing from the package");
 
     std::string noise;
-    for (uint32_t x = 1; noise.size() < 5000; x = x * 1103515245u + 12345u) noise += static_cast<char>('a' + (x >> 16) % 26);
+    for (uint32_t x = 1; noise.size() < 5000; x = x * 1103515245u + 12345u)
+        noise += static_cast<char>('a' + (x >> 16) % 26);
     std::string damaged = zip_of({{"a.xml", noise}});
     damaged[200] = static_cast<char>(damaged[200] ^ 0x55);  // inside the deflated data
     EXPECT_TRUE(read_part(damaged, "a.xml").starts_with(std::to_string(IM_ERR_BROKEN) + " a.xml: damaged data"))

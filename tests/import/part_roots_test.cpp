@@ -67,9 +67,8 @@ std::string text_with_office_ns(const std::string &ns) {
         "<manifest:manifest xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\">"
         "<manifest:file-entry manifest:full-path=\"/\" manifest:media-type=\"" +
         std::string(qrv::test::kOdtMediaType) + "\"/></manifest:manifest>";
-    return qrv::test::zip_of({{"mimetype", qrv::test::kOdtMediaType, true},
-                              {"META-INF/manifest.xml", manifest},
-                              {"content.xml", content}});
+    return qrv::test::zip_of(
+        {{"mimetype", qrv::test::kOdtMediaType, true}, {"META-INF/manifest.xml", manifest}, {"content.xml", content}});
 }
 
 TEST(PartRoots, APartOfTheWrongKindIsNamed) {

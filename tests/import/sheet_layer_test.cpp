@@ -21,11 +21,19 @@ TEST(CellRef, ReferencesAndTheirBounds) {
         bool ok;
         uint32_t row, column;
     } cases[] = {
-        {"A1", true, 0, 0},       {"$B$7", true, 6, 1},          {"z26", true, 25, 25},
-        {"AA1", true, 0, 26},     {"XFD1048576", true, 1048575, 16383},
-        {"XFE1", false, 0, 0},    {"A1048577", false, 0, 0},     {"A0", false, 0, 0},
-        {"1A", false, 0, 0},      {"A", false, 0, 0},            {"", false, 0, 0},
-        {"A1x", false, 0, 0},     {"AAAAAAAAAAAAA1", false, 0, 0},
+        {"A1", true, 0, 0},
+        {"$B$7", true, 6, 1},
+        {"z26", true, 25, 25},
+        {"AA1", true, 0, 26},
+        {"XFD1048576", true, 1048575, 16383},
+        {"XFE1", false, 0, 0},
+        {"A1048577", false, 0, 0},
+        {"A0", false, 0, 0},
+        {"1A", false, 0, 0},
+        {"A", false, 0, 0},
+        {"", false, 0, 0},
+        {"A1x", false, 0, 0},
+        {"AAAAAAAAAAAAA1", false, 0, 0},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.ref);
@@ -116,7 +124,8 @@ TEST(DelimitedReader, FieldsRowsAndQuotes) {
             got += std::to_string(row) + "," + std::to_string(column) + "=" + field + ";";
         EXPECT_EQ(got, c.fields);
     }
-    for (const char *number : {"1", "-2.5", "+3", ".5", "1e3", "1E-3", "007"}) EXPECT_TRUE(is_plain_number(number)) << number;
+    for (const char *number : {"1", "-2.5", "+3", ".5", "1e3", "1E-3", "007"})
+        EXPECT_TRUE(is_plain_number(number)) << number;
     for (const char *text : {"", "-", "1.2.3", "1e", "1,000", " 1", "1 ", "0x10", "inf", "nan", "1e+"})
         EXPECT_FALSE(is_plain_number(text)) << text;
 }

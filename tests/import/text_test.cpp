@@ -11,7 +11,9 @@ namespace {
 
 using namespace qrv::import;
 
-std::span<const uint8_t> bytes_of(const std::string &s) { return {reinterpret_cast<const uint8_t *>(s.data()), s.size()}; }
+std::span<const uint8_t> bytes_of(const std::string &s) {
+    return {reinterpret_cast<const uint8_t *>(s.data()), s.size()};
+}
 
 TEST(Utf16, MalformedSequencesBecomeOneReplacementEach) {
     struct Case {
@@ -22,11 +24,11 @@ TEST(Utf16, MalformedSequencesBecomeOneReplacementEach) {
         {"caf\xC3\xA9", u"caf\u00E9"},
         {"\xE2\x82\xAC", u"\u20AC"},
         {"\xF0\x9F\x98\x80", u"\U0001F600"},
-        {"\xC0\xAF", u"\uFFFD\uFFFD"},          // overlong
-        {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},  // a surrogate
+        {"\xC0\xAF", u"\uFFFD\uFFFD"},                      // overlong
+        {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},            // a surrogate
         {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},  // above U+10FFFF
-        {"\xE2\x82", u"\uFFFD"},                // cut short at the end
-        {"\xE2\x82x", u"\uFFFDx"},              // cut short by another character
+        {"\xE2\x82", u"\uFFFD"},                            // cut short at the end
+        {"\xE2\x82x", u"\uFFFDx"},                          // cut short by another character
         {"\x80x", u"\uFFFDx"},
         {std::string("a\0b", 3), std::u16string(u"a\0b", 3)},
     };
@@ -41,9 +43,17 @@ TEST(TextSniff, EncodingsBecomeUtf8) {
     } cases[] = {
         {"a,b", TextEncoding::Utf8, "a,b"},
         {"\xEF\xBB\xBFna\xC3\xAFve", TextEncoding::Utf8Bom, "na\xC3\xAFve"},
-        {std::string("\xFF\xFE" "a\0\xAC\x20", 6), TextEncoding::Utf16Le, "a\xE2\x82\xAC"},
+        {std::string("\xFF\xFE"
+                     "a\0\xAC\x20",
+                     6),
+         TextEncoding::Utf16Le, "a\xE2\x82\xAC"},
         {std::string("\xFE\xFF\0a\xD8\x3D\xDE\x00", 8), TextEncoding::Utf16Be, "a\xF0\x9F\x98\x80"},
-        {std::string("\xFF\xFE\x3D\xD8" "a\0", 6), TextEncoding::Utf16Le, "\xEF\xBF\xBD" "a"},
+        {std::string("\xFF\xFE\x3D\xD8"
+                     "a\0",
+                     6),
+         TextEncoding::Utf16Le,
+         "\xEF\xBF\xBD"
+         "a"},
         {"caf\xE9 \x80", TextEncoding::Windows1252, "caf\xC3\xA9 \xE2\x82\xAC"},
         {"caf\xE9", TextEncoding::Windows1252, "caf\xC3\xA9"},
         {"\xEF\xBF\xBD!", TextEncoding::Utf8, "\xEF\xBF\xBD!"},  // a replacement character written as one
@@ -59,13 +69,10 @@ TEST(TextSniff, SeparatorOfDelimitedText) {
         std::string text;
         char separator;
     } cases[] = {
-        {"a,b,c\n1,2,3\n", ','},
-        {"a;b;c\n1,5;2,5;3\n", ';'},       // decimal commas do not fool it
-        {"a\tb\n1\t2\n", '\t'},
-        {"\"x,y\";b\n1;2\n", ';'},          // quoted separators do not count
-        {"a,b\n1,2,3\n4,5\n", ','},         // ragged rows
-        {"name\nAnn\nBob\n", 0},
-        {"", 0},
+        {"a,b,c\n1,2,3\n", ','},         {"a;b;c\n1,5;2,5;3\n", ';'},  // decimal commas do not fool it
+        {"a\tb\n1\t2\n", '\t'},          {"\"x,y\";b\n1;2\n", ';'},    // quoted separators do not count
+        {"a,b\n1,2,3\n4,5\n", ','},                                    // ragged rows
+        {"name\nAnn\nBob\n", 0},         {"", 0},
         {"one line, with a comma", ','},
     };
     for (const auto &c : cases) EXPECT_EQ(sniff_separator(c.text), c.separator) << c.text;

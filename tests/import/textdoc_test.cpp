@@ -131,9 +131,9 @@ TEST(ItemWriterLayer, AParagraphsItemsComeInOrder) {
         sink.end_paragraph();
     });
     EXPECT_EQ(types, (std::vector<uint32_t>{CH_ITEM_BREAK, CH_ITEM_STYLE, CH_ITEM_STYLE, CH_ITEM_LIST_ITEM,
-                                            CH_ITEM_ATTR_12, CH_ITEM_ATTR_103, CH_ITEM_TAB_MOD_BEGIN,
-                                            CH_ITEM_TAB_STOP, CH_ITEM_TAB_MOD_END, CH_ITEM_TAG_BEGIN, CH_ITEM_TEXT,
-                                            CH_ITEM_TAG_END, CH_ITEM_CHAR_ATTR, CH_ITEM_TEXT, CH_ITEM_BREAK}));
+                                            CH_ITEM_ATTR_12, CH_ITEM_ATTR_103, CH_ITEM_TAB_MOD_BEGIN, CH_ITEM_TAB_STOP,
+                                            CH_ITEM_TAB_MOD_END, CH_ITEM_TAG_BEGIN, CH_ITEM_TEXT, CH_ITEM_TAG_END,
+                                            CH_ITEM_CHAR_ATTR, CH_ITEM_TEXT, CH_ITEM_BREAK}));
 }
 
 // Text boxes nested a thousand deep come out one after another, each after
@@ -231,9 +231,9 @@ TEST(SymbolFonts, CodesShowAsTheCharactersTheyDraw) {
         const char *font;
         char32_t code, shown;
     } cases[] = {
-        {"Symbol", 0xF0B7, U'\u2022'}, {"symbol", 0xB7, U'\u2022'},    {"Symbol", 0x61, U'\u03B1'},
+        {"Symbol", 0xF0B7, U'\u2022'},    {"symbol", 0xB7, U'\u2022'},      {"Symbol", 0x61, U'\u03B1'},
         {"Wingdings", 0xF0A7, U'\u25AA'}, {"Wingdings", 0xF0FC, U'\u2714'}, {"Wingdings", 0x21, U'\uFFFD'},
-        {"Arial", 0xF0B7, 0xF0B7},         {"Symbol", 0x263A, 0x263A},
+        {"Arial", 0xF0B7, 0xF0B7},        {"Symbol", 0x263A, 0x263A},
     };
     for (const auto &c : cases)
         EXPECT_EQ(uint32_t(unicode_of_symbol(c.font, c.code)), uint32_t(c.shown)) << c.font << " " << uint32_t(c.code);

@@ -18,8 +18,8 @@ struct SheetSpec {
     SheetSpec(std::string n, std::string b, std::string r = "")
         : name(std::move(n)), body(std::move(b)), rels(std::move(r)) {}
     std::string name;
-    std::string body;         // what goes inside <worksheet>, e.g. "<sheetData>...</sheetData>"
-    std::string rels;         // <Relationship> elements of the sheet, if any
+    std::string body;  // what goes inside <worksheet>, e.g. "<sheetData>...</sheetData>"
+    std::string rels;  // <Relationship> elements of the sheet, if any
 };
 
 struct WorkbookSpec {
@@ -34,16 +34,17 @@ struct WorkbookSpec {
 inline std::string sheet_data(const std::string &rows) { return "<sheetData>" + rows + "</sheetData>"; }
 
 inline std::vector<Part> workbook_parts(const WorkbookSpec &spec) {
-    auto parts = package_frame("xl/workbook.xml", "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml");
+    auto parts =
+        package_frame("xl/workbook.xml", "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml");
     std::string sheets, rels;
     for (size_t i = 0; i < spec.sheets.size(); ++i) {
         const std::string n = std::to_string(i + 1);
         sheets += "<sheet name=\"" + spec.sheets[i].name + "\" sheetId=\"" + n + "\" r:id=\"rId" + n + "\"/>";
         rels += "<Relationship Id=\"rId" + n + "\" Type=\"" + kRelType + "worksheet\" Target=\"worksheets/sheet" + n +
                 ".xml\"/>";
-        parts.push_back({"xl/worksheets/sheet" + n + ".xml",
-                         "<worksheet xmlns=\"" + kSpreadsheetNs + "\" xmlns:r=\"" + kRelNs + "\">" +
-                             spec.sheets[i].body + "</worksheet>"});
+        parts.push_back({"xl/worksheets/sheet" + n + ".xml", "<worksheet xmlns=\"" + kSpreadsheetNs + "\" xmlns:r=\"" +
+                                                                 kRelNs + "\">" + spec.sheets[i].body +
+                                                                 "</worksheet>"});
         if (!spec.sheets[i].rels.empty())
             parts.push_back({"xl/worksheets/_rels/sheet" + n + ".xml.rels",
                              "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">" +
@@ -55,7 +56,8 @@ inline std::vector<Part> workbook_parts(const WorkbookSpec &spec) {
     }
     if (!spec.styles.empty()) {
         rels += "<Relationship Id=\"rT\" Type=\"" + kRelType + "styles\" Target=\"styles.xml\"/>";
-        parts.push_back({"xl/styles.xml", "<styleSheet xmlns=\"" + kSpreadsheetNs + "\">" + spec.styles + "</styleSheet>"});
+        parts.push_back(
+            {"xl/styles.xml", "<styleSheet xmlns=\"" + kSpreadsheetNs + "\">" + spec.styles + "</styleSheet>"});
     }
     parts.push_back({"xl/workbook.xml", "<workbook xmlns=\"" + kSpreadsheetNs + "\" xmlns:r=\"" + kRelNs + "\">" +
                                             spec.workbook_pr + "<sheets>" + sheets + "</sheets></workbook>"});
@@ -69,6 +71,8 @@ inline std::vector<Part> workbook_parts(const WorkbookSpec &spec) {
 inline std::string workbook_of(const WorkbookSpec &spec) { return zip_of(workbook_parts(spec)); }
 
 // One sheet named "S" holding rows.
-inline std::string workbook_of_rows(const std::string &rows) { return workbook_of(WorkbookSpec({SheetSpec("S", sheet_data(rows))})); }
+inline std::string workbook_of_rows(const std::string &rows) {
+    return workbook_of(WorkbookSpec({SheetSpec("S", sheet_data(rows))}));
+}
 
 }  // namespace qrv::test

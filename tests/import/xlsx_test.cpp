@@ -11,15 +11,15 @@
 
 namespace {
 
-using qrv::test::SheetImport;
 using qrv::test::dump_of;
 using qrv::test::expect_clean_walk_showing;
 using qrv::test::import_and_walk;
 using qrv::test::Part;
 using qrv::test::sheet_data;
+using qrv::test::SheetImport;
+using qrv::test::SheetSpec;
 using qrv::test::workbook_of;
 using qrv::test::workbook_of_rows;
-using qrv::test::SheetSpec;
 using qrv::test::WorkbookSpec;
 
 struct Feature {
@@ -50,16 +50,17 @@ TEST(XlsxImport, EachFeatureReachesTheFilters) {
     WorkbookSpec shared = rows(row(1, cell("A1", "<v>1</v>", " t=\"s\"") + cell("B1", "<v>0</v>", " t=\"s\"")));
     shared.shared = "<si><t>alpha</t></si><si><t>beta</t></si>";
     WorkbookSpec rich = rows(row(1, cell("A1", "<v>0</v>", " t=\"s\"")));
-    rich.shared = "<si><r><rPr><b/><sz val=\"11\"/></rPr><t>bold</t></r><r><t xml:space=\"preserve\"> plain</t></r>"
-                  "<r><rPr><color rgb=\"FFFF0000\"/></rPr><t>red</t></r><rPh><t>ignored</t></rPh></si>";
+    rich.shared =
+        "<si><r><rPr><b/><sz val=\"11\"/></rPr><t>bold</t></r><r><t xml:space=\"preserve\"> plain</t></r>"
+        "<r><rPr><color rgb=\"FFFF0000\"/></rPr><t>red</t></r><rPh><t>ignored</t></rPh></si>";
     WorkbookSpec styled = rows(row(1, cell("A1", "<v>7</v>", " s=\"1\"") + cell("B1", "<v>8</v>")));
     styled.styles = kBoldStyles;
-    WorkbookSpec linked = sheet(sheet_data(row(1, cell("A1", "<is><t>site</t></is>", " t=\"inlineStr\"") +
-                                                   cell("B1", "<v>2</v>"))) +
-                                 "<hyperlinks><hyperlink ref=\"A1\" r:id=\"rL\"/>"
-                                 "<hyperlink ref=\"B1\" location=\"Other!A1\"/></hyperlinks>",
-                             "<Relationship Id=\"rL\" Type=\"" + qrv::test::kRelType +
-                                 "hyperlink\" Target=\"https://example.com/a%20b\" TargetMode=\"External\"/>");
+    WorkbookSpec linked =
+        sheet(sheet_data(row(1, cell("A1", "<is><t>site</t></is>", " t=\"inlineStr\"") + cell("B1", "<v>2</v>"))) +
+                  "<hyperlinks><hyperlink ref=\"A1\" r:id=\"rL\"/>"
+                  "<hyperlink ref=\"B1\" location=\"Other!A1\"/></hyperlinks>",
+              "<Relationship Id=\"rL\" Type=\"" + qrv::test::kRelType +
+                  "hyperlink\" Target=\"https://example.com/a%20b\" TargetMode=\"External\"/>");
     WorkbookSpec two_sheets({SheetSpec("First", sheet_data(row(1, cell("A1", "<v>1</v>")))),
                              SheetSpec("Second", sheet_data(row(1, cell("A1", "<v>2</v>"))))});
     WorkbookSpec titled = rows(row(1, cell("A1", "<v>1</v>")));
@@ -75,7 +76,8 @@ TEST(XlsxImport, EachFeatureReachesTheFilters) {
         {"shared strings", shared, {"r1: beta| alpha|"}},
         {"inline string", rows(row(1, cell("A1", "<is><t>in line</t></is>", " t=\"inlineStr\""))), {"r1: in line|"}},
         {"rich text runs", rich, {"r1: *bold* plainred{#FF0000}|"}},
-        {"truth values", rows(row(1, cell("A1", "<v>1</v>", " t=\"b\"") + cell("B1", "<v>0</v>", " t=\"b\""))),
+        {"truth values",
+         rows(row(1, cell("A1", "<v>1</v>", " t=\"b\"") + cell("B1", "<v>0</v>", " t=\"b\""))),
          {"r1: TRUE| FALSE|"}},
         {"error values", rows(row(1, cell("A1", "<v>#DIV/0!</v>", " t=\"e\""))), {"r1: !#DIV/0!|"}},
         {"cached formula results",
@@ -83,7 +85,8 @@ TEST(XlsxImport, EachFeatureReachesTheFilters) {
                          cell("C1", "<f>X1</f>"))),
          {"r1: =2| ab|\n"}},
         {"escaped characters",
-         rows(row(1, cell("A1", "<is><t>a_x0009_b_x005F_x0041_</t></is>", " t=\"inlineStr\""))), {"r1: a\tb_x0041_|"}},
+         rows(row(1, cell("A1", "<is><t>a_x0009_b_x005F_x0041_</t></is>", " t=\"inlineStr\""))),
+         {"r1: a\tb_x0041_|"}},
         {"merged cells",
          sheet(sheet_data(row(1, cell("A1", "<v>5</v>")) + row(3, cell("A3", "<v>6</v>"))) +
                "<mergeCells count=\"1\"><mergeCell ref=\"A1:B2\"/></mergeCells>"),
@@ -93,14 +96,16 @@ TEST(XlsxImport, EachFeatureReachesTheFilters) {
                "<col min=\"2\" max=\"2\" width=\"5\" hidden=\"1\"/></cols>" +
                sheet_data(row(1, cell("A1", "<v>1</v>") + cell("B1", "<v>2</v>")))),
          {"cols: 2100 0h\n"}},
-        {"hidden rows", rows(row(1, cell("A1", "<v>1</v>")) + row(2, cell("A2", "<v>2</v>"), " hidden=\"1\"")),
+        {"hidden rows",
+         rows(row(1, cell("A1", "<v>1</v>")) + row(2, cell("A2", "<v>2</v>"), " hidden=\"1\"")),
          {"r1: =1|\nr2h: =2|"}},
         {"hyperlinks", linked, {"[site](https://example.com/a%20b)", "=[2](#Other!A1)"}},
         {"bold and coloured cell format", styled, {"r1: =*7*{#0000FF}| =8|"}},
         {"sheets in order with their names", two_sheets, {"== First\ncols: 0\nr1: =1|\n== Second\n"}},
         {"title property", titled, {"title=Budget 2024\n"}},
         {"ISO dates in the 1904 system", dated1904, {"r1: =1|"}},
-        {"ISO dates in the 1900 system", rows(row(1, cell("A1", "<v>2021-01-01T12:00:00</v>", " t=\"d\""))),
+        {"ISO dates in the 1900 system",
+         rows(row(1, cell("A1", "<v>2021-01-01T12:00:00</v>", " t=\"d\""))),
          {"r1: =44197.5|"}},
         {"cells and rows out of order",
          rows(row(2, cell("B2", "<v>4</v>") + cell("A2", "<v>3</v>")) + row(1, cell("A1", "<v>1</v>"))),
@@ -108,7 +113,8 @@ TEST(XlsxImport, EachFeatureReachesTheFilters) {
         {"cells and rows without references",
          rows("<row><c><v>1</v></c><c><v>2</v></c></row><row><c t=\"b\"><v>1</v></c></row>"),
          {"r1: =1| =2|\nr2: TRUE| |"}},
-        {"short empty stretches kept", rows(row(1, cell("A1", "<v>1</v>") + cell("D1", "<v>2</v>"))),
+        {"short empty stretches kept",
+         rows(row(1, cell("A1", "<v>1</v>") + cell("D1", "<v>2</v>"))),
          {"r1: =1| ^2| =2|"}},
     };
     for (const auto &f : features) {
@@ -118,9 +124,8 @@ TEST(XlsxImport, EachFeatureReachesTheFilters) {
 }
 
 TEST(XlsxImport, ASparseSheetStaysAsSmallAsItsCells) {
-    const SheetImport result =
-        import_and_walk(workbook_of_rows(row(1, cell("A1", "<v>1</v>")) + row(1048576, cell("XFD1048576", "<v>2</v>"))),
-                        "sparse.xlsx");
+    const SheetImport result = import_and_walk(
+        workbook_of_rows(row(1, cell("A1", "<v>1</v>")) + row(1048576, cell("XFD1048576", "<v>2</v>"))), "sparse.xlsx");
     ASSERT_EQ(result.rc, 0u) << result.message;
     EXPECT_LT(result.items, 40u);
     EXPECT_NE(result.page.find("cols: 0 240gap2-16383 0\n"), std::string::npos) << result.page;
@@ -140,8 +145,8 @@ TEST(XlsxImport, TheDateSystemIsWrittenWithTheSheet) {
 struct BadInput {
     const char *name;
     std::string bytes;
-    uint32_t code;         // 0: a best-effort import
-    std::string message;   // a piece of the error or of the warnings
+    uint32_t code;        // 0: a best-effort import
+    std::string message;  // a piece of the error or of the warnings
     IMOptions options{sizeof(IMOptions), 0, 0, 0, 0, 0};
 };
 
@@ -182,13 +187,18 @@ TEST(XlsxImport, BadInputGivesOneLineOrAWarning) {
         {"entity bomb",
          with_part(parts, "xl/sharedStrings.xml",
                    "<!DOCTYPE s [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;\">]>"
-                   "<sst xmlns=\"" + qrv::test::kSpreadsheetNs + "\"><si><t>&b;</t></si></sst>"),
+                   "<sst xmlns=\"" +
+                       qrv::test::kSpreadsheetNs + "\"><si><t>&b;</t></si></sst>"),
          IM_ERR_BROKEN, "xl/sharedStrings.xml"},
         {"encrypted part", qrv::test::zip_of(encrypted), IM_ERR_ENCRYPTED, "xl/worksheets/sheet1.xml"},
-        {"archive bomb", workbook_of_rows(big_rows), IM_ERR_LIMIT, "xl/worksheets/sheet1.xml",
+        {"archive bomb",
+         workbook_of_rows(big_rows),
+         IM_ERR_LIMIT,
+         "xl/worksheets/sheet1.xml",
          {sizeof(IMOptions), 0, 2000, 0, 0, 0}},
         {"too many items", workbook_of_rows(big_rows), IM_ERR_LIMIT, "items", {sizeof(IMOptions), 0, 0, 0, 100, 0}},
-        {"shared string out of range", with_part(parts, "xl/sharedStrings.xml", "<sst xmlns=\"" + qrv::test::kSpreadsheetNs + "\"/>"), 0,
+        {"shared string out of range",
+         with_part(parts, "xl/sharedStrings.xml", "<sst xmlns=\"" + qrv::test::kSpreadsheetNs + "\"/>"), 0,
          "cell A1 names shared string '1' of 0"},
         {"cell format out of range", workbook_of_rows(row(1, cell("A1", "<v>1</v>", " s=\"9\""))), 0,
          "a cell names cell format 9 of 0"},
@@ -199,8 +209,9 @@ TEST(XlsxImport, BadInputGivesOneLineOrAWarning) {
          "cell A1: 'abc' is not a number"},
         {"broken workbook relationships", with_part(parts, "xl/_rels/workbook.xml.rels", "<Relationships"), 0,
          "parts are looked for by their usual names"},
-        {"malformed merged range", workbook_of(sheet(sheet_data("") + "<mergeCells><mergeCell ref=\"B:C\"/></mergeCells>")),
-         0, "merged range 'B:C' is malformed"},
+        {"malformed merged range",
+         workbook_of(sheet(sheet_data("") + "<mergeCells><mergeCell ref=\"B:C\"/></mergeCells>")), 0,
+         "merged range 'B:C' is malformed"},
     };
     const std::string protected_book = read_file(QRV_SOURCE_DIR "/../shared/corpus/xlsx/pass_protected.xlsx");
     if (!protected_book.empty())

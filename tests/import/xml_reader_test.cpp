@@ -80,8 +80,7 @@ TEST(XmlReader, FaultsNamePartAndLine) {
 
 TEST(XmlReader, EntityBombIsRefusedAtItsFirstDeclaration) {
     std::string bomb = "<!DOCTYPE lolz [<!ENTITY lol \"lol\">";
-    for (int i = 1; i < 10; ++i)
-        bomb += "<!ENTITY lol" + std::to_string(i) + " \"" + std::string(10, '&') + "\">";
+    for (int i = 1; i < 10; ++i) bomb += "<!ENTITY lol" + std::to_string(i) + " \"" + std::string(10, '&') + "\">";
     bomb += "]><lolz>&lol9;</lolz>";
     EXPECT_EQ(fault(bomb), "part.xml: line 1: an entity declaration (entities are not read)");
 }

@@ -36,9 +36,8 @@ TEST(ZipEntries, AmbiguousArchivesAreRefused) {
         uint32_t result;
         const char *message;
     } cases[] = {
-        {"an entry name twice",
-         renamed(document_bytes("word/documenX.xml"), "word/documenX.xml", "word/document.xml"), IM_ERR_BROKEN,
-         "t.docx: the archive holds two entries named 'word/document.xml' (letter case aside)"},
+        {"an entry name twice", renamed(document_bytes("word/documenX.xml"), "word/documenX.xml", "word/document.xml"),
+         IM_ERR_BROKEN, "t.docx: the archive holds two entries named 'word/document.xml' (letter case aside)"},
         {"an entry name twice but for case", document_bytes("Word/Styles.XML"), IM_ERR_BROKEN,
          "t.docx: the archive holds two entries named '"},
         {"bytes before the archive", "MZ" + std::string(300, '\0') + document_bytes("extra.xml"), IM_ERR_UNSUPPORTED,

@@ -65,9 +65,8 @@ TEST_F(InstalledTree, WordCountBuildsFromTheInstalledFilesAloneThreeWays) {
         {"cmake-package", cmake_build("cmake-package", "", "-DCMAKE_PREFIX_PATH=" + shell_word(prefix()))},
         {"cmake-pkg-config", cmake_build("cmake-pkg-config", pkg_config_path, "-DUSE_PKG_CONFIG=ON")},
         {"compiler-line", "mkdir -p " + shell_word(line) + " && " + shell_word(QRV_C_COMPILER) + " " +
-                              shell_word(project / "word_count.c") + " -o " + shell_word(line / "word_count") +
-                              " $(" + pkg_config() + "--cflags --libs qrvex) -Wl,-rpath," +
-                              shell_word(lib())},
+                              shell_word(project / "word_count.c") + " -o " + shell_word(line / "word_count") + " $(" +
+                              pkg_config() + "--cflags --libs qrvex) -Wl,-rpath," + shell_word(lib())},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.how);

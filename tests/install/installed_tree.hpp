@@ -26,8 +26,9 @@ namespace fs = std::filesystem;
 inline const std::string kVersion = QRV_PROJECT_VERSION;
 
 // Every shared library an install holds.
-inline const char *const kLibraries[] = {"qrvex", "qrvplatform", "qrvch",   "qrvut",   "qrvda",
-                                         "qrvfa", "qrvim",       "qrvwalk", "qrvhtml", "qrvtext", "qrvmarkdown", "qrvcsv", "qrvjson"};
+inline const char *const kLibraries[] = {"qrvex",       "qrvplatform", "qrvch",   "qrvut",   "qrvda",
+                                         "qrvfa",       "qrvim",       "qrvwalk", "qrvhtml", "qrvtext",
+                                         "qrvmarkdown", "qrvcsv",      "qrvjson"};
 
 struct Shell {
     int status = -1;

@@ -79,10 +79,14 @@ std::vector<PackageCase> package_cases() {
     };
     dev_files.insert(dev_files.end(), dev_links.begin(), dev_links.end());
     return {
-        {"libqrvex1", runtime_files, {"include/", "bin/", "cmake/", "pkgconfig/", R"(\.so$)"},
+        {"libqrvex1",
+         runtime_files,
+         {"include/", "bin/", "cmake/", "pkgconfig/", R"(\.so$)"},
          {"libc6", "libstdc++6", "libzip4", "libexpat1"}},
         {"libqrvex-dev", dev_files, {R"(\.so\.)", "bin/"}, {"libqrvex1" + exactly, "libzip-dev", "libexpat1-dev"}},
-        {"qrvex-tools", {"usr/bin/qrvex-export", "usr/share/man/man1/qrvex-export.1"}, {"lib/", "include/"},
+        {"qrvex-tools",
+         {"usr/bin/qrvex-export", "usr/share/man/man1/qrvex-export.1"},
+         {"lib/", "include/"},
          {"libqrvex1" + exactly, "libc6", "libstdc++6"}},
     };
 }

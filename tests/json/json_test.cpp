@@ -24,10 +24,12 @@ TEST(Json, BlocksRunsAndSheetsStandInReadingOrder) {
         const char *piece;
     } cases[] = {
         {"the frame", "section kind=0\ntext \"x\"\nbreak PARAGRAPH\n",
-         "{\"format\":\"qrvex-document\",\"version\":1,\"blocks\":[{\"type\":\"paragraph\",\"runs\":[{\"text\":\"x\"}]}],"
+         "{\"format\":\"qrvex-document\",\"version\":1,\"blocks\":[{\"type\":\"paragraph\",\"runs\":[{\"text\":\"x\"}]}"
+         "],"
          "\"notes\":[],\"properties\":{}}\n"},
         {"runs split where the formatting changes",
-         "section kind=0\ntext \"a \"\nCHAR_ATTR 2 1\ntext \"b\"\ntext \"c\"\nCHAR_ATTR 2 0\ntext \" d\"\nbreak PARAGRAPH\n",
+         "section kind=0\ntext \"a \"\nCHAR_ATTR 2 1\ntext \"b\"\ntext \"c\"\nCHAR_ATTR 2 0\ntext \" d\"\nbreak "
+         "PARAGRAPH\n",
          "\"runs\":[{\"text\":\"a \"},{\"text\":\"bc\",\"bold\":true},{\"text\":\" d\"}]"},
         {"quotes, backslashes, line breaks and control characters escaped",
          "section kind=0\ntext \"say \\\"hi\\\" \\\\ \\t\"\nbreak LINE\ntext \"next\"\nbreak PARAGRAPH\n",
@@ -38,7 +40,8 @@ TEST(Json, BlocksRunsAndSheetsStandInReadingOrder) {
          "{\"text\":\"site\",\"link\":\"https://example.com/\"}"},
         {"a note's reference and the note",
          "section kind=0\ntext \"a\"\nbegin 0x20400000\ntext \"The note.\"\nend\nbreak PARAGRAPH\n",
-         "\"runs\":[{\"text\":\"a\"},{\"note\":1}]}],\"notes\":[{\"number\":1,\"kind\":\"footnote\",\"text\":\"The note.\"}]"},
+         "\"runs\":[{\"text\":\"a\"},{\"note\":1}]}],\"notes\":[{\"number\":1,\"kind\":\"footnote\",\"text\":\"The "
+         "note.\"}]"},
         {"a picture", "section kind=0\nbegin 0x20450000 1\ntext \"A dot\"\nend\nbreak PARAGRAPH\n",
          "{\"image\":{\"kind\":\"picture\",\"alt\":\"A dot\"}}"},
         {"a table's cells with their spans and blocks",

@@ -64,7 +64,8 @@ std::string forbidden_include(const fs::path &includer, const std::string &line,
     const auto target = resolve(includer, name, rule);
     for (const char *folder : rule.forbidden) {
         if (target && under(*target, folder)) return folder;
-        if (name.starts_with(std::string(folder) + "/") || name.find(std::string("/") + folder + "/") != std::string::npos)
+        if (name.starts_with(std::string(folder) + "/") ||
+            name.find(std::string("/") + folder + "/") != std::string::npos)
             return folder;
     }
     return {};

@@ -29,8 +29,16 @@ struct Track {
     ~Track() { LUDeInitCounterTrack(list); }
 };
 
-struct Save { uint32_t counter, level; int32_t value; uint32_t position; };
-struct Ask { uint32_t counter, level, position; uint32_t result; int32_t value; };
+struct Save {
+    uint32_t counter, level;
+    int32_t value;
+    uint32_t position;
+};
+struct Ask {
+    uint32_t counter, level, position;
+    uint32_t result;
+    int32_t value;
+};
 
 TEST(CounterTrack, ValuesAcrossLevels) {
     const struct {
@@ -47,9 +55,7 @@ TEST(CounterTrack, ValuesAcrossLevels) {
         {"the deeper level counts on after starting over",
          {{1, 0, 1, 10}, {1, 1, 1, 12}, {1, 1, 2, 14}, {1, 0, 2, 20}, {1, 1, 1, 22}},
          {{1, 1, 15, 0, 2}, {1, 1, 22, 0, 1}, {1, 0, 22, 0, 2}}},
-        {"the first value at a position is kept",
-         {{1, 0, 1, 10}, {1, 0, 5, 10}},
-         {{1, 0, 10, 0, 1}}},
+        {"the first value at a position is kept", {{1, 0, 1, 10}, {1, 0, 5, 10}}, {{1, 0, 10, 0, 1}}},
         {"skipped levels get markers without a value",
          {{1, 2, 7, 10}},
          {{1, 0, 10, 0, -1}, {1, 1, 10, 0, -1}, {1, 2, 10, 0, 7}, {1, 2, 9, 1577, -1}}},
@@ -104,9 +110,7 @@ TEST(CounterTrack, StoredRecords) {
         {"a value where the level above has one of its own",
          {{5, 0, 9, 40}, {5, 1, 4, 30}, {5, 1, 3, 40}},
          {{{30, 9, 1}, {40, 9, -1}}, {{30, 4, -1}, {40, 3, -1}}}},
-        {"a first value at a new level there records nothing",
-         {{5, 0, 9, 40}, {5, 1, 3, 40}},
-         {{{40, 9, -1}}, {}}},
+        {"a first value at a new level there records nothing", {{5, 0, 9, 40}, {5, 1, 3, 40}}, {{{40, 9, -1}}, {}}},
         {"a second value at the same place is dropped",
          {{5, 0, 1, 10}, {5, 1, 2, 12}, {5, 1, 3, 12}},
          {{{10, 1, -1}, {12, 1, 1}}, {{12, 2, -1}}}},
@@ -136,7 +140,8 @@ public:
     void save(uint32_t level, int32_t value, uint32_t position) {
         Snapshot next{position, level, std::vector<int32_t>(level + 1, -1)};
         if (!snapshots_.empty())
-            for (uint32_t k = 0; k < level && k <= snapshots_.back().depth; ++k) next.values[k] = snapshots_.back().values[k];
+            for (uint32_t k = 0; k < level && k <= snapshots_.back().depth; ++k)
+                next.values[k] = snapshots_.back().values[k];
         next.values[level] = value;
         snapshots_.push_back(next);
     }
@@ -151,7 +156,10 @@ public:
     }
 
 private:
-    struct Snapshot { uint32_t position, depth; std::vector<int32_t> values; };
+    struct Snapshot {
+        uint32_t position, depth;
+        std::vector<int32_t> values;
+    };
     std::vector<Snapshot> snapshots_;
 };
 
@@ -223,8 +231,10 @@ public:
                 const LUCounterRecord marker{position, closed ? -1 : last.Value, static_cast<int32_t>(k + 1)};
                 if (last.Link == -1) closed = true;
                 if (last.Position >= position) continue;
-                if (last.Link != marker.Link) closed = true;
-                else if (!closed) continue;
+                if (last.Link != marker.Link)
+                    closed = true;
+                else if (!closed)
+                    continue;
                 history.push_back(marker);
             }
         }
@@ -274,8 +284,7 @@ TEST(CounterTrack, StoresWhatTheRecordModelStoresForSavesInAnyOrder) {
             ASSERT_EQ(LUSaveCounterLevel(track.list, counter, level, value, position), 0u);
             models[counter].save(level, value, position);
             ASSERT_EQ(stored_levels(track.list, counter), models[counter].levels())
-                << "run " << run << " step " << step << ": level " << level << " value " << value << " at "
-                << position;
+                << "run " << run << " step " << step << ": level " << level << " value " << value << " at " << position;
             const uint32_t asked_level = pick(5), asked_position = pick(26);
             int32_t got = 0, expected = 0;
             ASSERT_EQ(LUGetCounterLevel(track.list, counter, asked_level, &got, asked_position),

@@ -21,8 +21,7 @@ struct Item {
 
 struct ListGuard {
     LUList *list;
-    explicit ListGuard(uint32_t capacity, uint32_t grow_by = 4)
-        : list(LUCreateList(sizeof(Item), capacity, grow_by)) {}
+    explicit ListGuard(uint32_t capacity, uint32_t grow_by = 4) : list(LUCreateList(sizeof(Item), capacity, grow_by)) {}
     ~ListGuard() { LUFreeList(&list); }
 };
 
@@ -58,7 +57,10 @@ TEST(ItemList, CreationFillsTheRecord) {
 TEST(ItemList, GrowsByItsFixedStep) {
     ListGuard g(2, 3);
     const Item items[] = {{1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {6, 0}};
-    const struct { int32_t index; uint32_t capacity; } expected[] = {{0, 2}, {1, 2}, {2, 5}, {3, 5}, {4, 5}, {5, 8}};
+    const struct {
+        int32_t index;
+        uint32_t capacity;
+    } expected[] = {{0, 2}, {1, 2}, {2, 5}, {3, 5}, {4, 5}, {5, 8}};
     for (size_t i = 0; i < std::size(items); ++i) {
         EXPECT_EQ(LUAddItem(g.list, &items[i]), expected[i].index);
         EXPECT_EQ(g.list->Capacity, expected[i].capacity);
@@ -99,7 +101,12 @@ TEST(ItemList, SortedInsertion) {
         std::vector<Item> after;
     } cases[] = {
         {"duplicate refused", {{5, 0}, {7, 0}, {7, 1}, {9, 0}}, {7, 2}, 2, 0, 0, {{5, 0}, {7, 0}, {7, 1}, {9, 0}}},
-        {"duplicate after equals", {{5, 0}, {7, 0}, {7, 1}, {9, 0}}, {7, 2}, 2, 1, 0,
+        {"duplicate after equals",
+         {{5, 0}, {7, 0}, {7, 1}, {9, 0}},
+         {7, 2},
+         2,
+         1,
+         0,
          {{5, 0}, {7, 0}, {7, 1}, {7, 2}, {9, 0}}},
         {"smallest first", {{5, 0}, {7, 0}}, {1, 0}, 2, 0, 0, {{1, 0}, {5, 0}, {7, 0}}},
         {"largest last", {{5, 0}, {7, 0}}, {8, 0}, 2, 0, 0, {{5, 0}, {7, 0}, {8, 0}}},
@@ -158,12 +165,8 @@ TEST(ItemList, InsertionAtAnIndex) {
         uint32_t result;
         std::vector<Item> after;
     } cases[] = {
-        {"front", 0, 0, {i, a, b}},
-        {"middle", 1, 0, {a, i, b}},
-        {"at the count", 2, 0, {a, b, i}},
-        {"minus one", -1, 0, {a, b, i}},
-        {"beyond the count", 3, 18, {a, b}},
-        {"other negative", -2, 18, {a, b}},
+        {"front", 0, 0, {i, a, b}},      {"middle", 1, 0, {a, i, b}},         {"at the count", 2, 0, {a, b, i}},
+        {"minus one", -1, 0, {a, b, i}}, {"beyond the count", 3, 18, {a, b}}, {"other negative", -2, 18, {a, b}},
     };
     for (uint32_t capacity : {2u, 8u}) {
         for (const auto &c : cases) {
@@ -195,7 +198,10 @@ TEST(ItemList, ShrinkingBelowTheCountKeepsTheFirstItems) {
 
 // Lists that cannot grow refuse every addition and stay as they were.
 TEST(ItemList, ListsThatCannotGrowRefuse) {
-    const struct { const char *name; uint32_t capacity, grow_by; } lists[] = {
+    const struct {
+        const char *name;
+        uint32_t capacity, grow_by;
+    } lists[] = {
         {"growth step 0", 1, 0},
         {"capacity 0", 0, 4},
     };
@@ -270,7 +276,8 @@ TEST(ItemList, BehavesLikeAVector) {
             }
             break;
         case 3: {
-            const auto it = std::find_if(model.rbegin(), model.rend(), [&](const Item &m) { return m.key == item.key; });
+            const auto it =
+                std::find_if(model.rbegin(), model.rend(), [&](const Item &m) { return m.key == item.key; });
             const auto found = it == model.rend() ? -1 : static_cast<int32_t>(model.rend() - it) - 1;
             ASSERT_EQ(LUFindExactItem(g.list, &item, 2), found);
             ASSERT_EQ(LURemoveExactItem(g.list, &item, 2), it == model.rend() ? 37u : 0u);
@@ -280,7 +287,8 @@ TEST(ItemList, BehavesLikeAVector) {
         case 4: {
             // Only meaningful on a sorted list: sort the model and rebuild.
             std::stable_sort(model.begin(), model.end(), [](const Item &l, const Item &r) { return l.key < r.key; });
-            while (LURemoveItem(g.list)) {}
+            while (LURemoveItem(g.list)) {
+            }
             for (const Item &m : model) ASSERT_NE(LUAddItem(g.list, &m), -1);
             ASSERT_EQ(LUAddSortedItem(g.list, &item, 2, 1), 0u);
             model.insert(std::upper_bound(model.begin(), model.end(), item,

@@ -94,8 +94,7 @@ TEST(Markdown, HeadingsAndParagraphs) {
          "STYLE 0 5\ntext \"b\"\nbreak PARAGRAPH\n",
          "a\n\nb\n"},
         {"a line break inside a paragraph",
-         "STYLE 0 5\ntext \"one\"\nbreak LINE\ntext \"# two\"\nbreak LINE\nbreak PARAGRAPH\n",
-         "one\\\n\\# two\n"},
+         "STYLE 0 5\ntext \"one\"\nbreak LINE\ntext \"# two\"\nbreak LINE\nbreak PARAGRAPH\n", "one\\\n\\# two\n"},
     };
     expect_cases(std::begin(cases), std::end(cases));
 }
@@ -114,8 +113,8 @@ TEST(Markdown, EmphasisStaysNextToItsText) {
          "STYLE 0 5\nCHAR_ATTR 2 1\ntext \"all \"\nCHAR_ATTR 3 1\ntext \"both\"\nCHAR_ATTR 3 0\ntext \" bold\"\n"
          "CHAR_ATTR 2 0\nbreak PARAGRAPH\n",
          "**all *both* bold**\n"},
-        {"underline has no marker",
-         "STYLE 0 5\nCHAR_ATTR 4 1\ntext \"under\"\nCHAR_ATTR 4 0\nbreak PARAGRAPH\n", "under\n"},
+        {"underline has no marker", "STYLE 0 5\nCHAR_ATTR 4 1\ntext \"under\"\nCHAR_ATTR 4 0\nbreak PARAGRAPH\n",
+         "under\n"},
     };
     expect_cases(std::begin(cases), std::end(cases));
 }
@@ -186,7 +185,8 @@ TEST(Markdown, TablesArePipeTables) {
          "text \"x | y\"\nbreak CELL\nbreak ROW\ntable-end\n",
          "| A | B |\n| --- | --- |\n| 1 | x \\| y |\n"},
         {"paragraphs of a cell joined by <br>",
-         "table-begin\ntext \"A\"\nbreak PARAGRAPH\ntext \"B\"\nbreak LINE\ntext \"C\"\nbreak CELL\nbreak ROW\ntable-end\n",
+         "table-begin\ntext \"A\"\nbreak PARAGRAPH\ntext \"B\"\nbreak LINE\ntext \"C\"\nbreak CELL\nbreak "
+         "ROW\ntable-end\n",
          "| A<br>B<br>C |\n| --- |\n"},
         {"a spanned cell leaves its other cells empty",
          "@span: cell width=4000 columns=2 rows=1\ntable-begin\ntext \"A\"\nbreak CELL\ntext \"B\"\nbreak CELL\n"

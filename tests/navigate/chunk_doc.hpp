@@ -18,9 +18,7 @@ namespace qrv::chunktest {
 class ChunkDoc {
 public:
     // An empty document to append to.
-    explicit ChunkDoc(uint32_t chunk_size = CH_DEFAULT_CHUNK_SIZE) {
-        EXPECT_EQ(CHNewDocument(chunk_size, &h_), 0u);
-    }
+    explicit ChunkDoc(uint32_t chunk_size = CH_DEFAULT_CHUNK_SIZE) { EXPECT_EQ(CHNewDocument(chunk_size, &h_), 0u); }
     explicit ChunkDoc(std::string_view text) : text_(std::make_unique<qrv::test::Document>(text)) {
         h_ = text_->handle();
     }

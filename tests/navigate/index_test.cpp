@@ -37,7 +37,7 @@ TEST(TableIndex, BeginOfTheInnermostTableAroundAnId) {
     const struct {
         const char *id;
         const char *begin;  // nullptr: no table
-    } cases[] = {{"a", "out"},   {"b", "in1"},    {"c", "out"},  {"in1", "in1"},
+    } cases[] = {{"a", "out"},   {"b", "in1"},        {"c", "out"},      {"in1", "in1"},
                  {"out", "out"}, {"before", nullptr}, {"after", nullptr}};
     for (const auto &c : cases)
         EXPECT_EQ(CUFindTableBeginId(d[c.id], 1, d.h()), c.begin ? d[c.begin] : CH_NO_ITEM) << c.id;
@@ -73,10 +73,8 @@ TEST(TagList, FoundInTheLockedRangeAndByWalkingPastIt) {
         const char *end;
         bool walked;
     } cases[] = {
-        {5, CH_TAG_STYLE_DEFINITION, 0, "s5", "s5end", false},
-        {5, CH_TAG_STYLE_DEFINITION, 1, "s5in", "s5end", false},
-        {5, CH_TAG_NUMBER_FORMAT, 0, "n5", "n5end", false},
-        {6, CH_TAG_STYLE_DEFINITION, 0, "s6", "s6end", true},
+        {5, CH_TAG_STYLE_DEFINITION, 0, "s5", "s5end", false},  {5, CH_TAG_STYLE_DEFINITION, 1, "s5in", "s5end", false},
+        {5, CH_TAG_NUMBER_FORMAT, 0, "n5", "n5end", false},     {6, CH_TAG_STYLE_DEFINITION, 0, "s6", "s6end", true},
         {6, CH_TAG_STYLE_DEFINITION, 1, "s6in", "s6end", true},
     };
     for (const auto &c : cases) {

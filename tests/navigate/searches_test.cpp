@@ -58,22 +58,18 @@ TEST(Searches, SkippableTagsAreJumpedOverForward) {
         {"vector header inside a skippable tag is not seen",
          [](const ChunkDoc &d) { return CUFindVectorHeaderId(d["start"], d["last"], d.h()); }, value(42)},
         {"plain tag begin by code",
-         [](const ChunkDoc &d) { return CUFindTagBeginId(d["start"], d["last"], 0x00030000, d.h()); },
-         at("plain")},
+         [](const ChunkDoc &d) { return CUFindTagBeginId(d["start"], d["last"], 0x00030000, d.h()); }, at("plain")},
         {"a skippable tag asked for by code is found",
-         [](const ChunkDoc &d) { return CUFindTagBeginId(d["start"], d["last"], 0x20060000, d.h()); },
-         at("wanted")},
+         [](const ChunkDoc &d) { return CUFindTagBeginId(d["start"], d["last"], 0x20060000, d.h()); }, at("wanted")},
         {"the first skippable tag itself asked for by code",
-         [](const ChunkDoc &d) { return CUFindTagBeginId(d["start"], d["last"], 0x20050000, d.h()); },
-         at("skipA")},
+         [](const ChunkDoc &d) { return CUFindTagBeginId(d["start"], d["last"], 0x20050000, d.h()); }, at("skipA")},
         {"0x170000 is not skipped by tag searches",
          [](const ChunkDoc &d) { return CUFindTagBeginId(d["start"], d["last"], 0x170000, d.h()); }, at("t17")},
         {"a special char search does not skip 0x170000",
          [](const ChunkDoc &d) { return CUFindSpecialCharId(7, d["t17"], d["last"], d.h()); }, at("sp")},
         {"skip tag lands after the matching end",
          [](const ChunkDoc &d) { return CUSkipTag(d.after(d["skipA"]), d.h()); }, at("t17")},
-        {"tag end of a tag begin", [](const ChunkDoc &d) { return CUFindTagEndId(d["skipA"], d.h()); },
-         at("endA")},
+        {"tag end of a tag begin", [](const ChunkDoc &d) { return CUFindTagEndId(d["skipA"], d.h()); }, at("endA")},
         {"tag end from inside a tag, nested tags skipped",
          [](const ChunkDoc &d) { return CUFindTagEndId(d["sp"], d.h()); }, at("endP")},
         {"no unmatched tag end ahead", [](const ChunkDoc &d) { return CUFindTagEndId(d["start"], d.h()); },
@@ -87,8 +83,8 @@ TEST(Searches, SkippableTagsAreJumpedOverBackward) {
     const Case cases[] = {
         {"reverse skip finds the matching begin", [](const ChunkDoc &d) { return CUSkipTagReverse(d["endA"], d.h()); },
          at("skipA")},
-        {"break before skippable end found",
-         [](const ChunkDoc &d) { return CUFindBreakBeginId(d["last"], 1, d.h()); }, at("br")},
+        {"break before skippable end found", [](const ChunkDoc &d) { return CUFindBreakBeginId(d["last"], 1, d.h()); },
+         at("br")},
         {"breaks inside skipped tags are not seen, walk runs out",
          [](const ChunkDoc &d) { return CUFindBreakBeginId(d["plain"], 1, d.h()); }, value(0)},
         {"from inside a skippable tag its begin is returned",
@@ -141,13 +137,13 @@ TEST(Searches, LimitsAreComparedBeforeReading) {
         {"break: the smaller limit bounds",
          [](const ChunkDoc &d) { return CUFindBreakEndId(d["sp"], d["vh"], kNone, 1, d.h()); }, value(kNone), true},
         {"tag begin: limit is exclusive",
-         [](const ChunkDoc &d) { return CUFindTagBeginId(d["start"], d["plain"], 0x00030000, d.h()); },
-         value(kNone), true},
+         [](const ChunkDoc &d) { return CUFindTagBeginId(d["start"], d["plain"], 0x00030000, d.h()); }, value(kNone),
+         true},
         {"vector header: limit is exclusive",
          [](const ChunkDoc &d) { return CUFindVectorHeaderId(d["sp"], d["vh"], d.h()); }, value(kNone), true},
         {"tag begin: id at the limit",
-         [](const ChunkDoc &d) { return CUFindTagBeginId(d["plain"], d["plain"], 0x00030000, d.h()); },
-         value(kNone), false},
+         [](const ChunkDoc &d) { return CUFindTagBeginId(d["plain"], d["plain"], 0x00030000, d.h()); }, value(kNone),
+         false},
     };
     for (const Limit &c : cases) {
         d.reset_calls();
@@ -177,7 +173,7 @@ TEST(Searches, TextFramesByFlagMask) {
         {0x01, "z", "x1"},
         {0x10, "z", "x2"},  // tags are not skipped
         {0x11, "z", "x1"},
-        {0x10, "x2", "x2"}, // the limit is inclusive
+        {0x10, "x2", "x2"},  // the limit is inclusive
     };
     for (const auto &c : cases)
         EXPECT_EQ(CUFindTextFrameId(d["a"], d[c.limit], c.mask, d.h()), d[c.expected]) << c.mask;
@@ -192,7 +188,10 @@ TEST(Searches, IsBeginTag) {
         uint32_t result;
         uint32_t code;
     } cases[] = {
-        {"skipA", 1, 0x20050000}, {"plain", 1, 0x00030000}, {"endA", 0, 0}, {"start", 0, 0},
+        {"skipA", 1, 0x20050000},
+        {"plain", 1, 0x00030000},
+        {"endA", 0, 0},
+        {"start", 0, 0},
     };
     for (const auto &c : cases) {
         uint32_t code = 0xDEAD;

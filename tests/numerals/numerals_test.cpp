@@ -127,8 +127,8 @@ TEST(Numerals, StripZerosKeepsOrderAndCountsKeptBytes) {
         uint16_t count;
         std::string kept;
     };
-    const Case cases[] = {{{'a', 0, 'b', 0, 0}, 5, "ab"}, {{0, 0, 0}, 3, ""}, {{'x', 'y', 0, 'z'}, 2, "xy"},
-                          {{0, 'q', 0, 'r'}, 4, "qr"}};
+    const Case cases[] = {
+        {{'a', 0, 'b', 0, 0}, 5, "ab"}, {{0, 0, 0}, 3, ""}, {{'x', 'y', 0, 'z'}, 2, "xy"}, {{0, 'q', 0, 'r'}, 4, "qr"}};
     for (const Case &c : cases) {
         auto buf = c.in;
         const uint16_t n = FUStripStringZeros(buf.data(), c.count);

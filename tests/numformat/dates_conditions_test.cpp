@@ -40,9 +40,9 @@ TEST(DateFormats, CalendarFields) {
         {"{134}", k1Jan2000, "Saturday,January 1, 2000"},
         {"{135}", k5Feb2000, "2/5/00"},
         {"{121}.{123}", k5Feb2000, "05.02"},  // a point in a date format writes "."
-        {kDayMonthYear, 0, "Invalid date"},    // day 0 has no calendar date
+        {kDayMonthYear, 0, "Invalid date"},   // day 0 has no calendar date
         {kDayMonthYear, 5e9, "Invalid date"},
-        {kDayMonthYear, -0.5, "00/00/0000"},   // negative and not whole: no fields
+        {kDayMonthYear, -0.5, "00/00/0000"},  // negative and not whole: no fields
     };
     for (const Case &c : cases) {
         Document doc(definition(c.pattern));
@@ -75,11 +75,9 @@ TEST(DateFormats, DayBaseAndFalseLeapDay) {
         const char *expected;
     } cases[] = {
         {2415020, 1, 36526, "Saturday 1 January 2000"},  // serial days that count 29 February 1900
-        {2415020, 0, 36526, "Sunday 2 January 2000"},
-        {0, 0, k28Feb1900, "Wednesday 28 February 1900"},
+        {2415020, 0, 36526, "Sunday 2 January 2000"},    {0, 0, k28Feb1900, "Wednesday 28 February 1900"},
         {0, 1, k28Feb1900, "Tuesday 28 February 1900"},  // own date, weekday of the day before
-        {0, 0, k28Feb1900 + 1, "Thursday 1 March 1900"},
-        {0, 1, k28Feb1900 + 1, "Wednesday 28 February 1900"},
+        {0, 0, k28Feb1900 + 1, "Thursday 1 March 1900"}, {0, 1, k28Feb1900 + 1, "Wednesday 28 February 1900"},
         {0, 0, k31Dec1899, "Sunday 31 December 1899"},
     };
     Document doc(definition("{133}\" \"{122}\" \"{125}\" \"{127}"));
@@ -132,9 +130,9 @@ TEST(TimeFormats, SeparatorsAndDesignatorsFromConventions) {
 // Definition @f (key 1) starts with a condition comparing the value with 0;
 // its target is definition key 2, which shows the value in parentheses.
 std::string conditional(const char *test, const char *data1, const char *comparand = "0") {
-    return std::string("@f: begin NUMBER_FORMAT key=1\nFORMAT_CONDITION ") + test + " " + data1 +
-           " 2\nvalue DOUBLE " + comparand + "\n" + qrv::test::definition_lines("0\" own\"") +
-           "end\n@g: begin NUMBER_FORMAT key=2\n" + qrv::test::definition_lines("\"(\"0\")\"") + "end\n";
+    return std::string("@f: begin NUMBER_FORMAT key=1\nFORMAT_CONDITION ") + test + " " + data1 + " 2\nvalue DOUBLE " +
+           comparand + "\n" + qrv::test::definition_lines("0\" own\"") + "end\n@g: begin NUMBER_FORMAT key=2\n" +
+           qrv::test::definition_lines("\"(\"0\")\"") + "end\n";
 }
 
 TEST(Conditions, TestsPickTheTargetDefinition) {
@@ -144,12 +142,11 @@ TEST(Conditions, TestsPickTheTargetDefinition) {
         double value;
         const char *expected;
     } cases[] = {
-        {"1", "0", -5, "(5)"},   {"1", "0", 5, "5 own"},   {"1", "1", -5, "-(5)"},
-        {"2", "0", 3, "(3)"},    {"2", "0", 0, "0 own"},   {"3", "0", 0, "(0)"},
-        {"3", "0", 1, "1 own"},  {"4", "0", 0, "(0)"},     {"4", "0", 1, "1 own"},
-        {"5", "0", 0, "(0)"},    {"5", "0", -1, "-1 own"}, {"6", "0", 2, "(2)"},
-        {"6", "0", 0, "0 own"},  {"8", "0", -7, "(7)"},    {"7", "0", -7, "-7 own"},
-        {"9", "0", 1, "1 own"},  {"0x20001", "0", -2, "(2)"},  // only the low 16 bits are the test
+        {"1", "0", -5, "(5)"},       {"1", "0", 5, "5 own"}, {"1", "1", -5, "-(5)"},   {"2", "0", 3, "(3)"},
+        {"2", "0", 0, "0 own"},      {"3", "0", 0, "(0)"},   {"3", "0", 1, "1 own"},   {"4", "0", 0, "(0)"},
+        {"4", "0", 1, "1 own"},      {"5", "0", 0, "(0)"},   {"5", "0", -1, "-1 own"}, {"6", "0", 2, "(2)"},
+        {"6", "0", 0, "0 own"},      {"8", "0", -7, "(7)"},  {"7", "0", -7, "-7 own"}, {"9", "0", 1, "1 own"},
+        {"0x20001", "0", -2, "(2)"},  // only the low 16 bits are the test
     };
     for (const Case &c : cases) {
         Document doc(conditional(c.test, c.data1));
@@ -199,8 +196,8 @@ std::string condition_chain(int n, bool by_cell_tag) {
             text += by_cell_tag ? "begin SS_CELL " + std::to_string(i) + "\n"
                                 : "begin NUMBER_FORMAT key=" + std::to_string(i) + "\n";
         if (i < n)
-            text += std::string("FORMAT_CONDITION ") + (by_cell_tag ? "0x10008" : "8") + " 1 " +
-                    std::to_string(i + 1) + "\nvalue DOUBLE 0\n" + qrv::test::definition_lines("\"d\"");
+            text += std::string("FORMAT_CONDITION ") + (by_cell_tag ? "0x10008" : "8") + " 1 " + std::to_string(i + 1) +
+                    "\nvalue DOUBLE 0\n" + qrv::test::definition_lines("\"d\"");
         else
             text += qrv::test::definition_lines("\"end \"0");
         text += "end\n";

@@ -20,8 +20,8 @@ struct Item {
 
 // FUFormatNumber35 with a format item written into a one-item document.
 std::string format35(Item item, double value, uint32_t hOptions = 0, uint32_t *pColour = nullptr) {
-    Document doc("@i: ATTR_12 " + std::to_string((item.type << 16) | item.places) + " " +
-                 std::to_string(item.flags) + "\n");
+    Document doc("@i: ATTR_12 " + std::to_string((item.type << 16) | item.places) + " " + std::to_string(item.flags) +
+                 "\n");
     QRVWCHAR output[300];
     std::memset(output, 0xEE, sizeof output);
     char work[512];
@@ -77,8 +77,8 @@ TEST(DisplayTypes, NumbersByTypePlacesAndFlags) {
         {{1, 2, 0x9}, -1234, "($1,234.00)"},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(format35(c.item, c.value), c.expected)
-            << "type " << c.item.type << " places " << c.item.places << " flags " << c.item.flags << " value " << c.value;
+        EXPECT_EQ(format35(c.item, c.value), c.expected) << "type " << c.item.type << " places " << c.item.places
+                                                         << " flags " << c.item.flags << " value " << c.value;
 }
 
 TEST(DisplayTypes, ScaleCodes) {
@@ -87,7 +87,7 @@ TEST(DisplayTypes, ScaleCodes) {
         double value;
         const char *expected;
     } cases[] = {
-        {0x10, 12345, "123.45"}, {0x20, 2, "10000.00"}, {0x30, 2, "1000.00"}, {0x40, 100, "5.00"},
+        {0x10, 12345, "123.45"}, {0x20, 2, "10000.00"}, {0x30, 2, "1000.00"},   {0x40, 100, "5.00"},
         {0x50, 1000, "5.00"},    {0x60, 10000, "5.00"}, {0x70, 100000, "5.00"}, {0x80, 16, "1.00"},
         {0x90, 64, "1.00"},      {0xA0, 12345, "1.23"}, {0xB0, 7, "7.00"},      {0x00, 7, "7.00"},
     };
@@ -103,11 +103,9 @@ TEST(DisplayTypes, CurrencyPlacementAndSeparators) {
         uint32_t flags;
         const char *expected;
     } cases[] = {
-        {3, "$", -1234, 0x9, "($ 1,234.00)"},
-        {1, "$", 5, 0, "$5.00"},
-        {0, "EUR", 5, 0, "5.00EUR"},
-        {2, "EUR", -5, 0, "-5.00 EUR"},
-        {2, "EUR", -5, 0x1, "(5.00) EUR"},  // the symbol follows the closing parenthesis
+        {3, "$", -1234, 0x9, "($ 1,234.00)"}, {1, "$", 5, 0, "$5.00"},           {0, "EUR", 5, 0, "5.00EUR"},
+        {2, "EUR", -5, 0, "-5.00 EUR"},       {2, "EUR", -5, 0x1, "(5.00) EUR"},  // the symbol follows the closing
+                                                                                  // parenthesis
     };
     for (const Case &c : cases) {
         Conventions conventions;
@@ -149,8 +147,12 @@ TEST(DisplayTypes, PlacesBeyondTheRenderedDigits) {
 }
 
 TEST(DisplayTypes, ValuesThatCannotBeShownGiveNothing) {
-    const double cases[] = {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
-                            -std::numeric_limits<double>::infinity(), 1e130, -1e130, 1e-130};
+    const double cases[] = {std::numeric_limits<double>::quiet_NaN(),
+                            std::numeric_limits<double>::infinity(),
+                            -std::numeric_limits<double>::infinity(),
+                            1e130,
+                            -1e130,
+                            1e-130};
     for (double value : cases) EXPECT_EQ(format35({4, 2, 0}, value), "") << value;
 }
 

@@ -35,8 +35,8 @@ TEST(DefaultFormat, GeneralForm) {
         const char *expected;
     } cases[] = {
         {1234.5, "1234.5"},
-        {0.1, "0.1"},        // the tail of the binary double ends at its run of zeros
-        {1e25, "1.0E+25"},   // scientific general form keeps one digit after the point
+        {0.1, "0.1"},       // the tail of the binary double ends at its run of zeros
+        {1e25, "1.0E+25"},  // scientific general form keeps one digit after the point
         {1e-21, "1.0E-21"},
         {9.9999999e25, "1.0E+26"},  // a run of nines carries into the exponent
         {1e19, "1.0E+19"},
@@ -49,7 +49,7 @@ TEST(DefaultFormat, GeneralForm) {
         {123456789, "123456789"},
         {1e15, "1000000000000000"},
         {0.00001, "0.00001"},
-        {2.675, "2.675"},      // 2.67499999... : the run of nines raises the digit before it
+        {2.675, "2.675"},  // 2.67499999... : the run of nines raises the digit before it
         {0.125, "0.125"},
         {99999.999999, "100000.0"},
     };
@@ -144,7 +144,7 @@ TEST(ScientificFormats, MantissaAndExponentDigits) {
         {"0.00E+00", 0.00123, "1.23E-03"},
         {"0.00E+00", 0, "0.00E+00"},
         {"0.00E+00", -12345, "-1.23E+04"},
-        {"0.0E+00", 1e100, "1.0E+100"},   // more exponent digits than placeholders
+        {"0.0E+00", 1e100, "1.0E+100"},  // more exponent digits than placeholders
         {"0.0E+0", 1.5e-7, "1.5E-07"},
         {"##0.0E+0", 12345, "12.3E+03"},  // exponent a multiple of the integer placeholders
         {"##0.0E+0", 0.00012345, "123.5E-06"},
@@ -170,9 +170,9 @@ TEST(LiteralFormats, TextEscapesRepeatsAndMasks) {
     const Row rows[] = {
         {"0\" kg\"", 5, "5 kg"},
         {"0\" kg\"", -5, "-5 kg"},
-        {"\"none\"", -5, "none"},        // no digits: no sign
-        {"{107}\"#\"0", 7, "#7"},         // the escape takes the next code
-        {"{108}\"*\"0", 3, "***3"},       // repeated by the value, rounded up
+        {"\"none\"", -5, "none"},    // no digits: no sign
+        {"{107}\"#\"0", 7, "#7"},    // the escape takes the next code
+        {"{108}\"*\"0", 3, "***3"},  // repeated by the value, rounded up
         {"{108}\"*\"0", 2.1, "***2"},
         {"{108}\"*\"0", 0, "0"},
         {"{108}\"*\"0", -1, "-1"},
@@ -184,9 +184,9 @@ TEST(LiteralFormats, TextEscapesRepeatsAndMasks) {
         {"\"Total: \"{10D}", 5, "Total: 5"},
         {"\"Total: \"{10D}", -5, "Total: -5"},
         {"\"Total: \"{10D}", 1.0 / 3, "Total: 0.33333"},
-        {"/", 1.5, "1.5"},               // fraction formats show the general form
+        {"/", 1.5, "1.5"},  // fraction formats show the general form
         {"#\" \"?/?", 1.5, "1.5"},
-        {"{1FF}0", 4, "4"},              // unknown tokens write nothing
+        {"{1FF}0", 4, "4"},  // unknown tokens write nothing
     };
     expect_rows(rows, std::size(rows));
 }

@@ -110,7 +110,8 @@ inline std::string definition_lines(std::string_view pattern) {
         } else if (c == '{') {
             const size_t end = pattern.find('}', i);
             flush();
-            lines += detail::special(static_cast<uint32_t>(std::stoul(std::string(pattern.substr(i + 1, end - i - 1)), nullptr, 16)));
+            lines += detail::special(
+                static_cast<uint32_t>(std::stoul(std::string(pattern.substr(i + 1, end - i - 1)), nullptr, 16)));
             i = end;
         } else if (uint32_t token = detail::token_of_char(c)) {
             flush();
@@ -162,10 +163,9 @@ inline uint32_t Conventions::handle() const {
 inline std::string format_number(CHHandle h, uint32_t formatId, double value, FormatCall &call) {
     std::vector<QRVWCHAR> output(257, 0xBEEF);
     std::vector<QRVWCHAR> work(264);
-    const uint32_t length =
-        FUFormatNumber(h, output.data(), call.outputSize, formatId, value, call.dayBase, call.dateFlags,
-                       call.exponentOptions, &call.textValue60, &call.textValue25, call.cache, work.data(), 0,
-                       call.hOptions);
+    const uint32_t length = FUFormatNumber(h, output.data(), call.outputSize, formatId, value, call.dayBase,
+                                           call.dateFlags, call.exponentOptions, &call.textValue60, &call.textValue25,
+                                           call.cache, work.data(), 0, call.hOptions);
     EXPECT_LE(length, 255u);
     EXPECT_EQ(output[length], 0) << "the text is not terminated at its length";
     return utf8(output.data(), length);

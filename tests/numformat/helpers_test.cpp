@@ -13,8 +13,11 @@ TEST(InsertCh, MovesTheRestRight) {
         char ch;
         uint32_t position;
         const char *expected;
-    } cases[] = {{"1234", ',', 1, "1,234"}, {"abc", 'X', 0, "Xabc"}, {"abc", 'X', 3, "abcX"},
-                 {"", 'X', 0, "X"},         {"abc", 'X', 9, "abcX"}};
+    } cases[] = {{"1234", ',', 1, "1,234"},
+                 {"abc", 'X', 0, "Xabc"},
+                 {"abc", 'X', 3, "abcX"},
+                 {"", 'X', 0, "X"},
+                 {"abc", 'X', 9, "abcX"}};
     for (const Case &c : cases) {
         char buffer[16] = {};
         std::strcpy(buffer, c.text);
@@ -69,7 +72,8 @@ TEST(NumToString, LowSixteenBitsUnsigned) {
     struct Case {
         uint32_t number;
         const char *expected;
-    } cases[] = {{0, "0"}, {7, "7"}, {65535, "65535"}, {65536, "0"}, {0x12345, "9029"}, {0xFFFFFFFF, "65535"}, {1000, "1000"}};
+    } cases[] = {{0, "0"},      {7, "7"}, {65535, "65535"}, {65536, "0"}, {0x12345, "9029"}, {0xFFFFFFFF, "65535"},
+                 {1000, "1000"}};
     for (const Case &c : cases) {
         char buffer[8];
         EXPECT_EQ(FUNumToString(c.number, buffer), std::strlen(c.expected));

@@ -72,8 +72,10 @@ TEST(GlobalMemory, ReallocationMovesOnlyUnlockedBlocks) {
     };
     MoveOnRealloc on(true);
     const Case cases[] = {
-        {false, 8, 64, true, kMoves},  {false, 64, 8, true, kMoves},
-        {true, 64, 8, true, kStays},   {true, 8, 8, true, kStays},
+        {false, 8, 64, true, kMoves},
+        {false, 64, 8, true, kMoves},
+        {true, 64, 8, true, kStays},
+        {true, 8, 8, true, kStays},
         {true, 8, 64, kLockedBlocksGrow, kLockedBlocksGrow ? kEither : kStays},
     };
     for (const auto &c : cases) {

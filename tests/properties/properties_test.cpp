@@ -98,10 +98,14 @@ TEST(ObjectLocator, PartsFillTheirWords) {
         uint32_t got, expected;
         const char *word;
     } words[] = {
-        {locator.Part128Data1, 11, "128"},     {locator.Part2Data1, 12, "2"},
-        {locator.Part8Data1, 13, "8 data1"},   {locator.Part8Data2, 14, "8 data2"},
-        {locator.Part16Data1, 15, "16 data1"}, {locator.Part16Data2, 16, "16 data2"},
-        {locator.Part256Data1, 17, "256 a"},   {locator.Part256Data2, 18, "256 b"},
+        {locator.Part128Data1, 11, "128"},
+        {locator.Part2Data1, 12, "2"},
+        {locator.Part8Data1, 13, "8 data1"},
+        {locator.Part8Data2, 14, "8 data2"},
+        {locator.Part16Data1, 15, "16 data1"},
+        {locator.Part16Data2, 16, "16 data2"},
+        {locator.Part256Data1, 17, "256 a"},
+        {locator.Part256Data2, 18, "256 b"},
         {locator.Part1Data1, 0xCCCCCCCCu, "part 1 after the end item keeps its word"},
     };
     for (const auto &w : words) EXPECT_EQ(w.got, w.expected) << w.word;
@@ -139,9 +143,9 @@ TEST(LinkLocator, BothCharacterFormsAndBuffersOneByteShort) {
         EXPECT_EQ(std::vector<uint8_t>(buffer.begin(), buffer.begin() + size), c.bytes) << c.what;
         EXPECT_EQ(buffer[size], 0xEE) << c.what;
         EXPECT_EQ(attribute, c.attribute) << c.what;
-        EXPECT_EQ(CUGetLinkLocatorString(&locator, reinterpret_cast<char *>(buffer.data()), size - 1, &attribute,
-                                         d.h()),
-                  uint32_t{QRV_E_TOO_SMALL})
+        EXPECT_EQ(
+            CUGetLinkLocatorString(&locator, reinterpret_cast<char *>(buffer.data()), size - 1, &attribute, d.h()),
+            uint32_t{QRV_E_TOO_SMALL})
             << c.what;
     }
 }
@@ -203,9 +207,9 @@ TEST(DocProperty, CustomPropertyNameIsTheFirstRunAfterItsTag) {
         std::u16string name;
     } cases[] = {
         {"p2in", 16, 0, u"Author"},
-        {"p2in", 3, 0, u"Aut"},            // cut to the buffer, no terminator written
-        {"p1in", 16, QRV_E_NOT_FOUND, u""}, // the property's end comes first
-        {"start", 16, QRV_E_NOT_FOUND, u""}, // property tags are skippable: passed over whole
+        {"p2in", 3, 0, u"Aut"},               // cut to the buffer, no terminator written
+        {"p1in", 16, QRV_E_NOT_FOUND, u""},   // the property's end comes first
+        {"start", 16, QRV_E_NOT_FOUND, u""},  // property tags are skippable: passed over whole
     };
     for (const auto &c : cases) {
         std::u16string buffer(16, u'#');

@@ -38,7 +38,12 @@ private:
 std::string write_random(Output &out, uint32_t seed) {
     std::mt19937 rng(seed);
     std::string model;
-    const size_t sizes[] = {0, 1, 7, Output::kBufferBytes - 1, Output::kBufferBytes, Output::kBufferBytes + 1,
+    const size_t sizes[] = {0,
+                            1,
+                            7,
+                            Output::kBufferBytes - 1,
+                            Output::kBufferBytes,
+                            Output::kBufferBytes + 1,
                             3 * Output::kBufferBytes + 5};
     for (int i = 0; i < 60; ++i) {
         switch (rng() % 3) {
@@ -106,7 +111,8 @@ TEST(Spill, GivesBackWhatItTookFromMemoryOrFile) {
         size_t bytes;
         bool in_file;
     } cases[] = {
-        {100, 0, false}, {100, 100, false}, {100, 101, true}, {0, 1, true}, {1 << 20, 300000, false}, {4096, 300000, true},
+        {100, 0, false}, {100, 100, false},        {100, 101, true},
+        {0, 1, true},    {1 << 20, 300000, false}, {4096, 300000, true},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << "bound " << c.bound << ", bytes " << c.bytes);

@@ -258,8 +258,10 @@ std::string style_chain(int count, bool based_on) {
         text += "@r" + n + ": style-record kind=" + (based_on ? "1" : "0") +
                 " parent=" + (based_on && i < count ? next : "-1") + "\n";
         text += "begin STYLE_DEFINITION 0 @r" + n + " key=" + n + "\n";
-        if (i == count) text += "item ATTR_25 7\nTAB_LIST_BEGIN\nTAB_STOP 0 0 100\nTAB_LIST_END\n";
-        else if (!based_on) text += "STYLE 0 " + next + "\n";
+        if (i == count)
+            text += "item ATTR_25 7\nTAB_LIST_BEGIN\nTAB_STOP 0 0 100\nTAB_LIST_END\n";
+        else if (!based_on)
+            text += "STYLE 0 " + next + "\n";
         text += "end\n";
     }
     return text + "text \"x\"\n";

@@ -142,17 +142,15 @@ TEST(StyleSheet, SlotsRotate) {
     EXPECT_EQ(sheet->SlotArray[2].Loaded, 1u) << "a held slot is handed back untouched";
 }
 
-std::string heading_doc(const char *name) {
-    return std::string("@n: string \"") + name + "\"\ntext \"x\"\n";
-}
+std::string heading_doc(const char *name) { return std::string("@n: string \"") + name + "\"\ntext \"x\"\n"; }
 
 TEST(StyleNames, HeadingNumbers) {
     const struct {
         const char *name;
         uint32_t level;
     } cases[] = {
-        {"Heading 3", 4}, {"HEADING 3", 4}, {"heading  3", 4}, {"heading3", 0}, {"heading 0", 0},
-        {"heading 10", 2}, {"Heading 9", 10}, {"heading", 0},  {"headings 5", 6}, {"Heading x7", 8},
+        {"Heading 3", 4},  {"HEADING 3", 4},  {"heading  3", 4}, {"heading3", 0},   {"heading 0", 0},
+        {"heading 10", 2}, {"Heading 9", 10}, {"heading", 0},    {"headings 5", 6}, {"Heading x7", 8},
     };
     for (const auto &c : cases) {
         Doc doc(heading_doc(c.name));

@@ -39,9 +39,7 @@ public:
 
 class Sheet {
 public:
-    explicit Sheet(const Doc &doc, uint32_t slots = 4) {
-        EXPECT_EQ(CUCreateStyleSheet(&sheet_, slots, doc.h()), 0u);
-    }
+    explicit Sheet(const Doc &doc, uint32_t slots = 4) { EXPECT_EQ(CUCreateStyleSheet(&sheet_, slots, doc.h()), 0u); }
     ~Sheet() { CUDestroyStyleSheet(&sheet_); }
     Sheet(const Sheet &) = delete;
     Sheet &operator=(const Sheet &) = delete;

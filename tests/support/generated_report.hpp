@@ -23,8 +23,7 @@ inline void append_text(CHHandle h, const std::u16string &text) {
 // #,##0.00, listed under kGeneratedFormatKey.
 inline void append_number_format(CHHandle h) {
     CHAppendTagBegin(h, CH_TAG_NUMBER_FORMAT, 0, 0, 1, kGeneratedFormatKey, nullptr);
-    for (uint32_t token : {0x10Au, 0x101u, 0x100u, 0x103u, 0x100u, 0x100u})
-        append_item(h, CH_ITEM_SPECIAL_CHAR, token);
+    for (uint32_t token : {0x10Au, 0x101u, 0x100u, 0x103u, 0x100u, 0x100u}) append_item(h, CH_ITEM_SPECIAL_CHAR, token);
     CHAppendTagEnd(h, CH_INNERMOST_TAG, nullptr);
 }
 
@@ -32,8 +31,8 @@ inline void append_number_format(CHHandle h) {
 inline void append_report_paragraphs(CHHandle h, uint32_t count) {
     CHAppendSection(h, 0, nullptr);
     for (uint32_t p = 0; p < count; ++p) {
-        append_text(h, u"Paragraph " + std::u16string(1, static_cast<char16_t>(u'A' + p % 26)) +
-                           u" of the generated report, ");
+        append_text(
+            h, u"Paragraph " + std::u16string(1, static_cast<char16_t>(u'A' + p % 26)) + u" of the generated report, ");
         append_item(h, CH_ITEM_CHAR_ATTR, 2, 1);
         append_text(h, u"with a bold run");
         append_item(h, CH_ITEM_CHAR_ATTR, 2, 0);

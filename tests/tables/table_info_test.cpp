@@ -18,8 +18,7 @@ std::string table_text(int rows, int cells) {
     std::string text = "@before: item 8 2 1\n@t: table-begin\n";
     for (int r = 0; r < rows; ++r) {
         text += "TABLE_ROW " + std::to_string(r) + "\n";
-        for (int c = 0; c < cells; ++c)
-            text += "TABLE_CELL " + std::to_string(r * cells + c) + "\nbreak CELL\n";
+        for (int c = 0; c < cells; ++c) text += "TABLE_CELL " + std::to_string(r * cells + c) + "\nbreak CELL\n";
         text += "break ROW\n";
     }
     return text + "@tEnd: table-end\n@after: item 8 2 1\n";
@@ -75,9 +74,7 @@ TEST(TableInfo, NestedTableRowsAndCellsAreNotCounted) {
        break ROW
      table-end
 )");
-    const struct {
-        const char *from;
-    } starts[] = {{"t"}, {"inX"}};
+    const struct { const char *from; } starts[] = {{"t"}, {"inX"}};
     TableInfo info;
     ASSERT_EQ(CUGetTableInfo(d["t"], &info, d.h()), 0u);
     EXPECT_EQ(info.RowCount, 1);

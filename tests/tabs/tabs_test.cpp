@@ -46,9 +46,7 @@ TEST(TabList, StopsAreFourWordsEachAndTheCountFollowsThem) {
     uint32_t id = doc["first"];
     ASSERT_EQ(CUParseParaTabs(doc.h(), &id, &para, 32), 0u);
     const auto *bytes = reinterpret_cast<const unsigned char *>(&para);
-    const struct {
-        uint32_t words[4];
-    } stops[] = {{{2, 4, 5, 7}}, {{1, 0, 0xFFFF, 0x12345678}}};
+    const struct { uint32_t words[4]; } stops[] = {{{2, 4, 5, 7}}, {{1, 0, 0xFFFF, 0x12345678}}};
     for (size_t i = 0; i < std::size(stops); ++i) {
         uint32_t words[4];
         std::memcpy(words, bytes + 264 + 16 * i, sizeof words);

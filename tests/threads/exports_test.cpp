@@ -238,7 +238,8 @@ std::string text_transcript(uint32_t seed) {
         out += "/" + qrv::test::utf8(buffer, letters);
     }
     QRVWCHAR wide[40] = {};
-    for (uint32_t i = 0; i < 39; ++i) wide[i] = static_cast<QRVWCHAR>(0x41 + (seed + i) % 26 + (i % 5 == 0 ? 0x400 : 0));
+    for (uint32_t i = 0; i < 39; ++i)
+        wide[i] = static_cast<QRVWCHAR>(0x41 + (seed + i) % 26 + (i % 5 == 0 ? 0x400 : 0));
     char utf8[160] = {};
     const int32_t length = FUConvertUnicodeToUTF8(utf8, sizeof utf8, wide, sizeof wide);
     out += "\nutf8: " + std::to_string(length) + " " + std::string(utf8);
@@ -272,7 +273,8 @@ TEST(ConcurrentCalls, EachThreadOnItsOwnRecordsGivesTheSingleThreadedResults) {
     const auto results = on_threads(kThreads, [&](size_t t) {
         std::string mismatches;
         for (int round = 0; round < kRounds; ++round)
-            if (direct_calls(static_cast<uint32_t>(t)) != expected[t]) mismatches += "round " + std::to_string(round) + "; ";
+            if (direct_calls(static_cast<uint32_t>(t)) != expected[t])
+                mismatches += "round " + std::to_string(round) + "; ";
         return mismatches;
     });
     for (size_t t = 0; t < kThreads; ++t) EXPECT_EQ(results[t], "") << "thread " << t << ":\n" << expected[t];

@@ -21,11 +21,17 @@ TEST(Utilities, WideStringHelpers) {
     EXPECT_EQ(UTwstrlen(w(u"heading")), 7u);
     EXPECT_EQ(UTwstrlen(nullptr), 0u);
     const std::pair<const char16_t *, const char16_t *> equal[] = {
-        {u"title", u"TITLE"}, {u"Heading", u"heading"}, {u"\u00C9t\u00C9", u"\u00E9t\u00E9"}, {u"", u""},
+        {u"title", u"TITLE"},
+        {u"Heading", u"heading"},
+        {u"\u00C9t\u00C9", u"\u00E9t\u00E9"},
+        {u"", u""},
     };
     for (const auto &[a, b] : equal) EXPECT_EQ(UTwstrcmpi(w(a), w(b)), 0u);
     const std::pair<const char16_t *, const char16_t *> differ[] = {
-        {u"title", u"titles"}, {u"heading1", u"heading"}, {u"\u00D7", u"\u00F7"}, {u"a", u""},
+        {u"title", u"titles"},
+        {u"heading1", u"heading"},
+        {u"\u00D7", u"\u00F7"},
+        {u"a", u""},
     };
     for (const auto &[a, b] : differ) EXPECT_NE(UTwstrcmpi(w(a), w(b)) & 0xFFFF, 0u);
 }
@@ -40,7 +46,7 @@ TEST(Utilities, EveryIdTheLibraryAsksForHasEnglishText) {
             EXPECT_EQ(UTGetString(id, buffer, sizeof buffer, 0), 0u) << id;
             EXPECT_GT(std::string(buffer).size(), 0u) << id;
         }
-    EXPECT_EQ(resource(65736), "Monday");      // weekday 0
+    EXPECT_EQ(resource(65736), "Monday");  // weekday 0
     EXPECT_EQ(resource(65749), "Sun");
     EXPECT_EQ(resource(65755 + 9), "September");
     EXPECT_EQ(resource(65775 + 12), "Dec");

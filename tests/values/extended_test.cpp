@@ -100,15 +100,24 @@ TEST(ExtendedToDouble, MatchesHardwareOnAMillionPatterns) {
         case 1: exponent = 16383 - 1022 - int(rng() % 80); break;  // subnormal band
         case 2: exponent = 16383 + 1000 + int(rng() % 30); break;  // near the top
         case 3: exponent = 0x7FFF; break;
-        case 4: m = (m | 0x8000000000000000) & ~0x7FFull; m |= 0x400; exponent = 15000 + int(rng() % 2500); break;
-        case 5: m >>= rng() % 64; exponent = 16383 + int(rng() % 200) - 100; break;
-        default: exponent = 16383 + int(rng() % 2000) - 1000; m |= 0x8000000000000000; break;
+        case 4:
+            m = (m | 0x8000000000000000) & ~0x7FFull;
+            m |= 0x400;
+            exponent = 15000 + int(rng() % 2500);
+            break;
+        case 5:
+            m >>= rng() % 64;
+            exponent = 16383 + int(rng() % 200) - 100;
+            break;
+        default:
+            exponent = 16383 + int(rng() % 2000) - 1000;
+            m |= 0x8000000000000000;
+            break;
         }
         const Pattern p{m, uint16_t((rng() & 1 ? 0x8000 : 0) | exponent)};
         const int z = std::countl_zero(p.significand | 1);
         if (int64_t(exponent) - 16383 - z + 1023 == 2047) continue;  // checked in the table
-        ASSERT_EQ(bits(convert(p)), expected_from_hardware(p))
-            << std::hex << p.significand << " " << p.sign_exponent;
+        ASSERT_EQ(bits(convert(p)), expected_from_hardware(p)) << std::hex << p.significand << " " << p.sign_exponent;
         ++compared;
     }
     EXPECT_GT(compared, 990000);

@@ -37,8 +37,12 @@ TEST(DataValFromUnion, StorageTypesAndMultipliers) {
         {"float big-endian", 3, 0, be(le<float>(-0.25f)), 1, -0.25},
         {"double", 4, 327, le<double>(3.0), 1, 3.0 * 0.0625},
         {"double no value", 4, 321, {1, 2, 3, 4, 5, 6, 0xFF, 0xFF}, 0, 0.0},
-        {"double big-endian has no no-value test", 5, 0, {0xFF, 0xFF, 0, 0, 0, 0, 0, 0},
-         1, std::bit_cast<double>(uint64_t{0xFFFF000000000000})},
+        {"double big-endian has no no-value test",
+         5,
+         0,
+         {0xFF, 0xFF, 0, 0, 0, 0, 0, 0},
+         1,
+         std::bit_cast<double>(uint64_t{0xFFFF000000000000})},
         {"extended", 6, 320, one80, 1, 5000.0},
         {"extended big-endian", 7, 0, be(one80), 1, 1.0},
         {"packed decimal", 8, 0, {0x46, 0, 0, 0, 0, 0, 0x12, 0x34}, 1, 1234.0},
@@ -93,7 +97,11 @@ TEST(PackedDecimal, SignExponentAndDigits) {
         {{0x48, 0, 0, 0, 0, 0, 0, 0x05}, 1.0 * 10.0 * 10.0 * 5},
         {{0x44, 0, 0, 0, 0, 0, 0, 0x25}, (1.0 * 0.1 * 0.1) * 25},
         {{0x46, 0, 0, 0, 0, 0, 0, 0xAF}, 10 * 10.0 + 15},  // nibbles above 9 count as they are
-        {{0x80, 0, 0, 0, 0, 0, 0, 0x01}, -([] { double s = 1; for (int k = 0; k < 70; ++k) s *= 0.1; return s; }())},
+        {{0x80, 0, 0, 0, 0, 0, 0, 0x01}, -([] {
+             double s = 1;
+             for (int k = 0; k < 70; ++k) s *= 0.1;
+             return s;
+         }())},
     };
     for (const Case &c : cases) {
         Bytes b = c.in;
@@ -149,8 +157,8 @@ TEST(WideStrings, ResourceCutToTheBuffer) {
         uint32_t id, size, length;
         std::u16string text;
     };
-    const Case cases[] = {{4242, 10, 5, u"Hello"}, {4242, 6, 5, u"Hello"}, {4242, 5, 4, u"Hell"},
-                          {4242, 1, 0, u""},       {4243, 10, 0, u""}};
+    const Case cases[] = {
+        {4242, 10, 5, u"Hello"}, {4242, 6, 5, u"Hello"}, {4242, 5, 4, u"Hell"}, {4242, 1, 0, u""}, {4243, 10, 0, u""}};
     for (const Case &c : cases) {
         QRVWCHAR buf[16];
         std::fill(std::begin(buf), std::end(buf), QRVWCHAR(0x7E));

@@ -40,7 +40,8 @@ public:
             text += items(count);
             if (coin(24) != 0) text += "end\n";  // else cut off by the next begin
         }
-        for (uint32_t cell = 1; cell <= 3; ++cell) text += "begin SS_CELL " + std::to_string(cell) + "\n" + items(0) + "end\n";
+        for (uint32_t cell = 1; cell <= 3; ++cell)
+            text += "begin SS_CELL " + std::to_string(cell) + "\n" + items(0) + "end\n";
         return text;
     }
 
@@ -67,7 +68,8 @@ private:
         for (size_t i = 0; i < codes.size(); ++i) {
             if (numformat::is_token(codes[i])) {
                 char line[32];
-                std::snprintf(line, sizeof line, "special 0x%X\n", static_cast<unsigned>(numformat::token_of(codes[i])));
+                std::snprintf(line, sizeof line, "special 0x%X\n",
+                              static_cast<unsigned>(numformat::token_of(codes[i])));
                 text += line;
             } else {
                 text += "text \"" + escaped(static_cast<QRVWCHAR>(codes[i])) + "\"\n";
@@ -165,8 +167,16 @@ TEST(WalkPaths, WholeCallsOverDefinitionsWithConditionsAgree) {
             const uint32_t formatId = key == 0 ? CH_NO_ITEM : doc.id("d" + std::to_string(key));
             const double value = random() % 2 == 0 ? value_for_dates(random, values) : values.next();
             const bool cached = random() % 2 == 0;
-            NumberCall call{doc.handle(), nullptr, conventions.outputSize, conventions.dayBase, conventions.dateFlags,
-                            conventions.exponentOptions, nullptr, nullptr, nullptr, options.handle()};
+            NumberCall call{doc.handle(),
+                            nullptr,
+                            conventions.outputSize,
+                            conventions.dayBase,
+                            conventions.dateFlags,
+                            conventions.exponentOptions,
+                            nullptr,
+                            nullptr,
+                            nullptr,
+                            options.handle()};
             const uint32_t text60 = static_cast<uint32_t>(random() % 1000);
             call.cache = cached ? fastCache.get() : nullptr;
             const std::string fast = call_result(call, formatId, value, text60);

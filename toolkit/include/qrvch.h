@@ -18,17 +18,17 @@ QRV_BEGIN_DECLS
 
 /* Chunker error codes (all non-zero, all above the library's own codes). */
 enum {
-    CH_ERR_BAD_HANDLE = 0x1001,  /* no open document has this handle */
-    CH_ERR_BAD_STORE = 0x1002,   /* the document has no such store */
-    CH_ERR_NO_ITEM = 0x1003,     /* the id names no item or entry */
-    CH_ERR_RANGE = 0x1004,       /* a range runs past the end of its store */
-    CH_ERR_NOT_LOCKED = 0x1005,  /* an unlock that matches no lock */
-    CH_ERR_INJECTED = 0x1006,    /* default code of an injected fault */
+    CH_ERR_BAD_HANDLE = 0x1001, /* no open document has this handle */
+    CH_ERR_BAD_STORE = 0x1002,  /* the document has no such store */
+    CH_ERR_NO_ITEM = 0x1003,    /* the id names no item or entry */
+    CH_ERR_RANGE = 0x1004,      /* a range runs past the end of its store */
+    CH_ERR_NOT_LOCKED = 0x1005, /* an unlock that matches no lock */
+    CH_ERR_INJECTED = 0x1006,   /* default code of an injected fault */
     CH_ERR_NO_MEMORY = 0x1007,
-    CH_ERR_LOCKED = 0x1008,      /* the document cannot grow while a range is locked */
-    CH_ERR_BAD_ARG = 0x1009,     /* a null pointer or a value out of range */
-    CH_ERR_SYNTAX = 0x100A,      /* the text of a document has a mistake */
-    CH_ERR_FULL = 0x100B         /* no more ids: 65536 chunks are in use */
+    CH_ERR_LOCKED = 0x1008,  /* the document cannot grow while a range is locked */
+    CH_ERR_BAD_ARG = 0x1009, /* a null pointer or a value out of range */
+    CH_ERR_SYNTAX = 0x100A,  /* the text of a document has a mistake */
+    CH_ERR_FULL = 0x100B     /* no more ids: 65536 chunks are in use */
 };
 
 /* --- The nine operations the library relies on ---------------------------- */
@@ -65,8 +65,7 @@ uint32_t CHNewDocument(uint32_t chunkSize, CHHandle *pHandle);
 /* Loads a document written in the text format (docs/text-format.md).  On a
  * mistake returns CH_ERR_SYNTAX, leaves *pHandle 0 and writes "line L,
  * column C: message" into err (cut to errSize, always terminated). */
-uint32_t CHLoadDocumentText(const char *text, size_t length, CHHandle *pHandle,
-                            char *err, size_t errSize);
+uint32_t CHLoadDocumentText(const char *text, size_t length, CHHandle *pHandle, char *err, size_t errSize);
 uint32_t CHLoadDocumentFile(const char *path, CHHandle *pHandle, char *err, size_t errSize);
 
 /* Closes a document.  Returns the number of item ranges still locked (0 when
@@ -103,11 +102,10 @@ uint32_t CHAppendItem(CHHandle h, const CHItem *item, uint32_t *pId);
 /* A text run: the characters go to store 2. */
 uint32_t CHAppendText(CHHandle h, const QRVWCHAR *chars, uint32_t length, uint32_t *pId);
 /* A string item (CH_ITEM_STRING): the characters go to store 9. */
-uint32_t CHAppendString(CHHandle h, const QRVWCHAR *chars, uint32_t length, uint32_t attribute,
-                        uint32_t *pId);
+uint32_t CHAppendString(CHHandle h, const QRVWCHAR *chars, uint32_t length, uint32_t attribute, uint32_t *pId);
 /* A tag begin with data1 and data2; hasKey adds a tag list entry. */
-uint32_t CHAppendTagBegin(CHHandle h, uint32_t tagCode, uint32_t data1, uint32_t data2, int hasKey,
-                          uint32_t key, uint32_t *pId);
+uint32_t CHAppendTagBegin(CHHandle h, uint32_t tagCode, uint32_t data1, uint32_t data2, int hasKey, uint32_t key,
+                          uint32_t *pId);
 /* A tag end; tagCode CH_INNERMOST_TAG closes the innermost open tag begin. */
 #define CH_INNERMOST_TAG 0xFFFFFFFFu
 uint32_t CHAppendTagEnd(CHHandle h, uint32_t tagCode, uint32_t *pId);
@@ -121,17 +119,16 @@ uint32_t CHAppendSection(CHHandle h, uint32_t kind, uint32_t *pId);
 #define CH_COUNT_CELLS 0xFFFFFFFFu
 uint32_t CHAppendCellRun(CHHandle h, uint32_t count, uint32_t *pId);
 /* A data value: up to 16 storage bytes in store 17 and its type-224 item. */
-uint32_t CHAppendDataValue(CHHandle h, const void *bytes, uint32_t length, uint32_t storageType,
-                           uint32_t multiplier, uint32_t *pId);
+uint32_t CHAppendDataValue(CHHandle h, const void *bytes, uint32_t length, uint32_t storageType, uint32_t multiplier,
+                           uint32_t *pId);
 /* A font record in store 12 whose name goes to store 9. */
-uint32_t CHAppendFont(CHHandle h, uint32_t fontId, uint32_t attribute, const QRVWCHAR *name,
-                      uint32_t nameLength, uint32_t fontValue, uint32_t *pId);
+uint32_t CHAppendFont(CHHandle h, uint32_t fontId, uint32_t attribute, const QRVWCHAR *name, uint32_t nameLength,
+                      uint32_t fontValue, uint32_t *pId);
 /* Raw store data.  Unit stores (2, 3, 7, 9) take length bytes (whole
  * characters for 2 and 9) and give back the offset in units; record stores
  * take one record of at most the record size, zero-filled, and give back its
  * id.  Store 0 is refused (use CHAppendItem). */
-uint32_t CHAppendStoreData(CHHandle h, CHStore store, const void *bytes, uint32_t length,
-                           uint32_t *pId);
+uint32_t CHAppendStoreData(CHHandle h, CHStore store, const void *bytes, uint32_t length, uint32_t *pId);
 /* Cuts a store to its first count units or records. */
 uint32_t CHTruncateStore(CHHandle h, CHStore store, uint32_t count);
 
@@ -156,8 +153,7 @@ enum {
 /* The n-th call from now (1 = the next one) of op on the store fails with
  * code; with persistent set, every call after it fails too.  A failing call
  * writes nothing. */
-uint32_t CHFaultAfterCalls(CHHandle h, uint32_t op, CHStore store, uint32_t n, uint32_t code,
-                           int persistent);
+uint32_t CHFaultAfterCalls(CHHandle h, uint32_t op, CHStore store, uint32_t n, uint32_t code, int persistent);
 /* Every call of op on the store whose id (first id, index or section number)
  * is id fails with code. */
 uint32_t CHFaultAtId(CHHandle h, uint32_t op, CHStore store, uint32_t id, uint32_t code);

@@ -13,19 +13,19 @@ QRV_BEGIN_DECLS
 enum {
     DA_ERR_BAD_HANDLE = 0x2001,
     DA_ERR_NO_MEMORY = 0x2002,
-    DA_ERR_BAD_OPTION = 0x2003,   /* unknown option id */
-    DA_ERR_TOO_SMALL = 0x2004,    /* the value buffer is smaller than the option */
-    DA_ERR_REFUSED = 0x2005,      /* DAPreOpenDocument refused the document */
+    DA_ERR_BAD_OPTION = 0x2003, /* unknown option id */
+    DA_ERR_TOO_SMALL = 0x2004,  /* the value buffer is smaller than the option */
+    DA_ERR_REFUSED = 0x2005,    /* DAPreOpenDocument refused the document */
     /* What DAGetExceptionError makes of a structured exception's code. */
     DA_ERR_ACCESS_VIOLATION = 0x2010, /* a bad memory access */
     DA_ERR_ARITHMETIC = 0x2011,       /* a division by zero or an overflow */
     DA_ERR_STACK_OVERFLOW = 0x2012,
-    DA_ERR_EXCEPTION = 0x2013         /* any other exception, RaiseException's own codes too */
+    DA_ERR_EXCEPTION = 0x2013 /* any other exception, RaiseException's own codes too */
 };
 
 /* Option identifiers the export library reads. */
 #define DA_OPTION_INTL_SETTINGS 338681u /* 32-byte FUIntlSettings */
-#define DA_OPTION_DATE_FLAGS    338483u /* 32-bit flags; bit 0x2 keeps the 12-hour clock */
+#define DA_OPTION_DATE_FLAGS 338483u    /* 32-bit flags; bit 0x2 keeps the 12-hour clock */
 
 /* The export's number and date conventions (option 338681).  Byte
  * characters; strings are zero-terminated. */
@@ -39,7 +39,7 @@ typedef struct FUIntlSettings {
     char AfternoonDesignator[8];
     uint8_t CurrencyPlacement; /* bit 0: symbol before the number; bit 1: a blank between */
     uint8_t Unused29;
-    uint16_t DateOrder;        /* 1 day-month-year, 2 year-month-day, else month-day-year */
+    uint16_t DateOrder; /* 1 day-month-year, 2 year-month-day, else month-day-year */
 } FUIntlSettings;
 
 QRV_LAYOUT_ASSERT(sizeof(FUIntlSettings) == 32, "FUIntlSettings is 32 bytes");
@@ -49,8 +49,7 @@ QRV_LAYOUT_ASSERT(offsetof(FUIntlSettings, DateOrder) == 30, "date order at 30")
 /* --- What the export library imports -------------------------------------- */
 
 uint32_t DAPreOpenDocument(uint32_t hDocument);
-uint32_t DACreateModuleData(uint32_t *pHandle, uint32_t hDocument, uint32_t reserved,
-                            uint32_t size, uint32_t type);
+uint32_t DACreateModuleData(uint32_t *pHandle, uint32_t hDocument, uint32_t reserved, uint32_t size, uint32_t type);
 uint32_t DALockModuleData(uint32_t handle, void **ppRecord);
 uint32_t DAUnlockModuleData(uint32_t handle);
 uint32_t DADestroyModuleData(uint32_t handle);

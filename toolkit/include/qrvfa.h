@@ -22,31 +22,31 @@ QRV_BEGIN_DECLS
 
 enum {
     FA_OK = 0,
-    FA_ERR_NO_FILTER = 1,      /* no filter for the output id */
-    FA_ERR_BAD_SINK = 2,       /* the output sink cannot be written */
-    FA_ERR_BAD_DOCUMENT = 3,   /* the document handle is not open */
-    FA_ERR_FILTER_FAILED = 4,  /* the filter failed without a code of its own */
-    FA_ERR_CANCELLED = 5,      /* the host's callback asked to stop */
-    FA_ERR_BAD_STATE = 6,      /* run before open, close twice, ... */
+    FA_ERR_NO_FILTER = 1,     /* no filter for the output id */
+    FA_ERR_BAD_SINK = 2,      /* the output sink cannot be written */
+    FA_ERR_BAD_DOCUMENT = 3,  /* the document handle is not open */
+    FA_ERR_FILTER_FAILED = 4, /* the filter failed without a code of its own */
+    FA_ERR_CANCELLED = 5,     /* the host's callback asked to stop */
+    FA_ERR_BAD_STATE = 6,     /* run before open, close twice, ... */
     FA_ERR_NO_MEMORY = 7,
-    FA_ERR_BAD_HANDLE = 8      /* no export has this handle */
+    FA_ERR_BAD_HANDLE = 8 /* no export has this handle */
 };
 
 /* What a running filter gets from QRVFA. */
 typedef struct FAExportContext {
-    uint32_t hExport;       /* the export handle: pass it to EXDoCallback */
-    CHHandle chunker;       /* the document being exported */
-    uint32_t hOptions;      /* pass to DAGetOption and the FU formatters */
-    uint32_t optionWord;    /* the third open value */
-    uint32_t hSink;         /* where the output goes: FAWrite */
-    void *filterState;      /* the filter's own, from its open function */
+    uint32_t hExport;    /* the export handle: pass it to EXDoCallback */
+    CHHandle chunker;    /* the document being exported */
+    uint32_t hOptions;   /* pass to DAGetOption and the FU formatters */
+    uint32_t optionWord; /* the third open value */
+    uint32_t hSink;      /* where the output goes: FAWrite */
+    void *filterState;   /* the filter's own, from its open function */
 } FAExportContext;
 
 /* An export filter.  open may be null; run writes the whole output with
  * FAWrite; close may be null and releases filterState.  Each returns 0 or an
  * FA_* code (or a code of its own above 8). */
 typedef struct FAFilter {
-    const char *name;       /* "html", "text", ... */
+    const char *name; /* "html", "text", ... */
     uint32_t outputId;
     uint32_t (*open)(FAExportContext *ctx);
     uint32_t (*run)(FAExportContext *ctx);
@@ -55,9 +55,8 @@ typedef struct FAFilter {
 
 /* --- What the export library imports -------------------------------------- */
 
-uint32_t FAOpenExport(uint32_t secondOpenValue, uint32_t thirdOpenValue, uint32_t firstOpenValue,
-                      uint32_t hModuleData, uint32_t fourthOpenValue,
-                      uint32_t *pFAExportHandle, uint32_t *pStatus);
+uint32_t FAOpenExport(uint32_t secondOpenValue, uint32_t thirdOpenValue, uint32_t firstOpenValue, uint32_t hModuleData,
+                      uint32_t fourthOpenValue, uint32_t *pFAExportHandle, uint32_t *pStatus);
 uint32_t FARunExport(uint32_t hFAExport);
 uint32_t FACloseExport(uint32_t hFAExport);
 

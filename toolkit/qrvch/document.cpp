@@ -6,7 +6,6 @@ Document::Document(uint32_t chunk_size) : chunk_size_(chunk_size) {
     for (const StoreShape &shape : kStoreShapes) stores_.emplace_back(shape, chunk_size);
 }
 
-
 void Document::lock(CHStore store, uint32_t first, uint32_t count) {
     ++locks_[{store, first, count}];
     ++locked_;

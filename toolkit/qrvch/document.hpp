@@ -33,8 +33,8 @@ public:
 
     // What the builder remembers between appends.
     struct BuildState {
-        std::vector<CHItem> open_tags;     // tag begins not yet ended, innermost last
-        uint32_t counting_run = CH_NO_ITEM; // store-15 id of the run that counts cells
+        std::vector<CHItem> open_tags;       // tag begins not yet ended, innermost last
+        uint32_t counting_run = CH_NO_ITEM;  // store-15 id of the run that counts cells
     };
     BuildState &build_state() { return build_; }
     Faults &faults() { return faults_; }

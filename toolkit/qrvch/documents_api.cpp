@@ -144,8 +144,7 @@ extern "C" uint32_t CHAppendFont(CHHandle h, uint32_t fontId, uint32_t attribute
     });
 }
 
-extern "C" uint32_t CHAppendStoreData(CHHandle h, CHStore store, const void *bytes, uint32_t length,
-                                      uint32_t *pId) {
+extern "C" uint32_t CHAppendStoreData(CHHandle h, CHStore store, const void *bytes, uint32_t length, uint32_t *pId) {
     return with_document(h, [&](Document &doc) -> uint32_t {
         if (!bytes && length) return CH_ERR_BAD_ARG;
         std::span<const uint8_t> data(static_cast<const uint8_t *>(bytes), length);
@@ -178,8 +177,8 @@ extern "C" uint32_t CHFaultAtId(CHHandle h, uint32_t op, CHStore store, uint32_t
 
 extern "C" uint32_t CHFaultRedirectId(CHHandle h, uint32_t op, CHStore store, uint32_t id, uint32_t resultId) {
     return with_document(h, [&](Document &doc) -> uint32_t {
-        const bool redirectable = op == CH_OP_GET_ITEM || op == CH_OP_NEXT_ITEM_ID || op == CH_OP_PREV_ITEM_ID ||
-                                  op == CH_OP_GET_ITEM_ID;
+        const bool redirectable =
+            op == CH_OP_GET_ITEM || op == CH_OP_NEXT_ITEM_ID || op == CH_OP_PREV_ITEM_ID || op == CH_OP_GET_ITEM_ID;
         if (!redirectable) return CH_ERR_BAD_ARG;
         doc.faults().redirect_id(op, store, id, resultId);
         return 0;

@@ -49,9 +49,7 @@ private:
     std::optional<uint32_t> injected(uint32_t op, CHStore store, uint32_t id);
     uint32_t redirected(uint32_t op, CHStore store, uint32_t id, uint32_t result) const;
 
-    static bool matches(CHStore wanted, CHStore store) {
-        return wanted == CH_ANY_STORE || wanted == store;
-    }
+    static bool matches(CHStore wanted, CHStore store) { return wanted == CH_ANY_STORE || wanted == store; }
 
     std::array<uint32_t, CH_OP_COUNT> calls_{};
     std::vector<Countdown> countdowns_;

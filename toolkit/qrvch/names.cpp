@@ -116,18 +116,13 @@ constexpr Name kTagNames[] = {
 };
 
 constexpr Name kBreakNames[] = {
-    {"PARAGRAPH", CH_BREAK_PARAGRAPH},
-    {"LINE", CH_BREAK_LINE},
-    {"ROW", CH_BREAK_ROW},
-    {"CELL", CH_BREAK_CELL},
-    {"PAGE", CH_BREAK_PAGE},
+    {"PARAGRAPH", CH_BREAK_PARAGRAPH}, {"LINE", CH_BREAK_LINE}, {"ROW", CH_BREAK_ROW},
+    {"CELL", CH_BREAK_CELL},           {"PAGE", CH_BREAK_PAGE},
 };
 
 constexpr Name kSpecialNames[] = {
-    {"NOT_TEXT_2", CH_SPECIAL_NOT_TEXT_2},
-    {"NOT_TEXT_4", CH_SPECIAL_NOT_TEXT_4},
-    {"NOT_TEXT_5", CH_SPECIAL_NOT_TEXT_5},
-    {"NOT_TEXT_12", CH_SPECIAL_NOT_TEXT_12},
+    {"NOT_TEXT_2", CH_SPECIAL_NOT_TEXT_2},   {"NOT_TEXT_4", CH_SPECIAL_NOT_TEXT_4},
+    {"NOT_TEXT_5", CH_SPECIAL_NOT_TEXT_5},   {"NOT_TEXT_12", CH_SPECIAL_NOT_TEXT_12},
     {"NOT_TEXT_13", CH_SPECIAL_NOT_TEXT_13},
 };
 
@@ -167,16 +162,11 @@ constexpr Name kStorageNames[] = {
 };
 
 constexpr Name kMultiplierNames[] = {
-    {"MULTIPLIER_5000", CH_MULTIPLIER_5000},
-    {"MULTIPLIER_1000", CH_MULTIPLIER_1000},
-    {"MULTIPLIER_500", CH_MULTIPLIER_500},
-    {"MULTIPLIER_0_05", CH_MULTIPLIER_0_05},
-    {"MULTIPLIER_0_005", CH_MULTIPLIER_0_005},
-    {"MULTIPLIER_0_0005", CH_MULTIPLIER_0_0005},
-    {"MULTIPLIER_0_00005", CH_MULTIPLIER_0_00005},
-    {"MULTIPLIER_1_16", CH_MULTIPLIER_1_16},
-    {"MULTIPLIER_1_64", CH_MULTIPLIER_1_64},
-    {"MULTIPLIER_0_01", CH_MULTIPLIER_0_01},
+    {"MULTIPLIER_5000", CH_MULTIPLIER_5000},       {"MULTIPLIER_1000", CH_MULTIPLIER_1000},
+    {"MULTIPLIER_500", CH_MULTIPLIER_500},         {"MULTIPLIER_0_05", CH_MULTIPLIER_0_05},
+    {"MULTIPLIER_0_005", CH_MULTIPLIER_0_005},     {"MULTIPLIER_0_0005", CH_MULTIPLIER_0_0005},
+    {"MULTIPLIER_0_00005", CH_MULTIPLIER_0_00005}, {"MULTIPLIER_1_16", CH_MULTIPLIER_1_16},
+    {"MULTIPLIER_1_64", CH_MULTIPLIER_1_64},       {"MULTIPLIER_0_01", CH_MULTIPLIER_0_01},
 };
 
 struct Table {
@@ -186,12 +176,9 @@ struct Table {
 };
 
 constexpr Table kTables[] = {
-    {NameKind::Item, "ITEM_", kItemNames},
-    {NameKind::Tag, "TAG_", kTagNames},
-    {NameKind::Break, "BREAK_", kBreakNames},
-    {NameKind::Special, "SPECIAL_", kSpecialNames},
-    {NameKind::Store, "STORE_", kStoreNames},
-    {NameKind::Storage, "STORAGE_", kStorageNames},
+    {NameKind::Item, "ITEM_", kItemNames},       {NameKind::Tag, "TAG_", kTagNames},
+    {NameKind::Break, "BREAK_", kBreakNames},    {NameKind::Special, "SPECIAL_", kSpecialNames},
+    {NameKind::Store, "STORE_", kStoreNames},    {NameKind::Storage, "STORAGE_", kStorageNames},
     {NameKind::Multiplier, "", kMultiplierNames}  // already prefixed,
 };
 
@@ -235,8 +222,7 @@ NameKind field_kind(uint32_t type, size_t field) {
     case CH_ITEM_TAG_BEGIN:
     case CH_ITEM_TAG_END: return field == 1 ? NameKind::Tag : NameKind::None;
     case CH_ITEM_SPECIAL_CHAR: return field == 1 ? NameKind::Special : NameKind::None;
-    case CH_ITEM_DATA_VALUE:
-        return field == 2 ? NameKind::Multiplier : field == 3 ? NameKind::Storage : NameKind::None;
+    case CH_ITEM_DATA_VALUE: return field == 2 ? NameKind::Multiplier : field == 3 ? NameKind::Storage : NameKind::None;
     default: return NameKind::None;
     }
 }

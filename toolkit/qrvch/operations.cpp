@@ -51,8 +51,10 @@ uint32_t get_item(Call &call, CHStore code, uint32_t id, void *record, uint32_t 
     const std::optional<uint32_t> index = store.index_of(id);
     if (!index || uint64_t{*index} + units > store.count()) return CH_ERR_NO_ITEM;
     const size_t bytes = size_t{units} * store.shape().unit_bytes;
-    if (bytes == sizeof(CHItem)) std::memcpy(record, store.at(*index), sizeof(CHItem));  // store 0: a fixed copy
-    else std::memcpy(record, store.at(*index), bytes);
+    if (bytes == sizeof(CHItem))
+        std::memcpy(record, store.at(*index), sizeof(CHItem));  // store 0: a fixed copy
+    else
+        std::memcpy(record, store.at(*index), bytes);
     if (next) {
         const bool last = uint64_t{*index} + units >= store.count();
         const uint32_t following = last ? CH_NO_ITEM : store.id_after(id, *index, units);
@@ -86,8 +88,7 @@ uint32_t section_last_item(Document &doc, uint32_t section) {
     if (section + 1 < sections.count()) {
         CHItem next;
         std::memcpy(&next, sections.at(section + 1), sizeof next);
-        if (auto first = items.index_of(next.data2))
-            return *first == 0 ? CH_NO_ITEM : items.id_of(*first - 1);
+        if (auto first = items.index_of(next.data2)) return *first == 0 ? CH_NO_ITEM : items.id_of(*first - 1);
     }
     return items.count() == 0 ? CH_NO_ITEM : items.id_of(items.count() - 1);
 }
@@ -122,8 +123,7 @@ extern "C" uint32_t CHGetItems(CHHandle h, CHStore store, uint32_t firstId, uint
 
 /* Makes count units or records from firstId addressable in place until the
  * matching CHUnlockItemRange.  Errors as CHGetItems. */
-extern "C" uint32_t CHLockItemRange(CHHandle h, CHStore store, uint32_t firstId, uint32_t count,
-                                    void **ppAddress) {
+extern "C" uint32_t CHLockItemRange(CHHandle h, CHStore store, uint32_t firstId, uint32_t count, void **ppAddress) {
     Call call = begin_call(h, CH_OP_LOCK_RANGE, store, firstId);
     if (call.error) return call.error;
     if (!ppAddress) return CH_ERR_BAD_ARG;

@@ -7,8 +7,9 @@ namespace {
 // A style definition's record: kind, predefined type, the item whose string
 // is its name, and its parent style (-1 for none).
 constexpr RecordField kStyleFields[] = {
-    {"kind", 8, 4, 0, true},      {"predefined", 12, 4, 0, true}, {"name", 16, 4, 0, true},
-    {"parent", 20, 4, CH_NO_ITEM, true}, {"word1", 0, 4, 0, false},   {"word2", 4, 4, 0, false},
+    {"kind", 8, 4, 0, true},    {"predefined", 12, 4, 0, true},
+    {"name", 16, 4, 0, true},   {"parent", 20, 4, CH_NO_ITEM, true},
+    {"word1", 0, 4, 0, false},  {"word2", 4, 4, 0, false},
     {"word7", 24, 4, 0, false},
 };
 
@@ -16,18 +17,16 @@ constexpr RecordField kStyleFields[] = {
 // word 3 the counter word, word 7 the key of the level's own definition and
 // word 9 the numbering word.
 constexpr RecordField kListLevelFields[] = {
-    {"word1", 0, 4, 0, true},  {"word2", 4, 4, 0, true},     {"word3", 8, 4, 0, true},
-    {"word4", 12, 4, 0, true}, {"word5", 16, 4, 0, true},    {"word6", 20, 4, 0, true},
-    {"word7", 24, 4, 0, true}, {"word8", 28, 4, 0, true},    {"word9", 32, 4, 0, true},
-    {"bullet", 4, 2, 0, false}, {"counter", 8, 4, 0, false}, {"key", 24, 4, 0, false},
+    {"word1", 0, 4, 0, true},       {"word2", 4, 4, 0, true},   {"word3", 8, 4, 0, true},    {"word4", 12, 4, 0, true},
+    {"word5", 16, 4, 0, true},      {"word6", 20, 4, 0, true},  {"word7", 24, 4, 0, true},   {"word8", 28, 4, 0, true},
+    {"word9", 32, 4, 0, true},      {"bullet", 4, 2, 0, false}, {"counter", 8, 4, 0, false}, {"key", 24, 4, 0, false},
     {"numbering", 32, 4, 0, false},
 };
 
 constexpr RecordField kFrameFields[] = {
-    {"flags", 16, 4, 0, true},   {"word1", 0, 4, 0, false},  {"word2", 4, 4, 0, false},
-    {"word3", 8, 4, 0, false},   {"word4", 12, 4, 0, false}, {"word6", 20, 4, 0, false},
-    {"word7", 24, 4, 0, false},  {"word8", 28, 4, 0, false}, {"word9", 32, 4, 0, false},
-    {"word10", 36, 4, 0, false},
+    {"flags", 16, 4, 0, true},  {"word1", 0, 4, 0, false},   {"word2", 4, 4, 0, false},  {"word3", 8, 4, 0, false},
+    {"word4", 12, 4, 0, false}, {"word6", 20, 4, 0, false},  {"word7", 24, 4, 0, false}, {"word8", 28, 4, 0, false},
+    {"word9", 32, 4, 0, false}, {"word10", 36, 4, 0, false},
 };
 
 constexpr RecordField kPropertyIdFields[] = {{"id", 0, 4, 0, true}};

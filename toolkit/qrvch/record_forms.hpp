@@ -13,9 +13,9 @@ namespace qrv::ch {
 struct RecordField {
     std::string_view name;
     uint32_t offset;
-    uint32_t width;          // 2 or 4 bytes
-    uint32_t initial;        // value when the line does not give one
-    bool positional;         // may be given without its name, in table order
+    uint32_t width;    // 2 or 4 bytes
+    uint32_t initial;  // value when the line does not give one
+    bool positional;   // may be given without its name, in table order
 };
 
 struct RecordForm {

@@ -2,7 +2,6 @@
 
 namespace qrv::ch {
 
-
 CHHandle open_document(std::unique_ptr<Document> doc) {
     auto &r = registry();
     std::lock_guard guard(r.mutex);

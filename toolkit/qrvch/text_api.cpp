@@ -27,8 +27,7 @@ std::string describe(const TextError &e) {
 
 }  // namespace
 
-extern "C" uint32_t CHLoadDocumentText(const char *text, size_t length, CHHandle *pHandle, char *err,
-                                       size_t errSize) {
+extern "C" uint32_t CHLoadDocumentText(const char *text, size_t length, CHHandle *pHandle, char *err, size_t errSize) {
     write_error(err, errSize, "");
     if (!pHandle || (!text && length)) return CH_ERR_BAD_ARG;
     *pHandle = 0;

@@ -94,9 +94,12 @@ std::string dump_text(Document &doc) {
     for (CHStore code : store_codes()) {
         Store &store = doc.store(code);
         if (code == CH_STORE_ITEMS) continue;
-        if (store.is_units() && store.shape().unit_bytes == 2) dump_chars(out, store);
-        else if (store.is_units()) dump_bytes(out, store);
-        else dump_records(out, store);
+        if (store.is_units() && store.shape().unit_bytes == 2)
+            dump_chars(out, store);
+        else if (store.is_units())
+            dump_bytes(out, store);
+        else
+            dump_records(out, store);
     }
     dump_items(out, doc.items());
     return out;

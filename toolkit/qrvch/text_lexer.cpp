@@ -139,8 +139,7 @@ std::optional<TextError> LineReader::read_escape(std::u16string &out) {
         out += static_cast<char16_t>(unit);
         return std::nullopt;
     }
-    default:
-        return error_at(at, std::string("unknown escape \\") + c);
+    default: return error_at(at, std::string("unknown escape \\") + c);
     }
 }
 

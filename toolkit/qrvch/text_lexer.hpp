@@ -18,8 +18,8 @@ struct TextError {
 };
 
 struct Token {
-    uint32_t column = 0;        // 1-based, of the token's first character
-    std::string key;            // before '=' in key=value, else empty
+    uint32_t column = 0;  // 1-based, of the token's first character
+    std::string key;      // before '=' in key=value, else empty
     bool has_key = false;
     std::string raw;            // the value as written (not for strings)
     bool quoted = false;        // the value is a string
@@ -29,7 +29,7 @@ struct Token {
 
 struct Line {
     uint32_t number = 0;
-    std::string label;      // "@name:" at the start, without '@' and ':'
+    std::string label;  // "@name:" at the start, without '@' and ':'
     uint32_t label_column = 0;
     std::vector<Token> tokens;
 };

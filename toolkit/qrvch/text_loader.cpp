@@ -189,8 +189,7 @@ Result Loader::split(const Line &line, size_t first, Args &args) const {
 
 Result Loader::check(const Args &args, size_t min, size_t max, std::initializer_list<std::string_view> keys) const {
     const std::string &name = args.directive->raw;
-    if (args.positional.size() > max)
-        return error(args.positional[max]->column, "too many values for '" + name + "'");
+    if (args.positional.size() > max) return error(args.positional[max]->column, "too many values for '" + name + "'");
     if (args.positional.size() < min)
         return error(args.directive->column, "'" + name + "' needs " + std::to_string(min) + " value(s)");
     for (const Token *t : args.keyed) {
@@ -241,9 +240,12 @@ Result Loader::eval_term(const Token &t, size_t &pos, NameKind kind, uint32_t &o
             static const Labels kNone;
             const Labels &labels = known_ ? *known_ : doc_ ? doc_->labels() : kNone;
             auto it = labels.find(label);
-            if (it != labels.end()) out = it->second;
-            else if (known_) return error(column, "unknown label @" + label);
-            else out = 0;
+            if (it != labels.end())
+                out = it->second;
+            else if (known_)
+                return error(column, "unknown label @" + label);
+            else
+                out = 0;
             return std::nullopt;
         }
         return error(column, std::string("unexpected '") + s[start] + "'");
@@ -505,7 +507,9 @@ Result Loader::do_form(const RecordForm &form, const Args &args) {
     if (args.positional.size() > positional_fields)
         return error(args.positional[positional_fields]->column, "too many values for '" + args.directive->raw + "'");
     std::vector<uint8_t> bytes(form.size, 0);
-    const auto put = [&](const RecordField &f, uint32_t value) { std::memcpy(bytes.data() + f.offset, &value, f.width); };
+    const auto put = [&](const RecordField &f, uint32_t value) {
+        std::memcpy(bytes.data() + f.offset, &value, f.width);
+    };
     // Named fields may share bytes with positional ones (a list level's
     // key is its seventh word): every default goes in first, so that none
     // overwrites a value the line gives.

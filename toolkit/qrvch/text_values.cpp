@@ -82,15 +82,15 @@ Storage encode_bcd(std::string_view text) {
     if (exponent + 70 < 0 || exponent + 70 > 127) return {{}, "the packed decimal's exponent is out of range"};
     std::vector<uint8_t> out(8);
     out[0] = static_cast<uint8_t>((d->negative ? 0x80 : 0) | (exponent + 70));
-    for (size_t i = 0; i < 14; ++i)
-        out[1 + i / 2] |= static_cast<uint8_t>((digits[i] - '0') << (i % 2 ? 0 : 4));
+    for (size_t i = 0; i < 14; ++i) out[1 + i / 2] |= static_cast<uint8_t>((digits[i] - '0') << (i % 2 ? 0 : 4));
     return {out, {}};
 }
 
 // Compact scaled integer: 26-bit magnitude, sign, divide flag, power count.
 Storage encode_compact(std::string_view text) {
     auto d = parse_decimal(text);
-    if (!d || d->digits.size() > 9) return {{}, "a compact value is written as at most 9 digits with an optional point"};
+    if (!d || d->digits.size() > 9)
+        return {{}, "a compact value is written as at most 9 digits with an optional point"};
     const uint32_t magnitude = static_cast<uint32_t>(std::stoul(d->digits));
     if (magnitude >= (1u << 26)) return {{}, "a compact value's digits must stay below 67108864"};
     if (d->fraction_digits > 15) return {{}, "a compact value has at most 15 digits after the point"};

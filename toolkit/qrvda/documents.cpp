@@ -22,9 +22,7 @@ uint32_t DAOpenDocument(CHHandle chunker, uint32_t hOptions, uint32_t *phDocumen
     return *phDocument ? 0 : DA_ERR_NO_MEMORY;
 }
 
-uint32_t DACloseDocument(uint32_t hDocument) {
-    return qrv::da::documents().remove(hDocument) ? 0 : DA_ERR_BAD_HANDLE;
-}
+uint32_t DACloseDocument(uint32_t hDocument) { return qrv::da::documents().remove(hDocument) ? 0 : DA_ERR_BAD_HANDLE; }
 
 uint32_t DAGetDocumentInfo(uint32_t hDocument, CHHandle *pChunker, uint32_t *phOptions) {
     const qrv::da::Document *doc = qrv::da::documents().find(hDocument);
@@ -35,8 +33,6 @@ uint32_t DAGetDocumentInfo(uint32_t hDocument, CHHandle *pChunker, uint32_t *phO
 }
 
 // Only an open document may be exported; any other handle is refused.
-uint32_t DAPreOpenDocument(uint32_t hDocument) {
-    return qrv::da::documents().find(hDocument) ? 0 : DA_ERR_REFUSED;
-}
+uint32_t DAPreOpenDocument(uint32_t hDocument) { return qrv::da::documents().find(hDocument) ? 0 : DA_ERR_REFUSED; }
 
 }  // extern "C"

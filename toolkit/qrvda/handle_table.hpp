@@ -41,7 +41,8 @@ public:
         const uint32_t number = handle & kLastNumber;
         T *previous = nullptr;
         // Numbers not given out yet have no slot to empty.
-        if ((handle & ~kLastNumber) != tag_ || number >= next_ || !slots_.set(number, nullptr, previous)) return nullptr;
+        if ((handle & ~kLastNumber) != tag_ || number >= next_ || !slots_.set(number, nullptr, previous))
+            return nullptr;
         if (previous != nullptr) --count_;
         return std::unique_ptr<T>(previous);
     }

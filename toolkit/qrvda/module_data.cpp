@@ -23,16 +23,13 @@ struct ModuleData {
     }
 };
 
-qrv::toolkit::HandleTable<ModuleData> &modules() {
-    return qrv::toolkit::lasting_table<ModuleData>(0x4D);
-}
+qrv::toolkit::HandleTable<ModuleData> &modules() { return qrv::toolkit::lasting_table<ModuleData>(0x4D); }
 
 }  // namespace
 
 extern "C" {
 
-uint32_t DACreateModuleData(uint32_t *pHandle, uint32_t hDocument, uint32_t reserved, uint32_t size,
-                            uint32_t type) {
+uint32_t DACreateModuleData(uint32_t *pHandle, uint32_t hDocument, uint32_t reserved, uint32_t size, uint32_t type) {
     (void)reserved;
     if (!pHandle) return DA_ERR_BAD_HANDLE;
     *pHandle = 0;
@@ -64,9 +61,7 @@ uint32_t DAUnlockModuleData(uint32_t handle) {
     return 0;
 }
 
-uint32_t DADestroyModuleData(uint32_t handle) {
-    return modules().remove(handle) ? 0 : DA_ERR_BAD_HANDLE;
-}
+uint32_t DADestroyModuleData(uint32_t handle) { return modules().remove(handle) ? 0 : DA_ERR_BAD_HANDLE; }
 
 uint32_t DAGetModuleDocument(uint32_t hModuleData, uint32_t *phDocument) {
     ModuleData *module = modules().find(hModuleData);

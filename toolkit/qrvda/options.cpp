@@ -116,8 +116,6 @@ uint32_t DASetOption(uint32_t hOptions, uint32_t id, const void *value, uint32_t
     return 0;
 }
 
-uint32_t DADestroyOptions(uint32_t hOptions) {
-    return qrv::da::option_sets().remove(hOptions) ? 0 : DA_ERR_BAD_HANDLE;
-}
+uint32_t DADestroyOptions(uint32_t hOptions) { return qrv::da::option_sets().remove(hOptions) ? 0 : DA_ERR_BAD_HANDLE; }
 
 }  // extern "C"

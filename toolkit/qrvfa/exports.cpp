@@ -31,8 +31,8 @@ bool document_of(uint32_t hModuleData, FAExportContext &context) {
 
 extern "C" {
 
-uint32_t FAOpenExport(uint32_t hSink, uint32_t optionWord, uint32_t outputId, uint32_t hModuleData,
-                      uint32_t reserved, uint32_t *pFAExportHandle, uint32_t *pStatus) {
+uint32_t FAOpenExport(uint32_t hSink, uint32_t optionWord, uint32_t outputId, uint32_t hModuleData, uint32_t reserved,
+                      uint32_t *pFAExportHandle, uint32_t *pStatus) {
     (void)reserved;
     if (pStatus) *pStatus = 0;
     if (!pFAExportHandle) return FA_ERR_BAD_HANDLE;

@@ -22,8 +22,7 @@ uint32_t UTMultiToDoubleByte(QRVWCHAR *dst, const char *src, uint32_t charset) {
     (void)charset;
     if (!dst) return UT_ERR_BAD_ARGUMENT;
     uint32_t n = 0;
-    for (; src && src[n] && n < kMaxSourceBytes; ++n)
-        dst[n] = qrv::ut::from_1252(static_cast<unsigned char>(src[n]));
+    for (; src && src[n] && n < kMaxSourceBytes; ++n) dst[n] = qrv::ut::from_1252(static_cast<unsigned char>(src[n]));
     dst[n] = 0;
     return 0;
 }

@@ -76,8 +76,10 @@ bool check_batch(const Arguments &out, bool jobs_given, std::string &error) {
             error = "--jobs needs --output-dir DIR";
         return error.empty();
     }
-    if (!out.output.empty()) error = "--output and --output-dir cannot go together";
-    else if (out.inputs.empty()) error = "--output-dir needs at least one input document";
+    if (!out.output.empty())
+        error = "--output and --output-dir cannot go together";
+    else if (out.inputs.empty())
+        error = "--output-dir needs at least one input document";
     return error.empty();
 }
 

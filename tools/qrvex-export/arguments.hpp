@@ -10,18 +10,18 @@
 namespace qrv::tool {
 
 struct Arguments {
-    std::string input;        // empty: the built-in sample
+    std::string input;                // empty: the built-in sample
     std::vector<std::string> inputs;  // every INPUT in order; more than one only in a batch
-    std::string output;       // empty or "-": standard output
-    std::string output_dir;   // --output-dir: a batch, each result written there
-    unsigned jobs = 1;        // --jobs: documents of a batch converted at once
-    unsigned timeout = 0;     // --timeout: seconds each document of a batch may take, 0 for no limit
+    std::string output;               // empty or "-": standard output
+    std::string output_dir;           // --output-dir: a batch, each result written there
+    unsigned jobs = 1;                // --jobs: documents of a batch converted at once
+    unsigned timeout = 0;             // --timeout: seconds each document of a batch may take, 0 for no limit
     const filters::OutputFormat *format = &filters::default_output();  // --format, or the output's extension
     bool format_given = false;
-    std::string from;         // --from: the input's format by name, empty to tell it
-    std::string locale;       // a locale file, empty for the defaults
-    uint32_t option_word = 0; // QRV_FILTER_* bits
-    std::string sheet_name;   // --sheet NAME: the CSV output's sheet by its name
+    std::string from;          // --from: the input's format by name, empty to tell it
+    std::string locale;        // a locale file, empty for the defaults
+    uint32_t option_word = 0;  // QRV_FILTER_* bits
+    std::string sheet_name;    // --sheet NAME: the CSV output's sheet by its name
     bool quiet = false;
     bool help = false;
     bool version = false;

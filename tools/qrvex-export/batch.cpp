@@ -45,8 +45,7 @@ private:
 // The bar for the whole batch; documents end on any thread.
 class BatchProgress {
 public:
-    BatchProgress(const Arguments &args, size_t total)
-        : bar_(isatty(STDERR_FILENO) == 1, args.quiet), total_(total) {}
+    BatchProgress(const Arguments &args, size_t total) : bar_(isatty(STDERR_FILENO) == 1, args.quiet), total_(total) {}
     void finished_one() {
         std::lock_guard guard(mutex_);
         bar_.count(++done_, total_);
@@ -89,8 +88,8 @@ void convert_one(const Arguments &shared, BatchDocument &document) {
     args.output = document.output;
     DocumentObserver observer(document);
     try {
-        document.result = shared.timeout ? export_in_time(args, shared.timeout, document.warnings)
-                                         : export_document(args, observer);
+        document.result =
+            shared.timeout ? export_in_time(args, shared.timeout, document.warnings) : export_document(args, observer);
     } catch (const std::exception &e) {
         document.result = {kExitFailed, std::string("the conversion stopped: ") + e.what()};
     }
@@ -146,8 +145,8 @@ std::string batch_summary(const std::vector<BatchDocument> &documents, bool quie
         if (!quiet)
             for (const auto &w : d.warnings) append_lines(out, "qrvex-export: " + d.input + ": ", w);
     }
-    out += "qrvex-export: " + std::to_string(documents.size() - failed) + " converted, " +
-           std::to_string(failed) + " failed\n";
+    out += "qrvex-export: " + std::to_string(documents.size() - failed) + " converted, " + std::to_string(failed) +
+           " failed\n";
     for (const auto &d : documents)
         if (d.result.status) out += "qrvex-export: failed: " + d.input + ": " + reason_of(d) + "\n";
     return out;
@@ -175,8 +174,8 @@ int run_batch(const Arguments &args) {
     progress.done();
     const std::string summary = batch_summary(documents, args.quiet);
     std::fputs(summary.c_str(), stderr);
-    const bool all_converted = std::none_of(documents.begin(), documents.end(),
-                                            [](const BatchDocument &d) { return d.result.status != 0; });
+    const bool all_converted =
+        std::none_of(documents.begin(), documents.end(), [](const BatchDocument &d) { return d.result.status != 0; });
     return all_converted ? 0 : kExitFailed;
 }
 

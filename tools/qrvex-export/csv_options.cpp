@@ -13,9 +13,12 @@ constexpr uint32_t kMaxPart = 0xffff;
 bool parse_csv_words(const std::string &list, uint32_t &word, std::string &error) {
     std::istringstream words(list);
     for (std::string w; std::getline(words, w, ',');) {
-        if (w == "bom") word |= QRV_FILTER_CSV_BOM;
-        else if (w == "values") word |= QRV_FILTER_CSV_VALUES;
-        else if (!w.empty()) return error = "unknown --csv word '" + w + "' (known: bom, values)", false;
+        if (w == "bom")
+            word |= QRV_FILTER_CSV_BOM;
+        else if (w == "values")
+            word |= QRV_FILTER_CSV_VALUES;
+        else if (!w.empty())
+            return error = "unknown --csv word '" + w + "' (known: bom, values)", false;
     }
     return true;
 }

@@ -34,7 +34,8 @@ thread_local ExportObserver *t_observer = nullptr;
 // The host's callback: progress and warnings from the running filter.
 uint32_t on_callback(uint32_t, uint32_t, uint32_t what, uint32_t value) {
     if (!t_observer) return 0;
-    if (what == QRV_CALLBACK_PROGRESS) t_observer->progress(value);
+    if (what == QRV_CALLBACK_PROGRESS)
+        t_observer->progress(value);
     else if (what == QRV_CALLBACK_WARNING)
         t_observer->warning("warning: " + describe_result(value) + "; the output shows what could be read");
     return 0;

@@ -25,7 +25,8 @@ std::string input_lines() {
     std::string out = "Formats read (told from the content; the extension breaks ties):\n";
     for (const IMFormatEntry *e : input_entries()) {
         const char *refused = e->Format == IM_FORMAT_AUTO ? " (recognised, not read)" : "";
-        out += "  " + padded(e->Name, 6) + padded(filters::dotted_extensions(e->Extensions), 24) + e->Description + refused + "\n";
+        out += "  " + padded(e->Name, 6) + padded(filters::dotted_extensions(e->Extensions), 24) + e->Description +
+               refused + "\n";
     }
     return out;
 }

@@ -32,10 +32,14 @@ bool set_flag(uint8_t &byte, uint8_t bit, const std::string &value) {
 }
 
 bool set_order(uint16_t &order, const std::string &value) {
-    if (value == "dmy") order = 1;
-    else if (value == "ymd") order = 2;
-    else if (value == "mdy") order = 0;
-    else return false;
+    if (value == "dmy")
+        order = 1;
+    else if (value == "ymd")
+        order = 2;
+    else if (value == "mdy")
+        order = 0;
+    else
+        return false;
     return true;
 }
 

@@ -4,7 +4,7 @@ namespace qrv::tool {
 namespace {
 constexpr int kBarWidth = 40;
 constexpr int kLabelWidth = 24;  // room for " 1000000/1000000" and more
-}
+}  // namespace
 
 void ProgressBar::draw(size_t filled, const char *label) {
     std::string bar(filled, '#');

@@ -18,7 +18,7 @@ enum PropertyId : uint32_t {
     kPropertyKeywords = 4,
     kPropertyDescription = 5,
     kPropertyLastAuthor = 6,
-    kPropertyCreated = 7,   // ISO 8601 text
+    kPropertyCreated = 7,  // ISO 8601 text
     kPropertyModified = 8,
     kPropertyCategory = 9,
     kPropertyCompany = 10,

@@ -63,7 +63,8 @@ static_assert(skippable(kSheetRowTag), "a row's tag is not text");
 static_assert(kSheetRowTag != kNoteTag && kSheetRowTag != kHyperlinkTag && kSheetRowTag != kBookmarkTag);
 // The cell walk hands the kind on in a 32-bit word of the cell record.
 static_assert(std::is_same_v<std::underlying_type_t<CellKind>, decltype(CUCellChangeInfo{}.Item147Value)>);
-static_assert((kColumnSourceShift >= 4) && ((kColumnWidthTwips | kColumnHidden | kColumnGap) >> kColumnSourceShift) == 0,
+static_assert((kColumnSourceShift >= 4) &&
+                  ((kColumnWidthTwips | kColumnHidden | kColumnGap) >> kColumnSourceShift) == 0,
               "the column flags stay below the source column");
 
 }  // namespace qrv::model

@@ -31,7 +31,8 @@ struct AttributeSlot {
     size_t field;
 };
 
-#define QRV_MODEL_ATTRIBUTE_SLOT(code, n, bit) AttributeSlot{code, bit, offsetof(CUTextChangeInfo, Attr##n)}
+#define QRV_MODEL_ATTRIBUTE_SLOT(code, n, bit) \
+    AttributeSlot { code, bit, offsetof(CUTextChangeInfo, Attr##n) }
 inline constexpr AttributeSlot kAttributeSlots[] = {
     QRV_MODEL_ATTRIBUTE_SLOT(kBold, 2, CU_TEXT_CHANGED_ATTR_2),
     QRV_MODEL_ATTRIBUTE_SLOT(kItalic, 3, CU_TEXT_CHANGED_ATTR_3),

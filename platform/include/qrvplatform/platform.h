@@ -37,7 +37,7 @@ extern "C" {
 #ifndef _WIN32
 typedef void *HGLOBAL;
 
-#define GMEM_FIXED    0x0000u
+#define GMEM_FIXED 0x0000u
 #define GMEM_MOVEABLE 0x0002u
 #define GMEM_ZEROINIT 0x0040u
 
@@ -49,9 +49,9 @@ typedef void *HGLOBAL;
 HGLOBAL GlobalAlloc(uint32_t flags, size_t bytes);
 HGLOBAL GlobalReAlloc(HGLOBAL h, size_t bytes, uint32_t flags);
 void *GlobalLock(HGLOBAL h);
-int GlobalUnlock(HGLOBAL h);     /* non-zero while the block stays locked */
-HGLOBAL GlobalFree(HGLOBAL h);   /* NULL on success, h on failure */
-size_t GlobalSize(HGLOBAL h);    /* 0 for an unknown handle */
+int GlobalUnlock(HGLOBAL h);   /* non-zero while the block stays locked */
+HGLOBAL GlobalFree(HGLOBAL h); /* NULL on success, h on failure */
+size_t GlobalSize(HGLOBAL h);  /* 0 for an unknown handle */
 uint32_t GlobalLockCount(HGLOBAL h);
 #endif
 
@@ -68,15 +68,15 @@ int QrvGlobalSetMoveOnRealloc(int on);
 #ifndef _WIN32
 
 #define EXCEPTION_DATATYPE_MISALIGNMENT 0x80000002u
-#define EXCEPTION_ACCESS_VIOLATION     0xC0000005u
-#define EXCEPTION_ILLEGAL_INSTRUCTION  0xC000001Du
-#define EXCEPTION_FLT_DIVIDE_BY_ZERO   0xC000008Eu
+#define EXCEPTION_ACCESS_VIOLATION 0xC0000005u
+#define EXCEPTION_ILLEGAL_INSTRUCTION 0xC000001Du
+#define EXCEPTION_FLT_DIVIDE_BY_ZERO 0xC000008Eu
 #define EXCEPTION_FLT_INVALID_OPERATION 0xC0000090u
-#define EXCEPTION_FLT_OVERFLOW         0xC0000091u
-#define EXCEPTION_INT_DIVIDE_BY_ZERO   0xC0000094u
-#define EXCEPTION_INT_OVERFLOW         0xC0000095u
-#define EXCEPTION_IN_PAGE_ERROR        0xC0000006u
-#define EXCEPTION_STACK_OVERFLOW       0xC00000FDu
+#define EXCEPTION_FLT_OVERFLOW 0xC0000091u
+#define EXCEPTION_INT_DIVIDE_BY_ZERO 0xC0000094u
+#define EXCEPTION_INT_OVERFLOW 0xC0000095u
+#define EXCEPTION_IN_PAGE_ERROR 0xC0000006u
+#define EXCEPTION_STACK_OVERFLOW 0xC00000FDu
 
 /* One exception frame.  Use it through QRV_SEH_TRY / QRV_SEH_EXCEPT:
  *
@@ -105,8 +105,7 @@ void QrvSehPop(QrvSehFrame *frame);
 /* Raises a structured exception: the innermost frame of this thread ends
  * with code.  Without a frame the process aborts, as an unhandled exception
  * does. */
-void RaiseException(uint32_t code, uint32_t flags, uint32_t argumentCount,
-                    const uintptr_t *arguments);
+void RaiseException(uint32_t code, uint32_t flags, uint32_t argumentCount, const uintptr_t *arguments);
 #endif
 
 /* --- C runtime and USER32 pieces ------------------------------------------- */
@@ -129,12 +128,12 @@ char *_ecvt(double value, int ndigits, int *decpt, int *sign);
 #define _FPCLASS_SNAN 0x0001
 #define _FPCLASS_QNAN 0x0002
 #define _FPCLASS_NINF 0x0004
-#define _FPCLASS_NN   0x0008
-#define _FPCLASS_ND   0x0010
-#define _FPCLASS_NZ   0x0020
-#define _FPCLASS_PZ   0x0040
-#define _FPCLASS_PD   0x0080
-#define _FPCLASS_PN   0x0100
+#define _FPCLASS_NN 0x0008
+#define _FPCLASS_ND 0x0010
+#define _FPCLASS_NZ 0x0020
+#define _FPCLASS_PZ 0x0040
+#define _FPCLASS_PD 0x0080
+#define _FPCLASS_PN 0x0100
 #define _FPCLASS_PINF 0x0200
 int _fpclass(double value);
 

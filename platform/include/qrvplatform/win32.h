@@ -70,8 +70,7 @@ void QrvSehPop(QrvSehFrame *frame);
  * used it up, and gives 0. */
 int QrvSehCaught(QrvSehFrame *frame);
 
-#define QRV_SEH_TRY(frame) \
-    (__builtin_setjmp((frame).jump) == 0 ? (QrvSehPush(&(frame)), 1) : QrvSehCaught(&(frame)))
+#define QRV_SEH_TRY(frame) (__builtin_setjmp((frame).jump) == 0 ? (QrvSehPush(&(frame)), 1) : QrvSehCaught(&(frame)))
 
 #ifdef __cplusplus
 }

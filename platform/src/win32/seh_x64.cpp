@@ -30,8 +30,7 @@ bool passes_through(DWORD code) {
     case 0x4001000A:  // OutputDebugStringW
     case 0x406D1388:  // a thread's name for the debugger
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 

@@ -33,10 +33,10 @@ bool valid_utf8(std::span<const uint8_t> bytes, bool cut) {
 }
 
 // Windows-1252's characters 0x80 to 0x9F; the rest of the bytes are Latin-1.
-constexpr std::array<char16_t, 32> kWindows1252High = {
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+constexpr std::array<char16_t, 32> kWindows1252High = {0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                       0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
+                                                       0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                       0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
 
 void append_utf16_units(std::span<const uint8_t> bytes, bool big_endian, std::string &out) {
     char32_t pending_high = 0;
@@ -60,10 +60,10 @@ void append_utf16_units(std::span<const uint8_t> bytes, bool big_endian, std::st
 
 void append_utf32_units(std::span<const uint8_t> bytes, bool big_endian, std::string &out) {
     for (size_t i = 0; i + 3 < bytes.size(); i += 4) {
-        const char32_t c = big_endian ? char32_t(bytes[i]) << 24 | char32_t(bytes[i + 1]) << 16 |
-                                            char32_t(bytes[i + 2]) << 8 | bytes[i + 3]
-                                      : char32_t(bytes[i + 3]) << 24 | char32_t(bytes[i + 2]) << 16 |
-                                            char32_t(bytes[i + 1]) << 8 | bytes[i];
+        const char32_t c =
+            big_endian
+                ? char32_t(bytes[i]) << 24 | char32_t(bytes[i + 1]) << 16 | char32_t(bytes[i + 2]) << 8 | bytes[i + 3]
+                : char32_t(bytes[i + 3]) << 24 | char32_t(bytes[i + 2]) << 16 | char32_t(bytes[i + 1]) << 8 | bytes[i];
         const bool scalar = c < 0xD800 || (c > 0xDFFF && c <= 0x10FFFF);
         append_utf8(scalar ? c : 0xFFFD, out);
     }
@@ -132,9 +132,7 @@ namespace {
 std::string utf8_of_encoding(std::span<const uint8_t> bytes, TextEncoding encoding) {
     std::string out;
     switch (encoding) {
-    case TextEncoding::Utf8Bom:
-        bytes = bytes.subspan(std::min<size_t>(3, bytes.size()));
-        [[fallthrough]];
+    case TextEncoding::Utf8Bom: bytes = bytes.subspan(std::min<size_t>(3, bytes.size())); [[fallthrough]];
     case TextEncoding::Utf8: {
         std::u16string units;
         append_utf16({reinterpret_cast<const char *>(bytes.data()), bytes.size()}, units);
@@ -179,9 +177,10 @@ bool looks_binary(std::span<const uint8_t> bytes) {
 
 bool looks_like_text_format(std::string_view text) {
     static constexpr std::string_view kDirectives[] = {
-        "chunk-size", "text",  "string", "begin",    "end",        "break", "special", "table-begin",
-        "table-end",  "value", "value-bytes", "section", "cell-run", "font", "style-record", "list-level",
-        "property-id", "frame", "row",   "cell",     "record",     "words", "bytes",   "chars", "item"};
+        "chunk-size",   "text",       "string",      "begin",       "end",     "break",    "special",
+        "table-begin",  "table-end",  "value",       "value-bytes", "section", "cell-run", "font",
+        "style-record", "list-level", "property-id", "frame",       "row",     "cell",     "record",
+        "words",        "bytes",      "chars",       "item"};
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
@@ -210,7 +209,8 @@ char sniff_separator(std::string_view text) {
             lines.begin(), lines.end(), [&](const auto &counts) { return counts[k] == lines.front()[k]; }));
         // Most lines must agree with the first; ragged rows are allowed.
         if (agreeing * 2 < lines.size() + 1 && lines.size() > 1) continue;
-        if (agreeing > best_agreeing || (agreeing == best_agreeing && best >= 0 && lines.front()[k] > lines.front()[best])) {
+        if (agreeing > best_agreeing ||
+            (agreeing == best_agreeing && best >= 0 && lines.front()[k] > lines.front()[best])) {
             best = k;
             best_agreeing = agreeing;
         }

@@ -14,11 +14,11 @@ namespace qrv::import::numfmt {
 struct Bracket {
     enum class Kind : uint8_t { kColour, kCondition, kCurrency, kLocale, kElapsed, kUnknown, kMalformed };
     Kind kind = Kind::kUnknown;
-    uint32_t colour = 0;     // kColour: 0x00RRGGBB
-    Condition condition;     // kCondition
-    std::string symbol;      // kCurrency
-    char letter = 0;         // kElapsed: h, m or s
-    uint32_t count = 0;      // kElapsed: how many times the letter stands
+    uint32_t colour = 0;  // kColour: 0x00RRGGBB
+    Condition condition;  // kCondition
+    std::string symbol;   // kCurrency
+    char letter = 0;      // kElapsed: h, m or s
+    uint32_t count = 0;   // kElapsed: how many times the letter stands
 };
 
 Bracket read_bracket(std::string_view content);

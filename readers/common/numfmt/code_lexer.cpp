@@ -13,9 +13,9 @@ struct SingleChar {
 };
 
 constexpr SingleChar kSingleChars[] = {
-    {'0', LexemeKind::kDigit}, {'#', LexemeKind::kDigit},   {'?', LexemeKind::kDigit},
-    {'.', LexemeKind::kPoint}, {',', LexemeKind::kComma},   {'%', LexemeKind::kPercent},
-    {'/', LexemeKind::kSlash}, {':', LexemeKind::kColon},   {'@', LexemeKind::kTextPlaceholder},
+    {'0', LexemeKind::kDigit}, {'#', LexemeKind::kDigit}, {'?', LexemeKind::kDigit},
+    {'.', LexemeKind::kPoint}, {',', LexemeKind::kComma}, {'%', LexemeKind::kPercent},
+    {'/', LexemeKind::kSlash}, {':', LexemeKind::kColon}, {'@', LexemeKind::kTextPlaceholder},
 };
 
 // Words, matched in any case before single letters.

@@ -13,8 +13,8 @@ struct NamedColour {
 };
 
 constexpr NamedColour kNamedColours[] = {
-    {"Black", 0x000000}, {"Blue", 0x0000FF},    {"Cyan", 0x00FFFF},  {"Green", 0x00FF00},
-    {"Magenta", 0xFF00FF}, {"Red", 0xFF0000}, {"White", 0xFFFFFF}, {"Yellow", 0xFFFF00},
+    {"Black", 0x000000},   {"Blue", 0x0000FF}, {"Cyan", 0x00FFFF},  {"Green", 0x00FF00},
+    {"Magenta", 0xFF00FF}, {"Red", 0xFF0000},  {"White", 0xFFFFFF}, {"Yellow", 0xFFFF00},
 };
 
 // [Color1] to [Color56].

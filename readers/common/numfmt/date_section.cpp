@@ -21,15 +21,21 @@ struct CodeRule {
 };
 
 constexpr CodeRule kDateCodes[] = {
-    {'d', 1, FU_TOKEN_DAY},          {'d', 2, FU_TOKEN_DAY_2},
-    {'d', 3, FU_TOKEN_WEEKDAY_NAME}, {'d', kAnyCount, FU_TOKEN_WEEKDAY_NAME_ALT},
-    {'m', 1, FU_TOKEN_MONTH},        {'m', 2, FU_TOKEN_MONTH_2},
-    {'m', 3, FU_TOKEN_MONTH_NAME_ALT}, {'m', 4, FU_TOKEN_MONTH_NAME},
+    {'d', 1, FU_TOKEN_DAY},
+    {'d', 2, FU_TOKEN_DAY_2},
+    {'d', 3, FU_TOKEN_WEEKDAY_NAME},
+    {'d', kAnyCount, FU_TOKEN_WEEKDAY_NAME_ALT},
+    {'m', 1, FU_TOKEN_MONTH},
+    {'m', 2, FU_TOKEN_MONTH_2},
+    {'m', 3, FU_TOKEN_MONTH_NAME_ALT},
+    {'m', 4, FU_TOKEN_MONTH_NAME},
     {'m', kAnyCount, FU_TOKEN_MONTH_INITIAL},
-    {'y', 2, FU_TOKEN_YEAR_2},       {'y', kAnyCount, FU_TOKEN_YEAR_4},
+    {'y', 2, FU_TOKEN_YEAR_2},
+    {'y', kAnyCount, FU_TOKEN_YEAR_4},
     {'e', kAnyCount, FU_TOKEN_YEAR_4},  // the year of an era: the calendar's year
     {'g', kAnyCount, kDropped},         // the name of an era
-    {'h', 1, FU_TOKEN_HOUR},         {'h', kAnyCount, FU_TOKEN_HOUR_2},
+    {'h', 1, FU_TOKEN_HOUR},
+    {'h', kAnyCount, FU_TOKEN_HOUR_2},
     {'s', kAnyCount, FU_TOKEN_SECOND_2},
 };
 
@@ -119,8 +125,8 @@ private:
     void code(size_t i) {
         const Lexeme &lexeme = lexemes_[i];
         const bool minutes = lexeme.letter == 'm' && means_minutes(lexemes_, i);
-        const uint32_t token = minutes ? token_of(kMinuteCodes, 'm', lexeme.count)
-                                       : token_of(kDateCodes, lexeme.letter, lexeme.count);
+        const uint32_t token =
+            minutes ? token_of(kMinuteCodes, 'm', lexeme.count) : token_of(kDateCodes, lexeme.letter, lexeme.count);
         if (lexeme.letter == 's' && lexeme.count == 1) report_.approximate("s shows two digits");
         if (lexeme.letter == 'e' || lexeme.letter == 'g') report_.approximate("eras show the calendar's year");
         if (token != kDropped) section_.add_token(token);

@@ -95,8 +95,8 @@ enum class ValueShown : uint8_t { kSigned, kAbsolute };
 struct Section {
     std::optional<Condition> condition;  // none: a default section
     ValueShown value = ValueShown::kSigned;
-    std::optional<uint32_t> colour;      // 0x00RRGGBB
-    std::vector<Piece> pieces;           // none: the section shows nothing
+    std::optional<uint32_t> colour;  // 0x00RRGGBB
+    std::vector<Piece> pieces;       // none: the section shows nothing
 
     void add_token(uint32_t token) { pieces.push_back(Piece{Piece::Kind::kToken, token, {}}); }
     // Literal text; it joins a text piece just before it.

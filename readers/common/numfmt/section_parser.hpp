@@ -11,9 +11,9 @@
 namespace qrv::import::numfmt {
 
 struct ParsedSection {
-    Section section;        // with the condition of its bracket, if any
-    bool is_text = false;   // holds the text placeholder @: the section for text cells
-    bool scaled = false;    // scales by 1000: shown unscaled in general form, with its sign
+    Section section;       // with the condition of its bracket, if any
+    bool is_text = false;  // holds the text placeholder @: the section for text cells
+    bool scaled = false;   // scales by 1000: shown unscaled in general form, with its sign
 };
 
 ParsedSection parse_section(const LexedSection &lexemes, CodeReport &report);

@@ -51,11 +51,16 @@ std::optional<double> days_of_duration(std::string_view text) {
         if (!amount || *amount < 0 || text.empty()) return std::nullopt;
         const char designator = text.front();
         text.remove_prefix(1);
-        if (!time_part && designator == 'D') seconds += *amount * 86400;
-        else if (time_part && designator == 'H') seconds += *amount * 3600;
-        else if (time_part && designator == 'M') seconds += *amount * 60;
-        else if (time_part && designator == 'S') seconds += *amount;
-        else return std::nullopt;
+        if (!time_part && designator == 'D')
+            seconds += *amount * 86400;
+        else if (time_part && designator == 'H')
+            seconds += *amount * 3600;
+        else if (time_part && designator == 'M')
+            seconds += *amount * 60;
+        else if (time_part && designator == 'S')
+            seconds += *amount;
+        else
+            return std::nullopt;
         any = true;
     }
     if (!any) return std::nullopt;

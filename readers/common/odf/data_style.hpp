@@ -22,17 +22,17 @@ struct EmbeddedText {
 
 // One element of a data style: number:number, number:text, number:day ...
 struct DataPart {
-    std::string element;  // the local name
-    bool long_form = false;                 // number:style="long"
-    bool textual = false;                   // number:textual="true"
-    std::optional<uint32_t> decimal_places; // none: the general format's
+    std::string element;                     // the local name
+    bool long_form = false;                  // number:style="long"
+    bool textual = false;                    // number:textual="true"
+    std::optional<uint32_t> decimal_places;  // none: the general format's
     std::optional<uint32_t> min_decimal_places;
     uint32_t min_integer_digits = 0;
     uint32_t min_exponent_digits = 0;
     uint32_t exponent_interval = 0;
     bool grouping = false;
-    bool scaled = false;                    // a display factor other than 1
-    std::string text;                       // number:text, number:currency-symbol
+    bool scaled = false;  // a display factor other than 1
+    std::string text;     // number:text, number:currency-symbol
     std::vector<EmbeddedText> embedded;
 };
 

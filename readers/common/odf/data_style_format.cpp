@@ -38,8 +38,7 @@ constexpr FieldRule kMonthName{"month", FU_TOKEN_MONTH_NAME_ALT, FU_TOKEN_MONTH_
 bool is_date_or_time(DataStyleKind kind) { return kind == DataStyleKind::kDate || kind == DataStyleKind::kTime; }
 
 bool has_part(const DataStyle &style, std::string_view element) {
-    return std::any_of(style.parts.begin(), style.parts.end(),
-                       [&](const DataPart &p) { return p.element == element; });
+    return std::any_of(style.parts.begin(), style.parts.end(), [&](const DataPart &p) { return p.element == element; });
 }
 
 class SectionWriter {
@@ -159,8 +158,10 @@ private:
     }
 
     void currency_symbol(const DataPart &part) {
-        if (part.text.empty()) section_.add_token(FU_TOKEN_CURRENCY);
-        else section_.add_text(part.text);
+        if (part.text.empty())
+            section_.add_token(FU_TOKEN_CURRENCY);
+        else
+            section_.add_text(part.text);
     }
 
     void truth(const DataPart &) { section_.add_token(FU_TOKEN_TRUTH); }

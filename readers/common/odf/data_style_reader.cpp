@@ -13,9 +13,9 @@ constexpr size_t kMostParts = 256;
 constexpr size_t kMostMaps = 16;
 
 constexpr Named<DataStyleKind> kKinds[] = {
-    {"number-style", DataStyleKind::kNumber},   {"percentage-style", DataStyleKind::kPercentage},
+    {"number-style", DataStyleKind::kNumber},     {"percentage-style", DataStyleKind::kPercentage},
     {"currency-style", DataStyleKind::kCurrency}, {"date-style", DataStyleKind::kDate},
-    {"time-style", DataStyleKind::kTime},       {"boolean-style", DataStyleKind::kBoolean},
+    {"time-style", DataStyleKind::kTime},         {"boolean-style", DataStyleKind::kBoolean},
     {"text-style", DataStyleKind::kText},
 };
 

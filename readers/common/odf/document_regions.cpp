@@ -6,10 +6,8 @@ namespace qrv::import::odf {
 namespace {
 
 constexpr Named<Region> kRegions[] = {
-    {"meta", Region::kMeta},
-    {"font-face-decls", Region::kFontFaces},
-    {"styles", Region::kStyles},
-    {"automatic-styles", Region::kAutomaticStyles},
+    {"meta", Region::kMeta},     {"font-face-decls", Region::kFontFaces},
+    {"styles", Region::kStyles}, {"automatic-styles", Region::kAutomaticStyles},
     {"body", Region::kBody},
 };
 

@@ -6,9 +6,12 @@ namespace qrv::import::odf {
 namespace {
 
 constexpr Named<Family> kFamilies[] = {
-    {"table-cell", Family::kTableCell}, {"table-column", Family::kTableColumn},
-    {"table-row", Family::kTableRow},   {"table", Family::kTable},
-    {"text", Family::kText},           {"paragraph", Family::kParagraph},
+    {"table-cell", Family::kTableCell},
+    {"table-column", Family::kTableColumn},
+    {"table-row", Family::kTableRow},
+    {"table", Family::kTable},
+    {"text", Family::kText},
+    {"paragraph", Family::kParagraph},
 };
 
 }  // namespace

@@ -20,7 +20,7 @@ namespace qrv::import::odf {
 
 struct Style {
     std::string parent;
-    std::string data_style;                // style:data-style-name
+    std::string data_style;  // style:data-style-name
     TextProperties text;
     std::optional<CellAlign> align;        // fo:text-align of the paragraph properties
     std::optional<uint32_t> column_width;  // twips

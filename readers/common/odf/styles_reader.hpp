@@ -25,8 +25,8 @@ private:
 
     StyleSheet &sheet_;
     StyleSheet::Origin origin_;
-    uint32_t depth_ = 0;            // inside the region
-    Style *style_ = nullptr;        // the style:style being read (depth 1)
+    uint32_t depth_ = 0;                     // inside the region
+    Style *style_ = nullptr;                 // the style:style being read (depth 1)
     std::unique_ptr<DataStyleReader> data_;  // the data style being read
 };
 

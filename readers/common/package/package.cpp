@@ -50,8 +50,10 @@ public:
 
     void start(const XmlName &name, const XmlAttributes &a) override {
         const std::string type(a.get(Ns::None, "ContentType"));
-        if (name.local == "Default") defaults_.emplace_back(a.get(Ns::None, "Extension"), type);
-        else if (name.local == "Override") overrides_.emplace_back(a.get(Ns::None, "PartName"), type);
+        if (name.local == "Default")
+            defaults_.emplace_back(a.get(Ns::None, "Extension"), type);
+        else if (name.local == "Override")
+            overrides_.emplace_back(a.get(Ns::None, "PartName"), type);
     }
     void end(const XmlName &) override {}
 

@@ -21,8 +21,7 @@ bool is_package_data_part(std::string_view part) {
     return (part.size() == 19 && ends_with_folded(part, "[content_types].xml")) || ends_with_folded(part, ".rels");
 }
 
-void drop_package_data_targets(std::string_view rels_part, std::vector<Relationship> &list,
-                               Diagnostics &diagnostics) {
+void drop_package_data_targets(std::string_view rels_part, std::vector<Relationship> &list, Diagnostics &diagnostics) {
     std::erase_if(list, [&](const Relationship &r) {
         if (r.external || !is_package_data_part(r.target)) return false;
         diagnostics.warn(std::string(rels_part) + ": relationship '" + r.id + "' leads to " + r.target +

@@ -9,10 +9,8 @@ bool ends_cell(const CHItem &item) {
     case CH_ITEM_BREAK:
     case CH_ITEM_CELL_END_45:
     case CH_ITEM_EMPTY_CELLS:
-    case CH_ITEM_CELL_END_110:
-        return true;
-    default:
-        return is_cell(item);
+    case CH_ITEM_CELL_END_110: return true;
+    default: return is_cell(item);
     }
 }
 
@@ -53,9 +51,7 @@ uint32_t cell_tag_in_line(uint32_t id, CHHandle h) {
 // when that comes first).  Tags are passed over (skippable ones whole); after
 // a tag begin the item the walk goes on at counts as passed.  -1 when a read
 // fails or the items run out first.
-extern "C" QRVAPI uint32_t CUFindSSDBCellEndId(uint32_t id, CHHandle h) {
-    return qrv::chunk::cells::cell_end(id, h);
-}
+extern "C" QRVAPI uint32_t CUFindSSDBCellEndId(uint32_t id, CHHandle h) { return qrv::chunk::cells::cell_end(id, h); }
 
 // Gives the id of the next begin of a spreadsheet cell tag (0x20130000) from
 // id on; -1 when a cell item or empty-cell run comes first, or a read fails.

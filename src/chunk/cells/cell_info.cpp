@@ -17,10 +17,8 @@ bool is_cell_value(uint32_t type) {
     case CH_ITEM_CELL_151:
     case CH_ITEM_CELL_152:
     case CH_ITEM_CELL_153:
-    case CH_ITEM_CELL_154:
-        return true;
-    default:
-        return false;
+    case CH_ITEM_CELL_154: return true;
+    default: return false;
     }
 }
 

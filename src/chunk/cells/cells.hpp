@@ -7,9 +7,7 @@
 
 namespace qrv::chunk::cells {
 
-inline bool is_cell(const CHItem &item) {
-    return item.type >= CH_ITEM_SS_CELL_70 && item.type <= CH_ITEM_SS_CELL_74;
-}
+inline bool is_cell(const CHItem &item) { return item.type >= CH_ITEM_SS_CELL_70 && item.type <= CH_ITEM_SS_CELL_74; }
 inline bool is_cell_or_empty_run(const CHItem &item) { return is_cell(item) || item.type == CH_ITEM_EMPTY_CELLS; }
 inline uint32_t empty_run_length(const CHItem &item) { return item.value >> 16; }
 

@@ -22,9 +22,7 @@ bool is_list_begin(const CHItem &item) {
 bool is_list_end(const CHItem &item) {
     return item.type == CH_ITEM_COLUMN_LIST_END || item.type == CH_ITEM_FIELD_LIST_END;
 }
-bool is_entry(const CHItem &item) {
-    return item.type == CH_ITEM_COLUMN_ENTRY || item.type == CH_ITEM_FIELD_ENTRY;
-}
+bool is_entry(const CHItem &item) { return item.type == CH_ITEM_COLUMN_ENTRY || item.type == CH_ITEM_FIELD_ENTRY; }
 
 uint32_t gather_entries(uint32_t id, uint32_t *words, uint32_t (*word_of)(const CHItem &), CHHandle h) {
     ForwardWalk walk(h, id);

@@ -28,14 +28,12 @@ bool take_item(ForwardWalk &walk, CUSSSectionParams &params) {
         return true;
     case CH_ITEM_COLUMN_LIST_BEGIN:
         return params.ByColumn || count_entries(walk, params, CH_ITEM_COLUMN_ENTRY, CH_ITEM_COLUMN_LIST_END);
-    case CH_ITEM_FIELD_LIST_BEGIN:
-        return count_entries(walk, params, CH_ITEM_FIELD_ENTRY, CH_ITEM_FIELD_LIST_END);
+    case CH_ITEM_FIELD_LIST_BEGIN: return count_entries(walk, params, CH_ITEM_FIELD_ENTRY, CH_ITEM_FIELD_LIST_END);
     case CH_ITEM_SECTION_LAYOUT:
         params.LayoutValue1 = item.value;
         params.LayoutValue2 = item.data1;
         return true;
-    default:
-        return true;
+    default: return true;
     }
 }
 

@@ -12,7 +12,7 @@ struct CharAttribute {
     uint32_t code;
     uint16_t CUTextChangeInfo::*field;
     uint32_t flag;
-    bool taken_from_style; // item 95 may take it from a style
+    bool taken_from_style;  // item 95 may take it from a style
 };
 
 // The attribute of a code, or null for a code that sets no attribute.

@@ -13,7 +13,8 @@ namespace qrv::gather {
 namespace {
 
 constexpr uint32_t kChunkOfId = 0xFFFF0000u;
-constexpr TypeSet kStateChanges{8, 9, 10, 12, 13, 14, {20, 23}, 25, 28, 29, 30, {56, 65}, 93, 94, 95, {97, 103}, 119, 137};
+constexpr TypeSet kStateChanges{8,  9,  10,       12, 13, 14, {20, 23},  25,  28,
+                                29, 30, {56, 65}, 93, 94, 95, {97, 103}, 119, 137};
 
 }  // namespace
 
@@ -42,8 +43,8 @@ uint32_t gather_chunk_state(CUStyleSheet *sheet, CUParaChangeInfo &para, CUTextC
 // item of itemId's chunk and itemId.  0 when the walk reaches the item (or
 // meets an id that does not grow); else the code of the failed fetch.  37
 // for a null record.
-extern "C" QRVAPI uint32_t CUGatherChunkStateInfo(CUStyleSheet *sheet, CUParaChangeInfo *para,
-                                                  CUTextChangeInfo *text, CHHandle h, uint32_t itemId) {
+extern "C" QRVAPI uint32_t CUGatherChunkStateInfo(CUStyleSheet *sheet, CUParaChangeInfo *para, CUTextChangeInfo *text,
+                                                  CHHandle h, uint32_t itemId) {
     if (!para || !text) return QRV_E_NOT_FOUND;
     return qrv::gather::gather_chunk_state(sheet, *para, *text, h, itemId);
 }

@@ -40,8 +40,7 @@ inline ChangeCursor start_changes(const CHItem &item, uint32_t pointed_id, uint3
 // gives styles::kStyleDeferred and leaves the cursor on that item: the
 // loader loads the style and runs the walk on from there.  Without one, the
 // style is loaded on the spot.
-uint32_t run_changes(CUStyleSheet *sheet, Records records, ChangeCursor &cursor, CHHandle h,
-                     styles::Loader *loader);
+uint32_t run_changes(CUStyleSheet *sheet, Records records, ChangeCursor &cursor, CHHandle h, styles::Loader *loader);
 
 // The whole walk from item at once, with styles loaded on the spot;
 // pointed_id holds the id after item on entry and the first id not consumed

@@ -67,37 +67,37 @@ uint32_t on_item61(Walk &);
 uint32_t on_item62(Walk &);
 uint32_t on_item64(Walk &);
 uint32_t on_item94(Walk &);
-uint32_t on_multi_font(Walk &);      // 119
+uint32_t on_multi_font(Walk &);  // 119
 
 // Paragraph values and indents (para_items.cpp).
-uint32_t on_indents(Walk &);         // 13
+uint32_t on_indents(Walk &);  // 13
 uint32_t on_item14(Walk &);
 uint32_t on_item58(Walk &);
 uint32_t on_item59(Walk &);
 uint32_t on_item88(Walk &);
-uint32_t on_indent_change(Walk &);   // 97
+uint32_t on_indent_change(Walk &);  // 97
 uint32_t on_item98(Walk &);
 uint32_t on_item99(Walk &);
 
 // Lists and tabs (list_items.cpp).
-uint32_t on_list_level_data(Walk &); // 29
+uint32_t on_list_level_data(Walk &);  // 29
 uint32_t on_item30(Walk &);
-uint32_t on_list_item(Walk &);       // 93
-uint32_t on_list_level(Walk &);      // 122
-uint32_t on_tab_list(Walk &);        // 21
-uint32_t on_tab_changes(Walk &);     // 100
+uint32_t on_list_item(Walk &);    // 93
+uint32_t on_list_level(Walk &);   // 122
+uint32_t on_tab_list(Walk &);     // 21
+uint32_t on_tab_changes(Walk &);  // 100
 
 // Styles (style_items.cpp).
-uint32_t on_style(Walk &);           // 28
-uint32_t on_style_attribute(Walk &); // 95
-uint32_t on_styled_cell(Walk &);     // 72, 73
+uint32_t on_style(Walk &);            // 28
+uint32_t on_style_attribute(Walk &);  // 95
+uint32_t on_styled_cell(Walk &);      // 72, 73
 
 // Cell values (cell_items.cpp).
-uint32_t on_cell_value(Walk &);      // 70, 71
+uint32_t on_cell_value(Walk &);  // 70, 71
 uint32_t on_item150(Walk &);
 uint32_t on_item154(Walk &);
 
 // Tags (dispatch.cpp).
-uint32_t on_walk_skipped_tag(Walk &); // 67 with bit 30
+uint32_t on_walk_skipped_tag(Walk &);  // 67 with bit 30
 
 }  // namespace qrv::gather

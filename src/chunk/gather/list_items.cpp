@@ -9,8 +9,8 @@ namespace qrv::gather {
 
 namespace {
 
-constexpr uint32_t kListData = 10;        // value of the list items the walk reads
-constexpr uint32_t kDeepestListLevel = 12; // 1-based levels above are no level
+constexpr uint32_t kListData = 10;          // value of the list items the walk reads
+constexpr uint32_t kDeepestListLevel = 12;  // 1-based levels above are no level
 constexpr uint32_t kCountedListKind = 1;
 constexpr uint32_t kStopsPerParagraph = CU_MAX_TAB_STOPS;
 
@@ -31,8 +31,8 @@ uint32_t on_list_level_data(Walk &w) {
     if (w.item.value != kListData) return 0;
     if (!w.sheet) return styles::kNotFound;
     CUParaChangeInfo &p = w.para();
-    const uint32_t result = CHGetItems(w.sheet->ChunkerHandle, CH_STORE_STYLE_DATA, w.item.data2,
-                                       sizeof p.ListLevelInfo, p.ListLevelInfo);
+    const uint32_t result =
+        CHGetItems(w.sheet->ChunkerHandle, CH_STORE_STYLE_DATA, w.item.data2, sizeof p.ListLevelInfo, p.ListLevelInfo);
     if (result != 0) return result;
     p.ListFlags |= 1u;
     return 0;

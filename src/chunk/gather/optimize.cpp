@@ -39,7 +39,9 @@ bool font_names_differ(const Text &a, const Text &b) {
 
 constexpr Comparison<Para> kParaComparisons[] = {
     {CU_PARA_CHANGED_FILTER_VALUES,
-     [](const Para &a, const Para &b) { return std::memcmp(a.FilterValues, b.FilterValues, sizeof a.FilterValues) != 0; }},
+     [](const Para &a, const Para &b) {
+         return std::memcmp(a.FilterValues, b.FilterValues, sizeof a.FilterValues) != 0;
+     }},
     {CU_PARA_CHANGED_ITEM_12, [](const Para &a, const Para &b) { return a.Item12Value != b.Item12Value; }},
     {CU_PARA_CHANGED_INDENT0, [](const Para &a, const Para &b) { return a.Indent0 != b.Indent0; }},
     {CU_PARA_CHANGED_INDENT2, [](const Para &a, const Para &b) { return a.Indent2 != b.Indent2; }},

@@ -82,13 +82,15 @@ uint32_t on_indent_change(Walk &w) {
         p.ChangeFlags |= CU_PARA_CHANGED_INDENT1;
         break;
     case 2:
-        if (adds) p.Indent2 = low16(p.Indent2 + amount);
-        else if (w.item.data1 & kIndentAbsoluteBit) p.Indent2 = amount;
-        else p.Indent2 = low16(amount - p.Indent0);
+        if (adds)
+            p.Indent2 = low16(p.Indent2 + amount);
+        else if (w.item.data1 & kIndentAbsoluteBit)
+            p.Indent2 = amount;
+        else
+            p.Indent2 = low16(amount - p.Indent0);
         p.ChangeFlags |= CU_PARA_CHANGED_INDENT2;
         break;
-    default:
-        break;
+    default: break;
     }
     return 0;
 }

@@ -97,15 +97,24 @@ struct StyleField {
 };
 
 constexpr StyleField kStyleFields[] = {
-    {23, [](const CUTextChangeInfo &f, Walk &w) { w.text().FontSize = f.FontSize; raise_max_font_size(w.para(), f.FontSize); },
+    {23,
+     [](const CUTextChangeInfo &f, Walk &w) {
+         w.text().FontSize = f.FontSize;
+         raise_max_font_size(w.para(), f.FontSize);
+     },
      CU_TEXT_CHANGED_FONT_SIZE},
-    {24, [](const CUTextChangeInfo &f, Walk &w) { w.text().FontId[0] = f.FontId[0]; look_up_font(w.text(), 0, f.FontId[0], w.h); },
+    {24,
+     [](const CUTextChangeInfo &f, Walk &w) {
+         w.text().FontId[0] = f.FontId[0];
+         look_up_font(w.text(), 0, f.FontId[0], w.h);
+     },
      CU_TEXT_CHANGED_FONT},
     {25, [](const CUTextChangeInfo &f, Walk &w) { w.text().Item60Data1 = f.Item60Data1; }, CU_TEXT_CHANGED_ITEM_60},
     {262, [](const CUTextChangeInfo &f, Walk &w) { w.text().Item60Data1 = f.Item60Data1; }, CU_TEXT_CHANGED_ITEM_60},
     {26, [](const CUTextChangeInfo &f, Walk &w) { w.text().Item61Data1 = f.Item61Data1; }, CU_TEXT_CHANGED_ITEM_61},
     {27, [](const CUTextChangeInfo &f, Walk &w) { w.text().Item62Data1 = f.Item62Data1; }, CU_TEXT_CHANGED_ITEM_62},
-    {28, [](const CUTextChangeInfo &f, Walk &w) { w.text().Item63Value = f.Item63Value; }, CU_TEXT_CHANGED_ATTR_4_ITEM_63},
+    {28, [](const CUTextChangeInfo &f, Walk &w) { w.text().Item63Value = f.Item63Value; },
+     CU_TEXT_CHANGED_ATTR_4_ITEM_63},
     {30, [](const CUTextChangeInfo &f, Walk &w) { w.text().Item64Value = f.Item64Value; }, 0},
     {31, [](const CUTextChangeInfo &f, Walk &w) { w.text().Item65Value = f.Item65Value; }, CU_TEXT_CHANGED_ITEM_65},
     {32, [](const CUTextChangeInfo &f, Walk &w) { w.text().Item25Value = f.Item25Value; }, CU_TEXT_CHANGED_ITEM_25},
@@ -150,14 +159,9 @@ uint32_t on_style(Walk &w) {
     if (!load_named_style(w, w.item.data1, w.para().StyleId, style, result)) return result;
     switch (style.kind) {
     case CU_STYLE_KIND_CHARACTER:
-    case CU_STYLE_KIND_PARAGRAPH:
-        apply_character_or_paragraph_style(w, style);
-        break;
-    case CU_STYLE_KIND_LIST:
-        apply_list_style(w, style);
-        break;
-    default:
-        break;
+    case CU_STYLE_KIND_PARAGRAPH: apply_character_or_paragraph_style(w, style); break;
+    case CU_STYLE_KIND_LIST: apply_list_style(w, style); break;
+    default: break;
     }
     return 0;
 }
@@ -170,8 +174,10 @@ uint32_t on_style_attribute(Walk &w) {
     if (!load_named_style(w, w.item.data1, w.para().StyleId, style, result)) return result;
     const CUTextChangeInfo &from = style.slot->Text;
     if (take_char_attribute(w, from) || take_style_field(w, from)) return 0;
-    if (w.item.value == kAllCharacterAttributes) take_all_character_attributes(w, style);
-    else if (w.item.value == kAllParagraphAttributes) reset_para(w.para(), style.id);
+    if (w.item.value == kAllCharacterAttributes)
+        take_all_character_attributes(w, style);
+    else if (w.item.value == kAllParagraphAttributes)
+        reset_para(w.para(), style.id);
     return 0;
 }
 

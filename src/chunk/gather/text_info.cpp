@@ -37,8 +37,8 @@ uint32_t gather_text_info(CUStyleSheet *sheet, CUTextChangeInfo &text, uint32_t 
 // Returns the id of the first item after the one passed in that is not a
 // character change, or nextId when item is none; the id of a failed fetch;
 // an id whose following id does not grow.  A null text returns nextId.
-extern "C" QRVAPI uint32_t CUGatherTextInfo(CUStyleSheet *sheet, CUTextChangeInfo *text, uint32_t nextId,
-                                            CHItem item, CHHandle h) {
+extern "C" QRVAPI uint32_t CUGatherTextInfo(CUStyleSheet *sheet, CUTextChangeInfo *text, uint32_t nextId, CHItem item,
+                                            CHHandle h) {
     if (!text) return nextId;
     return qrv::gather::gather_text_info(sheet, *text, nextId, item, h);
 }

@@ -23,9 +23,7 @@ public:
             for (uint32_t t = r.first; t <= r.last && t < kLimit; ++t) bits_[t / 64] |= uint64_t{1} << (t % 64);
     }
 
-    constexpr bool contains(uint32_t type) const {
-        return type < kLimit && (bits_[type / 64] >> (type % 64)) & 1u;
-    }
+    constexpr bool contains(uint32_t type) const { return type < kLimit && (bits_[type / 64] >> (type % 64)) & 1u; }
 
 private:
     uint64_t bits_[kLimit / 64] = {};

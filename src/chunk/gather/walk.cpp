@@ -6,8 +6,7 @@
 
 namespace qrv::gather {
 
-uint32_t run_changes(CUStyleSheet *sheet, Records records, ChangeCursor &cursor, CHHandle h,
-                     styles::Loader *loader) {
+uint32_t run_changes(CUStyleSheet *sheet, Records records, ChangeCursor &cursor, CHHandle h, styles::Loader *loader) {
     if (cursor.pointed_id > cursor.last_id) return 0;
     Walk w{sheet, records, cursor.item, cursor.pointed_id, cursor.next, h, loader};
     // Ids must grow along the walk; one that does not ends it there, as an
@@ -46,8 +45,8 @@ uint32_t gather_changes(CUStyleSheet *sheet, Records records, const CHItem &item
 // sheet made without slots), list level read or item fetch, unchanged; 37
 // for a null record or id pointer.
 extern "C" QRVAPI uint32_t CUGatherChangeInfo(CUStyleSheet *sheet, CUParaChangeInfo *para, CUTextChangeInfo *text,
-                                              CUCellChangeInfo *cell, CHItem item, uint32_t *pNextId,
-                                              uint32_t lastId, CHHandle h) {
+                                              CUCellChangeInfo *cell, CHItem item, uint32_t *pNextId, uint32_t lastId,
+                                              CHHandle h) {
     if (!para || !text || !cell || !pNextId) return qrv::styles::kNotFound;
     return qrv::gather::gather_changes(sheet, {*para, *text, *cell}, item, *pNextId, lastId, h);
 }

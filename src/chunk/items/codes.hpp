@@ -51,9 +51,7 @@ constexpr bool is_skipped_by_break_search(uint32_t tag) {
 }
 
 // Cells of a spreadsheet section: types 70 to 74, one cell each.
-constexpr bool is_spreadsheet_cell(uint32_t type) {
-    return type >= CH_ITEM_SS_CELL_70 && type <= CH_ITEM_SS_CELL_74;
-}
+constexpr bool is_spreadsheet_cell(uint32_t type) { return type >= CH_ITEM_SS_CELL_70 && type <= CH_ITEM_SS_CELL_74; }
 
 // Cells an item stands for in a cell run: 1 for a cell, value >> 16 for a
 // run of empty cells, 0 for anything else.
@@ -64,9 +62,7 @@ constexpr uint32_t cells_in_item(uint32_t type, uint32_t value) {
 }
 
 // Items 45 and 110 end a database or spreadsheet cell.
-constexpr bool ends_cell(uint32_t type) {
-    return type == CH_ITEM_CELL_END_45 || type == CH_ITEM_CELL_END_110;
-}
+constexpr bool ends_cell(uint32_t type) { return type == CH_ITEM_CELL_END_45 || type == CH_ITEM_CELL_END_110; }
 
 // Special characters of these kinds are not text; every other kind is.
 constexpr bool special_char_is_text(uint32_t kind) {
@@ -75,10 +71,8 @@ constexpr bool special_char_is_text(uint32_t kind) {
     case CH_SPECIAL_NOT_TEXT_4:
     case CH_SPECIAL_NOT_TEXT_5:
     case CH_SPECIAL_NOT_TEXT_12:
-    case CH_SPECIAL_NOT_TEXT_13:
-        return false;
-    default:
-        return true;
+    case CH_SPECIAL_NOT_TEXT_13: return false;
+    default: return true;
     }
 }
 
@@ -87,8 +81,6 @@ constexpr bool special_char_is_text(uint32_t kind) {
 constexpr bool is_number_format_token(uint32_t kind) { return kind >= 0x100 && kind <= 0x13A; }
 
 // Breaks that end a heading's own text: 1 and 22, the nearer one wins.
-constexpr bool ends_heading_text(uint32_t kind) {
-    return kind == CH_BREAK_PARAGRAPH || kind == CH_BREAK_PAGE;
-}
+constexpr bool ends_heading_text(uint32_t kind) { return kind == CH_BREAK_PARAGRAPH || kind == CH_BREAK_PAGE; }
 
 }  // namespace qrv::chunk

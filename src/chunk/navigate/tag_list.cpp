@@ -29,8 +29,7 @@ uint32_t find_in_counted_entries(CHHandle h, uint32_t first, uint32_t count, uin
 // Entries the count does not cover: read one by one after `last`.  Returns
 // 0 with begin_id set, or the chunker's code that ended the walk (entries
 // that stop growing end it with 37).
-uint32_t find_past_counted_entries(CHHandle h, uint32_t last, uint32_t key, uint32_t tag_code,
-                                   uint32_t &begin_id) {
+uint32_t find_past_counted_entries(CHHandle h, uint32_t last, uint32_t key, uint32_t tag_code, uint32_t &begin_id) {
     uint32_t id = last;
     for (;;) {
         uint32_t following = kNoItem;
@@ -83,8 +82,8 @@ uint32_t find_tag_list_entry(CHHandle h, uint32_t key, uint32_t tag_code, uint32
 // cannot be found, *pEndId is -1 and the result 0 without that read.
 // A failed lock of the counted entries returns the lock's code.
 // 37 for a key of -1; otherwise the chunker's code that ended the search.
-extern "C" QRVAPI uint32_t CUGetTagListChangeId(uint32_t key, uint32_t tagCode, uint32_t flags,
-                                                uint32_t *pBeginId, uint32_t *pEndId, CHHandle h) {
+extern "C" QRVAPI uint32_t CUGetTagListChangeId(uint32_t key, uint32_t tagCode, uint32_t flags, uint32_t *pBeginId,
+                                                uint32_t *pEndId, CHHandle h) {
     if (key == kNoItem || !pBeginId || !pEndId) return QRV_E_NOT_FOUND;
     uint32_t begin = kNoItem;
     if (const uint32_t result = find_tag_list_entry(h, key, tagCode, begin)) return result;

@@ -38,8 +38,8 @@ uint32_t read_property_id(CHHandle h, const CHItem &tag, uint32_t &property_id) 
 // breakKind, the end of a custom or plain document property tag, a failed
 // read or ids that stop growing end the search with 37.  Other skippable
 // tags are skipped whole.  A failed lock of the text returns its code.
-extern "C" QRVAPI uint32_t CUFindCustomDocPropName(uint32_t id, uint32_t breakKind, QRVWCHAR *buffer,
-                                                   uint32_t size, CHHandle h) {
+extern "C" QRVAPI uint32_t CUFindCustomDocPropName(uint32_t id, uint32_t breakKind, QRVWCHAR *buffer, uint32_t size,
+                                                   CHHandle h) {
     if (!buffer && size != 0) return QRV_E_BAD_ARG;
     ForwardWalk walk(h, id);
     bool armed = false;

@@ -21,8 +21,7 @@ extern "C" QRVAPI uint32_t CUGetRowInfo(CUTableInfo *info, uint16_t row, void *r
 // either index is out of range.  A row whose cells were never given an id
 // (no cell item met) returns the row index itself and leaves the buffer
 // alone; otherwise the chunker's result.
-extern "C" QRVAPI uint32_t CUGetCellInfo(CUTableInfo *info, uint16_t row, uint16_t cell, void *cellRecord,
-                                         CHHandle h) {
+extern "C" QRVAPI uint32_t CUGetCellInfo(CUTableInfo *info, uint16_t row, uint16_t cell, void *cellRecord, CHHandle h) {
     if (!has_row(info, row) || cell >= info->Rows[row].CellCount || !cellRecord) return QRV_E_BAD_ARG;
     const uint32_t first = info->Rows[row].FirstCellId;
     if (first == qrv::chunk::kNoItem) return row;

@@ -72,8 +72,7 @@ uint32_t TableWalk::run() {
                 continue;
             }
             break;
-        case CH_ITEM_TABLE_END:
-            return info_.RowCount > 0 ? uint32_t{QRV_OK} : uint32_t{QRV_E_NO_ROWS};
+        case CH_ITEM_TABLE_END: return info_.RowCount > 0 ? uint32_t{QRV_OK} : uint32_t{QRV_E_NO_ROWS};
         case CH_ITEM_BREAK:
             if (item.value == CH_BREAK_ROW) {
                 if (const uint32_t result = on_row_end()) return result;
@@ -87,11 +86,8 @@ uint32_t TableWalk::run() {
         case CH_ITEM_TABLE_CELL:
             if (current_row().FirstCellId == kNoItem) current_row().FirstCellId = item.value;
             break;
-        case CH_ITEM_TAG_BEGIN:
-            skip_tag = is_skippable_tag(item.value);
-            break;
-        default:
-            break;
+        case CH_ITEM_TAG_BEGIN: skip_tag = is_skippable_tag(item.value); break;
+        default: break;
         }
         if (!walk_.pass(skip_tag)) break;
     }

@@ -60,16 +60,10 @@ uint32_t parse_tab_changes(CHHandle h, uint32_t &id, CUParaChangeInfo &para, uin
     for (;;) {
         if (const uint32_t result = fetch_and_pass(h, id, item); result != 0) return result;
         switch (item.type) {
-        case CH_ITEM_TAB_MOD_END:
-            return 0;
-        case CH_ITEM_TAB_STOP:
-            add_stop(para, tab_stop_of(item), max_stops);
-            break;
-        case CH_ITEM_TAB_CLEAR:
-            clear_stops(para, item.value, item.data1);
-            break;
-        default:
-            break;
+        case CH_ITEM_TAB_MOD_END: return 0;
+        case CH_ITEM_TAB_STOP: add_stop(para, tab_stop_of(item), max_stops); break;
+        case CH_ITEM_TAB_CLEAR: clear_stops(para, item.value, item.data1); break;
+        default: break;
         }
     }
 }
@@ -82,8 +76,7 @@ uint32_t parse_tab_changes(CHHandle h, uint32_t &id, CUParaChangeInfo &para, uin
 // *pId moves as for CUParseParaTabs.  0 when the run ended on its end item;
 // else the failed fetch's code, or 37 for a null argument or ids that stop
 // growing.
-extern "C" QRVAPI uint32_t CUParseParaTabMod(CHHandle h, uint32_t *pId, CUParaChangeInfo *para,
-                                             uint32_t maxStops) {
+extern "C" QRVAPI uint32_t CUParseParaTabMod(CHHandle h, uint32_t *pId, CUParaChangeInfo *para, uint32_t maxStops) {
     if (!pId || !para) return QRV_E_NOT_FOUND;
     return qrv::tabs::parse_tab_changes(h, *pId, *para, static_cast<uint16_t>(maxStops));
 }

@@ -14,8 +14,7 @@ namespace {
 // exactly as large as the destination is cut.  We never write past the
 // destination: a 16-bit copy whose terminator would end one byte beyond an
 // odd-sized destination counts as cut as well.
-int32_t copy_or_cut(uint8_t *dst, uint32_t dst_size, const uint8_t *src, uint32_t src_size,
-                    uint32_t terminator) {
+int32_t copy_or_cut(uint8_t *dst, uint32_t dst_size, const uint8_t *src, uint32_t src_size, uint32_t terminator) {
     if (dst_size < terminator) return kCut;
     const uint32_t end_of_source = src_size & ~(terminator - 1);
     if (dst_size > src_size && end_of_source + terminator <= dst_size) {
@@ -40,7 +39,6 @@ extern "C" QRVAPI int32_t FUConvertUnicodeToSameUnicode(void *dst, uint32_t dstS
 
 // Result: the source size when all of it was copied and terminated, else -1
 // with dstSize - 1 bytes copied and a zero in the last destination byte.
-extern "C" QRVAPI int32_t FUConvertASCIIToASCII(void *dst, uint32_t dstSize, const void *src,
-                                                uint32_t srcSize) {
+extern "C" QRVAPI int32_t FUConvertASCIIToASCII(void *dst, uint32_t dstSize, const void *src, uint32_t srcSize) {
     return copy_or_cut(static_cast<uint8_t *>(dst), dstSize, static_cast<const uint8_t *>(src), srcSize, 1);
 }

@@ -17,8 +17,7 @@ inline constexpr int32_t kCut = -1;
 // gets nothing and the result is -1; a trailing part-character of the
 // source is ignored.
 template <size_t in_width, size_t out_width, typename Kernel>
-int32_t convert_fixed_width(void *dst, uint32_t dst_size, const void *src, uint32_t src_size,
-                            Kernel kernel) {
+int32_t convert_fixed_width(void *dst, uint32_t dst_size, const void *src, uint32_t src_size, Kernel kernel) {
     if (dst_size < out_width) return kCut;
     auto *out = static_cast<uint8_t *>(dst);
     const size_t source_chars = src_size / in_width;

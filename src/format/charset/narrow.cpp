@@ -15,7 +15,6 @@ extern "C" QRVAPI int32_t FUConvertLittleUnicodeToASCII(void *dst, uint32_t dstS
 }
 
 // Source high byte first; the low byte is the second of each unit.
-extern "C" QRVAPI int32_t FUConvertBigUnicodeToASCII(void *dst, uint32_t dstSize, const void *src,
-                                                     uint32_t srcSize) {
+extern "C" QRVAPI int32_t FUConvertBigUnicodeToASCII(void *dst, uint32_t dstSize, const void *src, uint32_t srcSize) {
     return convert_fixed_width<2, 1>(dst, dstSize, src, srcSize, keep_byte_of_units<1>);
 }

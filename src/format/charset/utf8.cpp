@@ -11,6 +11,6 @@
 // bytes written.  The destination is always terminated with one zero byte.
 extern "C" QRVAPI int32_t FUConvertUnicodeToUTF8(void *dst, uint32_t dstSize, const void *src, uint32_t srcSize) {
     static const qrv::charset::Utf8Path path = qrv::charset::best_utf8_path();
-    return qrv::charset::utf16_to_utf8(path, static_cast<uint8_t *>(dst), dstSize,
-                                       static_cast<const uint8_t *>(src), srcSize);
+    return qrv::charset::utf16_to_utf8(path, static_cast<uint8_t *>(dst), dstSize, static_cast<const uint8_t *>(src),
+                                       srcSize);
 }

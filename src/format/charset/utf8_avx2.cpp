@@ -51,9 +51,7 @@ constexpr Closing kClosing = [] {
 
 QRV_TARGET_AVX2 inline __m256i set32(uint32_t v) { return _mm256_set1_epi32(static_cast<int>(v)); }
 
-QRV_TARGET_AVX2 inline __m256i at_least(__m256i v, uint32_t bound) {
-    return _mm256_cmpgt_epi32(v, set32(bound - 1));
-}
+QRV_TARGET_AVX2 inline __m256i at_least(__m256i v, uint32_t bound) { return _mm256_cmpgt_epi32(v, set32(bound - 1)); }
 
 QRV_STEP_AVX2 bool step_ascii(Utf8Cursor &c) {
     const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(c.src + 2 * c.in));
@@ -71,13 +69,14 @@ QRV_STEP_AVX2 __m256i lane_bytes(__m256i cp, __m256i two, __m256i three, __m256i
     const __m256i t0 = _mm256_or_si256(mark, _mm256_and_si256(cp, low6));
     const __m256i t1 = _mm256_or_si256(mark, _mm256_and_si256(_mm256_srli_epi32(cp, 6), low6));
     const __m256i t2 = _mm256_or_si256(mark, _mm256_and_si256(_mm256_srli_epi32(cp, 12), low6));
-    const __m256i w2 = _mm256_or_si256(_mm256_or_si256(set32(0xC0), _mm256_srli_epi32(cp, 6)),
-                                       _mm256_slli_epi32(t0, 8));
+    const __m256i w2 =
+        _mm256_or_si256(_mm256_or_si256(set32(0xC0), _mm256_srli_epi32(cp, 6)), _mm256_slli_epi32(t0, 8));
     const __m256i w3 = _mm256_or_si256(_mm256_or_si256(set32(0xE0), _mm256_srli_epi32(cp, 12)),
                                        _mm256_or_si256(_mm256_slli_epi32(t1, 8), _mm256_slli_epi32(t0, 16)));
-    const __m256i w4 = _mm256_or_si256(
-        _mm256_or_si256(set32(0xF0), _mm256_srli_epi32(cp, 18)),
-        _mm256_or_si256(_mm256_slli_epi32(t2, 8), _mm256_or_si256(_mm256_slli_epi32(t1, 16), _mm256_slli_epi32(t0, 24))));
+    const __m256i w4 =
+        _mm256_or_si256(_mm256_or_si256(set32(0xF0), _mm256_srli_epi32(cp, 18)),
+                        _mm256_or_si256(_mm256_slli_epi32(t2, 8),
+                                        _mm256_or_si256(_mm256_slli_epi32(t1, 16), _mm256_slli_epi32(t0, 24))));
     __m256i word = _mm256_blendv_epi8(cp, w2, two);
     word = _mm256_blendv_epi8(word, w3, three);
     return _mm256_blendv_epi8(word, w4, four);
@@ -109,7 +108,8 @@ QRV_STEP_AVX2 void step_general(Utf8Cursor &c) {
     const auto low_pattern = static_cast<uint32_t>(_mm256_extract_epi32(sums, 0));
     const auto high_pattern = static_cast<uint32_t>(_mm256_extract_epi32(sums, 4));
     const __m256i shuffle = _mm256_inserti128_si256(
-        _mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i *>(kClosing.shuffle[low_pattern].data()))),
+        _mm256_castsi128_si256(
+            _mm_loadu_si128(reinterpret_cast<const __m128i *>(kClosing.shuffle[low_pattern].data()))),
         _mm_loadu_si128(reinterpret_cast<const __m128i *>(kClosing.shuffle[high_pattern].data())), 1);
     const __m256i bytes = _mm256_shuffle_epi8(lane_bytes(cp, two, three, four), shuffle);
     _mm_storeu_si128(reinterpret_cast<__m128i *>(c.dst + c.out), _mm256_castsi256_si128(bytes));

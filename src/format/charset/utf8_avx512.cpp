@@ -38,17 +38,18 @@ constexpr uint32_t kOffsets[32] = {
     0x00000000, 0x00000000, 0x00000000, 0x00000000, 0x00000000, 0x00000000, 0x00000000, 0x00000000,  // 1 byte
     0x00000006, 0x00000006, 0x00000006, 0x00000006,                                                  // 2 bytes
     0x0000060C, 0x0000060C, 0x0000060C, 0x0000060C, 0x0000060C,                                      // 3 bytes
-    0x00060C12, 0x00060C12, 0x00060C12, 0x00060C12, 0x00060C12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};     // 4 bytes
-constexpr uint32_t kLeadMarks[32] = {
-    0x80808000, 0x80808000, 0x80808000, 0x80808000, 0x80808000, 0x80808000, 0x80808000, 0x80808000,
-    0x808080C0, 0x808080C0, 0x808080C0, 0x808080C0,
-    0x808080E0, 0x808080E0, 0x808080E0, 0x808080E0, 0x808080E0,
-    0x808080F0, 0x808080F0, 0x808080F0, 0x808080F0, 0x808080F0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-constexpr uint32_t kLengths[32] = {
-    0x01010101, 0x01010101, 0x01010101, 0x01010101, 0x01010101, 0x01010101, 0x01010101, 0x01010101,
-    0x02020202, 0x02020202, 0x02020202, 0x02020202,
-    0x03030303, 0x03030303, 0x03030303, 0x03030303, 0x03030303,
-    0x04040404, 0x04040404, 0x04040404, 0x04040404, 0x04040404, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    0x00060C12, 0x00060C12, 0x00060C12, 0x00060C12, 0x00060C12, 0,          0,          0,
+    0,          0,          0,          0,          0,          0,          0};  // 4 bytes
+constexpr uint32_t kLeadMarks[32] = {0x80808000, 0x80808000, 0x80808000, 0x80808000, 0x80808000, 0x80808000, 0x80808000,
+                                     0x80808000, 0x808080C0, 0x808080C0, 0x808080C0, 0x808080C0, 0x808080E0, 0x808080E0,
+                                     0x808080E0, 0x808080E0, 0x808080E0, 0x808080F0, 0x808080F0, 0x808080F0, 0x808080F0,
+                                     0x808080F0, 0,          0,          0,          0,          0,          0,
+                                     0,          0,          0,          0};
+constexpr uint32_t kLengths[32] = {0x01010101, 0x01010101, 0x01010101, 0x01010101, 0x01010101, 0x01010101, 0x01010101,
+                                   0x01010101, 0x02020202, 0x02020202, 0x02020202, 0x02020202, 0x03030303, 0x03030303,
+                                   0x03030303, 0x03030303, 0x03030303, 0x04040404, 0x04040404, 0x04040404, 0x04040404,
+                                   0x04040404, 0,          0,          0,          0,          0,          0,
+                                   0,          0,          0,          0};
 
 QRV_TARGET_AVX512 inline __m512i by_bit_length(__m512i index, const uint32_t (&table)[32]) {
     return _mm512_permutex2var_epi32(_mm512_loadu_si512(table), index, _mm512_loadu_si512(table + 16));
@@ -85,7 +86,8 @@ QRV_STEP_AVX512 bool step_without_surrogates(Utf8Cursor &c, __m512i v) {
     if (c.room() < kTwoHalvesRoom) return false;
     if (_mm512_cmpeq_epi16_mask(_mm512_and_si512(v, set16(0xF800)), set16(0xD800)) != 0) return false;
     for (int half = 0; half < 2; ++half) {
-        const __m512i cp = _mm512_cvtepu16_epi32(half == 0 ? _mm512_castsi512_si256(v) : _mm512_extracti64x4_epi64(v, 1));
+        const __m512i cp =
+            _mm512_cvtepu16_epi32(half == 0 ? _mm512_castsi512_si256(v) : _mm512_extracti64x4_epi64(v, 1));
         __m512i length;
         const __m512i bytes = lane_bytes(cp, 0, length);
         store_lanes(c, bytes, length);

@@ -47,11 +47,11 @@ inline void put_encoded(uint8_t *out, uint32_t c, size_t n) {
 // Where a conversion stands: units read, bytes written, and the bounds.
 struct Utf8Cursor {
     uint8_t *dst;
-    size_t out;     // bytes written
-    size_t limit;   // bytes that may be written (terminator excluded)
+    size_t out;    // bytes written
+    size_t limit;  // bytes that may be written (terminator excluded)
     const uint8_t *src;
-    size_t in;      // units read
-    size_t units;   // units in the source
+    size_t in;     // units read
+    size_t units;  // units in the source
 
     size_t room() const { return limit - out; }
     size_t units_left() const { return units - in; }

@@ -40,10 +40,8 @@ struct Sse2Kernels {
         const __m128i c = load(p);
         const __m128i zero = _mm_setzero_si128();
         const __m128i low6 = _mm_set1_epi16(0x3F), mark = _mm_set1_epi16(0x80);
-        const __m128i one_byte =
-            _mm_cmpeq_epi16(_mm_and_si128(c, _mm_set1_epi16(static_cast<short>(0xFF80))), zero);
-        const __m128i up_to_two =
-            _mm_cmpeq_epi16(_mm_and_si128(c, _mm_set1_epi16(static_cast<short>(0xF800))), zero);
+        const __m128i one_byte = _mm_cmpeq_epi16(_mm_and_si128(c, _mm_set1_epi16(static_cast<short>(0xFF80))), zero);
+        const __m128i up_to_two = _mm_cmpeq_epi16(_mm_and_si128(c, _mm_set1_epi16(static_cast<short>(0xF800))), zero);
         const __m128i last = _mm_or_si128(mark, _mm_and_si128(c, low6));
         const __m128i middle = _mm_or_si128(mark, _mm_and_si128(_mm_srli_epi16(c, 6), low6));
         const __m128i lead2 = _mm_or_si128(_mm_set1_epi16(0xC0), _mm_srli_epi16(c, 6));

@@ -14,7 +14,6 @@ extern "C" QRVAPI int32_t FUConvertASCIIToLittleUnicode(void *dst, uint32_t dstS
 }
 
 // Units high byte first.
-extern "C" QRVAPI int32_t FUConvertASCIIToBigUnicode(void *dst, uint32_t dstSize, const void *src,
-                                                     uint32_t srcSize) {
+extern "C" QRVAPI int32_t FUConvertASCIIToBigUnicode(void *dst, uint32_t dstSize, const void *src, uint32_t srcSize) {
     return convert_fixed_width<1, 2>(dst, dstSize, src, srcSize, spread_bytes_to_units<1>);
 }

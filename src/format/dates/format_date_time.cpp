@@ -29,11 +29,23 @@ constexpr size_t kElementRoom = 40;
 using ElementText = std::array<char, kElementRoom>;
 
 enum Flag : uint32_t {
-    kSlash = 0x100, kDash = 0x200, kDot = 0x400, kSpace = 0x800,
-    kMonthName = 0x1000, kMonthName2 = 0x2000, kMonthNumber = 0x4000,
-    kFourDigitYear = 0x8000, kTwoDigitYear = 0x10000,
-    kTimeMask = 0x1E0000, kHoursMinutes = 0x20000, kWithSeconds = 0x40000, kTwelveHour = 0x80000,
-    kLetters = 0x100000, kDayNumber = 0x200000, kWeekdayName = 0x400000, kWeekdayName2 = 0x800000
+    kSlash = 0x100,
+    kDash = 0x200,
+    kDot = 0x400,
+    kSpace = 0x800,
+    kMonthName = 0x1000,
+    kMonthName2 = 0x2000,
+    kMonthNumber = 0x4000,
+    kFourDigitYear = 0x8000,
+    kTwoDigitYear = 0x10000,
+    kTimeMask = 0x1E0000,
+    kHoursMinutes = 0x20000,
+    kWithSeconds = 0x40000,
+    kTwelveHour = 0x80000,
+    kLetters = 0x100000,
+    kDayNumber = 0x200000,
+    kWeekdayName = 0x400000,
+    kWeekdayName2 = 0x800000
 };
 
 constexpr uint32_t kMonthNames = 65755, kMonthNames2 = 65775, kWeekdayNames = 65736, kWeekdayNames2 = 65743;
@@ -115,9 +127,12 @@ void name_text(ElementText &out, uint32_t id) {
 }
 
 void month_text(ElementText &out, uint32_t flags, int32_t month) {
-    if (flags & kMonthName) name_text(out, kMonthNames + static_cast<uint32_t>(month));
-    else if (flags & kMonthName2) name_text(out, kMonthNames2 + static_cast<uint32_t>(month));
-    else if (flags & kMonthNumber) wsprintfA(out.data(), "%i", month);
+    if (flags & kMonthName)
+        name_text(out, kMonthNames + static_cast<uint32_t>(month));
+    else if (flags & kMonthName2)
+        name_text(out, kMonthNames2 + static_cast<uint32_t>(month));
+    else if (flags & kMonthNumber)
+        wsprintfA(out.data(), "%i", month);
 }
 
 void year_text(ElementText &out, uint32_t flags, int32_t year) {
@@ -129,8 +144,10 @@ void year_text(ElementText &out, uint32_t flags, int32_t year) {
 }
 
 void weekday_text(ElementText &out, uint32_t flags, int32_t weekday) {
-    if (flags & kWeekdayName) name_text(out, kWeekdayNames + static_cast<uint32_t>(weekday));
-    else if (flags & kWeekdayName2) name_text(out, kWeekdayNames2 + static_cast<uint32_t>(weekday));
+    if (flags & kWeekdayName)
+        name_text(out, kWeekdayNames + static_cast<uint32_t>(weekday));
+    else if (flags & kWeekdayName2)
+        name_text(out, kWeekdayNames2 + static_cast<uint32_t>(weekday));
 }
 
 // Wide output that never passes the caller's 80 characters.
@@ -164,8 +181,8 @@ void lay_out(QRVWCHAR *output, const std::array<ElementText, kElementCount> &tex
     }
 }
 
-void format(QRVWCHAR *output, double value, uint32_t kind, uint32_t flags, uint32_t packed_positions,
-            uint32_t day_base, uint32_t date_flags, double scale, uint32_t h_options) {
+void format(QRVWCHAR *output, double value, uint32_t kind, uint32_t flags, uint32_t packed_positions, uint32_t day_base,
+            uint32_t date_flags, double scale, uint32_t h_options) {
     const Conventions c = read_conventions(h_options);
     DateTimeFields f;
     if (const uint32_t message = fields_of(value * scale, kind, day_base, date_flags, f)) {

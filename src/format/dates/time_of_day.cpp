@@ -4,8 +4,7 @@
 #include <cmath>
 
 // Hours fold into 0-23.
-extern "C" QRVAPI void FUConvertSecondsToTime(uint32_t seconds, uint32_t *pHour, uint32_t *pMinute,
-                                              uint32_t *pSecond) {
+extern "C" QRVAPI void FUConvertSecondsToTime(uint32_t seconds, uint32_t *pHour, uint32_t *pMinute, uint32_t *pSecond) {
     *pHour = seconds / 3600 % 24;
     *pMinute = seconds % 3600 / 60;
     *pSecond = seconds % 3600 % 60;

@@ -14,9 +14,17 @@ constexpr uint32_t kMaxRepeat = kMaxOutput;
 class Walker {
 public:
     Walker(const WalkInput &in, OutputText &out)
-        : in_(in), out_(out), work_(in.work), n_(in.work.intCount), f_(in.work.fracCount), x_(in.work.expCount),
-          i_(in.format.intDigits), p_(in.format.fracDigits), q_(in.format.expDigits),
-          intPos_(in.work.intStart), fracPos_(in.work.point >= 0 ? in.work.frac_start() : 0),
+        : in_(in),
+          out_(out),
+          work_(in.work),
+          n_(in.work.intCount),
+          f_(in.work.fracCount),
+          x_(in.work.expCount),
+          i_(in.format.intDigits),
+          p_(in.format.fracDigits),
+          q_(in.format.expDigits),
+          intPos_(in.work.intStart),
+          fracPos_(in.work.point >= 0 ? in.work.frac_start() : 0),
           expPos_(in.work.mark >= 0 ? in.work.exp_start() : 0),
           isDate_((in.format.FormatFlags & FU_FORMAT_DATE_TIME) != 0),
           decimal_(static_cast<unsigned char>(in.intl.DecimalSeparator)),

@@ -12,7 +12,7 @@ namespace qrv::numformat {
 
 struct WalkInput {
     const FormatView &format;
-    WorkNumber &work;        // digits come from here; the mask token changes it
+    WorkNumber &work;  // digits come from here; the mask token changes it
     const FUIntlSettings &intl;
     const DateFields &date;
     double value;

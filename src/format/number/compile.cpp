@@ -22,9 +22,12 @@ struct Compiler {
     void add_token(uint32_t token) {
         if (full()) return;
         if (is_digit_placeholder(token)) {
-            if (exponentEntered) ++format.expDigits;
-            else if (format.pointPos != kNoPoint) ++format.fracDigits;
-            else ++format.intDigits;
+            if (exponentEntered)
+                ++format.expDigits;
+            else if (format.pointPos != kNoPoint)
+                ++format.fracDigits;
+            else
+                ++format.intDigits;
         }
         if (token == FU_TOKEN_POINT) format.pointPos = format.codeCount;
         if (token == FU_TOKEN_EXPONENT) exponentEntered = true;
@@ -63,8 +66,8 @@ FormatView default_format(uint32_t textValue60) {
     return view;
 }
 
-CompileOutcome compile_definition(CHHandle h, uint32_t id, double value, uint32_t textValue60,
-                                  bool followConditions, FUNumberFormat &format) {
+CompileOutcome compile_definition(CHHandle h, uint32_t id, double value, uint32_t textValue60, bool followConditions,
+                                  FUNumberFormat &format) {
     QRVHGLOBAL block = format.hBlock;
     format = FUNumberFormat{};
     format.hBlock = block;

@@ -12,7 +12,7 @@ namespace qrv::numformat {
 // Where compiling a definition ended.
 struct CompileOutcome {
     enum Kind { kComplete, kCutOff, kRedirect } kind = kComplete;
-    bool hasConditions = false;  // the definition holds condition items
+    bool hasConditions = false;         // the definition holds condition items
     uint32_t conditionId = CH_NO_ITEM;  // kRedirect: the condition item that holds
     uint32_t targetId = CH_NO_ITEM;     // kRedirect: the definition to format instead
     double targetValue = 0.0;           // kRedirect: the value to format it with
@@ -26,8 +26,8 @@ FormatView default_format(uint32_t textValue60);
 // condition that holds and whose target is found ends compiling with
 // kRedirect.  The counts and flags are completed as the formatter needs
 // them (no codes: general form; no point: pointPos = codeCount).
-CompileOutcome compile_definition(CHHandle h, uint32_t id, double value, uint32_t textValue60,
-                                  bool followConditions, FUNumberFormat &format);
+CompileOutcome compile_definition(CHHandle h, uint32_t id, double value, uint32_t textValue60, bool followConditions,
+                                  FUNumberFormat &format);
 
 // Condition items (type 128).
 bool condition_holds(uint32_t test, double value, double comparand);

@@ -15,8 +15,8 @@ constexpr double kLastDayBeforeFalseLeapDay = 2415079.0;
 
 }  // namespace
 
-bool compute_date_fields(double value, uint32_t dayBase, uint32_t dateFlags, uint32_t formatFlags,
-                         DateFields &fields, uint32_t &messageLength) {
+bool compute_date_fields(double value, uint32_t dayBase, uint32_t dateFlags, uint32_t formatFlags, DateFields &fields,
+                         uint32_t &messageLength) {
     fields = DateFields{};
     double v = static_cast<double>(dayBase) + value;
     if ((formatFlags & FU_FORMAT_CALENDAR) == 0) v -= std::trunc(v);

@@ -15,7 +15,7 @@ struct DateFields {
 // Fills fields from the value and the day base; false when the value cannot
 // be shown as a date (out of range, or an impossible calendar date).
 // messageLength then receives the length the message may have.
-bool compute_date_fields(double value, uint32_t dayBase, uint32_t dateFlags, uint32_t formatFlags,
-                         DateFields &fields, uint32_t &messageLength);
+bool compute_date_fields(double value, uint32_t dayBase, uint32_t dateFlags, uint32_t formatFlags, DateFields &fields,
+                         uint32_t &messageLength);
 
 }  // namespace qrv::numformat

@@ -17,11 +17,22 @@ namespace qrv::numformat {
 namespace {
 
 enum : uint32_t {
-    kGeneral = 0, kCurrency = 1, kPercent = 2, kScientific = 3, kFixed = 4,
-    kDateTime = 5, kTime = 7, kTruth = 8, kDosDate = 9
+    kGeneral = 0,
+    kCurrency = 1,
+    kPercent = 2,
+    kScientific = 3,
+    kFixed = 4,
+    kDateTime = 5,
+    kTime = 7,
+    kTruth = 8,
+    kDosDate = 9
 };
 enum : uint32_t {
-    kParentheses = 0x1, kNegativeColour = 0x2, kParenthesesAndColour = 0x4, kGrouping = 0x8, kScaleMask = 0xF0
+    kParentheses = 0x1,
+    kNegativeColour = 0x2,
+    kParenthesesAndColour = 0x4,
+    kGrouping = 0x8,
+    kScaleMask = 0xF0
 };
 constexpr uint32_t kNegativeColourValue = 255;
 constexpr uint32_t kDateTextLength = 80;
@@ -55,8 +66,10 @@ public:
     NumberText(const char *digits, int d, char separator) : digits_(digits), d_(d), separator_(separator) {}
 
     void fixed(uint32_t places, bool separatorWithoutPlaces) {
-        if (d_ <= 0) fixed_below_one(places, separatorWithoutPlaces);
-        else fixed_from_one(places);
+        if (d_ <= 0)
+            fixed_below_one(places, separatorWithoutPlaces);
+        else
+            fixed_from_one(places);
     }
 
     void scientific(uint32_t places) {
@@ -152,8 +165,8 @@ uint32_t bounded_length(const QRVWCHAR *text, uint32_t most) {
     return length;
 }
 
-uint32_t format_by_date_kind(QRVWCHAR *output, double value, const FormatItem &item, double scale,
-                             uint32_t dayBase, uint32_t dateFlags, uint32_t hOptions) {
+uint32_t format_by_date_kind(QRVWCHAR *output, double value, const FormatItem &item, double scale, uint32_t dayBase,
+                             uint32_t dateFlags, uint32_t hOptions) {
     uint32_t kind = item.type;
     if (kind == kDosDate) {
         FUConvertDosDateToSODate(&value);
@@ -237,9 +250,8 @@ extern "C" {
 // the general type drops trailing zeros only behind a decimal separator (so
 // 100000000 keeps its zeros); the text is built in a buffer of the call's
 // own, so the work buffer is left as it was.
-QRVAPI uint32_t FUFormatNumber35(CHHandle h, QRVWCHAR *output, uint32_t formatItemId, double value,
-                                 uint32_t dayBase, uint32_t dateFlags, uint32_t *pColour, void * /*work*/,
-                                 uint32_t hOptions) {
+QRVAPI uint32_t FUFormatNumber35(CHHandle h, QRVWCHAR *output, uint32_t formatItemId, double value, uint32_t dayBase,
+                                 uint32_t dateFlags, uint32_t *pColour, void * /*work*/, uint32_t hOptions) {
     if (output == nullptr) return 0;
     return qrv::numformat::format_number35(h, output, formatItemId, value, dayBase, dateFlags, pColour, hOptions);
 }

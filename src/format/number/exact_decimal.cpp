@@ -111,7 +111,7 @@ void ExactDecimal::write(char *out, uint32_t count) {
         while (n < count && fraction_ != 0) n += take_chunk(out + n, count - n);
     } else
 #endif
-    if (shift_ <= kNarrowFractionBits) {
+        if (shift_ <= kNarrowFractionBits) {
         auto narrow = static_cast<uint64_t>(fraction_);
         while (n < count && narrow != 0) out[n++] = take_digit(narrow, shift_);
         fraction_ = narrow;

@@ -42,7 +42,7 @@ private:
     char intDigits_[kWriteRoom] = {};
     uint32_t intCount_ = 0;
     Fraction fraction_ = 0;
-    int shift_ = 0;          // fraction bits
+    int shift_ = 0;  // fraction bits
     int point_ = 0;
     char firstDigit_ = '0';  // a value below 1: its first significant digit, already taken
 };

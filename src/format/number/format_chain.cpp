@@ -19,9 +19,7 @@ namespace {
 
 using Call = NumberCall;
 
-bool cache_holds_formats(const MUCache *cache) {
-    return cache != nullptr && cache->DataSize >= sizeof(FUNumberFormat);
-}
+bool cache_holds_formats(const MUCache *cache) { return cache != nullptr && cache->DataSize >= sizeof(FUNumberFormat); }
 
 // The movable block a format is compiled into when the caller keeps a cache;
 // released when it goes out of scope (its contents live on in the cache).
@@ -50,9 +48,7 @@ private:
     uint32_t bytes_ = 0;
 };
 
-uint32_t show_message(const Call &call, uint32_t id, uint32_t length) {
-    return FUGetLOString(id, call.output, length);
-}
+uint32_t show_message(const Call &call, uint32_t id, uint32_t length) { return FUGetLOString(id, call.output, length); }
 
 uint32_t format_with(const Call &call, const FormatView &format, double value);
 
@@ -110,8 +106,7 @@ bool ChainFormat::leads_on(uint32_t formatId, double value, Lead &lead, bool fol
     format_.hBlock = nullptr;
     if (cache_holds_formats(call_.cache)) block_.allocate();
     format_.hBlock = block_.handle();
-    const CompileOutcome outcome =
-        compile_definition(call_.h, formatId, value, textValue60, followConditions, format_);
+    const CompileOutcome outcome = compile_definition(call_.h, formatId, value, textValue60, followConditions, format_);
     if (outcome.kind == CompileOutcome::kRedirect) {
         lead = {formatId, value, outcome.conditionId, outcome.targetId, outcome.targetValue};
         return true;
@@ -162,8 +157,8 @@ uint32_t format_with(const Call &call, const FormatView &format, double value) {
     const FUIntlSettings intl = read_intl_settings(call.hOptions);
     OutputText out(call.output, call.outputSize);
     uint32_t badDateLength = 0;
-    const ValueRequest request{format, value, call.dayBase, call.dateFlags, call.exponentOptions, intl,
-                               call.digits, call.walk};
+    const ValueRequest request{format, value,       call.dayBase, call.dateFlags, call.exponentOptions,
+                               intl,   call.digits, call.walk};
     if (!format_value(request, out, badDateLength)) return show_message(call, kDateCannotBeShown, badDateLength);
     return out.finish();
 }

@@ -17,8 +17,7 @@ constexpr bool is_digit_placeholder(uint32_t token) {
 
 constexpr bool is_calendar_token(uint32_t token) {
     return (token >= FU_TOKEN_WEEKDAY_NAME && token <= FU_TOKEN_YEAR_2) ||
-           (token >= FU_TOKEN_WEEKDAY_NAME_ALT && token <= FU_TOKEN_SHORT_DATE) ||
-           token == FU_TOKEN_MONTH_INITIAL;
+           (token >= FU_TOKEN_WEEKDAY_NAME_ALT && token <= FU_TOKEN_SHORT_DATE) || token == FU_TOKEN_MONTH_INITIAL;
 }
 
 constexpr bool is_date_time_token(uint32_t token) {
@@ -41,9 +40,9 @@ constexpr uint32_t flags_of_token(uint32_t token) {
 
 // String resources the formatter shows.
 enum : uint32_t {
-    kWeekdayNames = 65736,      // + weekday 0..6
+    kWeekdayNames = 65736,  // + weekday 0..6
     kWeekdayNamesAlt = 65743,
-    kMonthNames = 65755,        // + month 1..12
+    kMonthNames = 65755,  // + month 1..12
     kMonthNamesAlt = 65775,
     kDateCannotBeShown = 65796,
     kNoValue = 65798,

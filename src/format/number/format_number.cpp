@@ -25,13 +25,13 @@ extern "C" {
 // was compiled up to the failure; a fraction format (a lone "/" in a
 // definition that is no date) shows the general text alone.  The work buffer
 // is not needed: the digits are rendered into a buffer of the call's own.
-QRVAPI uint32_t FUFormatNumber(CHHandle h, QRVWCHAR *output, uint32_t outputSize, uint32_t formatId,
-                               double value, uint32_t dayBase, uint32_t dateFlags, uint32_t exponentOptions,
-                               uint32_t *pTextValue60, uint32_t *pTextValue25, MUCache *cache,
-                               QRVWCHAR * /*work*/, uint32_t /*unused*/, uint32_t hOptions) {
+QRVAPI uint32_t FUFormatNumber(CHHandle h, QRVWCHAR *output, uint32_t outputSize, uint32_t formatId, double value,
+                               uint32_t dayBase, uint32_t dateFlags, uint32_t exponentOptions, uint32_t *pTextValue60,
+                               uint32_t *pTextValue25, MUCache *cache, QRVWCHAR * /*work*/, uint32_t /*unused*/,
+                               uint32_t hOptions) {
     if (output == nullptr) return 0;
-    const qrv::numformat::NumberCall call{h,        output, outputSize,   dayBase, dateFlags, exponentOptions,
-                                          pTextValue60, pTextValue25, cache, hOptions};
+    const qrv::numformat::NumberCall call{
+        h, output, outputSize, dayBase, dateFlags, exponentOptions, pTextValue60, pTextValue25, cache, hOptions};
     return qrv::numformat::format_number(call, formatId, value);
 }
 

@@ -32,9 +32,10 @@ uint32_t general_text(const WorkNumber &work, bool negative, QRVWCHAR decimalSep
         QRVWCHAR rounded[kWorkSize];
         const bool carried = FURoundCopyW(rounded, &work.text[work.frac_start()], places) != 0;
         for (uint32_t i = 0; i < places; ++i) text.put(rounded[i]);
-        if (carried && carry_into(text.out, static_cast<int32_t>(text.length - places - 2),
-                                  static_cast<int32_t>(numberStart))) {
-            std::memmove(&text.out[numberStart + 1], &text.out[numberStart], (text.length - numberStart) * sizeof(QRVWCHAR));
+        if (carried &&
+            carry_into(text.out, static_cast<int32_t>(text.length - places - 2), static_cast<int32_t>(numberStart))) {
+            std::memmove(&text.out[numberStart + 1], &text.out[numberStart],
+                         (text.length - numberStart) * sizeof(QRVWCHAR));
             text.out[numberStart] = u'1';
             ++text.length;
         }

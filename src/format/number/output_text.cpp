@@ -69,8 +69,10 @@ void OutputText::group(QRVWCHAR thousandsSeparator) {
     // A separator goes before every third digit from the right but the
     // leftmost digit itself.
     const uint32_t separators = digits == 0 ? 0 : (digits - 1) / 3;
-    if (length_ + separators <= limit_) group_in_place(first, separators, thousandsSeparator);
-    else group_by_inserts(first, thousandsSeparator);
+    if (length_ + separators <= limit_)
+        group_in_place(first, separators, thousandsSeparator);
+    else
+        group_by_inserts(first, thousandsSeparator);
 }
 
 // Moves every character to its place in one pass from the right; the text

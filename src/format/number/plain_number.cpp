@@ -79,8 +79,10 @@ bool render_and_round(const FixedSplit &split, uint32_t shown, PlainNumber &n) {
         *to++ = static_cast<char>('0' + rounded / 100);
         rounded %= 100;
     }
-    if (shown >= 2) std::memcpy(to, &kDigitPairs[2 * rounded], 2);
-    else if (shown == 1) to[0] = static_cast<char>('0' + rounded);
+    if (shown >= 2)
+        std::memcpy(to, &kDigitPairs[2 * rounded], 2);
+    else if (shown == 1)
+        to[0] = static_cast<char>('0' + rounded);
     n.fractionCount = shown;
     return true;
 }

@@ -75,8 +75,10 @@ public:
             shape_.point = true;
             for (++at_; at_ < count_; ++at_) {
                 const FUFormatCode code = codes_[at_];
-                if (is_placeholder(code)) ++shape_.fractionPlaces;
-                else if (code != kGrouping) break;
+                if (is_placeholder(code))
+                    ++shape_.fractionPlaces;
+                else if (code != kGrouping)
+                    break;
             }
         }
         shape_.fractionEnd = at_;

@@ -12,14 +12,14 @@
 namespace qrv::numformat {
 
 struct PlainShape {
-    uint32_t integerBegin = 0;    // the first integer placeholder; the codes before it are the prefix
-    uint32_t integerEnd = 0;      // the point, or else the first code of the suffix
-    uint32_t fractionEnd = 0;     // the first code of the suffix
+    uint32_t integerBegin = 0;  // the first integer placeholder; the codes before it are the prefix
+    uint32_t integerEnd = 0;    // the point, or else the first code of the suffix
+    uint32_t fractionEnd = 0;   // the first code of the suffix
     uint32_t integerPlaces = 0;
     uint32_t fractionPlaces = 0;
-    uint32_t textWidth = 0;       // the most characters prefix and suffix write
+    uint32_t textWidth = 0;  // the most characters prefix and suffix write
     bool point = false;
-    bool grouping = false;        // a grouping token before the end of the integer part
+    bool grouping = false;  // a grouping token before the end of the integer part
     bool currencyInPrefix = false;
 };
 

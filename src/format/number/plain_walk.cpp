@@ -46,8 +46,10 @@ public:
     // the format groups, in length characters.
     void integer(uint64_t whole, uint32_t count, uint32_t length) {
         to_ += length;
-        if (shape_.grouping) put_grouped_before(whole, count, static_cast<unsigned char>(intl_.ThousandsSeparator), to_);
-        else put_digits_before(whole, count, to_);
+        if (shape_.grouping)
+            put_grouped_before(whole, count, static_cast<unsigned char>(intl_.ThousandsSeparator), to_);
+        else
+            put_digits_before(whole, count, to_);
     }
 
     // The fraction placeholders: digits while they last, then each one's pad.
@@ -60,9 +62,12 @@ public:
         for (uint32_t c = shape_.integerEnd + 1; c < shape_.fractionEnd; ++c) {
             const FUFormatCode code = format_.codes[c];
             if (!is_digit_placeholder(token_of(code))) continue;  // a grouping token
-            if (shown < n.fractionCount) put(static_cast<unsigned char>(n.fraction[shown]));
-            else if (token_of(code) == FU_TOKEN_DIGIT_ZERO) put(u'0');
-            else if (token_of(code) == FU_TOKEN_DIGIT_BLANK) put(u' ');
+            if (shown < n.fractionCount)
+                put(static_cast<unsigned char>(n.fraction[shown]));
+            else if (token_of(code) == FU_TOKEN_DIGIT_ZERO)
+                put(u'0');
+            else if (token_of(code) == FU_TOKEN_DIGIT_BLANK)
+                put(u' ');
             ++shown;
         }
     }

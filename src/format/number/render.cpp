@@ -183,7 +183,7 @@ void put_exponent(WorkNumber &work, bool shortExponent) {
 
 // The form the digits take, decided by the format and the decimal point.
 struct Layout {
-    int point;     // digits before the decimal point, after the percent shift
+    int point;  // digits before the decimal point, after the percent shift
     bool fixed;
     int32_t exponent;  // scientific form: of the first digit
 };
@@ -198,8 +198,10 @@ Layout layout_of(const FormatView &format, int point, bool zero) {
 
 void build(WorkNumber &work, const DigitString &s, const Layout &layout, const FormatView &format,
            uint32_t exponentOptions) {
-    if (layout.fixed) build_fixed(work, s, layout.point, format.fracDigits);
-    else build_scientific(work, s, layout.exponent, format.intDigits);
+    if (layout.fixed)
+        build_fixed(work, s, layout.point, format.fracDigits);
+    else
+        build_scientific(work, s, layout.exponent, format.intDigits);
     filter_noise(work);
     if (work.exponent != 0 || (format.FormatFlags & FU_FORMAT_SCIENTIFIC) != 0)
         put_exponent(work, (exponentOptions & 0x2) != 0 && format.expDigits < 2);
@@ -235,14 +237,12 @@ bool render_short(double value, const FormatView &format, uint32_t exponentOptio
 void render_full(double value, const FormatView &format, uint32_t exponentOptions, WorkNumber &work) {
     int point = 0, sign = 0;
     const char *digits = _ecvt(value, static_cast<int>(kSignificantDigits), &point, &sign);
-    build(work, DigitString{digits, kSignificantDigits}, layout_of(format, point, value == 0), format,
-          exponentOptions);
+    build(work, DigitString{digits, kSignificantDigits}, layout_of(format, point, value == 0), format, exponentOptions);
 }
 
 }  // namespace
 
-void render_number(double value, const FormatView &format, uint32_t exponentOptions, DigitPath path,
-                   WorkNumber &work) {
+void render_number(double value, const FormatView &format, uint32_t exponentOptions, DigitPath path, WorkNumber &work) {
     work.reset();
     if (path == DigitPath::kShort && render_short(value, format, exponentOptions, work)) return;
     render_full(value, format, exponentOptions, work);

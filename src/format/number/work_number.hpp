@@ -24,7 +24,7 @@ constexpr uint32_t kGeneralScientificPlaces = 2;
 struct WorkNumber {
     QRVWCHAR text[kWorkSize];  // read only below length
     uint32_t length = 0;
-    uint32_t intStart = 0;   // first integer digit
+    uint32_t intStart = 0;  // first integer digit
     uint32_t intCount = 0;
     int32_t point = -1;      // index of the point, -1 without one
     uint32_t fracCount = 0;  // digits after the point, up to the exponent
@@ -56,8 +56,7 @@ enum class DigitPath { kShort, kFull };
 // dropped, the long tails of binary doubles filtered, the exponent appended.
 // The short path may leave out fraction digits that no reader of the work
 // number but the whole-number token looks at.
-void render_number(double value, const FormatView &format, uint32_t exponentOptions, DigitPath path,
-                   WorkNumber &work);
+void render_number(double value, const FormatView &format, uint32_t exponentOptions, DigitPath path, WorkNumber &work);
 
 // Cuts the fraction at its first run of four or more "0" or "9" (from its
 // second digit on) when it has more than five digits; a run of "9" raises the

@@ -24,7 +24,7 @@ using qrv::numerals::NumeralWriter;
 // Writes one digit (1 to 9; anything else writes nothing) backwards with the
 // given letters from position, within size.  Result: the new position.
 extern "C" QRVAPI uint16_t FUGetRoman1To9(QRVWCHAR *buffer, uint16_t position, uint16_t size, uint32_t digit,
-                                         char oneLetter, char fiveLetter, char tenLetter) {
+                                          char oneLetter, char fiveLetter, char tenLetter) {
     NumeralWriter out(buffer, position, size);
     qrv::numerals::put_roman_digit(out, digit, oneLetter, fiveLetter, tenLetter);
     return out.position();

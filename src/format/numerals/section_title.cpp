@@ -12,8 +12,7 @@ constexpr uint32_t kKeepPresentWord = 0;
 // The word's string identifier by kind; kind 3 and kinds above 8 keep the
 // word already in the buffer.
 uint32_t word_string_id(uint32_t kind) {
-    static constexpr uint32_t ids[9] = {77537, 77538, 77540, kKeepPresentWord, 77539,
-                                        77541, 77539, 77543, 77544};
+    static constexpr uint32_t ids[9] = {77537, 77538, 77540, kKeepPresentWord, 77539, 77541, 77539, 77543, 77544};
     return kind < 9 ? ids[kind] : kKeepPresentWord;
 }
 

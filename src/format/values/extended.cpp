@@ -19,7 +19,7 @@ constexpr int kSubnormalShiftBase = kExtendedBias + 63 - 1074;
 
 struct Extended {
     bool negative;
-    int exponent;       // biased, 15 bits
+    int exponent;  // biased, 15 bits
     uint64_t significand;
 };
 
@@ -84,6 +84,4 @@ double extended_to_double(const uint8_t *bytes) {
 // Values below the normal double range (under 2^-1022) become correctly
 // rounded subnormals (nearest, ties to even) or a zero of their sign.
 // Unnormal patterns (exponent set, integer bit clear) convert by their value.
-extern "C" QRVAPI double FUSFloat10to8(const uint8_t *extended) {
-    return qrv::values::extended_to_double(extended);
-}
+extern "C" QRVAPI double FUSFloat10to8(const uint8_t *extended) { return qrv::values::extended_to_double(extended); }

@@ -39,7 +39,10 @@ bool convert(uint8_t *s, uint32_t type, double &out) {
         if (is_no_value_double(s)) return false;
         out = read_le<double>(s);
         return true;
-    case CH_STORAGE_DOUBLE_BE: reverse_in_place(s, 8); out = read_le<double>(s); return true;
+    case CH_STORAGE_DOUBLE_BE:
+        reverse_in_place(s, 8);
+        out = read_le<double>(s);
+        return true;
     case CH_STORAGE_EXT80_BE: reverse_in_place(s, 10); [[fallthrough]];
     case CH_STORAGE_EXT80: out = FUSFloat10to8(s); return true;
     case CH_STORAGE_BCD: out = FUConvertBCDToDouble(s); return true;

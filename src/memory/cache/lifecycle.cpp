@@ -8,8 +8,8 @@ extern "C" {
 // Sets up an empty cache; a capacity below 2 becomes 2 and a growth step of
 // 0 becomes 2.  Counts the cache in the context.  Reserved keeps whatever
 // the caller put there.
-QRVAPI void MUCacheInit(uint16_t capacity, uint16_t growthStep, uint32_t dataSize, uint32_t flags,
-                        uint32_t callerValue, MUCache *cache, MUContext *context) {
+QRVAPI void MUCacheInit(uint16_t capacity, uint16_t growthStep, uint32_t dataSize, uint32_t flags, uint32_t callerValue,
+                        MUCache *cache, MUContext *context) {
     if (cache != nullptr) {
         cache->Count = 0;
         cache->Allocated = 0;
