@@ -33,13 +33,6 @@ using qrv::testing::write_all;
 
 std::string quoted(const std::string &path) { return "'" + path + "'"; }
 
-// Delimited text whose page is about a hundred bytes a row.
-std::string table_of_rows(size_t rows) {
-    std::string text = "name,count,share\n";
-    for (size_t i = 0; i < rows; ++i) text += "item " + std::to_string(i) + "," + std::to_string(i * 7) + ",0.5\n";
-    return text;
-}
-
 // Temporary files the tool left beside its outputs.
 size_t leftovers_in(const std::string &dir) {
     size_t n = 0;
@@ -85,6 +78,13 @@ TEST(OutputFiles, NothingIsWrittenOverTheInputOrForAnEmptyName) {
 }
 
 #ifndef _WIN32
+
+// Delimited text whose page is about a hundred bytes a row.
+std::string table_of_rows(size_t rows) {
+    std::string text = "name,count,share\n";
+    for (size_t i = 0; i < rows; ++i) text += "item " + std::to_string(i) + "," + std::to_string(i * 7) + ",0.5\n";
+    return text;
+}
 
 TEST(OutputFiles, ASymbolicLinkNamedAsTheOutputIsReplacedNotFollowed) {
     Folder dir("links");
