@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "core/named_values.hpp"
+
 namespace qrv::import::docx {
 
 using textdoc::Align;
@@ -34,21 +36,8 @@ int32_t integer_of(std::string_view text, int32_t fallback) {
 
 namespace {
 
-// One keyword of a property's value and what it stands for.
-template <typename T>
-struct Keyword {
-    std::string_view word;
-    T value;
-};
-
-template <typename T, size_t N>
-std::optional<T> keyword(std::string_view word, const Keyword<T> (&table)[N]) {
-    for (const auto &k : table)
-        if (k.word == word) return k.value;
-    return std::nullopt;
-}
-
-constexpr Keyword<Align> kAlignments[] = {
+// Word's keywords of property values and what each stands for.
+constexpr Named<Align> kAlignments[] = {
     {"left", Align::Left},           {"start", Align::Left},
     {"center", Align::Centre},       {"right", Align::Right},
     {"end", Align::Right},           {"both", Align::Justify},
@@ -57,22 +46,22 @@ constexpr Keyword<Align> kAlignments[] = {
     {"highKashida", Align::Justify}, {"thaiDistribute", Align::Justify},
 };
 
-constexpr Keyword<LineRule> kLineRules[] = {
+constexpr Named<LineRule> kLineRules[] = {
     {"auto", LineRule::Auto}, {"atLeast", LineRule::AtLeast}, {"exact", LineRule::Exact}};
 
-constexpr Keyword<TabKind> kTabKinds[] = {
+constexpr Named<TabKind> kTabKinds[] = {
     {"left", TabKind::Left},   {"start", TabKind::Left},  {"center", TabKind::Centre},
     {"right", TabKind::Right}, {"end", TabKind::Right},   {"decimal", TabKind::Decimal},
     {"bar", TabKind::Bar},     {"clear", TabKind::Clear}, {"num", TabKind::Left},
 };
 
-constexpr Keyword<TabLeader> kTabLeaders[] = {
+constexpr Named<TabLeader> kTabLeaders[] = {
     {"none", TabLeader::None},        {"dot", TabLeader::Dot},
     {"hyphen", TabLeader::Hyphen},    {"underscore", TabLeader::Underscore},
     {"heavy", TabLeader::Underscore}, {"middleDot", TabLeader::MiddleDot},
 };
 
-constexpr Keyword<Underline> kUnderlines[] = {
+constexpr Named<Underline> kUnderlines[] = {
     {"none", Underline::None},
     {"single", Underline::Single},
     {"words", Underline::Words},
@@ -93,14 +82,14 @@ constexpr Keyword<Underline> kUnderlines[] = {
     {"wavyDouble", Underline::Wave},
 };
 
-constexpr Keyword<VerticalAlign> kVerticals[] = {
+constexpr Named<VerticalAlign> kVerticals[] = {
     {"baseline", VerticalAlign::Baseline},
     {"superscript", VerticalAlign::Superscript},
     {"subscript", VerticalAlign::Subscript},
 };
 
 // The highlight colours by name.
-constexpr Keyword<textdoc::Rgb> kHighlights[] = {
+constexpr Named<textdoc::Rgb> kHighlights[] = {
     {"yellow", 0xFFFF00},
     {"green", 0x00FF00},
     {"cyan", 0x00FFFF},
@@ -158,7 +147,7 @@ void spacing(const XmlAttributes &a, ParagraphProperties &p) {
     if (auto v = twips(a, "before")) p.format.space_before = v;
     if (auto v = twips(a, "after")) p.format.space_after = v;
     if (auto v = twips(a, "line")) p.format.line = v;
-    if (auto rule = keyword(a.get(Ns::Wordprocessing, "lineRule"), kLineRules))
+    if (auto rule = value_named(kLineRules, a.get(Ns::Wordprocessing, "lineRule")))
         p.format.line_rule = rule;
     else if (p.format.line && !p.format.line_rule)
         p.format.line_rule = LineRule::Auto;
@@ -168,7 +157,7 @@ constexpr ParagraphEntry kParagraphProperties[] = {
     {"pStyle", [](const XmlAttributes &a, ParagraphProperties &p) { p.style = val(a); }, PropertyScope::Leaf},
     {"jc",
      [](const XmlAttributes &a, ParagraphProperties &p) {
-         if (auto v = keyword(val(a), kAlignments)) p.format.align = v;
+         if (auto v = value_named(kAlignments, val(a))) p.format.align = v;
      },
      PropertyScope::Leaf},
     {"ind", indents, PropertyScope::Leaf},
@@ -238,7 +227,7 @@ void colour(const XmlAttributes &a, const ThemeFonts &, RunProperties &r) {
 }
 
 void highlight(const XmlAttributes &a, const ThemeFonts &, RunProperties &r) {
-    if (auto v = keyword(val(a), kHighlights)) r.format.highlight = v;
+    if (auto v = value_named(kHighlights, val(a))) r.format.highlight = v;
 }
 
 // Shading of the run: its fill shows like a highlight, unless the run has one.
@@ -257,10 +246,10 @@ constexpr RunEntry kRunProperties[] = {
     {"smallCaps", flag<&CharFormat::small_caps>},
     {"vanish", flag<&CharFormat::hidden>},
     {"u", [](const XmlAttributes &a, const ThemeFonts &,
-             RunProperties &r) { r.format.underline = keyword(val(a), kUnderlines).value_or(Underline::Single); }},
+             RunProperties &r) { r.format.underline = value_named(kUnderlines, val(a)).value_or(Underline::Single); }},
     {"vertAlign",
      [](const XmlAttributes &a, const ThemeFonts &, RunProperties &r) {
-         if (auto v = keyword(val(a), kVerticals)) r.format.vertical = v;
+         if (auto v = value_named(kVerticals, val(a))) r.format.vertical = v;
      }},
     {"sz",
      [](const XmlAttributes &a, const ThemeFonts &, RunProperties &r) {
@@ -287,8 +276,8 @@ PropertyScope read_paragraph_property(const XmlName &name, const XmlAttributes &
 
 void read_tab_stop(const XmlAttributes &a, ParaFormat &format) {
     TabStop stop;
-    stop.kind = keyword(val(a), kTabKinds).value_or(TabKind::Left);
-    stop.leader = keyword(a.get(Ns::Wordprocessing, "leader"), kTabLeaders).value_or(TabLeader::None);
+    stop.kind = value_named(kTabKinds, val(a)).value_or(TabKind::Left);
+    stop.leader = value_named(kTabLeaders, a.get(Ns::Wordprocessing, "leader")).value_or(TabLeader::None);
     stop.position = twips(a, "pos").value_or(0);
     format.tabs.push_back(stop);
 }

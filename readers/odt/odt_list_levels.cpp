@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "odf/attribute_values.hpp"
-#include "odf/named_values.hpp"
+#include "core/named_values.hpp"
 #include "odt_style_properties.hpp"
 
 namespace qrv::import::odf {

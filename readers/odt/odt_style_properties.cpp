@@ -4,7 +4,7 @@
 
 #include "odf/attribute_handlers.hpp"
 #include "odf/attribute_values.hpp"
-#include "odf/named_values.hpp"
+#include "core/named_values.hpp"
 #include "odf/text_properties.hpp"
 
 namespace qrv::import::odf {

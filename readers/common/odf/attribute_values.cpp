@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "named_values.hpp"
+#include "core/named_values.hpp"
 
 namespace qrv::import::odf {
 namespace {

@@ -1,7 +1,7 @@
 #include "data_style_reader.hpp"
 
 #include "attribute_values.hpp"
-#include "named_values.hpp"
+#include "core/named_values.hpp"
 
 namespace qrv::import::odf {
 namespace {

@@ -1,6 +1,6 @@
 #include "document_regions.hpp"
 
-#include "named_values.hpp"
+#include "core/named_values.hpp"
 
 namespace qrv::import::odf {
 namespace {

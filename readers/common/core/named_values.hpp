@@ -1,12 +1,12 @@
-// Tables of names and what they stand for (families, regions, units,
-// data style elements), looked up by name.
+// Tables of names and what they stand for (style families, units, Word's
+// keywords for alignment or underlines, ...), looked up by name.
 #pragma once
 
 #include <cstddef>
 #include <optional>
 #include <string_view>
 
-namespace qrv::import::odf {
+namespace qrv::import {
 
 template <typename T>
 struct Named {
@@ -21,4 +21,4 @@ std::optional<T> value_named(const Named<T> (&table)[N], std::string_view name) 
     return std::nullopt;
 }
 
-}  // namespace qrv::import::odf
+}  // namespace qrv::import
