@@ -17,7 +17,7 @@ import re
 import subprocess
 import sys
 
-from document_paths import documents
+from document_paths import check_each
 
 EXTENSIONS = (".xlsx", ".xlsm", ".ods", ".qrvt")
 
@@ -92,15 +92,7 @@ def main():
     if len(sys.argv) < 3:
         print(__doc__.strip(), file=sys.stderr)
         return 2
-    checked = failed = 0
-    for doc in documents(sys.argv[2:], EXTENSIONS):
-        checked += 1
-        problems = compare(sys.argv[1], doc)
-        if problems:
-            failed += 1
-            print(f"{doc}:\n  " + "\n  ".join(problems[:3]))
-    print(f"{checked - failed} of {checked} workbooks agree")
-    return 1 if failed else 0
+    return check_each(sys.argv[2:], EXTENSIONS, lambda doc: compare(sys.argv[1], doc), "workbooks agree")
 
 
 if __name__ == "__main__":

@@ -14,10 +14,23 @@ import os
 import subprocess
 import sys
 
-from document_paths import documents
+from document_paths import check_each
 
 EXTENSIONS = (".qrvt", ".docx", ".odt", ".xlsx", ".xlsm", ".ods")
 SCHEMA = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "docs", "qrvex-document.schema.json")
+
+
+def schema_errors(tool, doc, validator):
+    """What the schema finds wrong in the document's JSON, or None for a
+    document that cannot be read (it gives no JSON at all)."""
+    done = subprocess.run([tool, doc, "--quiet", "-o", "-", "--format", "json"], capture_output=True, check=False)
+    if done.returncode:
+        return None
+    try:
+        return [f"{'/'.join(map(str, e.absolute_path))}: {e.message[:200]}"
+                for e in validator.iter_errors(json.loads(done.stdout))]
+    except ValueError as e:
+        return [f"not JSON: {e}"]
 
 
 def main():
@@ -31,23 +44,8 @@ def main():
         return 77
     with open(SCHEMA, encoding="utf-8") as f:
         validator = jsonschema.Draft202012Validator(json.load(f))
-    checked = failed = 0
-    for doc in documents(sys.argv[2:], EXTENSIONS):
-        done = subprocess.run([sys.argv[1], doc, "--quiet", "-o", "-", "--format", "json"],
-                              capture_output=True, check=False)
-        if done.returncode:
-            continue  # a document that cannot be read gives no JSON at all
-        checked += 1
-        try:
-            errors = [f"{'/'.join(map(str, e.absolute_path))}: {e.message[:200]}"
-                      for e in validator.iter_errors(json.loads(done.stdout))]
-        except ValueError as e:
-            errors = [f"not JSON: {e}"]
-        if errors:
-            failed += 1
-            print(f"{doc}:\n  " + "\n  ".join(errors[:3]))
-    print(f"{checked - failed} of {checked} documents valid")
-    return 1 if failed else 0
+    return check_each(sys.argv[2:], EXTENSIONS, lambda doc: schema_errors(sys.argv[1], doc, validator),
+                      "documents valid")
 
 
 if __name__ == "__main__":

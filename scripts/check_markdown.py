@@ -16,7 +16,7 @@ import subprocess
 import sys
 import urllib.parse
 
-from document_paths import documents
+from document_paths import check_each
 
 EXTENSIONS = (".qrvt", ".docx", ".odt", ".xlsx", ".xlsm", ".ods")
 SKIPPED_SECTIONS = ("contents", "notes", "comments", "footnotes")
@@ -150,15 +150,7 @@ def main():
     if not shutil.which("cmark-gfm"):
         print("cmark-gfm is not installed: nothing to read the Markdown back with")
         return 77
-    checked = failed = 0
-    for doc in documents(sys.argv[2:], EXTENSIONS):
-        checked += 1
-        problems = compare(sys.argv[1], doc)
-        if problems:
-            failed += 1
-            print(f"{doc}:\n  " + "\n  ".join(problems))
-    print(f"{checked - failed} of {checked} documents agree")
-    return 1 if failed else 0
+    return check_each(sys.argv[2:], EXTENSIONS, lambda doc: compare(sys.argv[1], doc), "documents agree", most=None)
 
 
 if __name__ == "__main__":
