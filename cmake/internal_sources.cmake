@@ -18,3 +18,8 @@ set(_charset ${PROJECT_SOURCE_DIR}/src/format/charset)
 set(QRV_UTF8_PATH_SOURCES
   ${_charset}/utf8_convert.cpp ${_charset}/utf8_scalar.cpp ${_charset}/utf8_sse2.cpp
   ${_charset}/utf8_avx2.cpp ${_charset}/utf8_avx512.cpp)
+# The table index read once, which the table searches answer from during an
+# export run, beside the walks it must agree with.
+set(_navigate ${PROJECT_SOURCE_DIR}/src/chunk/navigate)
+set(QRV_TABLE_SNAPSHOT_SOURCES ${_navigate}/table_index_walk.cpp ${_navigate}/table_snapshot.cpp
+  ${_navigate}/tag_list_snapshot.cpp ${_navigate}/run_snapshots.cpp)

@@ -6,11 +6,14 @@
 #include <qrvex/export.h>
 #include <qrvfa.h>
 
+#include "chunk/navigate/run_snapshots.hpp"
 #include "frame.hpp"
 #include "module_record.hpp"
 
 extern "C" QRVAPI uint32_t EXRunExport(uint32_t hExport) {
     using namespace qrv::exports;
+    // Outside the guarded body: a fault inside it skips the body's destructors.
+    const qrv::chunk::RunSnapshots searches;
     return run_guarded([&] {
         return with_export_record(
             hExport, [](EXModuleData &record) { return map_fa_result(FARunExport(record.FAExportHandle)); });

@@ -1,30 +1,10 @@
 #include "chunk/navigate/table_index.hpp"
 
+#include "chunk/navigate/run_snapshots.hpp"
+
 #include <qrvex/navigate.h>
 
-namespace qrv::chunk {
-
-TableIndexWalk::TableIndexWalk(CHHandle h) : h_(h) {
-    uint32_t count = 0;
-    if (CHGetItemCount(h, CH_STORE_TABLE_INDEX, &count) != 0 || count == 0) return;
-    if (CHGetItemId(h, CH_STORE_TABLE_INDEX, 0, &id_) != 0) return;
-    remaining_ = count;
-}
-
-bool TableIndexWalk::next() {
-    if (remaining_ == 0 || id_ == kNoItem) return false;
-    const uint32_t current = id_;
-    uint32_t following = kNoItem;
-    if (CHGetItem(h_, CH_STORE_TABLE_INDEX, current, &entry_, &following) != 0) {
-        remaining_ = 0;
-        return false;
-    }
-    --remaining_;
-    id_ = following > current ? following : kNoItem;
-    return true;
-}
-
-}  // namespace qrv::chunk
+#include <optional>
 
 using namespace qrv::chunk;
 
@@ -49,8 +29,10 @@ int32_t table_depth_at(CHHandle h, uint32_t id) {
 // nesting depth at id, then for the last begin at or before id that opened
 // that depth, so an id that follows a nested table inside an outer one is
 // still inside the outer table.  -1 when no table holds id, the index is
-// empty or cannot be read.
+// empty or cannot be read.  During an export run the index read by the
+// first search answers the later ones.
 extern "C" QRVAPI uint32_t CUFindTableBeginId(uint32_t id, uint32_t /*unused*/, CHHandle h) {
+    if (const TableSnapshot *snapshot = RunSnapshots::tables(h)) return snapshot->begin_around(id);
     const int32_t wanted_depth = table_depth_at(h, id);
     if (wanted_depth <= 0) return kNoItem;
     TableIndexWalk tables(h);
@@ -68,6 +50,8 @@ extern "C" QRVAPI uint32_t CUFindTableBeginId(uint32_t id, uint32_t /*unused*/, 
 // counted, so for an id inside a table the end of the table holding it comes
 // back.  -1 when no such end is listed or the index cannot be read.
 extern "C" QRVAPI uint32_t CUFindTableEndId(uint32_t id, CHHandle h) {
+    if (const TableSnapshot *snapshot = RunSnapshots::tables(h))
+        if (const std::optional<uint32_t> end = snapshot->end_of(id)) return *end;
     TableIndexWalk tables(h);
     uint16_t depth = 0;
     while (tables.next()) {

@@ -1,5 +1,6 @@
 // Finding a definition tag (style, list level, number format) through the
 // tag list of store 16.
+#include "chunk/navigate/run_snapshots.hpp"
 #include "chunk/walk.hpp"
 
 #include <qrvex/navigate.h>
@@ -52,8 +53,13 @@ uint32_t find_tag_list_entry(CHHandle h, uint32_t key, uint32_t tag_code, uint32
     if (const uint32_t result = CHGetItemId(h, CH_STORE_TAG_LIST, 0, &first)) return result;
     if (count > 0) {
         bool found = false;
-        if (const uint32_t result = find_in_counted_entries(h, first, count, key, tag_code, begin_id, found))
+        if (const TagListSnapshot *snapshot = RunSnapshots::tag_list(h); snapshot && snapshot->readable()) {
+            const std::optional<uint32_t> begin = snapshot->begin_of(key, tag_code);
+            found = begin.has_value();
+            if (found) begin_id = *begin;
+        } else if (const uint32_t result = find_in_counted_entries(h, first, count, key, tag_code, begin_id, found)) {
             return result;
+        }
         if (found) return 0;
     }
     uint32_t last = first;
@@ -80,7 +86,8 @@ uint32_t find_tag_list_entry(CHHandle h, uint32_t key, uint32_t tag_code, uint32
 // id of the item after the tag begin instead and the result is the code of
 // that read (on a failed read *pBeginId keeps the begin's id).  When the end
 // cannot be found, *pEndId is -1 and the result 0 without that read.
-// A failed lock of the counted entries returns the lock's code.
+// A failed lock of the counted entries returns the lock's code.  During an
+// export run the counted entries are read once for all searches.
 // 37 for a key of -1; otherwise the chunker's code that ended the search.
 extern "C" QRVAPI uint32_t CUGetTagListChangeId(uint32_t key, uint32_t tagCode, uint32_t flags, uint32_t *pBeginId,
                                                 uint32_t *pEndId, CHHandle h) {

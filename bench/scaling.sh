@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# How the export's cost grows with what a document repeats: for each shape
+# of bench/scaling_documents.py (many tables, a long basedOn chain in DOCX
+# and ODT, many headings, one long CSV line) at 10k, 20k, 40k and 100k
+# elements, qrvex-export to HTML under /usr/bin/time; prints wall seconds
+# and peak memory, and both per element, so a line whose per-element cost
+# grows with the count is a path that is not linear.
+# Usage: bash bench/scaling.sh [build/release] [SHAPE...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=${1:-build/release}
+shift || true
+shapes=("$@")
+[ ${#shapes[@]} -gt 0 ] || shapes=(tables chain-docx chain-odt headings csv)
+counts=(${QRV_SCALING_COUNTS:-10000 20000 40000 100000})
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+extension() {
+  case $1 in chain-odt) echo odt ;; csv) echo csv ;; *) echo docx ;; esac
+}
+
+# wall seconds and peak resident kilobytes of one export
+measure() {
+  /usr/bin/time -f '%e %M' -o "$work/time" "$build/bin/qrvex-export" "$1" -q -o "$work/out.html" \
+    >/dev/null 2>"$work/err" || { echo "export failed: $(head -1 "$work/err")" >&2; }
+  cat "$work/time"
+}
+
+printf '%-11s %8s %9s %10s %13s %13s\n' shape count "wall s" "peak MiB" "us/element" "KiB/element"
+for shape in "${shapes[@]}"; do
+  for count in "${counts[@]}"; do
+    input="$work/$shape.$(extension "$shape")"
+    python3 bench/scaling_documents.py "$shape" "$count" "$input"
+    read -r wall rss <<<"$(measure "$input")"
+    awk -v s="$shape" -v n="$count" -v w="$wall" -v r="$rss" 'BEGIN {
+      printf "%-11s %8d %9.2f %10.1f %13.2f %13.3f\n", s, n, w, r / 1024, w * 1e6 / n, r / n }'
+  done
+done
