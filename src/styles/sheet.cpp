@@ -1,6 +1,8 @@
 // Creating and destroying a style sheet.
 #include "styles/sheet.hpp"
 
+#include "styles/run_index.hpp"
+
 #include <qrvplatform/platform.h>
 
 #include <cstring>
@@ -47,6 +49,7 @@ extern "C" QRVAPI uint32_t CUCreateStyleSheet(CUStyleSheet **pSheet, uint32_t sl
 extern "C" QRVAPI uint32_t CUDestroyStyleSheet(CUStyleSheet **pSheet) {
     if (!pSheet || !*pSheet) return 0;
     CUStyleSheet *sheet = *pSheet;
+    qrv::styles::RunIndex::forget(*sheet);
     void *table = sheet->StyleTable;
     MUFreeMemory(&sheet->StyleTableHandle, &table, &sheet->Memory.BytesHeld);
     release_block(sheet->SlotArrayHandle);

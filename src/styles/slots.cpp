@@ -1,6 +1,8 @@
 // Style slots: a fixed number of them, handed out in rotation.
 #include "styles/sheet.hpp"
 
+#include "styles/run_index.hpp"
+
 #include <qrvplatform/platform.h>
 
 #include <cstdint>
@@ -34,14 +36,32 @@ uint32_t ensure_slot_array(CUStyleSheet &sheet) {
     return kOk;
 }
 
+namespace {
+
+// Every entry that held the slot loses it.  During a run only the entry the
+// slot was last given to can hold it.
+void take_slot_from_holders(CUStyleSheet &sheet, const RunIndex *run, uint32_t taken) {
+    if (run && run->knows_slots()) {
+        const std::optional<uint32_t> holder = run->holder_of(taken);
+        if (holder && *holder < sheet.StyleCount && sheet.StyleTable[*holder].SlotNumber == taken)
+            sheet.StyleTable[*holder].SlotNumber = no_slot(sheet);
+        return;
+    }
+    for (uint16_t i = 0; i < sheet.StyleCount; ++i)
+        if (sheet.StyleTable[i].SlotNumber == taken) sheet.StyleTable[i].SlotNumber = no_slot(sheet);
+}
+
+}  // namespace
+
 CUStyleSlot *slot_for(CUStyleSheet &sheet, uint32_t &slot_number) {
     if (!sheet.SlotArray) return nullptr;
     if (slot_number < sheet.SlotCount) return &sheet.SlotArray[slot_number];
     if (sheet.NextSlot >= sheet.SlotCount) sheet.NextSlot = 0;
     const uint32_t taken = sheet.NextSlot;
-    for (uint16_t i = 0; i < sheet.StyleCount; ++i)
-        if (sheet.StyleTable[i].SlotNumber == taken) sheet.StyleTable[i].SlotNumber = no_slot(sheet);
+    RunIndex *run = RunIndex::of(sheet);
+    take_slot_from_holders(sheet, run, taken);
     slot_number = taken;
+    if (run) run->slot_given(sheet, taken, &slot_number);
     ++sheet.NextSlot;
     CUStyleSlot &slot = sheet.SlotArray[taken];
     std::memset(&slot, 0, sizeof slot);

@@ -1,6 +1,8 @@
 // The style table: styles numbered in the order they are first met.
 #include "styles/sheet.hpp"
 
+#include "styles/run_index.hpp"
+
 namespace qrv::styles {
 
 namespace {
@@ -21,14 +23,24 @@ uint32_t grow_table(CUStyleSheet &sheet) {
     return kOk;
 }
 
+// The table is searched with a 16-bit counter, as the run's index knows.
+std::optional<uint32_t> search_table(const CUStyleSheet &sheet, uint32_t style_id) {
+    if (RunIndex *run = RunIndex::of(sheet)) {
+        const std::optional<uint32_t> entry = run->entry_of(sheet, style_id);
+        if (entry && *entry == RunIndex::kNoEntry) return std::nullopt;
+        if (entry && sheet.StyleTable[*entry].Id == style_id) return entry;
+    }
+    for (uint16_t i = 0; i < sheet.StyleCount; ++i)
+        if (sheet.StyleTable[i].Id == style_id) return i;
+    return std::nullopt;
+}
+
 }  // namespace
 
 uint32_t number_style(CUStyleSheet &sheet, uint32_t style_id, uint32_t &index) {
-    for (uint16_t i = 0; i < sheet.StyleCount; ++i) {
-        if (sheet.StyleTable[i].Id == style_id) {
-            index = i;
-            return kOk;
-        }
+    if (const std::optional<uint32_t> found = search_table(sheet, style_id)) {
+        index = *found;
+        return kOk;
     }
     if (sheet.StyleCount >= 0xFFFF) return kNoMemory;
     if (sheet.StyleCount >= sheet.StyleCapacity) {

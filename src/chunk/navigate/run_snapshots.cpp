@@ -1,5 +1,7 @@
 #include "chunk/navigate/run_snapshots.hpp"
 
+#include "styles/run_index.hpp"
+
 #include <algorithm>
 #include <new>
 
@@ -35,5 +37,22 @@ const Snapshot *RunSnapshots::held(CHHandle h, CHStore store, std::unique_ptr<Sn
 const TableSnapshot *RunSnapshots::tables(CHHandle h) { return held(h, CH_STORE_TABLE_INDEX, &Held::tables); }
 
 const TagListSnapshot *RunSnapshots::tag_list(CHHandle h) { return held(h, CH_STORE_TAG_LIST, &Held::tag_list); }
+
+styles::RunIndex *RunSnapshots::style_index(const CUStyleSheet &sheet) {
+    RunSnapshots *scope = innermost;
+    if (!scope) return nullptr;
+    for (const auto &index : scope->style_indexes_)
+        if (index->sheet() == &sheet) return index.get();
+    try {
+        return scope->style_indexes_.emplace_back(std::make_unique<styles::RunIndex>(sheet)).get();
+    } catch (const std::bad_alloc &) {
+        return nullptr;
+    }
+}
+
+void RunSnapshots::forget_style_index(const CUStyleSheet &sheet) {
+    for (RunSnapshots *scope = innermost; scope; scope = scope->outer_)
+        std::erase_if(scope->style_indexes_, [&sheet](const auto &index) { return index->sheet() == &sheet; });
+}
 
 }  // namespace qrv::chunk

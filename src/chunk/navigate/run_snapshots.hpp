@@ -12,8 +12,14 @@
 #include "chunk/navigate/table_snapshot.hpp"
 #include "chunk/navigate/tag_list_snapshot.hpp"
 
+#include <qrvex/styles.h>
+
 #include <memory>
 #include <vector>
+
+namespace qrv::styles {
+class RunIndex;
+}
 
 namespace qrv::chunk {
 
@@ -30,6 +36,10 @@ public:
     // innermost one is used.
     static const TableSnapshot *tables(CHHandle h);
     static const TagListSnapshot *tag_list(CHHandle h);
+    // The index of a style sheet's table (styles/run_index.hpp), made on
+    // first use; forgetting it drops it from every open scope.
+    static styles::RunIndex *style_index(const CUStyleSheet &sheet);
+    static void forget_style_index(const CUStyleSheet &sheet);
 
 private:
     struct Held {
@@ -43,6 +53,7 @@ private:
 
     RunSnapshots *outer_;
     std::vector<Held> held_;
+    std::vector<std::unique_ptr<styles::RunIndex>> style_indexes_;
 };
 
 }  // namespace qrv::chunk
