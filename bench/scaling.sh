@@ -3,8 +3,9 @@
 # of bench/scaling_documents.py (many tables, a long basedOn chain in DOCX
 # and ODT, many headings, one long CSV line) at 10k, 20k, 40k and 100k
 # elements, qrvex-export to HTML under /usr/bin/time; prints wall seconds
-# and peak memory, and both per element, so a line whose per-element cost
-# grows with the count is a path that is not linear.
+# and peak memory, and both per element (memory above that of the same
+# shape with one element), so a line whose per-element cost grows with the
+# count is a path that is not linear.
 # Usage: bash bench/scaling.sh [build/release] [SHAPE...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -30,11 +31,13 @@ measure() {
 
 printf '%-11s %8s %9s %10s %13s %13s\n' shape count "wall s" "peak MiB" "us/element" "KiB/element"
 for shape in "${shapes[@]}"; do
+  input="$work/$shape.$(extension "$shape")"
+  python3 bench/scaling_documents.py "$shape" 1 "$input"
+  read -r _ base <<<"$(measure "$input")"
   for count in "${counts[@]}"; do
-    input="$work/$shape.$(extension "$shape")"
     python3 bench/scaling_documents.py "$shape" "$count" "$input"
     read -r wall rss <<<"$(measure "$input")"
-    awk -v s="$shape" -v n="$count" -v w="$wall" -v r="$rss" 'BEGIN {
-      printf "%-11s %8d %9.2f %10.1f %13.2f %13.3f\n", s, n, w, r / 1024, w * 1e6 / n, r / n }'
+    awk -v s="$shape" -v n="$count" -v w="$wall" -v r="$rss" -v b="$base" 'BEGIN {
+      printf "%-11s %8d %9.2f %10.1f %13.2f %13.3f\n", s, n, w, r / 1024, w * 1e6 / n, (r - b) / n }'
   done
 done

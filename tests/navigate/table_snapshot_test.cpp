@@ -6,6 +6,8 @@
 #include "chunk/navigate/run_snapshots.hpp"
 
 #include <qrvex/navigate.h>
+#include <qrvex/tables.h>
+#include <support/inside_export.hpp>
 
 #include <random>
 #include <vector>
@@ -78,6 +80,45 @@ TEST(TableSnapshot, AnswersAsTheWalksDoForRandomIndexes) {
             ChunkDoc d;
             const uint32_t last = random_document(d, random, loose);
             expect_walk_answers(d, last, !loose, (loose ? "loose, round " : "round ") + std::to_string(round));
+        }
+    }
+}
+
+// What the library's table searches answer for every id, and the shape
+// CUGetTableInfo gives, as one list to compare.
+std::vector<uint32_t> table_answers(const ChunkDoc &d, uint32_t last) {
+    std::vector<uint32_t> answers;
+    for (uint32_t id = 0; id <= last + 2; ++id) {
+        answers.push_back(CUFindTableBeginId(id, 1, d.h()));
+        answers.push_back(CUFindTableEndId(id, d.h()));
+        CUTableInfo info{};
+        answers.push_back(CUGetTableInfo(id, &info, d.h()));
+        answers.insert(answers.end(), {info.RowCount, info.RowMark, info.MaxCells, info.TableBeginId});
+        CUFreeTableInfo(&info);
+    }
+    return answers;
+}
+
+// The same searches inside an export run, where the library answers them
+// from the index it read once, give what they give outside.
+TEST(TableSnapshot, SearchesInsideAnExportRunAnswerAsOutside) {
+    std::mt19937 random(3600);
+    for (const bool loose : {false, true}) {
+        for (int round = 0; round < 60; ++round) {
+            ChunkDoc d;
+            const uint32_t last = random_document(d, random, loose);
+            const std::vector<uint32_t> outside = table_answers(d, last);
+            std::vector<uint32_t> inside;
+            uint32_t index_reads = 0;
+            ASSERT_EQ(qrv::test::run_inside_export([&] {
+                          inside = table_answers(d, last);
+                          d.reset_calls();
+                          for (uint32_t id = 0; id <= last; ++id) CUFindTableEndId(id, d.h());
+                          index_reads = d.calls(CH_OP_GET_ITEM);
+                      }),
+                      0u);
+            if (!loose) EXPECT_EQ(index_reads, 0u) << "the run answers from what it read";
+            ASSERT_EQ(inside, outside) << (loose ? "loose, round " : "round ") << round;
         }
     }
 }
