@@ -2,10 +2,11 @@
 # How the export's cost grows with what a document repeats: for each shape
 # of bench/scaling_documents.py (many tables, a long basedOn chain in DOCX
 # and ODT, many headings, one long CSV line) at 10k, 20k, 40k and 100k
-# elements, qrvex-export to HTML under /usr/bin/time; prints wall seconds
-# and peak memory, and both per element (memory above that of the same
-# shape with one element), so a line whose per-element cost grows with the
-# count is a path that is not linear.
+# elements, qrvex-export to HTML under /usr/bin/time; prints wall and CPU
+# seconds, peak memory, and CPU time and memory per element (memory above
+# that of the same shape with one element), so a line whose per-element
+# cost grows with the count is a path that is not linear.  CPU time, not
+# wall time, is what to compare on a shared machine.
 # Usage: bash bench/scaling.sh [build/release] [SHAPE...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,22 +23,22 @@ extension() {
   case $1 in chain-odt) echo odt ;; csv) echo csv ;; *) echo docx ;; esac
 }
 
-# wall seconds and peak resident kilobytes of one export
+# wall seconds, CPU seconds and peak resident kilobytes of one export
 measure() {
-  /usr/bin/time -f '%e %M' -o "$work/time" "$build/bin/qrvex-export" "$1" -q -o "$work/out.html" \
+  /usr/bin/time -f '%e %U %S %M' -o "$work/time" "$build/bin/qrvex-export" "$1" -q -o "$work/out.html" \
     >/dev/null 2>"$work/err" || { echo "export failed: $(head -1 "$work/err")" >&2; }
-  cat "$work/time"
+  awk '{ printf "%s %.2f %s\n", $1, $2 + $3, $4 }' "$work/time"
 }
 
-printf '%-11s %8s %9s %10s %13s %13s\n' shape count "wall s" "peak MiB" "us/element" "KiB/element"
+printf '%-11s %8s %8s %8s %9s %13s %12s\n' shape count "wall s" "CPU s" "peak MiB" "CPU us/elem" "KiB/elem"
 for shape in "${shapes[@]}"; do
   input="$work/$shape.$(extension "$shape")"
   python3 bench/scaling_documents.py "$shape" 1 "$input"
-  read -r _ base <<<"$(measure "$input")"
+  read -r _ _ base <<<"$(measure "$input")"
   for count in "${counts[@]}"; do
     python3 bench/scaling_documents.py "$shape" "$count" "$input"
-    read -r wall rss <<<"$(measure "$input")"
-    awk -v s="$shape" -v n="$count" -v w="$wall" -v r="$rss" -v b="$base" 'BEGIN {
-      printf "%-11s %8d %9.2f %10.1f %13.2f %13.3f\n", s, n, w, r / 1024, w * 1e6 / n, (r - b) / n }'
+    read -r wall cpu rss <<<"$(measure "$input")"
+    awk -v s="$shape" -v n="$count" -v w="$wall" -v c="$cpu" -v r="$rss" -v b="$base" 'BEGIN {
+      printf "%-11s %8d %8.2f %8.2f %9.1f %13.2f %12.3f\n", s, n, w, c, r / 1024, c * 1e6 / n, (r - b) / n }'
   done
 done

@@ -117,7 +117,9 @@ TEST(TableSnapshot, SearchesInsideAnExportRunAnswerAsOutside) {
                           index_reads = d.calls(CH_OP_GET_ITEM);
                       }),
                       0u);
-            if (!loose) EXPECT_EQ(index_reads, 0u) << "the run answers from what it read";
+            if (!loose) {
+                EXPECT_EQ(index_reads, 0u) << "the run answers from what it read";
+            }
             ASSERT_EQ(inside, outside) << (loose ? "loose, round " : "round ") << round;
         }
     }
@@ -157,18 +159,28 @@ TEST(TableSnapshot, EndsWhereTheWalkEnds) {
     }
 }
 
-// The end search counts depth in 16 bits; past that many tables only the
-// walk can tell what it answers.
-TEST(TableSnapshot, LeavesTheEndToTheWalkWhereItsDepthCouldWrap) {
-    ChunkDoc d;
-    uint32_t first = CH_NO_ITEM;
-    for (uint32_t table = 0; table < 0xFFFF; ++table) {
-        const uint32_t id = append_table_item(d, true);
-        if (table == 0) first = id;
+// The end search counts depth in 16 bits: tables nested that deep are left
+// to the walk, while as many tables one after another are not.
+TEST(TableSnapshot, LeavesTheEndToTheWalkOnlyWhereItsDepthCouldWrap) {
+    ChunkDoc nested;
+    const uint32_t outer = append_table_item(nested, true);
+    for (uint32_t table = 1; table < 0xFFFF; ++table) append_table_item(nested, true);
+    const TableSnapshot deep(nested.h());
+    EXPECT_FALSE(deep.end_of(outer).has_value());
+    EXPECT_EQ(deep.begin_around(outer), outer);
+
+    ChunkDoc flat;
+    std::vector<uint32_t> begins;
+    for (uint32_t table = 0; table < 70000; ++table) {
+        begins.push_back(append_table_item(flat, true));
+        append_table_item(flat, false);
     }
-    const TableSnapshot snapshot(d.h());
-    EXPECT_FALSE(snapshot.end_of(first).has_value());
-    EXPECT_EQ(snapshot.begin_around(first), first);
+    const TableSnapshot many(flat.h());
+    for (const uint32_t begin : {begins.front(), begins[40000], begins.back()}) {
+        ASSERT_TRUE(many.end_of(begin).has_value()) << begin;
+        EXPECT_EQ(*many.end_of(begin), CUFindTableEndId(begin, flat.h())) << begin;
+        EXPECT_EQ(many.begin_around(begin), CUFindTableBeginId(begin, 1, flat.h())) << begin;
+    }
 }
 
 TEST(RunSnapshots, AScopeReadsEachIndexOnceUntilItChanges) {

@@ -5,9 +5,10 @@
 namespace qrv::chunk {
 namespace {
 
-// The end search counts depth in 16 bits: with fewer begins than that it
-// cannot wrap, and the quick answer is the walk's.
-constexpr size_t kBeginsWithoutWrap = 0xFFFF;
+// The end search counts depth in 16 bits, from 0 at the begin it starts
+// from: while the index never nests that deep anywhere it cannot wrap, and
+// the quick answer is the walk's.
+constexpr int64_t kDepthWithoutWrap = 0xFFFF;
 
 uint64_t begin_key(int32_t depth_after, uint32_t index) {
     return (uint64_t{static_cast<uint32_t>(depth_after) ^ 0x80000000u} << 32) | index;
@@ -32,6 +33,7 @@ void TableSnapshot::index_entries() {
     matching_end_.assign(n, kNoItem);
     std::vector<uint32_t> open;
     bool ids_grow = true;
+    int32_t shallowest = 0, deepest = 0;
     for (size_t i = 0; i < n; ++i) {
         const Entry &entry = entries_[i];
         const auto index = static_cast<uint32_t>(i);
@@ -50,9 +52,11 @@ void TableSnapshot::index_entries() {
             }
         }
         depth_before_[i + 1] = depth;
+        shallowest = std::min(shallowest, depth);
+        deepest = std::max(deepest, depth);
     }
     std::sort(begins_.begin(), begins_.end());
-    ends_exact_ = ids_grow && begins_.size() < kBeginsWithoutWrap;
+    ends_exact_ = ids_grow && int64_t{deepest} - shallowest < kDepthWithoutWrap;
 }
 
 // The walk reads the entries up to the first whose id lies after id; the

@@ -4,11 +4,11 @@
 // Each table search walks the index (store 14) from its first entry, so a
 // filter that asks about every table of a document with many of them reads
 // the index once per table.  The run keeps what the first search read and
-// answers the later ones from it.  The answers are those of the walk: the snapshot
-// holds exactly the entries a walk reads (it stops where a walk stops), and
-// an index the quick answer cannot follow exactly (entries whose ids do not
-// grow, or so many tables that the 16-bit depth of the end search could
-// wrap) is left to the walk.  Outside a run nothing is kept.
+// answers the later ones from it (RunSnapshots keeps it).  The answers are
+// those of the walk: the snapshot holds exactly the entries a walk reads (it
+// stops where a walk stops), and an index the quick answer cannot follow
+// exactly (entries whose ids do not grow, or tables nested so deep that the
+// 16-bit depth of the end search could wrap) is left to the walk.
 #pragma once
 
 #include "chunk/navigate/table_index.hpp"
