@@ -14,10 +14,10 @@
 
 #include <qrvex/styles.h>
 
+#include "memory/global_allocator.hpp"
+
 #include <cstdint>
 #include <optional>
-#include <unordered_map>
-#include <vector>
 
 namespace qrv::styles {
 
@@ -52,8 +52,8 @@ private:
     const CUStyleSheet *sheet_;
     bool knows_slots_;
     uint32_t indexed_ = 0;
-    std::unordered_map<uint32_t, uint32_t> first_entry_;
-    std::vector<uint32_t> holder_;
+    memory::GlobalHashMap<uint32_t, uint32_t> first_entry_;
+    memory::GlobalVector<uint32_t> holder_;
 };
 
 }  // namespace qrv::styles

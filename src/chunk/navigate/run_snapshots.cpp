@@ -17,7 +17,7 @@ RunSnapshots::RunSnapshots() : outer_(innermost) { innermost = this; }
 RunSnapshots::~RunSnapshots() { innermost = outer_; }
 
 template <typename Snapshot>
-const Snapshot *RunSnapshots::held(CHHandle h, CHStore store, std::unique_ptr<Snapshot> Held::*member) {
+const Snapshot *RunSnapshots::held(CHHandle h, CHStore store, std::optional<Snapshot> Held::*member) {
     RunSnapshots *scope = innermost;
     if (!scope) return nullptr;
     uint32_t count = 0;
@@ -25,10 +25,13 @@ const Snapshot *RunSnapshots::held(CHHandle h, CHStore store, std::unique_ptr<Sn
     try {
         auto found =
             std::find_if(scope->held_.begin(), scope->held_.end(), [h](const Held &one) { return one.h == h; });
-        if (found == scope->held_.end()) found = scope->held_.insert(scope->held_.end(), Held{h, nullptr, nullptr});
-        std::unique_ptr<Snapshot> &snapshot = (*found).*member;
-        if (!snapshot || snapshot->counted() != count) snapshot = std::make_unique<Snapshot>(h);
-        return snapshot.get();
+        if (found == scope->held_.end()) found = scope->held_.insert(scope->held_.end(), Held{h, {}, {}});
+        std::optional<Snapshot> &snapshot = (*found).*member;
+        if (!snapshot || snapshot->counted() != count) {
+            snapshot.reset();
+            snapshot.emplace(h);
+        }
+        return &*snapshot;
     } catch (const std::bad_alloc &) {
         return nullptr;
     }
@@ -41,10 +44,10 @@ const TagListSnapshot *RunSnapshots::tag_list(CHHandle h) { return held(h, CH_ST
 styles::RunIndex *RunSnapshots::style_index(const CUStyleSheet &sheet) {
     RunSnapshots *scope = innermost;
     if (!scope) return nullptr;
-    for (const auto &index : scope->style_indexes_)
-        if (index->sheet() == &sheet) return index.get();
+    for (styles::RunIndex &index : scope->style_indexes_)
+        if (index.sheet() == &sheet) return &index;
     try {
-        return scope->style_indexes_.emplace_back(std::make_unique<styles::RunIndex>(sheet)).get();
+        return &scope->style_indexes_.emplace_back(sheet);
     } catch (const std::bad_alloc &) {
         return nullptr;
     }
@@ -52,7 +55,7 @@ styles::RunIndex *RunSnapshots::style_index(const CUStyleSheet &sheet) {
 
 void RunSnapshots::forget_style_index(const CUStyleSheet &sheet) {
     for (RunSnapshots *scope = innermost; scope; scope = scope->outer_)
-        std::erase_if(scope->style_indexes_, [&sheet](const auto &index) { return index->sheet() == &sheet; });
+        scope->style_indexes_.remove_if([&sheet](const styles::RunIndex &index) { return index.sheet() == &sheet; });
 }
 
 }  // namespace qrv::chunk

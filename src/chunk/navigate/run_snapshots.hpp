@@ -11,11 +11,11 @@
 
 #include "chunk/navigate/table_snapshot.hpp"
 #include "chunk/navigate/tag_list_snapshot.hpp"
+#include "memory/global_allocator.hpp"
 
 #include <qrvex/styles.h>
 
-#include <memory>
-#include <vector>
+#include <optional>
 
 namespace qrv::styles {
 class RunIndex;
@@ -44,16 +44,17 @@ public:
 private:
     struct Held {
         CHHandle h;
-        std::unique_ptr<TableSnapshot> tables;
-        std::unique_ptr<TagListSnapshot> tag_list;
+        std::optional<TableSnapshot> tables;
+        std::optional<TagListSnapshot> tag_list;
     };
 
     template <typename Snapshot>
-    static const Snapshot *held(CHHandle h, CHStore store, std::unique_ptr<Snapshot> Held::*member);
+    static const Snapshot *held(CHHandle h, CHStore store, std::optional<Snapshot> Held::*member);
 
     RunSnapshots *outer_;
-    std::vector<Held> held_;
-    std::vector<std::unique_ptr<styles::RunIndex>> style_indexes_;
+    // Lists: what they hold stays where it is while they grow.
+    memory::GlobalList<Held> held_;
+    memory::GlobalList<styles::RunIndex> style_indexes_;
 };
 
 }  // namespace qrv::chunk

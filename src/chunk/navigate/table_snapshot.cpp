@@ -31,7 +31,7 @@ void TableSnapshot::index_entries() {
     highest_id_.resize(n);
     depth_before_.assign(n + 1, 0);
     matching_end_.assign(n, kNoItem);
-    std::vector<uint32_t> open;
+    memory::GlobalVector<uint32_t> open;
     bool ids_grow = true;
     int32_t shallowest = 0, deepest = 0;
     for (size_t i = 0; i < n; ++i) {

@@ -12,10 +12,10 @@
 #pragma once
 
 #include "chunk/navigate/table_index.hpp"
+#include "memory/global_allocator.hpp"
 
 #include <cstdint>
 #include <optional>
-#include <vector>
 
 namespace qrv::chunk {
 
@@ -41,11 +41,11 @@ private:
     void index_entries();
 
     uint32_t counted_ = 0;
-    std::vector<Entry> entries_;
-    std::vector<uint32_t> highest_id_;    // the largest item id among entries 0..i
-    std::vector<int32_t> depth_before_;   // begins minus ends before entry i (one more than entries)
-    std::vector<uint64_t> begins_;        // (depth after the begin, entry index), in order
-    std::vector<uint32_t> matching_end_;  // entry index of the end that closes a begin, or none
+    memory::GlobalVector<Entry> entries_;
+    memory::GlobalVector<uint32_t> highest_id_;    // the largest item id among entries 0..i
+    memory::GlobalVector<int32_t> depth_before_;   // begins minus ends before entry i (one more than entries)
+    memory::GlobalVector<uint64_t> begins_;        // (depth after the begin, entry index), in order
+    memory::GlobalVector<uint32_t> matching_end_;  // entry index of the end that closes a begin, or none
     bool ends_exact_ = false;
 };
 

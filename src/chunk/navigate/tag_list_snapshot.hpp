@@ -11,9 +11,10 @@
 
 #include <qrvch.h>
 
+#include "memory/global_allocator.hpp"
+
 #include <cstdint>
 #include <optional>
-#include <unordered_map>
 
 namespace qrv::chunk {
 
@@ -34,7 +35,7 @@ private:
 
     uint32_t counted_ = 0;
     bool readable_ = false;
-    std::unordered_map<uint64_t, uint32_t> first_begin_;
+    memory::GlobalHashMap<uint64_t, uint32_t> first_begin_;
 };
 
 }  // namespace qrv::chunk
