@@ -150,8 +150,8 @@ void FormatCodeBuilder::begin_section(uint32_t number) {
 
 void FormatCodeBuilder::end_section() { open_ = 0; }
 
-// The condition that picks a section, written in front of it; none for the
-// sections of the usual negative and zero form.
+// The condition that picks a section, as a code writes it in front of the
+// section ("[>=100]").
 std::string FormatCodeBuilder::prefix_of(const Section &section) const {
     for (const Condition &c : conditions_) {
         if (c.target != section.number || c.test == 0 || c.test >= std::size(kComparisons)) continue;
@@ -169,42 +169,53 @@ bool FormatCodeBuilder::sign_sections() const {
     return conditions_.size() == 1 || (conditions_[1].test == kEqual && conditions_[1].comparand == 0);
 }
 
-FormatDescription FormatCodeBuilder::finish() {
-    FormatDescription description;
-    description.kind = calendar_ && clock_ ? ValueKind::DateTime
-                       : calendar_         ? ValueKind::Date
-                       : clock_            ? ValueKind::Time
-                                           : ValueKind::Number;
-    if (sections_.size() <= 1) {
-        const bool empty = sections_.empty() || sections_[0].only_grouping || sections_[0].code.empty();
-        description.code = empty ? std::string(";;;") : sections_[0].code;
-        return description;
-    }
-    auto targeted = [this](const Section &s) {
-        return std::any_of(conditions_.begin(), conditions_.end(),
-                           [&s](const Condition &c) { return c.target == s.number; });
-    };
-    const auto fallback =
-        std::find_if(sections_.begin() + 1, sections_.end(), [&targeted](const Section &s) { return !targeted(s); });
-    auto body = [](const Section &s) { return s.only_grouping ? std::string() : s.code; };
+ValueKind FormatCodeBuilder::kind() const {
+    if (calendar_) return clock_ ? ValueKind::DateTime : ValueKind::Date;
+    return clock_ ? ValueKind::Time : ValueKind::Number;
+}
+
+// The sections in the order their conditions name them; the one no
+// condition names (the fallback) is left out.
+std::vector<const FormatCodeBuilder::Section *> FormatCodeBuilder::picked_sections(const Section *fallback) const {
     std::vector<const Section *> order;
     for (const Condition &c : conditions_)
-        for (const Section &s : sections_)
-            if (&s != &sections_[0] && s.number == c.target && (fallback == sections_.end() || &s != &*fallback) &&
-                std::find(order.begin(), order.end(), &s) == order.end())
-                order.push_back(&s);
-    const bool plain = fallback != sections_.end() && sign_sections();
-    if (plain) {
-        description.code = body(*fallback);
-        for (const Section *s : order) {
-            description.code += ';';
-            description.code += body(*s);
+        for (size_t i = 1; i < sections_.size(); ++i) {
+            const Section *s = &sections_[i];
+            if (s->number == c.target && s != fallback && std::find(order.begin(), order.end(), s) == order.end())
+                order.push_back(s);
         }
-        return description;
+    return order;
+}
+
+std::string FormatCodeBuilder::sectioned_code() const {
+    const auto fallback = std::find_if(sections_.begin() + 1, sections_.end(), [this](const Section &s) {
+        return std::none_of(conditions_.begin(), conditions_.end(),
+                            [&s](const Condition &c) { return c.target == s.number; });
+    });
+    const Section *last = fallback == sections_.end() ? nullptr : &*fallback;
+    auto body = [](const Section &s) { return s.only_grouping ? std::string() : s.code; };
+    std::string code;
+    if (last && sign_sections()) {
+        code = body(*last);
+        for (const Section *s : picked_sections(last)) {
+            code += ';';
+            code += body(*s);
+        }
+        return code;
     }
-    for (const Section *s : order) description.code += prefix_of(*s) + body(*s) + ";";
-    if (fallback != sections_.end()) description.code += body(*fallback);
-    return description;
+    for (const Section *s : picked_sections(last)) {
+        code += prefix_of(*s);
+        code += body(*s);
+        code += ';';
+    }
+    if (last) code += body(*last);
+    return code;
+}
+
+FormatDescription FormatCodeBuilder::finish() {
+    if (sections_.size() > 1) return {sectioned_code(), kind()};
+    const bool empty = sections_.empty() || sections_[0].only_grouping || sections_[0].code.empty();
+    return {empty ? std::string(";;;") : sections_[0].code, kind()};
 }
 
 }  // namespace qrv::filters

@@ -53,6 +53,9 @@ private:
     Section &current();
     std::string prefix_of(const Section &section) const;
     bool sign_sections() const;
+    ValueKind kind() const;
+    std::vector<const Section *> picked_sections(const Section *fallback) const;
+    std::string sectioned_code() const;
     void add(std::string_view code);
 
     std::vector<Condition> conditions_;
