@@ -3,7 +3,9 @@
 # (bench_docx_import --write-docx) and the 1,000,000-cell workbook
 # (bench_make_workbook, 100,000 rows) exported to HTML, Markdown and JSON,
 # each the best of three runs under /usr/bin/time: wall time, CPU time and
-# peak memory side by side.  Not run by CI.
+# peak memory side by side, and the Word document through pandoc -t gfm
+# beside them where pandoc is installed (left out where it is not).  The
+# ratios at the end compare runs of this one invocation.  Not run by CI.
 # Usage: bash bench/outputs.sh [build/release] [rows]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -26,13 +28,34 @@ best_of_three() {
   for run in 1 2 3; do measure "$@"; done | sort -n | head -1
 }
 
-printf '%-22s %-10s %10s %10s %12s %12s\n' "document" "output" "wall s" "CPU s" "peak MiB" "output MiB"
+row() {  # document, output, wall, cpu, peak KiB, output bytes
+  printf '%-22s %-12s %10s %10s %12.1f %12.1f\n' "$1" "$2" "$3" "$4" "$(echo "$5 / 1024" | bc -l)" \
+    "$(echo "$6 / 1048576" | bc -l)"
+}
+
+declare -A wall_of
+printf '%-22s %-12s %10s %10s %12s %12s\n' "document" "output" "wall s" "CPU s" "peak MiB" "output MiB"
 for input in book.docx cells.xlsx; do
   for format in html markdown json; do
     read -r wall cpu rss <<<"$(best_of_three "$build/bin/qrvex-export" "$work/$input" -q --format "$format" \
       -o "$work/out")"
-    size=$(stat -c %s "$work/out")
-    printf '%-22s %-10s %10s %10s %12.1f %12.1f\n' "$input" "$format" "$wall" "$cpu" \
-      "$(echo "$rss / 1024" | bc -l)" "$(echo "$size / 1048576" | bc -l)"
+    wall_of[$input.$format]=$wall
+    row "$input" "$format" "$wall" "$cpu" "$rss" "$(stat -c %s "$work/out")"
   done
 done
+if command -v pandoc >/dev/null; then
+  read -r wall cpu rss <<<"$(best_of_three pandoc "$work/book.docx" -t gfm -o "$work/out.md")"
+  wall_of[book.docx.pandoc]=$wall
+  row book.docx "pandoc gfm" "$wall" "$cpu" "$rss" "$(stat -c %s "$work/out.md")"
+fi
+
+# a / b, with b at least the 0.01 s that /usr/bin/time resolves
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b < 0.01) b = 0.01; printf "%.1f", a / b }'; }
+echo
+for input in book.docx cells.xlsx; do
+  echo "$input: Markdown takes $(ratio "${wall_of[$input.markdown]}" "${wall_of[$input.html]}")x the HTML's wall time"
+done
+if [[ -n ${wall_of[book.docx.pandoc]:-} ]]; then
+  echo "book.docx: pandoc -t gfm takes $(ratio "${wall_of[book.docx.pandoc]}" "${wall_of[book.docx.markdown]}")x" \
+    "the Markdown's wall time"
+fi

@@ -78,6 +78,9 @@ class Parts(html.parser.HTMLParser):
         kind = "heading" if re.fullmatch(r"h[1-6]", open_tag) else ends.get(open_tag)
         if kind and self.collect and self.collect[-1][0] == kind and (kind != "cell" or self.tables == 1):
             _, text, marker, everything = self.collect.pop()
+            # The Markdown heading of a hidden sheet says so.
+            if open_tag == "caption" and self.stack and "hidden" in self.stack[-1][1]:
+                text, everything = text + " (hidden)", everything + " (hidden)"
             {"heading": self.headings, "item": self.items, "cell": self.cells}[kind].append(
                 (squeeze(text), squeeze(marker), squeeze(everything)))
 

@@ -16,6 +16,8 @@ constexpr size_t kShownChars = 256;
 constexpr size_t kWorkChars = 264;
 constexpr uint32_t kNoText25 = 0xffffffffu;  // the format set no item 25
 constexpr uint32_t kBatchRecords = 1024;
+constexpr unsigned kMostDefinitionItems = 4096;  // a longer definition is described by its start
+constexpr uint32_t kKeepSign = 1;                // condition data1: the section shows the value signed
 }  // namespace
 
 ValueRecords::ValueRecords(CHHandle h) : chunker_(h) {
@@ -65,6 +67,63 @@ uint32_t NumberFormats::definition(uint32_t format_key) {
     }
     last_key_ = format_key;
     return last_definition_ = found->second;
+}
+
+const FormatDescription &NumberFormats::describe(uint32_t format_key) {
+    if (format_key == last_described_) return *last_description_;
+    auto found = descriptions_.find(format_key);
+    if (found == descriptions_.end()) found = descriptions_.emplace(format_key, read_description(format_key)).first;
+    last_described_ = format_key;
+    return *(last_description_ = &found->second);
+}
+
+// The definition's items in order, up to its end: special characters, text
+// runs, colours, conditions (each with its comparand, the data value after
+// it) and the cell tags of its sections.
+FormatDescription NumberFormats::read_description(uint32_t format_key) {
+    FormatCodeBuilder code;
+    uint32_t id = definition(format_key);
+    if (id == CH_NO_ITEM) return {std::string(kGeneralCode), ValueKind::Number};
+    CHItem item{}, condition{};
+    bool condition_waits = false;
+    std::u16string chars;
+    for (unsigned step = 0; id != CH_NO_ITEM && step < kMostDefinitionItems; ++step) {
+        uint32_t next = CH_NO_ITEM;
+        if (CHGetItem(chunker_, CH_STORE_ITEMS, id, &item, &next) != 0) break;
+        const bool number_format_tag = item.value == CH_TAG_NUMBER_FORMAT;
+        if ((item.type == CH_ITEM_TAG_END && number_format_tag) ||
+            (item.type == CH_ITEM_TAG_BEGIN && number_format_tag && step > 0))
+            break;
+        switch (item.type) {
+        case CH_ITEM_SPECIAL_CHAR: code.token(item.value); break;
+        case CH_ITEM_TEXT:
+            if (read_text_run(chunker_, item.value, item.data1, chars)) code.literal(chars);
+            break;
+        case CH_ITEM_ATTR_25:
+            if (item.value != kAutomaticColour) code.colour(item.value);
+            break;
+        case CH_ITEM_FORMAT_CONDITION:
+            condition = item;
+            condition_waits = true;
+            break;
+        case CH_ITEM_DATA_VALUE:
+            if (condition_waits)
+                code.condition(condition.value & 0xffff, (condition.data1 & kKeepSign) == 0, condition.data2,
+                               value_of(item));
+            condition_waits = false;
+            break;
+        case CH_ITEM_TAG_BEGIN:
+            if (item.value == CH_TAG_SS_CELL) code.begin_section(item.data1);
+            break;
+        case CH_ITEM_TAG_END:
+            if (item.value == CH_TAG_SS_CELL) code.end_section();
+            break;
+        default: break;
+        }
+        if (next <= id) break;
+        id = next;
+    }
+    return code.finish();
 }
 
 void NumberFormats::set_date1904(bool on) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "chars.hpp"
+#include "format_code.hpp"
 
 namespace qrv::filters {
 
@@ -36,6 +37,8 @@ private:
 
 class NumberFormats {
 public:
+    static constexpr uint32_t kNoKey = 0xffffffffu;
+
     NumberFormats(CHHandle h, uint32_t hOptions);
     ~NumberFormats();
     NumberFormats(const NumberFormats &) = delete;
@@ -50,11 +53,17 @@ public:
     // (0x00RRGGBB) in *colour; otherwise *colour is left as it is.
     std::string_view show(const CHItem &item, uint32_t format_key, uint32_t *colour = nullptr);
 
+    // What the format definition listed with format_key shows values as
+    // (its kind and code), read once per key; the reference holds as long
+    // as this object.
+    const FormatDescription &describe(uint32_t format_key);
+
     // Dates of the cells that follow count from 1904 (else from 1900).
     void set_date1904(bool on);
 
 private:
     uint32_t definition(uint32_t format_key);
+    FormatDescription read_description(uint32_t format_key);
 
     CHHandle chunker_;
     uint32_t options_;
@@ -64,6 +73,9 @@ private:
     std::map<uint32_t, uint32_t> definitions_;  // format key -> first item of its definition
     uint32_t last_key_;                         // the key asked last, and its definition
     uint32_t last_definition_;
+    std::map<uint32_t, FormatDescription> descriptions_;  // by format key
+    uint32_t last_described_ = kNoKey;
+    const FormatDescription *last_description_ = nullptr;
     uint32_t day_base_;
     uint32_t date_flags_;
     Utf8Scratch shown_;

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "iso_dates.hpp"
+
 namespace qrv::filters {
 
 std::string number_text(double value) {
@@ -12,9 +14,11 @@ std::string number_text(double value) {
     return ec == std::errc() ? std::string(digits, end) : std::string("0");
 }
 
-std::string raw_value_text(const SheetCell &cell) {
+std::string raw_value_text(const SheetCell &cell, bool date1904) {
     if (!cell.has_value) return cell.text;
     if (cell.kind == kCellTruth) return cell.value != 0 ? "TRUE" : "FALSE";
+    if (cell.format)
+        if (auto iso = iso_text(cell.value, cell.format->kind, date1904)) return *std::move(iso);
     return number_text(cell.value);
 }
 

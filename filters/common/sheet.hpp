@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "format_code.hpp"
 #include "model.hpp"
 #include "writer.hpp"
 
@@ -25,6 +26,7 @@ struct SheetInfo {
     unsigned section = 0;
     std::string name;  // UTF-8, may be empty
     bool hidden = false;
+    bool date1904 = false;  // day numbers count from 1 January 1904
     std::vector<SheetColumn> columns;
 };
 
@@ -54,9 +56,13 @@ struct SheetCell {
     std::string link;        // target of the cell's hyperlink, UTF-8
     bool has_value = false;  // a number or truth value, value holding it (a truth value 0 or 1)
     double value = 0;
+    // The number format a number is shown in (its kind and code), held by
+    // the walk; null for text, truth and error values.
+    const FormatDescription *format = nullptr;
 
     void clear() {
         has_value = false;
+        format = nullptr;
         value = 0;
         text.clear();
         spans.clear();

@@ -380,6 +380,7 @@ void SheetWalk::content(uint32_t id, const CHItem &item) {
             const std::string_view shown = ctx_.numbers.show(item, format_key_, &colour);
             add_text(shown, colour);
             cell_.numeric = true;
+            cell_.format = &ctx_.numbers.describe(format_key_);
         }
         break;
     }
@@ -453,6 +454,7 @@ uint32_t walk_sheet(WalkContext &ctx, uint32_t section, const CHSectionInfo &inf
     ctx.numbers.set_date1904(params.LayoutValue1 & kLayoutDate1904);
     SheetInfo sheet = read_sheet_info(ctx.chunker, section, info, params, columns);
     sheet.hidden = params.LayoutValue1 & kLayoutHidden;
+    sheet.date1904 = params.LayoutValue1 & kLayoutDate1904;
     ctx.writer.begin_sheet(sheet);
     if (columns > 0) SheetWalk(ctx, info, read_merges(ctx.chunker, ctx.items, info), columns).walk();
     ctx.writer.end_sheet();

@@ -97,6 +97,7 @@ void CsvWriter::end_table() {
 // gives as many empty fields.
 void CsvWriter::begin_sheet(const SheetInfo &sheet) {
     begin_part("sheet", sheet.name);
+    date1904_ = sheet.date1904;
     column_widths_.clear();
     for (const auto &c : sheet.columns) column_widths_.push_back(c.gap ? c.last - c.first + 1 : 1);
     empty_rows_ = 0;
@@ -113,7 +114,7 @@ void CsvWriter::sheet_cell(const SheetCell &cell) {
     for (unsigned i = 0; i < std::max(1u, cell.column_span); ++i) {
         const size_t column = row_.size();
         const uint32_t width = column < column_widths_.size() ? column_widths_[column] : 1;
-        row_.push_back(i > 0 ? std::string() : options_.raw_values ? raw_value_text(cell) : cell.text);
+        row_.push_back(i > 0 ? std::string() : options_.raw_values ? raw_value_text(cell, date1904_) : cell.text);
         for (uint32_t w = 1; w < width; ++w) row_.emplace_back();
     }
 }

@@ -67,6 +67,7 @@ private:
     // row in hand, and the empty rows not written yet (those at its end
     // never are).
     std::vector<uint32_t> column_widths_;
+    bool date1904_ = false;
     std::vector<std::string> row_;
     bool gap_row_ = false;
     uint64_t empty_rows_ = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "iso_dates.hpp"
 #include "model.hpp"
 #include "raw_value.hpp"
 #include "sheet.hpp"
@@ -49,13 +50,16 @@ std::string property_name(uint32_t id) {
     return "property_" + std::to_string(id);
 }
 
-// "A1" of a source column and row (0 is column A, row 1).
-std::string address_of(uint32_t column, uint32_t row) {
+// "A" of a source column (0 is column A).
+std::string letters_of(uint32_t column) {
     std::string letters;
     for (uint64_t c = uint64_t{column} + 1; c > 0; c = (c - 1) / 26)
         letters.insert(letters.begin(), static_cast<char>('A' + (c - 1) % 26));
-    return letters + std::to_string(uint64_t{row} + 1);
+    return letters;
 }
+
+// "A1" of a source column and row (0 is column A, row 1).
+std::string address_of(uint32_t column, uint32_t row) { return letters_of(column) + std::to_string(uint64_t{row} + 1); }
 
 }  // namespace
 
@@ -208,6 +212,7 @@ void JsonWriter::begin_sheet(const SheetInfo &sheet) {
     string_field("type", "sheet");
     string_field("name", sheet.name);
     true_field("hidden", sheet.hidden);
+    date1904_ = sheet.date1904;
     column_sources_.clear();
     // Columns that do not say where they come from follow the one before.
     uint32_t next = 0;
@@ -216,9 +221,26 @@ void JsonWriter::begin_sheet(const SheetInfo &sheet) {
         column_sources_.push_back(source);
         next = source + (c.gap ? c.last - c.first + 1 : 1);
     }
+    hidden_columns(sheet);
     last_row_ = last_column_ = 0;
     sheet_cells_ = false;
     nest_.open("rows", '[');
+}
+
+// The hidden columns by their letters, a stretch of empty ones as a range
+// ("C:F"); their cells stay in the rows.
+void JsonWriter::hidden_columns(const SheetInfo &sheet) {
+    if (std::none_of(sheet.columns.begin(), sheet.columns.end(), [](const SheetColumn &c) { return c.hidden; })) return;
+    nest_.open("hidden_columns", '[');
+    for (size_t i = 0; i < sheet.columns.size(); ++i) {
+        const SheetColumn &c = sheet.columns[i];
+        if (!c.hidden) continue;
+        const uint32_t first = column_sources_[i];
+        nest_.member();
+        write_string(out_, c.gap && c.last > c.first ? letters_of(first) + ":" + letters_of(first + c.last - c.first)
+                                                     : letters_of(first));
+    }
+    nest_.close(']');
 }
 
 uint32_t JsonWriter::source_column(size_t column) const {
@@ -251,6 +273,10 @@ void JsonWriter::sheet_cell(const SheetCell &cell) {
     if (cell.has_value) {
         nest_.key("value");
         out_ += cell.kind == kCellTruth ? (cell.value != 0 ? "true" : "false") : number_text(cell.value);
+    }
+    if (cell.format) {
+        string_field("format", cell.format->code);
+        if (auto iso = iso_text(cell.value, cell.format->kind, date1904_)) string_field("date", *iso);
     }
     if (cell.column_span > 1 || cell.row_span > 1)
         string_field("merge", address_of(source, row_) + ":" +

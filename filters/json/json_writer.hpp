@@ -52,6 +52,7 @@ private:
     void flush_run();
     void open_paragraph_if_needed();
     uint32_t source_column(size_t column) const;
+    void hidden_columns(const SheetInfo &sheet);
 
     Output &out_;
     Nesting nest_{out_};
@@ -64,6 +65,7 @@ private:
     // The sheet in hand: where its columns come from, the row in hand and
     // how far its cells reach.
     std::vector<uint32_t> column_sources_;
+    bool date1904_ = false;
     bool gap_row_ = false;
     uint32_t row_ = 0;
     size_t column_ = 0;

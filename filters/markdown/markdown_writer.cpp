@@ -185,7 +185,13 @@ void MarkdownWriter::end_table() {
     cell_ = nullptr;
 }
 
-void MarkdownWriter::begin_sheet(const SheetInfo &sheet) { sheet_name_ = sheet.name; }
+// A hidden sheet is written like the others, its heading (when it has a
+// name) saying it is hidden; hidden rows and columns are kept unmarked (a pipe table has no
+// way to mark them).
+void MarkdownWriter::begin_sheet(const SheetInfo &sheet) {
+    sheet_name_ = sheet.name;
+    if (sheet.hidden && !sheet_name_.empty()) sheet_name_ += " (hidden)";
+}
 
 void MarkdownWriter::sheet_row_begin(const SheetRow &row) {
     gap_row_ = row.gap;

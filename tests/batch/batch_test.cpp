@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "batch_names.hpp"
 #include "golden/run_tool.hpp"
 
 namespace {
@@ -124,34 +125,96 @@ TEST_F(Batch, FortyCopiesAndThreeBrokenFilesGiveSingleRunOutputsAndThreeFailures
     }
 }
 
-TEST_F(Batch, OutputsThatWouldCollideOrOverwriteTheInputAreRefused) {
+TEST_F(Batch, AnOutputThatWouldOverwriteItsInputIsRefused) {
     fs::create_directories(dir_ / "in" / "a");
-    fs::create_directories(dir_ / "in" / "b");
     fs::copy_file(sample_path("report.qrvt"), in("a/report.qrvt"));
-    fs::copy_file(sample_path("ledger.qrvt"), in("b/report.qrvt"));
-    struct Case {
-        std::string options;
-        std::vector<std::string> inputs;
-        std::string output_dir;
-        std::string reason;
-    } cases[] = {
-        {"--jobs 2",
-         {in("a/report.qrvt"), in("b/report.qrvt")},
-         out(),
-         "is also the output of '" + in("a/report.qrvt")},
-        {"--format items", {in("a/report.qrvt")}, in("a"), "would overwrite it"},
+    const std::string before = read_all(in("a/report.qrvt"));
+    const ToolRun run = run_tool("--format items --quiet --output-dir '" + in("a") + "' '" + in("a/report.qrvt") + "'");
+    EXPECT_EQ(run.status, 1);
+    const auto failures = lines_starting(run.err, "qrvex-export: failed: " + in("a/report.qrvt") + ": ");
+    ASSERT_EQ(failures.size(), 1u) << run.err;
+    EXPECT_NE(failures[0].find("would overwrite it"), std::string::npos) << failures[0];
+    EXPECT_EQ(read_all(in("a/report.qrvt")), before);
+}
+
+// The test's working directory for a while: the inputs' folders as given
+// are what --mirror keeps.
+class InFolder {
+public:
+    explicit InFolder(const fs::path &folder) : before_(fs::current_path()) { fs::current_path(folder); }
+    ~InFolder() { fs::current_path(before_); }
+    InFolder(const InFolder &) = delete;
+    InFolder &operator=(const InFolder &) = delete;
+
+private:
+    fs::path before_;
+};
+
+// Inputs of one name from several folders: flat, the later ones get -1,
+// -2 and the summary says whose name they would have had; with --mirror
+// each keeps its folder, and only names that still meet are numbered.
+TEST_F(Batch, InputsOfOneNameGetDistinctOutputs) {
+    for (const char *folder : {"a", "b", "b/c"}) fs::create_directories(dir_ / "in" / folder);
+    const std::vector<std::string> inputs = {"a/report.qrvt", "b/report.qrvt", "b/c/report-1.qrvt",
+                                             "./b/c/report.qrvt"};
+    for (const auto &[input, sample] :
+         {std::pair{0, "report.qrvt"}, {1, "ledger.qrvt"}, {2, "ledger.qrvt"}, {3, "report.qrvt"}})
+        fs::copy_file(sample_path(sample), in(inputs[input]));
+    const std::string report = read_all(sample_path("report.html"));
+    const std::string ledger = read_all(sample_path("ledger.html"));
+    auto renamed = [&](size_t input, const std::string &written, const std::string &wanted, size_t owner) {
+        return "qrvex-export: renamed: " + inputs[input] + ": written to " + out(written) + " (" + out(wanted) +
+               " is the output of " + inputs[owner] + ")";
     };
+    struct Case {
+        const char *name;
+        std::string options;
+        std::vector<std::pair<std::string, const std::string *>> outputs;  // path below out() and its content
+        std::vector<std::string> renamed;                                  // summary lines
+    } cases[] = {
+        {"flat",
+         "--jobs 2",
+         {{"report.html", &report},
+          {"report-1.html", &ledger},
+          {"report-1-1.html", &ledger},
+          {"report-2.html", &report}},
+         {renamed(1, "report-1.html", "report.html", 0), renamed(2, "report-1-1.html", "report-1.html", 1),
+          renamed(3, "report-2.html", "report.html", 0)}},
+        {"mirrored",
+         "--mirror --jobs 2",
+         {{"a/report.html", &report},
+          {"b/report.html", &ledger},
+          {"b/c/report-1.html", &ledger},
+          {"b/c/report.html", &report}},
+         {}},
+    };
+    InFolder here(dir_ / "in");
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.reason);
-        const std::string before = read_all(c.inputs.back());
-        const ToolRun run = run_tool(c.options + " --quiet --output-dir '" + c.output_dir + "'" + quoted(c.inputs));
-        EXPECT_EQ(run.status, 1);
-        const auto failures = lines_starting(run.err, "qrvex-export: failed: " + c.inputs.back() + ": ");
-        ASSERT_EQ(failures.size(), 1u) << run.err;
-        EXPECT_NE(failures[0].find(c.reason), std::string::npos) << failures[0];
-        EXPECT_EQ(read_all(c.inputs.back()), before);
+        SCOPED_TRACE(c.name);
+        fs::remove_all(out());
+        const ToolRun run = run_batch(c.options + " --quiet", inputs);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(lines_starting(run.err, "qrvex-export: renamed: "), c.renamed) << run.err;
+        size_t files = 0;
+        for (const auto &entry : fs::recursive_directory_iterator(out())) files += entry.is_regular_file();
+        EXPECT_EQ(files, c.outputs.size());
+        for (const auto &[path, content] : c.outputs) EXPECT_EQ(read_all(out(path)), *content) << path;
     }
-    EXPECT_EQ(read_all(out("report.html")), read_all(sample_path("report.html")));
+}
+
+TEST(BatchNames, MirroredFoldersStayBelowTheOutputDirectory) {
+    struct Case {
+        const char *input;
+        const char *folder;
+    } cases[] = {
+        {"report.docx", ""},
+        {"a/b/report.docx", "a/b"},
+        {"./a//b/./report.docx", "a/b"},
+        {"/data/x/report.docx", "data/x"},
+        {"../x/report.docx", "x"},
+        {"a/../../b/report.docx", "b"},
+    };
+    for (const auto &c : cases) EXPECT_EQ(qrv::tool::mirrored_folder(c.input), c.folder) << c.input;
 }
 
 TEST_F(Batch, EveryDocumentConvertedExitsZeroAndCreatesTheDirectory) {
@@ -180,6 +243,7 @@ TEST_F(Batch, CommandLineMistakesGiveStatus2) {
         {"--output-dir '' " + doc, "--output-dir needs a directory"},
         {"-o x.html --output-dir d" + doc, "--output and --output-dir cannot go together"},
         {"a.qrvt b.qrvt", "give --output-dir DIR to convert them all"},
+        {"--mirror" + doc, "--mirror needs --output-dir DIR"},
         {"--output-dir '" + in("file") + "/sub'" + doc, "cannot make the output directory"},
     };
     for (const auto &c : cases) {

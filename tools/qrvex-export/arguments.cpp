@@ -74,6 +74,8 @@ bool check_batch(const Arguments &out, bool jobs_given, std::string &error) {
                     "'); give --output-dir DIR to convert them all";
         else if (jobs_given)
             error = "--jobs needs --output-dir DIR";
+        else if (out.mirror)
+            error = "--mirror needs --output-dir DIR";
         return error.empty();
     }
     if (!out.output.empty())
@@ -135,6 +137,8 @@ bool parse_arguments(const std::vector<std::string> &args, Arguments &out, std::
                 error = "--output-dir needs a directory";
                 return false;
             }
+        } else if (a == "--mirror") {
+            out.mirror = true;
         } else if (a == "-j" || a == "--jobs") {
             std::string n;
             if (!value(n) || !parse_jobs(n, out.jobs, error)) return false;
@@ -170,7 +174,7 @@ bool parse_arguments(const std::vector<std::string> &args, Arguments &out, std::
 const char *usage_text() {
     return "Usage: qrvex-export [INPUT] [-o OUTPUT] [--format FORMAT] [--from FORMAT]\n"
            "                    [--locale FILE] [--options WORDS]\n"
-           "       qrvex-export --output-dir DIR [--jobs N] [OPTIONS] INPUT...\n"
+           "       qrvex-export --output-dir DIR [--mirror] [--jobs N] [OPTIONS] INPUT...\n"
            "\n"
            "Exports a document as an HTML page, plain text, Markdown, CSV or JSON.  INPUT\n"
            "is a workbook (.xlsx, .xlsm, .ods), a word processing document (.docx, .odt),\n"
@@ -198,7 +202,10 @@ const char *usage_text() {
            "                        the sheet NAME (default: each in a file of its own,\n"
            "                        OUTPUT-NAME.csv, or the first to standard output)\n"
            "      --output-dir DIR  convert every INPUT into DIR, each under its own name\n"
-           "                        with the output format's extension\n"
+           "                        with the output format's extension; a name another\n"
+           "                        INPUT already writes gets -1, -2, ... (the summary\n"
+           "                        says so)\n"
+           "      --mirror          with --output-dir: keep each INPUT's folders below DIR\n"
            "  -j, --jobs N          with --output-dir: convert N documents at a time\n"
            "                        (default 1)\n"
            "      --timeout SECONDS with --output-dir: stop a document that takes longer,\n"

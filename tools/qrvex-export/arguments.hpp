@@ -14,6 +14,7 @@ struct Arguments {
     std::vector<std::string> inputs;  // every INPUT in order; more than one only in a batch
     std::string output;               // empty or "-": standard output
     std::string output_dir;           // --output-dir: a batch, each result written there
+    bool mirror = false;              // --mirror: a batch keeps the inputs' folders below output_dir
     unsigned jobs = 1;                // --jobs: documents of a batch converted at once
     unsigned timeout = 0;             // --timeout: seconds each document of a batch may take, 0 for no limit
     const filters::OutputFormat *format = &filters::default_output();  // --format, or the output's extension

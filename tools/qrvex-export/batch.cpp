@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "batch_names.hpp"
 #include "export_document.hpp"
 #include "timed_export.hpp"
 #include "progress_bar.hpp"
@@ -26,6 +27,8 @@ namespace fs = std::filesystem;
 struct BatchDocument {
     std::string input;
     std::string output;
+    std::string renamed_from;           // the output it would have written, when another document writes that
+    std::string taken_by;               // that other document
     ExportResult result;                // already failed when it cannot even start
     std::vector<std::string> warnings;  // what its export reported, in order
 };
@@ -61,28 +64,35 @@ private:
 
 ExportResult refused(const std::string &why) { return {kExitFailed, why}; }
 
-// Every document gets its output path; two that would write the same file,
-// or one that would write over its own input, are failed before the run.
+// Every document gets its output path, a distinct one; one that would
+// write over its own input is failed before the run.
 std::vector<BatchDocument> plan_batch(const Arguments &args) {
     std::vector<BatchDocument> documents;
-    std::map<std::string, std::string> first_writer;  // output path -> input
-    for (const std::string &input : args.inputs) {
-        BatchDocument d{input, batch_output_path(args.output_dir, input, *args.format), {}, {}};
-        auto [taken, fresh] = first_writer.emplace(d.output, input);
+    const std::vector<BatchOutput> outputs = plan_outputs(args.output_dir, args.inputs, *args.format, args.mirror);
+    for (size_t i = 0; i < args.inputs.size(); ++i) {
+        BatchDocument d{args.inputs[i], outputs[i].path, outputs[i].wanted, outputs[i].taken_by, {}, {}};
         std::error_code ec;
-        if (!fresh)
-            d.result = refused(d.output + " is also the output of '" + taken->second + "'; rename one of them");
-        else if (fs::equivalent(input, d.output, ec))
-            d.result = refused("its output " + d.output + " would overwrite it");
+        if (fs::equivalent(d.input, d.output, ec)) d.result = refused("its output " + d.output + " would overwrite it");
         documents.push_back(std::move(d));
     }
     return documents;
 }
 
+// The folders a mirrored output goes into are made as it starts.
+bool make_folder_of(BatchDocument &document) {
+    const fs::path folder = fs::path(document.output).parent_path();
+    std::error_code ec;
+    if (folder.empty() || fs::is_directory(folder, ec)) return true;
+    fs::create_directories(folder, ec);
+    if (fs::is_directory(folder)) return true;
+    document.result = refused("cannot make the folder " + folder.string() + (ec ? ": " + ec.message() : ""));
+    return false;
+}
+
 // shared: the batch's options without its list of inputs, which each
 // document's copy would not use.
 void convert_one(const Arguments &shared, BatchDocument &document) {
-    if (document.result.status) return;
+    if (document.result.status || !make_folder_of(document)) return;
     Arguments args = shared;
     args.input = document.input;
     args.output = document.output;
@@ -148,17 +158,15 @@ std::string batch_summary(const std::vector<BatchDocument> &documents, bool quie
     out += "qrvex-export: " + std::to_string(documents.size() - failed) + " converted, " + std::to_string(failed) +
            " failed\n";
     for (const auto &d : documents)
+        if (!d.renamed_from.empty())
+            out += "qrvex-export: renamed: " + d.input + ": written to " + d.output + " (" + d.renamed_from +
+                   " is the output of " + d.taken_by + ")\n";
+    for (const auto &d : documents)
         if (d.result.status) out += "qrvex-export: failed: " + d.input + ": " + reason_of(d) + "\n";
     return out;
 }
 
 }  // namespace
-
-std::string batch_output_path(const std::string &dir, const std::string &input, const filters::OutputFormat &format) {
-    fs::path name = fs::path(input).filename();
-    name.replace_extension("." + std::string(format.main_extension()));
-    return (fs::path(dir) / name).string();
-}
 
 int run_batch(const Arguments &args) {
     std::error_code ec;

@@ -1,4 +1,4 @@
-// Batch conversion: qrvex-export --output-dir DIR --jobs N INPUT...
+// Batch conversion: qrvex-export --output-dir DIR [--mirror] --jobs N INPUT...
 // Each document is one export of its own, run on one of N threads; a
 // document that fails is named in the summary and the others go on.
 #pragma once
@@ -8,10 +8,6 @@
 #include "arguments.hpp"
 
 namespace qrv::tool {
-
-// Where a document's result goes: DIR, the input's name, the format's
-// main extension.
-std::string batch_output_path(const std::string &dir, const std::string &input, const filters::OutputFormat &format);
 
 // The whole batch, from making DIR to the summary on standard error; the
 // exit status: 0 when every document was converted, 1 when any failed,
