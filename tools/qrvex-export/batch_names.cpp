@@ -28,6 +28,7 @@ std::vector<BatchOutput> plan_outputs(const std::string &dir, const std::vector<
                                       const filters::OutputFormat &format, bool mirror) {
     std::vector<BatchOutput> outputs;
     std::map<std::string, size_t> writer_of;  // output path -> index of the input that writes it
+    std::map<std::string, unsigned> tried;    // wanted path -> numbers below this one are taken
     for (size_t i = 0; i < inputs.size(); ++i) {
         std::string extension(1, '.');
         extension += format.main_extension();
@@ -39,8 +40,8 @@ std::vector<BatchOutput> plan_outputs(const std::string &dir, const std::vector<
         if (auto taken = writer_of.find(out.path); taken != writer_of.end()) {
             out.wanted = out.path;
             out.taken_by = inputs[taken->second];
-            for (unsigned n = 1; writer_of.count(out.path = numbered(wanted, n).string()); ++n) {
-            }
+            unsigned &n = tried.try_emplace(out.path, 1).first->second;
+            while (writer_of.count(out.path = numbered(wanted, n).string())) ++n;
         }
         writer_of.emplace(out.path, i);
         outputs.push_back(std::move(out));
