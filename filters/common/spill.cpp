@@ -63,13 +63,24 @@ size_t Spill::read(char *to, size_t count) {
     return got;
 }
 
-bool Spill::copy_to(Output &out) {
+bool Spill::copy_to(Output &out, uint64_t at, std::string_view inserted) {
     if (!rewind()) return false;
     if (!file_) {
-        out.write(memory_);
+        const size_t split = static_cast<size_t>(std::min<uint64_t>(at, memory_.size()));
+        out.write(std::string_view(memory_).substr(0, split));
+        out.write(inserted);
+        out.write(std::string_view(memory_).substr(split));
         return true;
     }
     auto chunk = std::make_unique<char[]>(kCopyBytes);
+    uint64_t left = at;  // before the insertion
+    while (left > 0) {
+        const size_t got = read(chunk.get(), static_cast<size_t>(std::min<uint64_t>(left, kCopyBytes)));
+        if (got == 0) break;
+        out.write(std::string_view(chunk.get(), got));
+        left -= got;
+    }
+    out.write(inserted);
     while (size_t got = read(chunk.get(), kCopyBytes)) out.write(std::string_view(chunk.get(), got));
     return !failed_;
 }

@@ -30,7 +30,10 @@ public:
     bool rewind();
     size_t read(char *to, size_t count);
     // Everything held, in order, into out.
-    bool copy_to(Output &out);
+    bool copy_to(Output &out) { return copy_to(out, 0, {}); }
+    // The same with inserted put after the first at bytes (at the end when
+    // fewer are held).
+    bool copy_to(Output &out, uint64_t at, std::string_view inserted);
     // Empties the spill for another use.
     void clear();
 

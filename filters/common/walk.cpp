@@ -1,8 +1,10 @@
 #include "walk.hpp"
 
 #include <qrvch.h>
+#include <qrvda.h>
 #include <qrvfilters.h>
 
+#include <cstring>
 #include <functional>
 
 #include "context.hpp"
@@ -49,6 +51,16 @@ std::string title_property(const std::vector<Property> &properties) {
     return {};
 }
 
+// The document's name as the host gave it, or "".
+std::string document_name(uint32_t hOptions) {
+    constexpr uint32_t kLongestName = 1024;
+    char name[kLongestName];
+    uint32_t size = sizeof name;
+    if (DAGetOption(hOptions, QRV_OPTION_DOCUMENT_NAME, name, &size) != 0) return {};
+    return std::string(name, strnlen(name, size));
+}
+
+
 uint32_t total_items(CHHandle h) {
     uint32_t count = 0;
     return CHGetItemCount(h, CH_STORE_ITEMS, &count) == 0 ? count : 0;
@@ -77,7 +89,7 @@ uint32_t walk_section(WalkContext &ctx, const SectionRange &section) {
 
 WalkOptions walk_options_of(uint32_t option_word) {
     WalkOptions options;
-    options.contents = !(option_word & QRV_FILTER_NO_TOC);
+    options.contents = (option_word & QRV_FILTER_TOC) && !(option_word & QRV_FILTER_NO_TOC);
     options.notes = !(option_word & QRV_FILTER_NO_NOTES);
     options.progress = !(option_word & QRV_FILTER_NO_PROGRESS);
     return options;
@@ -109,6 +121,7 @@ uint32_t walk_document(CHHandle h, uint32_t hExport, uint32_t hOptions, const Wa
     std::vector<Note> notes;
     if (options.notes) notes = outline.notes();
     writer.properties(properties);
+    writer.document_name(document_name(hOptions));
     writer.finish(ctx.title.empty() ? title_property(properties) : ctx.title, entries, notes);
     progress.finish();
     return 0;

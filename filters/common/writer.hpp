@@ -104,6 +104,9 @@ public:
     virtual void object(unsigned, std::string_view) {}
     // The document's properties, once, before finish().
     virtual void properties(const std::vector<Property> &) {}
+    // The document's name as the host gave it (its file's, say), once,
+    // before finish(): a page may take it for a title the document lacks.
+    virtual void document_name(std::string_view) {}
 
     // Tables of the text flow; they may nest inside cells.
     virtual void begin_table(unsigned columns) = 0;

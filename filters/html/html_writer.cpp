@@ -1,6 +1,7 @@
 #include "html_writer.hpp"
 
 #include <algorithm>
+#include <cctype>
 #include <set>
 
 #include "model.hpp"
@@ -121,6 +122,20 @@ const char *meta_name(uint32_t id) {
     }
 }
 
+// A language tag as the lang attribute takes it ("en_US" as "en-US"), or
+// "" for a value that is no tag.
+std::string language_tag(std::string_view value) {
+    constexpr size_t kLongestTag = 35;
+    if (value.empty() || value.size() > kLongestTag) return {};
+    std::string tag;
+    for (char c : value) {
+        if (c == '_') c = '-';
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-') return {};
+        tag += c;
+    }
+    return tag;
+}
+
 }  // namespace
 
 void HtmlWriter::enter_list(const ParaFormat &para) {
@@ -173,12 +188,14 @@ void HtmlWriter::begin_paragraph(const ParaFormat &para) {
     switch (para.kind) {
     case ParaKind::Title:
         close_lists();
+        if (title_state_ == TitleState::Awaited) title_state_ = TitleState::Open;
         body_ += "<h1 class=\"title\"";
         write_attribute("style", css);
         paragraph_end_ = "</h1>\n";
         break;
     case ParaKind::Heading: {
         close_lists();
+        title_state_ = TitleState::Done;
         if (!para.marker.empty()) use_style(kHeadingMarkerStyle);
         const char level = static_cast<char>('0' + std::max(1u, std::min(para.heading_level, 6u)));
         body_ += "<h";
@@ -248,6 +265,9 @@ void HtmlWriter::end_paragraph() {
     end_link();
     body_ += paragraph_end_;
     paragraph_end_.clear();
+    if (title_state_ != TitleState::Open) return;
+    contents_at_ = body_.size();
+    title_state_ = TitleState::Done;
 }
 
 void HtmlWriter::note_reference(unsigned number) {
@@ -297,6 +317,8 @@ void HtmlWriter::use_style(const char *rule) {
 }
 
 void HtmlWriter::properties(const std::vector<Property> &properties) {
+    for (const auto &p : properties)
+        if (p.id == kPropertyLanguage) lang_ = language_tag(p.value);
     for (const auto &p : properties)
         if (const char *name = meta_name(p.id))
             head_ += std::string("<meta name=\"") + name + "\" content=\"" + escape(p.value) + "\">\n";
@@ -355,7 +377,10 @@ void HtmlWriter::finish(std::string_view title, const std::vector<OutlineEntry> 
     close_lists();
     body_.flush();
     Output &page = page_;
-    page += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
+    page += "<!DOCTYPE html>\n<html lang=\"";
+    page += lang_.empty() ? std::string_view("en") : std::string_view(lang_);
+    page += "\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
+    if (title.empty()) title = document_name_;
     write_escaped(page, title.empty() ? std::string_view("Untitled document") : title);
     const std::string comments = comments_of(notes);
     if (!comments.empty()) use_style(kCommentStyle);
@@ -365,9 +390,8 @@ void HtmlWriter::finish(std::string_view title, const std::vector<OutlineEntry> 
     page += kPageStyle;
     page += extra_style_;
     page += "</style>\n</head>\n<body>\n";
-    if (!outline.empty()) page += contents_of(outline);
     page += "<main>\n";
-    spill_.copy_to(page);
+    spill_.copy_to(page, contents_at_, outline.empty() ? std::string() : contents_of(outline));
     page += "</main>\n";
     if (has_notes(notes)) page += notes_of(notes);
     page += comments;

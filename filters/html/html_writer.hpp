@@ -29,6 +29,7 @@ public:
     void end_link() override;
     void object(unsigned kind, std::string_view description) override;
     void properties(const std::vector<Property> &properties) override;
+    void document_name(std::string_view name) override { document_name_ = name; }
     void begin_table(unsigned columns) override;
     void begin_row() override;
     void begin_cell(const CellFormat &cell) override;
@@ -64,6 +65,12 @@ private:
     Output body_{spill_};
     std::vector<std::vector<ListLevel>> containers_{1};
     std::string paragraph_end_;  // closing tag of the paragraph in hand
+    // The table of contents follows the document's title: a Title paragraph
+    // ahead of every heading, else nothing (the contents then lead the body).
+    enum class TitleState : uint8_t { Awaited, Open, Done } title_state_ = TitleState::Awaited;
+    uint64_t contents_at_ = 0;  // bytes of the body ahead of the contents
+    std::string lang_;          // the document's language, if it gives one
+    std::string document_name_;  // the title where the document gives none
     bool span_open_ = false;
     TextFormat span_format_{};
     TextFormat css_format_{};  // the formatting css_ was made for

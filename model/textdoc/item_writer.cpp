@@ -95,7 +95,7 @@ void ItemWriter::write_list_of(const ListRef &own, const ResolvedStyle *style) {
     }
     if (style && style->list.list && !style->list.list->empty()) out_.item(CH_ITEM_LIST_LEVEL, 0);
     if (list.list && !list.list->empty())
-        diagnostics_.warn("a paragraph names list '" + *list.list + "', which is not defined; it is not numbered");
+        diagnostics_.note("a paragraph names list '" + *list.list + "', which is not defined; it is not numbered");
 }
 
 void ItemWriter::write_bookmark(std::string_view name) {

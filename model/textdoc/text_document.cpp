@@ -61,12 +61,12 @@ std::vector<const StyleDefinition *> TextDocument::chain_of(const std::string &k
         if (style->parent.empty() || resolved_.contains(style->parent)) break;
         auto parent = definitions_.find(style->parent);
         if (parent == definitions_.end()) {
-            diagnostics.warn("style '" + style->key + "' is based on '" + style->parent +
+            diagnostics.note("style '" + style->key + "' is based on '" + style->parent +
                              "', which is not defined; it is taken as based on no style");
             break;
         }
         if (on_path.contains(parent->first)) {
-            diagnostics.warn("style '" + style->key + "' is based on '" + style->parent +
+            diagnostics.note("style '" + style->key + "' is based on '" + style->parent +
                              "', which is based on it in turn; the chain is cut there");
             break;
         }
@@ -101,7 +101,15 @@ void TextDocument::resolve_style(const std::string &key, Diagnostics &diagnostic
     }
 }
 
+void TextDocument::settle_language() {
+    if (default_language_.empty()) return;
+    for (const auto &[id, value] : properties_)
+        if (id == model::kPropertyLanguage) return;
+    properties_.emplace_back(model::kPropertyLanguage, std::move(default_language_));
+}
+
 void TextDocument::resolve(Diagnostics &diagnostics) {
+    settle_language();
     for (const auto &key : order_) resolve_style(key, diagnostics);
     // The text of the default paragraph style is the page's text: what it
     // shows is no change to write.

@@ -77,6 +77,10 @@ public:
     void add_list(std::string key, ListDefinition list);
     void add_property(Property id, std::string value);
     void add_custom_property(std::string name, std::string value);
+    // The language of the document's text where its properties name none
+    // (a word processor's default run language): a language property once
+    // resolved.
+    void set_default_language(std::string tag) { default_language_ = std::move(tag); }
 
     // Resolves the definitions; a style based on itself, a cycle, or a
     // parent that does not exist is cut there with a warning.
@@ -115,6 +119,8 @@ private:
     std::map<std::string, ListDefinition, std::less<>> list_definitions_;
     std::map<std::string, ResolvedList, std::less<>> lists_;
     std::vector<std::pair<Property, std::string>> properties_;
+    std::string default_language_;
+    void settle_language();
     std::vector<std::pair<std::string, std::string>> custom_;
 };
 

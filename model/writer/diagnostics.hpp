@@ -14,6 +14,10 @@ public:
 
     // Something was left out or repaired; the import goes on.
     void warn(std::string_view what);
+    // A quirk of the file's producer that changes nothing a reader sees (a
+    // style based on one the file leaves out): reported as a note, after
+    // the warnings, which a host may keep back.
+    void note(std::string_view what);
 
     // The part being read ("xl/worksheets/sheet1.xml"), empty outside one.
     void enter_part(std::string_view part) { part_ = part; }
@@ -23,13 +27,18 @@ public:
     // "part: what" inside a part, else "what".
     std::string where(std::string_view what) const;
 
-    // The warnings, one a line, with a count of those not kept.
+    // The warnings ("warning: ..."), then the notes ("note: ..."), one a
+    // line, with a count of those not kept.
     std::string report() const;
 
 private:
+    struct Lines {
+        std::vector<std::string> kept;
+        size_t dropped = 0;
+        void add(std::string line);
+    };
     std::string part_;
-    std::vector<std::string> warnings_;
-    size_t dropped_ = 0;
+    Lines warnings_, notes_;
 };
 
 }  // namespace qrv::import

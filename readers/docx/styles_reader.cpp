@@ -26,11 +26,14 @@ public:
         : doc_(doc), numbering_(numbering), props_(theme) {}
 
     void start(const XmlName &name, const XmlAttributes &a) override {
+        if (in_defaults_ && name.is(Ns::Wordprocessing, "lang")) doc_.set_default_language(std::string(val(a)));
         if (props_.active()) return props_.start(name, a);
         ++depth_;
         if (skip_from_ || name.ns != Ns::Wordprocessing) return skip(name);
         const std::string_view e = name.local;
-        if (e == "style") {
+        if (e == "docDefaults") {
+            in_defaults_ = true;
+        } else if (e == "style") {
             in_style_ = true;
             style_ = textdoc::StyleDefinition{};
             para_ = {};
@@ -58,6 +61,7 @@ public:
         if (name.is(Ns::Wordprocessing, "style"))
             finish_style();
         else if (name.is(Ns::Wordprocessing, "docDefaults")) {
+            in_defaults_ = false;
             doc_.set_defaults(para_.format, run_.format);
             para_ = {};
             run_ = {};
@@ -92,6 +96,7 @@ private:
     ParagraphProperties para_;
     RunProperties run_;
     bool in_style_ = false;
+    bool in_defaults_ = false;
     size_t depth_ = 0, skip_from_ = 0;
 };
 

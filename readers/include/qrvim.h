@@ -17,7 +17,9 @@
  * Every function returns 0 or an IM_ERR_* code and never crashes on a broken
  * file.  On failure *pHandle is 0 and message holds one line that names the
  * file, the part of a package and the line where the fault is.  On success
- * message holds the warnings of a best-effort import, one a line, or "".
+ * message holds the warnings of a best-effort import, one a line ("warning:
+ * ..."), then the notes on quirks of the file's producer that change nothing
+ * in the document ("note: ..."), or "".
  * The message is cut to messageSize and always terminated (messageSize 0:
  * nothing is written).  The functions may run on many threads at once.
  */

@@ -170,7 +170,7 @@ ListRef OdtBodyReader::list_of_paragraph(const XmlName &name, const XmlAttribute
         std::string key = lists_.item(list->level, list->start_value, sheet_.list_style_of(style_name));
         if (!key.empty()) return ListRef{std::move(key), list->level};
         if (!warned_list_)
-            diagnostics_.warn("a list names a list style the document does not define; its items are not numbered");
+            diagnostics_.note("a list names a list style the document does not define; its items are not numbered");
         warned_list_ = true;
         return {};
     }

@@ -116,9 +116,14 @@ TEST_F(Batch, FortyCopiesAndThreeBrokenFilesGiveSingleRunOutputsAndThreeFailures
             const std::string first_copy = in("copy-" + std::to_string(s) + "-" + samples[s]);
             const ToolRun single = run_tool("--quiet --format " + format + " '" + first_copy + "'");
             ASSERT_EQ(single.status, 0) << single.err;
+            // A page without a title of its own takes the input's name.
+            const std::string first_title = "<title>" + fs::path(first_copy).stem().string() + "</title>";
             for (size_t i = s; i < 40; i += samples.size()) {
                 const std::string name = "copy-" + std::to_string(i) + "-" + fs::path(samples[s]).stem().string();
-                EXPECT_EQ(read_all(out(name + c.extension)), single.out) << name;
+                std::string expected = single.out;
+                if (const size_t at = expected.find(first_title); at != std::string::npos)
+                    expected.replace(at, first_title.size(), "<title>" + name + "</title>");
+                EXPECT_EQ(read_all(out(name + c.extension)), expected) << name;
             }
         }
         EXPECT_EQ(std::distance(fs::directory_iterator(out()), fs::directory_iterator()), 40);
@@ -161,7 +166,14 @@ TEST_F(Batch, InputsOfOneNameGetDistinctOutputs) {
          {std::pair{0, "report.qrvt"}, {1, "ledger.qrvt"}, {2, "ledger.qrvt"}, {3, "report.qrvt"}})
         fs::copy_file(sample_path(sample), in(inputs[input]));
     const std::string report = read_all(sample_path("report.html"));
-    const std::string ledger = read_all(sample_path("ledger.html"));
+    // The ledger has no title of its own: its page takes the input's name.
+    const std::string ledger_page = read_all(sample_path("ledger.html"));
+    auto ledger_named = [&](const std::string &name) {
+        std::string page = ledger_page;
+        const std::string from = "<title>ledger</title>";
+        return page.replace(page.find(from), from.size(), "<title>" + name + "</title>");
+    };
+    const std::string ledger = ledger_named("report"), ledger_1 = ledger_named("report-1");
     auto renamed = [&](size_t input, const std::string &written, const std::string &wanted, size_t owner) {
         return "qrvex-export: renamed: " + inputs[input] + ": written to " + out(written) + " (" + out(wanted) +
                " is the output of " + inputs[owner] + ")";
@@ -176,7 +188,7 @@ TEST_F(Batch, InputsOfOneNameGetDistinctOutputs) {
          "--jobs 2",
          {{"report.html", &report},
           {"report-1.html", &ledger},
-          {"report-1-1.html", &ledger},
+          {"report-1-1.html", &ledger_1},
           {"report-2.html", &report}},
          {renamed(1, "report-1.html", "report.html", 0), renamed(2, "report-1-1.html", "report-1.html", 1),
           renamed(3, "report-2.html", "report.html", 0)}},
@@ -184,7 +196,7 @@ TEST_F(Batch, InputsOfOneNameGetDistinctOutputs) {
          "--mirror --jobs 2",
          {{"a/report.html", &report},
           {"b/report.html", &ledger},
-          {"b/c/report-1.html", &ledger},
+          {"b/c/report-1.html", &ledger_1},
           {"b/c/report.html", &report}},
          {}},
     };

@@ -110,8 +110,8 @@ TEST(Tool, OutputFileAndItsNameChooseTheFormat) {
 }
 
 TEST(Tool, OptionWordsLeaveOutContentsAndNotes) {
-    auto full = run_tool("--quiet");
-    auto bare = run_tool("--quiet --options no-toc,no-notes");
+    auto full = run_tool("--quiet --toc");
+    auto bare = run_tool("--quiet --toc --options no-toc,no-notes");
     ASSERT_EQ(full.status, 0);
     ASSERT_EQ(bare.status, 0);
     EXPECT_NE(full.out.find("class=\"contents\""), std::string::npos);
@@ -155,7 +155,7 @@ TEST(Tool, DocumentsEndingInAHeadingExportWithoutWarnings) {
         SCOPED_TRACE(c.name);
         std::string path = scratch_path("ends-in-heading.qrvt");
         write_all(path, c.document);
-        auto run = run_tool("'" + path + "' --format html");
+        auto run = run_tool("'" + path + "' --format html --toc");
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.err, "");
         const size_t contents = run.out.find("<nav class=\"contents\">");

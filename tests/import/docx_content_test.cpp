@@ -205,7 +205,7 @@ TEST(DocxContent, HeadingsSectionsAndTheContents) {
     uint32_t sections = 0;
     CHGetItemCount(doc.handle(), CH_STORE_SECTIONS, &sections);
     EXPECT_EQ(sections, 2u);
-    const std::string html = doc.exported();
+    const std::string html = doc.exported(QRV_OUTPUT_HTML, QRV_FILTER_TOC);
     const size_t contents = html.find("<nav class=\"contents\">");
     ASSERT_NE(contents, std::string::npos);
     const std::string nav = html.substr(contents, html.find("</nav>") - contents);

@@ -16,8 +16,9 @@ struct NamedOption {
     uint32_t bit;
 };
 
-// Words of --options, each switching one part of the page off.
+// Words of --options, each switching one part of the page on or off.
 constexpr NamedOption kOptionWords[] = {
+    {"toc", QRV_FILTER_TOC},
     {"no-toc", QRV_FILTER_NO_TOC},
     {"no-notes", QRV_FILTER_NO_NOTES},
     {"no-progress", QRV_FILTER_NO_PROGRESS},
@@ -31,7 +32,7 @@ bool parse_option_words(const std::string &list, uint32_t &word, std::string &er
         for (const auto &o : kOptionWords)
             if (w == o.name) word |= o.bit, known = true;
         if (!known) {
-            error = "unknown option word '" + w + "' (known: no-toc, no-notes, no-progress)";
+            error = "unknown option word '" + w + "' (known: toc, no-toc, no-notes, no-progress)";
             return false;
         }
     }
@@ -124,6 +125,10 @@ bool parse_arguments(const std::vector<std::string> &args, Arguments &out, std::
             out.list_formats = true;
         } else if (a == "-q" || a == "--quiet") {
             out.quiet = true;
+        } else if (a == "-v" || a == "--verbose") {
+            out.verbose = true;
+        } else if (a == "--toc") {
+            out.option_word |= QRV_FILTER_TOC;
         } else if (a == "-o" || a == "--output") {
             if (!value(out.output)) return false;
         } else if (a == "-f" || a == "--format") {
@@ -193,7 +198,8 @@ const char *usage_text() {
            "                        decimal, thousands, date, time, currency, am, pm,\n"
            "                        currency-before (0/1), currency-space (0/1),\n"
            "                        order (mdy, dmy or ymd)\n"
-           "      --options WORDS   comma-separated: no-toc, no-notes, no-progress\n"
+           "      --toc             HTML: a table of contents after the document's title\n"
+           "      --options WORDS   comma-separated: toc, no-toc, no-notes, no-progress\n"
            "      --csv WORDS       CSV output, comma-separated: bom (a byte-order mark first),\n"
            "                        values (raw values instead of the texts as shown)\n"
            "      --separator C     CSV output: the separator, one character or 'tab'\n"
@@ -211,6 +217,8 @@ const char *usage_text() {
            "      --timeout SECONDS with --output-dir: stop a document that takes longer,\n"
            "                        and report it as failed\n"
            "  -q, --quiet           no progress bar and no warnings\n"
+           "  -v, --verbose         also the notes on quirks of the file's producer that\n"
+           "                        change nothing in the output (otherwise counted)\n"
            "  -h, --help            show this help\n"
            "      --version         show the version\n"
            "\n"

@@ -19,6 +19,7 @@
 #include "option_file.hpp"
 #include "results.hpp"
 #include "csv_parts.hpp"
+#include "import_warnings.hpp"
 #include "standard_input.hpp"
 
 extern const unsigned char kSampleDocument[];
@@ -87,13 +88,23 @@ ExportResult load_document(const Arguments &args, Session &s, ExportObserver &ob
     } else if (IMImportFile(args.input.c_str(), &options, &s.chunker, message, sizeof message) != 0) {
         return fail(message, kExitUsage);
     }
-    if (message[0]) observer.warning(message);
+    report_import_warnings(message, args.verbose, observer);
     return {};
+}
+
+// The input's name without its folders and extension: the page's title
+// where the document gives none.  "" for the sample and standard input.
+std::string document_name(const Arguments &args) {
+    if (args.input.empty() || is_standard_input(args.input)) return {};
+    std::string name = std::filesystem::path(args.input).stem().string();
+    return name;
 }
 
 ExportResult set_up_options(const Arguments &args, Session &s) {
     if (uint32_t rc = DACreateOptions(&s.options))
         return fail("cannot create the export options: " + describe_result(rc), kExitFailed);
+    if (const std::string name = document_name(args); !name.empty())
+        DASetOption(s.options, QRV_OPTION_DOCUMENT_NAME, name.data(), static_cast<uint32_t>(name.size()));
     if (args.locale.empty()) return {};
     std::string text, error;
     if (!read_option_file(args.locale, text, error))

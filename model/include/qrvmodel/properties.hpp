@@ -1,7 +1,7 @@
 // Document properties in the document model: DOC_PROPERTY tags before the
 // first section (data2 the store-3 offset of the property id), each around
 // a text run holding the value.  Every format has the first eight; text
-// documents also give the rest.
+// documents also give the rest, the language where the document names one.
 #pragma once
 
 #include <qrvex/items.h>
@@ -27,7 +27,8 @@ enum PropertyId : uint32_t {
     kPropertyRevision = 13,
     kPropertyPages = 14,
     kPropertyWords = 15,
-    kPropertyCharacters = 16
+    kPropertyCharacters = 16,
+    kPropertyLanguage = 17  // a language tag: "en-GB", "de"
 };
 inline constexpr size_t kStandardPropertyCount = kPropertyModified;
 static_assert(sizeof(PropertyId) == CH_SIZE_PROPERTY_ID, "the id is stored as it is");

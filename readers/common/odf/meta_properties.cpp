@@ -17,6 +17,7 @@ constexpr PropertyElement kElements[] = {
     {Ns::DublinCore, "date", model::kPropertyModified},
     {Ns::Meta, "generator", model::kPropertyApplication},
     {Ns::Meta, "editing-cycles", model::kPropertyRevision},
+    {Ns::DublinCore, "language", model::kPropertyLanguage},
 };
 
 }  // namespace

@@ -26,6 +26,7 @@ constexpr PropertyElement kElements[] = {
     {Ns::ExtendedProperties, "Pages", model::kPropertyPages},
     {Ns::ExtendedProperties, "Words", model::kPropertyWords},
     {Ns::ExtendedProperties, "Characters", model::kPropertyCharacters},
+    {Ns::DublinCore, "language", model::kPropertyLanguage},
 };
 
 }  // namespace
