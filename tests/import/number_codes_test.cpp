@@ -93,6 +93,11 @@ TEST(NumberFormatCodes, SectionsByPlace) {
         {";;;", -5, ""},
         {";;;", 0, ""},
         {"0;@", -5, "-5"},  // a section with @ is the text section, wherever it stands
+        // A zero section without a 0 placeholder shows no digit: ? a blank, # nothing.
+        {"#,##0;-#,##0;\"-\"??", 0, "-  "},
+        {"#,##0;-#,##0;\"-\"##", 0, "-"},
+        {"#,##0;-#,##0;?0", 0, " 0"},  // a 0 placeholder keeps the digits
+        {"#,##0;-#,##0;\"-\"??", 5, "5"},
     };
     expect_texts(cases);
 }
@@ -102,6 +107,7 @@ TEST(NumberFormatCodes, ExplicitConditions) {
         {"[>=100]\"big\";[<0]\"negative\";\"small\"", 150, "big"},
         {"[>=100]\"big\";[<0]\"negative\";\"small\"", -5, "negative"},
         {"[>=100]\"big\";[<0]\"negative\";\"small\"", 50, "small"},
+        {"[>=100]0;[<0]0;??", 50, "50"},  // under conditions the third section is no zero section
         {"[<0]0;0", -5, "5"},  // a section for negative values shows the absolute value
         {"[<=0]0;0", -5, "5"},
         {"[>=100]0;0", -5, "-5"},  // the default section shows the sign

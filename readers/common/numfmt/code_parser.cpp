@@ -1,5 +1,6 @@
 #include "code_parser.hpp"
 
+#include "brackets.hpp"
 #include "section_choice.hpp"
 #include "section_parser.hpp"
 
@@ -7,7 +8,21 @@ namespace qrv::import::numfmt {
 namespace {
 
 constexpr size_t kMaxSections = 4;
+constexpr size_t kZeroSection = 2;
 constexpr size_t kTextSection = 3;
+
+bool has_condition(const LexedSection &lexemes) {
+    for (const Lexeme &lexeme : lexemes)
+        if (lexeme.kind == LexemeKind::kBracket && read_bracket(lexeme.text).kind == Bracket::Kind::kCondition)
+            return true;
+    return false;
+}
+
+// The third section shows zero where the first two keep their usual roles
+// (positive, negative), not where conditions choose them.
+bool is_zero_section(const LexedCode &lexed, size_t i) {
+    return i == kZeroSection && !has_condition(lexed.sections[0]) && !has_condition(lexed.sections[1]);
+}
 
 }  // namespace
 
@@ -27,7 +42,7 @@ NumberFormat parse_code(std::string_view code, CodeReport &report) {
     }
     std::vector<ParsedSection> number_sections;
     for (size_t i = 0; i < lexed.sections.size(); ++i) {
-        ParsedSection parsed = parse_section(lexed.sections[i], report);
+        ParsedSection parsed = parse_section(lexed.sections[i], report, is_zero_section(lexed, i));
         if (i != kTextSection && !parsed.is_text) number_sections.push_back(std::move(parsed));
     }
     if (report.fidelity == CodeReport::Fidelity::kNotUnderstood) return {};

@@ -139,6 +139,21 @@ private:
 
 }  // namespace
 
+void map_digitless_section(const std::vector<Lexeme> &lexemes, Section &section, CodeReport &report) {
+    for (const Lexeme &lexeme : lexemes) {
+        switch (lexeme.kind) {
+        case LexemeKind::kDigit:
+            if (lexeme.letter == '?') section.add_text(" ");
+            break;
+        case LexemeKind::kPoint:
+        case LexemeKind::kComma: break;
+        case LexemeKind::kPercent: section.add_text("%"); break;
+        default:
+            if (!map_plain_lexeme(lexeme, section, report)) section.add_text(lexeme.text);
+        }
+    }
+}
+
 bool map_number_section(const std::vector<Lexeme> &lexemes, Section &section, CodeReport &report) {
     if (scales(lexemes)) {
         report.approximate("numbers scaled by 1000 show unscaled in general form");

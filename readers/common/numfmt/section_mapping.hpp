@@ -21,6 +21,10 @@ void map_date_section(const std::vector<Lexeme> &lexemes, Section &section, Code
 // section scales by 1000 (and became the general format).
 bool map_number_section(const std::vector<Lexeme> &lexemes, Section &section, CodeReport &report);
 
+// A section that shows a number without its digits: ? placeholders as
+// blanks, the other placeholders, the point and grouping as nothing.
+void map_digitless_section(const std::vector<Lexeme> &lexemes, Section &section, CodeReport &report);
+
 // Literal text, blanks, fills and General, the same in both kinds; false
 // for any other lexeme.
 bool map_plain_lexeme(const Lexeme &lexeme, Section &section, CodeReport &report);

@@ -46,9 +46,21 @@ bool holds_text_placeholder(const std::vector<Lexeme> &lexemes) {
                        [](const Lexeme &l) { return l.kind == LexemeKind::kTextPlaceholder; });
 }
 
+// A zero section without a 0 placeholder shows no digit at all: each ? is
+// a blank and each # nothing ("_-* \"-\"??_-" shows "-" and blanks).
+bool shows_no_digit(const std::vector<Lexeme> &lexemes) {
+    bool placeholders = false;
+    for (const Lexeme &l : lexemes) {
+        if (l.kind != LexemeKind::kDigit) continue;
+        if (l.letter == '0') return false;
+        placeholders = true;
+    }
+    return placeholders;
+}
+
 }  // namespace
 
-ParsedSection parse_section(const LexedSection &lexemes, CodeReport &report) {
+ParsedSection parse_section(const LexedSection &lexemes, CodeReport &report, bool zero_section) {
     ParsedSection parsed;
     const std::vector<Lexeme> rest = read_brackets(lexemes, parsed.section, report);
     if (holds_text_placeholder(rest)) {
@@ -56,6 +68,8 @@ ParsedSection parse_section(const LexedSection &lexemes, CodeReport &report) {
     } else if (rest.empty()) {
         // Only a colour or a condition: the general format; nothing at all: nothing.
         if (!lexemes.empty()) parsed.section.add_token(FU_TOKEN_GENERAL);
+    } else if (zero_section && !parsed.section.condition && shows_no_digit(rest)) {
+        map_digitless_section(rest, parsed.section, report);
     } else if (is_date_section(rest)) {
         map_date_section(rest, parsed.section, report);
     } else {

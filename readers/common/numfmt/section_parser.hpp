@@ -16,6 +16,8 @@ struct ParsedSection {
     bool scaled = false;   // scales by 1000: shown unscaled in general form, with its sign
 };
 
-ParsedSection parse_section(const LexedSection &lexemes, CodeReport &report);
+// zero_section: the section is the code's third, which shows only zero
+// (unless its own condition says otherwise).
+ParsedSection parse_section(const LexedSection &lexemes, CodeReport &report, bool zero_section = false);
 
 }  // namespace qrv::import::numfmt
