@@ -78,7 +78,8 @@ void SheetBuilder::add(Cell cell) {
 }
 
 void SheetBuilder::number(uint32_t row, uint32_t column, double value, const CellLook &look) {
-    Cell c{row, column, look.format_key, static_cast<uint16_t>(look.char_format), Kind::Number, look.align, {}};
+    const uint32_t key = look.format_key == 0 && general_ ? general_->key_for(value) : look.format_key;
+    Cell c{row, column, key, static_cast<uint16_t>(look.char_format), Kind::Number, look.align, {}};
     c.number = value;
     add(c);
 }

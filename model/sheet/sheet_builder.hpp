@@ -15,6 +15,7 @@
 #include "writer/document_writer.hpp"
 #include "writer/diagnostics.hpp"
 #include "char_format.hpp"
+#include "general_numbers.hpp"
 #include "text_store.hpp"
 
 namespace qrv::import {
@@ -36,6 +37,9 @@ public:
 
     void set_name(std::string_view utf8) { name_ = utf8; }
     void set_date1904(bool on) { date1904_ = on; }
+    // The definitions general cells take where the library's general format
+    // keeps fewer digits than a spreadsheet program shows (null: none).
+    void set_general_numbers(const GeneralNumbers *general) { general_ = general; }
     // A sheet its owner hid (the section says so; the filters decide).
     void set_hidden(bool on) { hidden_ = on; }
 
@@ -107,6 +111,7 @@ private:
     Diagnostics &diagnostics_;
     std::string name_;
     bool date1904_ = false;
+    const GeneralNumbers *general_ = nullptr;
     bool hidden_ = false;
     uint32_t default_width_ = 0;
     std::vector<Cell> cells_;

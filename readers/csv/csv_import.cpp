@@ -9,6 +9,7 @@
 #include "core/error.hpp"
 #include "core/import_job.hpp"
 #include "core/text_sniff.hpp"
+#include "numfmt/general_keys.hpp"
 #include "sheet/sheet_builder.hpp"
 #include "delimited_reader.hpp"
 
@@ -32,9 +33,12 @@ CHHandle import_delimited(ImportJob &job, char separator) {
 
     DocumentWriter writer(job.limits);
     CharFormatTable formats;
+    NumberFormatTable numbers(writer);
+    const GeneralNumbers general = general_numbers(numbers);
     TextStore texts(writer);
     SheetBuilder sheet(writer, texts, formats, job.diagnostics);
     sheet.set_name(sheet_name_of(job.input.name()));
+    sheet.set_general_numbers(&general);
     DelimitedReader reader(text, separator);
     std::string field;
     std::u16string chars;

@@ -3,6 +3,7 @@
 #include "writer/properties.hpp"
 #include "core/error.hpp"
 #include "core/import_job.hpp"
+#include "numfmt/general_keys.hpp"
 #include "numfmt/number_formats.hpp"
 #include "package/core_properties.hpp"
 #include "sheet/sheet_builder.hpp"
@@ -67,6 +68,7 @@ CHHandle import_xlsx(ImportJob &job) {
     const bool related = workbook_relationships(package, book) != nullptr;
     Styles styles =
         Styles::read(package, part_of_type(package, book, related, "styles", "xl/styles.xml"), numbers, fonts);
+    const GeneralNumbers general = general_numbers(numbers);
     TextStore texts(writer);
     const std::vector<uint32_t> shared = read_shared_strings(
         package, part_of_type(package, book, related, "sharedStrings", "xl/sharedStrings.xml"), texts, fonts);
@@ -76,6 +78,7 @@ CHHandle import_xlsx(ImportJob &job) {
         SheetBuilder sheet(writer, texts, formats, job.diagnostics);
         sheet.set_name(book.sheets[i].name);
         sheet.set_date1904(book.date1904);
+        sheet.set_general_numbers(&general);
         const std::string part = sheet_part(package, book, related, i);
         if (!part.empty()) read_worksheet(context, part, sheet);
         sheet.finish();

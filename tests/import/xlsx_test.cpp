@@ -127,7 +127,7 @@ TEST(XlsxImport, ASparseSheetStaysAsSmallAsItsCells) {
     const SheetImport result = import_and_walk(
         workbook_of_rows(row(1, cell("A1", "<v>1</v>")) + row(1048576, cell("XFD1048576", "<v>2</v>"))), "sparse.xlsx");
     ASSERT_EQ(result.rc, 0u) << result.message;
-    EXPECT_LT(result.items, 40u);
+    EXPECT_LT(result.items, 40u + 300u);  // and the definitions general cells may take
     EXPECT_NE(result.page.find("cols: 0 240gap2-16383 0\n"), std::string::npos) << result.page;
     EXPECT_NE(result.page.find("r1: =1| ^2|\nr2 gap 2-1048575: ^3|\nr1048576: ^2| =2|\n"), std::string::npos)
         << result.page;

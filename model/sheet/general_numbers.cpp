@@ -1,0 +1,63 @@
+#include "general_numbers.hpp"
+
+#include <cmath>
+#include <string>
+
+namespace qrv::import {
+namespace {
+
+// What the library's general format shows as a spreadsheet program does.
+constexpr int kLibraryDigits = 6, kLibraryLowestExponent = -4;
+
+std::string fixed_code(int exponent) {
+    const int places = GeneralNumbers::kHighestFixed - exponent;
+    return places > 0 ? "0." + std::string(static_cast<size_t>(places), '#') : "0";
+}
+
+std::array<std::string, GeneralNumbers::kCodeCount> make_codes() {
+    std::array<std::string, GeneralNumbers::kCodeCount> codes;
+    for (int e = GeneralNumbers::kLowestFixed; e <= GeneralNumbers::kHighestFixed; ++e)
+        codes[static_cast<size_t>(e - GeneralNumbers::kLowestFixed)] = fixed_code(e);
+    codes.back() = "0.##############E+00";
+    return codes;
+}
+
+// 10 to the power n, for n from -9 to 9.
+double power_of_ten(int n) {
+    static constexpr double kPowers[] = {1e-9, 1e-8, 1e-7, 1e-6, 1e-5, 1e-4, 1e-3, 1e-2, 1e-1, 1,
+                                         1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9};
+    return kPowers[n + 9];
+}
+
+// The magnitude (its decimal exponent e from -4 to 14) has at most six
+// significant digits.
+bool fits_library_digits(double magnitude, int e) {
+    const double scaled = magnitude * power_of_ten(kLibraryDigits - 1 - e);
+    return std::fabs(scaled - std::nearbyint(scaled)) <= scaled * 1e-12;
+}
+
+}  // namespace
+
+const std::array<std::string_view, GeneralNumbers::kCodeCount> &GeneralNumbers::codes() {
+    static const auto texts = make_codes();
+    static const auto views = [] {
+        std::array<std::string_view, kCodeCount> v;
+        for (size_t i = 0; i < kCodeCount; ++i) v[i] = texts[i];
+        return v;
+    }();
+    return views;
+}
+
+// Cheap for the common cells: whole numbers and short decimals take the
+// library's general format without any text being made.
+uint32_t GeneralNumbers::key_for(double value) const {
+    if (value == 0 || !std::isfinite(value)) return 0;
+    const double magnitude = std::fabs(value);
+    if (magnitude < 1e15 && value == std::trunc(value)) return 0;
+    const int e = static_cast<int>(std::floor(std::log10(magnitude)));
+    if (e < kLowestFixed || e > kHighestFixed) return keys_.back();
+    if (e >= kLibraryLowestExponent && fits_library_digits(magnitude, e)) return 0;
+    return keys_[static_cast<size_t>(e - kLowestFixed)];
+}
+
+}  // namespace qrv::import
