@@ -7,6 +7,7 @@
 #include <chrono>
 #include <filesystem>
 #include <random>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -149,8 +150,13 @@ TEST(OutputFiles, AWriteThatCannotFinishNamesTheReasonAndKeepsTheOlderOutput) {
         {quoted(input) + " --format items -o " + quoted(items), 16, items, "cannot write the output: File too large"},
         {quoted(input) + " --format items -o /dev/full", 0, "", "/dev/full: cannot write the output: No space left"},
     };
+    // The 32-bit build's programs under qemu-i386: the emulator itself is
+    // killed by a file-size limit before the program runs, so those cases
+    // say nothing about the program.
+    const bool emulated = std::getenv("QRV_RUN32_QEMU") != nullptr;
     for (const auto &c : cases) {
         SCOPED_TRACE(c.arguments);
+        if (emulated && c.limit_blocks) continue;
         if (!c.output.empty()) write_all(c.output, "the older output");
         auto run = c.limit_blocks ? run_limited(c.arguments, c.limit_blocks) : run_tool(c.arguments);
         EXPECT_FALSE(run.signalled);
