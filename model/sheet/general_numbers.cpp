@@ -38,14 +38,9 @@ bool fits_library_digits(double magnitude, int e) {
 
 }  // namespace
 
-const std::array<std::string_view, GeneralNumbers::kCodeCount> &GeneralNumbers::codes() {
-    static const auto texts = make_codes();
-    static const auto views = [] {
-        std::array<std::string_view, kCodeCount> v;
-        for (size_t i = 0; i < kCodeCount; ++i) v[i] = texts[i];
-        return v;
-    }();
-    return views;
+const std::array<std::string, GeneralNumbers::kCodeCount> &GeneralNumbers::codes() {
+    static const auto codes = make_codes();
+    return codes;
 }
 
 // Cheap for the common cells: whole numbers and short decimals take the

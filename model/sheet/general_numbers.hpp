@@ -11,7 +11,7 @@
 
 #include <array>
 #include <cstdint>
-#include <string_view>
+#include <string>
 
 namespace qrv::import {
 
@@ -23,7 +23,7 @@ public:
 
     // The codes, the fixed ones from the lowest exponent up, then the
     // scientific one.
-    static const std::array<std::string_view, kCodeCount> &codes();
+    static const std::array<std::string, kCodeCount> &codes();
 
     // keys[i] is the key of codes()[i].
     explicit GeneralNumbers(const std::array<uint32_t, kCodeCount> &keys) : keys_(keys) {}

@@ -96,8 +96,7 @@ ExportResult load_document(const Arguments &args, Session &s, ExportObserver &ob
 // where the document gives none.  "" for the sample and standard input.
 std::string document_name(const Arguments &args) {
     if (args.input.empty() || is_standard_input(args.input)) return {};
-    std::string name = std::filesystem::path(args.input).stem().string();
-    return name;
+    return std::filesystem::path(args.input).stem().string();
 }
 
 ExportResult set_up_options(const Arguments &args, Session &s) {
