@@ -105,21 +105,42 @@ inline std::string windows_quoted(const std::string &word) {
     return quoted + "\"";
 }
 
-inline HANDLE inheritable_file(const std::string &path) {
+inline HANDLE inheritable_file(const std::string &path, bool for_reading = false) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    return CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                       nullptr);
+    return CreateFileA(path.c_str(), for_reading ? GENERIC_READ : GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                       for_reading ? OPEN_EXISTING : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// The command line's words, less a "<" redirection, whose file is
+// returned in stdin_path.
+inline std::vector<std::string> words_and_input(const std::string &arguments, std::string &stdin_path) {
+    std::vector<std::string> words;
+    bool next_is_input = false;
+    for (std::string &word : shell_words(arguments)) {
+        if (next_is_input) {
+            stdin_path = word;
+            next_is_input = false;
+        } else if (word == "<") {
+            next_is_input = true;
+        } else if (word.size() > 1 && word[0] == '<') {
+            stdin_path = word.substr(1);
+        } else {
+            words.push_back(std::move(word));
+        }
+    }
+    return words;
 }
 
 // A run ended by an exception has the exception's code as its exit code.
 inline ToolRun run_tool(const std::string &arguments) {
     const std::string out = scratch_path("stdout"), err = scratch_path("stderr");
-    std::string command = windows_quoted(tool_path());
-    for (const std::string &word : shell_words(arguments)) command += " " + windows_quoted(word);
+    std::string command = windows_quoted(tool_path()), stdin_path;
+    for (const std::string &word : words_and_input(arguments, stdin_path)) command += " " + windows_quoted(word);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    const HANDLE input = stdin_path.empty() ? INVALID_HANDLE_VALUE : inheritable_file(stdin_path, true);
+    startup.hStdInput = input != INVALID_HANDLE_VALUE ? input : GetStdHandle(STD_INPUT_HANDLE);
     startup.hStdOutput = inheritable_file(out);
     startup.hStdError = inheritable_file(err);
     PROCESS_INFORMATION process{};
@@ -134,6 +155,7 @@ inline ToolRun run_tool(const std::string &arguments) {
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     }
+    if (input != INVALID_HANDLE_VALUE) CloseHandle(input);
     CloseHandle(startup.hStdOutput);
     CloseHandle(startup.hStdError);
     take_output(run, out, err);
