@@ -12,6 +12,7 @@ set(QRV_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/QRVEX)
 set(QRV_INSTALL_PKGCONFIGDIR ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 set(QRV_INSTALL_TOOLKIT_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/qrvex/toolkit)
 set(QRV_INSTALL_FILTERS_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/qrvex/filters)
+set(QRV_INSTALL_CONVERT_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/qrvex/convert)
 set(QRV_INSTALL_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/qrvex)
 
 # The pieces a build may leave out are installed when they are there.
@@ -22,6 +23,11 @@ endif()
 set(_filter_libraries)
 if(TARGET qrvhtml)
   set(_filter_libraries qrvwalk qrvhtml qrvtext qrvmarkdown qrvcsv qrvjson)
+endif()
+# The one-call conversion stands on the filters; its header needs nothing else.
+set(_convert_libraries)
+if(TARGET qrvconvert)
+  set(_convert_libraries qrvconvert)
 endif()
 
 # Include directories of the source tree hold only in the build tree; an
@@ -68,7 +74,7 @@ if(_filter_libraries)
   list(APPEND _grouping_targets qrv_filters)
 endif()
 
-set(_libraries qrvplatform qrvex ${_toolkit_libraries} ${_filter_libraries})
+set(_libraries qrvplatform qrvex ${_toolkit_libraries} ${_filter_libraries} ${_convert_libraries})
 foreach(_library IN LISTS _libraries)
   qrv_versioned_library(${_library})
 endforeach()
@@ -79,6 +85,9 @@ foreach(_library IN LISTS _toolkit_libraries)
 endforeach()
 foreach(_library IN LISTS _filter_libraries)
   qrv_installed_includes(${_library} ${QRV_INSTALL_FILTERS_INCLUDEDIR})
+endforeach()
+foreach(_library IN LISTS _convert_libraries)
+  qrv_installed_includes(${_library} ${QRV_INSTALL_CONVERT_INCLUDEDIR})
 endforeach()
 
 install(TARGETS ${_libraries} ${_grouping_targets} EXPORT QRVEXTargets
@@ -102,7 +111,11 @@ if(_filter_libraries)
   install(FILES ${PROJECT_SOURCE_DIR}/filters/include/qrvfilters.h
     DESTINATION ${QRV_INSTALL_FILTERS_INCLUDEDIR} COMPONENT dev)
 endif()
-install(FILES ${PROJECT_SOURCE_DIR}/examples/word_count.c
+if(_convert_libraries)
+  install(FILES ${PROJECT_SOURCE_DIR}/convert/include/qrvconvert.h
+    DESTINATION ${QRV_INSTALL_CONVERT_INCLUDEDIR} COMPONENT dev)
+endif()
+install(FILES ${PROJECT_SOURCE_DIR}/examples/word_count.c ${PROJECT_SOURCE_DIR}/examples/convert.c
   DESTINATION ${QRV_INSTALL_DOCDIR}/examples COMPONENT dev)
 
 # Documentation: the README, docs/ and the API reference of the public

@@ -1,4 +1,5 @@
-# pkg-config files: qrvex.pc, qrvex-toolkit.pc and qrvex-filters.pc.  The
+# pkg-config files: qrvex.pc, qrvex-toolkit.pc, qrvex-filters.pc and
+# qrvex-convert.pc.  The
 # prefix is only known when installing (`cmake --install --prefix DIR`, or
 # /usr inside a package), so each file is written then, from a template
 # filled in here with everything else.
@@ -14,6 +15,9 @@ endif()
 set(_pc_files qrvex qrvex-toolkit)
 if(_filter_libraries)
   list(APPEND _pc_files qrvex-filters)
+endif()
+if(_convert_libraries)
+  list(APPEND _pc_files qrvex-convert)
 endif()
 
 set(prefix "@prefix@")  # kept for the install step

@@ -29,6 +29,15 @@ void Recording::text(std::string_view utf8) {
     add(Op::Text, std::string(utf8));
 }
 
+bool Recording::has_text() const {
+    for (const Event &e : events_) {
+        if (e.op == Op::Object) return true;
+        if (e.op != Op::Text) continue;
+        if (std::get<std::string>(e.payload).find_first_not_of(" \t\r\n") != std::string::npos) return true;
+    }
+    return false;
+}
+
 void Recording::note(NoteKind kind, const Recording &body) {
     add(Op::Note, Nested{static_cast<uint32_t>(kind), {}, std::make_shared<Recording>(body)});
 }

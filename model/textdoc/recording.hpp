@@ -19,6 +19,8 @@ public:
 
     void replay(TextSink &sink) const;
     bool empty() const { return events_.empty(); }
+    // Whether any text other than white space was recorded (objects count).
+    bool has_text() const;
 
 private:
     enum class Op : uint8_t {

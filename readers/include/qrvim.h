@@ -41,6 +41,10 @@ enum {
     IM_FORMAT_DOCX = 5, /* Office Open XML document (.docx, .docm, .dotx) */
     IM_FORMAT_ODS = 6,  /* OpenDocument spreadsheet (.ods, flat .fods) */
     IM_FORMAT_ODT = 7,  /* OpenDocument text (.odt, flat .fodt) */
+    IM_FORMAT_PPTX = 8, /* PowerPoint presentation (.pptx, .pptm, .ppsx, .potx) */
+    IM_FORMAT_ODP = 9,  /* OpenDocument presentation (.odp, flat .fodp) */
+    IM_FORMAT_RTF = 10, /* Rich Text Format (.rtf) */
+    IM_FORMAT_XLS = 12, /* Excel 97-2003 workbook, and Excel 5/95 (.xls, .xlt) */
     IM_FORMAT_COUNT
 };
 

@@ -50,8 +50,20 @@ Detection detect_compound_file(const Input &input) {
                 "the file is encrypted (password-protected); save it without a password to export it"};
     const auto holds = [&](std::string_view stream) { return holds_stream(bytes, stream); };
     if (const FormatInfo *f = format_with_member(Container::CompoundFile, holds)) return found(*f);
+    // A directory too damaged to find: the reader the name gives says what is wrong.
+    if (const FormatInfo *f = format_of_extension(input.extension()))
+        if (f->import && f->signature.container == Container::CompoundFile) return found(*f);
     return {IM_FORMAT_AUTO, IM_ERR_UNSUPPORTED,
             "a legacy binary Office file (Excel or Word 97-2003), which is not read; save it as .xlsx or .docx"};
+}
+
+// Excel 2.x to 4.x wrote a workbook as a bare stream of records, starting
+// with a BOF record of 4 to 16 bytes.
+bool looks_like_old_workbook(std::span<const uint8_t> bytes) {
+    if (bytes.size() < 8 || bytes[0] != 0x09 || (bytes[1] != 0x00 && bytes[1] != 0x02 && bytes[1] != 0x04))
+        return false;
+    const unsigned length = bytes[2] | unsigned{bytes[3]} << 8;
+    return length >= 4 && length <= 16 && bytes[3] == 0;
 }
 
 // A flat OpenDocument file: one XML document whose root names its type.
@@ -133,6 +145,9 @@ Detection detect_format(const Input &input, const Limits &limits) {
     if (bytes.size() >= kCompoundFileMagic.size() &&
         std::equal(kCompoundFileMagic.begin(), kCompoundFileMagic.end(), bytes.begin()))
         return detect_compound_file(input);
+    if (looks_like_old_workbook(bytes))
+        return {IM_FORMAT_AUTO, IM_ERR_UNSUPPORTED,
+                "an Excel 2.x to 4.x workbook, which is not read; save it as .xls (Excel 97) or .xlsx"};
     if (ends_in_zip_archive(bytes))
         return {IM_FORMAT_AUTO, IM_ERR_UNSUPPORTED,
                 "the file ends in a ZIP archive that other bytes come before (a self-extracting archive?); only an "

@@ -15,6 +15,10 @@ CHHandle import_xlsx(ImportJob &job);
 CHHandle import_docx(ImportJob &job);
 CHHandle import_ods(ImportJob &job);
 CHHandle import_odt(ImportJob &job);
+CHHandle import_pptx(ImportJob &job);
+CHHandle import_odp(ImportJob &job);
+CHHandle import_xls(ImportJob &job);
+CHHandle import_rtf(ImportJob &job);
 
 namespace {
 
@@ -41,12 +45,12 @@ constexpr FormatInfo kFormats[] = {
      "docx docm dotx dotm",
      {Zip, "wordprocessingml|ms-word", "word/document.xml", ""},
      import_docx},
-    {IM_FORMAT_AUTO,
+    {IM_FORMAT_PPTX,
      "pptx",
      "a PowerPoint presentation",
      "pptx pptm potx ppsx",
      {Zip, "presentationml|ms-powerpoint", "ppt/presentation.xml", ""},
-     nullptr},
+     import_pptx},
     {IM_FORMAT_ODS,
      "ods",
      "an OpenDocument spreadsheet",
@@ -59,12 +63,12 @@ constexpr FormatInfo kFormats[] = {
      "odt fodt ott",
      {Zip, "application/vnd.oasis.opendocument.text", "", ""},
      import_odt},
-    {IM_FORMAT_AUTO,
+    {IM_FORMAT_ODP,
      "odp",
      "an OpenDocument presentation",
      "odp fodp otp",
      {Zip, "application/vnd.oasis.opendocument.presentation", "", ""},
-     nullptr},
+     import_odp},
     {IM_FORMAT_AUTO,
      "ppt",
      "a PowerPoint 97-2003 presentation",
@@ -72,8 +76,13 @@ constexpr FormatInfo kFormats[] = {
      {CompoundFile, "", "PowerPoint Document", ""},
      nullptr},
     {IM_FORMAT_AUTO, "doc", "a Word 97-2003 document", "doc dot", {CompoundFile, "", "WordDocument", ""}, nullptr},
-    {IM_FORMAT_AUTO, "xls", "an Excel 97-2003 workbook", "xls xlt", {CompoundFile, "", "Workbook|Book", ""}, nullptr},
-    {IM_FORMAT_AUTO, "rtf", "a Rich Text Format document", "rtf", {Text, "", "", "{\\rtf"}, nullptr},
+    {IM_FORMAT_XLS,
+     "xls",
+     "an Excel 97-2003 workbook",
+     "xls xlt",
+     {CompoundFile, "", "Workbook|Book", ""},
+     import_xls},
+    {IM_FORMAT_RTF, "rtf", "a Rich Text Format document", "rtf", {Text, "", "", "{\\rtf"}, import_rtf},
     {IM_FORMAT_TEXT, "text", "a document in the chunker's text format", "qrvt", {Text, "", "", ""}, import_text},
     {IM_FORMAT_CSV, "csv", "comma- or semicolon-separated values", "csv", {Text, "", "", ""}, import_csv},
     {IM_FORMAT_TSV, "tsv", "tab-separated values", "tsv tab", {Text, "", "", ""}, import_tsv},

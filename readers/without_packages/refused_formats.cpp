@@ -17,5 +17,9 @@ CHHandle import_xlsx(ImportJob &) { refuse("XLSX"); }
 CHHandle import_docx(ImportJob &) { refuse("DOCX"); }
 CHHandle import_ods(ImportJob &) { refuse("ODS"); }
 CHHandle import_odt(ImportJob &) { refuse("ODT"); }
+CHHandle import_pptx(ImportJob &) { refuse("PPTX"); }
+CHHandle import_odp(ImportJob &) { refuse("ODP"); }
+CHHandle import_xls(ImportJob &) { refuse("XLS"); }
+CHHandle import_rtf(ImportJob &) { refuse("RTF"); }
 
 }  // namespace qrv::import

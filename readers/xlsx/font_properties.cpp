@@ -2,18 +2,10 @@
 
 #include <charconv>
 
+#include "core/legacy_palette.hpp"
+
 namespace qrv::import::xlsx {
 namespace {
-
-// The legacy palette that indexed colours name (64 and above: the window's
-// text and background colours, taken as automatic).
-constexpr uint32_t kPalette[64] = {
-    0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF, 0x00FFFF, 0x000000, 0xFFFFFF, 0xFF0000,
-    0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF, 0x00FFFF, 0x800000, 0x008000, 0x000080, 0x808000, 0x800080, 0x008080,
-    0xC0C0C0, 0x808080, 0x9999FF, 0x993366, 0xFFFFCC, 0xCCFFFF, 0x660066, 0xFF8080, 0x0066CC, 0xCCCCFF, 0x000080,
-    0xFF00FF, 0xFFFF00, 0x00FFFF, 0x800080, 0x800000, 0x008080, 0x0000FF, 0x00CCFF, 0xCCFFFF, 0xCCFFCC, 0xFFFF99,
-    0x99CCFF, 0xFF99CC, 0xCC99FF, 0xFFCC99, 0x3366FF, 0x33CCCC, 0x99CC00, 0xFFCC00, 0xFF9900, 0xFF6600, 0x666699,
-    0x969696, 0x003366, 0x339966, 0x003300, 0x333300, 0x993300, 0x993366, 0x333399, 0x333333};
 
 // Theme colours of the default theme in the order cells name them (light 1
 // and dark 1 first, the window's colours, taken as automatic).
@@ -92,7 +84,7 @@ uint32_t colour_of(const XmlAttributes &a) {
         if (!number_of(rgb, n, 16)) return FontSpec::kNoColour;
         return n & 0xFFFFFF;
     }
-    if (number_of(a.get(Ns::None, "indexed"), n)) return n < 64 ? kPalette[n] : FontSpec::kNoColour;
+    if (number_of(a.get(Ns::None, "indexed"), n)) return n < 64 ? kLegacyPalette[n] : FontSpec::kNoColour;
     if (number_of(a.get(Ns::None, "theme"), n)) return n < 12 ? kThemeColours[n] : FontSpec::kNoColour;
     return FontSpec::kNoColour;
 }

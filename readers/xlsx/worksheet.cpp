@@ -4,6 +4,7 @@
 #include <cmath>
 #include <unordered_map>
 
+#include "core/column_width.hpp"
 #include "package/root_check.hpp"
 #include "sheet/day_numbers.hpp"
 #include "cell_ref.hpp"
@@ -12,13 +13,6 @@
 
 namespace qrv::import::xlsx {
 namespace {
-
-// Twips of a column width given in characters of the default font (7
-// pixels each at 96 dots an inch, 15 twips a pixel).
-uint32_t twips_of_width(double characters) {
-    if (!(characters > 0) || characters > 65535) return 0;
-    return static_cast<uint32_t>(std::lround(characters * 7)) * 15;
-}
 
 bool is_true(std::string_view v) { return v == "1" || v == "true"; }
 

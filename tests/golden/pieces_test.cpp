@@ -236,10 +236,10 @@ TEST(Arguments, AnOutputExtensionNoFormatWritesIsRefusedWithTheChoices) {
 }
 
 TEST(LocaleFile, KeysSetTheirFieldsAndMistakesNameTheLine) {
-    FUIntlSettings s = qrv::tool::default_settings();
+    FUIntlSettings s = qrv::convert::default_settings();
     std::string error;
     ASSERT_TRUE(
-        qrv::tool::apply_locale_text("decimal=,\n# comment\n thousands = . \ncurrency=EUR\norder=dmy\n"
+        qrv::convert::apply_locale_text("decimal=,\n# comment\n thousands = . \ncurrency=EUR\norder=dmy\n"
                                      "currency-before=0\ncurrency-space=1\n",
                                      s, error))
         << error;
@@ -249,16 +249,16 @@ TEST(LocaleFile, KeysSetTheirFieldsAndMistakesNameTheLine) {
     EXPECT_EQ(s.DateOrder, 1);
     EXPECT_EQ(s.CurrencyPlacement, 0x2);
     for (const char *bad : {"decimal=,,\n", "currency=TOOLONGSYM\n", "order=yyyy\n", "colour=red\n", "decimal\n"}) {
-        FUIntlSettings t = qrv::tool::default_settings();
-        EXPECT_FALSE(qrv::tool::apply_locale_text(bad, t, error)) << bad;
+        FUIntlSettings t = qrv::convert::default_settings();
+        EXPECT_FALSE(qrv::convert::apply_locale_text(bad, t, error)) << bad;
         EXPECT_EQ(error.rfind("line 1:", 0), 0u) << error;
     }
 }
 
 TEST(Results, CodesAreNamedAndUnknownOnesStillShown) {
-    EXPECT_EQ(qrv::tool::describe_result(37), "code 37 (not found, a null record, or a refused operation)");
-    EXPECT_EQ(qrv::tool::describe_result(21), "code 21 (the export was cancelled)");
-    EXPECT_NE(qrv::tool::describe_result(123456).find("code 123456"), std::string::npos);
+    EXPECT_EQ(qrv::convert::describe_result(37), "code 37 (not found, a null record, or a refused operation)");
+    EXPECT_EQ(qrv::convert::describe_result(21), "code 21 (the export was cancelled)");
+    EXPECT_NE(qrv::convert::describe_result(123456).find("code 123456"), std::string::npos);
 }
 
 // Writes every event as a short line, to compare walks as text.

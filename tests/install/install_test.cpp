@@ -101,8 +101,8 @@ TEST_F(InstalledTree, OneVersionEverywhere) {
         std::string expected;
     } cases[] = {
         {shell_word(prefix() / "bin" / "qrvex-export") + " --version", "qrvex-export " + kVersion + "\n"},
-        {pkg_config() + "--modversion qrvex qrvex-toolkit qrvex-filters",
-         kVersion + "\n" + kVersion + "\n" + kVersion + "\n"},
+        {pkg_config() + "--modversion qrvex qrvex-toolkit qrvex-filters qrvex-convert",
+         kVersion + "\n" + kVersion + "\n" + kVersion + "\n" + kVersion + "\n"},
         {pkg_config() + "--variable=prefix qrvex", prefix().string() + "\n"},
         {pkg_config() + "--print-requires qrvex", "qrvex-toolkit\n"},
         {pkg_config() + "--print-requires-private qrvex-toolkit", "libzip\nexpat\n"},
@@ -112,6 +112,26 @@ TEST_F(InstalledTree, OneVersionEverywhere) {
         const Shell run = shell(c.command);
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.output, c.expected);
+    }
+}
+
+// convert.c needs only qrvex-convert: its header alone, and one library
+// that finds the rest beside itself, with no search path set.
+TEST_F(InstalledTree, ConvertExampleBuildsWithPkgConfigAndRunsWithoutASearchPath) {
+    const fs::path program = work() / "convert";
+    const Shell build = shell(shell_word(QRV_C_COMPILER) + " " + shell_word(QRV_SOURCE_DIR "/examples/convert.c") +
+                              " -o " + shell_word(program) + " $(" + pkg_config() +
+                              "--cflags --libs qrvex-convert) -Wl,-rpath," + shell_word(lib()));
+    ASSERT_EQ(build.status, 0) << build.output;
+    expect_libraries_from(program, lib());
+    for (const char *sample : {"report.docx", "budget.xlsx"}) {
+        SCOPED_TRACE(sample);
+        const std::string input = shell_word(std::string(QRV_SOURCE_DIR "/samples/") + sample);
+        const Shell in_tree = shell(shell_word(QRV_BINARY_DIR "/bin/convert") + " " + input + " html");
+        ASSERT_EQ(in_tree.status, 0) << in_tree.output;
+        const Shell installed = shell("env -u LD_LIBRARY_PATH " + shell_word(program) + " " + input + " html");
+        EXPECT_EQ(installed.status, 0) << installed.output;
+        EXPECT_EQ(installed.output, in_tree.output);
     }
 }
 

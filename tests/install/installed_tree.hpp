@@ -28,7 +28,7 @@ inline const std::string kVersion = QRV_PROJECT_VERSION;
 // Every shared library an install holds.
 inline const char *const kLibraries[] = {"qrvex",       "qrvplatform", "qrvch",   "qrvut",   "qrvda",
                                          "qrvfa",       "qrvim",       "qrvwalk", "qrvhtml", "qrvtext",
-                                         "qrvmarkdown", "qrvcsv",      "qrvjson"};
+                                         "qrvmarkdown", "qrvcsv",      "qrvjson", "qrvconvert"};
 
 struct Shell {
     int status = -1;

@@ -70,12 +70,14 @@ std::vector<PackageCase> package_cases() {
         "usr/include/qrvex/toolkit/qrvut.h",
         "usr/include/qrvex/toolkit/qrvim.h",
         "usr/include/qrvex/filters/qrvfilters.h",
+        "usr/include/qrvex/convert/qrvconvert.h",
         kLib + "cmake/QRVEX/QRVEXConfig.cmake",
         kLib + "cmake/QRVEX/QRVEXConfigVersion.cmake",
         kLib + "cmake/QRVEX/QRVEXTargets.cmake",
         kLib + "pkgconfig/qrvex.pc",
         kLib + "pkgconfig/qrvex-toolkit.pc",
         kLib + "pkgconfig/qrvex-filters.pc",
+        kLib + "pkgconfig/qrvex-convert.pc",
     };
     dev_files.insert(dev_files.end(), dev_links.begin(), dev_links.end());
     return {

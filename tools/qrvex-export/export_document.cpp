@@ -9,16 +9,13 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <filesystem>
 
-#include "atomic_output.hpp"
-#include "format_list.hpp"
-#include "locale_file.hpp"
-#include "option_file.hpp"
-#include "results.hpp"
+#include "conversion.hpp"
 #include "csv_parts.hpp"
+#include "export_run.hpp"
+#include "output_sink.hpp"
+#include "results.hpp"
 #include "import_warnings.hpp"
 #include "standard_input.hpp"
 
@@ -38,7 +35,7 @@ uint32_t on_callback(uint32_t, uint32_t, uint32_t what, uint32_t value) {
     if (what == QRV_CALLBACK_PROGRESS)
         t_observer->progress(value);
     else if (what == QRV_CALLBACK_WARNING)
-        t_observer->warning("warning: " + describe_result(value) + "; the output shows what could be read");
+        t_observer->warning("warning: " + convert::describe_result(value) + "; the output shows what could be read");
     return 0;
 }
 
@@ -49,18 +46,16 @@ struct ObserverScope {
 
 ExportResult fail(const std::string &message, int status) { return {status, message}; }
 
-// Everything one export holds, released in the right order however it ends.
-struct Session {
-    CHHandle chunker = 0;
-    uint32_t options = 0, document = 0, sink = 0;
-    AtomicOutput file;  // the output file, in its place only once complete
-    ~Session() {
-        if (sink) FADestroySink(sink);
-        if (document) DACloseDocument(document);
-        if (options) DADestroyOptions(options);
-        if (chunker) CHCloseDocument(chunker);
-    }
-};
+// A step's failure as the tool's exit status: what the user named is wrong
+// (the input, its format, the locale file), or the export failed.
+ExportResult from_outcome(const convert::Outcome &o) {
+    if (!o.failed()) return {};
+    using convert::Part;
+    const bool usage = o.part == Part::input || o.part == Part::input_format || o.part == Part::locale;
+    return fail(o.message, usage ? kExitUsage : kExitFailed);
+}
+
+using Session = convert::Conversion;
 
 ExportResult load_sample(Session &s) {
     char error[256] = {};
@@ -74,21 +69,18 @@ ExportResult load_sample(Session &s) {
 // importer's message names the file and what is wrong with it.
 ExportResult load_document(const Arguments &args, Session &s, ExportObserver &observer) {
     if (args.input.empty()) return load_sample(s);
-    IMOptions options{};
-    options.StructSize = sizeof options;
-    if (!args.from.empty() && (options.Format = IMFormatFromName(args.from.c_str())) == IM_FORMAT_AUTO)
-        return fail("unknown input format '" + args.from + "' (use " + input_name_choices() + ")", kExitUsage);
-    char message[1024] = {};
+    uint32_t format = 0;
+    if (auto o = convert::input_format_named(args.from, format); o.failed()) return from_outcome(o);
+    std::string warnings;
     if (is_standard_input(args.input)) {
         std::string bytes;
         if (!read_standard_input(bytes)) return fail("cannot read standard input", kExitUsage);
-        if (IMImportMemory(bytes.data(), bytes.size(), "standard input", &options, &s.chunker, message,
-                           sizeof message) != 0)
-            return fail(message, kExitUsage);
-    } else if (IMImportFile(args.input.c_str(), &options, &s.chunker, message, sizeof message) != 0) {
-        return fail(message, kExitUsage);
+        if (auto o = convert::import_memory(bytes, "standard input", format, s, warnings); o.failed())
+            return from_outcome(o);
+    } else if (auto o = convert::import_file(args.input, format, s, warnings); o.failed()) {
+        return from_outcome(o);
     }
-    report_import_warnings(message, args.verbose, observer);
+    report_import_warnings(warnings, args.verbose, observer);
     return {};
 }
 
@@ -96,23 +88,7 @@ ExportResult load_document(const Arguments &args, Session &s, ExportObserver &ob
 // where the document gives none.  "" for the sample and standard input.
 std::string document_name(const Arguments &args) {
     if (args.input.empty() || is_standard_input(args.input)) return {};
-    return std::filesystem::path(args.input).stem().string();
-}
-
-ExportResult set_up_options(const Arguments &args, Session &s) {
-    if (uint32_t rc = DACreateOptions(&s.options))
-        return fail("cannot create the export options: " + describe_result(rc), kExitFailed);
-    if (const std::string name = document_name(args); !name.empty())
-        DASetOption(s.options, QRV_OPTION_DOCUMENT_NAME, name.data(), static_cast<uint32_t>(name.size()));
-    if (args.locale.empty()) return {};
-    std::string text, error;
-    if (!read_option_file(args.locale, text, error))
-        return fail(args.locale + ": cannot read the locale file: " + error, kExitUsage);
-    FUIntlSettings settings = default_settings();
-    if (!apply_locale_text(text, settings, error)) return fail(args.locale + ": " + error, kExitUsage);
-    if (uint32_t rc = DASetOption(s.options, DA_OPTION_INTL_SETTINGS, &settings, sizeof settings))
-        return fail(args.locale + ": cannot set the conventions: " + describe_result(rc), kExitFailed);
-    return {};
+    return convert::title_from_path(args.input);
 }
 
 bool to_stdout(const Arguments &args) { return args.output.empty() || args.output == "-"; }
@@ -126,16 +102,8 @@ uint32_t write_stdout(void *, const void *data, size_t length) {
     return errno ? static_cast<uint32_t>(errno) : static_cast<uint32_t>(EIO);
 }
 
-// The output could not be written, for the system's reason error (0: none known).
 ExportResult output_failure(const Arguments &args, int error) {
-    const std::string reason = error ? std::string(": ") + std::strerror(error) : std::string();
-    return fail(output_name(args) + ": cannot write the output" + reason, kExitFailed);
-}
-
-ExportResult sink_failure(const Arguments &args, uint32_t sink) {
-    uint32_t error = 0;
-    FAGetSinkError(sink, &error);
-    return output_failure(args, static_cast<int>(error));
+    return from_outcome(convert::output_failure(output_name(args), error));
 }
 
 // The output goes to its file (or standard output) as the export runs.
@@ -145,18 +113,14 @@ ExportResult open_output(const Arguments &args, Session &s) {
         if (FACreateCallbackSink(write_stdout, nullptr, &s.sink) != 0) return output_failure(args, errno);
         return {};
     }
-    if (!s.file.open(args.output) || FACreateFileSink(s.file.path().c_str(), &s.sink) != 0)
-        return output_failure(args, errno);
-    return {};
+    return from_outcome(convert::open_file_output(s, args.output));
 }
 
 ExportResult close_output(const Arguments &args, Session &s) {
-    if (FAFlushSink(s.sink) != 0) return sink_failure(args, s.sink);
+    if (!to_stdout(args)) return from_outcome(convert::close_file_output(s));
+    if (auto o = convert::close_sink(s, output_name(args)); o.failed()) return from_outcome(o);
     errno = 0;
-    const uint32_t closed = FADestroySink(s.sink);
-    s.sink = 0;
-    if (closed != 0 || (to_stdout(args) && std::fflush(stdout) != 0)) return output_failure(args, errno);
-    if (!to_stdout(args) && !s.file.commit()) return output_failure(args, errno);
+    if (std::fflush(stdout) != 0) return output_failure(args, errno);
     return {};
 }
 
@@ -165,42 +129,19 @@ ExportResult write_items(const Arguments &args, Session &s) {
     char *text = nullptr;
     size_t length = 0;
     if (uint32_t rc = CHDumpDocumentText(s.chunker, &text, &length))
-        return fail("cannot write the document's items: " + describe_result(rc), kExitFailed);
+        return fail("cannot write the document's items: " + convert::describe_result(rc), kExitFailed);
     ExportResult result = open_output(args, s);
-    if (result.status == 0 && length && FAWrite(s.sink, text, length) != 0) result = sink_failure(args, s.sink);
+    if (result.status == 0 && length && FAWrite(s.sink, text, length) != 0)
+        result = from_outcome(convert::sink_failure(output_name(args), s.sink));
     if (result.status == 0) result = close_output(args, s);
     CHFreeText(text);
     return result;
 }
 
-// Large pages are held back in scratch files while they are written.
-ExportResult scratch_failure(uint32_t error) {
-    const char *dir = std::getenv("TMPDIR");
-    const std::string folder = dir && *dir ? dir : "/tmp";
-    return fail("export failed: cannot write a scratch file in the folder for temporary files (" + folder +
-                    "): " + std::strerror(static_cast<int>(error)) + "; TMPDIR names another",
-                kExitFailed);
-}
-
 ExportResult run_filter(const Arguments &args, Session &s, ExportObserver &observer) {
-    const uint32_t output_id = args.format->writer.filter_output;
     ObserverScope scope(observer);
-    uint32_t hExport = 0;
-    QRVTakeScratchFileError();
-    uint32_t rc = EXOpenExport(s.document, output_id, s.sink, args.option_word, 0, 0, on_callback, 0, &hExport);
-    const char *stage = "open";
-    if (rc == 0) {
-        rc = EXRunExport(hExport);
-        stage = "run";
-        uint32_t closed = EXCloseExport(hExport);
-        if (rc == 0) rc = closed, stage = "close";
-    }
-    uint32_t sink_error = 0;
-    if (rc != 0 && FAGetSinkError(s.sink, &sink_error) == 0 && sink_error != 0) return sink_failure(args, s.sink);
-    if (const uint32_t scratch_error = QRVTakeScratchFileError(); rc != 0 && scratch_error != 0)
-        return scratch_failure(scratch_error);
-    if (rc != 0) return fail(std::string("export failed (") + stage + "): " + describe_result(rc), kExitFailed);
-    return {};
+    const convert::FilterRun run{args.format->writer.filter_output, args.option_word, on_callback};
+    return from_outcome(convert::run_filter(s, run, output_name(args)));
 }
 
 ExportResult write_output(const Arguments &args, Session &s, ExportObserver &observer) {
@@ -260,9 +201,7 @@ ExportResult export_document(const Arguments &args, ExportObserver &observer) {
     Session s;
     if (ExportResult r = load_document(args, s, observer); r.status) return r;
     if (args.format->writes_items()) return write_items(args, s);
-    if (ExportResult r = set_up_options(args, s); r.status) return r;
-    if (uint32_t rc = DAOpenDocument(s.chunker, s.options, &s.document))
-        return fail("cannot open the document: " + describe_result(rc), kExitFailed);
+    if (auto o = convert::open_document(s, {document_name(args), args.locale}); o.failed()) return from_outcome(o);
     args.format->writer.register_filter();
     if (args.format->writer.filter_output == QRV_OUTPUT_CSV) return write_csv_files(args, s, observer);
     return write_output(args, s, observer);

@@ -43,16 +43,4 @@ std::string output_lines() {
 
 std::string format_list() { return input_lines() + "\n" + output_lines(); }
 
-std::string input_name_choices() {
-    std::vector<std::string> names;
-    for (const IMFormatEntry *e : input_entries())
-        if (e->Format != IM_FORMAT_AUTO) names.push_back(e->Name);
-    std::string out;
-    for (size_t i = 0; i < names.size(); ++i) {
-        if (i) out += i + 1 == names.size() ? " or " : ", ";
-        out += names[i];
-    }
-    return out;
-}
-
 }  // namespace qrv::tool

@@ -8,7 +8,4 @@ namespace qrv::tool {
 
 std::string format_list();
 
-// "xlsx, docx, ..., csv or tsv": the names --from takes.
-std::string input_name_choices();
-
 }  // namespace qrv::tool

@@ -50,7 +50,7 @@ int main(int argc, char **argv) {
     // The document goes to standard output byte for byte, not with CR LF.
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
-    qrv::tool::let_oversized_writes_fail();
+    qrv::convert::let_oversized_writes_fail();
     std::vector<std::string> list(argv + 1, argv + argc);
     Arguments args;
     std::string error;

@@ -149,7 +149,7 @@ ExportResult export_in_time(const Arguments &args, unsigned seconds, std::vector
         while (::waitpid(child, &wait_status, 0) < 0 && errno == EINTR) {
         }
     if (ending != Ending::TimedOut) return result_of(bytes, wait_status, warnings);
-    AtomicOutput::remove_left_by(args.output, static_cast<long>(child));
+    convert::AtomicOutput::remove_left_by(args.output, static_cast<long>(child));
     return {kExitFailed,
             "the conversion took longer than " + std::to_string(seconds) + " s (--timeout) and was stopped"};
 }

@@ -24,6 +24,10 @@ enum class Ns : uint8_t {
     Relationships,  // r:id
     Spreadsheet,
     Wordprocessing,
+    Presentation,  // PresentationML (p:)
+    Chart,
+    Diagram,  // SmartArt data (dgm:)
+    DiagramDrawing,  // SmartArt drawing (dsp:)
     Drawing,
     WordDrawing,
     Picture,
@@ -44,6 +48,7 @@ enum class Ns : uint8_t {
     Meta,
     Number,
     Manifest,
+    OdfPresentation,  // presentation:class, presentation:notes
     LibreOfficeExt,
     LibreOfficeCalcExt,  // calcext:value-type="error"
 };

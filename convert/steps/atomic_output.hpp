@@ -8,7 +8,7 @@
 
 #include <string>
 
-namespace qrv::tool {
+namespace qrv::convert {
 
 class AtomicOutput {
 public:
@@ -22,6 +22,8 @@ public:
     bool open(const std::string &target);
     // The file the export writes.
     const std::string &path() const { return temporary_.empty() ? target_ : temporary_; }
+    // The file it stands for, as open named it.
+    const std::string &target() const { return target_; }
     // Puts the written file in the target's place; false, with errno set,
     // when it cannot.
     bool commit();
@@ -38,4 +40,4 @@ private:
 // reports, instead of ending the process.
 void let_oversized_writes_fail();
 
-}  // namespace qrv::tool
+}  // namespace qrv::convert

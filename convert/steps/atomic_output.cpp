@@ -14,7 +14,7 @@
 #define O_BINARY 0
 #endif
 
-namespace qrv::tool {
+namespace qrv::convert {
 namespace {
 
 namespace fs = std::filesystem;
@@ -110,4 +110,4 @@ void let_oversized_writes_fail() {
 #endif
 }
 
-}  // namespace qrv::tool
+}  // namespace qrv::convert

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <sstream>
 
-namespace qrv::tool {
+namespace qrv::convert {
 namespace {
 
 std::string trim(const std::string &s) {
@@ -91,4 +91,4 @@ bool apply_locale_text(const std::string &text, FUIntlSettings &settings, std::s
     return true;
 }
 
-}  // namespace qrv::tool
+}  // namespace qrv::convert

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <string>
 
-namespace qrv::tool {
+namespace qrv::convert {
 
 constexpr size_t kLargestOptionFile = 64 * 1024;
 
@@ -15,4 +15,4 @@ constexpr size_t kLargestOptionFile = 64 * 1024;
 // file", ...).
 bool read_option_file(const std::string &path, std::string &text, std::string &error);
 
-}  // namespace qrv::tool
+}  // namespace qrv::convert

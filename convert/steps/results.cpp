@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-namespace qrv::tool {
+namespace qrv::convert {
 namespace {
 
 struct Meaning {
@@ -60,4 +60,4 @@ std::string describe_result(uint32_t code) {
     return line;
 }
 
-}  // namespace qrv::tool
+}  // namespace qrv::convert

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
-namespace qrv::tool {
+namespace qrv::convert {
 
 // "code 37 (not found, a null record, or a refused operation)".
 std::string describe_result(uint32_t code);
 
-}  // namespace qrv::tool
+}  // namespace qrv::convert

@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace qrv::tool {
+namespace qrv::convert {
 
 FUIntlSettings default_settings();
 
@@ -14,4 +14,4 @@ FUIntlSettings default_settings();
 // "line N: message" in error.
 bool apply_locale_text(const std::string &text, FUIntlSettings &settings, std::string &error);
 
-}  // namespace qrv::tool
+}  // namespace qrv::convert

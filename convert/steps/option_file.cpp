@@ -5,7 +5,7 @@
 #include <fstream>
 #include <system_error>
 
-namespace qrv::tool {
+namespace qrv::convert {
 namespace {
 
 namespace fs = std::filesystem;
@@ -45,4 +45,4 @@ bool read_option_file(const std::string &path, std::string &text, std::string &e
     return true;
 }
 
-}  // namespace qrv::tool
+}  // namespace qrv::convert

@@ -1,0 +1,44 @@
+// A slide as read, before it is written: its title, the text of its other
+// shapes each with where it sits, and its speaker notes.  Shapes are read
+// in the order the file gives them and written in reading order: by their
+// role first (a subtitle before the body, the body before free shapes,
+// footers last), then top to bottom, then left to right.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "textdoc/recording.hpp"
+
+namespace qrv::import::slides {
+
+enum class Role : uint8_t { Title, Subtitle, Body, Free, Footer };
+
+struct Position {
+    int64_t top = 0, left = 0;  // in the format's own unit, from the slide's top left corner
+};
+
+struct PlacedShape {
+    Role role = Role::Free;
+    Position at;
+    textdoc::Recording content;
+};
+
+struct Slide {
+    std::vector<PlacedShape> shapes;
+    textdoc::Recording notes;
+    bool hidden = false;
+};
+
+// The shapes in the order they are read aloud; the order of the file
+// breaks ties.
+void order_for_reading(std::vector<PlacedShape> &shapes);
+
+// Writes the slide as one section: the first title shape's text as the
+// slide's heading (its paragraphs joined by line breaks), the other shapes
+// in reading order, and the notes (when they hold text) as a note of the
+// slide kept out of its text.
+void write_slide(Slide &slide, textdoc::TextSink &sink);
+
+}  // namespace qrv::import::slides

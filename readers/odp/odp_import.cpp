@@ -1,0 +1,92 @@
+// ODP (and flat .fodp): an OpenDocument presentation into a text document,
+// one section a page.  The styles (styles.xml, then the automatic styles
+// of content.xml) are read first for the hidden pages and the list styles;
+// the pages are read whole, then the lists their bullets need are defined
+// and the pages written.  Hidden pages are left out.
+#include "writer/document_writer.hpp"
+#include "registry/detect_package.hpp"
+#include "core/error.hpp"
+#include "core/import_job.hpp"
+#include "package/byte_source.hpp"
+#include "package/core_properties.hpp"
+#include "package/optional_part.hpp"
+#include "package/package.hpp"
+#include "package/root_check.hpp"
+#include "textdoc/item_writer.hpp"
+#include "odf/document_regions.hpp"
+#include "odf/manifest.hpp"
+#include "odf/meta_properties.hpp"
+#include "page_reader.hpp"
+
+namespace qrv::import {
+namespace {
+
+using namespace odf;
+using namespace odp;
+
+struct Readers {
+    PropertiesReader meta{meta_elements()};
+    PageStyles styles;
+    PageStylesReader styles_reader{styles};
+};
+
+void route_definitions(RegionRouter &router, Readers &readers) {
+    router.route(Region::kMeta, &readers.meta);
+    router.route(Region::kStyles, &readers.styles_reader);
+    router.route(Region::kAutomaticStyles, &readers.styles_reader);
+}
+
+// Reads the parts (or the flat document) into slides.
+std::vector<slides::Slide> read_presentation(ImportJob &job, Readers &readers, slides::BulletLists &lists) {
+    std::vector<slides::Slide> slides;
+    PageReader pages(readers.styles, lists, slides);
+    if (!looks_like_zip(job.input.bytes())) {
+        RegionRouter definitions;
+        route_definitions(definitions, readers);
+        MemorySource first(job.input.bytes(), "");
+        read_xml(first, definitions, job.limits);
+        RegionRouter body;
+        body.route(Region::kBody, &pages);
+        MemorySource second(job.input.bytes(), "");
+        read_xml(second, body, job.limits);
+        return slides;
+    }
+    Package package(job.input.bytes(), job.limits, job.diagnostics);
+    refuse_encrypted(package);
+    if (!package.has("content.xml")) broken("content.xml: the part is missing from the package");
+    for (const char *part : {"meta.xml", "styles.xml"}) {
+        if (!package.has(part)) continue;
+        RegionRouter router;
+        route_definitions(router, readers);
+        read_optional_part(package, part, router, "what the pages take from it is");
+    }
+    RegionRouter content;
+    content.route(Region::kAutomaticStyles, &readers.styles_reader);
+    content.route(Region::kBody, &pages);
+    RootCheck root(content, Ns::Office, "document-content", "OpenDocument");
+    package.read("content.xml", root);
+    return slides;
+}
+
+}  // namespace
+
+CHHandle import_odp(ImportJob &job) {
+    Readers readers;
+    slides::BulletLists lists;
+    std::vector<slides::Slide> slides = read_presentation(job, readers, lists);
+
+    textdoc::TextDocument doc;
+    for (const auto &[id, value] : readers.meta.properties()) doc.add_property(id, value);
+    lists.define(doc);
+    doc.resolve(job.diagnostics);
+
+    DocumentWriter out(job.limits);
+    textdoc::ItemWriter writer(out, doc, job.diagnostics);
+    writer.begin();
+    for (auto &slide : slides)
+        if (!slide.hidden) slides::write_slide(slide, writer);
+    writer.finish();
+    return out.release();
+}
+
+}  // namespace qrv::import

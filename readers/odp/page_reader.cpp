@@ -1,0 +1,204 @@
+#include "page_reader.hpp"
+
+#include <algorithm>
+
+#include "odf/attribute_values.hpp"
+
+namespace qrv::import::odp {
+namespace {
+
+using slides::Role;
+
+Role role_of(std::string_view cls) {
+    if (cls == "title") return Role::Title;
+    if (cls == "subtitle") return Role::Subtitle;
+    if (cls == "page-number" || cls == "footer" || cls == "date-time" || cls == "header") return Role::Footer;
+    if (cls.empty()) return Role::Free;
+    return Role::Body;
+}
+
+int64_t length_of(std::string_view text) {
+    if (text.starts_with('-')) return -static_cast<int64_t>(odf::twips_of_length(text.substr(1)).value_or(0));
+    return odf::twips_of_length(text).value_or(0);
+}
+
+bool is_paragraph(const XmlName &name) { return name.is(Ns::Text, "p") || name.is(Ns::Text, "h"); }
+
+}  // namespace
+
+void PageReader::start(const XmlName &name, const XmlAttributes &a) {
+    if (shape_) {
+        ++shape_->depth;
+        if (!shape_->skipped) start_in_shape(name, a);
+        return;
+    }
+    if (name.is(Ns::Draw, "page")) {
+        slides::Slide slide;
+        slide.hidden = styles_.hidden_pages.contains(a.get(Ns::Draw, "style-name"));
+        slides_.push_back(std::move(slide));
+        in_page_ = true;
+    } else if (name.is(Ns::OdfPresentation, "notes") && in_page_) {
+        in_notes_ = true;
+    } else if (in_page_ && name.ns == Ns::Draw && name.local != "g" && name.local != "layer-set") {
+        start_shape(name, a);
+    }
+}
+
+void PageReader::start_shape(const XmlName &, const XmlAttributes &a) {
+    shape_.emplace();
+    shape_->depth = 1;
+    const std::string_view cls = a.get(Ns::OdfPresentation, "class");
+    shape_->placed.role = role_of(cls);
+    shape_->placed.at = slides::Position{length_of(a.get(Ns::Svg, "y")), length_of(a.get(Ns::Svg, "x"))};
+    shape_->notes = in_notes_;
+    shape_->skipped = cls == "page" || a.get(Ns::OdfPresentation, "placeholder") == "true" ||
+                      (in_notes_ && cls != "notes");
+    shape_->levels = styles_.levels(a.get(Ns::OdfPresentation, "style-name"));
+    if (!shape_->levels) shape_->levels = styles_.levels(a.get(Ns::Draw, "style-name"));
+    lists_open_.clear();
+    ++bodies_;
+}
+
+void PageReader::start_in_shape(const XmlName &name, const XmlAttributes &a) {
+    if (name.ns == Ns::Table) return start_table_part(name, a);
+    if (name.is(Ns::Draw, "image")) {
+        if (!shape_->object) shape_->object = textdoc::ObjectKind::Picture;
+    } else if (name.is(Ns::Draw, "object") || name.is(Ns::Draw, "object-ole")) {
+        shape_->object = textdoc::ObjectKind::Chart;
+    } else if (name.is(Ns::Svg, "title") || name.is(Ns::Svg, "desc")) {
+        in_description_ = shape_->description.empty();
+    } else if (name.is(Ns::Text, "list")) {
+        const Levels *levels = styles_.levels(a.get(Ns::Text, "style-name"));
+        lists_open_.push_back(levels ? levels : (lists_open_.empty() ? shape_->levels : lists_open_.back()));
+    } else if (name.is(Ns::Text, "list-item") || name.is(Ns::Text, "list-header")) {
+        in_item_ = name.local == "list-item";
+    } else if (is_paragraph(name)) {
+        paragraph_.emplace();
+        paragraph_has_text_ = false;
+        paragraph_level_.reset();
+        if (in_item_ && !lists_open_.empty()) {
+            paragraph_level_ = static_cast<unsigned>(std::min<size_t>(lists_open_.size(), slides::kSlideLevels) - 1);
+            paragraph_levels_ = lists_open_.front();
+        }
+        in_item_ = false;
+        paragraph_->run({});
+    } else if (!paragraph_) {
+        return;
+    } else if (name.is(Ns::Text, "s")) {
+        paragraph_->text(std::string(std::min<uint32_t>(odf::count_of(a.get(Ns::Text, "c"), 1), 1000), ' '));
+    } else if (name.is(Ns::Text, "tab")) {
+        paragraph_->text("\t");
+    } else if (name.is(Ns::Text, "line-break")) {
+        paragraph_->line_break();
+    } else if (name.is(Ns::Text, "a")) {
+        paragraph_->begin_link(a.get(Ns::XLink, "href"));
+        ++links_open_;
+    }
+}
+
+void PageReader::start_table_part(const XmlName &name, const XmlAttributes &a) {
+    auto &out = sink();
+    if (name.local == "table") {
+        out.begin_table({});
+    } else if (name.local == "table-row") {
+        out.begin_row({});
+        covered_left_ = 0;
+    } else if (name.local == "table-cell") {
+        textdoc::CellStart cell;
+        cell.column_span = std::clamp<uint32_t>(odf::count_of(a.get(Ns::Table, "number-columns-spanned"), 1), 1, 1000);
+        cell.row_span = std::clamp<uint32_t>(odf::count_of(a.get(Ns::Table, "number-rows-spanned"), 1), 1, 1000);
+        if (cell.row_span > 1) cell.merge = textdoc::VerticalMerge::Restart;
+        covered_left_ = cell.column_span - 1;
+        out.begin_cell(cell);
+    } else if (name.local == "covered-table-cell") {
+        if (covered_left_) {
+            --covered_left_;
+            shape_->skipped = true;  // until the covered cell ends
+            return;
+        }
+        textdoc::CellStart cell;
+        cell.merge = textdoc::VerticalMerge::Covered;
+        out.begin_cell(cell);
+    }
+}
+
+void PageReader::text(std::string_view chars) {
+    if (!shape_ || shape_->skipped) return;
+    if (in_description_) {
+        shape_->description.append(chars);
+        return;
+    }
+    if (!paragraph_) return;
+    paragraph_->text(chars);
+    paragraph_has_text_ = paragraph_has_text_ || chars.find_first_not_of(" \t\r\n") != std::string_view::npos;
+}
+
+void PageReader::end(const XmlName &name) {
+    if (shape_) {
+        const bool skipped = shape_->skipped;
+        if (--shape_->depth == 0) return finish_shape();
+        if (skipped) {
+            if (name.is(Ns::Table, "covered-table-cell")) shape_->skipped = false;
+            return;
+        }
+        return end_in_shape(name);
+    }
+    if (name.is(Ns::Draw, "page")) in_page_ = false;
+    if (name.is(Ns::OdfPresentation, "notes")) in_notes_ = false;
+}
+
+void PageReader::end_in_shape(const XmlName &name) {
+    if (name.is(Ns::Svg, "title") || name.is(Ns::Svg, "desc")) {
+        in_description_ = false;
+    } else if (name.is(Ns::Text, "list")) {
+        if (!lists_open_.empty()) lists_open_.pop_back();
+    } else if (is_paragraph(name) && paragraph_) {
+        finish_paragraph();
+    } else if (name.is(Ns::Text, "a") && links_open_ && paragraph_) {
+        paragraph_->end_link();
+        --links_open_;
+    } else if (name.ns == Ns::Table) {
+        auto &out = sink();
+        if (name.local == "table") out.end_table();
+        if (name.local == "table-row") out.end_row();
+        if (name.local == "table-cell" || name.local == "covered-table-cell") out.end_cell();
+    }
+}
+
+void PageReader::finish_paragraph() {
+    textdoc::ParagraphStart start;
+    if (paragraph_has_text_ && paragraph_level_ && paragraph_levels_) {
+        const auto &bullet = (*paragraph_levels_)[*paragraph_level_];
+        if (bullet)
+            if (auto list = lists_.list_for(*bullet, bodies_)) {
+                start.list.list = std::move(list);
+                start.list.level = paragraph_level_;
+            }
+    }
+    for (; links_open_; --links_open_) paragraph_->end_link();
+    sink().begin_paragraph(start);
+    paragraph_->replay(sink());
+    sink().end_paragraph();
+    paragraph_.reset();
+}
+
+void PageReader::finish_shape() {
+    Shape shape = std::move(*shape_);
+    shape_.reset();
+    paragraph_.reset();
+    in_description_ = false;
+    if (shape.skipped || slides_.empty()) return;
+    slides::Slide &slide = slides_.back();
+    if (shape.object && shape.placed.content.empty()) {
+        shape.placed.content.begin_paragraph({});
+        shape.placed.content.object(*shape.object, shape.description);
+        shape.placed.content.end_paragraph();
+    }
+    if (shape.placed.content.empty()) return;
+    if (shape.notes)
+        shape.placed.content.replay(slide.notes);
+    else
+        slide.shapes.push_back(std::move(shape.placed));
+}
+
+}  // namespace qrv::import::odp

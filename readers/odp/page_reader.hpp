@@ -1,0 +1,64 @@
+// The pages of an OpenDocument presentation (<draw:page> in
+// <office:presentation>) into slides: each shape's text by its
+// presentation class and position (groups flattened), paragraphs with the
+// level of their list nesting and the bullet of their list style, links,
+// tables with spans, pictures and objects with their title or description,
+// and the text of the page's notes.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "slides/slide.hpp"
+#include "page_styles.hpp"
+
+namespace qrv::import::odp {
+
+class PageReader final : public XmlHandler {
+public:
+    PageReader(const PageStyles &styles, slides::BulletLists &lists, std::vector<slides::Slide> &slides)
+        : styles_(styles), lists_(lists), slides_(slides) {}
+
+    void start(const XmlName &name, const XmlAttributes &attributes) override;
+    void end(const XmlName &name) override;
+    void text(std::string_view chars) override;
+
+private:
+    struct Shape {
+        slides::PlacedShape placed;
+        uint32_t depth = 0;  // elements open inside it, its own included
+        bool notes = false, skipped = false;
+        std::string description;
+        const Levels *levels = nullptr;  // of its presentation style
+        std::optional<textdoc::ObjectKind> object;
+    };
+
+    void start_shape(const XmlName &name, const XmlAttributes &attributes);
+    void start_in_shape(const XmlName &name, const XmlAttributes &attributes);
+    void start_table_part(const XmlName &name, const XmlAttributes &attributes);
+    void end_in_shape(const XmlName &name);
+    void finish_shape();
+    void finish_paragraph();
+    textdoc::TextSink &sink() { return shape_->placed.content; }
+
+    const PageStyles &styles_;
+    slides::BulletLists &lists_;
+    std::vector<slides::Slide> &slides_;
+    uint32_t bodies_ = 0;
+
+    bool in_page_ = false, in_notes_ = false;
+    std::optional<Shape> shape_;
+
+    // Lists open in the shape: their styles' levels, outermost first.
+    std::vector<const Levels *> lists_open_;
+    bool in_item_ = false;
+    std::optional<textdoc::Recording> paragraph_;
+    std::optional<unsigned> paragraph_level_;
+    const Levels *paragraph_levels_ = nullptr;
+    bool paragraph_has_text_ = false;
+    uint32_t links_open_ = 0;
+    bool in_description_ = false;
+    unsigned covered_left_ = 0;  // cells of the row a column span still covers
+};
+
+}  // namespace qrv::import::odp

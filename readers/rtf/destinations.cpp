@@ -1,0 +1,213 @@
+// Where the text of a group goes, and what a group does when it closes:
+// the header's tables, the document's properties, fields, notes,
+// pictures and bookmarks.
+#include <algorithm>
+#include <cstdio>
+
+#include "field_target.hpp"
+#include "reader.hpp"
+
+namespace qrv::import::rtf {
+namespace {
+
+using model::PropertyId;
+
+struct NamedProperty {
+    std::string_view word;
+    PropertyId id;
+};
+
+constexpr NamedProperty kProperties[] = {
+    {"title", model::kPropertyTitle},         {"subject", model::kPropertySubject},
+    {"author", model::kPropertyAuthor},       {"keywords", model::kPropertyKeywords},
+    {"doccomm", model::kPropertyDescription}, {"operator", model::kPropertyLastAuthor},
+    {"category", model::kPropertyCategory},   {"company", model::kPropertyCompany},
+    {"manager", model::kPropertyManager},
+};
+
+// Destinations read past.
+constexpr std::string_view kSkipped[] = {
+    "header",    "headerl",  "headerr", "headerf", "footer",     "footerl", "footerr",  "footerf",
+    "filetbl",   "revtbl",   "rsidtbl", "pn",      "listtext",   "xe",      "tc",       "txe",
+    "rxe",       "objdata",  "private", "template", "nonshppict", "userprops", "fldtype", "bkmkend",
+    "levelnumbers", "listname", "pntext", "nonesttables", "levelmarker", "atnid", "atnauthor", "annotation", "comment", "docvar", "pgdsctbl"};
+
+bool is_skipped(std::string_view name) { return std::find(std::begin(kSkipped), std::end(kSkipped), name) != std::end(kSkipped); }
+
+std::string iso_time(const int32_t (&t)[5]) {
+    char out[32];
+    std::snprintf(out, sizeof out, "%04d-%02d-%02dT%02d:%02d:00Z", std::clamp(t[0], 0, 9999), std::clamp(t[1], 1, 12),
+                  std::clamp(t[2], 1, 31), std::clamp(t[3], 0, 23), std::clamp(t[4], 0, 59));
+    return out;
+}
+
+// Appends text up to the first ';' to name; true when it held one.
+bool up_to_semicolon(std::string_view text, std::string &name) {
+    const size_t end = text.find(';');
+    name.append(text.substr(0, end));
+    return end != std::string_view::npos;
+}
+
+}  // namespace
+
+void Reader::deliver(std::string_view utf8) {
+    switch (state().destination) {
+    case Destination::Body: return body_text(utf8);
+    case Destination::FontTable:
+        if (up_to_semicolon(utf8, font_.name)) {
+            if (font_number_ >= 0 && !defs_.fonts.contains(font_number_)) defs_.fonts[font_number_] = font_;
+            font_number_ = -1;
+            font_ = {};
+        }
+        return;
+    case Destination::ColourTable:
+        for (char c : utf8)
+            if (c == ';') defs_.end_colour();
+        return;
+    case Destination::StyleSheet:
+    case Destination::InfoText:
+    case Destination::Bookmark:
+        if (name_.size() < 1024) name_.append(utf8);
+        return;
+    case Destination::FieldInstruction:
+        if (!fields_.empty() && fields_.back().instruction.size() < 4096) fields_.back().instruction.append(utf8);
+        return;
+    default: return;
+    }
+}
+
+bool Reader::destination_word(std::string_view name) {
+    static constexpr std::string_view kKnown[] = {"fldinst", "listtable", "listoverridetable", "bkmkstart", "nesttableprops",
+                                                  "shppict", "cs", "ud", "ftnalt"};
+    return std::find(std::begin(kKnown), std::end(kKnown), name) != std::end(kKnown);
+}
+
+bool Reader::header_word(const Token &t) {
+    const std::string_view w = t.name;
+    const Destination d = state().destination;
+    if (w == "fonttbl") return begin_destination(Destination::FontTable, Closing::Nothing), true;
+    if (w == "colortbl") return begin_destination(Destination::ColourTable, Closing::Nothing), true;
+    if (w == "stylesheet") {
+        state().chars = {};
+        state().para = {};
+        return begin_destination(Destination::StyleSheet, Closing::Nothing), true;
+    }
+    if (w == "info") return begin_destination(Destination::Info, Closing::Nothing), true;
+    if (w == "listtable" || w == "listoverridetable")
+        return begin_destination(w == "listtable" ? Destination::ListTable : Destination::ListOverride, Closing::Nothing), true;
+    if (d == Destination::Info) {
+        for (const auto &p : kProperties)
+            if (w == p.word) {
+                property_ = p.id;
+                name_.clear();
+                return begin_destination(Destination::InfoText, Closing::Info), true;
+            }
+        if (w == "creatim" || w == "revtim") {
+            property_ = w == "creatim" ? model::kPropertyCreated : model::kPropertyModified;
+            std::fill(std::begin(time_), std::end(time_), 0);
+            return begin_destination(Destination::InfoTime, Closing::Info), true;
+        }
+        return false;
+    }
+    if (d == Destination::InfoTime) {
+        constexpr std::string_view kParts[] = {"yr", "mo", "dy", "hr", "min"};
+        for (size_t i = 0; i < 5; ++i)
+            if (w == kParts[i]) time_[i] = t.param;
+        return true;
+    }
+    if (d == Destination::FontTable) {
+        if (w == "f") font_number_ = t.param;
+        if (w == "fcharset") font_.code_page = code_page_of_charset(t.param);
+        if (w == "cpg" && t.param > 0) font_.code_page = t.param;
+        return true;
+    }
+    if (d == Destination::ColourTable) {
+        const uint32_t v = static_cast<uint32_t>(std::clamp(t.param, 0, 255));
+        const int shift = w == "red" ? 16 : w == "green" ? 8 : w == "blue" ? 0 : -1;
+        if (shift >= 0) {
+            defs_.colour_in_hand = (defs_.colour_in_hand & ~(0xFFu << shift)) | (v << shift);
+            defs_.colour_stated = true;
+        }
+        return true;
+    }
+    return false;
+}
+
+bool Reader::body_destination_word(const Token &t) {
+    const std::string_view w = t.name;
+    if (is_skipped(w)) return begin_destination(Destination::Skip, Closing::Nothing), true;
+    if (w == "field") {
+        if (fields_.size() >= kMaxFields) return begin_destination(Destination::Skip, Closing::Nothing), true;
+        fields_.push_back({});
+        return begin_destination(state().destination, Closing::Field), true;
+    }
+    if (w == "fldinst") return begin_destination(Destination::FieldInstruction, Closing::Nothing), true;
+    if (w == "fldrslt") return begin_field_result(), true;
+    if (w == "footnote") return begin_note(), true;
+    if (w == "ftnalt") {
+        if (!notes_.empty()) notes_.back()->kind = textdoc::NoteKind::Endnote;
+        return true;
+    }
+    if (w == "pict") return begin_destination(Destination::Picture, Closing::Picture), true;
+    if (w == "bkmkstart") {
+        name_.clear();
+        return begin_destination(Destination::Bookmark, Closing::Bookmark), true;
+    }
+    if (w == "nesttableprops") return state().nested_props = true, true;
+    return false;
+}
+
+void Reader::begin_field_result() {
+    groups_.back().closing = Closing::Result;
+    if (fields_.empty() || state().destination != Destination::Body) return;
+    if (const auto target = hyperlink_target(fields_.back().instruction)) output().begin_link(*target, state());
+}
+
+void Reader::begin_note() {
+    if (state().destination != Destination::Body || !notes_.empty())
+        return begin_destination(Destination::Skip, Closing::Nothing);
+    output();  // the body has begun
+    notes_.push_back(std::make_unique<Note>());
+    notes_.back()->out.set_rows(&rows_[0], &rows_[1]);
+    state().nesting = 0;
+    groups_.back().closing = Closing::Note;
+}
+
+void Reader::close(const Group &group) {
+    const GroupState &s = group.state;
+    switch (group.closing) {
+    case Closing::Font:
+        if (font_number_ >= 0 && !defs_.fonts.contains(font_number_)) defs_.fonts[font_number_] = font_;
+        font_number_ = -1;
+        font_ = {};
+        break;
+    case Closing::Style: defs_.add_style(s, name_.substr(0, name_.find(';'))); break;
+    case Closing::ListLevel: defs_.end_level(s.para); break;
+    case Closing::List: defs_.end_list(); break;
+    case Closing::Override: defs_.end_override(); break;
+    case Closing::Info:
+        if (s.destination == Destination::InfoTime)
+            doc_.add_property(property_, iso_time(time_));
+        else if (!name_.empty())
+            doc_.add_property(property_, name_);
+        break;
+    case Closing::Field: fields_.pop_back(); break;
+    case Closing::Result: output().end_link(); break;
+    case Closing::Note: {
+        std::unique_ptr<Note> note = std::move(notes_.back());
+        notes_.pop_back();
+        note->out.finish();
+        output().note(note->kind, note->body, state());
+        break;
+    }
+    case Closing::Picture:
+        if (state().destination == Destination::Body) output().object(textdoc::ObjectKind::Picture, "", state());
+        break;
+    case Closing::Bookmark:
+        if (!name_.empty() && state().destination == Destination::Body) output().bookmark(name_, state());
+        break;
+    case Closing::Nothing: break;
+    }
+}
+
+}  // namespace qrv::import::rtf

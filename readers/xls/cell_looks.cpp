@@ -1,0 +1,57 @@
+#include "cell_looks.hpp"
+
+#include <map>
+
+#include "core/legacy_palette.hpp"
+
+namespace qrv::import::xls {
+namespace {
+
+uint32_t colour_of(const Globals &book, uint16_t index) {
+    if (index < 8) return kLegacyPalette[index];
+    if (index < 64) return book.palette[index - 8];
+    return CharFormat::kNoColour;  // automatic, or the window's colours
+}
+
+// A font differs from the workbook's first font only where it says so:
+// ordinary cells carry no font items.
+uint32_t format_of(const Globals &book, const FontRecord &f, FontTable &fonts, CharFormatTable &formats) {
+    const FontRecord &base = book.fonts.front();
+    CharFormat c;
+    c.bold = f.bold;
+    c.italic = f.italic;
+    c.underline = f.underline;
+    c.strike = f.strike;
+    c.superscript = f.superscript;
+    c.subscript = f.subscript;
+    if (f.name != base.name) c.font = fonts.id_of(f.name);
+    if (f.half_points != base.half_points) c.size = f.half_points;
+    if (f.colour != base.colour) c.colour = colour_of(book, f.colour);
+    return formats.number_of(c);
+}
+
+}  // namespace
+
+CellLooks::CellLooks(const Globals &book, NumberFormatTable &numbers, FontTable &fonts, CharFormatTable &formats) {
+    std::vector<uint32_t> font_formats;
+    for (const FontRecord &f : book.fonts) font_formats.push_back(format_of(book, f, fonts, formats));
+    std::map<uint16_t, uint32_t> keys;  // format id -> key
+    for (const XfRecord &xf : book.xfs) {
+        auto key = keys.find(xf.format);
+        if (key == keys.end()) {
+            const auto code = book.formats.find(xf.format);
+            key = keys.emplace(xf.format, code != book.formats.end() ? numbers.key_of_code(code->second)
+                                                                      : numbers.key_of_builtin(xf.format))
+                      .first;
+        }
+        // Font 4 is never written: later fonts are numbered one higher.
+        const uint32_t font = xf.font < 4 ? xf.font : xf.font - 1u;
+        CellLook look;
+        look.format_key = key->second;
+        look.char_format = font < font_formats.size() ? font_formats[font] : 0;
+        look.align = xf.align;
+        looks_.push_back(look);
+    }
+}
+
+}  // namespace qrv::import::xls

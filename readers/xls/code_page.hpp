@@ -1,0 +1,31 @@
+// The code page of a workbook's byte strings (Excel 5 and 95 workbooks,
+// and every name in them): its CODEPAGE record, Windows-1252 when none.
+// Bytes the code page cannot map become U+FFFD.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace qrv::import::xls {
+
+class CodePage {
+public:
+    CodePage() { set(1252); }
+    ~CodePage();
+    CodePage(const CodePage &) = delete;
+    CodePage &operator=(const CodePage &) = delete;
+
+    // A CODEPAGE record's number; false when it is not known (the page in
+    // force stays).
+    bool set(uint16_t number);
+    std::u16string decode(std::span<const uint8_t> bytes) const;
+
+private:
+    void *converter_ = nullptr;  // an iconv descriptor, or null for Latin-1
+};
+
+// The iconv name of a code page number, or "" for none known.
+std::string iconv_name(uint16_t number);
+
+}  // namespace qrv::import::xls

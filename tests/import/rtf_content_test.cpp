@@ -1,0 +1,123 @@
+// RTF documents as small strings: what their text export shows, and that
+// broken or hostile input still imports with the text it holds.
+#include <string>
+
+#include "imported_document.hpp"
+
+namespace qrv::test {
+namespace {
+
+std::string text_of(const std::string &rtf) {
+    Imported doc(rtf, "test.rtf");
+    EXPECT_EQ(doc.result(), 0u) << doc.message();
+    return doc.result() == 0 ? lines_of(doc.text()) : "";
+}
+
+std::string html_of(const std::string &rtf) {
+    Imported doc(rtf, "test.rtf");
+    EXPECT_EQ(doc.result(), 0u) << doc.message();
+    return doc.result() == 0 ? doc.exported() : "";
+}
+
+TEST(RtfContent, WhatTheTextShows) {
+    struct Case {
+        const char *name;
+        std::string rtf;
+        std::string shown;
+    } cases[] = {
+        {"paragraphs", "{\\rtf1 one\\par two\\par}", "one\ntwo\n"},
+        {"a control word eats one space", "{\\rtf1 a\\b  b\\b0 c}", "a bc\n"},
+        {"escaped braces and backslash", "{\\rtf1 \\{x\\}\\\\}", "{x}\\\n"},
+        {"line ends are not text", "{\\rtf1 ab\r\ncd}", "abcd\n"},
+        {"ignorable destinations skipped", "{\\rtf1 {\\*\\generator Foo;}kept}", "kept\n"},
+        {"unknown words ignored", "{\\rtf1 \\zorglub12 text}", "text\n"},
+        {"header tables are not text", "{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1\\green2\\blue3;}x}", "x\n"},
+        {"cp1252 bytes", "{\\rtf1\\ansi caf\\'e9 \\'93q\\'94}", "café “q”\n"},
+        {"the document code page", "{\\rtf1\\ansi\\ansicpg1251 \\'c4\\'e0}", "Да\n"},
+        {"a font's charset", "{\\rtf1{\\fonttbl{\\f1\\fcharset161 G;}}\\f1 \\'e1}", "α\n"},
+        {"a double-byte code page", "{\\rtf1\\ansicpg932 \\'82\\'a0}", "あ\n"},
+        {"\\u skips one fallback by default", "{\\rtf1 \\u8364?x}", "€x\n"},
+        {"\\uc2 skips two, a hex byte counts as one", "{\\rtf1\\uc2 \\u8364\\'80?x}", "€x\n"},
+        {"\\uc0 skips none", "{\\rtf1\\uc0\\u8364 x}", "€x\n"},
+        {"negative \\u values", "{\\rtf1 \\u-3913?}", "\uF0B7\n"},
+        {"a group ends the fallback", "{\\rtf1\\uc3 {\\u8364}x}", "€x\n"},
+        {"special characters", "{\\rtf1 a\\emdash b\\endash c\\~d\\lquote e\\rquote}", "a—b–c\u00A0d‘e’\n"},
+        {"\\bin data is not text", "{\\rtf1 a{\\bin3 }}}b}", "ab\n"},
+        {"hidden text", "{\\rtf1 a{\\v hidden}b}", "ab\n"},
+        {"field results shown", "{\\rtf1 {\\field{\\*\\fldinst PAGE}{\\fldrslt 7}}}", "7\n"},
+        {"headers left out", "{\\rtf1 {\\header head}body}", "body\n"},
+        {"old list text left out", "{\\rtf1 {\\pntext 1.\\tab}item}", "item\n"},
+        {"a fragment without \\rtf", "{\\pard hi\\par}", "hi\n"},
+    };
+    for (const auto &c : cases) EXPECT_EQ(text_of(c.rtf), c.shown) << c.name;
+}
+
+TEST(RtfContent, BadInputStillImports) {
+    struct Case {
+        const char *name;
+        std::string rtf;
+        std::string shown;
+    } cases[] = {
+        {"truncated inside a group", "{\\rtf1 abc{\\b def", "abcdef\n"},
+        {"a stray close brace", "{\\rtf1 a}}b", "ab\n"},
+        {"absurd parameters", "{\\rtf1\\fs99999999999999 \\li-99999999999 x}", "x\n"},
+        {"\\bin longer than the file", "{\\rtf1 a\\bin999999 xyz", "a\n"},
+        {"a cut \\'", "{\\rtf1 a\\'", "a\n"},
+        {"a million open groups", "{\\rtf1 " + std::string(1000000, '{') + "deep", "deep\n"},
+        {"cells without rows", "{\\rtf1 x\\cell\\cell\\row\\nestrow}", "x\n"},
+    };
+    for (const auto &c : cases) EXPECT_EQ(text_of(c.rtf), c.shown) << c.name;
+}
+
+TEST(RtfContent, RefusesWhatIsNoGroup) {
+    Imported doc(std::string("plain words"), "test.rtf");
+    expect_refused(doc, IM_ERR_BROKEN, "test.rtf");
+}
+
+TEST(RtfContent, StructureInTheHtml) {
+    struct Case {
+        const char *name;
+        std::string rtf;
+        std::string contains;
+    } cases[] = {
+        {"a link", "{\\rtf1 {\\field{\\*\\fldinst HYPERLINK \"http://x.org/\"}{\\fldrslt site}}}", "href=\"http://x.org/\""},
+        {"a link to a bookmark", "{\\rtf1 {\\field{\\*\\fldinst HYPERLINK \\\\l \"b1\"}{\\fldrslt here}}}", "#b1"},
+        {"bold", "{\\rtf1 {\\b strong}}", "strong"},
+        {"a footnote's body", "{\\rtf1 text{\\footnote \\pard note body\\par}}", "note body"},
+        {"a table's cells", "{\\rtf1\\trowd\\cellx1000\\cellx2000\\intbl A\\cell B\\cell\\row}", "<td"},
+        {"a nested table", "{\\rtf1\\trowd\\cellx5000\\intbl\\itap2 in\\nestcell{\\*\\nesttableprops\\trowd\\cellx4000\\nestrow}\\itap1 out\\cell\\row}", "<table"},
+        {"a horizontal merge", "{\\rtf1\\trowd\\clmgf\\cellx1000\\clmrg\\cellx2000\\cellx3000\\intbl AB\\cell\\cell C\\cell\\row}", "colspan=\"2\""},
+        {"a vertical merge", "{\\rtf1\\trowd\\clvmgf\\cellx1000\\cellx2000\\intbl A\\cell B\\cell\\row\\trowd\\clvmrg\\cellx1000\\cellx2000\\intbl\\cell D\\cell\\row}", "rowspan=\"2\""},
+    };
+    for (const auto &c : cases) EXPECT_NE(html_of(c.rtf).find(c.contains), std::string::npos) << c.name << "\n" << html_of(c.rtf);
+}
+
+TEST(RtfContent, ListsNumberTheirParagraphs) {
+    const std::string lists =
+        "{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc0\\levelstartat3{\\leveltext\\'02\\'00.;}}\\listid7}}"
+        "{\\*\\listoverridetable{\\listoverride\\listid7\\ls1}}";
+    const std::string html = html_of(lists + "\\pard\\ls1 first\\par\\pard\\ls1 second\\par}");
+    EXPECT_NE(html.find("3."), std::string::npos) << html;
+    EXPECT_NE(html.find("4."), std::string::npos) << html;
+}
+
+TEST(RtfContent, PropertiesFromInfo) {
+    Imported doc(std::string("{\\rtf1{\\info{\\title The Title}{\\author Ann}{\\creatim\\yr2020\\mo2\\dy3\\hr4\\min5}}x}"),
+                 "test.rtf");
+    ASSERT_EQ(doc.result(), 0u) << doc.message();
+    const std::string dump = doc.dump();
+    EXPECT_NE(dump.find("The Title"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("Ann"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("2020-02-03T04:05"), std::string::npos) << dump;
+}
+
+TEST(RtfContent, StylesReachTheDocument) {
+    Imported doc(std::string("{\\rtf1{\\stylesheet{\\s0 Normal;}{\\s1\\sbasedon0\\outlinelevel0 heading 1;}}"
+                             "\\pard\\s1 Title\\par}"),
+                 "test.rtf");
+    ASSERT_EQ(doc.result(), 0u) << doc.message();
+    EXPECT_NE(doc.dump().find("heading 1"), std::string::npos) << doc.dump();
+}
+
+}  // namespace
+}  // namespace qrv::test

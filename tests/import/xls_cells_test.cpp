@@ -1,0 +1,98 @@
+// .xls import as the filters see it: each kind of cell and sheet record
+// from a few records built at test time.
+#include <gtest/gtest.h>
+
+#include "biff_builder.hpp"
+#include "sheet_log.hpp"
+
+namespace {
+
+using namespace qrv::test::biff;
+using qrv::test::expect_clean_walk_showing;
+using qrv::test::import_and_walk;
+
+// RK numbers: an integer or the top 30 bits of a double, either maybe a
+// hundredth of itself.
+uint32_t rk_of_integer(int32_t n, bool hundredth) {
+    return static_cast<uint32_t>(n) << 2 | 0x02 | (hundredth ? 1u : 0u);
+}
+uint32_t rk_of_double(double d, bool hundredth) {
+    uint64_t bits;
+    std::memcpy(&bits, &d, sizeof bits);
+    return (static_cast<uint32_t>(bits >> 32) & ~3u) | (hundredth ? 1u : 0u);
+}
+
+std::string sst(const std::vector<std::string> &strings) {
+    std::string body = u32(static_cast<uint32_t>(strings.size())) + u32(static_cast<uint32_t>(strings.size()));
+    for (const auto &s : strings) body += text(s);
+    return record(0x00FC, body);
+}
+// A formula whose cached result is the 8 bytes given.
+std::string formula(uint16_t row, uint16_t column, const std::string &result) {
+    return record(0x0006, cell(row, column) + result + u16(0) + u32(0) + u16(0));
+}
+std::string text_result(uint8_t type, uint8_t value = 0) {
+    return u8(type) + u8(0) + u8(value) + std::string(3, '\0') + u16(0xFFFF);
+}
+
+struct Case {
+    const char *name;
+    std::string globals;
+    std::vector<Sheet> sheets;
+    std::vector<std::string> shown;
+};
+
+std::vector<Sheet> one(const std::string &records) { return {Sheet{"S", records}}; }
+
+TEST(XlsImport, EachCellRecordReachesTheFilters) {
+    const std::string bool_and_errors = record(0x0205, cell(0, 0) + u8(1) + u8(0)) +
+                                        record(0x0205, cell(0, 1) + u8(0) + u8(0)) +
+                                        record(0x0205, cell(0, 2) + u8(0x07) + u8(1));
+    const Case cases[] = {
+        {"numbers", "", one(record(0x0203, cell(0, 0) + f64(2.5)) + record(0x0203, cell(0, 1) + f64(-3))),
+         {"r1: =2.5| =-3|"}},
+        {"packed numbers",
+         "",
+         one(record(0x027E, cell(0, 0) + u32(rk_of_integer(-7, false))) +
+             record(0x027E, cell(0, 1) + u32(rk_of_integer(1234, true))) +
+             record(0x027E, cell(0, 2) + u32(rk_of_double(0.5, false))) +
+             record(0x027E, cell(0, 3) + u32(rk_of_double(150.0, true)))),
+         {"r1: =-7| =12.34| =0.5| =1.5|"}},
+        {"a row of packed numbers",
+         "",
+         one(record(0x00BD, u16(1) + u16(1) + u16(0) + u32(rk_of_integer(4, false)) + u16(0) +
+                                u32(rk_of_integer(5, false)) + u16(2))),
+         {"r2: | =4| =5|"}},
+        {"shared strings", sst({"alpha", "beta"}),
+         one(record(0x00FD, cell(0, 0) + u32(1)) + record(0x00FD, cell(0, 1) + u32(0))), {"r1: beta| alpha|"}},
+        {"own strings", "", one(record(0x0204, cell(0, 0) + wide_text(u"caf\u00e9"))), {"r1: café|"}},
+        {"truth values and errors", "", one(bool_and_errors), {"r1: TRUE| FALSE| !#DIV/0!|"}},
+        {"cached formula results",
+         "",
+         one(formula(0, 0, f64(42)) + formula(0, 1, text_result(0)) + record(0x0207, text("ab")) +
+             formula(0, 2, text_result(1, 1)) + formula(0, 3, text_result(2, 0x2A)) +
+             formula(0, 4, text_result(3)) + record(0x0203, cell(0, 5) + f64(1))),
+         {"r1: =42| ab| TRUE| !#N/A| | =1|"}},
+        {"merged cells", "",
+         one(record(0x0203, cell(0, 0) + f64(5)) + record(0x00E5, u16(1) + u16(0) + u16(1) + u16(0) + u16(1))),
+         {"r1: =5^2_2|"}},
+        {"hidden rows", "",
+         one(record(0x0208, u16(1) + u16(0) + u16(1) + u16(255) + u16(0) + u16(0) + u16(0x20) + u16(0)) +
+             record(0x0203, cell(1, 0) + f64(2))),
+         {"r2h: =2|"}},
+        {"column widths and hidden columns", "",
+         one(record(0x007D, u16(0) + u16(0) + u16(20 * 256) + u16(0) + u16(0) + u16(0)) +
+             record(0x007D, u16(1) + u16(1) + u16(5 * 256) + u16(0) + u16(1) + u16(0)) +
+             record(0x0203, cell(0, 1) + f64(1))),
+         {"cols: 2100 0h\n"}},
+        {"hidden sheets and sheets in order", "",
+         {Sheet{"First", record(0x0203, cell(0, 0) + f64(1))}, Sheet{"Second", "", 1}},
+         {"== First\n", "== Second (hidden)\n"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        expect_clean_walk_showing(import_and_walk(xls_file(workbook(c.globals, c.sheets)), "book.xls"), c.shown);
+    }
+}
+
+}  // namespace
