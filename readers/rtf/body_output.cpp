@@ -161,13 +161,14 @@ void BodyOutput::end_cell(size_t level, const GroupState &state, const RowDefini
 
 void BodyOutput::end_row(size_t level, const GroupState &state, const RowDefinition &row) {
     level = std::clamp<size_t>(level, 1, kMaxNesting);
+    (void)row;
+    (void)state;
     close_paragraph();
-    if (tables_.size() < level) reach_tables(level, &row);
+    // A row mark with no cell before it ends nothing: no empty row is made.
+    if (tables_.size() < level) return;
     while (tables_.size() > level) close_table();
     OpenTable &table = tables_.back();
-    if (!table.row_open) open_row(table, row);
-    close_row(table);
-    (void)state;
+    if (table.row_open) close_row(table);
 }
 
 void BodyOutput::note(textdoc::NoteKind kind, const textdoc::Recording &body, const GroupState &state) {

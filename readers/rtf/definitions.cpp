@@ -24,7 +24,7 @@ std::string level_text_of(const std::u32string &raw, bool bullet, size_t level) 
     for (size_t i = 1; i <= length; ++i) {
         const char32_t c = raw[i];
         if (c < 10 && !bullet)
-            out += "%" + std::to_string(c + 1);
+            out.append(1, '%').append(std::to_string(c + 1));
         else if (c >= 10)
             append_utf8(out, bullet ? shown_bullet(c, level) : c);
     }

@@ -37,8 +37,8 @@ public:
 
     // Styles.
     void add_style(const GroupState &state, std::string name);
-    static std::string paragraph_style_key(int32_t number) { return "s" + std::to_string(number); }
-    static std::string character_style_key(int32_t number) { return "cs" + std::to_string(number); }
+    static std::string paragraph_style_key(int32_t number) { return std::string("s").append(std::to_string(number)); }
+    static std::string character_style_key(int32_t number) { return std::string("cs").append(std::to_string(number)); }
 
     // Lists: the definition in hand (\list), its level in hand (\listlevel).
     textdoc::ListDefinition list_in_hand;

@@ -35,13 +35,15 @@ Token Tokenizer::control() {
     if (is_letter(c)) return word();
     ++at_;
     if (c == '\'') {
-        int value = 0;
-        for (int i = 0; i < 2 && at_ < in_.size(); ++i) {
+        int value = 0, digits = 0;
+        for (; digits < 2 && at_ < in_.size(); ++digits) {
             const int digit = hex_value(in_[at_]);
             if (digit < 0) break;
             value = value * 16 + digit;
             ++at_;
         }
+        // \' without a hex digit is no byte; the symbol is left unread.
+        if (digits == 0) return {TokenKind::Symbol, in_.substr(at_ - 1, 1), false, 0, 0};
         return {TokenKind::Byte, {}, false, 0, static_cast<uint8_t>(value)};
     }
     // A backslash before a line end is a paragraph mark.

@@ -69,9 +69,11 @@ TEST(Tool, ListFormatsShowsWhatIsReadAndWritten) {
         {&inputs, {"ods", ".ods .fods", "an OpenDocument spreadsheet"}},
         {&inputs, {"csv", ".csv", "separated values"}},
         {&inputs, {"text", ".qrvt", "text format"}},
-        {&inputs, {"pptx", ".pptx", "a PowerPoint presentation (recognised, not read)"}},
+        {&inputs, {"pptx", ".pptx .pptm", "a PowerPoint presentation"}},
+        {&inputs, {"odp", ".odp .fodp", "an OpenDocument presentation"}},
+        {&inputs, {"xls", ".xls", "an Excel 97-2003 workbook"}},
+        {&inputs, {"rtf", ".rtf", "a Rich Text Format document"}},
         {&inputs, {"doc", ".doc", "a Word 97-2003 document (recognised, not read)"}},
-        {&inputs, {"rtf", ".rtf", "a Rich Text Format document (recognised, not read)"}},
         {&outputs, {"html", ".html .htm", "text/html"}},
         {&outputs, {"text", ".txt", "text/plain"}},
         {&outputs, {"markdown", ".md .markdown", "text/markdown"}},
@@ -83,7 +85,8 @@ TEST(Tool, ListFormatsShowsWhatIsReadAndWritten) {
         const std::string line = l.part->substr(at, l.part->find('\n', at) - at);
         for (const char *w : l.words) EXPECT_NE(line.find(w), std::string::npos) << w << " in: " << line;
     }
-    EXPECT_EQ(inputs.find("xlsx (recognised"), std::string::npos);
+    for (const char *read : {"xlsx", "pptx", "rtf"})
+        EXPECT_EQ(inputs.find(std::string(read) + " (recognised"), std::string::npos) << read;
 }
 
 TEST(Tool, OutputFileAndItsNameChooseTheFormat) {

@@ -64,7 +64,7 @@ TEST(RtfContent, BadInputStillImports) {
         {"\\bin longer than the file", "{\\rtf1 a\\bin999999 xyz", "a\n"},
         {"a cut \\'", "{\\rtf1 a\\'", "a\n"},
         {"a million open groups", "{\\rtf1 " + std::string(1000000, '{') + "deep", "deep\n"},
-        {"cells without rows", "{\\rtf1 x\\cell\\cell\\row\\nestrow}", "x\n"},
+        {"cells without a row definition", "{\\rtf1 x\\cell\\cell\\row\\nestrow}", "x\n\t\n"},
     };
     for (const auto &c : cases) EXPECT_EQ(text_of(c.rtf), c.shown) << c.name;
 }
@@ -81,7 +81,7 @@ TEST(RtfContent, StructureInTheHtml) {
         std::string contains;
     } cases[] = {
         {"a link", "{\\rtf1 {\\field{\\*\\fldinst HYPERLINK \"http://x.org/\"}{\\fldrslt site}}}", "href=\"http://x.org/\""},
-        {"a link to a bookmark", "{\\rtf1 {\\field{\\*\\fldinst HYPERLINK \\\\l \"b1\"}{\\fldrslt here}}}", "#b1"},
+        {"a link to a bookmark", "{\\rtf1 {\\field{\\*\\fldinst HYPERLINK \\\\l \"b1\"}{\\fldrslt here}}}", "href=\"#bm-b1\""},
         {"bold", "{\\rtf1 {\\b strong}}", "strong"},
         {"a footnote's body", "{\\rtf1 text{\\footnote \\pard note body\\par}}", "note body"},
         {"a table's cells", "{\\rtf1\\trowd\\cellx1000\\cellx2000\\intbl A\\cell B\\cell\\row}", "<td"},
