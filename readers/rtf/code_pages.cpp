@@ -30,7 +30,7 @@ void *const kNone = reinterpret_cast<void *>(-1);
 
 // Latin-1, the decoding of last resort.
 void append_latin1(std::string_view bytes, std::string &out) {
-    for (char c : bytes) append_utf8(out, static_cast<unsigned char>(c));
+    for (char c : bytes) append_utf8(static_cast<unsigned char>(c), out);
 }
 
 }  // namespace
@@ -39,25 +39,6 @@ int32_t code_page_of_charset(int32_t charset) {
     for (const auto &[set, page] : kCharsets)
         if (set == charset) return charset == 0 ? 0 : page;
     return 0;
-}
-
-void append_utf8(std::string &out, char32_t c) {
-    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 CodePages::~CodePages() {
@@ -89,7 +70,7 @@ void CodePages::decode(std::string_view bytes, int32_t code_page, std::string &o
         out.append(buffer.data(), buffer.size() - to_left);
         if (rc == static_cast<size_t>(-1) && errno != E2BIG) {
             // A byte the code page does not hold, or a sequence cut short.
-            append_utf8(out, 0xFFFD);
+            append_utf8(0xFFFD, out);
             ++in;
             --in_left;
             iconv(static_cast<iconv_t>(cd), nullptr, nullptr, nullptr, nullptr);

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "writer/utf16.hpp"
+
 namespace qrv::import::rtf {
 
 inline constexpr int32_t kDefaultCodePage = 1252;
@@ -32,6 +34,5 @@ private:
     std::map<int32_t, void *> open_;
 };
 
-void append_utf8(std::string &out, char32_t c);
 
 }  // namespace qrv::import::rtf

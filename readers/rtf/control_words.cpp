@@ -191,7 +191,7 @@ bool Reader::special_word(const Token &t) {
     for (const auto &[word, c] : kCharacters)
         if (w == word) {
             std::string utf8;
-            append_utf8(utf8, c);
+            append_utf8(c, utf8);
             return body_text(utf8), true;
         }
     if (w == "par" || w == "sect") return output().end_paragraph(state()), true;

@@ -26,7 +26,7 @@ std::string level_text_of(const std::u32string &raw, bool bullet, size_t level) 
         if (c < 10 && !bullet)
             out.append(1, '%').append(std::to_string(c + 1));
         else if (c >= 10)
-            append_utf8(out, bullet ? shown_bullet(c, level) : c);
+            append_utf8(bullet ? shown_bullet(c, level) : c, out);
     }
     return out;
 }

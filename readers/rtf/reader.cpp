@@ -138,7 +138,7 @@ void Reader::deliver_unicode(int32_t value) {
         return;
     }
     std::string utf8;
-    append_utf8(utf8, c);
+    append_utf8(c, utf8);
     deliver(utf8);
 }
 
