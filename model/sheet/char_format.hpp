@@ -29,6 +29,20 @@ struct CharFormat {
     bool plain() const { return *this == CharFormat{}; }
 };
 
+// The format a reader's font record switches on (any record with the
+// members bold to subscript), with the sheet's font, size and colour.
+template <class FontRecord>
+CharFormat switches_of(const FontRecord &font) {
+    CharFormat c;
+    c.bold = font.bold;
+    c.italic = font.italic;
+    c.underline = font.underline;
+    c.strike = font.strike;
+    c.superscript = font.superscript;
+    c.subscript = font.subscript;
+    return c;
+}
+
 // The distinct formats of a document; number 0 is the plain format.
 class CharFormatTable {
 public:

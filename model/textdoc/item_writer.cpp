@@ -28,6 +28,7 @@ ItemWriter::ItemWriter(DocumentWriter &out, const TextDocument &doc, Diagnostics
 void ItemWriter::begin() {
     write_definitions(out_, fonts_, doc_);
     out_.section(0);
+    items_at_begin_ = out_.items();
 }
 
 void ItemWriter::finish() {
@@ -37,6 +38,9 @@ void ItemWriter::finish() {
     while (tables_.depth() > 0) tables_.end_table();
     drain_frames();
     end_paragraph();
+    // A document with no text still holds one empty paragraph: a section
+    // must start at an item.
+    if (out_.items() == items_at_begin_) out_.break_item(CH_BREAK_PARAGRAPH);
 }
 
 void ItemWriter::start_section_if_due() {

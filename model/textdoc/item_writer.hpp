@@ -74,6 +74,7 @@ private:
     bool draining_ = false;
 
     size_t covered_depth_ = 0;     // inside a covered cell: 1 + tables begun in it
+    uint64_t items_at_begin_ = 0;  // the document's items when the body began
     size_t flattened_tables_ = 0;  // tables begun beyond kMaxTableDepth
 };
 

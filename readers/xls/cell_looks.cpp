@@ -17,13 +17,7 @@ uint32_t colour_of(const Globals &book, uint16_t index) {
 // ordinary cells carry no font items.
 uint32_t format_of(const Globals &book, const FontRecord &f, FontTable &fonts, CharFormatTable &formats) {
     const FontRecord &base = book.fonts.front();
-    CharFormat c;
-    c.bold = f.bold;
-    c.italic = f.italic;
-    c.underline = f.underline;
-    c.strike = f.strike;
-    c.superscript = f.superscript;
-    c.subscript = f.subscript;
+    CharFormat c = switches_of(f);
     if (f.name != base.name) c.font = fonts.id_of(f.name);
     if (f.half_points != base.half_points) c.size = f.half_points;
     if (f.colour != base.colour) c.colour = colour_of(book, f.colour);

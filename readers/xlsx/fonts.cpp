@@ -3,13 +3,7 @@
 namespace qrv::import::xlsx {
 
 uint32_t Fonts::format_of(const FontSpec &font) {
-    CharFormat f;
-    f.bold = font.bold;
-    f.italic = font.italic;
-    f.underline = font.underline;
-    f.strike = font.strike;
-    f.superscript = font.superscript;
-    f.subscript = font.subscript;
+    CharFormat f = switches_of(font);
     if (font.name != base_.name) f.font = fonts_.id_of(font.name);
     if (font.size != base_.size) f.size = font.size;
     if (font.colour != FontSpec::kNoColour) f.colour = font.colour;
