@@ -58,6 +58,7 @@ TEST(RtfContent, BadInputStillImports) {
         std::string rtf;
         std::string shown;
     } cases[] = {
+        {"an empty document", "{\\rtf1}", ""},
         {"truncated inside a group", "{\\rtf1 abc{\\b def", "abcdef\n"},
         {"a stray close brace", "{\\rtf1 a}}b", "ab\n"},
         {"absurd parameters", "{\\rtf1\\fs99999999999999 \\li-99999999999 x}", "x\n"},

@@ -29,7 +29,8 @@ bool same_name(std::u16string_view a, std::string_view b) {
 
 }  // namespace
 
-CompoundFile::CompoundFile(std::span<const uint8_t> bytes, const Limits &limits) : bytes_(bytes), limits_(limits) {
+CompoundFile::CompoundFile(std::span<const uint8_t> bytes, const Limits &limits)
+    : bytes_(bytes), max_stream_bytes_(limits.max_part_bytes) {
     if (bytes.size() < 512 || !std::equal(std::begin(kMagic), std::end(kMagic), bytes.begin()))
         bad("the header is missing");
     const uint8_t *h = bytes.data();
@@ -119,9 +120,9 @@ void CompoundFile::read_directory(uint32_t first) {
 
 std::vector<uint8_t> CompoundFile::read_chain(const std::vector<uint32_t> &table, uint32_t start, uint64_t size,
                                               bool mini) const {
-    if (size > limits_.max_part_bytes)
+    if (size > max_stream_bytes_)
         over_limit("a stream of the compound file has " + std::to_string(size) + " bytes, more than the bound of " +
-                   std::to_string(limits_.max_part_bytes));
+                   std::to_string(max_stream_bytes_));
     const uint32_t unit = mini ? kMiniSector : sector_size_;
     std::vector<uint8_t> out;
     out.reserve(static_cast<size_t>(std::min<uint64_t>(size, bytes_.size())));

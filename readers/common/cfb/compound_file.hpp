@@ -43,7 +43,7 @@ private:
     std::vector<uint32_t> read_table(const std::vector<uint32_t> &sectors) const;
 
     std::span<const uint8_t> bytes_;
-    const Limits &limits_;
+    uint64_t max_stream_bytes_;  // a stream larger than a part may be is refused
     uint32_t sector_size_ = 512;
     uint32_t mini_cutoff_ = 4096;
     std::vector<uint32_t> fat_;
