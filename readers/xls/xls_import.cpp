@@ -5,6 +5,7 @@
 #include "cfb/compound_file.hpp"
 #include "core/error.hpp"
 #include "core/import_job.hpp"
+#include "numfmt/general_keys.hpp"
 #include "numfmt/number_formats.hpp"
 #include "sheet/sheet_builder.hpp"
 #include "cell_looks.hpp"
@@ -46,6 +47,7 @@ CHHandle import_xls(ImportJob &job) {
     CharFormatTable formats;
     NumberFormatTable numbers(writer);
     const CellLooks looks(book, numbers, fonts, formats);
+    const GeneralNumbers general = general_numbers(numbers);
 
     SheetContext context{book, looks, page, texts, job.diagnostics};
     for (const SheetEntry &entry : book.sheets) {
@@ -53,6 +55,7 @@ CHHandle import_xls(ImportJob &job) {
         SheetBuilder sheet(writer, texts, formats, job.diagnostics);
         sheet.set_name(entry.name);
         sheet.set_date1904(book.date1904);
+        sheet.set_general_numbers(&general);
         sheet.set_hidden(entry.hidden);
         if (entry.offset < stream.size()) {
             read_sheet(context, stream, entry.offset, sheet);
