@@ -82,7 +82,7 @@ Converted convert(Route route, const std::string &input, const std::string &form
         c.rc = QRVConvertFileToMemory(input.c_str(), format.c_str(), options, &data, &length, message, sizeof message);
         return take_buffer(c.rc, data, length, message);
     case Route::memory_to_memory:
-        c.rc = QRVConvertMemoryToMemory(bytes.data(), bytes.size(), fs::path(input).filename().c_str(),
+        c.rc = QRVConvertMemoryToMemory(bytes.data(), bytes.size(), fs::path(input).filename().string().c_str(),
                                         format.c_str(), options, &data, &length, message, sizeof message);
         return take_buffer(c.rc, data, length, message);
     case Route::file_to_file:
@@ -175,7 +175,7 @@ TEST_F(ConvertTest, TheTitleComesFromTheFileNameUnlessGiven) {
 TEST_F(ConvertTest, FailuresAreOneLineNamingThePart) {
     const fs::path broken = dir_ / "broken.docx";
     std::ofstream(broken, std::ios::binary) << "PK\x03\x04 this is no package";
-    const fs::path bad_locale = dir_ / "bad.locale";
+    const std::string bad_locale = (dir_ / "bad.locale").string();
     std::ofstream(bad_locale) << "decimal=,\nno equals sign here\n";
     QRVConvertOptions with_locale{};
     with_locale.StructSize = sizeof with_locale;
