@@ -76,8 +76,8 @@ Result file_to_memory(const std::string &input, const std::string &format, const
     int code;
     {
         py::gil_scoped_release unlocked;
-        code = QRVConvertFileToMemory(input.c_str(), format.c_str(), &options, &out.data, &out.length,
-                                      message.text, sizeof message.text);
+        code = QRVConvertFileToMemory(input.c_str(), format.c_str(), &options, &out.data, &out.length, message.text,
+                                      sizeof message.text);
     }
     return result_of(code, message, py::bytes(out.data ? out.data : "", out.length));
 }
@@ -95,8 +95,7 @@ Result file_to_file(const std::string &input, const std::string &output, const s
     return result_of(code, message, py::none());
 }
 
-Result memory_to_memory(const py::object &source, const Text &name, const std::string &format,
-                        const Request &request) {
+Result memory_to_memory(const py::object &source, const Text &name, const std::string &format, const Request &request) {
     const Bytes input(source);
     const QRVConvertOptions options = request.options();
     Output out;
@@ -104,14 +103,14 @@ Result memory_to_memory(const py::object &source, const Text &name, const std::s
     int code;
     {
         py::gil_scoped_release unlocked;
-        code = QRVConvertMemoryToMemory(input.data(), input.size(), c_text(name), format.c_str(), &options,
-                                        &out.data, &out.length, message.text, sizeof message.text);
+        code = QRVConvertMemoryToMemory(input.data(), input.size(), c_text(name), format.c_str(), &options, &out.data,
+                                        &out.length, message.text, sizeof message.text);
     }
     return result_of(code, message, py::bytes(out.data ? out.data : "", out.length));
 }
 
-Result memory_to_file(const py::object &source, const Text &name, const std::string &output,
-                      const std::string &format, const Request &request) {
+Result memory_to_file(const py::object &source, const Text &name, const std::string &output, const std::string &format,
+                      const Request &request) {
     const Bytes input(source);
     const QRVConvertOptions options = request.options();
     Message message;
@@ -126,11 +125,16 @@ Result memory_to_file(const py::object &source, const Text &name, const std::str
 
 void add_codes(py::module_ &m) {
     const std::pair<const char *, int> codes[] = {
-        {"OK", QRVC_OK},           {"ERR_ARGUMENT", QRVC_ERR_ARGUMENT},
-        {"ERR_INPUT_FORMAT", QRVC_ERR_INPUT_FORMAT}, {"ERR_OUTPUT_FORMAT", QRVC_ERR_OUTPUT_FORMAT},
-        {"ERR_INPUT", QRVC_ERR_INPUT}, {"ERR_LOCALE", QRVC_ERR_LOCALE},
-        {"ERR_SETUP", QRVC_ERR_SETUP}, {"ERR_OUTPUT", QRVC_ERR_OUTPUT},
-        {"ERR_EXPORT", QRVC_ERR_EXPORT}, {"ERR_MEMORY", QRVC_ERR_MEMORY},
+        {"OK", QRVC_OK},
+        {"ERR_ARGUMENT", QRVC_ERR_ARGUMENT},
+        {"ERR_INPUT_FORMAT", QRVC_ERR_INPUT_FORMAT},
+        {"ERR_OUTPUT_FORMAT", QRVC_ERR_OUTPUT_FORMAT},
+        {"ERR_INPUT", QRVC_ERR_INPUT},
+        {"ERR_LOCALE", QRVC_ERR_LOCALE},
+        {"ERR_SETUP", QRVC_ERR_SETUP},
+        {"ERR_OUTPUT", QRVC_ERR_OUTPUT},
+        {"ERR_EXPORT", QRVC_ERR_EXPORT},
+        {"ERR_MEMORY", QRVC_ERR_MEMORY},
         {"ERR_INTERNAL", QRVC_ERR_INTERNAL},
     };
     for (const auto &[name, code] : codes) m.attr(name) = code;
@@ -142,16 +146,15 @@ PYBIND11_MODULE(_qrvex, m) {
     m.doc() = "The one-call conversions of libqrvconvert; use the qrvex package instead.";
     add_codes(m);
     py::class_<Request>(m, "Request", "How to convert: the input's format, a locale file, a title.")
-        .def(py::init<Text, Text, Text>(), py::arg("input_format") = py::none(),
-             py::arg("locale_file") = py::none(), py::arg("title") = py::none());
+        .def(py::init<Text, Text, Text>(), py::arg("input_format") = py::none(), py::arg("locale_file") = py::none(),
+             py::arg("title") = py::none());
     const char *returns = " Returns (code, message, output): output is the bytes written, or None.";
     m.def("file_to_memory", &file_to_memory, py::arg("input"), py::arg("format"), py::arg("request"),
           (std::string("Converts the file input into bytes.") + returns).c_str());
-    m.def("file_to_file", &file_to_file, py::arg("input"), py::arg("output"), py::arg("format"),
-          py::arg("request"), (std::string("Converts the file input into the file output.") + returns).c_str());
+    m.def("file_to_file", &file_to_file, py::arg("input"), py::arg("output"), py::arg("format"), py::arg("request"),
+          (std::string("Converts the file input into the file output.") + returns).c_str());
     m.def("memory_to_memory", &memory_to_memory, py::arg("source"), py::arg("name"), py::arg("format"),
           py::arg("request"), (std::string("Converts the bytes of source into bytes.") + returns).c_str());
-    m.def("memory_to_file", &memory_to_file, py::arg("source"), py::arg("name"), py::arg("output"),
-          py::arg("format"), py::arg("request"),
-          (std::string("Converts the bytes of source into the file output.") + returns).c_str());
+    m.def("memory_to_file", &memory_to_file, py::arg("source"), py::arg("name"), py::arg("output"), py::arg("format"),
+          py::arg("request"), (std::string("Converts the bytes of source into the file output.") + returns).c_str());
 }
