@@ -16,6 +16,8 @@ import os
 
 from . import _qrvex
 
+__version__ = _qrvex.__version__
+
 __all__ = ["convert", "convert_file", "Error", "FormatError", "DocumentError", "OutputError",
            "OUTPUT_FORMATS"]
 

@@ -5,6 +5,7 @@ _Path = Union[str, "os.PathLike[str]", "os.PathLike[bytes]"]
 _Source = Union[_Path, bytes, bytearray, memoryview, IO[bytes]]
 _Format = Literal["html", "text", "markdown", "csv", "json", "items"]
 
+__version__: str
 OUTPUT_FORMATS: Mapping[str, Tuple[str, ...]]
 
 class Error(Exception):

@@ -144,6 +144,7 @@ void add_codes(py::module_ &m) {
 
 PYBIND11_MODULE(_qrvex, m) {
     m.doc() = "The one-call conversions of libqrvconvert; use the qrvex package instead.";
+    m.attr("__version__") = QRV_VERSION;
     add_codes(m);
     py::class_<Request>(m, "Request", "How to convert: the input's format, a locale file, a title.")
         .def(py::init<Text, Text, Text>(), py::arg("input_format") = py::none(), py::arg("locale_file") = py::none(),
