@@ -84,9 +84,29 @@ def test_every_source_gives_the_paths_result(kind, name, output):
             src.close()
 
 
-def test_name_gives_the_title_of_bytes():
-    page = qrvex.convert(sample_bytes("ledger.qrvt"), name="reports/quarter-figures.qrvt")
-    assert "<title>quarter-figures</title>" in page
+def quarter_figures(directory):
+    path = directory / "quarter-figures.qrvt"
+    path.write_bytes(sample_bytes("ledger.qrvt"))
+    return path
+
+
+def convert_open_file(path):
+    with open(path, "rb") as stream:
+        return qrvex.convert(stream)
+
+
+# A page's title, where the document gives none, is the name its input goes by.
+TITLES = {
+    "a path": lambda d: qrvex.convert(quarter_figures(d)),
+    "bytes with a name": lambda d: qrvex.convert(sample_bytes("ledger.qrvt"), name="reports/quarter-figures.qrvt"),
+    "an open file": lambda d: convert_open_file(quarter_figures(d)),
+    "a path with a name": lambda d: qrvex.convert(sample("ledger.qrvt"), name="quarter-figures"),
+}
+
+
+@pytest.mark.parametrize("source", TITLES)
+def test_the_name_gives_the_title(tmp_path, source):
+    assert "<title>quarter-figures</title>" in TITLES[source](tmp_path)
 
 
 @pytest.mark.parametrize("dst, to, output", [
