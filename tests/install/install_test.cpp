@@ -135,4 +135,32 @@ TEST_F(InstalledTree, ConvertExampleBuildsWithPkgConfigAndRunsWithoutASearchPath
     }
 }
 
+// The Python package lands in the prefix's site-packages and loads the
+// prefix's libqrvconvert through its own RUNPATH.
+TEST_F(InstalledTree, PythonPackageImportsFromThePrefix) {
+#ifndef QRV_PYTHON_EXECUTABLE
+    GTEST_SKIP() << "the Python package is not built";
+#else
+    const fs::path site = prefix() / QRV_PYTHON_INSTALL_DIR;
+    for (const char *file : {"__init__.py", "__init__.pyi", "py.typed"})
+        EXPECT_TRUE(fs::exists(site / "qrvex" / file)) << file;
+    const std::string script =
+        "import qrvex, sys; print(qrvex.__file__); "
+        "sys.stdout.write(qrvex.convert(sys.argv[1], to='text'))";
+    const Shell run = shell("cd / && env -u LD_LIBRARY_PATH PYTHONPATH=" + shell_word(site) + " " +
+                            shell_word(QRV_PYTHON_EXECUTABLE) + " -c \"" + script + "\" " +
+                            shell_word(QRV_SOURCE_DIR "/samples/report.docx"));
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(run.output.rfind((site / "qrvex" / "__init__.py").string() + "\nQuarterly Report\n", 0), 0u)
+        << run.output;
+    // The RUNPATH is relative ($ORIGIN/../..), so the path ldd shows is compared once resolved.
+    const Shell loaded = shell("ldd " + shell_word(site / "qrvex") +
+                               "/_qrvex*.so | sed -n 's/.*libqrvconvert[^ ]* => \\([^ ]*\\) .*/\\1/p'");
+    ASSERT_EQ(loaded.status, 0) << loaded.output;
+    const std::string path = loaded.output.substr(0, loaded.output.find('\n'));
+    ASSERT_FALSE(path.empty()) << "the module does not load libqrvconvert";
+    EXPECT_EQ(fs::canonical(path), fs::canonical(lib() / ("libqrvconvert.so." + kMajor)));
+#endif
+}
+
 }  // namespace
