@@ -52,7 +52,7 @@ private:
     void read_diagram(std::string_view data_id);
 
     PartContext &context_;
-    const Inheritance &inheritance_;
+    const Inheritance inheritance_;  // two pointers, kept by value: a notes page passes a temporary
     std::vector<slides::PlacedShape> &shapes_;
     bool hidden_ = false;
 
