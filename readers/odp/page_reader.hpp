@@ -2,8 +2,8 @@
 // <office:presentation>) into slides: each shape's text by its
 // presentation class and position (groups flattened), paragraphs with the
 // level of their list nesting and the bullet of their list style, links,
-// tables with spans, pictures and objects with their title or description,
-// and the text of the page's notes.
+// tables with spans, pictures and objects with their description (else
+// their title, else their name), and the text of the page's notes.
 #pragma once
 
 #include <optional>
@@ -28,7 +28,7 @@ private:
         slides::PlacedShape placed;
         uint32_t depth = 0;  // elements open inside it, its own included
         bool notes = false, skipped = false;
-        std::string description;
+        std::string name, title, description;  // draw:name, svg:title, svg:desc
         const Levels *levels = nullptr;  // of its presentation style
         std::optional<textdoc::ObjectKind> object;
     };
@@ -57,7 +57,7 @@ private:
     const Levels *paragraph_levels_ = nullptr;
     bool paragraph_has_text_ = false;
     uint32_t links_open_ = 0;
-    bool in_description_ = false;
+    std::string *capture_ = nullptr;  // the title or description being read
     unsigned covered_left_ = 0;  // cells of the row a column span still covers
 };
 

@@ -51,6 +51,20 @@ TEST(PptxContent, WhatTheTextShows) {
         {"empty shapes and slides give nothing",
          {.slides = {slide(p_sp("<a:p/>") + p_title("Kept")), slide("")}},
          "Kept\n"},
+        {"a group's children placed through the group's transform",
+         {.slides = {slide("<p:grpSp><p:nvGrpSpPr/><p:grpSpPr><a:xfrm><a:off x=\"0\" y=\"5000\"/>"
+                           "<a:ext cx=\"500\" cy=\"500\"/><a:chOff x=\"0\" y=\"0\"/><a:chExt cx=\"1000\" "
+                           "cy=\"1000\"/></a:xfrm></p:grpSpPr>" +
+                           p_sp(a_p("grouped"), "", 0, 100) + "</p:grpSp>" + p_sp(a_p("above"), "", 0, 4000))}},
+         "above\ngrouped\n"},
+        {"of alternative content the first choice alone",
+         {.slides = {slide("<mc:AlternateContent><mc:Choice Requires=\"p14\">" + p_sp(a_p("chosen")) +
+                           "</mc:Choice><mc:Fallback>" + p_sp(a_p("fallback")) + "</mc:Fallback></mc:AlternateContent>")}},
+         "chosen\n"},
+        {"a slide number field shows the slide's place",
+         {.slides = {slide(p_title("A")),
+                     slide(p_sp("<a:p><a:fld id=\"{1}\" type=\"slidenum\"><a:t>9</a:t></a:fld></a:p>"))}},
+         "A\n2\n"},
         {"speaker notes are kept out of the text",
          {.slides = {{p_title("Talk"), body(a_p("say this"))}}},
          "Talk\n"},
