@@ -3,6 +3,7 @@
 // order, bullets from the list and presentation styles, tables, pictures,
 // notes, hidden pages left out, flat documents; and broken packages
 // imported as far as they go, or refused in one line.
+#include "imported_document.hpp"
 #include "slides_builder.hpp"
 
 namespace qrv::test {

@@ -3,6 +3,7 @@
 // order, bullets inherited from the layout and the master, tables,
 // pictures, speaker notes, hidden slides left out; and broken packages
 // imported as far as they go, or refused in one line.
+#include "imported_document.hpp"
 #include "slides_builder.hpp"
 
 namespace qrv::test {

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "imported_document.hpp"
 #include "odf_namespaces.hpp"
 #include "package_builder.hpp"
 
