@@ -24,6 +24,8 @@ const std::string kMasterBullets =
     "<p:bodyStyle><a:lvl1pPr><a:buChar char=\"\xE2\x96\xAA\"/></a:lvl1pPr><a:lvl2pPr><a:buChar char=\"-\"/>"
     "</a:lvl2pPr></p:bodyStyle>";
 
+const std::string kNumbered = "<a:buAutoNum type=\"arabicPeriod\"/>";
+
 TEST(PptxContent, WhatTheTextShows) {
     struct Case {
         const char *name;
@@ -38,6 +40,11 @@ TEST(PptxContent, WhatTheTextShows) {
                            p_sp(a_p("below"), "", 0, 3000) + p_sp(a_p("right"), "", 5000, 1000) +
                            p_sp(a_p("left"), "", 0, 1000) + body(a_p("body")) + p_title("Title"))}},
          "Title\nbody\nleft\nright\nbelow\npage 1\n"},
+        {"a placeholder with no place of its own sits where the layout puts it",
+         {.slides = {slide(body(a_p("lower")) + p_sp(a_p("upper"), "type=\"body\" idx=\"2\""))},
+          .layout_shapes = p_sp("<a:p/>", "type=\"body\" idx=\"1\"", 0, 5000) +
+                           p_sp("<a:p/>", "type=\"body\" idx=\"2\"", 0, 1000)},
+         "upper\nlower\n"},
         {"a hidden slide is left out",
          {.slides = {slide(p_title("One")), {p_title("Secret"), "", true}, slide(p_title("Three"))}},
          "One\nThree\n"},
@@ -107,6 +114,16 @@ TEST(PptxContent, WhatTheHtmlShows) {
         {"a free shape takes no body bullets",
          {.slides = {slide(p_sp(a_p("free"), "", 0, 0))}, .text_styles = kMasterBullets},
          {"<p>free</p>"}},
+        {"numbers count within their text body",
+         {.slides = {slide(p_sp(a_p("n1", "", kNumbered) + a_p("n2", "", kNumbered)) +
+                           p_sp(a_p("m1", "", kNumbered), "", 0, 9000))}},
+         {"<span class=\"marker\">2.</span> n2", "<span class=\"marker\">1.</span> m1"}},
+        {"a link to the web",
+         {.slides = {{p_sp("<a:p><a:r><a:rPr b=\"1\"><a:hlinkClick r:id=\"rH\"/></a:rPr><a:t>site</a:t></a:r></a:p>"),
+                      "", false, "",
+                      "<Relationship Id=\"rH\" Type=\"" + kOfficeRelationships +
+                          "hyperlink\" Target=\"https://example.org/\" TargetMode=\"External\"/>"}}},
+         {"<a href=\"https://example.org/\"><span style=\"font-weight:bold\">site</span></a>"}},
         {"a picture by its alt text", {.slides = {slide(p_pic("A cat on a mat"))}}, {"[Image: A cat on a mat]"}},
         {"a spanned table cell", {.slides = {slide(p_table("<a:tr>" + a_tc("wide", " gridSpan=\"2\"") + "</a:tr>", 2))}},
          {"<td colspan=\"2\"><p>wide</p>"}},
