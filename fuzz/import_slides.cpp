@@ -29,10 +29,10 @@ std::vector<Part> sound_pptx() {
         "<p:titleStyle><a:lvl1pPr/></p:titleStyle><p:bodyStyle><a:lvl1pPr><a:buChar char=\"o\"/></a:lvl1pPr>"
         "<a:lvl2pPr><a:buAutoNum type=\"romanUcPeriod\" startAt=\"3\"/></a:lvl2pPr></p:bodyStyle>";
     p.master_shapes = p_sp("<a:p/>", "type=\"body\"", 100, 2000);
-    p.layout_shapes = p_sp("<a:lstStyle><a:lvl1pPr><a:buChar char=\"+\"/></a:lvl1pPr></a:lstStyle><a:p/>",
-                           "type=\"body\" idx=\"1\"");
-    const std::string body = p_sp(a_p("one") + a_p("two", " lvl=\"1\"") + a_p("none", "", "<a:buNone/>"),
-                                  "type=\"body\" idx=\"1\"");
+    p.layout_shapes =
+        p_sp("<a:lstStyle><a:lvl1pPr><a:buChar char=\"+\"/></a:lvl1pPr></a:lstStyle><a:p/>", "type=\"body\" idx=\"1\"");
+    const std::string body =
+        p_sp(a_p("one") + a_p("two", " lvl=\"1\"") + a_p("none", "", "<a:buNone/>"), "type=\"body\" idx=\"1\"");
     const std::string group =
         "<p:grpSp><p:nvGrpSpPr/><p:grpSpPr><a:xfrm><a:off x=\"10\" y=\"10\"/><a:ext cx=\"5\" cy=\"5\"/>"
         "<a:chOff x=\"0\" y=\"0\"/><a:chExt cx=\"10\" cy=\"10\"/></a:xfrm></p:grpSpPr>" +
@@ -41,12 +41,13 @@ std::vector<Part> sound_pptx() {
         p_table("<a:tr>" + a_tc("s", " gridSpan=\"2\" rowSpan=\"2\"") + "<a:tc hMerge=\"1\"/></a:tr><a:tr>" +
                     "<a:tc vMerge=\"1\"/><a:tc hMerge=\"1\" vMerge=\"1\"/></a:tr>",
                 2);
-    p.slides.push_back({p_title("T") + body + group + table +
-                            "<mc:AlternateContent><mc:Choice Requires=\"p14\">" + p_sp(a_p("c")) +
-                            "</mc:Choice><mc:Fallback>" + p_sp(a_p("f")) + "</mc:Fallback></mc:AlternateContent>",
+    p.slides.push_back({p_title("T") + body + group + table + "<mc:AlternateContent><mc:Choice Requires=\"p14\">" +
+                            p_sp(a_p("c")) + "</mc:Choice><mc:Fallback>" + p_sp(a_p("f")) +
+                            "</mc:Fallback></mc:AlternateContent>",
                         p_sp("", "type=\"sldImg\"") + p_sp(a_p("notes"), "type=\"body\" idx=\"1\"")});
     p.slides.push_back({p_title("H"), "", true});
-    p.slides.push_back({p_sp("<a:p><a:fld id=\"{1}\" type=\"slidenum\"><a:t>#</a:t></a:fld></a:p>", "type=\"sldNum\"")});
+    p.slides.push_back(
+        {p_sp("<a:p><a:fld id=\"{1}\" type=\"slidenum\"><a:t>#</a:t></a:fld></a:p>", "type=\"sldNum\"")});
     p.core = "<dc:title>t</dc:title>";
     return p.parts();
 }
@@ -73,7 +74,8 @@ Odp sound_odp_document() {
         "</table:table-row><table:table-row><table:covered-table-cell/><table:covered-table-cell/>"
         "</table:table-row></table:table></draw:frame>";
     o.pages = odp_page(odp_title("T") + odp_frame(outline, "outline", "2cm", " presentation:style-name=\"pr1\"") +
-                       "<draw:g>" + table + "</draw:g><draw:frame draw:name=\"p\"><draw:image xlink:href=\"a.png\"/>"
+                       "<draw:g>" + table +
+                       "</draw:g><draw:frame draw:name=\"p\"><draw:image xlink:href=\"a.png\"/>"
                        "<svg:desc>d</svg:desc></draw:frame><presentation:notes><draw:page-thumbnail "
                        "presentation:class=\"page\"/>" +
                        odp_frame(odp_p("n"), "notes") + "</presentation:notes>") +

@@ -29,7 +29,7 @@ private:
         uint32_t depth = 0;  // elements open inside it, its own included
         bool notes = false, skipped = false;
         std::string name, title, description;  // draw:name, svg:title, svg:desc
-        const Levels *levels = nullptr;  // of its presentation style
+        const Levels *levels = nullptr;        // of its presentation style
         std::optional<textdoc::ObjectKind> object;
     };
 
@@ -58,7 +58,7 @@ private:
     bool paragraph_has_text_ = false;
     uint32_t links_open_ = 0;
     std::string *capture_ = nullptr;  // the title or description being read
-    unsigned covered_left_ = 0;  // cells of the row a column span still covers
+    unsigned covered_left_ = 0;       // cells of the row a column span still covers
 };
 
 }  // namespace qrv::import::odp

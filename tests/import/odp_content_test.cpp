@@ -67,11 +67,13 @@ TEST(OdpContent, WhatTheTextShows) {
         {"shapes in a group",
          {.pages = odp_page("<draw:g>" + odp_frame(odp_p("grouped"), "", "4cm") + "</draw:g>" + odp_title("T"))},
          "T\ngrouped\n"},
-        {"a table's cells, a spanned one once", {.pages = odp_page(odp_title("Figures") + kSpannedTable)},
+        {"a table's cells, a spanned one once",
+         {.pages = odp_page(odp_title("Figures") + kSpannedTable)},
          "Figures\nwide\na\tb\n"},
         {"placeholders and empty shapes give nothing",
-         {.pages = odp_page(odp_frame(odp_p("Click to add text"), "outline", "2cm", " presentation:placeholder=\"true\"") +
-                            odp_frame("<text:p/>") + odp_title("Kept"))},
+         {.pages =
+              odp_page(odp_frame(odp_p("Click to add text"), "outline", "2cm", " presentation:placeholder=\"true\"") +
+                       odp_frame("<text:p/>") + odp_title("Kept"))},
          "Kept\n"},
         {"notes are kept out of the text", {.pages = odp_page(odp_title("Talk") + notes("say this"))}, "Talk\n"},
     };
@@ -108,14 +110,17 @@ TEST(OdpContent, WhatTheHtmlShows) {
         {"a picture by its name",
          {.pages = odp_page("<draw:frame draw:name=\"Logo\"><draw:image xlink:href=\"Pictures/a.png\"/></draw:frame>")},
          {"[Image: Logo]"}},
-        {"a chart", {.pages = odp_page("<draw:frame><draw:object xlink:href=\"./Object 1\"/><svg:title>Sales</svg:title>"
-                                       "</draw:frame>")},
+        {"a chart",
+         {.pages = odp_page("<draw:frame><draw:object xlink:href=\"./Object 1\"/><svg:title>Sales</svg:title>"
+                            "</draw:frame>")},
          {"Chart: Sales"}},
         {"a spanned table cell", {.pages = odp_page(kSpannedTable)}, {"<td colspan=\"2\"><p>wide</p>"}},
         {"notes beside the page", {.pages = odp_page(odp_title("Talk") + notes("say this"))}, {"<li>say this</li>"}},
-        {"a link", {.pages = odp_page(odp_frame(odp_p("see <text:a xlink:href=\"https://example.org/\">here</text:a>")))},
+        {"a link",
+         {.pages = odp_page(odp_frame(odp_p("see <text:a xlink:href=\"https://example.org/\">here</text:a>")))},
          {"<a href=\"https://example.org/\">here</a>"}},
-        {"the title property", {.pages = odp_page(odp_title("x")), .meta = "<dc:title>Quarterly deck</dc:title>"},
+        {"the title property",
+         {.pages = odp_page(odp_title("x")), .meta = "<dc:title>Quarterly deck</dc:title>"},
          {"<title>Quarterly deck</title>"}},
     };
     for (const auto &c : cases) {

@@ -36,14 +36,14 @@ TEST(PptxContent, WhatTheTextShows) {
          {.slides = {{p_title("First"), "", false, "slide2.xml"}, {p_title("Second"), "", false, "slide1.xml"}}},
          "First\nSecond\n"},
         {"the title first, then the body, free shapes top to bottom and left to right, footers last",
-         {.slides = {slide(p_sp(a_p("page 1"), "type=\"sldNum\" idx=\"12\"") +
-                           p_sp(a_p("below"), "", 0, 3000) + p_sp(a_p("right"), "", 5000, 1000) +
-                           p_sp(a_p("left"), "", 0, 1000) + body(a_p("body")) + p_title("Title"))}},
+         {.slides = {slide(p_sp(a_p("page 1"), "type=\"sldNum\" idx=\"12\"") + p_sp(a_p("below"), "", 0, 3000) +
+                           p_sp(a_p("right"), "", 5000, 1000) + p_sp(a_p("left"), "", 0, 1000) + body(a_p("body")) +
+                           p_title("Title"))}},
          "Title\nbody\nleft\nright\nbelow\npage 1\n"},
         {"a placeholder with no place of its own sits where the layout puts it",
          {.slides = {slide(body(a_p("lower")) + p_sp(a_p("upper"), "type=\"body\" idx=\"2\""))},
-          .layout_shapes = p_sp("<a:p/>", "type=\"body\" idx=\"1\"", 0, 5000) +
-                           p_sp("<a:p/>", "type=\"body\" idx=\"2\"", 0, 1000)},
+          .layout_shapes =
+              p_sp("<a:p/>", "type=\"body\" idx=\"1\"", 0, 5000) + p_sp("<a:p/>", "type=\"body\" idx=\"2\"", 0, 1000)},
          "upper\nlower\n"},
         {"a hidden slide is left out",
          {.slides = {slide(p_title("One")), {p_title("Secret"), "", true}, slide(p_title("Three"))}},
@@ -67,15 +67,14 @@ TEST(PptxContent, WhatTheTextShows) {
          "above\ngrouped\n"},
         {"of alternative content the first choice alone",
          {.slides = {slide("<mc:AlternateContent><mc:Choice Requires=\"p14\">" + p_sp(a_p("chosen")) +
-                           "</mc:Choice><mc:Fallback>" + p_sp(a_p("fallback")) + "</mc:Fallback></mc:AlternateContent>")}},
+                           "</mc:Choice><mc:Fallback>" + p_sp(a_p("fallback")) +
+                           "</mc:Fallback></mc:AlternateContent>")}},
          "chosen\n"},
         {"a slide number field shows the slide's place",
          {.slides = {slide(p_title("A")),
                      slide(p_sp("<a:p><a:fld id=\"{1}\" type=\"slidenum\"><a:t>9</a:t></a:fld></a:p>"))}},
          "A\n2\n"},
-        {"speaker notes are kept out of the text",
-         {.slides = {{p_title("Talk"), body(a_p("say this"))}}},
-         "Talk\n"},
+        {"speaker notes are kept out of the text", {.slides = {{p_title("Talk"), body(a_p("say this"))}}}, "Talk\n"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -125,12 +124,14 @@ TEST(PptxContent, WhatTheHtmlShows) {
                           "hyperlink\" Target=\"https://example.org/\" TargetMode=\"External\"/>"}}},
          {"<a href=\"https://example.org/\"><span style=\"font-weight:bold\">site</span></a>"}},
         {"a picture by its alt text", {.slides = {slide(p_pic("A cat on a mat"))}}, {"[Image: A cat on a mat]"}},
-        {"a spanned table cell", {.slides = {slide(p_table("<a:tr>" + a_tc("wide", " gridSpan=\"2\"") + "</a:tr>", 2))}},
+        {"a spanned table cell",
+         {.slides = {slide(p_table("<a:tr>" + a_tc("wide", " gridSpan=\"2\"") + "</a:tr>", 2))}},
          {"<td colspan=\"2\"><p>wide</p>"}},
         {"speaker notes beside the slide",
          {.slides = {{p_title("Talk"), body(a_p("say this"))}}},
          {"<li>say this</li>"}},
-        {"the title property", {.slides = {slide(p_title("x"))}, .core = "<dc:title>Quarterly deck</dc:title>"},
+        {"the title property",
+         {.slides = {slide(p_title("x"))}, .core = "<dc:title>Quarterly deck</dc:title>"},
          {"<title>Quarterly deck</title>"}},
     };
     for (const auto &c : cases) {

@@ -47,19 +47,18 @@ inline std::string relationships(const std::string &inside) {
 }
 
 inline std::string relationship(const std::string &id, const std::string &type, const std::string &target) {
-    return "<Relationship Id=\"" + id + "\" Type=\"" + kOfficeRelationships + type + "\" Target=\"" + target +
-           "\"/>";
+    return "<Relationship Id=\"" + id + "\" Type=\"" + kOfficeRelationships + type + "\" Target=\"" + target + "\"/>";
 }
 
 // A PowerPoint presentation: slides in the order the presentation lists
 // them, each in ppt/slides/<file>, on one layout and one master.
 struct Pptx {
     struct Slide {
-        std::string shapes;      // content of p:spTree
-        std::string notes{};     // content of the notes page's p:spTree; empty for none
+        std::string shapes;   // content of p:spTree
+        std::string notes{};  // content of the notes page's p:spTree; empty for none
         bool hidden = false;
-        std::string file{};      // default slideN.xml, N its place in the list
-        std::string links{};     // further relationships of the slide
+        std::string file{};   // default slideN.xml, N its place in the list
+        std::string links{};  // further relationships of the slide
     };
     std::vector<Slide> slides{};
     std::string layout_shapes{};  // content of the layout's p:spTree
@@ -75,8 +74,9 @@ struct Pptx {
     }
 
     std::vector<Part> parts() const {
-        std::vector<Part> parts = package_frame(
-            "ppt/presentation.xml", "application/vnd.openxmlformats-officedocument.presentationml.presentation.main+xml");
+        std::vector<Part> parts =
+            package_frame("ppt/presentation.xml",
+                          "application/vnd.openxmlformats-officedocument.presentationml.presentation.main+xml");
         std::string ids, rels = relationship("rM", "slideMaster", "slideMasters/slideMaster1.xml");
         for (size_t i = 0; i < slides.size(); ++i) {
             const std::string id = "rS" + std::to_string(i + 1);
@@ -84,9 +84,10 @@ struct Pptx {
             rels += relationship(id, "slide", "slides/" + file_of(i));
             add_slide(parts, i);
         }
-        parts.push_back({"ppt/presentation.xml", root("presentation", "<p:sldMasterIdLst><p:sldMasterId id=\"2147483648\" "
-                                                                       "r:id=\"rM\"/></p:sldMasterIdLst><p:sldIdLst>" +
-                                                                           ids + "</p:sldIdLst>")});
+        parts.push_back({"ppt/presentation.xml", root("presentation",
+                                                      "<p:sldMasterIdLst><p:sldMasterId id=\"2147483648\" "
+                                                      "r:id=\"rM\"/></p:sldMasterIdLst><p:sldIdLst>" +
+                                                          ids + "</p:sldIdLst>")});
         parts.push_back({"ppt/_rels/presentation.xml.rels", relationships(rels)});
         parts.push_back({"ppt/slideLayouts/slideLayout1.xml", root("sldLayout", tree(layout_shapes))});
         parts.push_back({"ppt/slideLayouts/_rels/slideLayout1.xml.rels",
@@ -101,10 +102,12 @@ struct Pptx {
 
 private:
     static std::string root(const std::string &name, const std::string &inside, const std::string &attributes = "") {
-        return "<?xml version=\"1.0\"?><p:" + name + kPresentationNamespaces + attributes + ">" + inside + "</p:" +
-               name + ">";
+        return "<?xml version=\"1.0\"?><p:" + name + kPresentationNamespaces + attributes + ">" + inside +
+               "</p:" + name + ">";
     }
-    static std::string tree(const std::string &shapes) { return "<p:cSld><p:spTree>" + shapes + "</p:spTree></p:cSld>"; }
+    static std::string tree(const std::string &shapes) {
+        return "<p:cSld><p:spTree>" + shapes + "</p:spTree></p:cSld>";
+    }
 
     void add_slide(std::vector<Part> &parts, size_t i) const {
         const Slide &s = slides[i];
@@ -226,8 +229,8 @@ private:
 
 // A page, with a page style when given.
 inline std::string odp_page(const std::string &inside, const std::string &style = "") {
-    return "<draw:page draw:name=\"page\"" + (style.empty() ? "" : " draw:style-name=\"" + style + "\"") + ">" + inside +
-           "</draw:page>";
+    return "<draw:page draw:name=\"page\"" + (style.empty() ? "" : " draw:style-name=\"" + style + "\"") + ">" +
+           inside + "</draw:page>";
 }
 
 // A frame holding a text box; cls is its presentation class (none for a
