@@ -185,7 +185,7 @@ void PageReader::finish_paragraph() {
 }
 
 void PageReader::finish_shape() {
-    Shape shape = std::move(*shape_);
+    PageShape shape = std::move(*shape_);
     shape_.reset();
     paragraph_.reset();
     capture_ = nullptr;

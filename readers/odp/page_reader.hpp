@@ -14,6 +14,19 @@
 
 namespace qrv::import::odp {
 
+// A shape of a page as it is read.  (Outside the reader: a struct with
+// member initialisers nested in a class cannot be default-constructed in
+// place, with optional::emplace, by every compiler while that class is
+// being defined.)
+struct PageShape {
+    slides::PlacedShape placed;
+    uint32_t depth = 0;  // elements open inside it, its own included
+    bool notes = false, skipped = false;
+    std::string name, title, description;  // draw:name, svg:title, svg:desc
+    const Levels *levels = nullptr;        // of its presentation style
+    std::optional<textdoc::ObjectKind> object;
+};
+
 class PageReader final : public XmlHandler {
 public:
     PageReader(const PageStyles &styles, slides::BulletLists &lists, std::vector<slides::Slide> &slides)
@@ -24,15 +37,6 @@ public:
     void text(std::string_view chars) override;
 
 private:
-    struct Shape {
-        slides::PlacedShape placed;
-        uint32_t depth = 0;  // elements open inside it, its own included
-        bool notes = false, skipped = false;
-        std::string name, title, description;  // draw:name, svg:title, svg:desc
-        const Levels *levels = nullptr;        // of its presentation style
-        std::optional<textdoc::ObjectKind> object;
-    };
-
     void start_shape(const XmlName &name, const XmlAttributes &attributes);
     void start_in_shape(const XmlName &name, const XmlAttributes &attributes);
     void start_table_part(const XmlName &name, const XmlAttributes &attributes);
@@ -47,7 +51,7 @@ private:
     uint32_t bodies_ = 0;
 
     bool in_page_ = false, in_notes_ = false;
-    std::optional<Shape> shape_;
+    std::optional<PageShape> shape_;
 
     // Lists open in the shape: their styles' levels, outermost first.
     std::vector<const Levels *> lists_open_;
