@@ -50,6 +50,7 @@ void PageReader::start_shape(const XmlName &, const XmlAttributes &a) {
     const std::string_view cls = a.get(Ns::OdfPresentation, "class");
     shape_->placed.role = role_of(cls);
     shape_->placed.at = slides::Position{length_of(a.get(Ns::Svg, "y")), length_of(a.get(Ns::Svg, "x"))};
+    shape_->name = a.get(Ns::Draw, "name");
     shape_->notes = in_notes_;
     shape_->skipped = cls == "page" || a.get(Ns::OdfPresentation, "placeholder") == "true" ||
                       (in_notes_ && cls != "notes");
@@ -66,7 +67,8 @@ void PageReader::start_in_shape(const XmlName &name, const XmlAttributes &a) {
     } else if (name.is(Ns::Draw, "object") || name.is(Ns::Draw, "object-ole")) {
         shape_->object = textdoc::ObjectKind::Chart;
     } else if (name.is(Ns::Svg, "title") || name.is(Ns::Svg, "desc")) {
-        in_description_ = shape_->description.empty();
+        std::string &field = name.local == "title" ? shape_->title : shape_->description;
+        capture_ = field.empty() ? &field : nullptr;
     } else if (name.is(Ns::Text, "list")) {
         const Levels *levels = styles_.levels(a.get(Ns::Text, "style-name"));
         lists_open_.push_back(levels ? levels : (lists_open_.empty() ? shape_->levels : lists_open_.back()));
@@ -124,8 +126,8 @@ void PageReader::start_table_part(const XmlName &name, const XmlAttributes &a) {
 
 void PageReader::text(std::string_view chars) {
     if (!shape_ || shape_->skipped) return;
-    if (in_description_) {
-        shape_->description.append(chars);
+    if (capture_) {
+        capture_->append(chars);
         return;
     }
     if (!paragraph_) return;
@@ -149,7 +151,7 @@ void PageReader::end(const XmlName &name) {
 
 void PageReader::end_in_shape(const XmlName &name) {
     if (name.is(Ns::Svg, "title") || name.is(Ns::Svg, "desc")) {
-        in_description_ = false;
+        capture_ = nullptr;
     } else if (name.is(Ns::Text, "list")) {
         if (!lists_open_.empty()) lists_open_.pop_back();
     } else if (is_paragraph(name) && paragraph_) {
@@ -183,15 +185,18 @@ void PageReader::finish_paragraph() {
 }
 
 void PageReader::finish_shape() {
-    Shape shape = std::move(*shape_);
+    PageShape shape = std::move(*shape_);
     shape_.reset();
     paragraph_.reset();
-    in_description_ = false;
+    capture_ = nullptr;
     if (shape.skipped || slides_.empty()) return;
     slides::Slide &slide = slides_.back();
     if (shape.object && shape.placed.content.empty()) {
         shape.placed.content.begin_paragraph({});
-        shape.placed.content.object(*shape.object, shape.description);
+        const std::string &alt = !shape.description.empty() ? shape.description
+                                 : !shape.title.empty()     ? shape.title
+                                                            : shape.name;
+        shape.placed.content.object(*shape.object, alt);
         shape.placed.content.end_paragraph();
     }
     if (shape.placed.content.empty()) return;

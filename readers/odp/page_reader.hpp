@@ -2,8 +2,8 @@
 // <office:presentation>) into slides: each shape's text by its
 // presentation class and position (groups flattened), paragraphs with the
 // level of their list nesting and the bullet of their list style, links,
-// tables with spans, pictures and objects with their title or description,
-// and the text of the page's notes.
+// tables with spans, pictures and objects with their description (else
+// their title, else their name), and the text of the page's notes.
 #pragma once
 
 #include <optional>
@@ -13,6 +13,19 @@
 #include "page_styles.hpp"
 
 namespace qrv::import::odp {
+
+// A shape of a page as it is read.  (Outside the reader: a struct with
+// member initialisers nested in a class cannot be default-constructed in
+// place, with optional::emplace, by every compiler while that class is
+// being defined.)
+struct PageShape {
+    slides::PlacedShape placed;
+    uint32_t depth = 0;  // elements open inside it, its own included
+    bool notes = false, skipped = false;
+    std::string name, title, description;  // draw:name, svg:title, svg:desc
+    const Levels *levels = nullptr;        // of its presentation style
+    std::optional<textdoc::ObjectKind> object;
+};
 
 class PageReader final : public XmlHandler {
 public:
@@ -24,15 +37,6 @@ public:
     void text(std::string_view chars) override;
 
 private:
-    struct Shape {
-        slides::PlacedShape placed;
-        uint32_t depth = 0;  // elements open inside it, its own included
-        bool notes = false, skipped = false;
-        std::string description;
-        const Levels *levels = nullptr;  // of its presentation style
-        std::optional<textdoc::ObjectKind> object;
-    };
-
     void start_shape(const XmlName &name, const XmlAttributes &attributes);
     void start_in_shape(const XmlName &name, const XmlAttributes &attributes);
     void start_table_part(const XmlName &name, const XmlAttributes &attributes);
@@ -47,7 +51,7 @@ private:
     uint32_t bodies_ = 0;
 
     bool in_page_ = false, in_notes_ = false;
-    std::optional<Shape> shape_;
+    std::optional<PageShape> shape_;
 
     // Lists open in the shape: their styles' levels, outermost first.
     std::vector<const Levels *> lists_open_;
@@ -57,8 +61,8 @@ private:
     const Levels *paragraph_levels_ = nullptr;
     bool paragraph_has_text_ = false;
     uint32_t links_open_ = 0;
-    bool in_description_ = false;
-    unsigned covered_left_ = 0;  // cells of the row a column span still covers
+    std::string *capture_ = nullptr;  // the title or description being read
+    unsigned covered_left_ = 0;       // cells of the row a column span still covers
 };
 
 }  // namespace qrv::import::odp

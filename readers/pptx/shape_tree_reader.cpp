@@ -89,7 +89,7 @@ void ShapeTreeReader::start_drawing(const XmlName &name, const XmlAttributes &a)
         return;
     }
     if (shape_ && name.local == "off" && !shape_->at) {
-        const Mapping &m = groups_.empty() ? Mapping{} : groups_.back();
+        const GroupMapping &m = groups_.empty() ? GroupMapping{} : groups_.back();
         const double x = static_cast<double>(coordinate(a.get(Ns::None, "x")));
         const double y = static_cast<double>(coordinate(a.get(Ns::None, "y")));
         shape_->at = slides::Position{static_cast<int64_t>(m.scale_y * y + m.shift_y),
@@ -112,7 +112,7 @@ void ShapeTreeReader::read_diagram(std::string_view data_id) {
 }
 
 void ShapeTreeReader::push_group() {
-    groups_.push_back(groups_.empty() ? Mapping{} : groups_.back());
+    groups_.push_back(groups_.empty() ? GroupMapping{} : groups_.back());
 }
 
 void ShapeTreeReader::end(const XmlName &name) {
@@ -128,10 +128,10 @@ void ShapeTreeReader::end(const XmlName &name) {
         const GroupFrame f = *group_frame_;
         group_frame_.reset();
         if (groups_.empty()) return;
-        const Mapping parent = groups_.size() > 1 ? groups_[groups_.size() - 2] : Mapping{};
+        const GroupMapping parent = groups_.size() > 1 ? groups_[groups_.size() - 2] : GroupMapping{};
         const double sx = f.child_cx > 0 ? static_cast<double>(f.cx) / static_cast<double>(f.child_cx) : 1.0;
         const double sy = f.child_cy > 0 ? static_cast<double>(f.cy) / static_cast<double>(f.child_cy) : 1.0;
-        Mapping &m = groups_.back();
+        GroupMapping &m = groups_.back();
         m.scale_x = parent.scale_x * sx;
         m.scale_y = parent.scale_y * sy;
         m.shift_x = parent.scale_x * (static_cast<double>(f.x) - sx * static_cast<double>(f.child_x)) + parent.shift_x;

@@ -16,6 +16,18 @@
 
 namespace qrv::import::pptx {
 
+// Group coordinates to slide coordinates: x' = scale_x * x + shift_x.
+// (Outside the reader, as GroupFrame: a struct with member initialisers
+// nested in a class cannot be default-constructed in place, with
+// optional::emplace, by every compiler while that class is being defined.)
+struct GroupMapping {
+    double scale_x = 1, scale_y = 1, shift_x = 0, shift_y = 0;
+};
+// A group's <a:xfrm>: where it sits and the child coordinates it maps there.
+struct GroupFrame {
+    int64_t x = 0, y = 0, cx = 0, cy = 0, child_x = 0, child_y = 0, child_cx = 0, child_cy = 0;
+};
+
 class ShapeTreeReader final : public XmlHandler {
 public:
     ShapeTreeReader(PartContext &context, const Inheritance &inheritance, std::vector<slides::PlacedShape> &shapes)
@@ -29,13 +41,6 @@ public:
     bool hidden() const { return hidden_; }
 
 private:
-    // Group coordinates to slide coordinates: x' = scale_x * x + shift_x.
-    struct Mapping {
-        double scale_x = 1, scale_y = 1, shift_x = 0, shift_y = 0;
-    };
-    struct GroupFrame {
-        int64_t x = 0, y = 0, cx = 0, cy = 0, child_x = 0, child_y = 0, child_cx = 0, child_cy = 0;
-    };
     struct Shape {
         std::optional<PlaceholderKey> placeholder;
         std::optional<slides::Position> at;
@@ -52,11 +57,11 @@ private:
     void read_diagram(std::string_view data_id);
 
     PartContext &context_;
-    const Inheritance inheritance_;  // two pointers, kept by value
+    const Inheritance inheritance_;  // two pointers, kept by value: a notes page passes a temporary
     std::vector<slides::PlacedShape> &shapes_;
     bool hidden_ = false;
 
-    std::vector<Mapping> groups_;
+    std::vector<GroupMapping> groups_;
     std::optional<GroupFrame> group_frame_;  // the group's <a:xfrm> being read
     std::optional<Shape> shape_;
     bool in_properties_ = false;  // <p:spPr>, <p:xfrm> and the like of the shape in hand
