@@ -45,7 +45,7 @@ void PageReader::start(const XmlName &name, const XmlAttributes &a) {
 }
 
 void PageReader::start_shape(const XmlName &, const XmlAttributes &a) {
-    shape_ = Shape{};
+    shape_.emplace();
     shape_->depth = 1;
     const std::string_view cls = a.get(Ns::OdfPresentation, "class");
     shape_->placed.role = role_of(cls);

@@ -78,7 +78,7 @@ void ShapeTreeReader::start_drawing(const XmlName &name, const XmlAttributes &a)
         }
         return;
     }
-    if (name.local == "xfrm" && !shape_) group_frame_ = GroupFrame{};
+    if (name.local == "xfrm" && !shape_) group_frame_.emplace();
     if (!shape_ && group_frame_) {
         const int64_t x = coordinate(a.get(Ns::None, "x")), y = coordinate(a.get(Ns::None, "y"));
         const int64_t cx = coordinate(a.get(Ns::None, "cx")), cy = coordinate(a.get(Ns::None, "cy"));
