@@ -65,7 +65,7 @@ std::vector<qrv::test::Part> sound_ods_parts() {
 }
 
 void import_and_drop(const void *data, size_t size, const char *name) {
-    IMOptions options{sizeof(IMOptions), 0, 1u << 22, 1u << 24, 1u << 20, 256};
+    IMOptions options{sizeof(IMOptions), 0, 1u << 22, 1u << 24, 1u << 20, 256, 0};
     CHHandle h = 0;
     char message[512];
     if (IMImportMemory(data, size, name, &options, &h, message, sizeof message) == 0) {

@@ -68,6 +68,9 @@ typedef struct QRVConvertOptions {
     /* The page's title where the document gives none; NULL takes the input
      * file's name without its folders and extension (none for a buffer). */
     const char *TitleName;
+    /* IM_READ_* bits of qrvim.h: what the importer reads beyond the
+     * defaults (IM_READ_HIDDEN_SLIDES: a presentation's hidden slides). */
+    uint32_t ReadFlags;
 } QRVConvertOptions;
 
 /* Converts the file input into the file output, written in the format

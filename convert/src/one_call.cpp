@@ -2,6 +2,8 @@
 
 #include <qrvfa.h>
 
+#include <cstddef>
+
 #include "conversion.hpp"
 #include "export_run.hpp"
 #include "name_choices.hpp"
@@ -61,13 +63,17 @@ std::string title_of(const Source &source, const Request &request) {
 
 Outcome read_options(const QRVConvertOptions *options, Request &request) {
     if (!options) return {};
-    if (options->StructSize < sizeof *options)
+    // The first version of the record ended with TitleName.
+    constexpr size_t first_size = offsetof(QRVConvertOptions, TitleName) + sizeof options->TitleName;
+    if (options->StructSize < first_size)
         return failure(Part::argument, "options: StructSize " + std::to_string(options->StructSize) +
-                                           " is smaller than sizeof(QRVConvertOptions)");
+                                           " is smaller than any version of QRVConvertOptions");
     request.input_format = text_of(options->InputFormat);
     request.locale_file = text_of(options->LocaleFile);
     request.title = text_of(options->TitleName);
     request.option_word = options->OptionWord;
+    if (options->StructSize >= offsetof(QRVConvertOptions, ReadFlags) + sizeof options->ReadFlags)
+        request.read_flags = options->ReadFlags;
     return {};
 }
 
@@ -77,6 +83,7 @@ Outcome convert(const Source &source, const Target &target, const Request &reque
     uint32_t input_format = 0;
     if (Outcome o = input_format_named(request.input_format, input_format); o.failed()) return o;
     Conversion c;
+    c.read_flags = request.read_flags;
     if (Outcome o = import(source, input_format, c); o.failed()) return o;
     if (Outcome o = open_document(c, {title_of(source, request), request.locale_file}); o.failed()) return o;
     format->writer.register_filter();

@@ -29,6 +29,7 @@ struct Request {
     std::string locale_file;
     std::string title;  // empty: from the source's file name
     uint32_t option_word = 0;
+    uint32_t read_flags = 0;  // IM_READ_*
 };
 
 // The request the caller's options make; a StructSize too small fails.

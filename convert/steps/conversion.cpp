@@ -15,10 +15,11 @@
 namespace qrv::convert {
 namespace {
 
-IMOptions import_options(uint32_t format) {
+IMOptions import_options(uint32_t format, uint32_t read_flags) {
     IMOptions options{};
     options.StructSize = sizeof options;
     options.Format = format;
+    options.Flags = read_flags;
     return options;
 }
 
@@ -49,7 +50,7 @@ Outcome input_format_named(const std::string &name, uint32_t &format) {
 }
 
 Outcome import_file(const std::string &path, uint32_t format, Conversion &c, std::string &warnings) {
-    const IMOptions options = import_options(format);
+    const IMOptions options = import_options(format, c.read_flags);
     char message[1024] = {};
     if (IMImportFile(path.c_str(), &options, &c.chunker, message, sizeof message) != 0)
         return failure(Part::input, message);
@@ -59,7 +60,7 @@ Outcome import_file(const std::string &path, uint32_t format, Conversion &c, std
 
 Outcome import_memory(std::string_view bytes, const std::string &name, uint32_t format, Conversion &c,
                       std::string &warnings) {
-    const IMOptions options = import_options(format);
+    const IMOptions options = import_options(format, c.read_flags);
     char message[1024] = {};
     if (IMImportMemory(bytes.data(), bytes.size(), name.c_str(), &options, &c.chunker, message, sizeof message) != 0)
         return failure(Part::input, message);

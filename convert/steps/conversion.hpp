@@ -18,6 +18,7 @@ namespace qrv::convert {
 struct Conversion {
     CHHandle chunker = 0;
     uint32_t options = 0, document = 0, sink = 0;
+    uint32_t read_flags = 0;  // IM_READ_* asked of the importer
     AtomicOutput file;  // the output file, in its place only once complete
     Conversion() = default;
     Conversion(const Conversion &) = delete;

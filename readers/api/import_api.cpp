@@ -43,7 +43,7 @@ uint32_t run_import(Input &input, const IMOptions *options, CHHandle *pHandle, c
     try {
         const Limits limits = limits_from(options);
         const FormatInfo *format = importer_for(input, options, limits);
-        ImportJob job{input, limits, diagnostics};
+        ImportJob job{input, limits, diagnostics, read_flags_from(options)};
         *pHandle = format->import(job);
         put_message(diagnostics.report(), message, size);
         return 0;

@@ -84,7 +84,7 @@ CHHandle import_odp(ImportJob &job) {
     textdoc::ItemWriter writer(out, doc, job.diagnostics);
     writer.begin();
     for (auto &slide : slides)
-        if (!slide.hidden) slides::write_slide(slide, writer);
+        if (slides::is_shown(slide, job.flags)) slides::write_slide(slide, writer);
     writer.finish();
     return out.release();
 }

@@ -103,7 +103,8 @@ CHHandle import_pptx(ImportJob &job) {
     std::vector<slides::Slide> slides;
     uint32_t number = 0;
     for (const std::string &part : slide_parts(package, main))
-        if (auto slide = reader.read(part, ++number); slide && !slide->hidden) slides.push_back(std::move(*slide));
+        if (auto slide = reader.read(part, ++number); slide && slides::is_shown(*slide, job.flags))
+            slides.push_back(std::move(*slide));
 
     textdoc::TextDocument doc;
     for (auto &[id, value] : read_core_properties(package)) doc.add_property(id, std::move(value));

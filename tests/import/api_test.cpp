@@ -36,7 +36,7 @@ TEST(ImportApi, ArgumentsAndFiles) {
     EXPECT_EQ(IMImportFile(nullptr, nullptr, &h, message, sizeof message), uint32_t{IM_ERR_BAD_ARG});
     EXPECT_EQ(IMImportFile("a", nullptr, nullptr, message, sizeof message), uint32_t{IM_ERR_BAD_ARG});
     EXPECT_EQ(IMImportMemory(nullptr, 3, "a", nullptr, &h, message, sizeof message), uint32_t{IM_ERR_BAD_ARG});
-    IMOptions options{sizeof(IMOptions), 99, 0, 0, 0, 0};
+    IMOptions options{sizeof(IMOptions), 99, 0, 0, 0, 0, 0};
     EXPECT_EQ(IMImportMemory("", 0, "a", &options, &h, message, sizeof message), uint32_t{IM_ERR_BAD_ARG});
     EXPECT_STREQ(message, "a: unknown format number 99");
 

@@ -40,7 +40,7 @@ TEST(CsvImport, FilesAsOneSheet) {
 
 TEST(CsvImport, BinaryDataIsRefused) {
     const std::string bytes("a,b\0\0\0c", 7);
-    IMOptions options{sizeof(IMOptions), IM_FORMAT_CSV, 0, 0, 0, 0};
+    IMOptions options{sizeof(IMOptions), IM_FORMAT_CSV, 0, 0, 0, 0, 0};
     const auto result = import_and_walk(bytes, "bin.csv", &options);
     EXPECT_EQ(result.rc, uint32_t{IM_ERR_BROKEN});
     EXPECT_EQ(result.message, "bin.csv: the file holds binary data, not delimited text");

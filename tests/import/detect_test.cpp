@@ -107,7 +107,7 @@ TEST(Detect, KnownFilesThatAreNotReadAreRefusedWithTheirReason) {
         // Asking for a format does not get past a refusal.
         for (uint32_t format : {uint32_t{IM_FORMAT_AUTO}, uint32_t{IM_FORMAT_XLSX}}) {
             if (c.code == IM_ERR_FORMAT && format != IM_FORMAT_AUTO) continue;
-            IMOptions options{sizeof(IMOptions), format, 0, 0, 0, 0};
+            IMOptions options{sizeof(IMOptions), format, 0, 0, 0, 0, 0};
             CHHandle h = 77;
             char message[300];
             EXPECT_EQ(IMImportMemory(c.bytes.data(), c.bytes.size(), "in.xlsx", &options, &h, message, sizeof message),

@@ -25,15 +25,16 @@ namespace qrv::test {
 // An imported document, closed at the end of the test.
 class Imported {
 public:
-    explicit Imported(const std::string &bytes, const char *name = "test.docx") {
+    explicit Imported(const std::string &bytes, const char *name = "test.docx", const IMOptions *options = nullptr) {
         char message[1024] = {};
-        result_ = IMImportMemory(bytes.data(), bytes.size(), name, nullptr, &handle_, message, sizeof message);
+        result_ = IMImportMemory(bytes.data(), bytes.size(), name, options, &handle_, message, sizeof message);
         message_ = message;
     }
     // A document a test builds: anything with bytes() and a kFileName.
     template <typename Built>
     requires requires(const Built &b) { b.bytes(); }
-    explicit Imported(const Built &built) : Imported(built.bytes(), Built::kFileName) {}
+    explicit Imported(const Built &built, const IMOptions *options = nullptr)
+        : Imported(built.bytes(), Built::kFileName, options) {}
     ~Imported() {
         if (sheet_) CUDestroyStyleSheet(&sheet_);
         if (handle_) {

@@ -296,7 +296,7 @@ struct BadInput {
     const char *file;     // the name it is imported under
     uint32_t code;        // 0: a best-effort import
     std::string message;  // a piece of the error or of the warnings
-    IMOptions options{sizeof(IMOptions), 0, 0, 0, 0, 0};
+    IMOptions options{sizeof(IMOptions), 0, 0, 0, 0, 0, 0};
 };
 
 std::string with_part(std::vector<qrv::test::Part> parts, const std::string &name, const std::string &content) {
@@ -351,13 +351,13 @@ TEST(OdsImport, BadInputGivesOneLineOrAWarning) {
          "book.ods",
          IM_ERR_LIMIT,
          "content.xml",
-         {sizeof(IMOptions), 0, 2000, 0, 0, 0}},
+         {sizeof(IMOptions), 0, 2000, 0, 0, 0, 0}},
         {"too many items",
          ods_of(one_table(big_rows)),
          "book.ods",
          IM_ERR_LIMIT,
          "items",
-         {sizeof(IMOptions), 0, 0, 0, 100, 0}},
+         {sizeof(IMOptions), 0, 0, 0, 100, 0, 0}},
         {"a text document read as a spreadsheet", ods_of(text_document), "book.ods", IM_ERR_BROKEN,
          "book.ods: the document holds no spreadsheet"},
         {"a spreadsheet without tables", ods_of(OdsSpec("")), "book.ods", IM_ERR_BROKEN, "holds no tables"},

@@ -82,6 +82,30 @@ TEST(PptxContent, WhatTheTextShows) {
     }
 }
 
+// Hidden slides come back when asked for, and only then; options older
+// than the flags ask for nothing.
+TEST(PptxContent, HiddenSlidesWhenAskedFor) {
+    const Pptx pptx{.slides = {slide(p_title("One")), {p_title("Secret"), "", true}}};
+    IMOptions current{};
+    current.StructSize = sizeof current;
+    current.Flags = IM_READ_HIDDEN_SLIDES;
+    IMOptions older = current;
+    older.StructSize = offsetof(IMOptions, Flags);
+    const struct {
+        const char *name;
+        const IMOptions *options;
+        std::string shown;
+    } cases[] = {{"no options", nullptr, "One\n"},
+                 {"asked for", &current, "One\nSecret\n"},
+                 {"options without the field", &older, "One\n"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Imported doc(pptx, c.options);
+        EXPECT_EQ(doc.result(), 0u) << doc.message();
+        EXPECT_EQ(lines_of(doc.text()), c.shown);
+    }
+}
+
 TEST(PptxContent, WhatTheHtmlShows) {
     struct Case {
         const char *name;

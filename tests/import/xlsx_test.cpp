@@ -147,7 +147,7 @@ struct BadInput {
     std::string bytes;
     uint32_t code;        // 0: a best-effort import
     std::string message;  // a piece of the error or of the warnings
-    IMOptions options{sizeof(IMOptions), 0, 0, 0, 0, 0};
+    IMOptions options{sizeof(IMOptions), 0, 0, 0, 0, 0, 0};
 };
 
 std::string with_part(std::vector<Part> parts, const std::string &name, const std::string &content) {
@@ -195,8 +195,8 @@ TEST(XlsxImport, BadInputGivesOneLineOrAWarning) {
          workbook_of_rows(big_rows),
          IM_ERR_LIMIT,
          "xl/worksheets/sheet1.xml",
-         {sizeof(IMOptions), 0, 2000, 0, 0, 0}},
-        {"too many items", workbook_of_rows(big_rows), IM_ERR_LIMIT, "items", {sizeof(IMOptions), 0, 0, 0, 100, 0}},
+         {sizeof(IMOptions), 0, 2000, 0, 0, 0, 0}},
+        {"too many items", workbook_of_rows(big_rows), IM_ERR_LIMIT, "items", {sizeof(IMOptions), 0, 0, 0, 100, 0, 0}},
         {"shared string out of range",
          with_part(parts, "xl/sharedStrings.xml", "<sst xmlns=\"" + qrv::test::kSpreadsheetNs + "\"/>"), 0,
          "cell A1 names shared string '1' of 0"},

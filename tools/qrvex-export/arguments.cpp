@@ -1,6 +1,7 @@
 #include "arguments.hpp"
 
 #include <qrvfilters.h>
+#include <qrvim.h>
 
 #include "csv_options.hpp"
 
@@ -127,6 +128,8 @@ bool parse_arguments(const std::vector<std::string> &args, Arguments &out, std::
             out.quiet = true;
         } else if (a == "-v" || a == "--verbose") {
             out.verbose = true;
+        } else if (a == "--hidden-slides") {
+            out.read_flags |= IM_READ_HIDDEN_SLIDES;
         } else if (a == "--toc") {
             out.option_word |= QRV_FILTER_TOC;
         } else if (a == "-o" || a == "--output") {
@@ -199,6 +202,7 @@ const char *usage_text() {
            "                        currency-before (0/1), currency-space (0/1),\n"
            "                        order (mdy, dmy or ymd)\n"
            "      --toc             HTML: a table of contents after the document's title\n"
+           "      --hidden-slides   a presentation's hidden slides too\n"
            "      --options WORDS   comma-separated: toc, no-toc, no-notes, no-progress\n"
            "      --csv WORDS       CSV output, comma-separated: bom (a byte-order mark first),\n"
            "                        values (raw values instead of the texts as shown)\n"

@@ -24,6 +24,7 @@ struct Arguments {
     uint32_t option_word = 0;  // QRV_FILTER_* bits
     std::string sheet_name;    // --sheet NAME: the CSV output's sheet by its name
     bool quiet = false;
+    uint32_t read_flags = 0;  // IM_READ_*: --hidden-slides
     bool verbose = false;  // --verbose: the notes on the file's producer's quirks too
     bool help = false;
     bool version = false;

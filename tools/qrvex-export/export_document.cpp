@@ -72,6 +72,7 @@ ExportResult load_document(const Arguments &args, Session &s, ExportObserver &ob
     uint32_t format = 0;
     if (auto o = convert::input_format_named(args.from, format); o.failed()) return from_outcome(o);
     std::string warnings;
+    s.read_flags = args.read_flags;
     if (is_standard_input(args.input)) {
         std::string bytes;
         if (!read_standard_input(bytes)) return fail("cannot read standard input", kExitUsage);

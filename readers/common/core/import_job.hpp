@@ -15,6 +15,7 @@ struct ImportJob {
     const Input &input;
     const Limits &limits;
     Diagnostics &diagnostics;
+    uint32_t flags = 0;  // IM_READ_*
 };
 
 using Importer = CHHandle (*)(ImportJob &job);

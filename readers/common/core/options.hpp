@@ -3,6 +3,8 @@
 
 #include <qrvim.h>
 
+#include <cstddef>
+
 #include "writer/limits.hpp"
 
 namespace qrv::import {
@@ -15,6 +17,13 @@ inline Limits limits_from(const IMOptions *options) {
     if (options->MaxItems) limits.max_items = options->MaxItems;
     if (options->MaxDepth) limits.max_depth = options->MaxDepth;
     return limits;
+}
+
+// The IM_READ_* flags asked for; none where the options are older than
+// the field.
+inline uint32_t read_flags_from(const IMOptions *options) {
+    if (!options || options->StructSize < offsetof(IMOptions, Flags) + sizeof options->Flags) return 0;
+    return options->Flags;
 }
 
 }  // namespace qrv::import

@@ -32,4 +32,6 @@ void write_slide(Slide &slide, textdoc::TextSink &sink) {
     sink.end_section();
 }
 
+bool is_shown(const Slide &slide, uint32_t read_flags) { return !slide.hidden || (read_flags & IM_READ_HIDDEN_SLIDES); }
+
 }  // namespace qrv::import::slides

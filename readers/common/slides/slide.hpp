@@ -5,6 +5,8 @@
 // footers last), then top to bottom, then left to right.
 #pragma once
 
+#include <qrvim.h>
+
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -30,6 +32,10 @@ struct Slide {
     textdoc::Recording notes;
     bool hidden = false;
 };
+
+// Whether the slide is written: hidden ones only when IM_READ_HIDDEN_SLIDES
+// is among the import's flags.
+bool is_shown(const Slide &slide, uint32_t read_flags);
 
 // The shapes in the order they are read aloud; the order of the file
 // breaks ties.
