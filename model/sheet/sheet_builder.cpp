@@ -126,6 +126,8 @@ void SheetBuilder::finish() {
             if (i + 1 == cells_.size() || !same_place(cells_[i], cells_[i + 1])) kept.push_back(cells_[i]);
         cells_.swap(kept);
     }
+    if (!zeros_shown_)
+        std::erase_if(cells_, [](const Cell &c) { return c.kind == Kind::Number && c.number == 0; });
     std::sort(links_.begin(), links_.end(),
               [](const Link &a, const Link &b) { return a.row != b.row ? a.row < b.row : a.column < b.column; });
     std::vector<uint32_t> rows, columns;

@@ -42,6 +42,9 @@ public:
     void set_general_numbers(const GeneralNumbers *general) { general_ = general; }
     // A sheet its owner hid (the section says so; the filters decide).
     void set_hidden(bool on) { hidden_ = on; }
+    // A sheet whose view hides zero values: its zero cells are left out, so
+    // they show empty as in the sheet.  Any time before finish().
+    void set_zeros_shown(bool on) { zeros_shown_ = on; }
 
     // Widths in twips for source columns first to last; later calls win.
     void set_columns(uint32_t first, uint32_t last, uint32_t width_twips, bool hidden);
@@ -113,6 +116,7 @@ private:
     bool date1904_ = false;
     const GeneralNumbers *general_ = nullptr;
     bool hidden_ = false;
+    bool zeros_shown_ = true;
     uint32_t default_width_ = 0;
     std::vector<Cell> cells_;
     bool sorted_ = true;

@@ -49,6 +49,7 @@ public:
         case kDefColWidth: default_width(in); break;
         case kRow: row(in); break;
         case kHLink: hyperlink(in); break;
+        case kWindow2: window(in); break;
         default: break;
         }
         // The text result of a formula follows it, after any shared or array formula.
@@ -57,6 +58,11 @@ public:
     }
 
 private:
+    // The sheet's view: its options' bit 4 shows zero values.
+    void window(Cursor &in) {
+        if (in.left() >= 2 && !(in.u16() & 0x0010)) sheet_.set_zeros_shown(false);
+    }
+
     struct Where {
         uint16_t row, column;
         CellLook look;

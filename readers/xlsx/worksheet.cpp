@@ -70,6 +70,8 @@ public:
             hyperlink(a);
         else if (l == "sheetFormatPr")
             format(a);
+        else if (l == "sheetView")
+            view(a);
     }
 
     void end(const XmlName &name) override {
@@ -208,6 +210,14 @@ private:
                            is_true(a.get(Ns::None, "hidden")));
     }
 
+    // The first view's showZeros="0" hides the sheet's zero values.
+    void view(const XmlAttributes &a) {
+        if (seen_view_) return;
+        seen_view_ = true;
+        const std::string_view zeros = a.get(Ns::None, "showZeros");
+        if (zeros == "0" || zeros == "false") sheet_.set_zeros_shown(false);
+    }
+
     void format(const XmlAttributes &a) {
         auto width = number_of(a.get(Ns::None, "defaultColWidth"));
         if (!width) {
@@ -260,6 +270,7 @@ private:
 
     uint32_t row_ = UINT32_MAX, next_column_ = 0;  // a first <row> without r is row 1
     bool in_cell_ = false, ref_ok_ = false, has_value_ = false, capturing_ = false, in_inline_ = false;
+    bool seen_view_ = false;
     CellRef ref_;
     CellType type_ = CellType::Number;
     uint32_t style_ = 0;

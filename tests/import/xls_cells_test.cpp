@@ -51,6 +51,15 @@ TEST(XlsImport, EachCellRecordReachesTheFilters) {
     const Case cases[] = {
         {"numbers", "", one(record(0x0203, cell(0, 0) + f64(2.5)) + record(0x0203, cell(0, 1) + f64(-3))),
          {"r1: =2.5| =-3|"}},
+        {"zeros left out where the sheet's view hides them",
+         "",
+         one(record(0x0203, cell(0, 0) + f64(0)) + record(0x0203, cell(0, 1) + f64(2)) +
+             record(0x023E, u16(0x06A6) + std::string(16, '\0'))),
+         {"r1: | =2|"}},
+        {"zeros shown where the view says so",
+         "",
+         one(record(0x0203, cell(0, 0) + f64(0)) + record(0x023E, u16(0x06B6) + std::string(16, '\0'))),
+         {"r1: =0|"}},
         {"general numbers keep 15 digits",
          "",
          one(record(0x0203, cell(0, 0) + f64(0.123456789)) + record(0x0203, cell(0, 1) + f64(1e-11))),

@@ -113,6 +113,11 @@ TEST(XlsxImport, EachFeatureReachesTheFilters) {
         {"cells and rows without references",
          rows("<row><c><v>1</v></c><c><v>2</v></c></row><row><c t=\"b\"><v>1</v></c></row>"),
          {"r1: =1| =2|\nr2: TRUE| |"}},
+        {"zeros left out where the sheet's first view hides them",
+         sheet("<sheetViews><sheetView showZeros=\"0\" workbookViewId=\"0\"/><sheetView workbookViewId=\"1\"/>"
+               "</sheetViews>" +
+               sheet_data(row(1, cell("A1", "<v>0</v>") + cell("B1", "<v>2</v>") + cell("C1", "<v>0</v>")))),
+         {"r1: | =2|\n"}},
         {"short empty stretches kept",
          rows(row(1, cell("A1", "<v>1</v>") + cell("D1", "<v>2</v>"))),
          {"r1: =1| ^2| =2|"}},
