@@ -10,6 +10,7 @@
 #include "package/byte_source.hpp"
 #include "package/package.hpp"
 #include "package/root_check.hpp"
+#include "numfmt/general_keys.hpp"
 #include "cell_styles.hpp"
 #include "odf/document_regions.hpp"
 #include "odf/manifest.hpp"
@@ -85,10 +86,14 @@ CHHandle import_ods(ImportJob &job) {
     PropertiesReader meta(meta_elements().first(model::kStandardPropertyCount));
     StylesReader common(style_sheet, StyleSheet::Origin::kCommon);
     StylesReader automatic(style_sheet, StyleSheet::Origin::kAutomatic);
-    TableReader tables({writer, styles, style_sheet, texts, formats, job.diagnostics, job.limits, [&] {
+    std::optional<GeneralNumbers> general;
+    TableReader tables({writer, styles, style_sheet, texts, formats, job.diagnostics, job.limits,
+                        [&] {
                             write_properties(writer, meta.properties());
                             styles.resolve();
-                        }});
+                            general.emplace(general_numbers(numbers));
+                        },
+                        general});
     const Readers readers{meta, common, automatic, tables};
     if (looks_like_zip(job.input.bytes()))
         read_package(job, readers);

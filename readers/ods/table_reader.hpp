@@ -17,6 +17,7 @@
 #include "writer/diagnostics.hpp"
 #include "writer/limits.hpp"
 #include "package/xml_reader.hpp"
+#include "sheet/general_numbers.hpp"
 #include "sheet/sheet_builder.hpp"
 #include "cell_styles.hpp"
 #include "cell_text.hpp"
@@ -35,6 +36,8 @@ struct SpreadsheetContext {
     // Called once when the spreadsheet begins, before its first table:
     // what must come ahead of the sheets (styles, properties) is written.
     std::function<void()> prepare;
+    // The general-cell definitions, made by prepare().
+    const std::optional<GeneralNumbers> &general;
 };
 
 class TableReader final : public XmlHandler {
