@@ -1,6 +1,7 @@
 #include "one_call.hpp"
 
 #include <qrvfa.h>
+#include <qrvplatform/record_size.hpp>
 
 #include <cstddef>
 
@@ -64,15 +65,14 @@ std::string title_of(const Source &source, const Request &request) {
 Outcome read_options(const QRVConvertOptions *options, Request &request) {
     if (!options) return {};
     // The first version of the record ended with TitleName.
-    constexpr size_t first_size = offsetof(QRVConvertOptions, TitleName) + sizeof options->TitleName;
-    if (options->StructSize < first_size)
+    if (!QRV_RECORD_HAS(options, QRVConvertOptions, TitleName))
         return failure(Part::argument, "options: StructSize " + std::to_string(options->StructSize) +
                                            " is smaller than any version of QRVConvertOptions");
     request.input_format = text_of(options->InputFormat);
     request.locale_file = text_of(options->LocaleFile);
     request.title = text_of(options->TitleName);
     request.option_word = options->OptionWord;
-    if (options->StructSize >= offsetof(QRVConvertOptions, ReadFlags) + sizeof options->ReadFlags)
+    if (QRV_RECORD_HAS(options, QRVConvertOptions, ReadFlags))
         request.read_flags = options->ReadFlags;
     return {};
 }

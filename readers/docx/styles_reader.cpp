@@ -1,6 +1,7 @@
 #include "styles_reader.hpp"
 
 #include "package/optional_part.hpp"
+#include "package/xml_boolean.hpp"
 
 namespace qrv::import::docx {
 namespace {
@@ -70,8 +71,7 @@ public:
 
 private:
     static bool on_off_attribute(const XmlAttributes &a, std::string_view attribute) {
-        const std::string_view v = a.get(Ns::Wordprocessing, attribute);
-        return v == "1" || v == "true" || v == "on";
+        return xml_true(a.get(Ns::Wordprocessing, attribute));
     }
 
     void skip(const XmlName &) {

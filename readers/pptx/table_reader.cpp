@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include "package/xml_boolean.hpp"
 
 namespace qrv::import::pptx {
 namespace {
@@ -16,8 +17,6 @@ int64_t number_of(std::string_view text, int64_t fallback) {
 int32_t twips_of(int64_t emu) { return static_cast<int32_t>(std::clamp<int64_t>(emu / 635, 0, 31680)); }
 
 unsigned span_of(std::string_view text) { return static_cast<unsigned>(std::clamp<int64_t>(number_of(text, 1), 1, 1000)); }
-
-bool is_true(std::string_view v) { return v == "1" || v == "true"; }
 
 }  // namespace
 
@@ -46,7 +45,7 @@ void TableReader::start(const XmlName &name, const XmlAttributes &a) {
 }
 
 void TableReader::start_cell(const XmlAttributes &a) {
-    if (is_true(a.get(Ns::None, "hMerge"))) {
+    if (xml_true(a.get(Ns::None, "hMerge"))) {
         skipped_ = 1;
         return;
     }
@@ -54,7 +53,7 @@ void TableReader::start_cell(const XmlAttributes &a) {
     cell.column_span = span_of(a.get(Ns::None, "gridSpan"));
     cell.row_span = span_of(a.get(Ns::None, "rowSpan"));
     if (cell.row_span > 1) cell.merge = textdoc::VerticalMerge::Restart;
-    if (is_true(a.get(Ns::None, "vMerge"))) {
+    if (xml_true(a.get(Ns::None, "vMerge"))) {
         cell.merge = textdoc::VerticalMerge::Covered;
         skipped_ = 1;  // the cell stays open; its end closes it
     }

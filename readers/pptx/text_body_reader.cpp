@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include "package/xml_boolean.hpp"
 
 namespace qrv::import::pptx {
 namespace {
@@ -32,8 +33,6 @@ std::optional<uint32_t> rgb_of(std::string_view hex) {
     if (error != std::errc() || end != hex.data() + 6) return std::nullopt;
     return v;
 }
-
-bool is_true(std::string_view v) { return v == "1" || v == "true" || v == "on"; }
 
 }  // namespace
 
@@ -98,8 +97,8 @@ void TextBodyReader::start_paragraph_part(const XmlName &name, const XmlAttribut
 }
 
 void TextBodyReader::read_run_properties(const XmlAttributes &a) {
-    if (const auto *b = a.find(Ns::None, "b")) run_.direct.bold = is_true(*b);
-    if (const auto *i = a.find(Ns::None, "i")) run_.direct.italic = is_true(*i);
+    if (const auto *b = a.find(Ns::None, "b")) run_.direct.bold = xml_true(*b);
+    if (const auto *i = a.find(Ns::None, "i")) run_.direct.italic = xml_true(*i);
     if (const auto *u = a.find(Ns::None, "u")) run_.direct.underline = underline_of(*u);
     if (const auto *s = a.find(Ns::None, "strike")) {
         run_.direct.strike = *s == "sngStrike";

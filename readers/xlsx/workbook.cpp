@@ -2,6 +2,7 @@
 
 #include "core/error.hpp"
 #include "package/root_check.hpp"
+#include "package/xml_boolean.hpp"
 
 namespace qrv::import::xlsx {
 namespace {
@@ -14,8 +15,7 @@ public:
         if (name.local == "sheet") {
             book_.sheets.push_back({std::string(a.get(Ns::None, "name")), std::string(a.get(Ns::Relationships, "id"))});
         } else if (name.local == "workbookPr") {
-            const std::string_view v = a.get(Ns::None, "date1904");
-            book_.date1904 = v == "1" || v == "true";
+            book_.date1904 = xml_true(a.get(Ns::None, "date1904"));
         }
     }
     void end(const XmlName &) override {}

@@ -10,11 +10,10 @@
 #include "cell_ref.hpp"
 #include "escapes.hpp"
 #include "rich_text.hpp"
+#include "package/xml_boolean.hpp"
 
 namespace qrv::import::xlsx {
 namespace {
-
-bool is_true(std::string_view v) { return v == "1" || v == "true"; }
 
 std::optional<double> number_of(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '+')) text.remove_prefix(1);
@@ -121,7 +120,7 @@ private:
             row_ = kMaxRows;
         }
         next_column_ = 0;
-        if (row_ < kMaxRows && is_true(a.get(Ns::None, "hidden"))) sheet_.hide_row(row_);
+        if (row_ < kMaxRows && xml_true(a.get(Ns::None, "hidden"))) sheet_.hide_row(row_);
     }
 
     void start_cell(const XmlAttributes &a) {
@@ -207,7 +206,7 @@ private:
         const uint32_t end = std::min<uint32_t>(*last, kMaxColumns);
         const auto width = number_of(a.get(Ns::None, "width"));
         sheet_.set_columns(*first - 1, end - 1, width ? twips_of_width(*width) : default_width_,
-                           is_true(a.get(Ns::None, "hidden")));
+                           xml_true(a.get(Ns::None, "hidden")));
     }
 
     // The first view's showZeros="0" hides the sheet's zero values.

@@ -70,16 +70,7 @@ struct Docx {
         parts.push_back({"word/_rels/document.xml.rels", rels + "</Relationships>"});
         parts.push_back({"word/document.xml", "<?xml version=\"1.0\"?><w:document" + std::string(kWordNamespaces) +
                                                   "><w:body>" + body + "</w:body></w:document>"});
-        if (!core.empty()) {
-            parts.push_back({"docProps/core.xml",
-                             "<?xml version=\"1.0\"?><cp:coreProperties "
-                             "xmlns:cp=\"http://schemas.openxmlformats.org/package/2006/metadata/core-properties\" "
-                             "xmlns:dc=\"http://purl.org/dc/elements/1.1/\">" +
-                                 core + "</cp:coreProperties>"});
-            parts[1].content.replace(parts[1].content.find("</Relationships>"), 0,
-                                     "<Relationship Id=\"rcore\" Type=\"http://schemas.openxmlformats.org/package/"
-                                     "2006/relationships/metadata/core-properties\" Target=\"docProps/core.xml\"/>");
-        }
+        if (!core.empty()) add_core_properties(parts, core);
         for (const auto &p : extra_parts) parts.push_back(p);
         return zip_of(parts);
     }

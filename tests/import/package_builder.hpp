@@ -68,4 +68,17 @@ inline std::vector<Part> package_frame(const std::string &main_part, const std::
     };
 }
 
+// Adds docProps/core.xml holding the given content of cp:coreProperties to
+// parts made by package_frame, with its relationship from the package.
+inline void add_core_properties(std::vector<Part> &parts, const std::string &core) {
+    parts.push_back({"docProps/core.xml",
+                     "<?xml version=\"1.0\"?><cp:coreProperties "
+                     "xmlns:cp=\"http://schemas.openxmlformats.org/package/2006/metadata/core-properties\" "
+                     "xmlns:dc=\"http://purl.org/dc/elements/1.1/\">" +
+                         core + "</cp:coreProperties>"});
+    parts[1].content.replace(parts[1].content.find("</Relationships>"), 0,
+                             "<Relationship Id=\"rcore\" Type=\"http://schemas.openxmlformats.org/package/"
+                             "2006/relationships/metadata/core-properties\" Target=\"docProps/core.xml\"/>");
+}
+
 }  // namespace qrv::test

@@ -94,7 +94,7 @@ struct Pptx {
                          relationships(relationship("rM", "slideMaster", "../slideMasters/slideMaster1.xml"))});
         parts.push_back({"ppt/slideMasters/slideMaster1.xml",
                          root("sldMaster", tree(master_shapes) + "<p:txStyles>" + text_styles + "</p:txStyles>")});
-        if (!core.empty()) add_core(parts);
+        if (!core.empty()) add_core_properties(parts, core);
         return parts;
     }
 
@@ -120,17 +120,6 @@ private:
         }
         parts.push_back({"ppt/slides/" + file, root("sld", tree(s.shapes), s.hidden ? " show=\"0\"" : "")});
         parts.push_back({"ppt/slides/_rels/" + file + ".rels", relationships(rels)});
-    }
-
-    void add_core(std::vector<Part> &parts) const {
-        parts.push_back({"docProps/core.xml",
-                         "<?xml version=\"1.0\"?><cp:coreProperties "
-                         "xmlns:cp=\"http://schemas.openxmlformats.org/package/2006/metadata/core-properties\" "
-                         "xmlns:dc=\"http://purl.org/dc/elements/1.1/\">" +
-                             core + "</cp:coreProperties>"});
-        parts[1].content.replace(parts[1].content.find("</Relationships>"), 0,
-                                 "<Relationship Id=\"rcore\" Type=\"http://schemas.openxmlformats.org/package/"
-                                 "2006/relationships/metadata/core-properties\" Target=\"docProps/core.xml\"/>");
     }
 };
 

@@ -3,6 +3,8 @@
 
 #include <qrvim.h>
 
+#include <qrvplatform/record_size.hpp>
+
 #include <cstddef>
 
 #include "writer/limits.hpp"
@@ -22,7 +24,7 @@ inline Limits limits_from(const IMOptions *options) {
 // The IM_READ_* flags asked for; none where the options are older than
 // the field.
 inline uint32_t read_flags_from(const IMOptions *options) {
-    if (!options || options->StructSize < offsetof(IMOptions, Flags) + sizeof options->Flags) return 0;
+    if (!options || !QRV_RECORD_HAS(options, IMOptions, Flags)) return 0;
     return options->Flags;
 }
 
