@@ -246,13 +246,24 @@ void SheetBuilder::write_cell(const Cell &cell, const Link *&link) {
     while (link && link != end && (link->row < cell.row || (link->row == cell.row && link->column < cell.column)))
         ++link;
     if (link && link != end && link->row == cell.row && link->column == cell.column) write_link(*link);
-    if (cell.align != CellAlign::General) writer_.item(CH_ITEM_ATTR_12, align_code(cell.align));
+    const std::optional<std::string> shown = number_text(cell);
+    const CellAlign align = shown && cell.align == CellAlign::General ? CellAlign::Right : cell.align;
+    if (align != CellAlign::General) writer_.item(CH_ITEM_ATTR_12, align_code(align));
     if (cell.kind == Kind::Text || cell.kind == Kind::Error) {
         texts_.write(cell.text, cell.char_format, formats_);
         return;
     }
     write_format_change(writer_, CharFormat{}, formats_[cell.char_format]);
-    writer_.number(cell.number);
+    if (shown) {
+        writer_.text(*shown);
+    } else {
+        writer_.number(cell.number);
+    }
+}
+
+std::optional<std::string> SheetBuilder::number_text(const Cell &cell) const {
+    if (cell.kind != Kind::Number || !number_texts_ || cell.format_key == 0) return std::nullopt;
+    return number_texts_->text_of(cell.format_key, cell.number);
 }
 
 void SheetBuilder::write_link(const Link &link) {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "writer/diagnostics.hpp"
 #include "char_format.hpp"
 #include "general_numbers.hpp"
+#include "number_texts.hpp"
 #include "text_store.hpp"
 
 namespace qrv::import {
@@ -40,6 +42,9 @@ public:
     // The definitions general cells take where the library's general format
     // keeps fewer digits than a spreadsheet program shows (null: none).
     void set_general_numbers(const GeneralNumbers *general) { general_ = general; }
+    // The formats whose number cells show a text the importer makes (null:
+    // none); such a cell is written as that text, aligned right.
+    void set_number_texts(const NumberTexts *texts) { number_texts_ = texts; }
     // A sheet its owner hid (the section says so; the filters decide).
     void set_hidden(bool on) { hidden_ = on; }
     // A sheet whose view hides zero values: its zero cells are left out, so
@@ -104,6 +109,7 @@ private:
     void write_merges(const Layout &layout);
     void write_rows(const Layout &layout);
     void write_cell(const Cell &cell, const Link *&link);
+    std::optional<std::string> number_text(const Cell &cell) const;
     void write_link(const Link &link);
     void write_empty(uint64_t count);
     bool row_hidden(uint32_t row) const;
@@ -115,6 +121,7 @@ private:
     std::string name_;
     bool date1904_ = false;
     const GeneralNumbers *general_ = nullptr;
+    const NumberTexts *number_texts_ = nullptr;
     bool hidden_ = false;
     bool zeros_shown_ = true;
     uint32_t default_width_ = 0;

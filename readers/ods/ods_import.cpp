@@ -93,7 +93,7 @@ CHHandle import_ods(ImportJob &job) {
                             styles.resolve();
                             general.emplace(general_numbers(numbers));
                         },
-                        general});
+                        general, numbers});
     const Readers readers{meta, common, automatic, tables};
     if (looks_like_zip(job.input.bytes()))
         read_package(job, readers);

@@ -38,6 +38,8 @@ struct SpreadsheetContext {
     std::function<void()> prepare;
     // The general-cell definitions, made by prepare().
     const std::optional<GeneralNumbers> &general;
+    // The formats whose cells' text the importer writes (fractions).
+    const NumberTexts &number_texts;
 };
 
 class TableReader final : public XmlHandler {

@@ -56,6 +56,7 @@ CHHandle import_xls(ImportJob &job) {
         sheet.set_name(entry.name);
         sheet.set_date1904(book.date1904);
         sheet.set_general_numbers(&general);
+        sheet.set_number_texts(&numbers);
         sheet.set_hidden(entry.hidden);
         if (entry.offset < stream.size()) {
             read_sheet(context, stream, entry.offset, sheet);

@@ -79,6 +79,7 @@ CHHandle import_xlsx(ImportJob &job) {
         sheet.set_name(book.sheets[i].name);
         sheet.set_date1904(book.date1904);
         sheet.set_general_numbers(&general);
+        sheet.set_number_texts(&numbers);
         const std::string part = sheet_part(package, book, related, i);
         if (!part.empty()) read_worksheet(context, part, sheet);
         sheet.finish();

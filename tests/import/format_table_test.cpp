@@ -96,6 +96,45 @@ TEST(NumberFormatTable, BuiltinIds) {
     EXPECT_EQ(check.show(check.table().key_of_builtin(38), -1234).colour, std::optional<uint32_t>(0xFF0000));
 }
 
+// Fractions have no tokens: the table gives the text their cells show.
+TEST(NumberFormatTable, FractionsShowAsTheSheetShowsThem) {
+    struct Case {
+        const char *code;
+        double value;
+        const char *expected;  // nullptr: the definition shows the value
+    } cases[] = {
+        {"# ?/?", 1.5, "1 1/2"},
+        {"# ?/?", 0.5, "1/2"},
+        {"# ?/?", 3, "3"},
+        {"# ?/?", 0, "0"},
+        {"# ?/?", -2.25, "-2 1/4"},
+        {"# ?/?", 0.3333, "1/3"},
+        {"# ?/?", 0.97, "1"},  // 0.97 is closest to 1/1 among the one-digit denominators
+        {R"(# ??/??)", 3.14159265, "3 14/99"},
+        {R"(# ???/???)", 3.14159265, "3 16/113"},
+        {"?/?", 1.5, "3/2"},
+        {"?/8", 0.3, "2/8"},
+        {"# ?/16", 2.5, "2 8/16"},
+        {"# ?/4", 0.99, "1"},
+        {R"(0 ?/?\ \c\u\p\s)", 0.75, "3/4 cups"},
+        {"# ?/?;(# ?/?)", -1.5, "(1 1/2)"},
+        {R"([>100]\b\i\g;# ?/?)", 0.5, "1/2"},
+        {R"([>100]\b\i\g;# ?/?)", 200, nullptr},  // the section holds no fraction
+        {"0%", 0.5, nullptr},
+        {"0.00", 0.5, nullptr},
+    };
+    FormatCheck check;
+    for (const Case &c : cases) {
+        const std::optional<std::string> text = check.table().text_of(check.key(c.code), c.value);
+        EXPECT_EQ(text.has_value(), c.expected != nullptr) << c.code << " " << c.value;
+        if (text && c.expected) {
+            EXPECT_EQ(*text, c.expected) << c.code << " " << c.value;
+        }
+    }
+    EXPECT_EQ(check.table().text_of(0, 1.5), std::nullopt);
+    EXPECT_EQ(check.table().text_of(check.key("# ?/?"), 1e300), std::nullopt);  // no fraction for the unshowable
+}
+
 TEST(NumberFormatTable, Reports) {
     struct Case {
         const char *code;
@@ -106,7 +145,7 @@ TEST(NumberFormatTable, Reports) {
         {"dddd, mmmm d, yyyy h:mm AM/PM", Fidelity::kExact, ""},
         {"[h]:mm", Fidelity::kApproximate, "elapsed time"},
         {"#,##0,", Fidelity::kApproximate, "scaled by 1000"},
-        {"# ?/?", Fidelity::kApproximate, "fractions show"},
+        {"# ?/?", Fidelity::kExact, ""},  // the importer writes the fraction
         {"ss.00", Fidelity::kApproximate, "fractions of a second"},
         {"*-0", Fidelity::kApproximate, "fill"},
         {"h AM/PM;h A/P", Fidelity::kApproximate, "A/P"},

@@ -28,7 +28,7 @@
 // |   number:embedded-text at position p          | text before the last p integer digits      |
 // | number:scientific-number, min-exponent-digits | digits as above, EXPONENT, e DIGIT_ZERO    |
 // |   number:exponent-interval i                  | i integer places (engineering notation)    |
-// | number:fraction                               | GENERAL (fractions show in general form)   |
+// | number:fraction                               | GENERAL, and Section::fraction             |
 // | number:text, number:currency-symbol           | text (the symbol as written)               |
 // | number:percentage-style                       | the number's pieces, then PERCENT          |
 // | number:boolean                                | TRUTH                                      |
@@ -92,11 +92,25 @@ struct Condition {
 
 enum class ValueShown : uint8_t { kSigned, kAbsolute };
 
+// A fraction the section shows ("# ?/?", "# ??/??", "?/8"): no token
+// stands for it, so its place among the pieces holds the general token and
+// the importer writes the text (fraction_text.hpp).
+constexpr uint32_t kMaxDenominatorPlaces = 6, kMaxFixedDenominator = 1000000;
+
+struct Fraction {
+    bool whole = false;                // an integer part first: "1 1/2", not "3/2"
+    uint8_t denominator_places = 1;    // the closest fraction with up to this many digits below
+    uint32_t fixed_denominator = 0;    // "?/8": always eighths; 0 where the places decide
+
+    bool operator==(const Fraction &) const = default;
+};
+
 struct Section {
     std::optional<Condition> condition;  // none: a default section
     ValueShown value = ValueShown::kSigned;
     std::optional<uint32_t> colour;  // 0x00RRGGBB
     std::vector<Piece> pieces;       // none: the section shows nothing
+    std::optional<Fraction> fraction;  // where its general token shows a fraction
 
     void add_token(uint32_t token) { pieces.push_back(Piece{Piece::Kind::kToken, token, {}}); }
     // Literal text; it joins a text piece just before it.

@@ -20,13 +20,16 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "sheet/number_texts.hpp"
 #include "writer/document_writer.hpp"
 #include "code_report.hpp"
 #include "format_model.hpp"
 
 namespace qrv::import {
 
-class NumberFormatTable {
+// Fraction formats have no tokens; the table shows their cells' text
+// itself (text_of).
+class NumberFormatTable final : public NumberTexts {
 public:
     explicit NumberFormatTable(DocumentWriter &writer) : writer_(writer) {}
 
@@ -45,6 +48,8 @@ public:
     // style); a new definition each time.
     uint32_t key_of_format(const numfmt::NumberFormat &format);
 
+    std::optional<std::string> text_of(uint32_t format_key, double value) const override;
+
 private:
     struct Entry {
         uint32_t key;
@@ -56,6 +61,7 @@ private:
     std::unordered_map<std::string, Entry> keys_;
     Entry too_long_{0, {}};
     uint32_t next_key_ = 1;
+    std::unordered_map<uint32_t, numfmt::NumberFormat> fractions_;  // formats with a fraction, by key
 };
 
 // The code of a built-in format id ("0.00" for 2), or "" for none.

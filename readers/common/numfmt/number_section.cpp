@@ -1,9 +1,11 @@
 // Number sections: digit placeholders, the point, grouping, percent and
 // exponent become their tokens.  Commas after the last digit placeholder
-// scale by 1000 and fractions ("# ?/?") have no tokens: such sections take
-// the general format (see docs/number-formats.md).
+// scale by 1000.  Fractions ("# ?/?") have no tokens: their place holds the
+// general token and the section says which fraction the importer shows
+// there (see docs/number-formats.md).
 #include <qrvex/numformat.h>
 
+#include <algorithm>
 #include <string_view>
 
 #include "section_mapping.hpp"
@@ -79,13 +81,34 @@ Span fraction_span(const std::vector<Lexeme> &lexemes) {
     return Span{};
 }
 
+// What the lexemes of a fraction span ask for: digits before the
+// numerator's make an integer part; the denominator is placeholders (up to
+// that many digits) or a number (always that denominator).
+Fraction fraction_of(const std::vector<Lexeme> &lexemes, Span span) {
+    size_t slash = span.begin;
+    while (lexemes[slash].kind != LexemeKind::kSlash) ++slash;
+    size_t numerator = slash;
+    while (numerator > span.begin && is_digit(lexemes[numerator - 1])) --numerator;
+    Fraction fraction;
+    for (size_t i = span.begin; i < numerator; ++i) fraction.whole = fraction.whole || is_digit(lexemes[i]);
+    uint32_t places = 0, fixed = 0;
+    for (size_t i = slash + 1; i < span.end; ++i) {
+        if (is_digit(lexemes[i])) ++places;
+        for (const char c : is_literal_digit(lexemes[i]) ? std::string_view(lexemes[i].text) : std::string_view())
+            fixed = std::min<uint32_t>(fixed * 10 + static_cast<uint32_t>(c - '0'), kMaxFixedDenominator);
+    }
+    fraction.denominator_places = static_cast<uint8_t>(std::clamp<uint32_t>(places, 1, kMaxDenominatorPlaces));
+    fraction.fixed_denominator = places == 0 ? std::max<uint32_t>(fixed, 1) : 0;
+    return fraction;
+}
+
 class NumberMapper {
 public:
     NumberMapper(const std::vector<Lexeme> &lexemes, Section &section, CodeReport &report)
         : lexemes_(lexemes), section_(section), report_(report), fraction_(fraction_span(lexemes)) {}
 
     void run() {
-        if (fraction_.end > fraction_.begin) report_.approximate("fractions show in general form");
+        if (fraction_.end > fraction_.begin) section_.fraction = fraction_of(lexemes_, fraction_);
         for (size_t i = 0; i < lexemes_.size(); ++i) {
             if (i == fraction_.begin && fraction_.end > i) {
                 section_.add_token(FU_TOKEN_GENERAL);

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "numfmt/format_model.hpp"
+
 namespace qrv::import::odf {
 
 enum class DataStyleKind : uint8_t { kNumber, kPercentage, kCurrency, kDate, kTime, kBoolean, kText };
@@ -34,6 +36,7 @@ struct DataPart {
     bool scaled = false;  // a display factor other than 1
     std::string text;     // number:text, number:currency-symbol
     std::vector<EmbeddedText> embedded;
+    numfmt::Fraction fraction;  // number:fraction
 };
 
 struct StyleMap {

@@ -106,8 +106,12 @@ private:
             section_.add_token(FU_TOKEN_DIGIT_ZERO);
     }
 
-    // Fractions have no tokens: the number shows in the general format.
-    void fraction(const DataPart &) { section_.add_token(FU_TOKEN_GENERAL); }
+    // Fractions have no tokens: their place holds the general token, and
+    // the importer writes the fraction there.
+    void fraction(const DataPart &part) {
+        section_.add_token(FU_TOKEN_GENERAL);
+        section_.fraction = part.fraction;
+    }
 
     // Integer places from the highest down: zeros for the minimum digits,
     // optional digits above them, and embedded text after the place its

@@ -40,7 +40,7 @@ bool is_general(const numfmt::NumberFormat &format) {
     if (format.sections.empty()) return true;
     const numfmt::Section &only = format.sections.front();
     const numfmt::Piece general{numfmt::Piece::Kind::kToken, FU_TOKEN_GENERAL, {}};
-    return format.sections.size() == 1 && !only.condition && !only.colour && only.pieces.size() == 1 &&
+    return format.sections.size() == 1 && !only.condition && !only.colour && !only.fraction && only.pieces.size() == 1 &&
            only.pieces.front() == general;
 }
 

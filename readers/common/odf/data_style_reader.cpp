@@ -1,5 +1,7 @@
 #include "data_style_reader.hpp"
 
+#include <algorithm>
+
 #include "attribute_values.hpp"
 #include "core/named_values.hpp"
 
@@ -31,6 +33,17 @@ std::optional<uint32_t> min_decimal_places(const XmlAttributes &a) {
     return count_of(*found, 0);
 }
 
+// A number:fraction: an integer part where min-integer-digits is given,
+// and a fixed denominator or the denominator's digits.
+numfmt::Fraction fraction_of(const XmlAttributes &a) {
+    numfmt::Fraction f;
+    f.whole = a.has(Ns::Number, "min-integer-digits");
+    f.fixed_denominator = std::min(count_of(a.get(Ns::Number, "denominator-value"), 0), numfmt::kMaxFixedDenominator);
+    const uint32_t places = count_of(a.get(Ns::Number, "min-denominator-digits"), 1);
+    f.denominator_places = static_cast<uint8_t>(std::clamp<uint32_t>(places, 1, numfmt::kMaxDenominatorPlaces));
+    return f;
+}
+
 DataPart part_of(const XmlName &name, const XmlAttributes &a) {
     DataPart part;
     part.element = name.local;
@@ -46,6 +59,7 @@ DataPart part_of(const XmlName &name, const XmlAttributes &a) {
     part.grouping = a.get(Ns::Number, "grouping") == "true";
     const auto factor = number_of(a.get(Ns::Number, "display-factor", "1"));
     part.scaled = factor && *factor != 1;
+    if (part.element == "fraction") part.fraction = fraction_of(a);
     return part;
 }
 
