@@ -1,7 +1,8 @@
 // ODS (and flat .fods): every table of the spreadsheet in order, each a
 // spreadsheet section, with the document properties and the number
 // formats of the cell styles ahead of them.  A package's parts are read
-// in the order meta.xml, styles.xml, content.xml; a flat document holds
+// in the order meta.xml, settings.xml, styles.xml, content.xml (the
+// settings say which sheets hide zero values); a flat document holds
 // the same regions in the same order, so both are one stream of regions.
 #include "writer/properties.hpp"
 #include "core/error.hpp"
@@ -29,10 +30,12 @@ struct Readers {
     StylesReader &common;
     StylesReader &automatic;
     TableReader &tables;
+    ZeroDisplayReader &settings;
 
     RegionRouter router() const {
         RegionRouter r;
         r.route(Region::kMeta, &meta);
+        r.route(Region::kSettings, &settings);
         r.route(Region::kFontFaces, &common);
         r.route(Region::kStyles, &common);
         r.route(Region::kAutomaticStyles, &automatic);
@@ -54,10 +57,24 @@ void read_meta(Package &package, const Readers &readers) {
     }
 }
 
+// The view settings are extras too: broken, zeros show.
+void read_settings(Package &package, const Readers &readers) {
+    if (!package.has("settings.xml")) return;
+    try {
+        RegionRouter router = readers.router();
+        package.read("settings.xml", router);
+    } catch (const ImportError &e) {
+        if (e.code() != IM_ERR_BROKEN) throw;
+        package.diagnostics().warn(std::string(e.what()) + "; the view settings are left out");
+        readers.settings = ZeroDisplayReader();
+    }
+}
+
 void read_package(ImportJob &job, const Readers &readers) {
     Package package(job.input.bytes(), job.limits, job.diagnostics);
     refuse_encrypted(package);
     read_meta(package, readers);
+    read_settings(package, readers);
     if (package.has("styles.xml")) {
         RegionRouter router = readers.router();
         package.read("styles.xml", router);
@@ -87,14 +104,15 @@ CHHandle import_ods(ImportJob &job) {
     StylesReader common(style_sheet, StyleSheet::Origin::kCommon);
     StylesReader automatic(style_sheet, StyleSheet::Origin::kAutomatic);
     std::optional<GeneralNumbers> general;
+    ZeroDisplayReader settings;
     TableReader tables({writer, styles, style_sheet, texts, formats, job.diagnostics, job.limits,
                         [&] {
                             write_properties(writer, meta.properties());
                             styles.resolve();
                             general.emplace(general_numbers(numbers));
                         },
-                        general, numbers});
-    const Readers readers{meta, common, automatic, tables};
+                        general, numbers, settings});
+    const Readers readers{meta, common, automatic, tables, settings};
     if (looks_like_zip(job.input.bytes()))
         read_package(job, readers);
     else

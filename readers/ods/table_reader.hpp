@@ -18,6 +18,7 @@
 #include "writer/limits.hpp"
 #include "package/xml_reader.hpp"
 #include "sheet/general_numbers.hpp"
+#include "zero_display.hpp"
 #include "sheet/sheet_builder.hpp"
 #include "cell_styles.hpp"
 #include "cell_text.hpp"
@@ -40,6 +41,8 @@ struct SpreadsheetContext {
     const std::optional<GeneralNumbers> &general;
     // The formats whose cells' text the importer writes (fractions).
     const NumberTexts &number_texts;
+    // Which sheets show their zero values (the view settings).
+    const ZeroDisplayReader &zero_display;
 };
 
 class TableReader final : public XmlHandler {

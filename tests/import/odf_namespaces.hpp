@@ -18,6 +18,7 @@ inline const std::string kOdfNamespaces =
     " xmlns:dc=\"http://purl.org/dc/elements/1.1/\""
     " xmlns:meta=\"urn:oasis:names:tc:opendocument:xmlns:meta:1.0\""
     " xmlns:number=\"urn:oasis:names:tc:opendocument:xmlns:datastyle:1.0\""
+    " xmlns:config=\"urn:oasis:names:tc:opendocument:xmlns:config:1.0\""
     " xmlns:loext=\"urn:org:documentfoundation:names:experimental:office:xmlns:loext:1.0\""
     " xmlns:calcext=\"urn:org:documentfoundation:names:experimental:calc:xmlns:calcext:1.0\"";
 

@@ -21,6 +21,7 @@ struct OdsSpec {
     std::string styles;            // inside <office:styles>; none: no styles.xml
     std::string font_faces;        // inside <office:font-face-decls>
     std::string meta;              // inside <office:meta>; none: no meta.xml
+    std::string settings;          // inside <office:settings>; none: no settings.xml
     std::string manifest_entries;  // further <manifest:file-entry> elements
     std::string body;              // the whole inside of <office:body>, in place of the spreadsheet
 };
@@ -75,6 +76,9 @@ inline std::vector<Part> ods_parts(const OdsSpec &spec) {
     if (!spec.meta.empty())
         parts.push_back({"meta.xml", "<office:document-meta" + kOdfNamespaces + "><office:meta>" + spec.meta +
                                          "</office:meta></office:document-meta>"});
+    if (!spec.settings.empty())
+        parts.push_back({"settings.xml", "<office:document-settings" + kOdfNamespaces + "><office:settings>" +
+                                             spec.settings + "</office:settings></office:document-settings>"});
     if (!spec.styles.empty())
         parts.push_back({"styles.xml", "<office:document-styles" + kOdfNamespaces + "><office:styles>" + spec.styles +
                                            "</office:styles></office:document-styles>"});
@@ -89,8 +93,10 @@ inline std::string ods_of(const OdsSpec &spec) { return zip_of(ods_parts(spec));
 // The same document as one flat XML file (.fods).
 inline std::string fods_of(const OdsSpec &spec) {
     const std::string meta = spec.meta.empty() ? "" : "<office:meta>" + spec.meta + "</office:meta>";
+    const std::string settings =
+        spec.settings.empty() ? "" : "<office:settings>" + spec.settings + "</office:settings>";
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<office:document" + kOdfNamespaces + " office:mimetype=\"" +
-           kOdsMediaType + "\">" + meta + detail::regions(spec, true) + "</office:document>";
+           kOdsMediaType + "\">" + meta + settings + detail::regions(spec, true) + "</office:document>";
 }
 
 }  // namespace qrv::test

@@ -109,6 +109,25 @@ Feature hidden_table() {
     return {"tables in order with their names, hidden ones marked", spec, {"== Shown\n", "== Away (hidden)\n"}};
 }
 
+std::string show_zeros(bool on) {
+    return std::string("<config:config-item config:name=\"ShowZeroValues\" config:type=\"boolean\">") +
+           (on ? "true" : "false") + "</config:config-item>";
+}
+
+// The view hides zeros; one sheet's own entry shows them again.
+Feature hidden_zeros() {
+    OdsSpec spec(ods_table("Hides", ods_row(ods_float(0) + ods_float(1))) +
+                 ods_table("Shows", ods_row(ods_float(0) + ods_float(2))));
+    spec.settings =
+        "<config:config-item-set config:name=\"ooo:view-settings\"><config:config-item-map-indexed "
+        "config:name=\"Views\"><config:config-item-map-entry><config:config-item-map-named config:name=\"Tables\">"
+        "<config:config-item-map-entry config:name=\"Shows\">" +
+        show_zeros(true) + "</config:config-item-map-entry></config:config-item-map-named>" + show_zeros(false) +
+        "</config:config-item-map-entry></config:config-item-map-indexed></config:config-item-set>";
+    return {"zero values hidden where the view settings say so", spec,
+            {"== Hides\ncols: 0 0\nr1: | =1|\n", "== Shows\ncols: 0 0\nr1: =0| =2|\n"}};
+}
+
 Feature rich_text() {
     return {"rich text in its span styles over the cell's",
             one_table(ods_row(ods_cell("office:value-type=\"string\" table:style-name=\"ce2\"",
@@ -210,6 +229,7 @@ TEST(OdsImport, EachFeatureReachesTheFiltersAlikeFromPackageAndFlatFile) {
                                 merged_cells(),
                                 columns_and_rows(),
                                 hidden_table(),
+                                hidden_zeros(),
                                 rich_text(),
                                 cell_styles(),
                                 number_styles(),

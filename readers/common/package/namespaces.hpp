@@ -49,6 +49,7 @@ enum class Ns : uint8_t {
     Number,
     Manifest,
     OdfPresentation,  // presentation:class, presentation:notes
+    Config,           // settings.xml: config:config-item
     LibreOfficeExt,
     LibreOfficeCalcExt,  // calcext:value-type="error"
 };
