@@ -44,37 +44,29 @@ struct Readers {
     }
 };
 
-// The properties are extras: a broken meta.xml is left out with a warning.
-void read_meta(Package &package, const Readers &readers) {
-    if (!package.has("meta.xml")) return;
+// The properties and the view settings are extras: a broken meta.xml or
+// settings.xml is left out with a warning, and what was read of it is
+// forgotten (forget).
+template <typename Forget>
+void read_extra(Package &package, const Readers &readers, const char *part, const char *what, Forget forget) {
+    if (!package.has(part)) return;
     try {
         RegionRouter router = readers.router();
-        package.read("meta.xml", router);
+        package.read(part, router);
     } catch (const ImportError &e) {
         if (e.code() != IM_ERR_BROKEN) throw;
-        package.diagnostics().warn(std::string(e.what()) + "; the document properties are left out");
-        readers.meta = PropertiesReader(meta_elements().first(model::kStandardPropertyCount));
-    }
-}
-
-// The view settings are extras too: broken, zeros show.
-void read_settings(Package &package, const Readers &readers) {
-    if (!package.has("settings.xml")) return;
-    try {
-        RegionRouter router = readers.router();
-        package.read("settings.xml", router);
-    } catch (const ImportError &e) {
-        if (e.code() != IM_ERR_BROKEN) throw;
-        package.diagnostics().warn(std::string(e.what()) + "; the view settings are left out");
-        readers.settings = ZeroDisplayReader();
+        package.diagnostics().warn(std::string(e.what()) + "; the " + what + " are left out");
+        forget();
     }
 }
 
 void read_package(ImportJob &job, const Readers &readers) {
     Package package(job.input.bytes(), job.limits, job.diagnostics);
     refuse_encrypted(package);
-    read_meta(package, readers);
-    read_settings(package, readers);
+    read_extra(package, readers, "meta.xml", "document properties", [&] {
+        readers.meta = PropertiesReader(meta_elements().first(model::kStandardPropertyCount));
+    });
+    read_extra(package, readers, "settings.xml", "view settings", [&] { readers.settings = ZeroDisplayReader(); });
     if (package.has("styles.xml")) {
         RegionRouter router = readers.router();
         package.read("styles.xml", router);
