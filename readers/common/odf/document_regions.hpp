@@ -1,5 +1,6 @@
 // The top-level regions of an OpenDocument XML document: the properties,
-// the font faces, the common and the automatic styles, and the body.
+// the font faces, the common, the automatic and the master styles, and
+// the body.
 // meta.xml, styles.xml and content.xml each hold some of them and a flat
 // document holds all, in that order.  A RegionRouter hands each region's
 // elements (not the region's own) to the reader given for it and passes
@@ -12,7 +13,7 @@
 
 namespace qrv::import::odf {
 
-enum class Region : uint8_t { kMeta, kFontFaces, kStyles, kAutomaticStyles, kBody, kCount };
+enum class Region : uint8_t { kMeta, kFontFaces, kStyles, kAutomaticStyles, kMasterStyles, kBody, kCount };
 
 class RegionRouter final : public XmlHandler {
 public:
