@@ -128,7 +128,8 @@ public:
         std::string page;
         uint32_t rc = DACreateOptions(&options);
         if (rc == 0) rc = DAOpenDocument(handle_, options, &document);
-        if (rc == 0) rc = QRVRegisterHtmlFilter() | QRVRegisterTextFilter() | QRVRegisterMarkdownFilter();
+        if (rc == 0) rc = QRVRegisterHtmlFilter() | QRVRegisterTextFilter() | QRVRegisterMarkdownFilter() |
+                                QRVRegisterJsonFilter();
         if (rc == 0) rc = FACreateMemorySink(&sink);
         if (rc == 0) rc = EXOpenExport(document, output, sink, option_word, 0, 0, nullptr, 0, &hExport);
         if (rc == 0) {

@@ -1,7 +1,7 @@
 // Presentations as the outputs show them: a section a slide with its number
 // in the HTML, the notes after their slide, "Slide N: title" lines in the
-// plain text, a heading a slide in Markdown, the slides as the table of
-// contents; the same from PPTX and ODP.
+// plain text, a heading a slide in Markdown, the notes among the JSON's
+// comments, the slides as the table of contents; the same from PPTX and ODP.
 #include <qrvfilters.h>
 
 #include "imported_document.hpp"
@@ -64,6 +64,11 @@ TEST(SlidesOutput, EachOutputShowsTheSlides) {
          0,
          {"# Slide 1: Welcome\n\n> Notes: say hello\n\n# Slide 3\n\nno title here\n\n> Notes: first\n>\n> second\n\n"
           "# Slide 4: Figures\n\n| a | b |"}},
+        {"JSON: the notes listed with the comments, a slide's paragraphs joined",
+         QRV_OUTPUT_JSON,
+         0,
+         {"\"notes\":[{\"number\":1,\"kind\":\"comment\",\"text\":\"say hello\"},"
+          "{\"number\":2,\"kind\":\"comment\",\"text\":\"first second\"}]"}},
     };
     Imported doc(kTalk);
     ASSERT_EQ(doc.result(), 0u) << doc.message();
