@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The generated 500-page Word document (bench_docx_import --write-docx)
-# converted to HTML by qrvex-export and by LibreOffice (soffice --headless
-# --convert-to html), each under /usr/bin/time -v, best of three runs after
-# a warm-up; prints wall time, CPU time and peak memory side by side.
+# The generated 500-page Word document (bench_docx_import --write-docx) and
+# 1,000-slide presentation (bench_slides_export --write-pptx) converted to
+# HTML by qrvex-export and by LibreOffice (soffice --headless --convert-to
+# html), each under /usr/bin/time -v, best of three runs after a warm-up;
+# prints wall time, CPU time and peak memory side by side.
 # LibreOffice is a peer for local comparison only; CI does not run this.
 # Usage: bash bench/docx_peer.sh [build/release]
 set -euo pipefail
@@ -12,6 +13,7 @@ build=${1:-build/release}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 "$build/bin/bench_docx_import" --write-docx "$work/book.docx"
+"$build/bin/bench_slides_export" --write-pptx "$work/talk.pptx"
 profile="file://$work/profile"
 
 # wall seconds, CPU seconds and peak resident kilobytes of one run
@@ -29,17 +31,26 @@ best_of_three() {
   for run in 1 2 3; do measure "$@"; done | sort -n | head -1
 }
 
-ours=$(best_of_three "$build/bin/qrvex-export" "$work/book.docx" -q -o "$work/ours.html")
-theirs=$(best_of_three soffice -env:UserInstallation="$profile" --headless --convert-to html --outdir "$work" \
-  "$work/book.docx")
+lo="LibreOffice $(soffice --version | awk '{print $2}')"
+printf '%-18s %-22s %10s %10s %12s\n' "document" "converter" "wall s" "CPU s" "peak MiB"
 
-printf '%-28s %10s %10s %12s\n' "" "wall s" "CPU s" "peak MiB"
-for row in "qrvex-export:$ours" "LibreOffice $(soffice --version | awk '{print $2}'):$theirs"; do
-  name=${row%%:*}
-  read -r wall cpu rss <<<"${row#*:}"
-  printf '%-28s %10s %10s %12.1f\n' "$name" "$wall" "$cpu" "$(echo "$rss / 1024" | bc -l)"
-done
-read -r ow oc orss <<<"$ours"
-read -r tw tc trss <<<"$theirs"
-printf '\nLibreOffice / qrvex-export: wall %.1fx, CPU %.1fx, memory %.1fx\n' \
-  "$(echo "$tw / $ow" | bc -l)" "$(echo "$tc / $oc" | bc -l)" "$(echo "$trss / $orss" | bc -l)"
+# One document converted by each, a row each, then the ratios.
+compare() {
+  local label=$1 file=$2 ours theirs
+  ours=$(best_of_three "$build/bin/qrvex-export" "$file" -q -o "$work/ours.html")
+  theirs=$(best_of_three soffice -env:UserInstallation="$profile" --headless --convert-to html --outdir "$work" "$file")
+  for row in "qrvex-export:$ours" "$lo:$theirs"; do
+    read -r wall cpu rss <<<"${row#*:}"
+    printf '%-18s %-22s %10s %10s %12.1f\n' "$label" "${row%%:*}" "$wall" "$cpu" "$(echo "$rss / 1024" | bc -l)"
+  done
+  read -r ow oc orss <<<"$ours"
+  read -r tw tc trss <<<"$theirs"
+  ratios+=("$(printf '%s: LibreOffice / qrvex-export: wall %.1fx, CPU %.1fx, memory %.1fx' "$label" \
+    "$(echo "$tw / $ow" | bc -l)" "$(echo "$tc / $oc" | bc -l)" "$(echo "$trss / $orss" | bc -l)")")
+}
+
+ratios=()
+compare "500-page DOCX" "$work/book.docx"
+compare "1,000-slide PPTX" "$work/talk.pptx"
+printf '\n'
+printf '%s\n' "${ratios[@]}"

@@ -33,6 +33,10 @@ struct WalkContext {
     CUCellChangeInfo cell{};
 
     std::string title;  // UTF-8 text of the title paragraph(s)
+    // The slides met so far, each with its title as the table of contents
+    // lists it; the title of the last is gathered while slide_titling.
+    std::vector<OutlineEntry> slides{};
+    bool slide_open = false, slide_titling = false;
     StyleNames style_names{};
 
     // Scratch space for the text in hand, kept from run to run.

@@ -105,6 +105,7 @@ uint32_t Flow::on_break(const CHItem &item, uint32_t id, uint32_t next, bool &st
     switch (item.value) {
     case CH_BREAK_LINE:
         open_paragraph();
+        if (ctx_.slide_titling) ctx_.slides.back().text += ' ';
         ctx_.writer.line_break();
         break;
     case CH_BREAK_ROW:
@@ -129,7 +130,8 @@ uint32_t Flow::on_break(const CHItem &item, uint32_t id, uint32_t next, bool &st
 
 uint32_t Flow::on_tag(const CHItem &item, uint32_t id, uint32_t next, uint32_t last) {
     const uint32_t code = item.value;
-    if (code == kNoteTag || code == kBookmarkTag || code == kObjectTag || code == kCommentTag) {
+    if (code == kNoteTag || code == kBookmarkTag || code == kObjectTag || code == kCommentTag ||
+        code == kSlideNotesTag) {
         uint32_t end = CUFindTagEndId(id, ctx_.chunker);
         if (end == CH_NO_ITEM || end > last) end = last;
         on_tagged(item, id, next, end);
@@ -167,6 +169,10 @@ void Flow::on_tagged(const CHItem &item, uint32_t id, uint32_t next, uint32_t en
         break;
     case kCommentTag:
         ctx_.outline.add_note(id, end, NoteKind::Comment);  // listed at the end, not in the text
+        break;
+    case kSlideNotesTag:
+        close_paragraph(next);
+        ctx_.writer.slide_notes(plain_text_between(ctx_.chunker, next, end, kLongestNotes, '\n'));
         break;
     default: break;
     }
@@ -211,6 +217,7 @@ void Flow::write_run(std::string_view utf8) {
     }
     ctx_.text.ChangeFlags = 0;
     if (in_title_) ctx_.title += utf8;
+    if (ctx_.slide_titling) ctx_.slides.back().text += utf8;
     ctx_.writer.text(utf8, format_);
 }
 
@@ -231,11 +238,21 @@ void Flow::open_paragraph() {
     if (format.kind == ParaKind::Heading && depth_ == 0) {
         format.anchor = heading_anchor(paragraph_first_);
         ctx_.outline.add_heading(paragraph_first_, format.heading_level);
+        start_slide_title();
     }
     in_title_ = format.kind == ParaKind::Title;
     if (in_title_ && !ctx_.title.empty()) ctx_.title += ' ';
     ctx_.writer.begin_paragraph(format);
     open_ = true;
+}
+
+// The first heading of a slide is its title; the table of contents lists
+// the slide by it.
+void Flow::start_slide_title() {
+    if (!ctx_.slide_open || ctx_.slides.empty()) return;
+    ctx_.slide_open = false;
+    ctx_.slide_titling = true;
+    ctx_.slides.back().text += ": ";
 }
 
 void Flow::close_paragraph(uint32_t next) {
@@ -244,6 +261,7 @@ void Flow::close_paragraph(uint32_t next) {
         if (depth_ == 0) ctx_.outline.end_paragraph(next);
         open_ = false;
         in_title_ = false;
+        ctx_.slide_titling = false;
     }
     clear_paragraph_record(ctx_.para);
 }

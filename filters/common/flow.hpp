@@ -26,6 +26,8 @@ public:
     uint32_t walk(uint32_t id, uint32_t last, FlowStop &stop);
 
 private:
+    static constexpr size_t kLongestNotes = 1 << 20;  // bytes of a slide's notes shown
+    void start_slide_title();
     // Each handler returns the id to go on at.
     uint32_t on_text(const CHItem &item, uint32_t next);
     uint32_t on_break(const CHItem &item, uint32_t id, uint32_t next, bool &stop_here);

@@ -40,7 +40,11 @@ std::string heading_anchor(uint32_t first_item_id) {
     return anchor;
 }
 
-std::string plain_text_between(CHHandle h, uint32_t first_id, uint32_t last_id, size_t limit) {
+std::string slide_anchor(unsigned number) { return "slide-" + std::to_string(number); }
+
+std::string slide_label(unsigned number) { return "Slide " + std::to_string(number); }
+
+std::string plain_text_between(CHHandle h, uint32_t first_id, uint32_t last_id, size_t limit, char separator) {
     std::string text;
     std::u16string chars;
     uint32_t id = first_id;
@@ -50,16 +54,26 @@ std::string plain_text_between(CHHandle h, uint32_t first_id, uint32_t last_id, 
         if (CHGetItem(h, CH_STORE_ITEMS, id, &item, &next) != 0) break;
         if (item.type == CH_ITEM_TEXT && read_text_run(h, item.value, item.data1, chars)) {
             text += utf8_of(chars);
-        } else if (item.type == CH_ITEM_BREAK && !text.empty() && text.back() != ' ') {
-            text += ' ';
+        } else if (item.type == CH_ITEM_BREAK && !text.empty() && text.back() != separator) {
+            text += separator;
         } else if (item.type == CH_ITEM_TAG_BEGIN && (item.value & CH_TAG_SKIPPABLE_BIT)) {
             next = CUSkipTag(next, h);
         }
         if (next != CH_NO_ITEM && next <= id) break;
         id = next;
     }
-    while (!text.empty() && text.back() == ' ') text.pop_back();
+    while (!text.empty() && text.back() == separator) text.pop_back();
     return text;
+}
+
+std::vector<std::string_view> lines_of(std::string_view text) {
+    std::vector<std::string_view> lines;
+    for (size_t start = 0; start <= text.size();) {
+        const size_t end = std::min(text.find('\n', start), text.size());
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
 }
 
 Outline::Outline(CHHandle h) : chunker_(h), tree_(new EXDTTree), state_(new EXDTState) {

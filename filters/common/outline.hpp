@@ -25,6 +25,10 @@ static_assert(sizeof(NoteRecord) == 16, "a note record is 16 bytes");
 
 // The anchor that a heading starting at an item carries.
 std::string heading_anchor(uint32_t first_item_id);
+// The anchor of a presentation's slide: "slide-N"; and what the outputs
+// call it: "Slide N".
+std::string slide_anchor(unsigned number);
+std::string slide_label(unsigned number);
 
 class Outline {
 public:
@@ -66,6 +70,10 @@ private:
 
 // UTF-8 text of the text runs from first to last (inclusive), skipping
 // skippable tags (notes inside a heading, for instance); at most limit bytes.
-std::string plain_text_between(CHHandle h, uint32_t first_id, uint32_t last_id, size_t limit = 4096);
+// A break between texts is one separator.
+std::string plain_text_between(CHHandle h, uint32_t first_id, uint32_t last_id, size_t limit = 4096,
+                               char separator = ' ');
+// The lines of such a text (a slide's notes); views into text.
+std::vector<std::string_view> lines_of(std::string_view text);
 
 }  // namespace qrv::filters

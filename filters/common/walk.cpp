@@ -6,6 +6,8 @@
 
 #include <cstring>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "context.hpp"
 #include "flow.hpp"
@@ -76,12 +78,39 @@ struct StyleSheet {
     StyleSheet &operator=(const StyleSheet &) = delete;
 };
 
-uint32_t walk_section(WalkContext &ctx, const SectionRange &section) {
-    ctx.outline.add_section(section.info.FirstItemId, section.info.LastItemId, section.info.SectionKind);
-    if (section.info.SectionKind == kSpreadsheetSection) return walk_sheet(ctx, section.number, section.info);
+uint32_t walk_flow(WalkContext &ctx, const SectionRange &section) {
     Flow flow(ctx, 0);
     FlowStop stop;
     return flow.walk(section.info.FirstItemId, section.info.LastItemId, stop);
+}
+
+// The slide a slide section's first item marks; none for a section that
+// does not start with the mark.
+std::optional<SlideInfo> slide_of(CHHandle h, const CHSectionInfo &info) {
+    CHItem item{};
+    uint32_t next = CH_NO_ITEM;
+    if (CHGetItem(h, CH_STORE_ITEMS, info.FirstItemId, &item, &next) != 0) return std::nullopt;
+    if (item.type != CH_ITEM_TAG_BEGIN || item.value != kSlideTag) return std::nullopt;
+    return SlideInfo{item.data1, (item.data2 & kSlideHidden) != 0};
+}
+
+uint32_t walk_slide(WalkContext &ctx, const SectionRange &section) {
+    const std::optional<SlideInfo> slide = slide_of(ctx.chunker, section.info);
+    if (!slide) return walk_flow(ctx, section);
+    ctx.slides.push_back({1, slide_label(slide->number), slide_anchor(slide->number)});
+    ctx.slide_open = true;
+    ctx.writer.begin_slide(*slide);
+    const uint32_t rc = walk_flow(ctx, section);
+    ctx.slide_open = ctx.slide_titling = false;
+    ctx.writer.end_slide();
+    return rc;
+}
+
+uint32_t walk_section(WalkContext &ctx, const SectionRange &section) {
+    ctx.outline.add_section(section.info.FirstItemId, section.info.LastItemId, section.info.SectionKind);
+    if (section.info.SectionKind == kSpreadsheetSection) return walk_sheet(ctx, section.number, section.info);
+    if (section.info.SectionKind == kSlideSection) return walk_slide(ctx, section);
+    return walk_flow(ctx, section);
 }
 
 // The title property of the document (ahead of its first section), or "".
@@ -117,7 +146,8 @@ uint32_t walk_document(CHHandle h, uint32_t hExport, uint32_t hOptions, const Wa
     }
     if (uint32_t rc = outline.settle()) progress.warn(rc);
     std::vector<OutlineEntry> entries;
-    if (options.contents) entries = outline.entries();
+    // A presentation's contents are its slides.
+    if (options.contents) entries = ctx.slides.empty() ? outline.entries() : std::move(ctx.slides);
     std::vector<Note> notes;
     if (options.notes) notes = outline.notes();
     writer.properties(properties);

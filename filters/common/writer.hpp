@@ -79,6 +79,12 @@ struct Note {
     std::string author;  // of a comment
 };
 
+// A slide of a presentation (qrvmodel/slides.hpp).
+struct SlideInfo {
+    unsigned number = 0;  // its place in the presentation, from 1
+    bool hidden = false;  // a hidden slide shown on request
+};
+
 // A document property (qrvmodel/conventions.hpp: PropertyId) and its text.
 struct Property {
     uint32_t id = 0;
@@ -123,6 +129,13 @@ public:
     virtual void sheet_cell(const SheetCell &cell) = 0;
     virtual void sheet_row_end() = 0;
     virtual void end_sheet() = 0;
+
+    // A slide of a presentation: its text comes between these two, its
+    // speaker notes (paragraphs separated by '\n') after its text.  A
+    // writer that ignores them writes the slide's text as any text flow.
+    virtual void begin_slide(const SlideInfo &) {}
+    virtual void slide_notes(std::string_view) {}
+    virtual void end_slide() {}
 
     // Called once the whole document has been walked: writes the rest of
     // the page, the notes after the body and what had to wait for the

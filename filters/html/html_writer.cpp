@@ -7,6 +7,7 @@
 #include "model.hpp"
 
 #include "css.hpp"
+#include "outline.hpp"
 
 namespace qrv::filters::html {
 namespace {
@@ -36,6 +37,16 @@ constexpr const char *kCellParagraphStyle = "td p,th p{margin:0.2em 0}\n";
 constexpr const char *kHeadingMarkerStyle =
     "h1 .marker,h2 .marker,h3 .marker,h4 .marker,h5 .marker,h6 .marker"
     "{min-width:0;margin-right:0.3em}\n";
+constexpr const char *kSlideStyle =
+    "section.slide{border:1px solid #bbb;border-radius:6px;padding:0.2em 1.5em 0.8em;margin:1.5em 0 0.5em;"
+    "box-shadow:0 1px 4px rgba(0,0,0,0.15)}\n"
+    "section.slide.hidden{opacity:0.6;border-style:dashed}\n"
+    "p.slide-number{float:right;margin:0.6em 0 0 1em;font-size:smaller}\n"
+    "p.slide-number a{color:#777;text-decoration:none}\n"
+    "aside.notes{margin:0 0 1.5em;padding:0.3em 1.5em;border-left:3px solid #bbb;background:#f7f7f7;"
+    "font-size:smaller;color:#444}\n"
+    "aside.notes p{margin:0.3em 0}\n"
+    "aside.notes::before{content:\"Notes\";font-weight:bold;font-size:smaller;color:#777}\n";
 constexpr const char *kCommentStyle =
     "section.comments{border-top:1px solid #888;margin-top:2em;font-size:smaller;color:#555}\n";
 
@@ -93,7 +104,8 @@ std::string style_class(const std::string &style) {
     if (style.empty()) return {};
     std::string name = id_of(style);
     static const std::set<std::string> kOwn = {"title", "list",     "marker", "grid",     "sheet",
-                                               "num",   "contents", "notes",  "comments", "object"};
+                                               "num",   "contents", "notes",  "comments", "object",
+                                               "slide", "slide-number"};
     return kOwn.contains(name) ? "style-" + name : name;
 }
 
@@ -370,6 +382,41 @@ void HtmlWriter::end_cell() {
 void HtmlWriter::end_row() { body_ += "</tr>\n"; }
 
 void HtmlWriter::end_table() { body_ += "</table>\n"; }
+
+// A slide is a section of its own with its number, its notes an aside
+// after it.
+void HtmlWriter::begin_slide(const SlideInfo &slide) {
+    close_lists();
+    use_style(kSlideStyle);
+    slide_ = slide;
+    slide_notes_.clear();
+    const std::string anchor = slide_anchor(slide.number);
+    body_ += slide.hidden ? "<section class=\"slide hidden\" id=\"" : "<section class=\"slide\" id=\"";
+    body_ += anchor;
+    body_ += "\">\n<p class=\"slide-number\"><a href=\"#";
+    body_ += anchor;
+    body_ += "\">";
+    write_escaped(body_, slide_label(slide.number));
+    body_ += "</a></p>\n";
+}
+
+void HtmlWriter::slide_notes(std::string_view notes) { slide_notes_ = notes; }
+
+void HtmlWriter::end_slide() {
+    close_lists();
+    body_ += "</section>\n";
+    if (slide_notes_.empty()) return;
+    body_ += "<aside class=\"notes\" aria-label=\"Notes on ";
+    write_escaped(body_, slide_label(slide_.number));
+    body_ += "\">\n";
+    for (std::string_view line : lines_of(slide_notes_)) {
+        body_ += "<p>";
+        write_escaped(body_, line);
+        body_ += "</p>\n";
+    }
+    body_ += "</aside>\n";
+    slide_notes_.clear();
+}
 
 // The head and contents, then the body held back so far, then the notes.
 void HtmlWriter::finish(std::string_view title, const std::vector<OutlineEntry> &outline,

@@ -41,6 +41,9 @@ public:
     void sheet_cell(const SheetCell &cell) override;
     void sheet_row_end() override;
     void end_sheet() override;
+    void begin_slide(const SlideInfo &slide) override;
+    void slide_notes(std::string_view notes) override;
+    void end_slide() override;
     void finish(std::string_view title, const std::vector<OutlineEntry> &outline,
                 const std::vector<Note> &notes) override;
     bool failed() const override { return page_.failed() || body_.failed() || spill_.failed(); }
@@ -80,6 +83,8 @@ private:
     std::vector<const char *> cells_;  // closing tags of the open cells
     std::string head_;                 // meta elements of the document's properties
     std::string extra_style_;          // rules of what this page holds beyond the usual
+    SlideInfo slide_{};                // the slide in hand
+    std::string slide_notes_;          // its notes, shown after it
     void use_style(const char *rule);
 };
 

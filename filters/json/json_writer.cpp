@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "iso_dates.hpp"
+#include "outline.hpp"
 #include "model.hpp"
 #include "raw_value.hpp"
 #include "sheet.hpp"
@@ -304,16 +305,33 @@ void JsonWriter::end_sheet() {
     nest_.close('}');
 }
 
+// A slide's notes stand beside its text as a comment on it does: they are
+// listed with the comments, numbered after them.
+void JsonWriter::slide_notes(std::string_view notes) {
+    std::string text;
+    for (std::string_view line : lines_of(notes)) text += (text.empty() ? "" : " ") + std::string(line);
+    slide_notes_.push_back(std::move(text));
+}
+
 void JsonWriter::finish(std::string_view title, const std::vector<OutlineEntry> &, const std::vector<Note> &notes) {
     end_paragraph();
     nest_.close(']');
     nest_.open("notes", '[');
+    unsigned comments = 0;
     for (const auto &note : notes) {
         nest_.open('{');
         number_field("number", note.number);
         string_field("kind", note_kind(note.kind));
         string_field("text", note.text);
         if (!note.author.empty()) string_field("author", note.author);
+        nest_.close('}');
+        if (note.kind == NoteKind::Comment) comments = std::max(comments, note.number);
+    }
+    for (const std::string &text : slide_notes_) {
+        nest_.open('{');
+        number_field("number", ++comments);
+        string_field("kind", note_kind(NoteKind::Comment));
+        string_field("text", text);
         nest_.close('}');
     }
     nest_.close(']');

@@ -41,6 +41,7 @@ public:
     void sheet_cell(const SheetCell &cell) override;
     void sheet_row_end() override;
     void end_sheet() override;
+    void slide_notes(std::string_view notes) override;
     void finish(std::string_view title, const std::vector<OutlineEntry> &outline,
                 const std::vector<Note> &notes) override;
     bool failed() const override { return out_.failed(); }
@@ -72,6 +73,7 @@ private:
     uint32_t last_row_ = 0, last_column_ = 0;
     bool sheet_cells_ = false;
     std::vector<Property> properties_;
+    std::vector<std::string> slide_notes_;  // each slide's notes, a line each paragraph
 };
 
 }  // namespace qrv::filters::json

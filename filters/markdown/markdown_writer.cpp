@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model.hpp"
+#include "outline.hpp"
 #include "sheet.hpp"
 
 namespace qrv::filters::markdown {
@@ -41,8 +42,34 @@ void MarkdownWriter::separate(Block next, bool tight) {
     last_ = next;
 }
 
+void MarkdownWriter::write_slide_heading() {
+    if (!slide_due_) return;
+    lists_.clear();
+    separate(Block::Other, false);
+    out_ += "# " + slide_label(*slide_due_) + "\n";
+    slide_due_.reset();
+}
+
+// The notes of a slide: a block quote, its first paragraph led by "Notes:".
+void MarkdownWriter::slide_notes(std::string_view notes) {
+    write_slide_heading();
+    lists_.clear();
+    separate(Block::Other, false);
+    std::string quote = "> Notes: ";
+    bool line_start = false, first = true;
+    for (std::string_view line : lines_of(notes)) {
+        if (!first) quote += "\n>\n> ", line_start = true;
+        append_escaped(quote, line, TextPlace::Block, line_start);
+        first = false;
+    }
+    out_ += quote;
+    out_ += '\n';
+}
+
 void MarkdownWriter::begin_paragraph(const ParaFormat &para) {
     if (in_table()) return begin_cell_paragraph(para);
+    const bool slide_title = slide_due_ && para.kind == ParaKind::Heading;
+    if (!slide_title) write_slide_heading();
     block_.clear();
     block_kind_ = Block::Other;
     block_tight_ = false;
@@ -53,6 +80,7 @@ void MarkdownWriter::begin_paragraph(const ParaFormat &para) {
     const unsigned level = para.kind == ParaKind::Title ? 1 : std::clamp(para.heading_level, 1u, kMaxHeadingLevel);
     block_.assign(level, '#');
     block_ += ' ';
+    if (slide_title) block_ += slide_label(*slide_due_) + ": ", slide_due_.reset();
     if (!para.marker.empty()) block_ += escaped(para.marker, TextPlace::Heading) + " ";
     inline_.start(block_, TextPlace::Heading, false);
 }
@@ -142,6 +170,7 @@ void MarkdownWriter::space_in_cell() {
 }
 
 void MarkdownWriter::begin_table(unsigned columns) {
+    if (!in_table()) write_slide_heading();
     if (in_table()) {
         if (!cell_) cell_ = &table_->begin_cell(1, 1);
         ++table_depth_;

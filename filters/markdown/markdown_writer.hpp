@@ -2,10 +2,12 @@
 // headings by level, paragraphs with their emphasis and links, list items
 // nested by level with their numbers, tables and sheets as pipe tables,
 // note references as [^n] with the notes at the end.  No HTML but the
-// <br> that joins the paragraphs of a table's cell.
+// <br> that joins the paragraphs of a table's cell.  A presentation's slide
+// is a heading "Slide N: title", its notes a block quote after its text.
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +43,9 @@ public:
     void sheet_cell(const SheetCell &cell) override;
     void sheet_row_end() override {}
     void end_sheet() override;
+    void begin_slide(const SlideInfo &slide) override { slide_due_ = slide.number; }
+    void slide_notes(std::string_view notes) override;
+    void end_slide() override { write_slide_heading(); }
     void finish(std::string_view title, const std::vector<OutlineEntry> &outline,
                 const std::vector<Note> &notes) override;
     bool failed() const override { return out_.failed() || sheet_.failed(); }
@@ -54,6 +59,8 @@ private:
     void begin_cell_paragraph(const ParaFormat &para);
     void space_in_cell();
     bool in_table() const { return table_depth_ > 0; }
+    // A slide's heading of its own, when no title took its label.
+    void write_slide_heading();
 
     Output &out_;
     Block last_ = Block::None;
@@ -77,6 +84,7 @@ private:
     SheetTable sheet_;
     std::string sheet_name_;
     bool gap_row_ = false;
+    std::optional<unsigned> slide_due_;  // the slide whose label is still to come
 };
 
 }  // namespace qrv::filters::markdown

@@ -1,5 +1,6 @@
 #include "text_writer.hpp"
 
+#include "outline.hpp"
 #include "sheet.hpp"
 
 namespace qrv::filters::text {
@@ -26,10 +27,25 @@ void TextWriter::end_block() {
     if (tables_.empty() && (out_.size() == 0 || out_.last() != '\n')) out_ += '\n';
 }
 
-// A heading with its number in front; a list item indented by its level
-// (not inside a table) with its number or bullet.
-void TextWriter::begin_paragraph(const ParaFormat &para) {
+void TextWriter::write_slide_line() {
+    if (!slide_due_) return;
     begin_block();
+    out_ += slide_label(*slide_due_);
+    slide_due_.reset();
+    end_block();
+}
+
+// A heading with its number in front; a list item indented by its level
+// (not inside a table) with its number or bullet.  A slide's title follows
+// its label.
+void TextWriter::begin_paragraph(const ParaFormat &para) {
+    const bool slide_title = slide_due_ && para.kind == ParaKind::Heading && tables_.empty();
+    if (!slide_title && tables_.empty()) write_slide_line();
+    begin_block();
+    if (slide_title) {
+        out_ += slide_label(*slide_due_) + ": ";
+        slide_due_.reset();
+    }
     if (para.kind == ParaKind::ListItem && tables_.empty() && para.list_level > 1)
         out_ += std::string(2 * (para.list_level - 1), ' ');
     if (para.kind != ParaKind::Body && !para.marker.empty()) {
@@ -56,6 +72,7 @@ void TextWriter::note_reference(unsigned number) {
 // table nested in a cell shows inside the cell, its words separated by
 // spaces.
 void TextWriter::begin_table(unsigned) {
+    if (tables_.empty()) write_slide_line();
     begin_block();
     tables_.push_back({!tables_.empty(), 0, 0, out_.size()});
 }

@@ -1,9 +1,11 @@
 // Writes the walk's events as plain UTF-8 text, as they come: one line per
 // paragraph, list items indented with their numbers, a table's rows as
 // lines of cells separated by tabs, spreadsheet sections as columns
-// separated by " | ", note references as their numbers in brackets.
+// separated by " | ", note references as their numbers in brackets.  A
+// presentation's slide starts "Slide N: " and its title.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +36,8 @@ public:
     void sheet_cell(const SheetCell &cell) override;
     void sheet_row_end() override {}
     void end_sheet() override;
+    void begin_slide(const SlideInfo &slide) override { slide_due_ = slide.number; }
+    void end_slide() override { write_slide_line(); }
     void finish(std::string_view title, const std::vector<OutlineEntry> &outline,
                 const std::vector<Note> &notes) override;
     bool failed() const override { return out_.failed() || sheet_.failed(); }
@@ -52,11 +56,14 @@ private:
     void begin_block();
     void end_block();
     Table &cell_in_hand();
+    // A slide's label as a line of its own, when no title took it.
+    void write_slide_line();
 
     Output &out_;
     std::vector<Table> tables_;  // open tables, innermost last
     SheetGrid sheet_;            // the sheet in hand
     bool gap_row_ = false;       // the sheet row in hand stands for empty rows left out
+    std::optional<unsigned> slide_due_;  // the slide whose label is still to come
 };
 
 }  // namespace qrv::filters::text

@@ -27,7 +27,7 @@ ItemWriter::ItemWriter(DocumentWriter &out, const TextDocument &doc, Diagnostics
 
 void ItemWriter::begin() {
     write_definitions(out_, fonts_, doc_);
-    out_.section(0);
+    out_.section(section_kind_);
     items_at_begin_ = out_.items();
 }
 
@@ -46,7 +46,7 @@ void ItemWriter::finish() {
 void ItemWriter::start_section_if_due() {
     if (!section_due_) return;
     section_due_ = false;
-    out_.section(0);
+    out_.section(section_kind_);
 }
 
 // ---- paragraphs ----
@@ -308,5 +308,20 @@ void ItemWriter::object(ObjectKind kind, std::string_view description) {
 }
 
 void ItemWriter::end_section() { section_due_ = true; }
+
+void ItemWriter::mark(uint32_t tag, uint32_t data1, uint32_t data2) {
+    start_section_if_due();
+    out_.tag_begin(tag, data1, data2);
+    out_.tag_end(tag);
+}
+
+void ItemWriter::aside(uint32_t tag, const Recording &body) {
+    if (dropping()) return;
+    end_paragraph();
+    start_section_if_due();
+    out_.tag_begin(tag);
+    write_plain_text(out_, body);
+    out_.tag_end(tag);
+}
 
 }  // namespace qrv::import::textdoc

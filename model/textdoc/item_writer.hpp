@@ -36,6 +36,15 @@ public:
     void begin();
     // Closes what is still open.
     void finish();
+    // The kind of every section (qrvmodel: a slide section each for a
+    // presentation); before begin().
+    void set_section_kind(uint32_t kind) { section_kind_ = kind; }
+    // An empty skippable tag at the start of the section in hand: what the
+    // section is (a slide's number).
+    void mark(uint32_t tag, uint32_t data1, uint32_t data2);
+    // A skippable tag around the plain text of body, after the paragraph
+    // in hand: what stands beside the section's text (a slide's notes).
+    void aside(uint32_t tag, const Recording &body);
 
     QRV_TEXT_SINK_EVENTS
 
@@ -69,6 +78,7 @@ private:
     RunLook shown_;  // what the filter's text record holds
     bool link_open_ = false;
     bool section_due_ = false;
+    uint32_t section_kind_ = 0;
     std::vector<std::string> bookmarks_due_;
     std::deque<Recording> frames_;
     bool draining_ = false;

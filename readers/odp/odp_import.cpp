@@ -1,8 +1,10 @@
 // ODP (and flat .fodp): an OpenDocument presentation into a text document,
 // one section a page.  The styles (styles.xml, then the automatic styles
 // of content.xml) are read first for the hidden pages and the list styles;
-// the pages are read whole, then the lists their bullets need are defined
-// and the pages written.  Hidden pages are left out.
+// the master pages with them (the text of their free shapes shows on each
+// page that uses them); the pages are read whole, then the lists their
+// bullets need are defined and the pages written.  Hidden pages are left
+// out.
 #include "writer/document_writer.hpp"
 #include "registry/detect_package.hpp"
 #include "core/error.hpp"
@@ -30,25 +32,41 @@ struct Readers {
     PageStylesReader styles_reader{styles};
 };
 
-void route_definitions(RegionRouter &router, Readers &readers) {
+void route_definitions(RegionRouter &router, Readers &readers, PageReader &masters) {
     router.route(Region::kMeta, &readers.meta);
     router.route(Region::kStyles, &readers.styles_reader);
     router.route(Region::kAutomaticStyles, &readers.styles_reader);
+    router.route(Region::kMasterStyles, &masters);
+}
+
+// What a page's master draws on it (its free shapes' text) joins the
+// page's own shapes, unless the page's style hides it.
+void draw_masters(std::vector<slides::Slide> &slides, const std::vector<PageReader::PageMaster> &uses,
+                  const MasterPages &masters) {
+    for (size_t i = 0; i < slides.size() && i < uses.size(); ++i) {
+        const auto master = masters.find(uses[i].name);
+        if (!uses[i].shown || master == masters.end()) continue;
+        slides[i].shapes.insert(slides[i].shapes.end(), master->second.begin(), master->second.end());
+    }
 }
 
 // Reads the parts (or the flat document) into slides.
 std::vector<slides::Slide> read_presentation(ImportJob &job, Readers &readers, slides::BulletLists &lists) {
-    std::vector<slides::Slide> slides;
+    std::vector<slides::Slide> slides, master_pages;
     PageReader pages(readers.styles, lists, slides);
+    MasterPages masters;
+    PageReader master_reader(readers.styles, lists, master_pages);
+    master_reader.read_masters_into(masters);
     if (!looks_like_zip(job.input.bytes())) {
         RegionRouter definitions;
-        route_definitions(definitions, readers);
+        route_definitions(definitions, readers, master_reader);
         MemorySource first(job.input.bytes(), "");
         read_xml(first, definitions, job.limits);
         RegionRouter body;
         body.route(Region::kBody, &pages);
         MemorySource second(job.input.bytes(), "");
         read_xml(second, body, job.limits);
+        draw_masters(slides, pages.page_masters(), masters);
         return slides;
     }
     Package package(job.input.bytes(), job.limits, job.diagnostics);
@@ -57,7 +75,7 @@ std::vector<slides::Slide> read_presentation(ImportJob &job, Readers &readers, s
     for (const char *part : {"meta.xml", "styles.xml"}) {
         if (!package.has(part)) continue;
         RegionRouter router;
-        route_definitions(router, readers);
+        route_definitions(router, readers, master_reader);
         read_optional_part(package, part, router, "what the pages take from it is");
     }
     RegionRouter content;
@@ -65,6 +83,7 @@ std::vector<slides::Slide> read_presentation(ImportJob &job, Readers &readers, s
     content.route(Region::kBody, &pages);
     RootCheck root(content, Ns::Office, "document-content", "OpenDocument");
     package.read("content.xml", root);
+    draw_masters(slides, pages.page_masters(), masters);
     return slides;
 }
 
@@ -82,6 +101,7 @@ CHHandle import_odp(ImportJob &job) {
 
     DocumentWriter out(job.limits);
     textdoc::ItemWriter writer(out, doc, job.diagnostics);
+    slides::start_presentation(writer);
     writer.begin();
     for (auto &slide : slides)
         if (slides::is_shown(slide, job.flags)) slides::write_slide(slide, writer);

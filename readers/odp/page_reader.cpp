@@ -32,16 +32,25 @@ void PageReader::start(const XmlName &name, const XmlAttributes &a) {
         if (!shape_->skipped) start_in_shape(name, a);
         return;
     }
-    if (name.is(Ns::Draw, "page")) {
-        slides::Slide slide;
-        slide.hidden = styles_.hidden_pages.contains(a.get(Ns::Draw, "style-name"));
-        slides_.push_back(std::move(slide));
-        in_page_ = true;
+    if (masters_ ? name.is(Ns::Style, "master-page") : name.is(Ns::Draw, "page")) {
+        start_page(a);
     } else if (name.is(Ns::OdfPresentation, "notes") && in_page_) {
         in_notes_ = true;
     } else if (in_page_ && name.ns == Ns::Draw && name.local != "g" && name.local != "layer-set") {
         start_shape(name, a);
     }
+}
+
+void PageReader::start_page(const XmlAttributes &a) {
+    slides::Slide slide;
+    const std::string_view style = a.get(Ns::Draw, "style-name");
+    slide.hidden = !masters_ && styles_.hidden_pages.contains(style);
+    slide.number = static_cast<uint32_t>(slides_.size() + 1);
+    slides_.push_back(std::move(slide));
+    const std::string_view master = masters_ ? a.get(Ns::Style, "name") : a.get(Ns::Draw, "master-page-name");
+    page_masters_.push_back({std::string(master), !styles_.bare_pages.contains(style)});
+    if (masters_) (*masters_)[std::string(master)];
+    in_page_ = true;
 }
 
 void PageReader::start_shape(const XmlName &, const XmlAttributes &a) {
@@ -83,7 +92,8 @@ void PageReader::start_in_shape(const XmlName &name, const XmlAttributes &a) {
             paragraph_levels_ = lists_open_.front();
         }
         in_item_ = false;
-        paragraph_->run({});
+        spans_.clear();
+        begin_span(a.get(Ns::Text, "style-name"));
     } else if (!paragraph_) {
         return;
     } else if (name.is(Ns::Text, "s")) {
@@ -95,7 +105,23 @@ void PageReader::start_in_shape(const XmlName &name, const XmlAttributes &a) {
     } else if (name.is(Ns::Text, "a")) {
         paragraph_->begin_link(a.get(Ns::XLink, "href"));
         ++links_open_;
+    } else if (name.is(Ns::Text, "span")) {
+        begin_span(a.get(Ns::Text, "style-name"));
     }
+}
+
+// A span's formatting lies over that of what it is in.
+void PageReader::begin_span(std::string_view style) {
+    textdoc::CharFormat chars = spans_.empty() ? textdoc::CharFormat{} : spans_.back();
+    textdoc::overlay(chars, styles_.chars(style));
+    spans_.push_back(chars);
+    paragraph_->run({"", spans_.back()});
+}
+
+void PageReader::end_span() {
+    if (spans_.size() < 2) return;
+    spans_.pop_back();
+    paragraph_->run({"", spans_.back()});
 }
 
 void PageReader::start_table_part(const XmlName &name, const XmlAttributes &a) {
@@ -145,7 +171,7 @@ void PageReader::end(const XmlName &name) {
         }
         return end_in_shape(name);
     }
-    if (name.is(Ns::Draw, "page")) in_page_ = false;
+    if (name.is(Ns::Draw, "page") || name.is(Ns::Style, "master-page")) in_page_ = false;
     if (name.is(Ns::OdfPresentation, "notes")) in_notes_ = false;
 }
 
@@ -156,6 +182,8 @@ void PageReader::end_in_shape(const XmlName &name) {
         if (!lists_open_.empty()) lists_open_.pop_back();
     } else if (is_paragraph(name) && paragraph_) {
         finish_paragraph();
+    } else if (name.is(Ns::Text, "span") && paragraph_) {
+        end_span();
     } else if (name.is(Ns::Text, "a") && links_open_ && paragraph_) {
         paragraph_->end_link();
         --links_open_;
@@ -200,6 +228,11 @@ void PageReader::finish_shape() {
         shape.placed.content.end_paragraph();
     }
     if (shape.placed.content.empty()) return;
+    if (masters_) {
+        if (shape.placed.role == Role::Free && !shape.notes)
+            (*masters_)[page_masters_.back().name].push_back(std::move(shape.placed));
+        return;
+    }
     if (shape.notes)
         shape.placed.content.replay(slide.notes);
     else

@@ -2,11 +2,14 @@
 // <office:presentation>) into slides: each shape's text by its
 // presentation class and position (groups flattened), paragraphs with the
 // level of their list nesting and the bullet of their list style, links,
-// tables with spans, pictures and objects with their description (else
+// the character formatting of paragraph and span styles, tables with
+// spans, pictures and objects with their description (else
 // their title, else their name), and the text of the page's notes.
 #pragma once
 
+#include <map>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "slides/slide.hpp"
@@ -27,10 +30,23 @@ struct PageShape {
     std::optional<textdoc::ObjectKind> object;
 };
 
+// The master pages a page can draw on: the text of their free shapes (a
+// line on every page), by name.  Their placeholders lend nothing.
+using MasterPages = std::map<std::string, std::vector<slides::PlacedShape>, std::less<>>;
+
 class PageReader final : public XmlHandler {
 public:
     PageReader(const PageStyles &styles, slides::BulletLists &lists, std::vector<slides::Slide> &slides)
         : styles_(styles), lists_(lists), slides_(slides) {}
+
+    // Reads <style:master-page> elements into masters instead of pages.
+    void read_masters_into(MasterPages &masters) { masters_ = &masters; }
+    // Each page's master, and whether the page shows its master's shapes.
+    struct PageMaster {
+        std::string name;
+        bool shown = true;
+    };
+    const std::vector<PageMaster> &page_masters() const { return page_masters_; }
 
     void start(const XmlName &name, const XmlAttributes &attributes) override;
     void end(const XmlName &name) override;
@@ -43,11 +59,17 @@ private:
     void end_in_shape(const XmlName &name);
     void finish_shape();
     void finish_paragraph();
+    void begin_span(std::string_view style);
+    void end_span();
     textdoc::TextSink &sink() { return shape_->placed.content; }
+
+    void start_page(const XmlAttributes &attributes);
 
     const PageStyles &styles_;
     slides::BulletLists &lists_;
     std::vector<slides::Slide> &slides_;
+    MasterPages *masters_ = nullptr;
+    std::vector<PageMaster> page_masters_;
     uint32_t bodies_ = 0;
 
     bool in_page_ = false, in_notes_ = false;
@@ -61,6 +83,9 @@ private:
     const Levels *paragraph_levels_ = nullptr;
     bool paragraph_has_text_ = false;
     uint32_t links_open_ = 0;
+    // The character formatting of the paragraph in hand and of each span
+    // open in it, innermost last.
+    std::vector<textdoc::CharFormat> spans_;
     std::string *capture_ = nullptr;  // the title or description being read
     unsigned covered_left_ = 0;       // cells of the row a column span still covers
 };

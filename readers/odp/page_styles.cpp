@@ -1,6 +1,7 @@
 #include "page_styles.hpp"
 
 #include "odf/attribute_values.hpp"
+#include "odf/char_format.hpp"
 
 namespace qrv::import::odp {
 namespace {
@@ -34,12 +35,20 @@ const Levels *PageStyles::levels(std::string_view name) const {
     return nullptr;
 }
 
+textdoc::CharFormat PageStyles::chars(std::string_view name) const {
+    const auto found = text.find(name);
+    return found == text.end() ? textdoc::CharFormat{} : found->second;
+}
+
 void PageStylesReader::start(const XmlName &name, const XmlAttributes &a) {
     if (name.is(Ns::Style, "style")) {
         style_ = a.get(Ns::Style, "name");
         if (const auto *parent = a.find(Ns::Style, "parent-style-name")) styles_.parents[style_] = std::string(*parent);
+    } else if (name.is(Ns::Style, "text-properties") && !style_.empty() && !list_) {
+        odf::read_text_properties(a, odf::FontFaces{}, styles_.text[style_]);
     } else if (name.is(Ns::Style, "drawing-page-properties")) {
         if (a.get(Ns::OdfPresentation, "visibility") == "hidden") styles_.hidden_pages.insert(style_);
+        if (a.get(Ns::OdfPresentation, "background-objects-visible") == "false") styles_.bare_pages.insert(style_);
     } else if (name.is(Ns::Text, "list-style")) {
         const std::string_view own = a.get(Ns::Style, "name");
         list_ = &styles_.lists[std::string(own.empty() ? std::string_view(style_) : own)];

@@ -2,7 +2,9 @@
 // its pages and lists: which page styles hide their page
 // (presentation:visibility="hidden"), and the bullet or number of each
 // level of each list style, whether a <text:list-style> of its own or one
-// inside a graphic or presentation style (an outline's levels).
+// inside a graphic or presentation style (an outline's levels); and the
+// character formatting of the text and paragraph styles spans and
+// paragraphs name.
 #pragma once
 
 #include <algorithm>
@@ -14,6 +16,7 @@
 
 #include "package/xml_reader.hpp"
 #include "slides/bullets.hpp"
+#include "textdoc/text_formats.hpp"
 
 namespace qrv::import::odp {
 
@@ -21,11 +24,19 @@ using Levels = std::array<std::optional<slides::Bullet>, slides::kSlideLevels>;
 
 struct PageStyles {
     std::set<std::string, std::less<>> hidden_pages;
+    // Page styles that hide the shapes of their master page
+    // (presentation:background-objects-visible="false").
+    std::set<std::string, std::less<>> bare_pages;
     std::map<std::string, Levels, std::less<>> lists;    // by list style or graphic style name
     std::map<std::string, std::string, std::less<>> parents;  // graphic style to its parent
+    // The character formatting of text and paragraph styles
+    // (style:text-properties), by style name.
+    std::map<std::string, textdoc::CharFormat, std::less<>> text;
 
     // The levels of a list style, or of a graphic style along its parents.
     const Levels *levels(std::string_view name) const;
+    // The character formatting a style names; none for a name not found.
+    textdoc::CharFormat chars(std::string_view name) const;
 };
 
 // Reads the style regions (automatic and common styles) into PageStyles.

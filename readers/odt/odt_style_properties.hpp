@@ -11,6 +11,7 @@
 
 #include "package/xml_reader.hpp"
 #include "textdoc/text_formats.hpp"
+#include "odf/char_format.hpp"
 #include "odf/font_faces.hpp"
 
 namespace qrv::import::odf {
@@ -18,10 +19,6 @@ namespace qrv::import::odf {
 // A signed length in twips ("-0.25in", "1.27cm"); nothing for a percentage
 // or text that is no length.
 std::optional<int32_t> signed_twips(std::string_view text);
-
-// The attributes of a <style:text-properties>; style:font-name is looked up
-// in faces.
-void read_text_properties(const XmlAttributes &a, const FontFaces &faces, textdoc::CharFormat &chars);
 
 // The attributes of a <style:paragraph-properties>.
 void read_paragraph_properties(const XmlAttributes &a, textdoc::ParaFormat &para);

@@ -43,6 +43,7 @@ public:
             return std::nullopt;
         }
         slides::Slide slide;
+        slide.number = number;
         const Inheritance inheritance = inheritance_of(part);
         PartContext context{package_, part, lists_, bodies_, number};
         ShapeTreeReader reader(context, inheritance, slide.shapes);
@@ -113,6 +114,7 @@ CHHandle import_pptx(ImportJob &job) {
 
     DocumentWriter out(job.limits);
     textdoc::ItemWriter writer(out, doc, job.diagnostics);
+    slides::start_presentation(writer);
     writer.begin();
     for (auto &slide : slides) slides::write_slide(slide, writer);
     writer.finish();

@@ -128,7 +128,8 @@ public:
         std::string page;
         uint32_t rc = DACreateOptions(&options);
         if (rc == 0) rc = DAOpenDocument(handle_, options, &document);
-        if (rc == 0) rc = QRVRegisterHtmlFilter() | QRVRegisterTextFilter();
+        if (rc == 0) rc = QRVRegisterHtmlFilter() | QRVRegisterTextFilter() | QRVRegisterMarkdownFilter() |
+                                QRVRegisterJsonFilter();
         if (rc == 0) rc = FACreateMemorySink(&sink);
         if (rc == 0) rc = EXOpenExport(document, output, sink, option_word, 0, 0, nullptr, 0, &hExport);
         if (rc == 0) {
@@ -166,6 +167,26 @@ inline std::string lines_of(const std::string &text) {
     std::string out;
     for (char c : text)
         if (c != '\n' || (!out.empty() && out.back() != '\n')) out += c;
+    return out;
+}
+
+// The lines of a presentation's plain text without the label each slide
+// starts with ("Slide 2: " before its title, "Slide 2" alone): what its
+// shapes say.
+inline std::string slide_lines_of(const std::string &text) {
+    std::string out;
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        start = end + 1;
+        if (line.starts_with("Slide ")) {
+            const size_t digits = line.find_first_not_of("0123456789", 6);
+            if (digits == std::string::npos) continue;
+            if (digits > 6 && line.compare(digits, 2, ": ") == 0) line.erase(0, digits + 2);
+        }
+        if (!line.empty()) out += line + '\n';
+    }
     return out;
 }
 

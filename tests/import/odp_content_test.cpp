@@ -27,6 +27,17 @@ const std::string kHiddenPage =
     "<style:style style:name=\"dp1\" style:family=\"drawing-page\"><style:drawing-page-properties "
     "presentation:visibility=\"hidden\"/></style:style>";
 
+const std::string kSpanStyles =
+    "<style:style style:name=\"T1\" style:family=\"text\"><style:text-properties fo:font-weight=\"bold\" "
+    "fo:font-style=\"italic\"/></style:style>"
+    "<style:style style:name=\"T2\" style:family=\"text\"><style:text-properties "
+    "style:text-underline-style=\"solid\" style:text-line-through-style=\"solid\" fo:color=\"#c00000\" "
+    "fo:font-size=\"20pt\"/></style:style>"
+    "<style:style style:name=\"T3\" style:family=\"text\"><style:text-properties fo:font-style=\"normal\"/>"
+    "</style:style>"
+    "<style:style style:name=\"P1\" style:family=\"paragraph\"><style:text-properties "
+    "fo:font-style=\"italic\"/></style:style>";
+
 const std::string kBullets =
     "<text:list-style style:name=\"L1\"><text:list-level-style-bullet text:level=\"1\" text:bullet-char=\"*\"/>"
     "<text:list-level-style-number text:level=\"2\" style:num-format=\"a\" style:num-suffix=\")\"/></text:list-style>";
@@ -39,6 +50,16 @@ const std::string kMasterOutline =
     "</text:list-style></style:graphic-properties></style:style>";
 const std::string kOutlineChild =
     "<style:style style:name=\"pr1\" style:family=\"presentation\" style:parent-style-name=\"Default-outline1\"/>";
+
+// A page drawn on the master page named master.
+std::string page_on(const std::string &master, const std::string &inside, const std::string &style = "") {
+    return "<draw:page draw:master-page-name=\"" + master + "\"" +
+           (style.empty() ? "" : " draw:style-name=\"" + style + "\"") + ">" + inside + "</draw:page>";
+}
+
+const std::string kBarePage =
+    "<style:style style:name=\"dp2\" style:family=\"drawing-page\"><style:drawing-page-properties "
+    "presentation:background-objects-visible=\"false\"/></style:style>";
 
 const std::string kSpannedTable =
     "<draw:frame svg:y=\"2cm\"><table:table><table:table-row><table:table-cell "
@@ -76,12 +97,22 @@ TEST(OdpContent, WhatTheTextShows) {
                        odp_frame("<text:p/>") + odp_title("Kept"))},
          "Kept\n"},
         {"notes are kept out of the text", {.pages = odp_page(odp_title("Talk") + notes("say this"))}, "Talk\n"},
+        {"a master's free shapes on each page drawn on it, not its placeholders, not where the page hides them",
+         {.pages = page_on("M", odp_title("One") + odp_frame(odp_p("lower"), "", "20cm")) +
+                   page_on("M", odp_title("Two"), "dp2") + page_on("Other", odp_title("Three")),
+          .automatic = kBarePage,
+          .masters = "<style:master-page style:name=\"M\">" + odp_frame(odp_p("Company line"), "", "18cm") +
+                     odp_frame(odp_p("Master title"), "title") + odp_frame(odp_p("<text:page-number/>"), "page-number") +
+                     "</style:master-page>"},
+         "One\nCompany line\nlower\nTwo\nThree\n"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         Imported doc(c.odp);
         ASSERT_EQ(doc.result(), 0u) << doc.message();
-        EXPECT_EQ(lines_of(doc.text()), c.shown);
+        EXPECT_EQ(slide_lines_of(doc.text()), c.shown);
+        Imported flat_doc(c.odp.flat(), "test.fodp");
+        EXPECT_EQ(slide_lines_of(flat_doc.text()), c.shown) << "flat";
     }
 }
 
@@ -115,7 +146,19 @@ TEST(OdpContent, WhatTheHtmlShows) {
                             "</draw:frame>")},
          {"Chart: Sales"}},
         {"a spanned table cell", {.pages = odp_page(kSpannedTable)}, {"<td colspan=\"2\"><p>wide</p>"}},
-        {"notes beside the page", {.pages = odp_page(odp_title("Talk") + notes("say this"))}, {"<li>say this</li>"}},
+        {"notes beside the page", {.pages = odp_page(odp_title("Talk") + notes("say this"))}, {"<aside class=\"notes\" aria-label=\"Notes on Slide 1\">\n<p>say this</p>"}},
+        {"the character formatting of span styles, a span inside a span adding to it",
+         {.pages = odp_page(odp_frame(odp_p("plain <text:span text:style-name=\"T1\">strong <text:span "
+                                            "text:style-name=\"T2\">marked</text:span></text:span> after"))),
+          .automatic = kSpanStyles},
+         {"<p>plain <span style=\"font-weight:bold;font-style:italic\">strong </span>"
+          "<span style=\"font-weight:bold;font-style:italic;text-decoration:underline line-through;color:#c00000;"
+          "font-size:20pt\">marked</span> after</p>"}},
+        {"a paragraph style's formatting under its spans",
+         {.pages = odp_page(odp_frame("<text:p text:style-name=\"P1\">all <text:span "
+                                      "text:style-name=\"T3\">upright</text:span></text:p>")),
+          .automatic = kSpanStyles},
+         {"<span style=\"font-style:italic\">all </span>upright"}},
         {"a link",
          {.pages = odp_page(odp_frame(odp_p("see <text:a xlink:href=\"https://example.org/\">here</text:a>")))},
          {"<a href=\"https://example.org/\">here</a>"}},
@@ -142,7 +185,7 @@ TEST(OdpContent, FlatPresentationsReadAsPackages) {
     Imported flat(odp.flat(), "test.fodp");
     ASSERT_EQ(flat.result(), 0u) << flat.message();
     EXPECT_EQ(flat.exported(), packaged.exported());
-    EXPECT_EQ(lines_of(flat.text()), "One\n* point\n");
+    EXPECT_EQ(slide_lines_of(flat.text()), "One\n* point\n");
 }
 
 TEST(OdpFaults, BrokenPartsAreLeftOut) {
@@ -170,7 +213,7 @@ TEST(OdpFaults, BrokenPartsAreLeftOut) {
         SCOPED_TRACE(c.name);
         Imported doc(c.odp);
         ASSERT_EQ(doc.result(), 0u) << doc.message();
-        EXPECT_EQ(lines_of(doc.text()), "Kept\npoint\n");
+        EXPECT_EQ(slide_lines_of(doc.text()), "Kept\npoint\n");
         EXPECT_NE(doc.message().find(c.warning), std::string::npos) << doc.message();
     }
 }

@@ -14,7 +14,7 @@ Pptx::Slide slide(const std::string &shapes) { return {shapes}; }
 std::string text_of(const Pptx &pptx) {
     Imported doc(pptx);
     EXPECT_EQ(doc.result(), 0u) << doc.message();
-    return lines_of(doc.text());
+    return slide_lines_of(doc.text());
 }
 
 // A body placeholder with these paragraphs.
@@ -102,7 +102,7 @@ TEST(PptxContent, HiddenSlidesWhenAskedFor) {
         SCOPED_TRACE(c.name);
         Imported doc(pptx, c.options);
         EXPECT_EQ(doc.result(), 0u) << doc.message();
-        EXPECT_EQ(lines_of(doc.text()), c.shown);
+        EXPECT_EQ(slide_lines_of(doc.text()), c.shown);
     }
 }
 
@@ -153,7 +153,7 @@ TEST(PptxContent, WhatTheHtmlShows) {
          {"<td colspan=\"2\"><p>wide</p>"}},
         {"speaker notes beside the slide",
          {.slides = {{p_title("Talk"), body(a_p("say this"))}}},
-         {"<li>say this</li>"}},
+         {"<aside class=\"notes\" aria-label=\"Notes on Slide 1\">\n<p>say this</p>"}},
         {"the title property",
          {.slides = {slide(p_title("x"))}, .core = "<dc:title>Quarterly deck</dc:title>"},
          {"<title>Quarterly deck</title>"}},
@@ -174,7 +174,9 @@ TEST(PptxContent, NotesHoldTheirBodyAlone) {
     Imported doc(Pptx{.slides = {{p_title("Talk"), notes}}});
     ASSERT_EQ(doc.result(), 0u) << doc.message();
     const std::string html = doc.exported();
-    EXPECT_NE(html.find("<li>say this</li>"), std::string::npos) << html;
+    EXPECT_NE(html.find("<aside class=\"notes\" aria-label=\"Notes on Slide 1\">\n<p>say this</p>\n</aside>"),
+              std::string::npos)
+        << html;
     EXPECT_EQ(html.find("Confidential"), std::string::npos) << html;
     EXPECT_EQ(html.find("Scribble"), std::string::npos) << html;
 }
@@ -220,7 +222,7 @@ TEST(PptxFaults, BrokenPartsLeaveTheirSlidesOut) {
         SCOPED_TRACE(c.name);
         Imported doc(c.pptx);
         ASSERT_EQ(doc.result(), 0u) << doc.message();
-        EXPECT_EQ(lines_of(doc.text()), c.shown);
+        EXPECT_EQ(slide_lines_of(doc.text()), c.shown);
         EXPECT_NE(doc.message().find(c.warning), std::string::npos) << doc.message();
         EXPECT_FALSE(doc.exported().empty());
     }

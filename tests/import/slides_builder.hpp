@@ -172,6 +172,7 @@ struct Odp {
     std::string meta{};       // content of office:meta (meta.xml)
     std::map<std::string, std::string> replaced{};
     std::vector<Part> extra_parts{};
+    std::string masters{};    // content of office:master-styles (styles.xml)
     static constexpr const char *kFileName = "test.odp";
     static constexpr const char *kMediaType = "application/vnd.oasis.opendocument.presentation";
 
@@ -192,9 +193,10 @@ struct Odp {
                                             region("automatic-styles", automatic) +
                                             "<office:body><office:presentation>" + pages +
                                             "</office:presentation></office:body></office:document-content>"});
-        if (!styles.empty())
+        if (!styles.empty() || !masters.empty())
             parts.push_back({"styles.xml", "<?xml version=\"1.0\"?><office:document-styles" + root_attributes() + ">" +
-                                               region("styles", styles) + "</office:document-styles>"});
+                                               region("styles", styles) + region("master-styles", masters) +
+                                               "</office:document-styles>"});
         if (!meta.empty())
             parts.push_back({"meta.xml", "<?xml version=\"1.0\"?><office:document-meta" + root_attributes() +
                                              "><office:meta>" + meta + "</office:meta></office:document-meta>"});
@@ -207,7 +209,7 @@ struct Odp {
     std::string flat() const {
         return "<?xml version=\"1.0\"?>\n<office:document" + root_attributes() + " office:mimetype=\"" + kMediaType +
                "\">" + region("meta", meta) + region("styles", styles) + region("automatic-styles", automatic) +
-               "<office:body><office:presentation>" + pages + "</office:presentation></office:body></office:document>";
+               region("master-styles", masters) + "<office:body><office:presentation>" + pages + "</office:presentation></office:body></office:document>";
     }
 
 private:

@@ -7,5 +7,6 @@
 #include "paragraphs.hpp"
 #include "properties.hpp"
 #include "sheets.hpp"
+#include "slides.hpp"
 #include "tags.hpp"
 #include "text_attributes.hpp"

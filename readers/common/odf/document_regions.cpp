@@ -8,7 +8,7 @@ namespace {
 constexpr Named<Region> kRegions[] = {
     {"meta", Region::kMeta},     {"settings", Region::kSettings}, {"font-face-decls", Region::kFontFaces},
     {"styles", Region::kStyles}, {"automatic-styles", Region::kAutomaticStyles},
-    {"body", Region::kBody},
+    {"master-styles", Region::kMasterStyles}, {"body", Region::kBody},
 };
 
 // The root: office:document (flat), office:document-content and the like.
@@ -23,8 +23,7 @@ void RegionRouter::start(const XmlName &name, const XmlAttributes &attributes) {
         return;
     }
     if (is_root(name)) return;
-    // Any other element under the root is a region; scripts and master
-    // styles have no reader.
+    // Any other element under the root is a region; scripts have no reader.
     depth_ = 1;
     const auto region = name.ns == Ns::Office ? value_named(kRegions, name.local) : std::nullopt;
     current_ = region ? readers_[static_cast<size_t>(*region)] : nullptr;

@@ -1,7 +1,8 @@
 // The top-level regions of an OpenDocument XML document: the properties,
-// the view settings, the font faces, the common and the automatic styles,
-// and the body.  meta.xml, settings.xml, styles.xml and content.xml each
-// hold some of them and a flat document holds all, in that order.  A RegionRouter hands each region's
+// the view settings, the font faces, the common, the automatic and the
+// master styles, and the body.  meta.xml, settings.xml, styles.xml and
+// content.xml each hold some of them and a flat document holds all, in
+// that order.  A RegionRouter hands each region's
 // elements (not the region's own) to the reader given for it and passes
 // over the regions without one.
 #pragma once
@@ -12,7 +13,7 @@
 
 namespace qrv::import::odf {
 
-enum class Region : uint8_t { kMeta, kSettings, kFontFaces, kStyles, kAutomaticStyles, kBody, kCount };
+enum class Region : uint8_t { kMeta, kSettings, kFontFaces, kStyles, kAutomaticStyles, kMasterStyles, kBody, kCount };
 
 class RegionRouter final : public XmlHandler {
 public:

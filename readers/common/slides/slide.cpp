@@ -1,5 +1,7 @@
 #include "slide.hpp"
 
+#include <qrvmodel/slides.hpp>
+
 #include <algorithm>
 
 #include "heading_sink.hpp"
@@ -14,7 +16,10 @@ void order_for_reading(std::vector<PlacedShape> &shapes) {
     });
 }
 
-void write_slide(Slide &slide, textdoc::TextSink &sink) {
+void start_presentation(textdoc::ItemWriter &writer) { writer.set_section_kind(model::kSlideSection); }
+
+void write_slide(Slide &slide, textdoc::ItemWriter &sink) {
+    sink.mark(model::kSlideTag, slide.number, slide.hidden ? model::kSlideHidden : 0);
     order_for_reading(slide.shapes);
     bool titled = false;
     for (const PlacedShape &shape : slide.shapes) {
@@ -27,8 +32,8 @@ void write_slide(Slide &slide, textdoc::TextSink &sink) {
         }
         shape.content.replay(sink);
     }
-    // Speaker notes stand outside the slide's text, as a comment on it does.
-    if (slide.notes.has_text()) sink.comment("", slide.notes);
+    // Speaker notes stand beside the slide's text, not in it.
+    if (slide.notes.has_text()) sink.aside(model::kSlideNotesTag, slide.notes);
     sink.end_section();
 }
 

@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "textdoc/item_writer.hpp"
 #include "textdoc/recording.hpp"
 
 namespace qrv::import::slides {
@@ -31,6 +32,7 @@ struct Slide {
     std::vector<PlacedShape> shapes;
     textdoc::Recording notes;
     bool hidden = false;
+    uint32_t number = 0;  // its place in the presentation, from 1, hidden slides counted
 };
 
 // Whether the slide is written: hidden ones only when IM_READ_HIDDEN_SLIDES
@@ -41,10 +43,13 @@ bool is_shown(const Slide &slide, uint32_t read_flags);
 // breaks ties.
 void order_for_reading(std::vector<PlacedShape> &shapes);
 
-// Writes the slide as one section: the first title shape's text as the
-// slide's heading (its paragraphs joined by line breaks), the other shapes
-// in reading order, and the notes (when they hold text) as a note of the
-// slide kept out of its text.
-void write_slide(Slide &slide, textdoc::TextSink &sink);
+// Makes every section of the document a slide section; before begin().
+void start_presentation(textdoc::ItemWriter &writer);
+
+// Writes the slide as one slide section (qrvmodel/slides.hpp): its mark
+// with its number, the first title shape's text as the slide's heading (its
+// paragraphs joined by line breaks), the other shapes in reading order, and
+// the notes (when they hold text) beside the slide's text.
+void write_slide(Slide &slide, textdoc::ItemWriter &writer);
 
 }  // namespace qrv::import::slides
