@@ -21,6 +21,7 @@ enum : char16_t {
     kFieldBegin = 0x13,
     kFieldSeparator = 0x14,
     kFieldEnd = 0x15,
+    kSymbol = 0x28,  // with the special flag: a symbol font's character
     kNonBreakingHyphen = 0x1E,
     kOptionalHyphen = 0x1F,
 };
@@ -57,7 +58,7 @@ void BodyReader::take_paragraph(uint32_t cp, uint32_t to) {
     state_.paragraph_style = style;
     state_.para = para_.format;
     state_.nesting = static_cast<int32_t>(std::min<uint32_t>(para_.table_depth(), rtf::BodyOutput::kMaxNesting));
-    state_.list_override = content_.lists && para_.list ? *para_.list : -1;
+    state_.list_override = content_.lists && para_.list && *para_.list ? *para_.list : -1;
     state_.list_level = para_.level.value_or(0);
 }
 
@@ -82,6 +83,10 @@ void BodyReader::flush() {
 void BodyReader::character(uint32_t cp) {
     const char16_t c = content_.text.chars[cp];
     take_run(cp);
+    if (c == kSymbol && chars_.special && chars_.symbol && showing()) {
+        shown(*chars_.symbol);
+        return;
+    }
     if (c >= 0x20 || c == kTab) {
         if (!showing()) {
             std::string piece;
@@ -149,7 +154,7 @@ void BodyReader::mark(char16_t c) {
         out_.end_row(depth, state_, kRow);
     } else if (depth > 1 && para_.inner_cell) {
         out_.end_cell(depth, state_, kRow);
-    } else {
+    } else if (!para_.drop_cap || depth > 0) {
         out_.end_paragraph(state_);
     }
 }

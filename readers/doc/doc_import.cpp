@@ -10,6 +10,7 @@
 #include "writer/document_writer.hpp"
 #include "body_reader.hpp"
 #include "doc_properties.hpp"
+#include "lists.hpp"
 #include "style_sheet.hpp"
 
 namespace qrv::import {
@@ -55,13 +56,14 @@ CHHandle import_doc(ImportJob &job) {
 
     textdoc::TextDocument doc;
     read_style_sheet(table, fib.table(Table::StyleSheet), doc, diagnostics);
+    const bool lists = read_lists(table, fib, doc);
     read_properties(file, doc);
     doc.resolve(diagnostics);
 
     DocumentWriter out(job.limits);
     textdoc::ItemWriter writer(out, doc, diagnostics);
     writer.begin();
-    const DocContent content{text, chars, paragraphs, notes};
+    const DocContent content{text, chars, paragraphs, notes, lists};
     BodyReader(content, writer).read(0, fib.story_length[static_cast<size_t>(Story::Main)]);
     writer.finish();
     return out.release();

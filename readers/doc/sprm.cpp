@@ -104,6 +104,7 @@ void paragraph_change(uint16_t code, std::span<const uint8_t> operand, ParaProps
     case 0x244B: p.inner_cell = v != 0; break;
     case 0x244C: p.inner_row_end = v != 0; break;
     case 0x6649: p.depth = v; break;
+    case 0x442C: p.drop_cap = (v & 0x07) != 0; break;
     case 0x2640: f.outline_level = v < 9 ? v : textdoc::ParaFormat::kBodyLevel; break;
     case 0x840F:
     case 0x845E: f.left = signed16(operand); break;
@@ -144,6 +145,9 @@ void character_change(uint16_t code, std::span<const uint8_t> operand, CharProps
     case 0x0855: c.special = v != 0; break;
     case 0x0802: c.field_hidden = v != 0; break;
     case 0x080A: c.object = v != 0; break;
+    case 0x6A09:
+        if (operand.size() >= 4) c.symbol = static_cast<char16_t>(le16(operand.data() + 2));
+        break;
     default: break;
     }
 }

@@ -25,6 +25,7 @@ struct ParaProps {
     bool row_end = false;          // the mark ends a row of its table
     bool inner_cell = false;       // the mark ends a cell of a nested table
     bool inner_row_end = false;    // the mark ends a row of a nested table
+    bool drop_cap = false;         // the paragraph is a dropped capital: the next one goes on with it
     uint32_t depth = 0;            // tables the paragraph is in, when stated
     std::optional<uint16_t> list;  // the list override's number, 0 for none
     std::optional<uint8_t> level;
@@ -39,6 +40,7 @@ struct CharProps {
     bool special = false;           // the characters are anchors (pictures, notes, fields)
     bool field_hidden = false;
     bool object = false;  // an embedded object's anchor
+    std::optional<char16_t> symbol;  // the character a symbol anchor shows (its font's code)
 };
 
 void apply_paragraph_changes(std::span<const uint8_t> changes, ParaProps &props);

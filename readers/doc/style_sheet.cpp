@@ -2,6 +2,7 @@
 
 #include "cfb/little_endian.hpp"
 #include "writer/utf16.hpp"
+#include "lists.hpp"
 #include "sprm.hpp"
 
 namespace qrv::import::doc {
@@ -79,7 +80,7 @@ textdoc::StyleDefinition definition_of(uint16_t index, const Entry &e) {
     apply_character_changes(e.char_changes, chars);
     style.chars = chars.format;
     if (para.list && *para.list) {
-        style.list.list = "ls" + std::to_string(*para.list);
+        style.list.list = list_key(*para.list);
         style.list.level = para.level.value_or(0);
     }
     style.is_default = index == 0 || (character && e.builtin == 65);

@@ -57,6 +57,9 @@ public:
     std::vector<DocStyle> styles;
     std::vector<Footnote> footnotes;
     std::string summary;  // the summary information stream, when not empty
+    // The list tables as stored: the definitions, their levels (which follow
+    // them), the overrides.
+    std::string lists, list_levels, overrides;
     uint16_t version = 0xC1;
     bool encrypted = false, table_one = true;
 
@@ -234,6 +237,11 @@ private:
         place(1, style_sheet());
         if (!chars.empty()) place(12, bte(chars, char_page)), place(13, bte(chars, para_page));
         place(33, piece_table());
+        if (!lists.empty()) {
+            place(73, lists);
+            table += list_levels;
+            place(74, overrides);
+        }
         if (!footnotes.empty()) {
             uint32_t refs = 0, texts = 0;
             footnote_tables(refs, texts, table);

@@ -56,6 +56,31 @@ TEST(DocText, PiecesJoinInTheirOrder) {
     EXPECT_EQ(text_of(b), "Hello wörld Ω!\n");
 }
 
+TEST(DocText, AnchorsThatTheirRunsMarkSpecial) {
+    const std::string special = change(0x0855, u8(1));
+    struct Case {
+        const char *name;
+        std::u16string text;
+        std::string changes;
+        std::string shown;
+    } cases[] = {
+        {"a symbol shows its font's character", u"a(b\r", special + change(0x6A09, u16(2) + u16(0xF0B7)), "a\uF0B7b\n"},
+        {"a parenthesis without a symbol stays", u"a(b\r", special, "a(b\n"},
+        {"a field code's characters are hidden", u"a(b\r", change(0x0802, u8(1)), "ab\n"},
+    };
+    for (const auto &c : cases) {
+        DocBuilder b = text_doc(c.text);
+        b.runs = {{1, 2, c.changes}};
+        EXPECT_EQ(text_of(b), c.shown) << c.name;
+    }
+}
+
+TEST(DocParagraphs, ADroppedCapitalGoesOnWithItsParagraph) {
+    DocBuilder b = text_doc(u"T\rhis text\rnext\r");
+    b.paragraphs = {{0, change(0x442C, u16(0x0301))}, {}, {}};
+    EXPECT_EQ(text_of(b), "This text\nnext\n");
+}
+
 TEST(DocRuns, PropertyChangesReachTheTextRecord) {
     struct Case {
         const char *name;
@@ -122,6 +147,21 @@ TEST(DocParagraphs, AlignmentReachesTheParagraphRecord) {
     EXPECT_EQ(doc.records_at(u"left").para.Item12Value, 0u);
     EXPECT_EQ(doc.records_at(u"middle").para.Item12Value, 1u);
     EXPECT_EQ(doc.records_at(u"right").para.Item12Value, 2u);
+}
+
+TEST(DocLists, ParagraphsOfAListShowTheirNumbers) {
+    DocBuilder b = text_doc(u"one\rtwo\r");
+    const std::string level = u32(3) + u8(0) + u8(0) + std::string(9, '\0') + u8(0) + u32(0) + u32(0) + u8(0) +
+                              u8(0) + u8(0) + u8(0) + u16(2) + u16(0) + u16('.');
+    const std::string list = u16(1) + u32(77) + u32(0) + std::string(18, '\0') + u8(1) + u8(0);
+    b.lists = list;
+    b.list_levels = level;
+    b.overrides = u32(1) + u32(77) + u32(0) + u32(0) + u8(0) + u8(0) + u8(0) + u8(0);
+    const std::string in_list = change(0x460B, u16(1)) + change(0x260A, u8(0));
+    b.paragraphs = {{0, in_list}, {0, in_list}};
+    const std::string shown = text_of(b);
+    EXPECT_NE(shown.find("3."), std::string::npos) << shown;
+    EXPECT_NE(shown.find("4."), std::string::npos) << shown;
 }
 
 TEST(DocTables, CellAndRowMarks) {
