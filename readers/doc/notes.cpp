@@ -28,10 +28,14 @@ void Notes::read(std::span<const uint8_t> table, Span refs, Span texts, uint32_t
     const auto ref = place_in(table, refs), text = place_in(table, texts);
     if (ref.size() < 4 + kReferenceData || text.size() < 8) return;
     const size_t count = std::min((ref.size() - 4) / (4 + kReferenceData), text.size() / 4 - 1);
+    // Notes' texts follow each other: one that goes back is dropped, so no
+    // text is read twice.
+    uint32_t done = 0;
     for (size_t i = 0; i < count; ++i) {
         const uint32_t start = std::min(le32(text.data() + i * 4), story_length);
         const uint32_t end = std::min(le32(text.data() + (i + 1) * 4), story_length);
-        if (end <= start) continue;
+        if (end <= start || start < done) continue;
+        done = end;
         notes_[le32(ref.data() + i * 4)] = {kind, story_start + start, story_start + end};
     }
 }

@@ -15,9 +15,10 @@
 
 namespace qrv::test::doc {
 
-inline std::string u8(uint32_t v) { return std::string(1, static_cast<char>(v & 0xFF)); }
-inline std::string u16(uint32_t v) { return u8(v) + u8(v >> 8); }
-inline std::string u32(uint32_t v) { return u16(v & 0xFFFF) + u16(v >> 16); }
+using test::u16;
+using test::u32;
+using test::u8;
+
 // One property change: its code and operand.
 inline std::string change(uint16_t code, const std::string &operand) { return u16(code) + operand; }
 
