@@ -136,7 +136,8 @@ void BodyReader::special(char16_t c, uint32_t cp) {
         break;
     case kPicture:
     case kDrawnObject:
-        if (chars_.special) out_.object(c == kPicture ? textdoc::ObjectKind::Picture : textdoc::ObjectKind::Other, "", state_);
+        if (chars_.special)
+            out_.object(c == kPicture ? textdoc::ObjectKind::Picture : textdoc::ObjectKind::Other, "", state_);
         break;
     default: break;  // other control characters show nothing (kOptionalHyphen among them)
     }
@@ -148,8 +149,10 @@ void BodyReader::mark(char16_t c) {
     const size_t depth = static_cast<size_t>(state_.nesting);
     static const rtf::RowDefinition kRow;
     if (c == kCellMark && depth > 0) {
-        if (para_.row_end) out_.end_row(depth, state_, kRow);
-        else out_.end_cell(depth, state_, kRow);
+        if (para_.row_end)
+            out_.end_row(depth, state_, kRow);
+        else
+            out_.end_cell(depth, state_, kRow);
     } else if (depth > 1 && para_.inner_row_end) {
         out_.end_row(depth, state_, kRow);
     } else if (depth > 1 && para_.inner_cell) {

@@ -49,7 +49,8 @@ CHHandle import_doc(ImportJob &job) {
     const std::vector<uint8_t> table = required_stream(file, fib.table_stream());
     Diagnostics &diagnostics = job.diagnostics;
 
-    const DocText text = gather_text(stream, read_pieces(table, fib.table(Table::Pieces)), text_length(fib), diagnostics);
+    const DocText text =
+        gather_text(stream, read_pieces(table, fib.table(Table::Pieces)), text_length(fib), diagnostics);
     const FormatRuns chars(stream, table, fib.table(Table::CharPages), PageKind::Characters, diagnostics);
     const FormatRuns paragraphs(stream, table, fib.table(Table::ParaPages), PageKind::Paragraphs, diagnostics);
     const Notes notes(table, fib);

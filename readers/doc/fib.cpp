@@ -10,10 +10,9 @@ constexpr uint16_t kMark = 0xA5EC;
 constexpr size_t kBaseSize = 32;
 
 // Offsets of the fixed block's fields.
-constexpr size_t kVersion = 2, kLanguage = 6, kFlags = 10, kTextStart = 24, kTextEnd = 28;
+constexpr size_t kVersion = 2, kFlags = 10;
 // Flag bits.
-constexpr uint16_t kComplex = 0x0004, kEncrypted = 0x0100, kTableOne = 0x0200;
-constexpr uint16_t kObfuscated = 0x8000;
+constexpr uint16_t kEncrypted = 0x0100, kTableOne = 0x0200;
 // The story lengths follow the long integers' count; the first story is the
 // fourth long integer.
 constexpr size_t kFirstStoryLong = 3;
@@ -40,14 +39,9 @@ Fib read_fib(std::span<const uint8_t> stream) {
         broken("the WordDocument stream does not start with a Word document's header");
     Fib fib;
     fib.version = le16(stream.data() + kVersion);
-    fib.language = le16(stream.data() + kLanguage);
     const uint16_t flags = le16(stream.data() + kFlags);
-    fib.complex = flags & kComplex;
     fib.encrypted = flags & kEncrypted;
-    fib.obfuscated = flags & kObfuscated;
     fib.table_one = flags & kTableOne;
-    fib.text_start = le32(stream.data() + kTextStart);
-    fib.text_end = le32(stream.data() + kTextEnd);
     if (!fib.modern()) return fib;
 
     // Three arrays follow, each after its count: 16-bit words, 32-bit

@@ -34,14 +34,11 @@ struct Span {
 };
 
 struct Fib {
-    uint16_t version = 0;  // nFib
-    bool encrypted = false, obfuscated = false;
-    bool table_one = false;  // the tables are in "1Table", else "0Table"
-    bool complex = false;
-    uint16_t language = 0;
-    uint32_t text_start = 0, text_end = 0;  // the text's bytes, for files without a piece table
-    uint32_t story_length[kStories] = {};   // in characters
-    std::span<const uint8_t> pairs;         // the offset/length pairs as stored
+    uint16_t version = 0;                  // nFib
+    bool encrypted = false;                // encrypted or obfuscated
+    bool table_one = false;                // the tables are in "1Table", else "0Table"
+    uint32_t story_length[kStories] = {};  // in characters
+    std::span<const uint8_t> pairs;        // the offset/length pairs as stored
 
     static constexpr uint16_t kWord97 = 0xC1;
 

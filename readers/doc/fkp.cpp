@@ -53,7 +53,8 @@ FormatRuns::FormatRuns(std::span<const uint8_t> stream, std::span<const uint8_t>
         read_page(stream.subspan(at, kPage), kind);
     }
     if (missing) diagnostics.warn("formatting pages lie beyond the WordDocument stream; their text is left plain");
-    std::stable_sort(runs_.begin(), runs_.end(), [](const FormatRun &a, const FormatRun &b) { return a.start < b.start; });
+    std::stable_sort(runs_.begin(), runs_.end(),
+                     [](const FormatRun &a, const FormatRun &b) { return a.start < b.start; });
 }
 
 void FormatRuns::read_page(std::span<const uint8_t> page, PageKind kind) {

@@ -130,21 +130,19 @@ void character_change(uint16_t code, std::span<const uint8_t> operand, CharProps
     case 0x083C: set_toggle(f.hidden, v); break;
     case 0x2A53: set_toggle(f.double_strike, v); break;
     case 0x2A3E: f.underline = underline_of(v); break;
-    case 0x2A48: f.vertical = v == 1 ? VerticalAlign::Superscript : v == 2 ? VerticalAlign::Subscript
-                                                                          : VerticalAlign::Baseline;
+    case 0x2A48:
+        f.vertical = v == 1 ? VerticalAlign::Superscript : v == 2 ? VerticalAlign::Subscript : VerticalAlign::Baseline;
         break;
     case 0x4A43: f.size = v; break;
     case 0x2A42: f.colour = colour_of_index(v).value_or(textdoc::CharFormat::kAutoColour); break;
     case 0x6870:
-        f.colour = operand.size() >= 4 && operand[3] == 0xFF
-                       ? textdoc::CharFormat::kAutoColour
-                       : (v & 0xFF) << 16 | (v & 0xFF00) | (v >> 16 & 0xFF);
+        f.colour = operand.size() >= 4 && operand[3] == 0xFF ? textdoc::CharFormat::kAutoColour
+                                                             : (v & 0xFF) << 16 | (v & 0xFF00) | (v >> 16 & 0xFF);
         break;
     case 0x2A0C: f.highlight = colour_of_index(v).value_or(textdoc::CharFormat::kNoHighlight); break;
     case 0x4A30: c.style = static_cast<uint16_t>(v); break;
     case 0x0855: c.special = v != 0; break;
     case 0x0802: c.field_hidden = v != 0; break;
-    case 0x080A: c.object = v != 0; break;
     case 0x6A09:
         if (operand.size() >= 4) c.symbol = static_cast<char16_t>(le16(operand.data() + 2));
         break;
@@ -168,15 +166,13 @@ void for_each_change(std::span<const uint8_t> changes,
 }
 
 void apply_paragraph_changes(std::span<const uint8_t> changes, ParaProps &props) {
-    for_each_change(changes, [&](uint16_t code, std::span<const uint8_t> operand) {
-        paragraph_change(code, operand, props);
-    });
+    for_each_change(changes,
+                    [&](uint16_t code, std::span<const uint8_t> operand) { paragraph_change(code, operand, props); });
 }
 
 void apply_character_changes(std::span<const uint8_t> changes, CharProps &props) {
-    for_each_change(changes, [&](uint16_t code, std::span<const uint8_t> operand) {
-        character_change(code, operand, props);
-    });
+    for_each_change(changes,
+                    [&](uint16_t code, std::span<const uint8_t> operand) { character_change(code, operand, props); });
 }
 
 std::optional<textdoc::Rgb> colour_of_index(uint32_t index) {

@@ -39,7 +39,6 @@ struct CharProps {
     std::optional<uint16_t> style;  // the character style's index
     bool special = false;           // the characters are anchors (pictures, notes, fields)
     bool field_hidden = false;
-    bool object = false;  // an embedded object's anchor
     std::optional<char16_t> symbol;  // the character a symbol anchor shows (its font's code)
 };
 

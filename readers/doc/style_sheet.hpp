@@ -20,7 +20,6 @@ std::string character_style_key(uint16_t index);
 
 // Adds the styles to doc; a style sheet that lies beyond the stream is
 // left out with a warning.
-void read_style_sheet(std::span<const uint8_t> table, Span place, textdoc::TextDocument &doc,
-                      Diagnostics &diagnostics);
+void read_style_sheet(std::span<const uint8_t> table, Span place, textdoc::TextDocument &doc, Diagnostics &diagnostics);
 
 }  // namespace qrv::import::doc

@@ -40,11 +40,27 @@ TEST(DocText, WhatTheTextShows) {
         {"a UTF-16 piece", text_doc(u"caf\u00e9 \u0416\u20ac\r", false), "café Ж€\n"},
         {"Windows-1252 in an 8-bit piece", text_doc(u"\x93q\x94 \x80\r"), "“q” €\n"},
         {"a line break", text_doc(u"a\vb\r"), "a\nb\n"},
-        {"hyphens", text_doc(u"a\x1e" u"b\x1f" u"c\r"), "a\u2011bc\n"},
-        {"a field shows its result", text_doc(u"p\x13 PAGE \x14" u"7\x15.\r"), "p7.\n"},
-        {"a field without a result shows nothing", text_doc(u"a\x13 TOC \x15" u"b\r"), "ab\n"},
-        {"nested fields", text_doc(u"\x13 IF \x13 X \x14" u"1\x15 \x14yes\x15\r"), "yes\n"},
-        {"anchors that are not special show nothing", text_doc(u"a\x01\x08\x02" u"b\r"), "ab\n"},
+        {"hyphens",
+         text_doc(u"a\x1e"
+                  u"b\x1f"
+                  u"c\r"),
+         "a\u2011bc\n"},
+        {"a field shows its result",
+         text_doc(u"p\x13 PAGE \x14"
+                  u"7\x15.\r"),
+         "p7.\n"},
+        {"a field without a result shows nothing",
+         text_doc(u"a\x13 TOC \x15"
+                  u"b\r"),
+         "ab\n"},
+        {"nested fields",
+         text_doc(u"\x13 IF \x13 X \x14"
+                  u"1\x15 \x14yes\x15\r"),
+         "yes\n"},
+        {"anchors that are not special show nothing",
+         text_doc(u"a\x01\x08\x02"
+                  u"b\r"),
+         "ab\n"},
         {"a tab", text_doc(u"a\tb\r"), "a\tb\n"},
     };
     for (const auto &c : cases) EXPECT_EQ(text_of(c.doc), c.shown) << c.name;
@@ -151,8 +167,8 @@ TEST(DocParagraphs, AlignmentReachesTheParagraphRecord) {
 
 TEST(DocLists, ParagraphsOfAListShowTheirNumbers) {
     DocBuilder b = text_doc(u"one\rtwo\r");
-    const std::string level = u32(3) + u8(0) + u8(0) + std::string(9, '\0') + u8(0) + u32(0) + u32(0) + u8(0) +
-                              u8(0) + u8(0) + u8(0) + u16(2) + u16(0) + u16('.');
+    const std::string level = u32(3) + u8(0) + u8(0) + std::string(9, '\0') + u8(0) + u32(0) + u32(0) + u8(0) + u8(0) +
+                              u8(0) + u8(0) + u16(2) + u16(0) + u16('.');
     const std::string list = u16(1) + u32(77) + u32(0) + std::string(18, '\0') + u8(1) + u8(0);
     b.lists = list;
     b.list_levels = level;
@@ -166,7 +182,12 @@ TEST(DocLists, ParagraphsOfAListShowTheirNumbers) {
 
 TEST(DocTables, CellAndRowMarks) {
     const std::string in_table = change(0x2416, u8(1));
-    DocBuilder b = text_doc(u"before\rA\x07" u"B\x07\x07" u"C\x07" u"D\x07\x07" u"after\r");
+    DocBuilder b = text_doc(
+        u"before\rA\x07"
+        u"B\x07\x07"
+        u"C\x07"
+        u"D\x07\x07"
+        u"after\r");
     const ParaProps cell{0, in_table}, row_end{0, in_table + change(0x2417, u8(1))};
     b.paragraphs = {{}, cell, cell, row_end, cell, cell, row_end, {}};
     EXPECT_EQ(text_of(b), "before\nA\tB\nC\tD\nafter\n");
@@ -177,7 +198,9 @@ TEST(DocTables, CellAndRowMarks) {
 TEST(DocTables, ANestedTable) {
     const std::string outer = change(0x2416, u8(1)) + change(0x6649, u32(1));
     const std::string inner = change(0x2416, u8(1)) + change(0x6649, u32(2));
-    DocBuilder b = text_doc(u"in1\rin2\r\r" u"out\x07\x07");
+    DocBuilder b = text_doc(
+        u"in1\rin2\r\r"
+        u"out\x07\x07");
     b.paragraphs = {{0, inner + change(0x244B, u8(1))},
                     {0, inner + change(0x244B, u8(1))},
                     {0, inner + change(0x244C, u8(1))},
@@ -204,7 +227,9 @@ TEST(DocNotes, AFootnoteCarriesItsText) {
 }
 
 TEST(DocObjects, APictureAnchorIsAnObject) {
-    DocBuilder b = text_doc(u"a\x01" u"b\r");
+    DocBuilder b = text_doc(
+        u"a\x01"
+        u"b\r");
     b.runs = {{1, 2, change(0x0855, u8(1))}};
     Imported doc(b);
     ASSERT_EQ(doc.result(), 0u) << doc.message();
