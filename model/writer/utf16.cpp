@@ -89,4 +89,15 @@ void append_utf8(char32_t c, std::string &out) {
     }
 }
 
+std::string utf8_of(std::u16string_view utf16) {
+    std::string out;
+    for (size_t i = 0; i < utf16.size(); ++i) {
+        char32_t c = utf16[i];
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 && utf16[i + 1] < 0xE000)
+            c = 0x10000 + ((c - 0xD800) << 10) + (utf16[++i] - 0xDC00);
+        append_utf8(c, out);
+    }
+    return out;
+}
+
 }  // namespace qrv::import

@@ -20,4 +20,7 @@ inline std::u16string utf16_of(std::string_view utf8) {
 // U+10FFFF become U+FFFD).
 void append_utf8(char32_t code_point, std::string &out);
 
+// UTF-16 into UTF-8; a lone surrogate becomes U+FFFD.
+std::string utf8_of(std::u16string_view utf16);
+
 }  // namespace qrv::import

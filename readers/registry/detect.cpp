@@ -54,7 +54,8 @@ Detection detect_compound_file(const Input &input) {
     if (const FormatInfo *f = format_of_extension(input.extension()))
         if (f->import && f->signature.container == Container::CompoundFile) return found(*f);
     return {IM_FORMAT_AUTO, IM_ERR_UNSUPPORTED,
-            "a legacy binary Office file (Excel or Word 97-2003), which is not read; save it as .xlsx or .docx"};
+            "a binary Office file that is neither an Excel nor a Word 97-2003 file, which is not read; save it as "
+            ".xlsx, .docx or .pptx"};
 }
 
 // Excel 2.x to 4.x wrote a workbook as a bare stream of records, starting

@@ -19,6 +19,7 @@ CHHandle import_pptx(ImportJob &job);
 CHHandle import_odp(ImportJob &job);
 CHHandle import_xls(ImportJob &job);
 CHHandle import_rtf(ImportJob &job);
+CHHandle import_doc(ImportJob &job);
 
 namespace {
 
@@ -75,7 +76,12 @@ constexpr FormatInfo kFormats[] = {
      "ppt pps pot",
      {CompoundFile, "", "PowerPoint Document", ""},
      nullptr},
-    {IM_FORMAT_AUTO, "doc", "a Word 97-2003 document", "doc dot", {CompoundFile, "", "WordDocument", ""}, nullptr},
+    {IM_FORMAT_DOC,
+     "doc",
+     "a Word 97-2003 document",
+     "doc dot",
+     {CompoundFile, "", "WordDocument", ""},
+     import_doc},
     {IM_FORMAT_XLS,
      "xls",
      "an Excel 97-2003 workbook",

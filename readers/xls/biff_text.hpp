@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "writer/utf16.hpp"
+
 #include "biff_record.hpp"
 #include "code_page.hpp"
 
@@ -23,7 +25,5 @@ std::u16string read_bytes(Cursor &in, const CodePage &page, bool short_length = 
 
 // Whichever of the two the workbook's version writes.
 std::u16string read_string(Cursor &in, bool biff8, const CodePage &page, bool short_length = false);
-
-std::string utf8_of(std::u16string_view utf16);
 
 }  // namespace qrv::import::xls

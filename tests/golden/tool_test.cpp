@@ -73,7 +73,8 @@ TEST(Tool, ListFormatsShowsWhatIsReadAndWritten) {
         {&inputs, {"odp", ".odp .fodp", "an OpenDocument presentation"}},
         {&inputs, {"xls", ".xls", "an Excel 97-2003 workbook"}},
         {&inputs, {"rtf", ".rtf", "a Rich Text Format document"}},
-        {&inputs, {"doc", ".doc", "a Word 97-2003 document (recognised, not read)"}},
+        {&inputs, {"doc", ".doc .dot", "a Word 97-2003 document"}},
+        {&inputs, {"xlsb", ".xlsb", "an Excel binary workbook (recognised, not read)"}},
         {&outputs, {"html", ".html .htm", "text/html"}},
         {&outputs, {"text", ".txt", "text/plain"}},
         {&outputs, {"markdown", ".md .markdown", "text/markdown"}},
@@ -85,7 +86,7 @@ TEST(Tool, ListFormatsShowsWhatIsReadAndWritten) {
         const std::string line = l.part->substr(at, l.part->find('\n', at) - at);
         for (const char *w : l.words) EXPECT_NE(line.find(w), std::string::npos) << w << " in: " << line;
     }
-    for (const char *read : {"xlsx", "pptx", "rtf"})
+    for (const char *read : {"xlsx", "pptx", "rtf", "doc"})
         EXPECT_EQ(inputs.find(std::string(read) + " (recognised"), std::string::npos) << read;
 }
 

@@ -11,9 +11,10 @@
 
 namespace qrv::test::biff {
 
-inline std::string u8(uint32_t v) { return std::string(1, static_cast<char>(v & 0xFF)); }
-inline std::string u16(uint32_t v) { return u8(v) + u8(v >> 8); }
-inline std::string u32(uint32_t v) { return u16(v & 0xFFFF) + u16(v >> 16); }
+using test::u16;
+using test::u32;
+using test::u8;
+
 inline std::string f64(double d) {
     uint64_t bits;
     std::memcpy(&bits, &d, sizeof bits);

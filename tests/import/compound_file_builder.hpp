@@ -11,6 +11,11 @@
 
 namespace qrv::test {
 
+// Little-endian integers as bytes.
+inline std::string u8(uint32_t v) { return std::string(1, static_cast<char>(v & 0xFF)); }
+inline std::string u16(uint32_t v) { return u8(v) + u8(v >> 8); }
+inline std::string u32(uint32_t v) { return u16(v & 0xFFFF) + u16(v >> 16); }
+
 inline void put16(std::string &s, size_t at, uint32_t v) {
     s[at] = static_cast<char>(v & 0xFF);
     s[at + 1] = static_cast<char>(v >> 8 & 0xFF);

@@ -1,0 +1,184 @@
+#include "body_reader.hpp"
+
+#include <algorithm>
+
+#include "textdoc/recording.hpp"
+#include "writer/utf16.hpp"
+#include "style_sheet.hpp"
+
+namespace qrv::import::doc {
+namespace {
+
+enum : char16_t {
+    kPicture = 0x01,
+    kNoteReference = 0x02,
+    kDrawnObject = 0x08,
+    kTab = 0x09,
+    kLineBreak = 0x0B,
+    kPageBreak = 0x0C,
+    kParagraphMark = 0x0D,
+    kCellMark = 0x07,
+    kFieldBegin = 0x13,
+    kFieldSeparator = 0x14,
+    kFieldEnd = 0x15,
+    kSymbol = 0x28,  // with the special flag: a symbol font's character
+    kNonBreakingHyphen = 0x1E,
+    kOptionalHyphen = 0x1F,
+};
+
+bool ends_paragraph(char16_t c) { return c == kParagraphMark || c == kCellMark; }
+
+}  // namespace
+
+BodyReader::BodyReader(const DocContent &content, textdoc::TextSink &sink, bool in_note)
+    : content_(content), out_(sink), in_note_(in_note) {}
+
+void BodyReader::read(uint32_t from, uint32_t to) {
+    to = std::min<uint32_t>(to, static_cast<uint32_t>(content_.text.chars.size()));
+    for (uint32_t cp = from; cp < to; ++cp) {
+        if (!paragraph_known_) take_paragraph(cp, to);
+        character(cp);
+    }
+    flush();
+    out_.finish();
+}
+
+// The properties of the paragraph that starts at cp: those of the mark
+// that ends it.
+void BodyReader::take_paragraph(uint32_t cp, uint32_t to) {
+    const auto &chars = content_.text.chars;
+    uint32_t end = cp;
+    while (end < to && !ends_paragraph(chars[end])) ++end;
+    paragraph_end_ = end;
+    paragraph_known_ = true;
+    para_ = {};
+    const FormatRun *run = end < to ? content_.paragraphs.find(content_.text.offsets[end]) : nullptr;
+    if (run) apply_paragraph_changes(run->changes, para_);
+    const uint16_t style = para_.style.value_or(run ? run->style : 0);
+    state_.paragraph_style = style;
+    state_.para = para_.format;
+    state_.nesting = static_cast<int32_t>(std::min<uint32_t>(para_.table_depth(), rtf::BodyOutput::kMaxNesting));
+    state_.list_override = content_.lists && para_.list && *para_.list ? *para_.list : -1;
+    state_.list_level = para_.level.value_or(0);
+}
+
+void BodyReader::take_run(uint32_t cp) {
+    const uint32_t offset = content_.text.offsets[cp];
+    if (run_known_ && (run_ ? offset >= run_->start && offset < run_->end : !content_.chars.find(offset))) return;
+    flush();
+    run_ = content_.chars.find(offset);
+    run_known_ = true;
+    chars_ = {};
+    if (run_) apply_character_changes(run_->changes, chars_);
+    state_.chars = chars_.format;
+    state_.character_style = chars_.style && *chars_.style != 10 ? *chars_.style : -1;
+}
+
+void BodyReader::flush() {
+    if (pending_.empty()) return;
+    out_.text(pending_, state_);
+    pending_.clear();
+}
+
+void BodyReader::character(uint32_t cp) {
+    const char16_t c = content_.text.chars[cp];
+    take_run(cp);
+    if (c == kSymbol && chars_.special && chars_.symbol && showing()) {
+        shown(*chars_.symbol);
+        return;
+    }
+    if (c >= 0x20 || c == kTab) {
+        if (!showing()) {
+            std::string piece;
+            append_utf8(c, piece);
+            fields_.instruction(piece);
+        } else if (!chars_.field_hidden) {
+            shown(c);
+        }
+        return;
+    }
+    flush();
+    special(c, cp);
+}
+
+// A character of the text; a surrogate pair is joined.
+void BodyReader::shown(char16_t c) {
+    if (c >= 0xD800 && c < 0xDC00) {
+        high_surrogate_ = c;
+        return;
+    }
+    if (c >= 0xDC00 && c < 0xE000 && high_surrogate_) {
+        append_utf8(0x10000 + ((char32_t{high_surrogate_} - 0xD800) << 10) + (c - 0xDC00), pending_);
+    } else {
+        append_utf8(c, pending_);
+    }
+    high_surrogate_ = 0;
+}
+
+void BodyReader::special(char16_t c, uint32_t cp) {
+    switch (c) {
+    case kFieldBegin:
+    case kFieldSeparator:
+    case kFieldEnd: field_mark(c); return;
+    default: break;
+    }
+    if (ends_paragraph(c)) {
+        mark(c);
+        return;
+    }
+    if (!showing()) return;
+    switch (c) {
+    case kLineBreak: out_.line_break(state_); break;
+    case kPageBreak: out_.page_break(state_); break;
+    case kNonBreakingHyphen: out_.text("\u2011", state_); break;
+    case kNoteReference:
+        if (chars_.special && !in_note_) note_reference(cp);
+        break;
+    case kPicture:
+    case kDrawnObject:
+        if (chars_.special)
+            out_.object(c == kPicture ? textdoc::ObjectKind::Picture : textdoc::ObjectKind::Other, "", state_);
+        break;
+    default: break;  // other control characters show nothing (kOptionalHyphen among them)
+    }
+}
+
+void BodyReader::mark(char16_t c) {
+    paragraph_known_ = false;
+    fields_.end_paragraph();
+    const size_t depth = static_cast<size_t>(state_.nesting);
+    static const rtf::RowDefinition kRow;
+    if (c == kCellMark && depth > 0) {
+        if (para_.row_end)
+            out_.end_row(depth, state_, kRow);
+        else
+            out_.end_cell(depth, state_, kRow);
+    } else if (depth > 1 && para_.inner_row_end) {
+        out_.end_row(depth, state_, kRow);
+    } else if (depth > 1 && para_.inner_cell) {
+        out_.end_cell(depth, state_, kRow);
+    } else if (!para_.drop_cap || depth > 0) {
+        out_.end_paragraph(state_);
+    }
+}
+
+void BodyReader::field_mark(char16_t c) {
+    if (c == kFieldBegin) {
+        fields_.begin();
+    } else if (c == kFieldSeparator) {
+        if (auto target = fields_.separate()) out_.begin_link(*target, state_);
+    } else if (fields_.end()) {
+        out_.end_link();
+    }
+}
+
+void BodyReader::note_reference(uint32_t cp) {
+    const NoteRange *note = content_.notes.at(cp);
+    if (!note) return;
+    textdoc::Recording body;
+    BodyReader reader(content_, body, true);
+    reader.read(note->start, note->end);
+    out_.note(note->kind, body, state_);
+}
+
+}  // namespace qrv::import::doc

@@ -1,0 +1,73 @@
+// Word 97-2003 documents (.doc): the WordDocument stream of the compound
+// file and its table stream.  The header says where everything is; the
+// style sheet becomes the text document's styles, and the main text, read
+// through the piece table with its formatting pages, becomes the body with
+// its notes.  Encrypted documents and those of Word 6 and 95 are refused.
+#include "cfb/compound_file.hpp"
+#include "core/error.hpp"
+#include "core/import_job.hpp"
+#include "textdoc/item_writer.hpp"
+#include "writer/document_writer.hpp"
+#include "body_reader.hpp"
+#include "doc_properties.hpp"
+#include "lists.hpp"
+#include "style_sheet.hpp"
+
+namespace qrv::import {
+namespace {
+
+using namespace doc;
+
+std::vector<uint8_t> required_stream(const CompoundFile &file, const char *name) {
+    if (auto s = file.stream(name)) return std::move(*s);
+    broken(std::string("the compound file holds no ") + name + " stream");
+}
+
+void refuse_unread(const Fib &fib) {
+    if (fib.encrypted)
+        throw ImportError(IM_ERR_ENCRYPTED,
+                          "the document is encrypted (password-protected); save it without a password to export it");
+    if (!fib.modern())
+        throw ImportError(IM_ERR_UNSUPPORTED, "a Word 6 or Word 95 document (version " + std::to_string(fib.version) +
+                                                  "), which is not read; save it as a Word 97-2003 .doc or as .docx");
+}
+
+// The characters of every story, so that notes can be read from theirs.
+uint32_t text_length(const Fib &fib) {
+    uint64_t length = 0;
+    for (uint32_t story : fib.story_length) length += story;
+    return static_cast<uint32_t>(std::min<uint64_t>(length, 0xFFFFFFFFu));
+}
+
+}  // namespace
+
+CHHandle import_doc(ImportJob &job) {
+    const CompoundFile file(job.input.bytes(), job.limits);
+    const std::vector<uint8_t> stream = required_stream(file, "WordDocument");
+    const Fib fib = read_fib(stream);
+    refuse_unread(fib);
+    const std::vector<uint8_t> table = required_stream(file, fib.table_stream());
+    Diagnostics &diagnostics = job.diagnostics;
+
+    const DocText text =
+        gather_text(stream, read_pieces(table, fib.table(Table::Pieces)), text_length(fib), diagnostics);
+    const FormatRuns chars(stream, table, fib.table(Table::CharPages), PageKind::Characters, diagnostics);
+    const FormatRuns paragraphs(stream, table, fib.table(Table::ParaPages), PageKind::Paragraphs, diagnostics);
+    const Notes notes(table, fib);
+
+    textdoc::TextDocument doc;
+    read_style_sheet(table, fib.table(Table::StyleSheet), doc, diagnostics);
+    const bool lists = read_lists(table, fib, doc);
+    read_properties(file, doc);
+    doc.resolve(diagnostics);
+
+    DocumentWriter out(job.limits);
+    textdoc::ItemWriter writer(out, doc, diagnostics);
+    writer.begin();
+    const DocContent content{text, chars, paragraphs, notes, lists};
+    BodyReader(content, writer).read(0, fib.story_length[static_cast<size_t>(Story::Main)]);
+    writer.finish();
+    return out.release();
+}
+
+}  // namespace qrv::import

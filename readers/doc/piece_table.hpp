@@ -1,0 +1,38 @@
+// The document's text: the piece table of the table stream maps runs of
+// character positions to places in the main stream, each piece either
+// 8-bit (one byte a character, Windows-1252) or UTF-16.  The text is
+// gathered once with the stream offset of every character, which is what
+// the formatting pages are keyed by.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "writer/diagnostics.hpp"
+#include "fib.hpp"
+
+namespace qrv::import::doc {
+
+struct Piece {
+    uint32_t cp_start = 0, cp_end = 0;
+    uint32_t fc = 0;  // stream offset of the first character
+    bool compressed = false;
+};
+
+struct DocText {
+    std::u16string chars;
+    std::vector<uint32_t> offsets;  // stream offset of each character
+};
+
+// The pieces of the piece table at place; throws ImportError (broken) when
+// the table holds none.
+std::vector<Piece> read_pieces(std::span<const uint8_t> table, Span place);
+
+// The text of characters [0, length) as the pieces give it; characters the
+// pieces or the stream do not reach are left out with a warning.
+DocText gather_text(std::span<const uint8_t> stream, const std::vector<Piece> &pieces, uint32_t length,
+                    Diagnostics &diagnostics);
+
+}  // namespace qrv::import::doc

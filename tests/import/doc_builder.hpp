@@ -1,0 +1,269 @@
+// Word 97-2003 documents built in memory for tests: a main text given as
+// pieces (8-bit or UTF-16), character runs and paragraph properties as
+// property-change lists, styles, footnotes and the header's flags.  The
+// builder lays out the header, the text, one character page and one
+// paragraph page in the WordDocument stream, and the style sheet, the
+// page tables, the piece table and the note tables in the table stream.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "compound_file_builder.hpp"
+
+namespace qrv::test::doc {
+
+using test::u16;
+using test::u32;
+using test::u8;
+
+// One property change: its code and operand.
+inline std::string change(uint16_t code, const std::string &operand) { return u16(code) + operand; }
+
+struct DocPiece {
+    std::u16string text;
+    bool compressed = true;
+};
+
+struct CharRun {
+    uint32_t from = 0, to = 0;  // character positions of the main text
+    std::string changes;
+};
+
+struct ParaProps {
+    uint16_t style = 0;
+    std::string changes;
+};
+
+struct DocStyle {
+    uint16_t builtin = 0x0FFE, kind = 1, base = 0x0FFF;
+    std::u16string name;
+    std::string para_changes, char_changes;
+};
+
+struct Footnote {
+    uint32_t reference = 0;  // position of its reference mark in the main text
+    std::u16string text;     // ending with a paragraph mark
+};
+
+class DocBuilder {
+public:
+    static constexpr const char *kFileName = "test.doc";
+
+    std::vector<DocPiece> pieces;
+    std::vector<CharRun> runs;
+    std::vector<ParaProps> paragraphs;  // one a paragraph mark of the main text, in order
+    std::vector<DocStyle> styles;
+    std::vector<Footnote> footnotes;
+    std::string summary;  // the summary information stream, when not empty
+    // The list tables as stored: the definitions, their levels (which follow
+    // them), the overrides.
+    std::string lists, list_levels, overrides;
+    uint16_t version = 0xC1;
+    bool encrypted = false, table_one = true;
+
+    std::string main_stream() const { return lay_out().first; }
+    std::string table_stream() const { return lay_out().second; }
+
+    std::string bytes() const {
+        const auto [main, table] = lay_out();
+        CompoundFileBuilder file;
+        file.add("WordDocument", main);
+        file.add(table_one ? "1Table" : "0Table", table);
+        if (!summary.empty()) file.add("\x05SummaryInformation", summary);
+        return file.bytes();
+    }
+
+private:
+    static constexpr size_t kHeader = 1024, kPage = 512, kPairs = 93;
+
+    struct Char {
+        char16_t c;
+        uint32_t fc, width;
+    };
+
+    std::vector<Char> main_chars(std::string &stream) const {
+        std::vector<Char> chars;
+        for (const DocPiece &p : pieces)
+            for (char16_t c : p.text) {
+                chars.push_back({c, static_cast<uint32_t>(stream.size()), p.compressed ? 1u : 2u});
+                stream += p.compressed ? u8(c) : u16(c);
+            }
+        for (const Footnote &f : footnotes)
+            for (char16_t c : f.text) {
+                chars.push_back({c, static_cast<uint32_t>(stream.size()), 2});
+                stream += u16(c);
+            }
+        return chars;
+    }
+
+    std::string piece_table() const {
+        std::string cps, descriptors;
+        uint32_t cp = 0, fc = kHeader;
+        for (const DocPiece &p : pieces) {
+            cps += u32(cp);
+            descriptors += u16(0) + u32(p.compressed ? (fc * 2) | 0x40000000u : fc) + u16(0);
+            cp += static_cast<uint32_t>(p.text.size());
+            fc += static_cast<uint32_t>(p.text.size() * (p.compressed ? 1 : 2));
+        }
+        uint32_t notes = 0;
+        for (const Footnote &f : footnotes) notes += static_cast<uint32_t>(f.text.size());
+        if (notes) {  // the footnote story, one UTF-16 piece
+            cps += u32(cp);
+            descriptors += u16(0) + u32(fc) + u16(0);
+            cp += notes;
+        }
+        const std::string plc = cps + u32(cp) + descriptors;
+        return u8(2) + u32(static_cast<uint32_t>(plc.size())) + plc;
+    }
+
+    // The properties of each character's run, or of each paragraph's mark.
+    std::vector<std::string> char_changes(const std::vector<Char> &chars) const {
+        std::vector<std::string> of(chars.size());
+        for (const CharRun &r : runs)
+            for (uint32_t cp = r.from; cp < r.to && cp < chars.size(); ++cp) of[cp] = r.changes;
+        return of;
+    }
+
+    // A page of runs: the offsets, then an entry each, the lists from the end.
+    static std::string page(const std::vector<Char> &chars, const std::vector<std::string> &lists, bool paragraphs,
+                            const std::vector<uint16_t> &styles) {
+        std::string out(kPage, '\0');
+        std::vector<std::pair<uint32_t, uint32_t>> spans;  // [from, to) in chars of each run
+        for (size_t i = 0; i < chars.size();) {
+            size_t j = i + 1;
+            if (paragraphs) {
+                while (j <= chars.size() && chars[j - 1].c != 13 && chars[j - 1].c != 7) ++j;
+                j = std::min(j, chars.size());
+            } else {
+                while (j < chars.size() && lists[j] == lists[i]) ++j;
+            }
+            spans.push_back({static_cast<uint32_t>(i), static_cast<uint32_t>(j)});
+            i = j;
+        }
+        const size_t count = spans.size(), entry = paragraphs ? 13 : 1;
+        size_t free_end = kPage - 1;
+        for (size_t k = 0; k < count; ++k) {
+            put32(out, 4 * k, chars[spans[k].first].fc);
+            const std::string &list = lists[spans[k].first];
+            const uint16_t style = paragraphs ? styles[spans[k].first] : 0;
+            std::string body;
+            if (paragraphs) {
+                const std::string grpprl = u16(style) + list;
+                body = grpprl.size() % 2 ? u8(static_cast<uint32_t>((grpprl.size() + 1) / 2)) + grpprl
+                                         : u8(0) + u8(static_cast<uint32_t>(grpprl.size() / 2)) + grpprl;
+            } else if (!list.empty()) {
+                body = u8(static_cast<uint32_t>(list.size())) + list;
+            }
+            if (body.empty()) continue;
+            free_end = (free_end - body.size()) & ~size_t{1};
+            out.replace(free_end, body.size(), body);
+            out[4 * (count + 1) + entry * k] = static_cast<char>(free_end / 2);
+        }
+        const Char &last = chars[spans.back().second - 1];
+        put32(out, 4 * count, last.fc + last.width);
+        out[kPage - 1] = static_cast<char>(count);
+        return out;
+    }
+
+    std::string style_sheet() const {
+        std::string out = u16(18) + u16(static_cast<uint32_t>(styles.size())) + u16(10) + std::string(14, '\0');
+        for (const DocStyle &s : styles) {
+            std::string std = u16(s.builtin) + u16(s.kind | s.base << 4) + u16(s.kind == 1 ? 2 : 1) + u16(0) + u16(0);
+            std += u16(static_cast<uint32_t>(s.name.size()));
+            for (char16_t c : s.name) std += u16(c);
+            std += u16(0);
+            const auto upx = [&](const std::string &list) {
+                std += u16(static_cast<uint32_t>(list.size())) + list;
+                if (list.size() % 2) std += '\0';
+            };
+            if (s.kind == 1) upx(u16(0) + s.para_changes);
+            upx(s.char_changes);
+            out += u16(static_cast<uint32_t>(std.size())) + std;
+        }
+        return out;
+    }
+
+    static std::string bte(const std::vector<Char> &chars, uint32_t page_number) {
+        const Char &last = chars.back();
+        return u32(chars.front().fc) + u32(last.fc + last.width) + u32(page_number);
+    }
+
+    void footnote_tables(uint32_t &refs_at, uint32_t &texts_at, std::string &table) const {
+        std::string refs, texts, data;
+        uint32_t cp = 0;
+        for (const Footnote &f : footnotes) {
+            refs += u32(f.reference);
+            data += u16(1);
+            texts += u32(cp);
+            cp += static_cast<uint32_t>(f.text.size());
+        }
+        refs_at = static_cast<uint32_t>(table.size());
+        table += refs + u32(0x7FFFFFFF) + data;
+        texts_at = static_cast<uint32_t>(table.size());
+        table += texts + u32(cp) + u32(cp + 1);
+    }
+
+    std::pair<std::string, std::string> lay_out() const {
+        std::string stream(kHeader, '\0');
+        const std::vector<Char> chars = main_chars(stream);
+        stream.resize((stream.size() + kPage - 1) / kPage * kPage, '\0');
+        std::vector<uint16_t> para_styles(chars.size(), 0);
+        std::vector<std::string> para_lists(chars.size());
+        size_t mark = 0;
+        for (size_t i = 0; i < chars.size(); ++i)
+            if ((chars[i].c == 13 || chars[i].c == 7) && mark < paragraphs.size()) {
+                para_styles[i] = paragraphs[mark].style;
+                para_lists[i] = paragraphs[mark++].changes;
+            }
+        // A paragraph run is keyed by its mark: spread its lists back to its start.
+        for (size_t i = chars.size(); i-- > 1;)
+            if (chars[i - 1].c != 13 && chars[i - 1].c != 7) {
+                para_styles[i - 1] = para_styles[i];
+                para_lists[i - 1] = para_lists[i];
+            }
+        const uint32_t char_page = static_cast<uint32_t>(stream.size() / kPage);
+        if (!chars.empty()) stream += page(chars, char_changes(chars), false, {});
+        const uint32_t para_page = char_page + 1;
+        if (!chars.empty()) stream += page(chars, para_lists, true, para_styles);
+
+        std::string table;
+        std::vector<std::pair<uint32_t, uint32_t>> pairs(kPairs);
+        const auto place = [&](size_t index, const std::string &bytes) {
+            pairs[index] = {static_cast<uint32_t>(table.size()), static_cast<uint32_t>(bytes.size())};
+            table += bytes;
+        };
+        place(1, style_sheet());
+        if (!chars.empty()) place(12, bte(chars, char_page)), place(13, bte(chars, para_page));
+        place(33, piece_table());
+        if (!lists.empty()) {
+            place(73, lists);
+            table += list_levels;
+            place(74, overrides);
+        }
+        if (!footnotes.empty()) {
+            uint32_t refs = 0, texts = 0;
+            footnote_tables(refs, texts, table);
+            pairs[2] = {refs, static_cast<uint32_t>(4 + footnotes.size() * 6 + 4)};
+            pairs[3] = {texts, static_cast<uint32_t>(4 * (footnotes.size() + 2))};
+        }
+        write_header(stream, pairs);
+        return {stream, table};
+    }
+
+    void write_header(std::string &stream, const std::vector<std::pair<uint32_t, uint32_t>> &pairs) const {
+        uint32_t main = 0, notes = 0;
+        for (const DocPiece &p : pieces) main += static_cast<uint32_t>(p.text.size());
+        for (const Footnote &f : footnotes) notes += static_cast<uint32_t>(f.text.size());
+        put16(stream, 0, 0xA5EC), put16(stream, 2, version);
+        put16(stream, 10, (encrypted ? 0x0100 : 0) | (table_one ? 0x0200 : 0));
+        put16(stream, 32, 14), put16(stream, 62, 22), put32(stream, 64 + 12, main), put32(stream, 64 + 16, notes);
+        put16(stream, 152, kPairs);
+        for (size_t i = 0; i < pairs.size(); ++i)
+            put32(stream, 154 + 8 * i, pairs[i].first), put32(stream, 158 + 8 * i, pairs[i].second);
+    }
+};
+
+}  // namespace qrv::test::doc
