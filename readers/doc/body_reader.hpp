@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-#include "docx/fields.hpp"
+#include "fields/field_stack.hpp"
 #include "rtf/body_output.hpp"
 #include "textdoc/text_sink.hpp"
 #include "fkp.hpp"
@@ -49,7 +49,7 @@ private:
     const DocContent &content_;
     rtf::BodyOutput out_;
     bool in_note_;
-    docx::FieldStack fields_;
+    fields::FieldStack fields_;
     rtf::GroupState state_;
     ParaProps para_;
     CharProps chars_;

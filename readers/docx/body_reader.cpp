@@ -204,7 +204,7 @@ BodyReader::Entry BodyReader::paragraph_child(const XmlName &name, const XmlAttr
         return {Role::Paragraph, Close::Hyperlink};
     }
     if (is_w(name, "fldSimple")) {
-        if (auto target = hyperlink_target(a.get(Ns::Wordprocessing, "instr")); target && fields_.showing()) {
+        if (auto target = fields::hyperlink_target(a.get(Ns::Wordprocessing, "instr")); target && fields_.showing()) {
             sink().begin_link(*target);
             return {Role::Paragraph, Close::Hyperlink};
         }

@@ -18,7 +18,7 @@
 #include "textdoc/recording.hpp"
 #include "textdoc/text_sink.hpp"
 #include "drawing_object.hpp"
-#include "fields.hpp"
+#include "fields/field_stack.hpp"
 #include "word_properties.hpp"
 
 namespace qrv::import::docx {
@@ -169,7 +169,7 @@ private:
     std::vector<DrawingObject> drawings_;
     std::vector<bool> alternates_taken_;
     std::optional<NoteInProgress> note_;
-    FieldStack fields_;
+    fields::FieldStack fields_;
     std::string text_;
     bool preserve_ = false;
     bool warned_text_boxes_ = false;

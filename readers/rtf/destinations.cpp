@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "field_target.hpp"
+#include "fields/field_stack.hpp"
 #include "reader.hpp"
 
 namespace qrv::import::rtf {
@@ -160,7 +160,7 @@ bool Reader::body_destination_word(const Token &t) {
 void Reader::begin_field_result() {
     groups_.back().closing = Closing::Result;
     if (fields_.empty() || state().destination != Destination::Body) return;
-    if (const auto target = hyperlink_target(fields_.back().instruction)) output().begin_link(*target, state());
+    if (const auto target = fields::hyperlink_target(fields_.back().instruction)) output().begin_link(*target, state());
 }
 
 void Reader::begin_note() {

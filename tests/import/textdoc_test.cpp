@@ -6,7 +6,7 @@
 #include <qrvmodel/conventions.hpp>
 
 #include "writer/diagnostics.hpp"
-#include "docx/fields.hpp"
+#include "fields/field_stack.hpp"
 #include "textdoc/item_writer.hpp"
 #include "textdoc/recording.hpp"
 #include "textdoc/symbol_fonts.hpp"
@@ -223,7 +223,7 @@ TEST(DocxFields, HyperlinkTargets) {
         {"PAGEREF _Toc12 \\h", std::nullopt},
         {"", std::nullopt},
     };
-    for (const auto &c : cases) EXPECT_EQ(docx::hyperlink_target(c.instruction), c.target) << c.instruction;
+    for (const auto &c : cases) EXPECT_EQ(fields::hyperlink_target(c.instruction), c.target) << c.instruction;
 }
 
 TEST(SymbolFonts, CodesShowAsTheCharactersTheyDraw) {

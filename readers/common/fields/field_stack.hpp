@@ -1,4 +1,5 @@
-// Complex fields (w:fldChar begin, instruction, separate, result, end):
+// Fields of Word documents (DOCX w:fldChar begin, instruction, separate,
+// result, end; the .doc field marks alike):
 // what a document shows of a field is its result as last computed, so text
 // between a field's begin and its separator is not shown, and text after
 // the separator is.  A HYPERLINK field becomes a link around its result.
@@ -10,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-namespace qrv::import::docx {
+namespace qrv::import::fields {
 
 class FieldStack {
 public:
@@ -45,4 +46,4 @@ private:
 // switch, or "#anchor" alone; nothing for other instructions.
 std::optional<std::string> hyperlink_target(std::string_view instruction);
 
-}  // namespace qrv::import::docx
+}  // namespace qrv::import::fields

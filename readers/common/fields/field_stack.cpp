@@ -1,8 +1,8 @@
-#include "fields.hpp"
+#include "field_stack.hpp"
 
 #include <cctype>
 
-namespace qrv::import::docx {
+namespace qrv::import::fields {
 namespace {
 
 constexpr size_t kLongestInstruction = 2048;
@@ -103,4 +103,4 @@ bool FieldStack::end() {
     return field.link;
 }
 
-}  // namespace qrv::import::docx
+}  // namespace qrv::import::fields
