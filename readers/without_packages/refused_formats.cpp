@@ -21,5 +21,6 @@ CHHandle import_pptx(ImportJob &) { refuse("PPTX"); }
 CHHandle import_odp(ImportJob &) { refuse("ODP"); }
 CHHandle import_xls(ImportJob &) { refuse("XLS"); }
 CHHandle import_rtf(ImportJob &) { refuse("RTF"); }
+CHHandle import_doc(ImportJob &) { refuse("DOC"); }
 
 }  // namespace qrv::import
