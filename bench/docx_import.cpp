@@ -21,6 +21,7 @@
 #include <string>
 
 #include "docx_document.hpp"
+#include "html_export.hpp"
 
 namespace {
 
@@ -35,25 +36,6 @@ CHHandle import_document() {
     if (IMImportMemory(document().data(), document().size(), "bench.docx", nullptr, &h, message, sizeof message) != 0)
         return 0;
     return h;
-}
-
-size_t export_html(CHHandle h) {
-    uint32_t options = 0, doc = 0, sink = 0, hExport = 0;
-    size_t length = 0;
-    uint32_t rc = DACreateOptions(&options);
-    if (rc == 0) rc = DAOpenDocument(h, options, &doc);
-    if (rc == 0) rc = QRVRegisterHtmlFilter();
-    if (rc == 0) rc = FACreateMemorySink(&sink);
-    if (rc == 0) rc = EXOpenExport(doc, QRV_OUTPUT_HTML, sink, 0, 0, 0, nullptr, 0, &hExport);
-    if (rc == 0 && EXRunExport(hExport) == 0) {
-        const char *data = nullptr;
-        FAGetMemorySinkData(sink, &data, &length);
-    }
-    if (hExport) EXCloseExport(hExport);
-    if (sink) FADestroySink(sink);
-    if (doc) DACloseDocument(doc);
-    if (options) DADestroyOptions(options);
-    return length;
 }
 
 void report_memory(benchmark::State &state) {
@@ -78,7 +60,7 @@ void BM_ImportAndExport(benchmark::State &state) {
     for (auto _ : state) {
         CHHandle h = import_document();
         if (!h) state.SkipWithError("the document does not import");
-        html = export_html(h);
+        html = qrv::bench::export_html(h);
         CHCloseDocument(h);
     }
     state.counters["html_mb"] = static_cast<double>(html) / (1024.0 * 1024.0);

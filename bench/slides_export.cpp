@@ -22,6 +22,7 @@
 #include <string>
 
 #include "docx_document.hpp"
+#include "html_export.hpp"
 #include "import/slides_builder.hpp"
 
 namespace {
@@ -93,21 +94,7 @@ size_t import_and_export() {
     char message[512];
     if (IMImportMemory(document().data(), document().size(), "bench.pptx", nullptr, &h, message, sizeof message) != 0)
         return 0;
-    uint32_t options = 0, doc = 0, sink = 0, hExport = 0;
-    size_t length = 0;
-    uint32_t rc = DACreateOptions(&options);
-    if (rc == 0) rc = DAOpenDocument(h, options, &doc);
-    if (rc == 0) rc = QRVRegisterHtmlFilter();
-    if (rc == 0) rc = FACreateMemorySink(&sink);
-    if (rc == 0) rc = EXOpenExport(doc, QRV_OUTPUT_HTML, sink, 0, 0, 0, nullptr, 0, &hExport);
-    if (rc == 0 && EXRunExport(hExport) == 0) {
-        const char *data = nullptr;
-        FAGetMemorySinkData(sink, &data, &length);
-    }
-    if (hExport) EXCloseExport(hExport);
-    if (sink) FADestroySink(sink);
-    if (doc) DACloseDocument(doc);
-    if (options) DADestroyOptions(options);
+    const size_t length = qrv::bench::export_html(h);
     CHCloseDocument(h);
     return length;
 }
