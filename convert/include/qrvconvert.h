@@ -63,7 +63,9 @@ typedef struct QRVConvertOptions {
     /* A file of number and date conventions (KEY=VALUE lines); NULL for the
      * en-US defaults. */
     const char *LocaleFile;
-    /* QRV_FILTER_* bits of qrvfilters.h, as qrvex-export's options set them. */
+    /* QRV_FILTER_* bits of qrvfilters.h, as qrvex-export's options set them.
+     * Pictures are shown by their description unless QRV_FILTER_EMBED_PICTURES
+     * puts them in the page. */
     uint32_t OptionWord;
     /* The page's title where the document gives none; NULL takes the input
      * file's name without its folders and extension (none for a buffer). */
@@ -95,8 +97,8 @@ QRVCAPI int QRVConvertMemoryToFile(const void *data, size_t size, const char *na
 
 /* As QRVConvertFileToMemory, from size bytes at data. */
 QRVCAPI int QRVConvertMemoryToMemory(const void *data, size_t size, const char *name, const char *format,
-                                     const QRVConvertOptions *options, char **pData, size_t *pLength,
-                                     char *message, size_t messageSize);
+                                     const QRVConvertOptions *options, char **pData, size_t *pLength, char *message,
+                                     size_t messageSize);
 
 /* Releases a buffer a conversion returned; NULL is ignored. */
 QRVCAPI void QRVConvertFree(char *data);

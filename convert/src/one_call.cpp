@@ -1,6 +1,8 @@
 #include "one_call.hpp"
 
 #include <qrvfa.h>
+#include <qrvfilters.h>
+#include <qrvim.h>
 #include <qrvplatform/record_size.hpp>
 
 #include <cstddef>
@@ -30,8 +32,7 @@ std::string filter_output_choices() {
 Outcome filter_output_named(const std::string &name, const filters::OutputFormat *&format) {
     format = filters::output_named(name);
     if (format && !format->writes_items()) return {};
-    return failure(Part::output_format,
-                   "unknown output format '" + name + "' (use " + filter_output_choices() + ")");
+    return failure(Part::output_format, "unknown output format '" + name + "' (use " + filter_output_choices() + ")");
 }
 
 Outcome import(const Source &source, uint32_t format, Conversion &c) {
@@ -72,8 +73,7 @@ Outcome read_options(const QRVConvertOptions *options, Request &request) {
     request.locale_file = text_of(options->LocaleFile);
     request.title = text_of(options->TitleName);
     request.option_word = options->OptionWord;
-    if (QRV_RECORD_HAS(options, QRVConvertOptions, ReadFlags))
-        request.read_flags = options->ReadFlags;
+    if (QRV_RECORD_HAS(options, QRVConvertOptions, ReadFlags)) request.read_flags = options->ReadFlags;
     return {};
 }
 
@@ -84,8 +84,10 @@ Outcome convert(const Source &source, const Target &target, const Request &reque
     if (Outcome o = input_format_named(request.input_format, input_format); o.failed()) return o;
     Conversion c;
     c.read_flags = request.read_flags;
+    // Pictures are kept only to be embedded: a page made here has no folder.
+    if (!(request.option_word & QRV_FILTER_EMBED_PICTURES)) c.read_flags |= IM_READ_NO_PICTURES;
     if (Outcome o = import(source, input_format, c); o.failed()) return o;
-    if (Outcome o = open_document(c, {title_of(source, request), request.locale_file}); o.failed()) return o;
+    if (Outcome o = open_document(c, {title_of(source, request), request.locale_file, {}}); o.failed()) return o;
     format->writer.register_filter();
     if (Outcome o = open_target(target, c); o.failed()) return o;
     const std::string output_name = target.path.empty() ? "the output buffer" : target.path;

@@ -76,6 +76,9 @@ Outcome open_document(Conversion &c, const DocumentSettings &settings) {
     if (!settings.title.empty())
         DASetOption(c.options, QRV_OPTION_DOCUMENT_NAME, settings.title.data(),
                     static_cast<uint32_t>(settings.title.size()));
+    if (!settings.picture_folder.empty())
+        DASetOption(c.options, QRV_OPTION_PICTURE_FOLDER, settings.picture_folder.data(),
+                    static_cast<uint32_t>(settings.picture_folder.size()));
     if (!settings.locale_file.empty())
         if (Outcome o = set_locale(c, settings.locale_file); o.failed()) return o;
     if (uint32_t rc = DAOpenDocument(c.chunker, c.options, &c.document))

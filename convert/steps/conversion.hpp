@@ -19,7 +19,7 @@ struct Conversion {
     CHHandle chunker = 0;
     uint32_t options = 0, document = 0, sink = 0;
     uint32_t read_flags = 0;  // IM_READ_* asked of the importer
-    AtomicOutput file;  // the output file, in its place only once complete
+    AtomicOutput file;        // the output file, in its place only once complete
     Conversion() = default;
     Conversion(const Conversion &) = delete;
     Conversion &operator=(const Conversion &) = delete;
@@ -37,6 +37,9 @@ Outcome import_memory(std::string_view bytes, const std::string &name, uint32_t 
 struct DocumentSettings {
     std::string title;        // the page's title where the document gives none; "" for none
     std::string locale_file;  // number and date conventions; "" for the defaults
+    // The folder the page refers to for its pictures (picture_files.hpp);
+    // "" shows them by name, unless the option word embeds them.
+    std::string picture_folder;
 };
 
 // "report" for "a/b/report.docx".

@@ -10,6 +10,7 @@
 #include "list_numbers.hpp"
 #include "number_formats.hpp"
 #include "outline.hpp"
+#include "pictures.hpp"
 #include "progress.hpp"
 #include "style_names.hpp"
 #include "writer.hpp"
@@ -26,6 +27,7 @@ struct WalkContext {
     Outline &outline;
     NumberFormats &numbers;
     ItemReader &items;
+    const PictureLinks &pictures;
 
     // The change records in force; they carry over from item to item.
     CUParaChangeInfo para{};

@@ -163,10 +163,7 @@ void Flow::on_tagged(const CHItem &item, uint32_t id, uint32_t next, uint32_t en
         ctx_.writer.bookmark(plain_text_between(ctx_.chunker, next, end, 256));
         ctx_.outline.add_bookmark(id, 0);
         break;
-    case kObjectTag:
-        open_paragraph();
-        ctx_.writer.object(item.data1, plain_text_between(ctx_.chunker, next, end, 1024));
-        break;
+    case kObjectTag: on_object(item, next, end); break;
     case kCommentTag:
         ctx_.outline.add_note(id, end, NoteKind::Comment);  // listed at the end, not in the text
         break;
@@ -176,6 +173,15 @@ void Flow::on_tagged(const CHItem &item, uint32_t id, uint32_t next, uint32_t en
         break;
     default: break;
     }
+}
+
+void Flow::on_object(const CHItem &item, uint32_t next, uint32_t end) {
+    open_paragraph();
+    const ObjectTag tag = read_object_tag(ctx_.chunker, item, next, end);
+    const std::string description = plain_text_between(ctx_.chunker, next, end, 1024);
+    ObjectInfo object{tag.kind, description, {}, {}, tag.width_pt, tag.height_pt};
+    ctx_.pictures.place(ctx_.chunker, tag.resource, object);
+    ctx_.writer.object(object);
 }
 
 uint32_t Flow::on_change(const CHItem &item, uint32_t id, uint32_t next, uint32_t last) {

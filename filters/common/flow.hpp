@@ -33,6 +33,7 @@ private:
     uint32_t on_break(const CHItem &item, uint32_t id, uint32_t next, bool &stop_here);
     uint32_t on_tag(const CHItem &item, uint32_t id, uint32_t next, uint32_t last);
     void on_tagged(const CHItem &item, uint32_t id, uint32_t next, uint32_t end);
+    void on_object(const CHItem &item, uint32_t next, uint32_t end);
     uint32_t on_change(const CHItem &item, uint32_t id, uint32_t next, uint32_t last);
     uint32_t on_table(uint32_t id, uint32_t next, uint32_t last);
     uint32_t on_data_value(const CHItem &item, uint32_t next);

@@ -62,7 +62,6 @@ std::string document_name(uint32_t hOptions) {
     return std::string(name, strnlen(name, size));
 }
 
-
 uint32_t total_items(CHHandle h) {
     uint32_t count = 0;
     return CHGetItemCount(h, CH_STORE_ITEMS, &count) == 0 ? count : 0;
@@ -121,6 +120,7 @@ WalkOptions walk_options_of(uint32_t option_word) {
     options.contents = (option_word & QRV_FILTER_TOC) && !(option_word & QRV_FILTER_NO_TOC);
     options.notes = !(option_word & QRV_FILTER_NO_NOTES);
     options.progress = !(option_word & QRV_FILTER_NO_PROGRESS);
+    options.embed_pictures = (option_word & QRV_FILTER_EMBED_PICTURES) != 0;
     return options;
 }
 
@@ -134,7 +134,9 @@ uint32_t walk_document(CHHandle h, uint32_t hExport, uint32_t hOptions, const Wa
     Outline outline(h);
     NumberFormats numbers(h, hOptions);
     ItemReader items(h);
-    WalkContext ctx{h, hOptions, styles.sheet, writer, progress, lists, outline, numbers, items, {}, {}, {}, {}};
+    const PictureLinks pictures(hOptions, options.embed_pictures);
+    WalkContext ctx{h,       hOptions, styles.sheet, writer, progress, lists, outline,
+                    numbers, items,    pictures,     {},     {},       {},    {}};
     clear_paragraph_record(ctx.para);
 
     const auto properties = read_properties(h, outline);

@@ -14,9 +14,10 @@
 namespace qrv::filters {
 
 struct WalkOptions {
-    bool contents = true;  // write a table of contents
-    bool notes = true;     // write the notes at the end
-    bool progress = true;  // report progress through EXDoCallback
+    bool contents = true;         // write a table of contents
+    bool notes = true;            // write the notes at the end
+    bool progress = true;         // report progress through EXDoCallback
+    bool embed_pictures = false;  // pictures as data: addresses, not files of a folder
 };
 
 WalkOptions walk_options_of(uint32_t option_word);

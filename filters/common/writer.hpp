@@ -58,6 +58,8 @@ struct CellFormat {
     bool header = false;   // a cell of a header row
 };
 
+struct ObjectInfo;
+
 // A spreadsheet section's parts (sheet.hpp).
 struct SheetInfo;
 struct SheetRow;
@@ -106,8 +108,8 @@ public:
     // "#name" for a bookmark of the document.
     virtual void begin_link(std::string_view) {}
     virtual void end_link() {}
-    // A picture (1), chart (2) or other object (3) with its description.
-    virtual void object(unsigned, std::string_view) {}
+    // A picture, chart or other object (pictures.hpp).
+    virtual void object(const ObjectInfo &) {}
     // The document's properties, once, before finish().
     virtual void properties(const std::vector<Property> &) {}
     // The document's name as the host gave it (its file's, say), once,

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <set>
 
+#include "pictures.hpp"
 #include "model.hpp"
 
 #include "css.hpp"
@@ -31,6 +32,7 @@ constexpr const char *kPageStyle =
 // Rules of what only some pages hold, added when it first comes.
 constexpr const char *kHeaderCellStyle =
     "th{border:1px solid #888;padding:0.2em 0.5em;vertical-align:top;background:#eee}\n";
+constexpr const char *kPictureStyle = "img.picture{max-width:100%;height:auto;vertical-align:bottom}\n";
 constexpr const char *kObjectStyle =
     ".object{display:inline-block;border:1px dashed #888;padding:0.5em;color:#555;font-size:smaller}\n";
 constexpr const char *kCellParagraphStyle = "td p,th p{margin:0.2em 0}\n";
@@ -103,18 +105,17 @@ bool has_notes(const std::vector<Note> &notes) {
 std::string style_class(const std::string &style) {
     if (style.empty()) return {};
     std::string name = id_of(style);
-    static const std::set<std::string> kOwn = {"title", "list",     "marker", "grid",     "sheet",
-                                               "num",   "contents", "notes",  "comments", "object",
-                                               "slide", "slide-number"};
+    static const std::set<std::string> kOwn = {"title",    "list",  "marker",   "grid",   "sheet", "num",
+                                               "contents", "notes", "comments", "object", "slide", "slide-number"};
     return kOwn.contains(name) ? "style-" + name : name;
 }
 
-const char *object_word(unsigned kind) {
-    switch (kind) {
-    case kPictureObject: return "Image";
-    case kChartObject: return "Chart";
-    default: return "Object";
-    }
+// The width and height attributes of a picture, in CSS pixels (96 an
+// inch); a size the document leaves out is left to the picture.
+std::string picture_size(const ObjectInfo &object) {
+    if (!object.width_pt || !object.height_pt) return {};
+    const auto pixels = [](uint32_t points) { return std::to_string((points * 4 + 1) / 3); };
+    return " width=\"" + pixels(object.width_pt) + "\" height=\"" + pixels(object.height_pt) + "\"";
 }
 
 // A link's href: a bookmark of the document by its anchor, else the URL.
@@ -315,13 +316,24 @@ void HtmlWriter::end_link() {
     link_open_ = false;
 }
 
-// A placeholder where the picture or chart stands, with its description.
-void HtmlWriter::object(unsigned kind, std::string_view description) {
+// The picture where it stands, at the size the document gives it; a
+// picture browsers cannot show is a link to its file, and an object
+// without one a placeholder with its description.
+void HtmlWriter::object(const ObjectInfo &object) {
     close_span();
-    std::string label = object_word(kind);
-    if (!description.empty()) label += ": " + std::string(description);
+    const std::string label = escape(object_label(object));
+    if (!object.address.empty() && browsers_show(object.media_type)) {
+        use_style(kPictureStyle);
+        body_ += "<img class=\"picture\" src=\"" + escape(object.address) + "\" alt=\"" + escape(object.description) +
+                 "\"" + picture_size(object) + ">";
+        return;
+    }
     use_style(kObjectStyle);
-    body_ += "<span class=\"object\" role=\"img\" aria-label=\"" + escape(label) + "\">[" + escape(label) + "]</span>";
+    if (!object.address.empty() && !link_open_) {
+        body_ += "<a class=\"object\" href=\"" + escape(object.address) + "\">[" + label + "]</a>";
+        return;
+    }
+    body_ += "<span class=\"object\" role=\"img\" aria-label=\"" + label + "\">[" + label + "]</span>";
 }
 
 void HtmlWriter::use_style(const char *rule) {

@@ -27,7 +27,7 @@ public:
     void bookmark(std::string_view name) override;
     void begin_link(std::string_view target) override;
     void end_link() override;
-    void object(unsigned kind, std::string_view description) override;
+    void object(const ObjectInfo &object) override;
     void properties(const std::vector<Property> &properties) override;
     void document_name(std::string_view name) override { document_name_ = name; }
     void begin_table(unsigned columns) override;
@@ -71,8 +71,8 @@ private:
     // The table of contents follows the document's title: a Title paragraph
     // ahead of every heading, else nothing (the contents then lead the body).
     enum class TitleState : uint8_t { Awaited, Open, Done } title_state_ = TitleState::Awaited;
-    uint64_t contents_at_ = 0;  // bytes of the body ahead of the contents
-    std::string lang_;          // the document's language, if it gives one
+    uint64_t contents_at_ = 0;   // bytes of the body ahead of the contents
+    std::string lang_;           // the document's language, if it gives one
     std::string document_name_;  // the title where the document gives none
     bool span_open_ = false;
     TextFormat span_format_{};

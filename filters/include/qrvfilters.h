@@ -23,15 +23,17 @@ enum {
 
 /* Bits of the filter option word (the third open value). */
 enum {
-    QRV_FILTER_NO_TOC = 0x1,      /* leave out the table of contents (the default; outweighs QRV_FILTER_TOC) */
-    QRV_FILTER_NO_NOTES = 0x2,    /* leave out the notes at the end */
-    QRV_FILTER_NO_PROGRESS = 0x4, /* do not report progress to the host */
-    QRV_FILTER_CSV_BOM = 0x8,     /* CSV: a byte-order mark first */
-    QRV_FILTER_CSV_LIST = 0x10,   /* CSV: instead of values, a line for each sheet and table of the
-                                     document: "sheet", a tab and its name, or "table" and a tab */
-    QRV_FILTER_CSV_VALUES = 0x20, /* CSV: a sheet's raw values (numbers in full precision, TRUE and
-                                     FALSE) instead of its texts as shown */
-    QRV_FILTER_TOC = 0x40,        /* HTML: a table of contents after the document's title */
+    QRV_FILTER_NO_TOC = 0x1,          /* leave out the table of contents (the default; outweighs QRV_FILTER_TOC) */
+    QRV_FILTER_NO_NOTES = 0x2,        /* leave out the notes at the end */
+    QRV_FILTER_NO_PROGRESS = 0x4,     /* do not report progress to the host */
+    QRV_FILTER_CSV_BOM = 0x8,         /* CSV: a byte-order mark first */
+    QRV_FILTER_CSV_LIST = 0x10,       /* CSV: instead of values, a line for each sheet and table of the
+                                         document: "sheet", a tab and its name, or "table" and a tab */
+    QRV_FILTER_CSV_VALUES = 0x20,     /* CSV: a sheet's raw values (numbers in full precision, TRUE and
+                                         FALSE) instead of its texts as shown */
+    QRV_FILTER_TOC = 0x40,            /* HTML: a table of contents after the document's title */
+    QRV_FILTER_EMBED_PICTURES = 0x80, /* pictures inside the page as data: addresses (outweighs
+                                         QRV_OPTION_PICTURE_FOLDER) */
     /* CSV: the separator (one byte; 0 for a comma) in bits 8 to 15, and in
      * bits 16 to 31 which sheet or table of the document is written (its
      * number, the document's sheets and tables counted together from 1;
@@ -56,6 +58,13 @@ enum {
  * when the document's properties give no title.  A host gives the file's
  * name without its folders and extension ("report" for a/b/report.docx). */
 #define QRV_OPTION_DOCUMENT_NAME 0x51524E4Du /* "QRNM" */
+/* An option a host may set on the export's options: the folder (UTF-8, as
+ * the page refers to it: relative to the page, "/" between steps) where the
+ * host writes the document's pictures, each under its resource's name
+ * (CHGetResourceAt), once the export succeeded.  Pages then refer to
+ * "FOLDER/NAME".  Without it, and without QRV_FILTER_EMBED_PICTURES,
+ * pictures are shown by their description only. */
+#define QRV_OPTION_PICTURE_FOLDER 0x51525046u /* "QRPF" */
 
 /* Register the filter with QRVFA; 0 or the FA_* code of FARegisterFilter. */
 uint32_t QRVRegisterHtmlFilter(void);

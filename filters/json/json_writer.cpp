@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "pictures.hpp"
 #include "iso_dates.hpp"
 #include "outline.hpp"
 #include "model.hpp"
@@ -157,15 +158,22 @@ void JsonWriter::begin_link(std::string_view target) { link_ = target; }
 
 void JsonWriter::end_link() { link_.clear(); }
 
-// A picture, chart or object where it stands in the text, by its
-// description (the document gives no file or size).
-void JsonWriter::object(unsigned kind, std::string_view description) {
+// A picture, chart or object where it stands in the text: its
+// description, and where known its file (or data: address), media type and
+// size in points.
+void JsonWriter::object(const ObjectInfo &object) {
     open_paragraph_if_needed();
     flush_run();
     nest_.open('{');
     nest_.open("image", '{');
-    string_field("kind", object_kind(kind));
-    string_field("alt", description);
+    string_field("kind", object_kind(object.kind));
+    string_field("alt", object.description);
+    if (!object.address.empty()) string_field("path", object.address);
+    if (!object.media_type.empty()) string_field("media_type", object.media_type);
+    if (object.width_pt && object.height_pt) {
+        number_field("width", object.width_pt);
+        number_field("height", object.height_pt);
+    }
     nest_.close('}');
     nest_.close('}');
 }

@@ -28,7 +28,7 @@ public:
     void bookmark(std::string_view) override {}
     void begin_link(std::string_view target) override;
     void end_link() override;
-    void object(unsigned kind, std::string_view description) override;
+    void object(const ObjectInfo &object) override;
     void properties(const std::vector<Property> &properties) override { properties_ = properties; }
     void begin_table(unsigned columns) override;
     void begin_row() override;

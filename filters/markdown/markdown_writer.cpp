@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "pictures.hpp"
 #include "model.hpp"
 #include "outline.hpp"
 #include "sheet.hpp"
@@ -24,14 +25,6 @@ std::string escaped(std::string_view text, TextPlace place) {
     bool line_start = false;
     append_escaped(out, text, place, line_start);
     return out;
-}
-
-const char *object_word(unsigned kind) {
-    switch (kind) {
-    case kPictureObject: return "Image";
-    case kChartObject: return "Chart";
-    default: return "Object";
-    }
 }
 
 }  // namespace
@@ -160,9 +153,14 @@ void MarkdownWriter::begin_link(std::string_view target) {
 void MarkdownWriter::end_link() { inline_.end_link(link_target_); }
 
 // A picture by its description; the document gives no file to show.
-void MarkdownWriter::object(unsigned kind, std::string_view description) {
-    const std::string alt = description.empty() ? std::string(object_word(kind)) : std::string(description);
-    inline_.markup("![" + escaped(alt, in_table() ? TextPlace::Cell : TextPlace::Heading) + "]()");
+// A picture as an image of its file (or data: address), an object without
+// one by its description.  The address has no space or parenthesis left
+// unencoded, so it never ends the image early.
+void MarkdownWriter::object(const ObjectInfo &object) {
+    const std::string alt =
+        object.description.empty() ? std::string(object_word(object.kind)) : std::string(object.description);
+    inline_.markup("![" + escaped(alt, in_table() ? TextPlace::Cell : TextPlace::Heading) + "](" + object.address +
+                   ")");
 }
 
 void MarkdownWriter::space_in_cell() {

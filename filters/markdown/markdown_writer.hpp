@@ -31,7 +31,7 @@ public:
     void bookmark(std::string_view) override {}
     void begin_link(std::string_view target) override;
     void end_link() override;
-    void object(unsigned kind, std::string_view description) override;
+    void object(const ObjectInfo &object) override;
     void begin_table(unsigned columns) override;
     void begin_row() override;
     void begin_cell(const CellFormat &cell) override;

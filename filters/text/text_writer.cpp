@@ -1,5 +1,8 @@
 #include "text_writer.hpp"
 
+#include <cctype>
+
+#include "pictures.hpp"
 #include "outline.hpp"
 #include "sheet.hpp"
 
@@ -65,6 +68,16 @@ void TextWriter::end_paragraph() { end_block(); }
 void TextWriter::note_reference(unsigned number) {
     out_ += '[';
     out_.number(number);
+    out_ += ']';
+}
+
+// "[image: description]" where a picture stands ("[chart]" for a chart
+// without one).
+void TextWriter::object(const ObjectInfo &object) {
+    std::string label = object_label(object);
+    label[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(label[0])));
+    out_ += '[';
+    out_ += label;
     out_ += ']';
 }
 

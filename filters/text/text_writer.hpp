@@ -25,6 +25,7 @@ public:
     void end_paragraph() override;
     void note_reference(unsigned number) override;
     void bookmark(std::string_view) override {}
+    void object(const ObjectInfo &object) override;
     void begin_table(unsigned columns) override;
     void begin_row() override;
     void begin_cell(const CellFormat &cell) override;
@@ -60,9 +61,9 @@ private:
     void write_slide_line();
 
     Output &out_;
-    std::vector<Table> tables_;  // open tables, innermost last
-    SheetGrid sheet_;            // the sheet in hand
-    bool gap_row_ = false;       // the sheet row in hand stands for empty rows left out
+    std::vector<Table> tables_;          // open tables, innermost last
+    SheetGrid sheet_;                    // the sheet in hand
+    bool gap_row_ = false;               // the sheet row in hand stands for empty rows left out
     std::optional<unsigned> slide_due_;  // the slide whose label is still to come
 };
 

@@ -299,11 +299,12 @@ void ItemWriter::end_link() {
     out_.tag_end(kLinkTag);
 }
 
-void ItemWriter::object(ObjectKind kind, std::string_view description) {
+void ItemWriter::object(const ObjectRef &object) {
     if (dropping()) return;
     start_content();
-    out_.tag_begin(kObjectTag, static_cast<uint32_t>(kind));
-    if (!description.empty()) out_.text(description);
+    out_.tag_begin(kObjectTag, static_cast<uint32_t>(object.kind), object_size(object.width_pt, object.height_pt));
+    if (!object.resource.empty()) out_.string(object.resource, kObjectResourceAttribute);
+    if (!object.description.empty()) out_.text(object.description);
     out_.tag_end(kObjectTag);
 }
 

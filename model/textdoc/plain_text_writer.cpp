@@ -37,7 +37,7 @@ public:
     void bookmark(std::string_view) override {}
     void begin_link(std::string_view) override {}
     void end_link() override {}
-    void object(ObjectKind, std::string_view) override {}
+    void object(const ObjectRef &) override {}
     void end_section() override {}
 
 private:

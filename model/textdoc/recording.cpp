@@ -48,9 +48,7 @@ void Recording::comment(std::string_view author, const Recording &body) {
 
 void Recording::frame(const Recording &content) { add(Op::Frame, Nested{0, {}, std::make_shared<Recording>(content)}); }
 
-void Recording::object(ObjectKind kind, std::string_view description) {
-    add(Op::Object, Nested{static_cast<uint32_t>(kind), std::string(description), nullptr});
-}
+void Recording::object(const ObjectRef &object) { add(Op::Object, object); }
 
 void Recording::replay(TextSink &sink) const {
     for (const Event &event : events_) replay_one(event, sink);
@@ -78,7 +76,7 @@ void Recording::replay_one(const Event &e, TextSink &sink) const {
     case Op::Bookmark: sink.bookmark(words()); break;
     case Op::BeginLink: sink.begin_link(words()); break;
     case Op::EndLink: sink.end_link(); break;
-    case Op::Object: sink.object(static_cast<ObjectKind>(nested().kind), nested().words); break;
+    case Op::Object: sink.object(std::get<ObjectRef>(e.payload)); break;
     case Op::EndSection: sink.end_section(); break;
     }
 }

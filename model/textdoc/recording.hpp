@@ -51,8 +51,8 @@ private:
         std::string words;
         std::shared_ptr<const Recording> body;
     };
-    using Payload =
-        std::variant<std::monostate, ParagraphStart, RunStart, TableStart, RowStart, CellStart, std::string, Nested>;
+    using Payload = std::variant<std::monostate, ParagraphStart, RunStart, TableStart, RowStart, CellStart, std::string,
+                                 Nested, ObjectRef>;
     struct Event {
         Op op;
         Payload payload;

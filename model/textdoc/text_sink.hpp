@@ -72,6 +72,24 @@ struct CellStart {
 enum class NoteKind : uint8_t { Footnote = 1, Endnote = 2 };
 enum class ObjectKind : uint8_t { Picture = 1, Chart = 2, Other = 3 };
 
+// A picture, chart or other object as the document places it.
+struct ObjectRef {
+    ObjectKind kind = ObjectKind::Other;
+    std::string description;  // its alternative text
+    std::string resource;     // the document's resource with its picture (PictureStore), "" for none
+    uint32_t width_pt = 0;    // its size as shown, 0 where unknown
+    uint32_t height_pt = 0;
+
+    // An object known by its kind alone.
+    static ObjectRef of(ObjectKind kind) {
+        ObjectRef object;
+        object.kind = kind;
+        return object;
+    }
+
+    bool operator==(const ObjectRef &) const = default;
+};
+
 class TextSink {
 public:
     virtual ~TextSink() = default;
@@ -105,8 +123,8 @@ public:
     // end); the target is a URL, or "#name" for a bookmark of the document.
     virtual void begin_link(std::string_view target) = 0;
     virtual void end_link() = 0;
-    // A picture, chart or other object, shown by its description.
-    virtual void object(ObjectKind kind, std::string_view description) = 0;
+    // A picture, chart or other object.
+    virtual void object(const ObjectRef &object) = 0;
     // The section ends with the paragraph or table in hand.
     virtual void end_section() = 0;
 };
@@ -132,7 +150,7 @@ public:
     void bookmark(std::string_view name) override;                         \
     void begin_link(std::string_view target) override;                     \
     void end_link() override;                                              \
-    void object(ObjectKind kind, std::string_view description) override;   \
+    void object(const ObjectRef &object) override;                         \
     void end_section() override;
 
 }  // namespace qrv::import::textdoc

@@ -17,6 +17,9 @@ struct Limits {
     uint32_t max_depth = 100000;
     // Entries of one archive.
     uint32_t max_entries = 1u << 20;
+    // The pictures a document keeps, all together; past it they are shown
+    // by name only.
+    uint64_t max_picture_bytes = uint64_t{1} << 30;
 };
 
 }  // namespace qrv::import

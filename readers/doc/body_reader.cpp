@@ -137,7 +137,9 @@ void BodyReader::special(char16_t c, uint32_t cp) {
     case kPicture:
     case kDrawnObject:
         if (chars_.special)
-            out_.object(c == kPicture ? textdoc::ObjectKind::Picture : textdoc::ObjectKind::Other, "", state_);
+            out_.object(
+                textdoc::ObjectRef::of(c == kPicture ? textdoc::ObjectKind::Picture : textdoc::ObjectKind::Other),
+                state_);
         break;
     default: break;  // other control characters show nothing (kOptionalHyphen among them)
     }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "writer/utf16.hpp"
+#include "package/package_pictures.hpp"
 #include "package/xml_space.hpp"
 #include "textdoc/symbol_fonts.hpp"
 
@@ -140,7 +141,7 @@ void BodyReader::close(const Entry &entry) {
     case Close::Drawing:
         if (auto kind = drawings_.back().kind(); kind && !paragraphs_.empty()) {
             begin_paragraph_if_due();
-            sink().object(*kind, drawings_.back().description());
+            sink().object(object_of(*kind, drawings_.back()));
         }
         drawings_.pop_back();
         break;
@@ -558,6 +559,15 @@ void BodyReader::table_property(Role role, const XmlName &name, const XmlAttribu
     } else if (e == "tcW" && a.get(Ns::Wordprocessing, "type") == "dxa") {
         t.cell.width = integer_of(a.get(Ns::Wordprocessing, "w"));
     }
+}
+
+// The object a drawing shows, with its picture kept when it has one.
+textdoc::ObjectRef BodyReader::object_of(textdoc::ObjectKind kind, const DrawingObject &drawing) {
+    textdoc::ObjectRef object{kind, drawing.description(), {}, drawing.width_pt(), drawing.height_pt()};
+    if (pictures_ && kind == textdoc::ObjectKind::Picture)
+        object.resource =
+            keep_picture_part(package_, *pictures_, picture_target(package_, part_, drawing.picture_relationship()));
+    return object;
 }
 
 }  // namespace qrv::import::docx

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "package/package.hpp"
+#include "writer/picture_store.hpp"
 #include "textdoc/recording.hpp"
 #include "textdoc/text_sink.hpp"
 #include "drawing_object.hpp"
@@ -47,6 +48,8 @@ public:
     void start(const XmlName &name, const XmlAttributes &a) override;
     void end(const XmlName &name) override;
     void text(std::string_view piece) override;
+    // Pictures of the body are kept in pictures (else shown by name only).
+    void keep_pictures(PictureStore &pictures) { pictures_ = &pictures; }
 
     // Text boxes nested deeper than this are left out.
     static constexpr size_t kMaxTextBoxDepth = 8;
@@ -152,11 +155,13 @@ private:
     void finish_note();
     Entry begin_text_box();
     void finish_text_box();
+    textdoc::ObjectRef object_of(textdoc::ObjectKind kind, const DrawingObject &drawing);
     void begin_table_if_due();
     void begin_row_if_due();
     void begin_cell_if_due();
 
     Package &package_;
+    PictureStore *pictures_ = nullptr;
     std::string part_;
     const NoteBodies *notes_ = nullptr;
     NoteBodies *bodies_ = nullptr;

@@ -57,6 +57,8 @@ NoteBodies read_note_bodies(Package &package, const std::string &main, const The
 }  // namespace
 
 CHHandle import_docx(ImportJob &job) {
+    DocumentWriter out(job.limits);
+    PictureStore pictures(out, job.limits, job.diagnostics, job.keeps_pictures());
     Package package(job.input.bytes(), job.limits, job.diagnostics);
     const std::string main = main_part_of(package);
     if (!package.has(main)) broken(main + ": the part is missing from the package");
@@ -66,10 +68,10 @@ CHHandle import_docx(ImportJob &job) {
     const NoteBodies notes = read_note_bodies(package, main, theme);
     doc.resolve(job.diagnostics);
 
-    DocumentWriter out(job.limits);
     textdoc::ItemWriter writer(out, doc, job.diagnostics);
     writer.begin();
     BodyReader body(package, main, theme, &notes, writer);
+    body.keep_pictures(pictures);
     RootCheck document(body, Ns::Wordprocessing, "document", "WordprocessingML");
     package.read(main, document);
     writer.finish();

@@ -1,5 +1,7 @@
 #include "drawing_object.hpp"
 
+#include "package/package_pictures.hpp"
+
 namespace qrv::import::docx {
 
 using textdoc::ObjectKind;
@@ -41,6 +43,11 @@ void DrawingObject::element(const XmlName &name, const XmlAttributes &a) {
         const std::string_view uri = a.get(Ns::None, "uri");
         for (const auto &g : kGraphicKinds)
             if (uri.ends_with(g.uri_end)) take(g.kind);
+    } else if (name.is(Ns::WordDrawing, "extent")) {
+        width_pt_ = points_of_emu(a.get(Ns::None, "cx"));
+        height_pt_ = points_of_emu(a.get(Ns::None, "cy"));
+    } else if (name.is(Ns::Drawing, "blip")) {
+        if (picture_.empty()) picture_ = a.get(Ns::Relationships, "embed");
     } else if (name.is(Ns::Picture, "pic")) {
         take(ObjectKind::Picture);
     } else if (name.is(Ns::Vml, "shape")) {
@@ -48,6 +55,7 @@ void DrawingObject::element(const XmlName &name, const XmlAttributes &a) {
     } else if (name.is(Ns::Vml, "imagedata")) {
         take(ObjectKind::Picture);
         if (description_.empty()) description_ = attribute_named(a, "title");
+        if (picture_.empty()) picture_ = a.get(Ns::Relationships, "id");
     } else if (name.is(Ns::VmlOffice, "OLEObject")) {
         take(ObjectKind::Other);
     }

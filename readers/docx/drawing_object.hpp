@@ -1,9 +1,11 @@
 // What a w:drawing, w:pict or w:object holds, learnt element by element:
 // whether it is a picture, a chart or another object, and its description
-// (the alternative text, else its title or name).  Shapes and text boxes
+// (the alternative text, else its title or name), the relationship of its
+// picture and the size it is shown at.  Shapes and text boxes
 // without a picture are no object; their text is read as a text box.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -18,12 +20,17 @@ public:
     // The object to show, if the drawing holds one.
     std::optional<textdoc::ObjectKind> kind() const { return kind_; }
     const std::string &description() const { return description_.empty() ? name_ : description_; }
+    // The id of the relationship that names the picture's part, "" for none.
+    const std::string &picture_relationship() const { return picture_; }
+    uint32_t width_pt() const { return width_pt_; }
+    uint32_t height_pt() const { return height_pt_; }
 
 private:
     void take(textdoc::ObjectKind kind);
 
     std::optional<textdoc::ObjectKind> kind_;
-    std::string description_, name_;
+    std::string description_, name_, picture_;
+    uint32_t width_pt_ = 0, height_pt_ = 0;
 };
 
 }  // namespace qrv::import::docx

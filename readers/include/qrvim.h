@@ -72,12 +72,14 @@ typedef struct IMOptions {
     uint64_t MaxTotalBytes; /* decompressed bytes of all parts together */
     uint32_t MaxItems;      /* items of the document being built */
     uint32_t MaxDepth;      /* element nesting of an XML part */
-    uint32_t Flags;         /* IM_READ_*: what is read beyond the defaults */
+    uint32_t Flags;         /* IM_READ_*: what is read beyond the defaults, or left out */
 } IMOptions;
 
 /* IMOptions.Flags.  Read only where StructSize covers the field. */
 enum {
-    IM_READ_HIDDEN_SLIDES = 0x1 /* a presentation's hidden slides too */
+    IM_READ_HIDDEN_SLIDES = 0x1, /* a presentation's hidden slides too */
+    IM_READ_NO_PICTURES = 0x2    /* pictures are shown by name only: their bytes are not kept as the
+                                    document's resources (CHGetResource) */
 };
 
 /* Imports a file.  options may be null (every default, format told from

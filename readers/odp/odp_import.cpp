@@ -14,6 +14,7 @@
 #include "package/optional_part.hpp"
 #include "package/package.hpp"
 #include "package/root_check.hpp"
+#include "odf/frame_pictures.hpp"
 #include "textdoc/item_writer.hpp"
 #include "odf/document_regions.hpp"
 #include "odf/manifest.hpp"
@@ -51,7 +52,8 @@ void draw_masters(std::vector<slides::Slide> &slides, const std::vector<PageRead
 }
 
 // Reads the parts (or the flat document) into slides.
-std::vector<slides::Slide> read_presentation(ImportJob &job, Readers &readers, slides::BulletLists &lists) {
+std::vector<slides::Slide> read_presentation(ImportJob &job, Readers &readers, slides::BulletLists &lists,
+                                             PictureStore &store) {
     std::vector<slides::Slide> slides, master_pages;
     PageReader pages(readers.styles, lists, slides);
     MasterPages masters;
@@ -72,6 +74,9 @@ std::vector<slides::Slide> read_presentation(ImportJob &job, Readers &readers, s
     Package package(job.input.bytes(), job.limits, job.diagnostics);
     refuse_encrypted(package);
     if (!package.has("content.xml")) broken("content.xml: the part is missing from the package");
+    odf::FramePictures pictures(package, store);
+    pages.keep_pictures(pictures);
+    master_reader.keep_pictures(pictures);
     for (const char *part : {"meta.xml", "styles.xml"}) {
         if (!package.has(part)) continue;
         RegionRouter router;
@@ -90,16 +95,17 @@ std::vector<slides::Slide> read_presentation(ImportJob &job, Readers &readers, s
 }  // namespace
 
 CHHandle import_odp(ImportJob &job) {
+    DocumentWriter out(job.limits);
+    PictureStore pictures(out, job.limits, job.diagnostics, job.keeps_pictures());
     Readers readers;
     slides::BulletLists lists;
-    std::vector<slides::Slide> slides = read_presentation(job, readers, lists);
+    std::vector<slides::Slide> slides = read_presentation(job, readers, lists, pictures);
 
     textdoc::TextDocument doc;
     for (const auto &[id, value] : readers.meta.properties()) doc.add_property(id, value);
     lists.define(doc);
     doc.resolve(job.diagnostics);
 
-    DocumentWriter out(job.limits);
     textdoc::ItemWriter writer(out, doc, job.diagnostics);
     slides::start_presentation(writer);
     writer.begin();

@@ -60,9 +60,11 @@ void PageReader::start_shape(const XmlName &, const XmlAttributes &a) {
     shape_->placed.role = role_of(cls);
     shape_->placed.at = slides::Position{length_of(a.get(Ns::Svg, "y")), length_of(a.get(Ns::Svg, "x"))};
     shape_->name = a.get(Ns::Draw, "name");
+    shape_->width_pt = odf::points_of_length(a.get(Ns::Svg, "width"));
+    shape_->height_pt = odf::points_of_length(a.get(Ns::Svg, "height"));
     shape_->notes = in_notes_;
-    shape_->skipped = cls == "page" || a.get(Ns::OdfPresentation, "placeholder") == "true" ||
-                      (in_notes_ && cls != "notes");
+    shape_->skipped =
+        cls == "page" || a.get(Ns::OdfPresentation, "placeholder") == "true" || (in_notes_ && cls != "notes");
     shape_->levels = styles_.levels(a.get(Ns::OdfPresentation, "style-name"));
     if (!shape_->levels) shape_->levels = styles_.levels(a.get(Ns::Draw, "style-name"));
     lists_open_.clear();
@@ -73,6 +75,7 @@ void PageReader::start_in_shape(const XmlName &name, const XmlAttributes &a) {
     if (name.ns == Ns::Table) return start_table_part(name, a);
     if (name.is(Ns::Draw, "image")) {
         if (!shape_->object) shape_->object = textdoc::ObjectKind::Picture;
+        if (shape_->href.empty()) shape_->href = a.get(Ns::XLink, "href");
     } else if (name.is(Ns::Draw, "object") || name.is(Ns::Draw, "object-ole")) {
         shape_->object = textdoc::ObjectKind::Chart;
     } else if (name.is(Ns::Svg, "title") || name.is(Ns::Svg, "desc")) {
@@ -219,12 +222,15 @@ void PageReader::finish_shape() {
     capture_ = nullptr;
     if (shape.skipped || slides_.empty()) return;
     slides::Slide &slide = slides_.back();
-    if (shape.object && shape.placed.content.empty()) {
+    // A picture's own empty paragraph (<draw:image><text:p/>) is no text.
+    if (shape.object && !shape.placed.content.has_text()) {
+        shape.placed.content = {};
         shape.placed.content.begin_paragraph({});
         const std::string &alt = !shape.description.empty() ? shape.description
                                  : !shape.title.empty()     ? shape.title
                                                             : shape.name;
-        shape.placed.content.object(*shape.object, alt);
+        const std::string resource = pictures_ ? pictures_->keep(shape.href) : std::string{};
+        shape.placed.content.object({*shape.object, alt, resource, shape.width_pt, shape.height_pt});
         shape.placed.content.end_paragraph();
     }
     if (shape.placed.content.empty()) return;

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "odf/frame_pictures.hpp"
 #include "slides/slide.hpp"
 #include "page_styles.hpp"
 
@@ -28,6 +29,8 @@ struct PageShape {
     std::string name, title, description;  // draw:name, svg:title, svg:desc
     const Levels *levels = nullptr;        // of its presentation style
     std::optional<textdoc::ObjectKind> object;
+    std::string href;  // of its picture, "" for none
+    uint32_t width_pt = 0, height_pt = 0;
 };
 
 // The master pages a page can draw on: the text of their free shapes (a
@@ -41,6 +44,8 @@ public:
 
     // Reads <style:master-page> elements into masters instead of pages.
     void read_masters_into(MasterPages &masters) { masters_ = &masters; }
+    // Pictures of the pages are kept through pictures (else shown by name).
+    void keep_pictures(odf::FramePictures &pictures) { pictures_ = &pictures; }
     // Each page's master, and whether the page shows its master's shapes.
     struct PageMaster {
         std::string name;
@@ -69,6 +74,7 @@ private:
     slides::BulletLists &lists_;
     std::vector<slides::Slide> &slides_;
     MasterPages *masters_ = nullptr;
+    odf::FramePictures *pictures_ = nullptr;
     std::vector<PageMaster> page_masters_;
     uint32_t bodies_ = 0;
 

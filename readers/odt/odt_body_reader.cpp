@@ -380,6 +380,8 @@ OdtBodyReader::Entry OdtBodyReader::drawing(const XmlName &name, const XmlAttrib
     if (name.is(Ns::Draw, "frame")) {
         frames_.push_back(FrameState{});
         frames_.back().name = a.get(Ns::Draw, "name");
+        frames_.back().width_pt = points_of_length(a.get(Ns::Svg, "width"));
+        frames_.back().height_pt = points_of_length(a.get(Ns::Svg, "height"));
         return {Role::Frame, Close::Frame};
     }
     if (name.is(Ns::Draw, "g")) return {Role::Drawings};
@@ -399,6 +401,7 @@ OdtBodyReader::Entry OdtBodyReader::frame_child(const XmlName &name, const XmlAt
     FrameState &frame = frames_.back();
     if (name.is(Ns::Draw, "image")) {
         frame.kind = ObjectKind::Picture;
+        if (pictures_ && frame.resource.empty()) frame.resource = pictures_->keep(a.get(Ns::XLink, "href"));
     } else if (name.is(Ns::Draw, "object") || name.is(Ns::Draw, "object-ole") || name.is(Ns::Draw, "plugin")) {
         const bool chart = a.has(Ns::Draw, "notify-on-update-of-ranges");
         if (!frame.kind) frame.kind = chart ? ObjectKind::Chart : ObjectKind::Other;
@@ -418,7 +421,7 @@ void OdtBodyReader::finish_frame() {
     const std::string &description = !frame.description.empty() ? frame.description
                                      : !frame.title.empty()     ? frame.title
                                                                 : frame.name;
-    sink().object(*frame.kind, description);
+    sink().object({*frame.kind, description, frame.resource, frame.width_pt, frame.height_pt});
 }
 
 OdtBodyReader::Entry OdtBodyReader::begin_annotation() {

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "odf/frame_pictures.hpp"
 #include "writer/diagnostics.hpp"
 #include "package/xml_reader.hpp"
 #include "textdoc/recording.hpp"
@@ -41,6 +42,9 @@ public:
     void start(const XmlName &name, const XmlAttributes &a) override;
     void end(const XmlName &name) override;
     void text(std::string_view piece) override;
+
+    // Pictures of frames are kept through pictures (else shown by name).
+    void keep_pictures(FramePictures &pictures) { pictures_ = &pictures; }
 
     // Whether the body held a text (<office:text>).
     bool saw_text() const { return saw_text_; }
@@ -116,7 +120,8 @@ private:
     }
     struct FrameState {
         std::optional<textdoc::ObjectKind> kind;
-        std::string title, description, name;
+        std::string title, description, name, resource;
+        uint32_t width_pt = 0, height_pt = 0;
     };
     struct TableState {
         textdoc::TableStart table;
@@ -192,6 +197,7 @@ private:
     std::vector<ParagraphState> paragraphs_;
     std::vector<ListContext> list_contexts_;
     std::vector<FrameState> frames_;
+    FramePictures *pictures_ = nullptr;
     std::vector<TableState> tables_;
     std::vector<textdoc::NoteKind> notes_;
     std::vector<std::string> authors_;

@@ -46,7 +46,7 @@ public:
     void bookmark(std::string_view) override {}
     void begin_link(std::string_view) override {}
     void end_link() override {}
-    void object(textdoc::ObjectKind, std::string_view) override {}
+    void object(const textdoc::ObjectRef &) override {}
     void end_section() override {}
 };
 
@@ -94,6 +94,8 @@ public:
         package_->read("content.xml", content);
     }
 
+    Package *package() { return package_ ? &*package_ : nullptr; }
+
     void read_body(XmlHandler &body) {
         RegionRouter router;
         router.route(Region::kBody, &body);
@@ -140,10 +142,13 @@ CHHandle import_odt(ImportJob &job) {
     doc.resolve(job.diagnostics);
 
     DocumentWriter out(job.limits);
+    PictureStore store(out, job.limits, job.diagnostics, job.keeps_pictures());
+    std::optional<FramePictures> pictures;
     textdoc::ItemWriter writer(out, doc, job.diagnostics);
     writer.begin();
     ListInstances lists(sheet);
     OdtBodyReader body(sheet, doc, lists, job.diagnostics, writer);
+    if (Package *package = source.package()) body.keep_pictures(pictures.emplace(*package, store));
     source.read_body(body);
     writer.finish();
     return out.release();

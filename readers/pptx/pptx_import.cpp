@@ -34,7 +34,7 @@ const Relationship *related_part(Package &package, const std::string &part, std:
 
 class SlideReader {
 public:
-    explicit SlideReader(Package &package) : package_(package) {}
+    SlideReader(Package &package, PictureStore &pictures) : package_(package), pictures_(pictures) {}
 
     // The slide, or nothing when its part is missing or broken (warned).
     std::optional<slides::Slide> read(const std::string &part, uint32_t number) {
@@ -45,7 +45,7 @@ public:
         slides::Slide slide;
         slide.number = number;
         const Inheritance inheritance = inheritance_of(part);
-        PartContext context{package_, part, lists_, bodies_, number};
+        PartContext context{package_, part, lists_, bodies_, number, &pictures_};
         ShapeTreeReader reader(context, inheritance, slide.shapes);
         const bool whole = read_optional_part(package_, part, reader, "the slide is");
         bodies_ = context.bodies;
@@ -89,6 +89,7 @@ private:
     }
 
     Package &package_;
+    PictureStore &pictures_;
     slides::BulletLists lists_;
     uint32_t bodies_ = 0;
     std::map<std::string, Layer> layers_;
@@ -97,10 +98,12 @@ private:
 }  // namespace
 
 CHHandle import_pptx(ImportJob &job) {
+    DocumentWriter out(job.limits);
+    PictureStore pictures(out, job.limits, job.diagnostics, job.keeps_pictures());
     Package package(job.input.bytes(), job.limits, job.diagnostics);
     const std::string main = main_part_of(package);
     if (!package.has(main)) broken(main + ": the part is missing from the package");
-    SlideReader reader(package);
+    SlideReader reader(package, pictures);
     std::vector<slides::Slide> slides;
     uint32_t number = 0;
     for (const std::string &part : slide_parts(package, main))
@@ -112,7 +115,6 @@ CHHandle import_pptx(ImportJob &job) {
     reader.lists().define(doc);
     doc.resolve(job.diagnostics);
 
-    DocumentWriter out(job.limits);
     textdoc::ItemWriter writer(out, doc, job.diagnostics);
     slides::start_presentation(writer);
     writer.begin();

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "package/optional_part.hpp"
+#include "package/package_pictures.hpp"
 #include "diagram_reader.hpp"
 
 namespace qrv::import::pptx {
@@ -56,8 +57,8 @@ void ShapeTreeReader::start_presentation(const XmlName &name, const XmlAttribute
     } else if (!shape_) {
         if (l == "grpSpPr") in_properties_ = true;
     } else if (l == "ph") {
-        shape_->placeholder = PlaceholderKey{std::string(a.get(Ns::None, "type", "obj")),
-                                             index_of(a.get(Ns::None, "idx"))};
+        shape_->placeholder =
+            PlaceholderKey{std::string(a.get(Ns::None, "type", "obj")), index_of(a.get(Ns::None, "idx"))};
     } else if (l == "cNvPr") {
         if (shape_->description.empty()) shape_->description = a.get(Ns::None, "descr");
     } else if (l == "spPr" || l == "xfrm") {
@@ -71,6 +72,7 @@ void ShapeTreeReader::start_presentation(const XmlName &name, const XmlAttribute
 }
 
 void ShapeTreeReader::start_drawing(const XmlName &name, const XmlAttributes &a) {
+    if (shape_ && name.local == "blip" && shape_->picture.empty()) shape_->picture = a.get(Ns::Relationships, "embed");
     if (!in_properties_) {
         if (shape_ && name.local == "tbl") {
             reader_ = std::make_unique<TableReader>(context_, shape_->content);
@@ -87,6 +89,14 @@ void ShapeTreeReader::start_drawing(const XmlName &name, const XmlAttributes &a)
         if (name.local == "chOff") group_frame_->child_x = x, group_frame_->child_y = y;
         if (name.local == "chExt") group_frame_->child_cx = cx, group_frame_->child_cy = cy;
         return;
+    }
+    if (shape_ && name.local == "ext" && !shape_->width_pt) {
+        const GroupMapping &m = groups_.empty() ? GroupMapping{} : groups_.back();
+        const auto scaled = [](int64_t length, double scale) {
+            return points_of_emu(static_cast<int64_t>(static_cast<double>(length) * scale));
+        };
+        shape_->width_pt = scaled(coordinate(a.get(Ns::None, "cx")), m.scale_x);
+        shape_->height_pt = scaled(coordinate(a.get(Ns::None, "cy")), m.scale_y);
     }
     if (shape_ && name.local == "off" && !shape_->at) {
         const GroupMapping &m = groups_.empty() ? GroupMapping{} : groups_.back();
@@ -105,15 +115,22 @@ void ShapeTreeReader::start_graphic_part(const XmlName &name, const XmlAttribute
 void ShapeTreeReader::read_diagram(std::string_view data_id) {
     const Relationship *r = data_id.empty() ? nullptr : context_.package.relationship(context_.part, data_id);
     if (!r || r->external || !context_.package.has(r->target)) return;
-    PartContext diagram{context_.package, r->target, context_.lists, context_.bodies};
+    PartContext diagram{context_.package, r->target, context_.lists, context_.bodies, 0, context_.pictures};
     DiagramReader reader(diagram, shape_->content);
     read_optional_part(context_.package, r->target, reader, "the SmartArt text there is");
     context_.bodies = diagram.bodies;
 }
 
-void ShapeTreeReader::push_group() {
-    groups_.push_back(groups_.empty() ? GroupMapping{} : groups_.back());
+// The object a shape shows, with its picture kept when it has one.
+textdoc::ObjectRef ShapeTreeReader::object_of(textdoc::ObjectKind kind, const Shape &shape) {
+    textdoc::ObjectRef object{kind, shape.description, {}, shape.width_pt, shape.height_pt};
+    if (context_.pictures && kind == textdoc::ObjectKind::Picture)
+        object.resource = keep_picture_part(context_.package, *context_.pictures,
+                                            picture_target(context_.package, context_.part, shape.picture));
+    return object;
 }
+
+void ShapeTreeReader::push_group() { groups_.push_back(groups_.empty() ? GroupMapping{} : groups_.back()); }
 
 void ShapeTreeReader::end(const XmlName &name) {
     if (skipped_) {
@@ -158,7 +175,7 @@ void ShapeTreeReader::finish_shape(std::optional<textdoc::ObjectKind> object) {
     if (object) {
         textdoc::Recording alone;
         alone.begin_paragraph({});
-        alone.object(*object, shape.description);
+        alone.object(object_of(*object, shape));
         alone.end_paragraph();
         shape.content = std::move(alone);
     }

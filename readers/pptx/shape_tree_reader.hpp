@@ -45,6 +45,8 @@ private:
         std::optional<PlaceholderKey> placeholder;
         std::optional<slides::Position> at;
         std::string description;
+        std::string picture;  // the relationship id of its picture
+        uint32_t width_pt = 0, height_pt = 0;
         textdoc::Recording content;
     };
 
@@ -53,6 +55,7 @@ private:
     void start_graphic_part(const XmlName &name, const XmlAttributes &attributes);
     void read_frame(const XmlName &name, const XmlAttributes &attributes);
     void finish_shape(std::optional<textdoc::ObjectKind> object);
+    textdoc::ObjectRef object_of(textdoc::ObjectKind kind, const Shape &shape);
     void push_group();
     void read_diagram(std::string_view data_id);
 

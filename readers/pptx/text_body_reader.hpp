@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "writer/picture_store.hpp"
 #include "package/package.hpp"
 #include "textdoc/recording.hpp"
 #include "list_style.hpp"
@@ -21,8 +22,9 @@ struct PartContext {
     Package &package;
     std::string part;
     slides::BulletLists &lists;
-    uint32_t bodies = 0;        // text bodies read so far: each numbers on its own
-    uint32_t slide_number = 0;  // what a slide number field shows; 0 keeps the field's text
+    uint32_t bodies = 0;               // text bodies read so far: each numbers on its own
+    uint32_t slide_number = 0;         // what a slide number field shows; 0 keeps the field's text
+    PictureStore *pictures = nullptr;  // where pictures are kept; null to show them by name
 };
 
 class TextBodyReader final : public XmlHandler {

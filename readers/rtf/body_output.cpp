@@ -175,8 +175,8 @@ void BodyOutput::note(textdoc::NoteKind kind, const textdoc::Recording &body, co
     if (start_paragraph(state)) sink_.note(kind, body);
 }
 
-void BodyOutput::object(textdoc::ObjectKind kind, std::string_view description, const GroupState &state) {
-    if (start_paragraph(state)) sink_.object(kind, description);
+void BodyOutput::object(const textdoc::ObjectRef &object, const GroupState &state) {
+    if (start_paragraph(state)) sink_.object(object);
 }
 
 void BodyOutput::bookmark(std::string_view name, const GroupState &state) {

@@ -27,12 +27,15 @@ constexpr NamedProperty kProperties[] = {
 
 // Destinations read past.
 constexpr std::string_view kSkipped[] = {
-    "header",    "headerl",  "headerr", "headerf", "footer",     "footerl", "footerr",  "footerf",
-    "filetbl",   "revtbl",   "rsidtbl", "pn",      "listtext",   "xe",      "tc",       "txe",
-    "rxe",       "objdata",  "private", "template", "nonshppict", "userprops", "fldtype", "bkmkend",
-    "levelnumbers", "listname", "pntext", "nonesttables", "levelmarker", "atnid", "atnauthor", "annotation", "comment", "docvar", "pgdsctbl"};
+    "header",      "headerl", "headerr",   "headerf",      "footer",   "footerl",  "footerr",
+    "footerf",     "filetbl", "revtbl",    "rsidtbl",      "pn",       "listtext", "xe",
+    "tc",          "txe",     "rxe",       "objdata",      "private",  "template", "nonshppict",
+    "userprops",   "fldtype", "bkmkend",   "levelnumbers", "listname", "pntext",   "nonesttables",
+    "levelmarker", "atnid",   "atnauthor", "annotation",   "comment",  "docvar",   "pgdsctbl"};
 
-bool is_skipped(std::string_view name) { return std::find(std::begin(kSkipped), std::end(kSkipped), name) != std::end(kSkipped); }
+bool is_skipped(std::string_view name) {
+    return std::find(std::begin(kSkipped), std::end(kSkipped), name) != std::end(kSkipped);
+}
 
 std::string iso_time(const int32_t (&t)[5]) {
     char out[32];
@@ -77,8 +80,8 @@ void Reader::deliver(std::string_view utf8) {
 }
 
 bool Reader::destination_word(std::string_view name) {
-    static constexpr std::string_view kKnown[] = {"fldinst", "listtable", "listoverridetable", "bkmkstart", "nesttableprops",
-                                                  "shppict", "cs", "ud", "ftnalt"};
+    static constexpr std::string_view kKnown[] = {
+        "fldinst", "listtable", "listoverridetable", "bkmkstart", "nesttableprops", "shppict", "cs", "ud", "ftnalt"};
     return std::find(std::begin(kKnown), std::end(kKnown), name) != std::end(kKnown);
 }
 
@@ -94,7 +97,9 @@ bool Reader::header_word(const Token &t) {
     }
     if (w == "info") return begin_destination(Destination::Info, Closing::Nothing), true;
     if (w == "listtable" || w == "listoverridetable")
-        return begin_destination(w == "listtable" ? Destination::ListTable : Destination::ListOverride, Closing::Nothing), true;
+        return begin_destination(w == "listtable" ? Destination::ListTable : Destination::ListOverride,
+                                 Closing::Nothing),
+               true;
     if (d == Destination::Info) {
         for (const auto &p : kProperties)
             if (w == p.word) {
@@ -201,7 +206,8 @@ void Reader::close(const Group &group) {
         break;
     }
     case Closing::Picture:
-        if (state().destination == Destination::Body) output().object(textdoc::ObjectKind::Picture, "", state());
+        if (state().destination == Destination::Body)
+            output().object(textdoc::ObjectRef::of(textdoc::ObjectKind::Picture), state());
         break;
     case Closing::Bookmark:
         if (!name_.empty() && state().destination == Destination::Body) output().bookmark(name_, state());

@@ -36,6 +36,7 @@ struct Docx {
     struct Link {
         std::string id, target;
         bool external = true;
+        std::string type = "hyperlink";
     };
     std::vector<Link> links{};
     std::vector<Part> extra_parts{};
@@ -65,7 +66,7 @@ struct Docx {
             rels += "<Relationship Id=\"rtheme\" Type=\"" + type + "theme\" Target=\"theme/theme1.xml\"/>";
         }
         for (const auto &l : links)
-            rels += "<Relationship Id=\"" + l.id + "\" Type=\"" + type + "hyperlink\" Target=\"" + l.target + "\"" +
+            rels += "<Relationship Id=\"" + l.id + "\" Type=\"" + type + l.type + "\" Target=\"" + l.target + "\"" +
                     (l.external ? " TargetMode=\"External\"" : "") + "/>";
         parts.push_back({"word/_rels/document.xml.rels", rels + "</Relationships>"});
         parts.push_back({"word/document.xml", "<?xml version=\"1.0\"?><w:document" + std::string(kWordNamespaces) +

@@ -123,13 +123,19 @@ public:
     Records records_at(const std::u16string &words) { return records_at(text_id(words)); }
 
     // The document exported through a reference filter.
-    std::string exported(uint32_t output = QRV_OUTPUT_HTML, uint32_t option_word = 0) const {
+    // picture_folder: the folder the page refers to for pictures, "" for none.
+    std::string exported(uint32_t output = QRV_OUTPUT_HTML, uint32_t option_word = 0,
+                         const std::string &picture_folder = "") const {
         uint32_t options = 0, document = 0, sink = 0, hExport = 0;
         std::string page;
         uint32_t rc = DACreateOptions(&options);
+        if (rc == 0 && !picture_folder.empty())
+            rc = DASetOption(options, QRV_OPTION_PICTURE_FOLDER, picture_folder.data(),
+                             static_cast<uint32_t>(picture_folder.size()));
         if (rc == 0) rc = DAOpenDocument(handle_, options, &document);
-        if (rc == 0) rc = QRVRegisterHtmlFilter() | QRVRegisterTextFilter() | QRVRegisterMarkdownFilter() |
-                                QRVRegisterJsonFilter();
+        if (rc == 0)
+            rc = QRVRegisterHtmlFilter() | QRVRegisterTextFilter() | QRVRegisterMarkdownFilter() |
+                 QRVRegisterJsonFilter();
         if (rc == 0) rc = FACreateMemorySink(&sink);
         if (rc == 0) rc = EXOpenExport(document, output, sink, option_word, 0, 0, nullptr, 0, &hExport);
         if (rc == 0) {

@@ -132,6 +132,21 @@ uint32_t CHAppendStoreData(CHHandle h, CHStore store, const void *bytes, uint32_
 /* Cuts a store to its first count units or records. */
 uint32_t CHTruncateStore(CHHandle h, CHStore store, uint32_t count);
 
+/* --- Resources ------------------------------------------------------------------
+ * Files the items refer to by name (a picture's name is a string item of its
+ * object tag), kept whole beside the stores until the document is closed.
+ * Names are unique and never change; the bytes, name and media type handed
+ * out stay valid until the document is closed. */
+
+/* Adds a resource; CH_ERR_BAD_ARG for a null or empty name or one taken. */
+uint32_t CHAddResource(CHHandle h, const char *name, const char *mediaType, const void *bytes, size_t length);
+/* The resource of a name; CH_ERR_NO_ITEM for none.  Out pointers may be null. */
+uint32_t CHGetResource(CHHandle h, const char *name, const void **pBytes, size_t *pLength, const char **pMediaType);
+uint32_t CHGetResourceCount(CHHandle h, uint32_t *pCount);
+/* The resource at an index, 0 up to the count; CH_ERR_NO_ITEM past it. */
+uint32_t CHGetResourceAt(CHHandle h, uint32_t index, const char **pName, const void **pBytes, size_t *pLength,
+                         const char **pMediaType);
+
 /* --- Fault injection and call counts ---------------------------------------- */
 
 /* The operations, for counts and faults. */

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "faults.hpp"
+#include "resources.hpp"
 #include "store.hpp"
 
 #include <map>
@@ -38,6 +39,7 @@ public:
     };
     BuildState &build_state() { return build_; }
     Faults &faults() { return faults_; }
+    Resources &resources() { return resources_; }
 
 private:
     using Range = std::tuple<CHStore, uint32_t, uint32_t>;
@@ -49,6 +51,7 @@ private:
     std::map<std::string, uint32_t> labels_;
     Faults faults_;
     BuildState build_;
+    Resources resources_;
 };
 
 }  // namespace qrv::ch

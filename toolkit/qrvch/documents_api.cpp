@@ -9,18 +9,6 @@ using namespace qrv::ch;
 
 namespace {
 
-// Runs fn on the document of a handle; CH_ERR_BAD_HANDLE for none.
-template <typename Fn>
-uint32_t with_document(CHHandle h, Fn &&fn) {
-    Document *doc = find_document(h);
-    if (!doc) return CH_ERR_BAD_HANDLE;
-    try {
-        return fn(*doc);
-    } catch (const std::bad_alloc &) {
-        return CH_ERR_NO_MEMORY;
-    }
-}
-
 uint32_t hand_back(const Added &added, uint32_t *pId) {
     if (!added.error && pId) *pId = added.id;
     return added.error;

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <mutex>
+#include <new>
 
 namespace qrv::ch {
 
@@ -37,5 +38,18 @@ inline Document *find_document(CHHandle h) {
 }
 // Takes the document out of the registry; null for an unknown handle.
 std::unique_ptr<Document> close_document(CHHandle h);
+
+// Runs fn on the document of a handle; CH_ERR_BAD_HANDLE for none,
+// CH_ERR_NO_MEMORY when fn runs out of memory.
+template <typename Fn>
+uint32_t with_document(CHHandle h, Fn &&fn) {
+    Document *doc = find_document(h);
+    if (!doc) return CH_ERR_BAD_HANDLE;
+    try {
+        return fn(*doc);
+    } catch (const std::bad_alloc &) {
+        return CH_ERR_NO_MEMORY;
+    }
+}
 
 }  // namespace qrv::ch

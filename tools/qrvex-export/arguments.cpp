@@ -8,6 +8,8 @@
 #include <charconv>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace qrv::tool {
 namespace {
@@ -104,6 +106,18 @@ bool format_of_output(Arguments &out, std::string &error) {
     return out.format != nullptr;
 }
 
+bool parse_images(const std::string &mode, Images &images, std::string &error) {
+    constexpr std::pair<std::string_view, Images> kModes[] = {
+        {"files", Images::files}, {"embed", Images::embed}, {"none", Images::none}};
+    for (const auto &[name, value] : kModes)
+        if (mode == name) {
+            images = value;
+            return true;
+        }
+    error = "--images takes files, embed or none, not '" + mode + "'";
+    return false;
+}
+
 }  // namespace
 
 bool parse_arguments(const std::vector<std::string> &args, Arguments &out, std::string &error) {
@@ -130,6 +144,9 @@ bool parse_arguments(const std::vector<std::string> &args, Arguments &out, std::
             out.verbose = true;
         } else if (a == "--hidden-slides") {
             out.read_flags |= IM_READ_HIDDEN_SLIDES;
+        } else if (a == "--images") {
+            std::string mode;
+            if (!value(mode) || !parse_images(mode, out.images, error)) return false;
         } else if (a == "--toc") {
             out.option_word |= QRV_FILTER_TOC;
         } else if (a == "-o" || a == "--output") {
@@ -185,9 +202,10 @@ const char *usage_text() {
            "       qrvex-export --output-dir DIR [--mirror] [--jobs N] [OPTIONS] INPUT...\n"
            "\n"
            "Exports a document as an HTML page, plain text, Markdown, CSV or JSON.  INPUT\n"
-           "is a workbook (.xlsx, .xlsm, .ods), a word processing document (.docx, .odt),\n"
-           "delimited text (.csv, .tsv) or a document in the chunker's text format\n"
-           "(.qrvt); its format is told from its content.  INPUT - reads standard input.\n"
+           "is a workbook (.xlsx, .xlsm, .ods, .xls), a word processing document (.docx,\n"
+           ".odt, .rtf, .doc), a presentation (.pptx, .odp), delimited text (.csv, .tsv)\n"
+           "or a document in the chunker's text format (.qrvt); its format is told from\n"
+           "its content (--list-formats shows them all).  INPUT - reads standard input.\n"
            "Without INPUT it exports the built-in sample report.\n"
            "\n"
            "  -o, --output FILE     write to FILE (default: standard output)\n"
@@ -202,6 +220,10 @@ const char *usage_text() {
            "                        currency-before (0/1), currency-space (0/1),\n"
            "                        order (mdy, dmy or ymd)\n"
            "      --toc             HTML: a table of contents after the document's title\n"
+           "      --images MODE     pictures of HTML, Markdown and JSON: files (the default:\n"
+           "                        written to OUTPUT-NAME_files/ beside OUTPUT), embed (in\n"
+           "                        the page as data: addresses) or none (shown by their\n"
+           "                        description); to standard output, none unless embed\n"
            "      --hidden-slides   a presentation's hidden slides too\n"
            "      --options WORDS   comma-separated: toc, no-toc, no-notes, no-progress\n"
            "      --csv WORDS       CSV output, comma-separated: bom (a byte-order mark first),\n"

@@ -9,6 +9,9 @@
 
 namespace qrv::tool {
 
+// How a page shows pictures (--images).
+enum class Images { files, embed, none };
+
 struct Arguments {
     std::string input;                // empty: the built-in sample
     std::vector<std::string> inputs;  // every INPUT in order; more than one only in a batch
@@ -25,6 +28,7 @@ struct Arguments {
     std::string sheet_name;    // --sheet NAME: the CSV output's sheet by its name
     bool quiet = false;
     uint32_t read_flags = 0;  // IM_READ_*: --hidden-slides
+    Images images = Images::files;
     bool verbose = false;  // --verbose: the notes on the file's producer's quirks too
     bool help = false;
     bool version = false;

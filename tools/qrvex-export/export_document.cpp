@@ -15,6 +15,7 @@
 #include "csv_parts.hpp"
 #include "export_run.hpp"
 #include "output_sink.hpp"
+#include "picture_files.hpp"
 #include "results.hpp"
 #include "import_warnings.hpp"
 #include "standard_input.hpp"
@@ -65,6 +66,18 @@ ExportResult load_sample(Session &s) {
     return fail(std::string("built-in sample: cannot load the document: ") + error, kExitUsage);
 }
 
+bool to_stdout(const Arguments &args) { return args.output.empty() || args.output == "-"; }
+
+// How this export shows pictures: only HTML, Markdown and JSON show them,
+// and to standard output, with no folder beside it, only embedded.
+Images images_of(const Arguments &args) {
+    const uint32_t output = args.format->writer.filter_output;
+    const bool shows = !args.format->writes_items() &&
+                       (output == QRV_OUTPUT_HTML || output == QRV_OUTPUT_MARKDOWN || output == QRV_OUTPUT_JSON);
+    if (!shows || (args.images == Images::files && to_stdout(args))) return Images::none;
+    return args.images;
+}
+
 // Imports the input in its own format (or the one --from names); the
 // importer's message names the file and what is wrong with it.
 ExportResult load_document(const Arguments &args, Session &s, ExportObserver &observer) {
@@ -72,7 +85,7 @@ ExportResult load_document(const Arguments &args, Session &s, ExportObserver &ob
     uint32_t format = 0;
     if (auto o = convert::input_format_named(args.from, format); o.failed()) return from_outcome(o);
     std::string warnings;
-    s.read_flags = args.read_flags;
+    s.read_flags = args.read_flags | (images_of(args) == Images::none ? IM_READ_NO_PICTURES : 0);
     if (is_standard_input(args.input)) {
         std::string bytes;
         if (!read_standard_input(bytes)) return fail("cannot read standard input", kExitUsage);
@@ -91,8 +104,6 @@ std::string document_name(const Arguments &args) {
     if (args.input.empty() || is_standard_input(args.input)) return {};
     return convert::title_from_path(args.input);
 }
-
-bool to_stdout(const Arguments &args) { return args.output.empty() || args.output == "-"; }
 
 std::string output_name(const Arguments &args) { return to_stdout(args) ? "standard output" : args.output; }
 
@@ -141,13 +152,17 @@ ExportResult write_items(const Arguments &args, Session &s) {
 
 ExportResult run_filter(const Arguments &args, Session &s, ExportObserver &observer) {
     ObserverScope scope(observer);
-    const convert::FilterRun run{args.format->writer.filter_output, args.option_word, on_callback};
+    const uint32_t embed = images_of(args) == Images::embed ? QRV_FILTER_EMBED_PICTURES : 0;
+    const convert::FilterRun run{args.format->writer.filter_output, args.option_word | embed, on_callback};
     return from_outcome(convert::run_filter(s, run, output_name(args)));
 }
 
 ExportResult write_output(const Arguments &args, Session &s, ExportObserver &observer) {
     if (ExportResult r = open_output(args, s); r.status) return r;
     if (ExportResult r = run_filter(args, s, observer); r.status) return r;
+    // The pictures are in place before the page that shows them.
+    if (images_of(args) == Images::files)
+        if (auto o = convert::write_picture_files(s.chunker, args.output); o.failed()) return from_outcome(o);
     return close_output(args, s);
 }
 
@@ -202,7 +217,9 @@ ExportResult export_document(const Arguments &args, ExportObserver &observer) {
     Session s;
     if (ExportResult r = load_document(args, s, observer); r.status) return r;
     if (args.format->writes_items()) return write_items(args, s);
-    if (auto o = convert::open_document(s, {document_name(args), args.locale}); o.failed()) return from_outcome(o);
+    const std::string pictures = images_of(args) == Images::files ? convert::picture_folder_name(args.output) : "";
+    if (auto o = convert::open_document(s, {document_name(args), args.locale, pictures}); o.failed())
+        return from_outcome(o);
     args.format->writer.register_filter();
     if (args.format->writer.filter_output == QRV_OUTPUT_CSV) return write_csv_files(args, s, observer);
     return write_output(args, s, observer);

@@ -31,6 +31,17 @@ inline constexpr uint32_t kLinkTargetPart = 2;
 // object's description (its alternative text); data1 is the kind.
 inline constexpr uint32_t kObjectTag = 0x20450000u;
 enum ObjectKind : uint32_t { kPictureObject = 1, kChartObject = 2, kOtherObject = 3 };
+// A picture's file: a string item inside its object tag with this
+// attribute names the document's resource (CHGetResource) that holds its
+// bytes.  The tag's data2 is the size the document gives it, in points:
+// width in the high 16 bits, height in the low (0 where unknown).
+inline constexpr uint32_t kObjectResourceAttribute = 0x51524553u;  // "QRES"
+constexpr uint32_t object_size(uint32_t width_pt, uint32_t height_pt) {
+    constexpr uint32_t kMost = 0xFFFF;
+    return (width_pt < kMost ? width_pt : kMost) << 16 | (height_pt < kMost ? height_pt : kMost);
+}
+constexpr uint32_t object_width(uint32_t size) { return size >> 16; }
+constexpr uint32_t object_height(uint32_t size) { return size & 0xFFFF; }
 
 // A comment: a skippable tag holding a string item (the author) and the
 // comment's text.  It stands after the text it comments on and is not part

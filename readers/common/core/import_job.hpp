@@ -4,6 +4,7 @@
 #pragma once
 
 #include <qrvch.h>
+#include <qrvim.h>
 
 #include "writer/diagnostics.hpp"
 #include "input.hpp"
@@ -16,6 +17,8 @@ struct ImportJob {
     const Limits &limits;
     Diagnostics &diagnostics;
     uint32_t flags = 0;  // IM_READ_*
+
+    bool keeps_pictures() const { return (flags & IM_READ_NO_PICTURES) == 0; }
 };
 
 using Importer = CHHandle (*)(ImportJob &job);

@@ -58,7 +58,7 @@ void HeadingSink::begin_link(std::string_view target) {
 void HeadingSink::end_link() {
     if (passing()) out_.end_link();
 }
-void HeadingSink::object(ObjectKind, std::string_view) {}
+void HeadingSink::object(const ObjectRef &) {}
 void HeadingSink::end_section() {}
 
 }  // namespace qrv::import::slides

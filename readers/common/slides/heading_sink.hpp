@@ -8,8 +8,8 @@
 
 namespace qrv::import::slides {
 
-using textdoc::CellStart, textdoc::NoteKind, textdoc::ObjectKind, textdoc::ParagraphStart, textdoc::Recording,
-    textdoc::RowStart, textdoc::RunStart, textdoc::TableStart;
+using textdoc::CellStart, textdoc::NoteKind, textdoc::ObjectKind, textdoc::ObjectRef, textdoc::ParagraphStart,
+    textdoc::Recording, textdoc::RowStart, textdoc::RunStart, textdoc::TableStart;
 
 class HeadingSink final : public textdoc::TextSink {
 public:
