@@ -32,6 +32,8 @@ public:
     std::string keep(std::string_view source, std::string_view media_type, const ReadBytes &read);
 
     bool keeps_pictures() const { return keep_; }
+    // The bytes the pictures may still take.
+    uint64_t bound() const { return limits_.max_picture_bytes - bytes_; }
 
 private:
     std::string unique_name(std::string_view source);

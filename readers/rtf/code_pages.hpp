@@ -34,5 +34,4 @@ private:
     std::map<int32_t, void *> open_;
 };
 
-
 }  // namespace qrv::import::rtf

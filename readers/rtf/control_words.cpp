@@ -32,9 +32,9 @@ constexpr Named kCharacters[] = {
 };
 
 constexpr std::pair<std::string_view, Underline> kUnderlines[] = {
-    {"ul", Underline::Single},      {"ulw", Underline::Words},      {"uldb", Underline::Double},
-    {"ulth", Underline::Thick},     {"uld", Underline::Dotted},     {"uldash", Underline::Dashed},
-    {"uldashd", Underline::DotDash}, {"ulwave", Underline::Wave},   {"ulnone", Underline::None},
+    {"ul", Underline::Single},       {"ulw", Underline::Words},   {"uldb", Underline::Double},
+    {"ulth", Underline::Thick},      {"uld", Underline::Dotted},  {"uldash", Underline::Dashed},
+    {"uldashd", Underline::DotDash}, {"ulwave", Underline::Wave}, {"ulnone", Underline::None},
 };
 
 constexpr std::pair<std::string_view, Align> kAligns[] = {
@@ -45,6 +45,7 @@ constexpr std::pair<std::string_view, Align> kAligns[] = {
 void Reader::word(const Token &t) {
     if (t.name == "u" && t.has_param) return deliver_unicode(t.param);
     if (state().destination == Destination::Skip) return;
+    if (state().destination == Destination::Picture && picture_.word(t)) return;
     if (document_word(t) || header_word(t) || body_destination_word(t)) return;
     if (state().destination == Destination::ListTable && list_word(t)) return;
     if (state().destination == Destination::ListOverride) return override_word(t);

@@ -56,7 +56,7 @@ public:
 private:
     std::vector<textdoc::StyleDefinition> styles_;
     std::map<int32_t, textdoc::ListDefinition> lists_;  // by \listid
-    std::map<int32_t, int32_t> overrides_;             // \ls number to \listid
+    std::map<int32_t, int32_t> overrides_;              // \ls number to \listid
 };
 
 }  // namespace qrv::import::rtf

@@ -72,6 +72,7 @@ void Reader::deliver(std::string_view utf8) {
     case Destination::Bookmark:
         if (name_.size() < 1024) name_.append(utf8);
         return;
+    case Destination::Picture: return picture_.hex(utf8);
     case Destination::FieldInstruction:
         if (!fields_.empty() && fields_.back().instruction.size() < 4096) fields_.back().instruction.append(utf8);
         return;
@@ -153,13 +154,28 @@ bool Reader::body_destination_word(const Token &t) {
         if (!notes_.empty()) notes_.back()->kind = textdoc::NoteKind::Endnote;
         return true;
     }
-    if (w == "pict") return begin_destination(Destination::Picture, Closing::Picture), true;
+    if (w == "pict") {
+        picture_ = Picture(pictures_ && pictures_->keeps_pictures() ? pictures_->bound() : 0);
+        return begin_destination(Destination::Picture, Closing::Picture), true;
+    }
     if (w == "bkmkstart") {
         name_.clear();
         return begin_destination(Destination::Bookmark, Closing::Bookmark), true;
     }
     if (w == "nesttableprops") return state().nested_props = true, true;
     return false;
+}
+
+// The picture just read, kept where its format is one a page can use.
+textdoc::ObjectRef Reader::picture_object() {
+    textdoc::ObjectRef object = textdoc::ObjectRef::of(textdoc::ObjectKind::Picture);
+    object.width_pt = picture_.width_pt();
+    object.height_pt = picture_.height_pt();
+    if (picture_.too_large()) diagnostics_.warn("a picture is larger than the bound; it is shown by name");
+    if (!pictures_ || picture_.media_type().empty() || picture_.too_large()) return object;
+    const std::string source = "picture" + std::to_string(++pictures_read_) + "." + std::string(picture_.extension());
+    object.resource = pictures_->keep(source, picture_.media_type(), [&] { return picture_.take_bytes(); });
+    return object;
 }
 
 void Reader::begin_field_result() {
@@ -206,8 +222,7 @@ void Reader::close(const Group &group) {
         break;
     }
     case Closing::Picture:
-        if (state().destination == Destination::Body)
-            output().object(textdoc::ObjectRef::of(textdoc::ObjectKind::Picture), state());
+        if (state().destination == Destination::Body) output().object(picture_object(), state());
         break;
     case Closing::Bookmark:
         if (!name_.empty() && state().destination == Destination::Body) output().bookmark(name_, state());

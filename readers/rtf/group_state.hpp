@@ -35,9 +35,9 @@ struct GroupState {
     int32_t list_override = -1, list_level = 0;
     int32_t nesting = 0;  // tables the paragraph is in
     int32_t unicode_skip = 1;
-    bool table_style = false;    // a style-sheet entry of a kind not kept
-    bool entry = false;          // inside one entry of the font table or style sheet
-    bool nested_props = false;   // inside \nesttableprops: rows of nested tables
+    bool table_style = false;   // a style-sheet entry of a kind not kept
+    bool entry = false;         // inside one entry of the font table or style sheet
+    bool nested_props = false;  // inside \nesttableprops: rows of nested tables
 };
 
 }  // namespace qrv::import::rtf

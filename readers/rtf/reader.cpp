@@ -43,7 +43,10 @@ void Reader::token(const Token &t) {
         }
         word(t);
         break;
-    default: break;  // \bin data outside a picture is not shown
+    case TokenKind::Binary:
+        if (state().destination == Destination::Picture) picture_.binary(t.name);
+        break;  // \bin data outside a picture is not shown
+    default: break;
     }
 }
 

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "writer/picture_store.hpp"
+#include "picture.hpp"
 #include "writer/diagnostics.hpp"
 #include "textdoc/recording.hpp"
 #include "textdoc/text_document.hpp"
@@ -29,6 +31,8 @@ public:
     Reader(textdoc::TextDocument &doc, Diagnostics &diagnostics, BodyStart start_body);
 
     void read(std::string_view input);
+    // Pictures of the body are kept in pictures (else shown as placeholders).
+    void keep_pictures(PictureStore &pictures) { pictures_ = &pictures; }
     const Definitions &definitions() const { return defs_; }
 
     static constexpr size_t kMaxDepth = 512;
@@ -36,7 +40,20 @@ public:
 
 private:
     // What a group does when it closes.
-    enum class Closing : uint8_t { Nothing, Font, Style, List, ListLevel, Override, Info, Field, Result, Note, Picture, Bookmark };
+    enum class Closing : uint8_t {
+        Nothing,
+        Font,
+        Style,
+        List,
+        ListLevel,
+        Override,
+        Info,
+        Field,
+        Result,
+        Note,
+        Picture,
+        Bookmark
+    };
     struct Group {
         GroupState state;
         Closing closing = Closing::Nothing;
@@ -81,6 +98,7 @@ private:
     void begin_destination(Destination d, Closing closing);
     void begin_field_result();
     void begin_note();
+    textdoc::ObjectRef picture_object();
 
     GroupState &state() { return groups_.back().state; }
     BodyOutput &output();
@@ -112,6 +130,9 @@ private:
     CellDefinition cell_;
     std::vector<Field> fields_;
     std::vector<std::unique_ptr<Note>> notes_;
+    Picture picture_;
+    PictureStore *pictures_ = nullptr;
+    uint32_t pictures_read_ = 0;
 };
 
 }  // namespace qrv::import::rtf

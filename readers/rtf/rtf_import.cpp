@@ -16,6 +16,7 @@ CHHandle import_rtf(ImportJob &job) {
     if (first == std::string_view::npos || input[first] != '{') broken("the file does not start with a group ({\\rtf)");
     textdoc::TextDocument doc;
     DocumentWriter out(job.limits);
+    PictureStore pictures(out, job.limits, job.diagnostics, job.keeps_pictures());
     std::optional<textdoc::ItemWriter> writer;
     rtf::Reader reader(doc, job.diagnostics, [&]() -> textdoc::TextSink & {
         doc.resolve(job.diagnostics);
@@ -23,6 +24,7 @@ CHHandle import_rtf(ImportJob &job) {
         writer->begin();
         return *writer;
     });
+    reader.keep_pictures(pictures);
     reader.read(input);
     writer->finish();
     return out.release();

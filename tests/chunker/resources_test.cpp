@@ -18,11 +18,9 @@ TEST(Resources, KeptWholeByNameAndIndex) {
         uint32_t result;
     };
     const Add adds[] = {
-        {"a.png", png.data(), png.size(), 0},
-        {"empty.gif", nullptr, 0, 0},
+        {"a.png", png.data(), png.size(), 0},  {"empty.gif", nullptr, 0, 0},
         {"a.png", "x", 1, CH_ERR_BAD_ARG},  // taken
-        {"", "x", 1, CH_ERR_BAD_ARG},
-        {nullptr, "x", 1, CH_ERR_BAD_ARG},
+        {"", "x", 1, CH_ERR_BAD_ARG},          {nullptr, "x", 1, CH_ERR_BAD_ARG},
         {"b.png", nullptr, 5, CH_ERR_BAD_ARG},  // bytes missing
     };
     for (const auto &a : adds)

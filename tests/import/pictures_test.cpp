@@ -93,6 +93,23 @@ Odp odp_with_picture() {
     return odp;
 }
 
+std::string hex_of(const std::string &bytes) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string hex;
+    for (const char c : bytes) {
+        hex += kHex[static_cast<uint8_t>(c) >> 4];
+        hex += kHex[static_cast<uint8_t>(c) & 15];
+        if (hex.size() % 64 == 0) hex += "\r\n";  // lines break the digits anywhere
+    }
+    return hex;
+}
+
+std::string rtf_with_picture(const std::string &data) {
+    return "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\pard A {\\*\\shppict{\\pict{\\*\\picprop x}\\pngblip\\picw10"
+           "\\picwgoal1440\\pichgoal720\\picscalex50 " +
+           data + "}}{\\nonshppict{\\pict\\wmetafile8 0102}} B\\par}";
+}
+
 // Every reader keeps the bytes exactly, once per part, with the size the
 // document gives; the page refers to the folder's file.
 struct FormatCase {
@@ -112,6 +129,10 @@ TEST(Pictures, EachReaderKeepsThePartsBytesAndSize) {
          "<img class=\"picture\" src=\"pics/p1.png\" alt=\"A logo\" width=\"192\" height=\"96\">"},
         {"odp", odp_with_picture().bytes(), Odp::kFileName,
          "<img class=\"picture\" src=\"pics/p1.png\" alt=\"A logo\" width=\"192\" height=\"96\">"},
+        {"rtf hex", rtf_with_picture(hex_of(kPng)), "test.rtf",
+         "A <img class=\"picture\" src=\"pics/picture1.png\" alt=\"\" width=\"48\" height=\"48\"> B"},
+        {"rtf bin", rtf_with_picture("\\bin" + std::to_string(kPng.size()) + " " + kPng), "test.rtf",
+         "src=\"pics/picture1.png\""},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
