@@ -28,10 +28,13 @@ class SheetTables(html.parser.HTMLParser):
     def __init__(self):
         super().__init__(convert_charrefs=True)
         self.sheets, self.row, self.cell = [], None, None
+        self.in_object = 0  # inside a picture's placeholder: CSV has no pictures
 
     def handle_starttag(self, tag, attrs):
         classes = (dict(attrs).get("class") or "").split()
-        if tag == "table" and "sheet" in classes:
+        if self.in_object or "object" in classes:
+            self.in_object += 1
+        elif tag == "table" and "sheet" in classes:
             self.sheets.append([])
         elif tag == "tr" and self.sheets:
             self.row = []
@@ -41,7 +44,9 @@ class SheetTables(html.parser.HTMLParser):
             self.cell += "\n"
 
     def handle_endtag(self, tag):
-        if tag in ("td", "th") and self.cell is not None:
+        if self.in_object:
+            self.in_object -= 1
+        elif tag in ("td", "th") and self.cell is not None:
             self.row.append(self.cell)
             self.cell = None
         elif tag == "tr" and self.row is not None:
@@ -49,7 +54,7 @@ class SheetTables(html.parser.HTMLParser):
             self.row = None
 
     def handle_data(self, data):
-        if self.cell is not None:
+        if self.cell is not None and not self.in_object:
             self.cell += data
 
 

@@ -177,11 +177,7 @@ void Flow::on_tagged(const CHItem &item, uint32_t id, uint32_t next, uint32_t en
 
 void Flow::on_object(const CHItem &item, uint32_t next, uint32_t end) {
     open_paragraph();
-    const ObjectTag tag = read_object_tag(ctx_.chunker, item, next, end);
-    const std::string description = plain_text_between(ctx_.chunker, next, end, 1024);
-    ObjectInfo object{tag.kind, description, {}, {}, tag.width_pt, tag.height_pt};
-    ctx_.pictures.place(ctx_.chunker, tag.resource, object);
-    ctx_.writer.object(object);
+    ctx_.writer.object(object_of_tag(ctx_.chunker, ctx_.pictures, item, next, end));
 }
 
 uint32_t Flow::on_change(const CHItem &item, uint32_t id, uint32_t next, uint32_t last) {

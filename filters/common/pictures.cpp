@@ -10,9 +10,12 @@
 
 #include "chars.hpp"
 #include "model.hpp"
+#include "outline.hpp"
 
 namespace qrv::filters {
 namespace {
+
+constexpr size_t kLongestDescription = 1024;  // in characters
 
 // The folder as a URL path: each step percent-encoded.
 std::string folder_option(uint32_t hOptions) {
@@ -96,6 +99,15 @@ bool browsers_show(std::string_view media_type) {
     for (const std::string_view shown : kShown)
         if (media_type == shown) return true;
     return false;
+}
+
+ObjectInfo object_of_tag(CHHandle h, const PictureLinks &pictures, const CHItem &begin, uint32_t next,
+                         uint32_t end) {
+    const ObjectTag tag = read_object_tag(h, begin, next, end);
+    ObjectInfo object{tag.kind, plain_text_between(h, next, end, kLongestDescription), {}, {}, tag.width_pt,
+                      tag.height_pt};
+    pictures.place(h, tag.resource, object);
+    return object;
 }
 
 void append_base64(std::string_view bytes, std::string &out) {

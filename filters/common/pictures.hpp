@@ -14,9 +14,9 @@ namespace qrv::filters {
 // A picture, chart or other object as the walk found it.
 struct ObjectInfo {
     unsigned kind = 0;             // qrvmodel/tags.hpp ObjectKind
-    std::string_view description;  // its alternative text
-    std::string address;           // where a page finds its picture; "" for none
-    std::string_view media_type;   // of the picture, "" when unknown
+    std::string description;  // its alternative text
+    std::string address;      // where a page finds its picture; "" for none
+    std::string media_type;   // of the picture, "" when unknown
     uint32_t width_pt = 0;         // its size as the document shows it, 0 where unknown
     uint32_t height_pt = 0;
 };
@@ -44,6 +44,10 @@ struct ObjectTag {
     std::string resource;
 };
 ObjectTag read_object_tag(CHHandle h, const CHItem &begin, uint32_t next, uint32_t end);
+
+// The object whose tag begins with begin, its content from next to end:
+// kind, size, description and where the page finds its picture.
+ObjectInfo object_of_tag(CHHandle h, const PictureLinks &pictures, const CHItem &begin, uint32_t next, uint32_t end);
 
 // What an object is called where its picture is not shown: "Image",
 // "Chart" or "Object".

@@ -8,6 +8,7 @@
 
 #include "format_code.hpp"
 #include "model.hpp"
+#include "pictures.hpp"
 #include "writer.hpp"
 
 namespace qrv::filters {
@@ -54,6 +55,7 @@ struct SheetCell {
     Align align = Align::Left;
     CellKind kind = kCellPlain;
     std::string link;        // target of the cell's hyperlink, UTF-8
+    std::vector<ObjectInfo> objects;  // pictures and charts anchored over the cell
     bool has_value = false;  // a number or truth value, value holding it (a truth value 0 or 1)
     double value = 0;
     // The number format a number is shown in (its kind and code), held by
@@ -67,6 +69,7 @@ struct SheetCell {
         text.clear();
         spans.clear();
         link.clear();
+        objects.clear();
         colour = kNoColour;
         column_span = row_span = 1;
         numeric = aligned = false;

@@ -3,6 +3,7 @@
 #include <qrvch.h>
 #include <qrvex/cells.h>
 #include <qrvex/datavalue.h>
+#include <qrvex/navigate.h>
 #include <qrvex/lists.h>
 #include <qrvex/properties.h>
 
@@ -148,6 +149,7 @@ private:
     void content(uint32_t id, const CHItem &item);
     void add_text(std::string_view utf8, uint32_t colour);
     void read_link(uint32_t id);
+    void read_object(uint32_t id, const CHItem &item);
     std::string font_name(uint32_t font_id);
 
     WalkContext &ctx_;
@@ -167,6 +169,7 @@ private:
     SheetRow tag_{};
 
     bool in_cell_ = false;
+    uint32_t object_end_ = CH_NO_ITEM;  // the end of the object tag whose content is passed over
     uint32_t cell_column_ = 0;
     uint32_t format_key_ = kGeneralFormatKey;
     SheetCell cell_;
@@ -203,6 +206,10 @@ void SheetWalk::walk() {
 }
 
 void SheetWalk::on_item(uint32_t id, const CHItem &item) {
+    if (object_end_ != CH_NO_ITEM) {  // an object's description is not the cell's text
+        if (id >= object_end_) object_end_ = CH_NO_ITEM;
+        return;
+    }
     if (ends_cell(item.type)) {
         finish_cell();
         if (is_cell_item(item.type))
@@ -407,12 +414,22 @@ void SheetWalk::content(uint32_t id, const CHItem &item) {
         cell_.align = align_of(item.value);
         break;
     case CH_ITEM_TAG_BEGIN:
+        if (item.value == kObjectTag) read_object(id, item);
         if (item.value != kHyperlinkTag) break;
         read_link(id);
         if (!is_safe_link_target(cell_.link)) cell_.link.clear();  // the text stays, not the link
         break;
     default: break;
     }
+}
+
+// A picture or chart anchored over the cell.
+void SheetWalk::read_object(uint32_t id, const CHItem &item) {
+    const uint32_t end = CUFindTagEndId(id, ctx_.chunker);
+    uint32_t next = CH_NO_ITEM;
+    if (end == CH_NO_ITEM || CHNextItemId(ctx_.chunker, CH_STORE_ITEMS, id, &next) != 0) return;
+    cell_.objects.push_back(object_of_tag(ctx_.chunker, ctx_.pictures, item, next, end));
+    object_end_ = end;
 }
 
 void SheetWalk::read_link(uint32_t id) {

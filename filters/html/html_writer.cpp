@@ -321,6 +321,10 @@ void HtmlWriter::end_link() {
 // without one a placeholder with its description.
 void HtmlWriter::object(const ObjectInfo &object) {
     close_span();
+    write_object(object, link_open_);
+}
+
+void HtmlWriter::write_object(const ObjectInfo &object, bool in_link) {
     const std::string label = escape(object_label(object));
     if (!object.address.empty() && browsers_show(object.media_type)) {
         use_style(kPictureStyle);
@@ -329,7 +333,7 @@ void HtmlWriter::object(const ObjectInfo &object) {
         return;
     }
     use_style(kObjectStyle);
-    if (!object.address.empty() && !link_open_) {
+    if (!object.address.empty() && !in_link) {
         body_ += "<a class=\"object\" href=\"" + escape(object.address) + "\">[" + label + "]</a>";
         return;
     }

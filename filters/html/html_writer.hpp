@@ -49,6 +49,7 @@ public:
     bool failed() const override { return page_.failed() || body_.failed() || spill_.failed(); }
 
 private:
+    void write_object(const ObjectInfo &object, bool in_link);
     // Lists open in the current container (the page or a table cell).
     struct ListLevel {
         bool numbered;

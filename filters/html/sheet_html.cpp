@@ -109,6 +109,7 @@ void HtmlWriter::sheet_cell(const SheetCell &cell) {
         at = span.end;
     }
     write_escaped(body_, text.substr(at));
+    for (const ObjectInfo &object : cell.objects) write_object(object, !cell.link.empty());
     if (!cell.link.empty()) body_ += "</a>";
     body_ += "</td>";
 }

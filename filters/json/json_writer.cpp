@@ -166,6 +166,12 @@ void JsonWriter::object(const ObjectInfo &object) {
     flush_run();
     nest_.open('{');
     nest_.open("image", '{');
+    write_image(object);
+    nest_.close('}');
+    nest_.close('}');
+}
+
+void JsonWriter::write_image(const ObjectInfo &object) {
     string_field("kind", object_kind(object.kind));
     string_field("alt", object.description);
     if (!object.address.empty()) string_field("path", object.address);
@@ -174,8 +180,6 @@ void JsonWriter::object(const ObjectInfo &object) {
         number_field("width", object.width_pt);
         number_field("height", object.height_pt);
     }
-    nest_.close('}');
-    nest_.close('}');
 }
 
 void JsonWriter::begin_table(unsigned columns) {
@@ -291,6 +295,15 @@ void JsonWriter::sheet_cell(const SheetCell &cell) {
         string_field("merge", address_of(source, row_) + ":" +
                                   address_of(source_column(column_ - 1), row_ + std::max(1u, cell.row_span) - 1));
     if (!cell.link.empty()) string_field("link", cell.link);
+    if (!cell.objects.empty()) {
+        nest_.open("images", '[');
+        for (const ObjectInfo &object : cell.objects) {
+            nest_.open('{');
+            write_image(object);
+            nest_.close('}');
+        }
+        nest_.close(']');
+    }
     nest_.close('}');
     last_row_ = std::max(last_row_, row_ + 1);
     last_column_ = std::max(last_column_, source + 1);

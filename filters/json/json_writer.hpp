@@ -52,6 +52,7 @@ private:
     void true_field(std::string_view name, bool value);  // written only when true
     void flush_run();
     void open_paragraph_if_needed();
+    void write_image(const ObjectInfo &object);
     uint32_t source_column(size_t column) const;
     void hidden_columns(const SheetInfo &sheet);
 

@@ -27,6 +27,12 @@ std::string escaped(std::string_view text, TextPlace place) {
     return out;
 }
 
+// An image of the object's picture (no address: by its description).
+std::string image_markup(const ObjectInfo &object, TextPlace place) {
+    const std::string alt = object.description.empty() ? std::string(object_word(object.kind)) : object.description;
+    return "![" + escaped(alt, place) + "](" + object.address + ")";
+}
+
 }  // namespace
 
 // Blocks are separated by an empty line; list items of one list are not.
@@ -157,10 +163,7 @@ void MarkdownWriter::end_link() { inline_.end_link(link_target_); }
 // one by its description.  The address has no space or parenthesis left
 // unencoded, so it never ends the image early.
 void MarkdownWriter::object(const ObjectInfo &object) {
-    const std::string alt =
-        object.description.empty() ? std::string(object_word(object.kind)) : std::string(object.description);
-    inline_.markup("![" + escaped(alt, in_table() ? TextPlace::Cell : TextPlace::Heading) + "](" + object.address +
-                   ")");
+    inline_.markup(image_markup(object, in_table() ? TextPlace::Cell : TextPlace::Heading));
 }
 
 void MarkdownWriter::space_in_cell() {
@@ -229,6 +232,8 @@ void MarkdownWriter::sheet_cell(const SheetCell &cell) {
     if (gap_row_) return;
     std::string text = escaped(cell.text, TextPlace::Cell);
     if (!cell.link.empty() && !text.empty()) text = "[" + text + "](" + link_destination(cell.link) + ")";
+    for (const ObjectInfo &object : cell.objects)
+        text += (text.empty() ? "" : " ") + image_markup(object, TextPlace::Cell);
     sheet_.add_cell(text, cell.numeric);
     for (unsigned i = 1; i < cell.column_span; ++i) sheet_.add_cell({}, false);
 }

@@ -71,15 +71,19 @@ void TextWriter::note_reference(unsigned number) {
     out_ += ']';
 }
 
+namespace {
+
 // "[image: description]" where a picture stands ("[chart]" for a chart
 // without one).
-void TextWriter::object(const ObjectInfo &object) {
+std::string text_label(const ObjectInfo &object) {
     std::string label = object_label(object);
     label[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(label[0])));
-    out_ += '[';
-    out_ += label;
-    out_ += ']';
+    return "[" + label + "]";
 }
+
+}  // namespace
+
+void TextWriter::object(const ObjectInfo &object) { out_ += text_label(object); }
 
 // A table of the text flow: a line a row, its cells separated by tabs.  A
 // table nested in a cell shows inside the cell, its words separated by
@@ -133,7 +137,13 @@ void TextWriter::sheet_row_begin(const SheetRow &row) {
 
 void TextWriter::sheet_cell(const SheetCell &cell) {
     if (gap_row_) return;
-    sheet_.add_cell(cell.text, cell.numeric);
+    if (cell.objects.empty()) {
+        sheet_.add_cell(cell.text, cell.numeric);
+    } else {
+        std::string text = cell.text;
+        for (const ObjectInfo &object : cell.objects) text += (text.empty() ? "" : " ") + text_label(object);
+        sheet_.add_cell(text, cell.numeric);
+    }
     for (unsigned i = 1; i < cell.column_span; ++i) sheet_.add_cell({}, false);
 }
 

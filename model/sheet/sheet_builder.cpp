@@ -113,7 +113,26 @@ void SheetBuilder::link(uint32_t row, uint32_t column, std::string_view url) {
     if (!url.empty()) links_.push_back({row, column, std::string(url)});
 }
 
+void SheetBuilder::object(uint32_t row, uint32_t column, ObjectRef object) {
+    objects_.push_back({row, column, std::move(object)});
+}
+
+// A cell for each object anchored where the sheet has none: empty cells
+// go first, so that a cell the sheet has at that place wins.
+void SheetBuilder::add_anchor_cells() {
+    std::vector<Cell> anchors;
+    anchors.reserve(objects_.size());
+    for (const Anchored &a : objects_) {
+        Cell c{a.row, a.column, 0, 0, Kind::Empty, CellAlign::General, {}};
+        c.text = 0;
+        anchors.push_back(c);
+    }
+    cells_.insert(cells_.begin(), anchors.begin(), anchors.end());
+    sorted_ = false;
+}
+
 void SheetBuilder::finish() {
+    if (!objects_.empty()) add_anchor_cells();
     if (!sorted_) {
         // Later cells at the same place win.
         std::stable_sort(cells_.begin(), cells_.end(), [](const Cell &a, const Cell &b) {
@@ -128,8 +147,11 @@ void SheetBuilder::finish() {
     }
     if (!zeros_shown_)
         std::erase_if(cells_, [](const Cell &c) { return c.kind == Kind::Number && c.number == 0; });
-    std::sort(links_.begin(), links_.end(),
-              [](const Link &a, const Link &b) { return a.row != b.row ? a.row < b.row : a.column < b.column; });
+    const auto by_place = [](const auto &a, const auto &b) {
+        return a.row != b.row ? a.row < b.row : a.column < b.column;
+    };
+    std::sort(links_.begin(), links_.end(), by_place);
+    std::stable_sort(objects_.begin(), objects_.end(), by_place);
     std::vector<uint32_t> rows, columns;
     rows.reserve(cells_.size());
     for (const Cell &c : cells_) {
@@ -216,6 +238,7 @@ void SheetBuilder::write_rows(const Layout &layout) {
     const auto &rows = layout.rows.entries();
     size_t next_cell = 0;
     const Link *link = links_.empty() ? nullptr : links_.data();
+    const Anchored *anchored = objects_.empty() ? nullptr : objects_.data();
     for (uint32_t r = 0; r < layout.row_count; ++r) {
         const Axis::Entry &row = rows[r];
         const bool hidden = !row.gap && row_hidden(row.source);
@@ -230,14 +253,14 @@ void SheetBuilder::write_rows(const Layout &layout) {
             const Cell &cell = cells_[next_cell];
             const uint32_t column = layout.columns.place_of(cell.column);
             write_empty(column - place);
-            write_cell(cell, link);
+            write_cell(cell, link, anchored);
             place = column + 1;
         }
         write_empty(width - place);
     }
 }
 
-void SheetBuilder::write_cell(const Cell &cell, const Link *&link) {
+void SheetBuilder::write_cell(const Cell &cell, const Link *&link, const Anchored *&anchored) {
     const uint32_t kind = cell.kind == Kind::Truth   ? conv::kCellTruth
                           : cell.kind == Kind::Error ? conv::kCellError
                                                      : conv::kCellPlain;
@@ -246,6 +269,14 @@ void SheetBuilder::write_cell(const Cell &cell, const Link *&link) {
     while (link && link != end && (link->row < cell.row || (link->row == cell.row && link->column < cell.column)))
         ++link;
     if (link && link != end && link->row == cell.row && link->column == cell.column) write_link(*link);
+    const Anchored *const last = objects_.data() + objects_.size();
+    const auto before = [&](const Anchored *a) {
+        return a->row < cell.row || (a->row == cell.row && a->column < cell.column);
+    };
+    while (anchored && anchored != last && before(anchored)) ++anchored;  // in a row left out
+    for (; anchored && anchored != last && anchored->row == cell.row && anchored->column == cell.column; ++anchored)
+        write_object(writer_, anchored->object);
+    if (cell.kind == Kind::Empty) return;
     const std::optional<std::string> shown = number_text(cell);
     const CellAlign align = shown && cell.align == CellAlign::General ? CellAlign::Right : cell.align;
     if (align != CellAlign::General) writer_.item(CH_ITEM_ATTR_12, align_code(align));

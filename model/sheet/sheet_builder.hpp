@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "writer/object_ref.hpp"
 #include "writer/document_writer.hpp"
 #include "writer/diagnostics.hpp"
 #include "char_format.hpp"
@@ -67,6 +68,9 @@ public:
 
     void merge(uint32_t top, uint32_t left, uint32_t bottom, uint32_t right);
     void link(uint32_t row, uint32_t column, std::string_view url);
+    // A picture or chart anchored over a cell (its top left corner there);
+    // an empty cell gets an empty value to carry it.
+    void object(uint32_t row, uint32_t column, ObjectRef object);
 
     size_t cell_count() const { return cells_.size(); }
 
@@ -74,7 +78,7 @@ public:
     void finish();
 
 private:
-    enum class Kind : uint8_t { Number, Text, Truth, Error };
+    enum class Kind : uint8_t { Number, Text, Truth, Error, Empty };
     struct Cell {
         uint32_t row, column;
         uint32_t format_key;
@@ -97,6 +101,10 @@ private:
         uint32_t row, column;
         std::string url;
     };
+    struct Anchored {
+        uint32_t row, column;
+        ObjectRef object;
+    };
     struct RowRange {
         uint32_t first, last;
         bool operator<(const RowRange &other) const { return first < other.first; }
@@ -108,7 +116,8 @@ private:
     void write_columns(const Layout &layout);
     void write_merges(const Layout &layout);
     void write_rows(const Layout &layout);
-    void write_cell(const Cell &cell, const Link *&link);
+    void write_cell(const Cell &cell, const Link *&link, const Anchored *&anchored);
+    void add_anchor_cells();
     std::optional<std::string> number_text(const Cell &cell) const;
     void write_link(const Link &link);
     void write_empty(uint64_t count);
@@ -131,6 +140,7 @@ private:
     std::vector<RowRange> hidden_rows_;  // sorted and joined by finish()
     std::vector<Merge> merges_;
     std::vector<Link> links_;
+    std::vector<Anchored> objects_;
 };
 
 }  // namespace qrv::import

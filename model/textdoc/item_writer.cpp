@@ -302,10 +302,7 @@ void ItemWriter::end_link() {
 void ItemWriter::object(const ObjectRef &object) {
     if (dropping()) return;
     start_content();
-    out_.tag_begin(kObjectTag, static_cast<uint32_t>(object.kind), object_size(object.width_pt, object.height_pt));
-    if (!object.resource.empty()) out_.string(object.resource, kObjectResourceAttribute);
-    if (!object.description.empty()) out_.text(object.description);
-    out_.tag_end(kObjectTag);
+    write_object(out_, object);
 }
 
 void ItemWriter::end_section() { section_due_ = true; }

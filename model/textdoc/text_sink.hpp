@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "text_document.hpp"
+#include "writer/object_ref.hpp"
 #include "text_formats.hpp"
 
 namespace qrv::import::textdoc {
@@ -70,25 +71,7 @@ struct CellStart {
 };
 
 enum class NoteKind : uint8_t { Footnote = 1, Endnote = 2 };
-enum class ObjectKind : uint8_t { Picture = 1, Chart = 2, Other = 3 };
-
-// A picture, chart or other object as the document places it.
-struct ObjectRef {
-    ObjectKind kind = ObjectKind::Other;
-    std::string description;  // its alternative text
-    std::string resource;     // the document's resource with its picture (PictureStore), "" for none
-    uint32_t width_pt = 0;    // its size as shown, 0 where unknown
-    uint32_t height_pt = 0;
-
-    // An object known by its kind alone.
-    static ObjectRef of(ObjectKind kind) {
-        ObjectRef object;
-        object.kind = kind;
-        return object;
-    }
-
-    bool operator==(const ObjectRef &) const = default;
-};
+using import::ObjectKind, import::ObjectRef;
 
 class TextSink {
 public:

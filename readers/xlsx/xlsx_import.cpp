@@ -1,5 +1,6 @@
 // XLSX (and .xlsm): the workbook's sheets in order, each a spreadsheet
 // section, with the document properties and number formats ahead of them.
+#include "drawing.hpp"
 #include "writer/properties.hpp"
 #include "core/error.hpp"
 #include "core/import_job.hpp"
@@ -60,6 +61,7 @@ CHHandle import_xlsx(ImportJob &job) {
     if (book.sheets.empty()) broken(book.part + ": the workbook has no sheets");
 
     DocumentWriter writer(job.limits);
+    PictureStore pictures(writer, job.limits, job.diagnostics, job.keeps_pictures());
     write_properties(writer, read_core_properties(package));
     FontTable font_table(writer);
     CharFormatTable formats;
@@ -81,7 +83,10 @@ CHHandle import_xlsx(ImportJob &job) {
         sheet.set_general_numbers(&general);
         sheet.set_number_texts(&numbers);
         const std::string part = sheet_part(package, book, related, i);
-        if (!part.empty()) read_worksheet(context, part, sheet);
+        if (!part.empty()) {
+            read_worksheet(context, part, sheet);
+            read_sheet_drawing(package, pictures, part, sheet);
+        }
         sheet.finish();
     }
     return writer.release();

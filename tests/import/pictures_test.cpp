@@ -14,6 +14,7 @@
 #include "imported_document.hpp"
 #include "odt_builder.hpp"
 #include "slides_builder.hpp"
+#include "workbook_builder.hpp"
 #include "pictures.hpp"
 #include "writer/build_error.hpp"
 #include "writer/picture_store.hpp"
@@ -159,6 +160,55 @@ TEST(Pictures, NamesAreUniqueAndEachPartKeptOnce) {
     EXPECT_EQ(kept[1].bytes, "GIF89a");
     const std::string page = doc.exported(QRV_OUTPUT_HTML, 0, "my pics");
     EXPECT_NE(page.find("src=\"my%20pics/barn-2.png\" alt=\"A second one\">"), std::string::npos) << page;
+}
+
+std::string sheet_anchor(const char *element, int column, int row, const std::string &shape) {
+    return "<xdr:" + std::string(element) + "><xdr:from><xdr:col>" + std::to_string(column) +
+           "</xdr:col><xdr:colOff>0</xdr:colOff><xdr:row>" + std::to_string(row) +
+           "</xdr:row><xdr:rowOff>0</xdr:rowOff></xdr:from><xdr:ext cx=\"1270000\" cy=\"635000\"/>" + shape +
+           "<xdr:clientData/></xdr:" + element + ">";
+}
+
+// A workbook's pictures stand in the cell they are anchored over: a cell
+// with a value keeps it, an empty one is made; a chart shows by name.
+TEST(Pictures, SheetPicturesStandInTheirAnchorCell) {
+    const std::string pic =
+        "<xdr:pic><xdr:nvPicPr><xdr:cNvPr id=\"2\" name=\"Picture 1\" descr=\"Logo\"/></xdr:nvPicPr>"
+        "<xdr:blipFill><a:blip r:embed=\"rI\"/></xdr:blipFill></xdr:pic>";
+    const std::string chart =
+        "<xdr:graphicFrame><xdr:nvGraphicFramePr><xdr:cNvPr id=\"3\" name=\"Chart 1\"/></xdr:nvGraphicFramePr>"
+        "<a:graphic><a:graphicData uri=\"http://schemas.openxmlformats.org/drawingml/2006/chart\"/></a:graphic>"
+        "</xdr:graphicFrame>";
+    WorkbookSpec spec(
+        {SheetSpec("S", sheet_data("<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>Name</t></is></c></row>"),
+                   "<Relationship Id=\"rD\" Type=\"" + kRelType + "drawing\" Target=\"../drawings/d1.xml\"/>")});
+    spec.extra = {
+        {"xl/drawings/d1.xml",
+         "<xdr:wsDr xmlns:xdr=\"http://schemas.openxmlformats.org/drawingml/2006/spreadsheetDrawing\" "
+         "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\" xmlns:r=\"" +
+             kRelNs + "\">" + sheet_anchor("oneCellAnchor", 0, 0, pic) + sheet_anchor("oneCellAnchor", 2, 1, chart) +
+             "</xdr:wsDr>"},
+        {"xl/drawings/_rels/d1.xml.rels",
+         "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\"><Relationship "
+         "Id=\"rI\" Type=\"" +
+             kRelType + "image\" Target=\"../media/logo.png\"/></Relationships>"},
+        {"xl/media/logo.png", kPng}};
+    Imported doc(workbook_of(spec), "test.xlsx");
+    ASSERT_EQ(doc.result(), 0u) << doc.message();
+    ASSERT_EQ(resources_of(doc).size(), 1u);
+    EXPECT_EQ(resources_of(doc)[0].bytes, kPng);
+    const std::string page = doc.exported(QRV_OUTPUT_HTML, 0, "f");
+    EXPECT_NE(page.find("Name<img class=\"picture\" src=\"f/logo.png\" alt=\"Logo\" width=\"133\" height=\"67\">"),
+              std::string::npos)
+        << page;
+    EXPECT_NE(page.find("[Chart: Chart 1]"), std::string::npos) << page;
+    const std::string text = doc.exported(QRV_OUTPUT_TEXT, 0, "f");
+    EXPECT_NE(text.find("Name [image: Logo]"), std::string::npos) << text;
+    EXPECT_NE(text.find("[chart: Chart 1]"), std::string::npos) << text;
+    const std::string json = doc.exported(QRV_OUTPUT_JSON, 0, "f");
+    EXPECT_NE(json.find(R"("images":[{"kind":"picture","alt":"Logo","path":"f/logo.png")"), std::string::npos) << json;
+    const std::string markdown = doc.exported(QRV_OUTPUT_MARKDOWN, 0, "f");
+    EXPECT_NE(markdown.find("| Name ![Logo](f/logo.png) |"), std::string::npos) << markdown;
 }
 
 // How each output shows a picture, in each mode.

@@ -36,6 +36,8 @@ constexpr KnownNamespace kNamespaces[] = {
     {"http://purl.oclc.org/ooxml/drawingml/main", Ns::Drawing},
     {"http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing", Ns::WordDrawing},
     {"http://purl.oclc.org/ooxml/drawingml/wordprocessingDrawing", Ns::WordDrawing},
+    {"http://schemas.openxmlformats.org/drawingml/2006/spreadsheetDrawing", Ns::SheetDrawing},
+    {"http://purl.oclc.org/ooxml/drawingml/spreadsheetDrawing", Ns::SheetDrawing},
     {"http://schemas.openxmlformats.org/drawingml/2006/picture", Ns::Picture},
     {"urn:schemas-microsoft-com:vml", Ns::Vml},
     {"urn:schemas-microsoft-com:office:office", Ns::VmlOffice},

@@ -30,6 +30,7 @@ enum class Ns : uint8_t {
     DiagramDrawing,  // SmartArt drawing (dsp:)
     Drawing,
     WordDrawing,
+    SheetDrawing,  // xdr: the drawing of a worksheet
     Picture,
     Vml,
     VmlOffice,
