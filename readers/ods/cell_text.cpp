@@ -4,6 +4,7 @@
 
 #include "writer/utf16.hpp"
 #include "odf/attribute_values.hpp"
+#include "odf/frame_pictures.hpp"
 
 namespace qrv::import::odf {
 namespace {
@@ -20,6 +21,7 @@ void CellTextReader::begin(const TextProperties &cell_text) {
     runs_.assign(1, Run{{}, TextStore::kCellFormat});
     spans_.assign(1, Span{cell_text, TextStore::kCellFormat, 0});
     link_.clear();
+    frames_.clear();
     length_ = 0;
     depth_ = paragraph_depth_ = skip_depth_ = paragraphs_ = 0;
     after_space_ = true;
@@ -31,8 +33,27 @@ bool CellTextReader::passes_over(const XmlName &name) const {
     return name.ns == Ns::Office || name.ns == Ns::Draw || name.ns == Ns::Svg || name.is(Ns::Text, "note");
 }
 
+// A frame's picture or object; at most a few a cell are kept.
+void CellTextReader::frame_element(const XmlName &name, const XmlAttributes &a) {
+    constexpr size_t kMostFrames = 16;
+    if (name.local == "frame" && frames_.size() < kMostFrames) {
+        frames_.push_back({std::string(a.get(Ns::Draw, "name")),
+                           {},
+                           false,
+                           points_of_length(a.get(Ns::Svg, "width")),
+                           points_of_length(a.get(Ns::Svg, "height"))});
+    } else if (frames_.empty()) {
+        return;
+    } else if (name.local == "image" && frames_.back().href.empty()) {
+        frames_.back().href = a.get(Ns::XLink, "href");
+    } else if (name.local == "object") {
+        frames_.back().chart = a.has(Ns::Draw, "notify-on-update-of-ranges");
+    }
+}
+
 void CellTextReader::start(const XmlName &name, const XmlAttributes &a) {
     ++depth_;
+    if (name.ns == Ns::Draw) frame_element(name, a);
     if (skip_depth_) return;
     if (passes_over(name)) {
         skip_depth_ = depth_;

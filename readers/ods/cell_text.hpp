@@ -33,6 +33,13 @@ public:
     bool empty() const { return length_ == 0; }
     bool cut() const { return cut_; }
     const std::string &link() const { return link_; }
+    // The frames of the cell: pictures and objects anchored in it.
+    struct Frame {
+        std::string name, href;  // href: the picture's, "" for an object without one
+        bool chart = false;
+        uint32_t width_pt = 0, height_pt = 0;
+    };
+    const std::vector<Frame> &frames() const { return frames_; }
     // Adds the text to the store and gives its number.
     uint32_t finish(TextStore &texts);
 
@@ -50,11 +57,13 @@ private:
     void append(std::string_view utf8);
     void start_paragraph();
     bool passes_over(const XmlName &name) const;
+    void frame_element(const XmlName &name, const XmlAttributes &attributes);
 
     CellStyles &styles_;
     std::vector<Run> runs_;
     std::vector<Span> spans_;
     std::string link_;
+    std::vector<Frame> frames_;
     size_t length_ = 0;
     uint32_t depth_ = 0;            // elements open inside the cell
     uint32_t paragraph_depth_ = 0;  // of the open paragraph; 0: none

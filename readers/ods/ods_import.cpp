@@ -60,12 +60,13 @@ void read_extra(Package &package, const Readers &readers, const char *part, cons
     }
 }
 
-void read_package(ImportJob &job, const Readers &readers) {
+void read_package(ImportJob &job, const Readers &readers, PictureStore &store) {
     Package package(job.input.bytes(), job.limits, job.diagnostics);
     refuse_encrypted(package);
-    read_extra(package, readers, "meta.xml", "document properties", [&] {
-        readers.meta = PropertiesReader(meta_elements().first(model::kStandardPropertyCount));
-    });
+    FramePictures pictures(package, store);
+    readers.tables.keep_pictures(pictures);
+    read_extra(package, readers, "meta.xml", "document properties",
+               [&] { readers.meta = PropertiesReader(meta_elements().first(model::kStandardPropertyCount)); });
     read_extra(package, readers, "settings.xml", "view settings", [&] { readers.settings = ZeroDisplayReader(); });
     if (package.has("styles.xml")) {
         RegionRouter router = readers.router();
@@ -105,8 +106,9 @@ CHHandle import_ods(ImportJob &job) {
                         },
                         general, numbers, settings});
     const Readers readers{meta, common, automatic, tables, settings};
+    PictureStore pictures(writer, job.limits, job.diagnostics, job.keeps_pictures());
     if (looks_like_zip(job.input.bytes()))
-        read_package(job, readers);
+        read_package(job, readers, pictures);
     else
         read_flat(job, readers);
     if (!tables.saw_spreadsheet()) broken("the document holds no spreadsheet");

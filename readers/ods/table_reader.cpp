@@ -207,7 +207,7 @@ void TableReader::end_cell() {
     if (text_.cut()) warn("table '" + table_name_ + "': a cell's text is cut at 1 MiB");
     CellContent content = content_of_cell();
     const bool merged = content.column_span > 1 || content.row_span > 1;
-    if (content.kind == Kind::kNone && !merged && content.link.empty()) return;
+    if (content.kind == Kind::kNone && !merged && content.link.empty() && content.objects.empty()) return;
     if (first >= kMaxColumns) {
         warn("table '" + table_name_ + "': columns past 16384 are left out");
         return;
@@ -222,6 +222,13 @@ TableReader::CellContent TableReader::content_of_cell() {
     content.column_span = cell_.column_span;
     content.row_span = cell_.row_span;
     content.link = text_.link();
+    for (const auto &frame : text_.frames()) {
+        const ObjectKind kind = !frame.href.empty() ? ObjectKind::Picture
+                                : frame.chart       ? ObjectKind::Chart
+                                                    : ObjectKind::Other;
+        const std::string resource = pictures_ && !frame.href.empty() ? pictures_->keep(frame.href) : std::string{};
+        content.objects.push_back({kind, frame.name, resource, frame.width_pt, frame.height_pt});
+    }
     if (cell_.calc_type == "error")
         take_text(content, Kind::kError);
     else if (!take_value(content) && !text_.empty())
@@ -286,6 +293,7 @@ void TableReader::write(uint32_t row, uint32_t column, const CellContent &conten
         sheet.merge(row, column, last_within(row, content.row_span, kMaxRows),
                     last_within(column, content.column_span, kMaxColumns));
     if (!content.link.empty()) sheet.link(row, column, content.link);
+    for (const ObjectRef &object : content.objects) sheet.object(row, column, object);
 }
 
 }  // namespace qrv::import::odf

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "odf/frame_pictures.hpp"
+#include "writer/object_ref.hpp"
 #include "writer/diagnostics.hpp"
 #include "writer/limits.hpp"
 #include "package/xml_reader.hpp"
@@ -52,6 +54,8 @@ public:
     static constexpr uint32_t kMaxColumns = 1u << 14;
 
     explicit TableReader(SpreadsheetContext context);
+    // Pictures of frames in cells are kept through pictures (else shown by name).
+    void keep_pictures(FramePictures &pictures) { pictures_ = &pictures; }
 
     // The elements inside <office:body>.
     void start(const XmlName &name, const XmlAttributes &attributes) override;
@@ -71,6 +75,7 @@ private:
         CellLook look;
         uint32_t column_span = 1, row_span = 1;
         std::string link;
+        std::vector<ObjectRef> objects;
     };
     struct RowCell {
         uint32_t column, repeat;
@@ -128,6 +133,7 @@ private:
     uint32_t cell_depth_ = 0;  // of the open cell element; 0: none
     OpenCell cell_;
     CellTextReader text_;
+    FramePictures *pictures_ = nullptr;
 };
 
 }  // namespace qrv::import::odf

@@ -12,6 +12,7 @@
 
 #include "docx_builder.hpp"
 #include "imported_document.hpp"
+#include "ods_builder.hpp"
 #include "odt_builder.hpp"
 #include "slides_builder.hpp"
 #include "workbook_builder.hpp"
@@ -209,6 +210,26 @@ TEST(Pictures, SheetPicturesStandInTheirAnchorCell) {
     EXPECT_NE(json.find(R"("images":[{"kind":"picture","alt":"Logo","path":"f/logo.png")"), std::string::npos) << json;
     const std::string markdown = doc.exported(QRV_OUTPUT_MARKDOWN, 0, "f");
     EXPECT_NE(markdown.find("| Name ![Logo](f/logo.png) |"), std::string::npos) << markdown;
+}
+
+// An ODS frame in a cell stands in that cell beside its text.
+TEST(Pictures, OdsFramesStandInTheirCell) {
+    std::vector<Part> parts = ods_parts(
+        OdsSpec(ods_table("T", ods_row(ods_string("Name") + ods_cell("", kOdfFrame) +
+                                       ods_cell("",
+                                                "<draw:frame draw:name=\"Chart1\"><draw:object "
+                                                "draw:notify-on-update-of-ranges=\"T.A1:A2\"/></draw:frame>")))));
+    parts.push_back({"Pictures/p1.png", kPng});
+    Imported doc(zip_of(parts), "test.ods");
+    ASSERT_EQ(doc.result(), 0u) << doc.message();
+    ASSERT_EQ(resources_of(doc).size(), 1u);
+    EXPECT_EQ(resources_of(doc)[0].bytes, kPng);
+    const std::string text = doc.exported(QRV_OUTPUT_TEXT, 0, "f");
+    EXPECT_NE(text.find("Name"), std::string::npos) << text;
+    EXPECT_NE(text.find("[image: Image1]"), std::string::npos) << text;
+    EXPECT_NE(text.find("[chart: Chart1]"), std::string::npos) << text;
+    EXPECT_NE(doc.exported(QRV_OUTPUT_HTML, 0, "f").find("src=\"f/p1.png\" alt=\"Image1\" width=\"192\" height=\"96\""),
+              std::string::npos);
 }
 
 // How each output shows a picture, in each mode.
