@@ -66,8 +66,12 @@ std::string PictureStore::unique_name(std::string_view source) {
     const size_t dot = name.rfind('.');
     const std::string stem = dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
     const std::string extension = dot == std::string::npos || dot == 0 ? "" : name.substr(dot);
+    // Each name remembers the number its next namesake tries first, so a
+    // thousand pictures of one name cost no more than a thousand names.
     std::string candidate = name;
-    for (unsigned n = 2; names_.contains(candidate); ++n) candidate = stem + "-" + std::to_string(n) + extension;
+    unsigned &n = next_number_[name];
+    if (n < 2) n = 2;
+    while (names_.contains(candidate)) candidate = stem + "-" + std::to_string(n++) + extension;
     names_.insert(candidate);
     return candidate;
 }

@@ -45,6 +45,7 @@ private:
     uint64_t bytes_ = 0;
     std::map<std::string, std::string, std::less<>> by_source_;  // "" for one that failed
     std::set<std::string, std::less<>> names_;
+    std::map<std::string, unsigned, std::less<>> next_number_;  // of a file name's next namesake
 };
 
 // The media type of a picture file by its extension, "" for one not known.

@@ -92,13 +92,19 @@ const std::vector<Relationship> &Package::relationships(std::string_view part) {
         read(rels, reader);
         drop_package_data_targets(rels, list, diagnostics_);
     }
+    // Ids are looked up by a map: a part may have a relationship for each of
+    // thousands of pictures and links.
+    auto &ids = relationship_ids_[std::string(part)];
+    for (size_t i = 0; i < list.size(); ++i) ids.emplace(list[i].id, i);  // the first of an id wins
     return relationships_.emplace(std::string(part), std::move(list)).first->second;
 }
 
 const Relationship *Package::relationship(std::string_view part, std::string_view id) {
-    for (const auto &r : relationships(part))
-        if (r.id == id) return &r;
-    return nullptr;
+    const std::vector<Relationship> &list = relationships(part);
+    const auto ids = relationship_ids_.find(part);
+    if (ids == relationship_ids_.end()) return nullptr;
+    const auto found = ids->second.find(id);
+    return found == ids->second.end() ? nullptr : &list[found->second];
 }
 
 const Relationship *Package::first_of_type(std::string_view part, std::string_view last_step) {

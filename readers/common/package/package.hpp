@@ -65,6 +65,7 @@ private:
     Limits limits_;
     Diagnostics &diagnostics_;
     std::map<std::string, std::vector<Relationship>, std::less<>> relationships_;
+    std::map<std::string, std::map<std::string, size_t, std::less<>>, std::less<>> relationship_ids_;
     std::optional<std::vector<std::pair<std::string, std::string>>> overrides_, defaults_;
 };
 
