@@ -64,16 +64,15 @@ void PictureLinks::place(CHHandle h, std::string_view resource, ObjectInfo &obje
 }
 
 ObjectTag read_object_tag(CHHandle h, const CHItem &begin, uint32_t next, uint32_t end) {
-    ObjectTag tag{begin.data1, object_width(begin.data2), object_height(begin.data2), {}};
+    ObjectTag tag{begin.data1, object_width(begin.data2), object_height(begin.data2), {}, {}};
     CHItem item{};
     for (uint32_t id = next; id != CH_NO_ITEM && id < end;) {
         uint32_t after = CH_NO_ITEM;
         if (CHGetItem(h, CH_STORE_ITEMS, id, &item, &after) != 0) break;
-        if (item.type == CH_ITEM_STRING && item.data1 == kObjectResourceAttribute) {
+        if (item.type == CH_ITEM_STRING && item.data1 == kObjectResourceAttribute)
             tag.resource = string_item_text(h, id);
-            break;
-        }
-        if (item.type == CH_ITEM_TEXT) break;  // the description follows the resource's name
+        if (item.type == CH_ITEM_STRING && item.data1 == kObjectNameAttribute) tag.name = string_item_text(h, id);
+        if (item.type == CH_ITEM_TEXT) break;  // the description follows the strings
         id = after;
     }
     return tag;
@@ -87,9 +86,13 @@ const char *object_word(unsigned kind) {
     }
 }
 
+const std::string &object_alt(const ObjectInfo &object) {
+    return object.description.empty() ? object.name : object.description;
+}
+
 std::string object_label(const ObjectInfo &object) {
     std::string label = object_word(object.kind);
-    if (!object.description.empty()) label += ": " + std::string(object.description);
+    if (!object_alt(object).empty()) label += ": " + object_alt(object);
     return label;
 }
 
@@ -101,11 +104,10 @@ bool browsers_show(std::string_view media_type) {
     return false;
 }
 
-ObjectInfo object_of_tag(CHHandle h, const PictureLinks &pictures, const CHItem &begin, uint32_t next,
-                         uint32_t end) {
+ObjectInfo object_of_tag(CHHandle h, const PictureLinks &pictures, const CHItem &begin, uint32_t next, uint32_t end) {
     const ObjectTag tag = read_object_tag(h, begin, next, end);
-    ObjectInfo object{tag.kind, plain_text_between(h, next, end, kLongestDescription), {}, {}, tag.width_pt,
-                      tag.height_pt};
+    ObjectInfo object{
+        tag.kind, plain_text_between(h, next, end, kLongestDescription), tag.name, {}, {}, tag.width_pt, tag.height_pt};
     pictures.place(h, tag.resource, object);
     return object;
 }

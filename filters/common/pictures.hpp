@@ -13,11 +13,12 @@ namespace qrv::filters {
 
 // A picture, chart or other object as the walk found it.
 struct ObjectInfo {
-    unsigned kind = 0;             // qrvmodel/tags.hpp ObjectKind
+    unsigned kind = 0;        // qrvmodel/tags.hpp ObjectKind
     std::string description;  // its alternative text
+    std::string name;         // its program's name for it, where it has no description
     std::string address;      // where a page finds its picture; "" for none
     std::string media_type;   // of the picture, "" when unknown
-    uint32_t width_pt = 0;         // its size as the document shows it, 0 where unknown
+    uint32_t width_pt = 0;    // its size as the document shows it, 0 where unknown
     uint32_t height_pt = 0;
 };
 
@@ -41,7 +42,7 @@ private:
 struct ObjectTag {
     unsigned kind = 0;
     uint32_t width_pt = 0, height_pt = 0;
-    std::string resource;
+    std::string resource, name;
 };
 ObjectTag read_object_tag(CHHandle h, const CHItem &begin, uint32_t next, uint32_t end);
 
@@ -52,8 +53,10 @@ ObjectInfo object_of_tag(CHHandle h, const PictureLinks &pictures, const CHItem 
 // What an object is called where its picture is not shown: "Image",
 // "Chart" or "Object".
 const char *object_word(unsigned kind);
-// The object's label: its word, and its description after ": ".
+// The object's label: its word, and its description (else its name) after ": ".
 std::string object_label(const ObjectInfo &object);
+// The description, else the name.
+const std::string &object_alt(const ObjectInfo &object);
 // Whether browsers show pictures of this media type in an <img>.
 bool browsers_show(std::string_view media_type);
 

@@ -328,7 +328,7 @@ void HtmlWriter::write_object(const ObjectInfo &object, bool in_link) {
     const std::string label = escape(object_label(object));
     if (!object.address.empty() && browsers_show(object.media_type)) {
         use_style(kPictureStyle);
-        body_ += "<img class=\"picture\" src=\"" + escape(object.address) + "\" alt=\"" + escape(object.description) +
+        body_ += "<img class=\"picture\" src=\"" + escape(object.address) + "\" alt=\"" + escape(object_alt(object)) +
                  "\"" + picture_size(object) + ">";
         return;
     }

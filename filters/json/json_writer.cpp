@@ -174,6 +174,7 @@ void JsonWriter::object(const ObjectInfo &object) {
 void JsonWriter::write_image(const ObjectInfo &object) {
     string_field("kind", object_kind(object.kind));
     string_field("alt", object.description);
+    if (!object.name.empty()) string_field("name", object.name);
     if (!object.address.empty()) string_field("path", object.address);
     if (!object.media_type.empty()) string_field("media_type", object.media_type);
     if (object.width_pt && object.height_pt) {

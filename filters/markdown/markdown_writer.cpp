@@ -29,7 +29,7 @@ std::string escaped(std::string_view text, TextPlace place) {
 
 // An image of the object's picture (no address: by its description).
 std::string image_markup(const ObjectInfo &object, TextPlace place) {
-    const std::string alt = object.description.empty() ? std::string(object_word(object.kind)) : object.description;
+    const std::string alt = object_alt(object).empty() ? std::string(object_word(object.kind)) : object_alt(object);
     return "![" + escaped(alt, place) + "](" + object.address + ")";
 }
 

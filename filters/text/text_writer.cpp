@@ -74,9 +74,11 @@ void TextWriter::note_reference(unsigned number) {
 namespace {
 
 // "[image: description]" where a picture stands ("[chart]" for a chart
-// without one).
+// without one): a name its program made up ("Picture 3") says nothing a
+// reader of the text needs.
 std::string text_label(const ObjectInfo &object) {
-    std::string label = object_label(object);
+    std::string label = object_word(object.kind);
+    if (!object.description.empty()) label += ": " + object.description;
     label[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(label[0])));
     return "[" + label + "]";
 }

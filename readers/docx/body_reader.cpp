@@ -563,7 +563,7 @@ void BodyReader::table_property(Role role, const XmlName &name, const XmlAttribu
 
 // The object a drawing shows, with its picture kept when it has one.
 textdoc::ObjectRef BodyReader::object_of(textdoc::ObjectKind kind, const DrawingObject &drawing) {
-    textdoc::ObjectRef object{kind, drawing.description(), {}, drawing.width_pt(), drawing.height_pt()};
+    textdoc::ObjectRef object{kind, drawing.description(), drawing.name(), {}, drawing.width_pt(), drawing.height_pt()};
     if (pictures_ && kind == textdoc::ObjectKind::Picture)
         object.resource =
             keep_picture_part(package_, *pictures_, picture_target(package_, part_, drawing.picture_relationship()));

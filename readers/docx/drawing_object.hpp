@@ -19,7 +19,8 @@ public:
     void element(const XmlName &name, const XmlAttributes &a);
     // The object to show, if the drawing holds one.
     std::optional<textdoc::ObjectKind> kind() const { return kind_; }
-    const std::string &description() const { return description_.empty() ? name_ : description_; }
+    const std::string &description() const { return description_; }
+    const std::string &name() const { return name_; }
     // The id of the relationship that names the picture's part, "" for none.
     const std::string &picture_relationship() const { return picture_; }
     uint32_t width_pt() const { return width_pt_; }

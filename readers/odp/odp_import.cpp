@@ -76,7 +76,6 @@ std::vector<slides::Slide> read_presentation(ImportJob &job, Readers &readers, s
     if (!package.has("content.xml")) broken("content.xml: the part is missing from the package");
     odf::FramePictures pictures(package, store);
     pages.keep_pictures(pictures);
-    master_reader.keep_pictures(pictures);
     for (const char *part : {"meta.xml", "styles.xml"}) {
         if (!package.has(part)) continue;
         RegionRouter router;

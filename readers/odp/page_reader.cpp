@@ -220,17 +220,17 @@ void PageReader::finish_shape() {
     shape_.reset();
     paragraph_.reset();
     capture_ = nullptr;
-    if (shape.skipped || slides_.empty()) return;
+    // A master page's pictures are the deck's decoration (logos, bars), not
+    // each slide's content; its free text is kept.
+    if (shape.skipped || slides_.empty() || (masters_ && shape.object)) return;
     slides::Slide &slide = slides_.back();
     // A picture's own empty paragraph (<draw:image><text:p/>) is no text.
     if (shape.object && !shape.placed.content.has_text()) {
         shape.placed.content = {};
         shape.placed.content.begin_paragraph({});
-        const std::string &alt = !shape.description.empty() ? shape.description
-                                 : !shape.title.empty()     ? shape.title
-                                                            : shape.name;
+        const std::string &alt = !shape.description.empty() ? shape.description : shape.title;
         const std::string resource = pictures_ ? pictures_->keep(shape.href) : std::string{};
-        shape.placed.content.object({*shape.object, alt, resource, shape.width_pt, shape.height_pt});
+        shape.placed.content.object({*shape.object, alt, shape.name, resource, shape.width_pt, shape.height_pt});
         shape.placed.content.end_paragraph();
     }
     if (shape.placed.content.empty()) return;

@@ -227,7 +227,7 @@ TableReader::CellContent TableReader::content_of_cell() {
                                 : frame.chart       ? ObjectKind::Chart
                                                     : ObjectKind::Other;
         const std::string resource = pictures_ && !frame.href.empty() ? pictures_->keep(frame.href) : std::string{};
-        content.objects.push_back({kind, frame.name, resource, frame.width_pt, frame.height_pt});
+        content.objects.push_back({kind, {}, frame.name, resource, frame.width_pt, frame.height_pt});
     }
     if (cell_.calc_type == "error")
         take_text(content, Kind::kError);

@@ -418,10 +418,8 @@ void OdtBodyReader::finish_frame() {
     const FrameState frame = std::move(frames_.back());
     frames_.pop_back();
     if (!frame.kind) return;
-    const std::string &description = !frame.description.empty() ? frame.description
-                                     : !frame.title.empty()     ? frame.title
-                                                                : frame.name;
-    sink().object({*frame.kind, description, frame.resource, frame.width_pt, frame.height_pt});
+    const std::string &description = !frame.description.empty() ? frame.description : frame.title;
+    sink().object({*frame.kind, description, frame.name, frame.resource, frame.width_pt, frame.height_pt});
 }
 
 OdtBodyReader::Entry OdtBodyReader::begin_annotation() {

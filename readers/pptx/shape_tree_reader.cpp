@@ -61,6 +61,7 @@ void ShapeTreeReader::start_presentation(const XmlName &name, const XmlAttribute
             PlaceholderKey{std::string(a.get(Ns::None, "type", "obj")), index_of(a.get(Ns::None, "idx"))};
     } else if (l == "cNvPr") {
         if (shape_->description.empty()) shape_->description = a.get(Ns::None, "descr");
+        if (shape_->name.empty()) shape_->name = a.get(Ns::None, "name");
     } else if (l == "spPr" || l == "xfrm") {
         in_properties_ = true;
     } else if (l == "txBody") {
@@ -123,7 +124,7 @@ void ShapeTreeReader::read_diagram(std::string_view data_id) {
 
 // The object a shape shows, with its picture kept when it has one.
 textdoc::ObjectRef ShapeTreeReader::object_of(textdoc::ObjectKind kind, const Shape &shape) {
-    textdoc::ObjectRef object{kind, shape.description, {}, shape.width_pt, shape.height_pt};
+    textdoc::ObjectRef object{kind, shape.description, shape.name, {}, shape.width_pt, shape.height_pt};
     if (context_.pictures && kind == textdoc::ObjectKind::Picture)
         object.resource = keep_picture_part(context_.package, *context_.pictures,
                                             picture_target(context_.package, context_.part, shape.picture));

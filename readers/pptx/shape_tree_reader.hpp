@@ -44,7 +44,7 @@ private:
     struct Shape {
         std::optional<PlaceholderKey> placeholder;
         std::optional<slides::Position> at;
-        std::string description;
+        std::string description, name;
         std::string picture;  // the relationship id of its picture
         uint32_t width_pt = 0, height_pt = 0;
         textdoc::Recording content;

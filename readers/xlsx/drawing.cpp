@@ -85,8 +85,7 @@ private:
         Anchor anchor = std::move(*anchor_);
         anchor_.reset();
         if (!anchor.kind) return;
-        ObjectRef object{*anchor.kind, anchor.description.empty() ? anchor.name : anchor.description, {},
-                         anchor.width_pt, anchor.height_pt};
+        ObjectRef object{*anchor.kind, anchor.description, anchor.name, {}, anchor.width_pt, anchor.height_pt};
         if (*anchor.kind == ObjectKind::Picture)
             object.resource = keep_picture_part(package_, pictures_, picture_target(package_, part_, anchor.picture));
         sheet_.object(anchor.row, anchor.column, std::move(object));

@@ -173,7 +173,7 @@ TEST(RecordingLayer, ReplayGivesWhatTheEventsGive) {
         sink.begin_link("#x");
         sink.text("c");
         sink.end_link();
-        sink.object({ObjectKind::Picture, "d", "image1.png", 120, 80});
+        sink.object({ObjectKind::Picture, "d", "Picture 1", "image1.png", 120, 80});
         sink.end_paragraph();
         sink.begin_table({{100, 200}});
         sink.begin_row({});

@@ -36,6 +36,9 @@ enum ObjectKind : uint32_t { kPictureObject = 1, kChartObject = 2, kOtherObject 
 // bytes.  The tag's data2 is the size the document gives it, in points:
 // width in the high 16 bits, height in the low (0 where unknown).
 inline constexpr uint32_t kObjectResourceAttribute = 0x51524553u;  // "QRES"
+// An object without a description: a string item with this attribute holds
+// the name its program gave it ("Picture 3"), which pages may show instead.
+inline constexpr uint32_t kObjectNameAttribute = 0x51524E41u;  // "QRNA"
 constexpr uint32_t object_size(uint32_t width_pt, uint32_t height_pt) {
     constexpr uint32_t kMost = 0xFFFF;
     return (width_pt < kMost ? width_pt : kMost) << 16 | (height_pt < kMost ? height_pt : kMost);
