@@ -7,7 +7,6 @@
 namespace qrv::filters {
 namespace {
 
-constexpr uint32_t kParaStyleApplied = 0x4000;   // a paragraph style reset the record
 constexpr uint32_t kParaOutlineLevel = 0x80000;  // an outline level item was met
 constexpr unsigned kDeepestHeading = 6;
 
@@ -44,7 +43,7 @@ void apply_paragraph_layout(const CUParaChangeInfo &para, ParaFormat &format) {
 
 void classify_paragraph(CUStyleSheet *sheet, const CUParaChangeInfo &para, ParaFormat &format) {
     unsigned level = 0;
-    if (para.ChangeFlags & kParaStyleApplied) {
+    if (para.ChangeFlags & CU_PARA_CHANGED_STYLE) {
         int32_t index = CIStyleNumber(sheet, para.StyleId);
         if (index >= 0 && static_cast<uint32_t>(index) < sheet->StyleCount) {
             if (CUStyleCheckTitleStyle(sheet, static_cast<uint32_t>(index))) {

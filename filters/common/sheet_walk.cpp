@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "chars.hpp"
+#include "item_reader.hpp"
 #include "model.hpp"
 #include "safe_links.hpp"
 #include "sheet.hpp"
@@ -21,7 +22,6 @@ namespace {
 // Columns a section may lay out; wider sections are cut.
 constexpr uint32_t kMaxColumns = 1u << 16;
 constexpr size_t kMaxLinkBytes = 4096;
-constexpr uint32_t kBatchItems = 4096;  // items read at once
 
 // A merged range, top left to bottom right, in rows and columns.
 struct Merge {
@@ -183,7 +183,7 @@ void SheetWalk::walk() {
     if (CHGetChunkSize(ctx_.chunker, &chunk_size) != 0 || chunk_size == 0 ||
         CHGetItemCount(ctx_.chunker, CH_STORE_ITEMS, &total) != 0)
         return;
-    std::vector<CHItem> items(std::min<uint32_t>(chunk_size, kBatchItems));
+    std::vector<CHItem> items(std::min<uint32_t>(chunk_size, kItemBatch));
     uint32_t id = info_.FirstItemId;
     while (id != CH_NO_ITEM && id <= info_.LastItemId && !ctx_.progress.stopped()) {
         const uint64_t index = uint64_t{id >> 16} * chunk_size + (id & 0xffff);
