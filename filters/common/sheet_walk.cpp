@@ -116,7 +116,7 @@ SheetInfo read_sheet_info(CHHandle h, uint32_t section, const CHSectionInfo &inf
     return sheet;
 }
 
-Align align_of(uint32_t code) {
+Align cell_align_of(uint32_t code) {
     switch (code & 0xffff) {
     case kAlignCentre: return Align::Centre;
     case kAlignRight: return Align::Right;
@@ -404,7 +404,7 @@ void SheetWalk::content(uint32_t id, const CHItem &item) {
     case CH_ITEM_ATTR_25: colour_ = item.value == kAutomaticColour ? kNoColour : item.value & 0xffffff; break;
     case CH_ITEM_ATTR_12:
         cell_.aligned = true;
-        cell_.align = align_of(item.value);
+        cell_.align = cell_align_of(item.value);
         break;
     case CH_ITEM_TAG_BEGIN:
         if (item.value != kHyperlinkTag) break;

@@ -64,7 +64,7 @@ QRV_STEP_AVX2 bool step_ascii(Utf8Cursor &c) {
 }
 
 // The four bytes of every lane's code point, lead byte first.
-QRV_STEP_AVX2 __m256i lane_bytes(__m256i cp, __m256i two, __m256i three, __m256i four) {
+QRV_STEP_AVX2 __m256i lane_bytes_avx2(__m256i cp, __m256i two, __m256i three, __m256i four) {
     const __m256i low6 = set32x8(0x3F), mark = set32x8(0x80);
     const __m256i t0 = _mm256_or_si256(mark, _mm256_and_si256(cp, low6));
     const __m256i t1 = _mm256_or_si256(mark, _mm256_and_si256(_mm256_srli_epi32(cp, 6), low6));
@@ -82,7 +82,7 @@ QRV_STEP_AVX2 __m256i lane_bytes(__m256i cp, __m256i two, __m256i three, __m256i
     return _mm256_blendv_epi8(word, w4, four);
 }
 
-QRV_STEP_AVX2 void step_general(Utf8Cursor &c) {
+QRV_STEP_AVX2 void step_general_avx2(Utf8Cursor &c) {
     const uint8_t *p = c.src + 2 * c.in;
     const __m256i unit = _mm256_cvtepu16_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i *>(p)));
     const __m256i next = _mm256_cvtepu16_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 2)));
@@ -111,7 +111,7 @@ QRV_STEP_AVX2 void step_general(Utf8Cursor &c) {
         _mm256_castsi128_si256(
             _mm_loadu_si128(reinterpret_cast<const __m128i *>(kClosing.shuffle[low_pattern].data()))),
         _mm_loadu_si128(reinterpret_cast<const __m128i *>(kClosing.shuffle[high_pattern].data())), 1);
-    const __m256i bytes = _mm256_shuffle_epi8(lane_bytes(cp, two, three, four), shuffle);
+    const __m256i bytes = _mm256_shuffle_epi8(lane_bytes_avx2(cp, two, three, four), shuffle);
     _mm_storeu_si128(reinterpret_cast<__m128i *>(c.dst + c.out), _mm256_castsi256_si128(bytes));
     c.out += kClosing.length[low_pattern];
     _mm_storeu_si128(reinterpret_cast<__m128i *>(c.dst + c.out), _mm256_extracti128_si256(bytes, 1));
@@ -128,7 +128,7 @@ QRV_TARGET_AVX2 void utf8_bulk_avx2(Utf8Cursor &cursor) {
     while (c.units_left() >= kAvx2StepUnitsRead && c.room() >= kAvx2StepRoom) {
         if (c.units_left() >= kAsciiStep && step_ascii(c)) continue;
         if (!sse2::Sse2Kernels::without_surrogates(c.src + 2 * c.in)) {
-            step_general(c);
+            step_general_avx2(c);
             continue;
         }
         cursor = c;

@@ -57,7 +57,7 @@ QRV_TARGET_AVX512 inline __m512i by_bit_length(__m512i index, const uint32_t (&t
 
 // The UTF-8 bytes of sixteen code points, each lane's lead first, and the
 // lanes' lengths in every byte of the lane (0 in the silent lanes).
-QRV_STEP_AVX512 __m512i lane_bytes(__m512i cp, __mmask16 silent, __m512i &length) {
+QRV_STEP_AVX512 __m512i lane_bytes_avx512(__m512i cp, __mmask16 silent, __m512i &length) {
     // Each byte picked from the code point at its offset (the odd lane of a
     // 64-bit pair sits 32 bits up), then marked.
     const __m512i index = _mm512_sub_epi32(set32x16(32), _mm512_lzcnt_epi32(cp));
@@ -89,7 +89,7 @@ QRV_STEP_AVX512 bool step_without_surrogates(Utf8Cursor &c, __m512i v) {
         const __m512i cp =
             _mm512_cvtepu16_epi32(half == 0 ? _mm512_castsi512_si256(v) : _mm512_extracti64x4_epi64(v, 1));
         __m512i length;
-        const __m512i bytes = lane_bytes(cp, 0, length);
+        const __m512i bytes = lane_bytes_avx512(cp, 0, length);
         store_lanes(c, bytes, length);
     }
     c.in += kWideStep;
@@ -118,7 +118,7 @@ QRV_STEP_AVX512 bool step_narrow(Utf8Cursor &c) {
     return true;
 }
 
-QRV_STEP_AVX512 void step_general(Utf8Cursor &c) {
+QRV_STEP_AVX512 void step_general_avx512(Utf8Cursor &c) {
     const uint8_t *p = c.src + 2 * c.in;
     const __m512i unit = _mm512_cvtepu16_epi32(_mm256_loadu_si256(reinterpret_cast<const __m256i *>(p)));
     const __m512i next = _mm512_cvtepu16_epi32(_mm256_loadu_si256(reinterpret_cast<const __m256i *>(p + 2)));
@@ -134,7 +134,7 @@ QRV_STEP_AVX512 void step_general(Utf8Cursor &c) {
     const auto silent = static_cast<__mmask16>((pairs << 1) | (last_starts_pair ? 0x8000 : 0));
 
     __m512i length;
-    const __m512i bytes = lane_bytes(cp, silent, length);
+    const __m512i bytes = lane_bytes_avx512(cp, silent, length);
     store_lanes(c, bytes, length);
     c.in += last_starts_pair ? kAvx512Step - 1 : kAvx512Step;
 }
@@ -147,7 +147,7 @@ QRV_TARGET_AVX512 void utf8_bulk_avx512(Utf8Cursor &cursor) {
     Utf8Cursor c = cursor;
     while (c.units_left() >= kAvx512StepUnitsRead && c.room() >= kAvx512StepRoom) {
         if (c.units_left() >= kWideStep && step_narrow(c)) continue;
-        step_general(c);
+        step_general_avx512(c);
     }
     cursor = c;  // c itself never escapes
     utf8_bulk_avx2(cursor);
