@@ -3,13 +3,9 @@
 #include <algorithm>
 
 namespace qrv::filters {
-namespace {
-constexpr uint32_t kBatchItems = 4096;
-}
-
 ItemReader::ItemReader(CHHandle h) : chunker_(h) {
     if (CHGetChunkSize(h, &chunk_size_) != 0 || CHGetItemCount(h, CH_STORE_ITEMS, &total_) != 0) chunk_size_ = 0;
-    if (chunk_size_ > 0) batch_.resize(std::min(chunk_size_, kBatchItems));
+    if (chunk_size_ > 0) batch_.resize(std::min(chunk_size_, kItemBatch));
 }
 
 uint32_t ItemReader::get(uint32_t id, CHItem &item, uint32_t &next) {

@@ -10,6 +10,9 @@
 
 namespace qrv::filters {
 
+// Items read from the chunker at once.
+inline constexpr uint32_t kItemBatch = 4096;
+
 class ItemReader {
 public:
     explicit ItemReader(CHHandle h);

@@ -7,11 +7,10 @@
 namespace qrv::filters {
 namespace {
 
-constexpr uint32_t kParaStyleApplied = 0x4000;   // a paragraph style reset the record
 constexpr uint32_t kParaOutlineLevel = 0x80000;  // an outline level item was met
 constexpr unsigned kDeepestHeading = 6;
 
-Align align_of(uint16_t code) {
+Align paragraph_align_of(uint16_t code) {
     switch (code) {
     case kAlignCentre: return Align::Centre;
     case kAlignRight: return Align::Right;
@@ -36,7 +35,7 @@ void clear_paragraph_record(CUParaChangeInfo &para) {
 }
 
 void apply_paragraph_layout(const CUParaChangeInfo &para, ParaFormat &format) {
-    format.align = align_of(para.Item12Value);
+    format.align = paragraph_align_of(para.Item12Value);
     format.left_indent_twips = static_cast<int16_t>(para.Indent0);
     format.right_indent_twips = static_cast<int16_t>(para.Indent1);
     format.first_indent_twips = static_cast<int16_t>(para.Indent2);
@@ -44,7 +43,7 @@ void apply_paragraph_layout(const CUParaChangeInfo &para, ParaFormat &format) {
 
 void classify_paragraph(CUStyleSheet *sheet, const CUParaChangeInfo &para, ParaFormat &format) {
     unsigned level = 0;
-    if (para.ChangeFlags & kParaStyleApplied) {
+    if (para.ChangeFlags & CU_PARA_CHANGED_STYLE) {
         int32_t index = CIStyleNumber(sheet, para.StyleId);
         if (index >= 0 && static_cast<uint32_t>(index) < sheet->StyleCount) {
             if (CUStyleCheckTitleStyle(sheet, static_cast<uint32_t>(index))) {

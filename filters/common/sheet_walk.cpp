@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "chars.hpp"
+#include "item_reader.hpp"
 #include "model.hpp"
 #include "safe_links.hpp"
 #include "sheet.hpp"
@@ -22,7 +23,6 @@ namespace {
 // Columns a section may lay out; wider sections are cut.
 constexpr uint32_t kMaxColumns = 1u << 16;
 constexpr size_t kMaxLinkBytes = 4096;
-constexpr uint32_t kBatchItems = 4096;  // items read at once
 
 // A merged range, top left to bottom right, in rows and columns.
 struct Merge {
@@ -117,7 +117,7 @@ SheetInfo read_sheet_info(CHHandle h, uint32_t section, const CHSectionInfo &inf
     return sheet;
 }
 
-Align align_of(uint32_t code) {
+Align cell_align_of(uint32_t code) {
     switch (code & 0xffff) {
     case kAlignCentre: return Align::Centre;
     case kAlignRight: return Align::Right;
@@ -186,7 +186,7 @@ void SheetWalk::walk() {
     if (CHGetChunkSize(ctx_.chunker, &chunk_size) != 0 || chunk_size == 0 ||
         CHGetItemCount(ctx_.chunker, CH_STORE_ITEMS, &total) != 0)
         return;
-    std::vector<CHItem> items(std::min<uint32_t>(chunk_size, kBatchItems));
+    std::vector<CHItem> items(std::min<uint32_t>(chunk_size, kItemBatch));
     uint32_t id = info_.FirstItemId;
     while (id != CH_NO_ITEM && id <= info_.LastItemId && !ctx_.progress.stopped()) {
         const uint64_t index = uint64_t{id >> 16} * chunk_size + (id & 0xffff);
@@ -411,7 +411,7 @@ void SheetWalk::content(uint32_t id, const CHItem &item) {
     case CH_ITEM_ATTR_25: colour_ = item.value == kAutomaticColour ? kNoColour : item.value & 0xffffff; break;
     case CH_ITEM_ATTR_12:
         cell_.aligned = true;
-        cell_.align = align_of(item.value);
+        cell_.align = cell_align_of(item.value);
         break;
     case CH_ITEM_TAG_BEGIN:
         if (item.value == kObjectTag) read_object(id, item);

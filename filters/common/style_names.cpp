@@ -3,14 +3,8 @@
 #include "chars.hpp"
 
 namespace qrv::filters {
-namespace {
-
-constexpr uint32_t kParaStyleApplied = 0x4000;  // a paragraph style reset the record
-
-}  // namespace
-
 const std::string &StyleNames::name_of(CUStyleSheet *sheet, const CUParaChangeInfo &para) {
-    if (!(para.ChangeFlags & kParaStyleApplied) || !sheet) return none_;
+    if (!(para.ChangeFlags & CU_PARA_CHANGED_STYLE) || !sheet) return none_;
     auto [entry, added] = names_.try_emplace(para.StyleId);
     if (!added) return entry->second;
     const int32_t index = CIStyleNumber(sheet, para.StyleId);

@@ -13,10 +13,8 @@
 #include "lists.hpp"
 #include "style_sheet.hpp"
 
-namespace qrv::import {
+namespace qrv::import::doc {
 namespace {
-
-using namespace doc;
 
 std::vector<uint8_t> required_stream(const CompoundFile &file, const char *name) {
     if (auto s = file.stream(name)) return std::move(*s);
@@ -40,8 +38,12 @@ uint32_t text_length(const Fib &fib) {
 }
 
 }  // namespace
+}  // namespace qrv::import::doc
+
+namespace qrv::import {
 
 CHHandle import_doc(ImportJob &job) {
+    using namespace doc;
     const CompoundFile file(job.input.bytes(), job.limits);
     const std::vector<uint8_t> stream = required_stream(file, "WordDocument");
     const Fib fib = read_fib(stream);

@@ -33,6 +33,13 @@ struct Span {
     uint32_t offset = 0, length = 0;
 };
 
+// The bytes of a table a span places, or none when it reaches past the
+// table's end.
+inline std::span<const uint8_t> place_in(std::span<const uint8_t> table, Span place) {
+    if (place.offset > table.size() || place.length > table.size() - place.offset) return {};
+    return table.subspan(place.offset, place.length);
+}
+
 struct Fib {
     uint16_t version = 0;                  // nFib
     bool encrypted = false;                // encrypted or obfuscated

@@ -15,11 +15,6 @@ constexpr size_t kListEntry = 28, kLevelEntry = 28, kOverrideEntry = 16;
 constexpr size_t kLevels = 9, kPlaces = 9;
 constexpr uint8_t kSimpleList = 0x01;
 
-std::span<const uint8_t> place_in(std::span<const uint8_t> table, Span place) {
-    if (place.offset > table.size() || place.length > table.size() - place.offset) return {};
-    return table.subspan(place.offset, place.length);
-}
-
 // The level text: characters below 9 stand for the number of that level.
 std::string level_text(std::u16string_view raw, bool bullet, size_t level) {
     std::string out;

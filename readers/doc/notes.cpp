@@ -9,11 +9,6 @@ namespace {
 
 constexpr size_t kReferenceData = 2;
 
-std::span<const uint8_t> place_in(std::span<const uint8_t> table, Span place) {
-    if (place.offset > table.size() || place.length > table.size() - place.offset) return {};
-    return table.subspan(place.offset, place.length);
-}
-
 }  // namespace
 
 Notes::Notes(std::span<const uint8_t> table, const Fib &fib) {

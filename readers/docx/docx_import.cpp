@@ -6,6 +6,7 @@
 #include "core/error.hpp"
 #include "core/import_job.hpp"
 #include "package/package.hpp"
+#include "package/related_parts.hpp"
 #include "textdoc/item_writer.hpp"
 #include "body_reader.hpp"
 #include "numbering_reader.hpp"
@@ -15,22 +16,8 @@
 #include "styles_reader.hpp"
 #include "theme_reader.hpp"
 
-namespace qrv::import {
+namespace qrv::import::docx {
 namespace {
-
-using namespace docx;
-
-std::string main_part_of(Package &package) {
-    if (const Relationship *r = package.first_of_type("", "officeDocument"); r && !r->external) return r->target;
-    return "word/document.xml";
-}
-
-// The target of the main part's first relationship of a type, if the
-// package holds it.
-const Relationship *related_part(Package &package, const std::string &main, std::string_view type) {
-    const Relationship *r = package.first_of_type(main, type);
-    return r && !r->external ? r : nullptr;
-}
 
 void read_definitions(Package &package, const std::string &main, const ThemeFonts &theme, textdoc::TextDocument &doc) {
     NumberingStyles numbering_styles;
@@ -55,12 +42,16 @@ NoteBodies read_note_bodies(Package &package, const std::string &main, const The
 }
 
 }  // namespace
+}  // namespace qrv::import::docx
+
+namespace qrv::import {
 
 CHHandle import_docx(ImportJob &job) {
+    using namespace docx;
     DocumentWriter out(job.limits);
     PictureStore pictures(out, job.limits, job.diagnostics, job.keeps_pictures());
     Package package(job.input.bytes(), job.limits, job.diagnostics);
-    const std::string main = main_part_of(package);
+    const std::string main = main_part_of(package, "word/document.xml");
     if (!package.has(main)) broken(main + ": the part is missing from the package");
     const ThemeFonts theme = read_theme_fonts(package, main);
     textdoc::TextDocument doc;

@@ -21,7 +21,7 @@ constexpr std::pair<std::string_view, NumberKind> kNumberKinds[] = {
 
 // Every other numbering (ordinals, numbers in words, numbers of other
 // scripts) shows as decimal.
-NumberKind kind_of(std::string_view format) {
+NumberKind number_kind_of(std::string_view format) {
     for (const auto &[word, kind] : kNumberKinds)
         if (word == format) return kind;
     return NumberKind::Decimal;
@@ -141,7 +141,7 @@ private:
         if (e == "start")
             level.start = integer_of(val(a), 1);
         else if (e == "numFmt")
-            level.kind = kind_of(val(a));
+            level.kind = number_kind_of(val(a));
         else if (e == "lvlText")
             level.text = val(a);
         else if (e == "isLgl")

@@ -15,7 +15,7 @@ constexpr std::pair<std::string_view, StyleKind> kStyleKinds[] = {
     {"numbering", StyleKind::Numbering},
 };
 
-StyleKind kind_of(std::string_view type) {
+StyleKind style_kind_of(std::string_view type) {
     for (const auto &[word, kind] : kStyleKinds)
         if (word == type) return kind;
     return StyleKind::Paragraph;
@@ -39,7 +39,7 @@ public:
             style_ = textdoc::StyleDefinition{};
             para_ = {};
             run_ = {};
-            style_.kind = kind_of(a.get(Ns::Wordprocessing, "type"));
+            style_.kind = style_kind_of(a.get(Ns::Wordprocessing, "type"));
             style_.key = a.get(Ns::Wordprocessing, "styleId");
             style_.is_default = on_off_attribute(a, "default");
         } else if (e == "name" && in_style_) {

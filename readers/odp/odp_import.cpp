@@ -21,23 +21,20 @@
 #include "odf/meta_properties.hpp"
 #include "page_reader.hpp"
 
-namespace qrv::import {
+namespace qrv::import::odp {
 namespace {
 
-using namespace odf;
-using namespace odp;
-
 struct Readers {
-    PropertiesReader meta{meta_elements()};
+    PropertiesReader meta{odf::meta_elements()};
     PageStyles styles;
     PageStylesReader styles_reader{styles};
 };
 
-void route_definitions(RegionRouter &router, Readers &readers, PageReader &masters) {
-    router.route(Region::kMeta, &readers.meta);
-    router.route(Region::kStyles, &readers.styles_reader);
-    router.route(Region::kAutomaticStyles, &readers.styles_reader);
-    router.route(Region::kMasterStyles, &masters);
+void route_definitions(odf::RegionRouter &router, Readers &readers, PageReader &masters) {
+    router.route(odf::Region::kMeta, &readers.meta);
+    router.route(odf::Region::kStyles, &readers.styles_reader);
+    router.route(odf::Region::kAutomaticStyles, &readers.styles_reader);
+    router.route(odf::Region::kMasterStyles, &masters);
 }
 
 // What a page's master draws on it (its free shapes' text) joins the
@@ -60,31 +57,31 @@ std::vector<slides::Slide> read_presentation(ImportJob &job, Readers &readers, s
     PageReader master_reader(readers.styles, lists, master_pages);
     master_reader.read_masters_into(masters);
     if (!looks_like_zip(job.input.bytes())) {
-        RegionRouter definitions;
+        odf::RegionRouter definitions;
         route_definitions(definitions, readers, master_reader);
         MemorySource first(job.input.bytes(), "");
         read_xml(first, definitions, job.limits);
-        RegionRouter body;
-        body.route(Region::kBody, &pages);
+        odf::RegionRouter body;
+        body.route(odf::Region::kBody, &pages);
         MemorySource second(job.input.bytes(), "");
         read_xml(second, body, job.limits);
         draw_masters(slides, pages.page_masters(), masters);
         return slides;
     }
     Package package(job.input.bytes(), job.limits, job.diagnostics);
-    refuse_encrypted(package);
+    odf::refuse_encrypted(package);
     if (!package.has("content.xml")) broken("content.xml: the part is missing from the package");
     odf::FramePictures pictures(package, store);
     pages.keep_pictures(pictures);
     for (const char *part : {"meta.xml", "styles.xml"}) {
         if (!package.has(part)) continue;
-        RegionRouter router;
+        odf::RegionRouter router;
         route_definitions(router, readers, master_reader);
         read_optional_part(package, part, router, "what the pages take from it is");
     }
-    RegionRouter content;
-    content.route(Region::kAutomaticStyles, &readers.styles_reader);
-    content.route(Region::kBody, &pages);
+    odf::RegionRouter content;
+    content.route(odf::Region::kAutomaticStyles, &readers.styles_reader);
+    content.route(odf::Region::kBody, &pages);
     RootCheck root(content, Ns::Office, "document-content", "OpenDocument");
     package.read("content.xml", root);
     draw_masters(slides, pages.page_masters(), masters);
@@ -92,8 +89,13 @@ std::vector<slides::Slide> read_presentation(ImportJob &job, Readers &readers, s
 }
 
 }  // namespace
+}  // namespace qrv::import::odp
+
+namespace qrv::import {
 
 CHHandle import_odp(ImportJob &job) {
+    using namespace odf;
+    using namespace odp;
     DocumentWriter out(job.limits);
     PictureStore pictures(out, job.limits, job.diagnostics, job.keeps_pictures());
     Readers readers;

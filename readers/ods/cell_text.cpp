@@ -9,8 +9,6 @@
 namespace qrv::import::odf {
 namespace {
 
-constexpr uint32_t kMostSpaces = 1024;  // of one <text:s>
-
 bool is_white(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
 bool is_paragraph(const XmlName &name) { return name.is(Ns::Text, "p") || name.is(Ns::Text, "h"); }

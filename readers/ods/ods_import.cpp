@@ -19,10 +19,8 @@
 #include "odf/styles_reader.hpp"
 #include "table_reader.hpp"
 
-namespace qrv::import {
+namespace qrv::import::odf {
 namespace {
-
-using namespace odf;
 
 // The readers of an import, one a region.
 struct Readers {
@@ -84,8 +82,12 @@ void read_flat(ImportJob &job, const Readers &readers) {
 }
 
 }  // namespace
+}  // namespace qrv::import::odf
+
+namespace qrv::import {
 
 CHHandle import_ods(ImportJob &job) {
+    using namespace odf;
     DocumentWriter writer(job.limits);
     FontTable fonts(writer);
     CharFormatTable formats;

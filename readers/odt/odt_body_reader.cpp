@@ -13,7 +13,6 @@ using textdoc::ObjectKind;
 namespace {
 
 constexpr size_t kLongestCapture = 4096;  // of a title, description or author
-constexpr uint32_t kMostSpaces = 1024;    // of one text:s
 
 bool is_text(const XmlName &name, std::string_view local) { return name.is(Ns::Text, local); }
 

@@ -20,10 +20,8 @@
 #include "odt_meta_reader.hpp"
 #include "odt_styles_reader.hpp"
 
-namespace qrv::import {
+namespace qrv::import::odf {
 namespace {
-
-using namespace odf;
 
 // Events of a body read only to learn its lists.
 class NoSink final : public textdoc::TextSink {
@@ -124,8 +122,12 @@ void define_lists(const OdtStyleSheet &sheet, const ListInstances &lists, textdo
 }
 
 }  // namespace
+}  // namespace qrv::import::odf
+
+namespace qrv::import {
 
 CHHandle import_odt(ImportJob &job) {
+    using namespace odf;
     Source source(job);
     textdoc::TextDocument doc;
     OdtStyleSheet sheet;

@@ -36,13 +36,6 @@ const Placeholder *find_in_master(const Layer &layer, const PlaceholderKey &key)
     return nullptr;
 }
 
-std::optional<uint32_t> index_of(std::string_view text) {
-    uint32_t n = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
-    if (error != std::errc() || end == text.data()) return std::nullopt;
-    return n;
-}
-
 class LayerReader final : public XmlHandler {
 public:
     explicit LayerReader(Layer &layer) : layer_(layer) {}
@@ -82,7 +75,7 @@ private:
         } else if (l == "ph" && shape_) {
             is_placeholder_ = true;
             shape_->key.type = a.get(Ns::None, "type", "obj");
-            shape_->key.index = index_of(a.get(Ns::None, "idx"));
+            shape_->key.index = placeholder_index(a.get(Ns::None, "idx"));
         } else if (l == "spPr") {
             in_shape_properties_ = true;
         } else if (ListStyle *style = text_style(l)) {
@@ -105,6 +98,13 @@ private:
 };
 
 }  // namespace
+
+std::optional<uint32_t> placeholder_index(std::string_view idx) {
+    uint32_t n = 0;
+    const auto [end, error] = std::from_chars(idx.data(), idx.data() + idx.size(), n);
+    if (error != std::errc() || end == idx.data()) return std::nullopt;
+    return n;
+}
 
 Role role_of(const PlaceholderKey &key) {
     const std::string_view t = key.type;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "package/package.hpp"
@@ -19,6 +20,9 @@ struct PlaceholderKey {
     std::string type = "obj";  // the type a <p:ph> without one has
     std::optional<uint32_t> index;
 };
+
+// The index an idx attribute gives, or nothing when it is not a number.
+std::optional<uint32_t> placeholder_index(std::string_view idx);
 
 struct Placeholder {
     PlaceholderKey key;

@@ -12,25 +12,14 @@
 #include "package/core_properties.hpp"
 #include "package/optional_part.hpp"
 #include "package/package.hpp"
+#include "package/related_parts.hpp"
 #include "textdoc/item_writer.hpp"
 #include "placeholders.hpp"
 #include "presentation_reader.hpp"
 #include "shape_tree_reader.hpp"
 
-namespace qrv::import {
+namespace qrv::import::pptx {
 namespace {
-
-using namespace pptx;
-
-std::string main_part_of(Package &package) {
-    if (const Relationship *r = package.first_of_type("", "officeDocument"); r && !r->external) return r->target;
-    return "ppt/presentation.xml";
-}
-
-const Relationship *related_part(Package &package, const std::string &part, std::string_view type) {
-    const Relationship *r = package.first_of_type(part, type);
-    return r && !r->external ? r : nullptr;
-}
 
 class SlideReader {
 public:
@@ -96,12 +85,16 @@ private:
 };
 
 }  // namespace
+}  // namespace qrv::import::pptx
+
+namespace qrv::import {
 
 CHHandle import_pptx(ImportJob &job) {
+    using namespace pptx;
     DocumentWriter out(job.limits);
     PictureStore pictures(out, job.limits, job.diagnostics, job.keeps_pictures());
     Package package(job.input.bytes(), job.limits, job.diagnostics);
-    const std::string main = main_part_of(package);
+    const std::string main = main_part_of(package, "ppt/presentation.xml");
     if (!package.has(main)) broken(main + ": the part is missing from the package");
     SlideReader reader(package, pictures);
     std::vector<slides::Slide> slides;

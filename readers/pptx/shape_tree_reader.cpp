@@ -15,13 +15,6 @@ int64_t coordinate(std::string_view text) {
     return v;
 }
 
-std::optional<uint32_t> index_of(std::string_view text) {
-    uint32_t n = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
-    if (error != std::errc() || end == text.data()) return std::nullopt;
-    return n;
-}
-
 bool is_shape(std::string_view local) {
     return local == "sp" || local == "pic" || local == "graphicFrame" || local == "cxnSp";
 }
@@ -58,7 +51,7 @@ void ShapeTreeReader::start_presentation(const XmlName &name, const XmlAttribute
         if (l == "grpSpPr") in_properties_ = true;
     } else if (l == "ph") {
         shape_->placeholder =
-            PlaceholderKey{std::string(a.get(Ns::None, "type", "obj")), index_of(a.get(Ns::None, "idx"))};
+            PlaceholderKey{std::string(a.get(Ns::None, "type", "obj")), placeholder_index(a.get(Ns::None, "idx"))};
     } else if (l == "cNvPr") {
         if (shape_->description.empty()) shape_->description = a.get(Ns::None, "descr");
         if (shape_->name.empty()) shape_->name = a.get(Ns::None, "name");

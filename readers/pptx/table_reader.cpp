@@ -7,7 +7,7 @@
 namespace qrv::import::pptx {
 namespace {
 
-int64_t number_of(std::string_view text, int64_t fallback) {
+int64_t integer_or(std::string_view text, int64_t fallback) {
     int64_t v = fallback;
     std::from_chars(text.data(), text.data() + text.size(), v);
     return v;
@@ -16,7 +16,9 @@ int64_t number_of(std::string_view text, int64_t fallback) {
 // EMU (914400 an inch) to twips.
 int32_t twips_of(int64_t emu) { return static_cast<int32_t>(std::clamp<int64_t>(emu / 635, 0, 31680)); }
 
-unsigned span_of(std::string_view text) { return static_cast<unsigned>(std::clamp<int64_t>(number_of(text, 1), 1, 1000)); }
+unsigned span_of(std::string_view text) {
+    return static_cast<unsigned>(std::clamp<int64_t>(integer_or(text, 1), 1, 1000));
+}
 
 }  // namespace
 
@@ -29,12 +31,12 @@ void TableReader::start(const XmlName &name, const XmlAttributes &a) {
     if (name.ns != Ns::Drawing) return;
     const std::string_view l = name.local;
     if (l == "gridCol") {
-        table_.grid.push_back(twips_of(number_of(a.get(Ns::None, "w"), 0)));
+        table_.grid.push_back(twips_of(integer_or(a.get(Ns::None, "w"), 0)));
     } else if (l == "tr") {
         if (!table_begun_) out_.begin_table(table_);
         table_begun_ = row_open_ = true;
         textdoc::RowStart row;
-        row.height = twips_of(number_of(a.get(Ns::None, "h"), 0));
+        row.height = twips_of(integer_or(a.get(Ns::None, "h"), 0));
         out_.begin_row(row);
     } else if (l == "tc" && row_open_) {
         start_cell(a);

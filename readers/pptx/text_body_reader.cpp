@@ -19,7 +19,7 @@ Underline underline_of(std::string_view u) {
     return Underline::Single;
 }
 
-std::optional<uint32_t> number_of(std::string_view text) {
+std::optional<uint32_t> unsigned_of(std::string_view text) {
     uint32_t n = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
     if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
@@ -73,7 +73,8 @@ void TextBodyReader::start(const XmlName &name, const XmlAttributes &a) {
 void TextBodyReader::start_paragraph_part(const XmlName &name, const XmlAttributes &a) {
     if (name.local == "pPr") {
         in_paragraph_properties_ = true;
-        if (const auto lvl = number_of(a.get(Ns::None, "lvl", "0"))) level_ = std::min(*lvl, slides::kSlideLevels - 1);
+        if (const auto lvl = unsigned_of(a.get(Ns::None, "lvl", "0")))
+            level_ = std::min(*lvl, slides::kSlideLevels - 1);
     } else if (in_paragraph_properties_) {
         read_bullet(name, a, own_bullet_);
     } else if (name.local == "r" || name.local == "fld") {
@@ -104,7 +105,8 @@ void TextBodyReader::read_run_properties(const XmlAttributes &a) {
         run_.direct.strike = *s == "sngStrike";
         run_.direct.double_strike = *s == "dblStrike";
     }
-    if (const auto sz = number_of(a.get(Ns::None, "sz")); sz && *sz >= 100 && *sz <= 400000) run_.direct.size = *sz / 50;
+    if (const auto sz = unsigned_of(a.get(Ns::None, "sz")); sz && *sz >= 100 && *sz <= 400000)
+        run_.direct.size = *sz / 50;
 }
 
 void TextBodyReader::open_run() {

@@ -12,10 +12,8 @@
 #include "globals.hpp"
 #include "sheet_reader.hpp"
 
-namespace qrv::import {
+namespace qrv::import::xls {
 namespace {
-
-using namespace xls;
 
 // Excel 97 and later name the stream "Workbook", Excel 5 and 95 "Book".
 std::vector<uint8_t> workbook_stream(const CompoundFile &file) {
@@ -32,8 +30,12 @@ bool readable(const SheetEntry &sheet, Diagnostics &diagnostics) {
 }
 
 }  // namespace
+}  // namespace qrv::import::xls
+
+namespace qrv::import {
 
 CHHandle import_xls(ImportJob &job) {
+    using namespace xls;
     const CompoundFile file(job.input.bytes(), job.limits);
     const std::vector<uint8_t> stream = workbook_stream(file);
     const bool biff8 = stream_is_biff8(stream);

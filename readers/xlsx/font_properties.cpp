@@ -22,7 +22,7 @@ constexpr uint32_t kThemeColours[12] = {FontSpec::kNoColour,
                                         0x0563C1,
                                         0x954F72};
 
-bool number_of(std::string_view text, uint32_t &out, int base = 10) {
+bool parse_unsigned(std::string_view text, uint32_t &out, int base = 10) {
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out, base);
     return ec == std::errc() && end == text.data() + text.size();
 }
@@ -81,11 +81,11 @@ uint32_t colour_of(const XmlAttributes &a) {
     const std::string_view rgb = a.get(Ns::None, "rgb");
     if (!rgb.empty()) {
         // AARRGGBB, or RRGGBB; the alpha is not kept.
-        if (!number_of(rgb, n, 16)) return FontSpec::kNoColour;
+        if (!parse_unsigned(rgb, n, 16)) return FontSpec::kNoColour;
         return n & 0xFFFFFF;
     }
-    if (number_of(a.get(Ns::None, "indexed"), n)) return n < 64 ? kLegacyPalette[n] : FontSpec::kNoColour;
-    if (number_of(a.get(Ns::None, "theme"), n)) return n < 12 ? kThemeColours[n] : FontSpec::kNoColour;
+    if (parse_unsigned(a.get(Ns::None, "indexed"), n)) return n < 64 ? kLegacyPalette[n] : FontSpec::kNoColour;
+    if (parse_unsigned(a.get(Ns::None, "theme"), n)) return n < 12 ? kThemeColours[n] : FontSpec::kNoColour;
     return FontSpec::kNoColour;
 }
 

@@ -1,6 +1,7 @@
 #include "workbook.hpp"
 
 #include "core/error.hpp"
+#include "package/related_parts.hpp"
 #include "package/root_check.hpp"
 #include "package/xml_boolean.hpp"
 
@@ -28,8 +29,7 @@ private:
 
 Workbook Workbook::read(Package &package) {
     Workbook book;
-    const Relationship *main = package.first_of_type("", "officeDocument");
-    book.part = main && !main->external ? main->target : "xl/workbook.xml";
+    book.part = main_part_of(package, "xl/workbook.xml");
     if (!package.has(book.part)) broken(book.part + ": the workbook part is missing from the package");
     WorkbookReader reader(book);
     RootCheck workbook(reader, Ns::Spreadsheet, "workbook", "SpreadsheetML");

@@ -15,7 +15,7 @@
 namespace qrv::import::xlsx {
 namespace {
 
-std::optional<double> number_of(std::string_view text) {
+std::optional<double> double_of(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '+')) text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     double value = 0;
@@ -150,7 +150,7 @@ private:
         const uint32_t row = ref_.row, col = ref_.column;
         switch (type_) {
         case CellType::Number:
-            if (auto v = number_of(value_))
+            if (auto v = double_of(value_))
                 sheet_.number(row, col, *v, look);
             else
                 warn("cell " + name_of(ref_) + ": '" + value_.substr(0, 40) + "' is not a number; left out");
@@ -204,7 +204,7 @@ private:
         const auto first = index_of(a.get(Ns::None, "min")), last = index_of(a.get(Ns::None, "max"));
         if (!first || !last || *first < 1 || *first > *last) return;
         const uint32_t end = std::min<uint32_t>(*last, kMaxColumns);
-        const auto width = number_of(a.get(Ns::None, "width"));
+        const auto width = double_of(a.get(Ns::None, "width"));
         sheet_.set_columns(*first - 1, end - 1, width ? twips_of_width(*width) : default_width_,
                            xml_true(a.get(Ns::None, "hidden")));
     }
@@ -218,10 +218,10 @@ private:
     }
 
     void format(const XmlAttributes &a) {
-        auto width = number_of(a.get(Ns::None, "defaultColWidth"));
+        auto width = double_of(a.get(Ns::None, "defaultColWidth"));
         if (!width) {
             // A base width in characters gets 5 pixels of margin, rounded up to 8 pixels.
-            const double base = number_of(a.get(Ns::None, "baseColWidth")).value_or(8);
+            const double base = double_of(a.get(Ns::None, "baseColWidth")).value_or(8);
             width = std::ceil((base * 7 + 5) / 8) * 8 / 7;
         }
         default_width_ = twips_of_width(*width);

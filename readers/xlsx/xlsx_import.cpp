@@ -13,10 +13,8 @@
 #include "workbook.hpp"
 #include "worksheet.hpp"
 
-namespace qrv::import {
+namespace qrv::import::xlsx {
 namespace {
-
-using namespace xlsx;
 
 // The relationships of the workbook part, or none (with a warning) when
 // that part is broken: the parts are then looked for where spreadsheet
@@ -54,8 +52,12 @@ std::string sheet_part(Package &package, const Workbook &book, bool related, siz
 }
 
 }  // namespace
+}  // namespace qrv::import::xlsx
+
+namespace qrv::import {
 
 CHHandle import_xlsx(ImportJob &job) {
+    using namespace xlsx;
     Package package(job.input.bytes(), job.limits, job.diagnostics);
     const Workbook book = Workbook::read(package);
     if (book.sheets.empty()) broken(book.part + ": the workbook has no sheets");

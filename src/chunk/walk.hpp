@@ -42,6 +42,7 @@ inline constexpr uint32_t kTextSkipTag18 = CH_TAG_SKIP_FOR_TEXT_18;
 
 inline bool is_tag_begin(const CHItem &item) { return item.type == CH_ITEM_TAG_BEGIN; }
 inline bool is_tag_end(const CHItem &item) { return item.type == CH_ITEM_TAG_END; }
+inline bool is_break_of(const CHItem &item, uint32_t kind) { return item.type == CH_ITEM_BREAK && item.value == kind; }
 
 inline bool is_skippable_tag(uint32_t code) { return (code & CH_TAG_SKIPPABLE_BIT) != 0; }
 

@@ -1,6 +1,7 @@
 // The heading patch-up over a small document: heading ends by paragraph,
 // page and cell breaks, sub-headings, fillers, backward ranges, the end of
 // the document and chunker failures.
+#include "doctree/subheadings.hpp"
 #include "support/document.hpp"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,8 @@
 #include <utility>
 
 namespace {
+
+using qrv::doctreetest::heading;
 
 constexpr uint32_t kNone = 0xFFFFFFFFu;
 
@@ -45,9 +48,6 @@ struct Ids {
 
 Ids ids_of(const EXDTHeading &h) {
     return {h.Node.HeadStartId, h.Node.HeadEndId, h.Node.Body.BodyStartId, h.Node.Body.BodyEndId};
-}
-const EXDTHeading &heading(const EXDTBody &body, uint32_t index) {
-    return static_cast<const EXDTHeading *>(body.SubHeadings->Items)[index];
 }
 
 void expect_ids(const EXDTHeading &h, Ids expected, const char *name) {

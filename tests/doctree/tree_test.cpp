@@ -1,5 +1,7 @@
 // Filling a document tree: sections, heading levels with fillers, heading
 // paths, notes under the current heading, and releasing everything.
+#include "doctree/subheadings.hpp"
+
 #include <gtest/gtest.h>
 
 #include <qrvex/doctree.h>
@@ -9,6 +11,8 @@
 #include <vector>
 
 namespace {
+
+using qrv::doctreetest::heading;
 
 struct Tree {
     std::unique_ptr<EXDTTree> tree = std::make_unique<EXDTTree>();
@@ -26,9 +30,6 @@ struct Tree {
     std::vector<uint32_t> path() const { return {std::begin(tree->HeadingPath), std::end(tree->HeadingPath)}; }
 };
 
-const EXDTHeading &heading(const EXDTBody &body, uint32_t index) {
-    return static_cast<const EXDTHeading *>(body.SubHeadings->Items)[index];
-}
 uint32_t heading_count(const EXDTBody &body) { return body.SubHeadings ? body.SubHeadings->ItemCount : 0; }
 
 std::vector<uint32_t> path(std::initializer_list<uint32_t> leading) {

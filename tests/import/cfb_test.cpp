@@ -8,6 +8,7 @@
 
 #include "cfb/compound_file.hpp"
 #include "writer/build_error.hpp"
+#include "byte_span.hpp"
 #include "compound_file_builder.hpp"
 
 namespace {
@@ -15,16 +16,13 @@ namespace {
 using qrv::import::CompoundFile;
 using qrv::import::ImportError;
 using qrv::import::Limits;
+using qrv::test::bytes_of;
 using qrv::test::CompoundFileBuilder;
 
 std::string pattern(size_t size, char seed) {
     std::string s(size, '\0');
     for (size_t i = 0; i < size; ++i) s[i] = static_cast<char>(seed + i * 7 % 251);
     return s;
-}
-
-std::span<const uint8_t> span_of(const std::string &s) {
-    return {reinterpret_cast<const uint8_t *>(s.data()), s.size()};
 }
 
 TEST(CompoundFile, StreamsComeBackWhereverTheyAreStored) {
@@ -39,7 +37,7 @@ TEST(CompoundFile, StreamsComeBackWhereverTheyAreStored) {
         b.add("Other", pattern(300, 'x'));
         b.add("Workbook", pattern(c.size, 'a'));
         const std::string file = b.bytes();
-        const CompoundFile cf(span_of(file), Limits{});
+        const CompoundFile cf(bytes_of(file), Limits{});
         const auto stream = cf.stream("WORKBOOK");  // names match in any case
         ASSERT_TRUE(stream.has_value());
         EXPECT_EQ(std::string(stream->begin(), stream->end()), pattern(c.size, 'a'));
@@ -73,7 +71,7 @@ TEST(CompoundFile, DamagedFilesGiveAnErrorNamingTheFault) {
         c.damage(b);
         const std::string file = b.bytes();
         try {
-            const CompoundFile cf(span_of(file), Limits{});
+            const CompoundFile cf(bytes_of(file), Limits{});
             cf.stream("Workbook");
             ADD_FAILURE() << "no error";
         } catch (const ImportError &e) {
@@ -89,7 +87,7 @@ TEST(CompoundFile, AStreamLargerThanThePartBoundIsRefused) {
     const std::string file = b.bytes();
     Limits limits;
     limits.max_part_bytes = 8192;
-    const CompoundFile cf(span_of(file), limits);
+    const CompoundFile cf(bytes_of(file), limits);
     try {
         cf.stream("Workbook");
         ADD_FAILURE() << "no error";

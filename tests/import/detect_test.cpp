@@ -31,7 +31,7 @@ std::string flat_odf(const std::string &mimetype) {
 }
 
 const std::string kCompound("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
-std::string wide(std::u16string_view name) {
+std::string utf16_bytes(std::u16string_view name) {
     return std::string(reinterpret_cast<const char *>(name.data()), name.size() * 2);
 }
 
@@ -57,9 +57,9 @@ TEST(Detect, FormatOfContentAndName) {
         {"text by mimetype", odf_package("application/vnd.oasis.opendocument.text\n"), nullptr, IM_FORMAT_ODT},
         {"flat spreadsheet", flat_odf("application/vnd.oasis.opendocument.spreadsheet"), "a.xml", IM_FORMAT_ODS},
         {"flat text", flat_odf("application/vnd.oasis.opendocument.text"), nullptr, IM_FORMAT_ODT},
-        {"Excel 97-2003 by its stream", kCompound + std::string(100, '\0') + wide(u"Workbook"), "a.bin",
+        {"Excel 97-2003 by its stream", kCompound + std::string(100, '\0') + utf16_bytes(u"Workbook"), "a.bin",
          IM_FORMAT_XLS},
-        {"Excel 5 by its stream", kCompound + std::string(100, '\0') + wide(u"Book"), nullptr, IM_FORMAT_XLS},
+        {"Excel 5 by its stream", kCompound + std::string(100, '\0') + utf16_bytes(u"Book"), nullptr, IM_FORMAT_XLS},
         {"damaged compound file named as workbook", kCompound + std::string(100, '\0'), "old.xls", IM_FORMAT_XLS},
         {"other zip", zip_of({{"readme.txt", "hello"}}), "a.zip", IM_FORMAT_AUTO},
         {"damaged zip named as workbook", "PK\x03\x04garbage", "book.XLSX", IM_FORMAT_XLSX},

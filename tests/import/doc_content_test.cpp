@@ -7,10 +7,8 @@
 #include "doc_builder.hpp"
 #include "imported_document.hpp"
 
-namespace qrv::test {
+namespace qrv::test::doc {
 namespace {
-
-using namespace doc;
 
 DocBuilder text_doc(std::u16string text, bool compressed = true) {
     DocBuilder b;
@@ -18,13 +16,13 @@ DocBuilder text_doc(std::u16string text, bool compressed = true) {
     return b;
 }
 
-std::string text_of(const DocBuilder &b) {
+std::string doc_text(const DocBuilder &b) {
     Imported doc(b);
     EXPECT_EQ(doc.result(), 0u) << doc.message();
     return doc.result() == 0 ? lines_of(doc.text()) : "";
 }
 
-std::string html_of(const DocBuilder &b) {
+std::string doc_html(const DocBuilder &b) {
     Imported doc(b);
     EXPECT_EQ(doc.result(), 0u) << doc.message();
     return doc.result() == 0 ? doc.exported() : "";
@@ -63,13 +61,13 @@ TEST(DocText, WhatTheTextShows) {
          "ab\n"},
         {"a tab", text_doc(u"a\tb\r"), "a\tb\n"},
     };
-    for (const auto &c : cases) EXPECT_EQ(text_of(c.doc), c.shown) << c.name;
+    for (const auto &c : cases) EXPECT_EQ(doc_text(c.doc), c.shown) << c.name;
 }
 
 TEST(DocText, PiecesJoinInTheirOrder) {
     DocBuilder b;
     b.pieces = {{u"Hello ", true}, {u"w\u00f6rld \u03a9", false}, {u"!\r", true}};
-    EXPECT_EQ(text_of(b), "Hello wörld Ω!\n");
+    EXPECT_EQ(doc_text(b), "Hello wörld Ω!\n");
 }
 
 TEST(DocText, AnchorsThatTheirRunsMarkSpecial) {
@@ -87,14 +85,14 @@ TEST(DocText, AnchorsThatTheirRunsMarkSpecial) {
     for (const auto &c : cases) {
         DocBuilder b = text_doc(c.text);
         b.runs = {{1, 2, c.changes}};
-        EXPECT_EQ(text_of(b), c.shown) << c.name;
+        EXPECT_EQ(doc_text(b), c.shown) << c.name;
     }
 }
 
 TEST(DocParagraphs, ADroppedCapitalGoesOnWithItsParagraph) {
     DocBuilder b = text_doc(u"T\rhis text\rnext\r");
     b.paragraphs = {{0, change(0x442C, u16(0x0301))}, {}, {}};
-    EXPECT_EQ(text_of(b), "This text\nnext\n");
+    EXPECT_EQ(doc_text(b), "This text\nnext\n");
 }
 
 TEST(DocRuns, PropertyChangesReachTheTextRecord) {
@@ -152,7 +150,7 @@ TEST(DocStyles, ABrokenStyleSheetLeavesTheTextPlain) {
     DocBuilder b = text_doc(u"x\r");
     b.styles = {{1, 1, 1, u"self", "", ""}, {2, 1, 3, std::u16string(5000, u'n'), "", ""}};
     b.paragraphs = {{1, ""}};
-    EXPECT_EQ(text_of(b), "x\n");
+    EXPECT_EQ(doc_text(b), "x\n");
 }
 
 TEST(DocParagraphs, AlignmentReachesTheParagraphRecord) {
@@ -175,7 +173,7 @@ TEST(DocLists, ParagraphsOfAListShowTheirNumbers) {
     b.overrides = u32(1) + u32(77) + u32(0) + u32(0) + u8(0) + u8(0) + u8(0) + u8(0);
     const std::string in_list = change(0x460B, u16(1)) + change(0x260A, u8(0));
     b.paragraphs = {{0, in_list}, {0, in_list}};
-    const std::string shown = text_of(b);
+    const std::string shown = doc_text(b);
     EXPECT_NE(shown.find("3."), std::string::npos) << shown;
     EXPECT_NE(shown.find("4."), std::string::npos) << shown;
 }
@@ -190,8 +188,8 @@ TEST(DocTables, CellAndRowMarks) {
         u"after\r");
     const ParaProps cell{0, in_table}, row_end{0, in_table + change(0x2417, u8(1))};
     b.paragraphs = {{}, cell, cell, row_end, cell, cell, row_end, {}};
-    EXPECT_EQ(text_of(b), "before\nA\tB\nC\tD\nafter\n");
-    const std::string html = html_of(b);
+    EXPECT_EQ(doc_text(b), "before\nA\tB\nC\tD\nafter\n");
+    const std::string html = doc_html(b);
     EXPECT_NE(html.find("<td"), std::string::npos) << html;
 }
 
@@ -206,13 +204,13 @@ TEST(DocTables, ANestedTable) {
                     {0, inner + change(0x244C, u8(1))},
                     {0, outer},
                     {0, outer + change(0x2417, u8(1))}};
-    const std::string html = html_of(b);
+    const std::string html = doc_html(b);
     EXPECT_NE(html.find("<table"), html.rfind("<table")) << html;
     EXPECT_NE(html.find("in2"), std::string::npos) << html;
 }
 
 TEST(DocFields, AHyperlinkLinksItsResult) {
-    const std::string html = html_of(text_doc(u"\x13 HYPERLINK \"http://x.org/\" \x14site\x15\r"));
+    const std::string html = doc_html(text_doc(u"\x13 HYPERLINK \"http://x.org/\" \x14site\x15\r"));
     EXPECT_NE(html.find("href=\"http://x.org/\""), std::string::npos) << html;
     EXPECT_NE(html.find("site"), std::string::npos) << html;
 }
@@ -221,9 +219,9 @@ TEST(DocNotes, AFootnoteCarriesItsText) {
     DocBuilder b = text_doc(u"text\x02 more\r");
     b.runs = {{4, 5, change(0x0855, u8(1))}};
     b.footnotes = {{4, u"\x02 the note\r"}};
-    const std::string html = html_of(b);
+    const std::string html = doc_html(b);
     EXPECT_NE(html.find("the note"), std::string::npos) << html;
-    EXPECT_EQ(text_of(b), "text[1] more\n");
+    EXPECT_EQ(doc_text(b), "text[1] more\n");
 }
 
 TEST(DocObjects, APictureAnchorIsAnObject) {
@@ -314,4 +312,4 @@ TEST(DocDetection, TheContentTellsTheFormat) {
 }
 
 }  // namespace
-}  // namespace qrv::test
+}  // namespace qrv::test::doc

@@ -8,22 +8,22 @@
 namespace qrv::test {
 namespace {
 
-std::string run(const std::string &inside) { return "<w:r>" + inside + "</w:r>"; }
-std::string t(const std::string &text) { return run("<w:t xml:space=\"preserve\">" + text + "</w:t>"); }
-std::string p(const std::string &inside) { return "<w:p>" + inside + "</w:p>"; }
+std::string run_of(const std::string &inside) { return "<w:r>" + inside + "</w:r>"; }
+std::string t(const std::string &text) { return run_of("<w:t xml:space=\"preserve\">" + text + "</w:t>"); }
+std::string paragraph_of(const std::string &inside) { return "<w:p>" + inside + "</w:p>"; }
 
 std::string note_part(const char *kind, const std::string &notes) {
     return std::string("<w:") + kind +
            " w:type=\"separator\" w:id=\"-1\"><w:p><w:r><w:separator/></w:r></w:p></w:" + kind + ">" + notes;
 }
 
-std::string note(const char *kind, int id, const std::string &text) {
+std::string docx_note(const char *kind, int id, const std::string &text) {
     return std::string("<w:") + kind + " w:id=\"" + std::to_string(id) + "\"><w:p><w:r><w:" + kind +
            "Ref/></w:r><w:r><w:t xml:space=\"preserve\"> " + text + "</w:t></w:r></w:p></w:" + kind + ">";
 }
 
 // The plain text of a document, its notes and comments left to the HTML.
-std::string body_text(const Docx &docx) {
+std::string docx_body_text(const Docx &docx) {
     Imported doc(docx);
     EXPECT_EQ(doc.result(), 0u) << doc.message();
     return doc.text();
@@ -36,64 +36,66 @@ TEST(DocxContent, WhatTheBodyShows) {
         std::string shown;
     } cases[] = {
         {"insertions kept, deletions and moves away dropped",
-         p(t("kept ") + "<w:ins w:id=\"1\" w:author=\"a\">" + t("added ") +
-           "</w:ins><w:del w:id=\"2\" w:author=\"a\">" + run("<w:delText>gone </w:delText>") +
-           "</w:del><w:moveFrom w:id=\"3\">" + t("moved ") + "</w:moveFrom>" + "<w:moveTo w:id=\"4\">" + t("arrived") +
-           "</w:moveTo>"),
+         paragraph_of(t("kept ") + "<w:ins w:id=\"1\" w:author=\"a\">" + t("added ") +
+                      "</w:ins><w:del w:id=\"2\" w:author=\"a\">" + run_of("<w:delText>gone </w:delText>") +
+                      "</w:del><w:moveFrom w:id=\"3\">" + t("moved ") + "</w:moveFrom>" + "<w:moveTo w:id=\"4\">" +
+                      t("arrived") + "</w:moveTo>"),
          "kept added arrived\n"},
         {"complex fields show their result",
-         p(t("Page ") + run("<w:fldChar w:fldCharType=\"begin\"/>") + run("<w:instrText> PAGE </w:instrText>") +
-           run("<w:fldChar w:fldCharType=\"separate\"/>") + t("7") + run("<w:fldChar w:fldCharType=\"end\"/>") +
-           t(" of 9")),
+         paragraph_of(t("Page ") + run_of("<w:fldChar w:fldCharType=\"begin\"/>") +
+                      run_of("<w:instrText> PAGE </w:instrText>") + run_of("<w:fldChar w:fldCharType=\"separate\"/>") +
+                      t("7") + run_of("<w:fldChar w:fldCharType=\"end\"/>") + t(" of 9")),
          "Page 7 of 9\n"},
         {"nested fields",
-         p(run("<w:fldChar w:fldCharType=\"begin\"/>") + run("<w:instrText>IF </w:instrText>") +
-           run("<w:fldChar w:fldCharType=\"begin\"/>") + run("<w:instrText>PAGE</w:instrText>") +
-           run("<w:fldChar w:fldCharType=\"separate\"/>") + t("hidden") + run("<w:fldChar w:fldCharType=\"end\"/>") +
-           run("<w:instrText> = 1 \"one\"</w:instrText>") + run("<w:fldChar w:fldCharType=\"separate\"/>") + t("one") +
-           run("<w:fldChar w:fldCharType=\"end\"/>")),
+         paragraph_of(run_of("<w:fldChar w:fldCharType=\"begin\"/>") + run_of("<w:instrText>IF </w:instrText>") +
+                      run_of("<w:fldChar w:fldCharType=\"begin\"/>") + run_of("<w:instrText>PAGE</w:instrText>") +
+                      run_of("<w:fldChar w:fldCharType=\"separate\"/>") + t("hidden") +
+                      run_of("<w:fldChar w:fldCharType=\"end\"/>") + run_of("<w:instrText> = 1 \"one\"</w:instrText>") +
+                      run_of("<w:fldChar w:fldCharType=\"separate\"/>") + t("one") +
+                      run_of("<w:fldChar w:fldCharType=\"end\"/>")),
          "one\n"},
         {"a field never finished hides no more than its paragraph",
-         p(t("before ") + run("<w:fldChar w:fldCharType=\"begin\"/>") + run("<w:instrText>PAGE</w:instrText>") +
-           t("lost")) +
-             p(t("after")),
+         paragraph_of(t("before ") + run_of("<w:fldChar w:fldCharType=\"begin\"/>") +
+                      run_of("<w:instrText>PAGE</w:instrText>") + t("lost")) +
+             paragraph_of(t("after")),
          "before \n\nafter\n"},
-        {"simple fields show their content", p("<w:fldSimple w:instr=\"DATE\">" + t("1 May") + "</w:fldSimple>"),
-         "1 May\n"},
+        {"simple fields show their content",
+         paragraph_of("<w:fldSimple w:instr=\"DATE\">" + t("1 May") + "</w:fldSimple>"), "1 May\n"},
         {"content controls and smart tags show their content",
          "<w:sdt><w:sdtPr><w:alias w:val=\"x\"/></w:sdtPr><w:sdtContent>" +
-             p("<w:sdt><w:sdtPr/><w:sdtContent>" + t("inline ") +
-               "</w:sdtContent></w:sdt><w:smartTag w:element=\"x\">" + t("tagged") + "</w:smartTag>") +
+             paragraph_of("<w:sdt><w:sdtPr/><w:sdtContent>" + t("inline ") +
+                          "</w:sdtContent></w:sdt><w:smartTag w:element=\"x\">" + t("tagged") + "</w:smartTag>") +
              "</w:sdtContent></w:sdt>",
          "inline tagged\n"},
         {"a text box follows its paragraph",
-         p(t("anchor ") +
-           run("<w:drawing><wp:anchor><wp:docPr id=\"1\" name=\"Box\"/><a:graphic><a:graphicData "
-               "uri=\"http://schemas.microsoft.com/office/word/2010/wordprocessingShape\"><wps:wsp>"
-               "<wps:txbx><w:txbxContent>" +
-               p(t("boxed")) +
-               "</w:txbxContent></wps:txbx></wps:wsp></a:graphicData></a:graphic></wp:anchor></w:drawing>") +
-           t("here")) +
-             p(t("next")),
+         paragraph_of(
+             t("anchor ") +
+             run_of("<w:drawing><wp:anchor><wp:docPr id=\"1\" name=\"Box\"/><a:graphic><a:graphicData "
+                    "uri=\"http://schemas.microsoft.com/office/word/2010/wordprocessingShape\"><wps:wsp>"
+                    "<wps:txbx><w:txbxContent>" +
+                    paragraph_of(t("boxed")) +
+                    "</w:txbxContent></wps:txbx></wps:wsp></a:graphicData></a:graphic></wp:anchor></w:drawing>") +
+             t("here")) +
+             paragraph_of(t("next")),
          "anchor here\n\nboxed\n\nnext\n"},
         {"alternate content: the choice this reader knows, else the fallback",
-         p(run("<mc:AlternateContent><mc:Choice "
-               "Requires=\"w16se\"><w:t>new</w:t></mc:Choice><mc:Fallback><w:t>old</w:t>"
-               "</mc:Fallback></mc:AlternateContent>") +
-           run("<mc:AlternateContent><mc:Choice Requires=\"wps\"><w:t xml:space=\"preserve\"> "
-               "chosen</w:t></mc:Choice><mc:Fallback><w:t> not"
-               "</w:t></mc:Fallback></mc:AlternateContent>")),
+         paragraph_of(run_of("<mc:AlternateContent><mc:Choice "
+                             "Requires=\"w16se\"><w:t>new</w:t></mc:Choice><mc:Fallback><w:t>old</w:t>"
+                             "</mc:Fallback></mc:AlternateContent>") +
+                      run_of("<mc:AlternateContent><mc:Choice Requires=\"wps\"><w:t xml:space=\"preserve\"> "
+                             "chosen</w:t></mc:Choice><mc:Fallback><w:t> not"
+                             "</w:t></mc:Fallback></mc:AlternateContent>")),
          "old chosen\n"},
         {"math keeps its letters",
-         p(t("area ") + "<m:oMath><m:r><m:t>πr</m:t></m:r><m:sSup><m:e><m:r><m:t>r</m:t></m:r>"
-                        "</m:e></m:sSup></m:oMath>"),
+         paragraph_of(t("area ") + "<m:oMath><m:r><m:t>πr</m:t></m:r><m:sSup><m:e><m:r><m:t>r</m:t></m:r>"
+                                   "</m:e></m:sSup></m:oMath>"),
          "area πrr\n"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         Docx docx;
         docx.body = c.body;
-        EXPECT_EQ(body_text(docx), c.shown);
+        EXPECT_EQ(docx_body_text(docx), c.shown);
     }
 }
 
@@ -101,11 +103,12 @@ TEST(DocxContent, WhatTheBodyShows) {
 // number footnotes and endnotes in one sequence and link both ways.
 TEST(DocxContent, NotesAtTheirReferences) {
     Docx docx;
-    docx.footnotes = note_part("footnote", note("footnote", 1, "First note.") + note("footnote", 2, "Second note."));
-    docx.endnotes = note_part("endnote", note("endnote", 1, "Closing note."));
-    docx.body =
-        p(t("One") + run("<w:footnoteReference w:id=\"2\"/>") + t(" two") + run("<w:endnoteReference w:id=\"1\"/>") +
-          t(" three") + run("<w:footnoteReference w:id=\"1\"/>") + run("<w:footnoteReference w:id=\"5\"/>"));
+    docx.footnotes =
+        note_part("footnote", docx_note("footnote", 1, "First note.") + docx_note("footnote", 2, "Second note."));
+    docx.endnotes = note_part("endnote", docx_note("endnote", 1, "Closing note."));
+    docx.body = paragraph_of(t("One") + run_of("<w:footnoteReference w:id=\"2\"/>") + t(" two") +
+                             run_of("<w:endnoteReference w:id=\"1\"/>") + t(" three") +
+                             run_of("<w:footnoteReference w:id=\"1\"/>") + run_of("<w:footnoteReference w:id=\"5\"/>"));
     Imported doc(docx);
     ASSERT_EQ(doc.result(), 0u) << doc.message();
     EXPECT_NE(doc.message().find("footnote '5', which the document does not have"), std::string::npos);
@@ -132,13 +135,15 @@ TEST(DocxContent, BookmarksAndLinks) {
     Docx docx;
     docx.links = {{"rId9", "https://example.com/a?b=1&amp;c=2"}};
     docx.body =
-        p("<w:bookmarkStart w:id=\"0\" w:name=\"_GoBack\"/><w:bookmarkStart w:id=\"1\" w:name=\"top\"/>" + t("Top") +
-          "<w:bookmarkEnd w:id=\"1\"/>") +
-        p("<w:hyperlink r:id=\"rId9\">" + t("out") + "</w:hyperlink>" + t(", ") + "<w:hyperlink w:anchor=\"top\">" +
-          t("up") + "</w:hyperlink>" + t(", ") + "<w:hyperlink r:id=\"rId404\">" + t("lost") + "</w:hyperlink>" +
-          t(", ") + run("<w:fldChar w:fldCharType=\"begin\"/>") +
-          run("<w:instrText>HYPERLINK \"http://x.org/\" \\l \"part\" \\o \"tip\"</w:instrText>") +
-          run("<w:fldChar w:fldCharType=\"separate\"/>") + t("field") + run("<w:fldChar w:fldCharType=\"end\"/>"));
+        paragraph_of("<w:bookmarkStart w:id=\"0\" w:name=\"_GoBack\"/><w:bookmarkStart w:id=\"1\" w:name=\"top\"/>" +
+                     t("Top") + "<w:bookmarkEnd w:id=\"1\"/>") +
+        paragraph_of("<w:hyperlink r:id=\"rId9\">" + t("out") + "</w:hyperlink>" + t(", ") +
+                     "<w:hyperlink w:anchor=\"top\">" + t("up") + "</w:hyperlink>" + t(", ") +
+                     "<w:hyperlink r:id=\"rId404\">" + t("lost") + "</w:hyperlink>" + t(", ") +
+                     run_of("<w:fldChar w:fldCharType=\"begin\"/>") +
+                     run_of("<w:instrText>HYPERLINK \"http://x.org/\" \\l \"part\" \\o \"tip\"</w:instrText>") +
+                     run_of("<w:fldChar w:fldCharType=\"separate\"/>") + t("field") +
+                     run_of("<w:fldChar w:fldCharType=\"end\"/>"));
     Imported doc(docx);
     ASSERT_EQ(doc.result(), 0u) << doc.message();
     EXPECT_NE(doc.message().find("relationship 'rId404'"), std::string::npos) << doc.message();
@@ -161,7 +166,7 @@ TEST(DocxContent, ObjectsShowByTheirDescription) {
         "uri=\"http://schemas.openxmlformats.org/drawingml/2006/chart\"/></a:graphic></wp:inline></w:drawing>";
     const std::string vml = "<w:pict><v:shape alt=\"Old logo\"><v:imagedata r:id=\"rId5\"/></v:shape></w:pict>";
     Docx docx;
-    docx.body = p(t("See ") + run(picture) + t(", ") + run(chart) + t(" and ") + run(vml));
+    docx.body = paragraph_of(t("See ") + run_of(picture) + t(", ") + run_of(chart) + t(" and ") + run_of(vml));
     Imported doc(docx);
     ASSERT_EQ(doc.result(), 0u) << doc.message();
     const std::string html = doc.exported();
@@ -178,8 +183,8 @@ TEST(DocxContent, CommentsAreListedNotShownInTheText) {
     Docx docx;
     docx.comments = "<w:comment w:id=\"0\" w:author=\"Ann\"><w:p><w:r><w:annotationRef/></w:r>" +
                     t("Check this figure.") + "</w:p></w:comment>";
-    docx.body = p("<w:commentRangeStart w:id=\"0\"/>" + t("Revenue rose.") + "<w:commentRangeEnd w:id=\"0\"/>" +
-                  run("<w:commentReference w:id=\"0\"/>"));
+    docx.body = paragraph_of("<w:commentRangeStart w:id=\"0\"/>" + t("Revenue rose.") +
+                             "<w:commentRangeEnd w:id=\"0\"/>" + run_of("<w:commentReference w:id=\"0\"/>"));
     Imported doc(docx);
     ASSERT_EQ(doc.result(), 0u) << doc.message();
     const std::string html = doc.exported();
@@ -195,9 +200,9 @@ TEST(DocxContent, HeadingsSectionsAndTheContents) {
     Docx docx;
     docx.styles = style("Heading1", "heading 1", "<w:pPr><w:outlineLvl w:val=\"0\"/></w:pPr>") +
                   style("Heading2", "heading 2", "<w:pPr><w:outlineLvl w:val=\"1\"/></w:pPr>");
-    docx.footnotes = note_part("footnote", note("footnote", 1, "A note."));
+    docx.footnotes = note_part("footnote", docx_note("footnote", 1, "A note."));
     docx.body = para("Plan", "<w:pStyle w:val=\"Heading1\"/>") + para("Costs", "<w:pStyle w:val=\"Heading2\"/>") +
-                p(t("Flat") + run("<w:footnoteReference w:id=\"1\"/>")) +
+                paragraph_of(t("Flat") + run_of("<w:footnoteReference w:id=\"1\"/>")) +
                 para("Next", "<w:pStyle w:val=\"Heading1\"/><w:sectPr/>") +
                 para("Later", "<w:pStyle w:val=\"Heading2\"/>");
     Imported doc(docx);

@@ -12,21 +12,14 @@ namespace {
 
 using model::kDefaultFontBit;
 
-std::string run(const std::string &rpr, const std::string &text) {
+std::string formatted_run(const std::string &rpr, const std::string &text) {
     return "<w:r><w:rPr>" + rpr + "</w:rPr><w:t xml:space=\"preserve\">" + text + "</w:t></w:r>";
 }
 
-std::string font_name(const CUTextChangeInfo &text) {
-    std::string name;
-    for (size_t i = 0; i < CU_FONT_NAME_CHARS && text.FontName[0][i]; ++i)
-        name += static_cast<char>(text.FontName[0][i]);
-    return name;
-}
-
-const std::string kDefaults =
+const std::string kDocxDefaults =
     "<w:docDefaults><w:rPrDefault><w:rPr><w:rFonts w:asciiTheme=\"minorHAnsi\"/><w:sz w:val=\"22\"/></w:rPr>"
     "</w:rPrDefault><w:pPrDefault><w:pPr><w:spacing w:after=\"160\"/></w:pPr></w:pPrDefault></w:docDefaults>";
-const std::string kTheme =
+const std::string kCalibriTheme =
     "<?xml version=\"1.0\"?><a:theme xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\">"
     "<a:themeElements><a:fontScheme name=\"x\"><a:majorFont><a:latin typeface=\"Calibri Light\"/></a:majorFont>"
     "<a:minorFont><a:latin typeface=\"Calibri\"/></a:minorFont></a:fontScheme></a:themeElements></a:theme>";
@@ -66,9 +59,9 @@ TEST(DocxRuns, EachPropertyReachesItsFieldOfTheTextRecord) {
     for (const auto &c : cases) {
         SCOPED_TRACE(c.rpr);
         Docx docx;
-        docx.styles = kDefaults;
-        docx.theme = kTheme;
-        docx.body = "<w:p>" + run(c.rpr, "marked") + "</w:p>";
+        docx.styles = kDocxDefaults;
+        docx.theme = kCalibriTheme;
+        docx.body = "<w:p>" + formatted_run(c.rpr, "marked") + "</w:p>";
         Imported doc(docx);
         ASSERT_EQ(doc.result(), 0u) << doc.message();
         EXPECT_TRUE(c.holds(doc.records_at(u"marked").text));
@@ -79,8 +72,8 @@ TEST(DocxRuns, EachPropertyReachesItsFieldOfTheTextRecord) {
 // next run does not show.
 TEST(DocxRuns, FormattingEndsWithItsRun) {
     Docx docx;
-    docx.body = "<w:p>" + run("<w:b/><w:i/><w:sz w:val=\"40\"/><w:color w:val=\"FF0000\"/>", "loud") +
-                run("<w:i/>", "soft") + "<w:r><w:t>plain</w:t></w:r></w:p>";
+    docx.body = "<w:p>" + formatted_run("<w:b/><w:i/><w:sz w:val=\"40\"/><w:color w:val=\"FF0000\"/>", "loud") +
+                formatted_run("<w:i/>", "soft") + "<w:r><w:t>plain</w:t></w:r></w:p>";
     Imported doc(docx);
     ASSERT_EQ(doc.result(), 0u) << doc.message();
     const auto soft = doc.records_at(u"soft").text;
@@ -99,7 +92,7 @@ TEST(DocxRuns, CharacterStylesAndTheirChains) {
     docx.styles =
         style("Strong", "Strong", "<w:rPr><w:b/></w:rPr>", "character") +
         style("Alarm", "Alarm", "<w:basedOn w:val=\"Strong\"/><w:rPr><w:color w:val=\"FF0000\"/></w:rPr>", "character");
-    docx.body = "<w:p>" + run("<w:rStyle w:val=\"Alarm\"/>", "alarm") + "<w:r><w:t>after</w:t></w:r></w:p>";
+    docx.body = "<w:p>" + formatted_run("<w:rStyle w:val=\"Alarm\"/>", "alarm") + "<w:r><w:t>after</w:t></w:r></w:p>";
     Imported doc(docx);
     ASSERT_EQ(doc.result(), 0u) << doc.message();
     const auto alarm = doc.records_at(u"alarm").text;
@@ -120,7 +113,8 @@ TEST(DocxRuns, ChoicesWithoutAnExactCounterpart) {
     } cases[] = {
         // A bold character style over a bold paragraph style stays bold.
         {"toggles",
-         {.body = "<w:p><w:pPr><w:pStyle w:val=\"B\"/></w:pPr>" + run("<w:rStyle w:val=\"S\"/>", "marked") + "</w:p>",
+         {.body = "<w:p><w:pPr><w:pStyle w:val=\"B\"/></w:pPr>" + formatted_run("<w:rStyle w:val=\"S\"/>", "marked") +
+                  "</w:p>",
           .styles = style("B", "B", "<w:rPr><w:b/></w:rPr>") + style("S", "S", "<w:rPr><w:b/></w:rPr>", "character")},
          [](const auto &t) { return t.Attr2 == 1; }},
         // Table styles do not format the text of their cells.
@@ -131,10 +125,10 @@ TEST(DocxRuns, ChoicesWithoutAnExactCounterpart) {
          [](const auto &t) { return t.Attr2 == 0; }},
         // Only the Latin font is carried.
         {"east Asian fonts",
-         {.body = "<w:p>" + run("<w:rFonts w:eastAsia=\"SimSun\"/>", "marked") + "</w:p>"},
+         {.body = "<w:p>" + formatted_run("<w:rFonts w:eastAsia=\"SimSun\"/>", "marked") + "</w:p>"},
          [](const auto &t) { return t.FontName[0][0] == 0; }},
         {"a black highlight",
-         {.body = "<w:p>" + run("<w:highlight w:val=\"black\"/>", "marked") + "</w:p>"},
+         {.body = "<w:p>" + formatted_run("<w:highlight w:val=\"black\"/>", "marked") + "</w:p>"},
          [](const auto &t) { return t.Item60Data1 == 0x010101u; }},
     };
     for (auto &c : cases) {

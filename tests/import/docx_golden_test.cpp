@@ -12,7 +12,7 @@ std::string r(const std::string &text, const std::string &rpr = "") {
     return "<w:r>" + (rpr.empty() ? "" : "<w:rPr>" + rpr + "</w:rPr>") + "<w:t xml:space=\"preserve\">" + text +
            "</w:t></w:r>";
 }
-std::string p(const std::string &runs, const std::string &ppr = "") {
+std::string paragraph(const std::string &runs, const std::string &ppr = "") {
     return "<w:p>" + (ppr.empty() ? "" : "<w:pPr>" + ppr + "</w:pPr>") + runs + "</w:p>";
 }
 std::string ps(const std::string &style_id) { return "<w:pStyle w:val=\"" + style_id + "\"/>"; }
@@ -24,7 +24,7 @@ std::string footnote_ref(int id) {
     return "<w:r><w:rPr><w:rStyle w:val=\"FootnoteReference\"/></w:rPr><w:footnoteReference w:id=\"" +
            std::to_string(id) + "\"/></w:r>";
 }
-std::string cell(const std::string &content, const std::string &tcpr = "") {
+std::string auto_width_cell(const std::string &content, const std::string &tcpr = "") {
     return "<w:tc><w:tcPr><w:tcW w:w=\"0\" w:type=\"auto\"/>" + tcpr + "</w:tcPr>" + content + "</w:tc>";
 }
 std::string grid(std::initializer_list<int> widths) {
@@ -33,14 +33,14 @@ std::string grid(std::initializer_list<int> widths) {
     return out + "</w:tblGrid>";
 }
 
-const std::string kTheme =
+const std::string kOfficeTheme =
     "<?xml version=\"1.0\"?><a:theme xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\" "
     "name=\"Office Theme\"><a:themeElements><a:fontScheme name=\"Office\"><a:majorFont><a:latin typeface=\"Calibri "
     "Light\"/></a:majorFont><a:minorFont><a:latin typeface=\"Calibri\"/></a:minorFont></a:fontScheme>"
     "</a:themeElements></a:theme>";
 
 // The styles a new document of a word processor starts with.
-const std::string kStyles =
+const std::string kNewDocumentStyles =
     "<w:docDefaults><w:rPrDefault><w:rPr><w:rFonts w:asciiTheme=\"minorHAnsi\" w:hAnsiTheme=\"minorHAnsi\"/>"
     "<w:sz w:val=\"22\"/><w:lang w:val=\"en-GB\"/></w:rPr></w:rPrDefault><w:pPrDefault><w:pPr><w:spacing "
     "w:after=\"160\" w:line=\"259\" w:lineRule=\"auto\"/></w:pPr></w:pPrDefault></w:docDefaults>"
@@ -108,9 +108,9 @@ const std::string kFootnotes =
 
 Docx base_document() {
     Docx docx;
-    docx.styles = kStyles;
+    docx.styles = kNewDocumentStyles;
     docx.numbering = kNumbering;
-    docx.theme = kTheme;
+    docx.theme = kOfficeTheme;
     docx.footnotes = kFootnotes;
     return docx;
 }
@@ -121,27 +121,30 @@ Docx memo() {
     Docx docx = base_document();
     docx.core = "<dc:title>Office move</dc:title><dc:creator>Facilities</dc:creator>";
     docx.links = {{"rId20", "https://intranet.example.com/move"}};
-    docx.body = p(r("Office move"), ps("Title")) +
-                p(r("From the end of the month the team works from the new building. ") +
-                  r("Please read the points below", "<w:b/>") + r(" before the move.")) +
-                p(r("Pack your desk by Thursday."), numbered(1, 0)) +
-                p(r("Label every box with your name and floor."), numbered(1, 0)) +
-                p(r("Boxes are at reception."), numbered(1, 1)) + p(r("Return your old badge."), numbered(1, 0)) +
-                p(r("The costs") + footnote_ref(1) + r(" of the move are shared as follows:")) +
+    docx.body = paragraph(r("Office move"), ps("Title")) +
+                paragraph(r("From the end of the month the team works from the new building. ") +
+                          r("Please read the points below", "<w:b/>") + r(" before the move.")) +
+                paragraph(r("Pack your desk by Thursday."), numbered(1, 0)) +
+                paragraph(r("Label every box with your name and floor."), numbered(1, 0)) +
+                paragraph(r("Boxes are at reception."), numbered(1, 1)) +
+                paragraph(r("Return your old badge."), numbered(1, 0)) +
+                paragraph(r("The costs") + footnote_ref(1) + r(" of the move are shared as follows:")) +
                 "<w:tbl><w:tblPr><w:tblStyle w:val=\"TableGrid\"/><w:tblW w:w=\"0\" w:type=\"auto\"/></w:tblPr>" +
-                grid({3000, 2000}) + "<w:tr><w:trPr><w:tblHeader/></w:trPr>" + cell(p(r("Item", "<w:b/>"))) +
-                cell(p(r("Cost", "<w:b/>"))) + "</w:tr><w:tr>" + cell(p(r("Removal firm"))) +
-                cell(p(r("12"), "<w:jc w:val=\"right\"/>")) + "</w:tr><w:tr>" + cell(p(r("New furniture"))) +
-                cell(p(r("30"), "<w:jc w:val=\"right\"/>")) + "</w:tr></w:tbl>" +
-                p(r("Details are on the ") + "<w:hyperlink r:id=\"rId20\" w:history=\"1\">" +
-                  r("intranet", "<w:rStyle w:val=\"Hyperlink\"/>") + "</w:hyperlink>" + r(".")) +
+                grid({3000, 2000}) + "<w:tr><w:trPr><w:tblHeader/></w:trPr>" +
+                auto_width_cell(paragraph(r("Item", "<w:b/>"))) + auto_width_cell(paragraph(r("Cost", "<w:b/>"))) +
+                "</w:tr><w:tr>" + auto_width_cell(paragraph(r("Removal firm"))) +
+                auto_width_cell(paragraph(r("12"), "<w:jc w:val=\"right\"/>")) + "</w:tr><w:tr>" +
+                auto_width_cell(paragraph(r("New furniture"))) +
+                auto_width_cell(paragraph(r("30"), "<w:jc w:val=\"right\"/>")) + "</w:tr></w:tbl>" +
+                paragraph(r("Details are on the ") + "<w:hyperlink r:id=\"rId20\" w:history=\"1\">" +
+                          r("intranet", "<w:rStyle w:val=\"Hyperlink\"/>") + "</w:hyperlink>" + r(".")) +
                 "<w:sectPr><w:pgSz w:w=\"11906\" w:h=\"16838\"/></w:sectPr>";
     return docx;
 }
 
 // A report: numbered headings, a multi-level numbered list, a table with
 // merged cells, notes, a picture with its caption, a bookmark and a link to it.
-Docx report() {
+Docx docx_report() {
     Docx docx = base_document();
     docx.endnotes =
         "<w:endnote w:id=\"1\"><w:p><w:r><w:endnoteRef/></w:r><w:r><w:t xml:space=\"preserve\"> Source: "
@@ -151,29 +154,33 @@ Docx report() {
         "id=\"3\" name=\"Picture 3\" descr=\"Bar chart of revenue by region\"/><a:graphic><a:graphicData "
         "uri=\"http://schemas.openxmlformats.org/drawingml/2006/picture\"><pic:pic><pic:blipFill><a:blip "
         "r:embed=\"rId30\"/></pic:blipFill></pic:pic></a:graphicData></a:graphic></wp:inline></w:drawing></w:r>";
-    docx.body = p(r("Annual report"), ps("Title")) +
-                p("<w:bookmarkStart w:id=\"0\" w:name=\"_Toc1\"/>" + r("Summary") + "<w:bookmarkEnd w:id=\"0\"/>",
+    docx.body =
+        paragraph(r("Annual report"), ps("Title")) +
+        paragraph("<w:bookmarkStart w:id=\"0\" w:name=\"_Toc1\"/>" + r("Summary") + "<w:bookmarkEnd w:id=\"0\"/>",
                   numbered(3, 0, "Heading1")) +
-                p(r("Revenue grew in every region") + footnote_ref(1) + r(". The plan for next year:")) +
-                p(r("Keep costs flat"), numbered(2, 0)) + p(r("Travel"), numbered(2, 1)) +
-                p(r("Offices"), numbered(2, 1)) + p(r("Rent"), numbered(2, 2)) + p(r("Energy"), numbered(2, 2)) +
-                p(r("Grow services"), numbered(2, 0)) + p(r("Regions"), numbered(3, 1, "Heading2")) +
-                "<w:tbl><w:tblPr><w:tblStyle w:val=\"TableGrid\"/></w:tblPr>" + grid({2400, 1800, 1800}) +
-                "<w:tr><w:trPr><w:tblHeader/></w:trPr>" + cell(p(r("Region"))) +
-                cell(p(r("Revenue")), "<w:gridSpan w:val=\"2\"/>") +
-                "</w:tr>"
-                "<w:tr>" +
-                cell(p(r("North")), "<w:vMerge w:val=\"restart\"/>") + cell(p(r("2023"))) + cell(p(r("410"))) +
-                "</w:tr><w:tr>" + cell(p(""), "<w:vMerge/>") + cell(p(r("2024"))) + cell(p(r("455"))) +
-                "</w:tr><w:tr>" + cell(p(r("South") + footnote_ref(2))) + cell(p(r("2024"))) + cell(p(r("230"))) +
-                "</w:tr></w:tbl>" + p(picture, "<w:jc w:val=\"center\"/>") +
-                p(r("Figure ") + "<w:fldSimple w:instr=\" SEQ Figure \\* ARABIC \">" + r("1") + "</w:fldSimple>" +
+        paragraph(r("Revenue grew in every region") + footnote_ref(1) + r(". The plan for next year:")) +
+        paragraph(r("Keep costs flat"), numbered(2, 0)) + paragraph(r("Travel"), numbered(2, 1)) +
+        paragraph(r("Offices"), numbered(2, 1)) + paragraph(r("Rent"), numbered(2, 2)) +
+        paragraph(r("Energy"), numbered(2, 2)) + paragraph(r("Grow services"), numbered(2, 0)) +
+        paragraph(r("Regions"), numbered(3, 1, "Heading2")) +
+        "<w:tbl><w:tblPr><w:tblStyle w:val=\"TableGrid\"/></w:tblPr>" + grid({2400, 1800, 1800}) +
+        "<w:tr><w:trPr><w:tblHeader/></w:trPr>" + auto_width_cell(paragraph(r("Region"))) +
+        auto_width_cell(paragraph(r("Revenue")), "<w:gridSpan w:val=\"2\"/>") +
+        "</w:tr>"
+        "<w:tr>" +
+        auto_width_cell(paragraph(r("North")), "<w:vMerge w:val=\"restart\"/>") +
+        auto_width_cell(paragraph(r("2023"))) + auto_width_cell(paragraph(r("410"))) + "</w:tr><w:tr>" +
+        auto_width_cell(paragraph(""), "<w:vMerge/>") + auto_width_cell(paragraph(r("2024"))) +
+        auto_width_cell(paragraph(r("455"))) + "</w:tr><w:tr>" +
+        auto_width_cell(paragraph(r("South") + footnote_ref(2))) + auto_width_cell(paragraph(r("2024"))) +
+        auto_width_cell(paragraph(r("230"))) + "</w:tr></w:tbl>" + paragraph(picture, "<w:jc w:val=\"center\"/>") +
+        paragraph(r("Figure ") + "<w:fldSimple w:instr=\" SEQ Figure \\* ARABIC \">" + r("1") + "</w:fldSimple>" +
                       r(": revenue by region") + "<w:r><w:endnoteReference w:id=\"1\"/></w:r>",
                   ps("Caption")) +
-                p(r("Outlook"), numbered(3, 0, "Heading1")) +
-                p(r("See the ") + "<w:hyperlink w:anchor=\"_Toc1\">" + r("summary", "<w:rStyle w:val=\"Hyperlink\"/>") +
+        paragraph(r("Outlook"), numbered(3, 0, "Heading1")) +
+        paragraph(r("See the ") + "<w:hyperlink w:anchor=\"_Toc1\">" + r("summary", "<w:rStyle w:val=\"Hyperlink\"/>") +
                   "</w:hyperlink>" + r(" for the figures.")) +
-                p(r("Steady growth is expected."), ps("Quote"));
+        paragraph(r("Steady growth is expected."), ps("Quote"));
     return docx;
 }
 
@@ -188,23 +195,24 @@ Docx minutes() {
         "<w:r><mc:AlternateContent><mc:Choice Requires=\"wps\"><w:drawing><wp:anchor><wp:docPr id=\"5\" "
         "name=\"Text Box 5\"/><a:graphic><a:graphicData "
         "uri=\"http://schemas.microsoft.com/office/word/2010/wordprocessingShape\"><wps:wsp><wps:txbx><w:txbxContent>" +
-        p(r("Next meeting: 4 June", "<w:b/>")) +
+        paragraph(r("Next meeting: 4 June", "<w:b/>")) +
         "</w:txbxContent></wps:txbx></wps:wsp></a:graphicData></a:graphic></wp:anchor></w:drawing></mc:Choice>"
         "<mc:Fallback><w:pict><v:shape><v:textbox><w:txbxContent>" +
-        p(r("Next meeting: 4 June")) +
+        paragraph(r("Next meeting: 4 June")) +
         "</w:txbxContent></v:textbox></v:shape></w:pict></mc:Fallback>"
         "</mc:AlternateContent></w:r>";
-    docx.body = p(r("Minutes of the board"), ps("Title")) +
-                p(r("Date:") + "<w:r><w:tab/></w:r>" + "<w:sdt><w:sdtPr><w:date/></w:sdtPr><w:sdtContent>" +
+    docx.body =
+        paragraph(r("Minutes of the board"), ps("Title")) +
+        paragraph(r("Date:") + "<w:r><w:tab/></w:r>" + "<w:sdt><w:sdtPr><w:date/></w:sdtPr><w:sdtContent>" +
                       r("12 May") + "</w:sdtContent></w:sdt>",
                   "<w:tabs><w:tab w:val=\"right\" w:leader=\"dot\" w:pos=\"9000\"/></w:tabs>") +
-                p(r("Present"), ps("Heading1")) +
-                p(r("Ann, Bo, ") + "<w:del w:id=\"1\" w:author=\"Jo\"><w:r><w:delText>Cy, </w:delText></w:r></w:del>" +
+        paragraph(r("Present"), ps("Heading1")) +
+        paragraph(r("Ann, Bo, ") + "<w:del w:id=\"1\" w:author=\"Jo\"><w:r><w:delText>Cy, </w:delText></w:r></w:del>" +
                   "<w:ins w:id=\"2\" w:author=\"Jo\">" + r("Di, ") + "</w:ins>" + r("Ed.")) +
-                p(r("Decisions"), ps("Heading1")) +
-                p("<w:commentRangeStart w:id=\"0\"/>" + r("The move is set for the end of the month.") +
+        paragraph(r("Decisions"), ps("Heading1")) +
+        paragraph("<w:commentRangeStart w:id=\"0\"/>" + r("The move is set for the end of the month.") +
                   "<w:commentRangeEnd w:id=\"0\"/><w:r><w:commentReference w:id=\"0\"/></w:r>" + box) +
-                p(r("Page ") +
+        paragraph(r("Page ") +
                       "<w:r><w:fldChar w:fldCharType=\"begin\"/></w:r><w:r><w:instrText> PAGE </w:instrText></w:r>"
                       "<w:r><w:fldChar w:fldCharType=\"separate\"/></w:r>" +
                       r("1") + "<w:r><w:fldChar w:fldCharType=\"end\"/></w:r>" + r(" of the minutes."),
@@ -216,22 +224,23 @@ Docx minutes() {
 // alignment and indents.
 Docx letter() {
     Docx docx = base_document();
-    docx.body = p(r("Harbour Books", "<w:smallCaps/><w:sz w:val=\"28\"/>"), "<w:jc w:val=\"right\"/>") +
-                p(r("12 Quay Street, Porto"), "<w:jc w:val=\"right\"/>") + p(r("Dear Ms Silva,")) +
-                p(r("Thank you for your order. The books ") + r("listed below", "<w:rStyle w:val=\"Strong\"/>") +
+    docx.body =
+        paragraph(r("Harbour Books", "<w:smallCaps/><w:sz w:val=\"28\"/>"), "<w:jc w:val=\"right\"/>") +
+        paragraph(r("12 Quay Street, Porto"), "<w:jc w:val=\"right\"/>") + paragraph(r("Dear Ms Silva,")) +
+        paragraph(r("Thank you for your order. The books ") + r("listed below", "<w:rStyle w:val=\"Strong\"/>") +
                   r(" leave our store ") + r("today", "<w:highlight w:val=\"yellow\"/>") + r("; the ") +
                   r("invoice", "<w:u w:val=\"double\"/>") + r(" follows by post. Prices are ") +
                   r("without", "<w:strike/>") + r(" with tax.")) +
-                p(r("Moby-Dick, H. Melville", "<w:rFonts w:ascii=\"Georgia\" w:hAnsi=\"Georgia\"/><w:i/>"),
+        paragraph(r("Moby-Dick, H. Melville", "<w:rFonts w:ascii=\"Georgia\" w:hAnsi=\"Georgia\"/><w:i/>"),
                   "<w:ind w:left=\"720\" w:right=\"720\"/>") +
-                p(r("Our reference: HB-2024-117", "<w:color w:val=\"C00000\"/><w:caps/>")) + p(r("Kind regards,")) +
-                p(r("Rui Costa") + "<w:r><w:br/></w:r>" + r("Harbour Books", "<w:i/>"));
+        paragraph(r("Our reference: HB-2024-117", "<w:color w:val=\"C00000\"/><w:caps/>")) +
+        paragraph(r("Kind regards,")) + paragraph(r("Rui Costa") + "<w:r><w:br/></w:r>" + r("Harbour Books", "<w:i/>"));
     return docx;
 }
 
 TEST(DocxGolden, RealLookingDocumentsExportAsBefore) {
     const std::pair<const char *, Docx> documents[] = {
-        {"memo", memo()}, {"report", report()}, {"minutes", minutes()}, {"letter", letter()}};
+        {"memo", memo()}, {"report", docx_report()}, {"minutes", minutes()}, {"letter", letter()}};
     for (const auto &[name, docx] : documents) {
         SCOPED_TRACE(name);
         Imported doc(docx);

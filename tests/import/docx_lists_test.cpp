@@ -28,7 +28,7 @@ std::string start_override(int ilvl, int start) {
            "\"/></w:lvlOverride>";
 }
 
-std::string item(const std::string &text, int num_id, int ilvl = 0) {
+std::string numbered_item(const std::string &text, int num_id, int ilvl = 0) {
     return para(text, "<w:numPr><w:ilvl w:val=\"" + std::to_string(ilvl) + "\"/><w:numId w:val=\"" +
                           std::to_string(num_id) + "\"/></w:numPr>");
 }
@@ -46,41 +46,45 @@ TEST(DocxLists, NumbersAsWordShowsThem) {
         std::string shown;
     } cases[] = {
         {"nested levels restart under a new outer item", kOutline + num(1, 1),
-         item("a", 1) + item("b", 1, 1) + item("c", 1, 1) + item("d", 1, 2) + item("e", 1) + item("f", 1, 1),
+         numbered_item("a", 1) + numbered_item("b", 1, 1) + numbered_item("c", 1, 1) + numbered_item("d", 1, 2) +
+             numbered_item("e", 1) + numbered_item("f", 1, 1),
          "1. a\n  a) b\n  b) c\n    (i) d\n2. e\n  a) f\n"},
         {"level texts name outer levels", kOutline + num(1, 1),
-         item("a", 1) + item("b", 1, 1) + item("c", 1, 3) + item("d", 1, 3),
+         numbered_item("a", 1) + numbered_item("b", 1, 1) + numbered_item("c", 1, 3) + numbered_item("d", 1, 3),
          "1. a\n  a) b\n      1.a.1 c\n      1.a.2 d\n"},
         {"every common kind",
          abstract(1, level(0, "upperRoman", "%1.", 4)) + abstract(2, level(0, "upperLetter", "%1.", 26)) +
              abstract(3, level(0, "decimalZero", "%1.", 9)) + abstract(4, level(0, "none", "Note:")) +
              abstract(5, level(0, "lowerLetter", "(%1)", 2)) + num(1, 1) + num(2, 2) + num(3, 3) + num(4, 4) +
              num(5, 5),
-         item("a", 1) + item("b", 1) + item("c", 2) + item("d", 2) + item("e", 3) + item("f", 3) + item("g", 4) +
-             item("h", 5),
+         numbered_item("a", 1) + numbered_item("b", 1) + numbered_item("c", 2) + numbered_item("d", 2) +
+             numbered_item("e", 3) + numbered_item("f", 3) + numbered_item("g", 4) + numbered_item("h", 5),
          "IV. a\nV. b\nZ. c\nAA. d\n09. e\n10. f\nNote: g\n(b) h\n"},
         {"a restart is an instance with a start override",
          abstract(1, level(0, "decimal", "%1.")) + num(1, 1) + num(2, 1, start_override(0, 1)),
-         item("a", 1) + item("b", 1) + para("between") + item("c", 2) + item("d", 2),
+         numbered_item("a", 1) + numbered_item("b", 1) + para("between") + numbered_item("c", 2) +
+             numbered_item("d", 2),
          "1. a\n2. b\nbetween\n1. c\n2. d\n"},
         {"instances of one definition continue each other",
-         abstract(1, level(0, "decimal", "%1.")) + num(1, 1) + num(2, 1), item("a", 1) + para("between") + item("b", 2),
-         "1. a\nbetween\n2. b\n"},
+         abstract(1, level(0, "decimal", "%1.")) + num(1, 1) + num(2, 1),
+         numbered_item("a", 1) + para("between") + numbered_item("b", 2), "1. a\nbetween\n2. b\n"},
         {"a start override is where the instance starts",
-         abstract(1, level(0, "decimal", "%1.")) + num(7, 1, start_override(0, 4)), item("a", 7) + item("b", 7),
-         "4. a\n5. b\n"},
+         abstract(1, level(0, "decimal", "%1.")) + num(7, 1, start_override(0, 4)),
+         numbered_item("a", 7) + numbered_item("b", 7), "4. a\n5. b\n"},
         {"legal numbering shows outer levels as decimal",
          abstract(1, level(0, "upperRoman", "%1.") + level(1, "decimal", "%1.%2", 1, "<w:isLgl/>")) + num(1, 1),
-         item("a", 1) + item("b", 1) + item("c", 1, 1), "I. a\nII. b\n  2.1 c\n"},
+         numbered_item("a", 1) + numbered_item("b", 1) + numbered_item("c", 1, 1), "I. a\nII. b\n  2.1 c\n"},
         {"bullets from the symbol fonts",
          abstract(1, level(0, "bullet", "\xEF\x82\xB7", 1, "<w:rPr><w:rFonts w:ascii=\"Symbol\"/></w:rPr>") +
                          level(1, "bullet", "o", 1, "<w:rPr><w:rFonts w:ascii=\"Courier New\"/></w:rPr>") +
                          level(2, "bullet", "\xEF\x82\xA7", 1, "<w:rPr><w:rFonts w:ascii=\"Wingdings\"/></w:rPr>")) +
              num(1, 1),
-         item("a", 1) + item("b", 1, 1) + item("c", 1, 2), "\xE2\x80\xA2 a\n  \xE2\x97\xA6 b\n    \xE2\x96\xAA c\n"},
+         numbered_item("a", 1) + numbered_item("b", 1, 1) + numbered_item("c", 1, 2),
+         "\xE2\x80\xA2 a\n  \xE2\x97\xA6 b\n    \xE2\x96\xAA c\n"},
         {"an empty item still takes its number", abstract(1, level(0, "decimal", "%1.")) + num(1, 1),
-         item("a", 1) + "<w:p><w:pPr><w:numPr><w:ilvl w:val=\"0\"/><w:numId w:val=\"1\"/></w:numPr></w:pPr></w:p>" +
-             item("c", 1),
+         numbered_item("a", 1) +
+             "<w:p><w:pPr><w:numPr><w:ilvl w:val=\"0\"/><w:numId w:val=\"1\"/></w:numPr></w:pPr></w:p>" +
+             numbered_item("c", 1),
          "1. a\n2. \n3. c\n"},
     };
     for (const auto &c : cases) {
@@ -98,7 +102,7 @@ TEST(DocxLists, NumbersAsWordShowsThem) {
 TEST(DocxLists, LevelRecordsCarryKindsStartsAndCounters) {
     Docx docx;
     docx.numbering = abstract(1, level(0, "lowerRoman", "%1.", 3) + level(1, "bullet", "-")) + num(1, 1) + num(2, 1);
-    docx.body = item("a", 1) + item("b", 2, 1);
+    docx.body = numbered_item("a", 1) + numbered_item("b", 2, 1);
     Imported doc(docx);
     ASSERT_EQ(doc.result(), 0u) << doc.message();
     const auto first = doc.records_at(u"a").para, second = doc.records_at(u"b").para;
@@ -148,7 +152,7 @@ TEST(DocxLists, NumberingFromStyles) {
 TEST(DocxLists, NumberingThatRefersToNothing) {
     Docx docx;
     docx.numbering = abstract(1, level(0, "decimal", "%1.")) + num(1, 9);  // instance of no definition
-    docx.body = item("a", 1) + item("b", 42);
+    docx.body = numbered_item("a", 1) + numbered_item("b", 42);
     Imported doc(docx);
     ASSERT_EQ(doc.result(), 0u) << doc.message();
     EXPECT_NE(doc.message().find("list '42', which is not defined"), std::string::npos) << doc.message();

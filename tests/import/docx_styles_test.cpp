@@ -11,13 +11,7 @@ namespace {
 // The chunker's style id of the paragraph style a text run's paragraph applies.
 uint32_t style_of(Imported &doc, const std::u16string &words) { return doc.records_at(words).para.StyleId; }
 
-std::u16string name_of(Imported &doc, const CUStyleEntry &entry) {
-    CUPropertyString name{};
-    const uint16_t length = CUGetPropertyString(entry.NameItemId, &name, doc.handle());
-    return std::u16string(reinterpret_cast<const char16_t *>(name.Chars), length);
-}
-
-const std::string kStyles =
+const std::string kHeadingStyles =
     style("Normal", "Normal", "<w:rPr><w:rFonts w:ascii=\"Cambria\"/></w:rPr>") +
     style("Heading1", "heading 1",
           "<w:basedOn w:val=\"Normal\"/><w:pPr><w:keepNext/><w:outlineLvl w:val=\"0\"/></w:pPr>"
@@ -28,7 +22,7 @@ const std::string kStyles =
 
 TEST(DocxStyles, HeadingsAndTitlesAreRecognisedByTheLibrary) {
     Docx docx;
-    docx.styles = kStyles;
+    docx.styles = kHeadingStyles;
     docx.body = para("Report", "<w:pStyle w:val=\"Title\"/>") + para("Intro", "<w:pStyle w:val=\"Heading1\"/>") +
                 para("Detail", "<w:pStyle w:val=\"Heading2\"/>") + para("Said", "<w:pStyle w:val=\"Quote\"/>");
     Imported doc(docx);
@@ -61,7 +55,7 @@ TEST(DocxStyles, HeadingsAndTitlesAreRecognisedByTheLibrary) {
 // its formatting along the chain, so its slot shows what Word shows.
 TEST(DocxStyles, BasedOnChainsReachTheSlots) {
     Docx docx;
-    docx.styles = kStyles;
+    docx.styles = kHeadingStyles;
     docx.body = para("Detail", "<w:pStyle w:val=\"Heading2\"/>");
     Imported doc(docx);
     ASSERT_EQ(doc.result(), 0u) << doc.message();
@@ -79,7 +73,7 @@ TEST(DocxStyles, BasedOnChainsReachTheSlots) {
     uint32_t id = doc.sheet()->StyleTable[index].Id;
     for (int step = 0; step < 5 && id != CH_NO_ITEM; ++step) {
         ASSERT_EQ(CULoadStyle(doc.sheet(), id, CH_NO_ITEM, &slot, &index), 0u);
-        chain.push_back(name_of(doc, doc.sheet()->StyleTable[index]));
+        chain.push_back(style_name_of(doc, doc.sheet()->StyleTable[index]));
         id = doc.sheet()->StyleTable[index].ParentId;
     }
     EXPECT_EQ(chain, (std::vector<std::u16string>{u"heading 2", u"heading 1", u"Normal"}));

@@ -10,6 +10,7 @@
 #include <qrvex/export.h>
 #include <qrvex/gather.h>
 #include <qrvex/navigate.h>
+#include <qrvex/properties.h>
 #include <qrvex/styles.h>
 #include <qrvfa.h>
 #include <qrvfilters.h>
@@ -166,6 +167,21 @@ inline void expect_refused(const Imported &doc, uint32_t result, const std::stri
     EXPECT_EQ(doc.message().rfind(start, 0), 0u) << doc.message();
     EXPECT_EQ(doc.message().find('\n'), std::string::npos) << doc.message();
     EXPECT_EQ(doc.handle(), 0u);
+}
+
+// The first font name of a text record, as ASCII.
+inline std::string font_name(const CUTextChangeInfo &text) {
+    std::string name;
+    for (size_t i = 0; i < CU_FONT_NAME_CHARS && text.FontName[0][i]; ++i)
+        name += static_cast<char>(text.FontName[0][i]);
+    return name;
+}
+
+// The name of a style of the imported document.
+inline std::u16string style_name_of(Imported &doc, const CUStyleEntry &entry) {
+    CUPropertyString name{};
+    const uint16_t length = CUGetPropertyString(entry.NameItemId, &name, doc.handle());
+    return std::u16string(reinterpret_cast<const char16_t *>(name.Chars), length);
 }
 
 // The plain text of a document, one paragraph a line, without blank lines.

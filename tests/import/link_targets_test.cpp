@@ -79,7 +79,7 @@ const Target kTargets[] = {
     {"//elsewhere.example/x", false},
 };
 
-size_t count_of(const std::string &text, const std::string &piece) {
+size_t occurrences_of(const std::string &text, const std::string &piece) {
     size_t n = 0;
     for (size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1)) ++n;
     return n;
@@ -89,7 +89,8 @@ void expect_links(const char *format, PageOf page_of) {
     for (const Target &target : kTargets) {
         const std::string page = page_of(target.xml);
         EXPECT_NE(page.find("click"), std::string::npos) << format << " " << target.xml << "\n" << page;
-        EXPECT_EQ(count_of(page, "<a href="), target.live ? 1u : 0u) << format << " " << target.xml << "\n" << page;
+        EXPECT_EQ(occurrences_of(page, "<a href="), target.live ? 1u : 0u) << format << " " << target.xml << "\n"
+                                                                           << page;
         for (const char *scheme : {"script:", "data:", "file:"})
             EXPECT_EQ(page.find(scheme), std::string::npos) << format << " " << target.xml;
     }

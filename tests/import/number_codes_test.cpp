@@ -12,15 +12,15 @@ struct TextCase {
     const char *expected;
 };
 
-void expect_texts(const TextCase *begin, const TextCase *end) {
+void expect_code_texts(const TextCase *begin, const TextCase *end) {
     FormatCheck check;
     for (const TextCase *c = begin; c != end; ++c)
         EXPECT_EQ(check.show(c->code, c->value).text, c->expected) << c->code << " with " << c->value;
 }
 
 template <size_t N>
-void expect_texts(const TextCase (&cases)[N]) {
-    expect_texts(cases, cases + N);
+void expect_code_texts(const TextCase (&cases)[N]) {
+    expect_code_texts(cases, cases + N);
 }
 
 TEST(NumberFormatCodes, DigitsPointGroupingPercentExponent) {
@@ -46,7 +46,7 @@ TEST(NumberFormatCodes, DigitsPointGroupingPercentExponent) {
         {"general", -0.25, "-0.25"},
         {"@", 5, "5"},
     };
-    expect_texts(cases);
+    expect_code_texts(cases);
 }
 
 TEST(NumberFormatCodes, LiteralsBlanksFillsAndCurrencies) {
@@ -73,7 +73,7 @@ TEST(NumberFormatCodes, LiteralsBlanksFillsAndCurrencies) {
         {"\"pos\"", -5, "pos"},  // only sections with digits write a "-"
         {"0.0 \"e\"", 5, "5.0 e"},
     };
-    expect_texts(cases);
+    expect_code_texts(cases);
 }
 
 TEST(NumberFormatCodes, SectionsByPlace) {
@@ -99,7 +99,7 @@ TEST(NumberFormatCodes, SectionsByPlace) {
         {"#,##0;-#,##0;?0", 0, " 0"},  // a 0 placeholder keeps the digits
         {"#,##0;-#,##0;\"-\"??", 5, "5"},
     };
-    expect_texts(cases);
+    expect_code_texts(cases);
 }
 
 TEST(NumberFormatCodes, ExplicitConditions) {
@@ -122,7 +122,7 @@ TEST(NumberFormatCodes, ExplicitConditions) {
         {"[>100]0;[<-100]0", 50, "50"},  // no section for the value: the general format
         {"0;[<0]\"neg\"", -1, "neg"},    // a section with a condition is tried before the default
     };
-    expect_texts(cases);
+    expect_code_texts(cases);
 }
 
 TEST(NumberFormatCodes, Colours) {
@@ -186,7 +186,7 @@ TEST(NumberFormatCodes, DatesAndTimes) {
         {"yyyy-mm-dd hh:mm:ss", 44197 + 36610 / 86400.0, "2021-01-01 10:10:10"},
         {"mmm-yy", 45000, "Mar-23"},
     };
-    expect_texts(cases);
+    expect_code_texts(cases);
 }
 
 // The renderings of codes that have no counterpart (docs/number-formats.md).
@@ -212,7 +212,7 @@ TEST(NumberFormatCodes, ClosestRenderings) {
         {"[$-411]ggge\"年\"m\"月\"d\"日\";@", 44197, "2021年1月1日"},  // eras: the calendar's year
         {"[DBNum1][$-804]General", 12, "12"},
     };
-    expect_texts(cases);
+    expect_code_texts(cases);
 }
 
 }  // namespace

@@ -9,9 +9,8 @@
 #include "ods_builder.hpp"
 #include "sheet_log.hpp"
 
+namespace qrv::import::odf {
 namespace {
-
-using namespace qrv::import::odf;
 
 TEST(OdfValues, LengthsInTwips) {
     const struct {
@@ -97,3 +96,4 @@ TEST(OdsHiddenRows, RepeatedRowElementsAgainstAModel) {
 }
 
 }  // namespace
+}  // namespace qrv::import::odf

@@ -4,6 +4,7 @@
 // notes, hidden pages left out, flat documents; and broken packages
 // imported as far as they go, or refused in one line.
 #include "imported_document.hpp"
+#include "odf_list_item.hpp"
 #include "slides_builder.hpp"
 
 namespace qrv::test {
@@ -12,7 +13,6 @@ namespace {
 std::string list_of(const std::string &items, const std::string &style = "") {
     return "<text:list" + (style.empty() ? "" : " text:style-name=\"" + style + "\"") + ">" + items + "</text:list>";
 }
-std::string item(const std::string &inside) { return "<text:list-item>" + inside + "</text:list-item>"; }
 
 std::string outline(const std::string &paragraphs, const std::string &style = "") {
     return odp_frame(paragraphs, "outline", "3cm", style.empty() ? "" : " presentation:style-name=\"" + style + "\"");
@@ -126,11 +126,12 @@ TEST(OdpContent, WhatTheHtmlShows) {
          {.pages = odp_page(odp_title("First")) + odp_page(odp_title("Second") + odp_title("Not a heading"))},
          {"\">First</h1>", "\">Second</h1>", "<p>Not a heading</p>"}},
         {"a list style's bullets and numbers by level",
-         {.pages = odp_page(outline(list_of(item(odp_p("one") + list_of(item(odp_p("two")))), "L1"))),
+         {.pages = odp_page(outline(list_of(odf_list_item(odp_p("one") + list_of(odf_list_item(odp_p("two")))), "L1"))),
           .automatic = kBullets},
          {"<span class=\"marker\">*</span> one<ol class=\"list\">", "<span class=\"marker\">a)</span> two"}},
         {"the master's outline levels through the shape's style",
-         {.pages = odp_page(outline(list_of(item(odp_p("one") + list_of(item(odp_p("two"))))), "pr1")),
+         {.pages =
+              odp_page(outline(list_of(odf_list_item(odp_p("one") + list_of(odf_list_item(odp_p("two"))))), "pr1")),
           .automatic = kOutlineChild,
           .styles = kMasterOutline},
          {"<span class=\"marker\">\xE2\x97\x8F</span> one", "<span class=\"marker\">-</span> two"}},
@@ -146,7 +147,9 @@ TEST(OdpContent, WhatTheHtmlShows) {
                             "</draw:frame>")},
          {"Chart: Sales"}},
         {"a spanned table cell", {.pages = odp_page(kSpannedTable)}, {"<td colspan=\"2\"><p>wide</p>"}},
-        {"notes beside the page", {.pages = odp_page(odp_title("Talk") + notes("say this"))}, {"<aside class=\"notes\" aria-label=\"Notes on Slide 1\">\n<p>say this</p>"}},
+        {"notes beside the page",
+         {.pages = odp_page(odp_title("Talk") + notes("say this"))},
+         {"<aside class=\"notes\" aria-label=\"Notes on Slide 1\">\n<p>say this</p>"}},
         {"the character formatting of span styles, a span inside a span adding to it",
          {.pages = odp_page(odp_frame(odp_p("plain <text:span text:style-name=\"T1\">strong <text:span "
                                             "text:style-name=\"T2\">marked</text:span></text:span> after"))),
@@ -176,7 +179,7 @@ TEST(OdpContent, WhatTheHtmlShows) {
 }
 
 TEST(OdpContent, FlatPresentationsReadAsPackages) {
-    const Odp odp{.pages = odp_page(odp_title("One") + outline(list_of(item(odp_p("point")), "L1"))) +
+    const Odp odp{.pages = odp_page(odp_title("One") + outline(list_of(odf_list_item(odp_p("point")), "L1"))) +
                            odp_page(odp_title("Gone"), "dp1"),
                   .automatic = kHiddenPage + kBullets,
                   .meta = "<dc:title>Flat</dc:title>"};
@@ -189,7 +192,7 @@ TEST(OdpContent, FlatPresentationsReadAsPackages) {
 }
 
 TEST(OdpFaults, BrokenPartsAreLeftOut) {
-    const Odp good{.pages = odp_page(odp_title("Kept") + outline(list_of(item(odp_p("point")), "pr1")))};
+    const Odp good{.pages = odp_page(odp_title("Kept") + outline(list_of(odf_list_item(odp_p("point")), "pr1")))};
     auto with = [&good](const char *part, const std::string &content) {
         Odp o = good;
         o.extra_parts.push_back({part, content});

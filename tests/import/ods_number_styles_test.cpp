@@ -9,10 +9,10 @@
 #include "ods_builder.hpp"
 #include "package/byte_source.hpp"
 
+namespace qrv::import::odf {
 namespace {
 
 using qrv::test::FormatCheck;
-using namespace qrv::import::odf;
 
 struct StyleCase {
     std::string style;  // the inside of a data style element named "N"
@@ -48,7 +48,7 @@ private:
     FormatCheck check_;
 };
 
-void expect_texts(const char *element, std::initializer_list<StyleCase> cases) {
+void expect_style_texts(const char *element, std::initializer_list<StyleCase> cases) {
     for (const StyleCase &c : cases) {
         StyleCheck check(element, c.style);
         EXPECT_EQ(check.show(c.value).text, c.expected) << c.style << " with " << c.value;
@@ -59,10 +59,10 @@ std::string number(const std::string &attributes, const std::string &inside = ""
     return "<number:number " + attributes + ">" + inside + "</number:number>";
 }
 
-std::string text(const std::string &shown) { return "<number:text>" + shown + "</number:text>"; }
+std::string number_text(const std::string &shown) { return "<number:text>" + shown + "</number:text>"; }
 
 TEST(OdsDataStyles, NumberStyles) {
-    expect_texts(
+    expect_style_texts(
         "number-style",
         {
             {number("number:decimal-places=\"2\" number:min-integer-digits=\"1\""), 2.5, "2.50"},
@@ -88,9 +88,10 @@ TEST(OdsDataStyles, NumberStyles) {
              1234567, "1234 567"},
             {number("number:decimal-places=\"1\" number:min-integer-digits=\"1\" number:display-factor=\"1000\""),
              1234567, "1234567"},  // scaled numbers show unscaled in the general format
-            {text("Total: ") + number("number:decimal-places=\"0\" number:min-integer-digits=\"1\"") + text(" kg"), 5,
-             "Total: 5 kg"},
-            {text("/") + number("number:decimal-places=\"0\" number:min-integer-digits=\"1\""), 5, "/5"},
+            {number_text("Total: ") + number("number:decimal-places=\"0\" number:min-integer-digits=\"1\"") +
+                 number_text(" kg"),
+             5, "Total: 5 kg"},
+            {number_text("/") + number("number:decimal-places=\"0\" number:min-integer-digits=\"1\""), 5, "/5"},
             {"<number:fill-character> </number:fill-character>" +
                  number("number:decimal-places=\"0\" number:min-integer-digits=\"1\""),
              5, "5"},  // a fill writes nothing
@@ -98,97 +99,100 @@ TEST(OdsDataStyles, NumberStyles) {
 }
 
 TEST(OdsDataStyles, PercentageCurrencyScientificFraction) {
-    expect_texts(
+    expect_style_texts(
         "percentage-style",
         {
-            {number("number:decimal-places=\"1\" number:min-integer-digits=\"1\"") + text("%"), 0.1234, "12.3%"},
-            {number("number:decimal-places=\"0\" number:min-integer-digits=\"1\"") + text(" %"), 0.5, "50 %"},
+            {number("number:decimal-places=\"1\" number:min-integer-digits=\"1\"") + number_text("%"), 0.1234, "12.3%"},
+            {number("number:decimal-places=\"0\" number:min-integer-digits=\"1\"") + number_text(" %"), 0.5, "50 %"},
             {number("number:decimal-places=\"0\" number:min-integer-digits=\"1\""), 0.5, "50%"},
         });
-    expect_texts(
+    expect_style_texts(
         "currency-style",
         {
             {"<number:currency-symbol number:language=\"de\">€</number:currency-symbol>" +
                  number("number:decimal-places=\"2\" number:min-integer-digits=\"1\" number:grouping=\"true\""),
              1234.5, "€1,234.50"},
             {number("number:decimal-places=\"2\" number:min-integer-digits=\"1\" number:grouping=\"true\"") +
-                 text(" ") + "<number:currency-symbol>€</number:currency-symbol>",
+                 number_text(" ") + "<number:currency-symbol>€</number:currency-symbol>",
              1234.5, "1,234.50 €"},
             {"<number:currency-symbol/>" + number("number:decimal-places=\"0\" number:min-integer-digits=\"1\""), 5,
              "$5"},
         });
-    expect_texts("number-style",
-                 {
-                     {"<number:scientific-number number:decimal-places=\"2\" number:min-integer-digits=\"1\" "
-                      "number:min-exponent-digits=\"2\"/>",
-                      12345, "1.23E+04"},
-                     {"<number:scientific-number number:decimal-places=\"2\" number:min-integer-digits=\"1\" "
-                      "number:min-exponent-digits=\"2\"/>",
-                      0.000123, "1.23E-04"},
-                     {"<number:scientific-number number:decimal-places=\"1\" number:min-integer-digits=\"1\" "
-                      "number:min-exponent-digits=\"1\" number:exponent-interval=\"3\"/>",
-                      12345, "12.3E+03"},
-                     // fractions show in the general format
-                     {"<number:fraction number:min-integer-digits=\"0\" number:min-numerator-digits=\"1\" "
-                      "number:min-denominator-digits=\"1\"/>",
-                      1.5, "1.5"},
-                     {"<number:fraction number:min-integer-digits=\"0\" number:min-numerator-digits=\"1\" "
-                      "number:min-denominator-digits=\"1\"/>" +
-                          text(" cups"),
-                      0.75, "0.75 cups"},
-                 });
+    expect_style_texts("number-style",
+                       {
+                           {"<number:scientific-number number:decimal-places=\"2\" number:min-integer-digits=\"1\" "
+                            "number:min-exponent-digits=\"2\"/>",
+                            12345, "1.23E+04"},
+                           {"<number:scientific-number number:decimal-places=\"2\" number:min-integer-digits=\"1\" "
+                            "number:min-exponent-digits=\"2\"/>",
+                            0.000123, "1.23E-04"},
+                           {"<number:scientific-number number:decimal-places=\"1\" number:min-integer-digits=\"1\" "
+                            "number:min-exponent-digits=\"1\" number:exponent-interval=\"3\"/>",
+                            12345, "12.3E+03"},
+                           // fractions show in the general format
+                           {"<number:fraction number:min-integer-digits=\"0\" number:min-numerator-digits=\"1\" "
+                            "number:min-denominator-digits=\"1\"/>",
+                            1.5, "1.5"},
+                           {"<number:fraction number:min-integer-digits=\"0\" number:min-numerator-digits=\"1\" "
+                            "number:min-denominator-digits=\"1\"/>" +
+                                number_text(" cups"),
+                            0.75, "0.75 cups"},
+                       });
 }
 
 TEST(OdsDataStyles, BooleanAndTextStyles) {
-    expect_texts("boolean-style", {{"<number:boolean/>", 1, "TRUE"}, {"<number:boolean/>", 0, "FALSE"}});
+    expect_style_texts("boolean-style", {{"<number:boolean/>", 1, "TRUE"}, {"<number:boolean/>", 0, "FALSE"}});
     // the style's language is not the export's: its words are the export's
-    expect_texts("boolean-style number:language=\"fr\" number:country=\"BE\"", {{"<number:boolean/>", 0, "FALSE"}});
+    expect_style_texts("boolean-style number:language=\"fr\" number:country=\"BE\"",
+                       {{"<number:boolean/>", 0, "FALSE"}});
     // A text style is for text cells: numbers under it show in the general format.
-    expect_texts("text-style", {{text("[") + "<number:text-content/>" + text("]"), 5.25, "5.25"}});
+    expect_style_texts("text-style", {{number_text("[") + "<number:text-content/>" + number_text("]"), 5.25, "5.25"}});
 }
 
 TEST(OdsDataStyles, DateStyles) {
-    const std::string month_day_year = "<number:month number:style=\"long\"/>" + text("/") +
-                                       "<number:day number:style=\"long\"/>" + text("/") +
+    const std::string month_day_year = "<number:month number:style=\"long\"/>" + number_text("/") +
+                                       "<number:day number:style=\"long\"/>" + number_text("/") +
                                        "<number:year number:style=\"long\"/>";
-    expect_texts(
+    expect_style_texts(
         "date-style",
         {
             {month_day_year, 44197, "01/01/2021"},
-            {"<number:day/>" + text(". ") + "<number:month number:textual=\"true\" number:style=\"long\"/>" +
-                 text(" ") + "<number:year number:style=\"long\"/>",
+            {"<number:day/>" + number_text(". ") + "<number:month number:textual=\"true\" number:style=\"long\"/>" +
+                 number_text(" ") + "<number:year number:style=\"long\"/>",
              44197, "1. January 2021"},
-            {"<number:day-of-week number:style=\"long\"/>" + text(", ") + "<number:month number:textual=\"true\"/>" +
-                 text(" ") + "<number:day/>",
+            {"<number:day-of-week number:style=\"long\"/>" + number_text(", ") +
+                 "<number:month number:textual=\"true\"/>" + number_text(" ") + "<number:day/>",
              44197, "Friday, Jan 1"},
-            {"<number:day-of-week/>" + text(" ") + "<number:month/>" + text("-") + "<number:year/>", 44197, "Fri 1-21"},
+            {"<number:day-of-week/>" + number_text(" ") + "<number:month/>" + number_text("-") + "<number:year/>",
+             44197, "Fri 1-21"},
         });
     // The fields keep the order the file gives them, whatever the reader's language.
-    expect_texts("date-style number:automatic-order=\"true\"",
-                 {
-                     {"<number:day number:style=\"long\"/>" + text("/") + "<number:month number:style=\"long\"/>" +
-                          text("/") + "<number:year/>",
-                      44198, "02/01/21"},
-                 });
-    expect_texts("date-style",
-                 {
-                     {"<number:year number:style=\"long\"/>" + text("-") + "<number:month number:style=\"long\"/>" +
-                          text("-") + "<number:day number:style=\"long\"/>",
-                      44197.75, "2021-01-01"},
-                     // no tokens for quarters, weeks and eras: left out
-                     {"<number:quarter/>" + text(" ") + "<number:year number:style=\"long\"/>", 44197, " 2021"},
-                     {month_day_year + text(" ") + "<number:hours/>" + text(":") +
-                          "<number:minutes number:style=\"long\"/>" + text(" ") + "<number:am-pm/>",
-                      44197 + 36610 / 86400.0, "01/01/2021 10:10 AM"},
-                 });
+    expect_style_texts("date-style number:automatic-order=\"true\"",
+                       {
+                           {"<number:day number:style=\"long\"/>" + number_text("/") +
+                                "<number:month number:style=\"long\"/>" + number_text("/") + "<number:year/>",
+                            44198, "02/01/21"},
+                       });
+    expect_style_texts(
+        "date-style",
+        {
+            {"<number:year number:style=\"long\"/>" + number_text("-") + "<number:month number:style=\"long\"/>" +
+                 number_text("-") + "<number:day number:style=\"long\"/>",
+             44197.75, "2021-01-01"},
+            // no tokens for quarters, weeks and eras: left out
+            {"<number:quarter/>" + number_text(" ") + "<number:year number:style=\"long\"/>", 44197, " 2021"},
+            {month_day_year + number_text(" ") + "<number:hours/>" + number_text(":") +
+                 "<number:minutes number:style=\"long\"/>" + number_text(" ") + "<number:am-pm/>",
+             44197 + 36610 / 86400.0, "01/01/2021 10:10 AM"},
+        });
 }
 
 TEST(OdsDataStyles, TimeStyles) {
-    const std::string hms =
-        "<number:hours number:style=\"long\"/>" + text(":") + "<number:minutes number:style=\"long\"/>" + text(":");
+    const std::string hms = "<number:hours number:style=\"long\"/>" + number_text(":") +
+                            "<number:minutes number:style=\"long\"/>" + number_text(":");
     const std::string hours_minutes =
-        "<number:hours number:style=\"long\"/>" + text(":") + "<number:minutes number:style=\"long\"/>";
-    expect_texts(
+        "<number:hours number:style=\"long\"/>" + number_text(":") + "<number:minutes number:style=\"long\"/>";
+    expect_style_texts(
         "time-style",
         {
             {hms + "<number:seconds number:style=\"long\"/>", 0.5, "12:00:00"},
@@ -196,15 +200,16 @@ TEST(OdsDataStyles, TimeStyles) {
             // fractions of a second are left out
             {hms + "<number:seconds number:style=\"long\" number:decimal-places=\"2\"/>",
              10 / 24.0 + 10 / 1440.0 + 10.12 / 86400, "10:10:10"},
-            {"<number:hours/>" + text(":") + "<number:minutes number:style=\"long\"/>" + text(" ") + "<number:am-pm/>",
+            {"<number:hours/>" + number_text(":") + "<number:minutes number:style=\"long\"/>" + number_text(" ") +
+                 "<number:am-pm/>",
              0.75, "6:00 PM"},
-            {"<number:hours/>" + text(":") + "<number:minutes number:style=\"long\"/>", 0.0, "0:00"},
+            {"<number:hours/>" + number_text(":") + "<number:minutes number:style=\"long\"/>", 0.0, "0:00"},
         });
     // elapsed hours show the time of day
-    expect_texts("time-style number:truncate-on-overflow=\"false\"", {{hours_minutes, 1.5, "12:00"}});
+    expect_style_texts("time-style number:truncate-on-overflow=\"false\"", {{hours_minutes, 1.5, "12:00"}});
 }
 
-const std::string kNegativeRed = "<style:text-properties fo:color=\"#ff0000\"/>" + text("-") +
+const std::string kNegativeRed = "<style:text-properties fo:color=\"#ff0000\"/>" + number_text("-") +
                                  "<number:currency-symbol>$</number:currency-symbol>" +
                                  number("number:decimal-places=\"2\" number:min-integer-digits=\"1\"") +
                                  "<style:map style:condition=\"value()&gt;=0\" style:apply-style-name=\"P\"/>";
@@ -213,10 +218,10 @@ TEST(OdsDataStyles, MapsColoursAndTheirTargets) {
     const std::string positive =
         "<number:currency-style style:name=\"P\"><number:currency-symbol>$</number:currency-symbol>" +
         number("number:decimal-places=\"2\" number:min-integer-digits=\"1\"") + "</number:currency-style>";
-    const std::string parenthesised = "<number:number-style style:name=\"Q\">" + text("(") +
+    const std::string parenthesised = "<number:number-style style:name=\"Q\">" + number_text("(") +
                                       number("number:decimal-places=\"0\" number:min-integer-digits=\"1\"") +
-                                      text(")") + "</number:number-style>";
-    const std::string big = "<number:number-style style:name=\"B\">" + text("big") + "</number:number-style>";
+                                      number_text(")") + "</number:number-style>";
+    const std::string big = "<number:number-style style:name=\"B\">" + number_text("big") + "</number:number-style>";
     const std::string plain = number("number:decimal-places=\"0\" number:min-integer-digits=\"1\"");
     const struct {
         const char *element;
@@ -284,3 +289,4 @@ TEST(OdsDataStyles, ConditionsOfMaps) {
 }
 
 }  // namespace
+}  // namespace qrv::import::odf

@@ -29,8 +29,9 @@ using qrv::test::ods_string;
 using qrv::test::ods_table;
 using qrv::test::OdsSpec;
 using qrv::test::SheetImport;
+using qrv::test::with_part;
 
-struct Feature {
+struct OdsFeature {
     const char *name;
     OdsSpec spec;
     std::vector<std::string> shown;  // pieces of the walk's log
@@ -52,7 +53,7 @@ const std::string kNumberStyle =
     "number:min-integer-digits=\"1\"/></number:number-style>" +
     cell_style("ce1", "", " style:data-style-name=\"N1\"");
 
-Feature values_of_every_type() {
+OdsFeature values_of_every_type() {
     return {
         "values of every type with their value attributes",
         one_table(ods_row(ods_float(2.5) + ods_cell("office:value-type=\"percentage\" office:value=\"0.25\"") +
@@ -63,14 +64,14 @@ Feature values_of_every_type() {
         {"r1: =2.5| =0.25| =3| =01/01/21| =12:30:00| TRUE| x|\n"}};
 }
 
-Feature general_numbers() {
+OdsFeature general_numbers() {
     return {"general numbers keep 15 digits",
             one_table(ods_row(ods_cell("office:value-type=\"float\" office:value=\"0.123456789\"") +
                               ods_cell("office:value-type=\"float\" office:value=\"3.14159265358979\""))),
             {"r1: =0.123456789| =3.14159265358979|"}};
 }
 
-Feature text_of_paragraphs() {
+OdsFeature text_of_paragraphs() {
     return {"paragraphs, spaces, tabs and line breaks",
             one_table(ods_row(ods_cell("office:value-type=\"string\"",
                                        "<text:p>a <text:s text:c=\"2\"/>b<text:tab/>c</text:p>"
@@ -79,7 +80,7 @@ Feature text_of_paragraphs() {
             {"r1: a   b\tc\nd\ne| x y  |"}};
 }
 
-Feature merged_cells() {
+OdsFeature merged_cells() {
     return {
         "merged cells with covered cells hidden under them",
         one_table(ods_row(ods_cell("office:value-type=\"float\" office:value=\"5\" "
@@ -90,7 +91,7 @@ Feature merged_cells() {
         {"r1: =5^2_2|\nr2:\nr3: =6| |\n"}};
 }
 
-Feature columns_and_rows() {
+OdsFeature columns_and_rows() {
     OdsSpec spec = one_table(
         "<table:table-column table:style-name=\"co1\"/>"
         "<table:table-column table:style-name=\"co1\" table:visibility=\"collapse\"/>" +
@@ -100,7 +101,7 @@ Feature columns_and_rows() {
     return {"column widths, hidden columns and hidden rows", spec, {"cols: 1440 0h\n", "r2h: =3| |\n"}};
 }
 
-Feature hidden_table() {
+OdsFeature hidden_table() {
     OdsSpec spec(ods_table("Shown", ods_row(ods_float(1))) +
                  ods_table("Away", ods_row(ods_float(2)), " table:style-name=\"ta2\""));
     spec.automatic_styles =
@@ -115,7 +116,7 @@ std::string show_zeros(bool on) {
 }
 
 // The view hides zeros; one sheet's own entry shows them again.
-Feature hidden_zeros() {
+OdsFeature hidden_zeros() {
     OdsSpec spec(ods_table("Hides", ods_row(ods_float(0) + ods_float(1))) +
                  ods_table("Shows", ods_row(ods_float(0) + ods_float(2))));
     spec.settings =
@@ -128,7 +129,7 @@ Feature hidden_zeros() {
             {"== Hides\ncols: 0 0\nr1: | =1|\n", "== Shows\ncols: 0 0\nr1: =0| =2|\n"}};
 }
 
-Feature rich_text() {
+OdsFeature rich_text() {
     return {"rich text in its span styles over the cell's",
             one_table(ods_row(ods_cell("office:value-type=\"string\" table:style-name=\"ce2\"",
                                        "<text:p>a<text:span text:style-name=\"T1\">b<text:span text:style-name=\"T2\">"
@@ -140,7 +141,7 @@ Feature rich_text() {
             {"r1: a{#00FF00}*b*{#00FF00}/*c*/{#FF0000}d{#00FF00}|"}};
 }
 
-Feature cell_styles() {
+OdsFeature cell_styles() {
     OdsSpec spec = one_table(
         "<table:table-column table:default-cell-style-name=\"Bold\" table:number-columns-repeated=\"2\"/>" +
             ods_row(ods_cell("office:value-type=\"float\" office:value=\"7\" table:style-name=\"ce1\"") +
@@ -155,7 +156,7 @@ Feature cell_styles() {
     return {"cell styles through parents, column and row defaults", spec, {"r1: =*7*{#0000FF}| =*8*|\nr2: =9| |"}};
 }
 
-Feature number_styles() {
+OdsFeature number_styles() {
     return {"data styles of cell styles",
             one_table(ods_row(ods_cell("office:value-type=\"float\" office:value=\"2.5\" table:style-name=\"ce1\"") +
                               ods_cell("office:value-type=\"boolean\" office:boolean-value=\"true\" "
@@ -172,7 +173,7 @@ Feature number_styles() {
             {"r1: =2.50| =1.00| =44197.50| =2.5| 1 3/8|"}};
 }
 
-Feature dates_1904() {
+OdsFeature dates_1904() {
     OdsSpec spec(
         "<table:calculation-settings><table:null-date table:date-value=\"1904-01-01\"/>"
         "</table:calculation-settings>" +
@@ -183,7 +184,7 @@ Feature dates_1904() {
     return {"dates counted from 1904", spec, {"r1: =1.00| =1|"}};
 }
 
-Feature content_kept_out() {
+OdsFeature content_kept_out() {
     return {"annotations and drawings kept out of the cell text",
             one_table(ods_row(ods_cell("office:value-type=\"string\"",
                                        "<office:annotation><dc:creator>Ann</dc:creator><text:p>note</text:p>"
@@ -195,7 +196,7 @@ Feature content_kept_out() {
             {"r1: shown| | =1|\n"}};
 }
 
-Feature links_and_values_from_text() {
+OdsFeature links_and_values_from_text() {
     return {"links, error values, and text without a value type",
             one_table(ods_row(ods_cell("office:value-type=\"string\"",
                                        "<text:p><text:a xlink:href=\"https://example.com/\">site</text:a></text:p>") +
@@ -206,7 +207,7 @@ Feature links_and_values_from_text() {
             {"r1: [site](https://example.com/)| !#DIV/0!| free| attribute|\n"}};
 }
 
-Feature repeats_with_content() {
+OdsFeature repeats_with_content() {
     return {"repeated cells and rows with content",
             one_table(ods_row(ods_cell("table:number-columns-repeated=\"2\"") +
                                   ods_cell("office:value-type=\"float\" office:value=\"1\" "
@@ -216,28 +217,18 @@ Feature repeats_with_content() {
             {"r1: ^2| =1| =1| =1|\nr2: ^2| =1| =1| =1|\nr3: ^4| =2|\n"}};
 }
 
-Feature properties() {
+OdsFeature properties() {
     OdsSpec spec = one_table(ods_row(ods_float(1)));
     spec.meta = "<dc:title>Budget 2024</dc:title><meta:initial-creator>Ann</meta:initial-creator>";
     return {"document properties", spec, {"title=Budget 2024\n"}};
 }
 
 TEST(OdsImport, EachFeatureReachesTheFiltersAlikeFromPackageAndFlatFile) {
-    const Feature features[] = {values_of_every_type(),
-                                general_numbers(),
-                                text_of_paragraphs(),
-                                merged_cells(),
-                                columns_and_rows(),
-                                hidden_table(),
-                                hidden_zeros(),
-                                rich_text(),
-                                cell_styles(),
-                                number_styles(),
-                                content_kept_out(),
-                                links_and_values_from_text(),
-                                repeats_with_content(),
-                                properties(),
-                                dates_1904()};
+    const OdsFeature features[] = {values_of_every_type(), general_numbers(),  text_of_paragraphs(),
+                                   merged_cells(),         columns_and_rows(), hidden_table(),
+                                   hidden_zeros(),         rich_text(),        cell_styles(),
+                                   number_styles(),        content_kept_out(), links_and_values_from_text(),
+                                   repeats_with_content(), properties(),       dates_1904()};
     for (const auto &f : features) {
         SCOPED_TRACE(f.name);
         const SheetImport packaged = import_and_walk(ods_of(f.spec), "book.ods");
@@ -324,7 +315,7 @@ TEST(OdsImport, RepeatedEmptyRowsAndCellsCostNothing) {
         << result.page;
 }
 
-struct BadInput {
+struct BadOds {
     const char *name;
     std::string bytes;
     const char *file;     // the name it is imported under
@@ -332,12 +323,6 @@ struct BadInput {
     std::string message;  // a piece of the error or of the warnings
     IMOptions options{sizeof(IMOptions), 0, 0, 0, 0, 0, 0};
 };
-
-std::string with_part(std::vector<qrv::test::Part> parts, const std::string &name, const std::string &content) {
-    for (auto &p : parts)
-        if (p.name == name) p.content = content;
-    return qrv::test::zip_of(parts);
-}
 
 std::string without_part(std::vector<qrv::test::Part> parts, const std::string &name) {
     std::erase_if(parts, [&](const qrv::test::Part &p) { return p.name == name; });
@@ -362,7 +347,7 @@ TEST(OdsImport, BadInputGivesOneLineOrAWarning) {
         ods_cell("office:value-type=\"string\" table:number-columns-repeated=\"999999999\"", "<text:p>X</text:p>"),
         " table:number-rows-repeated=\"999999999\"");
 
-    const BadInput cases[] = {
+    const BadOds cases[] = {
         {"not an archive", "PK\x03\x04 this is no zip at all", "book.ods", IM_ERR_BROKEN, "book.ods: "},
         {"truncated archive", good.substr(0, good.size() / 2), "book.ods", IM_ERR_BROKEN, "book.ods: "},
         {"missing content part", without_part(parts, "content.xml"), "book.ods", IM_ERR_BROKEN,

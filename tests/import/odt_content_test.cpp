@@ -9,7 +9,7 @@
 namespace qrv::test {
 namespace {
 
-std::string body_text(const std::string &body) {
+std::string odt_body_text(const std::string &body) {
     Odt odt;
     odt.body = body;
     Imported doc(odt);
@@ -84,7 +84,7 @@ TEST(OdtContent, WhatTheBodyShows) {
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(body_text(c.body), c.shown);
+        EXPECT_EQ(odt_body_text(c.body), c.shown);
     }
 }
 

@@ -12,19 +12,12 @@ namespace {
 
 using model::kDefaultFontBit;
 
-std::string font_name(const CUTextChangeInfo &text) {
-    std::string name;
-    for (size_t i = 0; i < CU_FONT_NAME_CHARS && text.FontName[0][i]; ++i)
-        name += static_cast<char>(text.FontName[0][i]);
-    return name;
-}
-
 // The page's defaults: Liberation Serif at 12 points.
-const std::string kDefaults =
+const std::string kOdtDefaults =
     "<style:default-style style:family=\"paragraph\"><style:text-properties style:font-name=\"Liberation Serif\" "
     "fo:font-size=\"12pt\"/></style:default-style>"
     "<style:style style:name=\"Standard\" style:family=\"paragraph\"/>";
-const std::string kFaces =
+const std::string kSerifAndGeorgiaFaces =
     "<style:font-face style:name=\"Liberation Serif\" svg:font-family=\"'Liberation Serif'\"/>"
     "<style:font-face style:name=\"Georgia1\" svg:font-family=\"Georgia\"/>";
 
@@ -80,8 +73,8 @@ TEST(OdtSpans, EachPropertyReachesItsFieldOfTheTextRecord) {
     for (const auto &c : cases) {
         SCOPED_TRACE(c.properties);
         Odt odt;
-        odt.styles = kDefaults;
-        odt.font_faces = kFaces;
+        odt.styles = kOdtDefaults;
+        odt.font_faces = kSerifAndGeorgiaFaces;
         odt.automatic = odt_style("T1", "text", std::string("<style:text-properties ") + c.properties + "/>");
         odt.body = odt_p("<text:span text:style-name=\"T1\">marked</text:span>", "Standard");
         Imported doc(odt);
@@ -94,7 +87,7 @@ TEST(OdtSpans, EachPropertyReachesItsFieldOfTheTextRecord) {
 // and their character styles, innermost last.
 TEST(OdtSpans, LayersOfFormatting) {
     const std::string styles =
-        kDefaults +
+        kOdtDefaults +
         odt_style("Strong_20_Emphasis", "text", "<style:text-properties fo:font-weight=\"bold\"/>",
                   " style:display-name=\"Strong Emphasis\"") +
         odt_style("Loud", "paragraph", "<style:text-properties fo:color=\"#ff0000\" fo:font-size=\"20pt\"/>",

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "golden_page.hpp"
+#include "odf_list_item.hpp"
 #include "odt_builder.hpp"
 
 namespace qrv::test {
@@ -16,20 +17,18 @@ std::string span(const std::string &style, const std::string &text) {
     return "<text:span text:style-name=\"" + style + "\">" + text + "</text:span>";
 }
 
-std::string item(const std::string &inside) { return "<text:list-item>" + inside + "</text:list-item>"; }
-
-std::string cell(const std::string &inside, const std::string &attributes = "") {
+std::string string_cell(const std::string &inside, const std::string &attributes = "") {
     return "<table:table-cell table:style-name=\"Table1.A1\" office:value-type=\"string\"" + attributes + ">" + inside +
            "</table:table-cell>";
 }
 
-const std::string kFaces =
+const std::string kLiberationFaces =
     "<style:font-face style:name=\"Liberation Serif\" svg:font-family=\"'Liberation Serif'\" "
     "style:font-family-generic=\"roman\"/><style:font-face style:name=\"Liberation Sans\" "
     "svg:font-family=\"'Liberation Sans'\" style:font-family-generic=\"swiss\"/><style:font-face "
     "style:name=\"Liberation Mono\" svg:font-family=\"'Liberation Mono'\" style:font-pitch=\"fixed\"/>";
 
-const std::string kStyles =
+const std::string kWriterStyles =
     "<style:default-style style:family=\"paragraph\"><style:paragraph-properties fo:orphans=\"2\"/>"
     "<style:text-properties style:font-name=\"Liberation Serif\" fo:font-size=\"12pt\" fo:language=\"en\"/>"
     "</style:default-style>" +
@@ -116,7 +115,7 @@ const std::string kMeta =
     "<dc:creator>Bo Example</dc:creator><meta:keyword>trial</meta:keyword><meta:keyword>yield</meta:keyword>"
     "<meta:document-statistic meta:table-count=\"1\" meta:paragraph-count=\"21\" meta:word-count=\"140\"/>";
 
-std::string note(const std::string &id, const std::string &citation, const std::string &text) {
+std::string footnote(const std::string &id, const std::string &citation, const std::string &text) {
     return "<text:note text:id=\"" + id + "\" text:note-class=\"footnote\"><text:note-citation>" + citation +
            "</text:note-citation><text:note-body>" + odt_p(text, "Footnote") + "</text:note-body></text:note>";
 }
@@ -124,10 +123,10 @@ std::string note(const std::string &id, const std::string &citation, const std::
 // A report: a title, numbered headings, notes, a numbered list that a later
 // list continues, a bulleted list, a table with a header row and merged
 // cells and its caption, a link, a comment and a tracked change.
-Odt report() {
+Odt odt_report() {
     Odt odt;
-    odt.font_faces = kFaces;
-    odt.styles = kStyles;
+    odt.font_faces = kLiberationFaces;
+    odt.styles = kWriterStyles;
     odt.automatic = kAutomatic;
     odt.meta = kMeta;
     odt.body =
@@ -146,50 +145,52 @@ Odt report() {
         odt_p("The trial ran for " + span("Strong_20_Emphasis", "twelve weeks") +
                   " on <text:change "
                   "text:change-id=\"ct1\"/>two sites. Yields rose by 8<text:s/>% on average" +
-                  note("ftn1", "1", "Measured against the five-year mean of each site.") + ", with the " +
+                  footnote("ftn1", "1", "Measured against the five-year mean of each site.") + ", with the " +
                   span("Emphasis", "northern") + " site ahead. Water use fell to 0.8 m" + span("T2", "3") +
                   " per plot.<office:annotation><dc:creator>Bo Example</dc:creator><dc:date>2024-03-04T16:10:00"
                   "</dc:date><text:p>Check against the logger data.</text:p></office:annotation>",
               "P1") +
         odt_h("Method", 2, "Heading_20_2") + "<text:list xml:id=\"list1\" text:style-name=\"L1\">" +
-        item(odt_p("Prepare the plots", "P2") + "<text:list>" + item(odt_p("Clear the ground", "P2")) +
-             item(odt_p("Sow in rows <text:s text:c=\"2\"/>30 cm apart", "P2")) + "</text:list>") +
-        item(odt_p("Water " + span("T1", "twice a week"), "P2")) + "</text:list>" +
+        odf_list_item(odt_p("Prepare the plots", "P2") + "<text:list>" +
+                      odf_list_item(odt_p("Clear the ground", "P2")) +
+                      odf_list_item(odt_p("Sow in rows <text:s text:c=\"2\"/>30 cm apart", "P2")) + "</text:list>") +
+        odf_list_item(odt_p("Water " + span("T1", "twice a week"), "P2")) + "</text:list>" +
         odt_p("<text:soft-page-break/>Measurements started in week three.", "Text_20_body") +
         "<text:list xml:id=\"list2\" text:continue-list=\"list1\" text:style-name=\"L1\">" +
-        item(odt_p("Record the yield" + note("ftn2", "2", "Fresh weight, in kilograms per plot."), "P2")) +
-        item(odt_p("Report the " + span("Source_20_Text", "yield.csv") + " file", "P2")) + "</text:list>" +
+        odf_list_item(odt_p("Record the yield" + footnote("ftn2", "2", "Fresh weight, in kilograms per plot."), "P2")) +
+        odf_list_item(odt_p("Report the " + span("Source_20_Text", "yield.csv") + " file", "P2")) + "</text:list>" +
         odt_h("Results", 2, "Heading_20_2") +
         "<table:table table:name=\"Table1\" table:style-name=\"Table1\"><table:table-column "
         "table:style-name=\"Table1.A\"/><table:table-column table:style-name=\"Table1.B\" "
         "table:number-columns-repeated=\"2\"/><table:table-header-rows><table:table-row>" +
-        cell(odt_p("Site", "Table_20_Heading")) +
-        cell(odt_p("Yield (kg)", "Table_20_Heading"), " table:number-columns-spanned=\"2\"") +
+        string_cell(odt_p("Site", "Table_20_Heading")) +
+        string_cell(odt_p("Yield (kg)", "Table_20_Heading"), " table:number-columns-spanned=\"2\"") +
         "<table:covered-table-cell/></table:table-row></table:table-header-rows><table:table-row>" +
-        cell(odt_p("North", "Table_20_Contents"), " table:number-rows-spanned=\"2\"") +
-        cell(odt_p("2023", "Table_20_Contents")) + cell(odt_p("41.2", "Table_20_Contents")) +
-        "</table:table-row><table:table-row><table:covered-table-cell/>" + cell(odt_p("2024", "Table_20_Contents")) +
-        cell(odt_p(span("T3", "44.9"), "Table_20_Contents")) + "</table:table-row><table:table-row>" +
-        cell(odt_p("South", "Table_20_Contents")) + cell(odt_p("2024", "Table_20_Contents")) +
-        cell(odt_p("38.0", "Table_20_Contents")) + "</table:table-row></table:table>" +
+        string_cell(odt_p("North", "Table_20_Contents"), " table:number-rows-spanned=\"2\"") +
+        string_cell(odt_p("2023", "Table_20_Contents")) + string_cell(odt_p("41.2", "Table_20_Contents")) +
+        "</table:table-row><table:table-row><table:covered-table-cell/>" +
+        string_cell(odt_p("2024", "Table_20_Contents")) + string_cell(odt_p(span("T3", "44.9"), "Table_20_Contents")) +
+        "</table:table-row><table:table-row>" + string_cell(odt_p("South", "Table_20_Contents")) +
+        string_cell(odt_p("2024", "Table_20_Contents")) + string_cell(odt_p("38.0", "Table_20_Contents")) +
+        "</table:table-row></table:table>" +
         odt_p(
             "Table <text:sequence text:ref-name=\"refTable0\" text:name=\"Table\" text:formula=\"ooow:Table+1\" "
             "style:num-format=\"1\">1</text:sequence>: Yield by site and year",
             "Table") +
         odt_h("Next steps", 1, "Heading_20_1") + "<text:list xml:id=\"list3\" text:style-name=\"L2\">" +
-        item(odt_p("Repeat on the <text:a xlink:type=\"simple\" xlink:href=\"https://example.org/sites\" "
-                   "text:style-name=\"Internet_20_link\">partner sites</text:a>",
-                   "P3") +
-             "<text:list>" + item(odt_p("East, from April", "P3")) + "</text:list>") +
-        item(odt_p("Publish the data (see <text:bookmark-ref text:reference-format=\"text\" "
-                   "text:ref-name=\"__RefHeading___Toc1\">Summary</text:bookmark-ref>)",
-                   "P3")) +
+        odf_list_item(odt_p("Repeat on the <text:a xlink:type=\"simple\" xlink:href=\"https://example.org/sites\" "
+                            "text:style-name=\"Internet_20_link\">partner sites</text:a>",
+                            "P3") +
+                      "<text:list>" + odf_list_item(odt_p("East, from April", "P3")) + "</text:list>") +
+        odf_list_item(odt_p("Publish the data (see <text:bookmark-ref text:reference-format=\"text\" "
+                            "text:ref-name=\"__RefHeading___Toc1\">Summary</text:bookmark-ref>)",
+                            "P3")) +
         "</text:list>";
     return odt;
 }
 
 TEST(OdtGolden, RealLookingDocumentsExportAsBefore) {
-    const std::pair<const char *, Odt> documents[] = {{"odt-report", report()}};
+    const std::pair<const char *, Odt> documents[] = {{"odt-report", odt_report()}};
     for (const auto &[name, odt] : documents) {
         SCOPED_TRACE(name);
         Imported doc(odt);
@@ -202,7 +203,7 @@ TEST(OdtGolden, RealLookingDocumentsExportAsBefore) {
 // Imports keep their state to themselves: documents imported on several
 // threads at once come out as one thread's do.
 TEST(OdtGolden, ImportsOnSeveralThreadsAlike) {
-    const std::string bytes = report().bytes();
+    const std::string bytes = odt_report().bytes();
     const std::string expected = Imported(bytes, "report.odt").dump();
     ASSERT_NE(expected.find("Field trial report"), std::string::npos) << expected;
     std::vector<std::string> dumps(4);

@@ -22,7 +22,7 @@ std::string list_style(const std::string &name, const std::string &levels) {
     return "<text:list-style style:name=\"" + name + "\">" + levels + "</text:list-style>";
 }
 
-std::string item(const std::string &inside, const std::string &attributes = "") {
+std::string list_item(const std::string &inside, const std::string &attributes = "") {
     return "<text:list-item" + attributes + ">" + inside + "</text:list-item>";
 }
 
@@ -32,11 +32,11 @@ std::string list(const std::string &items, const std::string &attributes = "") {
 
 std::string items(std::initializer_list<const char *> words) {
     std::string out;
-    for (const char *w : words) out += item(odt_p(w));
+    for (const char *w : words) out += list_item(odt_p(w));
     return out;
 }
 
-const std::string kNumbered =
+const std::string kNumberedListStyle =
     list_style("N", number_level(1, "1", "style:num-suffix=\".\"") + number_level(2, "a", "style:num-suffix=\")\"") +
                         number_level(3, "i", "style:num-prefix=\"(\" style:num-suffix=\")\"") +
                         number_level(4, "1", "text:display-levels=\"3\" style:num-suffix=\".\""));
@@ -50,24 +50,26 @@ TEST(OdtLists, NumbersAsTheDocumentShowsThem) {
         std::string shown;
     } cases[] = {
         {"levels restart under a new outer item", "",
-         list(item(odt_p("a") + list(items({"b", "c"}) + item(odt_p("d") + list(items({"e"}))))) + items({"f"}) +
-                  item(odt_p("g") + list(items({"h"}))),
+         list(list_item(odt_p("a") + list(items({"b", "c"}) + list_item(odt_p("d") + list(items({"e"}))))) +
+                  items({"f"}) + list_item(odt_p("g") + list(items({"h"}))),
               kStyled),
          "1. a\n  a) b\n  b) c\n  c) d\n    (i) e\n2. f\n3. g\n  a) h\n"},
         {"display levels show the numbers above", "",
-         list(item(odt_p("a") + list(item(odt_p("b") + list(item(odt_p("c") + list(items({"d", "e"}))))))), kStyled),
+         list(list_item(odt_p("a") +
+                        list(list_item(odt_p("b") + list(list_item(odt_p("c") + list(items({"d", "e"}))))))),
+              kStyled),
          "1. a\n  a) b\n    (i) c\n      a.i.1. d\n      a.i.2. e\n"},
         {"formats: upper letters and Roman numerals, none",
          list_style("F", number_level(1, "A", "style:num-suffix=\".\"") +
                              number_level(2, "I", "style:num-suffix=\".\"") +
                              number_level(3, "", "style:num-prefix=\"-\"")),
-         list(item(odt_p("a") + list(item(odt_p("b") + list(items({"c"}))) + items({"d"}))) + items({"e"}),
+         list(list_item(odt_p("a") + list(list_item(odt_p("b") + list(items({"c"}))) + items({"d"}))) + items({"e"}),
               " text:style-name=\"F\""),
          "A. a\n  I. b\n    - c\n  II. d\nB. e\n"},
         {"a start value", list_style("S", number_level(1, "1", "text:start-value=\"7\" style:num-suffix=\")\"")),
          list(items({"a", "b"}), " text:style-name=\"S\""), "7) a\n8) b\n"},
         {"bullets", list_style("B", bullet_level(1, "•") + bullet_level(2, "–")),
-         list(item(odt_p("a") + list(items({"b"}))), " text:style-name=\"B\""), "• a\n  – b\n"},
+         list(list_item(odt_p("a") + list(items({"b"}))), " text:style-name=\"B\""), "• a\n  – b\n"},
         // A font's private bullet character shows as the usual bullet.
         {"a private bullet", list_style("B", bullet_level(1, "\xEE\x80\x8A")),
          list(items({"a"}), " text:style-name=\"B\""), "• a\n"},
@@ -76,14 +78,14 @@ TEST(OdtLists, NumbersAsTheDocumentShowsThem) {
                     "<text:list-level-style-bullet text:level=\"1\" text:bullet-char=\"\xEF\x82\xB7\">"
                     "<style:text-properties style:font-name=\"Symbol\"/></text:list-level-style-bullet>" +
                         bullet_level(2, "o")),
-         list(item(odt_p("a") + list(items({"b"}))), " text:style-name=\"W\""), "• a\n  ◦ b\n"},
+         list(list_item(odt_p("a") + list(items({"b"}))), " text:style-name=\"W\""), "• a\n  ◦ b\n"},
         {"levels the style does not state are decimal", list_style("D", number_level(1, "i", "style:num-suffix=\".\"")),
-         list(item(odt_p("a") + list(items({"b"}))), " text:style-name=\"D\""), "i. a\n  1. b\n"},
+         list(list_item(odt_p("a") + list(items({"b"}))), " text:style-name=\"D\""), "i. a\n  1. b\n"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         Odt odt;
-        odt.automatic = c.automatic.empty() ? kNumbered : c.automatic;
+        odt.automatic = c.automatic.empty() ? kNumberedListStyle : c.automatic;
         odt.body = c.body;
         EXPECT_EQ(odt_lines(odt), c.shown);
     }
@@ -106,27 +108,27 @@ TEST(OdtLists, ContinuedAndRestartedNumbering) {
              list(items({"c"}), kStyled + " text:continue-list=\"first\""),
          "1. a\n1. b\n2. c\n"},
         {"a start value at an item starts over",
-         list(items({"a"}) + item(odt_p("b"), " text:start-value=\"5\"") + items({"c"}), kStyled),
+         list(items({"a"}) + list_item(odt_p("b"), " text:start-value=\"5\"") + items({"c"}), kStyled),
          "1. a\n5. b\n6. c\n"},
         {"a list continuing a restarted one counts on from it",
-         list(item(odt_p("a"), " text:start-value=\"9\""), kStyled + " xml:id=\"x\"") + between +
+         list(list_item(odt_p("a"), " text:start-value=\"9\""), kStyled + " xml:id=\"x\"") + between +
              list(items({"b"}), kStyled + " text:continue-list=\"x\""),
          "9. a\nbetween\n10. b\n"},
         {"a start value deeper down restarts that level only",
-         list(item(odt_p("a") + list(item(odt_p("b"), " text:start-value=\"4\"") + items({"c"}))) + items({"d"}) +
-                  item(odt_p("e") + list(items({"f"}))),
+         list(list_item(odt_p("a") + list(list_item(odt_p("b"), " text:start-value=\"4\"") + items({"c"}))) +
+                  items({"d"}) + list_item(odt_p("e") + list(items({"f"}))),
               kStyled),
          "1. a\n  d) b\n  e) c\n2. d\n3. e\n  a) f\n"},
         {"a list header and a second paragraph are not numbered",
-         list("<text:list-header>" + odt_p("head") + "</text:list-header>" + item(odt_p("a") + odt_p("more")) +
+         list("<text:list-header>" + odt_p("head") + "</text:list-header>" + list_item(odt_p("a") + odt_p("more")) +
                   items({"b"}),
               kStyled),
          "head\n1. a\nmore\n2. b\n"},
         {"a list without a style takes its paragraph style's",
-         list(item(odt_p("a", "Listed")) + item(odt_p("b", "Listed"))), "1. a\n2. b\n"},
+         list(list_item(odt_p("a", "Listed")) + list_item(odt_p("b", "Listed"))), "1. a\n2. b\n"},
         {"a list in a table cell is a list of its own",
-         list(item(odt_p("a") + "<table:table><table:table-row><table:table-cell>" + list(items({"x"}), kStyled) +
-                   "</table:table-cell></table:table-row></table:table>") +
+         list(list_item(odt_p("a") + "<table:table><table:table-row><table:table-cell>" + list(items({"x"}), kStyled) +
+                        "</table:table-cell></table:table-row></table:table>") +
                   items({"b"}),
               kStyled),
          "1. a\n1. x\n2. b\n"},
@@ -134,7 +136,7 @@ TEST(OdtLists, ContinuedAndRestartedNumbering) {
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         Odt odt;
-        odt.automatic = kNumbered;
+        odt.automatic = kNumberedListStyle;
         odt.styles = odt_style("Listed", "paragraph", "", " style:list-style-name=\"N\"");
         odt.body = c.body;
         EXPECT_EQ(odt_lines(odt), c.shown);
@@ -154,14 +156,14 @@ TEST(OdtLists, OutlineNumbering) {
     odt.body = odt_h("One", 1) + odt_h("Sub", 2) + odt_h("Plain", 3) + odt_h("Two", 1) + odt_h("Sub", 2) +
                "<text:h text:outline-level=\"1\" text:is-list-header=\"true\">Unnumbered</text:h>" +
                // Headings in a list of the outline's name count on with the others.
-               list(item(odt_h("Three", 1)), " text:style-name=\"Outline\"");
+               list(list_item(odt_h("Three", 1)), " text:style-name=\"Outline\"");
     EXPECT_EQ(odt_lines(odt), "1. One\n1.1 Sub\nPlain\n2. Two\n2.1 Sub\nUnnumbered\n3. Three\n");
 }
 
 // In the HTML, lists are lists with the numbers the library computed.
 TEST(OdtLists, HtmlLists) {
     Odt odt;
-    odt.automatic = kNumbered + list_style("B", bullet_level(1, "•"));
+    odt.automatic = kNumberedListStyle + list_style("B", bullet_level(1, "•"));
     odt.body = list(items({"one", "two"}), kStyled) + list(items({"dot"}), " text:style-name=\"B\"");
     Imported doc(odt);
     ASSERT_EQ(doc.result(), 0u) << doc.message();

@@ -9,13 +9,7 @@
 namespace qrv::test {
 namespace {
 
-std::u16string name_of(Imported &doc, const CUStyleEntry &entry) {
-    CUPropertyString name{};
-    const uint16_t length = CUGetPropertyString(entry.NameItemId, &name, doc.handle());
-    return std::u16string(reinterpret_cast<const char16_t *>(name.Chars), length);
-}
-
-const std::string kStyles =
+const std::string kOdtHeadingStyles =
     "<style:default-style style:family=\"paragraph\"><style:text-properties fo:font-size=\"12pt\"/>"
     "</style:default-style>" +
     odt_style("Standard", "paragraph", "", " style:class=\"text\"") +
@@ -35,7 +29,7 @@ const std::string kStyles =
 
 TEST(OdtStyles, HeadingsAndTitlesAreRecognisedByTheLibrary) {
     Odt odt;
-    odt.styles = kStyles;
+    odt.styles = kOdtHeadingStyles;
     odt.automatic = odt_style("P1", "paragraph", "<style:text-properties fo:color=\"#00ff00\"/>",
                               " style:parent-style-name=\"Heading_20_2\"");
     odt.body = odt_p("Report", "Title") + odt_h("Intro", 1, "Heading_20_1") + odt_h("Detail", 2, "P1") +
@@ -66,7 +60,7 @@ TEST(OdtStyles, HeadingsAndTitlesAreRecognisedByTheLibrary) {
         uint32_t index = 0;
         ASSERT_EQ(CULoadStyle(doc.sheet(), para.StyleId, CH_NO_ITEM, &slot, &index), 0u);
         const CUStyleEntry &entry = doc.sheet()->StyleTable[index];
-        EXPECT_EQ(name_of(doc, entry), c.style);
+        EXPECT_EQ(style_name_of(doc, entry), c.style);
         EXPECT_EQ(CUStyleCheckTitleStyle(doc.sheet(), index), c.title);
         EXPECT_EQ(CUStyleGetOutlineLevel(doc.sheet(), index), c.outline);
         const bool own_level = para.ChangeFlags & CU_PARA_CHANGED_ITEM_137;
@@ -85,7 +79,7 @@ TEST(OdtStyles, HeadingsAndTitlesAreRecognisedByTheLibrary) {
 // percent of the parent's.
 TEST(OdtStyles, FormattingAlongTheChain) {
     Odt odt;
-    odt.styles = kStyles;
+    odt.styles = kOdtHeadingStyles;
     odt.body = odt_h("Intro", 1, "Heading_20_1") + odt_p("Body", "Standard");
     Imported doc(odt);
     ASSERT_EQ(doc.result(), 0u) << doc.message();

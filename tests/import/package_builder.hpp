@@ -49,6 +49,13 @@ inline std::string zip_of(const std::vector<Part> &parts) {
     return bytes;
 }
 
+// The same parts with the one named name holding content instead.
+inline std::string with_part(std::vector<Part> parts, const std::string &name, const std::string &content) {
+    for (auto &p : parts)
+        if (p.name == name) p.content = content;
+    return zip_of(parts);
+}
+
 // [Content_Types].xml and _rels/.rels of a package whose main part has
 // the given name and content type.
 inline std::vector<Part> package_frame(const std::string &main_part, const std::string &main_type) {

@@ -8,16 +8,14 @@
 #include "core/error.hpp"
 #include "package/package.hpp"
 #include "package/part_names.hpp"
+#include "byte_span.hpp"
 #include "package_builder.hpp"
 
+namespace qrv::import {
 namespace {
 
-using namespace qrv::import;
+using qrv::test::bytes_of;
 using qrv::test::zip_of;
-
-std::span<const uint8_t> bytes_of(const std::string &s) {
-    return {reinterpret_cast<const uint8_t *>(s.data()), s.size()};
-}
 
 TEST(PartNames, TargetsResolveFromTheirSourcePart) {
     struct Case {
@@ -130,3 +128,4 @@ TEST(Package, ArchiveFaults) {
 }
 
 }  // namespace
+}  // namespace qrv::import

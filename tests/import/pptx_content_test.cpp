@@ -11,20 +11,19 @@ namespace {
 
 Pptx::Slide slide(const std::string &shapes) { return {shapes}; }
 
-std::string text_of(const Pptx &pptx) {
+std::string pptx_text(const Pptx &pptx) {
     Imported doc(pptx);
     EXPECT_EQ(doc.result(), 0u) << doc.message();
     return slide_lines_of(doc.text());
 }
 
 // A body placeholder with these paragraphs.
-std::string body(const std::string &paragraphs) { return p_sp(paragraphs, "type=\"body\" idx=\"1\""); }
 
 const std::string kMasterBullets =
     "<p:bodyStyle><a:lvl1pPr><a:buChar char=\"\xE2\x96\xAA\"/></a:lvl1pPr><a:lvl2pPr><a:buChar char=\"-\"/>"
     "</a:lvl2pPr></p:bodyStyle>";
 
-const std::string kNumbered = "<a:buAutoNum type=\"arabicPeriod\"/>";
+const std::string kAutoNumbered = "<a:buAutoNum type=\"arabicPeriod\"/>";
 
 TEST(PptxContent, WhatTheTextShows) {
     struct Case {
@@ -37,11 +36,11 @@ TEST(PptxContent, WhatTheTextShows) {
          "First\nSecond\n"},
         {"the title first, then the body, free shapes top to bottom and left to right, footers last",
          {.slides = {slide(p_sp(a_p("page 1"), "type=\"sldNum\" idx=\"12\"") + p_sp(a_p("below"), "", 0, 3000) +
-                           p_sp(a_p("right"), "", 5000, 1000) + p_sp(a_p("left"), "", 0, 1000) + body(a_p("body")) +
+                           p_sp(a_p("right"), "", 5000, 1000) + p_sp(a_p("left"), "", 0, 1000) + p_body(a_p("body")) +
                            p_title("Title"))}},
          "Title\nbody\nleft\nright\nbelow\npage 1\n"},
         {"a placeholder with no place of its own sits where the layout puts it",
-         {.slides = {slide(body(a_p("lower")) + p_sp(a_p("upper"), "type=\"body\" idx=\"2\""))},
+         {.slides = {slide(p_body(a_p("lower")) + p_sp(a_p("upper"), "type=\"body\" idx=\"2\""))},
           .layout_shapes =
               p_sp("<a:p/>", "type=\"body\" idx=\"1\"", 0, 5000) + p_sp("<a:p/>", "type=\"body\" idx=\"2\"", 0, 1000)},
          "upper\nlower\n"},
@@ -74,11 +73,11 @@ TEST(PptxContent, WhatTheTextShows) {
          {.slides = {slide(p_title("A")),
                      slide(p_sp("<a:p><a:fld id=\"{1}\" type=\"slidenum\"><a:t>9</a:t></a:fld></a:p>"))}},
          "A\n2\n"},
-        {"speaker notes are kept out of the text", {.slides = {{p_title("Talk"), body(a_p("say this"))}}}, "Talk\n"},
+        {"speaker notes are kept out of the text", {.slides = {{p_title("Talk"), p_body(a_p("say this"))}}}, "Talk\n"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(text_of(c.pptx), c.shown);
+        EXPECT_EQ(pptx_text(c.pptx), c.shown);
     }
 }
 
@@ -119,27 +118,27 @@ TEST(PptxContent, WhatTheHtmlShows) {
          {.slides = {slide(p_sp(a_p("Two") + a_p("lines"), "type=\"ctrTitle\""))}},
          {"\">Two<br>lines</h1>"}},
         {"the master's bullets by level",
-         {.slides = {slide(body(a_p("one") + a_p("two", " lvl=\"1\"")))}, .text_styles = kMasterBullets},
+         {.slides = {slide(p_body(a_p("one") + a_p("two", " lvl=\"1\"")))}, .text_styles = kMasterBullets},
          {"<span class=\"marker\">\xE2\x96\xAA</span> one<ul class=\"list\">",
           "<span class=\"marker\">-</span> two</li>"}},
         {"the layout's list style over the master's",
-         {.slides = {slide(body(a_p("first") + a_p("second")))},
+         {.slides = {slide(p_body(a_p("first") + a_p("second")))},
           .layout_shapes = p_sp("<a:lstStyle><a:lvl1pPr><a:buAutoNum type=\"arabicParenR\"/></a:lvl1pPr>"
                                 "</a:lstStyle><a:p/>",
                                 "type=\"body\" idx=\"1\""),
           .text_styles = kMasterBullets},
          {"<span class=\"marker\">1)</span> first", "<span class=\"marker\">2)</span> second"}},
         {"a paragraph's own bullet over the inherited one",
-         {.slides = {slide(body(a_p("plain", " lvl=\"0\"", "<a:buNone/>") +
-                                a_p("starred", " lvl=\"0\"", "<a:buChar char=\"*\"/>")))},
+         {.slides = {slide(p_body(a_p("plain", " lvl=\"0\"", "<a:buNone/>") +
+                                  a_p("starred", " lvl=\"0\"", "<a:buChar char=\"*\"/>")))},
           .text_styles = kMasterBullets},
          {"<p>plain</p>", "<span class=\"marker\">*</span> starred"}},
         {"a free shape takes no body bullets",
          {.slides = {slide(p_sp(a_p("free"), "", 0, 0))}, .text_styles = kMasterBullets},
          {"<p>free</p>"}},
         {"numbers count within their text body",
-         {.slides = {slide(p_sp(a_p("n1", "", kNumbered) + a_p("n2", "", kNumbered)) +
-                           p_sp(a_p("m1", "", kNumbered), "", 0, 9000))}},
+         {.slides = {slide(p_sp(a_p("n1", "", kAutoNumbered) + a_p("n2", "", kAutoNumbered)) +
+                           p_sp(a_p("m1", "", kAutoNumbered), "", 0, 9000))}},
          {"<span class=\"marker\">2.</span> n2", "<span class=\"marker\">1.</span> m1"}},
         {"a link to the web",
          {.slides = {{p_sp("<a:p><a:r><a:rPr b=\"1\"><a:hlinkClick r:id=\"rH\"/></a:rPr><a:t>site</a:t></a:r></a:p>"),
@@ -152,7 +151,7 @@ TEST(PptxContent, WhatTheHtmlShows) {
          {.slides = {slide(p_table("<a:tr>" + a_tc("wide", " gridSpan=\"2\"") + "</a:tr>", 2))}},
          {"<td colspan=\"2\"><p>wide</p>"}},
         {"speaker notes beside the slide",
-         {.slides = {{p_title("Talk"), body(a_p("say this"))}}},
+         {.slides = {{p_title("Talk"), p_body(a_p("say this"))}}},
          {"<aside class=\"notes\" aria-label=\"Notes on Slide 1\">\n<p>say this</p>"}},
         {"the title property",
          {.slides = {slide(p_title("x"))}, .core = "<dc:title>Quarterly deck</dc:title>"},
@@ -170,7 +169,7 @@ TEST(PptxContent, WhatTheHtmlShows) {
 // The header, footer and free shapes of a notes page are no part of the notes.
 TEST(PptxContent, NotesHoldTheirBodyAlone) {
     const std::string notes = p_sp("", "type=\"sldImg\"") + p_sp(a_p("Confidential"), "type=\"hdr\"") +
-                              p_sp(a_p("Scribble"), "", 0, 0) + body(a_p("say this"));
+                              p_sp(a_p("Scribble"), "", 0, 0) + p_body(a_p("say this"));
     Imported doc(Pptx{.slides = {{p_title("Talk"), notes}}});
     ASSERT_EQ(doc.result(), 0u) << doc.message();
     const std::string html = doc.exported();

@@ -7,13 +7,13 @@
 namespace qrv::test {
 namespace {
 
-std::string text_of(const std::string &rtf) {
+std::string rtf_text(const std::string &rtf) {
     Imported doc(rtf, "test.rtf");
     EXPECT_EQ(doc.result(), 0u) << doc.message();
     return doc.result() == 0 ? lines_of(doc.text()) : "";
 }
 
-std::string html_of(const std::string &rtf) {
+std::string rtf_html(const std::string &rtf) {
     Imported doc(rtf, "test.rtf");
     EXPECT_EQ(doc.result(), 0u) << doc.message();
     return doc.result() == 0 ? doc.exported() : "";
@@ -49,7 +49,7 @@ TEST(RtfContent, WhatTheTextShows) {
         {"old list text left out", "{\\rtf1 {\\pntext 1.\\tab}item}", "item\n"},
         {"a fragment without \\rtf", "{\\pard hi\\par}", "hi\n"},
     };
-    for (const auto &c : cases) EXPECT_EQ(text_of(c.rtf), c.shown) << c.name;
+    for (const auto &c : cases) EXPECT_EQ(rtf_text(c.rtf), c.shown) << c.name;
 }
 
 TEST(RtfContent, BadInputStillImports) {
@@ -67,7 +67,7 @@ TEST(RtfContent, BadInputStillImports) {
         {"a million open groups", "{\\rtf1 " + std::string(1000000, '{') + "deep", "deep\n"},
         {"cells without a row definition", "{\\rtf1 x\\cell\\cell\\row\\nestrow}", "x\n\t\n"},
     };
-    for (const auto &c : cases) EXPECT_EQ(text_of(c.rtf), c.shown) << c.name;
+    for (const auto &c : cases) EXPECT_EQ(rtf_text(c.rtf), c.shown) << c.name;
 }
 
 TEST(RtfContent, RefusesWhatIsNoGroup) {
@@ -90,14 +90,15 @@ TEST(RtfContent, StructureInTheHtml) {
         {"a horizontal merge", "{\\rtf1\\trowd\\clmgf\\cellx1000\\clmrg\\cellx2000\\cellx3000\\intbl AB\\cell\\cell C\\cell\\row}", "colspan=\"2\""},
         {"a vertical merge", "{\\rtf1\\trowd\\clvmgf\\cellx1000\\cellx2000\\intbl A\\cell B\\cell\\row\\trowd\\clvmrg\\cellx1000\\cellx2000\\intbl\\cell D\\cell\\row}", "rowspan=\"2\""},
     };
-    for (const auto &c : cases) EXPECT_NE(html_of(c.rtf).find(c.contains), std::string::npos) << c.name << "\n" << html_of(c.rtf);
+    for (const auto &c : cases)
+        EXPECT_NE(rtf_html(c.rtf).find(c.contains), std::string::npos) << c.name << "\n" << rtf_html(c.rtf);
 }
 
 TEST(RtfContent, ListsNumberTheirParagraphs) {
     const std::string lists =
         "{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc0\\levelstartat3{\\leveltext\\'02\\'00.;}}\\listid7}}"
         "{\\*\\listoverridetable{\\listoverride\\listid7\\ls1}}";
-    const std::string html = html_of(lists + "\\pard\\ls1 first\\par\\pard\\ls1 second\\par}");
+    const std::string html = rtf_html(lists + "\\pard\\ls1 first\\par\\pard\\ls1 second\\par}");
     EXPECT_NE(html.find("3."), std::string::npos) << html;
     EXPECT_NE(html.find("4."), std::string::npos) << html;
 }

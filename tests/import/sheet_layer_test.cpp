@@ -11,9 +11,8 @@
 #include "sheet/day_numbers.hpp"
 #include "xlsx/cell_ref.hpp"
 
+namespace qrv::import {
 namespace {
-
-using namespace qrv::import;
 
 TEST(CellRef, ReferencesAndTheirBounds) {
     struct Case {
@@ -131,3 +130,4 @@ TEST(DelimitedReader, FieldsRowsAndQuotes) {
 }
 
 }  // namespace
+}  // namespace qrv::import

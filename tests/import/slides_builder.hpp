@@ -142,6 +142,7 @@ inline std::string p_sp(const std::string &paragraphs, const std::string &ph = "
 }
 
 inline std::string p_title(const std::string &text) { return p_sp(a_p(text), "type=\"title\""); }
+inline std::string p_body(const std::string &paragraphs) { return p_sp(paragraphs, "type=\"body\" idx=\"1\""); }
 
 // A picture with its alt text.
 inline std::string p_pic(const std::string &description) {

@@ -10,8 +10,6 @@
 namespace qrv::test {
 namespace {
 
-std::string body(const std::string &paragraphs) { return p_sp(paragraphs, "type=\"body\" idx=\"1\""); }
-
 // Each part found in the output, each after the one before.
 void expect_in_order(const std::string &output, const std::vector<std::string> &parts) {
     size_t at = 0;
@@ -22,9 +20,9 @@ void expect_in_order(const std::string &output, const std::vector<std::string> &
     }
 }
 
-const Pptx kTalk{.slides = {{p_title("Welcome"), body(a_p("say hello"))},
+const Pptx kTalk{.slides = {{p_title("Welcome"), p_body(a_p("say hello"))},
                             {p_title("Secret"), "", true},
-                            {p_sp(a_p("no title here")), body(a_p("first") + a_p("second"))},
+                            {p_sp(a_p("no title here")), p_body(a_p("first") + a_p("second"))},
                             {p_title("Figures") + p_table("<a:tr>" + a_tc("a") + a_tc("b") + "</a:tr>", 2)}}};
 
 TEST(SlidesOutput, EachOutputShowsTheSlides) {

@@ -6,14 +6,12 @@
 
 #include "writer/utf16.hpp"
 #include "core/text_sniff.hpp"
+#include "byte_span.hpp"
 
+namespace qrv::import {
 namespace {
 
-using namespace qrv::import;
-
-std::span<const uint8_t> bytes_of(const std::string &s) {
-    return {reinterpret_cast<const uint8_t *>(s.data()), s.size()};
-}
+using qrv::test::bytes_of;
 
 TEST(Utf16, MalformedSequencesBecomeOneReplacementEach) {
     struct Case {
@@ -79,3 +77,4 @@ TEST(TextSniff, SeparatorOfDelimitedText) {
 }
 
 }  // namespace
+}  // namespace qrv::import

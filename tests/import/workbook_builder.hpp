@@ -70,9 +70,10 @@ inline std::vector<Part> workbook_parts(const WorkbookSpec &spec) {
 
 inline std::string workbook_of(const WorkbookSpec &spec) { return zip_of(workbook_parts(spec)); }
 
-// One sheet named "S" holding rows.
-inline std::string workbook_of_rows(const std::string &rows) {
-    return workbook_of(WorkbookSpec({SheetSpec("S", sheet_data(rows))}));
-}
+// A workbook of one sheet, "S", that holds the rows.
+inline WorkbookSpec one_sheet_spec(const std::string &rows) { return WorkbookSpec({SheetSpec("S", sheet_data(rows))}); }
+
+// The same as a package.
+inline std::string workbook_of_rows(const std::string &rows) { return workbook_of(one_sheet_spec(rows)); }
 
 }  // namespace qrv::test

@@ -5,11 +5,8 @@
 #include "biff_builder.hpp"
 #include "sheet_log.hpp"
 
+namespace qrv::test::biff {
 namespace {
-
-using namespace qrv::test::biff;
-using qrv::test::expect_clean_walk_showing;
-using qrv::test::import_and_walk;
 
 // RK numbers: an integer or the top 30 bits of a double, either maybe a
 // hundredth of itself.
@@ -109,3 +106,4 @@ TEST(XlsImport, EachCellRecordReachesTheFilters) {
 }
 
 }  // namespace
+}  // namespace qrv::test::biff

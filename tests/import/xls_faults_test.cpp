@@ -5,10 +5,8 @@
 #include "biff_builder.hpp"
 #include "sheet_log.hpp"
 
+namespace qrv::test::biff {
 namespace {
-
-using namespace qrv::test::biff;
-using qrv::test::import_and_walk;
 
 std::string one_number_sheet() { return record(0x0203, cell(0, 0) + f64(1)); }
 
@@ -55,3 +53,4 @@ TEST(XlsFaults, BadInputGivesOneLineOrAWarning) {
 }
 
 }  // namespace
+}  // namespace qrv::test::biff

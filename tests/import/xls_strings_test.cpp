@@ -6,14 +6,10 @@
 #include "biff_builder.hpp"
 #include "sheet_log.hpp"
 
+namespace qrv::test::biff {
 namespace {
 
-using namespace qrv::test::biff;
-using qrv::test::dump_of;
-using qrv::test::expect_clean_walk_showing;
-using qrv::test::import_and_walk;
-
-std::string wide(const std::string &ascii) {
+std::string utf16_ascii(const std::string &ascii) {
     std::string out;
     for (char c : ascii) out += u16(static_cast<unsigned char>(c));
     return out;
@@ -40,15 +36,27 @@ TEST(XlsStrings, SharedStringsSurviveEveryKindOfSplit) {
         std::vector<std::string> pieces;
         const char *shown;
     } cases[] = {
-        {"one-byte characters going on as two-byte", 1, {u16(6) + u8(0) + "abc", u8(1) + wide("def")}, "r1: abcdef|"},
-        {"two-byte characters going on as one-byte", 1, {u16(4) + u8(1) + wide("wx"), u8(0) + "yz"}, "r1: wxyz|"},
-        {"a split in each of three pieces", 1, {u16(3) + u8(0) + "a", u8(0) + "b", u8(1) + wide("c")}, "r1: abc|"},
+        {"one-byte characters going on as two-byte",
+         1,
+         {u16(6) + u8(0) + "abc", u8(1) + utf16_ascii("def")},
+         "r1: abcdef|"},
+        {"two-byte characters going on as one-byte",
+         1,
+         {u16(4) + u8(1) + utf16_ascii("wx"), u8(0) + "yz"},
+         "r1: wxyz|"},
+        {"a split in each of three pieces",
+         1,
+         {u16(3) + u8(0) + "a", u8(0) + "b", u8(1) + utf16_ascii("c")},
+         "r1: abc|"},
         {"a string that starts a continuation", 2, {text("one"), text("two")}, "r1: one| two|"},
-        {"rich runs and phonetic data passed over", 2,
+        {"rich runs and phonetic data passed over",
+         2,
          {u16(2) + u8(0x0C) + u16(1) + u32(4) + "hi" + u32(0x00010000) + u32(0xDEADBEEF) + text("next")},
          "r1: hi| next|"},
-        {"runs cut by a continuation", 2,
-         {u16(2) + u8(0x08) + u16(2) + "ok" + u32(0), u32(0) + text("after")}, "r1: ok| after|"},
+        {"runs cut by a continuation",
+         2,
+         {u16(2) + u8(0x08) + u16(2) + "ok" + u32(0), u32(0) + text("after")},
+         "r1: ok| after|"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -87,3 +95,4 @@ TEST(XlsStrings, TheDateSystemIsWrittenWithTheSheet) {
 }
 
 }  // namespace
+}  // namespace qrv::test::biff

@@ -7,9 +7,8 @@
 #include "core/error.hpp"
 #include "package/xml_reader.hpp"
 
+namespace qrv::import {
 namespace {
-
-using namespace qrv::import;
 
 // Writes every event as text: "+ns:name(a=v)" "-name" "'text'".
 class Recorder final : public XmlHandler {
@@ -140,3 +139,4 @@ TEST(XmlReader, LongPartsStreamInPieces) {
 }
 
 }  // namespace
+}  // namespace qrv::import

@@ -15,6 +15,9 @@
 
 namespace qrv::chunktest {
 
+// The searches' no-result value.
+inline constexpr uint32_t kNone = CH_NO_ITEM;
+
 class ChunkDoc {
 public:
     // An empty document to append to.

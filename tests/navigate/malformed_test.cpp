@@ -10,8 +10,8 @@
 namespace {
 
 using qrv::chunktest::ChunkDoc;
+using qrv::chunktest::kNone;
 
-constexpr uint32_t kNone = CH_NO_ITEM;
 constexpr uint32_t kSkippable = 0x20050000u;
 
 TEST(Malformed, TagsNestedOneHundredThousandDeep) {

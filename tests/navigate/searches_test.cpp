@@ -10,8 +10,7 @@
 namespace {
 
 using qrv::chunktest::ChunkDoc;
-
-constexpr uint32_t kNone = CH_NO_ITEM;
+using qrv::chunktest::kNone;
 
 constexpr const char *kParagraph = R"(
 @start:  item 8 2 1

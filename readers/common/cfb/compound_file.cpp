@@ -18,12 +18,12 @@ constexpr uint8_t kStream = 2, kRoot = 5;
 
 [[noreturn]] void bad(const std::string &what) { broken("compound file: " + what); }
 
-char16_t folded(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; }
+char16_t upper_ascii(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; }
 
 bool same_name(std::u16string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (folded(a[i]) != folded(static_cast<unsigned char>(b[i]))) return false;
+        if (upper_ascii(a[i]) != upper_ascii(static_cast<unsigned char>(b[i]))) return false;
     return true;
 }
 

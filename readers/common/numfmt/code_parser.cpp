@@ -11,7 +11,7 @@ constexpr size_t kMaxSections = 4;
 constexpr size_t kZeroSection = 2;
 constexpr size_t kTextSection = 3;
 
-bool has_condition(const LexedSection &lexemes) {
+bool lexed_has_condition(const LexedSection &lexemes) {
     for (const Lexeme &lexeme : lexemes)
         if (lexeme.kind == LexemeKind::kBracket && read_bracket(lexeme.text).kind == Bracket::Kind::kCondition)
             return true;
@@ -21,7 +21,7 @@ bool has_condition(const LexedSection &lexemes) {
 // The third section shows zero where the first two keep their usual roles
 // (positive, negative), not where conditions choose them.
 bool is_zero_section(const LexedCode &lexed, size_t i) {
-    return i == kZeroSection && !has_condition(lexed.sections[0]) && !has_condition(lexed.sections[1]);
+    return i == kZeroSection && !lexed_has_condition(lexed.sections[0]) && !lexed_has_condition(lexed.sections[1]);
 }
 
 }  // namespace

@@ -65,7 +65,7 @@ Ratio ratio_of(double x, const Fraction &f) {
     return closest_ratio(x, limit - 1);
 }
 
-std::string fraction_of(double magnitude, const Fraction &f) {
+std::string fraction_written(double magnitude, const Fraction &f) {
     double whole = f.whole ? std::floor(magnitude) : 0;
     Ratio r = ratio_of(magnitude - whole, f);
     if (f.whole && r.numerator >= r.denominator) {
@@ -95,7 +95,7 @@ std::optional<std::string> fraction_text(const NumberFormat &format, double valu
             text += p.text;
         } else if (p.token == FU_TOKEN_GENERAL) {
             if (value < 0 && section->value == ValueShown::kSigned) text += '-';
-            text += fraction_of(std::fabs(value), *section->fraction);
+            text += fraction_written(std::fabs(value), *section->fraction);
         } else {
             return std::nullopt;
         }

@@ -9,7 +9,7 @@ namespace {
 constexpr Condition kNegative{Comparison::kLess, 0};
 constexpr Condition kZero{Comparison::kEqual, 0};
 
-bool has_condition(const ParsedSection &parsed) { return parsed.section.condition.has_value(); }
+bool parsed_has_condition(const ParsedSection &parsed) { return parsed.section.condition.has_value(); }
 
 void give_places_conditions(std::vector<ParsedSection> &sections) {
     if (sections.size() >= 2) {
@@ -34,7 +34,7 @@ void show_absolute_below_zero(std::vector<ParsedSection> &sections) {
 }  // namespace
 
 NumberFormat choose_sections(std::vector<ParsedSection> sections) {
-    if (std::any_of(sections.begin(), sections.end(), has_condition)) {
+    if (std::any_of(sections.begin(), sections.end(), parsed_has_condition)) {
         show_absolute_below_zero(sections);
     } else {
         give_places_conditions(sections);

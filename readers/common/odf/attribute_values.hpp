@@ -39,4 +39,7 @@ std::optional<uint32_t> half_points_of(std::string_view size);
 // attribute is missing or malformed, UINT32_MAX when it is larger.
 uint32_t count_of(std::string_view text, uint32_t fallback);
 
+// The most spaces one <text:s> stands for.
+inline constexpr uint32_t kMostSpaces = 1024;
+
 }  // namespace qrv::import::odf

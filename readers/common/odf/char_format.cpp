@@ -10,9 +10,6 @@
 namespace qrv::import::odf {
 namespace {
 
-using textdoc::CharFormat;
-using textdoc::Underline;
-
 textdoc::VerticalAlign vertical_of(int8_t shift) {
     using textdoc::VerticalAlign;
     return shift > 0 ? VerticalAlign::Superscript : shift < 0 ? VerticalAlign::Subscript : VerticalAlign::Baseline;
@@ -33,22 +30,23 @@ struct LineParts {
     bool given = false;
 };
 
-constexpr Named<Underline> kUnderlineStyles[] = {
-    {"solid", Underline::Single},     {"dotted", Underline::Dotted},    {"dash", Underline::Dashed},
-    {"long-dash", Underline::Dashed}, {"dot-dash", Underline::DotDash}, {"dot-dot-dash", Underline::DotDash},
-    {"wave", Underline::Wave},
+constexpr Named<textdoc::Underline> kUnderlineStyles[] = {
+    {"solid", textdoc::Underline::Single},     {"dotted", textdoc::Underline::Dotted},
+    {"dash", textdoc::Underline::Dashed},      {"long-dash", textdoc::Underline::Dashed},
+    {"dot-dash", textdoc::Underline::DotDash}, {"dot-dot-dash", textdoc::Underline::DotDash},
+    {"wave", textdoc::Underline::Wave},
 };
 
-Underline underline_of(const LineParts &u) {
-    if (u.style == "none" || u.type == "none") return Underline::None;
-    if (u.type == "double") return Underline::Double;
-    if (u.width == "bold" || u.width == "thick") return Underline::Thick;
-    const Underline kind = value_named(kUnderlineStyles, u.style).value_or(Underline::Single);
-    return kind == Underline::Single && u.mode == "skip-white-space" ? Underline::Words : kind;
+textdoc::Underline underline_of(const LineParts &u) {
+    if (u.style == "none" || u.type == "none") return textdoc::Underline::None;
+    if (u.type == "double") return textdoc::Underline::Double;
+    if (u.width == "bold" || u.width == "thick") return textdoc::Underline::Thick;
+    const textdoc::Underline kind = value_named(kUnderlineStyles, u.style).value_or(textdoc::Underline::Single);
+    return kind == textdoc::Underline::Single && u.mode == "skip-white-space" ? textdoc::Underline::Words : kind;
 }
 
 // A line through: double, single, or none.
-void set_line_through(const LineParts &l, CharFormat &c) {
+void set_line_through(const LineParts &l, textdoc::CharFormat &c) {
     const bool none = l.style == "none" || l.type == "none";
     c.double_strike = !none && l.type == "double";
     c.strike = !none && !*c.double_strike;
@@ -61,39 +59,43 @@ struct TextLines {
 // What the text document takes beyond the properties every OpenDocument
 // reader shares: the kind of a line, sizes in percent, highlighting,
 // capitals and hidden text.
-const AttributeHandler<CharFormat, TextLines> kTextAttributes[] = {
+const AttributeHandler<textdoc::CharFormat, TextLines> kTextAttributes[] = {
     {Ns::Style, "text-underline-style",
-     [](std::string_view v, CharFormat &, TextLines &l) { l.under.style = v, l.under.given = true; }},
+     [](std::string_view v, textdoc::CharFormat &, TextLines &l) { l.under.style = v, l.under.given = true; }},
     {Ns::Style, "text-underline-type",
-     [](std::string_view v, CharFormat &, TextLines &l) { l.under.type = v, l.under.given = true; }},
-    {Ns::Style, "text-underline-width", [](std::string_view v, CharFormat &, TextLines &l) { l.under.width = v; }},
-    {Ns::Style, "text-underline-mode", [](std::string_view v, CharFormat &, TextLines &l) { l.under.mode = v; }},
+     [](std::string_view v, textdoc::CharFormat &, TextLines &l) { l.under.type = v, l.under.given = true; }},
+    {Ns::Style, "text-underline-width",
+     [](std::string_view v, textdoc::CharFormat &, TextLines &l) { l.under.width = v; }},
+    {Ns::Style, "text-underline-mode",
+     [](std::string_view v, textdoc::CharFormat &, TextLines &l) { l.under.mode = v; }},
     {Ns::Style, "text-line-through-style",
-     [](std::string_view v, CharFormat &, TextLines &l) { l.through.style = v, l.through.given = true; }},
+     [](std::string_view v, textdoc::CharFormat &, TextLines &l) { l.through.style = v, l.through.given = true; }},
     {Ns::Style, "text-line-through-type",
-     [](std::string_view v, CharFormat &, TextLines &l) { l.through.type = v, l.through.given = true; }},
+     [](std::string_view v, textdoc::CharFormat &, TextLines &l) { l.through.type = v, l.through.given = true; }},
     {Ns::Fo, "font-size",
-     [](std::string_view v, CharFormat &c, TextLines &) {
+     [](std::string_view v, textdoc::CharFormat &c, TextLines &) {
          if (auto percent = percent_of(v)) c.size_percent = percent;
      }},
     {Ns::Style, "use-window-font-color",
-     [](std::string_view v, CharFormat &c, TextLines &) {
-         if (v == "true") c.colour = CharFormat::kAutoColour;
+     [](std::string_view v, textdoc::CharFormat &c, TextLines &) {
+         if (v == "true") c.colour = textdoc::CharFormat::kAutoColour;
      }},
     {Ns::Fo, "background-color",
-     [](std::string_view v, CharFormat &c, TextLines &) {
+     [](std::string_view v, textdoc::CharFormat &c, TextLines &) {
          if (v == "transparent")
-             c.highlight = CharFormat::kNoHighlight;
+             c.highlight = textdoc::CharFormat::kNoHighlight;
          else if (auto colour = colour_of(v))
              c.highlight = colour;
      }},
-    {Ns::Fo, "font-variant", [](std::string_view v, CharFormat &c, TextLines &) { c.small_caps = v == "small-caps"; }},
-    {Ns::Fo, "text-transform", [](std::string_view v, CharFormat &c, TextLines &) { c.caps = v == "uppercase"; }},
-    {Ns::Text, "display", [](std::string_view v, CharFormat &c, TextLines &) { c.hidden = v == "none"; }},
+    {Ns::Fo, "font-variant",
+     [](std::string_view v, textdoc::CharFormat &c, TextLines &) { c.small_caps = v == "small-caps"; }},
+    {Ns::Fo, "text-transform",
+     [](std::string_view v, textdoc::CharFormat &c, TextLines &) { c.caps = v == "uppercase"; }},
+    {Ns::Text, "display", [](std::string_view v, textdoc::CharFormat &c, TextLines &) { c.hidden = v == "none"; }},
 };
 
 // The properties every OpenDocument reader shares, as the text document's.
-void set_shared_properties(const TextProperties &text, const FontFaces &faces, CharFormat &c) {
+void set_shared_properties(const TextProperties &text, const FontFaces &faces, textdoc::CharFormat &c) {
     if (text.bold) c.bold = text.bold;
     if (text.italic) c.italic = text.italic;
     if (text.position) c.vertical = vertical_of(*text.position);
@@ -107,7 +109,7 @@ void set_shared_properties(const TextProperties &text, const FontFaces &faces, C
 
 }  // namespace
 
-void read_text_properties(const XmlAttributes &a, const FontFaces &faces, CharFormat &chars) {
+void read_text_properties(const XmlAttributes &a, const FontFaces &faces, textdoc::CharFormat &chars) {
     TextProperties shared;
     read_text_properties(a, shared);
     set_shared_properties(shared, faces, chars);

@@ -1,23 +1,16 @@
 #include "style_sheet.hpp"
 
+#include "inherited_value.hpp"
 #include "style_chain.hpp"
 
 namespace qrv::import::odf {
-namespace {
-
-template <typename T>
-void fill(std::optional<T> &field, const std::optional<T> &parent) {
-    if (!field) field = parent;
-}
-
-}  // namespace
 
 void Style::fill_from(const Style &parent) {
     if (data_style.empty()) data_style = parent.data_style;
     text.fill_from(parent.text);
-    fill(align, parent.align);
-    fill(column_width, parent.column_width);
-    fill(displayed, parent.displayed);
+    inherit_unset(align, parent.align);
+    inherit_unset(column_width, parent.column_width);
+    inherit_unset(displayed, parent.displayed);
 }
 
 Style &StyleSheet::add(Origin origin, Family family, std::string_view name) {

@@ -2,6 +2,7 @@
 
 #include "attribute_handlers.hpp"
 #include "attribute_values.hpp"
+#include "inherited_value.hpp"
 
 namespace qrv::import::odf {
 namespace {
@@ -24,22 +25,17 @@ const AttributeHandler<TextProperties> kAttributes[] = {
      }},
 };
 
-template <typename T>
-void fill(std::optional<T> &field, const std::optional<T> &parent) {
-    if (!field) field = parent;
-}
-
 }  // namespace
 
 void TextProperties::fill_from(const TextProperties &parent) {
-    fill(bold, parent.bold);
-    fill(italic, parent.italic);
-    fill(underline, parent.underline);
-    fill(strike, parent.strike);
-    fill(position, parent.position);
+    inherit_unset(bold, parent.bold);
+    inherit_unset(italic, parent.italic);
+    inherit_unset(underline, parent.underline);
+    inherit_unset(strike, parent.strike);
+    inherit_unset(position, parent.position);
     if (!font_face && !font_family) font_face = parent.font_face, font_family = parent.font_family;
-    fill(size, parent.size);
-    fill(colour, parent.colour);
+    inherit_unset(size, parent.size);
+    inherit_unset(colour, parent.colour);
 }
 
 void read_text_properties(const XmlAttributes &attributes, TextProperties &props) {

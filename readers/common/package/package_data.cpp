@@ -6,12 +6,12 @@
 namespace qrv::import {
 namespace {
 
-char folded(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char lower_ascii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool ends_with_folded(std::string_view text, std::string_view end) {
     return text.size() >= end.size() &&
            std::equal(end.begin(), end.end(), text.end() - static_cast<std::ptrdiff_t>(end.size()),
-                      [](char a, char b) { return folded(a) == folded(b); });
+                      [](char a, char b) { return lower_ascii(a) == lower_ascii(b); });
 }
 
 }  // namespace

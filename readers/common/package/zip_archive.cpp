@@ -9,7 +9,7 @@
 namespace qrv::import {
 namespace {
 
-std::string folded(std::string_view name) {
+std::string folded_name(std::string_view name) {
     if (!name.empty() && name.front() == '/') name.remove_prefix(1);
     std::string key(name);
     for (char &c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -67,7 +67,7 @@ ZipArchive::ZipArchive(std::span<const uint8_t> bytes, const Limits &limits) : l
         const char *name = zip_get_name(archive_, static_cast<zip_uint64_t>(i), ZIP_FL_ENC_GUESS);
         if (!name) continue;
         names_.emplace_back(name);
-        if (!index_.emplace(folded(name), static_cast<uint64_t>(i)).second) {
+        if (!index_.emplace(folded_name(name), static_cast<uint64_t>(i)).second) {
             // Readers would see one entry, other programs the other.
             const std::string twice = names_.back();
             zip_discard(archive_);
@@ -80,13 +80,13 @@ ZipArchive::ZipArchive(std::span<const uint8_t> bytes, const Limits &limits) : l
 ZipArchive::~ZipArchive() { zip_discard(archive_); }
 
 std::optional<std::string> ZipArchive::find(std::string_view name) const {
-    auto it = index_.find(folded(name));
+    auto it = index_.find(folded_name(name));
     if (it == index_.end()) return std::nullopt;
     return zip_get_name(archive_, it->second, ZIP_FL_ENC_GUESS);
 }
 
 std::unique_ptr<ByteSource> ZipArchive::open(std::string_view name) {
-    auto it = index_.find(folded(name));
+    auto it = index_.find(folded_name(name));
     const std::string shown(name);
     if (it == index_.end()) broken(shown + ": the part is missing from the package");
     zip_stat_t stat;

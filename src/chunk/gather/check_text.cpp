@@ -1,6 +1,7 @@
 // Whether a range of items holds anything that counts as text.
 #include "chunk/gather/type_set.hpp"
 
+#include "chunk/gather/list_kind.hpp"
 #include "chunk/walk.hpp"
 #include "host/chunker.hpp"
 #include "styles/load.hpp"
@@ -22,7 +23,6 @@ enum : uint32_t {
 
 constexpr TypeSet kTextBreaks{CH_BREAK_PARAGRAPH, CH_BREAK_LINE, CH_BREAK_ROW, CH_BREAK_CELL, CH_BREAK_PAGE};
 constexpr TypeSet kNonTextSpecials{2, 4, 5, 12, 13};
-constexpr uint32_t kCountedListKind = 1;
 
 enum class Verdict { kText, kNotText, kStop };
 

@@ -1,6 +1,7 @@
 // List items, list level data and the paragraph's tab items.
 #include "chunk/gather/handlers.hpp"
 
+#include "chunk/gather/list_kind.hpp"
 #include "chunk/tabs/tabs.hpp"
 #include "host/chunker.hpp"
 #include "styles/sheet.hpp"
@@ -11,7 +12,6 @@ namespace {
 
 constexpr uint32_t kListData = 10;          // value of the list items the walk reads
 constexpr uint32_t kDeepestListLevel = 12;  // 1-based levels above are no level
-constexpr uint32_t kCountedListKind = 1;
 constexpr uint32_t kStopsPerParagraph = CU_MAX_TAB_STOPS;
 
 bool is_counted_item_without_level_tabs(const CUParaChangeInfo &p) {

@@ -7,8 +7,6 @@ using namespace qrv::chunk;
 
 namespace {
 
-bool is_break_of(const CHItem &item, uint32_t kind) { return item.type == CH_ITEM_BREAK && item.value == kind; }
-
 bool is_text_skipped_begin(const CHItem &item) { return is_tag_begin(item) && is_skipped_by_text_searches(item.value); }
 
 bool is_text_skipped_end(const CHItem &item) { return is_tag_end(item) && is_skipped_by_text_searches(item.value); }

@@ -11,8 +11,6 @@ namespace {
 
 bool is_end_of(const CHItem &item, uint32_t code) { return is_tag_end(item) && item.value == code; }
 bool is_begin_of(const CHItem &item, uint32_t code) { return is_tag_begin(item) && item.value == code; }
-bool is_break_of(const CHItem &item, uint32_t kind) { return item.type == CH_ITEM_BREAK && item.value == kind; }
-
 // Copies the smaller of the run's length and the buffer size; no terminator.
 uint32_t copy_text_run(CHHandle h, const CHItem &run, QRVWCHAR *buffer, uint32_t size) {
     qrv::host::LockedRange chars(h, CH_STORE_TEXT, run.value, run.data1);

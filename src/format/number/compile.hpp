@@ -29,6 +29,17 @@ FormatView default_format(uint32_t textValue60);
 CompileOutcome compile_definition(CHHandle h, uint32_t id, double value, uint32_t textValue60, bool followConditions,
                                   FUNumberFormat &format);
 
+// The tests of a condition item (the low half of its value).
+enum ConditionTest : uint32_t {
+    kLess = 1,
+    kGreater = 2,
+    kEqual = 3,
+    kLessOrEqual = 4,
+    kGreaterOrEqual = 5,
+    kNotEqual = 6,
+    kAlways = 8
+};
+
 // Condition items (type 128).
 bool condition_holds(uint32_t test, double value, double comparand);
 // The id of the definition a condition leads to, or CH_NO_ITEM.

@@ -9,15 +9,6 @@
 namespace qrv::numformat {
 namespace {
 
-enum : uint32_t {
-    kLess = 1,
-    kGreater = 2,
-    kEqual = 3,
-    kLessOrEqual = 4,
-    kGreaterOrEqual = 5,
-    kNotEqual = 6,
-    kAlways = 8
-};
 constexpr uint32_t kTargetIsCellTag = 0x10000;
 
 // The first spreadsheet cell tag after the condition whose data1 is key.

@@ -12,6 +12,10 @@ struct DateFields {
     uint32_t hour = 0, minute = 0, second = 0;
 };
 
+// A day, month, year or weekday as the number written: compute_date_fields
+// never leaves one negative.
+inline uint32_t field_number(int32_t field) { return static_cast<uint32_t>(field); }
+
 // Fills fields from the value and the day base; false when the value cannot
 // be shown as a date (out of range, or an impossible calendar date).
 // messageLength then receives the length the message may have.

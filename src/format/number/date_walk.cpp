@@ -33,8 +33,6 @@ void put_year(OutputText &out, uint32_t year) {
     out.extend_to(end);
 }
 
-uint32_t field(int32_t value) { return static_cast<uint32_t>(value); }
-
 }  // namespace
 
 bool walk_dates(const WalkInput &in, OutputText &out) {
@@ -65,12 +63,12 @@ bool walk_dates(const WalkInput &in, OutputText &out) {
             if (++c >= count) return true;
             out.put(static_cast<QRVWCHAR>(format.codes[c] & 0xFF));
             break;
-        case FU_TOKEN_DAY_2: put_field(out, field(d.day), 2); break;
-        case FU_TOKEN_DAY: put_field(out, field(d.day), 1); break;
-        case FU_TOKEN_MONTH_2: put_field(out, field(d.month), 2); break;
-        case FU_TOKEN_MONTH: put_field(out, field(d.month), 1); break;
-        case FU_TOKEN_YEAR_4: put_year(out, field(d.year)); break;
-        case FU_TOKEN_YEAR_2: put_field(out, field(d.year) % 100, 2); break;
+        case FU_TOKEN_DAY_2: put_field(out, field_number(d.day), 2); break;
+        case FU_TOKEN_DAY: put_field(out, field_number(d.day), 1); break;
+        case FU_TOKEN_MONTH_2: put_field(out, field_number(d.month), 2); break;
+        case FU_TOKEN_MONTH: put_field(out, field_number(d.month), 1); break;
+        case FU_TOKEN_YEAR_4: put_year(out, field_number(d.year)); break;
+        case FU_TOKEN_YEAR_2: put_field(out, field_number(d.year) % 100, 2); break;
         case FU_TOKEN_HOUR_2: put_field(out, clock_hour(in), 2); break;
         case FU_TOKEN_HOUR: put_field(out, clock_hour(in), 1); break;
         case FU_TOKEN_MINUTE_2: put_field(out, d.minute, 2); break;

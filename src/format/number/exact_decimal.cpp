@@ -1,26 +1,25 @@
 #include "format/number/exact_decimal.hpp"
 
 #include "format/number/decimal_digits.hpp"
+#include "format/number/double_bits.hpp"
 
 #include <cstring>
 
 namespace qrv::numformat {
 namespace {
 
+// The most fraction bits a binary fraction may have to be expanded exactly.
 #if defined(__SIZEOF_INT128__)
-constexpr int kMaxFractionBits = 124;
+constexpr int kExpandedFractionBits = 124;
 #else
-constexpr int kMaxFractionBits = 60;
+constexpr int kExpandedFractionBits = 60;
 #endif
 // Fractions of up to this many bits take 19 digits a multiplication (with
 // 128-bit arithmetic), or else one digit at a time in 64 bits.
 constexpr int kChunkFractionBits = 64;
 constexpr uint32_t kChunkDigits = 19;
 constexpr int kNarrowFractionBits = 60;
-constexpr int kMantissaBits = 52;
-constexpr int kExponentBias = 1075;  // bias plus mantissa bits
-constexpr int kLargestShift = 11;    // a 53-bit mantissa shifted further leaves 64 bits
-constexpr uint64_t kSignBit = uint64_t{1} << 63;
+constexpr int kLargestShift = 11;  // a 53-bit mantissa shifted further leaves 64 bits
 static_assert(ExactDecimal::kWriteSlack >= kDigitPieceSize);
 
 // The digits of n (not 0), most significant first; returns how many.
@@ -68,7 +67,7 @@ bool ExactDecimal::set(double value) {
     if (bits == 0) return true;
     const int biased = static_cast<int>(bits >> kMantissaBits);
     const int e = biased - kExponentBias;
-    if (biased == 0 || e > kLargestShift || e < -kMaxFractionBits) return false;
+    if (biased == 0 || e > kLargestShift || e < -kExpandedFractionBits) return false;
     const uint64_t mantissa = (bits & ((uint64_t{1} << kMantissaBits) - 1)) | (uint64_t{1} << kMantissaBits);
     if (e >= 0) {
         integer_ = mantissa << e;

@@ -15,21 +15,20 @@ void put_string(uint32_t id, OutputText &out, uint32_t maxCharacters = UINT32_MA
     out.put_wide(text, length < maxCharacters ? length : maxCharacters);
 }
 
-uint32_t field(int32_t value) { return static_cast<uint32_t>(value); }
-
 void put_long_date(const WalkInput &in, OutputText &out) {
-    put_string(kWeekdayNames + field(in.date.weekday), out);
+    put_string(kWeekdayNames + field_number(in.date.weekday), out);
     out.put(u',');
-    put_string(kMonthNames + field(in.date.month), out);
+    put_string(kMonthNames + field_number(in.date.month), out);
     out.put(u' ');
-    out.put_number(field(in.date.day), 1);
+    out.put_number(field_number(in.date.day), 1);
     out.put(u',');
     out.put(u' ');
-    out.put_number(field(in.date.year), 4);
+    out.put_number(field_number(in.date.year), 4);
 }
 
 void put_short_date(const WalkInput &in, OutputText &out) {
-    const uint32_t day = field(in.date.day), month = field(in.date.month), year = field(in.date.year) % 100;
+    const uint32_t day = field_number(in.date.day), month = field_number(in.date.month),
+                   year = field_number(in.date.year) % 100;
     uint32_t fields[3] = {month, day, year};
     uint32_t widths[3] = {1, 1, 2};
     if (in.intl.DateOrder == 1) {
@@ -63,17 +62,17 @@ void put_field_token(uint32_t token, const WalkInput &in, OutputText &out) {
     case FU_TOKEN_PERCENT: out.put(u'%'); break;
     case FU_TOKEN_CURRENCY: out.put_bytes(in.intl.CurrencySymbol, sizeof in.intl.CurrencySymbol); break;
     case FU_TOKEN_TRUTH: put_string(in.value == 0 ? kTruthFalse : kTruthTrue, out); break;
-    case FU_TOKEN_WEEKDAY_NAME: put_string(kWeekdayNamesAlt + field(d.weekday), out); break;
-    case FU_TOKEN_WEEKDAY_NAME_ALT: put_string(kWeekdayNames + field(d.weekday), out); break;
-    case FU_TOKEN_DAY_2: out.put_number(field(d.day), 2); break;
-    case FU_TOKEN_DAY: out.put_number(field(d.day), 1); break;
-    case FU_TOKEN_MONTH_2: out.put_number(field(d.month), 2); break;
-    case FU_TOKEN_MONTH: out.put_number(field(d.month), 1); break;
-    case FU_TOKEN_MONTH_NAME: put_string(kMonthNames + field(d.month), out); break;
-    case FU_TOKEN_MONTH_NAME_ALT: put_string(kMonthNamesAlt + field(d.month), out); break;
-    case FU_TOKEN_MONTH_INITIAL: put_string(kMonthNames + field(d.month), out, 1); break;
-    case FU_TOKEN_YEAR_4: out.put_number(field(d.year), 4); break;
-    case FU_TOKEN_YEAR_2: out.put_number(field(d.year) % 100, 2); break;
+    case FU_TOKEN_WEEKDAY_NAME: put_string(kWeekdayNamesAlt + field_number(d.weekday), out); break;
+    case FU_TOKEN_WEEKDAY_NAME_ALT: put_string(kWeekdayNames + field_number(d.weekday), out); break;
+    case FU_TOKEN_DAY_2: out.put_number(field_number(d.day), 2); break;
+    case FU_TOKEN_DAY: out.put_number(field_number(d.day), 1); break;
+    case FU_TOKEN_MONTH_2: out.put_number(field_number(d.month), 2); break;
+    case FU_TOKEN_MONTH: out.put_number(field_number(d.month), 1); break;
+    case FU_TOKEN_MONTH_NAME: put_string(kMonthNames + field_number(d.month), out); break;
+    case FU_TOKEN_MONTH_NAME_ALT: put_string(kMonthNamesAlt + field_number(d.month), out); break;
+    case FU_TOKEN_MONTH_INITIAL: put_string(kMonthNames + field_number(d.month), out, 1); break;
+    case FU_TOKEN_YEAR_4: out.put_number(field_number(d.year), 4); break;
+    case FU_TOKEN_YEAR_2: out.put_number(field_number(d.year) % 100, 2); break;
     case FU_TOKEN_HOUR_2: out.put_number(clock_hour(in), 2); break;
     case FU_TOKEN_HOUR: out.put_number(clock_hour(in), 1); break;
     case FU_TOKEN_MINUTE_2: out.put_number(d.minute, 2); break;

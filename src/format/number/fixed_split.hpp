@@ -4,6 +4,7 @@
 #pragma once
 
 #include "format/number/decimal_digits.hpp"
+#include "format/number/double_bits.hpp"
 
 #include <cstdint>
 #include <cstring>
@@ -34,10 +35,7 @@ inline bool split_fixed(double value, bool percent, uint32_t places, FixedSplit 
 namespace qrv::numformat {
 namespace split_detail {
 
-constexpr int kMantissaBits = 52;
-constexpr int kExponentBias = 1075;  // bias plus mantissa bits
 constexpr int kMaxFractionBits = 124;
-constexpr uint64_t kSignBit = uint64_t{1} << 63;
 constexpr uint64_t kWholeLimit = 10000000000000000000ull;  // 10^19
 constexpr uint64_t kPercentScale = 100;
 

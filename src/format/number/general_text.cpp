@@ -1,4 +1,5 @@
 // The general form of a rendered number.
+#include "format/number/decimal_digit.hpp"
 #include "format/number/work_number.hpp"
 
 #include <cstring>
@@ -13,8 +14,6 @@ struct Text {
         if (length < kWorkSize - 1) out[length++] = c;
     }
 };
-
-bool is_digit(QRVWCHAR c) { return c >= u'0' && c <= u'9'; }
 
 }  // namespace
 
@@ -52,11 +51,11 @@ void take_general_text(const QRVWCHAR *text, uint32_t length, QRVWCHAR decimalSe
     work.length = length;
     uint32_t i = length > 0 && text[0] == u'-' ? 1 : 0;
     work.intStart = i;
-    while (i < length && is_digit(text[i])) ++i;
+    while (i < length && is_decimal_digit(text[i])) ++i;
     work.intCount = i - work.intStart;
     if (i < length && text[i] == decimalSeparator) {
         work.point = static_cast<int32_t>(i++);
-        while (i < length && is_digit(text[i])) ++i;
+        while (i < length && is_decimal_digit(text[i])) ++i;
         work.fracCount = i - work.frac_start();
     }
     if (i < length && text[i] == u'E') {

@@ -1,5 +1,6 @@
 // The long decimal tails of binary doubles (0.1 is 0.1000000000000000055...)
 // end at their first run of four zeros or nines.
+#include "format/number/decimal_digit.hpp"
 #include "format/number/noise_runs.hpp"
 #include "format/number/work_number.hpp"
 
@@ -11,8 +12,6 @@
 
 namespace qrv::numformat {
 namespace {
-
-bool is_digit(QRVWCHAR c) { return c >= u'0' && c <= u'9'; }
 
 // A carry out of the leftmost integer digit.
 void carry_out(WorkNumber &work) {
@@ -41,7 +40,7 @@ void carry_out(WorkNumber &work) {
 bool carry_into(QRVWCHAR *text, int32_t index, int32_t first) {
     for (int32_t i = index; i >= first; --i) {
         if (text[i] == u'.') continue;
-        if (!is_digit(text[i])) return false;
+        if (!is_decimal_digit(text[i])) return false;
         if (text[i] != u'9') {
             ++text[i];
             return false;

@@ -1,15 +1,11 @@
 #include "format/number/output_text.hpp"
 
+#include "format/number/decimal_digit.hpp"
+
 #include <algorithm>
 #include <cstring>
 
 namespace qrv::numformat {
-namespace {
-
-bool is_digit(QRVWCHAR c) { return c >= u'0' && c <= u'9'; }
-
-}  // namespace
-
 OutputText::OutputText(QRVWCHAR *buffer, uint32_t size) : buffer_(buffer), limit_(std::min(size, kMaxOutput)) {}
 
 void OutputText::put_bytes(const char *text, uint32_t maxBytes) {
@@ -46,7 +42,7 @@ void OutputText::round_up(QRVWCHAR decimalSeparator, QRVWCHAR thousandsSeparator
     uint32_t leftmost = length_;
     for (uint32_t i = length_; i-- > 0;) {
         const QRVWCHAR c = buffer_[i];
-        if (is_digit(c)) {
+        if (is_decimal_digit(c)) {
             if (c != u'9') {
                 ++buffer_[i];
                 return;
@@ -62,10 +58,10 @@ void OutputText::round_up(QRVWCHAR decimalSeparator, QRVWCHAR thousandsSeparator
 
 void OutputText::group(QRVWCHAR thousandsSeparator) {
     uint32_t first = 0;
-    while (first < length_ && !is_digit(buffer_[first])) ++first;
+    while (first < length_ && !is_decimal_digit(buffer_[first])) ++first;
     if (length_ - first <= 3) return;  // three digits at most: no separator
     uint32_t digits = 0;
-    for (uint32_t i = first; i < length_; ++i) digits += is_digit(buffer_[i]) ? 1 : 0;
+    for (uint32_t i = first; i < length_; ++i) digits += is_decimal_digit(buffer_[i]) ? 1 : 0;
     // A separator goes before every third digit from the right but the
     // leftmost digit itself.
     const uint32_t separators = digits == 0 ? 0 : (digits - 1) / 3;
@@ -84,7 +80,7 @@ void OutputText::group_in_place(uint32_t first, uint32_t separators, QRVWCHAR th
     for (uint32_t i = to - separators; separators > 0 && i-- > first;) {
         const QRVWCHAR c = buffer_[i];
         buffer_[--to] = c;
-        if (!is_digit(c) || ++fromRight % 3 != 0) continue;
+        if (!is_decimal_digit(c) || ++fromRight % 3 != 0) continue;
         buffer_[--to] = thousandsSeparator;
         --separators;
     }
@@ -94,7 +90,7 @@ void OutputText::group_in_place(uint32_t first, uint32_t separators, QRVWCHAR th
 void OutputText::group_by_inserts(uint32_t first, QRVWCHAR thousandsSeparator) {
     uint32_t fromRight = 0;
     for (uint32_t i = length_; i-- > first;) {
-        if (!is_digit(buffer_[i])) continue;
+        if (!is_decimal_digit(buffer_[i])) continue;
         ++fromRight;
         if (fromRight % 3 == 0 && i > first) insert(i, thousandsSeparator);
     }

@@ -10,9 +10,9 @@ namespace {
 constexpr FUFormatCode kZero = token_code(FU_TOKEN_DIGIT_ZERO);
 constexpr FUFormatCode kOptional = token_code(FU_TOKEN_DIGIT_OPTIONAL);
 constexpr FUFormatCode kPoint = token_code(FU_TOKEN_POINT);
-constexpr FUFormatCode kGrouping = token_code(FU_TOKEN_GROUPING);
-constexpr FUFormatCode kPercent = token_code(FU_TOKEN_PERCENT);
-constexpr FUFormatCode kCurrency = token_code(FU_TOKEN_CURRENCY);
+constexpr FUFormatCode kGroupingCode = token_code(FU_TOKEN_GROUPING);
+constexpr FUFormatCode kPercentCode = token_code(FU_TOKEN_PERCENT);
+constexpr FUFormatCode kCurrencyCode = token_code(FU_TOKEN_CURRENCY);
 static_assert((kZero | 1) == kOptional);
 
 constexpr uint32_t kCurrencyWidth = sizeof(FUIntlSettings{}.CurrencySymbol);
@@ -28,7 +28,7 @@ uint32_t text_width(FUFormatCode code, bool digitsAllowed) {
         const auto c = static_cast<QRVWCHAR>(code);
         return digitsAllowed || c < u'0' || c > u'9' ? 1 : kNotText;
     }
-    return code == kPercent ? 1 : code == kCurrency ? kCurrencyWidth : kNotText;
+    return code == kPercentCode ? 1 : code == kCurrencyCode ? kCurrencyWidth : kNotText;
 }
 
 // The codes read part by part, in the order the shape has them.
@@ -41,14 +41,14 @@ public:
     bool prefix() {
         for (; at_ < count_ && !is_integer_placeholder(codes_[at_]); ++at_) {
             const FUFormatCode code = codes_[at_];
-            if (code == kGrouping) {
+            if (code == kGroupingCode) {
                 note_grouping();
                 continue;
             }
             const uint32_t width = text_width(code, false);
             if (width == kNotText) return false;
             shape_.textWidth += width;
-            shape_.currencyInPrefix |= code == kCurrency;
+            shape_.currencyInPrefix |= code == kCurrencyCode;
         }
         shape_.integerBegin = at_;
         return true;
@@ -60,7 +60,7 @@ public:
             if (is_integer_placeholder(code)) {
                 ++shape_.integerPlaces;
                 lastInteger_ = at_;
-            } else if (code == kGrouping) {
+            } else if (code == kGroupingCode) {
                 note_grouping();
             } else {
                 break;
@@ -77,7 +77,7 @@ public:
                 const FUFormatCode code = codes_[at_];
                 if (is_placeholder(code))
                     ++shape_.fractionPlaces;
-                else if (code != kGrouping)
+                else if (code != kGroupingCode)
                     break;
             }
         }
@@ -87,7 +87,7 @@ public:
     // Text and signs to the end (grouping does nothing there).
     bool suffix() {
         for (; at_ < count_; ++at_) {
-            if (codes_[at_] == kGrouping) continue;
+            if (codes_[at_] == kGroupingCode) continue;
             const uint32_t width = text_width(codes_[at_], true);
             if (width == kNotText) return false;
             shape_.textWidth += width;

@@ -1,5 +1,6 @@
 #include "format/number/plain_walk.hpp"
 
+#include "format/number/decimal_digit.hpp"
 #include "format/number/format_code.hpp"
 #include "format/number/plain_number.hpp"
 #include "format/number/plain_shape.hpp"
@@ -10,11 +11,9 @@ namespace {
 
 constexpr uint32_t kShownMax = kSplitPlacesMax - 1 - kRunLookahead;
 
-bool is_digit(uint32_t c) { return c - u'0' <= 9u; }
-
 bool has_digit(const char *text, uint32_t maxBytes) {
     for (uint32_t i = 0; i < maxBytes && text[i] != 0; ++i)
-        if (is_digit(static_cast<unsigned char>(text[i]))) return true;
+        if (is_decimal_digit(static_cast<unsigned char>(text[i]))) return true;
     return false;
 }
 
@@ -94,8 +93,8 @@ uint32_t zero_pads(const FormatView &format, const PlainShape &shape, uint32_t w
 }
 
 bool takes_conventions(const PlainShape &shape, const FUIntlSettings &intl) {
-    return !is_digit(static_cast<unsigned char>(intl.DecimalSeparator)) &&
-           !is_digit(static_cast<unsigned char>(intl.ThousandsSeparator)) &&
+    return !is_decimal_digit(static_cast<unsigned char>(intl.DecimalSeparator)) &&
+           !is_decimal_digit(static_cast<unsigned char>(intl.ThousandsSeparator)) &&
            !(shape.currencyInPrefix && has_digit(intl.CurrencySymbol, sizeof intl.CurrencySymbol));
 }
 

@@ -1,5 +1,6 @@
 // FUFormatTextCell: the text values a number format definition applies to
 // a text cell.
+#include "format/number/compile.hpp"
 #include "format/number/condition_chain.hpp"
 #include "host/chunker.hpp"
 
@@ -9,16 +10,14 @@
 namespace qrv::numformat {
 namespace {
 
-constexpr uint32_t kAlways = 8;
-
 // A step of a chain of always-conditions: the definition walked, the
 // condition met in it, and the definition it goes on in.  The chain has come
 // back when the same condition is met again.
-struct Lead {
+struct TextLead {
     uint32_t from = CH_NO_ITEM;
     uint32_t conditionId = CH_NO_ITEM;
     uint32_t target = CH_NO_ITEM;
-    bool operator==(const Lead &other) const { return conditionId == other.conditionId; }
+    bool operator==(const TextLead &other) const { return conditionId == other.conditionId; }
 };
 
 // Walks one definition for its text values, writing them as it meets them
@@ -29,7 +28,7 @@ class TextValueWalk {
 public:
     TextValueWalk(CHHandle h, uint32_t *p60, uint32_t *p25) : h_(h), p60_(p60), p25_(p25) {}
 
-    bool leads_on(uint32_t id, Lead &lead, Effects effects = Effects::kMade, bool followConditions = true);
+    bool leads_on(uint32_t id, TextLead &lead, Effects effects = Effects::kMade, bool followConditions = true);
     uint32_t result() const { return result_; }
 
 private:
@@ -44,7 +43,7 @@ private:
     uint32_t result_ = QRV_OK;
 };
 
-bool TextValueWalk::leads_on(uint32_t id, Lead &lead, Effects effects, bool followConditions) {
+bool TextValueWalk::leads_on(uint32_t id, TextLead &lead, Effects effects, bool followConditions) {
     if (id == CH_NO_ITEM) return end_with(QRV_E_NOT_FOUND);
     const bool writes = effects == Effects::kMade;
     for (const uint32_t from = id;;) {
@@ -81,13 +80,14 @@ bool TextValueWalk::leads_on(uint32_t id, Lead &lead, Effects effects, bool foll
 // conditions passed over.
 uint32_t collect_text_values(CHHandle h, uint32_t id, uint32_t *p60, uint32_t *p25) {
     TextValueWalk walk(h, p60, p25);
-    Lead first;
+    TextLead first;
     if (!walk.leads_on(id, first)) return walk.result();
-    const ChainEnd<Lead> end = follow_chain(first, [&walk](const Lead &lead, Lead &following, Effects effects) {
-        return walk.leads_on(lead.target, following, effects);
-    });
+    const ChainEnd<TextLead> end =
+        follow_chain(first, [&walk](const TextLead &lead, TextLead &following, Effects effects) {
+            return walk.leads_on(lead.target, following, effects);
+        });
     if (end.repeated) {
-        Lead none;
+        TextLead none;
         walk.leads_on(end.lead.from, none, Effects::kMade, false);
     }
     return walk.result();
