@@ -28,6 +28,16 @@ struct GroupFrame {
     int64_t x = 0, y = 0, cx = 0, cy = 0, child_x = 0, child_y = 0, child_cx = 0, child_cy = 0;
 };
 
+// A shape of a slide as it is read (outside the reader, as the two above).
+struct SlideShape {
+    std::optional<PlaceholderKey> placeholder;
+    std::optional<slides::Position> at;
+    std::string description, name;
+    std::string picture;  // the relationship id of its picture
+    uint32_t width_pt = 0, height_pt = 0;
+    textdoc::Recording content;
+};
+
 class ShapeTreeReader final : public XmlHandler {
 public:
     ShapeTreeReader(PartContext &context, const Inheritance &inheritance, std::vector<slides::PlacedShape> &shapes)
@@ -41,14 +51,7 @@ public:
     bool hidden() const { return hidden_; }
 
 private:
-    struct Shape {
-        std::optional<PlaceholderKey> placeholder;
-        std::optional<slides::Position> at;
-        std::string description, name;
-        std::string picture;  // the relationship id of its picture
-        uint32_t width_pt = 0, height_pt = 0;
-        textdoc::Recording content;
-    };
+    using Shape = SlideShape;
 
     void start_presentation(const XmlName &name, const XmlAttributes &attributes);
     void start_drawing(const XmlName &name, const XmlAttributes &attributes);
