@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "core/leading_number.hpp"
 #include "package/optional_part.hpp"
 #include "package/xml_subtree.hpp"
 
@@ -60,11 +61,7 @@ public:
     }
     void text(std::string_view) override {}
 
-    static int64_t coordinate(std::string_view text) {
-        int64_t v = 0;
-        std::from_chars(text.data(), text.data() + text.size(), v);
-        return v;
-    }
+    static int64_t coordinate(std::string_view text) { return number_or_zero<int64_t>(text); }
 
 private:
     void start_presentation(const XmlName &name, const XmlAttributes &a) {

@@ -1,7 +1,6 @@
 #include "shape_tree_reader.hpp"
 
-#include <charconv>
-
+#include "core/leading_number.hpp"
 #include "package/optional_part.hpp"
 #include "package/package_pictures.hpp"
 #include "diagram_reader.hpp"
@@ -9,11 +8,7 @@
 namespace qrv::import::pptx {
 namespace {
 
-int64_t coordinate(std::string_view text) {
-    int64_t v = 0;
-    std::from_chars(text.data(), text.data() + text.size(), v);
-    return v;
-}
+int64_t coordinate(std::string_view text) { return number_or_zero<int64_t>(text); }
 
 bool is_shape(std::string_view local) {
     return local == "sp" || local == "pic" || local == "graphicFrame" || local == "cxnSp";

@@ -1,19 +1,13 @@
 #include "drawing.hpp"
 
-#include <charconv>
 #include <optional>
 
+#include "core/leading_number.hpp"
 #include "package/optional_part.hpp"
 #include "package/package_pictures.hpp"
 
 namespace qrv::import::xlsx {
 namespace {
-
-uint32_t number_in(std::string_view text) {
-    uint32_t n = 0;
-    std::from_chars(text.data(), text.data() + text.size(), n);
-    return n;
-}
 
 // One anchor (<xdr:twoCellAnchor>, <xdr:oneCellAnchor>, <xdr:absoluteAnchor>)
 // as its elements come.
@@ -43,7 +37,7 @@ public:
     void end(const XmlName &name) override {
         if (name.ns == Ns::SheetDrawing && is_anchor(name.local) && anchor_) finish_anchor();
         if (name.ns == Ns::SheetDrawing) in_from_ = name.local == "from" ? false : in_from_;
-        if (field_) *field_ = number_in(digits_);
+        if (field_) *field_ = number_or_zero<uint32_t>(digits_);
         field_ = nullptr;
         digits_.clear();
     }

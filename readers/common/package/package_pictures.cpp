@@ -1,7 +1,8 @@
 #include "package_pictures.hpp"
 
 #include <algorithm>
-#include <charconv>
+
+#include "core/leading_number.hpp"
 
 namespace qrv::import {
 
@@ -25,10 +26,6 @@ uint32_t points_of_emu(int64_t emu) {
     return static_cast<uint32_t>(std::min<int64_t>((emu + kEmuPerPoint / 2) / kEmuPerPoint, 0xFFFF));
 }
 
-uint32_t points_of_emu(std::string_view emu) {
-    int64_t value = 0;
-    const auto [end, error] = std::from_chars(emu.data(), emu.data() + emu.size(), value);
-    return error == std::errc{} ? points_of_emu(value) : 0;
-}
+uint32_t points_of_emu(std::string_view emu) { return points_of_emu(number_or_zero<int64_t>(emu)); }
 
 }  // namespace qrv::import
