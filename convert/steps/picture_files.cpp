@@ -1,11 +1,11 @@
 #include "picture_files.hpp"
 
-#include <cerrno>
-#include <cstdio>
+#include <qrvfa.h>
+
 #include <filesystem>
 #include <system_error>
 
-#include "atomic_output.hpp"
+#include "conversion.hpp"
 #include "output_sink.hpp"
 
 namespace qrv::convert {
@@ -17,23 +17,14 @@ fs::path folder_beside(const std::string &output_path) {
     return fs::path(output_path).parent_path() / picture_folder_name(output_path);
 }
 
-bool write_whole(const std::string &path, const void *bytes, size_t length) {
-    FILE *f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
-    const bool written = std::fwrite(bytes, 1, length, f) == length;
-    const int saved = errno;
-    const bool closed = std::fclose(f) == 0;
-    if (!written) errno = saved ? saved : EIO;
-    return written && closed;
-}
-
+// Written as the page is: a file sink on a temporary file that takes the
+// target's place once complete.
 Outcome write_one(const fs::path &folder, const char *name, const void *bytes, size_t length) {
     const std::string target = (folder / name).string();
-    AtomicOutput file;
-    errno = 0;
-    if (!file.open(target) || !write_whole(file.path(), bytes, length) || !file.commit())
-        return output_failure(target, errno);
-    return {};
+    Conversion file;
+    if (Outcome o = open_file_output(file, target); o.failed()) return o;
+    if (length && FAWrite(file.sink, bytes, length) != 0) return sink_failure(target, file.sink);
+    return close_file_output(file);
 }
 
 // A symbolic link of the folder's name is not written through: it could
