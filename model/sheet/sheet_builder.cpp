@@ -3,6 +3,7 @@
 #include <qrvex/items.h>
 
 #include <algorithm>
+#include <span>
 
 #include "axis.hpp"
 #include <qrvmodel/conventions.hpp>
@@ -14,6 +15,18 @@ namespace conv = qrv::model;
 namespace {
 
 constexpr uint32_t kMaxEmptyRun = 0xffff;  // cells one item 87 can hold
+
+// The entries of a list sorted by place (links, anchored objects) that
+// stand at a cell's place; next moves past them, and past those of places
+// left out before it (rows beyond the sheet's bound).
+template <typename Entry>
+std::span<const Entry> at_place(const std::vector<Entry> &list, size_t &next, uint32_t row, uint32_t column) {
+    const auto before = [&](const Entry &e) { return e.row < row || (e.row == row && e.column < column); };
+    while (next < list.size() && before(list[next])) ++next;
+    const size_t first = next;
+    while (next < list.size() && list[next].row == row && list[next].column == column) ++next;
+    return {list.data() + first, next - first};
+}
 constexpr uint32_t kGapWidthTwips = 240;
 
 uint32_t align_code(CellAlign align) {
@@ -145,8 +158,7 @@ void SheetBuilder::finish() {
             if (i + 1 == cells_.size() || !same_place(cells_[i], cells_[i + 1])) kept.push_back(cells_[i]);
         cells_.swap(kept);
     }
-    if (!zeros_shown_)
-        std::erase_if(cells_, [](const Cell &c) { return c.kind == Kind::Number && c.number == 0; });
+    if (!zeros_shown_) std::erase_if(cells_, [](const Cell &c) { return c.kind == Kind::Number && c.number == 0; });
     const auto by_place = [](const auto &a, const auto &b) {
         return a.row != b.row ? a.row < b.row : a.column < b.column;
     };
@@ -237,8 +249,7 @@ void SheetBuilder::write_rows(const Layout &layout) {
     if (width == 0) return;
     const auto &rows = layout.rows.entries();
     size_t next_cell = 0;
-    const Link *link = links_.empty() ? nullptr : links_.data();
-    const Anchored *anchored = objects_.empty() ? nullptr : objects_.data();
+    size_t next_link = 0, next_object = 0;
     for (uint32_t r = 0; r < layout.row_count; ++r) {
         const Axis::Entry &row = rows[r];
         const bool hidden = !row.gap && row_hidden(row.source);
@@ -253,29 +264,21 @@ void SheetBuilder::write_rows(const Layout &layout) {
             const Cell &cell = cells_[next_cell];
             const uint32_t column = layout.columns.place_of(cell.column);
             write_empty(column - place);
-            write_cell(cell, link, anchored);
+            write_cell(cell, next_link, next_object);
             place = column + 1;
         }
         write_empty(width - place);
     }
 }
 
-void SheetBuilder::write_cell(const Cell &cell, const Link *&link, const Anchored *&anchored) {
+void SheetBuilder::write_cell(const Cell &cell, size_t &next_link, size_t &next_object) {
     const uint32_t kind = cell.kind == Kind::Truth   ? conv::kCellTruth
                           : cell.kind == Kind::Error ? conv::kCellError
                                                      : conv::kCellPlain;
     writer_.item(CH_ITEM_SS_CELL_70, 0, cell.format_key, kind << 16);
-    const Link *const end = links_.data() + links_.size();
-    while (link && link != end && (link->row < cell.row || (link->row == cell.row && link->column < cell.column)))
-        ++link;
-    if (link && link != end && link->row == cell.row && link->column == cell.column) write_link(*link);
-    const Anchored *const last = objects_.data() + objects_.size();
-    const auto before = [&](const Anchored *a) {
-        return a->row < cell.row || (a->row == cell.row && a->column < cell.column);
-    };
-    while (anchored && anchored != last && before(anchored)) ++anchored;  // in a row left out
-    for (; anchored && anchored != last && anchored->row == cell.row && anchored->column == cell.column; ++anchored)
-        write_object(writer_, anchored->object);
+    if (const auto links = at_place(links_, next_link, cell.row, cell.column); !links.empty())
+        write_link(links.front());  // a cell shows one link
+    for (const Anchored &a : at_place(objects_, next_object, cell.row, cell.column)) write_object(writer_, a.object);
     if (cell.kind == Kind::Empty) return;
     const std::optional<std::string> shown = number_text(cell);
     const CellAlign align = shown && cell.align == CellAlign::General ? CellAlign::Right : cell.align;
