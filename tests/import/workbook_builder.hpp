@@ -71,9 +71,9 @@ inline std::vector<Part> workbook_parts(const WorkbookSpec &spec) {
 inline std::string workbook_of(const WorkbookSpec &spec) { return zip_of(workbook_parts(spec)); }
 
 // A workbook of one sheet, "S", that holds the rows.
-inline WorkbookSpec one_sheet_spec(const std::string &rows) { return WorkbookSpec({SheetSpec("S", sheet_data(rows))}); }
+inline WorkbookSpec one_sheet_book(const std::string &rows) { return WorkbookSpec({SheetSpec("S", sheet_data(rows))}); }
 
 // The same as a package.
-inline std::string workbook_of_rows(const std::string &rows) { return workbook_of(one_sheet_spec(rows)); }
+inline std::string workbook_of_rows(const std::string &rows) { return workbook_of(one_sheet_book(rows)); }
 
 }  // namespace qrv::test

@@ -14,7 +14,7 @@ namespace {
 using qrv::test::dump_of;
 using qrv::test::expect_clean_walk_showing;
 using qrv::test::import_and_walk;
-using qrv::test::one_sheet_spec;
+using qrv::test::one_sheet_book;
 using qrv::test::Part;
 using qrv::test::sheet_data;
 using qrv::test::SheetImport;
@@ -48,17 +48,17 @@ const std::string kBoldStyles =
     "<cellXfs count=\"2\"><xf numFmtId=\"0\" fontId=\"0\"/><xf numFmtId=\"0\" fontId=\"1\"/></cellXfs>";
 
 TEST(XlsxImport, EachFeatureReachesTheFilters) {
-    WorkbookSpec shared = one_sheet_spec(
+    WorkbookSpec shared = one_sheet_book(
         sheet_row(1, sheet_cell("A1", "<v>1</v>", " t=\"s\"") + sheet_cell("B1", "<v>0</v>", " t=\"s\"")));
     shared.shared = "<si><t>alpha</t></si><si><t>beta</t></si>";
-    WorkbookSpec rich = one_sheet_spec(sheet_row(1, sheet_cell("A1", "<v>0</v>", " t=\"s\"")));
+    WorkbookSpec rich = one_sheet_book(sheet_row(1, sheet_cell("A1", "<v>0</v>", " t=\"s\"")));
     rich.shared =
         "<si><r><rPr><b/><sz val=\"11\"/></rPr><t>bold</t></r><r><t xml:space=\"preserve\"> plain</t></r>"
         "<r><rPr><color rgb=\"FFFF0000\"/></rPr><t>red</t></r><rPh><t>ignored</t></rPh></si>";
     WorkbookSpec styled =
-        one_sheet_spec(sheet_row(1, sheet_cell("A1", "<v>7</v>", " s=\"1\"") + sheet_cell("B1", "<v>8</v>")));
+        one_sheet_book(sheet_row(1, sheet_cell("A1", "<v>7</v>", " s=\"1\"") + sheet_cell("B1", "<v>8</v>")));
     styled.styles = kBoldStyles;
-    WorkbookSpec fraction = one_sheet_spec(sheet_row(1, sheet_cell("A1", "<v>1.5</v>", " s=\"1\"")));
+    WorkbookSpec fraction = one_sheet_book(sheet_row(1, sheet_cell("A1", "<v>1.5</v>", " s=\"1\"")));
     fraction.styles =
         "<numFmts count=\"1\"><numFmt numFmtId=\"164\" formatCode=\"# ?/?\"/></numFmts>"
         "<cellXfs count=\"2\"><xf numFmtId=\"0\"/><xf numFmtId=\"164\"/></cellXfs>";
@@ -70,37 +70,37 @@ TEST(XlsxImport, EachFeatureReachesTheFilters) {
                                     "hyperlink\" Target=\"https://example.com/a%20b\" TargetMode=\"External\"/>");
     WorkbookSpec two_sheets({SheetSpec("First", sheet_data(sheet_row(1, sheet_cell("A1", "<v>1</v>")))),
                              SheetSpec("Second", sheet_data(sheet_row(1, sheet_cell("A1", "<v>2</v>"))))});
-    WorkbookSpec titled = one_sheet_spec(sheet_row(1, sheet_cell("A1", "<v>1</v>")));
+    WorkbookSpec titled = one_sheet_book(sheet_row(1, sheet_cell("A1", "<v>1</v>")));
     titled.extra = {{"docProps/core.xml",
                      "<cp:coreProperties xmlns:cp=\"http://schemas.openxmlformats.org/package/2006/metadata/"
                      "core-properties\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\"><dc:title>Budget 2024</dc:title>"
                      "<dc:creator>Ann</dc:creator></cp:coreProperties>"}};
-    WorkbookSpec dated1904 = one_sheet_spec(sheet_row(1, sheet_cell("A1", "<v>1904-01-02</v>", " t=\"d\"")));
+    WorkbookSpec dated1904 = one_sheet_book(sheet_row(1, sheet_cell("A1", "<v>1904-01-02</v>", " t=\"d\"")));
     dated1904.workbook_pr = "<workbookPr date1904=\"1\"/>";
 
     const XlsxFeature features[] = {
         {"numbers",
-         one_sheet_spec(sheet_row(1, sheet_cell("A1", "<v>2.5</v>") + sheet_cell("B1", "<v>-3</v>"))),
+         one_sheet_book(sheet_row(1, sheet_cell("A1", "<v>2.5</v>") + sheet_cell("B1", "<v>-3</v>"))),
          {"r1: =2.5| =-3|"}},
         {"shared strings", shared, {"r1: beta| alpha|"}},
         {"inline string",
-         one_sheet_spec(sheet_row(1, sheet_cell("A1", "<is><t>in line</t></is>", " t=\"inlineStr\""))),
+         one_sheet_book(sheet_row(1, sheet_cell("A1", "<is><t>in line</t></is>", " t=\"inlineStr\""))),
          {"r1: in line|"}},
         {"rich text runs", rich, {"r1: *bold* plainred{#FF0000}|"}},
         {"truth values",
-         one_sheet_spec(
+         one_sheet_book(
              sheet_row(1, sheet_cell("A1", "<v>1</v>", " t=\"b\"") + sheet_cell("B1", "<v>0</v>", " t=\"b\""))),
          {"r1: TRUE| FALSE|"}},
         {"error values",
-         one_sheet_spec(sheet_row(1, sheet_cell("A1", "<v>#DIV/0!</v>", " t=\"e\""))),
+         one_sheet_book(sheet_row(1, sheet_cell("A1", "<v>#DIV/0!</v>", " t=\"e\""))),
          {"r1: !#DIV/0!|"}},
         {"cached formula results",
-         one_sheet_spec(sheet_row(1, sheet_cell("A1", "<f>1+1</f><v>2</v>") +
+         one_sheet_book(sheet_row(1, sheet_cell("A1", "<f>1+1</f><v>2</v>") +
                                          sheet_cell("B1", "<f>\"a\"&amp;\"b\"</f><v>ab</v>", " t=\"str\"") +
                                          sheet_cell("C1", "<f>X1</f>"))),
          {"r1: =2| ab|\n"}},
         {"escaped characters",
-         one_sheet_spec(sheet_row(1, sheet_cell("A1", "<is><t>a_x0009_b_x005F_x0041_</t></is>", " t=\"inlineStr\""))),
+         one_sheet_book(sheet_row(1, sheet_cell("A1", "<is><t>a_x0009_b_x005F_x0041_</t></is>", " t=\"inlineStr\""))),
          {"r1: a\tb_x0041_|"}},
         {"merged cells",
          sheet(sheet_data(sheet_row(1, sheet_cell("A1", "<v>5</v>")) + sheet_row(3, sheet_cell("A3", "<v>6</v>"))) +
@@ -112,7 +112,7 @@ TEST(XlsxImport, EachFeatureReachesTheFilters) {
                sheet_data(sheet_row(1, sheet_cell("A1", "<v>1</v>") + sheet_cell("B1", "<v>2</v>")))),
          {"cols: 2100 0h\n"}},
         {"hidden rows",
-         one_sheet_spec(sheet_row(1, sheet_cell("A1", "<v>1</v>")) +
+         one_sheet_book(sheet_row(1, sheet_cell("A1", "<v>1</v>")) +
                         sheet_row(2, sheet_cell("A2", "<v>2</v>"), " hidden=\"1\"")),
          {"r1: =1|\nr2h: =2|"}},
         {"hyperlinks", linked, {"[site](https://example.com/a%20b)", "=[2](#Other!A1)"}},
@@ -122,14 +122,14 @@ TEST(XlsxImport, EachFeatureReachesTheFilters) {
         {"title property", titled, {"title=Budget 2024\n"}},
         {"ISO dates in the 1904 system", dated1904, {"r1: =1|"}},
         {"ISO dates in the 1900 system",
-         one_sheet_spec(sheet_row(1, sheet_cell("A1", "<v>2021-01-01T12:00:00</v>", " t=\"d\""))),
+         one_sheet_book(sheet_row(1, sheet_cell("A1", "<v>2021-01-01T12:00:00</v>", " t=\"d\""))),
          {"r1: =44197.5|"}},
         {"cells and rows out of order",
-         one_sheet_spec(sheet_row(2, sheet_cell("B2", "<v>4</v>") + sheet_cell("A2", "<v>3</v>")) +
+         one_sheet_book(sheet_row(2, sheet_cell("B2", "<v>4</v>") + sheet_cell("A2", "<v>3</v>")) +
                         sheet_row(1, sheet_cell("A1", "<v>1</v>"))),
          {"r1: =1| |\nr2: =3| =4|"}},
         {"cells and rows without references",
-         one_sheet_spec("<row><c><v>1</v></c><c><v>2</v></c></row><row><c t=\"b\"><v>1</v></c></row>"),
+         one_sheet_book("<row><c><v>1</v></c><c><v>2</v></c></row><row><c t=\"b\"><v>1</v></c></row>"),
          {"r1: =1| =2|\nr2: TRUE| |"}},
         {"zeros left out where the sheet's first view hides them",
          sheet("<sheetViews><sheetView showZeros=\"0\" workbookViewId=\"0\"/><sheetView workbookViewId=\"1\"/>"
@@ -138,7 +138,7 @@ TEST(XlsxImport, EachFeatureReachesTheFilters) {
                    1, sheet_cell("A1", "<v>0</v>") + sheet_cell("B1", "<v>2</v>") + sheet_cell("C1", "<v>0</v>")))),
          {"r1: | =2|\n"}},
         {"short empty stretches kept",
-         one_sheet_spec(sheet_row(1, sheet_cell("A1", "<v>1</v>") + sheet_cell("D1", "<v>2</v>"))),
+         one_sheet_book(sheet_row(1, sheet_cell("A1", "<v>1</v>") + sheet_cell("D1", "<v>2</v>"))),
          {"r1: =1| ^2| =2|"}},
     };
     for (const auto &f : features) {
@@ -163,7 +163,7 @@ TEST(XlsxImport, ASparseSheetStaysAsSmallAsItsCells) {
 
 TEST(XlsxImport, TheDateSystemIsWrittenWithTheSheet) {
     for (bool date1904 : {false, true}) {
-        WorkbookSpec book = one_sheet_spec(sheet_row(1, sheet_cell("A1", "<v>1</v>")));
+        WorkbookSpec book = one_sheet_book(sheet_row(1, sheet_cell("A1", "<v>1</v>")));
         if (date1904) book.workbook_pr = "<workbookPr date1904=\"true\"/>";
         const std::string dump = dump_of(workbook_of(book), "d.xlsx");
         EXPECT_NE(dump.find(date1904 ? "SECTION_LAYOUT 1\n" : "SECTION_LAYOUT\n"), std::string::npos) << dump;
@@ -186,7 +186,7 @@ std::string read_file(const std::string &path) {
 }
 
 TEST(XlsxImport, BadInputGivesOneLineOrAWarning) {
-    const WorkbookSpec sound = one_sheet_spec(sheet_row(1, sheet_cell("A1", "<v>1</v>", " t=\"s\"")));
+    const WorkbookSpec sound = one_sheet_book(sheet_row(1, sheet_cell("A1", "<v>1</v>", " t=\"s\"")));
     WorkbookSpec with_shared = sound;
     with_shared.shared = "<si><t>x</t></si>";
     const auto parts = qrv::test::workbook_parts(with_shared);
