@@ -180,10 +180,10 @@ TEST(Pictures, SheetPicturesStandInTheirAnchorCell) {
         "<xdr:graphicFrame><xdr:nvGraphicFramePr><xdr:cNvPr id=\"3\" name=\"Chart 1\"/></xdr:nvGraphicFramePr>"
         "<a:graphic><a:graphicData uri=\"http://schemas.openxmlformats.org/drawingml/2006/chart\"/></a:graphic>"
         "</xdr:graphicFrame>";
-    WorkbookSpec spec(
+    WorkbookSpec book(
         {SheetSpec("S", sheet_data("<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>Name</t></is></c></row>"),
                    "<Relationship Id=\"rD\" Type=\"" + kRelType + "drawing\" Target=\"../drawings/d1.xml\"/>")});
-    spec.extra = {
+    book.extra = {
         {"xl/drawings/d1.xml",
          "<xdr:wsDr xmlns:xdr=\"http://schemas.openxmlformats.org/drawingml/2006/spreadsheetDrawing\" "
          "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\" xmlns:r=\"" +
@@ -194,7 +194,7 @@ TEST(Pictures, SheetPicturesStandInTheirAnchorCell) {
          "Id=\"rI\" Type=\"" +
              kRelType + "image\" Target=\"../media/logo.png\"/></Relationships>"},
         {"xl/media/logo.png", kPng}};
-    Imported doc(workbook_of(spec), "test.xlsx");
+    Imported doc(workbook_of(book), "test.xlsx");
     ASSERT_EQ(doc.result(), 0u) << doc.message();
     ASSERT_EQ(resources_of(doc).size(), 1u);
     EXPECT_EQ(resources_of(doc)[0].bytes, kPng);
