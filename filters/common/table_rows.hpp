@@ -17,6 +17,9 @@ public:
     std::string &begin_cell(unsigned column_span, unsigned row_span);
     // The row's cells; the row is done.
     const std::vector<std::string> &end_row();
+    // How many columns each cell of the row last ended spans: its
+    // column_span where a cell begins, 0 where a cell is covered.
+    const std::vector<unsigned> &spans() const { return spans_; }
     bool row_open() const { return row_open_; }
     size_t rows() const { return rows_; }
 
@@ -26,6 +29,7 @@ private:
     size_t rows_ = 0;                    // rows ended
     std::vector<size_t> covered_until_;  // a column is covered by a cell above up to this row
     std::vector<std::string> cells_;     // of the row in hand
+    std::vector<unsigned> spans_;        // of each of cells_
     bool row_open_ = false;
 };
 

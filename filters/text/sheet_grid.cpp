@@ -5,8 +5,6 @@
 namespace qrv::filters::text {
 namespace {
 
-constexpr const char *kCellSeparator = " | ";
-
 // How the spill holds the grid: a row mark, or a cell mark and then the
 // text's length (four bytes) and the text.
 constexpr char kRowMark = 'R';
@@ -26,26 +24,37 @@ void SheetGrid::begin_row() {
     rows_ = true;
 }
 
-void SheetGrid::add_cell(std::string_view text, bool right_aligned) {
+void SheetGrid::add_cell(std::string_view text, bool right_aligned, unsigned columns) {
     if (!rows_) begin_row();
     if (widths_.size() <= column_) widths_.resize(column_ + 1, 0);
-    widths_[column_] = std::max(widths_[column_], width_of(text));
+    if (columns <= 1) widths_[column_] = std::max(widths_[column_], width_of(text));
     ++column_;
     cells_ += right_aligned ? kRightCell : kLeftCell;
     write_text(cells_, text);
 }
 
+// Each cell starts where its column starts, or right after the text
+// before it where that text ran on; an empty cell a text runs on over is
+// left out with its separator.
 void SheetGrid::write_line(Output &out, const std::vector<Cell> &row, size_t cells, std::string &line) const {
     // Empty cells at a row's end (a merged cell's span among them) show as
     // nothing, not as separators.
     while (cells > 0 && row[cells - 1].text.empty()) --cells;
     line.clear();
-    for (size_t c = 0; c < cells; ++c) {
-        const size_t pad = widths_[c] - width_of(row[c].text);
-        if (c) line += kCellSeparator;
-        if (row[c].right_aligned) line.append(pad, ' ');
+    const size_t separator_width = width_of(separator_);
+    size_t at = 0, start = 0;  // where the line ends, where column c starts
+    for (size_t c = 0; c < cells; start += widths_[c++] + separator_width) {
+        const size_t width = width_of(row[c].text);
+        if (c > 0) {
+            const size_t separator_at = start - separator_width;
+            if (at > separator_at && row[c].text.empty()) continue;
+            if (at < separator_at) line.append(separator_at - at, ' '), at = separator_at;
+            line += separator_;
+            at += separator_width;
+        }
+        if (row[c].right_aligned && widths_[c] > width) line.append(widths_[c] - width, ' '), at += widths_[c] - width;
         line += row[c].text;
-        if (!row[c].right_aligned) line.append(pad, ' ');
+        at += width;
     }
     while (!line.empty() && line.back() == ' ') line.pop_back();
     out += line;

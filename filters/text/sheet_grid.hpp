@@ -18,13 +18,19 @@ size_t width_of(std::string_view utf8);
 
 class SheetGrid {
 public:
-    explicit SheetGrid(size_t memory_bound = Spill::kMemoryBound) : spill_(memory_bound) {}
+    // Cells are separated by separator on their lines (" | " for a sheet),
+    // a text that outlives the grid.
+    explicit SheetGrid(size_t memory_bound = Spill::kMemoryBound, std::string_view separator = " | ")
+        : spill_(memory_bound), separator_(separator) {}
 
     void begin_row();
-    // The next cell of the row; right_aligned lines it up on the right.
-    void add_cell(std::string_view text, bool right_aligned);
-    // Writes a line a row, the cells separated by " | " (empty cells at a
-    // row's end and spaces at a line's end left out), and empties the grid.
+    // The next cell of the row; right_aligned lines it up on the right.  A
+    // cell spanning columns does not widen its first one: its text runs on
+    // over the empty cells it covers.
+    void add_cell(std::string_view text, bool right_aligned, unsigned columns = 1);
+    // Writes a line a row, the cells separated by the separator (empty
+    // cells at a row's end and spaces at a line's end left out), and
+    // empties the grid.
     void write_lines(Output &out);
 
     bool failed() const { return cells_.failed() || spill_.failed(); }
@@ -37,6 +43,7 @@ private:
     void write_line(Output &out, const std::vector<Cell> &row, size_t cells, std::string &line) const;
 
     Spill spill_;
+    std::string_view separator_;
     Output cells_{spill_};
     std::vector<size_t> widths_;
     size_t column_ = 0;  // of the row in hand

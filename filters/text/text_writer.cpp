@@ -2,32 +2,43 @@
 
 #include <cctype>
 
+#include "end_notes.hpp"
+#include "link_targets.hpp"
 #include "pictures.hpp"
 #include "outline.hpp"
 #include "sheet.hpp"
 
 namespace qrv::filters::text {
 
+void TextWriter::put(std::string_view utf8) {
+    if (table_depth_ == 0)
+        out_ += utf8;
+    else
+        cell_in_hand() += utf8;
+}
+
 // A cell is there for whatever the walk writes into a table, however
 // little of the table it told before.
-TextWriter::Table &TextWriter::cell_in_hand() {
-    Table &table = tables_.back();
-    if (table.rows == 0) table.rows = 1, table.cells = 0;
-    if (table.cells == 0) table.cells = 1, table.cell_start = out_.size();
-    return table;
+std::string &TextWriter::cell_in_hand() {
+    if (!cell_) cell_ = &rows_.begin_cell(1, 1);
+    return *cell_;
+}
+
+void TextWriter::space_in_cell() {
+    std::string &cell = cell_in_hand();
+    if (!cell.empty() && cell.back() != ' ') cell += ' ';
 }
 
 void TextWriter::begin_block() {
-    if (!tables_.empty()) {
-        if (out_.size() > cell_in_hand().cell_start) out_ += ' ';
-    } else if (out_.size() > 0) {
+    if (table_depth_ > 0)
+        space_in_cell();
+    else if (out_.size() > 0)
         out_ += '\n';
-    }
 }
 
 // Every block of the page ends its line.
 void TextWriter::end_block() {
-    if (tables_.empty() && (out_.size() == 0 || out_.last() != '\n')) out_ += '\n';
+    if (table_depth_ == 0 && (out_.size() == 0 || out_.last() != '\n')) out_ += '\n';
 }
 
 void TextWriter::write_slide_line() {
@@ -42,36 +53,54 @@ void TextWriter::write_slide_line() {
 // (not inside a table) with its number or bullet.  A slide's title follows
 // its label.
 void TextWriter::begin_paragraph(const ParaFormat &para) {
-    const bool slide_title = slide_due_ && para.kind == ParaKind::Heading && tables_.empty();
-    if (!slide_title && tables_.empty()) write_slide_line();
+    const bool slide_title = slide_due_ && para.kind == ParaKind::Heading && table_depth_ == 0;
+    if (!slide_title && table_depth_ == 0) write_slide_line();
     begin_block();
     if (slide_title) {
-        out_ += slide_label(*slide_due_) + ": ";
+        put(slide_label(*slide_due_) + ": ");
         slide_due_.reset();
     }
-    if (para.kind == ParaKind::ListItem && tables_.empty() && para.list_level > 1)
+    if (para.kind == ParaKind::ListItem && table_depth_ == 0 && para.list_level > 1)
         out_ += std::string(2 * (para.list_level - 1), ' ');
-    if (para.kind != ParaKind::Body && !para.marker.empty()) {
-        out_ += para.marker;
-        out_ += ' ';
-    }
+    if (para.kind != ParaKind::Body && !para.marker.empty()) put(para.marker + ' ');
 }
 
 void TextWriter::text(std::string_view utf8, const TextFormat &format) {
-    if (!format.hidden) out_ += utf8;
+    if (format.hidden) return;
+    put(utf8);
+    if (link_target_ && link_text_.size() <= link_target_->size() + kLinkTextSlack) link_text_ += utf8;
 }
 
-void TextWriter::line_break() { out_ += tables_.empty() ? '\n' : ' '; }
+void TextWriter::line_break() { put(table_depth_ == 0 ? "\n" : " "); }
 
-void TextWriter::end_paragraph() { end_block(); }
+void TextWriter::end_paragraph() {
+    end_link();
+    end_block();
+}
 
 void TextWriter::note_reference(unsigned number) {
-    out_ += '[';
-    out_.number(number);
-    out_ += ']';
+    put("[");
+    put(std::to_string(number));
+    put("]");
+}
+
+void TextWriter::begin_link(std::string_view target) {
+    end_link();
+    link_target_ = target;
+    link_text_.clear();
+}
+
+void TextWriter::end_link() {
+    if (!link_target_) return;
+    put(target_after_link(link_text_, *link_target_));
+    link_target_.reset();
 }
 
 namespace {
+
+// A line standing for rows left out runs over the columns without
+// widening any.
+constexpr unsigned kWholeRow = ~0u;
 
 // "[image: description]" where a picture stands ("[chart]" for a chart
 // without one): a name its program made up ("Picture 3") says nothing a
@@ -85,35 +114,48 @@ std::string text_label(const ObjectInfo &object) {
 
 }  // namespace
 
-void TextWriter::object(const ObjectInfo &object) { out_ += text_label(object); }
+void TextWriter::object(const ObjectInfo &object) { put(text_label(object)); }
 
-// A table of the text flow: a line a row, its cells separated by tabs.  A
-// table nested in a cell shows inside the cell, its words separated by
-// spaces.
+// A table of the text flow: a line a row, its cells in columns as wide as
+// their widest cell.  A table nested in a cell shows inside the cell, its
+// words separated by spaces.
 void TextWriter::begin_table(unsigned) {
-    if (tables_.empty()) write_slide_line();
+    if (table_depth_ == 0) write_slide_line();
     begin_block();
-    tables_.push_back({!tables_.empty(), 0, 0, out_.size()});
+    if (table_depth_++ > 0) return;
+    rows_ = TableRows();
+    cell_ = nullptr;
 }
 
 void TextWriter::begin_row() {
-    Table &table = tables_.back();
-    if (table.rows++ > 0) out_ += table.nested ? ' ' : '\n';
-    table.cells = 0;
+    if (table_depth_ > 1) return space_in_cell();
+    end_table_row();
+    rows_.begin_row();
 }
 
-void TextWriter::begin_cell(const CellFormat &) {
-    Table &table = tables_.back();
-    if (table.rows == 0) table.rows = 1;
-    if (table.cells++ > 0) out_ += table.nested ? ' ' : '\t';
-    table.cell_start = out_.size();
+void TextWriter::begin_cell(const CellFormat &cell) {
+    if (table_depth_ > 1) return space_in_cell();
+    end_link();
+    cell_ = &rows_.begin_cell(cell.column_span, cell.row_span);
+}
+
+void TextWriter::end_row() {
+    if (table_depth_ == 1) end_table_row();
+}
+
+void TextWriter::end_table_row() {
+    if (!rows_.row_open()) return;
+    end_link();
+    cell_ = nullptr;
+    table_grid_.begin_row();
+    const std::vector<std::string> &cells = rows_.end_row();
+    for (size_t c = 0; c < cells.size(); ++c) table_grid_.add_cell(cells[c], false, rows_.spans()[c]);
 }
 
 void TextWriter::end_table() {
-    const bool nested = tables_.back().nested;
-    tables_.pop_back();
-    if (nested) return;
-    out_ += '\n';
+    if (table_depth_ == 0 || --table_depth_ > 0) return;
+    end_table_row();
+    table_grid_.write_lines(out_);
     end_block();
 }
 
@@ -134,17 +176,20 @@ void TextWriter::sheet_row_begin(const SheetRow &row) {
     gap_row_ = row.gap;
     if (row.gap)
         sheet_.add_cell("(rows " + std::to_string(row.first + 1) + " to " + std::to_string(row.last + 1) + " empty)",
-                        false);
+                        false, kWholeRow);
 }
 
 void TextWriter::sheet_cell(const SheetCell &cell) {
     if (gap_row_) return;
-    if (cell.objects.empty()) {
-        sheet_.add_cell(cell.text, cell.numeric);
+    if (cell.objects.empty() && cell.link.empty()) {
+        sheet_.add_cell(cell.text, cell.numeric, cell.column_span);
     } else {
-        std::string text = cell.text;
-        for (const ObjectInfo &object : cell.objects) text += (text.empty() ? "" : " ") + text_label(object);
-        sheet_.add_cell(text, cell.numeric);
+        std::string text = cell.text + target_after_link(cell.text, cell.link);
+        for (const ObjectInfo &object : cell.objects) {
+            if (!text.empty()) text += ' ';
+            text += text_label(object);
+        }
+        sheet_.add_cell(text, cell.numeric, cell.column_span);
     }
     for (unsigned i = 1; i < cell.column_span; ++i) sheet_.add_cell({}, false);
 }
@@ -155,10 +200,12 @@ void TextWriter::end_sheet() {
     end_block();
 }
 
-// Plain text is the text of the document's flow: no table of contents
-// (the headings stand in the text and nothing would link to them), and the
-// notes and comments, which stand outside the flow, are left to the HTML;
-// a note's reference keeps its number in the text.
-void TextWriter::finish(std::string_view, const std::vector<OutlineEntry> &, const std::vector<Note> &) {}
+// Plain text is the text of the document's flow, then its notes: no table
+// of contents (the headings stand in the text and nothing would link to
+// them); comments are left to the HTML.
+void TextWriter::finish(std::string_view, const std::vector<OutlineEntry> &, const std::vector<Note> &notes) {
+    while (table_depth_ > 0) end_table();
+    write_end_notes(out_, notes);
+}
 
 }  // namespace qrv::filters::text

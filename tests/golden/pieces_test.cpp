@@ -129,9 +129,9 @@ std::string text_of(const std::string &script) {
 }
 
 // Blocks on the page are separated by an empty line, inside a table's cell
-// by a space; a top-level table is a line a row with its cells separated
-// by tabs, a nested one words inside its cell; a sheet's lines wait for its
-// widest cells.
+// by a space; a top-level table is a line a row with its cells in aligned
+// columns, a nested one words inside its cell; a sheet's lines wait for its
+// widest cells, which a line standing for empty rows does not widen.
 TEST(TextWriter, EventsBecomeLinesAsTheyCome) {
     struct Case {
         const char *script;
@@ -142,13 +142,13 @@ TEST(TextWriter, EventsBecomeLinesAsTheyCome) {
         {"h1:1.|'Intro|/p|l1:\xE2\x80\xA2|'one|/p|l3:a)|'deep|/p|t:|'Title|/p|p|'x|b|'y|/p",
          "1. Intro\n\n\xE2\x80\xA2 one\n\n    a) deep\n\nTitle\n\nx\ny\n"},
         {"p|'before|/p|T|R|C|p|'a|/p|/C|C|/C|/R|R|/R|R|C|p|'c|/p|p|'d|/p|/C|/R|/T|p|'after|/p",
-         "before\n\na\t\n\nc d\n\nafter\n"},
-        {"T|R|C|p|'x|/p|T|R|C|p|'in|/p|/C|C|p|'2|/p|/C|/R|R|C|/C|/R|/T|p|'y|/p|/C|/R|/T", "x in 2  y\n"},
+         "before\n\na\n\nc d\n\nafter\n"},
+        {"T|R|C|p|'x|/p|T|R|C|p|'in|/p|/C|C|p|'2|/p|/C|/R|R|C|/C|/R|/T|p|'y|/p|/C|/R|/T", "x in 2 y\n"},
         {"T|/T|T|R|C|/C|/R|/T", "\n\n\n"},
-        {"T|R|C|l3:\xE2\x80\xA2|'item|b|'more|/p|/C|C|T|/T|/C|/R|/T", "\xE2\x80\xA2 item more\t\n"},
+        {"T|R|C|l3:\xE2\x80\xA2|'item|b|'more|/p|/C|C|T|/T|/C|/R|/T", "\xE2\x80\xA2 item more\n"},
         {"p|'t|/p|S:Sales|r|c:Item|#:Amount|/r|g2-9|/r|r|c2:Merged|/r|r|c:Tea|#:1,234.50|/r|/S|p|'end|/p",
-         "t\n\nSales\n-----\n\nItem                |   Amount\n(rows 2 to 9 empty)\nMerged\n"
-         "Tea                 | 1,234.50\n\nend\n"},
+         "t\n\nSales\n-----\n\nItem |   Amount\n(rows 2 to 9 empty)\nMerged\n"
+         "Tea  | 1,234.50\n\nend\n"},
         {"p|'a|~secret|n7|'b|/p", "a[7]b\n"},
         {"S:|/S|p|'z|/p", "\n\nz\n"},
         {"p|'a|b|/p|p|'b|/p", "a\n\nb\n"},

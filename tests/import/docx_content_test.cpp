@@ -127,8 +127,9 @@ TEST(DocxContent, NotesAtTheirReferences) {
               std::string::npos)
         << html;
     EXPECT_NE(html.find("<li id=\"note-2\">Closing note. <a href=\"#ref-2\">&#8617;</a></li>"), std::string::npos);
-    // Plain text keeps the references; the notes' text is the HTML's.
-    EXPECT_EQ(doc.exported(QRV_OUTPUT_TEXT), "One[1] two[2] three[3]\n");
+    // Plain text keeps the references and lists the notes after the text.
+    EXPECT_EQ(doc.exported(QRV_OUTPUT_TEXT),
+              "One[1] two[2] three[3]\n\n[1] Second note.\n[2] Closing note.\n[3] First note.\n");
 }
 
 TEST(DocxContent, BookmarksAndLinks) {

@@ -90,7 +90,7 @@ TEST(OdpContent, WhatTheTextShows) {
          "T\ngrouped\n"},
         {"a table's cells, a spanned one once",
          {.pages = odp_page(odp_title("Figures") + kSpannedTable)},
-         "Figures\nwide\na\tb\n"},
+         "Figures\nwide\na  b\n"},
         {"placeholders and empty shapes give nothing",
          {.pages =
               odp_page(odp_frame(odp_p("Click to add text"), "outline", "2cm", " presentation:placeholder=\"true\"") +

@@ -54,7 +54,7 @@ TEST(PptxContent, WhatTheTextShows) {
                                        "<a:tr h=\"10\">" +
                                        a_tc("a") + a_tc("b") + "</a:tr>",
                                    2))}},
-         "Figures\nwide\na\tb\n"},
+         "Figures\nwide\na  b\n"},
         {"empty shapes and slides give nothing",
          {.slides = {slide(p_sp("<a:p/>") + p_title("Kept")), slide("")}},
          "Kept\n"},

@@ -56,7 +56,7 @@ TEST(SlidesOutput, EachOutputShowsTheSlides) {
         {"text: the label before the title, alone on a slide without one; notes left out",
          QRV_OUTPUT_TEXT,
          0,
-         {"Slide 1: Welcome\n\nSlide 3\n\nno title here\n\nSlide 4: Figures\n\na\tb\n"}},
+         {"Slide 1: Welcome\n\nSlide 3\n\nno title here\n\nSlide 4: Figures\n\na  b\n"}},
         {"Markdown: a heading a slide, its notes quoted after its text",
          QRV_OUTPUT_MARKDOWN,
          0,
