@@ -76,7 +76,8 @@ std::vector<std::string_view> lines_of(std::string_view text) {
     return lines;
 }
 
-Outline::Outline(CHHandle h) : chunker_(h), tree_(new EXDTTree), state_(new EXDTState) {
+Outline::Outline(CHHandle h, bool keep_headings)
+    : chunker_(h), tree_(new EXDTTree), state_(new EXDTState), headings_left_(keep_headings ? kMostHeadings : 0) {
     EXDTInit(tree_.get());
     EXDTInitState(state_.get());
 }
@@ -88,6 +89,8 @@ uint32_t Outline::add_section(uint32_t first_id, uint32_t last_id, uint32_t kind
 }
 
 uint32_t Outline::add_heading(uint32_t first_id, unsigned level) {
+    if (headings_left_ == 0) return 0;
+    --headings_left_;
     return EXDTAddHeadingLevel(tree_.get(), first_id, state_.get(), 0, level);
 }
 

@@ -30,14 +30,23 @@ std::string heading_anchor(uint32_t first_item_id);
 std::string slide_anchor(unsigned number);
 std::string slide_label(unsigned number);
 
+// Headings are kept only for a table of contents: a heading's record in the
+// tree holds two copies of the walk's state (3.4 KiB), so a document of a
+// million headings would need gigabytes for a contents nobody asked for.
+// With contents, the first kMostHeadings are kept (about 34 MiB) and the
+// contents stop there.
 class Outline {
 public:
-    explicit Outline(CHHandle h);
+    static constexpr unsigned kMostHeadings = 10000;
+
+    Outline(CHHandle h, bool keep_headings);
     ~Outline();
     Outline(const Outline &) = delete;
     Outline &operator=(const Outline &) = delete;
 
     uint32_t add_section(uint32_t first_id, uint32_t last_id, uint32_t kind);
+    // A heading at level, whose text starts at first_id, and the item its
+    // body starts at (both nothing once no more headings are kept).
     uint32_t add_heading(uint32_t first_id, unsigned level);
     uint32_t end_paragraph(uint32_t body_start_id);
     // Records a note whose text lies between its tag begin and end; gives
@@ -66,6 +75,7 @@ private:
     std::unique_ptr<EXDTState> state_;
     unsigned notes_ = 0;
     unsigned comments_ = 0;
+    unsigned headings_left_ = 0;  // that may still be kept
 };
 
 // UTF-8 text of the text runs from first to last (inclusive), skipping

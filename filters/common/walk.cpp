@@ -131,7 +131,7 @@ uint32_t walk_document(CHHandle h, uint32_t hExport, uint32_t hOptions, const Wa
     if (lists.status() != 0) return lists.status();
     Progress progress(hExport, options.progress, total_items(h));
     progress.watch(writer);
-    Outline outline(h);
+    Outline outline(h, options.contents);
     NumberFormats numbers(h, hOptions);
     ItemReader items(h);
     const PictureLinks pictures(hOptions, options.embed_pictures);

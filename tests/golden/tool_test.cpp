@@ -169,6 +169,24 @@ TEST(Tool, DocumentsEndingInAHeadingExportWithoutWarnings) {
     }
 }
 
+// The contents list the first 10,000 headings of a longer document; every
+// heading is still written as a heading.
+TEST(Tool, ContentsStopAtTheirBound) {
+    std::string document = "section kind=0\n";
+    for (int i = 0; i < 10002; ++i) document += "OUTLINE_LEVEL 0\ntext \"H" + std::to_string(i) + "\"\nbreak PARAGRAPH\n";
+    const std::string path = scratch_path("many-headings.qrvt");
+    write_all(path, document);
+    auto run = run_tool("'" + path + "' --quiet --format html --toc");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const size_t contents = run.out.find("<nav class=\"contents\">");
+    ASSERT_NE(contents, std::string::npos);
+    const std::string nav = run.out.substr(contents, run.out.find("</nav>", contents) - contents);
+    EXPECT_NE(nav.find(">H9999</a>"), std::string::npos);
+    EXPECT_EQ(nav.find(">H10000</a>"), std::string::npos);
+    EXPECT_NE(run.out.find(">H10001</h1>"), std::string::npos);
+    std::remove(path.c_str());
+}
+
 // An export that fails leaves the older output as it was, and a full disk
 // is one error line naming the output and the reason (the device named as
 // the output stays).
