@@ -68,4 +68,12 @@ bool read_text_run(CHHandle h, uint32_t offset, uint32_t length, std::u16string 
     return true;
 }
 
+bool read_text_piece(CHHandle h, uint32_t offset, uint32_t length, std::u16string &out) {
+    if (length <= kTextPieceChars) return read_text_run(h, offset, length, out);
+    if (!read_text_run(h, offset, kTextPieceChars, out)) return false;
+    const char16_t last = out.back();
+    if (last >= 0xD800 && last <= 0xDBFF) out.pop_back();
+    return true;
+}
+
 }  // namespace qrv::filters

@@ -40,4 +40,27 @@ std::u16string property_text(CHHandle h, uint32_t string_item_id);
 // run gives false and leaves out empty.
 bool read_text_run(CHHandle h, uint32_t offset, uint32_t length, std::u16string &out);
 
+// A text run is read and converted a piece at a time, so a run of a
+// hundred megabytes costs a piece's memory beside what it is written to.
+inline constexpr uint32_t kTextPieceChars = 64 * 1024;
+
+// The first piece of the run (offset, length): at most kTextPieceChars
+// characters, ending before a surrogate pair the piece would split.  False
+// when it cannot be read.
+bool read_text_piece(CHHandle h, uint32_t offset, uint32_t length, std::u16string &out);
+
+// Hands take the UTF-8 text of each piece of a text run in turn; false
+// when a piece cannot be read (the pieces before it were handed on).
+template <class Take>
+bool for_each_text_piece(CHHandle h, uint32_t offset, uint32_t length, std::u16string &chars, Utf8Scratch &utf8,
+                         Take &&take) {
+    while (length > 0) {
+        if (!read_text_piece(h, offset, length, chars)) return false;
+        take(utf8.convert(chars));
+        offset += static_cast<uint32_t>(chars.size());
+        length -= static_cast<uint32_t>(chars.size());
+    }
+    return true;
+}
+
 }  // namespace qrv::filters

@@ -93,11 +93,9 @@ uint32_t Flow::walk(uint32_t id, uint32_t last, FlowStop &stop) {
 }
 
 uint32_t Flow::on_text(const CHItem &item, uint32_t next) {
-    if (!read_text_run(ctx_.chunker, item.value, item.data1, ctx_.chars)) {
+    if (!for_each_text_piece(ctx_.chunker, item.value, item.data1, ctx_.chars, ctx_.utf8,
+                             [this](std::string_view utf8) { write_run(utf8); }))
         ctx_.progress.warn(CH_ERR_RANGE);
-        return next;
-    }
-    write_run(ctx_.utf8.convert(ctx_.chars));
     return next;
 }
 

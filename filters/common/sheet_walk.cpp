@@ -369,13 +369,22 @@ void SheetWalk::add_text(std::string_view utf8, uint32_t colour) {
     static const TextFormat kPlain{};
     cell_.text += utf8;
     if (colour == kNoColour && format_ == kPlain) return;
+    // The pieces of one long run are one span.
+    if (!cell_.spans.empty()) {
+        SheetSpan &last = cell_.spans.back();
+        if (last.end == begin && last.colour == colour && last.format == format_) {
+            last.end = cell_.text.size();
+            return;
+        }
+    }
     cell_.spans.push_back({begin, cell_.text.size(), format_, colour});
 }
 
 void SheetWalk::content(uint32_t id, const CHItem &item) {
     switch (item.type) {
     case CH_ITEM_TEXT:
-        if (read_text_run(ctx_.chunker, item.value, item.data1, chars_)) add_text(ctx_.utf8.convert(chars_), colour_);
+        for_each_text_piece(ctx_.chunker, item.value, item.data1, chars_, ctx_.utf8,
+                            [this](std::string_view utf8) { add_text(utf8, colour_); });
         break;
     case CH_ITEM_DATA_VALUE: {
         uint32_t colour = colour_;

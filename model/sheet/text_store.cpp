@@ -2,17 +2,46 @@
 
 #include <qrvex/items.h>
 
+#include <cstdint>
+
+#include "writer/utf16.hpp"
+
 namespace qrv::import {
 
-uint32_t TextStore::add_runs(const std::vector<Run> &runs) {
-    const Text text{static_cast<uint32_t>(runs_.size()), 0};
-    for (const Run &run : runs) {
-        if (run.chars.empty()) continue;
-        const auto *bytes = reinterpret_cast<const uint8_t *>(run.chars.data());
-        const uint32_t offset = writer_.store_data(CH_STORE_TEXT, {bytes, run.chars.size() * sizeof(char16_t)});
-        runs_.push_back({offset, static_cast<uint32_t>(run.chars.size()), run.format});
+void TextStore::store_run(std::u16string_view chars, uint32_t format, size_t first_run, bool piece) {
+    if (chars.empty()) return;
+    const auto *bytes = reinterpret_cast<const uint8_t *>(chars.data());
+    const uint32_t offset = writer_.store_data(CH_STORE_TEXT, {bytes, chars.size() * sizeof(char16_t)});
+    const uint32_t length = static_cast<uint32_t>(chars.size());
+    if (piece && runs_.size() > first_run) {
+        StoredRun &last = runs_.back();
+        if (last.format == format && uint64_t{last.offset} + last.length == offset &&
+            uint64_t{last.length} + length <= UINT32_MAX) {
+            last.length += length;
+            return;
+        }
     }
-    texts_.push_back({text.first_run, static_cast<uint32_t>(runs_.size()) - text.first_run});
+    runs_.push_back({offset, length, format});
+}
+
+uint32_t TextStore::add_runs(const std::vector<Run> &runs) {
+    const size_t first_run = runs_.size();
+    for (const Run &run : runs) store_run(run.chars, run.format, first_run, false);
+    texts_.push_back({static_cast<uint32_t>(first_run), static_cast<uint32_t>(runs_.size() - first_run)});
+    return static_cast<uint32_t>(texts_.size() - 1);
+}
+
+uint32_t TextStore::add_utf8(std::string_view utf8) {
+    const size_t first_run = runs_.size();
+    std::u16string piece;
+    while (!utf8.empty()) {
+        const size_t end = utf8_piece_end(utf8, kUtf8PieceBytes);
+        piece.clear();
+        append_utf16(utf8.substr(0, end), piece);
+        store_run(piece, kCellFormat, first_run, true);
+        utf8.remove_prefix(end);
+    }
+    texts_.push_back({static_cast<uint32_t>(first_run), static_cast<uint32_t>(runs_.size() - first_run)});
     return static_cast<uint32_t>(texts_.size() - 1);
 }
 

@@ -23,6 +23,9 @@ public:
 
     // A text of one run in the cell's format; returns its number.
     uint32_t add(std::u16string_view chars) { return add_runs({{chars, kCellFormat}}); }
+    // The same from UTF-8, converted a piece at a time: a text of any
+    // length costs a piece beside its characters in the store.
+    uint32_t add_utf8(std::string_view utf8);
 
     struct Run {
         std::u16string_view chars;
@@ -36,6 +39,11 @@ public:
     size_t size() const { return texts_.size(); }
 
 private:
+    // Stores chars as a run of the text in hand; a piece of a run is joined
+    // to the text's last run (from first_run on) where the store holds it
+    // right after that run.
+    void store_run(std::u16string_view chars, uint32_t format, size_t first_run, bool piece);
+
     struct StoredRun {
         uint32_t offset;  // in the document's text store
         uint32_t length;

@@ -36,6 +36,13 @@ void append_code_point(char32_t c, std::u16string &out) {
 
 }  // namespace
 
+size_t utf8_piece_end(std::string_view utf8, size_t most) {
+    if (utf8.size() <= most) return utf8.size();
+    size_t end = most;
+    for (int back = 0; back < 3 && end > 0 && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80; ++back) --end;
+    return end > 0 ? end : most;
+}
+
 void append_utf16(std::string_view utf8, std::u16string &out) {
     const auto *s = reinterpret_cast<const unsigned char *>(utf8.data());
     const size_t n = utf8.size();

@@ -16,6 +16,12 @@ inline std::u16string utf16_of(std::string_view utf8) {
     return out;
 }
 
+// Where a piece of utf8 of at most `most` bytes ends without splitting a
+// sequence: long texts are converted a piece at a time, so they cost a
+// piece's memory beside their own.
+size_t utf8_piece_end(std::string_view utf8, size_t most);
+inline constexpr size_t kUtf8PieceBytes = 1u << 20;
+
 // Appends the UTF-8 of one code point (surrogates and values above
 // U+10FFFF become U+FFFD).
 void append_utf8(char32_t code_point, std::string &out);

@@ -1,11 +1,11 @@
 // Delimited text (CSV, TSV): one sheet named after the file, plain numbers
 // as numbers in the general format, everything else as text.
 #include <charconv>
+#include <functional>
 #include <cmath>
 #include <string>
 #include <unordered_map>
 
-#include "writer/utf16.hpp"
 #include "core/error.hpp"
 #include "core/import_job.hpp"
 #include "core/text_sniff.hpp"
@@ -24,10 +24,21 @@ std::string sheet_name_of(const std::string &file) {
     return name.empty() ? "Sheet1" : name;
 }
 
+// Looks texts up by view, without making a string of each field.
+struct TextHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+};
+
+// Texts met again share their characters; a text longer than this is
+// stored each time it is met, so no copy of it waits as a key.
+constexpr size_t kLongestRepeated = 256;
+
 CHHandle import_delimited(ImportJob &job, char separator) {
     const auto bytes = job.input.bytes();
     if (looks_binary(bytes)) broken("the file holds binary data, not delimited text");
-    const std::string text = utf8_text(bytes, encoding_of(bytes));
+    std::string converted;
+    const std::string_view text = utf8_text_view(bytes, encoding_of(bytes), converted);
     if (!separator) separator = sniff_separator(text);
     if (!separator) separator = ',';
 
@@ -40,12 +51,12 @@ CHHandle import_delimited(ImportJob &job, char separator) {
     sheet.set_name(sheet_name_of(job.input.name()));
     sheet.set_general_numbers(&general);
     DelimitedReader reader(text, separator);
-    std::string field;
-    std::u16string chars;
-    std::unordered_map<std::string, uint32_t> repeated;  // texts met before
+    std::string_view field;
+    std::string unquoted;
+    std::unordered_map<std::string, uint32_t, TextHash, std::equal_to<>> repeated;  // texts met before
     uint32_t row = 0, column = 0;
     const CellLook plain;
-    while (reader.next(field, row, column)) {
+    while (reader.next(field, unquoted, row, column)) {
         if (field.empty()) continue;
         double value = 0;
         if (is_plain_number(field)) {
@@ -56,12 +67,12 @@ CHHandle import_delimited(ImportJob &job, char separator) {
                 continue;
             }
         }
-        auto [found, added] = repeated.try_emplace(field, 0);
-        if (added) {
-            chars.clear();
-            append_utf16(field, chars);
-            found->second = texts.add(chars);
+        if (field.size() > kLongestRepeated) {
+            sheet.text(row, column, texts.add_utf8(field), plain);
+            continue;
         }
+        auto found = repeated.find(field);
+        if (found == repeated.end()) found = repeated.emplace(std::string(field), texts.add_utf8(field)).first;
         sheet.text(row, column, found->second, plain);
     }
     if (const size_t line = reader.unclosed_quote_line())

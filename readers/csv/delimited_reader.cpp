@@ -4,15 +4,17 @@
 
 namespace qrv::import {
 
-bool DelimitedReader::next(std::string &field, uint32_t &row, uint32_t &column) {
+bool DelimitedReader::next(std::string_view &field, std::string &storage, uint32_t &row, uint32_t &column) {
     if (done_ || at_ >= text_.size()) return false;
-    field.clear();
     row = row_;
     column = column_;
-    if (text_[at_] == '"')
-        take_quoted(field);
-    else
-        take_plain(field);
+    if (text_[at_] == '"') {
+        storage.clear();
+        take_quoted(storage);
+        field = storage;
+    } else {
+        field = plain_part();
+    }
     end_field();
     return true;
 }
@@ -41,12 +43,15 @@ void DelimitedReader::take_quoted(std::string &field) {
     take_plain(field);
 }
 
-void DelimitedReader::take_plain(std::string &field) {
+std::string_view DelimitedReader::plain_part() {
     size_t end = at_;
     while (end < text_.size() && text_[end] != separator_ && text_[end] != '\n' && text_[end] != '\r') ++end;
-    field.append(text_.substr(at_, end - at_));
+    const std::string_view part = text_.substr(at_, end - at_);
     at_ = end;
+    return part;
 }
+
+void DelimitedReader::take_plain(std::string &field) { field.append(plain_part()); }
 
 void DelimitedReader::end_field() {
     if (at_ >= text_.size()) {

@@ -13,9 +13,10 @@ class DelimitedReader {
 public:
     DelimitedReader(std::string_view text, char separator) : text_(text), separator_(separator) {}
 
-    // The next field into field; false at the end of the text.  row and
-    // column say where it stands (0-based).
-    bool next(std::string &field, uint32_t &row, uint32_t &column);
+    // The next field; false at the end of the text.  row and column say
+    // where it stands (0-based).  An unquoted field is a view of the text,
+    // a quoted one is unquoted into storage.
+    bool next(std::string_view &field, std::string &storage, uint32_t &row, uint32_t &column);
     // The line (1-based) of a quote never closed, which took the rest of the
     // text into its field; 0 when every quote closed.
     size_t unclosed_quote_line() const { return unclosed_quote_line_; }
@@ -23,6 +24,7 @@ public:
 private:
     void take_quoted(std::string &field);
     void take_plain(std::string &field);
+    std::string_view plain_part();
     void end_field();
 
     std::string_view text_;

@@ -117,10 +117,11 @@ TEST(DelimitedReader, FieldsRowsAndQuotes) {
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         DelimitedReader reader(c.text, c.separator);
-        std::string field, got;
+        std::string storage, got;
+        std::string_view field;
         uint32_t row = 0, column = 0;
-        while (reader.next(field, row, column))
-            got += std::to_string(row) + "," + std::to_string(column) + "=" + field + ";";
+        while (reader.next(field, storage, row, column))
+            got += std::to_string(row) + "," + std::to_string(column) + "=" + std::string(field) + ";";
         EXPECT_EQ(got, c.fields);
     }
     for (const char *number : {"1", "-2.5", "+3", ".5", "1e3", "1E-3", "007"})

@@ -59,6 +59,33 @@ TEST(TextSniff, EncodingsBecomeUtf8) {
     for (const auto &c : cases) {
         EXPECT_EQ(encoding_of(bytes_of(c.bytes)), c.encoding) << c.utf8;
         EXPECT_EQ(utf8_text(bytes_of(c.bytes), c.encoding), c.utf8);
+        std::string storage;
+        EXPECT_EQ(utf8_text_view(bytes_of(c.bytes), c.encoding, storage), c.utf8);
+    }
+}
+
+// Long texts are converted a piece at a time: a sequence across the end of
+// a piece, and malformed bytes on either side of it, come out as from one
+// piece; UTF-8 as it stands is not copied.
+TEST(TextSniff, LongTextsConvertPieceByPiece) {
+    const std::string filler(kUtf8PieceBytes - 1, 'x');
+    const struct {
+        std::string bytes, utf8;
+        bool copied;
+    } cases[] = {
+        {filler + "\xC3\xA9z", filler + "\xC3\xA9z", false},
+        {filler + "\xF0\x9F\x98\x80", filler + "\xF0\x9F\x98\x80", false},
+        {filler + "\xC3(", filler + "\xEF\xBF\xBD(", true},
+        {filler + "\x80\x80z", filler + "\xEF\xBF\xBD\xEF\xBF\xBDz", true},
+        {"\xEF\xBB\xBF\xEF\xBB\xBF" + filler + "ab", filler + "ab", false},
+    };
+    for (const auto &c : cases) {
+        const auto bytes = bytes_of(c.bytes);
+        EXPECT_EQ(utf8_text(bytes, TextEncoding::Utf8), c.utf8);
+        std::string storage;
+        const std::string_view view = utf8_text_view(bytes, TextEncoding::Utf8, storage);
+        EXPECT_EQ(view, c.utf8);
+        EXPECT_EQ(!storage.empty(), c.copied);
     }
 }
 

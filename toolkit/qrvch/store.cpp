@@ -33,7 +33,7 @@ uint32_t Store::append(const void *data, size_t length) {
     const uint32_t first = count();
     const size_t units = (length + shape_.unit_bytes - 1) / shape_.unit_bytes;
     const size_t old_size = bytes_.size();
-    bytes_.resize(old_size + units * shape_.unit_bytes, 0);
+    bytes_.resize(old_size + units * shape_.unit_bytes);
     if (length) std::memcpy(bytes_.data() + old_size, data, length);
     count_ += static_cast<uint32_t>(units);
     return first;
@@ -42,7 +42,7 @@ uint32_t Store::append(const void *data, size_t length) {
 uint32_t Store::append_record(const void *data, size_t length) {
     const uint32_t index = count();
     const size_t old_size = bytes_.size();
-    bytes_.resize(old_size + shape_.unit_bytes, 0);
+    bytes_.resize(old_size + shape_.unit_bytes);
     if (length) std::memcpy(bytes_.data() + old_size, data, length);
     ++count_;
     return index;

@@ -6,7 +6,10 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
+
+#include "growing_bytes.hpp"
 
 namespace qrv::ch {
 
@@ -99,7 +102,7 @@ public:
     uint8_t *range(uint32_t first_id, uint32_t count);
 
     uint8_t *at(uint32_t index) { return bytes_.data() + size_t{index} * shape_.unit_bytes; }
-    const std::vector<uint8_t> &bytes() const { return bytes_; }
+    std::span<const uint8_t> bytes() const { return bytes_.view(); }
 
     // Appends bytes (zero-filled to whole units) and returns the index of
     // the first new unit or record.
@@ -112,7 +115,7 @@ public:
 private:
     StoreShape shape_;
     uint32_t chunk_size_;
-    std::vector<uint8_t> bytes_;
+    GrowingBytes bytes_;
     uint32_t count_ = 0;  // bytes_.size() / unit_bytes, kept (every read checks it)
 };
 

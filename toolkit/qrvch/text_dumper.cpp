@@ -37,7 +37,7 @@ void dump_chars(std::string &out, Store &store) {
 }
 
 void dump_bytes(std::string &out, Store &store) {
-    const auto &bytes = store.bytes();
+    const auto bytes = store.bytes();
     for (uint32_t i = 0; i < bytes.size(); i += kBytesPerLine) {
         out += "bytes " + store_name(store.shape().code);
         for (uint32_t j = i; j < bytes.size() && j < i + kBytesPerLine; ++j) {

@@ -134,14 +134,16 @@ std::string utf8_of_encoding(std::span<const uint8_t> bytes, TextEncoding encodi
     switch (encoding) {
     case TextEncoding::Utf8Bom: bytes = bytes.subspan(std::min<size_t>(3, bytes.size())); [[fallthrough]];
     case TextEncoding::Utf8: {
+        // Malformed sequences become U+FFFD as in the stores, a piece at a time.
+        std::string_view text(reinterpret_cast<const char *>(bytes.data()), bytes.size());
         std::u16string units;
-        append_utf16({reinterpret_cast<const char *>(bytes.data()), bytes.size()}, units);
         out.reserve(bytes.size());
-        for (size_t i = 0; i < units.size(); ++i) {
-            char32_t c = units[i];
-            if (c >= 0xD800 && c <= 0xDBFF && i + 1 < units.size())
-                c = 0x10000 + ((c - 0xD800) << 10) + (units[++i] - 0xDC00);
-            append_utf8(c, out);
+        while (!text.empty()) {
+            const size_t end = utf8_piece_end(text, kUtf8PieceBytes);
+            units.clear();
+            append_utf16(text.substr(0, end), units);
+            out += utf8_of(units);
+            text.remove_prefix(end);
         }
         return out;
     }
@@ -167,6 +169,35 @@ std::string utf8_text(std::span<const uint8_t> bytes, TextEncoding encoding, siz
     std::string out = utf8_of_encoding(bytes.first(std::min(bytes.size(), max_bytes)), encoding);
     drop_leading_marks(out);
     return out;
+}
+
+namespace {
+
+// UTF-8 that decoding would leave as it stands: no malformed sequence to
+// replace (checked a piece at a time).
+bool utf8_as_it_stands(std::string_view text) {
+    std::u16string units;
+    while (!text.empty()) {
+        const size_t end = utf8_piece_end(text, kUtf8PieceBytes);
+        units.clear();
+        append_utf16(text.substr(0, end), units);
+        if (utf8_of(units) != text.substr(0, end)) return false;
+        text.remove_prefix(end);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string_view utf8_text_view(std::span<const uint8_t> bytes, TextEncoding encoding, std::string &storage) {
+    if (encoding == TextEncoding::Utf8 || encoding == TextEncoding::Utf8Bom) {
+        std::string_view text(reinterpret_cast<const char *>(bytes.data()), bytes.size());
+        constexpr std::string_view kMark = "\xEF\xBB\xBF";
+        while (text.substr(0, kMark.size()) == kMark) text.remove_prefix(kMark.size());
+        if (utf8_as_it_stands(text)) return text;
+    }
+    storage = utf8_text(bytes, encoding);
+    return storage;
 }
 
 bool looks_binary(std::span<const uint8_t> bytes) {

@@ -20,6 +20,10 @@ TextEncoding encoding_of(std::span<const uint8_t> bytes);
 // sequence cut by that bound ends the text as U+FFFD.
 std::string utf8_text(std::span<const uint8_t> bytes, TextEncoding encoding, size_t max_bytes = SIZE_MAX);
 
+// The same text without a copy where the bytes are UTF-8 as they stand
+// (the view then points into bytes); otherwise converted into storage.
+std::string_view utf8_text_view(std::span<const uint8_t> bytes, TextEncoding encoding, std::string &storage);
+
 // True when bytes hold a zero byte and no UTF-16 or UTF-32 byte order mark:
 // binary.
 bool looks_binary(std::span<const uint8_t> bytes);
