@@ -7,6 +7,7 @@ wheel is missing.
 Usage: python3 pip_install.py SOURCE_DIR BUILD_DIR
 """
 
+import importlib.util
 import os
 import pathlib
 import subprocess
@@ -17,14 +18,8 @@ SKIP = 77
 
 
 def missing_tools():
-    try:
-        import pip  # noqa: F401
-        import setuptools  # noqa: F401
-        import venv  # noqa: F401
-        import wheel  # noqa: F401
-    except ImportError as missing:
-        return str(missing)
-    return None
+    missing = [name for name in ("pip", "setuptools", "venv", "wheel") if importlib.util.find_spec(name) is None]
+    return f"no {', '.join(missing)} for {sys.executable}" if missing else None
 
 
 def run(command, **options):
