@@ -36,6 +36,17 @@ def configure_arguments(build):
     return arguments
 
 
+def copy_package(staged, package):
+    """The staged package into package, each library once under the name the
+    loader asks for (libqrvex.so.1), without the links to it."""
+    shutil.copytree(staged, package, ignore=shutil.ignore_patterns("lib"), dirs_exist_ok=True)
+    libraries = package / "lib"
+    shutil.rmtree(libraries, ignore_errors=True)
+    libraries.mkdir()
+    for library in (staged / "lib").glob("*.so.1"):
+        shutil.copyfile(library.resolve(), libraries / library.name)
+
+
 class CMakeBuild(build_ext):
     """Builds the extension qrvex._qrvex, and the libraries beside it, with CMake."""
 
@@ -47,8 +58,7 @@ class CMakeBuild(build_ext):
         shutil.rmtree(stage, ignore_errors=True)
         for component in ("runtime", "python"):
             run("cmake", "--install", build, "--component", component, "--prefix", stage)
-        package = pathlib.Path(self.get_ext_fullpath(ext.name)).parent
-        shutil.copytree(stage / SITE / "qrvex", package, symlinks=True, dirs_exist_ok=True)
+        copy_package(stage / SITE / "qrvex", pathlib.Path(self.get_ext_fullpath(ext.name)).parent)
 
 
 setup(

@@ -13,6 +13,7 @@ Usage: PYTHONPATH=build/release/python python3 bench/python_throughput.py \
 """
 
 import argparse
+import logging
 import os
 import pathlib
 import shutil
@@ -95,8 +96,9 @@ def main():
         client = None
         try:
             import distributed
-            client = distributed.Client(distributed.LocalCluster(n_workers=2, threads_per_worker=1,
-                                                                 processes=True, dashboard_address=None))
+            client = distributed.Client(distributed.LocalCluster(n_workers=2, threads_per_worker=1, processes=True,
+                                                                 dashboard_address=None,
+                                                                 silence_logs=logging.ERROR))
             ways.append(("Dask LocalCluster, 2 worker processes", on_cluster(client)))
         except ImportError:
             print("(Dask distributed is not installed: no cluster run)", file=sys.stderr)
@@ -108,8 +110,9 @@ def main():
                 print(f"| {name} | {best_rate(run, paths, scratch, args.repeat):.0f} |", flush=True)
         finally:
             if client is not None:
-                client.cluster.close()
+                cluster = client.cluster
                 client.close()
+                cluster.close()
 
 
 if __name__ == "__main__":

@@ -112,5 +112,6 @@ def convert_many(paths, out_dir, to="html", client: Optional[distributed.Client]
         return _convert_on(client, paths, outputs, to, options)
     finally:
         if own is not None:
-            own.cluster.close()
+            cluster = own.cluster
             own.close()
+            cluster.close()
