@@ -54,11 +54,11 @@ def two_threads(paths, out):
         list(pool.map(qrvex.convert_file, paths, outputs_in(out, paths)))
 
 
-def on_cluster(client):
+def on_cluster(client, per_task=None):
     import qrvex.dask
 
     def run(paths, out):
-        results = qrvex.dask.convert_many(paths, out, to="html", client=client)
+        results = qrvex.dask.convert_many(paths, out, to="html", client=client, per_task=per_task)
         failed = [r for r in results if r.status != "converted"]
         if failed:
             raise RuntimeError(failed[0].reason)
@@ -92,22 +92,25 @@ def main():
         scratch = pathlib.Path(temporary)
         (scratch / "in").mkdir()
         paths = make_documents(scratch / "in", args.documents)
-        ways = [("Python, one by one", one_by_one), ("Python, 2 threads", two_threads)]
+        # (name, run, how many convert at once)
+        ways = [("Python, one by one", one_by_one, 1), ("Python, 2 threads", two_threads, 2)]
         client = None
         try:
             import distributed
             client = distributed.Client(distributed.LocalCluster(n_workers=2, threads_per_worker=1, processes=True,
                                                                  dashboard_address=None,
                                                                  silence_logs=logging.ERROR))
-            ways.append(("Dask LocalCluster, 2 worker processes", on_cluster(client)))
+            ways.append(("Dask LocalCluster, 2 worker processes", on_cluster(client), 2))
+            ways.append(("Dask LocalCluster, 2 worker processes, one document a task", on_cluster(client, 1), 2))
         except ImportError:
             print("(Dask distributed is not installed: no cluster run)", file=sys.stderr)
-        ways.append(("qrvex-export --jobs 2", with_export(os.path.abspath(args.export))))
+        ways.append(("qrvex-export --jobs 2", with_export(os.path.abspath(args.export)), 2))
         print(f"{args.documents} documents to HTML, best of {args.repeat}, {os.cpu_count()} CPUs\n")
-        print("| Way | Documents/s |\n|---|---|")
+        print("| Way | Documents/s | per thread or worker |\n|---|---|---|")
         try:
-            for name, run in ways:
-                print(f"| {name} | {best_rate(run, paths, scratch, args.repeat):.0f} |", flush=True)
+            for name, run, at_once in ways:
+                rate = best_rate(run, paths, scratch, args.repeat)
+                print(f"| {name} | {rate:.0f} | {rate / at_once:.0f} |", flush=True)
         finally:
             if client is not None:
                 cluster = client.cluster

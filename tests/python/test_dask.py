@@ -1,6 +1,7 @@
 """qrvex.dask.convert_many on a LocalCluster of two worker processes: the
-outputs are byte for byte those of converting one at a time, a broken file
-fails alone with its reason, and inputs of one stem get distinct names."""
+outputs are byte for byte those of converting one at a time, however the
+documents are shared out, a broken file fails alone with its reason, and
+inputs of one stem get distinct names."""
 
 import pathlib
 import shutil
@@ -47,9 +48,10 @@ def serial_outputs(paths, out_dir, to):
     return outcomes
 
 
-@pytest.mark.parametrize("to", ["html", "markdown", "csv"])
-def test_the_cluster_writes_what_one_at_a_time_writes(client, inputs, tmp_path, to):
-    results = qrvex.dask.convert_many(inputs, tmp_path / "cluster", to=to, client=client)
+# Tasks of one document each, as the few inputs here get, and of three.
+@pytest.mark.parametrize("to, per_task", [("html", None), ("markdown", None), ("csv", None), ("html", 3)])
+def test_the_cluster_writes_what_one_at_a_time_writes(client, inputs, tmp_path, to, per_task):
+    results = qrvex.dask.convert_many(inputs, tmp_path / "cluster", to=to, client=client, per_task=per_task)
     serial = serial_outputs(inputs, tmp_path / "serial", to)
     assert [r.path for r in results] == inputs
     assert [r.status for r in results] == [status for _, status in serial]

@@ -5,8 +5,8 @@
     >>> results = convert_many(paths, "/shared/out", client=Client("tcp://scheduler:8786"))
     >>> [r.path for r in results if r.status == "failed"]
 
-Each document is one task: a worker converts it with qrvex.convert_file and
-reports how it went.  A document that cannot be read or written fails alone,
+Each task converts a share of the documents with qrvex.convert_file, one
+after another, and reports how each went.  A document that cannot be read or written fails alone,
 with its reason; the batch goes on.  Inputs and the output folder must be on
 storage every worker sees.
 """
@@ -53,7 +53,7 @@ def output_names(paths, out_dir, extension):
 
 
 def convert_one(path, output, to, options):
-    """A worker's task: converts path into output; never raises."""
+    """Converts path into output; never raises."""
     start = time.perf_counter()
     try:
         convert_file(path, output, to=to, **options)
@@ -63,17 +63,35 @@ def convert_one(path, output, to, options):
     return Result(path, output, status, reason, time.perf_counter() - start)
 
 
-def _outcome(future, path, output):
+def convert_share(jobs, to, options):
+    """A worker's task: converts each (path, output) of jobs in turn."""
+    return [convert_one(path, output, to, options) for path, output in jobs]
+
+
+def _shares(jobs, per_task):
+    return [jobs[n:n + per_task] for n in range(0, len(jobs), per_task)]
+
+
+def _task_size(client, count):
+    # About four tasks a worker: few enough that the scheduler's cost per
+    # task is spread over many documents, enough to even out the workers.
+    workers = max(1, len(client.scheduler_info()["workers"]))
+    return max(1, min(64, -(-count // (4 * workers))))
+
+
+def _outcomes(future, share):
     try:
         return future.result()
     except Exception as failure:  # the worker died or the task could not run
-        return Result(path, output, FAILED, f"{path}: {type(failure).__name__}: {failure}", 0.0)
+        reason = f"{type(failure).__name__}: {failure}"
+        return [Result(path, output, FAILED, f"{path}: {reason}", 0.0) for path, output in share]
 
 
-def _convert_on(client, paths, outputs, to, options):
-    futures = client.map(convert_one, paths, outputs, to=to, options=options, pure=False, retries=0)
+def _convert_on(client, jobs, to, options, per_task):
+    shares = _shares(jobs, per_task or _task_size(client, len(jobs)))
+    futures = client.map(convert_share, shares, to=to, options=options, pure=False, retries=0)
     try:
-        return [_outcome(future, path, output) for future, path, output in zip(futures, paths, outputs)]
+        return [result for future, share in zip(futures, shares) for result in _outcomes(future, share)]
     finally:
         client.cancel(futures)
 
@@ -87,7 +105,7 @@ def _default_client():
 
 
 def convert_many(paths, out_dir, to="html", client: Optional[distributed.Client] = None, *, from_format=None,
-                 locale=None):
+                 locale=None, per_task=None):
     """Converts each of paths into out_dir on a Dask cluster and returns a
     list of Result(path, output, status, reason, seconds), one per path in
     the order given (pandas.DataFrame(results) makes a frame of it).
@@ -97,6 +115,8 @@ def convert_many(paths, out_dir, to="html", client: Optional[distributed.Client]
     client: a distributed.Client; None takes the current one, or starts a
     LocalCluster of one worker process a core for this call.
     from_format, locale: as for qrvex.convert().
+    per_task: how many documents one task converts; None spreads them over
+    about four tasks a worker (at most 64 documents a task).
 
     A document that fails is reported with its reason and never stops the
     batch; FormatError for an output format not written, before any work.
@@ -105,11 +125,11 @@ def convert_many(paths, out_dir, to="html", client: Optional[distributed.Client]
         raise FormatError(f"unknown output format '{to}'")
     paths = [os.fsdecode(path) for path in paths]
     os.makedirs(out_dir, exist_ok=True)
-    outputs = output_names(paths, out_dir, OUTPUT_FORMATS[to][0])
+    jobs = list(zip(paths, output_names(paths, out_dir, OUTPUT_FORMATS[to][0])))
     options = {"from_format": from_format, "locale": locale}
     client, own = (client, None) if client is not None else _default_client()
     try:
-        return _convert_on(client, paths, outputs, to, options)
+        return _convert_on(client, jobs, to, options, per_task)
     finally:
         if own is not None:
             cluster = own.cluster

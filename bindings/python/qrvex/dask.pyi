@@ -1,5 +1,5 @@
 import os
-from typing import Any, Iterable, List, Mapping, NamedTuple, Optional, Union
+from typing import Any, Iterable, List, Mapping, NamedTuple, Optional, Tuple, Union
 
 import distributed
 
@@ -17,6 +17,7 @@ class Result(NamedTuple):
 
 def output_names(paths: Iterable[_Path], out_dir: _Path, extension: str) -> List[str]: ...
 def convert_one(path: str, output: str, to: str, options: Mapping[str, Any]) -> Result: ...
+def convert_share(jobs: Iterable[Tuple[str, str]], to: str, options: Mapping[str, Any]) -> List[Result]: ...
 def convert_many(
     paths: Iterable[_Path],
     out_dir: _Path,
@@ -25,4 +26,5 @@ def convert_many(
     *,
     from_format: Optional[str] = None,
     locale: Optional[_Path] = None,
+    per_task: Optional[int] = None,
 ) -> List[Result]: ...
