@@ -15,7 +15,11 @@ import os
 import time
 from typing import NamedTuple, Optional
 
-import distributed
+try:
+    import distributed
+except ImportError as missing:
+    raise ImportError("qrvex.dask needs Dask distributed (Debian: python3-distributed; pip: distributed)",
+                      name=missing.name) from missing
 
 from . import OUTPUT_FORMATS, Error, FormatError, convert_file
 
