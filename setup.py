@@ -58,7 +58,11 @@ class CMakeBuild(build_ext):
         shutil.rmtree(stage, ignore_errors=True)
         for component in ("runtime", "python"):
             run("cmake", "--install", build, "--component", component, "--prefix", stage)
-        copy_package(stage / SITE / "qrvex", pathlib.Path(self.get_ext_fullpath(ext.name)).parent)
+        staged = stage / SITE / "qrvex"
+        if not list(staged.glob("_qrvex*")):
+            sys.exit("qrvex: CMake built no module _qrvex: pybind11 (pybind11-dev) or the Python headers "
+                     "(python3-dev) are not found; see the configure output above")
+        copy_package(staged, pathlib.Path(self.get_ext_fullpath(ext.name)).parent)
 
 
 setup(
