@@ -3,6 +3,7 @@
 #   libqrvex1     the shared libraries
 #   libqrvex-dev  headers, the .so links, the CMake package, pkg-config files
 #   qrvex-tools   qrvex-export and its man page
+#   python3-qrvex the Python package qrvex, where it is built
 # The packages depend on each other at exactly this version, and on the
 # system libraries their programs need (dpkg-shlibdeps finds those).
 
@@ -23,8 +24,12 @@ set(CPACK_COMPONENTS_ALL runtime dev)
 if(TARGET qrvex-export)
   list(APPEND CPACK_COMPONENTS_ALL tools)
 endif()
+if(TARGET _qrvex)
+  list(APPEND CPACK_COMPONENTS_ALL python)
+endif()
 set(CPACK_COMPONENT_DEV_DEPENDS runtime)
 set(CPACK_COMPONENT_TOOLS_DEPENDS runtime)
+set(CPACK_COMPONENT_PYTHON_DEPENDS runtime)
 set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
@@ -53,5 +58,17 @@ set(CPACK_DEBIAN_TOOLS_PACKAGE_NAME qrvex-tools)
 set(CPACK_DEBIAN_TOOLS_PACKAGE_SECTION text)
 set(CPACK_COMPONENT_TOOLS_DESCRIPTION
   "qrvex-export: converts workbooks and documents to HTML or plain text, one or many at a time")
+
+if(TARGET _qrvex)
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_NAME python3-qrvex)
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_SECTION python)
+  # The module is built for one version of the interpreter.
+  math(EXPR _python_next_minor "${Python3_VERSION_MINOR} + 1")
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_DEPENDS
+    "python3 (>= ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR}~), python3 (<< ${Python3_VERSION_MAJOR}.${_python_next_minor})")
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_SUGGESTS python3-distributed)
+  set(CPACK_COMPONENT_PYTHON_DESCRIPTION
+    "Python package qrvex: documents converted in one call, read as objects, and many at once on Dask")
+endif()
 
 include(CPack)

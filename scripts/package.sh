@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian packages libqrvex1, libqrvex-dev and qrvex-tools from a
+# Builds the Debian packages libqrvex1, libqrvex-dev, qrvex-tools and (where
+# the Python package is built) python3-qrvex from a
 # build (default: the release build) into build/packages, and shows what
 # each one needs.  Install them with: sudo apt install ./build/packages/*.deb
 # Usage: bash scripts/package.sh [build directory]

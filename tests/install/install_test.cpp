@@ -142,7 +142,7 @@ TEST_F(InstalledTree, PythonPackageImportsFromThePrefix) {
     GTEST_SKIP() << "the Python package is not built";
 #else
     const fs::path site = prefix() / QRV_PYTHON_INSTALL_DIR;
-    for (const char *file : {"__init__.py", "__init__.pyi", "py.typed"})
+    for (const char *file : {"__init__.py", "__init__.pyi", "py.typed", "document.py", "dask.py"})
         EXPECT_TRUE(fs::exists(site / "qrvex" / file)) << file;
     const std::string script =
         "import qrvex, sys; print(qrvex.__file__); "

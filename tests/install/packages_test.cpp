@@ -1,6 +1,7 @@
-// `cpack -G DEB` makes libqrvex1, libqrvex-dev and qrvex-tools.  Unpacked
-// into throwaway roots, each holds its own files and nothing of the others,
-// names the packages it needs, and the three together convert a document.
+// `cpack -G DEB` makes libqrvex1, libqrvex-dev, qrvex-tools and, where the
+// Python package is built, python3-qrvex.  Unpacked into throwaway roots,
+// each holds its own files and nothing of the others, names the packages it
+// needs, and together they convert a document.
 #include "installed_tree.hpp"
 
 #include <regex>
@@ -80,7 +81,7 @@ std::vector<PackageCase> package_cases() {
         kLib + "pkgconfig/qrvex-convert.pc",
     };
     dev_files.insert(dev_files.end(), dev_links.begin(), dev_links.end());
-    return {
+    std::vector<PackageCase> cases = {
         {"libqrvex1",
          runtime_files,
          {"include/", "bin/", "cmake/", "pkgconfig/", R"(\.so$)"},
@@ -91,6 +92,14 @@ std::vector<PackageCase> package_cases() {
          {"lib/", "include/"},
          {"libqrvex1" + exactly, "libc6", "libstdc++6"}},
     };
+#ifdef QRV_PYTHON_INSTALL_DIR
+    const std::string package = std::string("usr/") + QRV_PYTHON_INSTALL_DIR + "/qrvex/";
+    cases.push_back({"python3-qrvex",
+                     {package + "__init__.py", package + "__init__.pyi", package + "document.py", package + "dask.py"},
+                     {"include/", "bin/", R"(lib/libqrv)"},
+                     {"libqrvex1" + exactly, "python3 (>= ", "python3 (<< "}});
+#endif
+    return cases;
 }
 
 TEST(Packages, EachHoldsItsOwnFilesAndNamesWhatItNeeds) {
@@ -125,6 +134,16 @@ TEST(Packages, EachHoldsItsOwnFilesAndNamesWhatItNeeds) {
                              shell_word(QRV_SOURCE_DIR "/samples/report.qrvt"));
     EXPECT_EQ(page.status, 0) << page.output;
     EXPECT_EQ(page.output, read_text(QRV_SOURCE_DIR "/samples/report.html"));
+#ifdef QRV_PYTHON_EXECUTABLE
+    // So does the Python package.
+    const Shell python = shell("cd / && env -u LD_LIBRARY_PATH PYTHONPATH=" +
+                               shell_word(together / "usr" / QRV_PYTHON_INSTALL_DIR) + " " +
+                               shell_word(QRV_PYTHON_EXECUTABLE) +
+                               " -c \"import qrvex, sys; sys.stdout.write(qrvex.convert(sys.argv[1]))\" " +
+                               shell_word(QRV_SOURCE_DIR "/samples/report.qrvt"));
+    EXPECT_EQ(python.status, 0) << python.output;
+    EXPECT_EQ(python.output, read_text(QRV_SOURCE_DIR "/samples/report.html"));
+#endif
 }
 
 }  // namespace

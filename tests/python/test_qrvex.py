@@ -6,6 +6,8 @@ import io
 import json
 import os
 import pathlib
+import threading
+import time
 from concurrent.futures import ThreadPoolExecutor
 
 import pytest
@@ -172,3 +174,25 @@ def test_threads_in_parallel_give_the_same_results():
         results = list(pool.map(lambda job: qrvex.convert(sample_bytes(job[0]), to=job[1], name=job[0]), jobs))
     assert results == [expected[job] for job in jobs]
 
+
+
+def test_the_interpreter_runs_on_while_a_document_converts():
+    # While one thread converts a document of a few hundred milliseconds,
+    # this one keeps counting: the middle half of the conversion sees it
+    # run, which it could not if the conversion held the interpreter's lock.
+    data = "".join(f"{n},north,{n * 1.5}\n" for n in range(200000)).encode()
+    span = {}
+
+    def convert():
+        span["start"] = time.perf_counter()
+        qrvex.convert(data, to="text", name="big.csv")
+        span["end"] = time.perf_counter()
+
+    worker = threading.Thread(target=convert)
+    ticks = []
+    worker.start()
+    while worker.is_alive():
+        ticks.append(time.perf_counter())
+    worker.join()
+    quarter = (span["end"] - span["start"]) / 4
+    assert any(span["start"] + quarter <= tick <= span["end"] - quarter for tick in ticks)

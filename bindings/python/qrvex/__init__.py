@@ -5,6 +5,8 @@ Markdown, CSV or JSON.
     >>> page = qrvex.convert("report.docx")                  # an HTML page, as str
     >>> table = qrvex.convert(open("budget.xlsx", "rb"), to="csv")
     >>> qrvex.convert_file("report.docx", "report.md")       # format from the extension
+    >>> book = qrvex.open("budget.xlsx")                     # format, properties, text, headings, sheets
+    >>> [cell.value for cell in book.sheets[0].rows[1]]
 
 Every failure raises qrvex.Error (FormatError, DocumentError, OutputError)
 with a one-line message that names the file and the part that failed.  The
@@ -12,14 +14,17 @@ interpreter's lock is released while a document converts, so threads
 convert in parallel.
 """
 
+import builtins
+import json
 import os
 
 from . import _qrvex
+from .document import Cell, Document, Heading, Row, Sheet
 
 __version__ = _qrvex.__version__
 
-__all__ = ["convert", "convert_file", "Error", "FormatError", "DocumentError", "OutputError",
-           "OUTPUT_FORMATS"]
+__all__ = ["convert", "convert_file", "open", "Error", "FormatError", "DocumentError", "OutputError",
+           "OUTPUT_FORMATS", "Document", "Heading", "Sheet", "Row", "Cell"]
 
 #: The output formats by name, each with the file extensions that ask for it.
 OUTPUT_FORMATS = {
@@ -124,13 +129,41 @@ def convert(src, to="html", *, from_format=None, locale=None, name=None):
 
     Raises FormatError, DocumentError or another Error.
     """
-    source = _Source(src, name)
+    return _convert_to_memory(_Source(src, name), to, from_format, locale).decode("utf-8")
+
+
+def _convert_to_memory(source, to, from_format, locale):
     request = source.request(from_format, locale)
     if source.path is not None:
-        output = _raise_on_failure(_qrvex.file_to_memory(source.path, to, request))
-    else:
-        output = _raise_on_failure(_qrvex.memory_to_memory(source.data, source.name, to, request))
-    return output.decode("utf-8")
+        return _raise_on_failure(_qrvex.file_to_memory(source.path, to, request))
+    return _raise_on_failure(_qrvex.memory_to_memory(source.data, source.name, to, request))
+
+
+def _format_of(source, from_format):
+    if from_format:
+        return _qrvex.format_named(from_format)
+    if source.path is None:
+        return _qrvex.detect_format(source.data, source.name)
+    with builtins.open(source.path, "rb") as stream:
+        return _qrvex.detect_format(stream.read(), os.fsdecode(source.path))
+
+
+def open(src, *, from_format=None, locale=None, name=None):
+    """Reads a document once and returns it as a Document: its format,
+    title, properties, plain text, headings and, for a workbook, its sheets,
+    whose rows yield cells with their raw value, type and text as shown.
+
+        >>> book = qrvex.open("budget.xlsx")
+        >>> for row in book.sheets[0].rows:
+        ...     print([(cell.address, cell.type, cell.value, cell.text) for cell in row])
+
+    src, from_format, locale and name are as for convert().
+
+    Raises FormatError, DocumentError or another Error.
+    """
+    source = _Source(src, name)
+    output = _convert_to_memory(source, "json", from_format, locale)
+    return Document(json.loads(output), _format_of(source, from_format))
 
 
 def convert_file(src, dst, *, to=None, from_format=None, locale=None, name=None):

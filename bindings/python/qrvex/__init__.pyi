@@ -1,6 +1,8 @@
 import os
 from typing import IO, Literal, Mapping, Optional, Tuple, Union
 
+from .document import Cell as Cell, Document as Document, Heading as Heading, Row as Row, Sheet as Sheet
+
 _Path = Union[str, "os.PathLike[str]", "os.PathLike[bytes]"]
 _Source = Union[_Path, bytes, bytearray, memoryview, IO[bytes]]
 _Format = Literal["html", "text", "markdown", "csv", "json", "items"]
@@ -34,3 +36,11 @@ def convert_file(
     locale: Optional[_Path] = None,
     name: Optional[str] = None,
 ) -> None: ...
+
+def open(
+    src: _Source,
+    *,
+    from_format: Optional[str] = None,
+    locale: Optional[_Path] = None,
+    name: Optional[str] = None,
+) -> Document: ...

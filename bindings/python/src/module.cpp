@@ -1,11 +1,13 @@
-// _qrvex: the four one-call conversions of libqrvconvert for Python.  Each
-// function returns (code, message, output) and leaves turning a failure
-// into an exception to the qrvex package; the interpreter's lock is let go
-// for the conversion itself, so many threads convert at once.
+// _qrvex: the four one-call conversions of libqrvconvert for Python, and the
+// importers' names of formats.  Each conversion returns (code, message,
+// output) and leaves turning a failure into an exception to the qrvex
+// package; the interpreter's lock is let go for the conversion itself, so
+// many threads convert at once.
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 
 #include <qrvconvert.h>
+#include <qrvim.h>
 
 #include <optional>
 #include <string>
@@ -123,6 +125,25 @@ Result memory_to_file(const py::object &source, const Text &name, const std::str
     return result_of(code, message, py::none());
 }
 
+Text name_of_format(uint32_t format) {
+    const char *name = IMFormatName(format);
+    return name ? Text(name) : std::nullopt;
+}
+
+// "docx" for the content of a DOCX file; None where it cannot be told.
+Text detect_format(const py::object &source, const Text &name) {
+    const Bytes input(source);
+    uint32_t format;
+    {
+        py::gil_scoped_release unlocked;
+        format = IMDetectFormat(input.data(), input.size(), c_text(name));
+    }
+    return format == IM_FORMAT_AUTO ? std::nullopt : name_of_format(format);
+}
+
+// "docx" for "DOCX" or another name of the format; None for no format read.
+Text format_named(const std::string &name) { return name_of_format(IMFormatFromName(name.c_str())); }
+
 void add_codes(py::module_ &m) {
     const std::pair<const char *, int> codes[] = {
         {"OK", QRVC_OK},
@@ -158,4 +179,8 @@ PYBIND11_MODULE(_qrvex, m) {
           py::arg("request"), (std::string("Converts the bytes of source into bytes.") + returns).c_str());
     m.def("memory_to_file", &memory_to_file, py::arg("source"), py::arg("name"), py::arg("output"), py::arg("format"),
           py::arg("request"), (std::string("Converts the bytes of source into the file output.") + returns).c_str());
+    m.def("detect_format", &detect_format, py::arg("source"), py::arg("name"),
+          "The short name of the format of the bytes of source (and the name they go by), or None.");
+    m.def("format_named", &format_named, py::arg("name"),
+          "The short name of the input format a name stands for (any case), or None.");
 }
