@@ -175,6 +175,10 @@ void BodyOutput::note(textdoc::NoteKind kind, const textdoc::Recording &body, co
     if (start_paragraph(state)) sink_.note(kind, body);
 }
 
+void BodyOutput::comment(std::string_view author, const textdoc::Recording &body, const GroupState &state) {
+    if (start_paragraph(state)) sink_.comment(author, body);
+}
+
 void BodyOutput::object(const textdoc::ObjectRef &object, const GroupState &state) {
     if (start_paragraph(state)) sink_.object(object);
 }

@@ -27,6 +27,7 @@ public:
     void end_cell(size_t level, const GroupState &state, const RowDefinition &row);
     void end_row(size_t level, const GroupState &state, const RowDefinition &row);
     void note(textdoc::NoteKind kind, const textdoc::Recording &body, const GroupState &state);
+    void comment(std::string_view author, const textdoc::Recording &body, const GroupState &state);
     void object(const textdoc::ObjectRef &object, const GroupState &state);
     void bookmark(std::string_view name, const GroupState &state);
     void begin_link(std::string_view target, const GroupState &state);

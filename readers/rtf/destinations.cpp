@@ -31,7 +31,7 @@ constexpr std::string_view kSkipped[] = {
     "footerf",     "filetbl", "revtbl",    "rsidtbl",      "pn",       "listtext", "xe",
     "tc",          "txe",     "rxe",       "objdata",      "private",  "template", "nonshppict",
     "userprops",   "fldtype", "bkmkend",   "levelnumbers", "listname", "pntext",   "nonesttables",
-    "levelmarker", "atnid",   "atnauthor", "annotation",   "comment",  "docvar",   "pgdsctbl"};
+    "levelmarker", "comment", "docvar",    "pgdsctbl"};
 
 bool is_skipped(std::string_view name) {
     return std::find(std::begin(kSkipped), std::end(kSkipped), name) != std::end(kSkipped);
@@ -70,6 +70,7 @@ void Reader::deliver(std::string_view utf8) {
     case Destination::StyleSheet:
     case Destination::InfoText:
     case Destination::Bookmark:
+    case Destination::Author:
         if (name_.size() < 1024) name_.append(utf8);
         return;
     case Destination::Picture: return picture_.hex(utf8);
@@ -82,7 +83,8 @@ void Reader::deliver(std::string_view utf8) {
 
 bool Reader::destination_word(std::string_view name) {
     static constexpr std::string_view kKnown[] = {
-        "fldinst", "listtable", "listoverridetable", "bkmkstart", "nesttableprops", "shppict", "cs", "ud", "ftnalt"};
+        "fldinst", "listtable", "listoverridetable", "bkmkstart", "nesttableprops", "shppict", "cs", "ud", "ftnalt",
+        "atnid", "atnauthor", "annotation"};
     return std::find(std::begin(kKnown), std::end(kKnown), name) != std::end(kKnown);
 }
 
@@ -150,6 +152,12 @@ bool Reader::body_destination_word(const Token &t) {
     if (w == "fldinst") return begin_destination(Destination::FieldInstruction, Closing::Nothing), true;
     if (w == "fldrslt") return begin_field_result(), true;
     if (w == "footnote") return begin_note(), true;
+    if (w == "annotation") return begin_note(Closing::Comment), true;
+    if (w == "atnid" || w == "atnauthor") {
+        name_.clear();
+        (w == "atnid" ? initials_ : author_).clear();
+        return begin_destination(Destination::Author, w == "atnid" ? Closing::Initials : Closing::Author), true;
+    }
     if (w == "ftnalt") {
         if (!notes_.empty()) notes_.back()->kind = textdoc::NoteKind::Endnote;
         return true;
@@ -163,6 +171,7 @@ bool Reader::body_destination_word(const Token &t) {
         return begin_destination(Destination::Bookmark, Closing::Bookmark), true;
     }
     if (w == "nesttableprops") return state().nested_props = true, true;
+    if (w == "upr") return state().upr = true, true;
     return false;
 }
 
@@ -184,14 +193,28 @@ void Reader::begin_field_result() {
     if (const auto target = fields::hyperlink_target(fields_.back().instruction)) output().begin_link(*target, state());
 }
 
-void Reader::begin_note() {
+// A note or comment is read into a recording of its own; one inside
+// another is read past.
+void Reader::begin_note(Closing closing) {
     if (state().destination != Destination::Body || !notes_.empty())
         return begin_destination(Destination::Skip, Closing::Nothing);
     output();  // the body has begun
     notes_.push_back(std::make_unique<Note>());
     notes_.back()->out.set_rows(&rows_[0], &rows_[1]);
     state().nesting = 0;
-    groups_.back().closing = Closing::Note;
+    groups_.back().closing = closing;
+}
+
+// A comment's author is its \atnauthor, else its \atnid (initials); both
+// are used up by the comment.
+void Reader::end_note(Closing closing) {
+    std::unique_ptr<Note> note = std::move(notes_.back());
+    notes_.pop_back();
+    note->out.finish();
+    if (closing == Closing::Note) return output().note(note->kind, note->body, state());
+    output().comment(author_.empty() ? initials_ : author_, note->body, state());
+    author_.clear();
+    initials_.clear();
 }
 
 void Reader::close(const Group &group) {
@@ -214,13 +237,10 @@ void Reader::close(const Group &group) {
         break;
     case Closing::Field: fields_.pop_back(); break;
     case Closing::Result: output().end_link(); break;
-    case Closing::Note: {
-        std::unique_ptr<Note> note = std::move(notes_.back());
-        notes_.pop_back();
-        note->out.finish();
-        output().note(note->kind, note->body, state());
-        break;
-    }
+    case Closing::Note:
+    case Closing::Comment: end_note(group.closing); break;
+    case Closing::Author: author_ = name_; break;
+    case Closing::Initials: initials_ = name_; break;
     case Closing::Picture:
         if (state().destination == Destination::Body) output().object(picture_object(), state());
         break;

@@ -24,6 +24,7 @@ enum class Destination : uint8_t {
     FieldInstruction,
     Picture,
     Bookmark,
+    Author,  // of the comment that follows (\atnauthor, \atnid)
 };
 
 struct GroupState {
@@ -38,6 +39,7 @@ struct GroupState {
     bool table_style = false;   // a style-sheet entry of a kind not kept
     bool entry = false;         // inside one entry of the font table or style sheet
     bool nested_props = false;  // inside \nesttableprops: rows of nested tables
+    bool upr = false;           // after \upr: the next group is the 8-bit text its \ud group stands for
 };
 
 }  // namespace qrv::import::rtf

@@ -74,6 +74,10 @@ void Reader::open_group() {
         return;
     }
     Group group{state(), Closing::Nothing};
+    if (std::exchange(state().upr, false)) {
+        group.state.upr = false;
+        group.state.destination = Destination::Skip;
+    }
     const Destination d = group.state.destination;
     if ((d == Destination::FontTable || d == Destination::StyleSheet) && !group.state.entry) {
         group.state.entry = true;

@@ -52,7 +52,10 @@ private:
         Result,
         Note,
         Picture,
-        Bookmark
+        Bookmark,
+        Author,
+        Initials,
+        Comment
     };
     struct Group {
         GroupState state;
@@ -62,6 +65,7 @@ private:
         std::string instruction;
         bool link = false;
     };
+    // A footnote, endnote or comment (\annotation) being read.
     struct Note {
         textdoc::Recording body;
         BodyOutput out{body};
@@ -97,7 +101,8 @@ private:
     bool body_destination_word(const Token &t);
     void begin_destination(Destination d, Closing closing);
     void begin_field_result();
-    void begin_note();
+    void begin_note(Closing closing = Closing::Note);
+    void end_note(Closing closing);
     textdoc::ObjectRef picture_object();
 
     GroupState &state() { return groups_.back().state; }
@@ -122,7 +127,8 @@ private:
     // The tables' entries in hand.
     int32_t font_number_ = -1;
     Font font_;
-    std::string name_;  // of a style, bookmark or property
+    std::string name_;  // of a style, bookmark, property or comment author
+    std::string author_, initials_;  // of the comment to come
     model::PropertyId property_ = model::kPropertyTitle;
     int32_t time_[5] = {};
     textdoc::TabStop tab_;
