@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# The generated 500-page Word document (bench_docx_import --write-docx) and
-# 1,000-slide presentation (bench_slides_export --write-pptx) converted to
-# HTML by qrvex-export and by LibreOffice (soffice --headless --convert-to
-# html), each under /usr/bin/time -v, best of three runs after a warm-up;
-# prints wall time, CPU time and peak memory side by side.
+# The generated 500-page Word document (bench_docx_import --write-docx),
+# the same book as RTF (bench/make_rtf.py) and the 1,000-slide presentation
+# (bench_slides_export --write-pptx) converted to HTML by qrvex-export and by
+# LibreOffice (soffice --headless --convert-to html), each under
+# /usr/bin/time -v, best of three runs after a warm-up; prints wall time,
+# CPU time and peak memory side by side, and the RTF export's CPU time
+# against a plain `wc -w` over the same file (means of 20 runs).
 # LibreOffice is a peer for local comparison only; CI does not run this.
 # Usage: bash bench/docx_peer.sh [build/release]
 set -euo pipefail
@@ -14,6 +16,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 "$build/bin/bench_docx_import" --write-docx "$work/book.docx"
 "$build/bin/bench_slides_export" --write-pptx "$work/talk.pptx"
+python3 bench/make_rtf.py "$work/book.rtf"
 profile="file://$work/profile"
 
 # wall seconds, CPU seconds and peak resident kilobytes of one run
@@ -49,8 +52,25 @@ compare() {
     "$(echo "$tw / $ow" | bc -l)" "$(echo "$tc / $oc" | bc -l)" "$(echo "$trss / $orss" | bc -l)")")
 }
 
+# Mean CPU seconds of one run of a command, over 20 runs.
+cpu_per_run() {
+  python3 - "$@" <<'PY'
+import resource, subprocess, sys
+runs = 20
+for _ in range(runs):
+    subprocess.run(sys.argv[1:], stdout=subprocess.DEVNULL, check=True)
+usage = resource.getrusage(resource.RUSAGE_CHILDREN)
+print(f"{(usage.ru_utime + usage.ru_stime) / runs:.4f}")
+PY
+}
+
 ratios=()
 compare "500-page DOCX" "$work/book.docx"
+compare "500-page RTF" "$work/book.rtf"
 compare "1,000-slide PPTX" "$work/talk.pptx"
 printf '\n'
 printf '%s\n' "${ratios[@]}"
+rtf_cpu=$(cpu_per_run "$build/bin/qrvex-export" "$work/book.rtf" -q -o "$work/ours.html")
+wc_cpu=$(cpu_per_run wc -w "$work/book.rtf")
+printf '500-page RTF: qrvex-export %.4f s of CPU, wc -w %.4f s: %.1fx wc -w\n' "$rtf_cpu" "$wc_cpu" \
+  "$(echo "$rtf_cpu / $wc_cpu" | bc -l)"

@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <utility>
@@ -56,7 +57,12 @@ void *CodePages::converter(int32_t code_page) {
     return it->second == kNone ? nullptr : it->second;
 }
 
+// Bytes below 0x80 are ASCII in every code page an RTF file names (a
+// double-byte page's trail bytes follow a lead byte of 0x81 or more), so
+// text without others needs no converter.
 void CodePages::decode(std::string_view bytes, int32_t code_page, std::string &out) {
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return void(out.append(bytes));
     void *cd = converter(code_page);
     if (!cd) return append_latin1(bytes, out);
     iconv(static_cast<iconv_t>(cd), nullptr, nullptr, nullptr, nullptr);
