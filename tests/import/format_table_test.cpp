@@ -96,8 +96,9 @@ TEST(NumberFormatTable, BuiltinIds) {
     EXPECT_EQ(check.show(check.table().key_of_builtin(38), -1234).colour, std::optional<uint32_t>(0xFF0000));
 }
 
-// Fractions have no tokens: the table gives the text their cells show.
-TEST(NumberFormatTable, FractionsShowAsTheSheetShowsThem) {
+// Fractions and elapsed time have no tokens: the table gives the text their
+// cells show.
+TEST(NumberFormatTable, FractionsAndElapsedTimeShowAsTheSheetShowsThem) {
     struct Case {
         const char *code;
         double value;
@@ -122,6 +123,19 @@ TEST(NumberFormatTable, FractionsShowAsTheSheetShowsThem) {
         {R"([>100]\b\i\g;# ?/?)", 200, nullptr},  // the section holds no fraction
         {"0%", 0.5, nullptr},
         {"0.00", 0.5, nullptr},
+        {"[h]:mm:ss", 1.5, "36:00:00"},
+        {"[h]:mm:ss", (255 * 3600 + 610) / 86400.0, "255:10:10"},
+        {"[h]:mm:ss", 1.0 / 86400 * 0.4, "0:00:00"},
+        {"[h]:mm", 0, "0:00"},
+        {"[hh]:mm", 1.0 / 24, "01:00"},
+        {"[mm]:ss", 2.0 / 24, "120:00"},
+        {"[ss]", 1.0 / 1440, "60"},
+        {"[h]:mm:ss", -0.5, "-12:00:00"},
+        {R"([h]"h "mm"m")", 1.25, "30h 00m"},
+        {"[h]:mm;\\-", -1, nullptr},  // the negative section shows no time
+        {"d [h]", 1, nullptr},            // a day beside the hours: left to the definition
+        {"h:mm", 1.5, nullptr},
+        {"[h]:mm", 1e300, nullptr},
     };
     FormatCheck check;
     for (const Case &c : cases) {
@@ -143,7 +157,7 @@ TEST(NumberFormatTable, Reports) {
     } cases[] = {
         {"#,##0.00;[Red](#,##0.00)", Fidelity::kExact, ""},
         {"dddd, mmmm d, yyyy h:mm AM/PM", Fidelity::kExact, ""},
-        {"[h]:mm", Fidelity::kApproximate, "elapsed time"},
+        {"[h]:mm", Fidelity::kExact, ""},  // the importer writes the elapsed time
         {"#,##0,", Fidelity::kApproximate, "scaled by 1000"},
         {"# ?/?", Fidelity::kExact, ""},  // the importer writes the fraction
         {"ss.00", Fidelity::kApproximate, "fractions of a second"},
@@ -151,7 +165,7 @@ TEST(NumberFormatTable, Reports) {
         {"h AM/PM;h A/P", Fidelity::kApproximate, "A/P"},
         {"0.0e+0", Fidelity::kApproximate, "e+"},
         {"[Foo]0", Fidelity::kApproximate, "[Foo] is ignored"},
-        {"[h]:mm:s", Fidelity::kApproximate, "elapsed time shows the time of day; s shows two digits"},
+        {"[h]:mm:s", Fidelity::kApproximate, "s shows two digits"},
         {"\"abc", Fidelity::kNotUnderstood, "unclosed quote"},
         {"[Red0", Fidelity::kNotUnderstood, "unclosed bracket"},
         {"0\\", Fidelity::kNotUnderstood, "nothing after"},

@@ -133,7 +133,9 @@ private:
     }
 
     void elapsed(size_t i) {
-        report_.approximate("elapsed time shows the time of day");
+        const Lexeme &lexeme = lexemes_[i];
+        if (!section_.elapsed)
+            section_.elapsed = Elapsed{lexeme.letter, static_cast<uint8_t>(std::min<uint32_t>(lexeme.count, 16))};
         code(i);
     }
 

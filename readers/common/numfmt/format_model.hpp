@@ -105,12 +105,23 @@ struct Fraction {
     bool operator==(const Fraction &) const = default;
 };
 
+// Elapsed time ("[h]:mm:ss", "[mm]:ss", "[ss]"): the bracketed unit counts
+// the whole time, not the time of day, which no token says; its place holds
+// the unit's token and the importer writes the text (elapsed_text.hpp).
+struct Elapsed {
+    char unit = 'h';      // h, m or s
+    uint8_t digits = 1;   // at least this many ("[hh]": 2)
+
+    bool operator==(const Elapsed &) const = default;
+};
+
 struct Section {
     std::optional<Condition> condition;  // none: a default section
     ValueShown value = ValueShown::kSigned;
     std::optional<uint32_t> colour;  // 0x00RRGGBB
     std::vector<Piece> pieces;       // none: the section shows nothing
     std::optional<Fraction> fraction;  // where its general token shows a fraction
+    std::optional<Elapsed> elapsed;    // where its time counts the whole time in a unit
 
     void add_token(uint32_t token) { pieces.push_back(Piece{Piece::Kind::kToken, token, {}}); }
     // Literal text; it joins a text piece just before it.

@@ -5,30 +5,10 @@
 #include <cmath>
 #include <cstdint>
 
+#include "section_of_value.hpp"
+
 namespace qrv::import::numfmt {
 namespace {
-
-bool holds(const Condition &c, double v) {
-    switch (c.test) {
-    case Comparison::kLess: return v < c.comparand;
-    case Comparison::kGreater: return v > c.comparand;
-    case Comparison::kEqual: return v == c.comparand;
-    case Comparison::kLessOrEqual: return v <= c.comparand;
-    case Comparison::kGreaterOrEqual: return v >= c.comparand;
-    case Comparison::kNotEqual: return v != c.comparand;
-    }
-    return false;
-}
-
-// The section a value shows in: the first whose condition holds, else the
-// first without one.
-const Section *section_for(const NumberFormat &format, double value) {
-    for (const Section &s : format.sections)
-        if (s.condition && holds(*s.condition, value)) return &s;
-    for (const Section &s : format.sections)
-        if (!s.condition) return &s;
-    return nullptr;
-}
 
 struct Ratio {
     uint64_t numerator = 0, denominator = 1;

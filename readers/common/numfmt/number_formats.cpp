@@ -2,6 +2,7 @@
 
 #include "code_parser.hpp"
 #include "definition_writer.hpp"
+#include "elapsed_text.hpp"
 #include "fraction_text.hpp"
 #include "letters.hpp"
 
@@ -41,14 +42,15 @@ uint32_t NumberFormatTable::key_of_builtin(uint32_t id) { return key_of_code(bui
 uint32_t NumberFormatTable::key_of_format(const numfmt::NumberFormat &format) {
     const uint32_t key = next_key_++;
     numfmt::write_definition(writer_, key, format);
-    if (numfmt::has_fraction(format)) fractions_.emplace(key, format);
+    if (numfmt::has_fraction(format) || numfmt::has_elapsed(format)) texts_.emplace(key, format);
     return key;
 }
 
 std::optional<std::string> NumberFormatTable::text_of(uint32_t format_key, double value) const {
-    const auto found = fractions_.find(format_key);
-    if (found == fractions_.end()) return std::nullopt;
-    return numfmt::fraction_text(found->second, value);
+    const auto found = texts_.find(format_key);
+    if (found == texts_.end()) return std::nullopt;
+    if (auto fraction = numfmt::fraction_text(found->second, value)) return fraction;
+    return numfmt::elapsed_text(found->second, value);
 }
 
 }  // namespace qrv::import

@@ -27,7 +27,7 @@
 
 namespace qrv::import {
 
-// Fraction formats have no tokens; the table shows their cells' text
+// Fraction and elapsed-time formats have no tokens; the table shows their cells' text
 // itself (text_of).
 class NumberFormatTable final : public NumberTexts {
 public:
@@ -61,7 +61,7 @@ private:
     std::unordered_map<std::string, Entry> keys_;
     Entry too_long_{0, {}};
     uint32_t next_key_ = 1;
-    std::unordered_map<uint32_t, numfmt::NumberFormat> fractions_;  // formats with a fraction, by key
+    std::unordered_map<uint32_t, numfmt::NumberFormat> texts_;  // formats with a fraction or elapsed time, by key
 };
 
 // The code of a built-in format id ("0.00" for 2), or "" for none.
