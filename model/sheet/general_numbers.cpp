@@ -18,6 +18,7 @@ std::array<std::string, GeneralNumbers::kCodeCount> make_codes() {
     std::array<std::string, GeneralNumbers::kCodeCount> codes;
     for (int e = GeneralNumbers::kLowestFixed; e <= GeneralNumbers::kHighestFixed; ++e)
         codes[static_cast<size_t>(e - GeneralNumbers::kLowestFixed)] = fixed_code(e);
+    codes[GeneralNumbers::kCodeCount - 2] = "0E+00";
     codes.back() = "0.##############E+00";
     return codes;
 }
@@ -36,6 +37,13 @@ bool fits_library_digits(double magnitude, int e) {
     return std::fabs(scaled - std::nearbyint(scaled)) <= scaled * 1e-12;
 }
 
+// The value's digits before its exponent are a single digit (to 15
+// significant digits): 1E-10, 5E+20.
+bool single_digit_mantissa(double magnitude, int e) {
+    const double mantissa = magnitude / std::pow(10.0, e);
+    return std::fabs(mantissa - std::nearbyint(mantissa)) <= mantissa * 1e-14;
+}
+
 }  // namespace
 
 const std::array<std::string, GeneralNumbers::kCodeCount> &GeneralNumbers::codes() {
@@ -50,7 +58,8 @@ uint32_t GeneralNumbers::key_for(double value) const {
     const double magnitude = std::fabs(value);
     if (magnitude < 1e15 && value == std::trunc(value)) return 0;
     const int e = static_cast<int>(std::floor(std::log10(magnitude)));
-    if (e < kLowestFixed || e > kHighestFixed) return keys_.back();
+    if (e < kLowestFixed || e > kHighestFixed)
+        return single_digit_mantissa(magnitude, e) ? keys_[kCodeCount - 2] : keys_.back();
     if (e >= kLibraryLowestExponent && fits_library_digits(magnitude, e)) return 0;
     return keys_[static_cast<size_t>(e - kLowestFixed)];
 }

@@ -60,7 +60,7 @@ TEST(XlsImport, EachCellRecordReachesTheFilters) {
         {"general numbers keep 15 digits",
          "",
          one(record(0x0203, cell(0, 0) + f64(0.123456789)) + record(0x0203, cell(0, 1) + f64(1e-11))),
-         {"r1: =0.123456789| =1.0E-11|"}},
+         {"r1: =0.123456789| =1E-11|"}},
         {"packed numbers",
          "",
          one(record(0x027E, cell(0, 0) + u32(rk_of_integer(-7, false))) +
