@@ -50,6 +50,7 @@ public:
 
 private:
     void write_object(const ObjectInfo &object, bool in_link);
+    void write_chart(const ObjectInfo &object);
     // Lists open in the current container (the page or a table cell).
     struct ListLevel {
         bool numbered;
@@ -69,6 +70,7 @@ private:
     Output body_{spill_};
     std::vector<std::vector<ListLevel>> containers_{1};
     std::string paragraph_end_;  // closing tag of the paragraph in hand
+    std::string after_paragraph_;  // what follows it: the data tables of its charts
     // The table of contents follows the document's title: a Title paragraph
     // ahead of every heading, else nothing (the contents then lead the body).
     enum class TitleState : uint8_t { Awaited, Open, Done } title_state_ = TitleState::Awaited;

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "chart_table.hpp"
+#include "chart_text.hpp"
 #include "pictures.hpp"
 #include "outline.hpp"
 #include "sheet.hpp"
@@ -63,7 +65,10 @@ void TextWriter::text(std::string_view utf8, const TextFormat &format) {
 
 void TextWriter::line_break() { out_ += tables_.empty() ? '\n' : ' '; }
 
-void TextWriter::end_paragraph() { end_block(); }
+void TextWriter::end_paragraph() {
+    end_block();
+    if (tables_.empty()) write_due_charts();
+}
 
 void TextWriter::note_reference(unsigned number) {
     out_ += '[';
@@ -78,14 +83,28 @@ namespace {
 // reader of the text needs.
 std::string text_label(const ObjectInfo &object) {
     std::string label = object_word(object.kind);
-    if (!object.description.empty()) label += ": " + object.description;
+    if (object.chart) label += ": " + chart_caption(object);
+    else if (!object.description.empty()) label += ": " + object.description;
     label[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(label[0])));
     return "[" + label + "]";
 }
 
 }  // namespace
 
-void TextWriter::object(const ObjectInfo &object) { out_ += text_label(object); }
+void TextWriter::object(const ObjectInfo &object) {
+    out_ += text_label(object);
+    if (object.chart) charts_due_.push_back(object);
+}
+
+// The data of the charts named since the last block, each a block of its own.
+void TextWriter::write_due_charts() {
+    for (const ObjectInfo &chart : charts_due_) {
+        begin_block();
+        write_chart_text(out_, chart);
+        end_block();
+    }
+    charts_due_.clear();
+}
 
 // A table of the text flow: a line a row, its cells separated by tabs.  A
 // table nested in a cell shows inside the cell, its words separated by
@@ -115,6 +134,7 @@ void TextWriter::end_table() {
     if (nested) return;
     out_ += '\n';
     end_block();
+    write_due_charts();
 }
 
 // A sheet: its name underlined, then its rows as aligned columns; a merged
@@ -143,7 +163,10 @@ void TextWriter::sheet_cell(const SheetCell &cell) {
         sheet_.add_cell(cell.text, cell.numeric);
     } else {
         std::string text = cell.text;
-        for (const ObjectInfo &object : cell.objects) text += (text.empty() ? "" : " ") + text_label(object);
+        for (const ObjectInfo &object : cell.objects) {
+            text += (text.empty() ? "" : " ") + text_label(object);
+            if (object.chart) charts_due_.push_back(object);
+        }
         sheet_.add_cell(text, cell.numeric);
     }
     for (unsigned i = 1; i < cell.column_span; ++i) sheet_.add_cell({}, false);
@@ -153,12 +176,15 @@ void TextWriter::end_sheet() {
     begin_block();
     sheet_.write_lines(out_);
     end_block();
+    write_due_charts();
 }
 
 // Plain text is the text of the document's flow: no table of contents
 // (the headings stand in the text and nothing would link to them), and the
 // notes and comments, which stand outside the flow, are left to the HTML;
 // a note's reference keeps its number in the text.
-void TextWriter::finish(std::string_view, const std::vector<OutlineEntry> &, const std::vector<Note> &) {}
+void TextWriter::finish(std::string_view, const std::vector<OutlineEntry> &, const std::vector<Note> &) {
+    write_due_charts();
+}
 
 }  // namespace qrv::filters::text

@@ -11,6 +11,7 @@
 
 #include "output.hpp"
 #include "sheet_grid.hpp"
+#include "pictures.hpp"
 #include "writer.hpp"
 
 namespace qrv::filters::text {
@@ -59,8 +60,10 @@ private:
     Table &cell_in_hand();
     // A slide's label as a line of its own, when no title took it.
     void write_slide_line();
+    void write_due_charts();
 
     Output &out_;
+    std::vector<ObjectInfo> charts_due_;  // charts named whose data is still to come
     std::vector<Table> tables_;          // open tables, innermost last
     SheetGrid sheet_;                    // the sheet in hand
     bool gap_row_ = false;               // the sheet row in hand stands for empty rows left out
