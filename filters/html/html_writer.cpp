@@ -39,7 +39,7 @@ constexpr const char *kObjectStyle =
     ".object{display:inline-block;border:1px dashed #888;padding:0.5em;color:#555;font-size:smaller}\n";
 constexpr const char *kChartStyle =
     "span.chart{display:inline-block;vertical-align:bottom}\nspan.chart svg{max-width:100%;height:auto}\n"
-    "table.chart-data caption{text-align:left;font-weight:bold}\n";
+    "table.chart-data caption{text-align:left;font-weight:bold}\ndiv.sheet-charts.hidden{display:none}\n";
 constexpr const char *kCellParagraphStyle = "td p,th p{margin:0.2em 0}\n";
 constexpr const char *kHeadingMarkerStyle =
     "h1 .marker,h2 .marker,h3 .marker,h4 .marker,h5 .marker,h6 .marker"

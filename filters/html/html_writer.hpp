@@ -12,6 +12,7 @@
 
 #include "output.hpp"
 #include "spill.hpp"
+#include "pictures.hpp"
 #include "writer.hpp"
 
 namespace qrv::filters::html {
@@ -71,6 +72,8 @@ private:
     std::vector<std::vector<ListLevel>> containers_{1};
     std::string paragraph_end_;  // closing tag of the paragraph in hand
     std::string after_paragraph_;  // what follows it: the data tables of its charts
+    std::vector<ObjectInfo> sheet_charts_;  // the charts of the sheet in hand, written after its table
+    bool sheet_hidden_ = false;
     // The table of contents follows the document's title: a Title paragraph
     // ahead of every heading, else nothing (the contents then lead the body).
     enum class TitleState : uint8_t { Awaited, Open, Done } title_state_ = TitleState::Awaited;

@@ -146,11 +146,14 @@ TEST(Charts, EachKindIsDrawnFromItsCache) {
     }
 }
 
-// A kind that is not drawn shows its title and its data as a table.
+// A kind that is not drawn shows its title and its data as a table; a
+// sheet's charts follow its table.
 TEST(Charts, OtherKindsShowTheirData) {
     const std::string page = page_of_chart(chart_part(group("radarChart", "", kTwoSeries), "Reach"));
     EXPECT_TRUE(svg_of(page).empty());
-    EXPECT_NE(page.find("<table class=\"chart-data\"><caption>Reach</caption>"), std::string::npos) << page;
+    EXPECT_NE(page.find("</table>\n<div class=\"sheet-charts\">\n<table class=\"chart-data\"><caption>Reach</caption>"),
+              std::string::npos)
+        << page;
     EXPECT_NE(page.find("<tr><th>Region</th><th>Apples</th><th>Pears</th></tr>"), std::string::npos) << page;
     EXPECT_NE(page.find("<tr><td>East</td><td>2</td><td>6</td></tr>"), std::string::npos) << page;
 }
@@ -183,6 +186,27 @@ TEST(Charts, JsonHasTheChartBlock) {
                         R"("categories":["North","South","East"],"values":[3,5,2]})"),
               std::string::npos)
         << json;
+}
+
+// A title element without text over a chart of one series is the series'
+// name, unless the chart deleted its automatic title.
+TEST(Charts, AnEmptyTitleIsTheSeriesName) {
+    const std::string pie = group("pieChart", "", series("Share", {"1", "2"}));
+    const std::string shown = "<c:title><c:overlay val=\"0\"/><c:txPr><a:p><a:endParaRPr/></a:p></c:txPr></c:title>";
+    struct Case {
+        std::string settings;
+        const char *expected;
+    };
+    const Case cases[] = {
+        {shown + "<c:autoTitleDeleted val=\"0\"/>", R"("chart":{"kind":"pie","grouping":"clustered","title":"Share",)"},
+        {shown + "<c:autoTitleDeleted val=\"1\"/>", R"("chart":{"kind":"pie","grouping":"clustered","legend")"},
+    };
+    for (const auto &c : cases) {
+        const std::string part = "<c:chartSpace xmlns:c=\"" + kChartNs + "\" xmlns:a=\"" + kDrawingNs + "\"><c:chart>" +
+                                 c.settings + "<c:plotArea>" + pie + "</c:plotArea></c:chart></c:chartSpace>";
+        const std::string json = page_of_chart(part, QRV_OUTPUT_JSON);
+        EXPECT_NE(json.find(c.expected), std::string::npos) << json;
+    }
 }
 
 // Hostile or broken chart parts give what could be read, never a crash.

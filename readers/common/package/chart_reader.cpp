@@ -301,8 +301,11 @@ void ChartReader::text(std::string_view piece) {
 
 model::Chart ChartReader::take() {
     State &s = *state_;
-    // A title without text of its own is the name of the chart's one series.
-    if (s.title_wanted && !s.title_deleted && s.chart.title.empty() && s.chart.series.size() == 1)
+    // A title without text of its own is the name of the chart's one series
+    // (a pie's or doughnut's: of the series it shows, the first).
+    const bool pie = s.chart.kind == ChartKind::Pie || s.chart.kind == ChartKind::Doughnut;
+    const bool one_series = s.chart.series.size() == 1 || (pie && !s.chart.series.empty());
+    if (s.title_wanted && !s.title_deleted && s.chart.title.empty() && one_series)
         s.chart.title = s.chart.series[0].name;
     return std::move(s.chart);
 }
