@@ -1,5 +1,6 @@
 // A pie or a doughnut: the first series' positive values as slices from
 // the top, clockwise, each in the palette's colour of its point.
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>

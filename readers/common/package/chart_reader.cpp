@@ -43,13 +43,6 @@ uint32_t chart_hex_colour(std::string_view hex) {
     return hex.size() == 6 && r.ec == std::errc() && r.ptr == hex.data() + 6 ? value : model::kNoChartColour;
 }
 
-// Where the text of the element being read goes.
-enum class ChartText : uint8_t { None, Title, Point };
-// What part of a series its points belong to.
-enum class SeriesPart : uint8_t { None, Name, Categories, Values, XValues };
-// The axis being read: its title is the category or the value axis's.
-enum class ChartAxis : uint8_t { None, Category, Value };
-
 }  // namespace
 
 uint32_t drawing_colour(const XmlName &name, const XmlAttributes &a) {
@@ -64,6 +57,13 @@ uint32_t drawing_colour(const XmlName &name, const XmlAttributes &a) {
 }
 
 struct ChartReader::State {
+    // Where the text of the element being read goes.
+    enum class ChartText : uint8_t { None, Title, Point };
+    // What part of a series its points belong to.
+    enum class SeriesPart : uint8_t { None, Name, Categories, Values, XValues };
+    // The axis being read: its title is the category or the value axis's.
+    enum class ChartAxis : uint8_t { None, Category, Value };
+
     Chart chart;
     size_t depth = 0;
     bool has_kind = false;
@@ -281,6 +281,9 @@ void ChartReader::start(const XmlName &name, const XmlAttributes &a) {
 }
 
 void ChartReader::end(const XmlName &name) {
+    using ChartText = State::ChartText;
+    using SeriesPart = State::SeriesPart;
+    using ChartAxis = State::ChartAxis;
     State &s = *state_;
     if (s.collecting == ChartText::Point && s.series) s.finish_point();
     s.collecting = ChartText::None;
@@ -294,6 +297,7 @@ void ChartReader::end(const XmlName &name) {
 }
 
 void ChartReader::text(std::string_view piece) {
+    using ChartText = State::ChartText;
     State &s = *state_;
     std::string *into = s.collecting == ChartText::Title ? s.title : s.collecting == ChartText::Point ? &s.text : nullptr;
     if (into && into->size() < model::kMaxChartText) into->append(piece.substr(0, model::kMaxChartText - into->size()));
