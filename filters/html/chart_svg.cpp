@@ -44,23 +44,27 @@ void legend_entry(std::string &svg, double x, double y, const LegendEntry &entry
     svg_text(svg, x + 14, y, "legend-entry", "start", short_text(entry.text, characters));
 }
 
-// The legend beside the plot (a column on the right) or under it (a row),
-// and the box left for the plot.
+// The legend as a row above or below the plot, or a column beside it, and
+// the box left for the plot.
 ChartBox draw_legend(std::string &svg, const model::Chart &chart, ChartBox box) {
+    using model::LegendPosition;
     const std::vector<LegendEntry> entries = legend_entries(chart);
-    if (chart.legend == model::LegendPosition::None || entries.empty()) return box;
+    if (chart.legend == LegendPosition::None || entries.empty()) return box;
     svg += "<g class=\"legend\">";
-    const bool row = chart.legend == model::LegendPosition::Bottom || chart.legend == model::LegendPosition::Top;
-    if (row) {
+    if (chart.legend == LegendPosition::Bottom || chart.legend == LegendPosition::Top) {
+        const bool top = chart.legend == LegendPosition::Top;
         const double step = std::max(60.0, box.width() / double(entries.size()));
+        const double y = top ? box.top + 12 : box.bottom - 4;
         for (size_t i = 0; i < entries.size() && box.left + step * double(i) < box.right; ++i)
-            legend_entry(svg, box.left + step * double(i), box.bottom - 4, entries[i], size_t(step / 7));
-        box.bottom -= 20;
+            legend_entry(svg, box.left + step * double(i), y, entries[i], size_t(step / 7));
+        (top ? box.top : box.bottom) += top ? 20 : -20;
     } else {
+        const bool left = chart.legend == LegendPosition::Left;
         const double width = std::min(130.0, box.width() / 3);
+        const double x = left ? box.left : box.right - width + 4;
         for (size_t i = 0; i < entries.size() && box.top + 16 * double(i + 1) < box.bottom; ++i)
-            legend_entry(svg, box.right - width + 4, box.top + 16 * double(i + 1), entries[i], size_t(width / 7) - 2);
-        box.right -= width;
+            legend_entry(svg, x, box.top + 16 * double(i + 1), entries[i], size_t(width / 7) - 2);
+        (left ? box.left : box.right) += left ? width : -width;
     }
     svg += "</g>";
     return box;

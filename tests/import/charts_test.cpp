@@ -146,6 +146,31 @@ TEST(Charts, EachKindIsDrawnFromItsCache) {
     }
 }
 
+// The legend stands where the chart puts it: a column on the right or the
+// left, a row along the top or the bottom.
+TEST(Charts, TheLegendStandsWhereTheChartPutsIt) {
+    struct Case {
+        const char *position;
+        bool (*where)(double x, double y);
+    };
+    const Case cases[] = {
+        {"r", [](double x, double) { return x > 300; }},
+        {"l", [](double x, double) { return x < 100; }},
+        {"t", [](double, double y) { return y < 50; }},
+        {"b", [](double, double y) { return y > 300; }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.position);
+        const std::string legend = "<c:legend><c:legendPos val=\"" + std::string(c.position) + "\"/></c:legend>";
+        const std::string svg = svg_of(page_of_chart(chart_part(group("lineChart", "", kTwoSeries), "Sales", legend)));
+        const size_t at = svg.find("<g class=\"legend\"><rect x=\"");
+        ASSERT_NE(at, std::string::npos) << svg;
+        const double x = std::stod(svg.substr(svg.find("x=\"", at) + 3));
+        const double y = std::stod(svg.substr(svg.find("y=\"", at) + 3));
+        EXPECT_TRUE(c.where(x, y)) << x << ", " << y;
+    }
+}
+
 // A kind that is not drawn shows its title and its data as a table; a
 // sheet's charts follow its table.
 TEST(Charts, OtherKindsShowTheirData) {
