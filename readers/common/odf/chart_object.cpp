@@ -60,27 +60,27 @@ std::string_view without_table(std::string_view address) {
     return dot == std::string_view::npos ? address : address.substr(dot + 1);
 }
 
+constexpr uint32_t kMostTableColumns = model::kMaxChartSeries + 8;
+
+}  // namespace
+
 // What a style of the chart says: the plot area's grouping and bar
 // direction, a series' colours.
-struct ChartStyle {
+struct ChartObjectStyle {
     bool vertical = false, stacked = false, percent = false;
     uint32_t fill = model::kNoChartColour, stroke = model::kNoChartColour;
 };
 
-struct TableCell {
+struct ChartTableCell {
     std::string text;
     double value = model::kNoChartValue;
 };
 
 // A series as the chart names it, filled in from the table at the end.
-struct SeriesRanges {
+struct ChartSeriesRanges {
     std::string values, label, domain, style;
     ChartKind kind = ChartKind::Other;
 };
-
-constexpr uint32_t kMostTableColumns = model::kMaxChartSeries + 8;
-
-}  // namespace
 
 bool parse_cell_range(std::string_view text, CellRange &range) {
     bool quoted = false;  // of a list of ranges, the first: up to a space outside a table's quoted name
@@ -101,22 +101,22 @@ bool parse_cell_range(std::string_view text, CellRange &range) {
 struct ChartObjectReader::State {
     model::Chart chart;
     bool is_chart = false;
-    std::map<std::string, ChartStyle, std::less<>> styles;
+    std::map<std::string, ChartObjectStyle, std::less<>> styles;
     std::string style;  // the style being read
     std::string plot_style;
-    std::vector<SeriesRanges> series;
+    std::vector<ChartSeriesRanges> series;
     std::string categories;  // the range of the x axis's categories
     std::string axis;        // the dimension of the axis being read ("x", "y")
     std::string *title = nullptr;
     size_t title_depth = 0, depth = 0;
     bool in_title_paragraph = false;
 
-    std::vector<std::vector<TableCell>> table;  // rows of cells
+    std::vector<std::vector<ChartTableCell>> table;  // rows of cells
     size_t cells = 0;           // kept in the table
     size_t points = 0;          // kept in the series
     uint32_t row_repeat = 1;    // of the row being read
     uint32_t column = 0;
-    TableCell *cell = nullptr;  // the cell whose text comes
+    ChartTableCell *cell = nullptr;  // the cell whose text comes
 
     void style_element(const XmlName &name, const XmlAttributes &a);
     void chart_element(std::string_view e, const XmlAttributes &a);
@@ -124,8 +124,8 @@ struct ChartObjectReader::State {
     void start_cell(const XmlAttributes &a);
     void repeat_row();
     bool room_for_point() { return points < model::kMaxChartPoints && ++points; }
-    std::vector<TableCell *> range_cells(std::string_view range);
-    void fill_series(const SeriesRanges &ranges);
+    std::vector<ChartTableCell *> range_cells(std::string_view range);
+    void fill_series(const ChartSeriesRanges &ranges);
 };
 
 void ChartObjectReader::State::style_element(const XmlName &name, const XmlAttributes &a) {
@@ -134,7 +134,7 @@ void ChartObjectReader::State::style_element(const XmlName &name, const XmlAttri
         return;
     }
     if (style.empty()) return;
-    ChartStyle &s = styles[style];
+    ChartObjectStyle &s = styles[style];
     if (name.local == "chart-properties") {
         s.vertical = a.get(Ns::OdfChart, "vertical") == "true";
         s.stacked = a.get(Ns::OdfChart, "stacked") == "true";
@@ -194,10 +194,10 @@ void ChartObjectReader::State::start_cell(const XmlAttributes &a) {
     column = static_cast<uint32_t>(std::min<uint64_t>(uint64_t(column) + repeat, kMostTableColumns));
     if (table.empty() || table.size() > model::kMaxChartPoints || at >= kMostTableColumns) return;
     if (cells >= model::kMaxChartPoints * 2) return;
-    std::vector<TableCell> &cells_of_row = table.back();
+    std::vector<ChartTableCell> &cells_of_row = table.back();
     cells += column - at;
     cells_of_row.resize(column);
-    TableCell value;
+    ChartTableCell value;
     const std::string_view number = a.get(Ns::Office, "value");
     std::from_chars(number.data(), number.data() + number.size(), value.value);
     for (uint32_t c = at; c < column; ++c) cells_of_row[c] = value;
@@ -215,8 +215,8 @@ void ChartObjectReader::State::repeat_row() {
 }
 
 // The cells of a range in the table, row by row; none for what it lacks.
-std::vector<TableCell *> ChartObjectReader::State::range_cells(std::string_view text) {
-    std::vector<TableCell *> out;
+std::vector<ChartTableCell *> ChartObjectReader::State::range_cells(std::string_view text) {
+    std::vector<ChartTableCell *> out;
     CellRange range;
     if (!parse_cell_range(text, range)) return out;
     for (uint32_t r = range.first_row; r <= range.last_row && r < table.size(); ++r)
@@ -225,16 +225,16 @@ std::vector<TableCell *> ChartObjectReader::State::range_cells(std::string_view 
     return out;
 }
 
-void ChartObjectReader::State::fill_series(const SeriesRanges &ranges) {
+void ChartObjectReader::State::fill_series(const ChartSeriesRanges &ranges) {
     model::ChartSeries &s = chart.series.emplace_back();
-    for (const TableCell *label : range_cells(ranges.label))
+    for (const ChartTableCell *label : range_cells(ranges.label))
         if (s.name.size() < model::kMaxChartText) s.name += label->text.substr(0, model::kMaxChartText - s.name.size());
-    for (const TableCell *v : range_cells(ranges.values))
+    for (const ChartTableCell *v : range_cells(ranges.values))
         if (room_for_point()) s.values.push_back(v->value);
-    for (const TableCell *x : range_cells(ranges.domain))
+    for (const ChartTableCell *x : range_cells(ranges.domain))
         if (room_for_point()) s.x_values.push_back(x->value);
     if (chart.kind != ChartKind::Scatter)
-        for (const TableCell *c : range_cells(categories))
+        for (const ChartTableCell *c : range_cells(categories))
             if (room_for_point()) s.categories.push_back(c->text);
     const auto style = styles.find(ranges.style);
     if (style == styles.end()) return;
@@ -281,7 +281,7 @@ model::Chart ChartObjectReader::take() {
                            : style->second.stacked ? model::ChartGrouping::Stacked
                                                    : model::ChartGrouping::Clustered;
     }
-    for (const SeriesRanges &ranges : s.series) s.fill_series(ranges);
+    for (const ChartSeriesRanges &ranges : s.series) s.fill_series(ranges);
     return std::move(s.chart);
 }
 
