@@ -52,6 +52,7 @@ public:
 private:
     void write_object(const ObjectInfo &object, bool in_link);
     void write_chart(const ObjectInfo &object);
+    void write_cell_objects(const SheetCell &cell);
     // Lists open in the current container (the page or a table cell).
     struct ListLevel {
         bool numbered;

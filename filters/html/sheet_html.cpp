@@ -110,17 +110,23 @@ void HtmlWriter::sheet_cell(const SheetCell &cell) {
         at = span.end;
     }
     write_escaped(body_, text.substr(at));
+    write_cell_objects(cell);
+    if (!cell.link.empty()) body_ += "</a>";
+    body_ += "</td>";
+}
+
+void HtmlWriter::sheet_row_end() { body_ += "</tr>\n"; }
+
+// A cell's pictures and objects where they are anchored; its charts wait
+// for the end of the sheet.
+void HtmlWriter::write_cell_objects(const SheetCell &cell) {
     for (const ObjectInfo &object : cell.objects) {
         if (object.chart)
             sheet_charts_.push_back(object);
         else
             write_object(object, !cell.link.empty());
     }
-    if (!cell.link.empty()) body_ += "</a>";
-    body_ += "</td>";
 }
-
-void HtmlWriter::sheet_row_end() { body_ += "</tr>\n"; }
 
 // The sheet's charts follow its table, in the order of the cells they are
 // anchored over: drawn inside a cell they would widen its column.

@@ -43,6 +43,19 @@ uint32_t chart_hex_colour(std::string_view hex) {
     return hex.size() == 6 && r.ec == std::errc() && r.ptr == hex.data() + 6 ? value : model::kNoChartColour;
 }
 
+model::ChartGrouping grouping_of(std::string_view grouping) {
+    if (grouping == "stacked") return model::ChartGrouping::Stacked;
+    if (grouping == "percentStacked") return model::ChartGrouping::PercentStacked;
+    return model::ChartGrouping::Clustered;  // "clustered", and lines' and areas' "standard"
+}
+
+model::LegendPosition legend_of(std::string_view position) {
+    if (position == "l") return model::LegendPosition::Left;
+    if (position == "t") return model::LegendPosition::Top;
+    if (position == "b") return model::LegendPosition::Bottom;
+    return model::LegendPosition::Right;
+}
+
 }  // namespace
 
 uint32_t drawing_colour(const XmlName &name, const XmlAttributes &a) {
@@ -96,6 +109,7 @@ struct ChartReader::State {
 
     void chart_element(std::string_view e, const XmlAttributes &a);
     void series_element(std::string_view e, const XmlAttributes &a);
+    static SeriesPart part_of(std::string_view element);
     void axis_element(std::string_view e, const XmlAttributes &a);
     void drawing_element(const XmlName &name, const XmlAttributes &a);
     void start_series();
@@ -119,10 +133,7 @@ void ChartReader::State::chart_element(std::string_view e, const XmlAttributes &
     } else if (e == "barDir" && groups == 1) {
         chart.horizontal = val(a) == "bar";
     } else if (e == "grouping" && groups == 1) {
-        const std::string_view g = val(a);
-        chart.grouping = g == "stacked"          ? model::ChartGrouping::Stacked
-                         : g == "percentStacked" ? model::ChartGrouping::PercentStacked
-                                                 : model::ChartGrouping::Clustered;
+        chart.grouping = grouping_of(val(a));
     } else if (e == "ser" && groups) {
         start_series();
     } else if (e == "catAx" || e == "dateAx" || e == "valAx") {
@@ -130,14 +141,8 @@ void ChartReader::State::chart_element(std::string_view e, const XmlAttributes &
         axis_depth = depth;
     } else if (axis != ChartAxis::None || title || e == "title" || e == "autoTitleDeleted") {
         axis_element(e, a);
-    } else if (e == "legend") {
-        chart.legend = model::LegendPosition::Right;
-    } else if (e == "legendPos") {
-        const std::string_view p = val(a);
-        chart.legend = p == "l"   ? model::LegendPosition::Left
-                       : p == "t" ? model::LegendPosition::Top
-                       : p == "b" ? model::LegendPosition::Bottom
-                                  : model::LegendPosition::Right;
+    } else if (e == "legend" || e == "legendPos") {
+        chart.legend = legend_of(val(a));  // a legend without a position is on the right
     }
 }
 
@@ -187,13 +192,18 @@ void ChartReader::State::finish_series() {
     part = SeriesPart::None;
 }
 
+// The part of a series a child of c:ser holds.
+ChartReader::State::SeriesPart ChartReader::State::part_of(std::string_view e) {
+    if (e == "tx") return SeriesPart::Name;
+    if (e == "cat") return SeriesPart::Categories;
+    if (e == "val" || e == "yVal") return SeriesPart::Values;
+    if (e == "xVal") return SeriesPart::XValues;
+    return SeriesPart::None;
+}
+
 void ChartReader::State::series_element(std::string_view e, const XmlAttributes &a) {
     if (depth == series_depth + 1) {
-        part = e == "tx"                  ? SeriesPart::Name
-               : e == "cat"               ? SeriesPart::Categories
-               : e == "val" || e == "yVal" ? SeriesPart::Values
-               : e == "xVal"              ? SeriesPart::XValues
-                                          : SeriesPart::None;
+        part = part_of(e);
         part_depth = depth;
         level = 0;
         if (e == "spPr") shape_depth = depth;
