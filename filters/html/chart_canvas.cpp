@@ -36,6 +36,11 @@ uint32_t series_colour(const model::Chart &chart, size_t index) {
     return own != model::kNoChartColour ? own : palette_colour(index);
 }
 
+uint32_t slice_colour(const model::Chart &chart, size_t point) {
+    const uint32_t own = chart.series.empty() ? model::kNoChartColour : model::point_colour(chart.series[0], point);
+    return own != model::kNoChartColour ? own : palette_colour(point);
+}
+
 std::string short_text(std::string_view utf8, size_t characters) {
     size_t count = 0;
     for (size_t i = 0; i < utf8.size(); ++i) {

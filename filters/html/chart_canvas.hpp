@@ -24,6 +24,9 @@ std::string svg_colour(uint32_t rgb);
 // The colour of a series: its own, else the page's palette's.
 uint32_t series_colour(const model::Chart &chart, size_t index);
 uint32_t palette_colour(size_t index);
+// The colour of a pie's slice (a point of its first series): the point's
+// own, else the palette's.
+uint32_t slice_colour(const model::Chart &chart, size_t point);
 // Text cut to at most characters code points, "…" where it was cut.
 std::string short_text(std::string_view utf8, size_t characters);
 

@@ -56,7 +56,7 @@ void draw_pie_chart(std::string &svg, const model::Chart &chart, ChartBox box) {
     for (size_t p = 0; p < values.size(); ++p) {
         if (!std::isfinite(values[p]) || values[p] <= 0) continue;
         const double sweep = values[p] / total * 2 * std::numbers::pi;
-        const std::string colour = svg_colour(palette_colour(p));
+        const std::string colour = svg_colour(slice_colour(chart, p));
         if (sweep >= 2 * std::numbers::pi - 1e-6)
             svg += whole_slice(g, colour);
         else

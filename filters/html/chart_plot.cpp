@@ -102,7 +102,8 @@ void draw_bars(std::string &svg, const Chart &chart, const ChartPlot &plot, cons
         for (size_t p = 0; p < seg[s].size(); ++p) {
             if (!std::isfinite(seg[s][p].top)) continue;
             const double b0 = double(p) + (clustered ? 0.15 + width * double(s) : 0.2);
-            svg_bar(svg, plot, b0, b0 + width, seg[s][p], series_colour(chart, s));
+            const uint32_t own = model::point_colour(chart.series[s], p);
+            svg_bar(svg, plot, b0, b0 + width, seg[s][p], own != model::kNoChartColour ? own : series_colour(chart, s));
         }
 }
 

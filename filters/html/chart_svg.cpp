@@ -33,7 +33,7 @@ std::vector<LegendEntry> legend_entries(const model::Chart &chart) {
     std::vector<LegendEntry> entries;
     const size_t count = pie_like(chart) ? (chart.series.empty() ? 0 : chart.series[0].values.size()) : chart.series.size();
     for (size_t i = 0; i < count && i < kMostLegendEntries; ++i)
-        entries.push_back(pie_like(chart) ? LegendEntry{category_label(chart, i), palette_colour(i)}
+        entries.push_back(pie_like(chart) ? LegendEntry{category_label(chart, i), slice_colour(chart, i)}
                                           : LegendEntry{series_label(chart, i), series_colour(chart, i)});
     return entries;
 }

@@ -41,6 +41,14 @@ const char *legend_name(model::LegendPosition legend) {
     }
 }
 
+// "#rrggbb".
+std::string colour_text(uint32_t rgb) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string colour = "#";
+    for (int shift = 20; shift >= 0; shift -= 4) colour += kHex[(rgb >> shift) & 15];
+    return colour;
+}
+
 void text_member(Output &out, Nesting &nest, std::string_view name, std::string_view value) {
     nest.key(name);
     write_string(out, value);
@@ -60,12 +68,7 @@ void number_array(Output &out, Nesting &nest, std::string_view name, const std::
 void write_series(Output &out, Nesting &nest, const model::ChartSeries &series) {
     nest.open('{');
     text_member(out, nest, "name", series.name);
-    if (series.colour != model::kNoChartColour) {
-        static constexpr char kHex[] = "0123456789abcdef";
-        std::string colour = "#";
-        for (int shift = 20; shift >= 0; shift -= 4) colour += kHex[(series.colour >> shift) & 15];
-        text_member(out, nest, "colour", colour);
-    }
+    if (series.colour != model::kNoChartColour) text_member(out, nest, "colour", colour_text(series.colour));
     if (!series.categories.empty()) {
         nest.open("categories", '[');
         for (const std::string &label : series.categories) {
@@ -76,6 +79,17 @@ void write_series(Output &out, Nesting &nest, const model::ChartSeries &series) 
     }
     number_array(out, nest, "values", series.values);
     if (!series.x_values.empty()) number_array(out, nest, "x", series.x_values);
+    if (!series.point_colours.empty()) {
+        nest.open("point_colours", '[');
+        for (const uint32_t colour : series.point_colours) {
+            nest.member();
+            if (colour == model::kNoChartColour)
+                out += "null";
+            else
+                write_string(out, colour_text(colour));
+        }
+        nest.close(']');
+    }
     nest.close('}');
 }
 

@@ -171,6 +171,22 @@ TEST(Charts, TheLegendStandsWhereTheChartPutsIt) {
     }
 }
 
+// A point's own colour (c:dPt) paints its slice or bar and its legend entry.
+TEST(Charts, PointsKeepTheirOwnColours) {
+    const std::string points = "<c:dPt><c:idx val=\"2\"/><c:spPr><a:solidFill><a:srgbClr val=\"445566\"/></a:solidFill>"
+                               "</c:spPr></c:dPt><c:dPt><c:idx val=\"0\"/><c:spPr><a:ln><a:solidFill><a:srgbClr "
+                               "val=\"112233\"/></a:solidFill></a:ln></c:spPr></c:dPt>";
+    std::string pie = series("Share", {"1", "2", "3"});
+    pie.insert(pie.find("<c:cat>"), points);
+    const std::string part = chart_part(group("pieChart", "", pie));
+    const std::string svg = svg_of(page_of_chart(part));
+    EXPECT_EQ(count_of(svg, "fill=\"#445566\""), 2u) << svg;  // the slice and its legend entry
+    EXPECT_EQ(count_of(svg, "fill=\"#112233\""), 2u) << svg;
+    EXPECT_EQ(count_of(svg, "fill=\"#ed7d31\""), 2u) << svg;  // the palette's second colour
+    const std::string json = page_of_chart(part, QRV_OUTPUT_JSON);
+    EXPECT_NE(json.find(R"("point_colours":["#112233",null,"#445566"])"), std::string::npos) << json;
+}
+
 // A kind that is not drawn shows its title and its data as a table; a
 // sheet's charts follow its table.
 TEST(Charts, OtherKindsShowTheirData) {
@@ -306,7 +322,8 @@ TEST(Charts, DescriptionReadsBackWithinBounds) {
     chart.kind = model::ChartKind::Scatter;
     chart.title = "Tab\there\nand \\ back";
     chart.legend = model::LegendPosition::Bottom;
-    chart.series.push_back({"One", 0x00FF00, {"a", ""}, {1.5, model::kNoChartValue, -1e300}, {0.1}});
+    chart.series.push_back(
+        {"One", 0x00FF00, {"a", ""}, {1.5, model::kNoChartValue, -1e300}, {0.1}, {model::kNoChartColour, 0x0000FF}});
     model::Chart back;
     ASSERT_TRUE(model::parse_chart(model::serialise_chart(chart), back));
     EXPECT_EQ(back.title, chart.title);
@@ -319,6 +336,7 @@ TEST(Charts, DescriptionReadsBackWithinBounds) {
     EXPECT_TRUE(std::isnan(back.series[0].values[1]));
     EXPECT_EQ(back.series[0].values[2], -1e300);
     EXPECT_EQ(back.series[0].x_values, chart.series[0].x_values);
+    EXPECT_EQ(back.series[0].point_colours, chart.series[0].point_colours);
 
     struct Case {
         const char *name;

@@ -38,7 +38,13 @@ struct ChartSeries {
     std::vector<std::string> categories;  // the category labels (scatter: none)
     std::vector<double> values;           // NaN where the cache has no number
     std::vector<double> x_values;         // scatter: the x of each value
+    std::vector<uint32_t> point_colours;  // a point's own colour (a pie's slice), kNoChartColour where it has none
 };
+
+// The colour of a series' point: its own, else kNoChartColour.
+inline uint32_t point_colour(const ChartSeries &series, size_t point) {
+    return point < series.point_colours.size() ? series.point_colours[point] : kNoChartColour;
+}
 
 struct Chart {
     ChartKind kind = ChartKind::Other;

@@ -5,6 +5,7 @@
 //
 //   kind 0 | horizontal 1 | grouping 1 | legend 1 | title T | category-title T | value-title T
 //   series NAME, then for it: colour RRGGBB | c LABEL | v NUMBER | x NUMBER
+//   | p RRGGBB (a point's own colour, empty for none)
 //
 // Parsing trusts nothing: unknown keys and lines are passed over, numbers
 // that are none are missing values, and the chart bounds (kMaxChart...)
@@ -84,16 +85,22 @@ inline unsigned small_number(std::string_view text, unsigned most, unsigned fall
     return r.ec == std::errc() && r.ptr == text.data() + text.size() && value <= most ? value : fallback;
 }
 
-inline void append_series(std::string &out, const ChartSeries &series) {
-    append_line(out, "series", series.name);
-    if (series.colour != kNoChartColour) {
+inline void append_colour_line(std::string &out, std::string_view key, uint32_t colour) {
+    out += key;
+    out += '\t';
+    if (colour != kNoChartColour) {
         char hex[8];
-        const auto r = std::to_chars(hex, hex + sizeof hex, series.colour & 0xFFFFFFu, 16);
-        out += "colour\t";
+        const auto r = std::to_chars(hex, hex + sizeof hex, colour & 0xFFFFFFu, 16);
         out.append(6 - static_cast<size_t>(r.ptr - hex), '0');
         out.append(hex, r.ptr);
-        out += '\n';
     }
+    out += '\n';
+}
+
+inline void append_series(std::string &out, const ChartSeries &series) {
+    append_line(out, "series", series.name);
+    if (series.colour != kNoChartColour) append_colour_line(out, "colour", series.colour);
+    for (const uint32_t colour : series.point_colours) append_colour_line(out, "p", colour);
     for (const std::string &label : series.categories) append_line(out, "c", label);
     for (const double value : series.values) append_number_line(out, "v", value);
     for (const double x : series.x_values) append_number_line(out, "x", x);
@@ -129,12 +136,15 @@ private:
 
     void series_line(std::string_view key, std::string_view value) {
         if (key == "colour" && value.size() == 6) series_->colour = small_number(value, 0xFFFFFF, kNoChartColour, 16);
-        if (key != "c" && key != "v" && key != "x") return;
+        if (key != "c" && key != "v" && key != "x" && key != "p") return;
         if (points_ >= kMaxChartPoints) return;
         ++points_;
         if (key == "c") series_->categories.push_back(unescaped(value));
         if (key == "v") series_->values.push_back(number_of(value));
         if (key == "x") series_->x_values.push_back(number_of(value));
+        if (key == "p")
+            series_->point_colours.push_back(value.size() == 6 ? small_number(value, 0xFFFFFF, kNoChartColour, 16)
+                                                               : kNoChartColour);
     }
 
     ChartSeries *series_ = nullptr;

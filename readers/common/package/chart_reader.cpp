@@ -100,7 +100,10 @@ struct ChartReader::State {
     size_t level = 0;      // levels of a multi-level cache begun (only the first is kept)
     size_t point = 0;      // the index of the point being read
     bool point_valid = false;
-    size_t shape_depth = 0;  // the series' own c:spPr
+    size_t shape_depth = 0;  // the series' own c:spPr, or its point's
+    bool in_point = false;   // in a c:dPt: a point's own look
+    size_t point_depth = 0, point_index = 0;
+    uint32_t point_fill = model::kNoChartColour, point_line = model::kNoChartColour;
     uint32_t fill = model::kNoChartColour, line = model::kNoChartColour;
     int solid_fill = 0;  // 1 inside the shape's fill, 2 inside its line's
 
@@ -117,6 +120,8 @@ struct ChartReader::State {
     void start_title();
     void finish_title();
     void finish_point();
+    void point_element(std::string_view e, const XmlAttributes &a);
+    void finish_point_look();
     void size_cache(size_t count);
     template <typename Item>
     Item *slot(std::vector<Item> &items, size_t index, Item missing);
@@ -201,14 +206,31 @@ ChartReader::State::SeriesPart ChartReader::State::part_of(std::string_view e) {
     return SeriesPart::None;
 }
 
+// A point's own look (c:dPt): its index and its shape's colours.
+void ChartReader::State::point_element(std::string_view e, const XmlAttributes &a) {
+    if (depth != point_depth + 1) return;
+    if (e == "idx") point_index = number_or_zero<size_t>(val(a));
+    if (e == "spPr") shape_depth = depth;
+}
+
+void ChartReader::State::finish_point_look() {
+    in_point = false;
+    const uint32_t colour = point_fill != model::kNoChartColour ? point_fill : point_line;
+    if (!series || colour == model::kNoChartColour) return;
+    if (uint32_t *slot_colour = slot(series->point_colours, point_index, model::kNoChartColour)) *slot_colour = colour;
+}
+
 void ChartReader::State::series_element(std::string_view e, const XmlAttributes &a) {
     if (depth == series_depth + 1) {
         part = part_of(e);
         part_depth = depth;
         level = 0;
         if (e == "spPr") shape_depth = depth;
+        if (e == "dPt") in_point = true, point_depth = depth, point_index = 0;
+        if (e == "dPt") point_fill = point_line = model::kNoChartColour;
         return;
     }
+    if (in_point) return point_element(e, a);
     if (part == SeriesPart::None || !series) return;
     if (e == "numCache" || e == "numLit" || e == "strCache" || e == "strLit" || e == "multiLvlStrCache") {
         numbers = e.starts_with("num");
@@ -269,14 +291,15 @@ void ChartReader::State::finish_point() {
     }
 }
 
-// Rich text of titles, and the colours of a series' own shape.
+// Rich text of titles, and the colours of a series' own shape (or of its
+// point's).
 void ChartReader::State::drawing_element(const XmlName &name, const XmlAttributes &a) {
     if (title && name.local == "p" && title_paragraphs++ > 0 && !title->empty()) *title += ' ';
     if (title && name.local == "t") collecting = ChartText::Title;
     if (!in_series || !shape_depth) return;
     if (name.local == "solidFill") solid_fill = depth == shape_depth + 1 ? 1 : depth == shape_depth + 2 ? 2 : 0;
     if (!solid_fill || depth != shape_depth + solid_fill + 1) return;
-    uint32_t &colour = solid_fill == 1 ? fill : line;
+    uint32_t &colour = solid_fill == 1 ? (in_point ? point_fill : fill) : (in_point ? point_line : line);
     if (colour == model::kNoChartColour) colour = drawing_colour(name, a);
 }
 
@@ -301,6 +324,7 @@ void ChartReader::end(const XmlName &name) {
     if (s.depth == s.shape_depth) s.shape_depth = 0;
     if (s.depth == s.title_depth) s.finish_title();
     if (s.depth == s.axis_depth) s.axis = ChartAxis::None, s.axis_depth = 0;
+    if (s.in_point && s.depth == s.point_depth) s.finish_point_look();
     if (s.in_series && s.depth == s.part_depth) s.part = SeriesPart::None;
     if (s.in_series && s.depth == s.series_depth) s.finish_series();
     --s.depth;
