@@ -1,5 +1,6 @@
 #include "chart_canvas.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <iterator>
@@ -9,7 +10,8 @@
 namespace qrv::filters::html {
 
 std::string svg_number(double value) {
-    if (!std::isfinite(value)) value = 0;
+    constexpr double kFarthest = 1e9;  // no drawing reaches this far; fixed digits stay few
+    value = std::isfinite(value) ? std::clamp(value, -kFarthest, kFarthest) : 0;
     char digits[32];
     const auto r = std::to_chars(digits, digits + sizeof digits, std::round(value * 10) / 10,
                                  std::chars_format::fixed, 1);
