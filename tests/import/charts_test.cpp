@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "chart_scale.hpp"
 #include "docx_builder.hpp"
 #include "imported_document.hpp"
 #include "workbook_builder.hpp"
@@ -313,6 +314,38 @@ TEST(Charts, TextIsEscaped) {
     EXPECT_EQ(page.find("<script>"), std::string::npos);
     EXPECT_NE(svg_of(page).find("&lt;script&gt;alert(1)&lt;/script&gt; &amp; &quot;q&quot;"), std::string::npos)
         << svg_of(page);
+}
+
+// The value axis: ends and a step of 1, 2 or 5 times a power of ten, about
+// five steps, labels with the decimals the step needs.
+TEST(Charts, ValueAxesHaveNiceNumbers) {
+    struct Case {
+        double low, high;
+        bool zero;
+        std::vector<std::string> labels;
+    };
+    const Case cases[] = {
+        {0, 6, true, {"0", "2", "4", "6"}},
+        {-3, 20, true, {"-5", "0", "5", "10", "15", "20"}},
+        {0.12, 0.87, false, {"0.0", "0.2", "0.4", "0.6", "0.8", "1.0"}},
+        {5, 5, false, {"2", "3", "4", "5", "6", "7", "8"}},
+        {0, 0, true, {"0.0", "0.2", "0.4", "0.6", "0.8", "1.0"}},
+        {NAN, 1, true, {"0.0", "0.2", "0.4", "0.6", "0.8", "1.0"}},
+        {2, 1, true, {"0.0", "0.2", "0.4", "0.6", "0.8", "1.0"}},
+        {1e6, 5e6, true, {"0", "1000000", "2000000", "3000000", "4000000", "5000000"}},
+        {-1e300, INFINITY, false, {"0.0", "0.2", "0.4", "0.6", "0.8", "1.0"}},
+        {-1e300, 1e300, false, {"-1e+300", "-5e+299", "0", "5e+299", "1e+300"}},
+        {-0.003, -0.001, false, {"-0.0030", "-0.0025", "-0.0020", "-0.0015", "-0.0010"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::to_string(c.low) + " " + std::to_string(c.high));
+        const filters::ChartScale scale = filters::nice_scale(c.low, c.high, c.zero);
+        std::vector<std::string> labels;
+        for (const double tick : scale.ticks()) labels.push_back(scale.label(tick));
+        EXPECT_EQ(labels, c.labels);
+        EXPECT_DOUBLE_EQ(scale.at(scale.low, 100, 0), 100);
+        EXPECT_DOUBLE_EQ(scale.at(scale.high, 100, 0), 0);
+    }
 }
 
 // The model's description of a chart reads back as written, and bytes
