@@ -28,11 +28,11 @@ class SheetTables(html.parser.HTMLParser):
     def __init__(self):
         super().__init__(convert_charrefs=True)
         self.sheets, self.row, self.cell = [], None, None
-        self.in_object = 0  # inside a picture's placeholder: CSV has no pictures
+        self.in_object = 0  # inside a picture's placeholder or a chart: CSV has neither
 
     def handle_starttag(self, tag, attrs):
         classes = (dict(attrs).get("class") or "").split()
-        if self.in_object or "object" in classes:
+        if self.in_object or any(c in ("object", "chart", "chart-data") for c in classes):
             self.in_object += 1
         elif tag == "table" and "sheet" in classes:
             self.sheets.append([])

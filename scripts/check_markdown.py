@@ -20,8 +20,12 @@ from document_paths import check_each
 
 EXTENSIONS = (".qrvt", ".docx", ".odt", ".xlsx", ".xlsm", ".ods")
 # Pictures are compared as pictures, not by the text of their placeholders
-# (class "object"), which Markdown gives as an image's description.
-SKIPPED_SECTIONS = ("contents", "notes", "comments", "footnotes", "object")
+# (class "object"), which Markdown gives as an image's description; charts
+# (drawn, or their data tables) are not compared: Markdown lists their data
+# after the block they stand in.
+SKIPPED_SECTIONS = ("contents", "notes", "comments", "footnotes", "object", "chart", "chart-data")
+# A chart's block in the Markdown: its caption in bold and its data table.
+CHART_BLOCK = re.compile(rb"(?m)^\*\*Chart: .*\*\*\n\n(?:\|.*\n)*")
 
 
 def squeeze(text):
@@ -128,7 +132,7 @@ def compare(tool, path):
         return [f"export failed ({html_run.returncode}, {md_run.returncode})"] \
             if html_run.returncode != md_run.returncode else []
     # Readers without footnotes would take a note for a link's definition.
-    markdown = re.sub(rb"(?m)^\[\^\d+\]: .*$", b"", md_run.stdout)
+    markdown = CHART_BLOCK.sub(b"", re.sub(rb"(?m)^\[\^\d+\]: .*$", b"", md_run.stdout))
     read = run(["cmark-gfm", "-e", "table", "-e", "strikethrough", "--unsafe"], markdown)
     ours, theirs = parts(html_run.stdout.decode("utf-8", "replace")), parts(read.stdout.decode("utf-8", "replace"))
     problems = []

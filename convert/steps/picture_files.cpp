@@ -1,6 +1,7 @@
 #include "picture_files.hpp"
 
 #include <qrvfa.h>
+#include <qrvmodel/chart.hpp>
 
 #include <filesystem>
 #include <system_error>
@@ -40,6 +41,22 @@ Outcome make_folder(const fs::path &folder) {
                                      (ec ? ec.message() : std::string("a file of that name is in the way")) + ")");
 }
 
+// Resources that are files of the page: not the charts, which the page
+// draws from their values.
+bool is_file(CHHandle h, uint32_t index) {
+    const char *name = nullptr, *media_type = nullptr;
+    const void *bytes = nullptr;
+    size_t length = 0;
+    if (CHGetResourceAt(h, index, &name, &bytes, &length, &media_type) != 0) return false;
+    return !media_type || std::string_view(media_type) != model::kChartMediaType;
+}
+
+bool has_files(CHHandle h, uint32_t count) {
+    for (uint32_t i = 0; i < count; ++i)
+        if (is_file(h, i)) return true;
+    return false;
+}
+
 }  // namespace
 
 std::string picture_folder_name(const std::string &output_path) {
@@ -48,14 +65,14 @@ std::string picture_folder_name(const std::string &output_path) {
 
 Outcome write_picture_files(CHHandle h, const std::string &output_path) {
     uint32_t count = 0;
-    if (CHGetResourceCount(h, &count) != 0 || count == 0) return {};
+    if (CHGetResourceCount(h, &count) != 0 || !has_files(h, count)) return {};
     const fs::path folder = folder_beside(output_path);
     if (Outcome o = make_folder(folder); o.failed()) return o;
     for (uint32_t i = 0; i < count; ++i) {
         const char *name = nullptr;
         const void *bytes = nullptr;
         size_t length = 0;
-        if (CHGetResourceAt(h, i, &name, &bytes, &length, nullptr) != 0) continue;
+        if (!is_file(h, i) || CHGetResourceAt(h, i, &name, &bytes, &length, nullptr) != 0) continue;
         if (Outcome o = write_one(folder, name, bytes, length); o.failed()) return o;
     }
     return {};

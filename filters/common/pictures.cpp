@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "chars.hpp"
+#include "chart_resource.hpp"
 #include "model.hpp"
 #include "outline.hpp"
 
@@ -106,9 +107,12 @@ bool browsers_show(std::string_view media_type) {
 
 ObjectInfo object_of_tag(CHHandle h, const PictureLinks &pictures, const CHItem &begin, uint32_t next, uint32_t end) {
     const ObjectTag tag = read_object_tag(h, begin, next, end);
-    ObjectInfo object{
-        tag.kind, plain_text_between(h, next, end, kLongestDescription), tag.name, {}, {}, tag.width_pt, tag.height_pt};
-    pictures.place(h, tag.resource, object);
+    ObjectInfo object{tag.kind, plain_text_between(h, next, end, kLongestDescription),
+                      tag.name, {}, {}, tag.width_pt, tag.height_pt, nullptr};
+    if (tag.kind == kChartObject)
+        object.chart = chart_of_resource(h, tag.resource);
+    else
+        pictures.place(h, tag.resource, object);
     return object;
 }
 

@@ -5,7 +5,10 @@
 
 #include <qrvch.h>
 
+#include <qrvmodel/chart.hpp>
+
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -20,6 +23,7 @@ struct ObjectInfo {
     std::string media_type;   // of the picture, "" when unknown
     uint32_t width_pt = 0;    // its size as the document shows it, 0 where unknown
     uint32_t height_pt = 0;
+    std::shared_ptr<const model::Chart> chart;  // a chart's cached values, null where it has none
 };
 
 class PictureLinks {

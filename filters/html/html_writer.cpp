@@ -7,6 +7,8 @@
 #include "pictures.hpp"
 #include "model.hpp"
 
+#include "chart_html.hpp"
+#include "chart_table.hpp"
 #include "css.hpp"
 #include "outline.hpp"
 
@@ -35,6 +37,9 @@ constexpr const char *kHeaderCellStyle =
 constexpr const char *kPictureStyle = "img.picture{max-width:100%;height:auto;vertical-align:bottom}\n";
 constexpr const char *kObjectStyle =
     ".object{display:inline-block;border:1px dashed #888;padding:0.5em;color:#555;font-size:smaller}\n";
+constexpr const char *kChartStyle =
+    "span.chart{display:inline-block;vertical-align:bottom}\nspan.chart svg{max-width:100%;height:auto}\n"
+    "table.chart-data caption{text-align:left;font-weight:bold}\ndiv.sheet-charts.hidden{display:none}\n";
 constexpr const char *kCellParagraphStyle = "td p,th p{margin:0.2em 0}\n";
 constexpr const char *kHeadingMarkerStyle =
     "h1 .marker,h2 .marker,h3 .marker,h4 .marker,h5 .marker,h6 .marker"
@@ -278,6 +283,8 @@ void HtmlWriter::end_paragraph() {
     end_link();
     body_ += paragraph_end_;
     paragraph_end_.clear();
+    body_ += after_paragraph_;
+    after_paragraph_.clear();
     if (title_state_ != TitleState::Open) return;
     contents_at_ = body_.size();
     title_state_ = TitleState::Done;
@@ -324,7 +331,24 @@ void HtmlWriter::object(const ObjectInfo &object) {
     write_object(object, link_open_);
 }
 
+// A chart drawn where it stands; one not drawn is named there and its
+// table follows the paragraph (at once in a cell).
+void HtmlWriter::write_chart(const ObjectInfo &object) {
+    use_style(kChartStyle);
+    if (const std::string drawing = chart_drawing(object); !drawing.empty()) {
+        body_ += drawing;
+        return;
+    }
+    if (paragraph_end_.empty()) {
+        body_ += chart_data_table(object);
+        return;
+    }
+    body_ += "<span class=\"chart\">[Chart: " + escape(chart_caption(object)) + "]</span>";
+    after_paragraph_ += chart_data_table(object);
+}
+
 void HtmlWriter::write_object(const ObjectInfo &object, bool in_link) {
+    if (object.chart) return write_chart(object);
     const std::string label = escape(object_label(object));
     if (!object.address.empty() && browsers_show(object.media_type)) {
         use_style(kPictureStyle);

@@ -12,6 +12,7 @@
 
 #include "output.hpp"
 #include "spill.hpp"
+#include "pictures.hpp"
 #include "writer.hpp"
 
 namespace qrv::filters::html {
@@ -50,6 +51,8 @@ public:
 
 private:
     void write_object(const ObjectInfo &object, bool in_link);
+    void write_chart(const ObjectInfo &object);
+    void write_cell_objects(const SheetCell &cell);
     // Lists open in the current container (the page or a table cell).
     struct ListLevel {
         bool numbered;
@@ -69,6 +72,9 @@ private:
     Output body_{spill_};
     std::vector<std::vector<ListLevel>> containers_{1};
     std::string paragraph_end_;  // closing tag of the paragraph in hand
+    std::string after_paragraph_;  // what follows it: the data tables of its charts
+    std::vector<ObjectInfo> sheet_charts_;  // the charts of the sheet in hand, written after its table
+    bool sheet_hidden_ = false;
     // The table of contents follows the document's title: a Title paragraph
     // ahead of every heading, else nothing (the contents then lead the body).
     enum class TitleState : uint8_t { Awaited, Open, Done } title_state_ = TitleState::Awaited;

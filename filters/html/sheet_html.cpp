@@ -51,6 +51,7 @@ std::string column_tag(const SheetColumn &column) {
 
 void HtmlWriter::begin_sheet(const SheetInfo &sheet) {
     close_lists();
+    sheet_hidden_ = sheet.hidden;
     body_ += std::string("<table class=\"sheet") + (sheet.hidden ? " hidden" : "") + "\" id=\"sheet-" +
              std::to_string(sheet.section) + "\">\n";
     if (!sheet.name.empty()) body_ += "<caption>" + escape(sheet.name) + "</caption>\n";
@@ -109,13 +110,36 @@ void HtmlWriter::sheet_cell(const SheetCell &cell) {
         at = span.end;
     }
     write_escaped(body_, text.substr(at));
-    for (const ObjectInfo &object : cell.objects) write_object(object, !cell.link.empty());
+    write_cell_objects(cell);
     if (!cell.link.empty()) body_ += "</a>";
     body_ += "</td>";
 }
 
 void HtmlWriter::sheet_row_end() { body_ += "</tr>\n"; }
 
-void HtmlWriter::end_sheet() { body_ += "</table>\n"; }
+// A cell's pictures and objects where they are anchored; its charts wait
+// for the end of the sheet.
+void HtmlWriter::write_cell_objects(const SheetCell &cell) {
+    for (const ObjectInfo &object : cell.objects) {
+        if (object.chart)
+            sheet_charts_.push_back(object);
+        else
+            write_object(object, !cell.link.empty());
+    }
+}
+
+// The sheet's charts follow its table, in the order of the cells they are
+// anchored over: drawn inside a cell they would widen its column.
+void HtmlWriter::end_sheet() {
+    body_ += "</table>\n";
+    if (sheet_charts_.empty()) return;
+    body_ += std::string("<div class=\"sheet-charts") + (sheet_hidden_ ? " hidden" : "") + "\">\n";
+    for (const ObjectInfo &chart : sheet_charts_) {
+        write_chart(chart);
+        body_ += '\n';
+    }
+    body_ += "</div>\n";
+    sheet_charts_.clear();
+}
 
 }  // namespace qrv::filters::html

@@ -1,5 +1,7 @@
 #include "json_writer.hpp"
 
+#include "json_chart.hpp"
+
 #include <algorithm>
 
 #include "pictures.hpp"
@@ -181,6 +183,7 @@ void JsonWriter::write_image(const ObjectInfo &object) {
         number_field("width", object.width_pt);
         number_field("height", object.height_pt);
     }
+    if (object.chart) write_chart(out_, nest_, *object.chart);
 }
 
 void JsonWriter::begin_table(unsigned columns) {
@@ -278,7 +281,7 @@ void JsonWriter::sheet_cell(const SheetCell &cell) {
     if (gap_row_) return;
     const size_t column = column_;
     column_ += std::max(1u, cell.column_span);
-    if (cell.text.empty()) return;
+    if (cell.text.empty() && cell.objects.empty()) return;  // a cell of objects only is kept for them
     const uint32_t source = source_column(column);
     nest_.open('{');
     string_field("address", address_of(source, row_));

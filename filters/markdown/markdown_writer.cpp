@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "chart_block.hpp"
+#include "chart_table.hpp"
 #include "pictures.hpp"
 #include "model.hpp"
 #include "outline.hpp"
@@ -29,6 +31,7 @@ std::string escaped(std::string_view text, TextPlace place) {
 
 // An image of the object's picture (no address: by its description).
 std::string image_markup(const ObjectInfo &object, TextPlace place) {
+    if (object.chart) return "![" + escaped("Chart: " + chart_caption(object), place) + "]()";
     const std::string alt = object_alt(object).empty() ? std::string(object_word(object.kind)) : object_alt(object);
     return "![" + escaped(alt, place) + "](" + object.address + ")";
 }
@@ -146,6 +149,7 @@ void MarkdownWriter::end_paragraph() {
     }
     block_.clear();
     block_always_ = false;
+    write_due_charts();
 }
 
 void MarkdownWriter::note_reference(unsigned number) { inline_.markup("[^" + std::to_string(number) + "]"); }
@@ -164,6 +168,17 @@ void MarkdownWriter::end_link() { inline_.end_link(link_target_); }
 // unencoded, so it never ends the image early.
 void MarkdownWriter::object(const ObjectInfo &object) {
     inline_.markup(image_markup(object, in_table() ? TextPlace::Cell : TextPlace::Heading));
+    if (object.chart) charts_due_.push_back(object);
+}
+
+// The data of the charts named since the last block, each a block of its own.
+void MarkdownWriter::write_due_charts() {
+    for (const ObjectInfo &chart : charts_due_) {
+        lists_.clear();
+        separate(Block::Other, false);
+        write_chart_block(out_, chart);
+    }
+    charts_due_.clear();
 }
 
 void MarkdownWriter::space_in_cell() {
@@ -213,6 +228,7 @@ void MarkdownWriter::end_table() {
     table_.reset();
     table_depth_ = 0;
     cell_ = nullptr;
+    write_due_charts();
 }
 
 // A hidden sheet is written like the others, its heading (when it has a
@@ -232,8 +248,10 @@ void MarkdownWriter::sheet_cell(const SheetCell &cell) {
     if (gap_row_) return;
     std::string text = escaped(cell.text, TextPlace::Cell);
     if (!cell.link.empty() && !text.empty()) text = "[" + text + "](" + link_destination(cell.link) + ")";
-    for (const ObjectInfo &object : cell.objects)
+    for (const ObjectInfo &object : cell.objects) {
         text += (text.empty() ? "" : " ") + image_markup(object, TextPlace::Cell);
+        if (object.chart) charts_due_.push_back(object);
+    }
     sheet_.add_cell(text, cell.numeric);
     for (unsigned i = 1; i < cell.column_span; ++i) sheet_.add_cell({}, false);
 }
@@ -247,11 +265,13 @@ void MarkdownWriter::end_sheet() {
     if (!sheet_name_.empty())
         out_ += "## " + escaped(sheet_name_, TextPlace::Heading) + (sheet_.empty() ? "\n" : "\n\n");
     sheet_.write(out_);
+    write_due_charts();
 }
 
 // The notes after the text, each by its number; comments stand outside the
 // text and are left out.
 void MarkdownWriter::finish(std::string_view, const std::vector<OutlineEntry> &, const std::vector<Note> &notes) {
+    write_due_charts();
     for (const auto &note : notes) {
         if (note.kind == NoteKind::Comment) continue;
         separate(Block::Other, false);

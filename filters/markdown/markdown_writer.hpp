@@ -13,6 +13,7 @@
 
 #include "inline_text.hpp"
 #include "output.hpp"
+#include "pictures.hpp"
 #include "pipe_table.hpp"
 #include "sheet_table.hpp"
 #include "writer.hpp"
@@ -61,6 +62,7 @@ private:
     bool in_table() const { return table_depth_ > 0; }
     // A slide's heading of its own, when no title took its label.
     void write_slide_heading();
+    void write_due_charts();
 
     Output &out_;
     Block last_ = Block::None;
@@ -77,6 +79,7 @@ private:
         char delimiter;
     };
     std::vector<ListLevel> lists_;
+    std::vector<ObjectInfo> charts_due_;  // charts named whose data is still to come
     std::unique_ptr<PipeTable> table_;  // the table of the page in hand
     unsigned table_depth_ = 0;          // 2 and more: a table inside a cell, written as text
     std::string *cell_ = nullptr;       // text of the cell in hand

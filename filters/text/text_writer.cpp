@@ -4,6 +4,8 @@
 
 #include "end_notes.hpp"
 #include "link_targets.hpp"
+#include "chart_table.hpp"
+#include "chart_text.hpp"
 #include "pictures.hpp"
 #include "outline.hpp"
 #include "sheet.hpp"
@@ -76,6 +78,7 @@ void TextWriter::line_break() { put(table_depth_ == 0 ? "\n" : " "); }
 void TextWriter::end_paragraph() {
     end_link();
     end_block();
+    if (table_depth_ == 0) write_due_charts();
 }
 
 void TextWriter::note_reference(unsigned number) {
@@ -107,14 +110,28 @@ constexpr unsigned kWholeRow = ~0u;
 // reader of the text needs.
 std::string text_label(const ObjectInfo &object) {
     std::string label = object_word(object.kind);
-    if (!object.description.empty()) label += ": " + object.description;
+    if (object.chart) label += ": " + chart_caption(object);
+    else if (!object.description.empty()) label += ": " + object.description;
     label[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(label[0])));
     return "[" + label + "]";
 }
 
 }  // namespace
 
-void TextWriter::object(const ObjectInfo &object) { put(text_label(object)); }
+void TextWriter::object(const ObjectInfo &object) {
+    put(text_label(object));
+    if (object.chart) charts_due_.push_back(object);
+}
+
+// The data of the charts named since the last block, each a block of its own.
+void TextWriter::write_due_charts() {
+    for (const ObjectInfo &chart : charts_due_) {
+        begin_block();
+        write_chart_text(out_, chart);
+        end_block();
+    }
+    charts_due_.clear();
+}
 
 // A table of the text flow: a line a row, its cells in columns as wide as
 // their widest cell.  A table nested in a cell shows inside the cell, its
@@ -157,6 +174,7 @@ void TextWriter::end_table() {
     end_table_row();
     table_grid_.write_lines(out_);
     end_block();
+    write_due_charts();
 }
 
 // A sheet: its name underlined, then its rows as aligned columns; a merged
@@ -188,6 +206,7 @@ void TextWriter::sheet_cell(const SheetCell &cell) {
         for (const ObjectInfo &object : cell.objects) {
             if (!text.empty()) text += ' ';
             text += text_label(object);
+            if (object.chart) charts_due_.push_back(object);
         }
         sheet_.add_cell(text, cell.numeric, cell.column_span);
     }
@@ -198,6 +217,7 @@ void TextWriter::end_sheet() {
     begin_block();
     sheet_.write_lines(out_);
     end_block();
+    write_due_charts();
 }
 
 // Plain text is the text of the document's flow, then its notes: no table
@@ -205,6 +225,7 @@ void TextWriter::end_sheet() {
 // them); comments are left to the HTML.
 void TextWriter::finish(std::string_view, const std::vector<OutlineEntry> &, const std::vector<Note> &notes) {
     while (table_depth_ > 0) end_table();
+    write_due_charts();
     write_end_notes(out_, notes);
 }
 

@@ -14,6 +14,7 @@
 #include "output.hpp"
 #include "sheet_grid.hpp"
 #include "table_rows.hpp"
+#include "pictures.hpp"
 #include "writer.hpp"
 
 namespace qrv::filters::text {
@@ -61,6 +62,7 @@ private:
     void end_table_row();
     // A slide's label as a line of its own, when no title took it.
     void write_slide_line();
+    void write_due_charts();
 
     Output &out_;
     unsigned table_depth_ = 0;           // tables open, a table inside a cell counting one more
@@ -69,6 +71,7 @@ private:
     SheetGrid table_grid_{Spill::kMemoryBound, "  "};  // the outermost table's rows so far
     std::optional<std::string> link_target_;  // of the link in hand
     std::string link_text_;              // its text, as far as needed to compare it with the target
+    std::vector<ObjectInfo> charts_due_;  // charts named whose data is still to come
     SheetGrid sheet_;                    // the sheet in hand
     bool gap_row_ = false;               // the sheet row in hand stands for empty rows left out
     std::optional<unsigned> slide_due_;  // the slide whose label is still to come

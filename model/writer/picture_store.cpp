@@ -1,6 +1,7 @@
 #include "picture_store.hpp"
 
 #include <qrvch.h>
+#include <qrvmodel/chart_codec.hpp>
 
 #include <cctype>
 
@@ -96,6 +97,23 @@ std::string PictureStore::keep(std::string_view source, std::string_view media_t
     const std::string type(media_type.empty() ? picture_media_type(source) : media_type);
     if (uint32_t rc = CHAddResource(out_.handle(), name.c_str(), type.c_str(), bytes.data(), bytes.size()))
         throw ImportError(rc, "cannot keep the picture " + std::string(source));
+    kept = name;
+    return kept;
+}
+
+std::string PictureStore::keep_chart(std::string_view source, const model::Chart &chart) {
+    const std::string name = std::string(model::kChartResourcePrefix) + std::string(source);
+    if (const auto it = by_source_.find(name); it != by_source_.end()) return it->second;
+    std::string &kept = by_source_[name];
+    const std::string bytes = model::serialise_chart(chart);
+    if (bytes.size() > limits_.max_picture_bytes - bytes_) {
+        diagnostics_.warn(std::string(source) + ": the document's pictures pass their bound; the chart is shown by name");
+        return {};
+    }
+    bytes_ += bytes.size();
+    const std::string type(model::kChartMediaType);
+    if (uint32_t rc = CHAddResource(out_.handle(), name.c_str(), type.c_str(), bytes.data(), bytes.size()))
+        throw ImportError(rc, "cannot keep the chart " + std::string(source));
     kept = name;
     return kept;
 }

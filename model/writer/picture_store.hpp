@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include <qrvmodel/chart.hpp>
+
 #include "diagnostics.hpp"
 #include "document_writer.hpp"
 #include "limits.hpp"
@@ -30,6 +32,12 @@ public:
     // document's pictures passed their bound (each of the last two with a
     // warning).  media_type "" takes the one the name's extension implies.
     std::string keep(std::string_view source, std::string_view media_type, const ReadBytes &read);
+
+    // The resource name of a chart read from source (a part name), kept
+    // as the chart's description (qrvmodel/chart_codec.hpp) whether or not
+    // pictures are kept: "chart:" and the source.  The same source twice is
+    // kept once; a chart past the pictures' bound is "" with a warning.
+    std::string keep_chart(std::string_view source, const model::Chart &chart);
 
     bool keeps_pictures() const { return keep_; }
     // The bytes the pictures may still take.

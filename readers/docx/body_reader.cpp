@@ -5,6 +5,7 @@
 
 #include "writer/utf16.hpp"
 #include "package/package_pictures.hpp"
+#include "package/package_charts.hpp"
 #include "package/xml_space.hpp"
 #include "textdoc/symbol_fonts.hpp"
 
@@ -567,6 +568,9 @@ textdoc::ObjectRef BodyReader::object_of(textdoc::ObjectKind kind, const Drawing
     if (pictures_ && kind == textdoc::ObjectKind::Picture)
         object.resource =
             keep_picture_part(package_, *pictures_, picture_target(package_, part_, drawing.picture_relationship()));
+    if (pictures_ && kind == textdoc::ObjectKind::Chart)
+        object.resource =
+            keep_chart_part(package_, *pictures_, picture_target(package_, part_, drawing.chart_relationship()));
     return object;
 }
 

@@ -48,6 +48,8 @@ void DrawingObject::element(const XmlName &name, const XmlAttributes &a) {
         height_pt_ = points_of_emu(a.get(Ns::None, "cy"));
     } else if (name.is(Ns::Drawing, "blip")) {
         if (picture_.empty()) picture_ = a.get(Ns::Relationships, "embed");
+    } else if (name.is(Ns::Chart, "chart")) {
+        if (chart_.empty()) chart_ = a.get(Ns::Relationships, "id");
     } else if (name.is(Ns::Picture, "pic")) {
         take(ObjectKind::Picture);
     } else if (name.is(Ns::Vml, "shape")) {

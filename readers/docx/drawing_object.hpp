@@ -23,6 +23,8 @@ public:
     const std::string &name() const { return name_; }
     // The id of the relationship that names the picture's part, "" for none.
     const std::string &picture_relationship() const { return picture_; }
+    // The id of the relationship that names the chart's part, "" for none.
+    const std::string &chart_relationship() const { return chart_; }
     uint32_t width_pt() const { return width_pt_; }
     uint32_t height_pt() const { return height_pt_; }
 
@@ -30,7 +32,7 @@ private:
     void take(textdoc::ObjectKind kind);
 
     std::optional<textdoc::ObjectKind> kind_;
-    std::string description_, name_, picture_;
+    std::string description_, name_, picture_, chart_;
     uint32_t width_pt_ = 0, height_pt_ = 0;
 };
 

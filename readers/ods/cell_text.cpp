@@ -38,6 +38,7 @@ void CellTextReader::frame_element(const XmlName &name, const XmlAttributes &a) 
         frames_.push_back({std::string(a.get(Ns::Draw, "name")),
                            {},
                            false,
+                           {},
                            points_of_length(a.get(Ns::Svg, "width")),
                            points_of_length(a.get(Ns::Svg, "height"))});
     } else if (frames_.empty()) {
@@ -46,6 +47,7 @@ void CellTextReader::frame_element(const XmlName &name, const XmlAttributes &a) 
         frames_.back().href = a.get(Ns::XLink, "href");
     } else if (name.local == "object") {
         frames_.back().chart = a.has(Ns::Draw, "notify-on-update-of-ranges");
+        frames_.back().object = a.get(Ns::XLink, "href");
     }
 }
 

@@ -37,6 +37,7 @@ public:
     struct Frame {
         std::string name, href;  // href: the picture's, "" for an object without one
         bool chart = false;
+        std::string object;  // an embedded object's href, "" for none
         uint32_t width_pt = 0, height_pt = 0;
     };
     const std::vector<Frame> &frames() const { return frames_; }

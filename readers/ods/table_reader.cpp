@@ -216,19 +216,24 @@ void TableReader::end_cell() {
     row_cells_.push_back({static_cast<uint32_t>(first), repeat, std::move(content)});
 }
 
+// An embedded object read as a chart when it is one (its picture of itself
+// left), else the frame's picture, kept.
+ObjectRef TableReader::object_of_frame(const CellTextReader::Frame &frame) {
+    const std::string chart = pictures_ && !frame.object.empty() ? pictures_->keep_chart(frame.object) : std::string{};
+    if (!chart.empty()) return {ObjectKind::Chart, {}, frame.name, chart, frame.width_pt, frame.height_pt};
+    if (!frame.href.empty())
+        return {ObjectKind::Picture, {}, frame.name, pictures_ ? pictures_->keep(frame.href) : std::string{},
+                frame.width_pt, frame.height_pt};
+    return {frame.chart ? ObjectKind::Chart : ObjectKind::Other, {}, frame.name, {}, frame.width_pt, frame.height_pt};
+}
+
 TableReader::CellContent TableReader::content_of_cell() {
     CellContent content;
     content.look = cell_.style->look;
     content.column_span = cell_.column_span;
     content.row_span = cell_.row_span;
     content.link = text_.link();
-    for (const auto &frame : text_.frames()) {
-        const ObjectKind kind = !frame.href.empty() ? ObjectKind::Picture
-                                : frame.chart       ? ObjectKind::Chart
-                                                    : ObjectKind::Other;
-        const std::string resource = pictures_ && !frame.href.empty() ? pictures_->keep(frame.href) : std::string{};
-        content.objects.push_back({kind, {}, frame.name, resource, frame.width_pt, frame.height_pt});
-    }
+    for (const auto &frame : text_.frames()) content.objects.push_back(object_of_frame(frame));
     if (cell_.calc_type == "error")
         take_text(content, Kind::kError);
     else if (!take_value(content) && !text_.empty())

@@ -102,6 +102,7 @@ private:
     void end_cell();
     const CellStyle &style_of(std::string_view name, uint64_t column) const;
     CellContent content_of_cell();
+    ObjectRef object_of_frame(const CellTextReader::Frame &frame);
     bool take_value(CellContent &content);
     bool take_date(CellContent &content, std::optional<double> day, DataStyleKind kind);
     void take_text(CellContent &content, Kind kind);

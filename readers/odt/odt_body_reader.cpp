@@ -398,12 +398,15 @@ OdtBodyReader::Entry OdtBodyReader::begin_text_box() {
 // ranges of a table), a text box, and its title and description.
 OdtBodyReader::Entry OdtBodyReader::frame_child(const XmlName &name, const XmlAttributes &a) {
     FrameState &frame = frames_.back();
-    if (name.is(Ns::Draw, "image")) {
+    if (name.is(Ns::Draw, "image") && frame.kind == ObjectKind::Chart && !frame.resource.empty()) {
+        return {Role::Skip};  // a chart's picture of itself: the chart is drawn from its values
+    } else if (name.is(Ns::Draw, "image")) {
         frame.kind = ObjectKind::Picture;
         if (pictures_ && frame.resource.empty()) frame.resource = pictures_->keep(a.get(Ns::XLink, "href"));
     } else if (name.is(Ns::Draw, "object") || name.is(Ns::Draw, "object-ole") || name.is(Ns::Draw, "plugin")) {
         const bool chart = a.has(Ns::Draw, "notify-on-update-of-ranges");
-        if (!frame.kind) frame.kind = chart ? ObjectKind::Chart : ObjectKind::Other;
+        if (pictures_ && !frame.kind && frame.resource.empty()) frame.resource = pictures_->keep_chart(a.get(Ns::XLink, "href"));
+        if (!frame.kind) frame.kind = chart || !frame.resource.empty() ? ObjectKind::Chart : ObjectKind::Other;
     } else if (name.is(Ns::Draw, "text-box")) {
         return begin_text_box();
     } else if (name.is(Ns::Svg, "title") || name.is(Ns::Svg, "desc")) {

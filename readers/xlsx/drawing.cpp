@@ -4,6 +4,7 @@
 
 #include "core/leading_number.hpp"
 #include "package/optional_part.hpp"
+#include "package/package_charts.hpp"
 #include "package/package_pictures.hpp"
 
 namespace qrv::import::xlsx {
@@ -15,6 +16,7 @@ struct Anchor {
     uint32_t row = 0, column = 0;
     std::optional<ObjectKind> kind;
     std::string description, name, picture;  // picture: the blip's relationship id
+    std::string chart;                       // the chart part's relationship id
     uint32_t width_pt = 0, height_pt = 0;
 };
 
@@ -32,6 +34,8 @@ public:
             take_size(a);
         } else if (name.is(Ns::Drawing, "graphicData") && a.get(Ns::None, "uri").ends_with("/chart")) {
             if (!anchor_->kind) anchor_->kind = ObjectKind::Chart;
+        } else if (name.is(Ns::Chart, "chart") && anchor_->chart.empty()) {
+            anchor_->chart = a.get(Ns::Relationships, "id");
         }
     }
     void end(const XmlName &name) override {
@@ -82,6 +86,8 @@ private:
         ObjectRef object{*anchor.kind, anchor.description, anchor.name, {}, anchor.width_pt, anchor.height_pt};
         if (*anchor.kind == ObjectKind::Picture)
             object.resource = keep_picture_part(package_, pictures_, picture_target(package_, part_, anchor.picture));
+        if (*anchor.kind == ObjectKind::Chart)
+            object.resource = keep_chart_part(package_, pictures_, picture_target(package_, part_, anchor.chart));
         sheet_.object(anchor.row, anchor.column, std::move(object));
     }
 

@@ -1,6 +1,6 @@
 // The drawing of a worksheet (xl/drawings/drawingN.xml): its pictures and
 // charts, each anchored over the cell its top left corner is in.  Pictures
-// keep their part; charts show by name.  Shapes without a picture are left
+// keep their part; charts their cached values.  Shapes without a picture are left
 // out.
 #pragma once
 

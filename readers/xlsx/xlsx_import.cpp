@@ -36,9 +36,15 @@ std::string part_of_type(Package &package, const Workbook &book, bool related, s
     return r && !r->external ? r->target : std::string();
 }
 
-// The part of a sheet, or "" (with a warning) when it cannot be read as a
-// worksheet: a chart sheet, a dialog sheet or a missing part.
-std::string sheet_part(Package &package, const Workbook &book, bool related, size_t index) {
+// The part of a sheet, and whether it is a worksheet (else a chart sheet,
+// whose drawing alone is read); "" (with a warning) for a missing part, and
+// for a dialog sheet.
+struct SheetPart {
+    std::string part;
+    bool worksheet = true;
+};
+
+SheetPart sheet_part(Package &package, const Workbook &book, bool related, size_t index) {
     const SheetEntry &sheet = book.sheets[index];
     std::string part = "xl/worksheets/sheet" + std::to_string(index + 1) + ".xml";
     const Relationship *r = related ? package.relationship(book.part, sheet.relationship_id) : nullptr;
@@ -47,8 +53,9 @@ std::string sheet_part(Package &package, const Workbook &book, bool related, siz
         package.diagnostics().warn("sheet '" + sheet.name + "': its part is missing; it is left empty");
         return {};
     }
+    if (r && relationship_type_is(*r, "chartsheet")) return {part, false};
     if (r && !relationship_type_is(*r, "worksheet")) return {};
-    return part;
+    return {part, true};
 }
 
 }  // namespace
@@ -84,11 +91,9 @@ CHHandle import_xlsx(ImportJob &job) {
         sheet.set_date1904(book.date1904);
         sheet.set_general_numbers(&general);
         sheet.set_number_texts(&numbers);
-        const std::string part = sheet_part(package, book, related, i);
-        if (!part.empty()) {
-            read_worksheet(context, part, sheet);
-            read_sheet_drawing(package, pictures, part, sheet);
-        }
+        const SheetPart part = sheet_part(package, book, related, i);
+        if (!part.part.empty() && part.worksheet) read_worksheet(context, part.part, sheet);
+        if (!part.part.empty()) read_sheet_drawing(package, pictures, part.part, sheet);
         sheet.finish();
     }
     return writer.release();

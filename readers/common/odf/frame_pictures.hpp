@@ -17,6 +17,9 @@ public:
     FramePictures(Package &package, PictureStore &store) : package_(package), store_(store) {}
     // The resource of the picture an href names, "" when it is not kept.
     std::string keep(std::string_view href);
+    // The resource of the chart an embedded object's href names ("./Object
+    // 1"), read from its content.xml; "" when the object is no chart.
+    std::string keep_chart(std::string_view href);
 
 private:
     Package &package_;

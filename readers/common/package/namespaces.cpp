@@ -60,6 +60,7 @@ constexpr KnownNamespace kNamespaces[] = {
     {"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0", Ns::Manifest},
     {"urn:oasis:names:tc:opendocument:xmlns:presentation:1.0", Ns::OdfPresentation},
     {"urn:oasis:names:tc:opendocument:xmlns:config:1.0", Ns::Config},
+    {"urn:oasis:names:tc:opendocument:xmlns:chart:1.0", Ns::OdfChart},
     {"urn:org:documentfoundation:names:experimental:office:xmlns:loext:1.0", Ns::LibreOfficeExt},
     {"urn:org:documentfoundation:names:experimental:calc:xmlns:calcext:1.0", Ns::LibreOfficeCalcExt},
 };

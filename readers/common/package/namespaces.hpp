@@ -51,6 +51,7 @@ enum class Ns : uint8_t {
     Manifest,
     OdfPresentation,  // presentation:class, presentation:notes
     Config,           // settings.xml: config:config-item
+    OdfChart,         // chart: of an embedded chart object
     LibreOfficeExt,
     LibreOfficeCalcExt,  // calcext:value-type="error"
 };
