@@ -117,6 +117,19 @@ SheetInfo read_sheet_info(CHHandle h, uint32_t section, const CHSectionInfo &inf
     return sheet;
 }
 
+// A cell's look tag, or the colour of some of its borders.
+void read_frame(const CHItem &tag, SheetFrame &frame) {
+    if (tag.value == kCellBorderColourTag) {
+        for (uint32_t side = 0; side < kSideCount; ++side)
+            if (tag.data2 >> side & 1) frame.line_colours[side] = tag.data1 & kRgbMask;
+        return;
+    }
+    frame.fill = tag.data1 == kNoFill ? kNoColour : tag.data1 & kRgbMask;
+    frame.vertical = look_vertical(tag.data2);
+    frame.wraps = tag.data2 & kLookWraps;
+    for (uint32_t side = 0; side < kSideCount; ++side) frame.lines[side] = look_border(tag.data2, side);
+}
+
 Align cell_align_of(uint32_t code) {
     switch (code & 0xffff) {
     case kAlignCentre: return Align::Centre;
@@ -224,6 +237,7 @@ void SheetWalk::on_item(uint32_t id, const CHItem &item) {
         tag_.first = tag_.last = item.data1;
         tag_.hidden = item.data2 & kRowHidden;
         tag_.gap = item.data2 & kRowGap;
+        tag_.height_twips = item.data2 >> kRowHeightShift;
         if (tag_.gap) tag_.last = gap_end(id, tag_.first);
         return;
     }
@@ -414,6 +428,7 @@ void SheetWalk::content(uint32_t id, const CHItem &item) {
         cell_.align = cell_align_of(item.value);
         break;
     case CH_ITEM_TAG_BEGIN:
+        if (item.value == kCellLookTag || item.value == kCellBorderColourTag) read_frame(item, cell_.frame);
         if (item.value == kObjectTag) read_object(id, item);
         if (item.value != kHyperlinkTag) break;
         read_link(id);
@@ -472,6 +487,8 @@ uint32_t walk_sheet(WalkContext &ctx, uint32_t section, const CHSectionInfo &inf
     SheetInfo sheet = read_sheet_info(ctx.chunker, section, info, params, columns);
     sheet.hidden = params.LayoutValue1 & kLayoutHidden;
     sheet.date1904 = params.LayoutValue1 & kLayoutDate1904;
+    sheet.gridlines = !(params.LayoutValue1 & kLayoutNoGridlines);
+    sheet.frozen_rows = params.LayoutValue2;
     ctx.writer.begin_sheet(sheet);
     if (columns > 0) SheetWalk(ctx, info, read_merges(ctx.chunker, ctx.items, info), columns).walk();
     ctx.writer.end_sheet();

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "output.hpp"
+#include "sheet_classes.hpp"
 #include "spill.hpp"
 #include "writer.hpp"
 
@@ -63,6 +64,8 @@ private:
     void write_spans(unsigned column_span, unsigned row_span);
     void write_attribute(const char *name, std::string_view value);
     const std::string &css_for(const TextFormat &format);
+    void place_row(const SheetRow &row);
+    void close_header();
 
     Output &page_;
     Spill spill_;
@@ -84,6 +87,9 @@ private:
     std::vector<const char *> cells_;  // closing tags of the open cells
     std::string head_;                 // meta elements of the document's properties
     std::string extra_style_;          // rules of what this page holds beyond the usual
+    SheetClasses sheet_classes_;       // the looks of the sheets' cells, rows and spans
+    uint32_t frozen_rows_ = 0;         // of the sheet in hand: its header
+    enum class Header : uint8_t { Awaited, Open, Done } header_ = Header::Done;
     SlideInfo slide_{};                // the slide in hand
     std::string slide_notes_;          // its notes, shown after it
     void use_style(const char *rule);

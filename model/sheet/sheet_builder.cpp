@@ -90,30 +90,47 @@ void SheetBuilder::add(Cell cell) {
     cells_.push_back(cell);
 }
 
+SheetBuilder::Cell SheetBuilder::cell_of(uint32_t row, uint32_t column, Kind kind, const CellLook &look) {
+    Cell c{row, column, look.format_key, looks_.number_of(look.char_format, look.frame), kind, look.align, {}};
+    c.number = 0;
+    return c;
+}
+
 void SheetBuilder::number(uint32_t row, uint32_t column, double value, const CellLook &look) {
-    const uint32_t key = look.format_key == 0 && general_ ? general_->key_for(value) : look.format_key;
-    Cell c{row, column, key, static_cast<uint16_t>(look.char_format), Kind::Number, look.align, {}};
+    Cell c = cell_of(row, column, Kind::Number, look);
+    if (look.format_key == 0 && general_) c.format_key = general_->key_for(value);
     c.number = value;
     add(c);
 }
 
 void SheetBuilder::text(uint32_t row, uint32_t column, uint32_t text, const CellLook &look) {
-    if (texts_.empty(text)) return;
-    Cell c{row, column, look.format_key, static_cast<uint16_t>(look.char_format), Kind::Text, look.align, {}};
+    if (texts_.empty(text)) return empty(row, column, look);
+    Cell c = cell_of(row, column, Kind::Text, look);
     c.text = text;
     add(c);
 }
 
 void SheetBuilder::truth(uint32_t row, uint32_t column, bool value, const CellLook &look) {
-    Cell c{row, column, look.format_key, static_cast<uint16_t>(look.char_format), Kind::Truth, look.align, {}};
+    Cell c = cell_of(row, column, Kind::Truth, look);
     c.number = value ? 1 : 0;
     add(c);
 }
 
 void SheetBuilder::error(uint32_t row, uint32_t column, uint32_t text, const CellLook &look) {
-    Cell c{row, column, look.format_key, static_cast<uint16_t>(look.char_format), Kind::Error, look.align, {}};
+    Cell c = cell_of(row, column, Kind::Error, look);
     c.text = text;
     add(c);
+}
+
+void SheetBuilder::empty(uint32_t row, uint32_t column, const CellLook &look) {
+    if (!look.frame.visible()) return;
+    Cell c = cell_of(row, column, Kind::Empty, look);
+    c.text = 0;
+    add(c);
+}
+
+void SheetBuilder::set_row_height(uint32_t row, uint32_t twips) {
+    if (twips > 0) heights_.push_back({row, std::min(twips, conv::kMaxRowHeightTwips)});
 }
 
 void SheetBuilder::merge(uint32_t top, uint32_t left, uint32_t bottom, uint32_t right) {
@@ -158,7 +175,9 @@ void SheetBuilder::finish() {
             if (i + 1 == cells_.size() || !same_place(cells_[i], cells_[i + 1])) kept.push_back(cells_[i]);
         cells_.swap(kept);
     }
-    if (!zeros_shown_) std::erase_if(cells_, [](const Cell &c) { return c.kind == Kind::Number && c.number == 0; });
+    if (!zeros_shown_) hide_zeros();
+    if (looks_.overflowed())
+        diagnostics_.warn("sheet '" + name_ + "': more distinct cell looks than a sheet keeps; later ones shown plain");
     const auto by_place = [](const auto &a, const auto &b) {
         return a.row != b.row ? a.row < b.row : a.column < b.column;
     };
@@ -185,10 +204,21 @@ void SheetBuilder::finish() {
     cells_ = {};
 }
 
+// Zero cells show empty; those with a fill or borders keep them.
+void SheetBuilder::hide_zeros() {
+    const auto zero = [](const Cell &c) { return c.kind == Kind::Number && c.number == 0; };
+    std::erase_if(cells_, [&](const Cell &c) { return zero(c) && !looks_[c.look].frame.visible(); });
+    for (Cell &c : cells_)
+        if (zero(c)) c.kind = Kind::Empty;
+}
+
 void SheetBuilder::write_header(const Layout &layout) {
     writer_.section(conv::kSpreadsheetSection);
     writer_.string(name_, conv::kSheetNameAttribute);
-    writer_.item(CH_ITEM_SECTION_LAYOUT, (date1904_ ? conv::kLayoutDate1904 : 0) | (hidden_ ? conv::kLayoutHidden : 0));
+    writer_.item(CH_ITEM_SECTION_LAYOUT,
+                 (date1904_ ? conv::kLayoutDate1904 : 0) | (hidden_ ? conv::kLayoutHidden : 0) |
+                     (gridlines_ ? 0 : conv::kLayoutNoGridlines),
+                 frozen_rows_);
     write_columns(layout);
     write_merges(layout);
     writer_.break_item(CH_BREAK_PARAGRAPH);
@@ -243,8 +273,19 @@ bool SheetBuilder::row_hidden(uint32_t row) const {
     return after != hidden_rows_.begin() && std::prev(after)->last >= row;
 }
 
+// The height of a row, moving next past the heights of rows before it
+// (rows are asked in order; later heights of a row win).
+uint32_t SheetBuilder::height_of(uint32_t row, size_t &next) const {
+    uint32_t twips = 0;
+    while (next < heights_.size() && heights_[next].row < row) ++next;
+    for (; next < heights_.size() && heights_[next].row == row; ++next) twips = heights_[next].twips;
+    return twips;
+}
+
 void SheetBuilder::write_rows(const Layout &layout) {
     join_ranges(hidden_rows_);
+    std::stable_sort(heights_.begin(), heights_.end());
+    size_t next_height = 0;
     const uint32_t width = layout.columns.size();
     if (width == 0) return;
     const auto &rows = layout.rows.entries();
@@ -254,9 +295,11 @@ void SheetBuilder::write_rows(const Layout &layout) {
         const Axis::Entry &row = rows[r];
         const bool hidden = !row.gap && row_hidden(row.source);
         const bool follows = r == 0 ? row.source == 0 : !rows[r - 1].gap && rows[r - 1].source + 1 == row.source;
-        if (!follows || row.gap || hidden) {
+        const uint32_t height = row.gap ? 0 : height_of(row.source, next_height);
+        if (!follows || row.gap || hidden || height) {
             writer_.tag_begin(conv::kSheetRowTag, row.source,
-                              (hidden ? conv::kRowHidden : 0) | (row.gap ? conv::kRowGap : 0));
+                              (hidden ? conv::kRowHidden : 0) | (row.gap ? conv::kRowGap : 0) |
+                                  height << conv::kRowHeightShift);
             writer_.tag_end(conv::kSheetRowTag);
         }
         uint32_t place = 0;  // the next column of the row to write
@@ -279,15 +322,17 @@ void SheetBuilder::write_cell(const Cell &cell, size_t &next_link, size_t &next_
     if (const auto links = at_place(links_, next_link, cell.row, cell.column); !links.empty())
         write_link(links.front());  // a cell shows one link
     for (const Anchored &a : at_place(objects_, next_object, cell.row, cell.column)) write_object(writer_, a.object);
+    const SheetLooks::Look &look = looks_[cell.look];
+    write_frame(writer_, look.frame);
     if (cell.kind == Kind::Empty) return;
     const std::optional<std::string> shown = number_text(cell);
     const CellAlign align = shown && cell.align == CellAlign::General ? CellAlign::Right : cell.align;
     if (align != CellAlign::General) writer_.item(CH_ITEM_ATTR_12, align_code(align));
     if (cell.kind == Kind::Text || cell.kind == Kind::Error) {
-        texts_.write(cell.text, cell.char_format, formats_);
+        texts_.write(cell.text, look.char_format, formats_);
         return;
     }
-    write_format_change(writer_, CharFormat{}, formats_[cell.char_format]);
+    write_format_change(writer_, CharFormat{}, formats_[look.char_format]);
     if (shown) {
         writer_.text(*shown);
     } else {
