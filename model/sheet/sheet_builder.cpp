@@ -129,8 +129,8 @@ void SheetBuilder::empty(uint32_t row, uint32_t column, const CellLook &look) {
     add(c);
 }
 
-void SheetBuilder::set_row_height(uint32_t row, uint32_t twips) {
-    if (twips > 0) heights_.push_back({row, std::min(twips, conv::kMaxRowHeightTwips)});
+void SheetBuilder::set_row_heights(uint32_t first, uint32_t last, uint32_t twips) {
+    if (twips > 0 && first <= last) heights_.push_back({first, last, std::min(twips, conv::kMaxRowHeightTwips)});
 }
 
 void SheetBuilder::merge(uint32_t top, uint32_t left, uint32_t bottom, uint32_t right) {
@@ -274,11 +274,12 @@ bool SheetBuilder::row_hidden(uint32_t row) const {
 }
 
 // The height of a row, moving next past the heights of rows before it
-// (rows are asked in order; later heights of a row win).
+// (rows are asked in order; of heights given to a row, the later wins).
 uint32_t SheetBuilder::height_of(uint32_t row, size_t &next) const {
+    while (next < heights_.size() && heights_[next].last < row) ++next;
     uint32_t twips = 0;
-    while (next < heights_.size() && heights_[next].row < row) ++next;
-    for (; next < heights_.size() && heights_[next].row == row; ++next) twips = heights_[next].twips;
+    for (size_t i = next; i < heights_.size() && heights_[i].first <= row; ++i)
+        if (heights_[i].last >= row) twips = heights_[i].twips;
     return twips;
 }
 

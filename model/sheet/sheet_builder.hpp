@@ -59,8 +59,9 @@ public:
     void set_columns(uint32_t first, uint32_t last, uint32_t width_twips, bool hidden);
     void set_default_width(uint32_t width_twips) { default_width_ = width_twips; }
     void hide_row(uint32_t row) { hide_rows(row, row); }
-    // A row's own height in twips (0: as its text needs).
-    void set_row_height(uint32_t row, uint32_t twips);
+    // A row's own height in twips (0: as its text needs); later calls win.
+    void set_row_height(uint32_t row, uint32_t twips) { set_row_heights(row, row, twips); }
+    void set_row_heights(uint32_t first, uint32_t last, uint32_t twips);
     // Whether the sheet's view shows gridlines, and how many of its top
     // rows stay in view (its header).
     void set_gridlines(bool on) { gridlines_ = on; }
@@ -118,8 +119,8 @@ private:
         ObjectRef object;
     };
     struct RowHeight {
-        uint32_t row, twips;
-        bool operator<(const RowHeight &other) const { return row < other.row; }
+        uint32_t first, last, twips;
+        bool operator<(const RowHeight &other) const { return first < other.first; }
     };
     struct RowRange {
         uint32_t first, last;

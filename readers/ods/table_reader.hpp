@@ -127,6 +127,7 @@ private:
     uint32_t row_repeat_ = 1;
     bool row_hidden_ = false;
     const CellStyle *row_style_ = nullptr;
+    uint32_t row_height_ = 0;  // twips, of the open row; 0: as its text needs
     uint64_t column_ = 0;  // of the next cell element
     std::vector<RowCell> row_cells_;
 

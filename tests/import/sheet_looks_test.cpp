@@ -1,0 +1,246 @@
+// Sheets as they look: a workbook built at test time with a grid of cell
+// looks (fills of every kind of colour, fonts, alignments, wrapping,
+// borders), row heights, a frozen top row and a view without gridlines,
+// exported to HTML.  Each distinct look is one class with one rule.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "imported_document.hpp"
+#include "workbook_builder.hpp"
+
+namespace qrv::test {
+namespace {
+
+// A theme whose first accent is pure red, so tints are easy to tell.
+const std::string kRedTheme =
+    "<a:themeElements><a:clrScheme name=\"t\"><a:dk1><a:sysClr val=\"windowText\" lastClr=\"000000\"/></a:dk1>"
+    "<a:lt1><a:srgbClr val=\"FFFFFF\"/></a:lt1><a:dk2><a:srgbClr val=\"1F497D\"/></a:dk2>"
+    "<a:lt2><a:srgbClr val=\"EEECE1\"/></a:lt2><a:accent1><a:srgbClr val=\"FF0000\"/></a:accent1>"
+    "</a:clrScheme></a:themeElements>";
+
+// Cell formats 1 to 13 each give one look; 0 is plain.
+const std::string kLookStyles =
+    "<fonts count=\"2\"><font><sz val=\"11\"/><name val=\"Calibri\"/></font>"
+    "<font><b/><i/><u/><sz val=\"14\"/><color rgb=\"FF00B050\"/><name val=\"Calibri\"/></font></fonts>"
+    "<fills count=\"8\"><fill><patternFill patternType=\"none\"/></fill>"
+    "<fill><patternFill patternType=\"gray125\"/></fill>"
+    "<fill><patternFill patternType=\"solid\"><fgColor rgb=\"FFFFFF00\"/><bgColor indexed=\"64\"/></patternFill></fill>"
+    "<fill><patternFill patternType=\"solid\"><fgColor theme=\"4\" tint=\"0.5\"/></patternFill></fill>"
+    "<fill><patternFill patternType=\"solid\"><fgColor theme=\"4\" tint=\"-0.5\"/></patternFill></fill>"
+    "<fill><patternFill patternType=\"solid\"><fgColor indexed=\"12\"/></patternFill></fill>"
+    "<fill><patternFill patternType=\"mediumGray\"><fgColor rgb=\"FF000000\"/><bgColor rgb=\"FFFFFFFF\"/>"
+    "</patternFill></fill>"
+    "<fill><gradientFill><stop position=\"0\"><color rgb=\"FF123456\"/></stop>"
+    "<stop position=\"1\"><color rgb=\"FFFFFFFF\"/></stop></gradientFill></fill></fills>"
+    "<borders count=\"3\"><border><left/><right/><top/><bottom/></border>"
+    "<border><left style=\"thin\"/><right style=\"thin\"/><top style=\"thin\"/><bottom style=\"thin\"/></border>"
+    "<border><top style=\"medium\"><color rgb=\"FFFF0000\"/></top><bottom style=\"double\"/></border></borders>"
+    "<cellXfs count=\"14\"><xf numFmtId=\"0\" fontId=\"0\"/>"
+    "<xf fillId=\"2\"/><xf fillId=\"3\"/><xf fillId=\"4\"/><xf fillId=\"5\"/><xf fillId=\"1\"/><xf fillId=\"6\"/>"
+    "<xf fillId=\"7\"/><xf fontId=\"1\"/>"
+    "<xf><alignment horizontal=\"center\" vertical=\"top\" wrapText=\"1\"/></xf>"
+    "<xf><alignment vertical=\"center\"/></xf>"
+    "<xf borderId=\"1\"/><xf borderId=\"2\"/><xf><alignment horizontal=\"right\"/></xf></cellXfs>";
+
+struct LookCase {
+    const char *text;    // of the cell
+    int format;          // its cell format
+    const char *rule;    // the declarations of its class; "" for no class
+};
+
+// What each look becomes.  The same look twice shares one class.
+const LookCase kLooks[] = {
+    {"plain", 0, ""},
+    {"yellow", 1, "background:#FFFF00"},
+    {"lighter", 2, "background:#FF8080"},
+    {"darker", 3, "background:#800000"},
+    {"indexed", 4, "background:#0000FF"},
+    {"sparse", 5, "background:#DFDFDF"},
+    {"half", 6, "background:#808080"},
+    {"gradient", 7, "background:#123456"},
+    {"font", 8, "font-weight:bold;font-style:italic;text-decoration:underline;font-size:14pt;color:#00B050"},
+    {"wrapped", 9, "text-align:center;vertical-align:top;white-space:pre-wrap"},
+    {"middle", 10, "vertical-align:middle"},
+    {"boxed", 11, "border:1px solid #000"},
+    {"lines", 12, "border-top:2px solid #FF0000;border-bottom:3px double #000"},
+    {"right", 13, "text-align:right"},
+    {"yellow again", 1, "background:#FFFF00"},
+};
+
+std::string inline_cell(const std::string &ref, const std::string &text, int format) {
+    return "<c r=\"" + ref + "\" t=\"inlineStr\"" + (format ? " s=\"" + std::to_string(format) + "\"" : "") +
+           "><is><t>" + text + "</t></is></c>";
+}
+
+// The looks laid out three to a row from row 1, below a frozen header row.
+WorkbookSpec grid_of_looks(const std::string &view, const std::string &extra_rows = "") {
+    std::string rows = "<row r=\"1\">" + inline_cell("A1", "head", 0) + "</row>";
+    const size_t count = std::size(kLooks);
+    for (size_t i = 0; i < count; i += 3) {
+        const std::string r = std::to_string(i / 3 + 2);
+        rows += "<row r=\"" + r + "\">";
+        for (size_t j = i; j < i + 3 && j < count; ++j)
+            rows += inline_cell(std::string(1, static_cast<char>('A' + j - i)) + r, kLooks[j].text, kLooks[j].format);
+        rows += "</row>";
+    }
+    WorkbookSpec book({SheetSpec("S", "<sheetViews>" + view + "</sheetViews>" + sheet_data(rows + extra_rows))});
+    book.styles = kLookStyles;
+    book.theme = kRedTheme;
+    return book;
+}
+
+std::string page_of(const WorkbookSpec &book) {
+    const Imported doc(workbook_of(book), "book.xlsx");
+    EXPECT_EQ(doc.result(), 0u) << doc.message();
+    return doc.exported();
+}
+
+// The rules of the page's classes for an element: class -> declarations.
+std::map<std::string, std::string> rules_of(const std::string &page, const std::string &element) {
+    std::map<std::string, std::string> rules;
+    const std::regex rule("table\\.sheet " + element + "\\.([a-z][0-9]+)\\{([^}]*)\\}");
+    for (auto m = std::sregex_iterator(page.begin(), page.end(), rule); m != std::sregex_iterator(); ++m)
+        rules[(*m)[1]] = (*m)[2];
+    return rules;
+}
+
+// The classes of the cell that holds text (its first such cell).
+std::string classes_of_cell(const std::string &page, const std::string &text) {
+    const size_t at = page.find(">" + text + "</td>");
+    if (at == std::string::npos) return "no cell " + text;
+    const size_t open = page.rfind("<td", at);
+    const std::string tag = page.substr(open, at - open);
+    std::smatch m;
+    return std::regex_search(tag, m, std::regex("class=\"([^\"]*)\"")) ? m[1].str() : "";
+}
+
+// The declarations of the look class of a cell ("" without one).
+std::string look_of(const std::string &page, const std::string &text) {
+    const auto rules = rules_of(page, "td");
+    const std::string classes = classes_of_cell(page, text);
+    std::smatch m;
+    if (!std::regex_search(classes, m, std::regex("\\bc[0-9]+\\b"))) return "";
+    const auto found = rules.find(m[0].str());
+    return found == rules.end() ? "no rule for " + m[0].str() : found->second;
+}
+
+TEST(SheetLooks, EachDistinctLookIsOneClassWithItsRule) {
+    const std::string page = page_of(grid_of_looks("<sheetView workbookViewId=\"0\"/>"));
+    std::set<std::string> distinct;
+    for (const LookCase &c : kLooks) {
+        EXPECT_EQ(look_of(page, c.text), c.rule) << c.text;
+        if (*c.rule) distinct.insert(c.rule);
+    }
+    EXPECT_EQ(rules_of(page, "td").size(), distinct.size()) << "one class per distinct look";
+    EXPECT_EQ(classes_of_cell(page, "yellow"), classes_of_cell(page, "yellow again"));
+    EXPECT_EQ(page.find("<td style="), std::string::npos) << "no style of a cell's own";
+    EXPECT_EQ(page.find("<span"), std::string::npos) << "a format of the whole text goes in the cell's class";
+}
+
+TEST(SheetLooks, CellsKeepToOneLineUnlessTheyWrap) {
+    const std::string page = page_of(grid_of_looks("<sheetView workbookViewId=\"0\"/>"));
+    EXPECT_NE(page.find("table.sheet td{white-space:nowrap;vertical-align:bottom}"), std::string::npos);
+    unsigned wrapping = 0;
+    for (const auto &[name, rule] : rules_of(page, "td")) wrapping += rule.find("white-space") != std::string::npos;
+    EXPECT_EQ(wrapping, 1u) << "only the cell that asks wraps";
+}
+
+struct ViewCase {
+    const char *name;
+    std::string view;
+    bool header;     // row 1 is the table's head, and nothing else
+    bool gridlines;  // the table draws them
+};
+
+TEST(SheetLooks, TheSheetsViewGivesItsHeaderAndGridlines) {
+    const ViewCase cases[] = {
+        {"plain view", "<sheetView workbookViewId=\"0\"/>", false, true},
+        {"frozen top row",
+         "<sheetView workbookViewId=\"0\"><pane ySplit=\"1\" topLeftCell=\"A2\" activePane=\"bottomLeft\" "
+         "state=\"frozen\"/></sheetView>",
+         true, true},
+        {"split, not frozen", "<sheetView workbookViewId=\"0\"><pane ySplit=\"1200\" state=\"split\"/></sheetView>",
+         false, true},
+        {"frozen columns only", "<sheetView workbookViewId=\"0\"><pane xSplit=\"1\" state=\"frozen\"/></sheetView>",
+         false, true},
+        {"no gridlines", "<sheetView showGridLines=\"0\" workbookViewId=\"0\"/>", false, false},
+        {"second view frozen",
+         "<sheetView workbookViewId=\"0\"/><sheetView workbookViewId=\"1\"><pane ySplit=\"1\" state=\"frozen\"/>"
+         "</sheetView>",
+         false, true},
+    };
+    for (const ViewCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string page = page_of(grid_of_looks(c.view));
+        const size_t head = page.find("<thead>\n<tr data-row=\"1\"><td>head</td><td colspan=\"2\"></td></tr>\n</thead>\n<tr data-row=\"2\"");
+        EXPECT_EQ(head != std::string::npos, c.header);
+        EXPECT_EQ(page.find("<thead>") != std::string::npos, c.header);
+        EXPECT_EQ(page.find("class=\"sheet nogrid\"") == std::string::npos, c.gridlines);
+        EXPECT_EQ(page.find("table.nogrid td{border:none}") == std::string::npos, c.gridlines);
+    }
+}
+
+struct RowCase {
+    const char *name;
+    const char *row_attributes;
+    const char *height;  // the declaration of the row's class; "" for none
+};
+
+TEST(SheetLooks, RowsKeepTheHeightsTheirSheetGives) {
+    const RowCase cases[] = {
+        {"its own height", " ht=\"30\" customHeight=\"1\"", "height:30pt"},
+        {"a fitted height", " ht=\"22.5\"", "height:22.5pt"},
+        {"the default height", " ht=\"15\"", ""},
+        {"no height", "", ""},
+    };
+    for (const RowCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string page = page_of(grid_of_looks(
+            "<sheetView workbookViewId=\"0\"/>", std::string("<row r=\"20\"") + c.row_attributes + ">" +
+                                                     inline_cell("A20", "tall", 0) + "</row>"));
+        const auto rules = rules_of(page, "tr");
+        const size_t at = page.find("<tr data-row=\"20\"");
+        ASSERT_NE(at, std::string::npos);
+        const std::string tag = page.substr(at, page.find('>', at) - at);
+        std::smatch m;
+        const std::string height = std::regex_search(tag, m, std::regex("class=\"(h[0-9]+)\"")) ? rules.at(m[1]) : "";
+        EXPECT_EQ(height, c.height);
+    }
+}
+
+TEST(SheetLooks, EmptyCellsShowTheirFillAndBordersOnly) {
+    const std::string rows = "<row r=\"1\"><c r=\"A1\" s=\"1\"/><c r=\"B1\" s=\"9\"/><c r=\"C1\" s=\"11\"/>" +
+                             inline_cell("D1", "end", 0) + "</row>";
+    WorkbookSpec book = one_sheet_book(rows);
+    book.styles = kLookStyles;
+    const std::string page = page_of(book);
+    const size_t at = page.find("<tr data-row=\"1\">");
+    ASSERT_NE(at, std::string::npos);
+    const std::string row = page.substr(at, page.find("</tr>", at) - at);
+    const auto rules = rules_of(page, "td");
+    std::vector<std::string> looks;
+    const std::regex cell("<td( class=\"(c[0-9]+)\")?( colspan=\"([0-9]+)\")?>");
+    for (auto m = std::sregex_iterator(row.begin(), row.end(), cell); m != std::sregex_iterator(); ++m)
+        looks.push_back((*m)[2].matched ? rules.at((*m)[2]) : std::string("span ") + (*m)[4].str());
+    const std::vector<std::string> expected = {"background:#FFFF00", "span ", "border:1px solid #000", "span "};
+    EXPECT_EQ(looks, expected) << row;
+}
+
+TEST(SheetLooks, HiddenRowsAndColumnsAreLeftOutOfView) {
+    std::string rows = "<row r=\"1\">" + inline_cell("A1", "a", 0) + inline_cell("B1", "b", 0) + "</row>" +
+                       "<row r=\"2\" hidden=\"1\">" + inline_cell("A2", "gone", 0) + "</row>";
+    const std::string page = page_of(WorkbookSpec(
+        {SheetSpec("S", "<cols><col min=\"2\" max=\"2\" width=\"9\" hidden=\"1\"/></cols>" + sheet_data(rows))}));
+    EXPECT_NE(page.find("<tr data-row=\"2\" class=\"hidden\">"), std::string::npos);
+    EXPECT_NE(page.find("<col class=\"hidden\""), std::string::npos);
+    EXPECT_NE(page.find("table.sheet.hidden,table.sheet tr.hidden{display:none}"), std::string::npos);
+    EXPECT_NE(page.find("table.sheet col.hidden{visibility:collapse}"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace qrv::test
