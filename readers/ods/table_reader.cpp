@@ -107,7 +107,9 @@ void TableReader::start_table(const XmlAttributes &a) {
     sheet_->set_date1904(date1904_);
     sheet_->set_general_numbers(c_.general ? &*c_.general : nullptr);
     sheet_->set_number_texts(&c_.number_texts);
-    sheet_->set_zeros_shown(c_.zero_display.zeros_shown(table_name_));
+    sheet_->set_zeros_shown(c_.view_settings.zeros_shown(table_name_));
+    sheet_->set_gridlines(c_.view_settings.gridlines_shown(table_name_));
+    sheet_->set_frozen_rows(c_.view_settings.frozen_rows(table_name_));
     const Style table = c_.style_sheet.resolved(Family::kTable, a.get(Ns::Table, "style-name"));
     sheet_->set_hidden(table.displayed == false);
     next_column_ = row_ = 0;

@@ -20,7 +20,7 @@
 #include "writer/limits.hpp"
 #include "package/xml_reader.hpp"
 #include "sheet/general_numbers.hpp"
-#include "zero_display.hpp"
+#include "view_settings.hpp"
 #include "sheet/sheet_builder.hpp"
 #include "cell_styles.hpp"
 #include "cell_text.hpp"
@@ -44,7 +44,7 @@ struct SpreadsheetContext {
     // The formats whose cells' text the importer writes (fractions).
     const NumberTexts &number_texts;
     // Which sheets show their zero values (the view settings).
-    const ZeroDisplayReader &zero_display;
+    const ViewSettingsReader &view_settings;
 };
 
 class TableReader final : public XmlHandler {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "imported_document.hpp"
+#include "ods_builder.hpp"
 #include "workbook_builder.hpp"
 
 namespace qrv::test {
@@ -240,6 +241,117 @@ TEST(SheetLooks, HiddenRowsAndColumnsAreLeftOutOfView) {
     EXPECT_NE(page.find("<col class=\"hidden\""), std::string::npos);
     EXPECT_NE(page.find("table.sheet.hidden,table.sheet tr.hidden{display:none}"), std::string::npos);
     EXPECT_NE(page.find("table.sheet col.hidden{visibility:collapse}"), std::string::npos);
+}
+
+// The same looks from the cell and row styles of a spreadsheet.
+const std::string kOdsStyles =
+    "<style:style style:name=\"Yellow\" style:family=\"table-cell\">"
+    "<style:table-cell-properties fo:background-color=\"#FFFF00\"/></style:style>";
+const std::string kOdsAutomaticStyles =
+    "<style:style style:name=\"ce1\" style:family=\"table-cell\" style:parent-style-name=\"Yellow\"/>"
+    "<style:style style:name=\"ce2\" style:family=\"table-cell\">"
+    "<style:table-cell-properties fo:border=\"0.06pt solid #000000\"/></style:style>"
+    "<style:style style:name=\"ce3\" style:family=\"table-cell\"><style:table-cell-properties "
+    "fo:border-top=\"2.5pt double #FF0000\" fo:border-bottom=\"1.5pt dashed #0000FF\" fo:border-left=\"none\"/>"
+    "</style:style>"
+    "<style:style style:name=\"ce4\" style:family=\"table-cell\"><style:table-cell-properties "
+    "fo:wrap-option=\"wrap\" style:vertical-align=\"middle\"/></style:style>"
+    "<style:style style:name=\"ce5\" style:family=\"table-cell\">"
+    "<style:table-cell-properties fo:background-color=\"transparent\" style:vertical-align=\"automatic\"/>"
+    "</style:style>"
+    "<style:style style:name=\"ce6\" style:family=\"table-cell\" style:parent-style-name=\"Yellow\">"
+    "<style:table-cell-properties fo:border=\"thick solid #00FF00\"/></style:style>"
+    "<style:style style:name=\"ro1\" style:family=\"table-row\"><style:table-row-properties "
+    "style:row-height=\"0.5in\" style:use-optimal-row-height=\"false\"/></style:style>"
+    "<style:style style:name=\"ro2\" style:family=\"table-row\"><style:table-row-properties "
+    "style:row-height=\"0.5in\" style:use-optimal-row-height=\"true\"/></style:style>";
+
+std::string ods_styled(const char *style, const char *text) {
+    return ods_cell(std::string("table:style-name=\"") + style + "\" office:value-type=\"string\"",
+                    std::string("<text:p>") + text + "</text:p>");
+}
+
+// The first view's settings of a sheet "S" (its Tables entry) and of all.
+std::string ods_view(const std::string &view_items, const std::string &sheet_items) {
+    return "<config:config-item-set config:name=\"ooo:view-settings\"><config:config-item-map-indexed "
+           "config:name=\"Views\"><config:config-item-map-entry><config:config-item-map-named "
+           "config:name=\"Tables\"><config:config-item-map-entry config:name=\"S\">" +
+           sheet_items + "</config:config-item-map-entry></config:config-item-map-named>" + view_items +
+           "</config:config-item-map-entry></config:config-item-map-indexed></config:config-item-set>";
+}
+
+std::string config_item(const char *name, const char *type, const char *value) {
+    return std::string("<config:config-item config:name=\"") + name + "\" config:type=\"" + type + "\">" + value +
+           "</config:config-item>";
+}
+
+OdsSpec ods_of_looks(const std::string &settings) {
+    OdsSpec spec(ods_table(
+        "S", ods_row(ods_string("head")) +
+                 ods_row(ods_styled("ce1", "yellow") + ods_styled("ce2", "boxed") + ods_styled("ce3", "lines"),
+                         " table:style-name=\"ro1\"") +
+                 ods_row(ods_styled("ce4", "wrapped") + ods_styled("ce5", "clear") + ods_styled("ce6", "green"),
+                         " table:style-name=\"ro2\"") +
+                 ods_row(ods_cell("table:style-name=\"ce1\"") + ods_cell("table:style-name=\"ce1\" "
+                                                                          "table:number-columns-repeated=\"1000\"")),
+        ""));
+    spec.styles = kOdsStyles;
+    spec.automatic_styles = kOdsAutomaticStyles;
+    spec.settings = settings;
+    return spec;
+}
+
+std::string ods_page(const OdsSpec &spec) {
+    const Imported doc(ods_of(spec), "book.ods");
+    EXPECT_EQ(doc.result(), 0u) << doc.message();
+    return doc.exported();
+}
+
+TEST(SheetLooks, SpreadsheetCellStylesGiveTheSameLooks) {
+    const std::string page = ods_page(ods_of_looks(""));
+    const LookCase cases[] = {
+        {"head", 0, ""},
+        {"yellow", 0, "background:#FFFF00"},
+        {"boxed", 0, "border:1px solid #000"},
+        {"lines", 0, "border-top:3px double #FF0000;border-bottom:2px dashed #0000FF"},
+        {"wrapped", 0, "vertical-align:middle;white-space:pre-wrap"},
+        {"clear", 0, ""},
+        {"green", 0, "background:#FFFF00;border:3px solid #00FF00"},
+    };
+    for (const LookCase &c : cases) EXPECT_EQ(look_of(page, c.text), c.rule) << c.text;
+    const auto rows = rules_of(page, "tr");
+    EXPECT_EQ(rows.size(), 1u) << "only the row of its own height";
+    EXPECT_NE(page.find("<tr data-row=\"2\" class=\"h1\">"), std::string::npos);
+    EXPECT_EQ(rows.count("h1") ? rows.at("h1") : "", "height:36pt");
+    // The framed empty cell is kept, the long framed stretch after it is not.
+    const std::string framed = "<td class=\"" + classes_of_cell(page, "yellow") + "\"></td>";
+    EXPECT_NE(page.find("<tr data-row=\"4\">" + framed + "<td colspan=\"2\"></td></tr>"), std::string::npos);
+}
+
+TEST(SheetLooks, SpreadsheetViewSettingsGiveTheHeaderAndGridlines) {
+    const ViewCase cases[] = {
+        {"no settings", "", false, true},
+        {"frozen first row",
+         ods_view("", config_item("VerticalSplitMode", "short", "2") +
+                          config_item("VerticalSplitPosition", "int", "1")),
+         true, true},
+        {"split, not frozen",
+         ods_view("", config_item("VerticalSplitMode", "short", "1") +
+                          config_item("VerticalSplitPosition", "int", "1")),
+         false, true},
+        {"gridlines off in the view", ods_view(config_item("ShowGrid", "boolean", "false"), ""), false, false},
+        {"gridlines on for the sheet",
+         ods_view(config_item("ShowGrid", "boolean", "false"), config_item("ShowGrid", "boolean", "true")), false,
+         true},
+    };
+    for (const ViewCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string page = ods_page(ods_of_looks(c.view));
+        EXPECT_EQ(page.find("<thead>\n<tr data-row=\"1\"><td>head</td><td colspan=\"2\"></td></tr>\n</thead>") !=
+                      std::string::npos,
+                  c.header);
+        EXPECT_EQ(page.find("class=\"sheet nogrid\"") == std::string::npos, c.gridlines);
+    }
 }
 
 }  // namespace

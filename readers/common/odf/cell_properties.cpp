@@ -41,6 +41,8 @@ std::optional<CellBorder> border_of(std::string_view text) {
         if (word.empty()) continue;
         if (auto twips = twips_of_length(word)) {
             width = *twips;
+        } else if (word == "thin" || word == "medium" || word == "thick") {
+            width = word == "thin" ? kThinTwips : word == "medium" ? kMediumTwips : kMediumTwips + 1;
         } else if (auto colour = colour_of(word)) {
             border.colour = *colour == 0 ? CharFormat::kNoColour : *colour;
         } else {
