@@ -68,7 +68,7 @@ struct SheetCell {
     bool aligned = false;  // align holds the cell's own alignment
     Align align = Align::Left;
     CellKind kind = kCellPlain;
-    SheetFrame frame;
+    const SheetFrame *frame = nullptr;  // null: plain; held by the walk
     std::string link;        // target of the cell's hyperlink, UTF-8
     std::vector<ObjectInfo> objects;  // pictures and charts anchored over the cell
     bool has_value = false;  // a number or truth value, value holding it (a truth value 0 or 1)
@@ -89,7 +89,7 @@ struct SheetCell {
         column_span = row_span = 1;
         numeric = aligned = false;
         kind = kCellPlain;
-        frame = SheetFrame{};
+        frame = nullptr;
     }
 };
 

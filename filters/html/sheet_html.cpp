@@ -6,6 +6,7 @@
 // of a sparse sheet are told by attributes only, never by cell text.
 #include <cstdio>
 
+#include "cell_look_key.hpp"
 #include "css.hpp"
 #include "html_writer.hpp"
 #include "sheet.hpp"
@@ -103,12 +104,11 @@ bool whole_text(const SheetCell &cell) {
 // The declarations of a cell's look: its alignment, colour, frame and
 // the formatting of its whole text.
 std::string cell_css(const SheetCell &cell) {
-    static const SheetFrame kPlainFrame{};
     std::string css;
     if (cell.aligned) css = align_css(cell.align);
     if (cell.colour != kNoColour) add_to_look(css, colour_css(cell.colour));
     if (whole_text(cell)) add_to_look(css, span_css(cell.spans[0]));
-    if (!(cell.frame == kPlainFrame)) add_frame(css, cell.frame);
+    if (cell.frame) add_frame(css, *cell.frame);
     return css;
 }
 
@@ -139,6 +139,7 @@ void HtmlWriter::begin_sheet(const SheetInfo &sheet) {
     use_style(kSheetCellStyle);
     if (!sheet.gridlines) use_style(kNoGridStyle);
     frozen_rows_ = sheet.frozen_rows;
+    look_classes_.clear();  // the frames of the sheet before are gone
     header_ = frozen_rows_ ? Header::Awaited : Header::Done;
     body_ += std::string("<table class=\"sheet") + (sheet.hidden ? " hidden" : "") +
              (sheet.gridlines ? "" : " nogrid") + "\" id=\"sheet-" + std::to_string(sheet.section) + "\">\n";
@@ -187,16 +188,30 @@ void HtmlWriter::sheet_row_begin(const SheetRow &row) {
     body_ += ">";
 }
 
+// The class of a cell's look ("" for none), its declarations built once
+// per distinct look of the sheet.
+const std::string &HtmlWriter::look_class(const SheetCell &cell) {
+    static const std::string kNone;
+    if (!cell.frame && !cell.aligned && cell.colour == kNoColour && cell.spans.empty()) return kNone;
+    auto [found, added] = look_classes_.try_emplace(CellLookKey::of(cell));
+    if (added) {
+        const std::string css = cell_css(cell);
+        if (!css.empty()) found->second = sheet_classes_.class_of(SheetClasses::kCell, css);
+    }
+    return found->second;
+}
+
 void HtmlWriter::sheet_cell(const SheetCell &cell) {
     body_ += "<td";
     const char *kind = cell.kind == kCellError ? "err" : cell.numeric ? "num" : nullptr;
-    const std::string css = cell_css(cell);
-    std::string classes = kind ? kind : "";
-    if (!css.empty()) {
-        if (kind) classes += ' ';
-        classes += sheet_classes_.class_of(SheetClasses::kCell, css);
+    const std::string &look = look_class(cell);
+    if (kind || !look.empty()) {
+        body_ += " class=\"";
+        if (kind) body_ += std::string_view(kind);
+        if (kind && !look.empty()) body_ += ' ';
+        body_ += look;
+        body_ += '"';
     }
-    write_attribute("class", classes);
     write_spans(cell.column_span, cell.row_span);
     body_ += ">";
     if (!cell.link.empty()) {

@@ -14,7 +14,6 @@ bool CellFrame::visible() const {
 }
 
 void write_frame(DocumentWriter &writer, const CellFrame &frame) {
-    if (frame.plain()) return;
     uint32_t lines[conv::kSideCount] = {};
     for (uint32_t side = 0; side < conv::kSideCount; ++side) lines[side] = frame.borders[side].line;
     writer.tag_begin(conv::kCellLookTag, frame.fill, conv::look_bits(frame.vertical, frame.wraps, lines));
@@ -35,8 +34,22 @@ void write_frame(DocumentWriter &writer, const CellFrame &frame) {
     }
 }
 
+uint16_t SheetLooks::frame_number(const CellFrame &frame) {
+    if (frames_[last_frame_] == frame) return last_frame_;
+    auto found = frame_numbers_.find(frame);
+    if (found == frame_numbers_.end()) {
+        if (frames_.size() >= kMostLooks) {
+            overflowed_ = true;
+            return 0;
+        }
+        found = frame_numbers_.emplace(frame, static_cast<uint16_t>(frames_.size())).first;
+        frames_.push_back(frame);
+    }
+    return last_frame_ = found->second;
+}
+
 uint16_t SheetLooks::number_of(uint32_t char_format, const CellFrame &frame) {
-    const Look wanted{char_format, frame};
+    const Look wanted{char_format, frame_number(frame)};
     if (looks_[last_] == wanted) return last_;
     auto found = numbers_.find(wanted);
     if (found == numbers_.end()) {

@@ -36,31 +36,36 @@ struct CellFrame {
     bool visible() const;
 };
 
-// Appends the look tag of a frame that is not plain, and the colours of
-// its borders.
+// Appends the look tag of a frame and the colours of its borders: one
+// entry of a sheet's table of frames.
 void write_frame(DocumentWriter &writer, const CellFrame &frame);
 
-// The distinct looks (character format and frame) of a sheet's cells;
-// number 0 is the plain look.  A sheet of more looks than a cell can name
-// shows the later ones plain.
+// The distinct looks (character format and frame) of a sheet's cells, and
+// its distinct frames; number 0 is the plain look and the plain frame.  A
+// sheet of more looks than a cell can name shows the later ones plain.
 class SheetLooks {
 public:
     struct Look {
         uint32_t char_format = 0;
-        CellFrame frame;
+        uint16_t frame = 0;  // in frames()
         auto operator<=>(const Look &) const = default;
     };
-    static constexpr uint32_t kMostLooks = 0x10000;
+    static constexpr size_t kMostLooks = 0x10000;
 
-    SheetLooks() : looks_{Look{}}, numbers_{{Look{}, 0}} {}
+    SheetLooks() : looks_{Look{}}, numbers_{{Look{}, 0}}, frames_{CellFrame{}}, frame_numbers_{{CellFrame{}, 0}} {}
     uint16_t number_of(uint32_t char_format, const CellFrame &frame);
     const Look &operator[](uint16_t number) const { return looks_[number]; }
+    const std::vector<CellFrame> &frames() const { return frames_; }
     bool overflowed() const { return overflowed_; }
 
 private:
+    uint16_t frame_number(const CellFrame &frame);
+
     std::vector<Look> looks_;
     std::map<Look, uint16_t> numbers_;
-    uint16_t last_ = 0;  // cells of a sheet mostly look like the one before
+    std::vector<CellFrame> frames_;
+    std::map<CellFrame, uint16_t> frame_numbers_;
+    uint16_t last_ = 0, last_frame_ = 0;  // cells of a sheet mostly look like the one before
     bool overflowed_ = false;
 };
 

@@ -207,7 +207,8 @@ void SheetBuilder::finish() {
 // Zero cells show empty; those with a fill or borders keep them.
 void SheetBuilder::hide_zeros() {
     const auto zero = [](const Cell &c) { return c.kind == Kind::Number && c.number == 0; };
-    std::erase_if(cells_, [&](const Cell &c) { return zero(c) && !looks_[c.look].frame.visible(); });
+    const auto framed = [this](const Cell &c) { return looks_.frames()[looks_[c.look].frame].visible(); };
+    std::erase_if(cells_, [&](const Cell &c) { return zero(c) && !framed(c); });
     for (Cell &c : cells_)
         if (zero(c)) c.kind = Kind::Empty;
 }
@@ -221,6 +222,8 @@ void SheetBuilder::write_header(const Layout &layout) {
                  frozen_rows_);
     write_columns(layout);
     write_merges(layout);
+    // The sheet's frames; a cell names its frame by number (0: plain).
+    for (size_t frame = 1; frame < looks_.frames().size(); ++frame) write_frame(writer_, looks_.frames()[frame]);
     writer_.break_item(CH_BREAK_PARAGRAPH);
     writer_.cell_run();
 }
@@ -319,12 +322,11 @@ void SheetBuilder::write_cell(const Cell &cell, size_t &next_link, size_t &next_
     const uint32_t kind = cell.kind == Kind::Truth   ? conv::kCellTruth
                           : cell.kind == Kind::Error ? conv::kCellError
                                                      : conv::kCellPlain;
-    writer_.item(CH_ITEM_SS_CELL_70, 0, cell.format_key, kind << 16);
+    const SheetLooks::Look &look = looks_[cell.look];
+    writer_.item(CH_ITEM_SS_CELL_70, 0, cell.format_key, kind << 16 | look.frame);
     if (const auto links = at_place(links_, next_link, cell.row, cell.column); !links.empty())
         write_link(links.front());  // a cell shows one link
     for (const Anchored &a : at_place(objects_, next_object, cell.row, cell.column)) write_object(writer_, a.object);
-    const SheetLooks::Look &look = looks_[cell.look];
-    write_frame(writer_, look.frame);
     if (cell.kind == Kind::Empty) return;
     const std::optional<std::string> shown = number_text(cell);
     const CellAlign align = shown && cell.align == CellAlign::General ? CellAlign::Right : cell.align;

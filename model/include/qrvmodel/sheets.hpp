@@ -67,17 +67,21 @@ inline constexpr uint32_t kMaxRowHeightTwips = 0xFFFF;
 // its text ("#DIV/0!").
 enum CellKind : uint32_t { kCellPlain = 0, kCellTruth = 1, kCellError = 2 };
 
-// How a cell looks beyond its text: an empty skippable tag among the
-// cell's items (before its text).  data1 is the fill colour (0x00RRGGBB,
-// kNoFill for none); data2 holds the vertical alignment (bits 0-1), wrapping
-// (bit 2) and a border line kind for each side, four bits each from bit 8:
-// top, right, bottom, left.  Borders of a colour other than the automatic
-// one follow in a kCellBorderColourTag each: data1 the colour, data2 the
-// sides (bit 0 top, 1 right, 2 bottom, 3 left).  A cell without the tag is
-// plain: no fill, aligned to the bottom, on one line, no borders.
+// How cells look beyond their text: each sheet has a table of frames, the
+// empty skippable tags below between its merge list and its break.  Each
+// kCellLookTag starts the next frame (the first is frame 1): data1 is the
+// fill colour (0x00RRGGBB, kNoFill for none); data2 holds the vertical
+// alignment (bits 0-1), wrapping (bit 2) and a border line kind for each
+// side, four bits each from bit 8: top, right, bottom, left.  Borders of a
+// colour other than the automatic one take it from the kCellBorderColourTag
+// items after their frame's tag: data1 the colour, data2 the sides (bit 0
+// top, 1 right, 2 bottom, 3 left).  A cell names its frame in the low 16
+// bits of data2 of its cell item (kCellFrameMask); frame 0 is plain: no
+// fill, aligned to the bottom, on one line, no borders.
 inline constexpr uint32_t kCellLookTag = 0x20520000u;
 inline constexpr uint32_t kCellBorderColourTag = 0x20530000u;
 inline constexpr uint32_t kNoFill = 0x01000000u;
+inline constexpr uint32_t kCellFrameMask = 0xFFFF;
 
 enum CellVerticalAlign : uint32_t { kAlignBottom = 0, kAlignMiddle = 1, kAlignTop = 2 };
 enum BorderLine : uint32_t {
