@@ -14,10 +14,16 @@
 namespace qrv::filters::html {
 namespace {
 
-std::string colour_css(uint32_t colour) {
-    char text[16];
-    std::snprintf(text, sizeof text, "color:#%06X", colour & 0xFFFFFFu);
+std::string hex_rgb(uint32_t colour) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%06X", colour & 0xFFFFFFu);
     return text;
+}
+
+std::string colour_css(uint32_t colour) {
+    std::string css = "color:";
+    css += hex_rgb(colour);
+    return css;
 }
 
 const char *align_css(Align align) {
@@ -38,12 +44,6 @@ std::string span_css(const SheetSpan &span) {
     std::string css = css_of(span.format);
     if (span.colour != kNoColour) add_to_look(css, colour_css(span.colour));
     return css;
-}
-
-std::string hex_rgb(uint32_t colour) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%06X", colour & 0xFFFFFFu);
-    return text;
 }
 
 const char *line_css(uint32_t line) {

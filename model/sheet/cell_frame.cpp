@@ -34,33 +34,31 @@ void write_frame(DocumentWriter &writer, const CellFrame &frame) {
     }
 }
 
-uint16_t SheetLooks::frame_number(const CellFrame &frame) {
-    if (frames_[last_frame_] == frame) return last_frame_;
-    auto found = frame_numbers_.find(frame);
-    if (found == frame_numbers_.end()) {
-        if (frames_.size() >= kMostLooks) {
-            overflowed_ = true;
+namespace {
+
+// The number of value in a table of distinct values (added when new), or
+// 0 when the table is full.  last: the number handed out last, tried first.
+template <typename Value>
+uint16_t intern(std::vector<Value> &values, std::map<Value, uint16_t> &numbers, const Value &value, uint16_t &last,
+                bool &overflowed) {
+    if (values[last] == value) return last;
+    auto found = numbers.find(value);
+    if (found == numbers.end()) {
+        if (values.size() >= SheetLooks::kMostLooks) {
+            overflowed = true;
             return 0;
         }
-        found = frame_numbers_.emplace(frame, static_cast<uint16_t>(frames_.size())).first;
-        frames_.push_back(frame);
+        found = numbers.emplace(value, static_cast<uint16_t>(values.size())).first;
+        values.push_back(value);
     }
-    return last_frame_ = found->second;
+    return last = found->second;
 }
 
+}  // namespace
+
 uint16_t SheetLooks::number_of(uint32_t char_format, const CellFrame &frame) {
-    const Look wanted{char_format, frame_number(frame)};
-    if (looks_[last_] == wanted) return last_;
-    auto found = numbers_.find(wanted);
-    if (found == numbers_.end()) {
-        if (looks_.size() >= kMostLooks) {
-            overflowed_ = true;
-            return 0;
-        }
-        found = numbers_.emplace(wanted, static_cast<uint16_t>(looks_.size())).first;
-        looks_.push_back(wanted);
-    }
-    return last_ = found->second;
+    const Look wanted{char_format, intern(frames_, frame_numbers_, frame, last_frame_, overflowed_)};
+    return intern(looks_, numbers_, wanted, last_, overflowed_);
 }
 
 }  // namespace qrv::import

@@ -59,8 +59,6 @@ public:
     bool overflowed() const { return overflowed_; }
 
 private:
-    uint16_t frame_number(const CellFrame &frame);
-
     std::vector<Look> looks_;
     std::map<Look, uint16_t> numbers_;
     std::vector<CellFrame> frames_;

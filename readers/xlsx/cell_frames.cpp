@@ -2,30 +2,20 @@
 
 #include <cmath>
 
+#include "core/named_values.hpp"
 #include "font_properties.hpp"
 
 namespace qrv::import::xlsx {
 namespace {
 
-struct PatternDensity {
-    std::string_view pattern;
-    double density;
-};
-
 // How much of the cell each pattern paints in its foreground colour.
-constexpr PatternDensity kPatterns[] = {
+constexpr Named<double> kPatterns[] = {
     {"solid", 1},          {"darkGray", 0.75},       {"mediumGray", 0.5},    {"lightGray", 0.25},
     {"gray125", 0.125},    {"gray0625", 0.0625},     {"darkHorizontal", 0.5}, {"darkVertical", 0.5},
     {"darkDown", 0.5},     {"darkUp", 0.5},          {"darkGrid", 0.5},      {"darkTrellis", 0.75},
     {"lightHorizontal", 0.25}, {"lightVertical", 0.25}, {"lightDown", 0.25}, {"lightUp", 0.25},
     {"lightGrid", 0.4375}, {"lightTrellis", 0.25},
 };
-
-double density_of(std::string_view pattern) {
-    for (const PatternDensity &p : kPatterns)
-        if (p.pattern == pattern) return p.density;
-    return 0;
-}
 
 uint32_t mixed(uint32_t front, uint32_t back, double density) {
     uint32_t rgb = 0;
@@ -36,12 +26,7 @@ uint32_t mixed(uint32_t front, uint32_t back, double density) {
     return rgb;
 }
 
-struct LineName {
-    std::string_view style;
-    uint8_t line;
-};
-
-constexpr LineName kLines[] = {
+constexpr Named<uint8_t> kLines[] = {
     {"thin", model::kBorderThin},
     {"hair", model::kBorderDotted},
     {"medium", model::kBorderMedium},
@@ -56,12 +41,6 @@ constexpr LineName kLines[] = {
     {"mediumDashDotDot", model::kBorderMediumDashed},
     {"slantDashDot", model::kBorderMediumDashed},
 };
-
-uint8_t line_of(std::string_view style) {
-    for (const LineName &l : kLines)
-        if (l.style == style) return l.line;
-    return model::kBorderNone;
-}
 
 int side_of(std::string_view local) {
     if (local == "top") return model::kSideTop;
@@ -87,7 +66,7 @@ bool FillReader::start(std::string_view local, const XmlAttributes &a) {
     } else if (fills_.empty()) {
         return true;
     } else if (local == "patternFill") {
-        fills_.back().density = density_of(a.get(Ns::None, "patternType"));
+        fills_.back().density = value_named(kPatterns, a.get(Ns::None, "patternType")).value_or(0);
     } else if (local == "fgColor" || local == "bgColor") {
         const uint32_t colour = colour_of(a, theme_);
         if (colour != Theme::kNoColour) (local == "fgColor" ? fills_.back().foreground : fills_.back().background) = colour;
@@ -115,7 +94,7 @@ bool BorderReader::start(std::string_view local, const XmlAttributes &a) {
         return true;
     } else if (const int side = side_of(local); side >= 0) {
         side_ = side;
-        borders_.back()[side].line = line_of(a.get(Ns::None, "style"));
+        borders_.back()[side].line = value_named(kLines, a.get(Ns::None, "style")).value_or(model::kBorderNone);
     } else if (local == "color" && side_ >= 0) {
         borders_.back()[side_].colour = colour_of(a, theme_);
     }

@@ -95,11 +95,14 @@ WorkbookSpec grid_of_looks(const std::string &view, const std::string &extra_row
     return book;
 }
 
-std::string page_of(const WorkbookSpec &book) {
-    const Imported doc(workbook_of(book), "book.xlsx");
+// The HTML of a document's bytes, imported as the file name says.
+std::string page_of(const std::string &bytes, const char *name) {
+    const Imported doc(bytes, name);
     EXPECT_EQ(doc.result(), 0u) << doc.message();
     return doc.exported();
 }
+
+std::string page_of(const WorkbookSpec &book) { return page_of(workbook_of(book), "book.xlsx"); }
 
 // The rules of the page's classes for an element: class -> declarations.
 std::map<std::string, std::string> rules_of(const std::string &page, const std::string &element) {
@@ -301,11 +304,7 @@ OdsSpec ods_of_looks(const std::string &settings) {
     return spec;
 }
 
-std::string ods_page(const OdsSpec &spec) {
-    const Imported doc(ods_of(spec), "book.ods");
-    EXPECT_EQ(doc.result(), 0u) << doc.message();
-    return doc.exported();
-}
+std::string ods_page(const OdsSpec &spec) { return page_of(ods_of(spec), "book.ods"); }
 
 TEST(SheetLooks, SpreadsheetCellStylesGiveTheSameLooks) {
     const std::string page = ods_page(ods_of_looks(""));
