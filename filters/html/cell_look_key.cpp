@@ -4,13 +4,20 @@
 
 namespace qrv::filters::html {
 
+bool spans_whole_text(const SheetCell &cell) {
+    if (cell.spans.size() != 1) return false;
+    const SheetSpan &span = cell.spans[0];
+    const TextFormat &f = span.format;
+    return span.begin == 0 && span.end == cell.text.size() && !f.hidden && !f.superscript && !f.subscript;
+}
+
 CellLookKey CellLookKey::of(const SheetCell &cell) {
     CellLookKey key;
     key.frame = cell.frame;
     key.aligned = cell.aligned;
     if (cell.aligned) key.align = cell.align;
     key.colour = cell.colour;
-    key.whole_span = cell.spans.size() == 1 && cell.spans[0].begin == 0 && cell.spans[0].end == cell.text.size();
+    key.whole_span = spans_whole_text(cell);
     if (key.whole_span) {
         key.format = cell.spans[0].format;
         key.span_colour = cell.spans[0].colour;

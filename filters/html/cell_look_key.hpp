@@ -26,6 +26,10 @@ struct CellLookKey {
     static CellLookKey of(const SheetCell &cell);
 };
 
+// Whether a cell's text is one span whose format the cell's class can
+// hold (not hidden, raised or lowered: those stay on the span).
+bool spans_whole_text(const SheetCell &cell);
+
 struct CellLookHash {
     size_t operator()(const CellLookKey &key) const;
 };

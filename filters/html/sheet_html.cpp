@@ -2,8 +2,9 @@
 // column widths in a colgroup, merged cells as spans, numbers aligned
 // right, the rows frozen at the top as the table's head, and each distinct
 // look of a cell (alignment, colour, fill, borders, wrapping, the format
-// of its whole text) as one class; rich text as spans of classes too.  Rows and columns left out
-// of a sparse sheet are told by attributes only, never by cell text.
+// of its whole text) as one class; rich text as spans of classes too.
+// Rows and columns left out of a sparse sheet are told by attributes
+// only, never by cell text.
 #include <cstdio>
 
 #include "cell_look_key.hpp"
@@ -96,18 +97,13 @@ void add_frame(std::string &css, const SheetFrame &frame) {
     add_borders(css, frame);
 }
 
-// A span over the cell's whole text formats the cell.
-bool whole_text(const SheetCell &cell) {
-    return cell.spans.size() == 1 && cell.spans[0].begin == 0 && cell.spans[0].end == cell.text.size();
-}
-
 // The declarations of a cell's look: its alignment, colour, frame and
 // the formatting of its whole text.
 std::string cell_css(const SheetCell &cell) {
     std::string css;
     if (cell.aligned) css = align_css(cell.align);
     if (cell.colour != kNoColour) add_to_look(css, colour_css(cell.colour));
-    if (whole_text(cell)) add_to_look(css, span_css(cell.spans[0]));
+    if (spans_whole_text(cell)) add_to_look(css, span_css(cell.spans[0]));
     if (cell.frame) add_frame(css, *cell.frame);
     return css;
 }
@@ -222,7 +218,7 @@ void HtmlWriter::sheet_cell(const SheetCell &cell) {
     const std::string_view text = cell.text;
     size_t at = 0;
     for (const SheetSpan &span : cell.spans) {
-        if (whole_text(cell)) break;  // the cell's class formats it
+        if (spans_whole_text(cell)) break;  // the cell's class formats it
         if (span.begin < at || span.end > text.size()) continue;
         write_escaped(body_, text.substr(at, span.begin - at));
         const std::string css_text = span_css(span);

@@ -146,6 +146,36 @@ TEST(SheetLooks, EachDistinctLookIsOneClassWithItsRule) {
     EXPECT_EQ(page.find("<span"), std::string::npos) << "a format of the whole text goes in the cell's class";
 }
 
+struct SpanCase {
+    const char *name;
+    const char *runs;       // inside <is>
+    const char *cell_rule;  // of the cell's class; "" for none
+    const char *span_rule;  // of the class of its span; "" for no span
+};
+
+TEST(SheetLooks, OnlyAFormatOfTheWholeTextGoesToTheCell) {
+    const SpanCase cases[] = {
+        {"whole text bold", "<r><rPr><b/></rPr><t>x</t></r>", "font-weight:bold", ""},
+        {"part bold", "<r><rPr><b/></rPr><t>x</t></r><r><t>y</t></r>", "", "font-weight:bold"},
+        {"whole text raised", "<r><rPr><vertAlign val=\"superscript\"/></rPr><t>x</t></r>", "",
+         "vertical-align:super;font-size:smaller"},
+    };
+    for (const SpanCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string page = page_of(
+            one_sheet_book(std::string("<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is>") + c.runs + "</is></c></row>"));
+        const size_t at = page.find("<tr data-row=\"1\">");
+        ASSERT_NE(at, std::string::npos);
+        const std::string row = page.substr(at, page.find("</tr>", at) - at);
+        std::smatch m;
+        const auto cells = rules_of(page, "td"), spans = rules_of(page, "span");
+        const bool cell_class = std::regex_search(row, m, std::regex("<td class=\"(c[0-9]+)\""));
+        EXPECT_EQ(cell_class ? cells.at(m[1]) : "", c.cell_rule);
+        const bool span = std::regex_search(row, m, std::regex("<span class=\"(s[0-9]+)\""));
+        EXPECT_EQ(span ? spans.at(m[1]) : "", c.span_rule);
+    }
+}
+
 TEST(SheetLooks, CellsKeepToOneLineUnlessTheyWrap) {
     const std::string page = page_of(grid_of_looks("<sheetView workbookViewId=\"0\"/>"));
     EXPECT_NE(page.find("table.sheet td{white-space:nowrap;vertical-align:bottom}"), std::string::npos);
