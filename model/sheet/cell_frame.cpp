@@ -2,6 +2,8 @@
 
 #include <qrvex/items.h>
 
+#include <cmath>
+
 namespace qrv::import {
 
 namespace conv = qrv::model;
@@ -11,6 +13,17 @@ bool CellFrame::visible() const {
     for (const CellBorder &b : borders)
         if (b.line != conv::kBorderNone) return true;
     return false;
+}
+
+uint32_t pattern_colour(uint32_t foreground, uint32_t background, double density) {
+    if (!(density > 0)) return conv::kNoFill;
+    if (density >= 1) return foreground & conv::kRgbMask;
+    uint32_t rgb = 0;
+    for (int shift = 16; shift >= 0; shift -= 8) {
+        const double f = foreground >> shift & 0xFF, b = background >> shift & 0xFF;
+        rgb |= static_cast<uint32_t>(std::lround(f * density + b * (1 - density))) << shift;
+    }
+    return rgb;
 }
 
 void write_frame(DocumentWriter &writer, const CellFrame &frame) {

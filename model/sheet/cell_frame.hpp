@@ -36,6 +36,10 @@ struct CellFrame {
     bool visible() const;
 };
 
+// The one colour a patterned fill shows as: its foreground mixed into its
+// background as densely as the pattern paints it (1 solid, 0 none: no fill).
+uint32_t pattern_colour(uint32_t foreground, uint32_t background, double density);
+
 // Appends the look tag of a frame and the colours of its borders: one
 // entry of a sheet's table of frames.
 void write_frame(DocumentWriter &writer, const CellFrame &frame);

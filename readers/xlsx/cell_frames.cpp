@@ -1,7 +1,5 @@
 #include "cell_frames.hpp"
 
-#include <cmath>
-
 #include "core/named_values.hpp"
 #include "font_properties.hpp"
 
@@ -16,15 +14,6 @@ constexpr Named<double> kPatterns[] = {
     {"lightHorizontal", 0.25}, {"lightVertical", 0.25}, {"lightDown", 0.25}, {"lightUp", 0.25},
     {"lightGrid", 0.4375}, {"lightTrellis", 0.25},
 };
-
-uint32_t mixed(uint32_t front, uint32_t back, double density) {
-    uint32_t rgb = 0;
-    for (int shift = 16; shift >= 0; shift -= 8) {
-        const double f = front >> shift & 0xFF, b = back >> shift & 0xFF;
-        rgb |= static_cast<uint32_t>(std::lround(f * density + b * (1 - density))) << shift;
-    }
-    return rgb;
-}
 
 constexpr Named<uint8_t> kLines[] = {
     {"thin", model::kBorderThin},
@@ -53,9 +42,7 @@ int side_of(std::string_view local) {
 }  // namespace
 
 uint32_t FillReader::Fill::colour() const {
-    if (gradient_colour) return foreground;
-    if (density <= 0) return model::kNoFill;
-    return density >= 1 ? foreground : mixed(foreground, background, density);
+    return gradient_colour ? foreground : pattern_colour(foreground, background, density);
 }
 
 bool FillReader::start(std::string_view local, const XmlAttributes &a) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "biff_builder.hpp"
 #include "imported_document.hpp"
 #include "ods_builder.hpp"
 #include "workbook_builder.hpp"
@@ -381,6 +382,55 @@ TEST(SheetLooks, SpreadsheetViewSettingsGiveTheHeaderAndGridlines) {
                   c.header);
         EXPECT_EQ(page.find("class=\"sheet nogrid\"") == std::string::npos, c.gridlines);
     }
+}
+
+// An Excel 97 XF record: font 0, the general format, an alignment byte,
+// border lines and colours, and the fill's pattern and colours.
+std::string xls_xf(uint8_t alignment, uint32_t lines, uint32_t more, uint16_t colours) {
+    using biff::u16, biff::u32, biff::u8;
+    return biff::record(0x00E0, u16(0) + u16(0) + u16(0) + u8(alignment) + u8(0) + u8(0) + u8(0) + u32(lines) +
+                                    u32(more) + u16(colours));
+}
+
+std::string xls_number(uint16_t row, uint16_t column, uint16_t xf, double value) {
+    return biff::record(0x0203, biff::cell(row, column, xf) + biff::f64(value));
+}
+
+TEST(SheetLooks, BinaryWorkbookCellFormatsGiveTheSameLooks) {
+    constexpr uint8_t kBottom = 0x20;  // the alignment byte of a plain cell
+    constexpr uint16_t kWindowColours = 64 | 65 << 7;
+    const std::string globals =
+        xls_xf(kBottom, 0, 0, kWindowColours) +                                  // 0 plain
+        xls_xf(kBottom, 0, 1u << 26, 10 | 65 << 7) +                             // 1 solid red
+        xls_xf(0x08, 0, 0, kWindowColours) +                                     // 2 top, wrapped
+        xls_xf(kBottom, 0x1111 | 8u << 16 | 8u << 23, 8 | 8u << 7, kWindowColours) +  // 3 thin black box
+        xls_xf(kBottom, 0x6000 | 2u << 4, 0, kWindowColours) +                   // 4 double bottom, medium right
+        xls_xf(kBottom, 0, 17u << 26, kWindowColours);                           // 5 an eighth of black
+    const std::string window2 = biff::record(0x023E, biff::u16(0x06B4 | 0x0008) + std::string(16, '\0'));
+    const std::string pane = biff::record(0x0041, biff::u16(0) + biff::u16(1) + biff::u16(1) + biff::u16(0) + biff::u8(2));
+    const std::string row = biff::record(0x0208, biff::u16(1) + biff::u16(0) + biff::u16(6) + biff::u16(600) +
+                                                     biff::u16(0) + biff::u16(0) + biff::u16(0x0140) + biff::u16(0x0F));
+    const std::string cells = xls_number(0, 0, 0, 1) + row + xls_number(1, 0, 1, 2) + xls_number(1, 1, 2, 3) +
+                              xls_number(1, 2, 3, 4) + xls_number(1, 3, 4, 5) + xls_number(1, 4, 5, 6) +
+                              biff::record(0x0201, biff::cell(2, 0, 1)) + biff::record(0x0201, biff::cell(2, 1, 2));
+    const std::string page =
+        page_of(biff::xls_file(biff::workbook(globals, {biff::Sheet{"S", cells + window2 + pane}})), "book.xls");
+    const LookCase cases[] = {
+        {"1", 0, ""},
+        {"2", 1, "background:#FF0000"},
+        {"3", 2, "vertical-align:top;white-space:pre-wrap"},
+        {"4", 3, "border:1px solid #000000"},
+        {"5", 4, "border-right:2px solid #000000;border-bottom:3px double #000000"},
+        {"6", 5, "background:#DFDFDF"},
+    };
+    for (const LookCase &c : cases) EXPECT_EQ(look_of(page, c.text), c.rule) << c.text;
+    EXPECT_NE(page.find("<tr data-row=\"2\" class=\"h1\">"), std::string::npos);
+    EXPECT_NE(page.find("table.sheet tr.h1{height:30pt}"), std::string::npos);
+    EXPECT_NE(page.find("class=\"sheet nogrid\""), std::string::npos) << "the view shows no gridlines";
+    EXPECT_NE(page.find("<thead>\n<tr data-row=\"1\">"), std::string::npos) << "the first row is frozen";
+    const std::string red = "<td class=\"" + classes_of_cell(page, "2").substr(4) + "\"></td>";
+    EXPECT_NE(page.find("<tr data-row=\"3\">" + red + "<td colspan=\"4\"></td></tr>"), std::string::npos)
+        << "a blank cell shows its fill; one that only wraps is passed over";
 }
 
 }  // namespace
