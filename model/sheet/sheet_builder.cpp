@@ -186,6 +186,7 @@ void SheetBuilder::finish() {
     std::vector<uint32_t> rows, columns;
     rows.reserve(cells_.size());
     for (const Cell &c : cells_) {
+        if (framed_only(c)) continue;
         if (rows.empty() || rows.back() != c.row) rows.push_back(c.row);
         columns.push_back(c.column);
     }
@@ -199,9 +200,22 @@ void SheetBuilder::finish() {
     if (layout.row_count < layout.rows.size())
         diagnostics_.warn("sheet '" + name_ + "': too many rows and columns in use; rows from " +
                           std::to_string(layout.rows.entries()[layout.row_count].source + 1) + " left out");
+    // Framed empty cells show where the sheet's values are laid out, but
+    // do not widen it: its texts stay as they are in every output.
+    std::erase_if(cells_, [&](const Cell &c) {
+        return framed_only(c) && !(layout.rows.lays_out(c.row) && layout.columns.lays_out(c.column));
+    });
     write_header(layout);
     write_rows(layout);
     cells_ = {};
+}
+
+// A cell that shows only a fill or borders, no value and no object.
+bool SheetBuilder::framed_only(const Cell &cell) const {
+    if (cell.kind != Kind::Empty || cell.look == 0) return false;
+    const auto before = [](const Anchored &a, const Cell &c) { return a.row != c.row ? a.row < c.row : a.column < c.column; };
+    const auto at = std::lower_bound(objects_.begin(), objects_.end(), cell, before);
+    return at == objects_.end() || at->row != cell.row || at->column != cell.column;
 }
 
 // Zero cells show empty; those with a fill or borders keep them.

@@ -131,6 +131,7 @@ private:
     void add(Cell cell);
     Cell cell_of(uint32_t row, uint32_t column, Kind kind, const CellLook &look);
     void hide_zeros();
+    bool framed_only(const Cell &cell) const;
     uint32_t height_of(uint32_t row, size_t &next) const;
     void write_header(const Layout &layout);
     void write_columns(const Layout &layout);

@@ -249,8 +249,9 @@ TEST(SheetLooks, RowsKeepTheHeightsTheirSheetGives) {
 }
 
 TEST(SheetLooks, EmptyCellsShowTheirFillAndBordersOnly) {
+    // Framed empty cells beyond the sheet's values (row 2, column E) do not widen it.
     const std::string rows = "<row r=\"1\"><c r=\"A1\" s=\"1\"/><c r=\"B1\" s=\"9\"/><c r=\"C1\" s=\"11\"/>" +
-                             inline_cell("D1", "end", 0) + "</row>";
+                             inline_cell("D1", "end", 0) + "<c r=\"E1\" s=\"1\"/></row><row r=\"2\"><c r=\"A2\" s=\"1\"/></row>";
     WorkbookSpec book = one_sheet_book(rows);
     book.styles = kLookStyles;
     const std::string page = page_of(book);
@@ -264,6 +265,7 @@ TEST(SheetLooks, EmptyCellsShowTheirFillAndBordersOnly) {
         looks.push_back((*m)[2].matched ? rules.at((*m)[2]) : std::string("span ") + (*m)[4].str());
     const std::vector<std::string> expected = {"background:#FFFF00", "span ", "border:1px solid #000", "span "};
     EXPECT_EQ(looks, expected) << row;
+    EXPECT_EQ(page.find("data-row=\"2\""), std::string::npos);
 }
 
 TEST(SheetLooks, HiddenRowsAndColumnsAreLeftOutOfView) {
@@ -327,7 +329,8 @@ OdsSpec ods_of_looks(const std::string &settings) {
                  ods_row(ods_styled("ce4", "wrapped") + ods_styled("ce5", "clear") + ods_styled("ce6", "green"),
                          " table:style-name=\"ro2\"") +
                  ods_row(ods_cell("table:style-name=\"ce1\"") + ods_cell("table:style-name=\"ce1\" "
-                                                                          "table:number-columns-repeated=\"1000\"")),
+                                                                          "table:number-columns-repeated=\"1000\"")) +
+                 ods_row(ods_cell("table:style-name=\"ce1\"")) + ods_row(ods_string("below")),
         ""));
     spec.styles = kOdsStyles;
     spec.automatic_styles = kOdsAutomaticStyles;
@@ -353,9 +356,11 @@ TEST(SheetLooks, SpreadsheetCellStylesGiveTheSameLooks) {
     EXPECT_EQ(rows.size(), 1u) << "only the row of its own height";
     EXPECT_NE(page.find("<tr data-row=\"2\" class=\"h1\">"), std::string::npos);
     EXPECT_EQ(rows.count("h1") ? rows.at("h1") : "", "height:36pt");
-    // The framed empty cell is kept, the long framed stretch after it is not.
+    // The framed empty cells are kept, the long framed stretch after them is not.
     const std::string framed = "<td class=\"" + classes_of_cell(page, "yellow") + "\"></td>";
-    EXPECT_NE(page.find("<tr data-row=\"4\">" + framed + "<td colspan=\"2\"></td></tr>"), std::string::npos);
+    EXPECT_NE(page.find("<tr data-row=\"4\">" + framed + "<td colspan=\"2\"></td></tr>\n<tr data-row=\"5\">" +
+                        framed + "<td colspan=\"2\"></td></tr>"),
+              std::string::npos);
 }
 
 TEST(SheetLooks, SpreadsheetViewSettingsGiveTheHeaderAndGridlines) {
@@ -412,7 +417,8 @@ TEST(SheetLooks, BinaryWorkbookCellFormatsGiveTheSameLooks) {
                                                      biff::u16(0) + biff::u16(0) + biff::u16(0x0140) + biff::u16(0x0F));
     const std::string cells = xls_number(0, 0, 0, 1) + row + xls_number(1, 0, 1, 2) + xls_number(1, 1, 2, 3) +
                               xls_number(1, 2, 3, 4) + xls_number(1, 3, 4, 5) + xls_number(1, 4, 5, 6) +
-                              biff::record(0x0201, biff::cell(2, 0, 1)) + biff::record(0x0201, biff::cell(2, 1, 2));
+                              biff::record(0x0201, biff::cell(2, 0, 1)) + biff::record(0x0201, biff::cell(2, 1, 2)) +
+                              xls_number(3, 0, 0, 7);
     const std::string page =
         page_of(biff::xls_file(biff::workbook(globals, {biff::Sheet{"S", cells + window2 + pane}})), "book.xls");
     const LookCase cases[] = {
