@@ -35,7 +35,7 @@ void SheetGrid::add_cell(std::string_view text, bool right_aligned) {
     write_text(cells_, text);
 }
 
-void SheetGrid::line_of(const std::vector<Cell> &row, size_t cells, std::string &line) const {
+void SheetGrid::write_line(Output &out, const std::vector<Cell> &row, size_t cells, std::string &line) const {
     // Empty cells at a row's end (a merged cell's span among them) show as
     // nothing, not as separators.
     while (cells > 0 && row[cells - 1].text.empty()) --cells;
@@ -48,6 +48,8 @@ void SheetGrid::line_of(const std::vector<Cell> &row, size_t cells, std::string 
         if (!row[c].right_aligned) line.append(pad, ' ');
     }
     while (!line.empty() && line.back() == ' ') line.pop_back();
+    out += line;
+    out += '\n';
 }
 
 void SheetGrid::write_lines(Output &out) {
@@ -56,7 +58,6 @@ void SheetGrid::write_lines(Output &out) {
         SpillReader in(spill_);
         std::vector<Cell> row;
         std::string line;
-        size_t empty_lines = 0;  // held back until a line with text follows
         char mark = 0;
         bool more = in.read(&mark, 1) && mark == kRowMark;
         while (more) {
@@ -71,14 +72,7 @@ void SheetGrid::write_lines(Output &out) {
                 row[cells].right_aligned = mark == kRightCell;
                 if (!in.read_text(row[cells++].text)) break;
             }
-            line_of(row, cells, line);
-            if (line.empty()) {
-                ++empty_lines;
-                continue;
-            }
-            for (; empty_lines > 0; --empty_lines) out += '\n';
-            out += line;
-            out += '\n';
+            write_line(out, row, cells, line);
         }
     }
     spill_.clear();

@@ -24,8 +24,7 @@ public:
     // The next cell of the row; right_aligned lines it up on the right.
     void add_cell(std::string_view text, bool right_aligned);
     // Writes a line a row, the cells separated by " | " (empty cells at a
-    // row's end, spaces at a line's end and empty lines at the sheet's end
-    // left out), and empties the grid.
+    // row's end and spaces at a line's end left out), and empties the grid.
     void write_lines(Output &out);
 
     bool failed() const { return cells_.failed() || spill_.failed(); }
@@ -35,7 +34,7 @@ private:
         std::string text;
         bool right_aligned = false;
     };
-    void line_of(const std::vector<Cell> &row, size_t cells, std::string &line) const;
+    void write_line(Output &out, const std::vector<Cell> &row, size_t cells, std::string &line) const;
 
     Spill spill_;
     Output cells_{spill_};
