@@ -2,6 +2,7 @@
 // its columns, each row, and each cell with its finished text.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -28,6 +29,8 @@ struct SheetInfo {
     std::string name;  // UTF-8, may be empty
     bool hidden = false;
     bool date1904 = false;  // day numbers count from 1 January 1904
+    bool gridlines = true;  // the sheet's view shows them
+    uint32_t frozen_rows = 0;  // source rows 0 to n - 1 stay in view: the sheet's header
     std::vector<SheetColumn> columns;
 };
 
@@ -35,6 +38,17 @@ struct SheetRow {
     uint32_t first = 0, last = 0;  // source rows (0 is row 1); more than one for a gap
     bool hidden = false;
     bool gap = false;  // empty rows that were left out
+    unsigned height_twips = 0;  // 0: as its text needs
+};
+
+// What a cell shows around its text (qrvmodel/sheets.hpp).
+struct SheetFrame {
+    uint32_t fill = kNoColour;
+    uint32_t vertical = kAlignBottom;  // a CellVerticalAlign
+    bool wraps = false;
+    std::array<uint32_t, kSideCount> lines{};  // a BorderLine per side: top, right, bottom, left
+    std::array<uint32_t, kSideCount> line_colours{kNoColour, kNoColour, kNoColour, kNoColour};
+    bool operator==(const SheetFrame &) const = default;
 };
 
 // Part of a cell's text in its own character formatting.
@@ -54,6 +68,7 @@ struct SheetCell {
     bool aligned = false;  // align holds the cell's own alignment
     Align align = Align::Left;
     CellKind kind = kCellPlain;
+    const SheetFrame *frame = nullptr;  // null: plain; held by the walk
     std::string link;        // target of the cell's hyperlink, UTF-8
     std::vector<ObjectInfo> objects;  // pictures and charts anchored over the cell
     bool has_value = false;  // a number or truth value, value holding it (a truth value 0 or 1)
@@ -74,6 +89,7 @@ struct SheetCell {
         column_span = row_span = 1;
         numeric = aligned = false;
         kind = kCellPlain;
+        frame = nullptr;
     }
 };
 

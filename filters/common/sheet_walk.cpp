@@ -117,6 +117,26 @@ SheetInfo read_sheet_info(CHHandle h, uint32_t section, const CHSectionInfo &inf
     return sheet;
 }
 
+// An entry of the section's table of frames: a look tag starts the next
+// frame, border colour tags after it colour its borders.
+void read_frame(const CHItem &tag, std::vector<SheetFrame> &frames) {
+    if (tag.value == kCellBorderColourTag) {
+        if (frames.size() < 2) return;
+        for (uint32_t side = 0; side < kSideCount; ++side)
+            if (tag.data2 >> side & 1) frames.back().line_colours[side] = tag.data1 & kRgbMask;
+        return;
+    }
+    SheetFrame &frame = frames.emplace_back();
+    frame.fill = tag.data1 == kNoFill ? kNoColour : tag.data1 & kRgbMask;
+    frame.vertical = look_vertical(tag.data2);
+    frame.wraps = tag.data2 & kLookWraps;
+    for (uint32_t side = 0; side < kSideCount; ++side) frame.lines[side] = look_border(tag.data2, side);
+}
+
+bool is_frame_tag(const CHItem &item) {
+    return item.type == CH_ITEM_TAG_BEGIN && (item.value == kCellLookTag || item.value == kCellBorderColourTag);
+}
+
 Align cell_align_of(uint32_t code) {
     switch (code & 0xffff) {
     case kAlignCentre: return Align::Centre;
@@ -177,6 +197,7 @@ private:
     uint32_t colour_ = kNoColour;
     std::u16string chars_;
     std::map<uint32_t, std::string> fonts_;
+    std::vector<SheetFrame> frames_{SheetFrame{}};  // the section's frames; 0 is plain
 };
 
 // Items are read a chunk at a time: ids within a chunk are consecutive, and
@@ -224,10 +245,12 @@ void SheetWalk::on_item(uint32_t id, const CHItem &item) {
         tag_.first = tag_.last = item.data1;
         tag_.hidden = item.data2 & kRowHidden;
         tag_.gap = item.data2 & kRowGap;
+        tag_.height_twips = item.data2 >> kRowHeightShift;
         if (tag_.gap) tag_.last = gap_end(id, tag_.first);
         return;
     }
-    if (in_cell_) content(id, item);
+    if (in_cell_) return content(id, item);
+    if (cell_number_ == 0 && is_frame_tag(item)) read_frame(item, frames_);
 }
 
 void SheetWalk::move_to(uint64_t row) {
@@ -344,6 +367,8 @@ void SheetWalk::start_cell(const CHItem &item) {
     in_cell_ = true;
     cell_.clear();
     cell_.kind = static_cast<CellKind>(item.data2 >> 16);
+    const uint32_t frame = item.data2 & kCellFrameMask;
+    if (frame != 0 && frame < frames_.size()) cell_.frame = &frames_[frame];
     const bool formatted = item.type == CH_ITEM_SS_CELL_70 || item.type == CH_ITEM_SS_CELL_71;
     format_key_ = formatted ? item.data1 : kGeneralFormatKey;
     format_ = TextFormat{};
@@ -481,6 +506,8 @@ uint32_t walk_sheet(WalkContext &ctx, uint32_t section, const CHSectionInfo &inf
     SheetInfo sheet = read_sheet_info(ctx.chunker, section, info, params, columns);
     sheet.hidden = params.LayoutValue1 & kLayoutHidden;
     sheet.date1904 = params.LayoutValue1 & kLayoutDate1904;
+    sheet.gridlines = !(params.LayoutValue1 & kLayoutNoGridlines);
+    sheet.frozen_rows = params.LayoutValue2;
     ctx.writer.begin_sheet(sheet);
     if (columns > 0) SheetWalk(ctx, info, read_merges(ctx.chunker, ctx.items, info), columns).walk();
     ctx.writer.end_sheet();

@@ -476,6 +476,7 @@ void HtmlWriter::finish(std::string_view title, const std::vector<OutlineEntry> 
     page += "<style>\n";
     page += kPageStyle;
     page += extra_style_;
+    page += sheet_classes_.rules();
     page += "</style>\n</head>\n<body>\n";
     page += "<main>\n";
     spill_.copy_to(page, contents_at_, outline.empty() ? std::string() : contents_of(outline));

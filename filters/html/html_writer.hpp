@@ -7,10 +7,13 @@
 
 #include <memory>
 #include <set>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
+#include "cell_look_key.hpp"
 #include "output.hpp"
+#include "sheet_classes.hpp"
 #include "spill.hpp"
 #include "pictures.hpp"
 #include "writer.hpp"
@@ -66,6 +69,9 @@ private:
     void write_spans(unsigned column_span, unsigned row_span);
     void write_attribute(const char *name, std::string_view value);
     const std::string &css_for(const TextFormat &format);
+    void place_row(const SheetRow &row);
+    const std::string &look_class(const SheetCell &cell);
+    void close_header();
 
     Output &page_;
     Spill spill_;
@@ -90,6 +96,10 @@ private:
     std::vector<const char *> cells_;  // closing tags of the open cells
     std::string head_;                 // meta elements of the document's properties
     std::string extra_style_;          // rules of what this page holds beyond the usual
+    SheetClasses sheet_classes_;       // the looks of the sheets' cells, rows and spans
+    std::unordered_map<CellLookKey, std::string, CellLookHash> look_classes_;  // of the sheet in hand
+    uint32_t frozen_rows_ = 0;         // of the sheet in hand: its header
+    enum class Header : uint8_t { Awaited, Open, Done } header_ = Header::Done;
     SlideInfo slide_{};                // the slide in hand
     std::string slide_notes_;          // its notes, shown after it
     void use_style(const char *rule);

@@ -24,4 +24,10 @@ uint32_t Axis::place_of(uint32_t source) const {
     return after == entries_.begin() ? 0 : static_cast<uint32_t>(after - entries_.begin() - 1);
 }
 
+bool Axis::lays_out(uint32_t source) const {
+    if (entries_.empty()) return false;
+    const Entry &e = entries_[place_of(source)];
+    return !e.gap && e.source == source;
+}
+
 }  // namespace qrv::import

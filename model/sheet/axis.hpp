@@ -27,6 +27,9 @@ public:
     uint32_t size() const { return static_cast<uint32_t>(entries_.size()); }
     // The entry that holds a source index (a gap holds a stretch).
     uint32_t place_of(uint32_t source) const;
+    // Whether a source index has an entry of its own (not in a gap, not
+    // past the last one in use).
+    bool lays_out(uint32_t source) const;
 
 private:
     std::vector<Entry> entries_;

@@ -90,30 +90,47 @@ void SheetBuilder::add(Cell cell) {
     cells_.push_back(cell);
 }
 
+SheetBuilder::Cell SheetBuilder::cell_of(uint32_t row, uint32_t column, Kind kind, const CellLook &look) {
+    Cell c{row, column, look.format_key, looks_.number_of(look.char_format, look.frame), kind, look.align, {}};
+    c.number = 0;
+    return c;
+}
+
 void SheetBuilder::number(uint32_t row, uint32_t column, double value, const CellLook &look) {
-    const uint32_t key = look.format_key == 0 && general_ ? general_->key_for(value) : look.format_key;
-    Cell c{row, column, key, static_cast<uint16_t>(look.char_format), Kind::Number, look.align, {}};
+    Cell c = cell_of(row, column, Kind::Number, look);
+    if (look.format_key == 0 && general_) c.format_key = general_->key_for(value);
     c.number = value;
     add(c);
 }
 
 void SheetBuilder::text(uint32_t row, uint32_t column, uint32_t text, const CellLook &look) {
-    if (texts_.empty(text)) return;
-    Cell c{row, column, look.format_key, static_cast<uint16_t>(look.char_format), Kind::Text, look.align, {}};
+    if (texts_.empty(text)) return empty(row, column, look);
+    Cell c = cell_of(row, column, Kind::Text, look);
     c.text = text;
     add(c);
 }
 
 void SheetBuilder::truth(uint32_t row, uint32_t column, bool value, const CellLook &look) {
-    Cell c{row, column, look.format_key, static_cast<uint16_t>(look.char_format), Kind::Truth, look.align, {}};
+    Cell c = cell_of(row, column, Kind::Truth, look);
     c.number = value ? 1 : 0;
     add(c);
 }
 
 void SheetBuilder::error(uint32_t row, uint32_t column, uint32_t text, const CellLook &look) {
-    Cell c{row, column, look.format_key, static_cast<uint16_t>(look.char_format), Kind::Error, look.align, {}};
+    Cell c = cell_of(row, column, Kind::Error, look);
     c.text = text;
     add(c);
+}
+
+void SheetBuilder::empty(uint32_t row, uint32_t column, const CellLook &look) {
+    if (!look.frame.visible()) return;
+    Cell c = cell_of(row, column, Kind::Empty, look);
+    c.text = 0;
+    add(c);
+}
+
+void SheetBuilder::set_row_heights(uint32_t first, uint32_t last, uint32_t twips) {
+    if (twips > 0 && first <= last) heights_.push_back({first, last, std::min(twips, conv::kMaxRowHeightTwips)});
 }
 
 void SheetBuilder::merge(uint32_t top, uint32_t left, uint32_t bottom, uint32_t right) {
@@ -158,7 +175,9 @@ void SheetBuilder::finish() {
             if (i + 1 == cells_.size() || !same_place(cells_[i], cells_[i + 1])) kept.push_back(cells_[i]);
         cells_.swap(kept);
     }
-    if (!zeros_shown_) std::erase_if(cells_, [](const Cell &c) { return c.kind == Kind::Number && c.number == 0; });
+    if (!zeros_shown_) hide_zeros();
+    if (looks_.overflowed())
+        diagnostics_.warn("sheet '" + name_ + "': more distinct cell looks than a sheet keeps; later ones shown plain");
     const auto by_place = [](const auto &a, const auto &b) {
         return a.row != b.row ? a.row < b.row : a.column < b.column;
     };
@@ -167,6 +186,7 @@ void SheetBuilder::finish() {
     std::vector<uint32_t> rows, columns;
     rows.reserve(cells_.size());
     for (const Cell &c : cells_) {
+        if (framed_only(c)) continue;
         if (rows.empty() || rows.back() != c.row) rows.push_back(c.row);
         columns.push_back(c.column);
     }
@@ -180,17 +200,44 @@ void SheetBuilder::finish() {
     if (layout.row_count < layout.rows.size())
         diagnostics_.warn("sheet '" + name_ + "': too many rows and columns in use; rows from " +
                           std::to_string(layout.rows.entries()[layout.row_count].source + 1) + " left out");
+    // Framed empty cells show where the sheet's values are laid out, but
+    // do not widen it: its texts stay as they are in every output.
+    std::erase_if(cells_, [&](const Cell &c) {
+        return framed_only(c) && !(layout.rows.lays_out(c.row) && layout.columns.lays_out(c.column));
+    });
     write_header(layout);
     write_rows(layout);
     cells_ = {};
 }
 
+// A cell that shows only a fill or borders, no value and no object.
+bool SheetBuilder::framed_only(const Cell &cell) const {
+    if (cell.kind != Kind::Empty || cell.look == 0) return false;
+    const auto before = [](const Anchored &a, const Cell &c) { return a.row != c.row ? a.row < c.row : a.column < c.column; };
+    const auto at = std::lower_bound(objects_.begin(), objects_.end(), cell, before);
+    return at == objects_.end() || at->row != cell.row || at->column != cell.column;
+}
+
+// Zero cells show empty; those with a fill or borders keep them.
+void SheetBuilder::hide_zeros() {
+    const auto zero = [](const Cell &c) { return c.kind == Kind::Number && c.number == 0; };
+    const auto framed = [this](const Cell &c) { return looks_.frames()[looks_[c.look].frame].visible(); };
+    std::erase_if(cells_, [&](const Cell &c) { return zero(c) && !framed(c); });
+    for (Cell &c : cells_)
+        if (zero(c)) c.kind = Kind::Empty;
+}
+
 void SheetBuilder::write_header(const Layout &layout) {
     writer_.section(conv::kSpreadsheetSection);
     writer_.string(name_, conv::kSheetNameAttribute);
-    writer_.item(CH_ITEM_SECTION_LAYOUT, (date1904_ ? conv::kLayoutDate1904 : 0) | (hidden_ ? conv::kLayoutHidden : 0));
+    writer_.item(CH_ITEM_SECTION_LAYOUT,
+                 (date1904_ ? conv::kLayoutDate1904 : 0) | (hidden_ ? conv::kLayoutHidden : 0) |
+                     (gridlines_ ? 0 : conv::kLayoutNoGridlines),
+                 frozen_rows_);
     write_columns(layout);
     write_merges(layout);
+    // The sheet's frames; a cell names its frame by number (0: plain).
+    for (size_t frame = 1; frame < looks_.frames().size(); ++frame) write_frame(writer_, looks_.frames()[frame]);
     writer_.break_item(CH_BREAK_PARAGRAPH);
     writer_.cell_run();
 }
@@ -243,8 +290,20 @@ bool SheetBuilder::row_hidden(uint32_t row) const {
     return after != hidden_rows_.begin() && std::prev(after)->last >= row;
 }
 
+// The height of a row, moving next past the heights of rows before it
+// (rows are asked in order; of heights given to a row, the later wins).
+uint32_t SheetBuilder::height_of(uint32_t row, size_t &next) const {
+    while (next < heights_.size() && heights_[next].last < row) ++next;
+    uint32_t twips = 0;
+    for (size_t i = next; i < heights_.size() && heights_[i].first <= row; ++i)
+        if (heights_[i].last >= row) twips = heights_[i].twips;
+    return twips;
+}
+
 void SheetBuilder::write_rows(const Layout &layout) {
     join_ranges(hidden_rows_);
+    std::stable_sort(heights_.begin(), heights_.end());
+    size_t next_height = 0;
     const uint32_t width = layout.columns.size();
     if (width == 0) return;
     const auto &rows = layout.rows.entries();
@@ -254,9 +313,11 @@ void SheetBuilder::write_rows(const Layout &layout) {
         const Axis::Entry &row = rows[r];
         const bool hidden = !row.gap && row_hidden(row.source);
         const bool follows = r == 0 ? row.source == 0 : !rows[r - 1].gap && rows[r - 1].source + 1 == row.source;
-        if (!follows || row.gap || hidden) {
+        const uint32_t height = row.gap ? 0 : height_of(row.source, next_height);
+        if (!follows || row.gap || hidden || height) {
             writer_.tag_begin(conv::kSheetRowTag, row.source,
-                              (hidden ? conv::kRowHidden : 0) | (row.gap ? conv::kRowGap : 0));
+                              (hidden ? conv::kRowHidden : 0) | (row.gap ? conv::kRowGap : 0) |
+                                  height << conv::kRowHeightShift);
             writer_.tag_end(conv::kSheetRowTag);
         }
         uint32_t place = 0;  // the next column of the row to write
@@ -275,7 +336,8 @@ void SheetBuilder::write_cell(const Cell &cell, size_t &next_link, size_t &next_
     const uint32_t kind = cell.kind == Kind::Truth   ? conv::kCellTruth
                           : cell.kind == Kind::Error ? conv::kCellError
                                                      : conv::kCellPlain;
-    writer_.item(CH_ITEM_SS_CELL_70, 0, cell.format_key, kind << 16);
+    const SheetLooks::Look &look = looks_[cell.look];
+    writer_.item(CH_ITEM_SS_CELL_70, 0, cell.format_key, kind << 16 | look.frame);
     if (const auto links = at_place(links_, next_link, cell.row, cell.column); !links.empty())
         write_link(links.front());  // a cell shows one link
     for (const Anchored &a : at_place(objects_, next_object, cell.row, cell.column)) write_object(writer_, a.object);
@@ -284,10 +346,10 @@ void SheetBuilder::write_cell(const Cell &cell, size_t &next_link, size_t &next_
     const CellAlign align = shown && cell.align == CellAlign::General ? CellAlign::Right : cell.align;
     if (align != CellAlign::General) writer_.item(CH_ITEM_ATTR_12, align_code(align));
     if (cell.kind == Kind::Text || cell.kind == Kind::Error) {
-        texts_.write(cell.text, cell.char_format, formats_);
+        texts_.write(cell.text, look.char_format, formats_);
         return;
     }
-    write_format_change(writer_, CharFormat{}, formats_[cell.char_format]);
+    write_format_change(writer_, CharFormat{}, formats_[look.char_format]);
     if (shown) {
         writer_.text(*shown);
     } else {

@@ -16,6 +16,7 @@
 #include "writer/object_ref.hpp"
 #include "writer/document_writer.hpp"
 #include "writer/diagnostics.hpp"
+#include "cell_frame.hpp"
 #include "char_format.hpp"
 #include "general_numbers.hpp"
 #include "number_texts.hpp"
@@ -26,11 +27,13 @@ namespace qrv::import {
 // Horizontal alignment a cell asks for.
 enum class CellAlign : uint8_t { General, Left, Centre, Right, Justify };
 
-// How a cell looks: its number format key, character format and alignment.
+// How a cell looks: its number format key, character format, alignment
+// and frame (fill, vertical alignment, wrapping, borders).
 struct CellLook {
     uint32_t format_key = 0;
     uint32_t char_format = 0;
     CellAlign align = CellAlign::General;
+    CellFrame frame;
 };
 
 class SheetBuilder {
@@ -56,6 +59,13 @@ public:
     void set_columns(uint32_t first, uint32_t last, uint32_t width_twips, bool hidden);
     void set_default_width(uint32_t width_twips) { default_width_ = width_twips; }
     void hide_row(uint32_t row) { hide_rows(row, row); }
+    // A row's own height in twips (0: as its text needs); later calls win.
+    void set_row_height(uint32_t row, uint32_t twips) { set_row_heights(row, row, twips); }
+    void set_row_heights(uint32_t first, uint32_t last, uint32_t twips);
+    // Whether the sheet's view shows gridlines, and how many of its top
+    // rows stay in view (its header).
+    void set_gridlines(bool on) { gridlines_ = on; }
+    void set_frozen_rows(uint32_t rows) { frozen_rows_ = rows; }
     // Rows first to last: a million hidden empty rows cost one entry.
     void hide_rows(uint32_t first, uint32_t last) {
         if (first <= last) hidden_rows_.push_back({first, last});
@@ -65,6 +75,9 @@ public:
     void text(uint32_t row, uint32_t column, uint32_t text, const CellLook &look);
     void truth(uint32_t row, uint32_t column, bool value, const CellLook &look);
     void error(uint32_t row, uint32_t column, uint32_t text, const CellLook &look);
+    // A cell without a value that shows a fill or borders (others are
+    // passed over).
+    void empty(uint32_t row, uint32_t column, const CellLook &look);
 
     void merge(uint32_t top, uint32_t left, uint32_t bottom, uint32_t right);
     void link(uint32_t row, uint32_t column, std::string_view url);
@@ -82,7 +95,7 @@ private:
     struct Cell {
         uint32_t row, column;
         uint32_t format_key;
-        uint16_t char_format;
+        uint16_t look;  // in looks_
         Kind kind;
         CellAlign align;
         union {
@@ -105,6 +118,10 @@ private:
         uint32_t row, column;
         ObjectRef object;
     };
+    struct RowHeight {
+        uint32_t first, last, twips;
+        bool operator<(const RowHeight &other) const { return first < other.first; }
+    };
     struct RowRange {
         uint32_t first, last;
         bool operator<(const RowRange &other) const { return first < other.first; }
@@ -112,6 +129,10 @@ private:
     class Layout;
 
     void add(Cell cell);
+    Cell cell_of(uint32_t row, uint32_t column, Kind kind, const CellLook &look);
+    void hide_zeros();
+    bool framed_only(const Cell &cell) const;
+    uint32_t height_of(uint32_t row, size_t &next) const;
     void write_header(const Layout &layout);
     void write_columns(const Layout &layout);
     void write_merges(const Layout &layout);
@@ -133,6 +154,10 @@ private:
     const NumberTexts *number_texts_ = nullptr;
     bool hidden_ = false;
     bool zeros_shown_ = true;
+    bool gridlines_ = true;
+    uint32_t frozen_rows_ = 0;
+    SheetLooks looks_;
+    std::vector<RowHeight> heights_;
     uint32_t default_width_ = 0;
     std::vector<Cell> cells_;
     bool sorted_ = true;

@@ -48,6 +48,7 @@ CellStyle CellStyles::cell_style_of(const Style &style) {
     cell.look.format_key = entry.key;
     cell.look.char_format = format_of(style.text);
     cell.look.align = style.align.value_or(CellAlign::General);
+    cell.look.frame = style.cell.frame();
     cell.text = style.text;
     cell.data_kind = entry.kind;
     return cell;

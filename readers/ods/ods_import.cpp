@@ -2,7 +2,7 @@
 // spreadsheet section, with the document properties and the number
 // formats of the cell styles ahead of them.  A package's parts are read
 // in the order meta.xml, settings.xml, styles.xml, content.xml (the
-// settings say which sheets hide zero values); a flat document holds
+// settings say how each sheet is viewed: zeros, gridlines, frozen rows); a flat document holds
 // the same regions in the same order, so both are one stream of regions.
 #include "writer/properties.hpp"
 #include "core/error.hpp"
@@ -28,7 +28,7 @@ struct Readers {
     StylesReader &common;
     StylesReader &automatic;
     TableReader &tables;
-    ZeroDisplayReader &settings;
+    ViewSettingsReader &settings;
 
     RegionRouter router() const {
         RegionRouter r;
@@ -65,7 +65,7 @@ void read_package(ImportJob &job, const Readers &readers, PictureStore &store) {
     readers.tables.keep_pictures(pictures);
     read_extra(package, readers, "meta.xml", "document properties",
                [&] { readers.meta = PropertiesReader(meta_elements().first(model::kStandardPropertyCount)); });
-    read_extra(package, readers, "settings.xml", "view settings", [&] { readers.settings = ZeroDisplayReader(); });
+    read_extra(package, readers, "settings.xml", "view settings", [&] { readers.settings = ViewSettingsReader(); });
     if (package.has("styles.xml")) {
         RegionRouter router = readers.router();
         package.read("styles.xml", router);
@@ -99,7 +99,7 @@ CHHandle import_ods(ImportJob &job) {
     StylesReader common(style_sheet, StyleSheet::Origin::kCommon);
     StylesReader automatic(style_sheet, StyleSheet::Origin::kAutomatic);
     std::optional<GeneralNumbers> general;
-    ZeroDisplayReader settings;
+    ViewSettingsReader settings;
     TableReader tables({writer, styles, style_sheet, texts, formats, job.diagnostics, job.limits,
                         [&] {
                             write_properties(writer, meta.properties());

@@ -11,6 +11,8 @@ namespace qrv::import::odf {
 namespace {
 
 constexpr unsigned kMostWarnings = 3;
+// Cells of an empty framed stretch kept as cells; longer stretches are left plain.
+constexpr uint64_t kMostFramedEmpty = 256;
 
 // Elements that only group rows or columns: their children are read as if
 // they stood in the table.
@@ -105,7 +107,9 @@ void TableReader::start_table(const XmlAttributes &a) {
     sheet_->set_date1904(date1904_);
     sheet_->set_general_numbers(c_.general ? &*c_.general : nullptr);
     sheet_->set_number_texts(&c_.number_texts);
-    sheet_->set_zeros_shown(c_.zero_display.zeros_shown(table_name_));
+    sheet_->set_zeros_shown(c_.view_settings.zeros_shown(table_name_));
+    sheet_->set_gridlines(c_.view_settings.gridlines_shown(table_name_));
+    sheet_->set_frozen_rows(c_.view_settings.frozen_rows(table_name_));
     const Style table = c_.style_sheet.resolved(Family::kTable, a.get(Ns::Table, "style-name"));
     sheet_->set_hidden(table.displayed == false);
     next_column_ = row_ = 0;
@@ -138,6 +142,7 @@ void TableReader::start_row(const XmlAttributes &a) {
     row_hidden_ = is_hidden(a);
     const std::string_view style = a.get(Ns::Table, "default-cell-style-name");
     row_style_ = style.empty() ? nullptr : &c_.styles.find(style);
+    row_height_ = c_.style_sheet.resolved(Family::kTableRow, a.get(Ns::Table, "style-name")).cell.row_height.value_or(0);
     column_ = 0;
     row_cells_.clear();
 }
@@ -151,6 +156,7 @@ void TableReader::end_row() {
     }
     const uint32_t last = last_within(first, row_repeat_, kMaxRows);
     if (row_hidden_) sheet_->hide_rows(static_cast<uint32_t>(first), last);
+    sheet_->set_row_heights(static_cast<uint32_t>(first), last, row_height_);
     if (row_cells_.empty()) return;
     uint64_t cells = 0;
     for (const RowCell &cell : row_cells_) cells += cell.repeat;
@@ -207,7 +213,10 @@ void TableReader::end_cell() {
     if (text_.cut()) warn("table '" + table_name_ + "': a cell's text is cut at 1 MiB");
     CellContent content = content_of_cell();
     const bool merged = content.column_span > 1 || content.row_span > 1;
-    if (content.kind == Kind::kNone && !merged && content.link.empty() && content.objects.empty()) return;
+    // An empty cell shows its fill and borders, unless it is repeated
+    // over a stretch of the sheet (a formatted column or row).
+    const bool shows = content.look.frame.visible() && uint64_t{cell_.repeat} * row_repeat_ <= kMostFramedEmpty;
+    if (content.kind == Kind::kNone && !merged && !shows && content.link.empty() && content.objects.empty()) return;
     if (first >= kMaxColumns) {
         warn("table '" + table_name_ + "': columns past 16384 are left out");
         return;
@@ -292,7 +301,7 @@ void TableReader::write(uint32_t row, uint32_t column, const CellContent &conten
     case Kind::kText: sheet.text(row, column, content.text, content.look); break;
     case Kind::kTruth: sheet.truth(row, column, content.number != 0, content.look); break;
     case Kind::kError: sheet.error(row, column, content.text, content.look); break;
-    case Kind::kNone: break;
+    case Kind::kNone: sheet.empty(row, column, content.look); break;
     }
     if (content.column_span > 1 || content.row_span > 1)
         sheet.merge(row, column, last_within(row, content.row_span, kMaxRows),

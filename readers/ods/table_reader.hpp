@@ -20,7 +20,7 @@
 #include "writer/limits.hpp"
 #include "package/xml_reader.hpp"
 #include "sheet/general_numbers.hpp"
-#include "zero_display.hpp"
+#include "view_settings.hpp"
 #include "sheet/sheet_builder.hpp"
 #include "cell_styles.hpp"
 #include "cell_text.hpp"
@@ -44,7 +44,7 @@ struct SpreadsheetContext {
     // The formats whose cells' text the importer writes (fractions).
     const NumberTexts &number_texts;
     // Which sheets show their zero values (the view settings).
-    const ZeroDisplayReader &zero_display;
+    const ViewSettingsReader &view_settings;
 };
 
 class TableReader final : public XmlHandler {
@@ -128,6 +128,7 @@ private:
     uint32_t row_repeat_ = 1;
     bool row_hidden_ = false;
     const CellStyle *row_style_ = nullptr;
+    uint32_t row_height_ = 0;  // twips, of the open row; 0: as its text needs
     uint64_t column_ = 0;  // of the next cell element
     std::vector<RowCell> row_cells_;
 

@@ -1,5 +1,6 @@
 #include "cell_looks.hpp"
 
+#include <iterator>
 #include <map>
 
 #include "core/legacy_palette.hpp"
@@ -24,6 +25,38 @@ uint32_t format_of(const Globals &book, const FontRecord &f, FontTable &fonts, C
     return formats.number_of(c);
 }
 
+// What the line kinds of XF records draw.
+constexpr uint8_t kLineOfKind[14] = {
+    model::kBorderNone,   model::kBorderThin,   model::kBorderMedium,        model::kBorderDashed,
+    model::kBorderDotted, model::kBorderThick,  model::kBorderDouble,        model::kBorderDotted,
+    model::kBorderMediumDashed, model::kBorderDashed, model::kBorderMediumDashed, model::kBorderDashed,
+    model::kBorderMediumDashed, model::kBorderMediumDashed};
+
+// How much of the cell each pattern paints in its pattern colour.
+constexpr double kPatternDensity[19] = {0,    1,    0.5,  0.75, 0.25, 0.5,    0.5,     0.5,  0.5, 0.5,
+                                        0.75, 0.25, 0.25, 0.25, 0.25, 0.4375, 0.25, 0.125, 0.0625};
+
+// A palette index as a colour; the window's text is black, its background white.
+uint32_t pattern_rgb(const Globals &book, uint8_t index, uint32_t window) {
+    const uint32_t rgb = colour_of(book, index);
+    return rgb == CharFormat::kNoColour ? window : rgb;
+}
+
+CellFrame frame_of(const Globals &book, const XfRecord &xf) {
+    CellFrame frame;
+    frame.vertical = xf.vertical;
+    frame.wraps = xf.wraps;
+    if (xf.pattern < std::size(kPatternDensity))
+        frame.fill = pattern_colour(pattern_rgb(book, xf.pattern_colour, 0x000000),
+                                    pattern_rgb(book, xf.background_colour, 0xFFFFFF), kPatternDensity[xf.pattern]);
+    for (size_t side = 0; side < frame.borders.size(); ++side) {
+        const XfBorder &b = xf.borders[side];
+        if (b.line == 0 || b.line >= std::size(kLineOfKind)) continue;
+        frame.borders[side] = {kLineOfKind[b.line], colour_of(book, b.colour)};
+    }
+    return frame;
+}
+
 }  // namespace
 
 CellLooks::CellLooks(const Globals &book, NumberFormatTable &numbers, FontTable &fonts, CharFormatTable &formats) {
@@ -44,6 +77,7 @@ CellLooks::CellLooks(const Globals &book, NumberFormatTable &numbers, FontTable 
         look.format_key = key->second;
         look.char_format = font < font_formats.size() ? font_formats[font] : 0;
         look.align = xf.align;
+        look.frame = frame_of(book, xf);
         looks_.push_back(look);
     }
 }

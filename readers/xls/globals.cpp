@@ -65,8 +65,31 @@ struct GlobalsReader {
         x.font = in.u16();
         x.format = in.u16();
         in.skip(2);
-        x.align = align_of(in.u8() & 7);
+        const uint8_t alignment = in.u8();
+        x.align = align_of(alignment & 7);
+        if (book.biff8 && in.left() >= 13) frame_of_xf(alignment, in, x);
         book.xfs.push_back(x);
+    }
+
+    // Wrapping, vertical alignment, borders and fill of an Excel 97 XF.
+    static void frame_of_xf(uint8_t alignment, Cursor &in, XfRecord &x) {
+        x.wraps = alignment & 0x08;
+        const uint8_t vertical = alignment >> 4 & 7;
+        x.vertical = vertical == 0 ? model::kAlignTop : vertical == 2 ? model::kAlignBottom : model::kAlignMiddle;
+        in.skip(3);
+        const uint32_t lines = in.u32(), more = in.u32();
+        const uint16_t colours = in.u16();
+        // Lines four bits a side: left, right, top, bottom; colours seven bits.
+        constexpr uint32_t kSideOfLine[model::kSideCount] = {model::kSideLeft, model::kSideRight, model::kSideTop,
+                                                             model::kSideBottom};
+        for (uint32_t i = 0; i < model::kSideCount; ++i) x.borders[kSideOfLine[i]].line = lines >> (4 * i) & 0xF;
+        x.borders[model::kSideLeft].colour = lines >> 16 & 0x7F;
+        x.borders[model::kSideRight].colour = lines >> 23 & 0x7F;
+        x.borders[model::kSideTop].colour = more & 0x7F;
+        x.borders[model::kSideBottom].colour = more >> 7 & 0x7F;
+        x.pattern = more >> 26 & 0x3F;
+        x.pattern_colour = colours & 0x7F;
+        x.background_colour = colours >> 7 & 0x7F;
     }
 
     static CellAlign align_of(uint8_t horizontal) {

@@ -34,10 +34,21 @@ struct FontRecord {
     uint16_t colour = 0x7FFF;   // palette index; 0x7FFF automatic
 };
 
+// A side's border as an XF record gives it: its line kind and palette index.
+struct XfBorder {
+    uint8_t line = 0;
+    uint8_t colour = 64;
+};
+
 struct XfRecord {
     uint16_t font = 0;
     uint16_t format = 0;
     CellAlign align = CellAlign::General;
+    uint8_t vertical = model::kAlignBottom;
+    bool wraps = false;
+    uint8_t pattern = 0;  // 0 none, 1 solid, then the patterns of densities
+    uint8_t pattern_colour = 64, background_colour = 65;  // palette indexes; 64, 65 the window's
+    std::array<XfBorder, model::kSideCount> borders{};     // top, right, bottom, left
 };
 
 struct Globals {

@@ -50,6 +50,9 @@ public:
         case kRow: row(in); break;
         case kHLink: hyperlink(in); break;
         case kWindow2: window(in); break;
+        case kPane: pane(in); break;
+        case kBlank: blank(in); break;
+        case kMulBlank: mul_blank(in, r.data.size()); break;
         default: break;
         }
         // The text result of a formula follows it, after any shared or array formula.
@@ -58,9 +61,31 @@ public:
     }
 
 private:
-    // The sheet's view: its options' bit 4 shows zero values.
+    // The sheet's view: its options' bit 1 shows gridlines, bit 3 freezes
+    // its panes (the pane record after it tells where), bit 4 shows zero
+    // values.
     void window(Cursor &in) {
-        if (in.left() >= 2 && !(in.u16() & 0x0010)) sheet_.set_zeros_shown(false);
+        if (in.left() < 2) return;
+        const uint16_t options = in.u16();
+        if (!(options & 0x0010)) sheet_.set_zeros_shown(false);
+        if (!(options & 0x0002)) sheet_.set_gridlines(false);
+        frozen_ = options & 0x0008;
+    }
+    // Frozen panes: the rows above the split stay in view.
+    void pane(Cursor &in) {
+        in.skip(2);
+        const uint16_t rows = in.u16();
+        if (frozen_) sheet_.set_frozen_rows(rows);
+    }
+    // Cells without a value that may show a fill or borders.
+    void blank(Cursor &in) {
+        const Where w = cell(in);
+        sheet_.empty(w.row, w.column, w.look);
+    }
+    void mul_blank(Cursor &in, size_t size) {
+        const uint16_t row = in.u16();
+        uint16_t column = in.u16();
+        for (size_t n = (size - 6) / 2; n > 0; --n, ++column) sheet_.empty(row, column, c_.looks[in.u16()]);
     }
 
     struct Where {
@@ -160,10 +185,15 @@ private:
         const double base = in.u16();
         sheet_.set_default_width(twips_of_width(std::ceil((base * 7 + 5) / 8) * 8 / 7));
     }
+    // A row's options: bit 5 hides it, bit 6 gives it a height of its own.
     void row(Cursor &in) {
         const uint16_t number = in.u16();
-        in.skip(10);
-        if (in.u16() & 0x20) sheet_.hide_row(number);
+        in.skip(4);
+        const uint16_t height = in.u16() & 0x7FFF;
+        in.skip(4);
+        const uint16_t options = in.u16();
+        if (options & 0x20) sheet_.hide_row(number);
+        if (options & 0x40) sheet_.set_row_height(number, height);
     }
     void hyperlink(Cursor &in) {
         const uint16_t top = in.u16(), bottom = in.u16(), left = in.u16(), right = in.u16();
@@ -173,6 +203,7 @@ private:
 
     SheetContext &c_;
     SheetBuilder &sheet_;
+    bool frozen_ = false;  // the view's panes are frozen
     std::map<uint8_t, uint32_t> errors_;  // error code -> text number
     Where pending_{};
     bool pending_string_ = false;

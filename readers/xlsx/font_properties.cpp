@@ -7,21 +7,6 @@
 namespace qrv::import::xlsx {
 namespace {
 
-// Theme colours of the default theme in the order cells name them (light 1
-// and dark 1 first, the window's colours, taken as automatic).
-constexpr uint32_t kThemeColours[12] = {FontSpec::kNoColour,
-                                        FontSpec::kNoColour,
-                                        0xE7E6E6,
-                                        0x44546A,
-                                        0x4472C4,
-                                        0xED7D31,
-                                        0xA5A5A5,
-                                        0xFFC000,
-                                        0x5B9BD5,
-                                        0x70AD47,
-                                        0x0563C1,
-                                        0x954F72};
-
 bool parse_unsigned(std::string_view text, uint32_t &out, int base = 10) {
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out, base);
     return ec == std::errc() && end == text.data() + text.size();
@@ -59,7 +44,11 @@ const Property kProperties[] = {
          auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), points);
          if (ec == std::errc() && points > 0 && points < 4096) f.size = static_cast<uint32_t>(points * 2 + 0.5);
      }},
-    {"color", [](const XmlAttributes &a, FontSpec &f) { f.colour = colour_of(a); }},
+    {"color",
+     [](const XmlAttributes &a, FontSpec &f) {
+         static const Theme kDefault;
+         f.colour = font_colour_of(a, kDefault);
+     }},
     {"name", [](const XmlAttributes &a, FontSpec &f) { f.name = val_of(a); }},
     {"rFont", [](const XmlAttributes &a, FontSpec &f) { f.name = val_of(a); }},
 };
@@ -76,17 +65,31 @@ bool apply_font_property(const XmlName &name, const XmlAttributes &attributes, F
     return false;
 }
 
-uint32_t colour_of(const XmlAttributes &a) {
+uint32_t colour_of(const XmlAttributes &a, const Theme &theme) {
     uint32_t n = 0;
-    const std::string_view rgb = a.get(Ns::None, "rgb");
-    if (!rgb.empty()) {
+    uint32_t rgb = FontSpec::kNoColour;
+    const std::string_view given = a.get(Ns::None, "rgb");
+    if (!given.empty()) {
         // AARRGGBB, or RRGGBB; the alpha is not kept.
-        if (!parse_unsigned(rgb, n, 16)) return FontSpec::kNoColour;
-        return n & 0xFFFFFF;
+        if (!parse_unsigned(given, n, 16)) return FontSpec::kNoColour;
+        rgb = n & 0xFFFFFF;
+    } else if (parse_unsigned(a.get(Ns::None, "indexed"), n)) {
+        rgb = n < 64 ? kLegacyPalette[n] : FontSpec::kNoColour;
+    } else if (parse_unsigned(a.get(Ns::None, "theme"), n)) {
+        rgb = theme.colour(n);
     }
-    if (parse_unsigned(a.get(Ns::None, "indexed"), n)) return n < 64 ? kLegacyPalette[n] : FontSpec::kNoColour;
-    if (parse_unsigned(a.get(Ns::None, "theme"), n)) return n < 12 ? kThemeColours[n] : FontSpec::kNoColour;
-    return FontSpec::kNoColour;
+    if (rgb == FontSpec::kNoColour) return rgb;
+    double tint = 0;
+    const std::string_view t = a.get(Ns::None, "tint");
+    std::from_chars(t.data(), t.data() + t.size(), tint);
+    return tinted(rgb, tint);
+}
+
+uint32_t font_colour_of(const XmlAttributes &a, const Theme &theme) {
+    uint32_t n = 0;
+    if (parse_unsigned(a.get(Ns::None, "theme"), n) && n == 1 && a.get(Ns::None, "tint").empty())
+        return FontSpec::kNoColour;
+    return colour_of(a, theme);
 }
 
 }  // namespace qrv::import::xlsx

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "package/xml_reader.hpp"
+#include "theme.hpp"
 
 namespace qrv::import::xlsx {
 
@@ -21,8 +22,13 @@ struct FontSpec {
 // Applies a child element of <font> or <rPr>; false when it is none of them.
 bool apply_font_property(const XmlName &name, const XmlAttributes &attributes, FontSpec &font);
 
-// The colour of a <color> element as 0x00RRGGBB (rgb, a palette index, or a
-// theme colour of the default theme); kNoColour for the automatic colour.
-uint32_t colour_of(const XmlAttributes &attributes);
+// The colour of a <color> (or <fgColor>, <bgColor>) element as 0x00RRGGBB:
+// rgb, a palette index, or a theme colour, with its tint; kNoColour for the
+// automatic colour.
+uint32_t colour_of(const XmlAttributes &attributes, const Theme &theme);
+// The same for a font, whose theme colour dark 1 is the text's own
+// (automatic) colour.  Fonts read by apply_font_property take the default
+// theme's colours.
+uint32_t font_colour_of(const XmlAttributes &attributes, const Theme &theme);
 
 }  // namespace qrv::import::xlsx

@@ -3,6 +3,9 @@
 #include <charconv>
 #include <map>
 
+#include "package/xml_boolean.hpp"
+#include "cell_frames.hpp"
+
 namespace qrv::import::xlsx {
 namespace {
 
@@ -20,18 +23,31 @@ CellAlign align_of(std::string_view horizontal) {
     return CellAlign::General;
 }
 
+uint8_t vertical_of(std::string_view vertical) {
+    if (vertical == "top") return model::kAlignTop;
+    if (vertical == "center" || vertical == "justify" || vertical == "distributed") return model::kAlignMiddle;
+    return model::kAlignBottom;
+}
+
 struct Xf {
     uint32_t format_id = 0;
     uint32_t font = 0;
+    uint32_t fill = 0;
+    uint32_t border = 0;
     CellAlign align = CellAlign::General;
+    uint8_t vertical = model::kAlignBottom;
+    bool wraps = false;
 };
 
 // <numFmts>, <fonts> and <cellXfs>; the lists of <dxfs> and
 // <cellStyleXfs> hold the same elements and are passed over.
 class StylesReader final : public XmlHandler {
 public:
+    explicit StylesReader(const Theme &theme) : fills(theme), borders(theme), theme_(theme) {}
     std::map<uint32_t, std::string> codes;
     std::vector<FontSpec> fonts;
+    FillReader fills;
+    BorderReader borders;
     std::vector<Xf> xfs;
 
     void start(const XmlName &name, const XmlAttributes &a) override {
@@ -44,13 +60,19 @@ public:
         } else if (l == "font") {
             fonts.emplace_back(), in_font_ = true;
         } else if (in_font_) {
-            apply_font_property(name, a, fonts.back());
+            // The colours of the workbook's own theme.
+            if (apply_font_property(name, a, fonts.back()) && l == "color")
+                fonts.back().colour = font_colour_of(a, theme_);
+        } else if (fills.start(l, a) || borders.start(l, a)) {
         } else if (l == "cellXfs") {
             in_cell_xfs_ = true;
         } else if (in_cell_xfs_ && l == "xf") {
-            xfs.push_back({number_or(a.get(Ns::None, "numFmtId"), 0), number_or(a.get(Ns::None, "fontId"), 0)});
+            xfs.push_back({number_or(a.get(Ns::None, "numFmtId"), 0), number_or(a.get(Ns::None, "fontId"), 0),
+                           number_or(a.get(Ns::None, "fillId"), 0), number_or(a.get(Ns::None, "borderId"), 0)});
         } else if (in_cell_xfs_ && l == "alignment" && !xfs.empty()) {
             xfs.back().align = align_of(a.get(Ns::None, "horizontal"));
+            xfs.back().vertical = vertical_of(a.get(Ns::None, "vertical"));
+            xfs.back().wraps = xml_true(a.get(Ns::None, "wrapText"));
         }
     }
     void end(const XmlName &name) override {
@@ -62,10 +84,14 @@ public:
             in_font_ = false;
         } else if (l == "cellXfs") {
             in_cell_xfs_ = false;
+        } else {
+            fills.end(l);
+            borders.end(l);
         }
     }
 
 private:
+    const Theme &theme_;
     unsigned skipped_ = 0;
     bool in_font_ = false;
     bool in_cell_xfs_ = false;
@@ -84,11 +110,12 @@ const CellLook &Styles::look(uint32_t index) {
     return plain_;
 }
 
-Styles Styles::read(Package &package, const std::string &part, NumberFormatTable &numbers, Fonts &fonts) {
+Styles Styles::read(Package &package, const std::string &part, const Theme &theme, NumberFormatTable &numbers,
+                    Fonts &fonts) {
     Styles styles;
     styles.diagnostics_ = &package.diagnostics();
     if (part.empty() || !package.has(part)) return styles;
-    StylesReader reader;
+    StylesReader reader(theme);
     package.read(part, reader);
     if (!reader.fonts.empty()) fonts.set_base(reader.fonts.front());
     std::map<uint32_t, uint32_t> keys;  // format id -> key
@@ -106,6 +133,10 @@ Styles Styles::read(Package &package, const std::string &part, NumberFormatTable
         look.format_key = key->second;
         look.char_format = xf.font < font_formats.size() ? font_formats[xf.font] : 0;
         look.align = xf.align;
+        look.frame = reader.borders.frame_of(xf.border);
+        look.frame.fill = reader.fills.fill_of(xf.fill);
+        look.frame.vertical = xf.vertical;
+        look.frame.wraps = xf.wraps;
         styles.looks_.push_back(look);
     }
     return styles;

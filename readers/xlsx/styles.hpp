@@ -1,5 +1,5 @@
-// The styles part of a workbook: number formats, fonts and the cell
-// formats (<cellXfs>) that cells name by index.  Every number format the
+// The styles part of a workbook: number formats, fonts, fills, borders and
+// the cell formats (<cellXfs>) that cells name by index.  Every number format the
 // cells use gets its key here, before any sheet is written.
 #pragma once
 
@@ -9,6 +9,7 @@
 #include "package/package.hpp"
 #include "sheet/sheet_builder.hpp"
 #include "fonts.hpp"
+#include "theme.hpp"
 
 namespace qrv::import::xlsx {
 
@@ -20,7 +21,8 @@ public:
     size_t size() const { return looks_.size(); }
 
     // Reads the styles part (none: every cell looks plain).
-    static Styles read(Package &package, const std::string &part, NumberFormatTable &numbers, Fonts &fonts);
+    static Styles read(Package &package, const std::string &part, const Theme &theme, NumberFormatTable &numbers,
+                       Fonts &fonts);
 
 private:
     std::vector<CellLook> looks_;

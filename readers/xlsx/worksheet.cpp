@@ -71,6 +71,8 @@ public:
             format(a);
         else if (l == "sheetView")
             view(a);
+        else if (l == "pane")
+            pane(a);
     }
 
     void end(const XmlName &name) override {
@@ -87,6 +89,8 @@ public:
             has_value_ = in_cell_;
         } else if (name.local == "c") {
             end_cell();
+        } else if (name.local == "sheetView") {
+            in_first_view_ = false;
         }
     }
 
@@ -120,7 +124,13 @@ private:
             row_ = kMaxRows;
         }
         next_column_ = 0;
-        if (row_ < kMaxRows && xml_true(a.get(Ns::None, "hidden"))) sheet_.hide_row(row_);
+        if (row_ >= kMaxRows) return;
+        if (xml_true(a.get(Ns::None, "hidden"))) sheet_.hide_row(row_);
+        // A height of the row's own, or one its program fitted to larger text.
+        const auto height = double_of(a.get(Ns::None, "ht"));
+        if (height && *height > 0 && *height < 4096 &&
+            (xml_true(a.get(Ns::None, "customHeight")) || std::abs(*height - default_height_) > 0.01))
+            sheet_.set_row_height(row_, static_cast<uint32_t>(std::lround(*height * 20)));
     }
 
     void start_cell(const XmlAttributes &a) {
@@ -145,8 +155,9 @@ private:
 
     void end_cell() {
         in_cell_ = false;
-        if (!ref_ok_ || !has_value_) return;
+        if (!ref_ok_) return;
         const CellLook &look = book_.styles.look(style_);
+        if (!has_value_) return sheet_.empty(ref_.row, ref_.column, look);
         const uint32_t row = ref_.row, col = ref_.column;
         switch (type_) {
         case CellType::Number:
@@ -215,6 +226,19 @@ private:
         seen_view_ = true;
         const std::string_view zeros = a.get(Ns::None, "showZeros");
         if (zeros == "0" || zeros == "false") sheet_.set_zeros_shown(false);
+        const std::string_view grid = a.get(Ns::None, "showGridLines");
+        if (grid == "0" || grid == "false") sheet_.set_gridlines(false);
+        in_first_view_ = true;
+    }
+
+    // Rows frozen at the top of the first view.
+    void pane(const XmlAttributes &a) {
+        if (!in_first_view_) return;
+        in_first_view_ = false;
+        const std::string_view state = a.get(Ns::None, "state");
+        const auto rows = double_of(a.get(Ns::None, "ySplit"));
+        if ((state == "frozen" || state == "frozenSplit") && rows && *rows >= 1 && *rows < kMaxRows)
+            sheet_.set_frozen_rows(static_cast<uint32_t>(*rows));
     }
 
     void format(const XmlAttributes &a) {
@@ -226,6 +250,7 @@ private:
         }
         default_width_ = twips_of_width(*width);
         sheet_.set_default_width(default_width_);
+        default_height_ = double_of(a.get(Ns::None, "defaultRowHeight")).value_or(15);
     }
 
     void merge(const XmlAttributes &a) {
@@ -266,10 +291,11 @@ private:
     Diagnostics &diagnostics_;
     unsigned warnings_ = 0;
     uint32_t default_width_ = 0;
+    double default_height_ = 15;  // points
 
     uint32_t row_ = UINT32_MAX, next_column_ = 0;  // a first <row> without r is row 1
     bool in_cell_ = false, ref_ok_ = false, has_value_ = false, capturing_ = false, in_inline_ = false;
-    bool seen_view_ = false;
+    bool seen_view_ = false, in_first_view_ = false;
     CellRef ref_;
     CellType type_ = CellType::Number;
     uint32_t style_ = 0;

@@ -10,6 +10,7 @@
 #include "sheet/sheet_builder.hpp"
 #include "shared_strings.hpp"
 #include "styles.hpp"
+#include "theme.hpp"
 #include "workbook.hpp"
 #include "worksheet.hpp"
 
@@ -77,8 +78,9 @@ CHHandle import_xlsx(ImportJob &job) {
     Fonts fonts(font_table, formats);
     NumberFormatTable numbers(writer);
     const bool related = workbook_relationships(package, book) != nullptr;
-    Styles styles =
-        Styles::read(package, part_of_type(package, book, related, "styles", "xl/styles.xml"), numbers, fonts);
+    const Theme theme = Theme::read(package, part_of_type(package, book, related, "theme", "xl/theme/theme1.xml"));
+    Styles styles = Styles::read(package, part_of_type(package, book, related, "styles", "xl/styles.xml"), theme,
+                                 numbers, fonts);
     const GeneralNumbers general = general_numbers(numbers);
     TextStore texts(writer);
     const std::vector<uint32_t> shared = read_shared_strings(

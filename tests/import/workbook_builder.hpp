@@ -28,6 +28,7 @@ struct WorkbookSpec {
     std::string shared;       // <si> elements; none: no shared strings part
     std::string styles;       // the inside of <styleSheet>; none: no styles part
     std::string workbook_pr;  // e.g. "<workbookPr date1904=\"1\"/>"
+    std::string theme;        // the inside of <a:theme>; none: no theme part
     std::vector<Part> extra;  // further parts
 };
 
@@ -58,6 +59,12 @@ inline std::vector<Part> workbook_parts(const WorkbookSpec &spec) {
         rels += "<Relationship Id=\"rT\" Type=\"" + kRelType + "styles\" Target=\"styles.xml\"/>";
         parts.push_back(
             {"xl/styles.xml", "<styleSheet xmlns=\"" + kSpreadsheetNs + "\">" + spec.styles + "</styleSheet>"});
+    }
+    if (!spec.theme.empty()) {
+        rels += "<Relationship Id=\"rH\" Type=\"" + kRelType + "theme\" Target=\"theme/theme1.xml\"/>";
+        parts.push_back({"xl/theme/theme1.xml",
+                         "<a:theme xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\">" + spec.theme +
+                             "</a:theme>"});
     }
     parts.push_back({"xl/workbook.xml", "<workbook xmlns=\"" + kSpreadsheetNs + "\" xmlns:r=\"" + kRelNs + "\">" +
                                             spec.workbook_pr + "<sheets>" + sheets + "</sheets></workbook>"});

@@ -11,6 +11,7 @@ void Style::fill_from(const Style &parent) {
     inherit_unset(align, parent.align);
     inherit_unset(column_width, parent.column_width);
     inherit_unset(displayed, parent.displayed);
+    cell.fill_from(parent.cell);
 }
 
 Style &StyleSheet::add(Origin origin, Family family, std::string_view name) {

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "sheet/sheet_builder.hpp"
+#include "cell_properties.hpp"
 #include "data_style.hpp"
 #include "font_faces.hpp"
 #include "style_family.hpp"
@@ -25,6 +26,7 @@ struct Style {
     std::optional<CellAlign> align;        // fo:text-align of the paragraph properties
     std::optional<uint32_t> column_width;  // twips
     std::optional<bool> displayed;         // table:display of a table
+    CellProperties cell;                   // a cell's frame, a row's height
 
     // Every property not set here takes the one of `parent`.
     void fill_from(const Style &parent);

@@ -60,6 +60,10 @@ void StylesReader::style_property(const XmlName &name, const XmlAttributes &a) {
         if (auto align = align_of(a.get(Ns::Fo, "text-align"))) style_->align = align;
     } else if (name.local == "table-column-properties") {
         if (auto width = twips_of_length(a.get(Ns::Style, "column-width"))) style_->column_width = width;
+    } else if (name.local == "table-cell-properties") {
+        read_cell_properties(a, style_->cell);
+    } else if (name.local == "table-row-properties") {
+        read_row_properties(a, style_->cell);
     } else if (name.local == "table-properties") {
         const std::string_view display = a.get(Ns::Table, "display");
         if (!display.empty()) style_->displayed = display != "false";
