@@ -129,7 +129,7 @@ uint32_t Flow::on_break(const CHItem &item, uint32_t id, uint32_t next, bool &st
 uint32_t Flow::on_tag(const CHItem &item, uint32_t id, uint32_t next, uint32_t last) {
     const uint32_t code = item.value;
     if (code == kNoteTag || code == kBookmarkTag || code == kObjectTag || code == kCommentTag ||
-        code == kSlideNotesTag) {
+        code == kSlideNotesTag || code == kRunningTag) {
         uint32_t end = CUFindTagEndId(id, ctx_.chunker);
         if (end == CH_NO_ITEM || end > last) end = last;
         on_tagged(item, id, next, end);
@@ -148,7 +148,8 @@ uint32_t Flow::on_tag(const CHItem &item, uint32_t id, uint32_t next, uint32_t l
     return next;  // a plain tag: its content is part of the flow
 }
 
-// A note, bookmark, object or comment whose tag runs from id to end.
+// A note, bookmark, object, comment, slide's notes or running header or
+// footer whose tag runs from id to end.
 void Flow::on_tagged(const CHItem &item, uint32_t id, uint32_t next, uint32_t end) {
     switch (item.value) {
     case kNoteTag:
@@ -168,6 +169,10 @@ void Flow::on_tagged(const CHItem &item, uint32_t id, uint32_t next, uint32_t en
     case kSlideNotesTag:
         close_paragraph(next);
         ctx_.writer.slide_notes(plain_text_between(ctx_.chunker, next, end, kLongestNotes, '\n'));
+        break;
+    case kRunningTag:  // beside the flow: the paragraph in hand goes on
+        ctx_.writer.running_text({item.data1 == kRunningFooter, item.data2,
+                                  plain_text_between(ctx_.chunker, next, end, kLongestNotes, '\n')});
         break;
     default: break;
     }

@@ -81,6 +81,13 @@ struct Note {
     std::string author;  // of a comment
 };
 
+// A running header or footer of the pages (qrvmodel/tags.hpp: kRunningTag).
+struct RunningText {
+    bool footer = false;
+    uint32_t pages = 0;  // RunningPages: every page, the first, even pages
+    std::string text;    // paragraphs separated by '\n'
+};
+
 // A slide of a presentation (qrvmodel/slides.hpp).
 struct SlideInfo {
     unsigned number = 0;  // its place in the presentation, from 1
@@ -110,6 +117,9 @@ public:
     virtual void end_link() {}
     // A picture, chart or other object (pictures.hpp).
     virtual void object(const ObjectInfo &) {}
+    // A running header or footer, wherever the document holds it; a page
+    // that shows them places them itself.
+    virtual void running_text(const RunningText &) {}
     // The document's properties, once, before finish().
     virtual void properties(const std::vector<Property> &) {}
     // The document's name as the host gave it (its file's, say), once,

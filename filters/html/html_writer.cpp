@@ -54,8 +54,22 @@ constexpr const char *kSlideStyle =
     "font-size:smaller;color:#444}\n"
     "aside.notes p{margin:0.3em 0}\n"
     "aside.notes::before{content:\"Notes\";font-weight:bold;font-size:smaller;color:#777}\n";
+constexpr const char *kRunningStyle =
+    "header.running,footer.running{color:#666;font-size:smaller}\n"
+    "header.running{border-bottom:1px solid #ccc;margin-bottom:1.5em}\n"
+    "footer.running{border-top:1px solid #ccc;margin-top:1.5em}\n"
+    "header.running p,footer.running p{margin:0.2em 0}\n";
 constexpr const char *kCommentStyle =
     "section.comments{border-top:1px solid #888;margin-top:2em;font-size:smaller;color:#555}\n";
+
+// Each line of text as a paragraph.
+void write_paragraphs(Output &out, std::string_view text) {
+    for (std::string_view line : lines_of(text)) {
+        out += "<p>";
+        write_escaped(out, line);
+        out += "</p>\n";
+    }
+}
 
 // Nested lists of the contents: one <ul> per level, each item's sub-levels
 // inside its <li>.
@@ -449,16 +463,26 @@ void HtmlWriter::end_slide() {
     body_ += "<aside class=\"notes\" aria-label=\"Notes on ";
     write_escaped(body_, slide_label(slide_.number));
     body_ += "\">\n";
-    for (std::string_view line : lines_of(slide_notes_)) {
-        body_ += "<p>";
-        write_escaped(body_, line);
-        body_ += "</p>\n";
-    }
+    write_paragraphs(body_, slide_notes_);
     body_ += "</aside>\n";
     slide_notes_.clear();
 }
 
-// The head and contents, then the body held back so far, then the notes.
+// A running header or footer of the document's pages, once: the header
+// before the text, the footer after it.
+void HtmlWriter::write_running(Output &page, const std::string *text, const char *element) {
+    if (!text) return;
+    page += "<";
+    page += element;
+    page += " class=\"running\">\n";
+    write_paragraphs(page, *text);
+    page += "</";
+    page += element;
+    page += ">\n";
+}
+
+// The head and contents, then the running header, the body held back so
+// far, the running footer and the notes.
 void HtmlWriter::finish(std::string_view title, const std::vector<OutlineEntry> &outline,
                         const std::vector<Note> &notes) {
     close_lists();
@@ -471,6 +495,7 @@ void HtmlWriter::finish(std::string_view title, const std::vector<OutlineEntry> 
     write_escaped(page, title.empty() ? std::string_view("Untitled document") : title);
     const std::string comments = comments_of(notes);
     if (!comments.empty()) use_style(kCommentStyle);
+    if (running_.header() || running_.footer()) use_style(kRunningStyle);
     page += "</title>\n";
     page += head_;
     page += "<style>\n";
@@ -478,9 +503,11 @@ void HtmlWriter::finish(std::string_view title, const std::vector<OutlineEntry> 
     page += extra_style_;
     page += sheet_classes_.rules();
     page += "</style>\n</head>\n<body>\n";
+    write_running(page, running_.header(), "header");
     page += "<main>\n";
     spill_.copy_to(page, contents_at_, outline.empty() ? std::string() : contents_of(outline));
     page += "</main>\n";
+    write_running(page, running_.footer(), "footer");
     if (has_notes(notes)) page += notes_of(notes);
     page += comments;
     page += "</body>\n</html>\n";

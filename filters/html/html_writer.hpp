@@ -16,6 +16,7 @@
 #include "sheet_classes.hpp"
 #include "spill.hpp"
 #include "pictures.hpp"
+#include "running_texts.hpp"
 #include "writer.hpp"
 
 namespace qrv::filters::html {
@@ -47,6 +48,7 @@ public:
     void end_sheet() override;
     void begin_slide(const SlideInfo &slide) override;
     void slide_notes(std::string_view notes) override;
+    void running_text(const RunningText &running) override { running_.take(running); }
     void end_slide() override;
     void finish(std::string_view title, const std::vector<OutlineEntry> &outline,
                 const std::vector<Note> &notes) override;
@@ -102,7 +104,9 @@ private:
     enum class Header : uint8_t { Awaited, Open, Done } header_ = Header::Done;
     SlideInfo slide_{};                // the slide in hand
     std::string slide_notes_;          // its notes, shown after it
+    RunningTexts running_;             // the header and footer the page shows
     void use_style(const char *rule);
+    static void write_running(Output &page, const std::string *text, const char *element);
 };
 
 }  // namespace qrv::filters::html

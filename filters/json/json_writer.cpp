@@ -364,6 +364,8 @@ void JsonWriter::finish(std::string_view title, const std::vector<OutlineEntry> 
     for (const auto &p : properties_) string_field(property_name(p.id), p.value);
     nest_.close('}');
     if (!title.empty()) string_field("title", title);
+    if (const std::string *header = running_.header()) string_field("header", *header);
+    if (const std::string *footer = running_.footer()) string_field("footer", *footer);
     nest_.close('}');
     out_ += '\n';
 }

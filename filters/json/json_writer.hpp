@@ -12,6 +12,7 @@
 
 #include "json_text.hpp"
 #include "output.hpp"
+#include "running_texts.hpp"
 #include "writer.hpp"
 
 namespace qrv::filters::json {
@@ -42,6 +43,7 @@ public:
     void sheet_row_end() override;
     void end_sheet() override;
     void slide_notes(std::string_view notes) override;
+    void running_text(const RunningText &running) override { running_.take(running); }
     void finish(std::string_view title, const std::vector<OutlineEntry> &outline,
                 const std::vector<Note> &notes) override;
     bool failed() const override { return out_.failed(); }
@@ -75,6 +77,7 @@ private:
     bool sheet_cells_ = false;
     std::vector<Property> properties_;
     std::vector<std::string> slide_notes_;  // each slide's notes, a line each paragraph
+    RunningTexts running_;                  // the header and footer of the pages
 };
 
 }  // namespace qrv::filters::json

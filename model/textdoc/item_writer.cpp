@@ -251,6 +251,15 @@ void ItemWriter::comment(std::string_view author, const Recording &body) {
     out_.tag_end(kCommentTag);
 }
 
+// Beside the flow, where the paragraph in hand (if any) stands.
+void ItemWriter::running(model::RunningKind kind, model::RunningPages pages, const Recording &body) {
+    if (dropping() || !body.has_text()) return;
+    if (in_paragraph_) start_content();
+    out_.tag_begin(kRunningTag, kind, pages);
+    write_plain_text(out_, body);
+    out_.tag_end(kRunningTag);
+}
+
 void ItemWriter::frame(const Recording &content) {
     if (dropping()) return;
     frames_.push_back(content);

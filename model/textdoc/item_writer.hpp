@@ -47,6 +47,7 @@ public:
     void aside(uint32_t tag, const Recording &body);
 
     QRV_TEXT_SINK_EVENTS
+    void running(model::RunningKind kind, model::RunningPages pages, const Recording &body) override;
 
     // Tables nested deeper than this are written as the paragraphs of the
     // cell they are in.

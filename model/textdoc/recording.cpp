@@ -39,14 +39,18 @@ bool Recording::has_text() const {
 }
 
 void Recording::note(NoteKind kind, const Recording &body) {
-    add(Op::Note, Nested{static_cast<uint32_t>(kind), {}, std::make_shared<Recording>(body)});
+    add(Op::Note, Nested{static_cast<uint32_t>(kind), 0, {}, std::make_shared<Recording>(body)});
 }
 
 void Recording::comment(std::string_view author, const Recording &body) {
-    add(Op::Comment, Nested{0, std::string(author), std::make_shared<Recording>(body)});
+    add(Op::Comment, Nested{0, 0, std::string(author), std::make_shared<Recording>(body)});
 }
 
-void Recording::frame(const Recording &content) { add(Op::Frame, Nested{0, {}, std::make_shared<Recording>(content)}); }
+void Recording::running(model::RunningKind kind, model::RunningPages pages, const Recording &body) {
+    add(Op::Running, Nested{kind, pages, {}, std::make_shared<Recording>(body)});
+}
+
+void Recording::frame(const Recording &content) { add(Op::Frame, Nested{0, 0, {}, std::make_shared<Recording>(content)}); }
 
 void Recording::object(const ObjectRef &object) { add(Op::Object, object); }
 
@@ -72,6 +76,10 @@ void Recording::replay_one(const Event &e, TextSink &sink) const {
     case Op::EndTable: sink.end_table(); break;
     case Op::Note: sink.note(static_cast<NoteKind>(nested().kind), *nested().body); break;
     case Op::Comment: sink.comment(nested().words, *nested().body); break;
+    case Op::Running:
+        sink.running(static_cast<model::RunningKind>(nested().kind), static_cast<model::RunningPages>(nested().pages),
+                     *nested().body);
+        break;
     case Op::Frame: sink.frame(*nested().body); break;
     case Op::Bookmark: sink.bookmark(words()); break;
     case Op::BeginLink: sink.begin_link(words()); break;

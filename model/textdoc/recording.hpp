@@ -16,6 +16,7 @@ namespace qrv::import::textdoc {
 class Recording final : public TextSink {
 public:
     QRV_TEXT_SINK_EVENTS
+    void running(model::RunningKind kind, model::RunningPages pages, const Recording &body) override;
 
     void replay(TextSink &sink) const;
     bool empty() const { return events_.empty(); }
@@ -38,6 +39,7 @@ private:
         EndTable,
         Note,
         Comment,
+        Running,
         Frame,
         Bookmark,
         BeginLink,
@@ -45,9 +47,10 @@ private:
         Object,
         EndSection
     };
-    // A nested recording with the kind or words that go with it.
+    // A nested recording with the kind (and pages) or words that go with it.
     struct Nested {
         uint32_t kind = 0;
+        uint32_t pages = 0;
         std::string words;
         std::shared_ptr<const Recording> body;
     };

@@ -18,6 +18,8 @@
 #include <string_view>
 #include <vector>
 
+#include <qrvmodel/tags.hpp>
+
 #include "text_document.hpp"
 #include "writer/object_ref.hpp"
 #include "text_formats.hpp"
@@ -101,6 +103,9 @@ public:
     virtual void comment(std::string_view author, const Recording &body) = 0;
     // A text box anchored here: its paragraphs follow the paragraph in hand.
     virtual void frame(const Recording &content) = 0;
+    // A running header or footer of the section's pages; a sink that keeps
+    // only the flow passes it over.
+    virtual void running(model::RunningKind, model::RunningPages, const Recording &) {}
     virtual void bookmark(std::string_view name) = 0;
     // A link around the text up to end_link (at the latest the paragraph's
     // end); the target is a URL, or "#name" for a bookmark of the document.

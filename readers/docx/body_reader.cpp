@@ -84,6 +84,7 @@ void BodyReader::start(const XmlName &name, const XmlAttributes &a) {
         break;
     case Role::RowProperties:
     case Role::CellProperties: table_property(role, name, a); break;
+    case Role::SectionProperties: section_property(name, a); break;
     case Role::Text:
     case Role::Instruction:
     case Role::Properties: break;
@@ -156,12 +157,28 @@ BodyReader::Entry BodyReader::container_child(const XmlName &name, const XmlAttr
     if (name.ns != Ns::Wordprocessing) return {Role::Skip};
     const std::string_view e = name.local;
     if (e == "document" || e == "footnotes" || e == "endnotes" || e == "comments") return {Role::Container};
-    if (e == "body" && !bodies_) return {Role::Block, Close::Body};
+    if ((e == "body" || e == "hdr" || e == "ftr") && !bodies_) return {Role::Block, Close::Body};
     if ((e == "footnote" || e == "endnote" || e == "comment") && bodies_) return begin_note(name, a);
     return {Role::Skip};
 }
 
+// The section's headers and footers, by the pages each stands on.
+void BodyReader::section_property(const XmlName &name, const XmlAttributes &a) {
+    const bool header = is_w(name, "headerReference");
+    if (!header && !is_w(name, "footerReference")) return;
+    const std::string_view type = a.get(Ns::Wordprocessing, "type");
+    const model::RunningPages pages =
+        type == "first" ? model::kFirstPage : type == "even" ? model::kEvenPages : model::kEveryPage;
+    const std::string_view id = a.get(Ns::Relationships, "id");
+    if (!id.empty() && running_.size() < 6)
+        running_.push_back({header ? model::kRunningHeader : model::kRunningFooter, pages, std::string(id)});
+}
+
 BodyReader::Entry BodyReader::block_child(const XmlName &name, const XmlAttributes &a) {
+    if (is_w(name, "sectPr")) {
+        running_.clear();  // a later section's own
+        return {Role::SectionProperties};
+    }
     if (is_w(name, "p")) {
         paragraphs_.emplace_back();
         return {Role::Paragraph, Close::Paragraph};
@@ -206,6 +223,7 @@ BodyReader::Entry BodyReader::paragraph_child(const XmlName &name, const XmlAttr
         return {Role::Paragraph, Close::Hyperlink};
     }
     if (is_w(name, "fldSimple")) {
+        if (fields_.hides(a.get(Ns::Wordprocessing, "instr"))) return {Role::Skip};
         if (auto target = fields::hyperlink_target(a.get(Ns::Wordprocessing, "instr")); target && fields_.showing()) {
             sink().begin_link(*target);
             return {Role::Paragraph, Close::Hyperlink};

@@ -29,6 +29,14 @@ struct CommentBody {
     textdoc::Recording body;
 };
 
+// A running header or footer the body's last section names: its kind and
+// pages, and the relationship id of its part.
+struct RunningReference {
+    model::RunningKind kind;
+    model::RunningPages pages;
+    std::string id;
+};
+
 // Note and comment bodies by their ids.
 struct NoteBodies {
     std::map<std::string, textdoc::Recording, std::less<>> footnotes, endnotes;
@@ -50,6 +58,10 @@ public:
     void text(std::string_view piece) override;
     // Pictures of the body are kept in pictures (else shown by name only).
     void keep_pictures(PictureStore &pictures) { pictures_ = &pictures; }
+    // Reads a header or footer: page numbers are not shown.
+    void read_as_running_text() { fields_.hide_page_numbers(); }
+    // The headers and footers of the body's last section (w:sectPr).
+    const std::vector<RunningReference> &running_references() const { return running_; }
 
     // Text boxes nested deeper than this are left out.
     static constexpr size_t kMaxTextBoxDepth = 8;
@@ -71,7 +83,8 @@ private:
         CellProperties,
         Drawing,
         Math,
-        Properties
+        Properties,
+        SectionProperties
     };
     // What to do when the element ends.
     enum class Close : uint8_t {
@@ -125,6 +138,7 @@ private:
     Entry math_child(const XmlName &name);
     Entry markup_compatibility(const XmlName &name, const XmlAttributes &a);
     void table_property(Role role, const XmlName &name, const XmlAttributes &a);
+    void section_property(const XmlName &name, const XmlAttributes &a);
     void close(const Entry &entry);
 
     textdoc::TextSink &sink() { return *sinks_.back(); }
@@ -173,6 +187,7 @@ private:
     std::vector<TableState> tables_;
     std::vector<DrawingObject> drawings_;
     std::vector<bool> alternates_taken_;
+    std::vector<RunningReference> running_;
     std::optional<NoteInProgress> note_;
     fields::FieldStack fields_;
     std::string text_;

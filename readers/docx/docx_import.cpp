@@ -8,6 +8,7 @@
 #include "package/package.hpp"
 #include "package/related_parts.hpp"
 #include "textdoc/item_writer.hpp"
+#include "textdoc/recording.hpp"
 #include "body_reader.hpp"
 #include "numbering_reader.hpp"
 #include "package/optional_part.hpp"
@@ -41,6 +42,25 @@ NoteBodies read_note_bodies(Package &package, const std::string &main, const The
     return bodies;
 }
 
+// The headers and footers the body's last section names, each read from
+// its part into the section before it ends.
+void write_running_texts(Package &package, const std::string &main, const BodyReader &body, const ThemeFonts &theme,
+                         const NoteBodies &notes, textdoc::TextSink &writer) {
+    for (const RunningReference &ref : body.running_references()) {
+        const Relationship *r = package.relationship(main, ref.id);
+        if (!r || !package.has(r->target)) {
+            package.diagnostics().warn(main + ": a header or footer names relationship '" + ref.id +
+                                       "', which names no part of the package; it is left out");
+            continue;
+        }
+        textdoc::Recording text;
+        BodyReader reader(package, r->target, theme, &notes, text);
+        reader.read_as_running_text();
+        read_optional_part(package, r->target, reader, "a header or footer is");
+        writer.running(ref.kind, ref.pages, text);
+    }
+}
+
 }  // namespace
 }  // namespace qrv::import::docx
 
@@ -65,6 +85,7 @@ CHHandle import_docx(ImportJob &job) {
     body.keep_pictures(pictures);
     RootCheck document(body, Ns::Wordprocessing, "document", "WordprocessingML");
     package.read(main, document);
+    write_running_texts(package, main, body, theme, notes, writer);
     writer.finish();
     return out.release();
 }

@@ -46,6 +46,10 @@ public:
     // Pictures of frames are kept through pictures (else shown by name).
     void keep_pictures(FramePictures &pictures) { pictures_ = &pictures; }
 
+    // Reads the elements that follow as the blocks of a text, without the
+    // body around them (a header's or footer's paragraphs and tables).
+    void read_as_blocks() { stack_.back() = {Role::Blocks}; }
+
     // Whether the body held a text (<office:text>).
     bool saw_text() const { return saw_text_; }
 

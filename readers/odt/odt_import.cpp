@@ -17,6 +17,7 @@
 #include "odf/document_regions.hpp"
 #include "odf/manifest.hpp"
 #include "odt_body_reader.hpp"
+#include "odt_master_pages.hpp"
 #include "odt_meta_reader.hpp"
 #include "odt_styles_reader.hpp"
 
@@ -103,6 +104,17 @@ public:
             read_flat(router);
     }
 
+    // The master pages, where the headers and footers are: in styles.xml
+    // (or the flat document).
+    void read_master_pages(XmlHandler &masters) {
+        RegionRouter router;
+        router.route(Region::kMasterStyles, &masters);
+        if (!package_)
+            read_flat(router);
+        else if (package_->has("styles.xml"))
+            read_optional_part(*package_, "styles.xml", router, "the headers and footers are");
+    }
+
 private:
     void read_flat(XmlHandler &handler) {
         MemorySource source(job_.input.bytes(), "");
@@ -152,6 +164,9 @@ CHHandle import_odt(ImportJob &job) {
     OdtBodyReader body(sheet, doc, lists, job.diagnostics, writer);
     if (Package *package = source.package()) body.keep_pictures(pictures.emplace(*package, store));
     source.read_body(body);
+    OdtMasterPages masters(sheet, doc, lists, job.diagnostics);
+    source.read_master_pages(masters);
+    masters.write(writer);
     writer.finish();
     return out.release();
 }

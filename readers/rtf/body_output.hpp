@@ -28,6 +28,10 @@ public:
     void end_row(size_t level, const GroupState &state, const RowDefinition &row);
     void note(textdoc::NoteKind kind, const textdoc::Recording &body, const GroupState &state);
     void comment(std::string_view author, const textdoc::Recording &body, const GroupState &state);
+    // A header or footer: beside the flow, the paragraph in hand goes on.
+    void running(model::RunningKind kind, model::RunningPages pages, const textdoc::Recording &body) {
+        sink_.running(kind, pages, body);
+    }
     void object(const textdoc::ObjectRef &object, const GroupState &state);
     void bookmark(std::string_view name, const GroupState &state);
     void begin_link(std::string_view target, const GroupState &state);

@@ -27,8 +27,7 @@ constexpr NamedProperty kProperties[] = {
 
 // Destinations read past.
 constexpr std::string_view kSkipped[] = {
-    "header",      "headerl", "headerr",   "headerf",      "footer",   "footerl",  "footerr",
-    "footerf",     "filetbl", "revtbl",    "rsidtbl",      "pn",       "listtext", "xe",
+    "filetbl", "revtbl",    "rsidtbl",      "pn",       "listtext", "xe",
     "tc",          "txe",     "rxe",       "objdata",      "private",  "template", "nonshppict",
     "userprops",   "fldtype", "bkmkend",   "levelnumbers", "listname", "pntext",   "nonesttables",
     "levelmarker", "comment", "docvar",    "pgdsctbl"};
@@ -153,6 +152,7 @@ bool Reader::body_destination_word(const Token &t) {
     if (w == "fldrslt") return begin_field_result(), true;
     if (w == "footnote") return begin_note(), true;
     if (w == "annotation") return begin_note(Closing::Comment), true;
+    if (begin_running(w)) return true;
     if (w == "atnid" || w == "atnauthor") {
         name_.clear();
         (w == "atnid" ? initials_ : author_).clear();
@@ -205,6 +205,31 @@ void Reader::begin_note(Closing closing) {
     groups_.back().closing = closing;
 }
 
+// \header, \footer and the ones for left (even), right and first pages;
+// a header met inside a note or another header is read past.
+bool Reader::begin_running(std::string_view word) {
+    struct Named {
+        std::string_view word;
+        model::RunningKind kind;
+        model::RunningPages pages;
+    };
+    static constexpr Named kRunning[] = {
+        {"header", model::kRunningHeader, model::kEveryPage},  {"headerr", model::kRunningHeader, model::kEveryPage},
+        {"headerl", model::kRunningHeader, model::kEvenPages}, {"headerf", model::kRunningHeader, model::kFirstPage},
+        {"footer", model::kRunningFooter, model::kEveryPage},  {"footerr", model::kRunningFooter, model::kEveryPage},
+        {"footerl", model::kRunningFooter, model::kEvenPages}, {"footerf", model::kRunningFooter, model::kFirstPage}};
+    for (const Named &n : kRunning) {
+        if (n.word != word) continue;
+        begin_note(Closing::Running);
+        if (groups_.back().closing == Closing::Running) {
+            notes_.back()->running = n.kind;
+            notes_.back()->pages = n.pages;
+        }
+        return true;
+    }
+    return false;
+}
+
 // A comment's author is its \atnauthor, else its \atnid (initials); both
 // are used up by the comment.
 void Reader::end_note(Closing closing) {
@@ -212,6 +237,7 @@ void Reader::end_note(Closing closing) {
     notes_.pop_back();
     note->out.finish();
     if (closing == Closing::Note) return output().note(note->kind, note->body, state());
+    if (closing == Closing::Running) return output().running(note->running, note->pages, note->body);
     output().comment(author_.empty() ? initials_ : author_, note->body, state());
     author_.clear();
     initials_.clear();
@@ -238,7 +264,8 @@ void Reader::close(const Group &group) {
     case Closing::Field: fields_.pop_back(); break;
     case Closing::Result: output().end_link(); break;
     case Closing::Note:
-    case Closing::Comment: end_note(group.closing); break;
+    case Closing::Comment:
+    case Closing::Running: end_note(group.closing); break;
     case Closing::Author: author_ = name_; break;
     case Closing::Initials: initials_ = name_; break;
     case Closing::Picture:

@@ -55,7 +55,8 @@ private:
         Bookmark,
         Author,
         Initials,
-        Comment
+        Comment,
+        Running
     };
     struct Group {
         GroupState state;
@@ -65,11 +66,14 @@ private:
         std::string instruction;
         bool link = false;
     };
-    // A footnote, endnote or comment (\annotation) being read.
+    // A footnote, endnote, comment (\annotation) or header or footer being
+    // read.
     struct Note {
         textdoc::Recording body;
         BodyOutput out{body};
         textdoc::NoteKind kind = textdoc::NoteKind::Footnote;
+        model::RunningKind running = model::kRunningHeader;
+        model::RunningPages pages = model::kEveryPage;
     };
 
     void token(const Token &t);
@@ -102,6 +106,7 @@ private:
     void begin_destination(Destination d, Closing closing);
     void begin_field_result();
     void begin_note(Closing closing = Closing::Note);
+    bool begin_running(std::string_view word);
     void end_note(Closing closing);
     textdoc::ObjectRef picture_object();
 

@@ -23,6 +23,7 @@ struct Odt {
     std::string automatic{};         // content of office:automatic-styles (content.xml)
     std::string styles{};            // content of office:styles (styles.xml)
     std::string font_faces{};        // content of office:font-face-decls (styles.xml)
+    std::string master_styles{};     // content of office:master-styles (styles.xml)
     std::string meta{};              // content of office:meta (meta.xml)
     std::string manifest_entries{};  // further manifest:file-entry elements
     std::vector<Part> extra_parts{};
@@ -42,10 +43,10 @@ struct Odt {
                          "<manifest:file-entry manifest:full-path=\"/\" manifest:media-type=\"" +
                              std::string(kOdtMediaType) + "\"/>" + manifest_entries + "</manifest:manifest>"});
         parts.push_back({"content.xml", content()});
-        if (!styles.empty() || !font_faces.empty())
+        if (!styles.empty() || !font_faces.empty() || !master_styles.empty())
             parts.push_back({"styles.xml", "<?xml version=\"1.0\"?><office:document-styles" + kOdtRoot + ">" +
                                                region("font-face-decls", font_faces) + region("styles", styles) +
-                                               "</office:document-styles>"});
+                                               region("master-styles", master_styles) + "</office:document-styles>"});
         if (!meta.empty())
             parts.push_back({"meta.xml", "<?xml version=\"1.0\"?><office:document-meta" + kOdtRoot + "><office:meta>" +
                                              meta + "</office:meta></office:document-meta>"});
@@ -57,8 +58,8 @@ struct Odt {
     std::string flat() const {
         return "<?xml version=\"1.0\"?>\n<office:document" + kOdtRoot + " office:mimetype=\"" + kOdtMediaType + "\">" +
                region("meta", meta) + region("font-face-decls", font_faces) + region("styles", styles) +
-               region("automatic-styles", automatic) + "<office:body><office:text>" + body +
-               "</office:text></office:body></office:document>";
+               region("automatic-styles", automatic) + region("master-styles", master_styles) +
+               "<office:body><office:text>" + body + "</office:text></office:body></office:document>";
     }
 
 private:

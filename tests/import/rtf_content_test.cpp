@@ -45,7 +45,7 @@ TEST(RtfContent, WhatTheTextShows) {
         {"\\bin data is not text", "{\\rtf1 a{\\bin3 }}}b}", "ab\n"},
         {"hidden text", "{\\rtf1 a{\\v hidden}b}", "ab\n"},
         {"field results shown", "{\\rtf1 {\\field{\\*\\fldinst PAGE}{\\fldrslt 7}}}", "7\n"},
-        {"headers left out", "{\\rtf1 {\\header head}body}", "body\n"},
+        {"headers stand beside the text", "{\\rtf1 {\\header head}body}", "body\n"},
         {"\\upr shows its \\ud text", "{\\rtf1 {\\upr{8-bit}{\\*\\ud{caf\\u233?}}} x}", "caf\u00e9 x\n"},
         {"a comment is not in the text",
          "{\\rtf1 text{\\*\\atnid JD}{\\*\\atnauthor Jane}\\chatn{\\*\\annotation\\pard check\\par} more}", "text more\n"},

@@ -31,5 +31,6 @@ static_assert(kSlideTag != kNoteTag && kSlideTag != kBookmarkTag && kSlideTag !=
               kSlideTag != kCommentTag && kSlideTag != kHyperlinkTag && kSlideTag != kSheetRowTag);
 static_assert(kSlideNotesTag != kNoteTag && kSlideNotesTag != kBookmarkTag && kSlideNotesTag != kObjectTag &&
               kSlideNotesTag != kCommentTag && kSlideNotesTag != kHyperlinkTag && kSlideNotesTag != kSheetRowTag);
+static_assert(kRunningTag != kSlideTag && kRunningTag != kSlideNotesTag);
 
 }  // namespace qrv::model

@@ -59,12 +59,21 @@ inline constexpr uint32_t kHyperlinkTag = 0x20430000u;
 inline constexpr uint32_t kLinkStringAttribute = 0x14b00000u;
 inline constexpr uint32_t kLocatorLinkPart = 2;
 
+// A running header or footer of the pages: a skippable tag around its
+// plain text (paragraphs ended by paragraph breaks).  data1 is the kind,
+// data2 the pages it stands on.  Readers write it at the end of the
+// section whose pages it heads; filters take it from anywhere in the
+// document (HTML shows the every-page ones at the top and the bottom).
+inline constexpr uint32_t kRunningTag = 0x20490000u;
+enum RunningKind : uint32_t { kRunningHeader = 1, kRunningFooter = 2 };
+enum RunningPages : uint32_t { kEveryPage = 0, kFirstPage = 1, kEvenPages = 2 };
+
 constexpr bool skippable(uint32_t tag) { return (tag & CH_TAG_SKIPPABLE_BIT) != 0; }
 
 // What stands beside the flow is skipped whole by the library's text and
 // break searches; a link's text is read as part of the flow.
 static_assert(skippable(kNoteTag) && skippable(kBookmarkTag) && skippable(kObjectTag));
-static_assert(skippable(kCommentTag) && skippable(kHyperlinkTag));
+static_assert(skippable(kCommentTag) && skippable(kHyperlinkTag) && skippable(kRunningTag));
 static_assert(!skippable(kLinkTag));
 static_assert(kLinkTargetWide == kLinkStringAttribute && kLinkTargetPart == kLocatorLinkPart,
               "a text link and a cell's hyperlink name their target alike");

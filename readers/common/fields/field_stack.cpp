@@ -73,11 +73,21 @@ void FieldStack::instruction(std::string_view piece) {
     if (text.size() < kLongestInstruction) text.append(piece.substr(0, kLongestInstruction - text.size()));
 }
 
+bool FieldStack::hides(std::string_view instruction) const {
+    if (!hide_page_numbers_) return false;
+    const size_t start = instruction.find_first_not_of(" \t");
+    if (start == std::string_view::npos) return false;
+    instruction.remove_prefix(start);
+    const std::string_view word = instruction.substr(0, instruction.find_first_of(" \t\\"));
+    return word == "PAGE" || word == "NUMPAGES" || word == "SECTIONPAGES";
+}
+
 std::optional<std::string> FieldStack::separate() {
     if (beyond_ || fields_.empty() || fields_.back().in_result) return std::nullopt;
     Field &field = fields_.back();
     field.in_result = true;
-    --hiding_;
+    field.result_hidden = hides(field.instruction);
+    if (!field.result_hidden) --hiding_;
     auto target = hyperlink_target(field.instruction);
     field.link = target.has_value() && showing();
     return field.link ? target : std::nullopt;
@@ -99,7 +109,7 @@ bool FieldStack::end() {
     if (fields_.empty()) return false;
     const Field field = std::move(fields_.back());
     fields_.pop_back();
-    if (!field.in_result) --hiding_;
+    if (!field.in_result || field.result_hidden) --hiding_;
     return field.link;
 }
 

@@ -30,16 +30,23 @@ public:
     void end_paragraph();
     // No field is in its instruction: text is shown.
     bool showing() const { return hiding_ == 0; }
+    // From now on page-number fields (PAGE, NUMPAGES, SECTIONPAGES) show
+    // no result: in a header or footer the number is that of a printed
+    // page, which a converted document does not have.
+    void hide_page_numbers() { hide_page_numbers_ = true; }
+    bool hides(std::string_view instruction) const;
 
 private:
     struct Field {
         std::string instruction;
         bool in_result = false;
         bool link = false;
+        bool result_hidden = false;
     };
     std::vector<Field> fields_;
     size_t beyond_ = 0;  // fields begun beyond kMaxDepth
-    size_t hiding_ = 0;  // fields in their instruction
+    size_t hiding_ = 0;  // fields in their instruction, or in a result not shown
+    bool hide_page_numbers_ = false;
 };
 
 // The target of a HYPERLINK instruction: the URL, with "#anchor" for a \l
