@@ -5,34 +5,14 @@
 
 #include <string>
 
-#include "golden/run_tool.hpp"
-#include "golden/styled_prologue.hpp"
+#include "golden/output_cases.hpp"
 
 namespace {
 
-using qrv::testing::run_tool_on_text;
-
-std::string markdown_of(const std::string &body) {
-    auto run = run_tool_on_text(qrv::testing::kStyledPrologue + body, "--quiet -o - --format markdown");
-    EXPECT_EQ(run.status, 0) << run.err;
-    return run.out;
-}
-
-struct Case {
-    const char *name;
-    const char *body;
-    const char *markdown;
-};
-
-void expect_cases(const Case *begin, const Case *end) {
-    for (const Case *c = begin; c != end; ++c) {
-        SCOPED_TRACE(c->name);
-        EXPECT_EQ(markdown_of(c->body), c->markdown);
-    }
-}
+using qrv::testing::OutputCase;
 
 TEST(Markdown, HeadingsAndParagraphs) {
-    const Case cases[] = {
+    const OutputCase cases[] = {
         {"title and headings by level",
          "STYLE 0 1\ntext \"Report\"\nbreak PARAGRAPH\nSTYLE 0 2\ntext \"One\"\nbreak PARAGRAPH\n"
          "STYLE 0 4\ntext \"Three\"\nbreak PARAGRAPH\nSTYLE 0 5\ntext \"Body.\"\nbreak PARAGRAPH\n",
@@ -44,11 +24,11 @@ TEST(Markdown, HeadingsAndParagraphs) {
         {"a line break inside a paragraph",
          "STYLE 0 5\ntext \"one\"\nbreak LINE\ntext \"# two\"\nbreak LINE\nbreak PARAGRAPH\n", "one\\\n\\# two\n"},
     };
-    expect_cases(std::begin(cases), std::end(cases));
+    qrv::testing::expect_outputs(cases, "markdown");
 }
 
 TEST(Markdown, EmphasisStaysNextToItsText) {
-    const Case cases[] = {
+    const OutputCase cases[] = {
         {"bold, italic, strike",
          "STYLE 0 5\ntext \"a \"\nCHAR_ATTR 2 1\ntext \"bold\"\nCHAR_ATTR 2 0\ntext \" \"\nCHAR_ATTR 3 1\n"
          "text \"italic\"\nCHAR_ATTR 3 0\ntext \" \"\nCHAR_ATTR 5 1\ntext \"gone\"\nCHAR_ATTR 5 0\ntext \".\"\n"
@@ -64,11 +44,11 @@ TEST(Markdown, EmphasisStaysNextToItsText) {
         {"underline has no marker", "STYLE 0 5\nCHAR_ATTR 4 1\ntext \"under\"\nCHAR_ATTR 4 0\nbreak PARAGRAPH\n",
          "under\n"},
     };
-    expect_cases(std::begin(cases), std::end(cases));
+    qrv::testing::expect_outputs(cases, "markdown");
 }
 
 TEST(Markdown, SyntaxCharactersAreEscapedAndNothingElse) {
-    const Case cases[] = {
+    const OutputCase cases[] = {
         {"inline syntax", "STYLE 0 5\ntext \"*a* [b] `c` ~d~ \\\\e <f> &amp; x_y _z_\"\nbreak PARAGRAPH\n",
          "\\*a\\* \\[b\\] \\`c\\` \\~d\\~ \\\\e \\<f> \\&amp; x_y \\_z\\_\n"},
         {"what only a line's start makes syntax",
@@ -80,11 +60,11 @@ TEST(Markdown, SyntaxCharactersAreEscapedAndNothingElse) {
          "a - b # c 1. d > e + f = g | h & i ! j . (k) {l}\n"},
         {"a heading's text", "STYLE 0 2\ntext \"- *x*\"\nbreak PARAGRAPH\n", "# - \\*x\\*\n"},
     };
-    expect_cases(std::begin(cases), std::end(cases));
+    qrv::testing::expect_outputs(cases, "markdown");
 }
 
 TEST(Markdown, LinksImagesAndNotes) {
-    const Case cases[] = {
+    const OutputCase cases[] = {
         {"a link",
          "STYLE 0 5\ntext \"see \"\nbegin 0x00440000\n@t: string \"https://example.com/a\" attribute=0x14b00000\n"
          "OBJECT_LOCATOR_PART 2 @t\nOBJECT_LOCATOR_END\ntext \"the site\"\nend\ntext \".\"\nbreak PARAGRAPH\n",
@@ -100,11 +80,11 @@ TEST(Markdown, LinksImagesAndNotes) {
          "begin 0x20400000\ntext \"* By far.\"\nend\ntext \".\"\nbreak PARAGRAPH\n",
          "Sales[^1] grew[^2].\n\n[^1]: Unaudited.\n\n[^2]: \\* By far.\n"},
     };
-    expect_cases(std::begin(cases), std::end(cases));
+    qrv::testing::expect_outputs(cases, "markdown");
 }
 
 TEST(Markdown, ListItemsNestWithTheirNumbers) {
-    const Case cases[] = {
+    const OutputCase cases[] = {
         {"numbered, two levels",
          "STYLE 0 10\nLIST_ITEM 10 0 1\ntext \"One\"\nbreak PARAGRAPH\nSTYLE 0 10\nLIST_ITEM 10 1 1\ntext \"Sub\"\n"
          "break PARAGRAPH\nSTYLE 0 10\nLIST_ITEM 10 1 1\ntext \"Sub two\"\nbreak PARAGRAPH\nSTYLE 0 10\n"
@@ -123,11 +103,11 @@ TEST(Markdown, ListItemsNestWithTheirNumbers) {
         {"an item's line break keeps its indent",
          "STYLE 0 10\nLIST_ITEM 10 0 1\ntext \"a\"\nbreak LINE\ntext \"b\"\nbreak PARAGRAPH\n", "1. a\\\n   b\n"},
     };
-    expect_cases(std::begin(cases), std::end(cases));
+    qrv::testing::expect_outputs(cases, "markdown");
 }
 
 TEST(Markdown, TablesArePipeTables) {
-    const Case cases[] = {
+    const OutputCase cases[] = {
         {"header row and a row",
          "table-begin\ntext \"A\"\nbreak CELL\ntext \"B\"\nbreak CELL\nbreak ROW\ntext \"1\"\nbreak CELL\n"
          "text \"x | y\"\nbreak CELL\nbreak ROW\ntable-end\n",
@@ -151,13 +131,13 @@ TEST(Markdown, TablesArePipeTables) {
          "table-end\n",
          "| out | Q1 Q2 10 12 |\n| --- | --- |\n"},
     };
-    expect_cases(std::begin(cases), std::end(cases));
+    qrv::testing::expect_outputs(cases, "markdown");
 }
 
 // A sheet: its name as a heading, its texts as one pipe table whose number
 // columns are aligned right, without the empty rows and columns at its end.
 TEST(Markdown, SheetsArePipeTablesUnderTheirNames) {
-    const Case cases[] = {
+    const OutputCase cases[] = {
         {"a sheet",
          "section kind=2\nstring \"Q1 *sales*\" attribute=0x53480001\nCOLUMN_LIST_BEGIN\nCOLUMN_ENTRY 12 0 2\n"
          "COLUMN_ENTRY 12 0 2\nCOLUMN_ENTRY 12 0 2\nCOLUMN_LIST_END\nMERGE_LIST_BEGIN\nMERGE_POINT 1 0\n"
@@ -167,7 +147,7 @@ TEST(Markdown, SheetsArePipeTablesUnderTheirNames) {
          "EMPTY_CELLS 0x40000\n",
          "## Q1 \\*sales\\*\n\n| Item | Amount |\n| --- | ---: |\n| Merged \\| x |  |\n| Pens | 3.5 |\n"},
     };
-    expect_cases(std::begin(cases), std::end(cases));
+    qrv::testing::expect_outputs(cases, "markdown");
 }
 
 }  // namespace

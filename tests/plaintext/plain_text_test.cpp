@@ -5,29 +5,11 @@
 
 #include <string>
 
-#include "golden/run_tool.hpp"
-#include "golden/styled_prologue.hpp"
+#include "golden/output_cases.hpp"
 
 namespace {
 
-std::string text_of(const std::string &body) {
-    auto run = qrv::testing::run_tool_on_text(qrv::testing::kStyledPrologue + body, "--quiet -o - --format text");
-    EXPECT_EQ(run.status, 0) << run.err;
-    return run.out;
-}
-
-struct Case {
-    const char *name;
-    const char *body;
-    const char *text;
-};
-
-void expect_cases(const Case *begin, const Case *end) {
-    for (const Case *c = begin; c != end; ++c) {
-        SCOPED_TRACE(c->name);
-        EXPECT_EQ(text_of(c->body), c->text);
-    }
-}
+using qrv::testing::OutputCase;
 
 // A paragraph holding one link around `text` to `target`.
 std::string link_paragraph(const std::string &text, const std::string &target) {
@@ -50,12 +32,12 @@ TEST(PlainText, LinkTargetsFollowTheirText) {
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.target);
-        EXPECT_EQ(text_of(link_paragraph(c.text, c.target)), c.line);
+        EXPECT_EQ(qrv::testing::output_of(link_paragraph(c.text, c.target), "text"), c.line);
     }
 }
 
 TEST(PlainText, NotesFollowTheText) {
-    const Case cases[] = {
+    const OutputCase cases[] = {
         {"footnotes numbered after the text",
          "STYLE 0 5\ntext \"Sales\"\nbegin 0x20400000\ntext \"Unaudited.\"\nend\ntext \" grew\"\n"
          "begin 0x20400000 2\ntext \"By far.\"\nend\ntext \".\"\nbreak PARAGRAPH\n",
@@ -67,11 +49,11 @@ TEST(PlainText, NotesFollowTheText) {
          "STYLE 0 5\ntext \"Logo: \"\nbegin 0x20450000 1\ntext \"A red dot\"\nend\nbreak PARAGRAPH\n",
          "Logo: [image: A red dot]\n"},
     };
-    expect_cases(std::begin(cases), std::end(cases));
+    qrv::testing::expect_outputs(cases, "text");
 }
 
 TEST(PlainText, TablesKeepTheirColumns) {
-    const Case cases[] = {
+    const OutputCase cases[] = {
         {"columns as wide as their widest cell",
          "table-begin\ntext \"Name\"\nbreak CELL\ntext \"Game\"\nbreak CELL\nbreak ROW\ntext \"Lebron James\"\n"
          "break CELL\ntext \"Basketball\"\nbreak CELL\nbreak ROW\ntable-end\n",
@@ -96,7 +78,7 @@ TEST(PlainText, TablesKeepTheirColumns) {
          "STYLE 0 5\ntext \"After\"\nbreak PARAGRAPH\n",
          "Before\n\nx\n\nAfter\n"},
     };
-    expect_cases(std::begin(cases), std::end(cases));
+    qrv::testing::expect_outputs(cases, "text");
 }
 
 }  // namespace

@@ -1,6 +1,14 @@
-// The start of a small text document for output tests: its styles and
-// lists, then a text section for the case's body to follow.
+// Output tests on small text documents: the start every case's body
+// follows (styles, lists and a text section), and a table of cases each
+// giving a body and the page one output format writes for it.
 #pragma once
+
+#include <gtest/gtest.h>
+
+#include <iterator>
+#include <string>
+
+#include "golden/run_tool.hpp"
 
 namespace qrv::testing {
 
@@ -56,5 +64,27 @@ begin LIST_LEVEL_DEF key=201
 end
 section kind=0
 )";
+
+
+// The page the tool writes for a body after the prologue, in a format.
+inline std::string output_of(const std::string &body, const char *format) {
+    auto run = run_tool_on_text(kStyledPrologue + body, std::string("--quiet -o - --format ") + format);
+    EXPECT_EQ(run.status, 0) << run.err;
+    return run.out;
+}
+
+struct OutputCase {
+    const char *name;
+    const char *body;
+    const char *expected;
+};
+
+template <size_t N>
+void expect_outputs(const OutputCase (&cases)[N], const char *format) {
+    for (const OutputCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(output_of(c.body, format), c.expected);
+    }
+}
 
 }  // namespace qrv::testing
