@@ -2,6 +2,7 @@
 
 #include "core/leading_number.hpp"
 #include "package/optional_part.hpp"
+#include "package/package_charts.hpp"
 #include "package/package_pictures.hpp"
 #include "diagram_reader.hpp"
 
@@ -97,7 +98,10 @@ void ShapeTreeReader::start_drawing(const XmlName &name, const XmlAttributes &a)
 }
 
 void ShapeTreeReader::start_graphic_part(const XmlName &name, const XmlAttributes &a) {
-    if (name.is(Ns::Chart, "chart")) is_chart_ = true;
+    if (name.is(Ns::Chart, "chart")) {
+        is_chart_ = true;
+        if (shape_->chart.empty()) shape_->chart = a.get(Ns::Relationships, "id");
+    }
     if (name.is(Ns::Diagram, "relIds")) read_diagram(a.get(Ns::Relationships, "dm"));
 }
 
@@ -110,12 +114,15 @@ void ShapeTreeReader::read_diagram(std::string_view data_id) {
     context_.bodies = diagram.bodies;
 }
 
-// The object a shape shows, with its picture kept when it has one.
+// The object a shape shows, with its picture or chart kept when it has one.
 textdoc::ObjectRef ShapeTreeReader::object_of(textdoc::ObjectKind kind, const Shape &shape) {
     textdoc::ObjectRef object{kind, shape.description, shape.name, {}, shape.width_pt, shape.height_pt};
     if (context_.pictures && kind == textdoc::ObjectKind::Picture)
         object.resource = keep_picture_part(context_.package, *context_.pictures,
                                             picture_target(context_.package, context_.part, shape.picture));
+    if (context_.pictures && kind == textdoc::ObjectKind::Chart)
+        object.resource = keep_chart_part(context_.package, *context_.pictures,
+                                          picture_target(context_.package, context_.part, shape.chart));
     return object;
 }
 

@@ -34,6 +34,7 @@ struct SlideShape {
     std::optional<slides::Position> at;
     std::string description, name;
     std::string picture;  // the relationship id of its picture
+    std::string chart;    // the relationship id of its chart part
     uint32_t width_pt = 0, height_pt = 0;
     textdoc::Recording content;
 };

@@ -13,6 +13,7 @@
 #include "chart_scale.hpp"
 #include "docx_builder.hpp"
 #include "imported_document.hpp"
+#include "slides_builder.hpp"
 #include "workbook_builder.hpp"
 
 namespace qrv::test {
@@ -304,6 +305,22 @@ TEST(Charts, DocumentChartsAreDrawn) {
     EXPECT_NE(svg.find("width=\"400\" height=\"266.7\""), std::string::npos) << svg;
     const std::string text = doc.exported(QRV_OUTPUT_TEXT);
     EXPECT_NE(text.find("Before[chart: Mix]\n\nChart: Mix\n"), std::string::npos) << text;
+}
+
+TEST(Charts, SlideChartsAreDrawn) {
+    Pptx pptx;
+    pptx.slides = {{"<p:graphicFrame><p:nvGraphicFramePr><p:cNvPr id=\"4\" name=\"Chart 3\"/></p:nvGraphicFramePr>"
+                    "<p:xfrm><a:off x=\"0\" y=\"0\"/><a:ext cx=\"3810000\" cy=\"2540000\"/></p:xfrm><a:graphic>"
+                    "<a:graphicData uri=\"" +
+                        kChartNs + "\"><c:chart xmlns:c=\"" + kChartNs +
+                        "\" r:id=\"rChart\"/></a:graphicData></a:graphic></p:graphicFrame>",
+                    {}, false, {}, relationship("rChart", "chart", "../charts/chart1.xml")}};
+    pptx.extra_parts = {{"ppt/charts/chart1.xml", chart_part(group("pieChart", "", series("Share", {"1", "3"})), "Mix")}};
+    Imported doc(pptx);
+    ASSERT_EQ(doc.result(), 0u) << doc.message();
+    const std::string svg = svg_of(doc.exported(QRV_OUTPUT_HTML));
+    EXPECT_EQ(count_of(svg, "class=\"slice\""), 2u) << svg;
+    EXPECT_NE(doc.exported(QRV_OUTPUT_TEXT).find("Chart: Mix\n"), std::string::npos);
 }
 
 // Text in a chart is text on the page, never markup.
