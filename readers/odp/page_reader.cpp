@@ -78,6 +78,7 @@ void PageReader::start_in_shape(const XmlName &name, const XmlAttributes &a) {
         if (shape_->href.empty()) shape_->href = a.get(Ns::XLink, "href");
     } else if (name.is(Ns::Draw, "object") || name.is(Ns::Draw, "object-ole")) {
         shape_->object = textdoc::ObjectKind::Chart;
+        if (shape_->object_href.empty()) shape_->object_href = a.get(Ns::XLink, "href");
     } else if (name.is(Ns::Svg, "title") || name.is(Ns::Svg, "desc")) {
         std::string &field = name.local == "title" ? shape_->title : shape_->description;
         capture_ = field.empty() ? &field : nullptr;
@@ -229,7 +230,10 @@ void PageReader::finish_shape() {
         shape.placed.content = {};
         shape.placed.content.begin_paragraph({});
         const std::string &alt = !shape.description.empty() ? shape.description : shape.title;
-        const std::string resource = pictures_ ? pictures_->keep(shape.href) : std::string{};
+        // A chart drawn from its own values, else its replacement picture.
+        std::string resource;
+        if (pictures_ && !shape.object_href.empty()) resource = pictures_->keep_chart(shape.object_href);
+        if (pictures_ && resource.empty()) resource = pictures_->keep(shape.href);
         shape.placed.content.object({*shape.object, alt, shape.name, resource, shape.width_pt, shape.height_pt});
         shape.placed.content.end_paragraph();
     }

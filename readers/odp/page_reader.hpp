@@ -30,6 +30,7 @@ struct PageShape {
     const Levels *levels = nullptr;        // of its presentation style
     std::optional<textdoc::ObjectKind> object;
     std::string href;  // of its picture, "" for none
+    std::string object_href;  // of its embedded object (a chart's folder), "" for none
     uint32_t width_pt = 0, height_pt = 0;
 };
 

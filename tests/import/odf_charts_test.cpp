@@ -10,6 +10,7 @@
 #include "imported_document.hpp"
 #include "ods_builder.hpp"
 #include "odt_builder.hpp"
+#include "slides_builder.hpp"
 
 namespace qrv::test {
 namespace {
@@ -62,18 +63,22 @@ const std::string kExpectedChart =
     R"("series":[{"name":"Apples","colour":"#00ff00","categories":["North","South","East"],"values":[3,5,2]},)"
     R"({"name":"Pears","categories":["North","South","East"],"values":[1,4,6]}]})";
 
-TEST(OdfCharts, TextAndSheetChartsAreReadFromTheirTable) {
+TEST(OdfCharts, TextSheetAndSlideChartsAreReadFromTheirTable) {
     Odt odt;
     odt.body = "<text:p>" + kFrame + "</text:p>";
     odt.extra_parts = {{"Object 1/content.xml", chart_object("chart:bar", kRows)},
                        {"ObjectReplacements/Object 1", "not a picture"}};
     std::vector<Part> ods = ods_parts(OdsSpec(ods_table("T", ods_row(ods_string("Name") + ods_cell("", kFrame)))));
     ods.push_back({"Object 1/content.xml", chart_object("chart:bar", kRows)});
+    Odp odp;
+    odp.pages = "<draw:page draw:name=\"p1\">" + kFrame + "</draw:page>";
+    odp.extra_parts = odt.extra_parts;
     struct Case {
         const char *name;
         std::string bytes, file_name;
     };
-    const Case cases[] = {{"odt", odt.bytes(), Odt::kFileName}, {"ods", zip_of(ods), "test.ods"}};
+    const Case cases[] = {
+        {"odt", odt.bytes(), Odt::kFileName}, {"ods", zip_of(ods), "test.ods"}, {"odp", odp.bytes(), Odp::kFileName}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         Imported doc(c.bytes, c.file_name.c_str());
