@@ -3,6 +3,7 @@
 #include <qrvex/items.h>
 
 #include <algorithm>
+#include <numeric>
 #include <span>
 
 #include "axis.hpp"
@@ -80,6 +81,43 @@ SheetBuilder::SheetBuilder(DocumentWriter &writer, const TextStore &texts, const
 
 void SheetBuilder::set_columns(uint32_t first, uint32_t last, uint32_t width_twips, bool hidden) {
     if (first <= last) columns_.push_back({first, last, width_twips, hidden});
+}
+
+// Sizes a sheet gives where it names none: 8.43 characters, 15 points.
+constexpr uint32_t kFallbackWidthTwips = 960, kFallbackHeightTwips = 300;
+
+namespace {
+
+// Sets the sizes of the places first..last that fall in the span starting at
+// origin; one pass over a sheet's ranges, whatever their number.
+void set_clipped(std::vector<uint32_t> &sizes, uint32_t origin, uint32_t first, uint32_t last, uint32_t twips) {
+    const uint64_t begin = std::max<uint64_t>(first, origin),
+                   end = std::min<uint64_t>(uint64_t{last} + 1, uint64_t{origin} + sizes.size());
+    for (uint64_t place = begin; place < end; ++place) sizes[place - origin] = twips;
+}
+
+uint64_t sum_of(const std::vector<uint32_t> &sizes) { return std::accumulate(sizes.begin(), sizes.end(), uint64_t{0}); }
+
+size_t span_length(uint32_t first, uint32_t end, uint32_t most) {
+    return end > first ? std::min(end - first, most) : 0;
+}
+
+}  // namespace
+
+uint64_t SheetBuilder::columns_span(uint32_t first, uint32_t end) const {
+    const uint32_t fallback = default_width_ ? default_width_ : kFallbackWidthTwips;
+    std::vector<uint32_t> widths(span_length(first, end, kMaxSpanned), fallback);
+    for (const ColumnRange &r : columns_)
+        set_clipped(widths, first, r.first, r.last, r.hidden ? 0 : r.width ? r.width : fallback);
+    return sum_of(widths);
+}
+
+uint64_t SheetBuilder::rows_span(uint32_t first, uint32_t end) const {
+    const uint32_t fallback = default_height_ ? default_height_ : kFallbackHeightTwips;
+    std::vector<uint32_t> heights(span_length(first, end, kMaxSpanned), fallback);
+    for (const RowHeight &h : heights_) set_clipped(heights, first, h.first, h.last, h.twips);
+    for (const RowRange &r : hidden_rows_) set_clipped(heights, first, r.first, r.last, 0);
+    return sum_of(heights);
 }
 
 void SheetBuilder::add(Cell cell) {

@@ -58,6 +58,8 @@ public:
     // Widths in twips for source columns first to last; later calls win.
     void set_columns(uint32_t first, uint32_t last, uint32_t width_twips, bool hidden);
     void set_default_width(uint32_t width_twips) { default_width_ = width_twips; }
+    // The height of a row that has none of its own, for the sizes below.
+    void set_default_height(uint32_t twips) { default_height_ = twips; }
     void hide_row(uint32_t row) { hide_rows(row, row); }
     // A row's own height in twips (0: as its text needs); later calls win.
     void set_row_height(uint32_t row, uint32_t twips) { set_row_heights(row, row, twips); }
@@ -86,6 +88,13 @@ public:
     void object(uint32_t row, uint32_t column, ObjectRef object);
 
     size_t cell_count() const { return cells_.size(); }
+
+    // The twips a range of whole columns or rows spans as the sheet shows
+    // them (own sizes, else the defaults; hidden columns and rows none), at
+    // most kMaxSpanned of them: what a two-cell anchor's corners enclose.
+    static constexpr uint32_t kMaxSpanned = 4096;
+    uint64_t columns_span(uint32_t first, uint32_t end) const;
+    uint64_t rows_span(uint32_t first, uint32_t end) const;
 
     // Appends the section.  The builder is spent afterwards.
     void finish();
@@ -159,6 +168,7 @@ private:
     SheetLooks looks_;
     std::vector<RowHeight> heights_;
     uint32_t default_width_ = 0;
+    uint32_t default_height_ = 0;
     std::vector<Cell> cells_;
     bool sorted_ = true;
     std::vector<ColumnRange> columns_;

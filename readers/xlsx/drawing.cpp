@@ -10,10 +10,16 @@
 namespace qrv::import::xlsx {
 namespace {
 
+// A corner of an anchor: a cell and the offset into it (EMU).
+struct Corner {
+    uint32_t row = 0, column = 0, row_offset = 0, column_offset = 0;
+};
+
 // One anchor (<xdr:twoCellAnchor>, <xdr:oneCellAnchor>, <xdr:absoluteAnchor>)
 // as its elements come.
 struct Anchor {
-    uint32_t row = 0, column = 0;
+    Corner from, to;
+    bool two_cell = false;
     std::optional<ObjectKind> kind;
     std::string description, name, picture;  // picture: the blip's relationship id
     std::string chart;                       // the chart part's relationship id
@@ -40,7 +46,7 @@ public:
     }
     void end(const XmlName &name) override {
         if (name.ns == Ns::SheetDrawing && is_anchor(name.local) && anchor_) finish_anchor();
-        if (name.ns == Ns::SheetDrawing) in_from_ = name.local == "from" ? false : in_from_;
+        if (name.ns == Ns::SheetDrawing && (name.local == "from" || name.local == "to")) corner_ = nullptr;
         if (field_) *field_ = number_or_zero<uint32_t>(digits_);
         field_ = nullptr;
         digits_.clear();
@@ -58,12 +64,13 @@ private:
         const std::string_view e = name.local;
         if (is_anchor(e)) {
             anchor_.emplace();
+            anchor_->two_cell = e == "twoCellAnchor";
         } else if (!anchor_) {
             return;
-        } else if (e == "from") {
-            in_from_ = true;
-        } else if (in_from_ && (e == "row" || e == "col")) {
-            field_ = e == "row" ? &anchor_->row : &anchor_->column;
+        } else if (e == "from" || e == "to") {
+            corner_ = e == "from" ? &anchor_->from : &anchor_->to;
+        } else if (corner_ && !field_) {
+            field_ = corner_field(e);
         } else if (e == "ext") {
             take_size(a);
         } else if (e == "pic") {
@@ -72,6 +79,14 @@ private:
             anchor_->name = a.get(Ns::None, "name");
             anchor_->description = a.get(Ns::None, "descr");
         }
+    }
+
+    uint32_t *corner_field(std::string_view e) const {
+        if (e == "row") return &corner_->row;
+        if (e == "col") return &corner_->column;
+        if (e == "rowOff") return &corner_->row_offset;
+        if (e == "colOff") return &corner_->column_offset;
+        return nullptr;
     }
 
     void take_size(const XmlAttributes &a) {
@@ -83,12 +98,29 @@ private:
         Anchor anchor = std::move(*anchor_);
         anchor_.reset();
         if (!anchor.kind) return;
+        if (anchor.two_cell && (!anchor.width_pt || !anchor.height_pt) && spanned_ < kMostSpanned) {
+            ++spanned_;
+            take_spanned_size(anchor);
+        }
         ObjectRef object{*anchor.kind, anchor.description, anchor.name, {}, anchor.width_pt, anchor.height_pt};
         if (*anchor.kind == ObjectKind::Picture)
             object.resource = keep_picture_part(package_, pictures_, picture_target(package_, part_, anchor.picture));
         if (*anchor.kind == ObjectKind::Chart)
             object.resource = keep_chart_part(package_, pictures_, picture_target(package_, part_, anchor.chart));
-        sheet_.object(anchor.row, anchor.column, std::move(object));
+        sheet_.object(anchor.from.row, anchor.from.column, std::move(object));
+    }
+
+    // The size the cells between a two-cell anchor's corners show it at,
+    // where its frame gives none (Excel leaves a chart's at zero).
+    void take_spanned_size(Anchor &anchor) const {
+        constexpr int64_t kEmuPerTwip = 635;
+        const auto emu = [](uint64_t twips, uint32_t from_offset, uint32_t to_offset) {
+            return static_cast<int64_t>(twips) * kEmuPerTwip - from_offset + to_offset;
+        };
+        const Corner &a = anchor.from, &b = anchor.to;
+        if (b.column < a.column || b.row < a.row) return;
+        anchor.width_pt = points_of_emu(emu(sheet_.columns_span(a.column, b.column), a.column_offset, b.column_offset));
+        anchor.height_pt = points_of_emu(emu(sheet_.rows_span(a.row, b.row), a.row_offset, b.row_offset));
     }
 
     Package &package_;
@@ -96,8 +128,12 @@ private:
     std::string part_;
     SheetBuilder &sheet_;
     std::optional<Anchor> anchor_;
-    bool in_from_ = false;
-    uint32_t *field_ = nullptr;  // the anchor's row or column whose digits come next
+    // Each size from the cells a pass over the sheet's sizes: the first
+    // anchors of a drawing get one, later ones the default size.
+    static constexpr int kMostSpanned = 64;
+    int spanned_ = 0;
+    Corner *corner_ = nullptr;   // the corner being read
+    uint32_t *field_ = nullptr;  // the corner's number whose digits come next
     std::string digits_;
 };
 

@@ -250,7 +250,9 @@ private:
         }
         default_width_ = twips_of_width(*width);
         sheet_.set_default_width(default_width_);
-        default_height_ = double_of(a.get(Ns::None, "defaultRowHeight")).value_or(15);
+        const auto height = double_of(a.get(Ns::None, "defaultRowHeight"));
+        default_height_ = height && *height > 0 && *height < 4096 ? *height : 15;
+        sheet_.set_default_height(static_cast<uint32_t>(std::lround(default_height_ * 20)));
     }
 
     void merge(const XmlAttributes &a) {

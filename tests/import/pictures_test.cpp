@@ -170,31 +170,48 @@ std::string sheet_anchor(const char *element, int column, int row, const std::st
            "<xdr:clientData/></xdr:" + element + ">";
 }
 
-// A workbook's pictures stand in the cell they are anchored over: a cell
-// with a value keeps it, an empty one is made; a chart shows by name.
-TEST(Pictures, SheetPicturesStandInTheirAnchorCell) {
-    const std::string pic =
-        "<xdr:pic><xdr:nvPicPr><xdr:cNvPr id=\"2\" name=\"Picture 1\" descr=\"Logo\"/></xdr:nvPicPr>"
-        "<xdr:blipFill><a:blip r:embed=\"rI\"/></xdr:blipFill></xdr:pic>";
-    const std::string chart =
-        "<xdr:graphicFrame><xdr:nvGraphicFramePr><xdr:cNvPr id=\"3\" name=\"Chart 1\"/></xdr:nvGraphicFramePr>"
-        "<a:graphic><a:graphicData uri=\"http://schemas.openxmlformats.org/drawingml/2006/chart\"/></a:graphic>"
-        "</xdr:graphicFrame>";
-    WorkbookSpec book(
-        {SheetSpec("S", sheet_data("<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>Name</t></is></c></row>"),
-                   "<Relationship Id=\"rD\" Type=\"" + kRelType + "drawing\" Target=\"../drawings/d1.xml\"/>")});
+// A workbook of one sheet (body: what stands inside <worksheet>) whose
+// drawing holds the anchors given; rI is the logo picture.
+std::string workbook_with_drawing(const std::string &body, const std::string &anchors) {
+    WorkbookSpec book({SheetSpec(
+        "S", body, "<Relationship Id=\"rD\" Type=\"" + kRelType + "drawing\" Target=\"../drawings/d1.xml\"/>")});
     book.extra = {
         {"xl/drawings/d1.xml",
          "<xdr:wsDr xmlns:xdr=\"http://schemas.openxmlformats.org/drawingml/2006/spreadsheetDrawing\" "
          "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\" xmlns:r=\"" +
-             kRelNs + "\">" + sheet_anchor("oneCellAnchor", 0, 0, pic) + sheet_anchor("oneCellAnchor", 2, 1, chart) +
-             "</xdr:wsDr>"},
+             kRelNs + "\">" + anchors + "</xdr:wsDr>"},
         {"xl/drawings/_rels/d1.xml.rels",
          "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\"><Relationship "
          "Id=\"rI\" Type=\"" +
              kRelType + "image\" Target=\"../media/logo.png\"/></Relationships>"},
         {"xl/media/logo.png", kPng}};
-    Imported doc(workbook_of(book), "test.xlsx");
+    return workbook_of(book);
+}
+
+// The logo as a drawing's picture; frame_ext: the cx and cy of its own
+// frame, if it has one.
+std::string logo_picture(const std::string &frame_ext = "") {
+    const std::string frame =
+        frame_ext.empty() ? ""
+                          : "<xdr:spPr><a:xfrm><a:off x=\"0\" y=\"0\"/><a:ext " + frame_ext + "/></a:xfrm></xdr:spPr>";
+    return "<xdr:pic><xdr:nvPicPr><xdr:cNvPr id=\"2\" name=\"Picture 1\" descr=\"Logo\"/></xdr:nvPicPr>"
+           "<xdr:blipFill><a:blip r:embed=\"rI\"/></xdr:blipFill>" +
+           frame + "</xdr:pic>";
+}
+
+const std::string kNameRow = "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>Name</t></is></c></row>";
+
+// A workbook's pictures stand in the cell they are anchored over: a cell
+// with a value keeps it, an empty one is made; a chart shows by name.
+TEST(Pictures, SheetPicturesStandInTheirAnchorCell) {
+    const std::string pic = logo_picture();
+    const std::string chart =
+        "<xdr:graphicFrame><xdr:nvGraphicFramePr><xdr:cNvPr id=\"3\" name=\"Chart 1\"/></xdr:nvGraphicFramePr>"
+        "<a:graphic><a:graphicData uri=\"http://schemas.openxmlformats.org/drawingml/2006/chart\"/></a:graphic>"
+        "</xdr:graphicFrame>";
+    Imported doc(workbook_with_drawing(sheet_data(kNameRow), sheet_anchor("oneCellAnchor", 0, 0, pic) +
+                                                                 sheet_anchor("oneCellAnchor", 2, 1, chart)),
+                 "test.xlsx");
     ASSERT_EQ(doc.result(), 0u) << doc.message();
     ASSERT_EQ(resources_of(doc).size(), 1u);
     EXPECT_EQ(resources_of(doc)[0].bytes, kPng);
@@ -210,6 +227,55 @@ TEST(Pictures, SheetPicturesStandInTheirAnchorCell) {
     EXPECT_NE(json.find(R"("images":[{"kind":"picture","alt":"Logo","path":"f/logo.png")"), std::string::npos) << json;
     const std::string markdown = doc.exported(QRV_OUTPUT_MARKDOWN, 0, "f");
     EXPECT_NE(markdown.find("| Name ![Logo](f/logo.png) |"), std::string::npos) << markdown;
+}
+
+struct SpanCase {
+    const char *what;
+    std::string sheet_head;  // what stands before <sheetData>
+    std::string rows;
+    std::string from, to;   // <xdr:col>..<xdr:rowOff> of each corner
+    std::string frame_ext;  // cx and cy of the picture's own frame
+    const char *size;       // the <img> size shown
+};
+
+std::string corner(int column, int column_px, int row, int row_px) {
+    constexpr int kEmuPerPixel = 9525;
+    return "<xdr:col>" + std::to_string(column) + "</xdr:col><xdr:colOff>" + std::to_string(column_px * kEmuPerPixel) +
+           "</xdr:colOff><xdr:row>" + std::to_string(row) + "</xdr:row><xdr:rowOff>" +
+           std::to_string(row_px * kEmuPerPixel) + "</xdr:rowOff>";
+}
+
+// A two-cell anchor whose frame gives no size (as Excel leaves a chart's)
+// is as large as the columns and rows between its corners show.
+TEST(Pictures, TwoCellAnchorsSpanTheirCells) {
+    // columns A of 12 characters (84 pixels) and B of 24 (168), B as given
+    const auto columns = [](const std::string &b) {
+        return "<cols><col min=\"1\" max=\"1\" width=\"12\" customWidth=\"1\"/><col min=\"2\" max=\"2\" width=\"24\" " +
+               b + "/></cols>";
+    };
+    const std::string widths = columns("customWidth=\"1\""), hidden_b = columns("hidden=\"1\"");
+    const std::string tall_row = "<row r=\"2\" ht=\"30\" customHeight=\"1\"/>";
+    const std::string none = "cx=\"0\" cy=\"0\"";
+    const SpanCase cases[] = {
+        {"own widths, default rows", widths, "", corner(0, 0, 0, 0), corner(2, 0, 3, 0), none,
+         "width=\"252\" height=\"60\""},
+        {"offsets in the corner cells", widths, "", corner(0, 8, 0, 4), corner(2, 4, 3, 0), none,
+         "width=\"248\" height=\"56\""},
+        {"a hidden column, a tall row", hidden_b, tall_row, corner(0, 0, 0, 0), corner(2, 0, 3, 0), none,
+         "width=\"84\" height=\"80\""},
+        {"the sheet's defaults", "<sheetFormatPr defaultRowHeight=\"18\"/>", "", corner(0, 0, 0, 0), corner(2, 0, 3, 0),
+         none, "width=\"128\" height=\"72\""},
+        {"the frame's own size wins", widths, "", corner(0, 0, 0, 0), corner(2, 0, 3, 0),
+         "cx=\"1270000\" cy=\"635000\"", "width=\"133\" height=\"67\""},
+    };
+    for (const SpanCase &c : cases) {
+        const std::string anchor = "<xdr:twoCellAnchor><xdr:from>" + c.from + "</xdr:from><xdr:to>" + c.to +
+                                   "</xdr:to>" + logo_picture(c.frame_ext) + "<xdr:clientData/></xdr:twoCellAnchor>";
+        Imported doc(workbook_with_drawing(c.sheet_head + sheet_data(kNameRow + c.rows), anchor), "test.xlsx");
+        ASSERT_EQ(doc.result(), 0u) << c.what << ": " << doc.message();
+        const std::string page = doc.exported(QRV_OUTPUT_HTML, 0, "f");
+        EXPECT_NE(page.find(std::string("alt=\"Logo\" ") + c.size + ">"), std::string::npos) << c.what << "\n" << page;
+    }
 }
 
 // An ODS frame in a cell stands in that cell beside its text.
