@@ -248,9 +248,13 @@ void MarkdownWriter::sheet_cell(const SheetCell &cell) {
     if (gap_row_) return;
     std::string text = escaped(cell.text, TextPlace::Cell);
     if (!cell.link.empty() && !text.empty()) text = "[" + text + "](" + link_destination(cell.link) + ")";
+    // A chart's title and data follow the sheet, in place of an image.
     for (const ObjectInfo &object : cell.objects) {
+        if (object.chart) {
+            charts_due_.push_back(object);
+            continue;
+        }
         text += (text.empty() ? "" : " ") + image_markup(object, TextPlace::Cell);
-        if (object.chart) charts_due_.push_back(object);
     }
     sheet_.add_cell(text, cell.numeric);
     for (unsigned i = 1; i < cell.column_span; ++i) sheet_.add_cell({}, false);

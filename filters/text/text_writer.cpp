@@ -203,10 +203,14 @@ void TextWriter::sheet_cell(const SheetCell &cell) {
         sheet_.add_cell(cell.text, cell.numeric, cell.column_span);
     } else {
         std::string text = cell.text + target_after_link(cell.text, cell.link);
+        // A chart's title and data follow the sheet, in place of a label.
         for (const ObjectInfo &object : cell.objects) {
+            if (object.chart) {
+                charts_due_.push_back(object);
+                continue;
+            }
             if (!text.empty()) text += ' ';
             text += text_label(object);
-            if (object.chart) charts_due_.push_back(object);
         }
         sheet_.add_cell(text, cell.numeric, cell.column_span);
     }

@@ -3,8 +3,10 @@
 #include <qrvex/items.h>
 
 #include <algorithm>
+#include <iterator>
 #include <numeric>
 #include <span>
+#include <tuple>
 
 #include "axis.hpp"
 #include <qrvmodel/conventions.hpp>
@@ -187,6 +189,25 @@ void SheetBuilder::object(uint32_t row, uint32_t column, ObjectRef object) {
 
 // A cell for each object anchored where the sheet has none: empty cells
 // go first, so that a cell the sheet has at that place wins.
+// A drawn chart (one with its values kept) stands after its sheet's table
+// in every output: where no cell with content stands at its anchor it goes
+// with the last such cell before it (in reading order), so that it adds no
+// empty rows or columns to the table.  A chart with no cell before it, or
+// one shown only by its name, keeps a cell of its own.
+void SheetBuilder::attach_charts_to_cells() {
+    std::vector<std::pair<uint32_t, uint32_t>> places;
+    places.reserve(cells_.size());
+    for (const Cell &c : cells_)
+        if (c.kind != Kind::Empty) places.emplace_back(c.row, c.column);
+    std::sort(places.begin(), places.end());
+    for (Anchored &a : objects_) {
+        if (a.object.kind != ObjectKind::Chart || a.object.resource.empty()) continue;
+        const auto after = std::upper_bound(places.begin(), places.end(), std::pair{a.row, a.column});
+        if (after == places.begin()) continue;
+        std::tie(a.row, a.column) = *std::prev(after);
+    }
+}
+
 void SheetBuilder::add_anchor_cells() {
     std::vector<Cell> anchors;
     anchors.reserve(objects_.size());
@@ -200,7 +221,10 @@ void SheetBuilder::add_anchor_cells() {
 }
 
 void SheetBuilder::finish() {
-    if (!objects_.empty()) add_anchor_cells();
+    if (!objects_.empty()) {
+        attach_charts_to_cells();
+        add_anchor_cells();
+    }
     if (!sorted_) {
         // Later cells at the same place win.
         std::stable_sort(cells_.begin(), cells_.end(), [](const Cell &a, const Cell &b) {

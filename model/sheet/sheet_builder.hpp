@@ -147,6 +147,7 @@ private:
     void write_merges(const Layout &layout);
     void write_rows(const Layout &layout);
     void write_cell(const Cell &cell, size_t &next_link, size_t &next_object);
+    void attach_charts_to_cells();
     void add_anchor_cells();
     std::optional<std::string> number_text(const Cell &cell) const;
     void write_link(const Link &link);

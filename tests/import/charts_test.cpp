@@ -201,7 +201,18 @@ TEST(Charts, OtherKindsShowTheirData) {
     EXPECT_NE(page.find("<tr><td>East</td><td>2</td><td>6</td></tr>"), std::string::npos) << page;
 }
 
-// Text and Markdown give the chart's title and its data after the sheet.
+// A chart anchored where the sheet holds nothing (here B2 of a sheet whose
+// only cell is A1) adds no rows or columns to the table it follows.
+TEST(Charts, ASheetsChartsAddNoEmptyCells) {
+    const std::string page = page_of_chart(chart_part(group("pieChart", "", series("Share", {"1", "3"})), "Mix"));
+    const std::string table = page.substr(page.find("<table class=\"sheet"), page.find("</table>") - page.find("<table"));
+    EXPECT_EQ(count_of(table, "<tr"), 1u) << table;
+    EXPECT_EQ(count_of(table, "<td"), 1u) << table;
+    EXPECT_LT(page.find("</table>"), page.find("<svg class=\"chart\""));
+}
+
+// Text and Markdown give the chart's title and its data after the sheet,
+// and no label in the cell it is anchored over.
 TEST(Charts, TextAndMarkdownListTheData) {
     const std::string chart = chart_part(group("barChart", "<c:barDir val=\"col\"/>", kTwoSeries), "Q1 | Q2");
     struct Case {
@@ -209,9 +220,9 @@ TEST(Charts, TextAndMarkdownListTheData) {
         std::vector<std::string> lines;
     };
     const Case cases[] = {
-        {QRV_OUTPUT_TEXT, {"[chart: Q1 | Q2]", "Chart: Q1 | Q2\n", "Region | Apples | Pears\n",
+        {QRV_OUTPUT_TEXT, {"S\n-\n\nData\n\nChart: Q1 | Q2\n", "Region | Apples | Pears\n",
                            "North  |      3 |     1\n", "East   |      2 |     6\n"}},
-        {QRV_OUTPUT_MARKDOWN, {"![Chart: Q1 \\| Q2]()", "**Chart: Q1 | Q2**\n\n", "| Region | Apples | Pears |\n",
+        {QRV_OUTPUT_MARKDOWN, {"| Data |\n| --- |\n\n**Chart: Q1 | Q2**\n\n", "| Region | Apples | Pears |\n",
                                "| --- | ---: | ---: |\n", "| South | 5 | 4 |\n"}},
     };
     for (const auto &c : cases) {
