@@ -44,6 +44,26 @@ void legend_entry(std::string &svg, double x, double y, const LegendEntry &entry
     svg_text(svg, x + 14, y, "legend-entry", "start", short_text(entry.text, characters));
 }
 
+// Characters of UTF-8 text.
+size_t characters_of(std::string_view utf8) {
+    return size_t(std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+// A row of entries, each as wide as its text needs (at most an equal share
+// of the row), centred under or over the plot.
+void legend_row(std::string &svg, const std::vector<LegendEntry> &entries, const ChartBox &box, double y) {
+    const double share = std::max(60.0, box.width() / double(entries.size()));
+    std::vector<double> widths;
+    double total = 0;
+    for (const LegendEntry &entry : entries) {
+        widths.push_back(std::min(share, 30.0 + 7.0 * double(characters_of(entry.text))));
+        total += widths.back();
+    }
+    double x = box.left + std::max(0.0, (box.width() - total) / 2);
+    for (size_t i = 0; i < entries.size() && x < box.right; x += widths[i], ++i)
+        legend_entry(svg, x, y, entries[i], size_t((widths[i] - 14) / 7));
+}
+
 // The legend as a row above or below the plot, or a column beside it, and
 // the box left for the plot.
 ChartBox draw_legend(std::string &svg, const model::Chart &chart, ChartBox box) {
@@ -53,10 +73,7 @@ ChartBox draw_legend(std::string &svg, const model::Chart &chart, ChartBox box) 
     svg += "<g class=\"legend\">";
     if (chart.legend == LegendPosition::Bottom || chart.legend == LegendPosition::Top) {
         const bool top = chart.legend == LegendPosition::Top;
-        const double step = std::max(60.0, box.width() / double(entries.size()));
-        const double y = top ? box.top + 12 : box.bottom - 4;
-        for (size_t i = 0; i < entries.size() && box.left + step * double(i) < box.right; ++i)
-            legend_entry(svg, box.left + step * double(i), y, entries[i], size_t(step / 7));
+        legend_row(svg, entries, box, top ? box.top + 12 : box.bottom - 4);
         (top ? box.top : box.bottom) += top ? 20 : -20;
     } else {
         const bool left = chart.legend == LegendPosition::Left;
