@@ -50,20 +50,15 @@ bool append_token(std::string &out, uint32_t token, const Clock &clock, const El
 
 }  // namespace
 
-bool has_elapsed(const NumberFormat &format) {
-    return std::any_of(format.sections.begin(), format.sections.end(), [](const Section &s) { return s.elapsed; });
-}
-
-std::optional<std::string> elapsed_text(const NumberFormat &format, double value) {
-    const Section *section = section_for(format, value);
-    if (!section || !section->elapsed || !std::isfinite(value) || std::fabs(value) >= kMostDays) return std::nullopt;
-    const double shown = value_shown(*section, value);
-    const Clock clock{static_cast<uint64_t>(std::llround(std::fabs(shown) * kSecondsADay)), section->elapsed->unit};
+std::optional<std::string> elapsed_text(const Section &section, double value) {
+    if (!section.elapsed || !std::isfinite(value) || std::fabs(value) >= kMostDays) return std::nullopt;
+    const double shown = value_shown(section, value);
+    const Clock clock{static_cast<uint64_t>(std::llround(std::fabs(shown) * kSecondsADay)), section.elapsed->unit};
     std::string text = shown < 0 && clock.seconds > 0 ? "-" : "";
-    for (const Piece &piece : section->pieces) {
+    for (const Piece &piece : section.pieces) {
         if (piece.kind == Piece::Kind::kText)
             text += piece.text;
-        else if (!append_token(text, piece.token, clock, *section->elapsed))
+        else if (!append_token(text, piece.token, clock, *section.elapsed))
             return std::nullopt;
     }
     return text;

@@ -15,10 +15,8 @@
 
 namespace qrv::import::numfmt {
 
-bool has_elapsed(const NumberFormat &format);
-
-// The text of value in format, or nothing where the value's section shows
-// no elapsed time.
-std::optional<std::string> elapsed_text(const NumberFormat &format, double value);
+// The text of value in the section it shows in, or nothing where that
+// section shows no elapsed time.
+std::optional<std::string> elapsed_text(const Section &section, double value);
 
 }  // namespace qrv::import::numfmt

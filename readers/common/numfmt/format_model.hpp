@@ -123,6 +123,10 @@ struct Section {
     std::optional<Fraction> fraction;  // where its general token shows a fraction
     std::optional<Elapsed> elapsed;    // where its time counts the whole time in a unit
 
+    // What no token expresses, the importer writes (fraction_text.hpp,
+    // elapsed_text.hpp).
+    bool written_by_importer() const { return fraction || elapsed; }
+
     void add_token(uint32_t token) { pieces.push_back(Piece{Piece::Kind::kToken, token, {}}); }
     // Literal text; it joins a text piece just before it.
     void add_text(std::string_view text);

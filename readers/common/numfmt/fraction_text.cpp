@@ -5,8 +5,6 @@
 #include <cmath>
 #include <cstdint>
 
-#include "section_of_value.hpp"
-
 namespace qrv::import::numfmt {
 namespace {
 
@@ -60,22 +58,15 @@ std::string fraction_written(double magnitude, const Fraction &f) {
 
 }  // namespace
 
-bool has_fraction(const NumberFormat &format) {
-    for (const Section &s : format.sections)
-        if (s.fraction) return true;
-    return false;
-}
-
-std::optional<std::string> fraction_text(const NumberFormat &format, double value) {
-    const Section *section = section_for(format, value);
-    if (!section || !section->fraction || !std::isfinite(value) || std::fabs(value) >= 1e15) return std::nullopt;
+std::optional<std::string> fraction_text(const Section &section, double value) {
+    if (!section.fraction || !std::isfinite(value) || std::fabs(value) >= 1e15) return std::nullopt;
     std::string text;
-    for (const Piece &p : section->pieces) {
+    for (const Piece &p : section.pieces) {
         if (p.kind == Piece::Kind::kText) {
             text += p.text;
         } else if (p.token == FU_TOKEN_GENERAL) {
-            if (value < 0 && section->value == ValueShown::kSigned) text += '-';
-            text += fraction_written(std::fabs(value), *section->fraction);
+            if (value < 0 && section.value == ValueShown::kSigned) text += '-';
+            text += fraction_written(std::fabs(value), *section.fraction);
         } else {
             return std::nullopt;
         }

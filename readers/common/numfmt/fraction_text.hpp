@@ -14,10 +14,8 @@
 
 namespace qrv::import::numfmt {
 
-bool has_fraction(const NumberFormat &format);
-
-// The text of value in format, or nothing where the value's section shows
-// no fraction.
-std::optional<std::string> fraction_text(const NumberFormat &format, double value);
+// The text of value in the section it shows in, or nothing where that
+// section shows no fraction.
+std::optional<std::string> fraction_text(const Section &section, double value);
 
 }  // namespace qrv::import::numfmt

@@ -1,9 +1,12 @@
 #include "number_formats.hpp"
 
+#include <algorithm>
+
 #include "code_parser.hpp"
 #include "definition_writer.hpp"
 #include "elapsed_text.hpp"
 #include "fraction_text.hpp"
+#include "section_of_value.hpp"
 #include "letters.hpp"
 
 namespace qrv::import {
@@ -42,15 +45,18 @@ uint32_t NumberFormatTable::key_of_builtin(uint32_t id) { return key_of_code(bui
 uint32_t NumberFormatTable::key_of_format(const numfmt::NumberFormat &format) {
     const uint32_t key = next_key_++;
     numfmt::write_definition(writer_, key, format);
-    if (numfmt::has_fraction(format) || numfmt::has_elapsed(format)) texts_.emplace(key, format);
+    if (std::any_of(format.sections.begin(), format.sections.end(),
+                    [](const numfmt::Section &s) { return s.written_by_importer(); }))
+        texts_.emplace(key, format);
     return key;
 }
 
 std::optional<std::string> NumberFormatTable::text_of(uint32_t format_key, double value) const {
     const auto found = texts_.find(format_key);
     if (found == texts_.end()) return std::nullopt;
-    if (auto fraction = numfmt::fraction_text(found->second, value)) return fraction;
-    return numfmt::elapsed_text(found->second, value);
+    const numfmt::Section *section = numfmt::section_for(found->second, value);
+    if (!section) return std::nullopt;
+    return section->fraction ? numfmt::fraction_text(*section, value) : numfmt::elapsed_text(*section, value);
 }
 
 }  // namespace qrv::import
