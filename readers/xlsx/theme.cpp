@@ -4,13 +4,11 @@
 #include <charconv>
 #include <cmath>
 
+#include "package/default_theme.hpp"
 #include "package/optional_part.hpp"
 
 namespace qrv::import::xlsx {
 namespace {
-
-constexpr std::array<uint32_t, Theme::kColours> kDefaultTheme = {
-    0xFFFFFF, 0x000000, 0xE7E6E6, 0x44546A, 0x4472C4, 0xED7D31, 0xA5A5A5, 0xFFC000, 0x5B9BD5, 0x70AD47, 0x0563C1, 0x954F72};
 
 // The scheme's elements in the order of the part; cells name the first two
 // pairs the other way round (light before dark).
@@ -95,7 +93,7 @@ private:
     size_t entry_ = Theme::kColours;
 };
 
-Theme::Theme() : colours_(kDefaultTheme) {}
+Theme::Theme() : colours_(kDefaultThemeColours) {}
 
 Theme Theme::read(Package &package, const std::string &part) {
     Theme theme;

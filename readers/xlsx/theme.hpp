@@ -8,13 +8,14 @@
 #include <cstdint>
 #include <string>
 
+#include "package/default_theme.hpp"
 #include "package/package.hpp"
 
 namespace qrv::import::xlsx {
 
 class Theme {
 public:
-    static constexpr size_t kColours = 12;
+    static constexpr size_t kColours = kDefaultThemeColours.size();
     static constexpr uint32_t kNoColour = 0xffffffffu;
 
     Theme();  // the colours of the default theme

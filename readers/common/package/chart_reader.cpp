@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/leading_number.hpp"
+#include "default_theme.hpp"
 
 namespace qrv::import {
 namespace {
@@ -35,8 +36,6 @@ const ChartGroupKind *chart_group_of(std::string_view element) {
 }
 
 // The theme accents of the default office theme.
-constexpr uint32_t kAccentColours[] = {0x4472C4, 0xED7D31, 0xA5A5A5, 0xFFC000, 0x5B9BD5, 0x70AD47};
-
 uint32_t chart_hex_colour(std::string_view hex) {
     uint32_t value = 0;
     const auto r = std::from_chars(hex.data(), hex.data() + hex.size(), value, 16);
@@ -65,7 +64,7 @@ uint32_t drawing_colour(const XmlName &name, const XmlAttributes &a) {
     if (name.local != "schemeClr") return model::kNoChartColour;
     const std::string_view scheme = a.get(Ns::None, "val");
     if (scheme.size() == 7 && scheme.starts_with("accent") && scheme[6] >= '1' && scheme[6] <= '6')
-        return kAccentColours[scheme[6] - '1'];
+        return kDefaultThemeColours[kFirstAccent + size_t(scheme[6] - '1')];
     return model::kNoChartColour;
 }
 
