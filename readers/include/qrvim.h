@@ -46,6 +46,7 @@ enum {
     IM_FORMAT_RTF = 10, /* Rich Text Format (.rtf) */
     IM_FORMAT_DOC = 11, /* Word 97-2003 document (.doc, .dot) */
     IM_FORMAT_XLS = 12, /* Excel 97-2003 workbook, and Excel 5/95 (.xls, .xlt) */
+    IM_FORMAT_XLSB = 13, /* Excel binary workbook (.xlsb) */
     IM_FORMAT_COUNT
 };
 

@@ -12,6 +12,7 @@ CHHandle import_text(ImportJob &job);
 CHHandle import_csv(ImportJob &job);
 CHHandle import_tsv(ImportJob &job);
 CHHandle import_xlsx(ImportJob &job);
+CHHandle import_xlsb(ImportJob &job);
 CHHandle import_docx(ImportJob &job);
 CHHandle import_ods(ImportJob &job);
 CHHandle import_odt(ImportJob &job);
@@ -26,12 +27,12 @@ namespace {
 // Binary workbooks come before the XML ones: their content type names the
 // same family.
 constexpr FormatInfo kFormats[] = {
-    {IM_FORMAT_AUTO,
+    {IM_FORMAT_XLSB,
      "xlsb",
      "an Excel binary workbook",
      "xlsb",
      {Container::Zip, "ms-excel.sheet.binary", "xl/workbook.bin", ""},
-     nullptr},
+     import_xlsb},
     {IM_FORMAT_XLSX,
      "xlsx",
      "an Office Open XML workbook",

@@ -14,6 +14,7 @@ namespace {
 }  // namespace
 
 CHHandle import_xlsx(ImportJob &) { refuse("XLSX"); }
+CHHandle import_xlsb(ImportJob &) { refuse("XLSB"); }
 CHHandle import_docx(ImportJob &) { refuse("DOCX"); }
 CHHandle import_ods(ImportJob &) { refuse("ODS"); }
 CHHandle import_odt(ImportJob &) { refuse("ODT"); }

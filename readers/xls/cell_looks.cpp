@@ -4,6 +4,7 @@
 #include <map>
 
 #include "core/legacy_palette.hpp"
+#include "xf_codes.hpp"
 
 namespace qrv::import::xls {
 namespace {
@@ -24,17 +25,6 @@ uint32_t format_of(const Globals &book, const FontRecord &f, FontTable &fonts, C
     if (f.colour != base.colour) c.colour = colour_of(book, f.colour);
     return formats.number_of(c);
 }
-
-// What the line kinds of XF records draw.
-constexpr uint8_t kLineOfKind[14] = {
-    model::kBorderNone,   model::kBorderThin,   model::kBorderMedium,        model::kBorderDashed,
-    model::kBorderDotted, model::kBorderThick,  model::kBorderDouble,        model::kBorderDotted,
-    model::kBorderMediumDashed, model::kBorderDashed, model::kBorderMediumDashed, model::kBorderDashed,
-    model::kBorderMediumDashed, model::kBorderMediumDashed};
-
-// How much of the cell each pattern paints in its pattern colour.
-constexpr double kPatternDensity[19] = {0,    1,    0.5,  0.75, 0.25, 0.5,    0.5,     0.5,  0.5, 0.5,
-                                        0.75, 0.25, 0.25, 0.25, 0.25, 0.4375, 0.25, 0.125, 0.0625};
 
 // A palette index as a colour; the window's text is black, its background white.
 uint32_t pattern_rgb(const Globals &book, uint8_t index, uint32_t window) {

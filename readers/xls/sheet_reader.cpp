@@ -5,6 +5,7 @@
 
 #include "core/column_width.hpp"
 #include "biff_text.hpp"
+#include "error_codes.hpp"
 #include "hyperlink.hpp"
 #include "record_faults.hpp"
 #include "rk_number.hpp"
@@ -13,20 +14,6 @@ namespace qrv::import::xls {
 namespace {
 
 using namespace record;
-
-// The text a cell shows for an error code.
-const char16_t *error_text(uint8_t code) {
-    switch (code) {
-    case 0x00: return u"#NULL!";
-    case 0x07: return u"#DIV/0!";
-    case 0x0F: return u"#VALUE!";
-    case 0x17: return u"#REF!";
-    case 0x1D: return u"#NAME?";
-    case 0x24: return u"#NUM!";
-    case 0x2A: return u"#N/A";
-    default: return u"#N/A";
-    }
-}
 
 class SheetReader {
 public:
@@ -138,7 +125,7 @@ private:
     }
     void put_error(const Where &w, uint8_t code) {
         auto id = errors_.find(code);
-        if (id == errors_.end()) id = errors_.emplace(code, c_.texts.add(error_text(code))).first;
+        if (id == errors_.end()) id = errors_.emplace(code, c_.texts.add(error_code_text(code))).first;
         sheet_.error(w.row, w.column, id->second, w.look);
     }
     void bool_err(Cursor &in) {
@@ -180,10 +167,8 @@ private:
         const bool hidden = in.u16() & 0x01;
         if (first <= last) sheet_.set_columns(first, last, twips_of_width(width / 256.0), hidden);
     }
-    // A base width in characters gets 5 pixels of margin, rounded up to 8 pixels.
     void default_width(Cursor &in) {
-        const double base = in.u16();
-        sheet_.set_default_width(twips_of_width(std::ceil((base * 7 + 5) / 8) * 8 / 7));
+        sheet_.set_default_width(twips_of_width(width_of_base(in.u16())));
     }
     // A row's options: bit 5 hides it, bit 6 gives it a height of its own.
     void row(Cursor &in) {

@@ -45,6 +45,12 @@ uint32_t FillReader::Fill::colour() const {
     return gradient_colour ? foreground : pattern_colour(foreground, background, density);
 }
 
+std::vector<uint32_t> FillReader::colours() const {
+    std::vector<uint32_t> out;
+    for (const Fill &f : fills_) out.push_back(f.colour());
+    return out;
+}
+
 bool FillReader::start(std::string_view local, const XmlAttributes &a) {
     if (local == "fills") return in_fills_ = true;
     if (!in_fills_) return false;
@@ -91,12 +97,6 @@ bool BorderReader::start(std::string_view local, const XmlAttributes &a) {
 void BorderReader::end(std::string_view local) {
     if (local == "borders") in_borders_ = false;
     if (side_of(local) >= 0) side_ = -1;
-}
-
-CellFrame BorderReader::frame_of(uint32_t index) const {
-    CellFrame frame;
-    if (index < borders_.size()) frame.borders = borders_[index];
-    return frame;
 }
 
 }  // namespace qrv::import::xlsx

@@ -21,8 +21,8 @@ public:
     explicit FillReader(const Theme &theme) : theme_(theme) {}
     bool start(std::string_view local, const XmlAttributes &a);
     void end(std::string_view local);
-    // The colour of fill index, model::kNoFill for none or out of range.
-    uint32_t fill_of(uint32_t index) const { return index < fills_.size() ? fills_[index].colour() : model::kNoFill; }
+    // The colour of every fill in order.
+    std::vector<uint32_t> colours() const;
 
 private:
     struct Fill {
@@ -41,8 +41,8 @@ public:
     explicit BorderReader(const Theme &theme) : theme_(theme) {}
     bool start(std::string_view local, const XmlAttributes &a);
     void end(std::string_view local);
-    // A frame with the borders of index (none out of range).
-    CellFrame frame_of(uint32_t index) const;
+    // The borders of every index in order.
+    const std::vector<std::array<CellBorder, model::kSideCount>> &all() const { return borders_; }
 
 private:
     const Theme &theme_;

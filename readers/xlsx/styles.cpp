@@ -29,16 +29,6 @@ uint8_t vertical_of(std::string_view vertical) {
     return model::kAlignBottom;
 }
 
-struct Xf {
-    uint32_t format_id = 0;
-    uint32_t font = 0;
-    uint32_t fill = 0;
-    uint32_t border = 0;
-    CellAlign align = CellAlign::General;
-    uint8_t vertical = model::kAlignBottom;
-    bool wraps = false;
-};
-
 // <numFmts>, <fonts> and <cellXfs>; the lists of <dxfs> and
 // <cellStyleXfs> hold the same elements and are passed over.
 class StylesReader final : public XmlHandler {
@@ -48,7 +38,7 @@ public:
     std::vector<FontSpec> fonts;
     FillReader fills;
     BorderReader borders;
-    std::vector<Xf> xfs;
+    std::vector<XfSpec> xfs;
 
     void start(const XmlName &name, const XmlAttributes &a) override {
         if (name.ns != Ns::Spreadsheet) return;
@@ -112,29 +102,35 @@ const CellLook &Styles::look(uint32_t index) {
 
 Styles Styles::read(Package &package, const std::string &part, const Theme &theme, NumberFormatTable &numbers,
                     Fonts &fonts) {
-    Styles styles;
-    styles.diagnostics_ = &package.diagnostics();
-    if (part.empty() || !package.has(part)) return styles;
+    if (part.empty() || !package.has(part)) return build({}, numbers, fonts, package.diagnostics());
     StylesReader reader(theme);
     package.read(part, reader);
-    if (!reader.fonts.empty()) fonts.set_base(reader.fonts.front());
+    StyleTables tables{std::move(reader.codes), std::move(reader.fonts), reader.fills.colours(),
+                       reader.borders.all(), std::move(reader.xfs)};
+    return build(tables, numbers, fonts, package.diagnostics());
+}
+
+Styles Styles::build(const StyleTables &tables, NumberFormatTable &numbers, Fonts &fonts, Diagnostics &diagnostics) {
+    Styles styles;
+    styles.diagnostics_ = &diagnostics;
+    if (!tables.fonts.empty()) fonts.set_base(tables.fonts.front());
     std::map<uint32_t, uint32_t> keys;  // format id -> key
     std::vector<uint32_t> font_formats;
-    for (const FontSpec &f : reader.fonts) font_formats.push_back(fonts.format_of(f));
-    for (const Xf &xf : reader.xfs) {
+    for (const FontSpec &f : tables.fonts) font_formats.push_back(fonts.format_of(f));
+    for (const XfSpec &xf : tables.xfs) {
         auto key = keys.find(xf.format_id);
         if (key == keys.end()) {
-            auto code = reader.codes.find(xf.format_id);
+            auto code = tables.codes.find(xf.format_id);
             const uint32_t k =
-                code != reader.codes.end() ? numbers.key_of_code(code->second) : numbers.key_of_builtin(xf.format_id);
+                code != tables.codes.end() ? numbers.key_of_code(code->second) : numbers.key_of_builtin(xf.format_id);
             key = keys.emplace(xf.format_id, k).first;
         }
         CellLook look;
         look.format_key = key->second;
         look.char_format = xf.font < font_formats.size() ? font_formats[xf.font] : 0;
         look.align = xf.align;
-        look.frame = reader.borders.frame_of(xf.border);
-        look.frame.fill = reader.fills.fill_of(xf.fill);
+        if (xf.border < tables.borders.size()) look.frame.borders = tables.borders[xf.border];
+        look.frame.fill = xf.fill < tables.fills.size() ? tables.fills[xf.fill] : model::kNoFill;
         look.frame.vertical = xf.vertical;
         look.frame.wraps = xf.wraps;
         styles.looks_.push_back(look);

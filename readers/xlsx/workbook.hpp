@@ -11,6 +11,7 @@ namespace qrv::import::xlsx {
 struct SheetEntry {
     std::string name;  // UTF-8
     std::string relationship_id;
+    bool hidden = false;  // hidden or very hidden by its owner
 };
 
 struct Workbook {

@@ -243,11 +243,7 @@ private:
 
     void format(const XmlAttributes &a) {
         auto width = double_of(a.get(Ns::None, "defaultColWidth"));
-        if (!width) {
-            // A base width in characters gets 5 pixels of margin, rounded up to 8 pixels.
-            const double base = double_of(a.get(Ns::None, "baseColWidth")).value_or(8);
-            width = std::ceil((base * 7 + 5) / 8) * 8 / 7;
-        }
+        if (!width) width = width_of_base(double_of(a.get(Ns::None, "baseColWidth")).value_or(8));
         default_width_ = twips_of_width(*width);
         sheet_.set_default_width(default_width_);
         const auto height = double_of(a.get(Ns::None, "defaultRowHeight"));

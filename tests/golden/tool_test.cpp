@@ -74,7 +74,7 @@ TEST(Tool, ListFormatsShowsWhatIsReadAndWritten) {
         {&inputs, {"xls", ".xls", "an Excel 97-2003 workbook"}},
         {&inputs, {"rtf", ".rtf", "a Rich Text Format document"}},
         {&inputs, {"doc", ".doc .dot", "a Word 97-2003 document"}},
-        {&inputs, {"xlsb", ".xlsb", "an Excel binary workbook (recognised, not read)"}},
+        {&inputs, {"xlsb", ".xlsb", "an Excel binary workbook"}},
         {&outputs, {"html", ".html .htm", "text/html"}},
         {&outputs, {"text", ".txt", "text/plain"}},
         {&outputs, {"markdown", ".md .markdown", "text/markdown"}},

@@ -13,4 +13,8 @@ inline uint32_t twips_of_width(double characters) {
     return static_cast<uint32_t>(std::lround(characters * 7)) * 15;
 }
 
+// The default width in characters of columns whose sheet gives only a base
+// width: 5 pixels of margin, rounded up to 8 pixels.
+inline double width_of_base(double base_characters) { return std::ceil((base_characters * 7 + 5) / 8) * 8 / 7; }
+
 }  // namespace qrv::import
