@@ -3,6 +3,7 @@
 #include "core/error.hpp"
 #include "core/legacy_palette.hpp"
 #include "biff_text.hpp"
+#include "xf_codes.hpp"
 #include "record_faults.hpp"
 
 namespace qrv::import::xls {
@@ -66,7 +67,7 @@ struct GlobalsReader {
         x.format = in.u16();
         in.skip(2);
         const uint8_t alignment = in.u8();
-        x.align = align_of(alignment & 7);
+        x.align = align_of_code(alignment & 7);
         if (book.biff8 && in.left() >= 13) frame_of_xf(alignment, in, x);
         book.xfs.push_back(x);
     }
@@ -75,7 +76,7 @@ struct GlobalsReader {
     static void frame_of_xf(uint8_t alignment, Cursor &in, XfRecord &x) {
         x.wraps = alignment & 0x08;
         const uint8_t vertical = alignment >> 4 & 7;
-        x.vertical = vertical == 0 ? model::kAlignTop : vertical == 2 ? model::kAlignBottom : model::kAlignMiddle;
+        x.vertical = vertical_of_code(vertical);
         in.skip(3);
         const uint32_t lines = in.u32(), more = in.u32();
         const uint16_t colours = in.u16();
@@ -90,18 +91,6 @@ struct GlobalsReader {
         x.pattern = more >> 26 & 0x3F;
         x.pattern_colour = colours & 0x7F;
         x.background_colour = colours >> 7 & 0x7F;
-    }
-
-    static CellAlign align_of(uint8_t horizontal) {
-        switch (horizontal) {
-        case 1: return CellAlign::Left;
-        case 2:
-        case 6: return CellAlign::Centre;  // centred, and centred across the selection
-        case 3: return CellAlign::Right;
-        case 5:
-        case 7: return CellAlign::Justify;
-        default: return CellAlign::General;
-        }
     }
 
     void palette(Cursor &in) {

@@ -15,23 +15,6 @@ namespace {
 // A fill of this pattern kind is a gradient; its first stop gives its colour.
 constexpr uint32_t kGradientFill = 0x28;
 
-CellAlign binary_align(unsigned horizontal) {
-    switch (horizontal) {
-    case 1: return CellAlign::Left;
-    case 2:
-    case 6: return CellAlign::Centre;  // centred, and centred across the selection
-    case 3: return CellAlign::Right;
-    case 5:
-    case 7: return CellAlign::Justify;  // justified and distributed
-    default: return CellAlign::General;
-    }
-}
-
-uint8_t binary_vertical(unsigned vertical) {
-    if (vertical == 0) return model::kAlignTop;
-    return vertical == 2 ? model::kAlignBottom : model::kAlignMiddle;
-}
-
 class StyleRecords {
 public:
     explicit StyleRecords(const xlsx::Theme &theme) : theme_(theme) {}
@@ -121,8 +104,8 @@ private:
         spec.border = in.u16();
         in.skip(2);
         const uint16_t alignment = in.u16();
-        spec.align = binary_align(alignment & 0x07);
-        spec.vertical = binary_vertical(alignment >> 3 & 0x07);
+        spec.align = xls::align_of_code(alignment & 0x07);
+        spec.vertical = xls::vertical_of_code(alignment >> 3 & 0x07);
         spec.wraps = alignment & 0x40;
         tables.xfs.push_back(spec);
     }
