@@ -1,13 +1,17 @@
 #include "general_numbers.hpp"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace qrv::import {
 namespace {
 
 // What the library's general format shows as a spreadsheet program does.
 constexpr int kLibraryDigits = 6, kLibraryLowestExponent = -4;
+constexpr size_t kLibraryDecimals = 5;
 
 std::string fixed_code(int exponent) {
     const int places = GeneralNumbers::kHighestFixed - exponent;
@@ -37,6 +41,24 @@ bool fits_library_digits(double magnitude, int e) {
     return std::fabs(scaled - std::nearbyint(scaled)) <= scaled * 1e-12;
 }
 
+// The library's general form works on the double's exact digits: it shows
+// at most five decimals, and ends the fraction at a run of four zeros or
+// nines (0.20001 is 0.2000099999…, shown as 0.2).  So a value of six
+// digits shows whole only where its fraction has at most five digits and
+// no run of three zeros or nines that the exact digits could lengthen.
+bool library_general_shows(double magnitude, int e) {
+    if (!fits_library_digits(magnitude, e)) return false;
+    char text[48];
+    std::snprintf(text, sizeof text, "%.*f", std::max(0, kLibraryDigits - 1 - e), magnitude);
+    std::string_view fraction(text);
+    const size_t point = fraction.find('.');
+    if (point == std::string_view::npos) return true;
+    fraction.remove_prefix(point + 1);
+    fraction = fraction.substr(0, fraction.find_last_not_of('0') + 1);
+    return fraction.size() <= kLibraryDecimals && fraction.find("000") == std::string_view::npos &&
+           fraction.find("999") == std::string_view::npos;
+}
+
 // The value's digits before its exponent are a single digit (to 15
 // significant digits): 1E-10, 5E+20.
 bool single_digit_mantissa(double magnitude, int e) {
@@ -60,7 +82,7 @@ uint32_t GeneralNumbers::key_for(double value) const {
     const int e = static_cast<int>(std::floor(std::log10(magnitude)));
     if (e < kLowestFixed || e > kHighestFixed)
         return single_digit_mantissa(magnitude, e) ? keys_[kCodeCount - 2] : keys_.back();
-    if (e >= kLibraryLowestExponent && fits_library_digits(magnitude, e)) return 0;
+    if (e >= kLibraryLowestExponent && library_general_shows(magnitude, e)) return 0;
     return keys_[static_cast<size_t>(e - kLowestFixed)];
 }
 

@@ -26,6 +26,9 @@ TEST(GeneralNumbers, ShowFifteenSignificantDigits) {
         {"0.30000000000000004", "0.3"},
         {"123456789012345", "123456789012345"},
         {"2.5", "2.5"},
+        {"0.123405", "0.123405"},  // six decimals: more than the library's general form keeps
+        {"1.20001", "1.20001"},    // three zeros, which the exact digits 1.2000099… make four
+        {"265.212", "265.212"},
         {"-7", "-7"},
         {"0", "0"},
     };
