@@ -51,7 +51,7 @@ set(CPACK_COMPONENT_DEV_DESCRIPTION
   "QRVEX export-support library: headers, CMake package and pkg-config files")
 # pkg-config reads the private requirements of qrvex-toolkit.pc for --cflags.
 if(TARGET qrvim)
-  set(CPACK_DEBIAN_DEV_PACKAGE_DEPENDS "libzip-dev, libexpat1-dev")
+  set(CPACK_DEBIAN_DEV_PACKAGE_DEPENDS "libzip-dev, libexpat1-dev, nettle-dev")
 endif()
 
 set(CPACK_DEBIAN_TOOLS_PACKAGE_NAME qrvex-tools)

@@ -9,7 +9,7 @@ list(JOIN QRV_PC_TOOLKIT_LIBS " " QRV_PC_TOOLKIT_LIBS)
 # QRVIM links these privately; their flags matter only to a static link.
 set(QRV_PC_TOOLKIT_REQUIRES_PRIVATE "")
 if(TARGET qrvim)
-  set(QRV_PC_TOOLKIT_REQUIRES_PRIVATE "libzip expat")
+  set(QRV_PC_TOOLKIT_REQUIRES_PRIVATE "libzip expat nettle")
 endif()
 
 set(_pc_files qrvex qrvex-toolkit)

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 shift || true
-bash scripts/need.sh cmake ninja-build clang libclang-rt-14-dev pkg-config libzip-dev libexpat1-dev
+bash scripts/need.sh cmake ninja-build clang libclang-rt-14-dev pkg-config libzip-dev libexpat1-dev nettle-dev
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j 2
 

@@ -10,7 +10,7 @@
 # packages' test; and what the main job needs.
 # Usage: bash scripts/need-tests.sh [PACKAGE...]
 set -euo pipefail
-exec bash "$(dirname "$0")/need.sh" cmake ninja-build g++ pkg-config libzip-dev libexpat1-dev \
+exec bash "$(dirname "$0")/need.sh" cmake ninja-build g++ pkg-config libzip-dev libexpat1-dev nettle-dev \
   googletest libgtest-dev libgmock-dev libbenchmark-dev libicu-dev libfmt-dev \
   tidy chromium dpkg-dev file cmark-gfm python3-jsonschema \
   python3-dev pybind11-dev python3-pytest python3-distributed \

@@ -14,7 +14,7 @@ packages=()
 if [[ " ${presets[*]} " == *" m32 "* ]]; then
   # The 32-bit build links i386 libraries from Debian's multiarch archive,
   # and runs its programs under qemu-i386 where the kernel cannot.
-  packages+=(g++-multilib libzip-dev:i386 libexpat1-dev:i386)
+  packages+=(g++-multilib libzip-dev:i386 libexpat1-dev:i386 nettle-dev:i386)
   # Where the kernel cannot, every 32-bit program goes straight to qemu
   # (trying it natively first would leave the shell's complaint on stderr).
   bash scripts/i386-runs.sh || { packages+=(qemu-user); export QRV_I386=no; }

@@ -45,7 +45,7 @@ enum {
     IM_FORMAT_ODP = 9,  /* OpenDocument presentation (.odp, flat .fodp) */
     IM_FORMAT_RTF = 10, /* Rich Text Format (.rtf) */
     IM_FORMAT_DOC = 11, /* Word 97-2003 document (.doc, .dot) */
-    IM_FORMAT_XLS = 12, /* Excel 97-2003 workbook, and Excel 5/95 (.xls, .xlt) */
+    IM_FORMAT_XLS = 12, /* Excel 97-2003 workbook, Excel 5/95, Excel 3/4 worksheet (.xls, .xlt) */
     IM_FORMAT_XLSB = 13, /* Excel binary workbook (.xlsb) */
     IM_FORMAT_COUNT
 };

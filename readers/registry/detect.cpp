@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 
+#include "cfb/compound_file.hpp"
 #include "core/text_sniff.hpp"
 #include "detect_package.hpp"
 #include "formats.hpp"
@@ -12,7 +13,6 @@
 namespace qrv::import {
 namespace {
 
-constexpr std::array<uint8_t, 8> kCompoundFileMagic = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
 constexpr size_t kSniffBytes = 64 * 1024;
 
 Detection found(const FormatInfo &f) {
@@ -143,12 +143,9 @@ bool looks_like_zip(std::span<const uint8_t> bytes) {
 Detection detect_format(const Input &input, const Limits &limits) {
     const auto bytes = input.bytes();
     if (looks_like_zip(bytes)) return detect_package(input, limits);
-    if (bytes.size() >= kCompoundFileMagic.size() &&
-        std::equal(kCompoundFileMagic.begin(), kCompoundFileMagic.end(), bytes.begin()))
-        return detect_compound_file(input);
-    if (looks_like_old_workbook(bytes))
-        return {IM_FORMAT_AUTO, IM_ERR_UNSUPPORTED,
-                "an Excel 2.x to 4.x workbook, which is not read; save it as .xls (Excel 97) or .xlsx"};
+    if (looks_like_compound_file(bytes)) return detect_compound_file(input);
+    // The reader takes Excel 3 and 4 worksheets and names what it refuses.
+    if (looks_like_old_workbook(bytes)) return found(*format_info(IM_FORMAT_XLS));
     if (ends_in_zip_archive(bytes))
         return {IM_FORMAT_AUTO, IM_ERR_UNSUPPORTED,
                 "the file ends in a ZIP archive that other bytes come before (a self-extracting archive?); only an "

@@ -19,8 +19,13 @@ inline constexpr uint16_t kFormula = 0x0006, kEof = 0x000A, kNote = 0x001C, kDat
                           kBlank = 0x0201, kNumber = 0x0203, kLabel = 0x0204, kBoolErr = 0x0205,
                           kString = 0x0207, kRow = 0x0208, kRk = 0x027E, kFormat = 0x041E, kBof = 0x0809, kArray = 0x0221,
                           kSharedFormula = 0x04BC, kWindow2 = 0x023E, kPane = 0x0041;
-// Beginnings of the older formats' streams (BIFF2, BIFF3, BIFF4).
+// Beginnings of the older formats' streams (BIFF2, BIFF3, BIFF4), and the
+// records Excel 3 and 4 number otherwise than later versions.
 inline constexpr uint16_t kBof2 = 0x0009, kBof3 = 0x0209, kBof4 = 0x0409;
+inline constexpr uint16_t kFormula3 = 0x0206, kFormula4 = 0x0406, kFont3 = 0x0231, kFormat3 = 0x001E,
+                          kXf3 = 0x0243, kXf4 = 0x0443;
+inline bool is_bof(uint16_t type) { return type == kBof || type == kBof3 || type == kBof4; }
+inline bool is_formula(uint16_t type) { return type == kFormula || type == kFormula3 || type == kFormula4; }
 }  // namespace record
 
 struct Record {

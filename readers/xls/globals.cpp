@@ -58,7 +58,42 @@ struct GlobalsReader {
 
     void format(Cursor &in) {
         const uint16_t id = in.u16();
+        if (book.version == Biff::V4) return old_format(in);  // its number is unused
         book.formats[id] = utf8_of(string(in, !book.biff8));
+    }
+    // Excel 3 and 4 number their formats in order.
+    void old_format(Cursor &in) {
+        const auto id = static_cast<uint16_t>(book.formats.size());
+        book.formats[id] = utf8_of(string(in, true));
+    }
+
+    // Excel 3 and 4 fonts: size, options (bold, italic, underline, strike
+    // from bit 0), colour and name.
+    void old_font(Cursor &in) {
+        FontRecord f;
+        f.half_points = in.u16() / 10;
+        const uint16_t options = in.u16();
+        f.bold = options & 0x01;
+        f.italic = options & 0x02;
+        f.underline = options & 0x04;
+        f.strike = options & 0x08;
+        f.colour = in.u16();
+        f.name = utf8_of(string(in, true));
+        book.fonts.push_back(std::move(f));
+    }
+
+    // Excel 3 and 4 cell formats: one-byte font and format numbers, then
+    // the alignment where each version puts it.
+    void old_xf(Cursor &in, bool excel4) {
+        XfRecord x;
+        x.font = in.u8();
+        x.format = in.u8();
+        in.skip(2);
+        const uint8_t alignment = in.u8();
+        x.align = align_of_code(alignment & 7);
+        x.wraps = alignment & 0x08;
+        if (excel4) x.vertical = vertical_of_code(alignment >> 4 & 3);
+        book.xfs.push_back(x);
     }
 
     void xf(Cursor &in) {
@@ -112,14 +147,15 @@ struct GlobalsReader {
         Cursor in(r);
         switch (r.type) {
         case kEof: return false;
-        case kFilePass:
-            throw ImportError(IM_ERR_ENCRYPTED,
-                              "the workbook is encrypted (password-protected); save it without a password to export it");
         case kBoundSheet: bound_sheet(in); break;
         case kSst: shared_strings(in); break;
         case kFont: font(in); break;
+        case kFont3: old_font(in); break;
         case kFormat: format(in); break;
+        case kFormat3: old_format(in); break;
         case kXf: xf(in); break;
+        case kXf3: old_xf(in, false); break;
+        case kXf4: old_xf(in, true); break;
         case kPalette: palette(in); break;
         case kDateMode: book.date1904 = in.u16() != 0; break;
         case kCodePage: code_page(in); break;
@@ -131,21 +167,26 @@ struct GlobalsReader {
 
 }  // namespace
 
-bool stream_is_biff8(std::span<const uint8_t> stream) {
+Biff stream_version(std::span<const uint8_t> stream) {
     RecordReader reader(stream);
     Record first;
     if (!reader.next(first)) broken("the workbook stream is empty");
-    if (first.type == kBof2 || first.type == kBof3 || first.type == kBof4)
+    const bool old = first.type == kBof3 || first.type == kBof4;
+    // An Excel 3 or 4 worksheet names its kind, 0x10, after its version.
+    if (first.type == kBof2 || (old && (first.data.size() < 4 || le16_of(first.data, 2) != 0x0010)))
         throw ImportError(IM_ERR_UNSUPPORTED,
-                          "an Excel 2.x to 4.x workbook, which is not read; save it as .xls (Excel 97) or .xlsx");
+                          "an Excel 2.x workbook or an Excel 4 workbook of several sheets, which is not read; save "
+                          "it as .xls (Excel 97) or .xlsx");
+    if (old) return first.type == kBof3 ? Biff::V3 : Biff::V4;
     if (first.type != kBof || first.data.size() < 4) broken("the workbook stream does not start with a BOF record");
-    return le16_of(first.data, 0) >= 0x0600;
+    return le16_of(first.data, 0) >= 0x0600 ? Biff::V8 : Biff::V5;
 }
 
-Globals read_globals(std::span<const uint8_t> stream, bool biff8, CodePage &page, TextStore &texts,
+Globals read_globals(std::span<const uint8_t> stream, Biff version, CodePage &page, TextStore &texts,
                      Diagnostics &diagnostics) {
     Globals book;
-    book.biff8 = biff8;
+    book.version = version;
+    book.biff8 = version == Biff::V8;
     std::copy(std::begin(kLegacyPalette) + 8, std::end(kLegacyPalette), book.palette.begin());
     GlobalsReader reader{book, page, texts, diagnostics};
     RecordReader records(stream);
@@ -159,6 +200,7 @@ Globals read_globals(std::span<const uint8_t> stream, bool biff8, CodePage &page
             faults.short_record(r);
         }
     }
+    if (version == Biff::V3 || version == Biff::V4) book.sheets = {SheetEntry{"Sheet1", 0, false, 0}};
     return book;
 }
 

@@ -51,8 +51,13 @@ struct XfRecord {
     std::array<XfBorder, model::kSideCount> borders{};     // top, right, bottom, left
 };
 
+// Excel 97 and later (BIFF8), Excel 5 and 95 (BIFF5), and Excel 3 and 4,
+// whose streams hold one worksheet, its formats and cells together.
+enum class Biff : uint8_t { V3, V4, V5, V8 };
+
 struct Globals {
     bool biff8 = true;
+    Biff version = Biff::V8;
     bool date1904 = false;
     std::vector<SheetEntry> sheets;
     std::vector<uint32_t> shared_strings;  // TextStore numbers
@@ -62,14 +67,14 @@ struct Globals {
     std::array<uint32_t, 56> palette{};       // colours 8 to 63, 0x00RRGGBB
 };
 
-// Reads the globals at the start of stream; biff8 is the version the BOF
-// record named.  An encrypted workbook is refused (IM_ERR_ENCRYPTED).
-Globals read_globals(std::span<const uint8_t> stream, bool biff8, CodePage &page, TextStore &texts,
+// Reads the globals at the start of stream, of the version the BOF record
+// named.  An Excel 3 or 4 stream lists its one sheet as "Sheet1".
+Globals read_globals(std::span<const uint8_t> stream, Biff version, CodePage &page, TextStore &texts,
                      Diagnostics &diagnostics);
 
-// Excel's version of a stream from its first BOF record: true for Excel 97
-// and later, false for Excel 5 and 95; refuses the older formats and
-// anything that does not start with a BOF record.
-bool stream_is_biff8(std::span<const uint8_t> stream);
+// Excel's version of a stream from its first BOF record; refuses Excel 2,
+// Excel 4 workbooks (several sheets in one stream, of which Excel 4 saved
+// few), and anything that does not start with a BOF record.
+Biff stream_version(std::span<const uint8_t> stream);
 
 }  // namespace qrv::import::xls

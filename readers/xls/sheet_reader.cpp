@@ -29,7 +29,9 @@ public:
         case kLabel:
         case kRString: label(in); break;
         case kBoolErr: bool_err(in); break;
-        case kFormula: formula(in); break;
+        case kFormula:
+        case kFormula3:
+        case kFormula4: formula(in); break;
         case kString: formula_string(in); break;
         case kMergedCells: merged_cells(in); break;
         case kColInfo: column_info(in); break;
@@ -43,7 +45,7 @@ public:
         default: break;
         }
         // The text result of a formula follows it, after any shared or array formula.
-        if (r.type != kFormula && r.type != kString && r.type != kSharedFormula && r.type != kArray)
+        if (!is_formula(r.type) && r.type != kString && r.type != kSharedFormula && r.type != kArray)
             pending_string_ = false;
     }
 
@@ -200,7 +202,7 @@ private:
 void read_sheet(SheetContext &context, std::span<const uint8_t> stream, uint32_t offset, SheetBuilder &sheet) {
     RecordReader records(stream, offset);
     Record r;
-    if (!records.next(r) || r.type != kBof) {
+    if (!records.next(r) || !is_bof(r.type)) {
         context.diagnostics.warn("a sheet does not start with a BOF record; it is left empty");
         return;
     }
@@ -208,7 +210,7 @@ void read_sheet(SheetContext &context, std::span<const uint8_t> stream, uint32_t
     RecordFaults faults(context.diagnostics, "a sheet");
     unsigned depth = 0;  // charts and other substreams inside the sheet
     while (records.next(r)) {
-        if (r.type == kBof) ++depth;
+        if (is_bof(r.type)) ++depth;
         if (r.type == kEof && depth-- == 0) break;
         if (depth > 0) continue;
         try {

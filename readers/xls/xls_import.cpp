@@ -9,14 +9,18 @@
 #include "numfmt/number_formats.hpp"
 #include "sheet/sheet_builder.hpp"
 #include "cell_looks.hpp"
+#include "encrypted_stream.hpp"
 #include "globals.hpp"
 #include "sheet_reader.hpp"
 
 namespace qrv::import::xls {
 namespace {
 
-// Excel 97 and later name the stream "Workbook", Excel 5 and 95 "Book".
-std::vector<uint8_t> workbook_stream(const CompoundFile &file) {
+// Excel 97 and later name the stream "Workbook", Excel 5 and 95 "Book";
+// Excel 3 and 4 wrote the stream as the whole file.
+std::vector<uint8_t> workbook_stream(std::span<const uint8_t> bytes, const Limits &limits) {
+    if (!looks_like_compound_file(bytes)) return {bytes.begin(), bytes.end()};
+    const CompoundFile file(bytes, limits);
     if (auto s = file.stream("Workbook")) return std::move(*s);
     if (auto s = file.stream("Book")) return std::move(*s);
     broken("the compound file holds no workbook stream");
@@ -36,14 +40,14 @@ namespace qrv::import {
 
 CHHandle import_xls(ImportJob &job) {
     using namespace xls;
-    const CompoundFile file(job.input.bytes(), job.limits);
-    const std::vector<uint8_t> stream = workbook_stream(file);
-    const bool biff8 = stream_is_biff8(stream);
+    std::vector<uint8_t> stream = workbook_stream(job.input.bytes(), job.limits);
+    open_encrypted_stream(stream);
+    const Biff version = stream_version(stream);
 
     DocumentWriter writer(job.limits);
     TextStore texts(writer);
     CodePage page;
-    const Globals book = read_globals(stream, biff8, page, texts, job.diagnostics);
+    const Globals book = read_globals(stream, version, page, texts, job.diagnostics);
     if (book.sheets.empty()) broken("the workbook lists no sheets");
     FontTable fonts(writer);
     CharFormatTable formats;

@@ -60,6 +60,8 @@ TEST(Detect, FormatOfContentAndName) {
         {"Excel 97-2003 by its stream", kCompound + std::string(100, '\0') + utf16_bytes(u"Workbook"), "a.bin",
          IM_FORMAT_XLS},
         {"Excel 5 by its stream", kCompound + std::string(100, '\0') + utf16_bytes(u"Book"), nullptr, IM_FORMAT_XLS},
+        {"Excel 4, a bare stream", std::string("\x09\x04\x06\x00\x00\x00\x10\x00", 8), nullptr, IM_FORMAT_XLS},
+        {"Excel 2, a bare stream", std::string("\x09\x00\x04\x00\x02\x00\x10\x00", 8), nullptr, IM_FORMAT_XLS},
         {"damaged compound file named as workbook", kCompound + std::string(100, '\0'), "old.xls", IM_FORMAT_XLS},
         {"other zip", zip_of({{"readme.txt", "hello"}}), "a.zip", IM_FORMAT_AUTO},
         {"damaged zip named as workbook", "PK\x03\x04garbage", "book.XLSX", IM_FORMAT_XLSX},
@@ -137,8 +139,6 @@ TEST(Detect, FormatsRecognisedButNotReadAreRefusedByName) {
         return std::string(reinterpret_cast<const char *>(name.data()), name.size() * 2);
     };
     const RefusalCase cases[] = {
-        {"Excel 2.x to 4.x", std::string("\x09\x04\x06\x00\x00\x00\x10\x00", 8), IM_ERR_UNSUPPORTED,
-         "in.xlsx: an Excel 2.x to 4.x workbook, which is not read; save it as .xls (Excel 97) or .xlsx"},
         {"PowerPoint 97-2003 with an embedded workbook",
          compound + stream(u"Workbook") + stream(u"PowerPoint Document"), IM_ERR_UNSUPPORTED,
          "in.xlsx: a PowerPoint 97-2003 presentation, which is not read"},

@@ -105,5 +105,38 @@ TEST(XlsImport, EachCellRecordReachesTheFilters) {
     }
 }
 
+// Excel 3 and 4 wrote one worksheet as the whole file: its fonts, formats
+// (numbered in order) and cell formats (one-byte numbers) among its cells;
+// its one font is bold.
+std::string old_worksheet(uint16_t bof, uint16_t formula, uint16_t format, uint16_t xf,
+                          const std::string &format_prefix, const std::string &xf_tail) {
+    const auto bytes = [](const std::string &s) { return u16(static_cast<uint32_t>(s.size())) + s; };
+    const auto short_bytes = [](const std::string &s) { return u8(static_cast<uint32_t>(s.size())) + s; };
+    return record(bof, u16(0) + u16(0x0010) + u16(0)) + record(0x0231, u16(200) + u16(0x01) + u16(0x7FFF) + short_bytes("Arial")) +
+           record(format, format_prefix + short_bytes("General")) +
+           record(format, format_prefix + short_bytes("0.00")) +
+           record(format, format_prefix + short_bytes("yyyy-mm-dd")) + record(xf, u8(0) + u8(0) + xf_tail) +
+           record(xf, u8(0) + u8(2) + xf_tail) + record(0x0203, cell(0, 0, 1) + f64(45000)) +
+           record(0x0204, cell(0, 1) + bytes("caf\xe9")) + record(0x027E, cell(0, 2) + u32(5u << 2 | 2)) +
+           record(formula, cell(1, 0) + text_result(0) + u16(0) + u16(0)) + record(0x0207, bytes("made")) +
+           record(formula, cell(1, 1) + f64(1.5) + u16(0) + u16(0)) + eof();
+}
+
+TEST(XlsImport, ExcelThreeAndFourWorksheetsAreRead) {
+    const std::string xf_tail(10, '\0');
+    const struct {
+        const char *name;
+        std::string bytes;
+    } cases[] = {
+        {"Excel 3", old_worksheet(0x0209, 0x0206, 0x001E, 0x0243, "", xf_tail)},
+        {"Excel 4", old_worksheet(0x0409, 0x0406, 0x041E, 0x0443, u16(0), xf_tail)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        expect_clean_walk_showing(import_and_walk(c.bytes, "old.xls"),
+                                  {"Sheet1", "r1: =*2023-03-15*| *caf\u00e9*| =*5*|", "r2: *made*| =*1.5*|"});
+    }
+}
+
 }  // namespace
 }  // namespace qrv::test::biff

@@ -19,10 +19,11 @@ TEST(XlsFaults, BadInputGivesOneLineOrAWarning) {
     } cases[] = {
         {"encrypted", xls_file(workbook(record(0x002F, u16(1) + std::string(52, '\0')), {Sheet{"S", ""}})),
          IM_ERR_ENCRYPTED, "book.xls: the workbook is encrypted"},
-        {"an Excel 4 stream in a compound file", xls_file(bof(0x0010, 0) .replace(0, 2, u16(0x0409))),
-         IM_ERR_UNSUPPORTED, "an Excel 2.x to 4.x workbook"},
-        {"a bare Excel 3 stream", record(0x0209, u16(0) + u16(0x10) + u16(0)) + eof(), IM_ERR_UNSUPPORTED,
-         "an Excel 2.x to 4.x workbook"},
+        {"an Excel 4 workbook of several sheets in a compound file",
+         xls_file(bof(0x0100, 0).replace(0, 2, u16(0x0409))), IM_ERR_UNSUPPORTED,
+         "an Excel 2.x workbook or an Excel 4 workbook of several sheets, which is not read"},
+        {"a bare Excel 2 stream", record(0x0009, u16(2) + u16(0x10)) + eof(), IM_ERR_UNSUPPORTED,
+         "an Excel 2.x workbook"},
         {"no workbook stream", [] {
              qrv::test::CompoundFileBuilder b;
              b.add("Other", "x");

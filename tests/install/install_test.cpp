@@ -105,7 +105,7 @@ TEST_F(InstalledTree, OneVersionEverywhere) {
          kVersion + "\n" + kVersion + "\n" + kVersion + "\n" + kVersion + "\n"},
         {pkg_config() + "--variable=prefix qrvex", prefix().string() + "\n"},
         {pkg_config() + "--print-requires qrvex", "qrvex-toolkit\n"},
-        {pkg_config() + "--print-requires-private qrvex-toolkit", "libzip\nexpat\n"},
+        {pkg_config() + "--print-requires-private qrvex-toolkit", "libzip\nexpat\nnettle\n"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.command);

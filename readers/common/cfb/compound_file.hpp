@@ -6,6 +6,7 @@
 // by the import's part size.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -16,6 +17,12 @@
 #include "writer/limits.hpp"
 
 namespace qrv::import {
+
+// Whether the bytes start with a compound file's signature.
+inline bool looks_like_compound_file(std::span<const uint8_t> bytes) {
+    constexpr uint8_t kMagic[8] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
+    return bytes.size() >= sizeof kMagic && std::equal(std::begin(kMagic), std::end(kMagic), bytes.begin());
+}
 
 class CompoundFile {
 public:
