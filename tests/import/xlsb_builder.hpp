@@ -29,7 +29,7 @@ enum Brt : uint16_t {
     kStringItem = 19, kFont = 43, kNumberFormat = 44, kXf = 47, kColumnInfo = 60, kCellRichString = 62,
     kBeginSheet = 129, kEndSheet = 130, kBeginBook = 131, kEndBook = 132, kBeginSheetView = 137,
     kBeginSheetData = 145, kEndSheetData = 146, kWorkbookProperties = 153, kBundleSheet = 156, kBeginSst = 159,
-    kEndSst = 160, kMergeCell = 176, kSheetFormatInfo = 485, kBeginCellXfs = 617, kEndCellXfs = 618,
+    kEndSst = 160, kMergeCell = 176, kSheetFormatInfo = 485, kHyperlink = 494, kBeginCellXfs = 617, kEndCellXfs = 618,
 };
 
 // Seven bits a byte, low first; up to max_bytes bytes.
@@ -90,6 +90,15 @@ inline std::string columns(uint32_t first, uint32_t last, uint32_t width, uint16
 inline std::string merge(uint32_t top, uint32_t bottom, uint32_t left, uint32_t right) {
     return record(kMergeCell, u32(top) + u32(bottom) + u32(left) + u32(right));
 }
+
+// A link from a cell: its relationship ("" for none), then a place in the
+// workbook, a tip and the text shown.
+inline std::string hyperlink(uint32_t row, uint32_t column, const std::string &id, std::u16string_view location) {
+    return record(kHyperlink, u32(row) + u32(row) + u32(column) + u32(column) + (id.empty() ? no_string() : wide(id)) +
+                                  wide(location) + wide(u"") + wide(u""));
+}
+// A view of the sheet: bit 2 of its options shows gridlines, bit 4 zeros.
+inline std::string sheet_view(uint16_t options) { return record(kBeginSheetView, u16(options) + std::string(28, '\0')); }
 
 // Styles records.  Fonts: height in twips, then bold (weight 700) or not.
 inline std::string font(bool bold = false, std::u16string_view name = u"Calibri") {

@@ -35,8 +35,9 @@ TEST(XlsbImport, EachCellRecordReachesTheFilters) {
     const Case cases[] = {
         {"packed numbers",
          one_sheet(row(0) + rk(0, rk_of_integer(-7, false)) + rk(1, rk_of_integer(1234, true)) +
-                   rk(2, rk_of_double(0.5, false)) + rk(3, rk_of_double(150.0, true))),
-         {"r1: =-7| =12.34| =0.5| =1.5|"}},
+                   rk(2, rk_of_double(0.5, false)) + rk(3, rk_of_double(150.0, true)) +
+                   rk(4, rk_of_integer(-5, true))),
+         {"r1: =-7| =12.34| =0.5| =1.5| =-0.05|"}},
         {"numbers", one_sheet(row(0) + real(0, 2.5) + real(1, -3) + real(2, 1e-11)), {"r1: =2.5| =-3| =1E-11|"}},
         {"shared strings", with_shared(one_sheet(row(0) + shared(0, 1) + shared(1, 0)), sst({u"alpha", u"beta"})),
          {"r1: beta| alpha|"}},
@@ -67,6 +68,8 @@ TEST(XlsbImport, EachCellRecordReachesTheFilters) {
          one_sheet(row(0) + real(0, 1) + record(kCellBlank, cell(1)) + real(2, 2)), {"r1: =1| | =2|"}},
         {"rows in order with gaps",
          one_sheet(row(0) + real(0, 1) + row(2) + real(0, 3)), {"r1: =1|\nr2: |\nr3: =3|"}},
+        {"the last row and column",
+         one_sheet(row(1048575) + real(0, 1) + row(0) + real(16383, 2)), {"r1048576: =1|", " =2|\n"}},
         {"merged cells", one_sheet(row(0) + real(0, 5), merge(0, 1, 0, 1)), {"r1: =5^2_2|"}},
         {"hidden rows", one_sheet(row(0) + real(0, 1) + row(1, 300, 0x1000) + real(0, 2)), {"r1: =1|\nr2h: =2|"}},
         {"column widths and hidden columns",
@@ -77,6 +80,30 @@ TEST(XlsbImport, EachCellRecordReachesTheFilters) {
          BinaryBookSpec({BinarySheet("First", sheet_data(row(0) + real(0, 1))),
                          BinarySheet("Second", sheet_data(""), 1), BinarySheet("Third", sheet_data(""), 2)}),
          {"== First\n", "== Second (hidden)\n", "== Third (hidden)\n"}},
+        {"links to other files and to places in the workbook",
+         BinaryBookSpec({BinarySheet("S",
+                                     sheet_data(row(0) + text(0, u"site") + real(1, 2)) + hyperlink(0, 0, "rL", u"") +
+                                         hyperlink(0, 1, "", u"Other!A1"),
+                                     0,
+                                     "<Relationship Id=\"rL\" Type=\"http://schemas.openxmlformats.org/officeDocument/"
+                                     "2006/relationships/hyperlink\" Target=\"https://example.com/a\" "
+                                     "TargetMode=\"External\"/>")}),
+         {"r1: [site](https://example.com/a)| =[2](#Other!A1)|"}},
+        {"zeros left out where the sheet's first view hides them",
+         BinaryBookSpec({BinarySheet("S", sheet_view(0x0004) + sheet_view(0x0014) +
+                                              sheet_data(row(0) + real(0, 0) + real(1, 2)))}),
+         {"r1: | =2|"}},
+        {"zeros shown where the view says so",
+         BinaryBookSpec({BinarySheet("S", sheet_view(0x0014) + sheet_data(row(0) + real(0, 0)))}), {"r1: =0|"}},
+        {"dates in the 1900 system", with_styles(one_sheet(row(0) + real(0, 45000, 1)), kFonts + cell_xfs({xf(0), xf(14)})),
+         {"r1: =3/15/2023|"}},
+        {"dates in the 1904 system",
+         [] {
+             BinaryBookSpec book = with_styles(one_sheet(row(0) + real(0, 45000, 1)), kFonts + cell_xfs({xf(0), xf(14)}));
+             book.date1904 = true;
+             return book;
+         }(),
+         {"r1: =3/16/2027|"}},
         {"built-in number formats",
          with_styles(one_sheet(row(0) + real(0, 1.5, 1) + real(1, 1.5)), kFonts + cell_xfs({xf(0), xf(12)})),
          {"r1: 1 1/2| =1.5|"}},
