@@ -166,6 +166,17 @@ TEST(XlsbFaults, BadInputGivesOneLineOrAWarning) {
         {"a size past the end of the part",
          sound_with(sheet, row(0) + real(0, 1) + varint(kCellReal) + varint(1000) + "abc"), 0,
          "the part ends inside a record's data", "r1: =1|"},
+        {"a part cut inside a record's type", sound_with(sheet, row(0) + real(0, 1) + "\x81"), 0,
+         "ends inside a record's type", "r1: =1|"},
+        {"a workbook part cut inside its sheet list",
+         [] {
+             auto parts = binary_parts(BinaryBookSpec({BinarySheet("A", sheet_data(row(0) + real(0, 1))),
+                                                       BinarySheet("B", sheet_data(row(0) + real(0, 2)))}));
+             for (Part &p : parts)
+                 if (p.name == "xl/workbook.bin") p.content.resize(p.content.size() - 12);
+             return zip_of(parts);
+         }(),
+         0, "xl/workbook.bin: the part ends inside a record's data", "== A\ncols: 0\nr1: =1|\n"},
         {"a part cut inside a record's size", sound_with(sheet, row(0) + real(0, 1) + varint(kCellReal) + "\x90"), 0,
          "ends inside a record's size", "r1: =1|"},
         {"a size past four bytes", sound_with(sheet, row(0) + real(0, 1) + varint(kCellReal) + "\xFF\xFF\xFF\xFF\x01"),
