@@ -1,8 +1,10 @@
 // The importers on hostile input: raw bytes as any format, and a sound
-// workbook or OpenDocument spreadsheet with one part replaced by the
-// fuzzer's bytes (the first byte picks the part: 0x80 to 0xBF a part of the
-// workbook, 0xC0 to 0xFF one of the spreadsheet).  Every input must import
-// or fail with a message, and whatever imports must export.
+// workbook, binary workbook or OpenDocument spreadsheet with one part
+// replaced by the fuzzer's bytes.  The first byte picks: below 0x80 the
+// format of the raw bytes, 0x80 to 0x9F a part of the workbook, 0xA0 to
+// 0xBF one of the binary workbook, 0xC0 to 0xFF one of the spreadsheet.
+// Every input must import or fail with a message, and whatever imports
+// must export.
 #include <qrvch.h>
 #include <qrvim.h>
 
@@ -13,10 +15,11 @@
 
 #include "import/ods_builder.hpp"
 #include "import/workbook_builder.hpp"
+#include "import/xlsb_builder.hpp"
 
 namespace {
 
-const char *const kNames[] = {"in.xlsx", "in.csv", "in.tsv", "in.qrvt", "in", "in.ods", "in.fods"};
+const char *const kNames[] = {"in.xlsx", "in.csv", "in.tsv", "in.qrvt", "in", "in.ods", "in.fods", "in.xlsb"};
 
 // A sound workbook with shared strings, styles, a merge and a link.
 std::vector<qrv::test::Part> sound_parts() {
@@ -29,6 +32,21 @@ std::vector<qrv::test::Part> sound_parts() {
         "<fonts><font><b/></font></fonts><cellXfs><xf numFmtId=\"14\" fontId=\"0\"/>"
         "<xf numFmtId=\"0\" fontId=\"0\"/></cellXfs>";
     return qrv::test::workbook_parts(book);
+}
+
+// A sound binary workbook with packed numbers, rich shared strings, a
+// custom number format, a bold cell format, a merge, a hidden row and
+// column widths.
+std::vector<qrv::test::Part> sound_binary_parts() {
+    using namespace qrv::test::xlsb;
+    BinaryBookSpec book({BinarySheet(
+        "S", columns(0, 1, 12 * 256) + record(kSheetFormatInfo, u32(0xFFFFFFFFu) + u16(8) + u16(300)) +
+                 sheet_data(row(0) + shared(0, 0, 1) + rk(1, rk_of_integer(1234, true), 2) + row(1, 300, 0x1000) +
+                                record(kCellBool, cell(0) + u8(1)) + formula(kFormulaString, 1, wide(u"f")),
+                            merge(0, 1, 2, 3)))});
+    book.shared = record(kStringItem, rich_string(u"ab", {{1, 1}}));
+    book.styles = number_format(164, u"0.0%") + font() + font(true) + cell_xfs({xf(0), xf(0, 1), xf(164)});
+    return binary_parts(book);
 }
 
 // A sound spreadsheet with data styles and a map, rich text, a merge,
@@ -76,6 +94,20 @@ void import_and_drop(const void *data, size_t size, const char *name) {
     }
 }
 
+// A sound package, the bits of the selector that pick its part, and its name.
+struct SoundPackage {
+    std::vector<qrv::test::Part> parts;
+    uint8_t mask;
+    const char *name;
+};
+
+const SoundPackage &sound_package(uint8_t selector) {
+    static const SoundPackage workbook{sound_parts(), 0x1F, "in.xlsx"};
+    static const SoundPackage binary_workbook{sound_binary_parts(), 0x1F, "in.xlsb"};
+    static const SoundPackage spreadsheet{sound_ods_parts(), 0x3F, "in.ods"};
+    return selector >= 0xC0 ? spreadsheet : selector >= 0xA0 ? binary_workbook : workbook;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
@@ -86,13 +118,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         import_and_drop(data, size, kNames[selector % (sizeof kNames / sizeof *kNames)]);
         return 0;
     }
-    static const std::vector<qrv::test::Part> workbook = sound_parts();
-    static const std::vector<qrv::test::Part> spreadsheet = sound_ods_parts();
-    const bool ods = selector >= 0xC0;
-    std::vector<qrv::test::Part> mutated = ods ? spreadsheet : workbook;
-    mutated[(ods ? selector & 0x3F : selector) % mutated.size()].content.assign(reinterpret_cast<const char *>(data),
-                                                                                size);
+    const SoundPackage &sound = sound_package(selector);
+    std::vector<qrv::test::Part> mutated = sound.parts;
+    mutated[(selector & sound.mask) % mutated.size()].content.assign(reinterpret_cast<const char *>(data), size);
     const std::string bytes = qrv::test::zip_of(mutated);
-    import_and_drop(bytes.data(), bytes.size(), ods ? "in.ods" : "in.xlsx");
+    import_and_drop(bytes.data(), bytes.size(), sound.name);
     return 0;
 }

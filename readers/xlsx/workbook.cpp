@@ -14,7 +14,9 @@ public:
     void start(const XmlName &name, const XmlAttributes &a) override {
         if (name.ns != Ns::Spreadsheet) return;
         if (name.local == "sheet") {
-            book_.sheets.push_back({std::string(a.get(Ns::None, "name")), std::string(a.get(Ns::Relationships, "id"))});
+            const std::string_view state = a.get(Ns::None, "state");
+            book_.sheets.push_back({std::string(a.get(Ns::None, "name")), std::string(a.get(Ns::Relationships, "id")),
+                                    state == "hidden" || state == "veryHidden"});
         } else if (name.local == "workbookPr") {
             book_.date1904 = xml_true(a.get(Ns::None, "date1904"));
         }

@@ -20,6 +20,17 @@ inline std::string f64(double d) {
     std::memcpy(&bits, &d, sizeof bits);
     return u32(static_cast<uint32_t>(bits)) + u32(static_cast<uint32_t>(bits >> 32));
 }
+// RK numbers: an integer or the top 30 bits of a double, either maybe a
+// hundredth of itself.
+inline uint32_t rk_of_integer(int32_t n, bool hundredth) {
+    return static_cast<uint32_t>(n) << 2 | 0x02 | (hundredth ? 1u : 0u);
+}
+inline uint32_t rk_of_double(double d, bool hundredth) {
+    uint64_t bits;
+    std::memcpy(&bits, &d, sizeof bits);
+    return (static_cast<uint32_t>(bits >> 32) & ~3u) | (hundredth ? 1u : 0u);
+}
+
 inline std::string record(uint16_t type, const std::string &data) {
     return u16(type) + u16(static_cast<uint32_t>(data.size())) + data;
 }

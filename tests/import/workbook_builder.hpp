@@ -20,6 +20,7 @@ struct SheetSpec {
     std::string name;
     std::string body;  // what goes inside <worksheet>, e.g. "<sheetData>...</sheetData>"
     std::string rels;  // <Relationship> elements of the sheet, if any
+    std::string state;  // "hidden" or "veryHidden"; none: visible
 };
 
 struct WorkbookSpec {
@@ -40,7 +41,8 @@ inline std::vector<Part> workbook_parts(const WorkbookSpec &spec) {
     std::string sheets, rels;
     for (size_t i = 0; i < spec.sheets.size(); ++i) {
         const std::string n = std::to_string(i + 1);
-        sheets += "<sheet name=\"" + spec.sheets[i].name + "\" sheetId=\"" + n + "\" r:id=\"rId" + n + "\"/>";
+        sheets += "<sheet name=\"" + spec.sheets[i].name + "\" sheetId=\"" + n + "\" r:id=\"rId" + n + "\"" +
+                  (spec.sheets[i].state.empty() ? "" : " state=\"" + spec.sheets[i].state + "\"") + "/>";
         rels += "<Relationship Id=\"rId" + n + "\" Type=\"" + kRelType + "worksheet\" Target=\"worksheets/sheet" + n +
                 ".xml\"/>";
         parts.push_back({"xl/worksheets/sheet" + n + ".xml", "<worksheet xmlns=\"" + kSpreadsheetNs + "\" xmlns:r=\"" +

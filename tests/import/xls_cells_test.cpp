@@ -8,17 +8,6 @@
 namespace qrv::test::biff {
 namespace {
 
-// RK numbers: an integer or the top 30 bits of a double, either maybe a
-// hundredth of itself.
-uint32_t rk_of_integer(int32_t n, bool hundredth) {
-    return static_cast<uint32_t>(n) << 2 | 0x02 | (hundredth ? 1u : 0u);
-}
-uint32_t rk_of_double(double d, bool hundredth) {
-    uint64_t bits;
-    std::memcpy(&bits, &d, sizeof bits);
-    return (static_cast<uint32_t>(bits >> 32) & ~3u) | (hundredth ? 1u : 0u);
-}
-
 std::string sst(const std::vector<std::string> &strings) {
     std::string body = u32(static_cast<uint32_t>(strings.size())) + u32(static_cast<uint32_t>(strings.size()));
     for (const auto &s : strings) body += text(s);

@@ -70,6 +70,10 @@ TEST(XlsxImport, EachFeatureReachesTheFilters) {
                                     "hyperlink\" Target=\"https://example.com/a%20b\" TargetMode=\"External\"/>");
     WorkbookSpec two_sheets({SheetSpec("First", sheet_data(sheet_row(1, sheet_cell("A1", "<v>1</v>")))),
                              SheetSpec("Second", sheet_data(sheet_row(1, sheet_cell("A1", "<v>2</v>"))))});
+    WorkbookSpec hidden_sheets({SheetSpec("Shown", sheet_data("")), SheetSpec("Away", sheet_data("")),
+                                SheetSpec("Gone", sheet_data(""))});
+    hidden_sheets.sheets[1].state = "hidden";
+    hidden_sheets.sheets[2].state = "veryHidden";
     WorkbookSpec titled = one_sheet_book(sheet_row(1, sheet_cell("A1", "<v>1</v>")));
     titled.extra = {{"docProps/core.xml",
                      "<cp:coreProperties xmlns:cp=\"http://schemas.openxmlformats.org/package/2006/metadata/"
@@ -119,6 +123,7 @@ TEST(XlsxImport, EachFeatureReachesTheFilters) {
         {"fraction format", fraction, {"r1: 1 1/2|"}},
         {"bold and coloured cell format", styled, {"r1: =*7*{#0000FF}| =8|"}},
         {"sheets in order with their names", two_sheets, {"== First\ncols: 0\nr1: =1|\n== Second\n"}},
+        {"hidden sheets marked", hidden_sheets, {"== Shown\n", "== Away (hidden)\n", "== Gone (hidden)\n"}},
         {"title property", titled, {"title=Budget 2024\n"}},
         {"ISO dates in the 1904 system", dated1904, {"r1: =1|"}},
         {"ISO dates in the 1900 system",
