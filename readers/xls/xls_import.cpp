@@ -3,11 +3,13 @@
 // spreadsheet section.  Chart, macro and module sheets are passed over
 // with a warning.
 #include "cfb/compound_file.hpp"
+#include "cfb/summary_properties.hpp"
 #include "core/error.hpp"
 #include "core/import_job.hpp"
 #include "numfmt/general_keys.hpp"
 #include "numfmt/number_formats.hpp"
 #include "sheet/sheet_builder.hpp"
+#include "writer/properties.hpp"
 #include "cell_looks.hpp"
 #include "encrypted_stream.hpp"
 #include "globals.hpp"
@@ -16,14 +18,23 @@
 namespace qrv::import::xls {
 namespace {
 
-// Excel 97 and later name the stream "Workbook", Excel 5 and 95 "Book";
-// Excel 3 and 4 wrote the stream as the whole file.
-std::vector<uint8_t> workbook_stream(std::span<const uint8_t> bytes, const Limits &limits) {
-    if (!looks_like_compound_file(bytes)) return {bytes.begin(), bytes.end()};
-    const CompoundFile file(bytes, limits);
+// Excel 97 and later name the stream "Workbook", Excel 5 and 95 "Book".
+std::vector<uint8_t> workbook_stream(const CompoundFile &file) {
     if (auto s = file.stream("Workbook")) return std::move(*s);
     if (auto s = file.stream("Book")) return std::move(*s);
     broken("the compound file holds no workbook stream");
+}
+
+struct OpenedWorkbook {
+    std::vector<uint8_t> stream;
+    std::vector<std::pair<model::PropertyId, std::string>> properties;
+};
+
+// Excel 3 and 4 wrote the stream as the whole file, with no properties.
+OpenedWorkbook open_workbook(std::span<const uint8_t> bytes, const Limits &limits) {
+    if (!looks_like_compound_file(bytes)) return {{bytes.begin(), bytes.end()}, {}};
+    const CompoundFile file(bytes, limits);
+    return {workbook_stream(file), summary_properties(file)};
 }
 
 bool readable(const SheetEntry &sheet, Diagnostics &diagnostics) {
@@ -40,11 +51,13 @@ namespace qrv::import {
 
 CHHandle import_xls(ImportJob &job) {
     using namespace xls;
-    std::vector<uint8_t> stream = workbook_stream(job.input.bytes(), job.limits);
+    OpenedWorkbook opened = open_workbook(job.input.bytes(), job.limits);
+    std::vector<uint8_t> &stream = opened.stream;
     open_encrypted_stream(stream);
     const Biff version = stream_version(stream);
 
     DocumentWriter writer(job.limits);
+    write_properties(writer, opened.properties);
     TextStore texts(writer);
     CodePage page;
     const Globals book = read_globals(stream, version, page, texts, job.diagnostics);

@@ -137,4 +137,12 @@ private:
     uint32_t mini_stream_sectors_ = 0, mini_stream_start_ = 0, total_sectors_ = 0, mini_size_ = 0;
 };
 
+// A summary information stream whose one property is the title, an 8-bit
+// string.
+inline std::string summary_with_title(const std::string &title) {
+    const std::string value = u32(30) + u32(static_cast<uint32_t>(title.size() + 1)) + title + '\0';
+    const std::string section = u32(8 + 8 + static_cast<uint32_t>(value.size())) + u32(1) + u32(2) + u32(16) + value;
+    return u16(0xFFFE) + u16(0) + u32(0) + std::string(16, '\0') + u32(1) + std::string(16, '\0') + u32(48) + section;
+}
+
 }  // namespace qrv::test

@@ -236,12 +236,6 @@ TEST(DocObjects, APictureAnchorIsAnObject) {
     EXPECT_NE(html.find("class=\"object\""), std::string::npos) << html;
 }
 
-std::string summary_with_title(const std::string &title) {
-    const std::string value = u32(30) + u32(static_cast<uint32_t>(title.size() + 1)) + title + '\0';
-    const std::string section = u32(8 + 8 + static_cast<uint32_t>(value.size())) + u32(1) + u32(2) + u32(16) + value;
-    return u16(0xFFFE) + u16(0) + u32(0) + std::string(16, '\0') + u32(1) + std::string(16, '\0') + u32(48) + section;
-}
-
 TEST(DocProperties, TheTitleComesFromTheSummary) {
     DocBuilder b = text_doc(u"x\r");
     b.summary = summary_with_title("The Title");

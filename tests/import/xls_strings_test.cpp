@@ -94,5 +94,13 @@ TEST(XlsStrings, TheDateSystemIsWrittenWithTheSheet) {
     }
 }
 
+TEST(XlsStrings, TheSummaryGivesTheTitle) {
+    CompoundFileBuilder file;
+    file.add("Workbook", workbook("", {Sheet{"S", record(0x0203, cell(0, 0) + f64(1))}}));
+    file.add("\x05SummaryInformation", summary_with_title("Quarterly figures"));
+    const std::string dump = dump_of(file.bytes(), "t.xls");
+    EXPECT_NE(dump.find("Quarterly figures"), std::string::npos) << dump;
+}
+
 }  // namespace
 }  // namespace qrv::test::biff
