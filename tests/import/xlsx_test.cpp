@@ -3,10 +3,9 @@
 // message.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 
 #include "sheet_log.hpp"
+#include "test_files.hpp"
 #include "workbook_builder.hpp"
 
 namespace {
@@ -183,12 +182,6 @@ struct BadXlsx {
     IMOptions options{sizeof(IMOptions), 0, 0, 0, 0, 0, 0};
 };
 
-std::string read_file(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 TEST(XlsxImport, BadInputGivesOneLineOrAWarning) {
     const WorkbookSpec sound = one_sheet_book(sheet_row(1, sheet_cell("A1", "<v>1</v>", " t=\"s\"")));
@@ -244,7 +237,7 @@ TEST(XlsxImport, BadInputGivesOneLineOrAWarning) {
          workbook_of(sheet(sheet_data("") + "<mergeCells><mergeCell ref=\"B:C\"/></mergeCells>")), 0,
          "merged range 'B:C' is malformed"},
     };
-    const std::string protected_book = read_file(QRV_SOURCE_DIR "/../shared/corpus/xlsx/pass_protected.xlsx");
+    const std::string protected_book = qrv::test::read_file(QRV_SOURCE_DIR "/../shared/corpus/xlsx/pass_protected.xlsx");
     if (!protected_book.empty())
         cases.push_back({"password-protected workbook", protected_book, IM_ERR_ENCRYPTED, "password"});
     for (const auto &c : cases) {
