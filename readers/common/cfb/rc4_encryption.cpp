@@ -2,6 +2,7 @@
 
 #include <nettle/arcfour.h>
 #include <nettle/md5.h>
+#include <nettle/nettle-meta.h>
 #include <nettle/sha1.h>
 
 #include <algorithm>
@@ -27,24 +28,26 @@ std::array<uint8_t, 4> le32_bytes(uint32_t n) {
             static_cast<uint8_t>(n >> 24)};
 }
 
+// The digest of the parts, one after another, by nettle's MD5 or SHA-1.
 template <typename... Parts>
-std::vector<uint8_t> md5_of(const Parts &...parts) {
-    md5_ctx ctx;
-    md5_init(&ctx);
-    (md5_update(&ctx, parts.size(), parts.data()), ...);
-    std::vector<uint8_t> digest(MD5_DIGEST_SIZE);
-    md5_digest(&ctx, digest.size(), digest.data());
+std::vector<uint8_t> digest_of(const nettle_hash &hash, const Parts &...parts) {
+    union {
+        md5_ctx md5;
+        sha1_ctx sha1;
+    } ctx;
+    hash.init(&ctx);
+    (hash.update(&ctx, parts.size(), parts.data()), ...);
+    std::vector<uint8_t> digest(hash.digest_size);
+    hash.digest(&ctx, digest.size(), digest.data());
     return digest;
 }
-
+template <typename... Parts>
+std::vector<uint8_t> md5_of(const Parts &...parts) {
+    return digest_of(nettle_md5, parts...);
+}
 template <typename... Parts>
 std::vector<uint8_t> sha1_of(const Parts &...parts) {
-    sha1_ctx ctx;
-    sha1_init(&ctx);
-    (sha1_update(&ctx, parts.size(), parts.data()), ...);
-    std::vector<uint8_t> digest(SHA1_DIGEST_SIZE);
-    sha1_digest(&ctx, digest.size(), digest.data());
-    return digest;
+    return digest_of(nettle_sha1, parts...);
 }
 
 }  // namespace
