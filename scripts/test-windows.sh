@@ -48,10 +48,12 @@ log=build/$preset/ctest-output.log
 ctest --preset "$preset" -j "$(nproc)" --output-log "$log" || status=$?
 
 # Now and then the Wine server drops a client ("wine client error: ...
-# recvmsg: Connection reset by peer") and the program dies before its first
-# test.  That is Wine's fault, not the program's: run the failed programs
-# once more, one at a time, and let that run decide.
-if [ "$status" != 0 ] && grep -q 'wine client error' "$log"; then
+# recvmsg: Connection reset by peer"), or a program starts while the server
+# is going away ("a wine server seems to be running, but I cannot connect
+# to it"), and the program dies before its first test.  That is Wine's
+# fault, not the program's: run the failed programs once more, one at a
+# time, and let that run decide.
+if [ "$status" != 0 ] && grep -qE 'wine client error|wine server seems to be running' "$log"; then
   echo "$preset: a Wine client error stopped a program; running the failed ones again"
   wineserver -w 2>/dev/null || true
   status=0
