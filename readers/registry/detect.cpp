@@ -3,7 +3,6 @@
 #include <qrvim.h>
 
 #include <algorithm>
-#include <array>
 
 #include "cfb/compound_file.hpp"
 #include "core/text_sniff.hpp"

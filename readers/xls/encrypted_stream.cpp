@@ -36,18 +36,19 @@ bool never_encrypted(uint16_t type) {
 }
 
 struct FilePass {
-    size_t data = 0, end = 0;  // the record's data, and where the next record starts
+    std::vector<uint8_t> data;  // the record's own, without continuations
+    size_t end = 0;             // where the record after it starts
 };
 
 // The FILEPASS record among the globals (before their EOF), if any.
 std::optional<FilePass> find_file_pass(std::span<const uint8_t> stream) {
-    for (size_t at = 0; stream.size() - at >= kHeaderBytes;) {
-        const uint16_t type = le16(&stream[at]);
-        const size_t length = le16(&stream[at + 2]);
-        if (type == record::kEof) return std::nullopt;
-        if (length > stream.size() - at - kHeaderBytes) return std::nullopt;
-        if (type == record::kFilePass) return FilePass{at + kHeaderBytes, at + kHeaderBytes + length};
-        at += kHeaderBytes + length;
+    RecordReader records(stream);
+    Record r;
+    while (records.next(r) && r.type != record::kEof) {
+        if (r.type != record::kFilePass) continue;
+        if (!r.breaks.empty()) r.data.resize(r.breaks.front());
+        const size_t end = r.offset + kHeaderBytes + r.data.size();
+        return FilePass{std::move(r.data), end};
     }
     return std::nullopt;
 }
@@ -91,7 +92,7 @@ void open_encrypted_stream(std::vector<uint8_t> &stream) {
     const std::optional<FilePass> pass = find_file_pass(stream);
     if (!pass) return;
     // The kind (0 XOR obfuscation, 1 RC4), then the RC4 header.
-    const std::span<const uint8_t> data(stream.data() + pass->data, pass->end - pass->data);
+    const std::span<const uint8_t> data(pass->data);
     if (data.size() < 2 || le16(data.data()) != 1) refuse();
     std::optional<Rc4Encryption> encryption = Rc4Encryption::parse(data.subspan(2));
     if (!encryption) refuse();

@@ -39,13 +39,21 @@ struct GlobalsReader {
                              std::to_string(unique));
     }
 
-    void font(Cursor &in) {
+    // What every version's FONT starts with: size, options (italic and
+    // strike the same bits in each) and colour.
+    static FontRecord font_start(Cursor &in, uint16_t &options) {
         FontRecord f;
         f.half_points = in.u16() / 10;
-        const uint16_t options = in.u16();
+        options = in.u16();
         f.italic = options & 0x02;
         f.strike = options & 0x08;
         f.colour = in.u16();
+        return f;
+    }
+
+    void font(Cursor &in) {
+        uint16_t options;
+        FontRecord f = font_start(in, options);
         f.bold = in.u16() >= 700;
         const uint16_t script = in.u16();
         f.superscript = script == 1;
@@ -67,17 +75,13 @@ struct GlobalsReader {
         book.formats[id] = utf8_of(string(in, true));
     }
 
-    // Excel 3 and 4 fonts: size, options (bold, italic, underline, strike
-    // from bit 0), colour and name.
+    // Excel 3 and 4 fonts: bold and underline among the options, then the
+    // name.
     void old_font(Cursor &in) {
-        FontRecord f;
-        f.half_points = in.u16() / 10;
-        const uint16_t options = in.u16();
+        uint16_t options;
+        FontRecord f = font_start(in, options);
         f.bold = options & 0x01;
-        f.italic = options & 0x02;
         f.underline = options & 0x04;
-        f.strike = options & 0x08;
-        f.colour = in.u16();
         f.name = utf8_of(string(in, true));
         book.fonts.push_back(std::move(f));
     }
