@@ -1,7 +1,8 @@
 // Binary workbooks (.xlsb) built in memory for tests: records (type and
 // size as seven-bit groups, low first, the high bit saying more follow),
 // the strings, numbers and cell headers they hold, and whole packages of
-// a workbook, its styles, shared strings and sheets from a small spec.
+// a workbook, its styles, shared strings and sheets from a short
+// description of them.
 #pragma once
 
 #include <cstdint>
