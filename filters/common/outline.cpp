@@ -19,7 +19,7 @@ constexpr uint32_t kTreeKinds[] = {1, 2, 3};
 uint32_t tree_kind(NoteKind kind) {
     switch (kind) {
     case NoteKind::Endnote: return 2;
-    case NoteKind::Comment: return 3;
+    case NoteKind::Comment: return kCommentTreeKind;
     case NoteKind::Footnote: return 1;
     }
     return 1;
@@ -105,6 +105,12 @@ unsigned Outline::add_note(uint32_t begin_id, uint32_t end_id, NoteKind kind) {
     return number;
 }
 
+unsigned Outline::add_cell_comment(uint32_t begin_id, uint32_t end_id, std::string place) {
+    const unsigned number = add_note(begin_id, end_id, NoteKind::Comment);
+    places_.emplace_back(number, std::move(place));
+    return number;
+}
+
 uint32_t Outline::add_bookmark(uint32_t begin_id, unsigned number) {
     return EXDTAddBookmark(tree_.get(), begin_id, number);
 }
@@ -172,6 +178,13 @@ std::vector<Note> Outline::notes() const {
             for (uint32_t n = 0; n < count_of(notes); ++n, ++note) out.push_back(note_of(*note, kind));
         }
     }
+    // Comments are numbered as they are met, so their places are in that order.
+    for (Note &note : out) {
+        if (note.kind != NoteKind::Comment) continue;
+        const auto place = std::lower_bound(places_.begin(), places_.end(), note.number,
+                                            [](const auto &entry, unsigned number) { return entry.first < number; });
+        if (place != places_.end() && place->first == note.number) note.place = place->second;
+    }
     // Footnotes and endnotes in the order of their numbers, comments after.
     std::stable_sort(out.begin(), out.end(), [](const Note &a, const Note &b) {
         const bool ca = a.kind == NoteKind::Comment, cb = b.kind == NoteKind::Comment;
@@ -185,7 +198,7 @@ std::vector<Note> Outline::notes() const {
 Note Outline::note_of(const NoteRecord &record, uint32_t kind) const {
     Note note;
     note.number = record.Number;
-    note.kind = kind == 3 ? NoteKind::Comment : kind == 2 ? NoteKind::Endnote : NoteKind::Footnote;
+    note.kind = kind == kCommentTreeKind ? NoteKind::Comment : kind == 2 ? NoteKind::Endnote : NoteKind::Footnote;
     CHItem item{};
     uint32_t first = CH_NO_ITEM;
     if (CHGetItem(chunker_, CH_STORE_ITEMS, record.BeginId, &item, &first) != 0) first = CH_NO_ITEM;

@@ -22,6 +22,7 @@ struct NoteRecord {
     uint32_t Kind;
 };
 static_assert(sizeof(NoteRecord) == 16, "a note record is 16 bytes");
+inline constexpr uint32_t kCommentTreeKind = 3;
 
 // The anchor that a heading starting at an item carries.
 std::string heading_anchor(uint32_t first_item_id);
@@ -53,6 +54,8 @@ public:
     // the note's number (1 for the first of the document).  Footnotes and
     // endnotes share one sequence of numbers, comments have their own.
     unsigned add_note(uint32_t begin_id, uint32_t end_id, NoteKind kind = NoteKind::Footnote);
+    // A comment on a spreadsheet's cell, named by place ("Sheet1!B3").
+    unsigned add_cell_comment(uint32_t begin_id, uint32_t end_id, std::string place);
     uint32_t add_bookmark(uint32_t begin_id, unsigned number);
     // A document property whose text lies from first_id up to (not
     // including) after_id.
@@ -62,19 +65,22 @@ public:
     uint32_t settle();
     std::vector<OutlineEntry> entries() const;
     std::vector<Note> notes() const;
+    // The note whose record is given, read from its items (kind as the tree
+    // counts: 1 footnote, 2 endnote, kCommentTreeKind comment).
+    Note note_of(const NoteRecord &record, uint32_t kind) const;
 
 private:
     // The last heading of the document (or one it holds) has its text run
     // to the document's last item.
     bool ends_in_heading_text() const;
     void add_entries(const LUList *headings, unsigned level, std::vector<OutlineEntry> &out) const;
-    Note note_of(const NoteRecord &record, uint32_t kind) const;
 
     CHHandle chunker_;
     std::unique_ptr<EXDTTree> tree_;
     std::unique_ptr<EXDTState> state_;
     unsigned notes_ = 0;
     unsigned comments_ = 0;
+    std::vector<std::pair<unsigned, std::string>> places_;  // of comments on cells, by number
     unsigned headings_left_ = 0;  // that may still be kept
 };
 

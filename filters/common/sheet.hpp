@@ -58,6 +58,12 @@ struct SheetSpan {
     uint32_t colour = kNoColour;
 };
 
+// A comment on a cell: its number among the document's comments and its text.
+struct SheetComment {
+    unsigned number = 0;
+    std::string text;
+};
+
 struct SheetCell {
     std::string text;              // UTF-8
     std::vector<SheetSpan> spans;  // formatting of parts of the text; empty: plain
@@ -71,6 +77,7 @@ struct SheetCell {
     const SheetFrame *frame = nullptr;  // null: plain; held by the walk
     std::string link;        // target of the cell's hyperlink, UTF-8
     std::vector<ObjectInfo> objects;  // pictures and charts anchored over the cell
+    std::vector<SheetComment> comments;
     bool has_value = false;  // a number or truth value, value holding it (a truth value 0 or 1)
     double value = 0;
     // The number format a number is shown in (its kind and code), held by
@@ -85,6 +92,7 @@ struct SheetCell {
         spans.clear();
         link.clear();
         objects.clear();
+        comments.clear();
         colour = kNoColour;
         column_span = row_span = 1;
         numeric = aligned = false;

@@ -11,9 +11,11 @@
 #include <map>
 #include <vector>
 
+#include "cell_address.hpp"
 #include "chars.hpp"
 #include "item_reader.hpp"
 #include "model.hpp"
+#include "outline.hpp"
 #include "safe_links.hpp"
 #include "sheet.hpp"
 
@@ -150,8 +152,9 @@ Align cell_align_of(uint32_t code) {
 // each row with a cell (or a span of empty cells) for every column.
 class SheetWalk {
 public:
-    SheetWalk(WalkContext &ctx, const CHSectionInfo &info, std::vector<Merge> merges, uint32_t columns)
-        : ctx_(ctx), info_(info), merges_(std::move(merges)), columns_(columns) {}
+    SheetWalk(WalkContext &ctx, const CHSectionInfo &info, const SheetInfo &sheet, std::vector<Merge> merges,
+              uint32_t columns)
+        : ctx_(ctx), info_(info), sheet_(sheet), merges_(std::move(merges)), columns_(columns) {}
 
     void walk();
 
@@ -170,10 +173,13 @@ private:
     void add_text(std::string_view utf8, uint32_t colour);
     void read_link(uint32_t id);
     void read_object(uint32_t id, const CHItem &item);
+    void read_comment(uint32_t id);
+    std::string place_of_cell() const;
     std::string font_name(uint32_t font_id);
 
     WalkContext &ctx_;
     const CHSectionInfo &info_;
+    const SheetInfo &sheet_;
     std::vector<Merge> merges_;
     std::vector<const Merge *> active_;  // merges over the current row
     size_t next_merge_ = 0;
@@ -189,7 +195,7 @@ private:
     SheetRow tag_{};
 
     bool in_cell_ = false;
-    uint32_t object_end_ = CH_NO_ITEM;  // the end of the object tag whose content is passed over
+    uint32_t skip_end_ = CH_NO_ITEM;  // the end of the object or comment tag whose content is passed over
     uint32_t cell_column_ = 0;
     uint32_t format_key_ = kGeneralFormatKey;
     SheetCell cell_;
@@ -227,8 +233,8 @@ void SheetWalk::walk() {
 }
 
 void SheetWalk::on_item(uint32_t id, const CHItem &item) {
-    if (object_end_ != CH_NO_ITEM) {  // an object's description is not the cell's text
-        if (id >= object_end_) object_end_ = CH_NO_ITEM;
+    if (skip_end_ != CH_NO_ITEM) {  // an object's description or a comment is not the cell's text
+        if (id >= skip_end_) skip_end_ = CH_NO_ITEM;
         return;
     }
     if (ends_cell(item.type)) {
@@ -449,6 +455,7 @@ void SheetWalk::content(uint32_t id, const CHItem &item) {
         break;
     case CH_ITEM_TAG_BEGIN:
         if (item.value == kObjectTag) read_object(id, item);
+        if (item.value == kCommentTag) read_comment(id);
         if (item.value != kHyperlinkTag) break;
         read_link(id);
         if (!is_safe_link_target(cell_.link)) cell_.link.clear();  // the text stays, not the link
@@ -463,7 +470,32 @@ void SheetWalk::read_object(uint32_t id, const CHItem &item) {
     uint32_t next = CH_NO_ITEM;
     if (end == CH_NO_ITEM || CHNextItemId(ctx_.chunker, CH_STORE_ITEMS, id, &next) != 0) return;
     cell_.objects.push_back(object_of_tag(ctx_.chunker, ctx_.pictures, item, next, end));
-    object_end_ = end;
+    skip_end_ = end;
+}
+
+// The comment is listed with the document's comments, by the cell it is on.
+void SheetWalk::read_comment(uint32_t id) {
+    const uint32_t end = CUFindTagEndId(id, ctx_.chunker);
+    if (end == CH_NO_ITEM) return;
+    const unsigned number = ctx_.outline.add_cell_comment(id, end, place_of_cell());
+    const Note note = ctx_.outline.note_of(NoteRecord{id, end, number, kCommentTreeKind}, kCommentTreeKind);
+    cell_.comments.push_back({number, note.author.empty() ? note.text : note.author + ": " + note.text});
+    skip_end_ = end;
+}
+
+// "Sheet1!B3"; a name other than letters, digits and '_' quoted ('My sheet'!B3).
+std::string SheetWalk::place_of_cell() const {
+    const uint32_t column = cell_column_ < sheet_.columns.size() ? sheet_.columns[cell_column_].first : cell_column_;
+    const std::string address = cell_address(column, last_row_.first);
+    const std::string &name = sheet_.name;
+    if (name.empty()) return address;
+    const bool plain = std::all_of(name.begin(), name.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+    });
+    if (plain) return name + "!" + address;
+    std::string quoted = "'";
+    for (char c : name) quoted += c == '\'' ? std::string("''") : std::string(1, c);
+    return quoted + "'!" + address;
 }
 
 void SheetWalk::read_link(uint32_t id) {
@@ -509,7 +541,7 @@ uint32_t walk_sheet(WalkContext &ctx, uint32_t section, const CHSectionInfo &inf
     sheet.gridlines = !(params.LayoutValue1 & kLayoutNoGridlines);
     sheet.frozen_rows = params.LayoutValue2;
     ctx.writer.begin_sheet(sheet);
-    if (columns > 0) SheetWalk(ctx, info, read_merges(ctx.chunker, ctx.items, info), columns).walk();
+    if (columns > 0) SheetWalk(ctx, info, sheet, read_merges(ctx.chunker, ctx.items, info), columns).walk();
     ctx.writer.end_sheet();
     return 0;
 }

@@ -79,6 +79,7 @@ struct Note {
     std::string text;
     NoteKind kind = NoteKind::Footnote;
     std::string author;  // of a comment
+    std::string place;   // of a comment on a cell: the sheet's name and the cell ("Sheet1!B3")
 };
 
 // A running header or footer of the pages (qrvmodel/tags.hpp: kRunningTag).

@@ -109,7 +109,8 @@ std::string comments_of(const std::vector<Note> &notes) {
     std::string out;
     for (const auto &note : notes) {
         if (note.kind != NoteKind::Comment) continue;
-        out += "<li>";
+        out += "<li id=\"comment-" + std::to_string(note.number) + "\">";
+        if (!note.place.empty()) out += "<span class=\"comment-place\">" + escape(note.place) + "</span> ";
         if (!note.author.empty()) out += "<b>" + escape(note.author) + ":</b> ";
         out += escape(note.text) + "</li>\n";
     }
@@ -125,7 +126,8 @@ std::string style_class(const std::string &style) {
     if (style.empty()) return {};
     std::string name = id_of(style);
     static const std::set<std::string> kOwn = {"title",    "list",  "marker",   "grid",   "sheet", "num",
-                                               "contents", "notes", "comments", "object", "slide", "slide-number"};
+                                               "contents", "notes", "comments", "object", "slide", "slide-number",
+                                               "comment-mark", "comment-place"};
     return kOwn.contains(name) ? "style-" + name : name;
 }
 

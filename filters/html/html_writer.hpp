@@ -58,6 +58,7 @@ private:
     void write_object(const ObjectInfo &object, bool in_link);
     void write_chart(const ObjectInfo &object);
     void write_cell_objects(const SheetCell &cell);
+    void write_comment_marks(const SheetCell &cell);
     // Lists open in the current container (the page or a table cell).
     struct ListLevel {
         bool numbered;

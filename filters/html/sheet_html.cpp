@@ -127,6 +127,10 @@ std::string column_tag(const SheetColumn &column) {
 // look says otherwise; a sheet without gridlines draws only its borders.
 constexpr const char *kSheetCellStyle = "table.sheet td{white-space:nowrap;vertical-align:bottom}\n";
 constexpr const char *kNoGridStyle = "table.nogrid td{border:none}\n";
+// A small red corner after the cell's text, as spreadsheet programs mark a commented cell.
+constexpr const char *kCommentMarkStyle =
+    "a.comment-mark{display:inline-block;width:0;height:0;margin-left:2px;vertical-align:top;"
+    "border-left:6px solid transparent;border-top:6px solid #c00}\n";
 
 }  // namespace
 
@@ -238,10 +242,23 @@ void HtmlWriter::sheet_cell(const SheetCell &cell) {
     write_escaped(body_, text.substr(at));
     write_cell_objects(cell);
     if (!cell.link.empty()) body_ += "</a>";
+    write_comment_marks(cell);
     body_ += "</td>";
 }
 
 void HtmlWriter::sheet_row_end() { body_ += "</tr>\n"; }
+
+// A mark in the cell's corner for each comment on it, its text shown on
+// hovering, leading to the comment in the list after the text.  The mark
+// is drawn by the style sheet: the cell's text stays as it is.
+void HtmlWriter::write_comment_marks(const SheetCell &cell) {
+    for (const SheetComment &comment : cell.comments) {
+        use_style(kCommentMarkStyle);
+        body_ += "<a class=\"comment-mark\" href=\"#comment-" + std::to_string(comment.number) + "\" title=\"";
+        write_escaped(body_, comment.text);
+        body_ += "\"></a>";
+    }
+}
 
 // A cell's pictures and objects where they are anchored; its charts wait
 // for the end of the sheet.

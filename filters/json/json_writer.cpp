@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "pictures.hpp"
+#include "cell_address.hpp"
 #include "iso_dates.hpp"
 #include "outline.hpp"
 #include "model.hpp"
@@ -53,17 +54,6 @@ std::string property_name(uint32_t id) {
     if (id >= 1 && id <= std::size(kNames)) return kNames[id - 1];
     return "property_" + std::to_string(id);
 }
-
-// "A" of a source column (0 is column A).
-std::string letters_of(uint32_t column) {
-    std::string letters;
-    for (uint64_t c = uint64_t{column} + 1; c > 0; c = (c - 1) / 26)
-        letters.insert(letters.begin(), static_cast<char>('A' + (c - 1) % 26));
-    return letters;
-}
-
-// "A1" of a source column and row (0 is column A, row 1).
-std::string address_of(uint32_t column, uint32_t row) { return letters_of(column) + std::to_string(uint64_t{row} + 1); }
 
 }  // namespace
 
@@ -254,8 +244,8 @@ void JsonWriter::hidden_columns(const SheetInfo &sheet) {
         if (!c.hidden) continue;
         const uint32_t first = column_sources_[i];
         nest_.member();
-        write_string(out_, c.gap && c.last > c.first ? letters_of(first) + ":" + letters_of(first + c.last - c.first)
-                                                     : letters_of(first));
+        write_string(out_, c.gap && c.last > c.first ? column_letters(first) + ":" + column_letters(first + c.last - c.first)
+                                                     : column_letters(first));
     }
     nest_.close(']');
 }
@@ -281,10 +271,10 @@ void JsonWriter::sheet_cell(const SheetCell &cell) {
     if (gap_row_) return;
     const size_t column = column_;
     column_ += std::max(1u, cell.column_span);
-    if (cell.text.empty() && cell.objects.empty()) return;  // a cell of objects only is kept for them
+    if (cell.text.empty() && cell.objects.empty() && cell.comments.empty()) return;  // kept for its objects or comments
     const uint32_t source = source_column(column);
     nest_.open('{');
-    string_field("address", address_of(source, row_));
+    string_field("address", cell_address(source, row_));
     string_field("type", cell_type(cell));
     string_field("text", cell.text);
     if (cell.has_value) {
@@ -296,8 +286,8 @@ void JsonWriter::sheet_cell(const SheetCell &cell) {
         if (auto iso = iso_text(cell.value, cell.format->kind, date1904_)) string_field("date", *iso);
     }
     if (cell.column_span > 1 || cell.row_span > 1)
-        string_field("merge", address_of(source, row_) + ":" +
-                                  address_of(source_column(column_ - 1), row_ + std::max(1u, cell.row_span) - 1));
+        string_field("merge", cell_address(source, row_) + ":" +
+                                  cell_address(source_column(column_ - 1), row_ + std::max(1u, cell.row_span) - 1));
     if (!cell.link.empty()) string_field("link", cell.link);
     if (!cell.objects.empty()) {
         nest_.open("images", '[');
@@ -305,6 +295,14 @@ void JsonWriter::sheet_cell(const SheetCell &cell) {
             nest_.open('{');
             write_image(object);
             nest_.close('}');
+        }
+        nest_.close(']');
+    }
+    if (!cell.comments.empty()) {
+        nest_.open("comments", '[');
+        for (const SheetComment &comment : cell.comments) {
+            nest_.member();
+            out_.number(comment.number);
         }
         nest_.close(']');
     }
@@ -325,7 +323,7 @@ void JsonWriter::end_sheet() {
     nest_.open("dimensions", '{');
     number_field("rows", last_row_);
     number_field("columns", last_column_);
-    if (sheet_cells_) string_field("range", "A1:" + address_of(last_column_ - 1, last_row_ - 1));
+    if (sheet_cells_) string_field("range", "A1:" + cell_address(last_column_ - 1, last_row_ - 1));
     nest_.close('}');
     nest_.close('}');
 }
@@ -349,6 +347,7 @@ void JsonWriter::finish(std::string_view title, const std::vector<OutlineEntry> 
         string_field("kind", note_kind(note.kind));
         string_field("text", note.text);
         if (!note.author.empty()) string_field("author", note.author);
+        if (!note.place.empty()) string_field("cell", note.place);
         nest_.close('}');
         if (note.kind == NoteKind::Comment) comments = std::max(comments, note.number);
     }

@@ -187,6 +187,10 @@ void SheetBuilder::object(uint32_t row, uint32_t column, ObjectRef object) {
     objects_.push_back({row, column, std::move(object)});
 }
 
+void SheetBuilder::comment(uint32_t row, uint32_t column, std::string_view author, std::string_view text) {
+    if (!author.empty() || !text.empty()) comments_.push_back({row, column, std::string(author), std::string(text)});
+}
+
 // A cell for each object anchored where the sheet has none: empty cells
 // go first, so that a cell the sheet has at that place wins.
 // A drawn chart (one with its values kept) stands after its sheet's table
@@ -210,21 +214,27 @@ void SheetBuilder::attach_charts_to_cells() {
 
 void SheetBuilder::add_anchor_cells() {
     std::vector<Cell> anchors;
-    anchors.reserve(objects_.size());
-    for (const Anchored &a : objects_) {
-        Cell c{a.row, a.column, 0, 0, Kind::Empty, CellAlign::General, {}};
+    anchors.reserve(objects_.size() + comments_.size());
+    const auto add = [&](uint32_t row, uint32_t column) {
+        Cell c{row, column, 0, 0, Kind::Empty, CellAlign::General, {}};
         c.text = 0;
         anchors.push_back(c);
-    }
+    };
+    for (const Anchored &a : objects_) add(a.row, a.column);
+    for (const Comment &c : comments_) add(c.row, c.column);
     cells_.insert(cells_.begin(), anchors.begin(), anchors.end());
     sorted_ = false;
 }
 
 void SheetBuilder::finish() {
-    if (!objects_.empty()) {
-        attach_charts_to_cells();
-        add_anchor_cells();
-    }
+    const auto by_place = [](const auto &a, const auto &b) {
+        return a.row != b.row ? a.row < b.row : a.column < b.column;
+    };
+    if (!objects_.empty()) attach_charts_to_cells();
+    if (!objects_.empty() || !comments_.empty()) add_anchor_cells();
+    std::sort(links_.begin(), links_.end(), by_place);
+    std::stable_sort(objects_.begin(), objects_.end(), by_place);
+    std::stable_sort(comments_.begin(), comments_.end(), by_place);
     if (!sorted_) {
         // Later cells at the same place win.
         std::stable_sort(cells_.begin(), cells_.end(), [](const Cell &a, const Cell &b) {
@@ -240,11 +250,6 @@ void SheetBuilder::finish() {
     if (!zeros_shown_) hide_zeros();
     if (looks_.overflowed())
         diagnostics_.warn("sheet '" + name_ + "': more distinct cell looks than a sheet keeps; later ones shown plain");
-    const auto by_place = [](const auto &a, const auto &b) {
-        return a.row != b.row ? a.row < b.row : a.column < b.column;
-    };
-    std::sort(links_.begin(), links_.end(), by_place);
-    std::stable_sort(objects_.begin(), objects_.end(), by_place);
     std::vector<uint32_t> rows, columns;
     rows.reserve(cells_.size());
     for (const Cell &c : cells_) {
@@ -272,19 +277,28 @@ void SheetBuilder::finish() {
     cells_ = {};
 }
 
-// A cell that shows only a fill or borders, no value and no object.
+// A cell that shows only a fill or borders: no value, object or comment.
 bool SheetBuilder::framed_only(const Cell &cell) const {
-    if (cell.kind != Kind::Empty || cell.look == 0) return false;
-    const auto before = [](const Anchored &a, const Cell &c) { return a.row != c.row ? a.row < c.row : a.column < c.column; };
-    const auto at = std::lower_bound(objects_.begin(), objects_.end(), cell, before);
-    return at == objects_.end() || at->row != cell.row || at->column != cell.column;
+    return cell.kind == Kind::Empty && cell.look != 0 && !carries_something(cell);
 }
 
-// Zero cells show empty; those with a fill or borders keep them.
+bool SheetBuilder::carries_something(const Cell &cell) const {
+    const auto at = [&](const auto &list) {
+        const auto before = [](const auto &entry, const Cell &c) {
+            return entry.row != c.row ? entry.row < c.row : entry.column < c.column;
+        };
+        const auto found = std::lower_bound(list.begin(), list.end(), cell, before);
+        return found != list.end() && found->row == cell.row && found->column == cell.column;
+    };
+    return at(objects_) || at(comments_);
+}
+
+// Zero cells show empty; those with a fill, borders, an object or a comment
+// keep them.
 void SheetBuilder::hide_zeros() {
     const auto zero = [](const Cell &c) { return c.kind == Kind::Number && c.number == 0; };
     const auto framed = [this](const Cell &c) { return looks_.frames()[looks_[c.look].frame].visible(); };
-    std::erase_if(cells_, [&](const Cell &c) { return zero(c) && !framed(c); });
+    std::erase_if(cells_, [&](const Cell &c) { return zero(c) && !framed(c) && !carries_something(c); });
     for (Cell &c : cells_)
         if (zero(c)) c.kind = Kind::Empty;
 }
@@ -370,7 +384,7 @@ void SheetBuilder::write_rows(const Layout &layout) {
     if (width == 0) return;
     const auto &rows = layout.rows.entries();
     size_t next_cell = 0;
-    size_t next_link = 0, next_object = 0;
+    Cursors next;
     for (uint32_t r = 0; r < layout.row_count; ++r) {
         const Axis::Entry &row = rows[r];
         const bool hidden = !row.gap && row_hidden(row.source);
@@ -387,22 +401,23 @@ void SheetBuilder::write_rows(const Layout &layout) {
             const Cell &cell = cells_[next_cell];
             const uint32_t column = layout.columns.place_of(cell.column);
             write_empty(column - place);
-            write_cell(cell, next_link, next_object);
+            write_cell(cell, next);
             place = column + 1;
         }
         write_empty(width - place);
     }
 }
 
-void SheetBuilder::write_cell(const Cell &cell, size_t &next_link, size_t &next_object) {
+void SheetBuilder::write_cell(const Cell &cell, Cursors &next) {
     const uint32_t kind = cell.kind == Kind::Truth   ? conv::kCellTruth
                           : cell.kind == Kind::Error ? conv::kCellError
                                                      : conv::kCellPlain;
     const SheetLooks::Look &look = looks_[cell.look];
     writer_.item(CH_ITEM_SS_CELL_70, 0, cell.format_key, kind << 16 | look.frame);
-    if (const auto links = at_place(links_, next_link, cell.row, cell.column); !links.empty())
+    if (const auto links = at_place(links_, next.link, cell.row, cell.column); !links.empty())
         write_link(links.front());  // a cell shows one link
-    for (const Anchored &a : at_place(objects_, next_object, cell.row, cell.column)) write_object(writer_, a.object);
+    for (const Anchored &a : at_place(objects_, next.object, cell.row, cell.column)) write_object(writer_, a.object);
+    for (const Comment &c : at_place(comments_, next.comment, cell.row, cell.column)) write_comment(c);
     if (cell.kind == Kind::Empty) return;
     const std::optional<std::string> shown = number_text(cell);
     const CellAlign align = shown && cell.align == CellAlign::General ? CellAlign::Right : cell.align;
@@ -422,6 +437,20 @@ void SheetBuilder::write_cell(const Cell &cell, size_t &next_link, size_t &next_
 std::optional<std::string> SheetBuilder::number_text(const Cell &cell) const {
     if (cell.kind != Kind::Number || !number_texts_ || cell.format_key == 0) return std::nullopt;
     return number_texts_->text_of(cell.format_key, cell.number);
+}
+
+// The author, then the text with a paragraph break for each line break.
+void SheetBuilder::write_comment(const Comment &comment) {
+    writer_.tag_begin(conv::kCommentTag);
+    writer_.string(comment.author);
+    std::string_view rest = comment.text;
+    for (bool first = true; !rest.empty(); first = false) {
+        const size_t end = std::min(rest.find('\n'), rest.size());
+        if (!first) writer_.break_item(CH_BREAK_PARAGRAPH);
+        if (end > 0) writer_.text(rest.substr(0, end));
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+    }
+    writer_.tag_end(conv::kCommentTag);
 }
 
 void SheetBuilder::write_link(const Link &link) {

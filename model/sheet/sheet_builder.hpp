@@ -86,6 +86,9 @@ public:
     // A picture or chart anchored over a cell (its top left corner there);
     // an empty cell gets an empty value to carry it.
     void object(uint32_t row, uint32_t column, ObjectRef object);
+    // A comment on a cell: its author (may be empty) and its plain text,
+    // lines separated by '\n'.  An empty cell gets an empty value to carry it.
+    void comment(uint32_t row, uint32_t column, std::string_view author, std::string_view text);
 
     size_t cell_count() const { return cells_.size(); }
 
@@ -127,6 +130,10 @@ private:
         uint32_t row, column;
         ObjectRef object;
     };
+    struct Comment {
+        uint32_t row, column;
+        std::string author, text;
+    };
     struct RowHeight {
         uint32_t first, last, twips;
         bool operator<(const RowHeight &other) const { return first < other.first; }
@@ -146,9 +153,14 @@ private:
     void write_columns(const Layout &layout);
     void write_merges(const Layout &layout);
     void write_rows(const Layout &layout);
-    void write_cell(const Cell &cell, size_t &next_link, size_t &next_object);
+    struct Cursors {
+        size_t link = 0, object = 0, comment = 0;
+    };
+    void write_cell(const Cell &cell, Cursors &next);
+    void write_comment(const Comment &comment);
     void attach_charts_to_cells();
     void add_anchor_cells();
+    bool carries_something(const Cell &cell) const;
     std::optional<std::string> number_text(const Cell &cell) const;
     void write_link(const Link &link);
     void write_empty(uint64_t count);
@@ -177,6 +189,7 @@ private:
     std::vector<Merge> merges_;
     std::vector<Link> links_;
     std::vector<Anchored> objects_;
+    std::vector<Comment> comments_;
 };
 
 }  // namespace qrv::import

@@ -7,8 +7,8 @@ namespace {
 
 constexpr uint8_t kTwoBytes = 0x01, kPhonetic = 0x04, kRich = 0x08;
 
-// count characters, taking up the one- or two-byte form afresh at each
-// continuation they cross.
+}  // namespace
+
 std::u16string read_chars(Cursor &in, size_t count, bool two_bytes) {
     std::u16string out;
     out.reserve(std::min(count, in.left()));
@@ -24,8 +24,6 @@ std::u16string read_chars(Cursor &in, size_t count, bool two_bytes) {
     }
     return out;
 }
-
-}  // namespace
 
 std::u16string read_unicode(Cursor &in, bool short_length) {
     const size_t count = short_length ? in.u8() : in.u16();

@@ -14,6 +14,11 @@
 
 namespace qrv::import::xls {
 
+// count characters of Excel 97 and later, one or two bytes each as
+// two_bytes says, the form taken up afresh at each continuation they cross
+// or start at.
+std::u16string read_chars(Cursor &in, size_t count, bool two_bytes);
+
 // A string of Excel 97 and later: a length of 16 bits (8 bits when
 // short_length), flags and the characters; runs and phonetic data are
 // passed over.

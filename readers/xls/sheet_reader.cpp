@@ -5,6 +5,7 @@
 
 #include "core/column_width.hpp"
 #include "biff_text.hpp"
+#include "cell_notes.hpp"
 #include "error_codes.hpp"
 #include "hyperlink.hpp"
 #include "record_faults.hpp"
@@ -17,7 +18,9 @@ using namespace record;
 
 class SheetReader {
 public:
-    SheetReader(SheetContext &c, SheetBuilder &sheet) : c_(c), sheet_(sheet) {}
+    SheetReader(SheetContext &c, SheetBuilder &sheet) : c_(c), sheet_(sheet), notes_(c.book.biff8, c.page) {}
+
+    void finish() { notes_.finish(sheet_); }
 
     void take(const Record &r) {
         Cursor in(r);
@@ -42,6 +45,9 @@ public:
         case kPane: pane(in); break;
         case kBlank: blank(in); break;
         case kMulBlank: mul_blank(in, r.data.size()); break;
+        case kObj: notes_.object(in); break;
+        case kTxo: notes_.text_box(in); break;
+        case kNote: notes_.note(in); break;
         default: break;
         }
         // The text result of a formula follows it, after any shared or array formula.
@@ -190,6 +196,7 @@ private:
 
     SheetContext &c_;
     SheetBuilder &sheet_;
+    CellNotes notes_;
     bool frozen_ = false;  // the view's panes are frozen
     std::map<uint8_t, uint32_t> errors_;  // error code -> text number
     Where pending_{};
@@ -219,6 +226,7 @@ void read_sheet(SheetContext &context, std::span<const uint8_t> stream, uint32_t
             faults.short_record(r);
         }
     }
+    reader.finish();
 }
 
 }  // namespace qrv::import::xls

@@ -1,6 +1,7 @@
 // One worksheet substream, streamed into a SheetBuilder: its cells (shared
 // and own strings, numbers, packed numbers, truth values, errors, cached
-// formula results), column widths, hidden rows, merged ranges and links.
+// formula results), column widths, hidden rows, merged ranges, links and
+// comments.
 #pragma once
 
 #include <span>

@@ -4,7 +4,9 @@
 // where "=" marks a number, "*...*" bold, "/.../" italic, "{#RRGGBB}" a
 // colour, "^n" and "_n" column and row spans, "!" an error value,
 // "[text](target)" a link, "h" a hidden row and "gap a-b" rows left out;
-// a hidden sheet's name is followed by "(hidden)".
+// a hidden sheet's name is followed by "(hidden)", "~n" a cell's comment
+// number n, and the comments follow the sheets as lines
+// "comment PLACE [AUTHOR] TEXT".
 #pragma once
 
 #include <gtest/gtest.h>
@@ -69,13 +71,17 @@ public:
         if (c.kind == model::kCellError) shown = "!" + shown;
         if (c.column_span > 1) shown += "^" + std::to_string(c.column_span);
         if (c.row_span > 1) shown += "_" + std::to_string(c.row_span);
+        for (const auto &comment : c.comments) shown += "~" + std::to_string(comment.number);
         log += " " + shown + "|";
     }
     void sheet_row_end() override { log += "\n"; }
     void end_sheet() override {}
     void finish(std::string_view title, const std::vector<filters::OutlineEntry> &,
-                const std::vector<filters::Note> &) override {
+                const std::vector<filters::Note> &notes) override {
         log = "title=" + std::string(title) + "\n" + log;
+        for (const auto &note : notes)
+            if (note.kind == filters::NoteKind::Comment)
+                log += "comment " + note.place + " [" + note.author + "] " + note.text + "\n";
     }
 
 private:
