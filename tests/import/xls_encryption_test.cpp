@@ -1,8 +1,9 @@
 // Encrypted .xls workbooks: the ones encrypted with the built-in password
-// (RC4 and CryptoAPI RC4, as Excel writes a workbook that is only
-// write-protected) open; any other password, and XOR obfuscation, are
-// refused as encrypted.  The encrypted streams are made at test time by
-// running the stream's own cipher over a plain one (RC4 is its own inverse).
+// (RC4, CryptoAPI RC4 and XOR obfuscation, as Excel writes a workbook that
+// is only write-protected) open; any other password is refused as
+// encrypted.  The encrypted streams are made at test time by running the
+// stream's own cipher over a plain one (RC4 is its own inverse; XOR
+// obfuscation is inverted byte by byte).
 #include <gtest/gtest.h>
 #include <nettle/md5.h>
 #include <nettle/sha1.h>
@@ -10,6 +11,7 @@
 #include "biff_builder.hpp"
 #include "byte_span.hpp"
 #include "cfb/rc4_encryption.hpp"
+#include "cfb/xor_obfuscation.hpp"
 #include "sheet_log.hpp"
 #include "xls/encrypted_stream.hpp"
 
@@ -17,6 +19,7 @@ namespace qrv::test::biff {
 namespace {
 
 using import::Rc4Encryption;
+using import::XorObfuscation;
 
 const std::string kSalt = "0123456789abcdef";
 const std::string kVerifier = "verifier--16byte";
@@ -98,14 +101,76 @@ TEST(XlsEncryption, TheBuiltInPasswordOpensEachKindOfRc4) {
     }
 }
 
-TEST(XlsEncryption, OtherPasswordsAndObfuscationAreRefused) {
+// The key and verifier Excel wrote for two passwords (in workbooks it
+// obfuscated with them).
+TEST(XlsEncryption, XorObfuscationDerivesExcelsKeyAndVerifier) {
+    const struct {
+        const char *password;
+        uint16_t key, verifier;
+    } cases[] = {{"password", 0x147A, 0x83AF}, {"123456789012345", 0x8265, 0x9EB1}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.password);
+        const XorObfuscation obfuscation(c.password);
+        EXPECT_EQ(obfuscation.key(), c.key);
+        EXPECT_EQ(obfuscation.verifier(), c.verifier);
+    }
+}
+
+// Each record's data after FILEPASS obfuscated, its place in the array
+// running with the offset past the record's end (BOF and a sheet's offset
+// in BOUNDSHEET stay plain).
+std::string obfuscated(const std::string &plain) {
+    const XorObfuscation obfuscation(import::kBuiltInPasswordBytes);
+    std::string out = plain;
+    bool after_pass = false;
+    for (size_t at = 0; at + 4 <= out.size();) {
+        const uint16_t type = static_cast<uint8_t>(out[at]) | static_cast<uint8_t>(out[at + 1]) << 8;
+        const size_t size = static_cast<uint8_t>(out[at + 2]) | static_cast<uint8_t>(out[at + 3]) << 8;
+        const size_t data = at + 4;
+        if (after_pass && type != 0x0809)
+            for (size_t i = type == 0x0085 ? data + 4 : data; i < data + size; ++i)
+                for (unsigned byte = 0; byte < 256; ++byte)
+                    if (obfuscation.decrypt(static_cast<uint8_t>(byte), i + size) == static_cast<uint8_t>(plain[i])) {
+                        out[i] = static_cast<char>(byte);
+                        break;
+                    }
+        after_pass = after_pass || type == 0x002F;
+        at = data + size;
+    }
+    return out;
+}
+
+TEST(XlsEncryption, TheBuiltInPasswordOpensXorObfuscation) {
+    const XorObfuscation built_in(import::kBuiltInPasswordBytes);
+    const std::string key = u16(built_in.key()) + u16(built_in.verifier());
+    const auto sheets = [](bool biff8) {
+        return std::vector<Sheet>{Sheet{"One", record(0x0203, cell(0, 1) + f64(2.5))},
+                                  Sheet{"Two", record(0x0204, cell(1, 0) + (biff8 ? text("made") : u16(4) + "made"))}};
+    };
+    const struct {
+        const char *name;
+        std::string plain;
+    } cases[] = {
+        {"Excel 97", workbook(record(0x002F, u16(0) + key), sheets(true))},
+        {"Excel 5", workbook(record(0x002F, key), sheets(false), false)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string cipher = obfuscated(c.plain);
+        ASSERT_NE(cipher, c.plain);
+        expect_clean_walk_showing(import_and_walk(xls_file(cipher), "book.xls"), {"r1: | =2.5|", "r2: made|"});
+    }
+}
+
+TEST(XlsEncryption, OtherPasswordsAreRefused) {
     const struct {
         const char *name;
         std::string pass;
     } cases[] = {
         {"RC4, another password", file_pass({false, 0}, u"secret")},
         {"CryptoAPI RC4, another password", file_pass({true, 128}, u"secret")},
-        {"XOR obfuscation", record(0x002F, u16(0) + u16(0x1234) + u16(0x5678))},
+        {"XOR obfuscation, another password", record(0x002F, u16(0) + u16(0x147A) + u16(0x83AF))},
+        {"Excel 5 XOR obfuscation, another password", record(0x002F, u16(0x147A) + u16(0x83AF))},
         {"a cut header", record(0x002F, u16(1) + u16(4) + u16(2) + u32(4))},
         {"an unknown version", record(0x002F, u16(1) + u16(9) + u16(9) + std::string(60, '\0'))},
     };

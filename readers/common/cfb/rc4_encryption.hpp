@@ -13,11 +13,9 @@
 #include <string_view>
 #include <vector>
 
-namespace qrv::import {
+#include "built_in_password.hpp"
 
-// The password Excel and Word use when the author gave none: a document
-// encrypted with it opens without asking.
-inline constexpr std::u16string_view kBuiltInPassword = u"VelvetSweatshop";
+namespace qrv::import {
 
 class Rc4Encryption {
 public:
