@@ -38,7 +38,7 @@ void append_latin1(std::string_view bytes, std::string &out) {
 
 int32_t code_page_of_charset(int32_t charset) {
     for (const auto &[set, page] : kCharsets)
-        if (set == charset) return charset == 0 ? 0 : page;
+        if (set == charset) return page;
     return 0;
 }
 

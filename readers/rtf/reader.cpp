@@ -10,14 +10,27 @@ Reader::Reader(textdoc::TextDocument &doc, Diagnostics &diagnostics, BodyStart s
     groups_.push_back({});  // what comes outside the document's group
 }
 
+// A document that starts with its {\rtf group ends where that group closes:
+// what follows (a NUL some writers add, a second copy) is not part of it.
+// A fragment without the header is read group after group to its end.
 void Reader::read(std::string_view input) {
     Tokenizer tokens(input);
-    for (Token t = tokens.next(); t.kind != TokenKind::End; t = tokens.next()) token(t);
+    const bool headed = starts_with_header(input);
+    for (Token t = tokens.next(); t.kind != TokenKind::End; t = tokens.next()) {
+        token(t);
+        if (headed && t.kind == TokenKind::Close && groups_.size() == 1 && beyond_depth_ == 0) break;
+    }
     flush_text();
     if (tokens.truncated_binary()) diagnostics_.warn("the document ends inside \\bin data");
     if (groups_.size() > 1 || beyond_depth_ > 0) diagnostics_.warn("the document ends inside a group (truncated?)");
     while (groups_.size() > 1) close_group();
     output().finish();
+}
+
+bool Reader::starts_with_header(std::string_view input) {
+    if (input.starts_with("\xEF\xBB\xBF")) input.remove_prefix(3);
+    input.remove_prefix(std::min(input.find_first_not_of(" \t\r\n"), input.size()));
+    return input.starts_with("{\\rtf");
 }
 
 void Reader::token(const Token &t) {

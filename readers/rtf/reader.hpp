@@ -80,6 +80,7 @@ private:
     void open_group();
     void close_group();
     void close(const Group &group);
+    static bool starts_with_header(std::string_view input);
     bool skipping_fallback(const Token &t);
 
     // Text.
