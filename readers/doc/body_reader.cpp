@@ -137,8 +137,10 @@ void BodyReader::special(char16_t c, uint32_t cp) {
     case kCommentReference:
         if (!aside_) comment_reference(cp);
         break;
-    case kPicture:
     case kDrawnObject:
+        if (text_boxes(cp)) break;
+        [[fallthrough]];
+    case kPicture:
         if (chars_.special)
             out_.object(
                 textdoc::ObjectRef::of(c == kPicture ? textdoc::ObjectKind::Picture : textdoc::ObjectKind::Other),
@@ -185,6 +187,18 @@ void BodyReader::note_reference(uint32_t cp) {
 void BodyReader::comment_reference(uint32_t cp) {
     if (const Comment *comment = content_.comments.at(cp))
         out_.comment(comment->author, read_aside(content_, comment->text), state_);
+}
+
+bool BodyReader::text_boxes(uint32_t cp) {
+    if (aside_) return false;
+    bool written = false;
+    for (const StoryRange &box : content_.text_boxes.anchored_at(cp)) {
+        const textdoc::Recording content = read_aside(content_, box);
+        if (!content.has_text()) continue;
+        out_.frame(content, state_);
+        written = true;
+    }
+    return written;
 }
 
 textdoc::Recording read_aside(const DocContent &content, StoryRange story) {

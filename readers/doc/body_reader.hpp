@@ -1,12 +1,13 @@
 // A story of the text (the main text, or one beside it: a note's, a
-// comment's, a header's) as text-sink events.
+// comment's, a text box's, a header's) as text-sink events.
 // A paragraph's properties are those of its mark, so each paragraph's end
 // is found before its text is sent; a run's are those of the character
 // pages at each character's stream offset.  Marks end paragraphs (13),
 // cells and rows (7, and 13 in nested tables); fields (19, 20, 21) show
 // their result, and a HYPERLINK field links it; in the main text, note
-// references (2) carry their note's text and comment references (5) their
-// comment; picture and object anchors (1, 8) become objects.
+// references (2) carry their note's text, comment references (5) their
+// comment, and drawn-object anchors (8) of text boxes the boxes' text;
+// picture and object anchors (1, 8) become objects.
 #pragma once
 
 #include <cstdint>
@@ -21,6 +22,7 @@
 #include "piece_table.hpp"
 #include "sprm.hpp"
 #include "stories.hpp"
+#include "text_boxes.hpp"
 
 namespace qrv::import::doc {
 
@@ -30,12 +32,14 @@ struct DocContent {
     const FormatRuns &paragraphs;
     const Notes &notes;
     const Comments &comments;
+    const TextBoxes &text_boxes;
     bool lists = false;  // the document defines lists paragraphs may name
 };
 
 class BodyReader {
 public:
-    // A story aside follows no reference: notes and comments do not nest.
+    // A story aside follows no reference: notes, comments and text boxes
+    // do not nest.
     BodyReader(const DocContent &content, textdoc::TextSink &sink, bool aside = false);
 
     // Sends characters [from, to) and closes what is still open.
@@ -51,6 +55,8 @@ private:
     void field_mark(char16_t c);
     void note_reference(uint32_t cp);
     void comment_reference(uint32_t cp);
+    // Writes the text boxes anchored at cp; false when none has text.
+    bool text_boxes(uint32_t cp);
     void take_paragraph(uint32_t cp, uint32_t to);
     void take_run(uint32_t cp);
     void flush();

@@ -23,8 +23,10 @@ enum class Table : uint32_t {
     ParaPages = 13,
     Pieces = 33,
     CommentAuthors = 36,
+    MainShapes = 40,
     EndnoteRefs = 46,
     EndnoteTexts = 47,
+    TextBoxTexts = 56,
     Lists = 73,
     ListOverrides = 74,
 };

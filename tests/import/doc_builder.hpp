@@ -1,9 +1,9 @@
 // Word 97-2003 documents built in memory for tests: a main text given as
 // pieces (8-bit or UTF-16), character runs and paragraph properties as
-// property-change lists, styles, footnotes, headers and footers, comments
-// and the header's flags.  The builder lays out the header, the text (the
-// main text, then the footnotes', headers' and comments' stories, these in
-// one UTF-16 piece), one character page and one
+// property-change lists, styles, footnotes, headers and footers, comments,
+// text boxes and the header's flags.  The builder lays out the header, the
+// text (the main text, then the footnotes', headers', comments' and text
+// boxes' stories, these in one UTF-16 piece), one character page and one
 // paragraph page in the WordDocument stream, and the style sheet, the page
 // tables, the piece table and the tables of the stories in the table
 // stream.
@@ -57,6 +57,12 @@ struct DocComment {
     std::u16string text;  // ending with a paragraph mark
 };
 
+struct TextBox {
+    uint32_t anchor = 0;  // position of its drawn-object mark in the main text
+    std::u16string text;  // ending with a paragraph mark
+    bool shape_listed = true;  // the shapes' table holds its anchor
+};
+
 class DocBuilder {
 public:
     static constexpr const char *kFileName = "test.doc";
@@ -71,6 +77,7 @@ public:
     // footer), each with its guard mark.
     std::vector<std::u16string> headers;
     std::vector<DocComment> comments;
+    std::vector<TextBox> text_boxes;
     std::string summary;  // the summary information stream, when not empty
     // The list tables as stored: the definitions, their levels (which follow
     // them), the overrides.
@@ -120,6 +127,13 @@ private:
         return headers.empty() ? all : all + u"\r";
     }
 
+    // The text box story ends with a spare story.
+    std::u16string text_box_story() const {
+        std::u16string all;
+        for (const TextBox &t : text_boxes) all += t.text;
+        return text_boxes.empty() ? all : all + u"\r";
+    }
+
     template <typename Story>
     static std::u16string joined(const std::vector<Story> &stories) {
         std::u16string all;
@@ -129,7 +143,7 @@ private:
 
     // The stories after the main text, in their order.
     std::vector<std::u16string> stories_aside() const {
-        return {joined(footnotes), header_story(), joined(comments)};
+        return {joined(footnotes), header_story(), joined(comments), text_box_story()};
     }
 
     std::string piece_table() const {
@@ -289,6 +303,23 @@ private:
         place(36, authors);
     }
 
+    // Each box's record names its shape; the spare story's is reusable.
+    void text_box_tables(std::vector<std::pair<uint32_t, uint32_t>> &pairs, std::string &table) const {
+        std::string boxes = bounds(text_boxes, text_length<TextBox>), records, anchors, shapes;
+        boxes += u32(static_cast<uint32_t>(text_box_story().size()));
+        for (size_t i = 0; i < text_boxes.size(); ++i) {
+            const uint32_t shape = 1025 + static_cast<uint32_t>(i);
+            records += u32(1) + u32(0) + u16(0) + u32(0) + u32(shape) + u32(0);
+            if (!text_boxes[i].shape_listed) continue;
+            anchors += u32(text_boxes[i].anchor);
+            shapes += u32(shape) + std::string(22, '\0');
+        }
+        records += u32(0) + u32(0) + u16(1) + u32(0) + u32(0) + u32(0);
+        const auto place = [&](size_t index, const std::string &bytes) { add_table(pairs, table, index, bytes); };
+        place(56, boxes + records);
+        place(40, anchors + u32(0x7FFFFFFF) + shapes);
+    }
+
     std::pair<std::string, std::string> lay_out() const {
         std::string stream(kHeader, '\0');
         const std::vector<Char> chars = main_chars(stream);
@@ -331,6 +362,7 @@ private:
         }
         if (!headers.empty()) place(11, header_table());
         if (!comments.empty()) comment_tables(pairs, table);
+        if (!text_boxes.empty()) text_box_tables(pairs, table);
         write_header(stream, pairs);
         return {stream, table};
     }
@@ -342,9 +374,9 @@ private:
         put16(stream, 0, 0xA5EC), put16(stream, 2, version);
         put16(stream, 10, (encrypted ? 0x0100 : 0) | (table_one ? 0x0200 : 0));
         put16(stream, 32, 14), put16(stream, 62, 22), put32(stream, 64 + 12, main);
-        // footnotes, headers, (macros), comments
+        // footnotes, headers, (macros), comments, (endnotes), text boxes
         put32(stream, 64 + 16, string_length(aside[0])), put32(stream, 64 + 20, string_length(aside[1]));
-        put32(stream, 64 + 28, string_length(aside[2]));
+        put32(stream, 64 + 28, string_length(aside[2])), put32(stream, 64 + 36, string_length(aside[3]));
         put16(stream, 152, kPairs);
         for (size_t i = 0; i < pairs.size(); ++i)
             put32(stream, 154 + 8 * i, pairs[i].first), put32(stream, 158 + 8 * i, pairs[i].second);

@@ -1,6 +1,7 @@
 // The stories of a Word 97-2003 document beside its main text: the first
-// section's headers and footers (beside the flow) and comments (listed, out
-// of the text), and tables of them that are damaged.
+// section's headers and footers (beside the flow), comments (listed, out of
+// the text) and text boxes (after the paragraph of their anchor, else after
+// the main text), and tables of them that are damaged.
 #include <functional>
 #include <string>
 #include <vector>
@@ -114,12 +115,56 @@ TEST(DocComments, TheReferenceMarkIsNotText) {
     EXPECT_NE(out.html.find("<p>Revenue rose.</p>"), std::string::npos) << out.html;
 }
 
-// The tables of a document built with a header and two comments, with one
-// table changed.
+TEST(DocTextBoxes, ABoxFollowsTheParagraphOfItsAnchor) {
+    const struct {
+        const char *name;
+        std::u16string text;
+        std::vector<TextBox> boxes;
+        std::string shown;
+    } cases[] = {
+        {"after its paragraph", u"anchor \x08here\rnext\r", {{7, u"boxed\r"}}, "anchor here\nboxed\nnext\n"},
+        {"two boxes in one paragraph, in their order",
+         u"a\x08 b\x08\rnext\r",
+         {{1, u"first\r"}, {4, u"second\r"}},
+         "a b\nfirst\nsecond\nnext\n"},
+        {"a box of two paragraphs", u"a\x08\rnext\r", {{1, u"one\rtwo\r"}}, "a\none\ntwo\nnext\n"},
+        {"a shape not listed: after the main text",
+         u"anchor \x08here\rnext\r",
+         {{7, u"boxed\r", false}},
+         "anchor here\nnext\nboxed\n"},
+        {"an anchor that is no drawn-object mark: after the main text",
+         u"anchor here\rnext\r",
+         {{7, u"boxed\r"}},
+         "anchor here\nnext\nboxed\n"},
+        {"an empty box is left out", u"a\x08\rnext\r", {{1, u"\r"}}, "a\nnext\n"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        DocBuilder b = body(c.text);
+        b.text_boxes = c.boxes;
+        EXPECT_EQ(shown_by(b).text, c.shown);
+    }
+}
+
+TEST(DocTextBoxes, AShapeWhoseBoxIsEmptyStaysAnObject) {
+    for (const bool empty : {true, false}) {
+        SCOPED_TRACE(empty ? "empty" : "with text");
+        DocBuilder b = body(u"a\x08\rnext\r");
+        b.runs = {{1, 2, change(0x0855, u8(1))}};
+        b.text_boxes = {{1, empty ? u"\r" : u"boxed\r"}};
+        const Shown out = shown_by(b);
+        EXPECT_EQ(out.html.find("class=\"object\"") != std::string::npos, empty) << out.html;
+        EXPECT_EQ(out.text.find("boxed") != std::string::npos, !empty) << out.text;
+    }
+}
+
+// The tables of a document built with a header, a comment and a text box,
+// with one table changed.
 std::string damaged(size_t table_index, const std::function<void(std::string &table, uint32_t at)> &damage) {
-    DocBuilder b = body(u"Body\x05 .\x05\r");
+    DocBuilder b = body(u"Body\x05 \x08.\x05\r");
     b.headers = header_stories({u"", u"ACME\r\r", u"", u"", u"", u""});
-    b.comments = {{4, u"Ann", u"A", u"\x05 Note this.\r"}, {7, u"Bob", u"B", u"\x05 And this.\r"}};
+    b.comments = {{4, u"Ann", u"A", u"\x05 Note this.\r"}, {8, u"Bob", u"B", u"\x05 And this.\r"}};
+    b.text_boxes = {{6, u"boxed\r"}};
     const std::string main = b.main_stream();
     std::string table = b.table_stream();
     uint32_t at = 0;
@@ -152,6 +197,7 @@ TEST(DocStories, DamagedTablesLeaveTheirStoriesOut) {
         {"a header past its story", 11, past_the_end(8), "ACME", "the headers and footers have"},
         {"comment texts that go back", 5, swap_first_two, "Note this", "the comments' texts have positions that go back"},
         {"a comment past its story", 5, past_the_end(2), "Note this", "the comments have"},
+        {"text box texts past their story", 56, past_the_end(1), "boxed", "the text boxes have"},
         {"comment references that go back", 4, swap_first_two, "Note this", "the comments have positions that go back"},
     };
     for (const auto &c : cases) {
@@ -165,11 +211,12 @@ TEST(DocStories, DamagedTablesLeaveTheirStoriesOut) {
 }
 
 TEST(DocStories, TablesBeyondTheStreamLeaveTheirStoriesOut) {
-    for (size_t table : {4, 5, 11}) {
+    for (size_t table : {4, 5, 11, 40, 56}) {
         SCOPED_TRACE(table);
-        DocBuilder b = body(u"Body\x05 .\r");
+        DocBuilder b = body(u"Body\x05 \x08.\r");
         b.headers = header_stories({u"", u"ACME\r\r", u"", u"", u"", u""});
         b.comments = {{4, u"Ann", u"A", u"\x05 Note this.\r"}};
+        b.text_boxes = {{6, u"boxed\r"}};
         std::string main = b.main_stream();
         put32(main, 154 + 8 * table, 0x7FFFFFF0);
         CompoundFileBuilder file;
