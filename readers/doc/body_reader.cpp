@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "textdoc/recording.hpp"
 #include "writer/utf16.hpp"
 #include "style_sheet.hpp"
 
@@ -12,6 +11,7 @@ namespace {
 enum : char16_t {
     kPicture = 0x01,
     kNoteReference = 0x02,
+    kCommentReference = 0x05,
     kDrawnObject = 0x08,
     kTab = 0x09,
     kLineBreak = 0x0B,
@@ -30,8 +30,8 @@ bool ends_paragraph(char16_t c) { return c == kParagraphMark || c == kCellMark; 
 
 }  // namespace
 
-BodyReader::BodyReader(const DocContent &content, textdoc::TextSink &sink, bool in_note)
-    : content_(content), out_(sink), in_note_(in_note) {}
+BodyReader::BodyReader(const DocContent &content, textdoc::TextSink &sink, bool aside)
+    : content_(content), out_(sink), aside_(aside) {}
 
 void BodyReader::read(uint32_t from, uint32_t to) {
     to = std::min<uint32_t>(to, static_cast<uint32_t>(content_.text.chars.size()));
@@ -132,10 +132,15 @@ void BodyReader::special(char16_t c, uint32_t cp) {
     case kPageBreak: out_.page_break(state_); break;
     case kNonBreakingHyphen: out_.text("\u2011", state_); break;
     case kNoteReference:
-        if (chars_.special && !in_note_) note_reference(cp);
+        if (chars_.special && !aside_) note_reference(cp);
         break;
-    case kPicture:
+    case kCommentReference:
+        if (!aside_) comment_reference(cp);
+        break;
     case kDrawnObject:
+        if (text_boxes(cp)) break;
+        [[fallthrough]];
+    case kPicture:
         if (chars_.special)
             out_.object(
                 textdoc::ObjectRef::of(c == kPicture ? textdoc::ObjectKind::Picture : textdoc::ObjectKind::Other),
@@ -175,12 +180,31 @@ void BodyReader::field_mark(char16_t c) {
 }
 
 void BodyReader::note_reference(uint32_t cp) {
-    const NoteRange *note = content_.notes.at(cp);
-    if (!note) return;
+    if (const NoteRange *note = content_.notes.at(cp))
+        out_.note(note->kind, read_aside(content_, {note->start, note->end}), state_);
+}
+
+void BodyReader::comment_reference(uint32_t cp) {
+    if (const Comment *comment = content_.comments.at(cp))
+        out_.comment(comment->author, read_aside(content_, comment->text), state_);
+}
+
+bool BodyReader::text_boxes(uint32_t cp) {
+    if (aside_) return false;
+    bool written = false;
+    for (const StoryRange &box : content_.text_boxes.anchored_at(cp)) {
+        const textdoc::Recording content = read_aside(content_, box);
+        if (!content.has_text()) continue;
+        out_.frame(content, state_);
+        written = true;
+    }
+    return written;
+}
+
+textdoc::Recording read_aside(const DocContent &content, StoryRange story) {
     textdoc::Recording body;
-    BodyReader reader(content_, body, true);
-    reader.read(note->start, note->end);
-    out_.note(note->kind, body, state_);
+    BodyReader(content, body, true).read(story.start, story.end);
+    return body;
 }
 
 }  // namespace qrv::import::doc

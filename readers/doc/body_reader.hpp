@@ -1,21 +1,28 @@
-// A story of the text (the main text, or one note's) as text-sink events.
+// A story of the text (the main text, or one beside it: a note's, a
+// comment's, a text box's, a header's) as text-sink events.
 // A paragraph's properties are those of its mark, so each paragraph's end
 // is found before its text is sent; a run's are those of the character
 // pages at each character's stream offset.  Marks end paragraphs (13),
 // cells and rows (7, and 13 in nested tables); fields (19, 20, 21) show
-// their result, and a HYPERLINK field links it; note references (2) carry
-// their note's text; picture and object anchors (1, 8) become objects.
+// their result, and a HYPERLINK field links it; in the main text, note
+// references (2) carry their note's text, comment references (5) their
+// comment, and drawn-object anchors (8) of text boxes the boxes' text;
+// picture and object anchors (1, 8) become objects.
 #pragma once
 
 #include <cstdint>
 
 #include "fields/field_stack.hpp"
 #include "rtf/body_output.hpp"
+#include "textdoc/recording.hpp"
 #include "textdoc/text_sink.hpp"
+#include "comments.hpp"
 #include "fkp.hpp"
 #include "notes.hpp"
 #include "piece_table.hpp"
 #include "sprm.hpp"
+#include "stories.hpp"
+#include "text_boxes.hpp"
 
 namespace qrv::import::doc {
 
@@ -24,15 +31,21 @@ struct DocContent {
     const FormatRuns &chars;
     const FormatRuns &paragraphs;
     const Notes &notes;
+    const Comments &comments;
+    const TextBoxes &text_boxes;
     bool lists = false;  // the document defines lists paragraphs may name
 };
 
 class BodyReader {
 public:
-    BodyReader(const DocContent &content, textdoc::TextSink &sink, bool in_note = false);
+    // A story aside follows no reference: notes, comments and text boxes
+    // do not nest.
+    BodyReader(const DocContent &content, textdoc::TextSink &sink, bool aside = false);
 
     // Sends characters [from, to) and closes what is still open.
     void read(uint32_t from, uint32_t to);
+    // A header or footer: page-number fields show no result.
+    void read_as_running_text() { fields_.hide_page_numbers(); }
 
 private:
     void character(uint32_t cp);
@@ -41,6 +54,9 @@ private:
     void mark(char16_t c);
     void field_mark(char16_t c);
     void note_reference(uint32_t cp);
+    void comment_reference(uint32_t cp);
+    // Writes the text boxes anchored at cp; false when none has text.
+    bool text_boxes(uint32_t cp);
     void take_paragraph(uint32_t cp, uint32_t to);
     void take_run(uint32_t cp);
     void flush();
@@ -48,7 +64,7 @@ private:
 
     const DocContent &content_;
     rtf::BodyOutput out_;
-    bool in_note_;
+    bool aside_;
     fields::FieldStack fields_;
     rtf::GroupState state_;
     ParaProps para_;
@@ -60,5 +76,8 @@ private:
     std::string pending_;  // text of the run in hand not yet sent
     char16_t high_surrogate_ = 0;
 };
+
+// A story aside, read on its own.
+textdoc::Recording read_aside(const DocContent &content, StoryRange story);
 
 }  // namespace qrv::import::doc

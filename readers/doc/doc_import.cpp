@@ -2,7 +2,9 @@
 // file and its table stream.  The header says where everything is; the
 // style sheet becomes the text document's styles, and the main text, read
 // through the piece table with its formatting pages, becomes the body with
-// its notes.  Encrypted documents and those of Word 6 and 95 are refused.
+// its notes, comments and text boxes; the first section's headers and
+// footers follow it.  Encrypted documents and those of Word 6 and 95 are
+// refused.
 #include "cfb/compound_file.hpp"
 #include "core/error.hpp"
 #include "core/import_job.hpp"
@@ -10,6 +12,7 @@
 #include "writer/document_writer.hpp"
 #include "body_reader.hpp"
 #include "doc_properties.hpp"
+#include "headers.hpp"
 #include "lists.hpp"
 #include "style_sheet.hpp"
 
@@ -37,6 +40,14 @@ uint32_t text_length(const Fib &fib) {
     return static_cast<uint32_t>(std::min<uint64_t>(length, 0xFFFFFFFFu));
 }
 
+// Text boxes whose anchor was not found come after the main text.
+void write_unanchored(const DocContent &content, textdoc::TextSink &sink) {
+    for (const StoryRange &box : content.text_boxes.unanchored()) {
+        const textdoc::Recording text = read_aside(content, box);
+        if (text.has_text()) sink.frame(text);
+    }
+}
+
 }  // namespace
 }  // namespace qrv::import::doc
 
@@ -56,6 +67,8 @@ CHHandle import_doc(ImportJob &job) {
     const FormatRuns chars(stream, table, fib.table(Table::CharPages), PageKind::Characters, diagnostics);
     const FormatRuns paragraphs(stream, table, fib.table(Table::ParaPages), PageKind::Paragraphs, diagnostics);
     const Notes notes(table, fib);
+    const Comments comments(table, fib, diagnostics);
+    const TextBoxes text_boxes(table, fib, text, diagnostics);
 
     textdoc::TextDocument doc;
     read_style_sheet(table, fib.table(Table::StyleSheet), doc, diagnostics);
@@ -66,8 +79,10 @@ CHHandle import_doc(ImportJob &job) {
     DocumentWriter out(job.limits);
     textdoc::ItemWriter writer(out, doc, diagnostics);
     writer.begin();
-    const DocContent content{text, chars, paragraphs, notes, lists};
+    const DocContent content{text, chars, paragraphs, notes, comments, text_boxes, lists};
     BodyReader(content, writer).read(0, fib.story_length[static_cast<size_t>(Story::Main)]);
+    write_unanchored(content, writer);
+    write_running_texts(content, table, fib, writer, diagnostics);
     writer.finish();
     return out.release();
 }

@@ -1,8 +1,7 @@
 #include "notes.hpp"
 
-#include <algorithm>
-
 #include "cfb/little_endian.hpp"
+#include "stories.hpp"
 
 namespace qrv::import::doc {
 namespace {
@@ -12,27 +11,21 @@ constexpr size_t kReferenceData = 2;
 }  // namespace
 
 Notes::Notes(std::span<const uint8_t> table, const Fib &fib) {
-    read(table, fib.table(Table::FootnoteRefs), fib.table(Table::FootnoteTexts), fib.story_start(Story::Footnotes),
-         fib.story_length[static_cast<size_t>(Story::Footnotes)], textdoc::NoteKind::Footnote);
-    read(table, fib.table(Table::EndnoteRefs), fib.table(Table::EndnoteTexts), fib.story_start(Story::Endnotes),
-         fib.story_length[static_cast<size_t>(Story::Endnotes)], textdoc::NoteKind::Endnote);
+    read(table, fib, fib.table(Table::FootnoteRefs), fib.table(Table::FootnoteTexts), Story::Footnotes,
+         textdoc::NoteKind::Footnote);
+    read(table, fib, fib.table(Table::EndnoteRefs), fib.table(Table::EndnoteTexts), Story::Endnotes,
+         textdoc::NoteKind::Endnote);
 }
 
-void Notes::read(std::span<const uint8_t> table, Span refs, Span texts, uint32_t story_start, uint32_t story_length,
+// A note whose text goes back is dropped, so that no text is read twice;
+// the others are kept.
+void Notes::read(std::span<const uint8_t> table, const Fib &fib, Span refs, Span texts, Story story,
                  textdoc::NoteKind kind) {
-    const auto ref = place_in(table, refs), text = place_in(table, texts);
-    if (ref.size() < 4 + kReferenceData || text.size() < 8) return;
-    const size_t count = std::min((ref.size() - 4) / (4 + kReferenceData), text.size() / 4 - 1);
-    // Notes' texts follow each other: one that goes back is dropped, so no
-    // text is read twice.
-    uint32_t done = 0;
-    for (size_t i = 0; i < count; ++i) {
-        const uint32_t start = std::min(le32(text.data() + i * 4), story_length);
-        const uint32_t end = std::min(le32(text.data() + (i + 1) * 4), story_length);
-        if (end <= start || start < done) continue;
-        done = end;
-        notes_[le32(ref.data() + i * 4)] = {kind, story_start + start, story_start + end};
-    }
+    const Plc references(place_in(table, refs), kReferenceData);
+    const Stories bodies = stories_of(Plc(place_in(table, texts), 0), references.size(), fib, story);
+    for (size_t i = 0; i < bodies.ranges.size(); ++i)
+        if (!bodies.ranges[i].empty())
+            notes_[references.position(i)] = {kind, bodies.ranges[i].start, bodies.ranges[i].end};
 }
 
 const NoteRange *Notes::at(uint32_t cp) const {

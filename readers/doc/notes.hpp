@@ -28,7 +28,7 @@ public:
     const NoteRange *at(uint32_t cp) const;
 
 private:
-    void read(std::span<const uint8_t> table, Span refs, Span texts, uint32_t story_start, uint32_t story_length,
+    void read(std::span<const uint8_t> table, const Fib &fib, Span refs, Span texts, Story story,
               textdoc::NoteKind kind);
 
     std::map<uint32_t, NoteRange> notes_;

@@ -179,6 +179,10 @@ void BodyOutput::comment(std::string_view author, const textdoc::Recording &body
     if (start_paragraph(state)) sink_.comment(author, body);
 }
 
+void BodyOutput::frame(const textdoc::Recording &content, const GroupState &state) {
+    if (start_paragraph(state)) sink_.frame(content);
+}
+
 void BodyOutput::object(const textdoc::ObjectRef &object, const GroupState &state) {
     if (start_paragraph(state)) sink_.object(object);
 }

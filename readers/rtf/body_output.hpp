@@ -28,6 +28,8 @@ public:
     void end_row(size_t level, const GroupState &state, const RowDefinition &row);
     void note(textdoc::NoteKind kind, const textdoc::Recording &body, const GroupState &state);
     void comment(std::string_view author, const textdoc::Recording &body, const GroupState &state);
+    // A text box anchored in the paragraph: its paragraphs follow it.
+    void frame(const textdoc::Recording &content, const GroupState &state);
     // A header or footer: beside the flow, the paragraph in hand goes on.
     void running(model::RunningKind kind, model::RunningPages pages, const textdoc::Recording &body) {
         sink_.running(kind, pages, body);

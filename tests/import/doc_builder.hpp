@@ -1,9 +1,12 @@
 // Word 97-2003 documents built in memory for tests: a main text given as
 // pieces (8-bit or UTF-16), character runs and paragraph properties as
-// property-change lists, styles, footnotes and the header's flags.  The
-// builder lays out the header, the text, one character page and one
-// paragraph page in the WordDocument stream, and the style sheet, the
-// page tables, the piece table and the note tables in the table stream.
+// property-change lists, styles, footnotes, headers and footers, comments,
+// text boxes and the header's flags.  The builder lays out the header, the
+// text (the main text, then the footnotes', headers', comments' and text
+// boxes' stories, these in one UTF-16 piece), one character page and one
+// paragraph page in the WordDocument stream, and the style sheet, the page
+// tables, the piece table and the tables of the stories in the table
+// stream.
 #pragma once
 
 #include <algorithm>
@@ -48,6 +51,18 @@ struct Footnote {
     std::u16string text;     // ending with a paragraph mark
 };
 
+struct DocComment {
+    uint32_t reference = 0;  // position of its reference mark in the main text
+    std::u16string author, initials;
+    std::u16string text;  // ending with a paragraph mark
+};
+
+struct TextBox {
+    uint32_t anchor = 0;  // position of its drawn-object mark in the main text
+    std::u16string text;  // ending with a paragraph mark
+    bool shape_listed = true;  // the shapes' table holds its anchor
+};
+
 class DocBuilder {
 public:
     static constexpr const char *kFileName = "test.doc";
@@ -57,6 +72,12 @@ public:
     std::vector<ParaProps> paragraphs;  // one a paragraph mark of the main text, in order
     std::vector<DocStyle> styles;
     std::vector<Footnote> footnotes;
+    // The header story's stories in order: six separators, then six a
+    // section (even header, header, even footer, footer, first header, first
+    // footer), each with its guard mark.
+    std::vector<std::u16string> headers;
+    std::vector<DocComment> comments;
+    std::vector<TextBox> text_boxes;
     std::string summary;  // the summary information stream, when not empty
     // The list tables as stored: the definitions, their levels (which follow
     // them), the overrides.
@@ -91,12 +112,38 @@ private:
                 chars.push_back({c, static_cast<uint32_t>(stream.size()), p.compressed ? 1u : 2u});
                 stream += p.compressed ? u8(c) : u16(c);
             }
-        for (const Footnote &f : footnotes)
-            for (char16_t c : f.text) {
+        for (const std::u16string &story : stories_aside())
+            for (char16_t c : story) {
                 chars.push_back({c, static_cast<uint32_t>(stream.size()), 2});
                 stream += u16(c);
             }
         return chars;
+    }
+
+    // The header story ends with one more paragraph mark after its stories.
+    std::u16string header_story() const {
+        std::u16string all;
+        for (const auto &h : headers) all += h;
+        return headers.empty() ? all : all + u"\r";
+    }
+
+    // The text box story ends with a spare story.
+    std::u16string text_box_story() const {
+        std::u16string all;
+        for (const TextBox &t : text_boxes) all += t.text;
+        return text_boxes.empty() ? all : all + u"\r";
+    }
+
+    template <typename Story>
+    static std::u16string joined(const std::vector<Story> &stories) {
+        std::u16string all;
+        for (const Story &s : stories) all += s.text;
+        return all;
+    }
+
+    // The stories after the main text, in their order.
+    std::vector<std::u16string> stories_aside() const {
+        return {joined(footnotes), header_story(), joined(comments), text_box_story()};
     }
 
     std::string piece_table() const {
@@ -108,12 +155,12 @@ private:
             cp += static_cast<uint32_t>(p.text.size());
             fc += static_cast<uint32_t>(p.text.size() * (p.compressed ? 1 : 2));
         }
-        uint32_t notes = 0;
-        for (const Footnote &f : footnotes) notes += static_cast<uint32_t>(f.text.size());
-        if (notes) {  // the footnote story, one UTF-16 piece
+        uint32_t aside = 0;
+        for (const std::u16string &story : stories_aside()) aside += static_cast<uint32_t>(story.size());
+        if (aside) {  // the stories after the main text, one UTF-16 piece
             cps += u32(cp);
             descriptors += u16(0) + u32(fc) + u16(0);
-            cp += notes;
+            cp += aside;
         }
         const std::string plc = cps + u32(cp) + descriptors;
         return u8(2) + u32(static_cast<uint32_t>(plc.size())) + plc;
@@ -206,6 +253,73 @@ private:
         table += texts + u32(cp) + u32(cp + 1);
     }
 
+    // Adds a table to the table stream and says where it lies.
+    static void add_table(std::vector<std::pair<uint32_t, uint32_t>> &pairs, std::string &table, size_t index,
+                          const std::string &bytes) {
+        pairs[index] = {static_cast<uint32_t>(table.size()), static_cast<uint32_t>(bytes.size())};
+        table += bytes;
+    }
+
+    // Positions bounding stories: each one's start, then the end of all.
+    template <typename Story>
+    static std::string bounds(const std::vector<Story> &stories, uint32_t (*length)(const Story &)) {
+        std::string out;
+        uint32_t cp = 0;
+        for (const Story &s : stories) {
+            out += u32(cp);
+            cp += length(s);
+        }
+        return out + u32(cp);
+    }
+
+    template <typename Story>
+    static uint32_t text_length(const Story &s) {
+        return static_cast<uint32_t>(s.text.size());
+    }
+
+    static uint32_t string_length(const std::u16string &s) { return static_cast<uint32_t>(s.size()); }
+
+    // The header story's bounds end one before its length; the last
+    // position means nothing.
+    std::string header_table() const { return bounds(headers, string_length) + u32(0xFFFFFF); }
+
+    static std::string initials(const std::u16string &s) {
+        std::string out = u16(static_cast<uint32_t>(s.size()));
+        for (char16_t c : s) out += u16(c);
+        return out + std::string(20 - out.size(), '\0');
+    }
+
+    void comment_tables(std::vector<std::pair<uint32_t, uint32_t>> &pairs, std::string &table) const {
+        std::string refs, records, authors;
+        for (size_t i = 0; i < comments.size(); ++i) {
+            refs += u32(comments[i].reference);
+            records += initials(comments[i].initials) + u16(static_cast<uint32_t>(i)) + u16(0) + u16(0) + u32(0);
+            authors += u16(static_cast<uint32_t>(comments[i].author.size()));
+            for (char16_t c : comments[i].author) authors += u16(c);
+        }
+        const auto place = [&](size_t index, const std::string &bytes) { add_table(pairs, table, index, bytes); };
+        place(4, refs + u32(0x7FFFFFFF) + records);
+        place(5, bounds(comments, text_length<DocComment>) + u32(0x7FFFFFFF));
+        place(36, authors);
+    }
+
+    // Each box's record names its shape; the spare story's is reusable.
+    void text_box_tables(std::vector<std::pair<uint32_t, uint32_t>> &pairs, std::string &table) const {
+        std::string boxes = bounds(text_boxes, text_length<TextBox>), records, anchors, shapes;
+        boxes += u32(static_cast<uint32_t>(text_box_story().size()));
+        for (size_t i = 0; i < text_boxes.size(); ++i) {
+            const uint32_t shape = 1025 + static_cast<uint32_t>(i);
+            records += u32(1) + u32(0) + u16(0) + u32(0) + u32(shape) + u32(0);
+            if (!text_boxes[i].shape_listed) continue;
+            anchors += u32(text_boxes[i].anchor);
+            shapes += u32(shape) + std::string(22, '\0');
+        }
+        records += u32(0) + u32(0) + u16(1) + u32(0) + u32(0) + u32(0);
+        const auto place = [&](size_t index, const std::string &bytes) { add_table(pairs, table, index, bytes); };
+        place(56, boxes + records);
+        place(40, anchors + u32(0x7FFFFFFF) + shapes);
+    }
+
     std::pair<std::string, std::string> lay_out() const {
         std::string stream(kHeader, '\0');
         const std::vector<Char> chars = main_chars(stream);
@@ -231,10 +345,7 @@ private:
 
         std::string table;
         std::vector<std::pair<uint32_t, uint32_t>> pairs(kPairs);
-        const auto place = [&](size_t index, const std::string &bytes) {
-            pairs[index] = {static_cast<uint32_t>(table.size()), static_cast<uint32_t>(bytes.size())};
-            table += bytes;
-        };
+        const auto place = [&](size_t index, const std::string &bytes) { add_table(pairs, table, index, bytes); };
         place(1, style_sheet());
         if (!chars.empty()) place(12, bte(chars, char_page)), place(13, bte(chars, para_page));
         place(33, piece_table());
@@ -249,17 +360,23 @@ private:
             pairs[2] = {refs, static_cast<uint32_t>(4 + footnotes.size() * 6 + 4)};
             pairs[3] = {texts, static_cast<uint32_t>(4 * (footnotes.size() + 2))};
         }
+        if (!headers.empty()) place(11, header_table());
+        if (!comments.empty()) comment_tables(pairs, table);
+        if (!text_boxes.empty()) text_box_tables(pairs, table);
         write_header(stream, pairs);
         return {stream, table};
     }
 
     void write_header(std::string &stream, const std::vector<std::pair<uint32_t, uint32_t>> &pairs) const {
-        uint32_t main = 0, notes = 0;
+        uint32_t main = 0;
         for (const DocPiece &p : pieces) main += static_cast<uint32_t>(p.text.size());
-        for (const Footnote &f : footnotes) notes += static_cast<uint32_t>(f.text.size());
+        const auto aside = stories_aside();
         put16(stream, 0, 0xA5EC), put16(stream, 2, version);
         put16(stream, 10, (encrypted ? 0x0100 : 0) | (table_one ? 0x0200 : 0));
-        put16(stream, 32, 14), put16(stream, 62, 22), put32(stream, 64 + 12, main), put32(stream, 64 + 16, notes);
+        put16(stream, 32, 14), put16(stream, 62, 22), put32(stream, 64 + 12, main);
+        // footnotes, headers, (macros), comments, (endnotes), text boxes
+        put32(stream, 64 + 16, string_length(aside[0])), put32(stream, 64 + 20, string_length(aside[1]));
+        put32(stream, 64 + 28, string_length(aside[2])), put32(stream, 64 + 36, string_length(aside[3]));
         put16(stream, 152, kPairs);
         for (size_t i = 0; i < pairs.size(); ++i)
             put32(stream, 154 + 8 * i, pairs[i].first), put32(stream, 158 + 8 * i, pairs[i].second);

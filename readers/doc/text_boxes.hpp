@@ -1,0 +1,37 @@
+// Text boxes of the main text: a table of where each box's text lies in
+// the text boxes' story, each with the identifier of its first shape, and
+// the table of the main text's shapes, each with its identifier at the
+// position of its anchor (a drawn-object mark).  The last text of the first
+// table is a spare, as are those marked reusable.  A box whose shape is not
+// found is written after the main text.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <span>
+#include <vector>
+
+#include "writer/diagnostics.hpp"
+#include "fib.hpp"
+#include "piece_table.hpp"
+#include "stories.hpp"
+
+namespace qrv::import::doc {
+
+class TextBoxes {
+public:
+    // Tables beyond the stream, or that go back, leave the text boxes out
+    // with a warning.
+    TextBoxes(std::span<const uint8_t> table, const Fib &fib, const DocText &text, Diagnostics &diagnostics);
+
+    // The boxes anchored at position cp.
+    std::span<const StoryRange> anchored_at(uint32_t cp) const;
+    // The boxes whose anchor is not found.
+    const std::vector<StoryRange> &unanchored() const { return unanchored_; }
+
+private:
+    std::map<uint32_t, std::vector<StoryRange>> anchored_;
+    std::vector<StoryRange> unanchored_;
+};
+
+}  // namespace qrv::import::doc
