@@ -5,7 +5,8 @@
 // and are written once for each repeat otherwise; a row repeated a
 // million times with nothing in it is one step of the row count.  A
 // covered cell's content is hidden under its merged range and is passed
-// over.
+// over.  A cell's annotation is its comment, on the first place it repeats
+// to only.
 #pragma once
 
 #include <cstdint>
