@@ -21,12 +21,18 @@ namespace {
 
 const char *const kNames[] = {"in.xlsx", "in.csv", "in.tsv", "in.qrvt", "in", "in.ods", "in.fods", "in.xlsb"};
 
-// A sound workbook with shared strings, styles, a merge and a link.
+// A sound workbook with shared strings, styles, a merge and comments.
 std::vector<qrv::test::Part> sound_parts() {
+    using qrv::test::kRelType;
     qrv::test::WorkbookSpec book({qrv::test::SheetSpec(
         "S",
         qrv::test::sheet_data("<row r=\"1\"><c r=\"A1\" t=\"s\" s=\"1\"><v>0</v></c><c r=\"B1\"><v>2.5</v></c></row>") +
-            "<mergeCells><mergeCell ref=\"A1:B2\"/></mergeCells>")});
+            "<mergeCells><mergeCell ref=\"A1:B2\"/></mergeCells>",
+        "<Relationship Id=\"rC\" Type=\"" + kRelType + "comments\" Target=\"../comments1.xml\"/>")});
+    book.extra.push_back({"xl/comments1.xml", "<comments xmlns=\"" + qrv::test::kSpreadsheetNs +
+                                                  "\"><authors><author>a</author></authors><commentList><comment "
+                                                  "ref=\"B1\" authorId=\"0\"><text><r><t>x</t></r><rPh><t>y</t>"
+                                                  "</rPh></text></comment></commentList></comments>"});
     book.shared = "<si><r><rPr><b/></rPr><t>x</t></r></si>";
     book.styles =
         "<fonts><font><b/></font></fonts><cellXfs><xf numFmtId=\"14\" fontId=\"0\"/>"
@@ -35,8 +41,8 @@ std::vector<qrv::test::Part> sound_parts() {
 }
 
 // A sound binary workbook with packed numbers, rich shared strings, a
-// custom number format, a bold cell format, a merge, a hidden row and
-// column widths.
+// custom number format, a bold cell format, a merge, a hidden row,
+// column widths and a comment.
 std::vector<qrv::test::Part> sound_binary_parts() {
     using namespace qrv::test::xlsb;
     BinaryBookSpec book({BinarySheet(
@@ -46,6 +52,12 @@ std::vector<qrv::test::Part> sound_binary_parts() {
                             merge(0, 1, 2, 3)))});
     book.shared = record(kStringItem, rich_string(u"ab", {{1, 1}}));
     book.styles = number_format(164, u"0.0%") + font() + font(true) + cell_xfs({xf(0), xf(0, 1), xf(164)});
+    book.sheets[0].rels = relationship("rC", "comments", "../comments1.bin");
+    // Comment authors (632), a comment on B1 (635), its text (637) and its end (636).
+    book.extra.push_back({"xl/comments1.bin", record(632, wide(u"a")) +
+                                                  record(635, u32(0) + u32(0) + u32(0) + u32(1) + u32(1) +
+                                                                  std::string(16, '\0')) +
+                                                  record(637, rich_string(u"x")) + record(636)});
     return binary_parts(book);
 }
 

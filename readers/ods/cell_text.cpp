@@ -120,6 +120,12 @@ void CellTextReader::append(std::string_view utf8) {
     runs_.back().utf8 += utf8;
 }
 
+std::string CellTextReader::plain() const {
+    std::string out;
+    for (const Run &run : runs_) out += run.utf8;
+    return out;
+}
+
 uint32_t CellTextReader::finish(TextStore &texts) {
     scratch_.clear();
     std::vector<size_t> ends;

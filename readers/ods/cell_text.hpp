@@ -41,6 +41,8 @@ public:
         uint32_t width_pt = 0, height_pt = 0;
     };
     const std::vector<Frame> &frames() const { return frames_; }
+    // The text without its styles, as UTF-8.
+    std::string plain() const;
     // Adds the text to the store and gives its number.
     uint32_t finish(TextStore &texts);
 

@@ -41,7 +41,7 @@ uint32_t last_within(uint64_t first, uint64_t count, uint32_t bound) {
 }  // namespace
 
 TableReader::TableReader(SpreadsheetContext context)
-    : c_(std::move(context)), cells_left_(c_.limits.max_items / 2), text_(c_.styles) {}
+    : c_(std::move(context)), cells_left_(c_.limits.max_items / 2), text_(c_.styles), annotation_(c_.styles) {}
 
 void TableReader::warn(const std::string &what) {
     if (warnings_++ < kMostWarnings) c_.diagnostics.warn(what);
@@ -50,7 +50,10 @@ void TableReader::warn(const std::string &what) {
 void TableReader::start(const XmlName &name, const XmlAttributes &a) {
     ++depth_;
     if (skip_depth_) return;
-    if (cell_depth_) return text_.start(name, a);
+    if (cell_depth_) {
+        annotation_.start(name, a);
+        return text_.start(name, a);
+    }
     const std::string_view l = name.local;
     if (name.is(Ns::Office, "spreadsheet") && depth_ == 1) return start_spreadsheet();
     if (name.ns == Ns::Table && prepared_) {
@@ -77,10 +80,9 @@ void TableReader::end(const XmlName &name) {
         return;
     }
     if (cell_depth_) {
-        if (cell_depth_ == depth)
-            end_cell();
-        else
-            text_.end(name);
+        if (cell_depth_ == depth) return end_cell();
+        annotation_.end(name);
+        text_.end(name);
         return;
     }
     if (name.ns != Ns::Table) return;
@@ -91,7 +93,9 @@ void TableReader::end(const XmlName &name) {
 }
 
 void TableReader::text(std::string_view chars) {
-    if (cell_depth_ && !skip_depth_) text_.text(chars);
+    if (!cell_depth_ || skip_depth_) return;
+    annotation_.text(chars);
+    text_.text(chars);
 }
 
 void TableReader::start_spreadsheet() {
@@ -145,6 +149,7 @@ void TableReader::start_row(const XmlAttributes &a) {
     row_height_ = c_.style_sheet.resolved(Family::kTableRow, a.get(Ns::Table, "style-name")).cell.row_height.value_or(0);
     column_ = 0;
     row_cells_.clear();
+    row_comments_.clear();
 }
 
 void TableReader::end_row() {
@@ -157,6 +162,7 @@ void TableReader::end_row() {
     const uint32_t last = last_within(first, row_repeat_, kMaxRows);
     if (row_hidden_) sheet_->hide_rows(static_cast<uint32_t>(first), last);
     sheet_->set_row_heights(static_cast<uint32_t>(first), last, row_height_);
+    write_comments(static_cast<uint32_t>(first));
     if (row_cells_.empty()) return;
     uint64_t cells = 0;
     for (const RowCell &cell : row_cells_) cells += cell.repeat;
@@ -164,6 +170,10 @@ void TableReader::end_row() {
     for (uint32_t row = static_cast<uint32_t>(first); row <= last; ++row)
         for (const RowCell &cell : row_cells_)
             for (uint32_t i = 0; i < cell.repeat; ++i) write(row, cell.column + i, cell.content);
+}
+
+void TableReader::write_comments(uint32_t row) {
+    for (const RowComment &comment : row_comments_) sheet_->comment(row, comment.column, comment.author, comment.text);
 }
 
 // Repeats make few bytes stand for many cells: past the document's item
@@ -194,6 +204,7 @@ void TableReader::start_cell(const XmlAttributes &a) {
     cell_.column_span = repeat_of(a, "number-columns-spanned");
     cell_.row_span = repeat_of(a, "number-rows-spanned");
     text_.begin(cell_.style->text);
+    annotation_.begin();
 }
 
 // The cell's own style, else its row's default, else its column's.
@@ -211,6 +222,8 @@ void TableReader::end_cell() {
     const uint64_t first = column_;
     column_ += cell_.repeat;
     if (text_.cut()) warn("table '" + table_name_ + "': a cell's text is cut at 1 MiB");
+    if (annotation_.present() && first < kMaxColumns)
+        row_comments_.push_back({static_cast<uint32_t>(first), annotation_.author(), annotation_.lines()});
     CellContent content = content_of_cell();
     const bool merged = content.column_span > 1 || content.row_span > 1;
     // An empty cell shows its fill and borders, unless it is repeated

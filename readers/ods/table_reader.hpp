@@ -5,7 +5,8 @@
 // and are written once for each repeat otherwise; a row repeated a
 // million times with nothing in it is one step of the row count.  A
 // covered cell's content is hidden under its merged range and is passed
-// over.
+// over.  A cell's annotation is its comment, on the first place it repeats
+// to only.
 #pragma once
 
 #include <cstdint>
@@ -22,6 +23,7 @@
 #include "sheet/general_numbers.hpp"
 #include "view_settings.hpp"
 #include "sheet/sheet_builder.hpp"
+#include "cell_annotation.hpp"
 #include "cell_styles.hpp"
 #include "cell_text.hpp"
 
@@ -81,6 +83,10 @@ private:
         uint32_t column, repeat;
         CellContent content;
     };
+    struct RowComment {
+        uint32_t column;
+        std::string author, text;
+    };
     struct ColumnDefault {
         uint64_t first, last;
         const CellStyle *style;
@@ -100,6 +106,7 @@ private:
     void end_row();
     void start_cell(const XmlAttributes &a);
     void end_cell();
+    void write_comments(uint32_t row);
     const CellStyle &style_of(std::string_view name, uint64_t column) const;
     CellContent content_of_cell();
     ObjectRef object_of_frame(const CellTextReader::Frame &frame);
@@ -131,10 +138,12 @@ private:
     uint32_t row_height_ = 0;  // twips, of the open row; 0: as its text needs
     uint64_t column_ = 0;  // of the next cell element
     std::vector<RowCell> row_cells_;
+    std::vector<RowComment> row_comments_;  // on the row's first repeat only
 
     uint32_t cell_depth_ = 0;  // of the open cell element; 0: none
     OpenCell cell_;
     CellTextReader text_;
+    CellAnnotation annotation_;
     FramePictures *pictures_ = nullptr;
 };
 

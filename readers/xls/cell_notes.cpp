@@ -1,5 +1,6 @@
 #include "cell_notes.hpp"
 
+#include "sheet/comment_text.hpp"
 #include "writer/utf16.hpp"
 
 #include "biff_text.hpp"
@@ -9,18 +10,6 @@ namespace {
 
 constexpr uint16_t kCommonData = 0x0015, kCommentObject = 0x0019;
 constexpr uint16_t kContinuedNote = 0xFFFF;
-constexpr size_t kMostCommentChars = 32767;
-
-// Line ends as one '\n' each.
-std::string lines_of(const std::u16string &text) {
-    std::u16string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') continue;
-        out += text[i] == u'\r' ? u'\n' : text[i];
-    }
-    return utf8_of(out);
-}
 
 }  // namespace
 
@@ -67,7 +56,7 @@ void CellNotes::old_note(Cursor &in) {
 }
 
 void CellNotes::finish(SheetBuilder &sheet) const {
-    for (const Note &n : notes_) sheet.comment(n.row, n.column, utf8_of(n.author), lines_of(n.text));
+    for (const Note &n : notes_) sheet.comment(n.row, n.column, utf8_of(n.author), comment_lines(n.text));
 }
 
 }  // namespace qrv::import::xls

@@ -12,6 +12,8 @@ inline constexpr uint16_t kRowHeader = 0, kCellBlank = 1, kCellRk = 2, kCellErro
 // Worksheet layout.
 inline constexpr uint16_t kColumnInfo = 60, kBeginSheetView = 137, kPane = 151, kMergeCell = 176,
                           kSheetFormatInfo = 485, kHyperlink = 494;
+// Comments.
+inline constexpr uint16_t kCommentAuthor = 632, kBeginComment = 635, kEndComment = 636, kCommentText = 637;
 // Workbook.
 inline constexpr uint16_t kWorkbookProperties = 153, kBundleSheet = 156;
 // Shared strings.

@@ -8,6 +8,7 @@
 #include "xls/rk_number.hpp"
 #include "xlsx/cell_ref.hpp"
 #include "writer/utf16.hpp"
+#include "cell_range.hpp"
 #include "record_stream.hpp"
 #include "record_types.hpp"
 #include "wide_string.hpp"
@@ -157,20 +158,8 @@ private:
         }
     }
 
-    // A range: first and last row, first and last column.
-    struct BinaryRange {
-        uint32_t top, bottom, left, right;
-        bool sound() const {
-            return top <= bottom && left <= right && bottom < xlsx::kMaxRows && right < xlsx::kMaxColumns;
-        }
-    };
-    static BinaryRange range(Cursor &in) {
-        BinaryRange r{};
-        r.top = in.u32(), r.bottom = in.u32(), r.left = in.u32(), r.right = in.u32();
-        return r;
-    }
     void merge(Cursor &in) {
-        const BinaryRange r = range(in);
+        const BinaryRange r = BinaryRange::read(in);
         if (r.sound())
             sheet_.merge(r.top, r.left, r.bottom, r.right);
         else
@@ -198,7 +187,7 @@ private:
 
     // The range, the relationship of its target and a place in the workbook.
     void hyperlink(Cursor &in) {
-        const BinaryRange r = range(in);
+        const BinaryRange r = BinaryRange::read(in);
         const std::string id = utf8_of(nullable_wide_string(in));
         const std::string location = wide_string_utf8(in);
         if (!r.sound()) return;

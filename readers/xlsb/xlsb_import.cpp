@@ -4,6 +4,7 @@
 // cells go through the same looks and sheet builder as XLSX's.
 #include "core/import_job.hpp"
 #include "xlsx/workbook_setup.hpp"
+#include "comments.hpp"
 #include "shared_strings.hpp"
 #include "styles.hpp"
 #include "workbook.hpp"
@@ -25,6 +26,7 @@ CHHandle import_xlsb(ImportJob &job) {
     BinaryBook context{package, styles.looks, shared, texts, rich};
     return setup.write_sheets(texts, general, [&context](const std::string &part, SheetBuilder &sheet) {
         read_worksheet(context, part, sheet);
+        read_sheet_comments(context.package, part, sheet);
     });
 }
 

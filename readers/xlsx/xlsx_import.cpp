@@ -1,6 +1,7 @@
 // XLSX (and .xlsm): the workbook's sheets in order, each a spreadsheet
 // section, with the document properties and number formats ahead of them.
 #include "core/import_job.hpp"
+#include "comments.hpp"
 #include "shared_strings.hpp"
 #include "styles.hpp"
 #include "workbook.hpp"
@@ -23,6 +24,7 @@ CHHandle import_xlsx(ImportJob &job) {
     return setup.write_sheets(texts, general,
                               [&context](const std::string &part, SheetBuilder &sheet) {
                                   read_worksheet(context, part, sheet);
+                                  read_sheet_comments(context.package, part, sheet);
                               });
 }
 

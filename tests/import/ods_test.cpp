@@ -185,7 +185,7 @@ OdsFeature dates_1904() {
 }
 
 OdsFeature content_kept_out() {
-    return {"annotations and drawings kept out of the cell text",
+    return {"annotations (a comment) and drawings kept out of the cell text",
             one_table(ods_row(ods_cell("office:value-type=\"string\"",
                                        "<office:annotation><dc:creator>Ann</dc:creator><text:p>note</text:p>"
                                        "</office:annotation><text:p>shown</text:p>") +
@@ -193,7 +193,7 @@ OdsFeature content_kept_out() {
                                        "<draw:frame><draw:image><text:p>caption</text:p></draw:image>"
                                        "</draw:frame>") +
                               ods_float(1))),
-            {"r1: shown| | =1|\n"}};
+            {"r1: shown~1| | =1|\n", "comment S!A1 [Ann] note\n"}};
 }
 
 OdsFeature links_and_values_from_text() {

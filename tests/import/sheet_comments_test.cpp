@@ -4,10 +4,31 @@
 
 #include "biff_builder.hpp"
 #include "imported_document.hpp"
+#include "ods_builder.hpp"
 #include "sheet_log.hpp"
+#include "workbook_builder.hpp"
+#include "xlsb_builder.hpp"
 
 namespace qrv::test {
 namespace {
+
+// What a case of the other readers expects of the walk: pieces it shows,
+// pieces it must not, and a piece of the warnings ("" for none at all).
+struct Expected {
+    std::vector<std::string> shown;
+    std::vector<std::string> absent = {};
+    std::string warning = "";
+};
+
+void expect_walk(const SheetImport &walk, const Expected &e) {
+    ASSERT_EQ(walk.rc, 0u) << walk.message;
+    if (e.warning.empty())
+        EXPECT_EQ(walk.message, "");
+    else
+        EXPECT_NE(walk.message.find(e.warning), std::string::npos) << walk.message;
+    for (const auto &piece : e.shown) EXPECT_NE(walk.page.find(piece), std::string::npos) << piece << "\n" << walk.page;
+    for (const auto &piece : e.absent) EXPECT_EQ(walk.page.find(piece), std::string::npos) << piece << "\n" << walk.page;
+}
 
 namespace xls {
 using namespace biff;
@@ -95,6 +116,173 @@ TEST(SheetComments, OutputsListThemByCell) {
 }
 
 }  // namespace xls
+
+namespace xlsx {
+
+// A workbook of one sheet, "S", holding the rows, whose comments part is
+// xl/comments1.xml (none when comments is empty).
+std::string book(const std::string &rows, const std::string &comments, const std::string &sheet_name = "S") {
+    WorkbookSpec spec({SheetSpec(sheet_name, sheet_data(rows),
+                                 "<Relationship Id=\"rC\" Type=\"" + kRelType +
+                                     "comments\" Target=\"../comments1.xml\"/>")});
+    if (!comments.empty()) spec.extra.push_back({"xl/comments1.xml", comments});
+    return workbook_of(spec);
+}
+std::string comments(const std::string &authors, const std::string &list) {
+    return "<comments xmlns=\"" + kSpreadsheetNs + "\"><authors>" + authors + "</authors><commentList>" + list +
+           "</commentList></comments>";
+}
+std::string comment(const std::string &ref, const std::string &author, const std::string &text) {
+    return "<comment ref=\"" + ref + "\" authorId=\"" + author + "\"><text>" + text + "</text></comment>";
+}
+const std::string kNumberB1 = "<row r=\"1\"><c r=\"B1\"><v>5</v></c></row>";
+const std::string kTwoAuthors = "<author>Ann</author><author>Bob</author>";
+
+TEST(SheetComments, XlsxKeepsEachCellsComment) {
+    const struct {
+        const char *name;
+        std::string file;
+        Expected expected;
+    } cases[] = {
+        {"on a number and on an empty cell, runs joined, lines kept apart",
+         book(kNumberB1, comments(kTwoAuthors, comment("B1", "0",
+                                                       "<r><rPr><b/></rPr><t>Ann:</t></r>"
+                                                       "<r><t xml:space=\"preserve\">\nCheck this</t></r>") +
+                                                   comment("A3", "1", "<t>Empty</t>"))),
+         {{"r1: | =5~1|", "r3: ~2|", "comment S!B1 [Ann] Ann: Check this\n", "comment S!A3 [Bob] Empty\n"}}},
+        {"phonetic runs are not the text; escapes are resolved",
+         book(kNumberB1, comments(kTwoAuthors, comment("B1", "1", "<t>K_x0041_</t><rPh sb=\"0\" eb=\"1\"><t>x</t></rPh>"))),
+         {{"comment S!B1 [Bob] KA\n"}}},
+        {"a sheet name that needs quotes",
+         book("", comments(kTwoAuthors, comment("$C$2", "0", "<t>x</t>")), "My sheet"),
+         {{"comment 'My sheet'!C2 [Ann] x\n"}}},
+        {"a ref that is no cell costs that comment",
+         book(kNumberB1, comments(kTwoAuthors, comment("B", "0", "<t>lost</t>") + comment("B1", "0", "<t>kept</t>"))),
+         {{"r1: | =5~1|", "comment S!B1 [Ann] kept\n"}, {"lost"}, "is no cell"}},
+        {"an author out of range keeps the text",
+         book(kNumberB1, comments(kTwoAuthors, comment("B1", "7", "<t>orphan</t>"))),
+         {{"r1: | =5~1|", "comment S!B1 [] orphan\n"}, {}, "names author 7 of 2"}},
+        {"a missing comments part costs nothing else", book(kNumberB1, ""), {{"r1: | =5|"}, {"comment "}}},
+        {"a broken comments part keeps what came before it",
+         book(kNumberB1, comments(kTwoAuthors, comment("B1", "0", "<t>first</t>")).substr(0, 200)),
+         {{"r1: | =5|"}, {}, "comments"}},
+        {"a part of another kind is refused",
+         book(kNumberB1, "<sst xmlns=\"" + kSpreadsheetNs + "\"/>"),
+         {{"r1: | =5|"}, {"comment "}, "comments"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        expect_walk(import_and_walk(c.file, "book.xlsx"), c.expected);
+    }
+}
+
+}  // namespace xlsx
+
+namespace ods {
+
+std::string annotation(const std::string &author, const std::string &paragraphs) {
+    return "<office:annotation>" + (author.empty() ? "" : "<dc:creator>" + author + "</dc:creator>") +
+           "<dc:date>2024-01-02T03:04:05</dc:date>" + paragraphs + "</office:annotation>";
+}
+std::string table(const std::string &rows) { return ods_table("S", rows); }
+const std::string kNote = annotation("Ann", "<text:p>first</text:p><text:p>a<text:s text:c=\"2\"/>b</text:p>");
+
+TEST(SheetComments, OdsKeepsEachCellsComment) {
+    const struct {
+        const char *name;
+        std::string tables;
+        Expected expected;
+    } cases[] = {
+        {"on a number: the annotation is not the cell's text",
+         table(ods_row(ods_cell("office:value-type=\"float\" office:value=\"5\"", kNote + "<text:p>5</text:p>"))),
+         {{"r1: =5~1|", "comment S!A1 [Ann] first a  b\n"}}},
+        {"on a text cell, the annotation after its text",
+         table(ods_row(ods_cell("", "") + ods_cell("office:value-type=\"string\"", "<text:p>hi</text:p>" + kNote))),
+         {{"r1: | hi~1|", "comment S!B1 [Ann] first a  b\n"}, {"hifirst"}}},
+        {"on an empty cell, no author",
+         table(ods_row(ods_cell("", annotation("", "<text:p>alone</text:p>")))),
+         {{"r1: ~1|", "comment S!A1 [] alone\n"}}},
+        {"repeated cells and rows carry it on the first only",
+         table(ods_row(ods_cell("table:number-columns-repeated=\"3\" office:value-type=\"string\"",
+                                "<text:p>x</text:p>" + kNote),
+                       " table:number-rows-repeated=\"2\"")),
+         {{"r1: x~1| x| x|", "r2: x| x| x|", "comment S!A1 [Ann]"}, {"comment S!B1", "comment S!A2", "~2"}}},
+        {"a second annotation in a cell is passed over",
+         table(ods_row(ods_cell("", kNote + annotation("Bob", "<text:p>two</text:p>")))),
+         {{"r1: ~1|", "comment S!A1 [Ann]"}, {"[Bob]", "two"}}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        expect_walk(import_and_walk(ods_of(OdsSpec(c.tables)), "book.ods"), c.expected);
+        SCOPED_TRACE("flat");
+        expect_walk(import_and_walk(fods_of(OdsSpec(c.tables)), "book.fods"), c.expected);
+    }
+}
+
+}  // namespace ods
+
+namespace binary {
+using namespace test::xlsb;
+
+constexpr uint16_t kBeginComments = 628, kEndComments = 629, kBeginAuthors = 630, kEndAuthors = 631, kAuthor = 632,
+                   kBeginList = 633, kEndList = 634, kBeginComment = 635, kEndComment = 636, kCommentText = 637;
+
+// A comment by author number author over the rows and columns given, its
+// text a rich string.
+std::string comment(uint32_t author, uint32_t row, uint32_t column, std::u16string_view text) {
+    return record(kBeginComment, u32(author) + u32(row) + u32(row) + u32(column) + u32(column) + std::string(16, '\0')) +
+           record(kCommentText, rich_string(text)) + record(kEndComment);
+}
+std::string comments(const std::vector<std::string> &authors, const std::string &list) {
+    std::string out = record(kBeginComments) + record(kBeginAuthors);
+    for (const auto &a : authors) out += record(kAuthor, wide(a));
+    return out + record(kEndAuthors) + record(kBeginList) + list + record(kEndList) + record(kEndComments);
+}
+// A workbook of one sheet, "S", with a number at B1 and the comments part.
+std::string book(const std::string &part) {
+    BinaryBookSpec spec = one_sheet(row(0) + real(1, 5));
+    spec.sheets[0].rels = relationship("rC", "comments", "../comments1.bin");
+    if (!part.empty()) spec.extra.push_back({"xl/comments1.bin", part});
+    return binary_workbook(spec);
+}
+
+TEST(SheetComments, XlsbKeepsEachCellsComment) {
+    const std::string two = comment(0, 0, 1, u"Check\r\nthis") + comment(1, 2, 0, u"Empty");
+    const struct {
+        const char *name;
+        std::string part;
+        Expected expected;
+    } cases[] = {
+        {"on a number and on an empty cell, lines kept apart",
+         comments({"Ann", "Bob"}, two),
+         {{"r1: | =5~1|", "r3: ~2|", "comment S!B1 [Ann] Check this\n", "comment S!A3 [Bob] Empty\n"}}},
+        {"an author out of range keeps the text",
+         comments({"Ann"}, comment(3, 0, 1, u"orphan")),
+         {{"r1: | =5~1|", "comment S!B1 [] orphan\n"}, {}, "names author 3 of 1"}},
+        {"a range of cells costs that comment",
+         comments({"Ann"},
+                  record(kBeginComment, u32(0) + u32(0) + u32(1) + u32(0) + u32(0) + std::string(16, '\0')) +
+                      record(kCommentText, rich_string(u"lost")) + record(kEndComment) + comment(0, 0, 1, u"kept")),
+         {{"comment S!B1 [Ann] kept\n"}, {"lost"}, "no single cell"}},
+        {"a cell past the sheet costs that comment",
+         comments({"Ann"}, comment(0, 1u << 20, 0, u"lost")),
+         {{"r1: | =5|"}, {"lost"}, "no single cell"}},
+        {"a short comment record is passed over",
+         comments({"Ann"}, record(kBeginComment, u32(0)) + record(kCommentText, rich_string(u"x")) +
+                               record(kEndComment) + comment(0, 0, 1, u"kept")),
+         {{"comment S!B1 [Ann] kept\n"}, {"[Ann] x"}, "shorter than its contents"}},
+        {"a part cut short keeps what came before",
+         comments({"Ann", "Bob"}, two).substr(0, comments({"Ann", "Bob"}, two).size() - 20),
+         {{"comment S!B1 [Ann] Check this\n"}, {"Empty"}, "comments1.bin"}},
+        {"a missing part costs nothing else", "", {{"r1: | =5|"}, {"comment "}}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        expect_walk(import_and_walk(book(c.part), "book.xlsb"), c.expected);
+    }
+}
+
+}  // namespace binary
 
 }  // namespace
 }  // namespace qrv::test
