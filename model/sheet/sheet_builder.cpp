@@ -187,7 +187,13 @@ void SheetBuilder::object(uint32_t row, uint32_t column, ObjectRef object) {
     objects_.push_back({row, column, std::move(object)});
 }
 
+// Excel starts a comment's text with its author's name and a colon, in
+// bold: the name is given once, as the author.
 void SheetBuilder::comment(uint32_t row, uint32_t column, std::string_view author, std::string_view text) {
+    if (!author.empty() && text.starts_with(author) && text.substr(author.size()).starts_with(':')) {
+        text.remove_prefix(author.size() + 1);
+        text.remove_prefix(std::min(text.find_first_not_of(" \t\n"), text.size()));
+    }
     if (!author.empty() || !text.empty()) comments_.push_back({row, column, std::string(author), std::string(text)});
 }
 

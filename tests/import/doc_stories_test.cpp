@@ -86,15 +86,15 @@ TEST(DocComments, EachCommentAtItsReference) {
         {"by its author's name",
          u"Revenue rose.\x05\r",
          {{13, u"Ann", u"A", u"\x05 Check this figure.\r"}},
-         {"<li><b>Ann:</b> Check this figure.</li>"}},
+         {"<b>Ann:</b> Check this figure.</li>"}},
         {"by the initials where the name is missing",
          u"Revenue rose.\x05\r",
          {{13, u"", u"JD", u"\x05 Why?\r"}},
-         {"<li><b>JD:</b> Why?</li>"}},
+         {"<b>JD:</b> Why?</li>"}},
         {"two comments, each its own",
          u"one\x05 two\x05\r",
          {{3, u"Ann", u"A", u"\x05 first\r"}, {8, u"Bob", u"B", u"\x05 second\r"}},
-         {"<li><b>Ann:</b> first</li>", "<li><b>Bob:</b> second</li>"}},
+         {"<b>Ann:</b> first</li>", "<b>Bob:</b> second</li>"}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

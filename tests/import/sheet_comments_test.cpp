@@ -144,12 +144,12 @@ TEST(SheetComments, XlsxKeepsEachCellsComment) {
         std::string file;
         Expected expected;
     } cases[] = {
-        {"on a number and on an empty cell, runs joined, lines kept apart",
+        {"on a number and on an empty cell, runs joined, the author's name given once",
          book(kNumberB1, comments(kTwoAuthors, comment("B1", "0",
                                                        "<r><rPr><b/></rPr><t>Ann:</t></r>"
                                                        "<r><t xml:space=\"preserve\">\nCheck this</t></r>") +
                                                    comment("A3", "1", "<t>Empty</t>"))),
-         {{"r1: | =5~1|", "r3: ~2|", "comment S!B1 [Ann] Ann: Check this\n", "comment S!A3 [Bob] Empty\n"}}},
+         {{"r1: | =5~1|", "r3: ~2|", "comment S!B1 [Ann] Check this\n", "comment S!A3 [Bob] Empty\n"}}},
         {"phonetic runs are not the text; escapes are resolved",
          book(kNumberB1, comments(kTwoAuthors, comment("B1", "1", "<t>K_x0041_</t><rPh sb=\"0\" eb=\"1\"><t>x</t></rPh>"))),
          {{"comment S!B1 [Bob] KA\n"}}},
