@@ -15,6 +15,7 @@ using textdoc::VerticalAlign;
 
 // Changes whose size is in a 16-bit word before the operand.
 constexpr uint16_t kTableDefinition = 0xD608, kTabChanges = 0xC615;
+constexpr uint16_t kVerticalMerge = 0xD62B;
 
 size_t operand_size(uint16_t code, std::span<const uint8_t> rest) {
     switch (code >> 13) {
@@ -103,7 +104,6 @@ rtf::RowDefinition &row_of(ParaProps &p) {
 void row_change(uint16_t code, std::span<const uint8_t> operand, ParaProps &p) {
     switch (code) {
     case kTableDefinition: p.cut |= !apply_table_definition(operand, row_of(p)); break;
-    case 0xD62B: apply_vertical_merge(operand, row_of(p)); break;
     case 0x3404: row_of(p).header = value_of(operand) != 0; break;
     case 0x9407: row_of(p).height = std::abs(signed16(operand)); break;
     default: break;
@@ -192,9 +192,15 @@ void for_each_change(std::span<const uint8_t> changes,
     }
 }
 
+// Vertical merges name cells of the row's layout, wherever it stands in
+// the list, so they are laid over it after the rest.
 void apply_paragraph_changes(std::span<const uint8_t> changes, ParaProps &props) {
     for_each_change(changes,
                     [&](uint16_t code, std::span<const uint8_t> operand) { paragraph_change(code, operand, props); });
+    if (!props.row) return;
+    for_each_change(changes, [&](uint16_t code, std::span<const uint8_t> operand) {
+        if (code == kVerticalMerge) apply_vertical_merge(operand, *props.row);
+    });
 }
 
 void apply_character_changes(std::span<const uint8_t> changes, CharProps &props) {
