@@ -100,6 +100,8 @@ TEST(DocTabs, ParagraphsAndStylesSetAndClearStops) {
     const std::string style_tabs = tab_changes({}, {{1440, 0}, {4320, kCentre}});
     // The style form: positions taken away each with a tolerance.
     const std::string style_form = change(0xC615, u8(9) + u8(1) + u16(1440) + u16(0) + u8(1) + u16(6000) + u8(kBar));
+    // A size byte of 255: the change's size comes from its counts.
+    const std::string long_form = change(0xC615, u8(0xFF) + u8(1) + u16(1440) + u16(0) + u8(1) + u16(6000) + u8(kBar));
     const struct {
         const char *name;
         std::string style_changes, changes;
@@ -112,6 +114,8 @@ TEST(DocTabs, ParagraphsAndStylesSetAndClearStops) {
         {"a paragraph clears one of its style's", style_tabs, tab_changes({1440}, {{6000, kDecimal}}),
          "4320:1:0 6000:3:0 "},
         {"a style's change with tolerances", style_tabs + style_form, "", "4320:1:0 6000:4:0 "},
+        {"a style's change sized by its counts, and one after it", style_tabs + long_form + tab_changes({}, {{7000, 0}}),
+         "", "4320:1:0 6000:4:0 7000:0:0 "},
         {"a change cut short keeps the stops read",
          "", change(0xC60D, u8(7) + u8(0) + u8(3) + u16(500) + u16(900) + u8(0)), "500:0:0 900:0:0 "},
     };
