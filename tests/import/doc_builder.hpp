@@ -422,4 +422,11 @@ private:
     }
 };
 
+// A document of one piece of text.
+inline DocBuilder text_doc(std::u16string text, bool compressed = true) {
+    DocBuilder b;
+    b.pieces = {{std::move(text), compressed}};
+    return b;
+}
+
 }  // namespace qrv::test::doc

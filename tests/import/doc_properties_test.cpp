@@ -14,12 +14,6 @@
 namespace qrv::test::doc {
 namespace {
 
-DocBuilder text_doc(std::u16string text) {
-    DocBuilder b;
-    b.pieces = {{std::move(text), true}};
-    return b;
-}
-
 // A run's font, empty for the document's default.
 std::string font_of(const CUTextChangeInfo &text) {
     return text.FontInfo[0] & model::kDefaultFontBit ? "" : font_name(text);
