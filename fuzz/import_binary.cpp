@@ -31,7 +31,8 @@ std::string sound_globals() {
            record(0x00FC, u32(1) + u32(1) + text("shared"));
 }
 
-// A small document with a style, a bold run, a table and a field.
+// A small document with a style, a bold run, a font, tab stops, a table
+// with its row's layout and a field.
 const qrv::test::doc::DocBuilder &sound_doc() {
     using namespace qrv::test::doc;
     static const DocBuilder doc = [] {
@@ -39,8 +40,10 @@ const qrv::test::doc::DocBuilder &sound_doc() {
         b.pieces = {{u"Title\rA\x07\x07\x13 HYPERLINK \"u\" \x14link\x15\r", true}};
         b.styles = {{0, 1, 0x0FFF, u"Normal", "", ""}, {1, 1, 0, u"heading 1", "", change(0x0835, u8(1))}};
         const std::string cell = change(0x2416, u8(1));
-        b.paragraphs = {{1, ""}, {0, cell}, {0, cell + change(0x2417, u8(1))}, {0, ""}};
-        b.runs = {{0, 3, change(0x0836, u8(1))}};
+        const std::string row_end = cell + change(0x2417, u8(1)) + table_definition({0, 2000}, {0x0060});
+        b.paragraphs = {{1, tab_changes({720}, {{1440, 0x0A}})}, {0, cell}, {0, row_end}, {0, ""}};
+        b.runs = {{0, 3, change(0x0836, u8(1)) + change(0x4A4F, u16(1))}};
+        b.fonts = {u"Times New Roman", u"Arial"};
         return b;
     }();
     return doc;

@@ -35,6 +35,10 @@ BodyReader::BodyReader(const DocContent &content, textdoc::TextSink &sink, bool 
 
 void BodyReader::read(uint32_t from, uint32_t to) {
     to = std::min<uint32_t>(to, static_cast<uint32_t>(content_.text.chars.size()));
+    row_ends_.emplace(content_.text, content_.paragraphs, from, to);
+    if (row_ends_->cut())
+        content_.diagnostics.warn("tab stops or table cells of a paragraph are cut short; those read are kept");
+    out_.set_level_rows(&level_rows_);
     for (uint32_t cp = from; cp < to; ++cp) {
         if (!paragraph_known_) take_paragraph(cp, to);
         character(cp);
@@ -51,15 +55,24 @@ void BodyReader::take_paragraph(uint32_t cp, uint32_t to) {
     while (end < to && !ends_paragraph(chars[end])) ++end;
     paragraph_end_ = end;
     paragraph_known_ = true;
-    para_ = {};
-    const FormatRun *run = end < to ? content_.paragraphs.find(content_.text.offsets[end]) : nullptr;
-    if (run) apply_paragraph_changes(run->changes, para_);
-    const uint16_t style = para_.style.value_or(run ? run->style : 0);
+    para_ = end < to ? paragraph_at(content_.text, content_.paragraphs, end) : ParaProps{};
+    const uint16_t style = para_.style.value_or(0);
     state_.paragraph_style = style;
     state_.para = para_.format;
     state_.nesting = static_cast<int32_t>(std::min<uint32_t>(para_.table_depth(), rtf::BodyOutput::kMaxNesting));
+    take_rows(cp, static_cast<size_t>(state_.nesting));
     state_.list_override = content_.lists && para_.list && *para_.list ? *para_.list : -1;
     state_.list_level = para_.level.value_or(0);
+}
+
+void BodyReader::take_rows(uint32_t cp, size_t depth) {
+    level_rows_.resize(depth);
+    for (size_t level = 1; level <= depth; ++level) level_rows_[level - 1] = row_ends_->row(level, cp);
+}
+
+const rtf::RowDefinition &BodyReader::row_at(size_t level) const {
+    static const rtf::RowDefinition kNone;
+    return level >= 1 && level <= level_rows_.size() && level_rows_[level - 1] ? *level_rows_[level - 1] : kNone;
 }
 
 void BodyReader::take_run(uint32_t cp) {
@@ -70,6 +83,7 @@ void BodyReader::take_run(uint32_t cp) {
     run_known_ = true;
     chars_ = {};
     if (run_) apply_character_changes(run_->changes, chars_);
+    content_.fonts.name_font(chars_);
     state_.chars = chars_.format;
     state_.character_style = chars_.style && *chars_.style != 10 ? *chars_.style : -1;
 }
@@ -154,16 +168,16 @@ void BodyReader::mark(char16_t c) {
     paragraph_known_ = false;
     fields_.end_paragraph();
     const size_t depth = static_cast<size_t>(state_.nesting);
-    static const rtf::RowDefinition kRow;
+    const rtf::RowDefinition &row = row_at(depth);
     if (c == kCellMark && depth > 0) {
         if (para_.row_end)
-            out_.end_row(depth, state_, kRow);
+            out_.end_row(depth, state_, row);
         else
-            out_.end_cell(depth, state_, kRow);
+            out_.end_cell(depth, state_, row);
     } else if (depth > 1 && para_.inner_row_end) {
-        out_.end_row(depth, state_, kRow);
+        out_.end_row(depth, state_, row);
     } else if (depth > 1 && para_.inner_cell) {
-        out_.end_cell(depth, state_, kRow);
+        out_.end_cell(depth, state_, row);
     } else if (!para_.drop_cap || depth > 0) {
         out_.end_paragraph(state_);
     }

@@ -18,8 +18,10 @@
 #include "textdoc/text_sink.hpp"
 #include "comments.hpp"
 #include "fkp.hpp"
+#include "fonts.hpp"
 #include "notes.hpp"
 #include "piece_table.hpp"
+#include "row_ends.hpp"
 #include "sprm.hpp"
 #include "stories.hpp"
 #include "text_boxes.hpp"
@@ -34,6 +36,8 @@ struct DocContent {
     const Comments &comments;
     const TextBoxes &text_boxes;
     bool lists = false;  // the document defines lists paragraphs may name
+    const FontTable &fonts;
+    Diagnostics &diagnostics;
 };
 
 class BodyReader {
@@ -58,6 +62,9 @@ private:
     // Writes the text boxes anchored at cp; false when none has text.
     bool text_boxes(uint32_t cp);
     void take_paragraph(uint32_t cp, uint32_t to);
+    // The layouts of the rows the paragraph starting at cp is in, by level.
+    void take_rows(uint32_t cp, size_t depth);
+    const rtf::RowDefinition &row_at(size_t level) const;
     void take_run(uint32_t cp);
     void flush();
     bool showing() const { return fields_.showing(); }
@@ -67,6 +74,8 @@ private:
     bool aside_;
     fields::FieldStack fields_;
     rtf::GroupState state_;
+    std::optional<RowEnds> row_ends_;
+    std::vector<const rtf::RowDefinition *> level_rows_;
     ParaProps para_;
     CharProps chars_;
     const FormatRun *run_ = nullptr;

@@ -70,8 +70,9 @@ CHHandle import_doc(ImportJob &job) {
     const Comments comments(table, fib, diagnostics);
     const TextBoxes text_boxes(table, fib, text, diagnostics);
 
+    const doc::FontTable fonts(table, fib.table(Table::Fonts), diagnostics);
     textdoc::TextDocument doc;
-    read_style_sheet(table, fib.table(Table::StyleSheet), doc, diagnostics);
+    read_style_sheet(table, fib.table(Table::StyleSheet), fonts, doc, diagnostics);
     const bool lists = read_lists(table, fib, doc);
     read_properties(file, doc);
     doc.resolve(diagnostics);
@@ -79,7 +80,7 @@ CHHandle import_doc(ImportJob &job) {
     DocumentWriter out(job.limits);
     textdoc::ItemWriter writer(out, doc, diagnostics);
     writer.begin();
-    const DocContent content{text, chars, paragraphs, notes, comments, text_boxes, lists};
+    const DocContent content{text, chars, paragraphs, notes, comments, text_boxes, lists, fonts, diagnostics};
     BodyReader(content, writer).read(0, fib.story_length[static_cast<size_t>(Story::Main)]);
     write_unanchored(content, writer);
     write_running_texts(content, table, fib, writer, diagnostics);

@@ -21,6 +21,7 @@ enum class Table : uint32_t {
     Headers = 11,
     CharPages = 12,
     ParaPages = 13,
+    Fonts = 15,
     Pieces = 33,
     CommentAuthors = 36,
     MainShapes = 40,

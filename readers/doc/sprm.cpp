@@ -1,6 +1,10 @@
 #include "sprm.hpp"
 
+#include <cstdlib>
+
 #include "cfb/little_endian.hpp"
+#include "table_rows.hpp"
+#include "tabs.hpp"
 
 namespace qrv::import::doc {
 namespace {
@@ -11,6 +15,7 @@ using textdoc::VerticalAlign;
 
 // Changes whose size is in a 16-bit word before the operand.
 constexpr uint16_t kTableDefinition = 0xD608, kTabChanges = 0xC615;
+constexpr uint16_t kVerticalMerge = 0xD62B;
 
 size_t operand_size(uint16_t code, std::span<const uint8_t> rest) {
     switch (code >> 13) {
@@ -24,7 +29,10 @@ size_t operand_size(uint16_t code, std::span<const uint8_t> rest) {
     default:
         if (rest.empty()) return rest.size() + 1;
         if (code == kTableDefinition && rest.size() >= 2) return 1 + size_t{le16(rest.data())};
-        if (code == kTabChanges && rest[0] == 0xFF) return rest.size() + 1;  // too rare to size
+        if (code == kTabChanges && rest[0] == 0xFF) {
+            const size_t size = long_tab_change_size(rest);
+            return size ? size : rest.size() + 1;
+        }
         return 1 + size_t{rest[0]};
     }
 }
@@ -87,6 +95,21 @@ Underline underline_of(uint32_t value) {
     }
 }
 
+rtf::RowDefinition &row_of(ParaProps &p) {
+    if (!p.row) p.row.emplace();
+    return *p.row;
+}
+
+// Changes of the row a mark ends.
+void row_change(uint16_t code, std::span<const uint8_t> operand, ParaProps &p) {
+    switch (code) {
+    case kTableDefinition: p.cut |= !apply_table_definition(operand, row_of(p)); break;
+    case 0x3404: row_of(p).header = value_of(operand) != 0; break;
+    case 0x9407: row_of(p).height = std::abs(signed16(operand)); break;
+    default: break;
+    }
+}
+
 void paragraph_change(uint16_t code, std::span<const uint8_t> operand, ParaProps &p) {
     const uint32_t v = value_of(operand);
     auto &f = p.format;
@@ -114,7 +137,9 @@ void paragraph_change(uint16_t code, std::span<const uint8_t> operand, ParaProps
     case 0x8460: f.first_line = signed16(operand); break;
     case 0xA413: f.space_before = static_cast<int32_t>(v); break;
     case 0xA414: f.space_after = static_cast<int32_t>(v); break;
-    default: break;
+    case 0xC60D: p.cut |= !apply_tab_changes(operand, TabChange::Paragraph, f.tabs); break;
+    case kTabChanges: p.cut |= !apply_tab_changes(operand, TabChange::Style, f.tabs); break;
+    default: row_change(code, operand, p); break;
     }
 }
 
@@ -141,6 +166,8 @@ void character_change(uint16_t code, std::span<const uint8_t> operand, CharProps
         break;
     case 0x2A0C: f.highlight = colour_of_index(v).value_or(textdoc::CharFormat::kNoHighlight); break;
     case 0x4A30: c.style = static_cast<uint16_t>(v); break;
+    case 0x4A4F: c.latin_font = static_cast<uint16_t>(v); break;
+    case 0x4A51: c.other_font = static_cast<uint16_t>(v); break;
     case 0x0855: c.special = v != 0; break;
     case 0x0802: c.field_hidden = v != 0; break;
     case 0x6A09:
@@ -165,9 +192,15 @@ void for_each_change(std::span<const uint8_t> changes,
     }
 }
 
+// Vertical merges name cells of the row's layout, wherever it stands in
+// the list, so they are laid over it after the rest.
 void apply_paragraph_changes(std::span<const uint8_t> changes, ParaProps &props) {
     for_each_change(changes,
                     [&](uint16_t code, std::span<const uint8_t> operand) { paragraph_change(code, operand, props); });
+    if (!props.row) return;
+    for_each_change(changes, [&](uint16_t code, std::span<const uint8_t> operand) {
+        if (code == kVerticalMerge) apply_vertical_merge(operand, *props.row);
+    });
 }
 
 void apply_character_changes(std::span<const uint8_t> changes, CharProps &props) {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 
+#include "rtf/row_definition.hpp"
 #include "textdoc/text_formats.hpp"
 
 namespace qrv::import::doc {
@@ -29,6 +30,9 @@ struct ParaProps {
     uint32_t depth = 0;            // tables the paragraph is in, when stated
     std::optional<uint16_t> list;  // the list override's number, 0 for none
     std::optional<uint8_t> level;
+    // The layout of the row the mark ends, where the mark states it.
+    std::optional<rtf::RowDefinition> row;
+    bool cut = false;  // a tab or row change was cut short of what it counts
 
     // Tables the paragraph is in.
     uint32_t table_depth() const { return depth ? depth : in_table ? 1 : 0; }
@@ -40,6 +44,9 @@ struct CharProps {
     bool special = false;           // the characters are anchors (pictures, notes, fields)
     bool field_hidden = false;
     std::optional<char16_t> symbol;  // the character a symbol anchor shows (its font's code)
+    // Slots of the font table: the Latin font, and the one for other
+    // scripts (East Asian fonts are not kept).
+    std::optional<uint16_t> latin_font, other_font;
 };
 
 void apply_paragraph_changes(std::span<const uint8_t> changes, ParaProps &props);

@@ -10,6 +10,8 @@ namespace {
 
 constexpr uint16_t kNoStyle = 0x0FFF;
 constexpr size_t kShortestBase = 10;
+// In the header: the default Latin font's slot.
+constexpr size_t kDefaultFontAt = 12;
 constexpr uint16_t kLastHeading = 9;
 enum : uint8_t { kParagraphKind = 1, kCharacterKind = 2 };
 
@@ -63,7 +65,7 @@ bool read_entry(std::span<const uint8_t> std, size_t base_size, Entry &e) {
     return true;
 }
 
-textdoc::StyleDefinition definition_of(uint16_t index, const Entry &e) {
+textdoc::StyleDefinition definition_of(uint16_t index, const Entry &e, const FontTable &fonts, bool &cut) {
     textdoc::StyleDefinition style;
     const bool character = e.kind == kCharacterKind;
     style.kind = character ? textdoc::StyleKind::Character : textdoc::StyleKind::Paragraph;
@@ -74,10 +76,12 @@ textdoc::StyleDefinition definition_of(uint16_t index, const Entry &e) {
         style.parent = character ? character_style_key(e.base) : paragraph_style_key(e.base);
     ParaProps para;
     apply_paragraph_changes(e.para_changes, para);
+    cut |= para.cut;
     style.para = para.format;
     if (!character && e.builtin >= 1 && e.builtin <= kLastHeading) style.para.outline_level = e.builtin - 1u;
     CharProps chars;
     apply_character_changes(e.char_changes, chars);
+    fonts.name_font(chars);
     style.chars = chars.format;
     if (para.list && *para.list) {
         style.list.list = list_key(*para.list);
@@ -87,12 +91,22 @@ textdoc::StyleDefinition definition_of(uint16_t index, const Entry &e) {
     return style;
 }
 
+// The header's default font, where the font table holds it.
+void set_default_font(std::span<const uint8_t> sheet, size_t header, const FontTable &fonts,
+                      textdoc::TextDocument &doc) {
+    if (header < kDefaultFontAt + 2 || 2 + kDefaultFontAt + 2 > sheet.size()) return;
+    CharProps chars;
+    chars.latin_font = le16(sheet.data() + 2 + kDefaultFontAt);
+    fonts.name_font(chars);
+    if (chars.format.font) doc.set_defaults({}, chars.format);
+}
+
 }  // namespace
 
 std::string paragraph_style_key(uint16_t index) { return "s" + std::to_string(index); }
 std::string character_style_key(uint16_t index) { return "cs" + std::to_string(index); }
 
-void read_style_sheet(std::span<const uint8_t> table, Span place, textdoc::TextDocument &doc,
+void read_style_sheet(std::span<const uint8_t> table, Span place, const FontTable &fonts, textdoc::TextDocument &doc,
                       Diagnostics &diagnostics) {
     if (place.length == 0) return;
     if (place.offset > table.size() || place.length > table.size() - place.offset || place.length < 6) {
@@ -103,7 +117,9 @@ void read_style_sheet(std::span<const uint8_t> table, Span place, textdoc::TextD
     const size_t header = le16(sheet.data());
     const size_t count = le16(sheet.data() + 2);
     const size_t base_size = std::max<size_t>(le16(sheet.data() + 4), kShortestBase);
+    set_default_font(sheet, header, fonts, doc);
     size_t at = 2 + header;
+    bool cut = false;
     for (size_t index = 0; index < count && index < kNoStyle && at + 2 <= sheet.size(); ++index) {
         const size_t length = le16(sheet.data() + at);
         at += 2;
@@ -111,9 +127,10 @@ void read_style_sheet(std::span<const uint8_t> table, Span place, textdoc::TextD
         Entry e;
         if (length && read_entry(sheet.subspan(at, length), base_size, e) &&
             (e.kind == kParagraphKind || e.kind == kCharacterKind))
-            doc.add_style(definition_of(static_cast<uint16_t>(index), e));
+            doc.add_style(definition_of(static_cast<uint16_t>(index), e, fonts, cut));
         at += length;
     }
+    if (cut) diagnostics.warn("tab stops of a style are cut short; those read are kept");
     doc.fall_back_to_default_paragraph_style(paragraph_style_key(0));
 }
 

@@ -12,14 +12,17 @@
 #include "textdoc/text_document.hpp"
 #include "writer/diagnostics.hpp"
 #include "fib.hpp"
+#include "fonts.hpp"
 
 namespace qrv::import::doc {
 
 std::string paragraph_style_key(uint16_t index);
 std::string character_style_key(uint16_t index);
 
-// Adds the styles to doc; a style sheet that lies beyond the stream is
-// left out with a warning.
-void read_style_sheet(std::span<const uint8_t> table, Span place, textdoc::TextDocument &doc, Diagnostics &diagnostics);
+// Adds the styles to doc, and the document's default font from the
+// header; a style sheet that lies beyond the stream is left out with a
+// warning.
+void read_style_sheet(std::span<const uint8_t> table, Span place, const FontTable &fonts, textdoc::TextDocument &doc,
+                      Diagnostics &diagnostics);
 
 }  // namespace qrv::import::doc

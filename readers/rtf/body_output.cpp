@@ -28,6 +28,8 @@ textdoc::ParagraphStart paragraph_start(const GroupState &state) {
 
 const RowDefinition &BodyOutput::row_for(size_t level) const {
     static const RowDefinition kNone;
+    if (level_rows_ && level >= 1 && level <= level_rows_->size() && (*level_rows_)[level - 1])
+        return *(*level_rows_)[level - 1];
     const RowDefinition *row = level <= 1 ? outer_ : nested_;
     return row ? *row : kNone;
 }

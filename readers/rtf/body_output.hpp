@@ -48,6 +48,11 @@ public:
         nested_ = nested;
     }
 
+    // Row definitions by level (the outer table's first) for the rows
+    // opened from here on, where each is known before its cells; a null
+    // entry, or a level past them, takes set_rows's.
+    void set_level_rows(const std::vector<const RowDefinition *> *rows) { level_rows_ = rows; }
+
     // Tables nested deeper than this are read as the cell they are in.
     static constexpr size_t kMaxNesting = 32;
 
@@ -74,6 +79,7 @@ private:
 
     textdoc::TextSink &sink_;
     const RowDefinition *outer_ = nullptr, *nested_ = nullptr;
+    const std::vector<const RowDefinition *> *level_rows_ = nullptr;
     std::vector<OpenTable> tables_;
     bool paragraph_open_ = false, link_open_ = false;
     bool run_stated_ = false;

@@ -1,6 +1,6 @@
 // Word 97-2003 documents built in memory for tests: a main text given as
 // pieces (8-bit or UTF-16), character runs and paragraph properties as
-// property-change lists, styles, footnotes, headers and footers, comments,
+// property-change lists, styles, the font table, footnotes, headers and footers, comments,
 // text boxes and the header's flags.  The builder lays out the header, the
 // text (the main text, then the footnotes', headers', comments' and text
 // boxes' stories, these in one UTF-16 piece), one character page and one
@@ -24,6 +24,27 @@ using test::u8;
 
 // One property change: its code and operand.
 inline std::string change(uint16_t code, const std::string &operand) { return u16(code) + operand; }
+
+// Paragraph tab changes: positions taken away, then stops added (position
+// and a byte of alignment and leader).
+inline std::string tab_changes(const std::vector<int16_t> &removed,
+                               const std::vector<std::pair<int16_t, uint8_t>> &added) {
+    std::string operand = u8(static_cast<uint32_t>(removed.size()));
+    for (int16_t at : removed) operand += u16(static_cast<uint16_t>(at));
+    operand += u8(static_cast<uint32_t>(added.size()));
+    for (const auto &stop : added) operand += u16(static_cast<uint16_t>(stop.first));
+    for (const auto &stop : added) operand += u8(stop.second);
+    return change(0xC60D, u8(static_cast<uint32_t>(operand.size())) + operand);
+}
+
+// A row's layout: the edges (the left one first) and each cell's merge
+// flags (fewer flags than cells leave the rest plain).
+inline std::string table_definition(const std::vector<int16_t> &edges, const std::vector<uint16_t> &flags) {
+    std::string rest = u8(static_cast<uint32_t>(edges.empty() ? 0 : edges.size() - 1));
+    for (int16_t at : edges) rest += u16(static_cast<uint16_t>(at));
+    for (uint16_t f : flags) rest += u16(f) + std::string(18, '\0');
+    return change(0xD608, u16(static_cast<uint32_t>(rest.size() + 1)) + rest);
+}
 
 struct DocPiece {
     std::u16string text;
@@ -71,6 +92,8 @@ public:
     std::vector<CharRun> runs;
     std::vector<ParaProps> paragraphs;  // one a paragraph mark of the main text, in order
     std::vector<DocStyle> styles;
+    std::vector<std::u16string> fonts;  // the font table's names, by slot
+    uint16_t default_font = 0;          // the style sheet's default Latin font
     std::vector<Footnote> footnotes;
     // The header story's stories in order: six separators, then six a
     // section (even header, header, even footer, footer, first header, first
@@ -216,7 +239,8 @@ private:
     }
 
     std::string style_sheet() const {
-        std::string out = u16(18) + u16(static_cast<uint32_t>(styles.size())) + u16(10) + std::string(14, '\0');
+        std::string out = u16(18) + u16(static_cast<uint32_t>(styles.size())) + u16(10) + std::string(8, '\0') +
+                          u16(default_font) + std::string(4, '\0');
         for (const DocStyle &s : styles) {
             std::string std = u16(s.builtin) + u16(s.kind | s.base << 4) + u16(s.kind == 1 ? 2 : 1) + u16(0) + u16(0);
             std += u16(static_cast<uint32_t>(s.name.size()));
@@ -229,6 +253,20 @@ private:
             if (s.kind == 1) upx(u16(0) + s.para_changes);
             upx(s.char_changes);
             out += u16(static_cast<uint32_t>(std.size())) + std;
+        }
+        return out;
+    }
+
+    // A count, no extra data, then each font after its length: family,
+    // weight, character set, alternative name, shape and signature bytes,
+    // the name and its zero.
+    std::string font_table() const {
+        std::string out = u16(static_cast<uint32_t>(fonts.size())) + u16(0);
+        for (const std::u16string &name : fonts) {
+            std::string font = u8(0x22) + u16(400) + u8(0) + u8(0) + std::string(34, '\0');
+            for (char16_t c : name) font += u16(c);
+            font += u16(0);
+            out += u8(static_cast<uint32_t>(font.size())) + font;
         }
         return out;
     }
@@ -349,6 +387,7 @@ private:
         place(1, style_sheet());
         if (!chars.empty()) place(12, bte(chars, char_page)), place(13, bte(chars, para_page));
         place(33, piece_table());
+        if (!fonts.empty()) place(15, font_table());
         if (!lists.empty()) {
             place(73, lists);
             table += list_levels;
@@ -382,5 +421,12 @@ private:
             put32(stream, 154 + 8 * i, pairs[i].first), put32(stream, 158 + 8 * i, pairs[i].second);
     }
 };
+
+// A document of one piece of text.
+inline DocBuilder text_doc(std::u16string text, bool compressed = true) {
+    DocBuilder b;
+    b.pieces = {{std::move(text), compressed}};
+    return b;
+}
 
 }  // namespace qrv::test::doc

@@ -10,12 +10,6 @@
 namespace qrv::test::doc {
 namespace {
 
-DocBuilder text_doc(std::u16string text, bool compressed = true) {
-    DocBuilder b;
-    b.pieces = {{std::move(text), compressed}};
-    return b;
-}
-
 std::string doc_text(const DocBuilder &b) {
     Imported doc(b);
     EXPECT_EQ(doc.result(), 0u) << doc.message();

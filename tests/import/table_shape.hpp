@@ -13,18 +13,19 @@
 
 namespace qrv::test {
 
-// The shape of the first table: per row, its cells as "width/columns/rows".
+// The shape of a table (the first, or the one after `skipped` others, nested
+// ones counted in their order): per row, its cells as "width/columns/rows".
 struct Shape {
     uint16_t rows = 0, max_cells = 0;
     std::vector<std::vector<std::string>> cells;
     std::vector<uint32_t> row_flags;
 };
 
-inline Shape shape_of(Imported &doc) {
+inline Shape shape_of(Imported &doc, size_t skipped = 0) {
     Shape shape;
     uint32_t begin = CH_NO_ITEM;
     for (const auto &[id, item] : doc.items())
-        if (item.type == CH_ITEM_TABLE_BEGIN) {
+        if (item.type == CH_ITEM_TABLE_BEGIN && skipped-- == 0) {
             begin = id;
             break;
         }
