@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The generated 500-page Word document (bench_docx_import --write-docx),
-# the same book as RTF (bench/make_rtf.py) and the 1,000-slide presentation
+# the same book saved as Word 97-2003 by LibreOffice (.doc), the same book
+# as RTF (bench/make_rtf.py) and the 1,000-slide presentation
 # (bench_slides_export --write-pptx) converted to HTML by qrvex-export and by
 # LibreOffice (soffice --headless --convert-to html), each under
 # /usr/bin/time -v, best of three runs after a warm-up; prints wall time,
@@ -18,6 +19,7 @@ trap 'rm -rf "$work"' EXIT
 "$build/bin/bench_slides_export" --write-pptx "$work/talk.pptx"
 python3 bench/make_rtf.py "$work/book.rtf"
 profile="file://$work/profile"
+soffice -env:UserInstallation="$profile" --headless --convert-to doc --outdir "$work" "$work/book.docx" >/dev/null
 
 # wall seconds, CPU seconds and peak resident kilobytes of one run
 measure() {
@@ -66,6 +68,7 @@ PY
 
 ratios=()
 compare "500-page DOCX" "$work/book.docx"
+compare "500-page DOC" "$work/book.doc"
 compare "500-page RTF" "$work/book.rtf"
 compare "1,000-slide PPTX" "$work/talk.pptx"
 printf '\n'
