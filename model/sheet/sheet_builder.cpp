@@ -122,6 +122,12 @@ uint64_t SheetBuilder::rows_span(uint32_t first, uint32_t end) const {
     return sum_of(heights);
 }
 
+void SheetBuilder::expect_cells(uint32_t first_row, uint32_t last_row, uint32_t first_column, uint32_t last_column) {
+    if (first_row > last_row || first_column > last_column) return;
+    const uint64_t cells = (uint64_t{last_row} - first_row + 1) * (uint64_t{last_column} - first_column + 1);
+    cells_.reserve(static_cast<size_t>(std::min(cells, kMostExpected)));
+}
+
 void SheetBuilder::add(Cell cell) {
     if (!cells_.empty()) {
         const Cell &last = cells_.back();

@@ -18,7 +18,7 @@ inline constexpr uint16_t kFormula = 0x0006, kEof = 0x000A, kNote = 0x001C, kDat
                           kMergedCells = 0x00E5, kSst = 0x00FC, kLabelSst = 0x00FD, kHLink = 0x01B8,
                           kBlank = 0x0201, kNumber = 0x0203, kLabel = 0x0204, kBoolErr = 0x0205,
                           kString = 0x0207, kRow = 0x0208, kRk = 0x027E, kFormat = 0x041E, kBof = 0x0809, kArray = 0x0221,
-                          kSharedFormula = 0x04BC, kWindow2 = 0x023E, kPane = 0x0041, kObj = 0x005D,
+                          kSharedFormula = 0x04BC, kWindow2 = 0x023E, kPane = 0x0041, kObj = 0x005D, kDimensions = 0x0200,
                           kTxo = 0x01B6;
 // Beginnings of the older formats' streams (BIFF2, BIFF3, BIFF4), and the
 // records Excel 3 and 4 number otherwise than later versions.

@@ -10,7 +10,7 @@ inline constexpr uint16_t kRowHeader = 0, kCellBlank = 1, kCellRk = 2, kCellErro
                           kCellReal = 5, kCellString = 6, kCellSharedString = 7, kFormulaString = 8,
                           kFormulaNumber = 9, kFormulaBool = 10, kFormulaError = 11, kCellRichString = 62;
 // Worksheet layout.
-inline constexpr uint16_t kColumnInfo = 60, kBeginSheetView = 137, kPane = 151, kMergeCell = 176,
+inline constexpr uint16_t kColumnInfo = 60, kSheetDimension = 148, kBeginSheetView = 137, kPane = 151, kMergeCell = 176,
                           kSheetFormatInfo = 485, kHyperlink = 494;
 // Comments.
 inline constexpr uint16_t kCommentAuthor = 632, kBeginComment = 635, kEndComment = 636, kCommentText = 637;

@@ -38,6 +38,7 @@ public:
         case brt::kCellSharedString: shared_text(in); break;
         case brt::kColumnInfo: column(in); break;
         case brt::kMergeCell: merge(in); break;
+        case brt::kSheetDimension: dimension(in); break;
         case brt::kSheetFormatInfo: format(in); break;
         case brt::kBeginSheetView: view(in); break;
         case brt::kPane: pane(in); break;
@@ -158,6 +159,11 @@ private:
         }
     }
 
+    // The range the sheet's cells lie in: room for them is made at once.
+    void dimension(Cursor &in) {
+        const BinaryRange r = BinaryRange::read(in);
+        if (r.sound()) sheet_.expect_cells(r.top, r.bottom, r.left, r.right);
+    }
     void merge(Cursor &in) {
         const BinaryRange r = BinaryRange::read(in);
         if (r.sound())
