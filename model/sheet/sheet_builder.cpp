@@ -3,6 +3,7 @@
 #include <qrvex/items.h>
 
 #include <algorithm>
+#include <new>
 #include <iterator>
 #include <numeric>
 #include <span>
@@ -125,7 +126,11 @@ uint64_t SheetBuilder::rows_span(uint32_t first, uint32_t end) const {
 void SheetBuilder::expect_cells(uint32_t first_row, uint32_t last_row, uint32_t first_column, uint32_t last_column) {
     if (first_row > last_row || first_column > last_column) return;
     const uint64_t cells = (uint64_t{last_row} - first_row + 1) * (uint64_t{last_column} - first_column + 1);
-    cells_.reserve(static_cast<size_t>(std::min(cells, kMostExpected)));
+    try {
+        cells_.reserve(static_cast<size_t>(std::min(cells, kMostExpected)));
+    } catch (const std::bad_alloc &) {
+        // only a hint: the cells still come one by one
+    }
 }
 
 void SheetBuilder::add(Cell cell) {

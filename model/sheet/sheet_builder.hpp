@@ -76,7 +76,7 @@ public:
     // The rows and columns (first to last) the sheet says its cells lie
     // in, a hint: room for that many cells (at most kMostExpected) is made
     // at once, so the cells are not copied as they come.
-    static constexpr uint64_t kMostExpected = uint64_t{1} << 22;
+    static constexpr uint64_t kMostExpected = uint64_t{1} << 20;
     void expect_cells(uint32_t first_row, uint32_t last_row, uint32_t first_column, uint32_t last_column);
 
     void number(uint32_t row, uint32_t column, double value, const CellLook &look);
