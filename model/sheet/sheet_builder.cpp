@@ -254,9 +254,7 @@ void SheetBuilder::finish() {
     std::stable_sort(comments_.begin(), comments_.end(), by_place);
     if (!sorted_) {
         // Later cells at the same place win.
-        std::stable_sort(cells_.begin(), cells_.end(), [](const Cell &a, const Cell &b) {
-            return a.row != b.row ? a.row < b.row : a.column < b.column;
-        });
+        std::stable_sort(cells_.begin(), cells_.end(), by_place);
         auto same_place = [](const Cell &a, const Cell &b) { return a.row == b.row && a.column == b.column; };
         std::vector<Cell> kept;
         kept.reserve(cells_.size());
