@@ -239,7 +239,11 @@ void SheetBuilder::add_anchor_cells() {
     };
     for (const Anchored &a : objects_) add(a.row, a.column);
     for (const Comment &c : comments_) add(c.row, c.column);
-    cells_.insert(cells_.begin(), anchors.begin(), anchors.end());
+    qrv::GrowingArray<Cell> all;
+    all.reserve(anchors.size() + cells_.size());
+    for (const Cell &c : anchors) all.push_back(c);
+    for (const Cell &c : cells_) all.push_back(c);
+    cells_.swap(all);
     sorted_ = false;
 }
 
@@ -253,24 +257,64 @@ void SheetBuilder::finish() {
     std::stable_sort(objects_.begin(), objects_.end(), by_place);
     std::stable_sort(comments_.begin(), comments_.end(), by_place);
     if (!sorted_) {
-        // Later cells at the same place win.
         std::stable_sort(cells_.begin(), cells_.end(), by_place);
-        auto same_place = [](const Cell &a, const Cell &b) { return a.row == b.row && a.column == b.column; };
-        std::vector<Cell> kept;
-        kept.reserve(cells_.size());
-        for (size_t i = 0; i < cells_.size(); ++i)
-            if (i + 1 == cells_.size() || !same_place(cells_[i], cells_[i + 1])) kept.push_back(cells_[i]);
-        cells_.swap(kept);
+        drop_repeated_places();
     }
     if (!zeros_shown_) hide_zeros();
     if (looks_.overflowed())
         diagnostics_.warn("sheet '" + name_ + "': more distinct cell looks than a sheet keeps; later ones shown plain");
     std::vector<uint32_t> rows, columns;
-    rows.reserve(cells_.size());
-    for (const Cell &c : cells_) {
+    gather_places(rows, columns);
+    const Layout layout(rows, columns);
+    if (layout.row_count < layout.rows.size())
+        diagnostics_.warn("sheet '" + name_ + "': too many rows and columns in use; rows from " +
+                          std::to_string(layout.rows.entries()[layout.row_count].source + 1) + " left out");
+    // Framed empty cells show where the sheet's values are laid out, but
+    // do not widen it: its texts stay as they are in every output.
+    keep_cells([&](size_t i) {
+        const Cell &c = cells_[i];
+        return !framed_only(c) || (layout.rows.lays_out(c.row) && layout.columns.lays_out(c.column));
+    });
+    write_header(layout);
+    write_rows(layout);
+    cells_.clear();
+}
+
+// Later cells at the same place win.
+void SheetBuilder::drop_repeated_places() {
+    keep_cells([&](size_t i) {
+        return i + 1 == cells_.size() || cells_[i].row != cells_[i + 1].row ||
+               cells_[i].column != cells_[i + 1].column;
+    });
+}
+
+// Keeps the cells keep(index) says, in their order, in one pass.
+template <typename Keep>
+void SheetBuilder::keep_cells(Keep keep) {
+    size_t kept = 0;
+    for (size_t i = 0; i < cells_.size(); ++i) {
+        cells_.used(i);
+        if (keep(i)) cells_[kept++] = cells_[i];
+    }
+    cells_.resize(kept);
+}
+
+// The rows and columns in use, sorted, once each: those of the cells that
+// show more than a frame and the corners of the merges.  The columns are
+// made unique as they pile up, so a long sheet needs no list of a column
+// for every cell.
+void SheetBuilder::gather_places(std::vector<uint32_t> &rows, std::vector<uint32_t> &columns) {
+    size_t unique_columns = 0;
+    for (size_t i = 0; i < cells_.size(); ++i) {
+        cells_.used(i);
+        const Cell &c = cells_[i];
         if (framed_only(c)) continue;
         if (rows.empty() || rows.back() != c.row) rows.push_back(c.row);
         columns.push_back(c.column);
+        if (columns.size() >= 2 * unique_columns + 4096) {
+            sort_unique(columns);
+            unique_columns = columns.size();
+        }
     }
     for (const Merge &m : merges_) {
         rows.insert(rows.end(), {m.top, m.bottom});
@@ -278,18 +322,6 @@ void SheetBuilder::finish() {
     }
     sort_unique(rows);
     sort_unique(columns);
-    const Layout layout(rows, columns);
-    if (layout.row_count < layout.rows.size())
-        diagnostics_.warn("sheet '" + name_ + "': too many rows and columns in use; rows from " +
-                          std::to_string(layout.rows.entries()[layout.row_count].source + 1) + " left out");
-    // Framed empty cells show where the sheet's values are laid out, but
-    // do not widen it: its texts stay as they are in every output.
-    std::erase_if(cells_, [&](const Cell &c) {
-        return framed_only(c) && !(layout.rows.lays_out(c.row) && layout.columns.lays_out(c.column));
-    });
-    write_header(layout);
-    write_rows(layout);
-    cells_ = {};
 }
 
 // A cell that shows only a fill or borders: no value, object or comment.
@@ -313,9 +345,13 @@ bool SheetBuilder::carries_something(const Cell &cell) const {
 void SheetBuilder::hide_zeros() {
     const auto zero = [](const Cell &c) { return c.kind == Kind::Number && c.number == 0; };
     const auto framed = [this](const Cell &c) { return looks_.frames()[looks_[c.look].frame].visible(); };
-    std::erase_if(cells_, [&](const Cell &c) { return zero(c) && !framed(c) && !carries_something(c); });
-    for (Cell &c : cells_)
-        if (zero(c)) c.kind = Kind::Empty;
+    keep_cells([&](size_t i) {
+        Cell &c = cells_[i];
+        if (!zero(c)) return true;
+        if (!framed(c) && !carries_something(c)) return false;
+        c.kind = Kind::Empty;
+        return true;
+    });
 }
 
 void SheetBuilder::write_header(const Layout &layout) {
@@ -413,6 +449,7 @@ void SheetBuilder::write_rows(const Layout &layout) {
         }
         uint32_t place = 0;  // the next column of the row to write
         for (; !row.gap && next_cell < cells_.size() && cells_[next_cell].row == row.source; ++next_cell) {
+            cells_.used(next_cell);
             const Cell &cell = cells_[next_cell];
             const uint32_t column = layout.columns.place_of(cell.column);
             write_empty(column - place);

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include <qrvplatform/growing_array.hpp>
+
 #include "writer/object_ref.hpp"
 #include "writer/document_writer.hpp"
 #include "writer/diagnostics.hpp"
@@ -153,6 +155,10 @@ private:
     void add(Cell cell);
     Cell cell_of(uint32_t row, uint32_t column, Kind kind, const CellLook &look);
     void hide_zeros();
+    template <typename Keep>
+    void keep_cells(Keep keep);
+    void drop_repeated_places();
+    void gather_places(std::vector<uint32_t> &rows, std::vector<uint32_t> &columns);
     bool framed_only(const Cell &cell) const;
     uint32_t height_of(uint32_t row, size_t &next) const;
     void write_header(const Layout &layout);
@@ -188,7 +194,7 @@ private:
     std::vector<RowHeight> heights_;
     uint32_t default_width_ = 0;
     uint32_t default_height_ = 0;
-    std::vector<Cell> cells_;
+    qrv::GrowingArray<Cell> cells_;  // a long sheet's wait in a scratch file
     bool sorted_ = true;
     std::vector<ColumnRange> columns_;
     std::vector<RowRange> hidden_rows_;  // sorted and joined by finish()

@@ -51,10 +51,11 @@ uint32_t get_item(Call &call, CHStore code, uint32_t id, void *record, uint32_t 
     const std::optional<uint32_t> index = store.index_of(id);
     if (!index || uint64_t{*index} + units > store.count()) return CH_ERR_NO_ITEM;
     const size_t bytes = size_t{units} * store.shape().unit_bytes;
+    const uint8_t *entry = store.read(*index, units);
     if (bytes == sizeof(CHItem))
-        std::memcpy(record, store.at(*index), sizeof(CHItem));  // store 0: a fixed copy
+        std::memcpy(record, entry, sizeof(CHItem));  // store 0: a fixed copy
     else
-        std::memcpy(record, store.at(*index), bytes);
+        std::memcpy(record, entry, bytes);
     if (next) {
         const bool last = uint64_t{*index} + units >= store.count();
         const uint32_t following = last ? CH_NO_ITEM : store.id_after(id, *index, units);

@@ -26,6 +26,7 @@ uint8_t *Store::range(uint32_t first_id, uint32_t count) {
     if (!first) return nullptr;
     if (uint64_t{*first} + count > this->count()) return nullptr;
     if (bytes_.empty()) return &empty_place;
+    bytes_.used(size_t{*first} * shape_.unit_bytes, size_t{count} * shape_.unit_bytes);
     return at(*first);
 }
 

@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-#include "growing_bytes.hpp"
+#include <qrvplatform/growing_bytes.hpp>
 
 namespace qrv::ch {
 
@@ -98,10 +98,17 @@ public:
 
     // Address of count units or records from the one id names; null when
     // the range does not lie inside the store.  Count 0 is allowed at any
-    // existing id and, for unit stores, at the end.
+    // existing id and, for unit stores, at the end.  The range counts as
+    // used (a large store keeps in memory only what was used lately).
     uint8_t *range(uint32_t first_id, uint32_t count);
 
     uint8_t *at(uint32_t index) { return bytes_.data() + size_t{index} * shape_.unit_bytes; }
+    // The address of the entry at index, which counts as used with the
+    // count units or records after it.
+    const uint8_t *read(uint32_t index, uint32_t count) {
+        bytes_.used(size_t{index} * shape_.unit_bytes, size_t{count} * shape_.unit_bytes);
+        return at(index);
+    }
     std::span<const uint8_t> bytes() const { return bytes_.view(); }
 
     // Appends bytes (zero-filled to whole units) and returns the index of
