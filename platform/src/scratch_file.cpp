@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 #include <string>
@@ -49,6 +50,18 @@ void close_scratch_file(int fd) {
     if (fd >= 0) close(fd);
 }
 
+size_t scratch_from_setting(size_t fallback) {
+    static const size_t setting = [fallback] {
+        const char *text = std::getenv("QRVEX_SCRATCH_FROM");
+        if (!text || !*text) return fallback;
+        char *end = nullptr;
+        const unsigned long long bytes = std::strtoull(text, &end, 10);
+        if (*end) return fallback;
+        return bytes == 0 ? ~size_t{0} : static_cast<size_t>(std::min<unsigned long long>(bytes, ~size_t{0}));
+    }();
+    return setting;
+}
+
 }  // namespace qrv
 
 #else
@@ -58,6 +71,7 @@ namespace qrv {
 int open_scratch_file() { return -1; }
 bool grow_scratch_file(int, size_t, size_t) { return false; }
 void close_scratch_file(int) {}
+size_t scratch_from_setting(size_t) { return ~size_t{0}; }
 
 }  // namespace qrv
 

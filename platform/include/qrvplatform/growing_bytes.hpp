@@ -4,9 +4,10 @@
 // new block at once).  A small block comes from realloc.  On Linux a larger
 // one is a mapping of its own that mremap moves or extends without copying a
 // byte: from kMappedFrom bytes on a mapping of anonymous memory, and from
-// the scratch size on (kScratchFrom unless the owner says otherwise) a
-// shared mapping of a scratch file.  The scratch block's bytes live in the
-// file: its owner says which bytes it uses as it goes (used()), and every
+// the scratch size on (kScratchFrom, unless QRVEX_SCRATCH_FROM or the owner
+// says otherwise) a shared mapping of a scratch file.  The scratch block's
+// bytes live in the file: its owner says which bytes it uses as it goes
+// (used()), and every
 // kResidentStep bytes of use the pages away from the last use are handed
 // back to the file, so the memory the block holds stays near kResidentStep
 // plus twice kKeptAround whatever its size, and the page cache (which the
@@ -40,7 +41,13 @@ public:
     // No scratch file at any size.
     static constexpr size_t kNeverScratch = ~size_t{0};
 
-    explicit GrowingBytes(size_t scratch_from = kScratchFrom) : scratch_from_(scratch_from) {}
+    GrowingBytes() : GrowingBytes(scratch_from_setting(kScratchFrom)) {}
+    // A block that goes to a scratch file from scratch_from bytes on; below
+    // the default size it also hands pages back sooner (after scratch_from
+    // bytes of use, keeping a quarter of that around the last).
+    explicit GrowingBytes(size_t scratch_from)
+        : scratch_from_(scratch_from), resident_step_(std::clamp(scratch_from, kPage, kResidentStep)),
+          kept_around_(std::clamp(scratch_from / 4 & ~(kPage - 1), kPage, kKeptAround)) {}
     GrowingBytes(const GrowingBytes &) = delete;
     GrowingBytes &operator=(const GrowingBytes &) = delete;
     GrowingBytes(GrowingBytes &&other) noexcept { swap(other); }
@@ -58,6 +65,8 @@ public:
         std::swap(mapped_, other.mapped_);
         std::swap(scratch_, other.scratch_);
         std::swap(scratch_from_, other.scratch_from_);
+        std::swap(resident_step_, other.resident_step_);
+        std::swap(kept_around_, other.kept_around_);
         std::swap(used_since_, other.used_since_);
         std::swap(populated_, other.populated_);
     }
@@ -90,7 +99,7 @@ public:
     void used(size_t offset, size_t length) {
         if (scratch_ < 0) return;
         used_since_ += length;
-        if (used_since_ >= kResidentStep) hand_back_around(offset, length);
+        if (used_since_ >= resident_step_) hand_back_around(offset, length);
     }
 
 private:
@@ -176,11 +185,12 @@ private:
         return true;
     }
 
-    // Hands back to the file every page outside kKeptAround of the last use.
+    // Hands back to the file every page more than kept_around_ from the
+    // last use.
     void hand_back_around(size_t offset, size_t length) {
         used_since_ = 0;
-        const size_t keep_from = offset > kKeptAround ? (offset - kKeptAround) & ~(kPage - 1) : 0;
-        const size_t keep_to = std::min(capacity_, whole_pages(offset + length + kKeptAround));
+        const size_t keep_from = offset > kept_around_ ? (offset - kept_around_) & ~(kPage - 1) : 0;
+        const size_t keep_to = std::min(capacity_, whole_pages(offset + length + kept_around_));
         if (keep_from) madvise(data_, keep_from, MADV_DONTNEED);
         if (keep_to < capacity_) madvise(data_ + keep_to, capacity_ - keep_to, MADV_DONTNEED);
     }
@@ -213,6 +223,8 @@ private:
     bool mapped_ = false;
     int scratch_ = -1;  // the scratch file's descriptor
     size_t scratch_from_ = kScratchFrom;
+    size_t resident_step_ = kResidentStep;
+    size_t kept_around_ = kKeptAround;
     size_t used_since_ = 0;  // bytes used since pages were last handed back
     size_t populated_ = 0;   // a mapping's pages before this are present (or were once)
 };

@@ -18,4 +18,10 @@ bool grow_scratch_file(int fd, size_t from, size_t to);
 
 void close_scratch_file(int fd);
 
+// The size from which a growing block lives in a scratch file: fallback,
+// or the bytes the environment's QRVEX_SCRATCH_FROM gives (0: never), read
+// once.  A small value sends even small documents through scratch files,
+// which is how the tests compare the two ways.
+size_t scratch_from_setting(size_t fallback);
+
 }  // namespace qrv
