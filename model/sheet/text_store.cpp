@@ -51,8 +51,10 @@ void TextStore::write(uint32_t text, uint32_t cell_format, const CharFormatTable
     if (text >= texts_.size()) return;
     const CharFormat plain;
     const CharFormat *in_force = &plain;
+    texts_.used(text);
     const Text &t = texts_[text];
     for (uint32_t i = t.first_run; i < t.first_run + t.run_count; ++i) {
+        runs_.used(i);
         const StoredRun &run = runs_[i];
         const CharFormat &wanted = formats[run.format == kCellFormat ? cell_format : run.format];
         write_format_change(writer_, *in_force, wanted);

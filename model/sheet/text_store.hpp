@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include <qrvplatform/growing_array.hpp>
+
 #include "writer/document_writer.hpp"
 #include "char_format.hpp"
 
@@ -54,8 +56,9 @@ private:
         uint32_t run_count;
     };
     DocumentWriter &writer_;
-    std::vector<StoredRun> runs_;
-    std::vector<Text> texts_;
+    // A sheet of millions of texts keeps them in scratch files.
+    qrv::GrowingArray<StoredRun> runs_;
+    qrv::GrowingArray<Text> texts_;
 };
 
 }  // namespace qrv::import

@@ -25,6 +25,7 @@ public:
     T &operator[](size_t i) { return begin()[i]; }
     const T &operator[](size_t i) const { return begin()[i]; }
     T &back() { return end()[-1]; }
+    const T &back() const { return end()[-1]; }
 
     void push_back(const T &record) {
         const size_t n = size();
@@ -44,7 +45,7 @@ public:
     void swap(GrowingArray &other) noexcept { bytes_.swap(other.bytes_); }
 
     // A pass used the record at index.
-    void used(size_t index) { bytes_.used(index * sizeof(T), sizeof(T)); }
+    void used(size_t index) const { bytes_.used(index * sizeof(T), sizeof(T)); }
 
 private:
     GrowingBytes bytes_;

@@ -95,8 +95,10 @@ public:
         used(old_size, size - old_size);
     }
 
-    // The owner used length bytes from offset (read or wrote them).
-    void used(size_t offset, size_t length) {
+    // The owner used length bytes from offset (read or wrote them).  Where
+    // the bytes are kept is no part of what they are: a const block may say
+    // so too.
+    void used(size_t offset, size_t length) const {
         if (scratch_ < 0) return;
         used_since_ += length;
         if (used_since_ >= resident_step_) hand_back_around(offset, length);
@@ -187,7 +189,7 @@ private:
 
     // Hands back to the file every page more than kept_around_ from the
     // last use.
-    void hand_back_around(size_t offset, size_t length) {
+    void hand_back_around(size_t offset, size_t length) const {
         used_since_ = 0;
         const size_t keep_from = offset > kept_around_ ? (offset - kept_around_) & ~(kPage - 1) : 0;
         const size_t keep_to = std::min(capacity_, whole_pages(offset + length + kept_around_));
@@ -196,7 +198,7 @@ private:
     }
 #else
     void populate_to(size_t) {}
-    void hand_back_around(size_t, size_t) { used_since_ = 0; }
+    void hand_back_around(size_t, size_t) const { used_since_ = 0; }
 #endif
 
     void release() {
@@ -225,7 +227,7 @@ private:
     size_t scratch_from_ = kScratchFrom;
     size_t resident_step_ = kResidentStep;
     size_t kept_around_ = kKeptAround;
-    size_t used_since_ = 0;  // bytes used since pages were last handed back
+    mutable size_t used_since_ = 0;  // bytes used since pages were last handed back
     size_t populated_ = 0;   // a mapping's pages before this are present (or were once)
 };
 

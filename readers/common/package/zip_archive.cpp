@@ -2,6 +2,7 @@
 
 #include <zip.h>
 
+#include <algorithm>
 #include <cctype>
 
 #include "core/error.hpp"
@@ -28,14 +29,14 @@ std::string zip_message(zip_error_t *error) {
 // and reports damaged data as a failed read.
 class ZipEntrySource final : public ByteSource {
 public:
-    ZipEntrySource(ZipArchive &archive, zip_file *file, std::string name)
-        : archive_(archive), file_(file), name_(std::move(name)) {}
+    ZipEntrySource(ZipArchive &archive, zip_file *file, std::string name, uint64_t bound)
+        : archive_(archive), file_(file), name_(std::move(name)), bound_(bound) {}
     ~ZipEntrySource() override { zip_fclose(file_); }
 
     size_t read(std::span<uint8_t> buffer) override {
         const zip_int64_t n = zip_fread(file_, buffer.data(), buffer.size());
         if (n < 0) broken(name_ + ": damaged data in the archive (" + zip_file_strerror(file_) + ")");
-        archive_.count_inflated(static_cast<size_t>(n), name_, total_);
+        archive_.count_inflated(static_cast<size_t>(n), name_, total_, bound_);
         return static_cast<size_t>(n);
     }
     const std::string &name() const override { return name_; }
@@ -44,10 +45,12 @@ private:
     ZipArchive &archive_;
     zip_file *file_;
     std::string name_;
+    uint64_t bound_;
     uint64_t total_ = 0;
 };
 
-ZipArchive::ZipArchive(std::span<const uint8_t> bytes, const Limits &limits) : limits_(limits) {
+ZipArchive::ZipArchive(std::span<const uint8_t> bytes, const Limits &limits)
+    : archive_bytes_(bytes.size()), limits_(limits) {
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t *source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
@@ -91,12 +94,22 @@ std::unique_ptr<ByteSource> ZipArchive::open(std::string_view name) {
     if (it == index_.end()) broken(shown + ": the part is missing from the package");
     zip_stat_t stat;
     zip_stat_init(&stat);
-    if (zip_stat_index(archive_, it->second, 0, &stat) == 0 && (stat.valid & ZIP_STAT_ENCRYPTION_METHOD) &&
-        stat.encryption_method != ZIP_EM_NONE)
+    const bool stated = zip_stat_index(archive_, it->second, 0, &stat) == 0;
+    if (stated && (stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE)
         throw ImportError(IM_ERR_ENCRYPTED, shown + ": the part is encrypted (password-protected)");
     zip_file *file = zip_fopen_index(archive_, it->second, 0);
     if (!file) broken(shown + ": cannot open the part (" + zip_strerror(archive_) + ")");
-    return std::make_unique<ZipEntrySource>(*this, file, shown);
+    const uint64_t compressed = stated && (stat.valid & ZIP_STAT_COMP_SIZE) ? stat.comp_size : 0;
+    return std::make_unique<ZipEntrySource>(*this, file, shown, part_bound(compressed));
+}
+
+uint64_t ZipArchive::part_bound(uint64_t compressed_bytes) const {
+    // What the directory claims is believed only as far as the archive's
+    // own size backs it.
+    const uint64_t backed = std::min(compressed_bytes, archive_bytes_);
+    const uint64_t by_ratio = backed > limits_.max_total_bytes / kMostRatio ? limits_.max_total_bytes
+                                                                            : backed * kMostRatio;
+    return std::max<uint64_t>(limits_.max_part_bytes, std::min<uint64_t>(by_ratio, limits_.max_total_bytes));
 }
 
 std::string ZipArchive::read_all(std::string_view name, size_t max_bytes) {
@@ -111,11 +124,11 @@ std::string ZipArchive::read_all(std::string_view name, size_t max_bytes) {
     return all;
 }
 
-void ZipArchive::count_inflated(size_t n, const std::string &entry, uint64_t &entry_total) {
+void ZipArchive::count_inflated(size_t n, const std::string &entry, uint64_t &entry_total, uint64_t entry_bound) {
     entry_total += n;
     inflated_total_ += n;
-    if (entry_total > limits_.max_part_bytes)
-        over_limit(entry + ": more than " + std::to_string(limits_.max_part_bytes) +
+    if (entry_total > entry_bound)
+        over_limit(entry + ": more than " + std::to_string(entry_bound) +
                    " bytes when decompressed (an archive bomb?)");
     if (inflated_total_ > limits_.max_total_bytes)
         over_limit("the package holds more than " + std::to_string(limits_.max_total_bytes) +

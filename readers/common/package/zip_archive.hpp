@@ -1,7 +1,10 @@
 // A ZIP archive read through libzip: the names of its entries and each
 // entry as a stream of inflated bytes, within the import's bounds on
 // decompressed size.  Entry names are matched without regard to case, as
-// package part names are.
+// package part names are.  A part may inflate to the larger of the bound on
+// one part and kMostRatio times its compressed size (XML shrinks ten to
+// thirty times; an archive bomb thousands of times), and all parts together
+// to the bound on all.
 #pragma once
 
 #include <cstdint>
@@ -44,11 +47,16 @@ public:
     // most max_bytes, else ImportError(IM_ERR_LIMIT).
     std::string read_all(std::string_view name, size_t max_bytes);
 
+    static constexpr uint64_t kMostRatio = 64;
+
 private:
     friend class ZipEntrySource;
-    void count_inflated(size_t n, const std::string &entry, uint64_t &entry_total);
+    // The bytes an entry of compressed_bytes may inflate to.
+    uint64_t part_bound(uint64_t compressed_bytes) const;
+    void count_inflated(size_t n, const std::string &entry, uint64_t &entry_total, uint64_t entry_bound);
 
     struct zip *archive_ = nullptr;
+    uint64_t archive_bytes_ = 0;
     Limits limits_;
     std::vector<std::string> names_;
     std::unordered_map<std::string, uint64_t> index_;  // folded name -> entry index
