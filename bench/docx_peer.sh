@@ -21,20 +21,7 @@ python3 bench/make_rtf.py "$work/book.rtf"
 profile="file://$work/profile"
 soffice -env:UserInstallation="$profile" --headless --convert-to doc --outdir "$work" "$work/book.docx" >/dev/null
 
-# wall seconds, CPU seconds and peak resident kilobytes of one run
-measure() {
-  /usr/bin/time -v "$@" >/dev/null 2>"$work/time" || { cat "$work/time" >&2; exit 1; }
-  awk -F': ' '
-    /Elapsed \(wall clock\)/ { n = split($2, t, ":"); wall = (n == 3 ? t[1] * 3600 + t[2] * 60 + t[3] : t[1] * 60 + t[2]) }
-    /User time/ { cpu += $2 } /System time/ { cpu += $2 }
-    /Maximum resident set size/ { rss = $2 }
-    END { printf "%.2f %.2f %d\n", wall, cpu, rss }' "$work/time"
-}
-
-best_of_three() {
-  "$@" >/dev/null 2>&1 || true  # warm-up (LibreOffice makes its profile)
-  for run in 1 2 3; do measure "$@"; done | sort -n | head -1
-}
+source bench/measure.sh
 
 lo="LibreOffice $(soffice --version | awk '{print $2}')"
 printf '%-18s %-22s %10s %10s %12s\n' "document" "converter" "wall s" "CPU s" "peak MiB"

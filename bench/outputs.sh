@@ -2,10 +2,11 @@
 # The outputs benchmark: the generated 500-page Word document
 # (bench_docx_import --write-docx) and the 1,000,000-cell workbook
 # (bench_make_workbook, 100,000 rows) exported to HTML, Markdown and JSON,
-# each the best of three runs under /usr/bin/time: wall time, CPU time and
-# peak memory side by side, and the Word document through pandoc -t gfm
-# beside them where pandoc is installed (left out where it is not).  The
-# ratios at the end compare runs of this one invocation.  Not run by CI.
+# each the best of three runs after a warm-up under /usr/bin/time: wall
+# time, CPU time and peak memory side by side, and the Word document through
+# pandoc -t gfm beside them where pandoc is installed (left out where it is
+# not).  The ratios at the end compare runs of this one invocation.  Not run
+# by CI.
 # Usage: bash bench/outputs.sh [build/release] [rows]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,15 +19,7 @@ cmake --build "$build" --target qrvex-export bench_docx_import bench_make_workbo
 "$build/bin/bench_docx_import" --write-docx "$work/book.docx" >/dev/null
 "$build/bin/bench_make_workbook" "$work/cells.xlsx" "$rows" >/dev/null
 
-# wall seconds, CPU seconds and peak resident kilobytes of one run
-measure() {
-  /usr/bin/time -f '%e %U %S %M' "$@" 2>"$work/time" >/dev/null || { cat "$work/time" >&2; exit 1; }
-  awk '{ printf "%.2f %.2f %d\n", $1, $2 + $3, $4 }' "$work/time"
-}
-
-best_of_three() {
-  for run in 1 2 3; do measure "$@"; done | sort -n | head -1
-}
+source bench/measure.sh
 
 row() {  # document, output, wall, cpu, peak KiB, output bytes
   printf '%-22s %-12s %10s %10s %12.1f %12.1f\n' "$1" "$2" "$3" "$4" "$(echo "$5 / 1024" | bc -l)" \
@@ -49,8 +42,6 @@ if command -v pandoc >/dev/null; then
   row book.docx "pandoc gfm" "$wall" "$cpu" "$rss" "$(stat -c %s "$work/out.md")"
 fi
 
-# a / b, with b at least the 0.01 s that /usr/bin/time resolves
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b < 0.01) b = 0.01; printf "%.1f", a / b }'; }
 echo
 for input in book.docx cells.xlsx; do
   echo "$input: Markdown takes $(ratio "${wall_of[$input.markdown]}" "${wall_of[$input.html]}")x the HTML's wall time"
