@@ -288,13 +288,17 @@ void SheetBuilder::drop_repeated_places() {
     });
 }
 
-// Keeps the cells keep(index) says, in their order, in one pass.
+// Keeps the cells keep(index) says, in their order, in one pass.  A cell
+// that stays where it is is not written again (a page of cells read back
+// from a scratch file is not made dirty for nothing).
 template <typename Keep>
 void SheetBuilder::keep_cells(Keep keep) {
     size_t kept = 0;
     for (size_t i = 0; i < cells_.size(); ++i) {
         cells_.used(i);
-        if (keep(i)) cells_[kept++] = cells_[i];
+        if (!keep(i)) continue;
+        if (kept != i) cells_[kept] = cells_[i];
+        ++kept;
     }
     cells_.resize(kept);
 }

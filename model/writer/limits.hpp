@@ -7,9 +7,12 @@
 namespace qrv::import {
 
 struct Limits {
-    // A part larger than this when decompressed is refused: no real part of
-    // a document comes near it, while an archive bomb reaches it at once.
+    // A part larger than this when decompressed is refused: few real parts
+    // of a document come near it, while an archive bomb reaches it at once.
+    // Unless the caller set it, a part that shrank no more than XML does
+    // (by_ratio) may pass it.
     uint64_t max_part_bytes = uint64_t{1} << 30;
+    bool part_bytes_by_ratio = true;
     uint64_t max_total_bytes = uint64_t{4} << 30;
     // About 2 GiB of items; a real document of this size is not read.
     uint32_t max_items = 128u << 20;

@@ -69,7 +69,9 @@ enum {
 typedef struct IMOptions {
     uint32_t StructSize;    /* sizeof(IMOptions) */
     uint32_t Format;        /* IM_FORMAT_*; IM_FORMAT_AUTO to tell it */
-    uint64_t MaxPartBytes;  /* decompressed bytes of one part of a package */
+    uint64_t MaxPartBytes;  /* decompressed bytes of one part of a package (by default a part
+                             * may take 64 times its compressed size where that is more;
+                             * a bound set here is kept as it is) */
     uint64_t MaxTotalBytes; /* decompressed bytes of all parts together */
     uint32_t MaxItems;      /* items of the document being built */
     uint32_t MaxDepth;      /* element nesting of an XML part */

@@ -69,6 +69,7 @@ public:
         std::swap(kept_around_, other.kept_around_);
         std::swap(used_since_, other.used_since_);
         std::swap(populated_, other.populated_);
+        std::swap(read_ahead_to_, other.read_ahead_to_);
     }
 
     uint8_t *data() { return data_; }
@@ -92,7 +93,7 @@ public:
         written_ = std::max(written_, size_);
         if (size <= old_size) return;
         if (size > populated_) populate_to(size);
-        used(old_size, size - old_size);
+        count_use(old_size, size - old_size);
     }
 
     // The owner used length bytes from offset (read or wrote them).  Where
@@ -100,11 +101,17 @@ public:
     // so too.
     void used(size_t offset, size_t length) const {
         if (scratch_ < 0) return;
+        if (offset + length > read_ahead_to_) read_ahead(offset, length);
+        count_use(offset, length);
+    }
+
+private:
+    void count_use(size_t offset, size_t length) const {
+        if (scratch_ < 0) return;
         used_since_ += length;
         if (used_since_ >= resident_step_) hand_back_around(offset, length);
     }
 
-private:
     // Where the bytes never written start: zero in a mapping.
     size_t cleared_from() const { return mapped_ ? std::max(written_, size_) : capacity_; }
 
@@ -196,7 +203,25 @@ private:
         if (keep_from) madvise(data_, keep_from, MADV_DONTNEED);
         if (keep_to < capacity_) madvise(data_ + keep_to, capacity_ - keep_to, MADV_DONTNEED);
     }
+    // A pass that goes on from where the last use ended has the pages in
+    // front of it read in kPopulated at a time, with one call; a jump
+    // elsewhere takes its pages by faults, and a pass from there on is
+    // read ahead again.
+    void read_ahead(size_t offset, size_t length) const {
+        const bool goes_on = offset + kPopulated >= read_ahead_to_ && offset <= read_ahead_to_ + kPage;
+        if (!goes_on) {
+            read_ahead_to_ = whole_pages(offset + length);
+            return;
+        }
+        const size_t from = read_ahead_to_ & ~(kPage - 1);
+        const size_t to = std::min(whole_pages(size_), whole_pages(offset + length + kPopulated));
+#if defined(MADV_POPULATE_READ)
+        if (to > from) madvise(data_ + from, to - from, MADV_POPULATE_READ);
+#endif
+        read_ahead_to_ = std::max(to, whole_pages(offset + length));
+    }
 #else
+    void read_ahead(size_t, size_t) const {}
     void populate_to(size_t) {}
     void hand_back_around(size_t, size_t) const { used_since_ = 0; }
 #endif
@@ -229,6 +254,7 @@ private:
     size_t kept_around_ = kKeptAround;
     mutable size_t used_since_ = 0;  // bytes used since pages were last handed back
     size_t populated_ = 0;   // a mapping's pages before this are present (or were once)
+    mutable size_t read_ahead_to_ = 0;  // where the pages read ahead end
 };
 
 }  // namespace qrv

@@ -14,7 +14,10 @@ namespace qrv::import {
 inline Limits limits_from(const IMOptions *options) {
     Limits limits;
     if (!options) return limits;
-    if (options->MaxPartBytes) limits.max_part_bytes = options->MaxPartBytes;
+    if (options->MaxPartBytes) {
+        limits.max_part_bytes = options->MaxPartBytes;
+        limits.part_bytes_by_ratio = false;
+    }
     if (options->MaxTotalBytes) limits.max_total_bytes = options->MaxTotalBytes;
     if (options->MaxItems) limits.max_items = options->MaxItems;
     if (options->MaxDepth) limits.max_depth = options->MaxDepth;

@@ -2,7 +2,6 @@
 
 #include <expat.h>
 
-#include <cstring>
 #include <exception>
 #include <new>
 #include <string>
@@ -98,11 +97,6 @@ private:
     }
 
     XmlName split(const XML_Char *expanded) {
-        // Most names are in the namespace of the name before: its URI is
-        // compared where it stands, not measured and searched again.
-        const size_t known = last_uri_.size();
-        if (known && std::strncmp(expanded, last_uri_.c_str(), known) == 0 && expanded[known] == kSeparator)
-            return {last_ns_, std::string_view(expanded + known + 1)};
         std::string_view name(expanded);
         const size_t cut = name.rfind(kSeparator);
         if (cut == std::string_view::npos) return {Ns::None, name};

@@ -104,6 +104,7 @@ std::unique_ptr<ByteSource> ZipArchive::open(std::string_view name) {
 }
 
 uint64_t ZipArchive::part_bound(uint64_t compressed_bytes) const {
+    if (!limits_.part_bytes_by_ratio) return limits_.max_part_bytes;
     // What the directory claims is believed only as far as the archive's
     // own size backs it.
     const uint64_t backed = std::min(compressed_bytes, archive_bytes_);

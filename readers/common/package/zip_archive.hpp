@@ -3,8 +3,8 @@
 // decompressed size.  Entry names are matched without regard to case, as
 // package part names are.  A part may inflate to the larger of the bound on
 // one part and kMostRatio times its compressed size (XML shrinks ten to
-// thirty times; an archive bomb thousands of times), and all parts together
-// to the bound on all.
+// thirty times; an archive bomb thousands of times) unless the caller set
+// that bound, and all parts together to the bound on all.
 #pragma once
 
 #include <cstdint>
