@@ -17,6 +17,7 @@
 #pragma once
 
 #include <algorithm>
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -67,9 +68,9 @@ public:
         std::swap(scratch_from_, other.scratch_from_);
         std::swap(resident_step_, other.resident_step_);
         std::swap(kept_around_, other.kept_around_);
-        std::swap(used_since_, other.used_since_);
+        swap_counts(used_since_, other.used_since_);
         std::swap(populated_, other.populated_);
-        std::swap(read_ahead_to_, other.read_ahead_to_);
+        swap_counts(read_ahead_to_, other.read_ahead_to_);
     }
 
     uint8_t *data() { return data_; }
@@ -101,15 +102,22 @@ public:
     // so too.
     void used(size_t offset, size_t length) const {
         if (scratch_ < 0) return;
-        if (offset + length > read_ahead_to_) read_ahead(offset, length);
+        if (offset + length > read_ahead_to_.load(std::memory_order_relaxed)) read_ahead(offset, length);
         count_use(offset, length);
     }
 
 private:
+    static void swap_counts(std::atomic<size_t> &a, std::atomic<size_t> &b) noexcept {
+        const size_t kept = a.load(std::memory_order_relaxed);
+        a.store(b.load(std::memory_order_relaxed), std::memory_order_relaxed);
+        b.store(kept, std::memory_order_relaxed);
+    }
+
     void count_use(size_t offset, size_t length) const {
         if (scratch_ < 0) return;
-        used_since_ += length;
-        if (used_since_ >= resident_step_) hand_back_around(offset, length);
+        const size_t since = used_since_.load(std::memory_order_relaxed) + length;
+        used_since_.store(since, std::memory_order_relaxed);
+        if (since >= resident_step_) hand_back_around(offset, length);
     }
 
     // Where the bytes never written start: zero in a mapping.
@@ -197,7 +205,7 @@ private:
     // Hands back to the file every page more than kept_around_ from the
     // last use.
     void hand_back_around(size_t offset, size_t length) const {
-        used_since_ = 0;
+        used_since_.store(0, std::memory_order_relaxed);
         const size_t keep_from = offset > kept_around_ ? (offset - kept_around_) & ~(kPage - 1) : 0;
         const size_t keep_to = std::min(capacity_, whole_pages(offset + length + kept_around_));
         if (keep_from) madvise(data_, keep_from, MADV_DONTNEED);
@@ -208,22 +216,23 @@ private:
     // elsewhere takes its pages by faults, and a pass from there on is
     // read ahead again.
     void read_ahead(size_t offset, size_t length) const {
-        const bool goes_on = offset + kPopulated >= read_ahead_to_ && offset <= read_ahead_to_ + kPage;
+        const size_t ahead_to = read_ahead_to_.load(std::memory_order_relaxed);
+        const bool goes_on = offset + kPopulated >= ahead_to && offset <= ahead_to + kPage;
         if (!goes_on) {
-            read_ahead_to_ = whole_pages(offset + length);
+            read_ahead_to_.store(whole_pages(offset + length), std::memory_order_relaxed);
             return;
         }
-        const size_t from = read_ahead_to_ & ~(kPage - 1);
+        const size_t from = ahead_to & ~(kPage - 1);
         const size_t to = std::min(whole_pages(size_), whole_pages(offset + length + kPopulated));
 #if defined(MADV_POPULATE_READ)
         if (to > from) madvise(data_ + from, to - from, MADV_POPULATE_READ);
 #endif
-        read_ahead_to_ = std::max(to, whole_pages(offset + length));
+        read_ahead_to_.store(std::max(to, whole_pages(offset + length)), std::memory_order_relaxed);
     }
 #else
     void read_ahead(size_t, size_t) const {}
     void populate_to(size_t) {}
-    void hand_back_around(size_t, size_t) const { used_since_ = 0; }
+    void hand_back_around(size_t, size_t) const { used_since_.store(0, std::memory_order_relaxed); }
 #endif
 
     void release() {
@@ -252,9 +261,11 @@ private:
     size_t scratch_from_ = kScratchFrom;
     size_t resident_step_ = kResidentStep;
     size_t kept_around_ = kKeptAround;
-    mutable size_t used_since_ = 0;  // bytes used since pages were last handed back
+    // Readers of one block on several threads may count at once: the
+    // counts are only hints, so a count lost to a race costs nothing.
+    mutable std::atomic<size_t> used_since_{0};  // bytes used since pages were last handed back
     size_t populated_ = 0;   // a mapping's pages before this are present (or were once)
-    mutable size_t read_ahead_to_ = 0;  // where the pages read ahead end
+    mutable std::atomic<size_t> read_ahead_to_{0};  // where the pages read ahead end
 };
 
 }  // namespace qrv
