@@ -123,16 +123,6 @@ uint64_t SheetBuilder::rows_span(uint32_t first, uint32_t end) const {
     return sum_of(heights);
 }
 
-void SheetBuilder::expect_cells(uint32_t first_row, uint32_t last_row, uint32_t first_column, uint32_t last_column) {
-    if (first_row > last_row || first_column > last_column) return;
-    const uint64_t cells = (uint64_t{last_row} - first_row + 1) * (uint64_t{last_column} - first_column + 1);
-    try {
-        cells_.reserve(static_cast<size_t>(std::min(cells, kMostExpected)));
-    } catch (const std::bad_alloc &) {
-        // only a hint: the cells still come one by one
-    }
-}
-
 void SheetBuilder::add(Cell cell) {
     if (!cells_.empty()) {
         const Cell &last = cells_.back();
@@ -230,18 +220,15 @@ void SheetBuilder::attach_charts_to_cells() {
 }
 
 void SheetBuilder::add_anchor_cells() {
-    std::vector<Cell> anchors;
-    anchors.reserve(objects_.size() + comments_.size());
+    qrv::GrowingArray<Cell> all;
+    all.reserve(objects_.size() + comments_.size() + cells_.size());
     const auto add = [&](uint32_t row, uint32_t column) {
         Cell c{row, column, 0, 0, Kind::Empty, CellAlign::General, {}};
         c.text = 0;
-        anchors.push_back(c);
+        all.push_back(c);
     };
     for (const Anchored &a : objects_) add(a.row, a.column);
     for (const Comment &c : comments_) add(c.row, c.column);
-    qrv::GrowingArray<Cell> all;
-    all.reserve(anchors.size() + cells_.size());
-    for (const Cell &c : anchors) all.push_back(c);
     for (const Cell &c : cells_) all.push_back(c);
     cells_.swap(all);
     sorted_ = false;

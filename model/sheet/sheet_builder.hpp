@@ -75,12 +75,6 @@ public:
         if (first <= last) hidden_rows_.push_back({first, last});
     }
 
-    // The rows and columns (first to last) the sheet says its cells lie
-    // in, a hint: room for that many cells (at most kMostExpected) is made
-    // at once, so the cells are not copied as they come.
-    static constexpr uint64_t kMostExpected = uint64_t{1} << 20;
-    void expect_cells(uint32_t first_row, uint32_t last_row, uint32_t first_column, uint32_t last_column);
-
     void number(uint32_t row, uint32_t column, double value, const CellLook &look);
     void text(uint32_t row, uint32_t column, uint32_t text, const CellLook &look);
     void truth(uint32_t row, uint32_t column, bool value, const CellLook &look);

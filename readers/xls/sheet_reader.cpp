@@ -45,7 +45,6 @@ public:
         case kPane: pane(in); break;
         case kBlank: blank(in); break;
         case kMulBlank: mul_blank(in, r.data.size()); break;
-        case kDimensions: dimensions(in); break;
         case kObj: notes_.object(in); break;
         case kTxo: notes_.text_box(in); break;
         case kNote: notes_.note(in); break;
@@ -72,15 +71,6 @@ private:
         in.skip(2);
         const uint16_t rows = in.u16();
         if (frozen_) sheet_.set_frozen_rows(rows);
-    }
-    // The rows and columns the cells lie in, each range's end one past its
-    // last (rows in 32 bits from Excel 97 on): room for them is made at once.
-    void dimensions(Cursor &in) {
-        const uint32_t first_row = c_.book.biff8 ? in.u32() : in.u16();
-        const uint32_t end_row = c_.book.biff8 ? in.u32() : in.u16();
-        const uint16_t first_column = in.u16(), end_column = in.u16();
-        if (end_row > first_row && end_column > first_column)
-            sheet_.expect_cells(first_row, end_row - 1, first_column, end_column - 1);
     }
     // Cells without a value that may show a fill or borders.
     void blank(Cursor &in) {

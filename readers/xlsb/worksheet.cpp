@@ -38,7 +38,6 @@ public:
         case brt::kCellSharedString: shared_text(in); break;
         case brt::kColumnInfo: column(in); break;
         case brt::kMergeCell: merge(in); break;
-        case brt::kSheetDimension: dimension(in); break;
         case brt::kSheetFormatInfo: format(in); break;
         case brt::kBeginSheetView: view(in); break;
         case brt::kPane: pane(in); break;
@@ -159,11 +158,6 @@ private:
         }
     }
 
-    // The range the sheet's cells lie in: room for them is made at once.
-    void dimension(Cursor &in) {
-        const BinaryRange r = BinaryRange::read(in);
-        if (r.sound()) sheet_.expect_cells(r.top, r.bottom, r.left, r.right);
-    }
     void merge(Cursor &in) {
         const BinaryRange r = BinaryRange::read(in);
         if (r.sound())

@@ -73,8 +73,6 @@ public:
             view(a);
         else if (l == "pane")
             pane(a);
-        else if (l == "dimension")
-            dimension(a);
     }
 
     void end(const XmlName &name) override {
@@ -234,11 +232,6 @@ private:
     }
 
     // Rows frozen at the top of the first view.
-    // The range the sheet says its cells lie in: room for them is made at once.
-    void dimension(const XmlAttributes &a) {
-        if (const auto range = parse_range(a.get(Ns::None, "ref")))
-            sheet_.expect_cells(range->first.row, range->last.row, range->first.column, range->last.column);
-    }
     void pane(const XmlAttributes &a) {
         if (!in_first_view_) return;
         in_first_view_ = false;

@@ -35,12 +35,7 @@ public:
     // Fewer records (the first count kept) or more (zero bytes).
     void resize(size_t count) { bytes_.resize(count * sizeof(T)); }
     // Room for count records at once (a hint: the block still grows later).
-    void reserve(size_t count) {
-        const size_t n = size();
-        if (count <= n) return;
-        bytes_.resize(count * sizeof(T));
-        bytes_.resize(n * sizeof(T));
-    }
+    void reserve(size_t count) { bytes_.reserve(count * sizeof(T)); }
     void clear() { GrowingArray().swap(*this); }
     void swap(GrowingArray &other) noexcept { bytes_.swap(other.bytes_); }
 

@@ -85,7 +85,7 @@ public:
     // std::bad_alloc when the block cannot grow, as a vector would.  The
     // bytes a growth adds count as used.
     void resize(size_t size) {
-        if (size > capacity_) reserve(size);
+        if (size > capacity_) grow(size);
         // A mapping's pages come zeroed: only bytes once written and given
         // back by a shrink need clearing.
         const size_t old_size = size_;
@@ -95,6 +95,12 @@ public:
         if (size <= old_size) return;
         if (size > populated_) populate_to(size);
         count_use(old_size, size - old_size);
+    }
+
+    // Room for size bytes without growing again (a hint: the block still
+    // grows past it); throws std::bad_alloc as resize does.
+    void reserve(size_t size) {
+        if (size > capacity_) grow(size);
     }
 
     // The owner used length bytes from offset (read or wrote them).  Where
@@ -123,7 +129,7 @@ private:
     // Where the bytes never written start: zero in a mapping.
     size_t cleared_from() const { return mapped_ ? std::max(written_, size_) : capacity_; }
 
-    void reserve(size_t wanted) {
+    void grow(size_t wanted) {
         size_t capacity = capacity_ + capacity_ / 2;
         if (capacity < wanted) capacity = wanted;
         if (capacity < kSmallest) capacity = kSmallest;
