@@ -1,5 +1,7 @@
 #include "qrvplatform/scratch_file.hpp"
 
+#include "qrvplatform/size_setting.hpp"
+
 #if defined(__linux__)
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -51,14 +53,8 @@ void close_scratch_file(int fd) {
 }
 
 size_t scratch_from_setting(size_t fallback) {
-    static const size_t setting = [fallback] {
-        const char *text = std::getenv("QRVEX_SCRATCH_FROM");
-        if (!text || !*text) return fallback;
-        char *end = nullptr;
-        const unsigned long long bytes = std::strtoull(text, &end, 10);
-        if (*end) return fallback;
-        return bytes == 0 ? ~size_t{0} : static_cast<size_t>(std::min<unsigned long long>(bytes, ~size_t{0}));
-    }();
+    static const size_t setting = static_cast<size_t>(
+        std::min<uint64_t>(size_setting("QRVEX_SCRATCH_FROM", fallback), ~size_t{0}));
     return setting;
 }
 

@@ -134,5 +134,47 @@ TEST(Package, ArchiveFaults) {
               std::to_string(IM_ERR_LIMIT) + " the archive has more than 2 entries");
 }
 
+
+// A part large enough to be parsed on a thread of its own, while the
+// handler reads other parts of the same package on this one.
+TEST(Package, LargePartsParseAheadWhileOtherPartsAreRead) {
+    std::string big = "<r>";
+    long long elements = 0;
+    for (; big.size() < 2 * kReadAheadFrom; ++elements) big += "<c n=\"" + std::to_string(elements) + "\"/>";
+    big += "</r>";
+    const std::string zip = zip_of({{"big.xml", big}, {"small.xml", "<s>x</s>"}});
+    Diagnostics diagnostics;
+    Package package(bytes_of(zip), Limits{}, diagnostics);
+    struct Reader final : XmlHandler {
+        Package &package;
+        long long sum = 0, seen = 0;
+        int small_reads = 0;
+        explicit Reader(Package &p) : package(p) {}
+        void start(const XmlName &name, const XmlAttributes &a) override {
+            if (name.local != "c") return;
+            const long long n = std::stoll(std::string(a.get(Ns::None, "n")));
+            sum += n;
+            ++seen;
+            if (n % 10000 == 0 && package.read_all("small.xml") == "<s>x</s>") ++small_reads;
+        }
+        void end(const XmlName &) override {}
+    } reader(package);
+    package.read("big.xml", reader);
+    EXPECT_EQ(reader.seen, elements);
+    EXPECT_EQ(reader.sum, elements * (elements - 1) / 2);
+    EXPECT_EQ(reader.small_reads, (elements + 9999) / 10000);
+
+    // A bound passed on that thread stops the parse, after the events
+    // before it were handled.
+    Limits small;
+    small.max_part_bytes = 100000;
+    small.part_bytes_by_ratio = false;
+    Package bounded(bytes_of(zip), small, diagnostics);
+    Reader counted(bounded);
+    EXPECT_TRUE(fault_of([&] { bounded.read("big.xml", counted); })
+                    .starts_with(std::to_string(IM_ERR_LIMIT) + " big.xml: more than "));
+    EXPECT_GT(counted.seen, 0);
+}
+
 }  // namespace
 }  // namespace qrv::import

@@ -1,10 +1,15 @@
 // The streaming XML reader: events by namespace whatever the prefix,
-// faults named by part and line, hostile XML refused.
+// faults named by part and line, hostile XML refused; all of it the same
+// whether the parse runs on the handler's thread or ahead on its own.
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <stdexcept>
 #include <string>
 
 #include "core/error.hpp"
+#include "package/xml_parser.hpp"
+#include "package/xml_read_ahead.hpp"
 #include "package/xml_reader.hpp"
 
 namespace qrv::import {
@@ -22,28 +27,59 @@ public:
     void text(std::string_view chars) override { log += "'" + std::string(chars) + "'"; }
 };
 
-std::string events(const std::string &xml) {
-    MemorySource source({reinterpret_cast<const uint8_t *>(xml.data()), xml.size()}, "part.xml");
-    Recorder recorder;
-    read_xml(source, recorder, Limits{});
-    return recorder.log;
+enum class Way { Here, Ahead };
+void PrintTo(Way way, std::ostream *out) { *out << (way == Way::Here ? "here" : "ahead"); }
+
+void read_by(Way way, ByteSource &source, XmlHandler &handler, const Limits &limits) {
+    if (way == Way::Ahead) return read_xml_ahead(source, handler, limits);
+    XmlParser parser(handler, limits);
+    parser.parse(source);
 }
 
-std::string fault(const std::string &xml, const Limits &limits = Limits{}) {
-    MemorySource source({reinterpret_cast<const uint8_t *>(xml.data()), xml.size()}, "part.xml");
-    Recorder recorder;
-    try {
-        read_xml(source, recorder, limits);
-    } catch (const ImportError &e) {
-        return e.what();
-    }
-    return "no fault";
+MemorySource source_of(const std::string &xml, std::string name = "part.xml") {
+    return MemorySource({reinterpret_cast<const uint8_t *>(xml.data()), xml.size()}, std::move(name));
 }
+
+class XmlReader : public ::testing::TestWithParam<Way> {
+protected:
+    void read(ByteSource &source, XmlHandler &handler, const Limits &limits = Limits{}) {
+        read_by(GetParam(), source, handler, limits);
+    }
+    std::string events(const std::string &xml) {
+        MemorySource source = source_of(xml);
+        Recorder recorder;
+        read(source, recorder);
+        return recorder.log;
+    }
+    // What the handler saw, then the fault.
+    std::string fault(const std::string &xml, XmlHandler &handler, const Limits &limits = Limits{}) {
+        MemorySource source = source_of(xml, "p");
+        try {
+            read(source, handler, limits);
+        } catch (const ImportError &e) {
+            return e.what();
+        }
+        return "done";
+    }
+    std::string fault(const std::string &xml, const Limits &limits = Limits{}) {
+        MemorySource source = source_of(xml);
+        Recorder recorder;
+        try {
+            read(source, recorder, limits);
+        } catch (const ImportError &e) {
+            return e.what();
+        }
+        return "no fault";
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(BothWays, XmlReader, ::testing::Values(Way::Here, Way::Ahead),
+                         [](const auto &info) { return info.param == Way::Here ? "Here" : "Ahead"; });
 
 constexpr const char *kMain = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
 constexpr const char *kStrict = "http://purl.oclc.org/ooxml/spreadsheetml/main";
 
-TEST(XmlReader, NamesAreKnownByNamespaceNotByPrefix) {
+TEST_P(XmlReader, NamesAreKnownByNamespaceNotByPrefix) {
     const int sheet = static_cast<int>(Ns::Spreadsheet);
     const std::string expected = "+" + std::to_string(sheet) + ":c(r=A1)'x'-c";
     EXPECT_EQ(events(std::string("<c xmlns=\"") + kMain + "\" r=\"A1\">x</c>"), expected);
@@ -53,14 +89,14 @@ TEST(XmlReader, NamesAreKnownByNamespaceNotByPrefix) {
     EXPECT_EQ(events("<c/>"), "+0:c-c");
 }
 
-TEST(XmlReader, CharactersAndEntities) {
+TEST_P(XmlReader, CharactersAndEntities) {
     EXPECT_EQ(events("<t>a&amp;b&#x263A;<![CDATA[<c>]]></t>"), "+0:t'a''&''b''\xE2\x98\xBA''<c>'-t");
     // An external subset is never loaded, so its entities stay unknown and
     // nothing of the named file comes in.
     EXPECT_EQ(events("<!DOCTYPE a SYSTEM \"file:///etc/passwd\"><a>&ext;</a>"), "+0:a-a");
 }
 
-TEST(XmlReader, FaultsNamePartAndLine) {
+TEST_P(XmlReader, FaultsNamePartAndLine) {
     struct Case {
         std::string xml;
         std::string message;
@@ -77,14 +113,14 @@ TEST(XmlReader, FaultsNamePartAndLine) {
     for (const auto &c : cases) EXPECT_EQ(fault(c.xml), c.message) << c.xml;
 }
 
-TEST(XmlReader, EntityBombIsRefusedAtItsFirstDeclaration) {
+TEST_P(XmlReader, EntityBombIsRefusedAtItsFirstDeclaration) {
     std::string bomb = "<!DOCTYPE lolz [<!ENTITY lol \"lol\">";
     for (int i = 1; i < 10; ++i) bomb += "<!ENTITY lol" + std::to_string(i) + " \"" + std::string(10, '&') + "\">";
     bomb += "]><lolz>&lol9;</lolz>";
     EXPECT_EQ(fault(bomb), "part.xml: line 1: an entity declaration (entities are not read)");
 }
 
-TEST(XmlReader, NestingIsBounded) {
+TEST_P(XmlReader, NestingIsBounded) {
     Limits limits;
     limits.max_depth = 50;
     std::string deep;
@@ -101,32 +137,66 @@ TEST(XmlReader, NestingIsBounded) {
 class Refuser final : public XmlHandler {
 public:
     void start(const XmlName &name, const XmlAttributes &) override {
+        ++seen;
         if (name.local == "bad") throw ImportError(IM_ERR_BROKEN, "a bad element");
         if (name.local == "stop") throw StopReading{};
+        if (name.local == "odd") throw std::runtime_error("odd");
     }
     void end(const XmlName &) override {}
+    int seen = 0;
 };
 
-TEST(XmlReader, HandlerFaultsAndEarlyStops) {
-    auto run = [](const std::string &xml) -> std::string {
-        MemorySource source({reinterpret_cast<const uint8_t *>(xml.data()), xml.size()}, "p");
-        Refuser refuser;
-        try {
-            read_xml(source, refuser, Limits{});
-        } catch (const ImportError &e) {
-            return e.what();
-        }
-        return "done";
-    };
-    EXPECT_EQ(run("<a>\n\n<bad/></a>"), "p: line 3: a bad element");
-    EXPECT_EQ(run("<a><stop/>not even well-formed <<<"), "done");
+// Many pieces of recorded events, far more than wait between the threads.
+std::string long_part(const std::string &last) {
+    std::string xml = "<r>\n";
+    for (int i = 0; i < 50000; ++i) xml += "<c v=\"" + std::to_string(i) + "\">t</c>\n";
+    return xml + last;
 }
 
-TEST(XmlReader, LongPartsStreamInPieces) {
+TEST_P(XmlReader, HandlerFaultsAndEarlyStops) {
+    struct Case {
+        std::string xml;
+        std::string result;
+        int seen;
+    } cases[] = {
+        {"<a>\n\n<bad/></a>", "p: line 3: a bad element", 2},
+        {"<a><stop/>not even well-formed <<<", "done", 2},
+        // Far into a long part, and before a fault of the XML further on.
+        {long_part("<bad/><<<"), "p: line 50002: a bad element", 50002},
+        {long_part("<stop/><<<"), "done", 50002},
+        {long_part("<<<"), "p: line 50002: not well-formed XML (invalid token)", 50001},
+    };
+    for (const auto &c : cases) {
+        Refuser refuser;
+        EXPECT_EQ(fault(c.xml, refuser), c.result) << c.xml.substr(0, 40);
+        EXPECT_EQ(refuser.seen, c.seen) << c.xml.substr(0, 40);
+    }
+}
+
+TEST_P(XmlReader, OtherExceptionsTravelAsTheyAre) {
+    Refuser refuser;
+    EXPECT_THROW(fault(long_part("<odd/></r>"), refuser), std::runtime_error);
+    EXPECT_EQ(refuser.seen, 50002);
+}
+
+TEST_P(XmlReader, LongPartsGiveTheSameEvents) {
+    std::string xml = "<r xmlns:x=\"" + std::string(kMain) + "\">";
+    for (int i = 0; i < 50000; ++i)
+        xml += "<x:c r=\"A" + std::to_string(i) + "\" x:t=\"s\">text " + std::to_string(i) + " &amp; more</x:c>";
+    xml += "</r>";
+    MemorySource source = source_of(xml);
+    Recorder here, there;
+    read_by(Way::Here, source, here, Limits{});
+    MemorySource again = source_of(xml);
+    read(again, there);
+    EXPECT_EQ(there.log, here.log);
+}
+
+TEST_P(XmlReader, LongPartsStreamInPieces) {
     std::string xml = "<r>";
     for (int i = 0; i < 100000; ++i) xml += "<c v=\"" + std::to_string(i) + "\"/>";
     xml += "</r>";
-    MemorySource source({reinterpret_cast<const uint8_t *>(xml.data()), xml.size()}, "big");
+    MemorySource source = source_of(xml, "big");
     struct Counter final : XmlHandler {
         long long sum = 0;
         void start(const XmlName &n, const XmlAttributes &a) override {
@@ -134,7 +204,7 @@ TEST(XmlReader, LongPartsStreamInPieces) {
         }
         void end(const XmlName &) override {}
     } counter;
-    read_xml(source, counter, Limits{});
+    read(source, counter);
     EXPECT_EQ(counter.sum, 99999LL * 100000LL / 2);
 }
 

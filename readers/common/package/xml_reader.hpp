@@ -5,6 +5,7 @@
 // external entities are never loaded, and nesting is bounded.
 #pragma once
 
+#include <span>
 #include <string_view>
 
 #include "writer/limits.hpp"
@@ -29,6 +30,9 @@ public:
         std::string_view value;
     };
 
+    XmlAttributes() = default;
+    explicit XmlAttributes(std::span<const Attribute> items) : items_(items.data()), count_(items.size()) {}
+
     // The value of an attribute, or nullptr when the element has none.
     const std::string_view *find(Ns ns, std::string_view local) const;
     // The value of an attribute, or fallback.
@@ -39,7 +43,6 @@ public:
     const Attribute *end() const { return items_ + count_; }
 
 private:
-    friend class XmlParser;
     const Attribute *items_ = nullptr;
     size_t count_ = 0;
 };
@@ -59,7 +62,11 @@ struct StopReading {};
 
 // Parses the whole source into the handler.  A fault, of the XML or thrown
 // by the handler as ImportError, comes back as ImportError with the part's
-// name and the line in front: "xl/styles.xml: line 12: ...".
+// name and the line in front: "xl/styles.xml: line 12: ...".  A source that
+// reads on its own and expects to give at least read_ahead_from() bytes is
+// inflated and parsed on a thread of its own while this one handles what
+// that one met; the handler sees the same calls either way, on this
+// thread.
 void read_xml(ByteSource &source, XmlHandler &handler, const Limits &limits);
 
 }  // namespace qrv::import

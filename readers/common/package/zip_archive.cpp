@@ -23,15 +23,36 @@ std::string zip_message(zip_error_t *error) {
     return text;
 }
 
+// Opens an archive over bytes in memory.
+zip *open_zip(std::span<const uint8_t> bytes) {
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t *source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
+    if (!source) broken("not a readable ZIP archive (" + zip_message(&error) + ")");
+    zip *archive = zip_open_from_source(source, ZIP_RDONLY, &error);
+    if (!archive) {
+        zip_source_free(source);
+        broken("not a sound ZIP archive (" + zip_message(&error) + ")");
+    }
+    zip_error_fini(&error);
+    return archive;
+}
+
 }  // namespace
 
 // One entry as it inflates.  libzip checks the CRC at the end of the entry
-// and reports damaged data as a failed read.
+// and reports damaged data as a failed read.  An entry read on its own has
+// an archive of its own over the same bytes, as libzip's archives are not
+// to be shared between threads.
 class ZipEntrySource final : public ByteSource {
 public:
-    ZipEntrySource(ZipArchive &archive, zip_file *file, std::string name, uint64_t bound)
-        : archive_(archive), file_(file), name_(std::move(name)), bound_(bound) {}
-    ~ZipEntrySource() override { zip_fclose(file_); }
+    ZipEntrySource(ZipArchive &archive, zip_file *file, zip *own, std::string name, uint64_t expected,
+                   uint64_t bound)
+        : archive_(archive), file_(file), own_(own), name_(std::move(name)), expected_(expected), bound_(bound) {}
+    ~ZipEntrySource() override {
+        zip_fclose(file_);
+        if (own_) archive_.give_back_own(own_);
+    }
 
     size_t read(std::span<uint8_t> buffer) override {
         const zip_int64_t n = zip_fread(file_, buffer.data(), buffer.size());
@@ -40,27 +61,21 @@ public:
         return static_cast<size_t>(n);
     }
     const std::string &name() const override { return name_; }
+    uint64_t expected_bytes() const override { return expected_; }
+    bool reads_on_its_own() const override { return own_ != nullptr; }
 
 private:
     ZipArchive &archive_;
     zip_file *file_;
+    zip *own_;
     std::string name_;
+    uint64_t expected_;
     uint64_t bound_;
     uint64_t total_ = 0;
 };
 
 ZipArchive::ZipArchive(std::span<const uint8_t> bytes, const Limits &limits)
-    : archive_bytes_(bytes.size()), limits_(limits) {
-    zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t *source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
-    if (!source) broken("not a readable ZIP archive (" + zip_message(&error) + ")");
-    archive_ = zip_open_from_source(source, ZIP_RDONLY, &error);
-    if (!archive_) {
-        zip_source_free(source);
-        broken("not a sound ZIP archive (" + zip_message(&error) + ")");
-    }
-    zip_error_fini(&error);
+    : bytes_(bytes), archive_(open_zip(bytes)), limits_(limits) {
     const zip_int64_t count = zip_get_num_entries(archive_, 0);
     if (count < 0 || static_cast<uint64_t>(count) > limits_.max_entries) {
         zip_discard(archive_);
@@ -80,7 +95,21 @@ ZipArchive::ZipArchive(std::span<const uint8_t> bytes, const Limits &limits)
     }
 }
 
-ZipArchive::~ZipArchive() { zip_discard(archive_); }
+ZipArchive::~ZipArchive() {
+    for (zip *own : spare_own_) zip_discard(own);
+    zip_discard(archive_);
+}
+
+// Archives of their own are opened once and used again: each opening reads
+// the whole directory.
+zip *ZipArchive::take_own() {
+    if (spare_own_.empty()) return open_zip(bytes_);
+    zip *own = spare_own_.back();
+    spare_own_.pop_back();
+    return own;
+}
+
+void ZipArchive::give_back_own(zip *own) { spare_own_.push_back(own); }
 
 std::optional<std::string> ZipArchive::find(std::string_view name) const {
     auto it = index_.find(folded_name(name));
@@ -97,20 +126,27 @@ std::unique_ptr<ByteSource> ZipArchive::open(std::string_view name) {
     const bool stated = zip_stat_index(archive_, it->second, 0, &stat) == 0;
     if (stated && (stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE)
         throw ImportError(IM_ERR_ENCRYPTED, shown + ": the part is encrypted (password-protected)");
-    zip_file *file = zip_fopen_index(archive_, it->second, 0);
-    if (!file) broken(shown + ": cannot open the part (" + zip_strerror(archive_) + ")");
+    const uint64_t expected = stated && (stat.valid & ZIP_STAT_SIZE) ? stat.size : 0;
     const uint64_t compressed = stated && (stat.valid & ZIP_STAT_COMP_SIZE) ? stat.comp_size : 0;
-    return std::make_unique<ZipEntrySource>(*this, file, shown, part_bound(compressed));
+    // A large part is worth reading on a thread of its own.
+    zip *own = expected >= read_ahead_from() ? take_own() : nullptr;
+    zip_file *file = zip_fopen_index(own ? own : archive_, it->second, 0);
+    if (!file) {
+        const std::string why = zip_strerror(own ? own : archive_);
+        if (own) give_back_own(own);
+        broken(shown + ": cannot open the part (" + why + ")");
+    }
+    return std::make_unique<ZipEntrySource>(*this, file, own, shown, expected, part_bound(compressed));
 }
 
 uint64_t ZipArchive::part_bound(uint64_t compressed_bytes) const {
     if (!limits_.part_bytes_by_ratio) return limits_.max_part_bytes;
     // What the directory claims is believed only as far as the archive's
     // own size backs it.
-    const uint64_t backed = std::min(compressed_bytes, archive_bytes_);
+    const uint64_t backed = std::min<uint64_t>(compressed_bytes, bytes_.size());
     const uint64_t by_ratio = backed > limits_.max_total_bytes / kMostRatio ? limits_.max_total_bytes
                                                                             : backed * kMostRatio;
-    return std::max<uint64_t>(limits_.max_part_bytes, std::min<uint64_t>(by_ratio, limits_.max_total_bytes));
+    return std::max<uint64_t>(limits_.max_part_bytes, by_ratio);
 }
 
 std::string ZipArchive::read_all(std::string_view name, size_t max_bytes) {
@@ -127,11 +163,11 @@ std::string ZipArchive::read_all(std::string_view name, size_t max_bytes) {
 
 void ZipArchive::count_inflated(size_t n, const std::string &entry, uint64_t &entry_total, uint64_t entry_bound) {
     entry_total += n;
-    inflated_total_ += n;
+    const uint64_t inflated = inflated_total_.fetch_add(n, std::memory_order_relaxed) + n;
     if (entry_total > entry_bound)
         over_limit(entry + ": more than " + std::to_string(entry_bound) +
                    " bytes when decompressed (an archive bomb?)");
-    if (inflated_total_ > limits_.max_total_bytes)
+    if (inflated > limits_.max_total_bytes)
         over_limit("the package holds more than " + std::to_string(limits_.max_total_bytes) +
                    " bytes when decompressed (an archive bomb?)");
 }

@@ -7,6 +7,7 @@
 // that bound, and all parts together to the bound on all.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -26,7 +27,9 @@ namespace qrv::import {
 
 class ZipArchive {
 public:
-    // Opens the archive in bytes (which must outlive it).  Throws
+    // Opens the archive in bytes (which must outlive it).  A part large
+    // enough to be read on a thread of its own (read_ahead_from()) is read
+    // through an archive of its own over the same bytes.  Throws
     // ImportError(IM_ERR_BROKEN) for bytes that are not a sound archive.
     ZipArchive(std::span<const uint8_t> bytes, const Limits &limits);
     ~ZipArchive();
@@ -53,14 +56,21 @@ private:
     friend class ZipEntrySource;
     // The bytes an entry of compressed_bytes may inflate to.
     uint64_t part_bound(uint64_t compressed_bytes) const;
+    // An archive of its own over the same bytes, for a part read on
+    // another thread; it comes back when the part is closed.  Both on the
+    // thread that opens parts.
+    struct zip *take_own();
+    void give_back_own(struct zip *own);
     void count_inflated(size_t n, const std::string &entry, uint64_t &entry_total, uint64_t entry_bound);
 
+    std::span<const uint8_t> bytes_;
     struct zip *archive_ = nullptr;
-    uint64_t archive_bytes_ = 0;
     Limits limits_;
     std::vector<std::string> names_;
     std::unordered_map<std::string, uint64_t> index_;  // folded name -> entry index
-    uint64_t inflated_total_ = 0;
+    std::vector<struct zip *> spare_own_;
+    // Parts read on threads of their own count here too.
+    std::atomic<uint64_t> inflated_total_ = 0;
 };
 
 }  // namespace qrv::import
