@@ -143,7 +143,7 @@ double NumberFormats::value_of(const CHItem &item) {
 
 std::string_view NumberFormats::show(const CHItem &item, uint32_t format_key, uint32_t *colour) {
     const double value = value_of(item);
-    QRVWCHAR shown[kShownChars] = {};
+    QRVWCHAR shown[kShownChars];  // only the length the formatter gives is read
     QRVWCHAR work[kWorkChars];  // the formatter's scratch space
     uint32_t text60 = 0, text25 = kNoText25;
     uint32_t length = FUFormatNumber(chunker_, shown, kShownChars, definition(format_key), value, day_base_,

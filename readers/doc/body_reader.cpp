@@ -3,28 +3,11 @@
 #include <algorithm>
 
 #include "writer/utf16.hpp"
+#include "special_characters.hpp"
 #include "style_sheet.hpp"
 
 namespace qrv::import::doc {
 namespace {
-
-enum : char16_t {
-    kPicture = 0x01,
-    kNoteReference = 0x02,
-    kCommentReference = 0x05,
-    kDrawnObject = 0x08,
-    kTab = 0x09,
-    kLineBreak = 0x0B,
-    kPageBreak = 0x0C,
-    kParagraphMark = 0x0D,
-    kCellMark = 0x07,
-    kFieldBegin = 0x13,
-    kFieldSeparator = 0x14,
-    kFieldEnd = 0x15,
-    kSymbol = 0x28,  // with the special flag: a symbol font's character
-    kNonBreakingHyphen = 0x1E,
-    kOptionalHyphen = 0x1F,
-};
 
 bool ends_paragraph(char16_t c) { return c == kParagraphMark || c == kCellMark; }
 

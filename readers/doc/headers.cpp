@@ -1,12 +1,12 @@
 #include "headers.hpp"
 
 #include "textdoc/recording.hpp"
+#include "special_characters.hpp"
 
 namespace qrv::import::doc {
 namespace {
 
 constexpr size_t kSeparators = 6;
-constexpr char16_t kParagraphMark = 0x0D;
 
 struct RunningStory {
     model::RunningKind kind;

@@ -3,13 +3,9 @@
 #include <algorithm>
 
 #include "rtf/body_output.hpp"
+#include "special_characters.hpp"
 
 namespace qrv::import::doc {
-namespace {
-
-constexpr char16_t kCellMark = 0x07, kParagraphMark = 0x0D;
-
-}  // namespace
 
 ParaProps paragraph_at(const DocText &text, const FormatRuns &paragraphs, uint32_t cp) {
     ParaProps props;

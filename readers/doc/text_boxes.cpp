@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cfb/little_endian.hpp"
+#include "special_characters.hpp"
 
 namespace qrv::import::doc {
 namespace {
@@ -10,7 +11,6 @@ namespace {
 // A box's record: the reusable flag at 8, its first shape's identifier at
 // 14.  A shape's record starts with its identifier.
 constexpr size_t kBoxRecord = 22, kReusable = 8, kFirstShape = 14, kShapeRecord = 26;
-constexpr char16_t kDrawnObject = 0x08;
 
 // The anchor of each shape by its identifier, where the anchor is a
 // drawn-object mark of the main text.
