@@ -65,8 +65,8 @@ struct StopReading {};
 // name and the line in front: "xl/styles.xml: line 12: ...".  A source that
 // reads on its own and expects to give at least read_ahead_from() bytes is
 // inflated and parsed on a thread of its own while this one handles what
-// that one met; the handler sees the same calls either way, on this
-// thread.
+// that one met, as long as the process has a processor that no other parse
+// holds; the handler sees the same calls either way, on this thread.
 void read_xml(ByteSource &source, XmlHandler &handler, const Limits &limits);
 
 }  // namespace qrv::import
