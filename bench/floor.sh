@@ -139,11 +139,14 @@ timed() {
   awk -v n="$runs" '{ printf "%.3f %.3f %d\n", $1 / n, $2 / n, $3 }' <<<"$result"
 }
 
-# One package: qrvex-export and the floor, with what the floor read as a
-# note, then each peer named (lo, pandoc, sheetjs).
+# One package: qrvex-export, the same with every part parsed on the
+# thread that handles it (QRVEX_READ_AHEAD_FROM=0: its ratios to
+# qrvex-export are what the second processor gives) and the floor, with
+# what the floor read as a note, then each peer named (lo, pandoc,
+# sheetjs).
 declare -A ours_of
 package_workload() {  # workload, package, peers...
-  local name=$1 package=$2 ours floor peer
+  local name=$1 package=$2 ours one_thread floor peer
   shift 2
   ours=$(timed "$build/bin/qrvex-export" "$package" -q -o "$work/ours.html") || ours=failed
   floor=$(timed "$build/bin/bench_floor" "$package") || floor=failed
@@ -151,6 +154,9 @@ package_workload() {  # workload, package, peers...
   read -r ours_wall ours_cpu _ <<<"$ours"
   read -r _ floor_cpu _ <<<"$floor"
   row "$name" qrvex-export "$ours" ours
+  one_thread=$(timed env QRVEX_READ_AHEAD_FROM=0 "$build/bin/qrvex-export" "$package" -q -o "$work/ours.html") ||
+    one_thread=failed
+  row "$name" "qrvex-export, 1 thread" "$one_thread" peer
   row "$name" "floor (libzip, expat)" "$floor" floor
   note "$name: $(basename "$package") is $(stat -c %s "$package") bytes;" \
     "the floor read $("$build/bin/bench_floor" "$package")"
