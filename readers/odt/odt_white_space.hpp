@@ -13,8 +13,9 @@ namespace qrv::import::odf {
 
 class WhiteSpace {
 public:
-    // The shown text of a piece of character data.
-    std::string shown(std::string_view piece);
+    // The shown text of a piece of character data: the piece itself, or
+    // text kept here until the next call.
+    std::string_view shown(std::string_view piece);
     // Something other than character data was shown (a space or tab
     // element, a note): white space after it counts again.
     void shown_other() { after_space_ = false; }
@@ -23,6 +24,7 @@ public:
 
 private:
     bool after_space_ = true;  // at the start, or after a space
+    std::string shown_;
 };
 
 }  // namespace qrv::import::odf
