@@ -251,17 +251,19 @@ void SheetBuilder::finish() {
     if (looks_.overflowed())
         diagnostics_.warn("sheet '" + name_ + "': more distinct cell looks than a sheet keeps; later ones shown plain");
     std::vector<uint32_t> rows, columns;
-    gather_places(rows, columns);
+    const size_t framed = gather_places(rows, columns);
     const Layout layout(rows, columns);
     if (layout.row_count < layout.rows.size())
         diagnostics_.warn("sheet '" + name_ + "': too many rows and columns in use; rows from " +
                           std::to_string(layout.rows.entries()[layout.row_count].source + 1) + " left out");
     // Framed empty cells show where the sheet's values are laid out, but
     // do not widen it: its texts stay as they are in every output.
-    keep_cells([&](size_t i) {
-        const Cell &c = cells_[i];
-        return !framed_only(c) || (layout.rows.lays_out(c.row) && layout.columns.lays_out(c.column));
-    });
+    if (framed) {
+        keep_cells([&](size_t i) {
+            const Cell &c = cells_[i];
+            return !framed_only(c) || (layout.rows.lays_out(c.row) && layout.columns.lays_out(c.column));
+        });
+    }
     write_header(layout);
     write_rows(layout);
     cells_.clear();
@@ -293,13 +295,16 @@ void SheetBuilder::keep_cells(Keep keep) {
 // The rows and columns in use, sorted, once each: those of the cells that
 // show more than a frame and the corners of the merges.  The columns are
 // made unique as they pile up, so a long sheet needs no list of a column
-// for every cell.
-void SheetBuilder::gather_places(std::vector<uint32_t> &rows, std::vector<uint32_t> &columns) {
-    size_t unique_columns = 0;
+// for every cell.  Gives the number of cells that show only a frame.
+size_t SheetBuilder::gather_places(std::vector<uint32_t> &rows, std::vector<uint32_t> &columns) {
+    size_t unique_columns = 0, framed = 0;
     for (size_t i = 0; i < cells_.size(); ++i) {
         cells_.used(i);
         const Cell &c = cells_[i];
-        if (framed_only(c)) continue;
+        if (framed_only(c)) {
+            ++framed;
+            continue;
+        }
         if (rows.empty() || rows.back() != c.row) rows.push_back(c.row);
         columns.push_back(c.column);
         if (columns.size() >= 2 * unique_columns + 4096) {
@@ -313,6 +318,7 @@ void SheetBuilder::gather_places(std::vector<uint32_t> &rows, std::vector<uint32
     }
     sort_unique(rows);
     sort_unique(columns);
+    return framed;
 }
 
 // A cell that shows only a fill or borders: no value, object or comment.

@@ -152,7 +152,7 @@ private:
     template <typename Keep>
     void keep_cells(Keep keep);
     void drop_repeated_places();
-    void gather_places(std::vector<uint32_t> &rows, std::vector<uint32_t> &columns);
+    size_t gather_places(std::vector<uint32_t> &rows, std::vector<uint32_t> &columns);
     bool framed_only(const Cell &cell) const;
     uint32_t height_of(uint32_t row, size_t &next) const;
     void write_header(const Layout &layout);
