@@ -47,6 +47,11 @@ bool BodyOutput::start_paragraph(const GroupState &state) {
         run_stated_ = false;
         if (!tables_.empty()) tables_.back().cell_has_paragraph = true;
     }
+    if (!label_.empty()) {
+        start_run(state);
+        sink_.text(label_);
+        label_.clear();
+    }
     return true;
 }
 

@@ -218,6 +218,7 @@ bool Reader::list_word(const Token &t) {
     const std::string_view w = t.name;
     if (w == "list") return begin_destination(Destination::ListTable, Closing::List), true;
     if (w == "listlevel") {
+        state().chars = {};
         state().para = {};
         return begin_destination(Destination::ListTable, Closing::ListLevel), true;
     }

@@ -5,6 +5,8 @@
 #include <cstdio>
 
 #include "fields/field_stack.hpp"
+#include "textdoc/symbol_fonts.hpp"
+#include "writer/utf16.hpp"
 #include "reader.hpp"
 
 namespace qrv::import::rtf {
@@ -27,9 +29,9 @@ constexpr NamedProperty kProperties[] = {
 
 // Destinations read past.
 constexpr std::string_view kSkipped[] = {
-    "filetbl", "revtbl",    "rsidtbl",      "pn",       "listtext", "xe",
+    "filetbl", "revtbl",    "rsidtbl",      "pn",       "xe",
     "tc",          "txe",     "rxe",       "objdata",      "private",  "template", "nonshppict",
-    "userprops",   "fldtype", "bkmkend",   "levelnumbers", "listname", "pntext",   "nonesttables",
+    "userprops",   "fldtype", "bkmkend",   "levelnumbers", "listname", "nonesttables",
     "levelmarker", "comment", "docvar",    "pgdsctbl"};
 
 bool is_skipped(std::string_view name) {
@@ -73,6 +75,9 @@ void Reader::deliver(std::string_view utf8) {
         if (name_.size() < 1024) name_.append(utf8);
         return;
     case Destination::Picture: return picture_.hex(utf8);
+    case Destination::Label:
+        if (label_.size() < 64) label_.append(utf8);
+        return;
     case Destination::FieldInstruction:
         if (!fields_.empty() && fields_.back().instruction.size() < 4096) fields_.back().instruction.append(utf8);
         return;
@@ -150,6 +155,7 @@ bool Reader::body_destination_word(const Token &t) {
     }
     if (w == "fldinst") return begin_destination(Destination::FieldInstruction, Closing::Nothing), true;
     if (w == "fldrslt") return begin_field_result(), true;
+    if (w == "pntext" || w == "listtext") return begin_label(), true;
     if (w == "footnote") return begin_note(), true;
     if (w == "annotation") return begin_note(Closing::Comment), true;
     if (begin_running(w)) return true;
@@ -243,6 +249,35 @@ void Reader::end_note(Closing closing) {
     initials_.clear();
 }
 
+// A paragraph's label as its document states it, for readers that keep no
+// list tables.  A document with list tables numbers its paragraphs from
+// them and the label is read past.
+void Reader::begin_label() {
+    if (defs_.defines_lists() || state().destination != Destination::Body)
+        return begin_destination(Destination::Skip, Closing::Nothing);
+    label_.clear();
+    begin_destination(Destination::Label, Closing::Label);
+}
+
+// The label goes before what the paragraph shows first (the paragraph's
+// properties often come after it), with one tab after it; a symbol font's
+// codes are the characters they show.
+void Reader::end_label(const GroupState &state) {
+    const std::string font = state.chars.font.value_or("");
+    std::string shown;
+    if (!textdoc::is_symbol_font(font)) {
+        shown = std::move(label_);
+    } else {
+        for (const char16_t unit : utf16_of(label_)) {
+            const char32_t c = textdoc::unicode_of_symbol(font, unit);
+            append_utf8(c == U'\uFFFD' ? unit : c, shown);
+        }
+    }
+    label_.clear();
+    const size_t first = shown.find_first_not_of(" \t"), last = shown.find_last_not_of(" \t");
+    if (first != std::string::npos) output().label(shown.substr(first, last - first + 1) + "\t");
+}
+
 void Reader::close(const Group &group) {
     const GroupState &s = group.state;
     switch (group.closing) {
@@ -252,7 +287,7 @@ void Reader::close(const Group &group) {
         font_ = {};
         break;
     case Closing::Style: defs_.add_style(s, name_.substr(0, name_.find(';'))); break;
-    case Closing::ListLevel: defs_.end_level(s.para); break;
+    case Closing::ListLevel: defs_.end_level(s); break;
     case Closing::List: defs_.end_list(); break;
     case Closing::Override: defs_.end_override(); break;
     case Closing::Info:
@@ -274,6 +309,7 @@ void Reader::close(const Group &group) {
     case Closing::Bookmark:
         if (!name_.empty() && state().destination == Destination::Body) output().bookmark(name_, state());
         break;
+    case Closing::Label: end_label(s); break;
     case Closing::Nothing: break;
     }
 }

@@ -25,6 +25,7 @@ enum class Destination : uint8_t {
     Picture,
     Bookmark,
     Author,  // of the comment that follows (\atnauthor, \atnid)
+    Label,   // a paragraph's number or bullet as stated (\pntext, \listtext)
 };
 
 struct GroupState {

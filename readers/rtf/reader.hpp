@@ -56,7 +56,8 @@ private:
         Author,
         Initials,
         Comment,
-        Running
+        Running,
+        Label
     };
     struct Group {
         GroupState state;
@@ -109,6 +110,8 @@ private:
     void begin_note(Closing closing = Closing::Note);
     bool begin_running(std::string_view word);
     void end_note(Closing closing);
+    void begin_label();
+    void end_label(const GroupState &state);
     textdoc::ObjectRef picture_object();
 
     GroupState &state() { return groups_.back().state; }
@@ -135,6 +138,7 @@ private:
     Font font_;
     std::string name_;  // of a style, bookmark, property or comment author
     std::string author_, initials_;  // of the comment to come
+    std::string label_;              // of the paragraph to come
     model::PropertyId property_ = model::kPropertyTitle;
     int32_t time_[5] = {};
     textdoc::TabStop tab_;

@@ -51,7 +51,6 @@ TEST(RtfContent, WhatTheTextShows) {
         {"\\upr shows its \\ud text", "{\\rtf1 {\\upr{8-bit}{\\*\\ud{caf\\u233?}}} x}", "caf\u00e9 x\n"},
         {"a comment is not in the text",
          "{\\rtf1 text{\\*\\atnid JD}{\\*\\atnauthor Jane}\\chatn{\\*\\annotation\\pard check\\par} more}", "text more\n"},
-        {"old list text left out", "{\\rtf1 {\\pntext 1.\\tab}item}", "item\n"},
         {"a fragment without \\rtf", "{\\pard hi\\par}", "hi\n"},
     };
     for (const auto &c : cases) EXPECT_EQ(rtf_text(c.rtf), c.shown) << c.name;
@@ -112,6 +111,57 @@ TEST(RtfContent, ListsNumberTheirParagraphs) {
     const std::string html = rtf_html(lists + "\\pard\\ls1 first\\par\\pard\\ls1 second\\par}");
     EXPECT_NE(html.find("3."), std::string::npos) << html;
     EXPECT_NE(html.find("4."), std::string::npos) << html;
+}
+
+// One list of one level over the paragraph "one": the level's \\leveltext
+// and the words before it in the \\listlevel group (its number kind, font).
+std::string one_item_list(const std::string &level, const std::string &text) {
+    return "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}{\\f2 Wingdings;}{\\f3 Courier New;}}"
+           "{\\*\\listtable{\\list{\\listlevel" + level + "{\\leveltext" + text + ";}}\\listid7}}"
+           "{\\*\\listoverridetable{\\listoverride\\listid7\\ls1}}\\pard\\ls1\\f0 one\\par}";
+}
+
+TEST(RtfContent, ListLabelsShowWhatTheLevelDraws) {
+    struct Case {
+        const char *name;
+        std::string rtf;
+        std::string shown;
+    } cases[] = {
+        {"a Symbol bullet", one_item_list("\\levelnfc23\\f1", "\\'01\\u-3913 ?"), "\u2022 one\n"},
+        {"a Wingdings square", one_item_list("\\levelnfc23\\f2", "\\'01\\u-3929 ?"), "\u25AA one\n"},
+        {"the letter o in Courier New", one_item_list("\\levelnfc23\\f3", "\\'01o"), "\u25E6 one\n"},
+        {"a bullet as written", one_item_list("\\levelnfc23\\f0", "\\'01\\u8259 ?"), "\u2043 one\n"},
+        {"a bullet level that places a number", one_item_list("\\levelnfc23", "\\'02\\'05."), "\u2022 one\n"},
+        {"a number", one_item_list("\\levelnfc0", "\\'02\\'00)"), "1) one\n"},
+        {"a Symbol font outside the level is not the level's",
+         "{\\rtf1{\\fonttbl{\\f1\\fcharset2 Symbol;}}\\f1{\\*\\listtable{\\list{\\listlevel\\levelnfc23"
+         "{\\leveltext\\'01a;}}\\listid7}}{\\*\\listoverridetable{\\listoverride\\listid7\\ls1}}\\pard\\ls1 one\\par}",
+         "a one\n"},
+    };
+    for (const auto &c : cases) EXPECT_EQ(rtf_text(c.rtf), c.shown) << c.name;
+}
+
+// Documents without list tables (WordPad's, Word 6's) number their
+// paragraphs with the labels they state.
+TEST(RtfContent, StatedLabelsWithoutListTables) {
+    struct Case {
+        const char *name;
+        std::string rtf;
+        std::string shown;
+    } cases[] = {
+        {"a number", "{\\rtf1 {\\pntext 1.\\tab}{\\*\\pn\\pnlvlbody\\pndec{\\pntxta .}}item\\par}", "1.\titem\n"},
+        {"a Symbol bullet",
+         "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}{\\pntext\\f1\\'b7\\tab}"
+         "{\\*\\pn\\pnlvlblt\\pnf1{\\pntxtb\\'b7}}\\f0 item\\par}",
+         "\u2022\titem\n"},
+        {"before the paragraph's own words", "{\\rtf1 {\\listtext a)\\tab}\\pard\\qc item\\par next\\par}", "a)\titem\nnext\n"},
+        {"in a note's paragraph", "{\\rtf1 x{\\footnote {\\pntext 2.\\tab}in note}\\par}", "x[1]\n"},
+        {"read past where list tables number the paragraphs",
+         "{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc0{\\leveltext\\'02\\'00.;}}\\listid7}}"
+         "{\\*\\listoverridetable{\\listoverride\\listid7\\ls1}}{\\listtext 1.\\tab}\\pard\\ls1 item\\par}",
+         "1. item\n"},
+    };
+    for (const auto &c : cases) EXPECT_EQ(rtf_text(c.rtf), c.shown) << c.name;
 }
 
 TEST(RtfContent, PropertiesFromInfo) {
