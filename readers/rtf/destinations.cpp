@@ -3,6 +3,7 @@
 // pictures and bookmarks.
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "fields/field_stack.hpp"
 #include "textdoc/symbol_fonts.hpp"
@@ -88,7 +89,7 @@ void Reader::deliver(std::string_view utf8) {
 bool Reader::destination_word(std::string_view name) {
     static constexpr std::string_view kKnown[] = {
         "fldinst", "listtable", "listoverridetable", "bkmkstart", "nesttableprops", "shppict", "cs", "ud", "ftnalt",
-        "atnid", "atnauthor", "annotation"};
+        "atnid", "atnauthor", "annotation", "shpinst", "shptxt"};
     return std::find(std::begin(kKnown), std::end(kKnown), name) != std::end(kKnown);
 }
 
@@ -158,7 +159,7 @@ bool Reader::body_destination_word(const Token &t) {
     if (w == "pntext" || w == "listtext") return begin_label(), true;
     if (w == "footnote") return begin_note(), true;
     if (w == "annotation") return begin_note(Closing::Comment), true;
-    if (begin_running(w)) return true;
+    if (begin_running(w) || shape_word(w)) return true;
     if (w == "atnid" || w == "atnauthor") {
         name_.clear();
         (w == "atnid" ? initials_ : author_).clear();
@@ -236,6 +237,26 @@ bool Reader::begin_running(std::string_view word) {
     return false;
 }
 
+// A drawing (\shp) states its properties in \shpinst, where the text of
+// a text box is \shptxt; its \shprslt is the same drawing for readers
+// without drawings, and is read past where the text box was read.
+bool Reader::shape_word(std::string_view word) {
+    if (word == "shp") return shape_text_ = false, true;
+    if (word == "shpinst") return begin_destination(Destination::Shape, Closing::Nothing), true;
+    if (word == "sp" && state().destination == Destination::Shape)
+        return begin_destination(Destination::Skip, Closing::Nothing), true;
+    if (word == "shptxt") {
+        if (state().destination != Destination::Shape) return begin_destination(Destination::Skip, Closing::Nothing), true;
+        state().destination = Destination::Body;
+        begin_note(Closing::TextBox);
+        shape_text_ = shape_text_ || groups_.back().closing == Closing::TextBox;
+        return true;
+    }
+    if (word == "shprslt" && std::exchange(shape_text_, false))
+        return begin_destination(Destination::Skip, Closing::Nothing), true;
+    return false;
+}
+
 // A comment's author is its \atnauthor, else its \atnid (initials); both
 // are used up by the comment.
 void Reader::end_note(Closing closing) {
@@ -244,6 +265,7 @@ void Reader::end_note(Closing closing) {
     note->out.finish();
     if (closing == Closing::Note) return output().note(note->kind, note->body, state());
     if (closing == Closing::Running) return output().running(note->running, note->pages, note->body);
+    if (closing == Closing::TextBox) return output().frame(note->body, state());
     output().comment(author_.empty() ? initials_ : author_, note->body, state());
     author_.clear();
     initials_.clear();
@@ -300,7 +322,8 @@ void Reader::close(const Group &group) {
     case Closing::Result: output().end_link(); break;
     case Closing::Note:
     case Closing::Comment:
-    case Closing::Running: end_note(group.closing); break;
+    case Closing::Running:
+    case Closing::TextBox: end_note(group.closing); break;
     case Closing::Author: author_ = name_; break;
     case Closing::Initials: initials_ = name_; break;
     case Closing::Picture:

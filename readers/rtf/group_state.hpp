@@ -26,6 +26,7 @@ enum class Destination : uint8_t {
     Bookmark,
     Author,  // of the comment that follows (\atnauthor, \atnid)
     Label,   // a paragraph's number or bullet as stated (\pntext, \listtext)
+    Shape,   // a drawing's properties (\shpinst): not text, but its \shptxt is
 };
 
 struct GroupState {

@@ -57,7 +57,8 @@ private:
         Initials,
         Comment,
         Running,
-        Label
+        Label,
+        TextBox
     };
     struct Group {
         GroupState state;
@@ -67,8 +68,8 @@ private:
         std::string instruction;
         bool link = false;
     };
-    // A footnote, endnote, comment (\annotation) or header or footer being
-    // read.
+    // A footnote, endnote, comment (\annotation), header or footer or text
+    // box being read.
     struct Note {
         textdoc::Recording body;
         BodyOutput out{body};
@@ -109,6 +110,7 @@ private:
     void begin_field_result();
     void begin_note(Closing closing = Closing::Note);
     bool begin_running(std::string_view word);
+    bool shape_word(std::string_view word);
     void end_note(Closing closing);
     void begin_label();
     void end_label(const GroupState &state);
@@ -139,6 +141,7 @@ private:
     std::string name_;  // of a style, bookmark, property or comment author
     std::string author_, initials_;  // of the comment to come
     std::string label_;              // of the paragraph to come
+    bool shape_text_ = false;        // the drawing in hand has a text box
     model::PropertyId property_ = model::kPropertyTitle;
     int32_t time_[5] = {};
     textdoc::TabStop tab_;

@@ -164,6 +164,27 @@ TEST(RtfContent, StatedLabelsWithoutListTables) {
     for (const auto &c : cases) EXPECT_EQ(rtf_text(c.rtf), c.shown) << c.name;
 }
 
+// A drawing's text box (\\shptxt) in its \\shpinst; the \\shprslt after it
+// draws the same for readers without drawings.
+TEST(RtfContent, TextBoxesOfDrawings) {
+    const std::string props = "{\\sp{\\sn shapeType}{\\sv 202}}";
+    struct Case {
+        const char *name;
+        std::string rtf;
+        std::string shown;
+    } cases[] = {
+        {"a text box and its copy",
+         "{\\rtf1 before {\\shp{\\*\\shpinst\\shpleft0" + props + "{\\shptxt \\pard boxed\\par}}"
+         "{\\shprslt\\pard\\pvpara boxed\\par}} after\\par}",
+         "before  after\nboxed\n"},
+        {"a drawing without text shows its result",
+         "{\\rtf1 a{\\shp{\\*\\shpinst" + props + "}{\\shprslt drawn}}b\\par}", "adrawnb\n"},
+        {"properties are not text", "{\\rtf1 a{\\*\\shpinst" + props + "{\\sp{\\sn wzName}{\\sv Box 1}}}b\\par}", "ab\n"},
+        {"a text box in a note is read past", "{\\rtf1 a{\\footnote n{\\*\\shpinst{\\shptxt t\\par}}}\\par}", "a[1]\n"},
+    };
+    for (const auto &c : cases) EXPECT_EQ(rtf_text(c.rtf), c.shown) << c.name;
+}
+
 TEST(RtfContent, PropertiesFromInfo) {
     Imported doc(std::string("{\\rtf1{\\info{\\title The Title}{\\author Ann}{\\creatim\\yr2020\\mo2\\dy3\\hr4\\min5}}x}"),
                  "test.rtf");
