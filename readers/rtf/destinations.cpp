@@ -327,7 +327,7 @@ void Reader::close(const Group &group) {
     case Closing::Author: author_ = name_; break;
     case Closing::Initials: initials_ = name_; break;
     case Closing::Picture:
-        if (state().destination == Destination::Body) output().object(picture_object(), state());
+        if (state().destination == Destination::Body && !state().deleted) output().object(picture_object(), state());
         break;
     case Closing::Bookmark:
         if (!name_.empty() && state().destination == Destination::Body) output().bookmark(name_, state());

@@ -162,6 +162,8 @@ void Reader::deliver_unicode(int32_t value) {
     deliver(utf8);
 }
 
-void Reader::body_text(std::string_view utf8) { output().text(utf8, state()); }
+void Reader::body_text(std::string_view utf8) {
+    if (!state().deleted) output().text(utf8, state());
+}
 
 }  // namespace qrv::import::rtf

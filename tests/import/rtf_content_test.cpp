@@ -52,6 +52,8 @@ TEST(RtfContent, WhatTheTextShows) {
         {"a comment is not in the text",
          "{\\rtf1 text{\\*\\atnid JD}{\\*\\atnauthor Jane}\\chatn{\\*\\annotation\\pard check\\par} more}", "text more\n"},
         {"a fragment without \\rtf", "{\\pard hi\\par}", "hi\n"},
+        {"tracked changes shown as accepted", "{\\rtf1 a{\\deleted\\revauth1 gone}{\\revised new}b}", "anewb\n"},
+        {"\\deleted0 and \\plain end a deletion", "{\\rtf1 \\deleted x\\deleted0 a\\deleted y\\plain b}", "ab\n"},
     };
     for (const auto &c : cases) EXPECT_EQ(rtf_text(c.rtf), c.shown) << c.name;
 }
