@@ -35,6 +35,14 @@ constexpr std::string_view kSkipped[] = {
     "userprops",   "fldtype", "bkmkend",   "levelnumbers", "listname", "nonesttables",
     "levelmarker", "comment", "docvar",    "pgdsctbl"};
 
+// PAGE, NUMPAGES and the like: in a header or footer they number printed
+// pages, which a converted document does not have.
+bool numbers_pages(std::string_view instruction) {
+    fields::FieldStack running;
+    running.hide_page_numbers();
+    return running.hides(instruction);
+}
+
 bool is_skipped(std::string_view name) {
     return std::find(std::begin(kSkipped), std::end(kSkipped), name) != std::end(kSkipped);
 }
@@ -197,6 +205,8 @@ textdoc::ObjectRef Reader::picture_object() {
 void Reader::begin_field_result() {
     groups_.back().closing = Closing::Result;
     if (fields_.empty() || state().destination != Destination::Body) return;
+    if (!notes_.empty() && notes_.back()->running_text && numbers_pages(fields_.back().instruction))
+        return begin_destination(Destination::Skip, Closing::Nothing);
     if (const auto target = fields::hyperlink_target(fields_.back().instruction)) output().begin_link(*target, state());
 }
 
@@ -229,6 +239,7 @@ bool Reader::begin_running(std::string_view word) {
         if (n.word != word) continue;
         begin_note(Closing::Running);
         if (groups_.back().closing == Closing::Running) {
+            notes_.back()->running_text = true;
             notes_.back()->running = n.kind;
             notes_.back()->pages = n.pages;
         }

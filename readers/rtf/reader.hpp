@@ -76,6 +76,7 @@ private:
         textdoc::NoteKind kind = textdoc::NoteKind::Footnote;
         model::RunningKind running = model::kRunningHeader;
         model::RunningPages pages = model::kEveryPage;
+        bool running_text = false;  // a header or footer
     };
 
     void token(const Token &t);

@@ -187,6 +187,16 @@ TEST(RtfContent, TextBoxesOfDrawings) {
     for (const auto &c : cases) EXPECT_EQ(rtf_text(c.rtf), c.shown) << c.name;
 }
 
+// A header or footer numbers printed pages, which a converted document
+// does not have: its page-number fields show nothing, as in Word's formats.
+TEST(RtfContent, PageNumbersOfRunningTexts) {
+    const std::string html = rtf_html(
+        "{\\rtf1 {\\header Page {\\field{\\*\\fldinst PAGE}{\\fldrslt 7}} of {\\field{\\*\\fldinst { NUMPAGES }}"
+        "{\\fldrslt 9}} {\\field{\\*\\fldinst DATE}{\\fldrslt today}}}body {\\field{\\*\\fldinst PAGE}{\\fldrslt 3}}\\par}");
+    EXPECT_NE(html.find("<p>Page  of  today</p>"), std::string::npos) << html;
+    EXPECT_NE(html.find("<p>body 3</p>"), std::string::npos) << html;
+}
+
 TEST(RtfContent, PropertiesFromInfo) {
     Imported doc(std::string("{\\rtf1{\\info{\\title The Title}{\\author Ann}{\\creatim\\yr2020\\mo2\\dy3\\hr4\\min5}}x}"),
                  "test.rtf");
