@@ -156,7 +156,6 @@ TEST(RtfContent, StatedLabelsWithoutListTables) {
          "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}{\\pntext\\f1\\'b7\\tab}"
          "{\\*\\pn\\pnlvlblt\\pnf1{\\pntxtb\\'b7}}\\f0 item\\par}",
          "\u2022\titem\n"},
-        {"before the paragraph's own words", "{\\rtf1 {\\listtext a)\\tab}\\pard\\qc item\\par next\\par}", "a)\titem\nnext\n"},
         {"in a note's paragraph", "{\\rtf1 x{\\footnote {\\pntext 2.\\tab}in note}\\par}", "x[1]\n"},
         {"read past where list tables number the paragraphs",
          "{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc0{\\leveltext\\'02\\'00.;}}\\listid7}}"
@@ -164,6 +163,9 @@ TEST(RtfContent, StatedLabelsWithoutListTables) {
          "1. item\n"},
     };
     for (const auto &c : cases) EXPECT_EQ(rtf_text(c.rtf), c.shown) << c.name;
+    // The paragraph's properties often follow its label: they are the label's too.
+    const std::string html = rtf_html("{\\rtf1 {\\listtext a)\\tab}\\pard\\qc item\\par}");
+    EXPECT_NE(html.find("<p style=\"text-align:center\">a)\titem</p>"), std::string::npos) << html;
 }
 
 // A drawing's text box (\\shptxt) in its \\shpinst; the \\shprslt after it
