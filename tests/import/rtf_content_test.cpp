@@ -19,12 +19,20 @@ std::string rtf_html(const std::string &rtf) {
     return doc.result() == 0 ? doc.exported() : "";
 }
 
+// An RTF string and the text it shows.
+struct TextCase {
+    const char *name;
+    std::string rtf;
+    std::string shown;
+};
+
+template <size_t N>
+void expect_texts(const TextCase (&cases)[N]) {
+    for (const auto &c : cases) EXPECT_EQ(rtf_text(c.rtf), c.shown) << c.name;
+}
+
 TEST(RtfContent, WhatTheTextShows) {
-    struct Case {
-        const char *name;
-        std::string rtf;
-        std::string shown;
-    } cases[] = {
+    const TextCase cases[] = {
         {"paragraphs", "{\\rtf1 one\\par two\\par}", "one\ntwo\n"},
         {"a control word eats one space", "{\\rtf1 a\\b  b\\b0 c}", "a bc\n"},
         {"escaped braces and backslash", "{\\rtf1 \\{x\\}\\\\}", "{x}\\\n"},
@@ -55,15 +63,11 @@ TEST(RtfContent, WhatTheTextShows) {
         {"tracked changes shown as accepted", "{\\rtf1 a{\\deleted\\revauth1 gone}{\\revised new}b}", "anewb\n"},
         {"\\deleted0 and \\plain end a deletion", "{\\rtf1 \\deleted x\\deleted0 a\\deleted y\\plain b}", "ab\n"},
     };
-    for (const auto &c : cases) EXPECT_EQ(rtf_text(c.rtf), c.shown) << c.name;
+    expect_texts(cases);
 }
 
 TEST(RtfContent, BadInputStillImports) {
-    struct Case {
-        const char *name;
-        std::string rtf;
-        std::string shown;
-    } cases[] = {
+    const TextCase cases[] = {
         {"an empty document", "{\\rtf1}", ""},
         {"truncated inside a group", "{\\rtf1 abc{\\b def", "abcdef\n"},
         {"a stray close brace in a fragment", "{\\b a}}b", "ab\n"},
@@ -74,7 +78,7 @@ TEST(RtfContent, BadInputStillImports) {
         {"a million open groups", "{\\rtf1 " + std::string(1000000, '{') + "deep", "deep\n"},
         {"cells without a row definition", "{\\rtf1 x\\cell\\cell\\row\\nestrow}", "x\n"},
     };
-    for (const auto &c : cases) EXPECT_EQ(rtf_text(c.rtf), c.shown) << c.name;
+    expect_texts(cases);
 }
 
 TEST(RtfContent, RefusesWhatIsNoGroup) {
@@ -124,11 +128,7 @@ std::string one_item_list(const std::string &level, const std::string &text) {
 }
 
 TEST(RtfContent, ListLabelsShowWhatTheLevelDraws) {
-    struct Case {
-        const char *name;
-        std::string rtf;
-        std::string shown;
-    } cases[] = {
+    const TextCase cases[] = {
         {"a Symbol bullet", one_item_list("\\levelnfc23\\f1", "\\'01\\u-3913 ?"), "\u2022 one\n"},
         {"a Wingdings square", one_item_list("\\levelnfc23\\f2", "\\'01\\u-3929 ?"), "\u25AA one\n"},
         {"the letter o in Courier New", one_item_list("\\levelnfc23\\f3", "\\'01o"), "\u25E6 one\n"},
@@ -140,17 +140,13 @@ TEST(RtfContent, ListLabelsShowWhatTheLevelDraws) {
          "{\\leveltext\\'01a;}}\\listid7}}{\\*\\listoverridetable{\\listoverride\\listid7\\ls1}}\\pard\\ls1 one\\par}",
          "a one\n"},
     };
-    for (const auto &c : cases) EXPECT_EQ(rtf_text(c.rtf), c.shown) << c.name;
+    expect_texts(cases);
 }
 
 // Documents without list tables (WordPad's, Word 6's) number their
 // paragraphs with the labels they state.
 TEST(RtfContent, StatedLabelsWithoutListTables) {
-    struct Case {
-        const char *name;
-        std::string rtf;
-        std::string shown;
-    } cases[] = {
+    const TextCase cases[] = {
         {"a number", "{\\rtf1 {\\pntext 1.\\tab}{\\*\\pn\\pnlvlbody\\pndec{\\pntxta .}}item\\par}", "1.\titem\n"},
         {"a Symbol bullet",
          "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}{\\pntext\\f1\\'b7\\tab}"
@@ -162,7 +158,7 @@ TEST(RtfContent, StatedLabelsWithoutListTables) {
          "{\\*\\listoverridetable{\\listoverride\\listid7\\ls1}}{\\listtext 1.\\tab}\\pard\\ls1 item\\par}",
          "1. item\n"},
     };
-    for (const auto &c : cases) EXPECT_EQ(rtf_text(c.rtf), c.shown) << c.name;
+    expect_texts(cases);
     // The paragraph's properties often follow its label: they are the label's too.
     const std::string html = rtf_html("{\\rtf1 {\\listtext a)\\tab}\\pard\\qc item\\par}");
     EXPECT_NE(html.find("<p style=\"text-align:center\">a)\titem</p>"), std::string::npos) << html;
@@ -172,11 +168,7 @@ TEST(RtfContent, StatedLabelsWithoutListTables) {
 // draws the same for readers without drawings.
 TEST(RtfContent, TextBoxesOfDrawings) {
     const std::string props = "{\\sp{\\sn shapeType}{\\sv 202}}";
-    struct Case {
-        const char *name;
-        std::string rtf;
-        std::string shown;
-    } cases[] = {
+    const TextCase cases[] = {
         {"a text box and its copy",
          "{\\rtf1 before {\\shp{\\*\\shpinst\\shpleft0" + props + "{\\shptxt \\pard boxed\\par}}"
          "{\\shprslt\\pard\\pvpara boxed\\par}} after\\par}",
@@ -186,7 +178,7 @@ TEST(RtfContent, TextBoxesOfDrawings) {
         {"properties are not text", "{\\rtf1 a{\\*\\shpinst" + props + "{\\sp{\\sn wzName}{\\sv Box 1}}}b\\par}", "ab\n"},
         {"a text box in a note is read past", "{\\rtf1 a{\\footnote n{\\*\\shpinst{\\shptxt t\\par}}}\\par}", "a[1]\n"},
     };
-    for (const auto &c : cases) EXPECT_EQ(rtf_text(c.rtf), c.shown) << c.name;
+    expect_texts(cases);
 }
 
 // A header or footer numbers printed pages, which a converted document
