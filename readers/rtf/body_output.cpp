@@ -40,7 +40,10 @@ bool BodyOutput::start_paragraph(const GroupState &state) {
         close_paragraph();
         reach_tables(level, nullptr);
     }
-    if (dropping()) return false;
+    if (dropping()) {
+        label_.clear();
+        return false;
+    }
     if (!paragraph_open_) {
         sink_.begin_paragraph(paragraph_start(state));
         paragraph_open_ = true;

@@ -153,6 +153,9 @@ TEST(RtfContent, StatedLabelsWithoutListTables) {
          "{\\*\\pn\\pnlvlblt\\pnf1{\\pntxtb\\'b7}}\\f0 item\\par}",
          "\u2022\titem\n"},
         {"in a note's paragraph", "{\\rtf1 x{\\footnote {\\pntext 2.\\tab}in note}\\par}", "x[1]\n"},
+        {"a label of a merged cell's content goes with it",
+         "{\\rtf1\\trowd\\clmgf\\cellx1000\\clmrg\\cellx2000\\intbl A\\cell{\\pntext 1.\\tab}B\\cell\\row\\pard C\\par}",
+         "A\nC\n"},
         {"read past where list tables number the paragraphs",
          "{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc0{\\leveltext\\'02\\'00.;}}\\listid7}}"
          "{\\*\\listoverridetable{\\listoverride\\listid7\\ls1}}{\\listtext 1.\\tab}\\pard\\ls1 item\\par}",
