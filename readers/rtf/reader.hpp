@@ -132,6 +132,7 @@ private:
     bool warned_depth_ = false, warned_braces_ = false;
     bool ignorable_ = false;  // after \*
     int32_t skip_ = 0;        // fallback characters of \uN still to skip
+    char32_t high_surrogate_ = 0;  // of a \uN pair, waiting for its low half
     std::string pending_;     // bytes of text not yet decoded
     int32_t document_page_ = kDefaultCodePage;
     int32_t default_font_ = -1;
