@@ -45,7 +45,7 @@ public:
     int32_t list_id_in_hand = 0;
     textdoc::ListLevel level_in_hand;
     std::u32string level_text;  // raw: a length, then characters and level places
-    // Ends the level in hand; its groups state has its font and paragraph.
+    // Ends the level in hand; its group's state has its font and paragraph.
     void end_level(const GroupState &state);
     void end_list();
     int32_t override_list = 0, override_number = 0;

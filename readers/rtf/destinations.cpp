@@ -1,6 +1,6 @@
 // Where the text of a group goes, and what a group does when it closes:
-// the header's tables, the document's properties, fields, notes,
-// pictures and bookmarks.
+// the header's tables, the document's properties, fields, notes, text
+// boxes, stated paragraph labels, pictures and bookmarks.
 #include <algorithm>
 #include <cstdio>
 #include <utility>
