@@ -40,12 +40,20 @@ bool BodyOutput::start_paragraph(const GroupState &state) {
         close_paragraph();
         reach_tables(level, nullptr);
     }
-    if (dropping()) return false;
+    if (dropping()) {
+        label_.clear();
+        return false;
+    }
     if (!paragraph_open_) {
         sink_.begin_paragraph(paragraph_start(state));
         paragraph_open_ = true;
         run_stated_ = false;
         if (!tables_.empty()) tables_.back().cell_has_paragraph = true;
+    }
+    if (!label_.empty()) {
+        start_run(state);
+        sink_.text(label_);
+        label_.clear();
     }
     return true;
 }

@@ -36,6 +36,8 @@ public:
     }
     void object(const textdoc::ObjectRef &object, const GroupState &state);
     void bookmark(std::string_view name, const GroupState &state);
+    // Text that goes before what the paragraph to come shows first.
+    void label(std::string text) { label_ = std::move(text); }
     void begin_link(std::string_view target, const GroupState &state);
     void end_link();
     // Closes what is still open.
@@ -84,6 +86,7 @@ private:
     bool paragraph_open_ = false, link_open_ = false;
     bool run_stated_ = false;
     textdoc::RunStart run_;
+    std::string label_;
 };
 
 size_t table_level(const GroupState &state);

@@ -95,8 +95,10 @@ bool Reader::character_word(const Token &t) {
         return c.highlight = colour.value_or(CharFormat::kNoHighlight), true;
     }
     if (w == "cs") return state().character_style = std::max(t.param, 0), true;
+    if (w == "deleted") return state().deleted = on(t), true;
     if (w == "plain") {
         c = {};
+        state().deleted = false;
         state().character_style = -1;
         state().font = -1;
         if (default_font_ >= 0) set_font(default_font_);
@@ -218,6 +220,7 @@ bool Reader::list_word(const Token &t) {
     const std::string_view w = t.name;
     if (w == "list") return begin_destination(Destination::ListTable, Closing::List), true;
     if (w == "listlevel") {
+        state().chars = {};
         state().para = {};
         return begin_destination(Destination::ListTable, Closing::ListLevel), true;
     }

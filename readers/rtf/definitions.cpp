@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "textdoc/symbol_fonts.hpp"
 #include "code_pages.hpp"
 
 namespace qrv::import::rtf {
@@ -9,24 +10,25 @@ namespace {
 
 using textdoc::NumberKind;
 
-// A symbol font's private-use bullets as the usual ones.
-char32_t shown_bullet(char32_t c, size_t level) {
-    if (c >= 0xF000 && c <= 0xF0FF) return textdoc::default_bullet(level);
-    return c;
-}
-
 // \leveltext: its first character is the length; characters below 10 are
-// the places of the levels' numbers.
-std::string level_text_of(const std::u32string &raw, bool bullet, size_t level) {
+// the places of the levels' numbers.  A bullet is drawn in the level's font
+// (Symbol's and Wingdings' codes are the characters they show); a bullet
+// level that places a number shows the usual bullet of its depth.
+std::string level_text_of(const std::u32string &raw, bool bullet, std::string_view font, size_t level) {
     std::string out;
-    if (raw.empty()) return out;
-    const size_t length = std::min<size_t>(raw[0], raw.size() - 1);
-    for (size_t i = 1; i <= length; ++i) {
-        const char32_t c = raw[i];
-        if (c < 10 && !bullet)
+    const std::u32string_view shown =
+        raw.empty() ? std::u32string_view() : std::u32string_view(raw).substr(1, std::min<size_t>(raw[0], raw.size() - 1));
+    if (bullet) {
+        const bool places_number = std::any_of(shown.begin(), shown.end(), [](char32_t c) { return c < 10; });
+        if (!places_number)
+            for (const char32_t c : shown) append_utf8(c, out);
+        return textdoc::shown_bullet(out, font, level);
+    }
+    for (const char32_t c : shown) {
+        if (c < 10)
             out.append(1, '%').append(std::to_string(c + 1));
-        else if (c >= 10)
-            append_utf8(bullet ? shown_bullet(c, level) : c, out);
+        else
+            append_utf8(c, out);
     }
     return out;
 }
@@ -74,11 +76,12 @@ void Definitions::add_style(const GroupState &state, std::string name) {
     styles_.push_back(std::move(style));
 }
 
-void Definitions::end_level(const textdoc::ParaFormat &para) {
+void Definitions::end_level(const GroupState &state) {
     if (list_in_hand.levels.size() >= textdoc::kMaxListLevels) return;
     const size_t level = list_in_hand.levels.size();
-    level_in_hand.text = level_text_of(level_text, level_in_hand.kind == NumberKind::Bullet, level);
-    level_in_hand.paragraph = para;
+    level_in_hand.text = level_text_of(level_text, level_in_hand.kind == NumberKind::Bullet,
+                                       state.chars.font.value_or(""), level);
+    level_in_hand.paragraph = state.para;
     list_in_hand.levels.push_back(std::move(level_in_hand));
     level_in_hand = {};
     level_text.clear();

@@ -45,10 +45,14 @@ public:
     int32_t list_id_in_hand = 0;
     textdoc::ListLevel level_in_hand;
     std::u32string level_text;  // raw: a length, then characters and level places
-    void end_level(const textdoc::ParaFormat &para);
+    // Ends the level in hand; its group's state has its font and paragraph.
+    void end_level(const GroupState &state);
     void end_list();
     int32_t override_list = 0, override_number = 0;
     void end_override() { overrides_[override_number] = override_list; }
+    // False for documents that number their paragraphs with the labels
+    // they state (\pntext, \listtext) alone.
+    bool defines_lists() const { return !overrides_.empty(); }
     static std::string list_key(int32_t override_number) { return "ls" + std::to_string(override_number); }
 
     void define(textdoc::TextDocument &doc) const;

@@ -1,10 +1,13 @@
 // Where the text of a group goes, and what a group does when it closes:
-// the header's tables, the document's properties, fields, notes,
-// pictures and bookmarks.
+// the header's tables, the document's properties, fields, notes, text
+// boxes, stated paragraph labels, pictures and bookmarks.
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "fields/field_stack.hpp"
+#include "textdoc/symbol_fonts.hpp"
+#include "writer/utf16.hpp"
 #include "reader.hpp"
 
 namespace qrv::import::rtf {
@@ -27,10 +30,18 @@ constexpr NamedProperty kProperties[] = {
 
 // Destinations read past.
 constexpr std::string_view kSkipped[] = {
-    "filetbl", "revtbl",    "rsidtbl",      "pn",       "listtext", "xe",
+    "filetbl", "revtbl",    "rsidtbl",      "pn",       "xe",
     "tc",          "txe",     "rxe",       "objdata",      "private",  "template", "nonshppict",
-    "userprops",   "fldtype", "bkmkend",   "levelnumbers", "listname", "pntext",   "nonesttables",
+    "userprops",   "fldtype", "bkmkend",   "levelnumbers", "listname", "nonesttables",
     "levelmarker", "comment", "docvar",    "pgdsctbl"};
+
+// PAGE, NUMPAGES and the like: in a header or footer they number printed
+// pages, which a converted document does not have.
+bool numbers_pages(std::string_view instruction) {
+    fields::FieldStack running;
+    running.hide_page_numbers();
+    return running.hides(instruction);
+}
 
 bool is_skipped(std::string_view name) {
     return std::find(std::begin(kSkipped), std::end(kSkipped), name) != std::end(kSkipped);
@@ -73,6 +84,9 @@ void Reader::deliver(std::string_view utf8) {
         if (name_.size() < 1024) name_.append(utf8);
         return;
     case Destination::Picture: return picture_.hex(utf8);
+    case Destination::Label:
+        if (label_.size() < 64) label_.append(utf8);
+        return;
     case Destination::FieldInstruction:
         if (!fields_.empty() && fields_.back().instruction.size() < 4096) fields_.back().instruction.append(utf8);
         return;
@@ -83,7 +97,7 @@ void Reader::deliver(std::string_view utf8) {
 bool Reader::destination_word(std::string_view name) {
     static constexpr std::string_view kKnown[] = {
         "fldinst", "listtable", "listoverridetable", "bkmkstart", "nesttableprops", "shppict", "cs", "ud", "ftnalt",
-        "atnid", "atnauthor", "annotation"};
+        "atnid", "atnauthor", "annotation", "shpinst", "shptxt"};
     return std::find(std::begin(kKnown), std::end(kKnown), name) != std::end(kKnown);
 }
 
@@ -150,9 +164,10 @@ bool Reader::body_destination_word(const Token &t) {
     }
     if (w == "fldinst") return begin_destination(Destination::FieldInstruction, Closing::Nothing), true;
     if (w == "fldrslt") return begin_field_result(), true;
+    if (w == "pntext" || w == "listtext") return begin_label(), true;
     if (w == "footnote") return begin_note(), true;
     if (w == "annotation") return begin_note(Closing::Comment), true;
-    if (begin_running(w)) return true;
+    if (begin_running(w) || shape_word(w)) return true;
     if (w == "atnid" || w == "atnauthor") {
         name_.clear();
         (w == "atnid" ? initials_ : author_).clear();
@@ -190,6 +205,8 @@ textdoc::ObjectRef Reader::picture_object() {
 void Reader::begin_field_result() {
     groups_.back().closing = Closing::Result;
     if (fields_.empty() || state().destination != Destination::Body) return;
+    if (!notes_.empty() && notes_.back()->running_text && numbers_pages(fields_.back().instruction))
+        return begin_destination(Destination::Skip, Closing::Nothing);
     if (const auto target = fields::hyperlink_target(fields_.back().instruction)) output().begin_link(*target, state());
 }
 
@@ -222,11 +239,32 @@ bool Reader::begin_running(std::string_view word) {
         if (n.word != word) continue;
         begin_note(Closing::Running);
         if (groups_.back().closing == Closing::Running) {
+            notes_.back()->running_text = true;
             notes_.back()->running = n.kind;
             notes_.back()->pages = n.pages;
         }
         return true;
     }
+    return false;
+}
+
+// A drawing (\shp) states its properties in \shpinst, where the text of
+// a text box is \shptxt; its \shprslt is the same drawing for readers
+// without drawings, and is read past where the text box was read.
+bool Reader::shape_word(std::string_view word) {
+    if (word == "shp") return shape_text_ = false, true;
+    if (word == "shpinst") return begin_destination(Destination::Shape, Closing::Nothing), true;
+    if (word == "sp" && state().destination == Destination::Shape)
+        return begin_destination(Destination::Skip, Closing::Nothing), true;
+    if (word == "shptxt") {
+        if (state().destination != Destination::Shape) return begin_destination(Destination::Skip, Closing::Nothing), true;
+        state().destination = Destination::Body;
+        begin_note(Closing::TextBox);
+        shape_text_ = shape_text_ || groups_.back().closing == Closing::TextBox;
+        return true;
+    }
+    if (word == "shprslt" && std::exchange(shape_text_, false))
+        return begin_destination(Destination::Skip, Closing::Nothing), true;
     return false;
 }
 
@@ -238,9 +276,39 @@ void Reader::end_note(Closing closing) {
     note->out.finish();
     if (closing == Closing::Note) return output().note(note->kind, note->body, state());
     if (closing == Closing::Running) return output().running(note->running, note->pages, note->body);
+    if (closing == Closing::TextBox) return output().frame(note->body, state());
     output().comment(author_.empty() ? initials_ : author_, note->body, state());
     author_.clear();
     initials_.clear();
+}
+
+// A paragraph's label as its document states it, for readers that keep no
+// list tables.  A document with list tables numbers its paragraphs from
+// them and the label is read past.
+void Reader::begin_label() {
+    if (defs_.defines_lists() || state().destination != Destination::Body)
+        return begin_destination(Destination::Skip, Closing::Nothing);
+    label_.clear();
+    begin_destination(Destination::Label, Closing::Label);
+}
+
+// The label goes before what the paragraph shows first (the paragraph's
+// properties often come after it), with one tab after it; a symbol font's
+// codes are the characters they show.
+void Reader::end_label(const GroupState &state) {
+    const std::string font = state.chars.font.value_or("");
+    std::string shown;
+    if (!textdoc::is_symbol_font(font)) {
+        shown = std::move(label_);
+    } else {
+        for (const char16_t unit : utf16_of(label_)) {
+            const char32_t c = textdoc::unicode_of_symbol(font, unit);
+            append_utf8(c == U'\uFFFD' ? unit : c, shown);
+        }
+    }
+    label_.clear();
+    const size_t first = shown.find_first_not_of(" \t"), last = shown.find_last_not_of(" \t");
+    if (first != std::string::npos) output().label(shown.substr(first, last - first + 1) + "\t");
 }
 
 void Reader::close(const Group &group) {
@@ -252,7 +320,7 @@ void Reader::close(const Group &group) {
         font_ = {};
         break;
     case Closing::Style: defs_.add_style(s, name_.substr(0, name_.find(';'))); break;
-    case Closing::ListLevel: defs_.end_level(s.para); break;
+    case Closing::ListLevel: defs_.end_level(s); break;
     case Closing::List: defs_.end_list(); break;
     case Closing::Override: defs_.end_override(); break;
     case Closing::Info:
@@ -265,15 +333,17 @@ void Reader::close(const Group &group) {
     case Closing::Result: output().end_link(); break;
     case Closing::Note:
     case Closing::Comment:
-    case Closing::Running: end_note(group.closing); break;
+    case Closing::Running:
+    case Closing::TextBox: end_note(group.closing); break;
     case Closing::Author: author_ = name_; break;
     case Closing::Initials: initials_ = name_; break;
     case Closing::Picture:
-        if (state().destination == Destination::Body) output().object(picture_object(), state());
+        if (state().destination == Destination::Body && !state().deleted) output().object(picture_object(), state());
         break;
     case Closing::Bookmark:
         if (!name_.empty() && state().destination == Destination::Body) output().bookmark(name_, state());
         break;
+    case Closing::Label: end_label(s); break;
     case Closing::Nothing: break;
     }
 }

@@ -25,6 +25,8 @@ enum class Destination : uint8_t {
     Picture,
     Bookmark,
     Author,  // of the comment that follows (\atnauthor, \atnid)
+    Label,   // a paragraph's number or bullet as stated (\pntext, \listtext)
+    Shape,   // a drawing's properties (\shpinst): not text, but its \shptxt is
 };
 
 struct GroupState {
@@ -39,6 +41,7 @@ struct GroupState {
     bool table_style = false;   // a style-sheet entry of a kind not kept
     bool entry = false;         // inside one entry of the font table or style sheet
     bool nested_props = false;  // inside \nesttableprops: rows of nested tables
+    bool deleted = false;       // text a tracked change removed (\deleted): shown as accepted, left out
     bool upr = false;           // after \upr: the next group is the 8-bit text its \ud group stands for
 };
 

@@ -139,6 +139,7 @@ int32_t Reader::code_page() const {
 
 void Reader::flush_text() {
     if (pending_.empty()) return;
+    high_surrogate_ = 0;
     if (state().destination == Destination::ListLevelText) {
         for (char c : pending_) defs_.level_text += static_cast<unsigned char>(c);
     } else if (state().destination != Destination::Skip) {
@@ -149,10 +150,22 @@ void Reader::flush_text() {
     pending_.clear();
 }
 
+// \uN values are UTF-16 units: a character beyond them comes as a pair of
+// surrogates, each with its fallback.  A surrogate without its other half
+// is no character.
 void Reader::deliver_unicode(int32_t value) {
     flush_text();
     skip_ = std::max(state().unicode_skip, 0);
-    const char32_t c = static_cast<char32_t>(value < 0 ? value + 65536 : value);
+    char32_t c = static_cast<char32_t>(value < 0 ? value + 65536 : value);
+    const char32_t high = std::exchange(high_surrogate_, 0);
+    if (c >= 0xD800 && c < 0xDC00) {
+        high_surrogate_ = c;
+        return;
+    }
+    if (c >= 0xDC00 && c < 0xE000) {
+        if (high == 0) return;
+        c = 0x10000 + ((high - 0xD800) << 10) + (c - 0xDC00);
+    }
     if (state().destination == Destination::ListLevelText) {
         defs_.level_text += c;
         return;
@@ -162,6 +175,8 @@ void Reader::deliver_unicode(int32_t value) {
     deliver(utf8);
 }
 
-void Reader::body_text(std::string_view utf8) { output().text(utf8, state()); }
+void Reader::body_text(std::string_view utf8) {
+    if (!state().deleted) output().text(utf8, state());
+}
 
 }  // namespace qrv::import::rtf

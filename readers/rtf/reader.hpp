@@ -56,7 +56,9 @@ private:
         Author,
         Initials,
         Comment,
-        Running
+        Running,
+        Label,
+        TextBox
     };
     struct Group {
         GroupState state;
@@ -66,14 +68,15 @@ private:
         std::string instruction;
         bool link = false;
     };
-    // A footnote, endnote, comment (\annotation) or header or footer being
-    // read.
+    // A footnote, endnote, comment (\annotation), header or footer or text
+    // box being read.
     struct Note {
         textdoc::Recording body;
         BodyOutput out{body};
         textdoc::NoteKind kind = textdoc::NoteKind::Footnote;
         model::RunningKind running = model::kRunningHeader;
         model::RunningPages pages = model::kEveryPage;
+        bool running_text = false;  // a header or footer
     };
 
     void token(const Token &t);
@@ -108,7 +111,10 @@ private:
     void begin_field_result();
     void begin_note(Closing closing = Closing::Note);
     bool begin_running(std::string_view word);
+    bool shape_word(std::string_view word);
     void end_note(Closing closing);
+    void begin_label();
+    void end_label(const GroupState &state);
     textdoc::ObjectRef picture_object();
 
     GroupState &state() { return groups_.back().state; }
@@ -126,6 +132,7 @@ private:
     bool warned_depth_ = false, warned_braces_ = false;
     bool ignorable_ = false;  // after \*
     int32_t skip_ = 0;        // fallback characters of \uN still to skip
+    char32_t high_surrogate_ = 0;  // of a \uN pair, waiting for its low half
     std::string pending_;     // bytes of text not yet decoded
     int32_t document_page_ = kDefaultCodePage;
     int32_t default_font_ = -1;
@@ -135,6 +142,8 @@ private:
     Font font_;
     std::string name_;  // of a style, bookmark, property or comment author
     std::string author_, initials_;  // of the comment to come
+    std::string label_;              // of the paragraph to come
+    bool shape_text_ = false;        // the drawing in hand has a text box
     model::PropertyId property_ = model::kPropertyTitle;
     int32_t time_[5] = {};
     textdoc::TabStop tab_;
