@@ -4,7 +4,8 @@ holds or reads it: every document given is exported to HTML and to JSON
 twice, once as usual and once with the environment's VARIABLE=VALUE (say
 QRVEX_SCRATCH_FROM=1, every growing block in a scratch file with its pages
 handed back after each page of use, or QRVEX_READ_AHEAD_FROM=1, every part
-parsed on a thread of its own), and the outputs must be the same bytes.
+that a reader may parse ahead parsed on a thread of its own), and the
+outputs must be the same bytes.
 
     check_same_output.py TOOL VARIABLE=VALUE PATH...
 

@@ -84,7 +84,7 @@ CHHandle import_docx(ImportJob &job) {
     BodyReader body(package, main, theme, &notes, writer);
     body.keep_pictures(pictures);
     RootCheck document(body, Ns::Wordprocessing, "document", "WordprocessingML");
-    package.read(main, document);
+    package.read(main, document, Parse::AheadWhenLarge);
     write_running_texts(package, main, body, theme, notes, writer);
     writer.finish();
     return out.release();

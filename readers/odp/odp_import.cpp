@@ -83,7 +83,7 @@ std::vector<slides::Slide> read_presentation(ImportJob &job, Readers &readers, s
     content.route(odf::Region::kAutomaticStyles, &readers.styles_reader);
     content.route(odf::Region::kBody, &pages);
     RootCheck root(content, Ns::Office, "document-content", "OpenDocument");
-    package.read("content.xml", root);
+    package.read("content.xml", root, Parse::AheadWhenLarge);
     draw_masters(slides, pages.page_masters(), masters);
     return slides;
 }

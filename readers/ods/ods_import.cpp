@@ -72,7 +72,7 @@ void read_package(ImportJob &job, const Readers &readers, PictureStore &store) {
     }
     RegionRouter router = readers.router();
     RootCheck content(router, Ns::Office, "document-content", "OpenDocument");
-    package.read("content.xml", content);
+    package.read("content.xml", content, Parse::AheadWhenLarge);
 }
 
 void read_flat(ImportJob &job, const Readers &readers) {

@@ -90,7 +90,7 @@ public:
 
     void read_content(XmlHandler &router) {
         RootCheck content(router, Ns::Office, "document-content", "OpenDocument");
-        package_->read("content.xml", content);
+        package_->read("content.xml", content, Parse::AheadWhenLarge);
     }
 
     Package *package() { return package_ ? &*package_ : nullptr; }

@@ -159,7 +159,7 @@ TEST(Package, LargePartsParseAheadWhileOtherPartsAreRead) {
         }
         void end(const XmlName &) override {}
     } reader(package);
-    package.read("big.xml", reader);
+    package.read("big.xml", reader, Parse::AheadWhenLarge);
     EXPECT_EQ(reader.seen, elements);
     EXPECT_EQ(reader.sum, elements * (elements - 1) / 2);
     EXPECT_EQ(reader.small_reads, (elements + 9999) / 10000);
@@ -171,7 +171,7 @@ TEST(Package, LargePartsParseAheadWhileOtherPartsAreRead) {
     small.part_bytes_by_ratio = false;
     Package bounded(bytes_of(zip), small, diagnostics);
     Reader counted(bounded);
-    EXPECT_TRUE(fault_of([&] { bounded.read("big.xml", counted); })
+    EXPECT_TRUE(fault_of([&] { bounded.read("big.xml", counted, Parse::AheadWhenLarge); })
                     .starts_with(std::to_string(IM_ERR_LIMIT) + " big.xml: more than "));
     EXPECT_GT(counted.seen, 0);
 }

@@ -71,14 +71,14 @@ bool relationship_type_is(const Relationship &r, std::string_view last_step) {
 Package::Package(std::span<const uint8_t> bytes, const Limits &limits, Diagnostics &diagnostics)
     : archive_(bytes, limits), limits_(limits), diagnostics_(diagnostics) {}
 
-void Package::read(std::string_view part, XmlHandler &handler) {
-    auto source = archive_.open(part);
+void Package::read(std::string_view part, XmlHandler &handler, Parse how) {
+    auto source = archive_.open(part, how == Parse::AheadWhenLarge);
     diagnostics_.enter_part(source->name());
     struct Leave {
         Diagnostics &d;
         ~Leave() { d.leave_part(); }
     } leave{diagnostics_};
-    read_xml(*source, handler, limits_);
+    read_xml(*source, handler, limits_, how);
 }
 
 std::string Package::read_all(std::string_view part) { return archive_.read_all(part, kSmallPartBytes); }

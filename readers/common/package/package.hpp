@@ -37,9 +37,11 @@ public:
     ZipArchive &archive() { return archive_; }
     bool has(std::string_view part) const { return archive_.has(part); }
 
-    // Reads a part as XML into the handler; the diagnostics name the part
-    // while it is read.  Throws ImportError when it is missing or broken.
-    void read(std::string_view part, XmlHandler &handler);
+    // Reads a part as XML into the handler (parsed ahead on a thread of its
+    // own where asked and large: see read_xml); the diagnostics name the
+    // part while it is read.  Throws ImportError when it is missing or
+    // broken.
+    void read(std::string_view part, XmlHandler &handler, Parse how = Parse::Here);
     // A small part whole (at most a few megabytes).
     std::string read_all(std::string_view part);
 

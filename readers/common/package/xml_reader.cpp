@@ -34,8 +34,8 @@ private:
     unsigned count_;
 };
 
-bool worth_a_thread(const ByteSource &source) {
-    return source.reads_on_its_own() && source.expected_bytes() >= read_ahead_from();
+bool worth_a_thread(const ByteSource &source, Parse how) {
+    return how == Parse::AheadWhenLarge && source.reads_on_its_own() && source.expected_bytes() >= read_ahead_from();
 }
 
 }  // namespace
@@ -51,8 +51,8 @@ std::string_view XmlAttributes::get(Ns ns, std::string_view local, std::string_v
     return value ? *value : fallback;
 }
 
-void read_xml(ByteSource &source, XmlHandler &handler, const Limits &limits) {
-    const ParsingThreads threads(worth_a_thread(source));
+void read_xml(ByteSource &source, XmlHandler &handler, const Limits &limits, Parse how) {
+    const ParsingThreads threads(worth_a_thread(source, how));
     if (threads.ahead()) return read_xml_ahead(source, handler, limits);
     XmlParser parser(handler, limits);
     parser.parse(source);

@@ -62,11 +62,18 @@ struct StopReading {};
 
 // Parses the whole source into the handler.  A fault, of the XML or thrown
 // by the handler as ImportError, comes back as ImportError with the part's
-// name and the line in front: "xl/styles.xml: line 12: ...".  A source that
-// reads on its own and expects to give at least read_ahead_from() bytes is
-// inflated and parsed on a thread of its own while this one handles what
-// that one met, as long as the process has a processor that no other parse
-// holds; the handler sees the same calls either way, on this thread.
-void read_xml(ByteSource &source, XmlHandler &handler, const Limits &limits);
+// name and the line in front: "xl/styles.xml: line 12: ...".
+//
+// Asked to (Parse::AheadWhenLarge), a source that reads on its own and
+// expects to give at least read_ahead_from() bytes is inflated and parsed
+// on a thread of its own while this one handles what that one met, as long
+// as the process has a processor that no other parse holds; the handler
+// sees the same calls either way, on this thread.  That pays where the
+// handling costs about as much as the parse (a text document's body, an
+// OpenDocument spreadsheet's cells); where it is light beside the parse
+// (an XLSX worksheet's cells) the parsing thread is the whole pipeline,
+// and on processors that share a core it runs slower than it would here.
+enum class Parse { Here, AheadWhenLarge };
+void read_xml(ByteSource &source, XmlHandler &handler, const Limits &limits, Parse how = Parse::Here);
 
 }  // namespace qrv::import

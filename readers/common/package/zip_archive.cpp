@@ -117,7 +117,7 @@ std::optional<std::string> ZipArchive::find(std::string_view name) const {
     return zip_get_name(archive_, it->second, ZIP_FL_ENC_GUESS);
 }
 
-std::unique_ptr<ByteSource> ZipArchive::open(std::string_view name) {
+std::unique_ptr<ByteSource> ZipArchive::open(std::string_view name, bool apart) {
     auto it = index_.find(folded_name(name));
     const std::string shown(name);
     if (it == index_.end()) broken(shown + ": the part is missing from the package");
@@ -129,7 +129,7 @@ std::unique_ptr<ByteSource> ZipArchive::open(std::string_view name) {
     const uint64_t expected = stated && (stat.valid & ZIP_STAT_SIZE) ? stat.size : 0;
     const uint64_t compressed = stated && (stat.valid & ZIP_STAT_COMP_SIZE) ? stat.comp_size : 0;
     // A large part is worth reading on a thread of its own.
-    zip *own = expected >= read_ahead_from() ? take_own() : nullptr;
+    zip *own = apart && expected >= read_ahead_from() ? take_own() : nullptr;
     zip_file *file = zip_fopen_index(own ? own : archive_, it->second, 0);
     if (!file) {
         const std::string why = zip_strerror(own ? own : archive_);

@@ -27,9 +27,10 @@ namespace qrv::import {
 
 class ZipArchive {
 public:
-    // Opens the archive in bytes (which must outlive it).  A part large
-    // enough to be read on a thread of its own (read_ahead_from()) is read
-    // through an archive of its own over the same bytes.  Throws
+    // Opens the archive in bytes (which must outlive it).  A part opened to
+    // be read apart and large enough to be worth a thread of its own
+    // (read_ahead_from()) is read through an archive of its own over the
+    // same bytes.  Throws
     // ImportError(IM_ERR_BROKEN) for bytes that are not a sound archive.
     ZipArchive(std::span<const uint8_t> bytes, const Limits &limits);
     ~ZipArchive();
@@ -43,9 +44,10 @@ public:
     std::optional<std::string> find(std::string_view name) const;
     bool has(std::string_view name) const { return find(name).has_value(); }
 
-    // Opens an entry for reading.  Throws ImportError: IM_ERR_BROKEN for a
+    // Opens an entry for reading; apart: to be read on its own thread
+    // where it is large enough.  Throws ImportError: IM_ERR_BROKEN for a
     // missing entry, IM_ERR_ENCRYPTED for an encrypted one.
-    std::unique_ptr<ByteSource> open(std::string_view name);
+    std::unique_ptr<ByteSource> open(std::string_view name, bool apart = false);
     // A whole entry, for small parts (relationships, content types); at
     // most max_bytes, else ImportError(IM_ERR_LIMIT).
     std::string read_all(std::string_view name, size_t max_bytes);
