@@ -241,7 +241,7 @@ std::string comments(const std::vector<std::string> &authors, const std::string 
 // A workbook of one sheet, "S", with a number at B1 and the comments part.
 std::string book(const std::string &part) {
     BinaryBookSpec spec = one_sheet(row(0) + real(1, 5));
-    spec.sheets[0].rels = relationship("rC", "comments", "../comments1.bin");
+    spec.sheets[0].rels = xlsb::relationship("rC", "comments", "../comments1.bin");
     if (!part.empty()) spec.extra.push_back({"xl/comments1.bin", part});
     return binary_workbook(spec);
 }
