@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "writer/utf16.hpp"
-#include "special_characters.hpp"
 #include "style_sheet.hpp"
+#include "text_marks.hpp"
 
 namespace qrv::import::doc {
 namespace {

@@ -1,7 +1,7 @@
 #include "headers.hpp"
 
 #include "textdoc/recording.hpp"
-#include "special_characters.hpp"
+#include "text_marks.hpp"
 
 namespace qrv::import::doc {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "rtf/body_output.hpp"
-#include "special_characters.hpp"
+#include "text_marks.hpp"
 
 namespace qrv::import::doc {
 
