@@ -3,8 +3,8 @@
 // style sheet becomes the text document's styles, and the main text, read
 // through the piece table with its formatting pages, becomes the body with
 // its notes, comments and text boxes; the first section's headers and
-// footers follow it.  Encrypted documents and those of Word 6 and 95 are
-// refused.
+// footers follow it.  Word 6 and 95 documents give their main text alone;
+// encrypted documents and those of earlier versions are refused.
 #include "cfb/compound_file.hpp"
 #include "core/error.hpp"
 #include "core/import_job.hpp"
@@ -15,6 +15,7 @@
 #include "headers.hpp"
 #include "lists.hpp"
 #include "style_sheet.hpp"
+#include "word6_text.hpp"
 
 namespace qrv::import::doc {
 namespace {
@@ -28,8 +29,8 @@ void refuse_unread(const Fib &fib) {
     if (fib.encrypted)
         throw ImportError(IM_ERR_ENCRYPTED,
                           "the document is encrypted (password-protected); save it without a password to export it");
-    if (!fib.modern())
-        throw ImportError(IM_ERR_UNSUPPORTED, "a Word 6 or Word 95 document (version " + std::to_string(fib.version) +
+    if (!fib.modern() && !fib.word6())
+        throw ImportError(IM_ERR_UNSUPPORTED, "a document of Word 2 or earlier (version " + std::to_string(fib.version) +
                                                   "), which is not read; save it as a Word 97-2003 .doc or as .docx");
 }
 
@@ -48,17 +49,42 @@ void write_unanchored(const DocContent &content, textdoc::TextSink &sink) {
     }
 }
 
-}  // namespace
-}  // namespace qrv::import::doc
+// The items of the document: its styles, the main text, the text boxes
+// without an anchor, then the running headers and footers.
+CHHandle write_document(ImportJob &job, const textdoc::TextDocument &doc, const DocContent &content,
+                        std::span<const uint8_t> table, const Fib &fib) {
+    DocumentWriter out(job.limits);
+    textdoc::ItemWriter writer(out, doc, job.diagnostics);
+    writer.begin();
+    BodyReader(content, writer).read(0, fib.story_length[static_cast<size_t>(Story::Main)]);
+    write_unanchored(content, writer);
+    write_running_texts(content, table, fib, writer, job.diagnostics);
+    writer.finish();
+    return out.release();
+}
 
-namespace qrv::import {
+// Word 6 and 95: the main text and the properties.  The formatting pages,
+// the style sheet and the stories beside the main text have other layouts
+// than Word 97's and are not read.
+CHHandle import_word6(ImportJob &job, const CompoundFile &file, std::span<const uint8_t> stream, const Fib &fib) {
+    Diagnostics &diagnostics = job.diagnostics;
+    diagnostics.warn("a Word 6 or Word 95 document: its text is read, its formatting, notes and headers are not");
+    const DocText text = word6_text(stream, fib, diagnostics);
+    Fib main_only;
+    main_only.story_length[static_cast<size_t>(Story::Main)] = static_cast<uint32_t>(text.chars.size());
+    const FormatRuns none(stream, {}, Span{}, PageKind::Characters, diagnostics);
+    const Notes notes({}, main_only);
+    const Comments comments({}, main_only, diagnostics);
+    const TextBoxes text_boxes({}, main_only, text, diagnostics);
+    const FontTable fonts;
+    textdoc::TextDocument doc;
+    read_properties(file, doc);
+    doc.resolve(diagnostics);
+    const DocContent content{text, none, none, notes, comments, text_boxes, false, fonts, diagnostics};
+    return write_document(job, doc, content, {}, main_only);
+}
 
-CHHandle import_doc(ImportJob &job) {
-    using namespace doc;
-    const CompoundFile file(job.input.bytes(), job.limits);
-    const std::vector<uint8_t> stream = required_stream(file, "WordDocument");
-    const Fib fib = read_fib(stream);
-    refuse_unread(fib);
+CHHandle import_word97(ImportJob &job, const CompoundFile &file, std::span<const uint8_t> stream, const Fib &fib) {
     const std::vector<uint8_t> table = required_stream(file, fib.table_stream());
     Diagnostics &diagnostics = job.diagnostics;
 
@@ -76,16 +102,22 @@ CHHandle import_doc(ImportJob &job) {
     const bool lists = read_lists(table, fib, doc);
     read_properties(file, doc);
     doc.resolve(diagnostics);
-
-    DocumentWriter out(job.limits);
-    textdoc::ItemWriter writer(out, doc, diagnostics);
-    writer.begin();
     const DocContent content{text, chars, paragraphs, notes, comments, text_boxes, lists, fonts, diagnostics};
-    BodyReader(content, writer).read(0, fib.story_length[static_cast<size_t>(Story::Main)]);
-    write_unanchored(content, writer);
-    write_running_texts(content, table, fib, writer, diagnostics);
-    writer.finish();
-    return out.release();
+    return write_document(job, doc, content, table, fib);
+}
+
+}  // namespace
+}  // namespace qrv::import::doc
+
+namespace qrv::import {
+
+CHHandle import_doc(ImportJob &job) {
+    using namespace doc;
+    const CompoundFile file(job.input.bytes(), job.limits);
+    const std::vector<uint8_t> stream = required_stream(file, "WordDocument");
+    const Fib fib = read_fib(stream);
+    refuse_unread(fib);
+    return fib.modern() ? import_word97(job, file, stream, fib) : import_word6(job, file, stream, fib);
 }
 
 }  // namespace qrv::import

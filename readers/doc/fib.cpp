@@ -10,15 +10,26 @@ constexpr uint16_t kMark = 0xA5EC;
 constexpr size_t kBaseSize = 32;
 
 // Offsets of the fixed block's fields.
-constexpr size_t kVersion = 2, kFlags = 10;
+constexpr size_t kVersion = 2, kLanguage = 6, kFlags = 10, kCharacterSet = 20, kTextStart = 24;
 // Flag bits.
-constexpr uint16_t kEncrypted = 0x0100, kTableOne = 0x0200;
+constexpr uint16_t kComplex = 0x0004, kEncrypted = 0x0100, kTableOne = 0x0200;
+constexpr uint16_t kMacCharacters = 256;
+// Word 6 and 95: the story lengths, then the pairs, at fixed places; the
+// pairs keep the later order up to the comments' authors and bookmarks.
+constexpr size_t kWord6Stories = 0x34, kWord6Pairs = 0x58, kWord6PairCount = 38;
 // The story lengths follow the long integers' count; the first story is the
 // fourth long integer.
 constexpr size_t kFirstStoryLong = 3;
 
 uint16_t at16(std::span<const uint8_t> s, size_t at) { return at + 2 <= s.size() ? le16(s.data() + at) : 0; }
 uint32_t at32(std::span<const uint8_t> s, size_t at) { return at + 4 <= s.size() ? le32(s.data() + at) : 0; }
+
+Fib read_word6_rest(std::span<const uint8_t> stream, Fib fib) {
+    for (size_t i = 0; i < kStories; ++i) fib.story_length[i] = at32(stream, kWord6Stories + i * 4);
+    if (kWord6Pairs > stream.size()) broken("the Word document's header is cut short");
+    fib.pairs = stream.subspan(kWord6Pairs, std::min(kWord6PairCount * 8, stream.size() - kWord6Pairs));
+    return fib;
+}
 
 }  // namespace
 
@@ -42,6 +53,11 @@ Fib read_fib(std::span<const uint8_t> stream) {
     const uint16_t flags = le16(stream.data() + kFlags);
     fib.encrypted = flags & kEncrypted;
     fib.table_one = flags & kTableOne;
+    fib.language = le16(stream.data() + kLanguage);
+    fib.complex = flags & kComplex;
+    fib.mac_characters = le16(stream.data() + kCharacterSet) == kMacCharacters;
+    fib.text_start = le32(stream.data() + kTextStart);
+    if (fib.word6()) return read_word6_rest(stream, fib);
     if (!fib.modern()) return fib;
 
     // Three arrays follow, each after its count: 16-bit words, 32-bit

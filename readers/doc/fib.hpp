@@ -1,8 +1,11 @@
 // The file information block at the start of a Word document's main
 // stream: the version, the flags (encrypted, which table stream), the
 // lengths of the document's stories in characters, and where each table of
-// the table stream lies.  Word 97 and later (version 0xC1 and up) are read;
-// earlier versions are told apart so that they can be refused by name.
+// the table stream lies.  Word 97 and later (version 0xC1 and up) have the
+// header of counted arrays; Word 6 and 95 (101 to 0xC0) a fixed one, whose
+// tables lie in the main stream itself, and whose text is 8-bit in the code
+// page of the document's language.  Earlier versions are told apart so that
+// they can be refused by name.
 #pragma once
 
 #include <cstdint>
@@ -53,10 +56,15 @@ struct Fib {
     bool table_one = false;                // the tables are in "1Table", else "0Table"
     uint32_t story_length[kStories] = {};  // in characters
     std::span<const uint8_t> pairs;        // the offset/length pairs as stored
+    uint16_t language = 0;                 // the language the document was written in (a Windows LCID)
+    bool mac_characters = false;           // the 8-bit text is in the Macintosh character set
+    bool complex = false;                  // fast-saved: the text is where the piece table says
+    uint32_t text_start = 0;               // where the text of a file saved in full starts
 
-    static constexpr uint16_t kWord97 = 0xC1;
+    static constexpr uint16_t kWord6 = 101, kWord97 = 0xC1;
 
     bool modern() const { return version >= kWord97; }
+    bool word6() const { return version >= kWord6 && version < kWord97; }
     const char *table_stream() const { return table_one ? "1Table" : "0Table"; }
     // The place of a table; an empty span when the block does not reach it.
     Span table(Table which) const;

@@ -10,7 +10,7 @@
 #include "writer/utf16.hpp"
 
 #include "biff_record.hpp"
-#include "code_page.hpp"
+#include "cfb/code_page.hpp"
 
 namespace qrv::import::xls {
 

@@ -13,7 +13,7 @@
 
 #include "sheet/sheet_builder.hpp"
 #include "biff_record.hpp"
-#include "code_page.hpp"
+#include "cfb/code_page.hpp"
 
 namespace qrv::import::xls {
 

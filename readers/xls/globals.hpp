@@ -13,7 +13,7 @@
 #include "sheet/sheet_builder.hpp"
 #include "sheet/text_store.hpp"
 #include "writer/diagnostics.hpp"
-#include "code_page.hpp"
+#include "cfb/code_page.hpp"
 
 namespace qrv::import::xls {
 

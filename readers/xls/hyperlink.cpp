@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "biff_text.hpp"
-#include "code_page.hpp"
+#include "cfb/code_page.hpp"
 
 namespace qrv::import::xls {
 namespace {

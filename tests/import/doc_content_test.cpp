@@ -238,13 +238,10 @@ TEST(DocProperties, TheTitleComesFromTheSummary) {
     EXPECT_NE(doc.dump().find("The Title"), std::string::npos) << doc.dump();
 }
 
-TEST(DocRefusals, EncryptedAndOldDocuments) {
+TEST(DocRefusals, EncryptedDocuments) {
     DocBuilder encrypted = text_doc(u"secret\r");
     encrypted.encrypted = true;
     expect_refused(Imported(encrypted), IM_ERR_ENCRYPTED, "test.doc: the document is encrypted");
-    DocBuilder word6 = text_doc(u"old\r");
-    word6.version = 0x65;
-    expect_refused(Imported(word6), IM_ERR_UNSUPPORTED, "test.doc: a Word 6 or Word 95 document");
 }
 
 TEST(DocRefusals, HostileStructuresFailCleanlyOrKeepTheText) {

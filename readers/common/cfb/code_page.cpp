@@ -4,7 +4,7 @@
 
 #include <cerrno>
 
-namespace qrv::import::xls {
+namespace qrv::import {
 namespace {
 
 iconv_t as_iconv(void *p) { return static_cast<iconv_t>(p); }
@@ -69,4 +69,4 @@ std::u16string CodePage::decode(std::span<const uint8_t> bytes) const {
     return out;
 }
 
-}  // namespace qrv::import::xls
+}  // namespace qrv::import

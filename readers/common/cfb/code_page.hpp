@@ -1,13 +1,14 @@
-// The code page of a workbook's byte strings (Excel 5 and 95 workbooks,
-// and every name in them): its CODEPAGE record, Windows-1252 when none.
-// Bytes the code page cannot map become U+FFFD.
+// The code page of the byte strings of the older binary files: Excel 5 and
+// 95 workbooks and every name in them (their CODEPAGE record, Windows-1252
+// when none), Word 6 and 95 documents (the page of their language).  Bytes
+// the code page cannot map become U+FFFD.
 #pragma once
 
 #include <cstdint>
 #include <span>
 #include <string>
 
-namespace qrv::import::xls {
+namespace qrv::import {
 
 class CodePage {
 public:
@@ -28,4 +29,4 @@ private:
 // The iconv name of a code page number, or "" for none known.
 std::string iconv_name(uint16_t number);
 
-}  // namespace qrv::import::xls
+}  // namespace qrv::import
