@@ -89,7 +89,7 @@ void BodyReader::character(uint32_t cp) {
             std::string piece;
             append_utf8(c, piece);
             fields_.instruction(piece);
-        } else if (!chars_.field_hidden) {
+        } else if (!chars_.field_hidden && !chars_.deleted) {
             shown(c);
         }
         return;

@@ -170,6 +170,7 @@ void character_change(uint16_t code, std::span<const uint8_t> operand, CharProps
     case 0x4A51: c.other_font = static_cast<uint16_t>(v); break;
     case 0x0855: c.special = v != 0; break;
     case 0x0802: c.field_hidden = v != 0; break;
+    case 0x0800: c.deleted = v != 0; break;
     case 0x6A09:
         if (operand.size() >= 4) c.symbol = static_cast<char16_t>(le16(operand.data() + 2));
         break;

@@ -43,6 +43,7 @@ struct CharProps {
     std::optional<uint16_t> style;  // the character style's index
     bool special = false;           // the characters are anchors (pictures, notes, fields)
     bool field_hidden = false;
+    bool deleted = false;  // a tracked deletion: left out, as the document reads once changes are accepted
     std::optional<char16_t> symbol;  // the character a symbol anchor shows (its font's code)
     // Slots of the font table: the Latin font, and the one for other
     // scripts (East Asian fonts are not kept).

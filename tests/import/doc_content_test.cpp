@@ -75,6 +75,8 @@ TEST(DocText, AnchorsThatTheirRunsMarkSpecial) {
         {"a symbol shows its font's character", u"a(b\r", special + change(0x6A09, u16(2) + u16(0xF0B7)), "a\uF0B7b\n"},
         {"a parenthesis without a symbol stays", u"a(b\r", special, "a(b\n"},
         {"a field code's characters are hidden", u"a(b\r", change(0x0802, u8(1)), "ab\n"},
+        {"a tracked deletion is left out", u"a(b\r", change(0x0800, u8(1)), "ab\n"},
+        {"a tracked insertion stays", u"a(b\r", change(0x0801, u8(1)), "a(b\n"},
     };
     for (const auto &c : cases) {
         DocBuilder b = text_doc(c.text);
