@@ -11,9 +11,10 @@
 namespace qrv::import::doc {
 namespace {
 
-constexpr size_t kListEntry = 28, kLevelEntry = 28, kOverrideEntry = 16;
+constexpr size_t kListEntry = 28, kLevelEntry = 28, kOverrideEntry = 16, kLevelOverride = 8;
 constexpr size_t kLevels = 9, kPlaces = 9;
 constexpr uint8_t kSimpleList = 0x01;
+constexpr uint8_t kStartsAt = 0x10, kReformats = 0x20;
 
 // The level text: characters below 9 stand for the number of that level.
 std::string level_text(std::u16string_view raw, bool bullet, size_t level) {
@@ -75,6 +76,34 @@ std::map<uint32_t, textdoc::ListDefinition> read_definitions(std::span<const uin
     return lists;
 }
 
+// Where the level changes of an override (after the overrides, in their
+// order: a position, then each change) end, and what they make of list;
+// 0 when they are cut short.  A change that restarts or reformats a level
+// gives the override numbers of its own.
+size_t override_levels(std::span<const uint8_t> t, size_t at, size_t changes, textdoc::ListDefinition &list) {
+    if (at > t.size() || t.size() - at < 4) return 0;
+    at += 4;
+    for (size_t i = 0; i < changes; ++i) {
+        if (t.size() - at < kLevelOverride) return 0;
+        const uint8_t *change = t.data() + at;
+        const size_t index = change[4] & 0x0F;
+        at += kLevelOverride;
+        textdoc::ListLevel level = index < list.levels.size() ? list.levels[index] : textdoc::ListLevel{};
+        if (change[4] & kReformats) {
+            const size_t size = read_level(t, at, index, level);
+            if (size == 0) return 0;
+            at += size;
+        } else if (change[4] & kStartsAt) {
+            level.start = static_cast<int32_t>(le32(change));
+        } else {
+            continue;
+        }
+        if (index < list.levels.size()) list.levels[index] = std::move(level);
+        list.counter.clear();
+    }
+    return at;
+}
+
 }  // namespace
 
 std::string list_key(uint32_t override_index) { return "ls" + std::to_string(override_index); }
@@ -85,10 +114,14 @@ bool read_lists(std::span<const uint8_t> table, const Fib &fib, textdoc::TextDoc
     if (lists.empty() || overrides.size() < 4) return false;
     const size_t count = std::min<size_t>(le32(overrides.data()), (overrides.size() - 4) / kOverrideEntry);
     bool any = false;
+    size_t changes_at = 4 + count * kOverrideEntry;  // the level changes follow the overrides
     for (size_t i = 0; i < count; ++i) {
-        const auto it = lists.find(le32(overrides.data() + 4 + i * kOverrideEntry));
+        const uint8_t *entry = overrides.data() + 4 + i * kOverrideEntry;
+        const auto it = lists.find(le32(entry));
+        textdoc::ListDefinition list = it != lists.end() ? it->second : textdoc::ListDefinition{};
+        if (changes_at) changes_at = override_levels(overrides, changes_at, entry[12], list);
         if (it == lists.end()) continue;
-        doc.add_list(list_key(static_cast<uint32_t>(i + 1)), it->second);
+        doc.add_list(list_key(static_cast<uint32_t>(i + 1)), std::move(list));
         any = true;
     }
     return any;

@@ -1,8 +1,9 @@
 // Lists of the table stream: the list definitions (an id, and one or nine
 // levels, each with its number format, start, level text and paragraph
 // changes), and the list overrides that paragraphs name by their 1-based
-// index, each pointing at a definition by its id.  Overrides of one
-// definition continue each other's numbers.
+// index, each pointing at a definition by its id, with changes of its
+// levels (a new start, or a whole level).  Overrides of one definition
+// continue each other's numbers unless one changes a level.
 #pragma once
 
 #include <cstdint>

@@ -159,19 +159,53 @@ TEST(DocParagraphs, AlignmentReachesTheParagraphRecord) {
     EXPECT_EQ(doc.records_at(u"right").para.Item12Value, 2u);
 }
 
+// A decimal level starting at start whose text is the number and then suffix.
+std::string list_level(uint32_t start, char16_t suffix) {
+    return u32(start) + u8(0) + u8(0) + std::string(9, '\0') + u8(0) + u32(0) + u32(0) + u8(0) + u8(0) + u8(0) + u8(0) +
+           u16(2) + u16(0) + u16(suffix);
+}
+
+// An override of list 77 with its level changes (as stored after the overrides).
+std::string list_override(size_t changes) {
+    return u32(77) + u32(0) + u32(0) + u8(static_cast<uint32_t>(changes)) + u8(0) + u8(0) + u8(0);
+}
+
 TEST(DocLists, ParagraphsOfAListShowTheirNumbers) {
-    DocBuilder b = text_doc(u"one\rtwo\r");
-    const std::string level = u32(3) + u8(0) + u8(0) + std::string(9, '\0') + u8(0) + u32(0) + u32(0) + u8(0) + u8(0) +
-                              u8(0) + u8(0) + u16(2) + u16(0) + u16('.');
-    const std::string list = u16(1) + u32(77) + u32(0) + std::string(18, '\0') + u8(1) + u8(0);
-    b.lists = list;
-    b.list_levels = level;
-    b.overrides = u32(1) + u32(77) + u32(0) + u32(0) + u8(0) + u8(0) + u8(0) + u8(0);
-    const std::string in_list = change(0x460B, u16(1)) + change(0x260A, u8(0));
-    b.paragraphs = {{0, in_list}, {0, in_list}};
-    const std::string shown = doc_text(b);
-    EXPECT_NE(shown.find("3."), std::string::npos) << shown;
-    EXPECT_NE(shown.find("4."), std::string::npos) << shown;
+    // A level change: its start, then its level and flags.
+    const std::string restart = u32(10) + u8(0x10) + std::string(3, '\0');
+    const std::string reformat = u32(0) + u8(0x20) + std::string(3, '\0') + list_level(7, ')');
+    const struct {
+        const char *name;
+        std::string overrides;
+        const char *numbers[3];
+    } cases[] = {
+        {"overrides of one list continue each other", u32(2) + list_override(0) + list_override(0),
+         {"3.", "4.", "5."}},
+        {"an override without its level changes", u32(2) + list_override(0) + list_override(0) + u32(0) + u32(0),
+         {"3.", "4.", "5."}},
+        {"an override that restarts a level", u32(2) + list_override(0) + list_override(1) + u32(0) + u32(0) + restart,
+         {"3.", "4.", "10."}},
+        {"an override that reformats a level", u32(2) + list_override(0) + list_override(1) + u32(0) + u32(0) + reformat,
+         {"3.", "4.", "7)"}},
+        {"level changes cut short", u32(2) + list_override(0) + list_override(1) + u32(0) + u32(0) + u32(10),
+         {"3.", "4.", "5."}},
+    };
+    const std::string in_first = change(0x460B, u16(1)) + change(0x260A, u8(0));
+    const std::string in_second = change(0x460B, u16(2)) + change(0x260A, u8(0));
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        DocBuilder b = text_doc(u"one\rtwo\rthree\r");
+        b.lists = u16(1) + u32(77) + u32(0) + std::string(18, '\0') + u8(1) + u8(0);
+        b.list_levels = list_level(3, '.');
+        b.overrides = c.overrides;
+        b.paragraphs = {{0, in_first}, {0, in_first}, {0, in_second}};
+        const std::string shown = doc_text(b);
+        size_t at = 0;
+        for (const char *number : c.numbers) {
+            at = shown.find(number, at);
+            EXPECT_NE(at, std::string::npos) << number << " in " << shown;
+        }
+    }
 }
 
 TEST(DocTables, CellAndRowMarks) {
