@@ -24,6 +24,19 @@ std::vector<uint8_t> required_stream(const CompoundFile &file, const char *name)
     broken(std::string("the compound file holds no ") + name + " stream");
 }
 
+// The Data stream, where pictures' headers lie: none when the file has
+// none, or, with a warning, when it is broken or past the bound of a part;
+// the text is read as ever and the pictures have no size.
+std::vector<uint8_t> data_stream(const CompoundFile &file, Diagnostics &diagnostics) {
+    try {
+        return file.stream("Data").value_or(std::vector<uint8_t>{});
+    } catch (const ImportError &e) {
+        if (e.code() != kFaultBroken && e.code() != kFaultLimit) throw;
+        diagnostics.warn(std::string("the Data stream cannot be read (") + e.what() + "); pictures have no size");
+        return {};
+    }
+}
+
 void refuse_unread(const Fib &fib) {
     if (fib.encrypted)
         throw ImportError(IM_ERR_ENCRYPTED,
@@ -68,7 +81,9 @@ CHHandle import_doc(ImportJob &job) {
     const FormatRuns paragraphs(stream, table, fib.table(Table::ParaPages), PageKind::Paragraphs, diagnostics);
     const Notes notes(table, fib);
     const Comments comments(table, fib, diagnostics);
-    const TextBoxes text_boxes(table, fib, text, diagnostics);
+    const Shapes shapes(table, fib, text, diagnostics);
+    const TextBoxes text_boxes(table, fib, shapes, diagnostics);
+    const std::vector<uint8_t> data = data_stream(file, diagnostics);
 
     const doc::FontTable fonts(table, fib.table(Table::Fonts), diagnostics);
     textdoc::TextDocument doc;
@@ -80,7 +95,8 @@ CHHandle import_doc(ImportJob &job) {
     DocumentWriter out(job.limits);
     textdoc::ItemWriter writer(out, doc, diagnostics);
     writer.begin();
-    const DocContent content{text, chars, paragraphs, notes, comments, text_boxes, lists, fonts, diagnostics};
+    const DocContent content{text,   chars, paragraphs, notes, comments,   text_boxes,
+                             shapes, data,  lists,      fonts, diagnostics};
     BodyReader(content, writer).read(0, fib.story_length[static_cast<size_t>(Story::Main)]);
     write_unanchored(content, writer);
     write_running_texts(content, table, fib, writer, diagnostics);

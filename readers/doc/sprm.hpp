@@ -43,7 +43,8 @@ struct CharProps {
     std::optional<uint16_t> style;  // the character style's index
     bool special = false;           // the characters are anchors (pictures, notes, fields)
     bool field_hidden = false;
-    std::optional<char16_t> symbol;  // the character a symbol anchor shows (its font's code)
+    std::optional<char16_t> symbol;   // the character a symbol anchor shows (its font's code)
+    std::optional<uint32_t> picture;  // where a picture anchor's header lies in the Data stream
     // Slots of the font table: the Latin font, and the one for other
     // scripts (East Asian fonts are not kept).
     std::optional<uint16_t> latin_font, other_font;

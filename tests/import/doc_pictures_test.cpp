@@ -1,0 +1,115 @@
+// Word 97-2003 documents built at test time: inline pictures at the size
+// their header in the Data stream gives (cropped, then scaled), floating
+// shapes at their rectangle's, and the headers and shapes that give none:
+// placed past the stream, cut short, of another kind, with no Data stream.
+#include <string>
+
+#include "doc_builder.hpp"
+#include "imported_document.hpp"
+
+namespace qrv::test::doc {
+namespace {
+
+// A picture mark between two words; its run places its header at offset.
+DocBuilder inline_picture(std::optional<uint32_t> offset) {
+    DocBuilder b = text_doc(u"a\x01z\r");
+    b.runs = {{1, 2, change(0x0855, u8(1)) + (offset ? change(0x6A03, u32(*offset)) : "")}};
+    return b;
+}
+
+DocPicture picture(int16_t width, int16_t height, uint16_t scale_x = 1000, uint16_t scale_y = 1000) {
+    DocPicture p;
+    p.width = width, p.height = height, p.scale_x = scale_x, p.scale_y = scale_y;
+    return p;
+}
+
+// The first object of the JSON export, from its kind to the end of its
+// record ("" for none).
+std::string first_object(const Imported &doc) {
+    const std::string json = doc.exported(QRV_OUTPUT_JSON);
+    const size_t kind = json.find("\"kind\":\"picture\""), other = json.find("\"kind\":\"object\"");
+    const size_t at = std::min(kind, other);
+    if (at == std::string::npos) return "";
+    return json.substr(at, json.find('}', at) - at);
+}
+
+TEST(DocPictures, AnInlinePictureTakesTheSizeOfItsHeader) {
+    const DocPicture sound = picture(2880, 1440);
+    DocPicture scaled_and_cropped = picture(4000, 2000, 500, 2000);
+    scaled_and_cropped.crop[0] = 400, scaled_and_cropped.crop[1] = 200, scaled_and_cropped.crop[2] = 600;
+    DocPicture cropped_away = sound;
+    cropped_away.crop[0] = 2000, cropped_away.crop[2] = 1000;
+    DocPicture longer_than_the_stream = sound;
+    longer_than_the_stream.length = 69;
+    const DocPicture flat = picture(2880, 0);
+    const std::string padding(100, '\x7f');
+    const struct {
+        const char *name;
+        std::optional<std::string> data;
+        std::optional<uint32_t> offset;
+        const char *shown;  // the object's record after its kind and description
+    } cases[] = {
+        {"a sound header", sound.bytes(), 0, ",\"width\":144,\"height\":72"},
+        {"cropped, then scaled", scaled_and_cropped.bytes(), 0, ",\"width\":75,\"height\":180"},
+        {"a header after others", padding + sound.bytes(), 100, ",\"width\":144,\"height\":72"},
+        {"an offset past the stream", sound.bytes(), 69, ""},
+        {"an offset far past the stream", sound.bytes(), 0xFFFFFFF0u, ""},
+        {"a header cut short", sound.bytes().substr(0, 40), 0, ""},
+        {"a length past the stream", longer_than_the_stream.bytes(), 0, ""},
+        {"a header of another length", u32(68) + u16(0x40) + std::string(62, '\0'), 0, ""},
+        {"data of a form field (no size)", u32(68) + u16(0x44) + std::string(62, '\0'), 0, ""},
+        {"cropped to nothing", cropped_away.bytes(), 0, ""},
+        {"a side unknown", flat.bytes(), 0, ""},
+        {"no Data stream", std::nullopt, 0, ""},
+        {"no place for the header", sound.bytes(), std::nullopt, ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        DocBuilder b = inline_picture(c.offset);
+        b.data = c.data;
+        Imported doc(b);
+        ASSERT_EQ(doc.result(), 0u) << doc.message();
+        EXPECT_EQ(first_object(doc), std::string("\"kind\":\"picture\",\"alt\":\"\"") + c.shown);
+        EXPECT_EQ(doc.message(), "");
+        EXPECT_EQ(lines_of(doc.text()), "a[image]z\n");
+    }
+}
+
+TEST(DocPictures, AFloatingShapeTakesTheSizeOfItsRectangle) {
+    const struct {
+        const char *name;
+        DocShape shape;
+        const char *shown;
+    } cases[] = {
+        {"its rectangle", {1, 1440, 720, 4320, 2160}, ",\"width\":144,\"height\":72"},
+        {"left of the column and above the paragraph", {1, -1440, -400, 1440, 1000}, ",\"width\":144,\"height\":70"},
+        {"turned round", {1, 4320, 720, 1440, 2160}, ""},
+        {"empty", {1, 1440, 720, 1440, 2160}, ""},
+        {"anchored at another character", {0, 1440, 720, 4320, 2160}, ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        DocBuilder b = text_doc(u"a\x08z\r");
+        b.runs = {{1, 2, change(0x0855, u8(1))}};
+        b.shapes = {c.shape};
+        Imported doc(b);
+        ASSERT_EQ(doc.result(), 0u) << doc.message();
+        EXPECT_EQ(first_object(doc), std::string("\"kind\":\"object\",\"alt\":\"\"") + c.shown);
+    }
+}
+
+// The shapes' table serves text boxes and shapes alike: a box keeps its
+// anchor beside a shape drawn alone.
+TEST(DocPictures, ShapesBesideATextBox) {
+    DocBuilder b = text_doc(u"a\x08 b\x08z\r");
+    b.runs = {{1, 2, change(0x0855, u8(1))}, {4, 5, change(0x0855, u8(1))}};
+    b.text_boxes = {{4, u"boxed\r"}};
+    b.shapes = {{1, 0, 0, 2880, 1440}};
+    Imported doc(b);
+    ASSERT_EQ(doc.result(), 0u) << doc.message();
+    EXPECT_EQ(first_object(doc), "\"kind\":\"object\",\"alt\":\"\",\"width\":144,\"height\":72");
+    EXPECT_EQ(lines_of(doc.text()), "a[object] bz\nboxed\n");
+}
+
+}  // namespace
+}  // namespace qrv::test::doc
