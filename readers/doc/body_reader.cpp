@@ -4,6 +4,7 @@
 
 #include "writer/utf16.hpp"
 #include "picture_header.hpp"
+#include "picture_records.hpp"
 #include "style_sheet.hpp"
 #include "text_marks.hpp"
 
@@ -11,6 +12,15 @@ namespace qrv::import::doc {
 namespace {
 
 bool ends_paragraph(char16_t c) { return c == kParagraphMark || c == kCellMark; }
+
+// The file of the picture whose header lies at offset, kept once however
+// often it is placed; "" for none.
+std::string keep_inline_picture(const PictureHeader &header, uint32_t offset, PictureStore &pictures) {
+    const auto file = picture_of_records(header.records);
+    if (!file) return "";
+    const std::string source = "image" + std::to_string(offset) + "." + std::string(file->extension);
+    return pictures.keep(source, file->media_type, [&] { return std::string(file->bytes.begin(), file->bytes.end()); });
+}
 
 }  // namespace
 
@@ -201,8 +211,10 @@ textdoc::ObjectRef BodyReader::object_at(char16_t c, uint32_t cp) const {
     auto object = textdoc::ObjectRef::of(c == kPicture ? textdoc::ObjectKind::Picture : textdoc::ObjectKind::Other);
     uint32_t width = 0, height = 0;
     if (c == kPicture && chars_.picture) {
-        if (const auto header = picture_header(content_.data, *chars_.picture))
+        if (const auto header = picture_header(content_.data, *chars_.picture)) {
             width = header->width_pt, height = header->height_pt;
+            object.resource = keep_inline_picture(*header, *chars_.picture, content_.pictures);
+        }
     } else if (const Shape *shape = content_.shapes.anchored_at(cp)) {
         width = shape->width_pt, height = shape->height_pt;
     }

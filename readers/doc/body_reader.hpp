@@ -8,7 +8,8 @@
 // references (2) carry their note's text, comment references (5) their
 // comment, and drawn-object anchors (8) of text boxes the boxes' text;
 // picture and object anchors (1, 8) become objects, at the size the
-// picture's header in the Data stream or the shape's rectangle gives.
+// picture's header in the Data stream or the shape's rectangle gives; an
+// inline PNG or JPEG picture is kept as the document's resource.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +17,7 @@
 
 #include "fields/field_stack.hpp"
 #include "rtf/body_output.hpp"
+#include "writer/picture_store.hpp"
 #include "textdoc/recording.hpp"
 #include "textdoc/text_sink.hpp"
 #include "comments.hpp"
@@ -40,7 +42,8 @@ struct DocContent {
     const TextBoxes &text_boxes;
     const Shapes &shapes;
     std::span<const uint8_t> data;  // the Data stream, empty where there is none
-    bool lists = false;             // the document defines lists paragraphs may name
+    PictureStore &pictures;
+    bool lists = false;  // the document defines lists paragraphs may name
     const FontTable &fonts;
     Diagnostics &diagnostics;
 };

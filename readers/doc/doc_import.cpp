@@ -2,8 +2,8 @@
 // file and its table stream.  The header says where everything is; the
 // style sheet becomes the text document's styles, and the main text, read
 // through the piece table with its formatting pages, becomes the body with
-// its notes, comments and text boxes; the first section's headers and
-// footers follow it.  Encrypted documents and those of Word 6 and 95 are
+// its notes, comments, text boxes and pictures (the Data stream holds the
+// inline ones); the first section's headers and footers follow it.  Encrypted documents and those of Word 6 and 95 are
 // refused.
 #include "cfb/compound_file.hpp"
 #include "core/error.hpp"
@@ -93,10 +93,11 @@ CHHandle import_doc(ImportJob &job) {
     doc.resolve(diagnostics);
 
     DocumentWriter out(job.limits);
+    PictureStore pictures(out, job.limits, diagnostics, job.keeps_pictures());
     textdoc::ItemWriter writer(out, doc, diagnostics);
     writer.begin();
-    const DocContent content{text,   chars, paragraphs, notes, comments,   text_boxes,
-                             shapes, data,  lists,      fonts, diagnostics};
+    const DocContent content{text,   chars, paragraphs, notes, comments, text_boxes,
+                             shapes, data,  pictures,   lists, fonts,    diagnostics};
     BodyReader(content, writer).read(0, fib.story_length[static_cast<size_t>(Story::Main)]);
     write_unanchored(content, writer);
     write_running_texts(content, table, fib, writer, diagnostics);

@@ -2,9 +2,13 @@
 // their header in the Data stream gives (cropped, then scaled), floating
 // shapes at their rectangle's, and the headers and shapes that give none:
 // placed past the stream, cut short, of another kind, with no Data stream.
+// An inline PNG or JPEG picture's file, in the drawing records after its
+// header, is the document's resource.
 #include <string>
+#include <vector>
 
 #include "doc_builder.hpp"
+#include "document_resources.hpp"
 #include "imported_document.hpp"
 
 namespace qrv::test::doc {
@@ -109,6 +113,89 @@ TEST(DocPictures, ShapesBesideATextBox) {
     ASSERT_EQ(doc.result(), 0u) << doc.message();
     EXPECT_EQ(first_object(doc), "\"kind\":\"object\",\"alt\":\"\",\"width\":144,\"height\":72");
     EXPECT_EQ(lines_of(doc.text()), "a[object] bz\nboxed\n");
+}
+
+// A drawing record: version and instance, type, length, body.
+std::string record(uint16_t type, uint16_t instance, const std::string &body) {
+    return u16(static_cast<uint16_t>(instance << 4)) + u16(type) + u32(static_cast<uint32_t>(body.size())) + body;
+}
+
+// A store entry holding the picture's record after a name of that length.
+std::string store_entry(const std::string &picture, uint8_t name_length = 0) {
+    std::string fixed = std::string(33, '\0') + u8(name_length) + std::string(2, '\0');
+    return record(0xF007, 6, fixed + std::string(name_length, 'n') + picture);
+}
+
+const std::string kShape = record(0xF004, 0, record(0xF00A, 0x4B, std::string(8, '\0')));
+const std::string kUid(16, '\x11');
+const std::string kPngFile = std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) + std::string(40, '\xee');
+const std::string kJpegFile = std::string("\xFF\xD8\xFF\xE0", 4) + std::string(40, '\x01');
+
+std::vector<std::string> resource_bytes(const Imported &doc) {
+    std::vector<std::string> out;
+    for (const Resource &r : resources_of(doc)) out.push_back(r.bytes);
+    return out;
+}
+
+TEST(DocPictures, AnInlinePngOrJpegIsKept) {
+    const std::string png = record(0xF01E, 0x6E0, kUid + u8(0xFF) + kPngFile);
+    const struct {
+        const char *name;
+        std::string records;
+        std::string kept;  // "" for no resource
+        const char *shown;
+    } cases[] = {
+        {"a PNG in its store entry", kShape + store_entry(png), kPngFile, "src=\"f/image0.png\""},
+        {"after the entry's name", kShape + store_entry(png, 5), kPngFile, "src=\"f/image0.png\""},
+        {"a JPEG record alone, with two identifiers",
+         kShape + record(0xF01D, 0x46B, kUid + kUid + u8(0xFF) + kJpegFile), kJpegFile, "src=\"f/image0.jpg\""},
+        {"a metafile", kShape + store_entry(record(0xF01B, 0x216, kUid + std::string(40, '\0'))), "",
+         "class=\"object\""},
+        {"a PNG record without a PNG", kShape + store_entry(record(0xF01E, 0x6E0, kUid + u8(0xFF) + kJpegFile)), "",
+         "class=\"object\""},
+        {"an entry longer than the records", kShape + store_entry(png).substr(0, 60), "", "class=\"object\""},
+        {"a name past its entry", kShape + store_entry("", 40), "", "class=\"object\""},
+        {"no records", "", "", "class=\"object\""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        DocPicture header = picture(2880, 1440);
+        header.records = c.records;
+        DocBuilder b = inline_picture(0);
+        b.data = header.bytes();
+        Imported doc(b);
+        ASSERT_EQ(doc.result(), 0u) << doc.message();
+        const auto kept = resource_bytes(doc);
+        EXPECT_EQ(kept, c.kept.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.kept});
+        const std::string html = doc.exported(QRV_OUTPUT_HTML, 0, "f");
+        EXPECT_NE(html.find(c.shown), std::string::npos) << html;
+        EXPECT_NE(doc.exported(QRV_OUTPUT_JSON).find("\"width\":144,\"height\":72"), std::string::npos);
+    }
+}
+
+// The same picture placed twice is kept once; none is kept when the host
+// asks for no pictures.
+TEST(DocPictures, APictureIsKeptOnceAndOnlyWhenAskedFor) {
+    DocPicture header = picture(2880, 1440);
+    header.records = kShape + store_entry(record(0xF01E, 0x6E0, kUid + u8(0xFF) + kPngFile));
+    DocBuilder b = text_doc(u"a\x01z\x01\r");
+    b.runs = {{1, 2, change(0x0855, u8(1)) + change(0x6A03, u32(0))},
+              {3, 4, change(0x0855, u8(1)) + change(0x6A03, u32(0))}};
+    b.data = header.bytes();
+    Imported twice(b);
+    ASSERT_EQ(twice.result(), 0u) << twice.message();
+    EXPECT_EQ(resource_bytes(twice).size(), 1u);
+    const std::string html = twice.exported(QRV_OUTPUT_HTML, 0, "f");
+    const size_t first = html.find("src=\"f/image0.png\"");
+    ASSERT_NE(first, std::string::npos) << html;
+    EXPECT_NE(html.find("src=\"f/image0.png\"", first + 1), std::string::npos) << html;
+
+    IMOptions options{};
+    options.StructSize = sizeof options;
+    options.Flags = IM_READ_NO_PICTURES;
+    Imported none(b, &options);
+    ASSERT_EQ(none.result(), 0u) << none.message();
+    EXPECT_TRUE(resource_bytes(none).empty());
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "golden/run_tool.hpp"
 
+#include "document_resources.hpp"
 #include "docx_builder.hpp"
 #include "imported_document.hpp"
 #include "ods_builder.hpp"
@@ -25,24 +26,6 @@ namespace {
 
 // Bytes no text step would pass unchanged: zeros, high bytes, a CR LF.
 const std::string kPng = std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) + std::string(300, '\xff') + "end";
-
-struct Resource {
-    std::string name, media_type, bytes;
-};
-
-std::vector<Resource> resources_of(const Imported &doc) {
-    std::vector<Resource> out;
-    uint32_t count = 0;
-    EXPECT_EQ(CHGetResourceCount(doc.handle(), &count), 0u);
-    for (uint32_t i = 0; i < count; ++i) {
-        const char *name = nullptr, *type = nullptr;
-        const void *bytes = nullptr;
-        size_t length = 0;
-        EXPECT_EQ(CHGetResourceAt(doc.handle(), i, &name, &bytes, &length, &type), 0u);
-        out.push_back({name, type, std::string(static_cast<const char *>(bytes), length)});
-    }
-    return out;
-}
 
 std::string docx_drawing(const std::string &rel, const std::string &alt, const char *cx, const char *cy) {
     return "<w:r><w:drawing><wp:inline><wp:extent cx=\"" + std::string(cx) + "\" cy=\"" + cy +
