@@ -6,10 +6,10 @@
 namespace qrv::import::doc {
 namespace {
 
-constexpr size_t kHeader = 0x44;
+constexpr size_t kPictureHeaderSize = 0x44;
 // The header's fields: the length with the data, the header's length, the
 // storage kind, the size before cropping, the scale, the crops.
-constexpr size_t kLength = 0, kHeaderLength = 4, kStorage = 6, kWidthGoal = 28, kHeightGoal = 30, kScaleX = 32,
+constexpr size_t kLengthWithData = 0, kHeaderLength = 4, kStorage = 6, kWidthGoal = 28, kHeightGoal = 30, kScaleX = 32,
                  kScaleY = 34, kCropLeft = 36, kCropTop = 38, kCropRight = 40, kCropBottom = 42;
 // A storage kind whose header is followed by a file name (its length in
 // a byte, then the name) before the records.
@@ -26,7 +26,7 @@ uint32_t shown_pt(std::span<const uint8_t> header, size_t goal, size_t scale, si
 
 // What follows the header: past the file name where there is one.
 std::span<const uint8_t> records_after(std::span<const uint8_t> picture) {
-    auto rest = picture.subspan(kHeader);
+    auto rest = picture.subspan(kPictureHeaderSize);
     if (le16(picture.data() + kStorage) != kShapeFile) return rest;
     if (rest.empty() || rest[0] >= rest.size()) return {};
     return rest.subspan(1 + size_t{rest[0]});
@@ -35,10 +35,11 @@ std::span<const uint8_t> records_after(std::span<const uint8_t> picture) {
 }  // namespace
 
 std::optional<PictureHeader> picture_header(std::span<const uint8_t> data, uint32_t offset) {
-    if (offset > data.size() || data.size() - offset < kHeader) return std::nullopt;
+    if (offset > data.size() || data.size() - offset < kPictureHeaderSize) return std::nullopt;
     const auto at = data.subspan(offset);
-    const uint32_t length = le32(at.data() + kLength);
-    if (le16(at.data() + kHeaderLength) != kHeader || length < kHeader || length > at.size()) return std::nullopt;
+    const uint32_t length = le32(at.data() + kLengthWithData);
+    if (le16(at.data() + kHeaderLength) != kPictureHeaderSize || length < kPictureHeaderSize || length > at.size())
+        return std::nullopt;
     const auto picture = at.first(length);
     PictureHeader header;
     header.records = records_after(picture);

@@ -21,7 +21,7 @@ DocBuilder inline_picture(std::optional<uint32_t> offset) {
     return b;
 }
 
-DocPicture picture(int16_t width, int16_t height, uint16_t scale_x = 1000, uint16_t scale_y = 1000) {
+DocPicture sized_picture(int16_t width, int16_t height, uint16_t scale_x = 1000, uint16_t scale_y = 1000) {
     DocPicture p;
     p.width = width, p.height = height, p.scale_x = scale_x, p.scale_y = scale_y;
     return p;
@@ -38,14 +38,14 @@ std::string first_object(const Imported &doc) {
 }
 
 TEST(DocPictures, AnInlinePictureTakesTheSizeOfItsHeader) {
-    const DocPicture sound = picture(2880, 1440);
-    DocPicture scaled_and_cropped = picture(4000, 2000, 500, 2000);
+    const DocPicture sound = sized_picture(2880, 1440);
+    DocPicture scaled_and_cropped = sized_picture(4000, 2000, 500, 2000);
     scaled_and_cropped.crop[0] = 400, scaled_and_cropped.crop[1] = 200, scaled_and_cropped.crop[2] = 600;
     DocPicture cropped_away = sound;
     cropped_away.crop[0] = 2000, cropped_away.crop[2] = 1000;
     DocPicture longer_than_the_stream = sound;
     longer_than_the_stream.length = 69;
-    const DocPicture flat = picture(2880, 0);
+    const DocPicture flat = sized_picture(2880, 0);
     const std::string padding(100, '\x7f');
     const struct {
         const char *name;
@@ -116,17 +116,17 @@ TEST(DocPictures, ShapesBesideATextBox) {
 }
 
 // A drawing record: version and instance, type, length, body.
-std::string record(uint16_t type, uint16_t instance, const std::string &body) {
+std::string drawing_record(uint16_t type, uint16_t instance, const std::string &body) {
     return u16(static_cast<uint16_t>(instance << 4)) + u16(type) + u32(static_cast<uint32_t>(body.size())) + body;
 }
 
 // A store entry holding the picture's record after a name of that length.
 std::string store_entry(const std::string &picture, uint8_t name_length = 0) {
     std::string fixed = std::string(33, '\0') + u8(name_length) + std::string(2, '\0');
-    return record(0xF007, 6, fixed + std::string(name_length, 'n') + picture);
+    return drawing_record(0xF007, 6, fixed + std::string(name_length, 'n') + picture);
 }
 
-const std::string kShape = record(0xF004, 0, record(0xF00A, 0x4B, std::string(8, '\0')));
+const std::string kShape = drawing_record(0xF004, 0, drawing_record(0xF00A, 0x4B, std::string(8, '\0')));
 const std::string kUid(16, '\x11');
 const std::string kPngFile = std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) + std::string(40, '\xee');
 const std::string kJpegFile = std::string("\xFF\xD8\xFF\xE0", 4) + std::string(40, '\x01');
@@ -138,7 +138,7 @@ std::vector<std::string> resource_bytes(const Imported &doc) {
 }
 
 TEST(DocPictures, AnInlinePngOrJpegIsKept) {
-    const std::string png = record(0xF01E, 0x6E0, kUid + u8(0xFF) + kPngFile);
+    const std::string png = drawing_record(0xF01E, 0x6E0, kUid + u8(0xFF) + kPngFile);
     const struct {
         const char *name;
         std::string records;
@@ -148,18 +148,18 @@ TEST(DocPictures, AnInlinePngOrJpegIsKept) {
         {"a PNG in its store entry", kShape + store_entry(png), kPngFile, "src=\"f/image0.png\""},
         {"after the entry's name", kShape + store_entry(png, 5), kPngFile, "src=\"f/image0.png\""},
         {"a JPEG record alone, with two identifiers",
-         kShape + record(0xF01D, 0x46B, kUid + kUid + u8(0xFF) + kJpegFile), kJpegFile, "src=\"f/image0.jpg\""},
-        {"a metafile", kShape + store_entry(record(0xF01B, 0x216, kUid + std::string(40, '\0'))), "",
+         kShape + drawing_record(0xF01D, 0x46B, kUid + kUid + u8(0xFF) + kJpegFile), kJpegFile, "src=\"f/image0.jpg\""},
+        {"a metafile", kShape + store_entry(drawing_record(0xF01B, 0x216, kUid + std::string(40, '\0'))), "",
          "class=\"object\""},
-        {"a PNG record without a PNG", kShape + store_entry(record(0xF01E, 0x6E0, kUid + u8(0xFF) + kJpegFile)), "",
-         "class=\"object\""},
+        {"a PNG record without a PNG", kShape + store_entry(drawing_record(0xF01E, 0x6E0, kUid + u8(0xFF) + kJpegFile)),
+         "", "class=\"object\""},
         {"an entry longer than the records", kShape + store_entry(png).substr(0, 60), "", "class=\"object\""},
         {"a name past its entry", kShape + store_entry("", 40), "", "class=\"object\""},
         {"no records", "", "", "class=\"object\""},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        DocPicture header = picture(2880, 1440);
+        DocPicture header = sized_picture(2880, 1440);
         header.records = c.records;
         DocBuilder b = inline_picture(0);
         b.data = header.bytes();
@@ -176,8 +176,8 @@ TEST(DocPictures, AnInlinePngOrJpegIsKept) {
 // The same picture placed twice is kept once; none is kept when the host
 // asks for no pictures.
 TEST(DocPictures, APictureIsKeptOnceAndOnlyWhenAskedFor) {
-    DocPicture header = picture(2880, 1440);
-    header.records = kShape + store_entry(record(0xF01E, 0x6E0, kUid + u8(0xFF) + kPngFile));
+    DocPicture header = sized_picture(2880, 1440);
+    header.records = kShape + store_entry(drawing_record(0xF01E, 0x6E0, kUid + u8(0xFF) + kPngFile));
     DocBuilder b = text_doc(u"a\x01z\x01\r");
     b.runs = {{1, 2, change(0x0855, u8(1)) + change(0x6A03, u32(0))},
               {3, 4, change(0x0855, u8(1)) + change(0x6A03, u32(0))}};
