@@ -1,7 +1,8 @@
 // Word 97-2003 documents built at test time: inline pictures at the size
 // their header in the Data stream gives (cropped, then scaled), floating
 // shapes at their rectangle's, and the headers and shapes that give none:
-// placed past the stream, cut short, of another kind, with no Data stream.
+// placed past the stream, cut short, of another kind, with no Data stream
+// or one that cannot be read.
 // An inline PNG or JPEG picture's file, in the drawing records after its
 // header, is the document's resource.
 #include <string>
@@ -113,6 +114,30 @@ TEST(DocPictures, ShapesBesideATextBox) {
     ASSERT_EQ(doc.result(), 0u) << doc.message();
     EXPECT_EQ(first_object(doc), "\"kind\":\"object\",\"alt\":\"\",\"width\":144,\"height\":72");
     EXPECT_EQ(lines_of(doc.text()), "a[object] bz\nboxed\n");
+}
+
+// A Data stream whose chain of sectors loops leaves the pictures without a
+// size, with one warning; the text is read as ever.
+TEST(DocPictures, ABrokenDataStreamWarnsOnce) {
+    DocBuilder b = text_doc(u"a\x01z\x01\r");
+    b.runs = {{1, 2, change(0x0855, u8(1)) + change(0x6A03, u32(0))},
+              {3, 4, change(0x0855, u8(1)) + change(0x6A03, u32(0))}};
+    DocPicture header = sized_picture(2880, 1440);
+    header.records = std::string(5000, '\0');
+    CompoundFileBuilder file;
+    file.add("WordDocument", b.main_stream());
+    file.add("1Table", b.table_stream());
+    file.add("Data", header.bytes());
+    const uint32_t data = file.first_sector(2);
+    file.patch_fat(data + 1, data);
+    Imported doc(file.bytes(), DocBuilder::kFileName);
+    ASSERT_EQ(doc.result(), 0u) << doc.message();
+    EXPECT_EQ(first_object(doc), "\"kind\":\"picture\",\"alt\":\"\"");
+    EXPECT_EQ(lines_of(doc.text()), "a[image]z[image]\n");
+    const std::string message = doc.message();
+    const size_t warning = message.find("the Data stream cannot be read");
+    ASSERT_NE(warning, std::string::npos) << message;
+    EXPECT_EQ(message.find("the Data stream", warning + 1), std::string::npos) << message;
 }
 
 // A drawing record: version and instance, type, length, body.
