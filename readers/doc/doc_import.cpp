@@ -3,8 +3,8 @@
 // style sheet becomes the text document's styles, and the main text, read
 // through the piece table with its formatting pages, becomes the body with
 // its notes, comments, text boxes and pictures (the Data stream holds the
-// inline ones); the first section's headers and footers follow it.  Encrypted documents and those of Word 6 and 95 are
-// refused.
+// inline ones); the first section's headers and footers follow it.
+// Encrypted documents and those of Word 6 and 95 are refused.
 #include "cfb/compound_file.hpp"
 #include "core/error.hpp"
 #include "core/import_job.hpp"

@@ -2,7 +2,7 @@
 // picture mark's run places it (0x6A03): its length with the data, the
 // header's own length, the picture's size before cropping and scaling
 // (twips), its scale (tenths of a percent) and the crop at each edge
-// (twips).  The picture's OfficeArt records follow the header.
+// (twips).  The picture's drawing records follow the header.
 #pragma once
 
 #include <cstdint>
