@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "writer/utf16.hpp"
+#include "picture_header.hpp"
+#include "picture_records.hpp"
 #include "style_sheet.hpp"
 #include "text_marks.hpp"
 
@@ -10,6 +12,15 @@ namespace qrv::import::doc {
 namespace {
 
 bool ends_paragraph(char16_t c) { return c == kParagraphMark || c == kCellMark; }
+
+// The file of the picture whose header lies at offset, kept once however
+// often it is placed; "" for none.
+std::string keep_inline_picture(const PictureHeader &header, uint32_t offset, PictureStore &pictures) {
+    const auto file = picture_of_records(header.records);
+    if (!file) return "";
+    const std::string source = "image" + std::to_string(offset) + "." + std::string(file->extension);
+    return pictures.keep(source, file->media_type, [&] { return std::string(file->bytes.begin(), file->bytes.end()); });
+}
 
 }  // namespace
 
@@ -138,10 +149,7 @@ void BodyReader::special(char16_t c, uint32_t cp) {
         if (text_boxes(cp)) break;
         [[fallthrough]];
     case kPicture:
-        if (chars_.special)
-            out_.object(
-                textdoc::ObjectRef::of(c == kPicture ? textdoc::ObjectKind::Picture : textdoc::ObjectKind::Other),
-                state_);
+        if (chars_.special) out_.object(object_at(c, cp), state_);
         break;
     default: break;  // other control characters show nothing (kOptionalHyphen among them)
     }
@@ -196,6 +204,22 @@ bool BodyReader::text_boxes(uint32_t cp) {
         written = true;
     }
     return written;
+}
+
+// A size with a side unknown is no size.
+textdoc::ObjectRef BodyReader::object_at(char16_t c, uint32_t cp) const {
+    auto object = textdoc::ObjectRef::of(c == kPicture ? textdoc::ObjectKind::Picture : textdoc::ObjectKind::Other);
+    uint32_t width = 0, height = 0;
+    if (c == kPicture && chars_.picture) {
+        if (const auto header = picture_header(content_.data, *chars_.picture)) {
+            width = header->width_pt, height = header->height_pt;
+            object.resource = keep_inline_picture(*header, *chars_.picture, content_.pictures);
+        }
+    } else if (const Shape *shape = content_.shapes.anchored_at(cp)) {
+        width = shape->width_pt, height = shape->height_pt;
+    }
+    if (width && height) object.width_pt = width, object.height_pt = height;
+    return object;
 }
 
 textdoc::Recording read_aside(const DocContent &content, StoryRange story) {

@@ -7,13 +7,17 @@
 // their result, and a HYPERLINK field links it; in the main text, note
 // references (2) carry their note's text, comment references (5) their
 // comment, and drawn-object anchors (8) of text boxes the boxes' text;
-// picture and object anchors (1, 8) become objects.
+// picture and object anchors (1, 8) become objects, at the size the
+// picture's header in the Data stream or the shape's rectangle gives; an
+// inline PNG or JPEG picture is kept as the document's resource.
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "fields/field_stack.hpp"
 #include "rtf/body_output.hpp"
+#include "writer/picture_store.hpp"
 #include "textdoc/recording.hpp"
 #include "textdoc/text_sink.hpp"
 #include "comments.hpp"
@@ -22,6 +26,7 @@
 #include "notes.hpp"
 #include "piece_table.hpp"
 #include "row_ends.hpp"
+#include "shapes.hpp"
 #include "sprm.hpp"
 #include "stories.hpp"
 #include "text_boxes.hpp"
@@ -35,6 +40,9 @@ struct DocContent {
     const Notes &notes;
     const Comments &comments;
     const TextBoxes &text_boxes;
+    const Shapes &shapes;
+    std::span<const uint8_t> data;  // the Data stream, empty where there is none
+    PictureStore &pictures;
     bool lists = false;  // the document defines lists paragraphs may name
     const FontTable &fonts;
     Diagnostics &diagnostics;
@@ -61,6 +69,8 @@ private:
     void comment_reference(uint32_t cp);
     // Writes the text boxes anchored at cp; false when none has text.
     bool text_boxes(uint32_t cp);
+    // The picture or drawn object the mark c at cp stands for.
+    textdoc::ObjectRef object_at(char16_t c, uint32_t cp) const;
     void take_paragraph(uint32_t cp, uint32_t to);
     // The layouts of the rows the paragraph starting at cp is in, by level.
     void take_rows(uint32_t cp, size_t depth);

@@ -2,9 +2,10 @@
 // file and its table stream.  The header says where everything is; the
 // style sheet becomes the text document's styles, and the main text, read
 // through the piece table with its formatting pages, becomes the body with
-// its notes, comments and text boxes; the first section's headers and
-// footers follow it.  Word 6 and 95 documents give their main text alone;
-// encrypted documents and those of earlier versions are refused.
+// its notes, comments, text boxes and pictures (the Data stream holds the
+// inline ones); the first section's headers and footers follow it.  Word 6
+// and 95 documents give their main text alone; encrypted documents and
+// those of earlier versions are refused.
 #include "cfb/compound_file.hpp"
 #include "core/error.hpp"
 #include "core/import_job.hpp"
@@ -23,6 +24,19 @@ namespace {
 std::vector<uint8_t> required_stream(const CompoundFile &file, const char *name) {
     if (auto s = file.stream(name)) return std::move(*s);
     broken(std::string("the compound file holds no ") + name + " stream");
+}
+
+// The Data stream, where pictures' headers lie: none when the file has
+// none, or, with a warning, when it is broken or past the bound of a part;
+// the text is read as ever and the pictures have no size.
+std::vector<uint8_t> data_stream(const CompoundFile &file, Diagnostics &diagnostics) {
+    try {
+        return file.stream("Data").value_or(std::vector<uint8_t>{});
+    } catch (const ImportError &e) {
+        if (e.code() != kFaultBroken && e.code() != kFaultLimit) throw;
+        diagnostics.warn(std::string("the Data stream cannot be read (") + e.what() + "); pictures have no size");
+        return {};
+    }
 }
 
 void refuse_unread(const Fib &fib) {
@@ -51,14 +65,13 @@ void write_unanchored(const DocContent &content, textdoc::TextSink &sink) {
 
 // The items of the document: its styles, the main text, the text boxes
 // without an anchor, then the running headers and footers.
-CHHandle write_document(ImportJob &job, const textdoc::TextDocument &doc, const DocContent &content,
+CHHandle write_document(DocumentWriter &out, const textdoc::TextDocument &doc, const DocContent &content,
                         std::span<const uint8_t> table, const Fib &fib) {
-    DocumentWriter out(job.limits);
-    textdoc::ItemWriter writer(out, doc, job.diagnostics);
+    textdoc::ItemWriter writer(out, doc, content.diagnostics);
     writer.begin();
     BodyReader(content, writer).read(0, fib.story_length[static_cast<size_t>(Story::Main)]);
     write_unanchored(content, writer);
-    write_running_texts(content, table, fib, writer, job.diagnostics);
+    write_running_texts(content, table, fib, writer, content.diagnostics);
     writer.finish();
     return out.release();
 }
@@ -75,13 +88,17 @@ CHHandle import_word6(ImportJob &job, const CompoundFile &file, std::span<const 
     const FormatRuns none(stream, {}, Span{}, PageKind::Characters, diagnostics);
     const Notes notes({}, main_only);
     const Comments comments({}, main_only, diagnostics);
-    const TextBoxes text_boxes({}, main_only, text, diagnostics);
+    const Shapes shapes({}, main_only, text, diagnostics);
+    const TextBoxes text_boxes({}, main_only, shapes, diagnostics);
     const FontTable fonts;
     textdoc::TextDocument doc;
     read_properties(file, doc);
     doc.resolve(diagnostics);
-    const DocContent content{text, none, none, notes, comments, text_boxes, false, fonts, diagnostics};
-    return write_document(job, doc, content, {}, main_only);
+    DocumentWriter out(job.limits);
+    PictureStore pictures(out, job.limits, diagnostics, job.keeps_pictures());
+    const DocContent content{text, none, none, notes, comments, text_boxes, shapes, {}, pictures, false, fonts,
+                             diagnostics};
+    return write_document(out, doc, content, {}, main_only);
 }
 
 CHHandle import_word97(ImportJob &job, const CompoundFile &file, std::span<const uint8_t> stream, const Fib &fib) {
@@ -94,7 +111,9 @@ CHHandle import_word97(ImportJob &job, const CompoundFile &file, std::span<const
     const FormatRuns paragraphs(stream, table, fib.table(Table::ParaPages), PageKind::Paragraphs, diagnostics);
     const Notes notes(table, fib);
     const Comments comments(table, fib, diagnostics);
-    const TextBoxes text_boxes(table, fib, text, diagnostics);
+    const Shapes shapes(table, fib, text, diagnostics);
+    const TextBoxes text_boxes(table, fib, shapes, diagnostics);
+    const std::vector<uint8_t> data = data_stream(file, diagnostics);
 
     const doc::FontTable fonts(table, fib.table(Table::Fonts), diagnostics);
     textdoc::TextDocument doc;
@@ -102,8 +121,11 @@ CHHandle import_word97(ImportJob &job, const CompoundFile &file, std::span<const
     const bool lists = read_lists(table, fib, doc);
     read_properties(file, doc);
     doc.resolve(diagnostics);
-    const DocContent content{text, chars, paragraphs, notes, comments, text_boxes, lists, fonts, diagnostics};
-    return write_document(job, doc, content, table, fib);
+    DocumentWriter out(job.limits);
+    PictureStore pictures(out, job.limits, diagnostics, job.keeps_pictures());
+    const DocContent content{text,   chars, paragraphs, notes, comments, text_boxes,
+                             shapes, data,  pictures,   lists, fonts,    diagnostics};
+    return write_document(out, doc, content, table, fib);
 }
 
 }  // namespace

@@ -174,6 +174,7 @@ void character_change(uint16_t code, std::span<const uint8_t> operand, CharProps
     case 0x6A09:
         if (operand.size() >= 4) c.symbol = static_cast<char16_t>(le16(operand.data() + 2));
         break;
+    case 0x6A03: c.picture = v; break;
     default: break;
     }
 }

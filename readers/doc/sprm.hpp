@@ -44,7 +44,8 @@ struct CharProps {
     bool special = false;           // the characters are anchors (pictures, notes, fields)
     bool field_hidden = false;
     bool deleted = false;  // a tracked deletion: left out, as the document reads once changes are accepted
-    std::optional<char16_t> symbol;  // the character a symbol anchor shows (its font's code)
+    std::optional<char16_t> symbol;   // the character a symbol anchor shows (its font's code)
+    std::optional<uint32_t> picture;  // where a picture anchor's header lies in the Data stream
     // Slots of the font table: the Latin font, and the one for other
     // scripts (East Asian fonts are not kept).
     std::optional<uint16_t> latin_font, other_font;

@@ -1,9 +1,8 @@
 // Text boxes of the main text: a table of where each box's text lies in
-// the text boxes' story, each with the identifier of its first shape, and
-// the table of the main text's shapes, each with its identifier at the
-// position of its anchor (a drawn-object mark).  The last text of the first
-// table is a spare, as are those marked reusable.  A box whose shape is not
-// found is written after the main text.
+// the text boxes' story, each with the identifier of its first shape,
+// whose anchor (a drawn-object mark) the main text's shapes give.  The last
+// text of the table is a spare, as are those marked reusable.  A box whose
+// shape is not found is written after the main text.
 #pragma once
 
 #include <cstdint>
@@ -13,16 +12,16 @@
 
 #include "writer/diagnostics.hpp"
 #include "fib.hpp"
-#include "piece_table.hpp"
+#include "shapes.hpp"
 #include "stories.hpp"
 
 namespace qrv::import::doc {
 
 class TextBoxes {
 public:
-    // Tables beyond the stream, or that go back, leave the text boxes out
-    // with a warning.
-    TextBoxes(std::span<const uint8_t> table, const Fib &fib, const DocText &text, Diagnostics &diagnostics);
+    // A table beyond the stream, or that goes back, leaves the text boxes
+    // out with a warning.
+    TextBoxes(std::span<const uint8_t> table, const Fib &fib, const Shapes &shapes, Diagnostics &diagnostics);
 
     // The boxes anchored at position cp.
     std::span<const StoryRange> anchored_at(uint32_t cp) const;

@@ -1,16 +1,17 @@
 // Word 97-2003 documents built in memory for tests: a main text given as
 // pieces (8-bit or UTF-16), character runs and paragraph properties as
-// property-change lists, styles, the font table, footnotes, headers and footers, comments,
-// text boxes and the header's flags.  The builder lays out the header, the
-// text (the main text, then the footnotes', headers', comments' and text
-// boxes' stories, these in one UTF-16 piece), one character page and one
-// paragraph page in the WordDocument stream, and the style sheet, the page
-// tables, the piece table and the tables of the stories in the table
-// stream.
+// property-change lists, styles, the font table, footnotes, headers and
+// footers, comments, text boxes, shapes, the Data stream and the header's
+// flags.  The builder lays out the header, the text (the main text, then
+// the footnotes', headers', comments' and text boxes' stories, these in one
+// UTF-16 piece), one character page and one paragraph page in the
+// WordDocument stream, and the style sheet, the page tables, the piece
+// table and the tables of the stories in the table stream.
 #pragma once
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,26 @@ inline std::string table_definition(const std::vector<int16_t> &edges, const std
     for (uint16_t f : flags) rest += u16(f) + std::string(18, '\0');
     return change(0xD608, u16(static_cast<uint32_t>(rest.size() + 1)) + rest);
 }
+
+// A picture's header in the Data stream: the size before cropping and
+// scaling (twips), the scale (tenths of a percent), the crops (left, top,
+// right, bottom, twips), then the records; length, when not 0, is the
+// length the header states.
+struct DocPicture {
+    int16_t width = 0, height = 0;
+    uint16_t scale_x = 1000, scale_y = 1000;
+    int16_t crop[4] = {};
+    std::string records;
+    uint32_t length = 0;
+
+    std::string bytes() const {
+        std::string out = u32(length ? length : static_cast<uint32_t>(68 + records.size())) + u16(68) + u16(100) +
+                          std::string(20, '\0') + u16(static_cast<uint16_t>(width)) +
+                          u16(static_cast<uint16_t>(height)) + u16(scale_x) + u16(scale_y);
+        for (int16_t c : crop) out += u16(static_cast<uint16_t>(c));
+        return out + std::string(68 - out.size(), '\0') + records;
+    }
+};
 
 struct DocPiece {
     std::u16string text;
@@ -84,6 +105,13 @@ struct TextBox {
     bool shape_listed = true;  // the shapes' table holds its anchor
 };
 
+// A shape drawn at a drawn-object mark of the main text, in its rectangle
+// (twips).
+struct DocShape {
+    uint32_t anchor = 0;
+    int32_t left = 0, top = 0, right = 0, bottom = 0;
+};
+
 class DocBuilder {
 public:
     static constexpr const char *kFileName = "test.doc";
@@ -101,7 +129,9 @@ public:
     std::vector<std::u16string> headers;
     std::vector<DocComment> comments;
     std::vector<TextBox> text_boxes;
-    std::string summary;  // the summary information stream, when not empty
+    std::vector<DocShape> shapes;     // beside the text boxes' shapes
+    std::optional<std::string> data;  // the Data stream
+    std::string summary;              // the summary information stream, when not empty
     // The list tables as stored: the definitions, their levels (which follow
     // them), the overrides.
     std::string lists, list_levels, overrides;
@@ -117,6 +147,7 @@ public:
         file.add("WordDocument", main);
         file.add(table_one ? "1Table" : "0Table", table);
         if (!summary.empty()) file.add("\x05SummaryInformation", summary);
+        if (data) file.add("Data", *data);
         return file.bytes();
     }
 
@@ -341,21 +372,36 @@ private:
         place(36, authors);
     }
 
+    static constexpr uint32_t kFirstBoxShape = 1025;
+
     // Each box's record names its shape; the spare story's is reusable.
-    void text_box_tables(std::vector<std::pair<uint32_t, uint32_t>> &pairs, std::string &table) const {
-        std::string boxes = bounds(text_boxes, text_length<TextBox>), records, anchors, shapes;
+    std::string text_box_table() const {
+        std::string boxes = bounds(text_boxes, text_length<TextBox>), records;
         boxes += u32(static_cast<uint32_t>(text_box_story().size()));
-        for (size_t i = 0; i < text_boxes.size(); ++i) {
-            const uint32_t shape = 1025 + static_cast<uint32_t>(i);
-            records += u32(1) + u32(0) + u16(0) + u32(0) + u32(shape) + u32(0);
-            if (!text_boxes[i].shape_listed) continue;
-            anchors += u32(text_boxes[i].anchor);
-            shapes += u32(shape) + std::string(22, '\0');
-        }
+        for (size_t i = 0; i < text_boxes.size(); ++i)
+            records += u32(1) + u32(0) + u16(0) + u32(0) + u32(kFirstBoxShape + static_cast<uint32_t>(i)) + u32(0);
         records += u32(0) + u32(0) + u16(1) + u32(0) + u32(0) + u32(0);
-        const auto place = [&](size_t index, const std::string &bytes) { add_table(pairs, table, index, bytes); };
-        place(56, boxes + records);
-        place(40, anchors + u32(0x7FFFFFFF) + shapes);
+        return boxes + records;
+    }
+
+    // The shapes by their anchors: those of the text boxes listed, with
+    // empty rectangles, and the others.
+    std::string shape_table() const {
+        std::vector<std::pair<uint32_t, std::string>> listed;
+        for (size_t i = 0; i < text_boxes.size(); ++i)
+            if (text_boxes[i].shape_listed)
+                listed.push_back(
+                    {text_boxes[i].anchor, u32(kFirstBoxShape + static_cast<uint32_t>(i)) + std::string(22, '\0')});
+        for (size_t i = 0; i < shapes.size(); ++i) {
+            const DocShape &s = shapes[i];
+            listed.push_back({s.anchor, u32(2049 + static_cast<uint32_t>(i)) + u32(static_cast<uint32_t>(s.left)) +
+                                            u32(static_cast<uint32_t>(s.top)) + u32(static_cast<uint32_t>(s.right)) +
+                                            u32(static_cast<uint32_t>(s.bottom)) + std::string(6, '\0')});
+        }
+        std::stable_sort(listed.begin(), listed.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+        std::string anchors, records;
+        for (const auto &[anchor, record] : listed) anchors += u32(anchor), records += record;
+        return anchors + u32(0x7FFFFFFF) + records;
     }
 
     std::pair<std::string, std::string> lay_out() const {
@@ -401,7 +447,8 @@ private:
         }
         if (!headers.empty()) place(11, header_table());
         if (!comments.empty()) comment_tables(pairs, table);
-        if (!text_boxes.empty()) text_box_tables(pairs, table);
+        if (!text_boxes.empty()) place(56, text_box_table());
+        if (!text_boxes.empty() || !shapes.empty()) place(40, shape_table());
         write_header(stream, pairs);
         return {stream, table};
     }

@@ -10,6 +10,7 @@
 
 #include "golden/run_tool.hpp"
 
+#include "document_resources.hpp"
 #include "docx_builder.hpp"
 #include "imported_document.hpp"
 #include "ods_builder.hpp"
@@ -25,24 +26,6 @@ namespace {
 
 // Bytes no text step would pass unchanged: zeros, high bytes, a CR LF.
 const std::string kPng = std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) + std::string(300, '\xff') + "end";
-
-struct Resource {
-    std::string name, media_type, bytes;
-};
-
-std::vector<Resource> resources_of(const Imported &doc) {
-    std::vector<Resource> out;
-    uint32_t count = 0;
-    EXPECT_EQ(CHGetResourceCount(doc.handle(), &count), 0u);
-    for (uint32_t i = 0; i < count; ++i) {
-        const char *name = nullptr, *type = nullptr;
-        const void *bytes = nullptr;
-        size_t length = 0;
-        EXPECT_EQ(CHGetResourceAt(doc.handle(), i, &name, &bytes, &length, &type), 0u);
-        out.push_back({name, type, std::string(static_cast<const char *>(bytes), length)});
-    }
-    return out;
-}
 
 std::string docx_drawing(const std::string &rel, const std::string &alt, const char *cx, const char *cy) {
     return "<w:r><w:drawing><wp:inline><wp:extent cx=\"" + std::string(cx) + "\" cy=\"" + cy +
@@ -229,7 +212,7 @@ TEST(Pictures, SheetPicturesStandInTheirAnchorCell) {
     EXPECT_NE(markdown.find("| Name ![Logo](f/logo.png) |"), std::string::npos) << markdown;
 }
 
-struct SpanCase {
+struct AnchorSpanCase {
     const char *what;
     std::string sheet_head;  // what stands before <sheetData>
     std::string rows;
@@ -256,7 +239,7 @@ TEST(Pictures, TwoCellAnchorsSpanTheirCells) {
     const std::string widths = columns("customWidth=\"1\""), hidden_b = columns("hidden=\"1\"");
     const std::string tall_row = "<row r=\"2\" ht=\"30\" customHeight=\"1\"/>";
     const std::string none = "cx=\"0\" cy=\"0\"";
-    const SpanCase cases[] = {
+    const AnchorSpanCase cases[] = {
         {"own widths, default rows", widths, "", corner(0, 0, 0, 0), corner(2, 0, 3, 0), none,
          "width=\"252\" height=\"60\""},
         {"offsets in the corner cells", widths, "", corner(0, 8, 0, 4), corner(2, 4, 3, 0), none,
@@ -268,7 +251,7 @@ TEST(Pictures, TwoCellAnchorsSpanTheirCells) {
         {"the frame's own size wins", widths, "", corner(0, 0, 0, 0), corner(2, 0, 3, 0),
          "cx=\"1270000\" cy=\"635000\"", "width=\"133\" height=\"67\""},
     };
-    for (const SpanCase &c : cases) {
+    for (const AnchorSpanCase &c : cases) {
         const std::string anchor = "<xdr:twoCellAnchor><xdr:from>" + c.from + "</xdr:from><xdr:to>" + c.to +
                                    "</xdr:to>" + logo_picture(c.frame_ext) + "<xdr:clientData/></xdr:twoCellAnchor>";
         Imported doc(workbook_with_drawing(c.sheet_head + sheet_data(kNameRow + c.rows), anchor), "test.xlsx");
