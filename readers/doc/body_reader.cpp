@@ -33,8 +33,10 @@ void BodyReader::read(uint32_t from, uint32_t to) {
     if (row_ends_->cut())
         content_.diagnostics.warn("tab stops or table cells of a paragraph are cut short; those read are kept");
     out_.set_level_rows(&level_rows_);
+    next_bookmark_ = aside_ ? content_.bookmarks.starts().size() : content_.bookmarks.first_from(from);
     for (uint32_t cp = from; cp < to; ++cp) {
         if (!paragraph_known_) take_paragraph(cp, to);
+        bookmarks_to(cp);
         character(cp);
     }
     flush();
@@ -80,6 +82,14 @@ void BodyReader::take_run(uint32_t cp) {
     content_.fonts.name_font(chars_);
     state_.chars = chars_.format;
     state_.character_style = chars_.style && *chars_.style != 10 ? *chars_.style : -1;
+}
+
+void BodyReader::bookmarks_to(uint32_t cp) {
+    const auto &starts = content_.bookmarks.starts();
+    if (next_bookmark_ >= starts.size() || starts[next_bookmark_].cp > cp) return;
+    flush();
+    for (; next_bookmark_ < starts.size() && starts[next_bookmark_].cp <= cp; ++next_bookmark_)
+        out_.bookmark(starts[next_bookmark_].name, state_);
 }
 
 void BodyReader::flush() {

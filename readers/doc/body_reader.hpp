@@ -20,6 +20,7 @@
 #include "writer/picture_store.hpp"
 #include "textdoc/recording.hpp"
 #include "textdoc/text_sink.hpp"
+#include "bookmarks.hpp"
 #include "comments.hpp"
 #include "fkp.hpp"
 #include "fonts.hpp"
@@ -39,6 +40,7 @@ struct DocContent {
     const FormatRuns &paragraphs;
     const Notes &notes;
     const Comments &comments;
+    const Bookmarks &bookmarks;
     const TextBoxes &text_boxes;
     const Shapes &shapes;
     std::span<const uint8_t> data;  // the Data stream, empty where there is none
@@ -76,6 +78,8 @@ private:
     void take_rows(uint32_t cp, size_t depth);
     const rtf::RowDefinition &row_at(size_t level) const;
     void take_run(uint32_t cp);
+    // The bookmarks that start at cp or before it and are not yet written.
+    void bookmarks_to(uint32_t cp);
     void flush();
     bool showing() const { return fields_.showing(); }
 
@@ -90,6 +94,7 @@ private:
     CharProps chars_;
     const FormatRun *run_ = nullptr;
     bool run_known_ = false;
+    size_t next_bookmark_ = 0;
     uint32_t paragraph_end_ = 0;  // the mark of the paragraph in hand
     bool paragraph_known_ = false;
     std::string pending_;  // text of the run in hand not yet sent

@@ -96,8 +96,9 @@ CHHandle import_word6(ImportJob &job, const CompoundFile &file, std::span<const 
     doc.resolve(diagnostics);
     DocumentWriter out(job.limits);
     PictureStore pictures(out, job.limits, diagnostics, job.keeps_pictures());
-    const DocContent content{text, none, none, notes, comments, text_boxes, shapes, {}, pictures, false, fonts,
-                             diagnostics};
+    const Bookmarks bookmarks;
+    const DocContent content{text,   none, none,     notes, comments, bookmarks, text_boxes,
+                             shapes, {},   pictures, false, fonts,    diagnostics};
     return write_document(out, doc, content, {}, main_only);
 }
 
@@ -111,6 +112,7 @@ CHHandle import_word97(ImportJob &job, const CompoundFile &file, std::span<const
     const FormatRuns paragraphs(stream, table, fib.table(Table::ParaPages), PageKind::Paragraphs, diagnostics);
     const Notes notes(table, fib);
     const Comments comments(table, fib, diagnostics);
+    const Bookmarks bookmarks(table, fib, diagnostics);
     const Shapes shapes(table, fib, text, diagnostics);
     const TextBoxes text_boxes(table, fib, shapes, diagnostics);
     const std::vector<uint8_t> data = data_stream(file, diagnostics);
@@ -123,8 +125,8 @@ CHHandle import_word97(ImportJob &job, const CompoundFile &file, std::span<const
     doc.resolve(diagnostics);
     DocumentWriter out(job.limits);
     PictureStore pictures(out, job.limits, diagnostics, job.keeps_pictures());
-    const DocContent content{text,   chars, paragraphs, notes, comments, text_boxes,
-                             shapes, data,  pictures,   lists, fonts,    diagnostics};
+    const DocContent content{text,       chars,  paragraphs, notes,    comments, bookmarks,
+                             text_boxes, shapes, data,       pictures, lists,    fonts, diagnostics};
     return write_document(out, doc, content, table, fib);
 }
 

@@ -25,6 +25,8 @@ enum class Table : uint32_t {
     CharPages = 12,
     ParaPages = 13,
     Fonts = 15,
+    BookmarkNames = 21,
+    BookmarkStarts = 22,
     Pieces = 33,
     CommentAuthors = 36,
     MainShapes = 40,

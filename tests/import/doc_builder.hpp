@@ -130,6 +130,8 @@ public:
     std::vector<DocComment> comments;
     std::vector<TextBox> text_boxes;
     std::vector<DocShape> shapes;     // beside the text boxes' shapes
+    // Bookmarks of the main text by their start, in order of it.
+    std::vector<std::pair<uint32_t, std::u16string>> bookmarks;
     std::optional<std::string> data;  // the Data stream
     std::string summary;              // the summary information stream, when not empty
     // The list tables as stored: the definitions, their levels (which follow
@@ -375,6 +377,23 @@ private:
     static constexpr uint32_t kFirstBoxShape = 1025;
 
     // Each box's record names its shape; the spare story's is reusable.
+    // The names' string table, then the starts (each record naming its end).
+    std::string bookmark_names() const {
+        std::string out = u16(0xFFFF) + u16(static_cast<uint32_t>(bookmarks.size())) + u16(0);
+        for (const auto &[at, name] : bookmarks) {
+            out += u16(static_cast<uint32_t>(name.size()));
+            for (char16_t c : name) out += u16(c);
+        }
+        return out;
+    }
+    std::string bookmark_starts() const {
+        std::string out;
+        for (const auto &b : bookmarks) out += u32(b.first);
+        out += u32(0x7FFFFFFF);
+        for (size_t i = 0; i < bookmarks.size(); ++i) out += u16(static_cast<uint32_t>(i)) + u16(0);
+        return out;
+    }
+
     std::string text_box_table() const {
         std::string boxes = bounds(text_boxes, text_length<TextBox>), records;
         boxes += u32(static_cast<uint32_t>(text_box_story().size()));
@@ -446,6 +465,7 @@ private:
             pairs[3] = {texts, static_cast<uint32_t>(4 * (footnotes.size() + 2))};
         }
         if (!headers.empty()) place(11, header_table());
+        if (!bookmarks.empty()) place(21, bookmark_names()), place(22, bookmark_starts());
         if (!comments.empty()) comment_tables(pairs, table);
         if (!text_boxes.empty()) place(56, text_box_table());
         if (!text_boxes.empty() || !shapes.empty()) place(40, shape_table());

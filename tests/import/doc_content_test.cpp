@@ -245,6 +245,16 @@ TEST(DocFields, AHyperlinkLinksItsResult) {
     EXPECT_NE(html.find("site"), std::string::npos) << html;
 }
 
+TEST(DocFields, LinksReachTheBookmarksTheyName) {
+    DocBuilder b = text_doc(u"Top\r\x13 HYPERLINK \\l \"top\" \x14up\x15 end\r");
+    b.bookmarks = {{0, u"_GoBack"}, {0, u"top"}, {9, u"mid"}};
+    const std::string html = doc_html(b);
+    EXPECT_NE(html.find("<a id=\"bm-top\"></a>Top"), std::string::npos) << html;
+    EXPECT_NE(html.find("<a href=\"#bm-top\">up</a>"), std::string::npos) << html;
+    EXPECT_NE(html.find("<a id=\"bm-mid\">"), std::string::npos) << html;
+    EXPECT_EQ(html.find("GoBack"), std::string::npos) << html;
+}
+
 TEST(DocNotes, AFootnoteCarriesItsText) {
     DocBuilder b = text_doc(u"text\x02 more\r");
     b.runs = {{4, 5, change(0x0855, u8(1))}};

@@ -165,6 +165,7 @@ std::string damaged(size_t table_index, const std::function<void(std::string &ta
     b.headers = header_stories({u"", u"ACME\r\r", u"", u"", u"", u""});
     b.comments = {{4, u"Ann", u"A", u"\x05 Note this.\r"}, {8, u"Bob", u"B", u"\x05 And this.\r"}};
     b.text_boxes = {{6, u"boxed\r"}};
+    b.bookmarks = {{0, u"mark"}, {5, u"later"}};
     const std::string main = b.main_stream();
     std::string table = b.table_stream();
     uint32_t at = 0;
@@ -199,6 +200,7 @@ TEST(DocStories, DamagedTablesLeaveTheirStoriesOut) {
         {"a comment past its story", 5, past_the_end(2), "Note this", "the comments have"},
         {"text box texts past their story", 56, past_the_end(1), "boxed", "the text boxes have"},
         {"comment references that go back", 4, swap_first_two, "Note this", "the comments have positions that go back"},
+        {"bookmarks that go back", 22, swap_first_two, "bm-mark", "the bookmarks have positions that go back"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -211,9 +213,10 @@ TEST(DocStories, DamagedTablesLeaveTheirStoriesOut) {
 }
 
 TEST(DocStories, TablesBeyondTheStreamLeaveTheirStoriesOut) {
-    for (size_t table : {4, 5, 11, 40, 56}) {
+    for (size_t table : {4, 5, 11, 22, 40, 56}) {
         SCOPED_TRACE(table);
         DocBuilder b = body(u"Body\x05 \x08.\r");
+        b.bookmarks = {{0, u"mark"}};
         b.headers = header_stories({u"", u"ACME\r\r", u"", u"", u"", u""});
         b.comments = {{4, u"Ann", u"A", u"\x05 Note this.\r"}};
         b.text_boxes = {{6, u"boxed\r"}};
