@@ -62,5 +62,8 @@ printf '\n'
 printf '%s\n' "${ratios[@]}"
 rtf_cpu=$(cpu_per_run "$build/bin/qrvex-export" "$work/book.rtf" -q -o "$work/ours.html")
 wc_cpu=$(cpu_per_run wc -w "$work/book.rtf")
-printf '500-page RTF: qrvex-export %.4f s of CPU, wc -w %.4f s: %.1fx wc -w\n' "$rtf_cpu" "$wc_cpu" \
-  "$(echo "$rtf_cpu / $wc_cpu" | bc -l)"
+# A one-paragraph RTF: what starting the program and loading its libraries costs.
+printf '{\\rtf1 One paragraph.\\par}' >"$work/tiny.rtf"
+start_cpu=$(cpu_per_run "$build/bin/qrvex-export" "$work/tiny.rtf" -q -o "$work/tiny.html")
+printf '500-page RTF: qrvex-export %.4f s of CPU (%.4f s of it starting), wc -w %.4f s: %.1fx wc -w, %.1fx without the start\n' \
+  "$rtf_cpu" "$start_cpu" "$wc_cpu" "$(echo "$rtf_cpu / $wc_cpu" | bc -l)" "$(echo "($rtf_cpu - $start_cpu) / $wc_cpu" | bc -l)"
