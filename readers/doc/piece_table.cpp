@@ -57,13 +57,8 @@ DocText gather_text(std::span<const uint8_t> stream, const std::vector<Piece> &p
     DocText text;
     bool short_piece = false;
     for (const Piece &p : pieces) {
-        if (p.cp_start >= length) continue;
-        const uint32_t count = std::min(p.cp_end, length) - p.cp_start;
         const uint32_t width = p.compressed ? 1 : 2;
-        const uint64_t room = p.fc < stream.size() ? (stream.size() - p.fc) / width : 0;
-        // No sound document holds more characters than its stream has bytes.
-        const uint64_t left = stream.size() - std::min<uint64_t>(stream.size(), text.chars.size());
-        const uint32_t kept = static_cast<uint32_t>(std::min<uint64_t>({count, room, left}));
+        const auto [count, kept] = piece_extent(p, length, stream.size(), text.chars.size(), width);
         short_piece |= kept < count;
         for (uint32_t i = 0; i < kept; ++i) {
             const uint32_t fc = p.fc + i * width;
@@ -71,8 +66,20 @@ DocText gather_text(std::span<const uint8_t> stream, const std::vector<Piece> &p
             text.offsets.push_back(fc);
         }
     }
-    if (short_piece) diagnostics.warn("a piece of the text lies beyond the WordDocument stream; it is left out");
+    if (short_piece) warn_short_pieces(diagnostics);
     return text;
+}
+
+PieceExtent piece_extent(const Piece &p, uint32_t length, size_t stream_bytes, size_t gathered, uint32_t width) {
+    if (p.cp_start >= length) return {};
+    const uint32_t wanted = std::min(p.cp_end, length) - p.cp_start;
+    const size_t room = p.fc < stream_bytes ? (stream_bytes - p.fc) / width : 0;
+    const size_t left = stream_bytes - std::min(stream_bytes, gathered);
+    return {wanted, static_cast<uint32_t>(std::min<size_t>({wanted, room, left}))};
+}
+
+void warn_short_pieces(Diagnostics &diagnostics) {
+    diagnostics.warn("a piece of the text lies beyond the WordDocument stream; it is left out");
 }
 
 }  // namespace qrv::import::doc

@@ -30,6 +30,17 @@ struct DocText {
 // the table holds none.
 std::vector<Piece> read_pieces(std::span<const uint8_t> table, Span place);
 
+// The characters of piece p below length (wanted), and how many of them
+// the stream holds (held), each width bytes, after gathered characters: no
+// sound document holds more characters than its stream has bytes.
+struct PieceExtent {
+    uint32_t wanted = 0, held = 0;
+};
+PieceExtent piece_extent(const Piece &p, uint32_t length, size_t stream_bytes, size_t gathered, uint32_t width);
+
+// The warning for pieces whose characters the stream did not all hold.
+void warn_short_pieces(Diagnostics &diagnostics);
+
 // The text of characters [0, length) as the pieces give it; characters the
 // pieces or the stream do not reach are left out with a warning.
 DocText gather_text(std::span<const uint8_t> stream, const std::vector<Piece> &pieces, uint32_t length,

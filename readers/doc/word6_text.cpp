@@ -52,12 +52,7 @@ DocText word6_text(std::span<const uint8_t> stream, const Fib &fib, Diagnostics 
     DocText text;
     bool short_piece = false;
     for (const Piece &p : main_pieces(stream, fib)) {
-        if (p.cp_start >= length) continue;
-        const uint32_t count = std::min(p.cp_end, length) - p.cp_start;
-        // No sound document holds more characters than its stream has bytes.
-        const size_t left = stream.size() - std::min(stream.size(), text.chars.size());
-        const size_t room = p.fc < stream.size() ? stream.size() - p.fc : 0;
-        const uint32_t kept = static_cast<uint32_t>(std::min<size_t>({count, room, left}));
+        const auto [count, kept] = piece_extent(p, length, stream.size(), text.chars.size(), 1);
         short_piece |= kept < count;
         if (kept == 0) continue;
         const std::u16string chars = page.decode(stream.subspan(p.fc, kept));
@@ -65,7 +60,7 @@ DocText word6_text(std::span<const uint8_t> stream, const Fib &fib, Diagnostics 
         // Formatting is not read, so a character's offset only has to lie in its piece.
         for (size_t i = 0; i < chars.size(); ++i) text.offsets.push_back(p.fc + std::min<uint32_t>(i, kept - 1));
     }
-    if (short_piece) diagnostics.warn("a piece of the text lies beyond the WordDocument stream; it is left out");
+    if (short_piece) warn_short_pieces(diagnostics);
     return text;
 }
 
