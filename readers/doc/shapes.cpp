@@ -30,7 +30,7 @@ Shapes::Shapes(std::span<const uint8_t> table, const Fib &fib, const DocText &te
         const uint32_t cp = shapes->position(i);
         if (cp >= main || text.chars[cp] != kDrawnObject) continue;
         const auto record = shapes->record(i);
-        const Shape shape{le32(record.data()), cp, extent_pt(record, kLeft, kRight), extent_pt(record, kTop, kBottom)};
+        const Shape shape{le32(record.data()), extent_pt(record, kLeft, kRight), extent_pt(record, kTop, kBottom)};
         by_anchor_.emplace(cp, shape);
         anchor_by_identifier_.emplace(shape.identifier, cp);
     }

@@ -18,7 +18,6 @@ namespace qrv::import::doc {
 
 struct Shape {
     uint32_t identifier = 0;
-    uint32_t anchor = 0;                   // the drawn-object mark's position
     uint32_t width_pt = 0, height_pt = 0;  // 0 where the rectangle is empty or turned round
 };
 
