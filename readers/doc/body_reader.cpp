@@ -73,12 +73,17 @@ const rtf::RowDefinition &BodyReader::row_at(size_t level) const {
 
 void BodyReader::take_run(uint32_t cp) {
     const uint32_t offset = content_.text.offsets[cp];
-    if (run_known_ && (run_ ? offset >= run_->start && offset < run_->end : !content_.chars.find(offset))) return;
+    const std::span<const uint8_t> piece = content_.text.changes_at(cp);
+    if (run_known_ && piece.data() == piece_changes_.data() &&
+        (run_ ? offset >= run_->start && offset < run_->end : !content_.chars.find(offset)))
+        return;
     flush();
     run_ = content_.chars.find(offset);
     run_known_ = true;
+    piece_changes_ = piece;
     chars_ = {};
     if (run_) apply_character_changes(run_->changes, chars_);
+    apply_character_changes(piece, chars_);
     content_.fonts.name_font(chars_);
     state_.chars = chars_.format;
     state_.character_style = chars_.style && *chars_.style != 10 ? *chars_.style : -1;

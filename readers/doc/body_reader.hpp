@@ -93,6 +93,7 @@ private:
     ParaProps para_;
     CharProps chars_;
     const FormatRun *run_ = nullptr;
+    std::span<const uint8_t> piece_changes_;  // of the piece the run in hand is in
     bool run_known_ = false;
     size_t next_bookmark_ = 0;
     uint32_t paragraph_end_ = 0;  // the mark of the paragraph in hand

@@ -2,7 +2,9 @@
 // character positions to places in the main stream, each piece either
 // 8-bit (one byte a character, Windows-1252) or UTF-16.  The text is
 // gathered once with the stream offset of every character, which is what
-// the formatting pages are keyed by.
+// the formatting pages are keyed by.  A piece may carry property changes of
+// its own (a fast save's last edits), applied over the pages': one change
+// coded in the piece's descriptor, or a list of changes before the table.
 #pragma once
 
 #include <cstdint>
@@ -19,11 +21,22 @@ struct Piece {
     uint32_t cp_start = 0, cp_end = 0;
     uint32_t fc = 0;  // stream offset of the first character
     bool compressed = false;
+    std::string changes;  // property changes of the piece's characters and paragraphs
+};
+
+// The property changes of the characters [cp_start, cp_end).
+struct PieceChanges {
+    uint32_t cp_start = 0, cp_end = 0;
+    std::string changes;
 };
 
 struct DocText {
     std::u16string chars;
-    std::vector<uint32_t> offsets;  // stream offset of each character
+    std::vector<uint32_t> offsets;      // stream offset of each character
+    std::vector<PieceChanges> changes;  // of the pieces that have any, in order
+
+    // The changes of the piece holding cp; empty for none.
+    std::span<const uint8_t> changes_at(uint32_t cp) const;
 };
 
 // The pieces of the piece table at place; throws ImportError (broken) when

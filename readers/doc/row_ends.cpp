@@ -13,6 +13,7 @@ ParaProps paragraph_at(const DocText &text, const FormatRuns &paragraphs, uint32
         apply_paragraph_changes(run->changes, props);
         if (!props.style) props.style = run->style;
     }
+    apply_paragraph_changes(text.changes_at(cp), props);
     return props;
 }
 

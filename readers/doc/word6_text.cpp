@@ -18,7 +18,7 @@ uint16_t chinese_code_page(uint16_t language) {
 // 8-bit, at its own offset), or one from the start of the text.
 std::vector<Piece> main_pieces(std::span<const uint8_t> stream, const Fib &fib) {
     const uint32_t length = fib.story_length[static_cast<size_t>(Story::Main)];
-    if (!fib.complex) return {Piece{0, length, fib.text_start, true}};
+    if (!fib.complex) return {Piece{0, length, fib.text_start, true, {}}};
     std::vector<Piece> pieces = read_pieces(stream, fib.table(Table::Pieces));
     for (Piece &p : pieces) p.compressed = true;
     return pieces;

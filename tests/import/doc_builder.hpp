@@ -70,6 +70,7 @@ struct DocPicture {
 struct DocPiece {
     std::u16string text;
     bool compressed = true;
+    uint16_t modifier = 0;  // the piece's own property changes: one coded here, or (odd) a list's index * 2 + 1
 };
 
 struct CharRun {
@@ -117,6 +118,7 @@ public:
     static constexpr const char *kFileName = "test.doc";
 
     std::vector<DocPiece> pieces;
+    std::vector<std::string> piece_changes;  // the lists of changes pieces index
     std::vector<CharRun> runs;
     std::vector<ParaProps> paragraphs;  // one a paragraph mark of the main text, in order
     std::vector<DocStyle> styles;
@@ -207,7 +209,7 @@ private:
         uint32_t cp = 0, fc = kHeader;
         for (const DocPiece &p : pieces) {
             cps += u32(cp);
-            descriptors += u16(0) + u32(p.compressed ? (fc * 2) | 0x40000000u : fc) + u16(0);
+            descriptors += u16(0) + u32(p.compressed ? (fc * 2) | 0x40000000u : fc) + u16(p.modifier);
             cp += static_cast<uint32_t>(p.text.size());
             fc += static_cast<uint32_t>(p.text.size() * (p.compressed ? 1 : 2));
         }
@@ -219,7 +221,9 @@ private:
             cp += aside;
         }
         const std::string plc = cps + u32(cp) + descriptors;
-        return u8(2) + u32(static_cast<uint32_t>(plc.size())) + plc;
+        std::string lists;
+        for (const std::string &changes : piece_changes) lists += u8(1) + u16(static_cast<uint32_t>(changes.size())) + changes;
+        return lists + u8(2) + u32(static_cast<uint32_t>(plc.size())) + plc;
     }
 
     // The properties of each character's run, or of each paragraph's mark.

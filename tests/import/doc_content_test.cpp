@@ -85,6 +85,42 @@ TEST(DocText, AnchorsThatTheirRunsMarkSpecial) {
     }
 }
 
+TEST(DocRuns, PiecesApplyTheirOwnChanges) {
+    const uint16_t bold = 0x55 << 1 | 1 << 8, italic = 0x56 << 1 | 1 << 8;
+    const std::string styled = "<span style=\"";
+    const struct {
+        const char *name;
+        uint16_t modifier;
+        std::vector<std::string> lists;
+        std::string html;
+    } cases[] = {
+        {"a change the descriptor codes", bold, {}, styled + "font-weight:bold\">two</span> three"},
+        {"another", italic, {}, styled + "font-style:italic\">two</span> three"},
+        {"a list of changes",
+         1 << 1 | 1,
+         {"", change(0x0836, u8(1)) + change(0x0837, u8(1))},
+         styled + "font-style:italic;text-decoration:line-through\">two</span> three"},
+        {"a list past the lists", 5 << 1 | 1, {}, "<p>one two three</p>"},
+        {"a code this reader passes over", 0x0D << 1 | 1 << 8, {}, "<p>one two three</p>"},
+        {"a deletion", 0x41 << 1 | 1 << 8, {}, "<p>one  three</p>"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        DocBuilder b;
+        b.pieces = {{u"one ", true}, {u"two", true, c.modifier}, {u" three\r", true}};
+        b.piece_changes = c.lists;
+        const std::string html = doc_html(b);
+        EXPECT_NE(html.find(c.html), std::string::npos) << html;
+    }
+}
+
+TEST(DocParagraphs, APieceOfTheMarkChangesItsParagraph) {
+    DocBuilder b;
+    b.pieces = {{u"centred", true}, {u"\r", true, 0x05 << 1 | 1 << 8}, {u"left\r", true}};
+    const std::string html = doc_html(b);
+    EXPECT_NE(html.find("<p style=\"text-align:center\">centred</p>\n<p>left</p>"), std::string::npos) << html;
+}
+
 TEST(DocParagraphs, ADroppedCapitalGoesOnWithItsParagraph) {
     DocBuilder b = text_doc(u"T\rhis text\rnext\r");
     b.paragraphs = {{0, change(0x442C, u16(0x0301))}, {}, {}};
