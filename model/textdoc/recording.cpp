@@ -38,6 +38,23 @@ bool Recording::has_text() const {
     return false;
 }
 
+size_t Recording::text_bytes() const {
+    size_t bytes = 0;
+    for (const Event &e : events_)
+        if (e.op == Op::Text) bytes += std::get<std::string>(e.payload).size();
+    return bytes;
+}
+
+void Recording::replace_text(std::string_view from, std::string_view to) {
+    if (from.empty()) return;
+    for (Event &e : events_) {
+        if (e.op != Op::Text) continue;
+        auto &words = std::get<std::string>(e.payload);
+        for (size_t at = words.find(from); at != std::string::npos; at = words.find(from, at + to.size()))
+            words.replace(at, from.size(), to);
+    }
+}
+
 void Recording::note(NoteKind kind, const Recording &body) {
     add(Op::Note, Nested{static_cast<uint32_t>(kind), 0, {}, std::make_shared<Recording>(body)});
 }

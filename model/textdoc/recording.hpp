@@ -22,6 +22,10 @@ public:
     bool empty() const { return events_.empty(); }
     // Whether any text other than white space was recorded (objects count).
     bool has_text() const;
+    // The bytes of the recorded text (not of notes or frames).
+    size_t text_bytes() const;
+    // Every from in the recorded text (not in notes or frames) becomes to.
+    void replace_text(std::string_view from, std::string_view to);
 
 private:
     enum class Op : uint8_t {

@@ -37,14 +37,31 @@ void route_definitions(odf::RegionRouter &router, Readers &readers, PageReader &
     router.route(odf::Region::kMasterStyles, &masters);
 }
 
-// What a page's master draws on it (its free shapes' text) joins the
-// page's own shapes, unless the page's style hides it.
+// The master text all pages together take: far past a real deck's, and
+// what keeps a large master on many small pages from multiplying the file.
+constexpr uint64_t kMasterTextBytes = uint64_t{64} << 20;
+
+// What a page's master draws on it (its free shapes' text, and the header,
+// footer, date and number the page shows, filled in) joins the page's own
+// shapes, unless the page's style hides it.
 void draw_masters(std::vector<slides::Slide> &slides, const std::vector<PageReader::PageMaster> &uses,
-                  const MasterPages &masters) {
+                  const MasterPages &masters, Diagnostics &diagnostics) {
+    uint64_t drawn = 0;
     for (size_t i = 0; i < slides.size() && i < uses.size(); ++i) {
         const auto master = masters.find(uses[i].name);
         if (!uses[i].shown || master == masters.end()) continue;
-        slides[i].shapes.insert(slides[i].shapes.end(), master->second.begin(), master->second.end());
+        for (const MasterShape &shape : master->second) {
+            slides::PlacedShape placed{shape.placed.role, shape.placed.at,
+                                       decorate(shape.placed.content, shape.decoration, uses[i].decorations)};
+            if (!placed.content.has_text()) continue;
+            drawn += placed.content.text_bytes();
+            if (drawn > kMasterTextBytes) {
+                diagnostics.warn("the master pages' text is left out from page " + std::to_string(i + 1) +
+                                 " on: it would pass " + std::to_string(kMasterTextBytes >> 20) + " MiB");
+                return;
+            }
+            slides[i].shapes.push_back(std::move(placed));
+        }
     }
 }
 
@@ -65,7 +82,7 @@ std::vector<slides::Slide> read_presentation(ImportJob &job, Readers &readers, s
         body.route(odf::Region::kBody, &pages);
         MemorySource second(job.input.bytes(), "");
         read_xml(second, body, job.limits);
-        draw_masters(slides, pages.page_masters(), masters);
+        draw_masters(slides, pages.page_masters(), masters, job.diagnostics);
         return slides;
     }
     Package package(job.input.bytes(), job.limits, job.diagnostics);
@@ -84,7 +101,7 @@ std::vector<slides::Slide> read_presentation(ImportJob &job, Readers &readers, s
     content.route(odf::Region::kBody, &pages);
     RootCheck root(content, Ns::Office, "document-content", "OpenDocument");
     package.read("content.xml", root, Parse::AheadWhenLarge);
-    draw_masters(slides, pages.page_masters(), masters);
+    draw_masters(slides, pages.page_masters(), masters, job.diagnostics);
     return slides;
 }
 

@@ -24,6 +24,25 @@ int64_t length_of(std::string_view text) {
 
 bool is_paragraph(const XmlName &name) { return name.is(Ns::Text, "p") || name.is(Ns::Text, "h"); }
 
+// The field an element in a paragraph is: the page number, or a master's
+// header, footer or date.
+Decoration field_of(const XmlName &name) {
+    if (name.is(Ns::Text, "page-number")) return Decoration::PageNumber;
+    if (name.ns != Ns::OdfPresentation || name.local == "page-number") return Decoration::None;
+    return decoration_of_field(name.local);
+}
+
+// A declaration's text shows on every page that names it: a line's worth
+// is kept, so that pages times declarations stays in proportion to the file.
+constexpr size_t kDeclarationBytes = 1024;
+
+// A declaration cut at its bound ends before the character cut in two.
+void end_declaration(std::string &text) {
+    if (text.size() < kDeclarationBytes) return;
+    while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80) text.pop_back();
+    if (!text.empty() && static_cast<unsigned char>(text.back()) >= 0xC0) text.pop_back();
+}
+
 }  // namespace
 
 void PageReader::start(const XmlName &name, const XmlAttributes &a) {
@@ -38,7 +57,36 @@ void PageReader::start(const XmlName &name, const XmlAttributes &a) {
         in_notes_ = true;
     } else if (in_page_ && name.ns == Ns::Draw && name.local != "g" && name.local != "layer-set") {
         start_shape(name, a);
+    } else if (!in_page_ && name.ns == Ns::OdfPresentation && name.local.ends_with("-decl")) {
+        start_declaration(name, a);
     }
+}
+
+// <presentation:footer-decl presentation:name="ftr1">text</…>, and the
+// header's and the date's; a date of the current day has no text.
+void PageReader::start_declaration(const XmlName &name, const XmlAttributes &a) {
+    const Decoration d = decoration_of_field(name.local.substr(0, name.local.size() - 5));
+    if (d == Decoration::None || d == Decoration::PageNumber) return;
+    std::string &text = declarations_[static_cast<size_t>(d)][std::string(a.get(Ns::OdfPresentation, "name"))];
+    text.clear();
+    const bool today = d == Decoration::DateTime && a.get(Ns::OdfPresentation, "source") == "current-date";
+    declaration_ = today ? nullptr : &text;
+}
+
+DecorationTexts PageReader::decorations_of(std::string_view style, const XmlAttributes &a) const {
+    static constexpr std::pair<Decoration, std::string_view> kUses[] = {{Decoration::Header, "use-header-name"},
+                                                                         {Decoration::Footer, "use-footer-name"},
+                                                                         {Decoration::DateTime, "use-date-time-name"}};
+    DecorationTexts page;
+    if (const auto shown = styles_.decorations.find(style); shown != styles_.decorations.end())
+        page.shown = shown->second;
+    for (const auto &[decoration, attribute] : kUses) {
+        const auto &declared = declarations_[static_cast<size_t>(decoration)];
+        const auto found = declared.find(a.get(Ns::OdfPresentation, attribute));
+        if (found != declared.end()) page.text[static_cast<size_t>(decoration)] = found->second;
+    }
+    page.text[static_cast<size_t>(Decoration::PageNumber)] = std::to_string(slides_.back().number);
+    return page;
 }
 
 void PageReader::start_page(const XmlAttributes &a) {
@@ -48,7 +96,8 @@ void PageReader::start_page(const XmlAttributes &a) {
     slide.number = static_cast<uint32_t>(slides_.size() + 1);
     slides_.push_back(std::move(slide));
     const std::string_view master = masters_ ? a.get(Ns::Style, "name") : a.get(Ns::Draw, "master-page-name");
-    page_masters_.push_back({std::string(master), !styles_.bare_pages.contains(style)});
+    page_masters_.push_back({std::string(master), !styles_.bare_pages.contains(style),
+                             masters_ ? DecorationTexts{} : decorations_of(style, a)});
     if (masters_) (*masters_)[std::string(master)];
     in_page_ = true;
 }
@@ -58,6 +107,7 @@ void PageReader::start_shape(const XmlName &, const XmlAttributes &a) {
     shape_->depth = 1;
     const std::string_view cls = a.get(Ns::OdfPresentation, "class");
     shape_->placed.role = role_of(cls);
+    if (masters_) shape_->decoration = decoration_of_class(cls);
     shape_->placed.at = slides::Position{length_of(a.get(Ns::Svg, "y")), length_of(a.get(Ns::Svg, "x"))};
     shape_->name = a.get(Ns::Draw, "name");
     shape_->width_pt = odf::points_of_length(a.get(Ns::Svg, "width"));
@@ -100,6 +150,8 @@ void PageReader::start_in_shape(const XmlName &name, const XmlAttributes &a) {
         begin_span(a.get(Ns::Text, "style-name"));
     } else if (!paragraph_) {
         return;
+    } else if (const Decoration field = field_of(name); field != Decoration::None) {
+        start_field(field);
     } else if (name.is(Ns::Text, "s")) {
         paragraph_->text(std::string(std::min<uint32_t>(odf::count_of(a.get(Ns::Text, "c"), 1), 1000), ' '));
     } else if (name.is(Ns::Text, "tab")) {
@@ -112,6 +164,19 @@ void PageReader::start_in_shape(const XmlName &name, const XmlAttributes &a) {
     } else if (name.is(Ns::Text, "span")) {
         begin_span(a.get(Ns::Text, "style-name"));
     }
+}
+
+// A master's field is its marker, which each page fills in; a page's own
+// page number is its number.  A page number's saved text is passed over.
+void PageReader::start_field(Decoration field) {
+    if (masters_)
+        paragraph_->text(marker_of(field));
+    else if (field == Decoration::PageNumber)
+        paragraph_->text(std::to_string(slides_.back().number));
+    else
+        return;
+    paragraph_has_text_ = true;
+    if (field == Decoration::PageNumber) capture_ = &field_text_;
 }
 
 // A span's formatting lies over that of what it is in.
@@ -155,6 +220,10 @@ void PageReader::start_table_part(const XmlName &name, const XmlAttributes &a) {
 }
 
 void PageReader::text(std::string_view chars) {
+    if (declaration_) {
+        declaration_->append(chars.substr(0, kDeclarationBytes - std::min(kDeclarationBytes, declaration_->size())));
+        return;
+    }
     if (!shape_ || shape_->skipped) return;
     if (capture_) {
         capture_->append(chars);
@@ -176,12 +245,17 @@ void PageReader::end(const XmlName &name) {
         return end_in_shape(name);
     }
     if (name.is(Ns::Draw, "page") || name.is(Ns::Style, "master-page")) in_page_ = false;
+    if (name.ns == Ns::OdfPresentation && name.local.ends_with("-decl") && declaration_) {
+        end_declaration(*declaration_);
+        declaration_ = nullptr;
+    }
     if (name.is(Ns::OdfPresentation, "notes")) in_notes_ = false;
 }
 
 void PageReader::end_in_shape(const XmlName &name) {
-    if (name.is(Ns::Svg, "title") || name.is(Ns::Svg, "desc")) {
+    if (name.is(Ns::Svg, "title") || name.is(Ns::Svg, "desc") || name.is(Ns::Text, "page-number")) {
         capture_ = nullptr;
+        field_text_.clear();
     } else if (name.is(Ns::Text, "list")) {
         if (!lists_open_.empty()) lists_open_.pop_back();
     } else if (is_paragraph(name) && paragraph_) {
@@ -239,8 +313,8 @@ void PageReader::finish_shape() {
     }
     if (shape.placed.content.empty()) return;
     if (masters_) {
-        if (shape.placed.role == Role::Free && !shape.notes)
-            (*masters_)[page_masters_.back().name].push_back(std::move(shape.placed));
+        if ((shape.placed.role == Role::Free || shape.decoration != Decoration::None) && !shape.notes)
+            (*masters_)[page_masters_.back().name].push_back({std::move(shape.placed), shape.decoration});
         return;
     }
     if (shape.notes)

@@ -14,6 +14,7 @@
 
 #include "odf/frame_pictures.hpp"
 #include "slides/slide.hpp"
+#include "page_decorations.hpp"
 #include "page_styles.hpp"
 
 namespace qrv::import::odp {
@@ -32,11 +33,18 @@ struct PageShape {
     std::string href;  // of its picture, "" for none
     std::string object_href;  // of its embedded object (a chart's folder), "" for none
     uint32_t width_pt = 0, height_pt = 0;
+    Decoration decoration = Decoration::None;  // of a master's frame
 };
 
-// The master pages a page can draw on: the text of their free shapes (a
-// line on every page), by name.  Their placeholders lend nothing.
-using MasterPages = std::map<std::string, std::vector<slides::PlacedShape>, std::less<>>;
+// The master pages a page can draw on, by name: the text of their free
+// shapes (a line on every page) and of their header, footer, date and
+// page-number frames, with the fields' markers in it.  Their other
+// placeholders lend nothing.
+struct MasterShape {
+    slides::PlacedShape placed;
+    Decoration decoration = Decoration::None;  // None for a free shape, always shown
+};
+using MasterPages = std::map<std::string, std::vector<MasterShape>, std::less<>>;
 
 class PageReader final : public XmlHandler {
 public:
@@ -47,10 +55,12 @@ public:
     void read_masters_into(MasterPages &masters) { masters_ = &masters; }
     // Pictures of the pages are kept through pictures (else shown by name).
     void keep_pictures(odf::FramePictures &pictures) { pictures_ = &pictures; }
-    // Each page's master, and whether the page shows its master's shapes.
+    // Each page's master, whether the page shows its master's shapes, and
+    // what it fills the master's fields with.
     struct PageMaster {
         std::string name;
         bool shown = true;
+        DecorationTexts decorations;
     };
     const std::vector<PageMaster> &page_masters() const { return page_masters_; }
 
@@ -70,6 +80,9 @@ private:
     textdoc::TextSink &sink() { return shape_->placed.content; }
 
     void start_page(const XmlAttributes &attributes);
+    void start_declaration(const XmlName &name, const XmlAttributes &attributes);
+    void start_field(Decoration field);
+    DecorationTexts decorations_of(std::string_view style, const XmlAttributes &attributes) const;
 
     const PageStyles &styles_;
     slides::BulletLists &lists_;
@@ -94,6 +107,10 @@ private:
     // open in it, innermost last.
     std::vector<textdoc::CharFormat> spans_;
     std::string *capture_ = nullptr;  // the title or description being read
+    std::string field_text_;          // a field's saved text, passed over
+    // The header, footer and date declarations, by Decoration and name.
+    std::array<std::map<std::string, std::string, std::less<>>, kDecorations> declarations_;
+    std::string *declaration_ = nullptr;  // the one being read
     unsigned covered_left_ = 0;       // cells of the row a column span still covers
 };
 

@@ -40,6 +40,17 @@ textdoc::CharFormat PageStyles::chars(std::string_view name) const {
     return found == text.end() ? textdoc::CharFormat{} : found->second;
 }
 
+void PageStylesReader::read_decorations(const XmlAttributes &a) {
+    static constexpr std::pair<Decoration, std::string_view> kShown[] = {{Decoration::Header, "display-header"},
+                                                                          {Decoration::Footer, "display-footer"},
+                                                                          {Decoration::DateTime, "display-date-time"},
+                                                                          {Decoration::PageNumber, "display-page-number"}};
+    DecorationSet shown = 0;
+    for (const auto &[decoration, attribute] : kShown)
+        if (a.get(Ns::OdfPresentation, attribute) == "true") shown |= bit_of(decoration);
+    if (shown) styles_.decorations[style_] = shown;
+}
+
 void PageStylesReader::start(const XmlName &name, const XmlAttributes &a) {
     if (name.is(Ns::Style, "style")) {
         style_ = a.get(Ns::Style, "name");
@@ -49,6 +60,7 @@ void PageStylesReader::start(const XmlName &name, const XmlAttributes &a) {
     } else if (name.is(Ns::Style, "drawing-page-properties")) {
         if (a.get(Ns::OdfPresentation, "visibility") == "hidden") styles_.hidden_pages.insert(style_);
         if (a.get(Ns::OdfPresentation, "background-objects-visible") == "false") styles_.bare_pages.insert(style_);
+        read_decorations(a);
     } else if (name.is(Ns::Text, "list-style")) {
         const std::string_view own = a.get(Ns::Style, "name");
         list_ = &styles_.lists[std::string(own.empty() ? std::string_view(style_) : own)];

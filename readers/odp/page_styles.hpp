@@ -16,6 +16,7 @@
 
 #include "package/xml_reader.hpp"
 #include "slides/bullets.hpp"
+#include "page_decorations.hpp"
 #include "textdoc/text_formats.hpp"
 
 namespace qrv::import::odp {
@@ -27,6 +28,9 @@ struct PageStyles {
     // Page styles that hide the shapes of their master page
     // (presentation:background-objects-visible="false").
     std::set<std::string, std::less<>> bare_pages;
+    // The decorations of their master that page styles show
+    // (presentation:display-footer="true" and the rest).
+    std::map<std::string, DecorationSet, std::less<>> decorations;
     std::map<std::string, Levels, std::less<>> lists;    // by list style or graphic style name
     std::map<std::string, std::string, std::less<>> parents;  // graphic style to its parent
     // The character formatting of text and paragraph styles
@@ -47,6 +51,8 @@ public:
     void end(const XmlName &name) override;
 
 private:
+    void read_decorations(const XmlAttributes &attributes);
+
     PageStyles &styles_;
     std::string style_;  // the style:style in hand
     Levels *list_ = nullptr;

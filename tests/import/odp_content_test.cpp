@@ -67,6 +67,29 @@ const std::string kSpannedTable =
     "</table:table-row><table:table-row><table:table-cell><text:p>a</text:p></table:table-cell><table:table-cell>"
     "<text:p>b</text:p></table:table-cell></table:table-row></table:table></draw:frame>";
 
+// A page style that shows its master's footer, date and page number.
+const std::string kDecoratedPage =
+    "<style:style style:name=\"dp3\" style:family=\"drawing-page\"><style:drawing-page-properties "
+    "presentation:display-footer=\"true\" presentation:display-date-time=\"true\" "
+    "presentation:display-page-number=\"true\"/></style:style>";
+
+// The footer and a fixed date its pages name, and a date of the current day.
+const std::string kDeclarations =
+    "<presentation:footer-decl presentation:name=\"f1\">Course line</presentation:footer-decl>"
+    "<presentation:date-time-decl presentation:name=\"d1\" presentation:source=\"fixed\">9 Dec"
+    "</presentation:date-time-decl>"
+    "<presentation:date-time-decl presentation:name=\"d2\" presentation:source=\"current-date\"/>";
+
+const std::string kDecoratingMaster =
+    "<style:master-page style:name=\"M\">" + odp_frame(odp_p("<presentation:date-time/>"), "date-time", "19cm") +
+    odp_frame(odp_p("<presentation:footer/>"), "footer", "19.1cm") +
+    odp_frame(odp_p("Page <text:page-number>&lt;number&gt;</text:page-number>"), "page-number", "19.2cm") +
+    "</style:master-page>";
+
+std::string decorated_page(const std::string &inside, const std::string &uses) {
+    return "<draw:page draw:master-page-name=\"M\" draw:style-name=\"dp3\" " + uses + ">" + inside + "</draw:page>";
+}
+
 TEST(OdpContent, WhatTheTextShows) {
     struct Case {
         const char *name;
@@ -105,6 +128,15 @@ TEST(OdpContent, WhatTheTextShows) {
                      odp_frame(odp_p("Master title"), "title") + odp_frame(odp_p("<text:page-number/>"), "page-number") +
                      "</style:master-page>"},
          "One\nCompany line\nlower\nTwo\nThree\n"},
+        {"a master's date, footer and number where the page's style shows them, filled from the page's declarations",
+         {.pages = kDeclarations +
+                   decorated_page(odp_title("One"),
+                                  "presentation:use-footer-name=\"f1\" presentation:use-date-time-name=\"d1\"") +
+                   decorated_page(odp_title("Two"), "presentation:use-date-time-name=\"d2\"") +
+                   page_on("M", odp_title("Three") + odp_frame(odp_p("p. <text:page-number>7</text:page-number>"))),
+          .automatic = kDecoratedPage,
+          .masters = kDecoratingMaster},
+         "One\n9 Dec\nCourse line\nPage 1\nTwo\nPage 2\nThree\np. 3\n"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
