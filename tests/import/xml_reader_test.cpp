@@ -27,6 +27,20 @@ public:
     void text(std::string_view chars) override { log += "'" + std::string(chars) + "'"; }
 };
 
+// Writes elements with their namespace, and attributes with theirs when
+// they have any: "+ns:name(ns:a=v)" "-name".
+class NamespaceRecorder final : public XmlHandler {
+public:
+    std::string log;
+    void start(const XmlName &name, const XmlAttributes &attributes) override {
+        log += "+" + std::to_string(static_cast<int>(name.ns)) + ":" + std::string(name.local);
+        for (const auto &a : attributes)
+            log += "(" + std::to_string(static_cast<int>(a.name.ns)) + ":" + std::string(a.name.local) + "=" +
+                   std::string(a.value) + ")";
+    }
+    void end(const XmlName &name) override { log += "-" + std::string(name.local); }
+};
+
 enum class Way { Here, Ahead };
 void PrintTo(Way way, std::ostream *out) { *out << (way == Way::Here ? "here" : "ahead"); }
 
@@ -89,6 +103,31 @@ TEST_P(XmlReader, NamesAreKnownByNamespaceNotByPrefix) {
     EXPECT_EQ(events("<c/>"), "+0:c-c");
 }
 
+// Where each prefix stands for what: a binding lasts to its element's end,
+// an inner one hides an outer one, unprefixed attributes are in no
+// namespace, declarations are no attributes.
+TEST_P(XmlReader, PrefixesBindForTheirElement) {
+    const std::string sheet = std::to_string(static_cast<int>(Ns::Spreadsheet));
+    const std::string xml_ns = std::to_string(static_cast<int>(Ns::Xml));
+    struct Case {
+        std::string xml, seen;
+    } cases[] = {
+        {std::string("<a xmlns:x=\"") + kMain + "\"><x:b/></a><!-- -->", "+0:a+" + sheet + ":b-b-a"},
+        {std::string("<a><x:b xmlns:x=\"") + kMain + "\"/><c/></a>", "+0:a+" + sheet + ":b-b+0:c-c-a"},
+        {std::string("<x:a xmlns:x=\"") + kMain + "\"><x:b xmlns:x=\"urn:other\"/><x:c/></x:a>",
+         "+" + sheet + ":a+1:b-b+" + sheet + ":c-c-a"},
+        {std::string("<a xmlns=\"") + kMain + "\"><b xmlns=\"\"/><c/></a>", "+" + sheet + ":a+0:b-b+" + sheet + ":c-c-a"},
+        {"<a xml:space=\"preserve\"/>", "+0:a(" + xml_ns + ":space=preserve)-a"},
+        {std::string("<a xmlns=\"") + kMain + "\" r=\"1\"/>", "+" + sheet + ":a(0:r=1)-a"},
+    };
+    for (const auto &c : cases) {
+        MemorySource source = source_of(c.xml);
+        NamespaceRecorder recorder;
+        read(source, recorder);
+        EXPECT_EQ(recorder.log, c.seen) << c.xml;
+    }
+}
+
 TEST_P(XmlReader, CharactersAndEntities) {
     EXPECT_EQ(events("<t>a&amp;b&#x263A;<![CDATA[<c>]]></t>"), "+0:t'a''&''b''\xE2\x98\xBA''<c>'-t");
     // An external subset is never loaded, so its entities stay unknown and
@@ -109,6 +148,8 @@ TEST_P(XmlReader, FaultsNamePartAndLine) {
         {"<a>&ext;</a>", "part.xml: line 1: not well-formed XML (undefined entity)"},
         {"<a>\x01</a>", "part.xml: line 1: not well-formed XML (invalid token)"},
         {"<a b='1' b='2'/>", "part.xml: line 1: not well-formed XML (duplicate attribute)"},
+        {"<a>\n<x:b/></a>", "part.xml: line 2: not well-formed XML (unbound prefix)"},
+        {"<a><b xmlns:x='urn:x'/><c x:d='1'/></a>", "part.xml: line 1: not well-formed XML (unbound prefix)"},
     };
     for (const auto &c : cases) EXPECT_EQ(fault(c.xml), c.message) << c.xml;
 }

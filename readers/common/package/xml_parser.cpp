@@ -10,7 +10,6 @@
 namespace qrv::import {
 namespace {
 
-constexpr char kSeparator = '\x01';
 constexpr int kPieceBytes = 64 * 1024;
 
 // The parser's reason, without the "not well-formed" the message already
@@ -32,7 +31,7 @@ std::string where_in(const ByteSource &source, uint64_t line) {
 }
 
 XmlParser::XmlParser(XmlHandler &handler, const Limits &limits) : handler_(handler), limits_(limits) {
-    parser_ = XML_ParserCreateNS(nullptr, kSeparator);
+    parser_ = XML_ParserCreate(nullptr);
     if (!parser_) throw std::bad_alloc();
     XML_SetUserData(parser_, this);
     XML_SetElementHandler(parser_, on_start, on_end);
@@ -81,18 +80,6 @@ void XmlParser::fail(ByteSource &source) {
     broken(where + "not well-formed XML (" + xml_fault(XML_GetErrorCode(parser_)) + ")");
 }
 
-XmlName XmlParser::split(const char *expanded) {
-    std::string_view name(expanded);
-    const size_t cut = name.rfind(kSeparator);
-    if (cut == std::string_view::npos) return {Ns::None, name};
-    const std::string_view uri = name.substr(0, cut);
-    if (uri != last_uri_) {
-        last_uri_.assign(uri);
-        last_ns_ = namespace_of(uri);
-    }
-    return {last_ns_, name.substr(cut + 1)};
-}
-
 template <typename Fn>
 void XmlParser::guarded(Fn &&fn) {
     if (pending_) return;
@@ -109,17 +96,19 @@ void XmlParser::on_start(void *self, const char *name, const char **atts) {
     p.guarded([&] {
         if (++p.depth_ > p.limits_.max_depth)
             over_limit("elements nested deeper than " + std::to_string(p.limits_.max_depth));
+        p.prefixes_.declare(atts, p.depth_);
         p.attributes_.clear();
-        for (const char **a = atts; a[0]; a += 2) p.attributes_.push_back({p.split(a[0]), a[1]});
-        p.handler_.start(p.split(name), XmlAttributes(p.attributes_));
+        for (const char **a = atts; a[0]; a += 2)
+            if (!XmlPrefixes::is_declaration(a[0])) p.attributes_.push_back({p.prefixes_.attribute(a[0]), a[1]});
+        p.handler_.start(p.prefixes_.element(name), XmlAttributes(p.attributes_));
     });
 }
 
 void XmlParser::on_end(void *self, const char *name) {
     auto &p = *static_cast<XmlParser *>(self);
     p.guarded([&] {
-        --p.depth_;
-        p.handler_.end(p.split(name));
+        p.handler_.end(p.prefixes_.element(name));
+        p.prefixes_.end_element(p.depth_--);
     });
 }
 

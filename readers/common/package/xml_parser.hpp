@@ -12,6 +12,7 @@
 
 #include "writer/limits.hpp"
 #include "byte_source.hpp"
+#include "xml_prefixes.hpp"
 #include "xml_reader.hpp"
 
 struct XML_ParserStruct;
@@ -33,7 +34,6 @@ public:
 private:
     bool stopped_early() const;
     [[noreturn]] void fail(ByteSource &source);
-    XmlName split(const char *expanded);
     template <typename Fn>
     void guarded(Fn &&fn);
 
@@ -48,8 +48,7 @@ private:
     const Limits &limits_;
     std::exception_ptr pending_;
     std::vector<XmlAttributes::Attribute> attributes_;
-    std::string last_uri_;
-    Ns last_ns_ = Ns::None;
+    XmlPrefixes prefixes_;
     uint32_t depth_ = 0;
 };
 
