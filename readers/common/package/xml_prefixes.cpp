@@ -9,18 +9,18 @@ namespace {
 
 constexpr std::string_view kDeclaration = "xmlns";
 
-size_t slot_of(std::string_view prefix) {
-    if (prefix.empty()) return 0;
-    return (prefix.size() * 7 + static_cast<unsigned char>(prefix.front()) * 3 +
-            static_cast<unsigned char>(prefix.back())) %
-           32;
-}
+constexpr size_t kKeyBytes = 8;
+
+size_t slot_of(uint64_t key, size_t length) { return ((key * 0x9E3779B97F4A7C15u) >> 59) ^ (length & 31); }
 
 [[noreturn]] void unbound() { broken("not well-formed XML (unbound prefix)"); }
 
 }  // namespace
 
-XmlPrefixes::XmlPrefixes() { bind("xml", "http://www.w3.org/XML/1998/namespace", 0); }
+XmlPrefixes::XmlPrefixes() {
+    bind("xml", "http://www.w3.org/XML/1998/namespace", 0);
+    default_ = &scopes_.emplace(std::string(), std::vector<Ns>{}).first->second;
+}
 
 bool XmlPrefixes::is_declaration(std::string_view name) {
     return name.starts_with(kDeclaration) && (name.size() == kDeclaration.size() || name[kDeclaration.size()] == ':');
@@ -49,25 +49,30 @@ void XmlPrefixes::end_element(uint32_t depth) {
     }
 }
 
-const std::vector<Ns> *XmlPrefixes::scope_of(std::string_view prefix) const {
-    Slot &slot = slots_[slot_of(prefix)];
-    if (slot.bound && slot.prefix == prefix) return slot.bound;
+const std::vector<Ns> *XmlPrefixes::scope_of(std::string_view prefix, uint64_t key) const {
+    const bool keyed = prefix.size() <= kKeyBytes;
+    Slot &slot = slots_[slot_of(key, prefix.size())];
+    if (keyed && slot.bound && slot.key == key && slot.length == prefix.size()) return slot.bound;
     const auto found = scopes_.find(prefix);
     if (found == scopes_.end()) return nullptr;
-    slot = {found->first, &found->second};
-    return slot.bound;
+    if (keyed) slot = {key, prefix.size(), &found->second};
+    return &found->second;
 }
 
-XmlName XmlPrefixes::resolve(std::string_view qualified, bool is_element) const {
-    const size_t colon = qualified.find(':');
-    if (colon == std::string_view::npos) {
-        if (!is_element) return {Ns::None, qualified};
-        const std::vector<Ns> *scope = scope_of({});
-        return {scope && !scope->empty() ? scope->back() : Ns::None, qualified};
+// One pass over the prefix, gathering its first bytes as the key.
+XmlName XmlPrefixes::resolve(const char *qualified, bool is_element) const {
+    uint64_t key = 0;
+    size_t n = 0;
+    for (; qualified[n] && qualified[n] != ':'; ++n)
+        if (n < kKeyBytes) key |= uint64_t{static_cast<unsigned char>(qualified[n])} << (8 * n);
+    if (!qualified[n]) {
+        const std::string_view local(qualified, n);
+        if (!is_element || default_->empty()) return {Ns::None, local};
+        return {default_->back(), local};
     }
-    const std::vector<Ns> *scope = scope_of(qualified.substr(0, colon));
+    const std::vector<Ns> *scope = scope_of({qualified, n}, key);
     if (!scope || scope->empty()) unbound();
-    return {scope->back(), qualified.substr(colon + 1)};
+    return {scope->back(), std::string_view(qualified + n + 1)};
 }
 
 XmlName XmlPrefixes::element(const char *qualified) const { return resolve(qualified, true); }

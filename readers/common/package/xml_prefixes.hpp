@@ -8,10 +8,11 @@
 // with no binding in scope is a fault of the XML, as namespace-aware
 // parsers hold it.  Declarations are no attributes of their element.
 //
-// Looking up a prefix is a compare against the last name that fell into
-// the same one of a few slots, then the innermost binding of that prefix:
-// documents bind their prefixes once, at the root, and use them on every
-// element.
+// Looking up a prefix of up to eight bytes is one compare of those bytes,
+// as a number, against the last prefix that fell into the same one of a
+// few slots, then the innermost binding of that prefix: documents bind
+// their prefixes once, at the root, and use them on every element.  Longer
+// prefixes are looked up by name.
 #pragma once
 
 #include <array>
@@ -49,19 +50,21 @@ private:
     };
     using Scopes = std::unordered_map<std::string, std::vector<Ns>, PrefixHash, std::equal_to<>>;
     struct Slot {
-        std::string_view prefix;
+        uint64_t key = 0;  // the prefix's bytes, the first lowest
+        size_t length = 0;
         const std::vector<Ns> *bound = nullptr;
     };
 
     void bind(std::string_view prefix, std::string_view uri, uint32_t depth);
     // The bindings of prefix, innermost last; null for one never bound.
-    const std::vector<Ns> *scope_of(std::string_view prefix) const;
-    XmlName resolve(std::string_view qualified, bool is_element) const;
+    const std::vector<Ns> *scope_of(std::string_view prefix, uint64_t key) const;
+    XmlName resolve(const char *qualified, bool is_element) const;
 
     Scopes scopes_;
     // Each binding's prefix and the depth of the element that made it, in
     // the order made.
     std::vector<std::pair<std::vector<Ns> *, uint32_t>> made_;
+    const std::vector<Ns> *default_ = nullptr;  // the bindings of unprefixed element names
     mutable std::array<Slot, 32> slots_{};
 };
 
