@@ -2,19 +2,11 @@
 
 namespace qrv::import::odp {
 
-Decoration decoration_of_class(std::string_view cls) {
-    if (cls == "header") return Decoration::Header;
-    if (cls == "footer") return Decoration::Footer;
-    if (cls == "date-time") return Decoration::DateTime;
-    if (cls == "page-number") return Decoration::PageNumber;
-    return Decoration::None;
-}
-
-Decoration decoration_of_field(std::string_view local_name) {
-    if (local_name == "header") return Decoration::Header;
-    if (local_name == "footer") return Decoration::Footer;
-    if (local_name == "date-time") return Decoration::DateTime;
-    if (local_name == "page-number") return Decoration::PageNumber;
+Decoration decoration_named(std::string_view name) {
+    if (name == "header") return Decoration::Header;
+    if (name == "footer") return Decoration::Footer;
+    if (name == "date-time") return Decoration::DateTime;
+    if (name == "page-number") return Decoration::PageNumber;
     return Decoration::None;
 }
 

@@ -30,11 +30,10 @@ constexpr size_t kDecorations = 5;
 using DecorationSet = uint8_t;
 constexpr DecorationSet bit_of(Decoration d) { return static_cast<DecorationSet>(1u << static_cast<unsigned>(d)); }
 
-// The decoration a frame of this presentation:class draws; None for others.
-Decoration decoration_of_class(std::string_view presentation_class);
-// The decoration a field element in a master's frame stands for; None for
-// an element that is no such field.
-Decoration decoration_of_field(std::string_view local_name);
+// The decoration by its name, which is the presentation:class of the frame
+// that draws it and the local name of its field element
+// (<presentation:footer/>, <text:page-number>); None for other names.
+Decoration decoration_named(std::string_view name);
 // The marker that stands for the field in a master's text.
 std::string_view marker_of(Decoration d);
 

@@ -29,7 +29,7 @@ bool is_paragraph(const XmlName &name) { return name.is(Ns::Text, "p") || name.i
 Decoration field_of(const XmlName &name) {
     if (name.is(Ns::Text, "page-number")) return Decoration::PageNumber;
     if (name.ns != Ns::OdfPresentation || name.local == "page-number") return Decoration::None;
-    return decoration_of_field(name.local);
+    return decoration_named(name.local);
 }
 
 // A declaration's text shows on every page that names it: a line's worth
@@ -65,7 +65,7 @@ void PageReader::start(const XmlName &name, const XmlAttributes &a) {
 // <presentation:footer-decl presentation:name="ftr1">text</…>, and the
 // header's and the date's; a date of the current day has no text.
 void PageReader::start_declaration(const XmlName &name, const XmlAttributes &a) {
-    const Decoration d = decoration_of_field(name.local.substr(0, name.local.size() - 5));
+    const Decoration d = decoration_named(name.local.substr(0, name.local.size() - 5));
     if (d == Decoration::None || d == Decoration::PageNumber) return;
     std::string &text = declarations_[static_cast<size_t>(d)][std::string(a.get(Ns::OdfPresentation, "name"))];
     text.clear();
@@ -107,7 +107,7 @@ void PageReader::start_shape(const XmlName &, const XmlAttributes &a) {
     shape_->depth = 1;
     const std::string_view cls = a.get(Ns::OdfPresentation, "class");
     shape_->placed.role = role_of(cls);
-    if (masters_) shape_->decoration = decoration_of_class(cls);
+    if (masters_) shape_->decoration = decoration_named(cls);
     shape_->placed.at = slides::Position{length_of(a.get(Ns::Svg, "y")), length_of(a.get(Ns::Svg, "x"))};
     shape_->name = a.get(Ns::Draw, "name");
     shape_->width_pt = odf::points_of_length(a.get(Ns::Svg, "width"));
