@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "odf/attribute_values.hpp"
+#include "writer/utf16.hpp"
 
 namespace qrv::import::odp {
 namespace {
@@ -34,14 +35,10 @@ Decoration field_of(const XmlName &name) {
 
 // A declaration's text shows on every page that names it: a line's worth
 // is kept, so that pages times declarations stays in proportion to the file.
+// Up to three bytes past it are read, to see where the last whole
+// character ends.
 constexpr size_t kDeclarationBytes = 1024;
-
-// A declaration cut at its bound ends before the character cut in two.
-void end_declaration(std::string &text) {
-    if (text.size() < kDeclarationBytes) return;
-    while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80) text.pop_back();
-    if (!text.empty() && static_cast<unsigned char>(text.back()) >= 0xC0) text.pop_back();
-}
+constexpr size_t kDeclarationRead = kDeclarationBytes + 3;
 
 }  // namespace
 
@@ -221,7 +218,7 @@ void PageReader::start_table_part(const XmlName &name, const XmlAttributes &a) {
 
 void PageReader::text(std::string_view chars) {
     if (declaration_) {
-        declaration_->append(chars.substr(0, kDeclarationBytes - std::min(kDeclarationBytes, declaration_->size())));
+        declaration_->append(chars.substr(0, kDeclarationRead - std::min(kDeclarationRead, declaration_->size())));
         return;
     }
     if (!shape_ || shape_->skipped) return;
@@ -246,7 +243,7 @@ void PageReader::end(const XmlName &name) {
     }
     if (name.is(Ns::Draw, "page") || name.is(Ns::Style, "master-page")) in_page_ = false;
     if (name.ns == Ns::OdfPresentation && name.local.ends_with("-decl") && declaration_) {
-        end_declaration(*declaration_);
+        declaration_->resize(utf8_piece_end(*declaration_, kDeclarationBytes));
         declaration_ = nullptr;
     }
     if (name.is(Ns::OdfPresentation, "notes")) in_notes_ = false;

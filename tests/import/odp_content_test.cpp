@@ -137,6 +137,13 @@ TEST(OdpContent, WhatTheTextShows) {
           .automatic = kDecoratedPage,
           .masters = kDecoratingMaster},
          "One\n9 Dec\nCourse line\nPage 1\nTwo\nPage 2\nThree\np. 3\n"},
+        {"a declaration keeps its first 1,024 bytes, cut before a character they would split",
+         {.pages = "<presentation:footer-decl presentation:name=\"f1\">" + std::string(1023, 'a') +
+                   "\xC3\xA9 more</presentation:footer-decl>" +
+                   decorated_page(odp_title("One"), "presentation:use-footer-name=\"f1\""),
+          .automatic = kDecoratedPage,
+          .masters = kDecoratingMaster},
+         "One\n" + std::string(1023, 'a') + "\nPage 1\n"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
