@@ -4,7 +4,9 @@
 // reading gathers the definitions (properties, font faces, common and
 // automatic styles, list styles) and learns which lists the body starts
 // and continues; once the definitions are resolved and written, a second
-// reading streams the body into the items.
+// reading streams the body into the items.  The second reading plays the
+// body's events as the first one kept them, where they fitted the tape's
+// bound; a larger body is parsed again.
 #include "writer/document_writer.hpp"
 #include "registry/detect_package.hpp"
 #include "core/error.hpp"
@@ -13,6 +15,7 @@
 #include "package/optional_part.hpp"
 #include "package/package.hpp"
 #include "package/root_check.hpp"
+#include "package/xml_tape.hpp"
 #include "textdoc/item_writer.hpp"
 #include "odf/document_regions.hpp"
 #include "odf/manifest.hpp"
@@ -95,7 +98,11 @@ public:
 
     Package *package() { return package_ ? &*package_ : nullptr; }
 
-    void read_body(XmlHandler &body) {
+    // A flat document's faults name no part.
+    std::string body_part() const { return package_ ? "content.xml" : ""; }
+
+    void read_body(const XmlTape &kept, XmlHandler &body) {
+        if (kept.whole()) return kept.play(body);
         RegionRouter router;
         router.route(Region::kBody, &body);
         if (package_)
@@ -148,7 +155,9 @@ CHHandle import_odt(ImportJob &job) {
     NoSink nowhere;
     Diagnostics said_again_later;  // the body's warnings come with the second reading
     OdtBodyReader scan(sheet, doc, learnt, said_again_later, nowhere);
-    source.read_definitions(meta, sheet, doc, scan);
+    XmlTape body_events(source.body_part());
+    XmlTapeRecorder recorder(body_events, scan);
+    source.read_definitions(meta, sheet, doc, recorder);
     if (!scan.saw_text()) broken("the document holds no text body (office:text)");
     meta.finish();
     doc.fall_back_to_default_paragraph_style("Standard");
@@ -163,7 +172,7 @@ CHHandle import_odt(ImportJob &job) {
     ListInstances lists(sheet);
     OdtBodyReader body(sheet, doc, lists, job.diagnostics, writer);
     if (Package *package = source.package()) body.keep_pictures(pictures.emplace(*package, store));
-    source.read_body(body);
+    source.read_body(body_events, body);
     OdtMasterPages masters(sheet, doc, lists, job.diagnostics);
     source.read_master_pages(masters);
     masters.write(writer);

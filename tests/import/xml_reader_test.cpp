@@ -11,6 +11,7 @@
 #include "package/xml_parser.hpp"
 #include "package/xml_read_ahead.hpp"
 #include "package/xml_reader.hpp"
+#include "package/xml_tape.hpp"
 
 namespace qrv::import {
 namespace {
@@ -218,6 +219,42 @@ TEST_P(XmlReader, OtherExceptionsTravelAsTheyAre) {
     Refuser refuser;
     EXPECT_THROW(fault(long_part("<odd/></r>"), refuser), std::runtime_error);
     EXPECT_EQ(refuser.seen, 50002);
+}
+
+// A tape kept while a part is read plays its events again without the
+// part: the same events, and a handler's faults at the lines the parse
+// would have named; one that outgrows its bound is let go.
+TEST_P(XmlReader, TapesPlayWhatThePartGave) {
+    struct Case {
+        std::string xml;
+        size_t bound;
+        std::string result;  // of playing the tape to a Refuser
+        int seen;
+    } cases[] = {
+        {"<a>\n\n<bad/></a>", XmlTape::kBound, "p: line 3: a bad element", 2},
+        {long_part("<bad/></r>"), XmlTape::kBound, "p: line 50002: a bad element", 50002},
+        {long_part("<stop/></r>"), XmlTape::kBound, "done", 50002},
+        {long_part("<bad/></r>"), 64 * 1024, "done", 0},
+    };
+    for (const auto &c : cases) {
+        XmlTape tape("p", c.bound);
+        Recorder first, again;
+        XmlTapeRecorder recorder(tape, first);
+        MemorySource source = source_of(c.xml);
+        read(source, recorder);
+        EXPECT_EQ(tape.whole(), c.seen > 0) << c.xml.substr(0, 40);
+        tape.play(again);
+        EXPECT_EQ(again.log, tape.whole() ? first.log : "") << c.xml.substr(0, 40);
+        Refuser refuser;
+        std::string result = "done";
+        try {
+            tape.play(refuser);
+        } catch (const ImportError &e) {
+            result = e.what();
+        }
+        EXPECT_EQ(result, c.result) << c.xml.substr(0, 40);
+        EXPECT_EQ(refuser.seen, c.seen) << c.xml.substr(0, 40);
+    }
 }
 
 TEST_P(XmlReader, LongPartsGiveTheSameEvents) {

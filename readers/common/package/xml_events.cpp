@@ -94,6 +94,7 @@ char *XmlEventWriter::put(char *at, std::string_view bytes) {
 }
 
 void XmlEventReplay::replay(std::span<const char> piece, XmlHandler &handler) {
+    const XmlLineScope scope(*this);
     Cursor cursor(piece);
     while (!cursor.done()) {
         const auto head = cursor.head<EventHead>();

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "xml_event_line.hpp"
 #include "xml_reader.hpp"
 
 namespace qrv::import {
@@ -30,12 +31,12 @@ private:
 };
 
 // Hands the events of pieces to a handler, in order.
-class XmlEventReplay {
+class XmlEventReplay final : public XmlLineSource {
 public:
     // Every event of the piece, through the handler; what the handler throws
     // goes on, with line() the line of the event it was handed.
     void replay(std::span<const char> piece, XmlHandler &handler);
-    uint64_t line() const { return line_; }
+    uint64_t line() const override { return line_; }
 
 private:
     std::vector<XmlAttributes::Attribute> attributes_;

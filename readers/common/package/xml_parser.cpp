@@ -25,10 +25,12 @@ std::string xml_fault(XML_Error code) {
 
 }  // namespace
 
-std::string where_in(const ByteSource &source, uint64_t line) {
-    const std::string part = source.name().empty() ? "" : source.name() + ": ";
-    return part + "line " + std::to_string(line) + ": ";
+std::string where_in(std::string_view part, uint64_t line) {
+    std::string where = part.empty() ? std::string() : std::string(part) + ": ";
+    return where + "line " + std::to_string(line) + ": ";
 }
+
+std::string where_in(const ByteSource &source, uint64_t line) { return where_in(source.name(), line); }
 
 XmlParser::XmlParser(XmlHandler &handler, const Limits &limits) : handler_(handler), limits_(limits) {
     parser_ = XML_ParserCreate(nullptr);
@@ -43,6 +45,7 @@ XmlParser::XmlParser(XmlHandler &handler, const Limits &limits) : handler_(handl
 XmlParser::~XmlParser() { XML_ParserFree(parser_); }
 
 void XmlParser::parse(ByteSource &source) {
+    const XmlLineScope scope(*this);
     for (;;) {
         void *piece = XML_GetBuffer(parser_, kPieceBytes);
         if (!piece) throw std::bad_alloc();

@@ -8,10 +8,12 @@
 #include <cstdint>
 #include <exception>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "writer/limits.hpp"
 #include "byte_source.hpp"
+#include "xml_event_line.hpp"
 #include "xml_prefixes.hpp"
 #include "xml_reader.hpp"
 
@@ -19,7 +21,7 @@ struct XML_ParserStruct;
 
 namespace qrv::import {
 
-class XmlParser {
+class XmlParser final : public XmlLineSource {
 public:
     XmlParser(XmlHandler &handler, const Limits &limits);
     ~XmlParser();
@@ -30,6 +32,7 @@ public:
     void parse(ByteSource &source);
     // The line of the element or characters being handled.
     uint64_t current_line() const;
+    uint64_t line() const override { return current_line(); }
 
 private:
     bool stopped_early() const;
@@ -55,5 +58,6 @@ private:
 // "xl/styles.xml: line 12: ", or "line 12: " for a source without a name
 // (a flat document is no part of a package).
 std::string where_in(const ByteSource &source, uint64_t line);
+std::string where_in(std::string_view part, uint64_t line);
 
 }  // namespace qrv::import
