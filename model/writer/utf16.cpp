@@ -1,5 +1,8 @@
 #include "utf16.hpp"
 
+#include <cstdint>
+#include <cstring>
+
 namespace qrv::import {
 namespace {
 
@@ -34,6 +37,24 @@ void append_code_point(char32_t c, std::u16string &out) {
     }
 }
 
+// Where the run of bytes below 0x80 from i ends, eight bytes at a time.
+size_t ascii_run_end(const unsigned char *s, size_t i, size_t n) {
+    for (uint64_t eight; i + 8 <= n; i += 8) {
+        std::memcpy(&eight, s + i, 8);
+        if (eight & 0x8080808080808080ull) break;
+    }
+    while (i < n && s[i] < 0x80) ++i;
+    return i;
+}
+
+// Widens the bytes from i to end, all below 0x80, onto out.
+void append_ascii(const unsigned char *s, size_t i, size_t end, std::u16string &out) {
+    const size_t at = out.size();
+    out.resize(at + (end - i));
+    char16_t *to = out.data() + at;
+    for (; i < end; ++i) *to++ = s[i];
+}
+
 }  // namespace
 
 size_t utf8_piece_end(std::string_view utf8, size_t most) {
@@ -50,8 +71,9 @@ void append_utf16(std::string_view utf8, std::u16string &out) {
     for (size_t i = 0; i < n;) {
         const unsigned char b = s[i];
         if (b < 0x80) {
-            out += static_cast<char16_t>(b);
-            ++i;
+            const size_t end = ascii_run_end(s, i, n);
+            append_ascii(s, i, end, out);
+            i = end;
             continue;
         }
         const Lead lead = lead_of(b);

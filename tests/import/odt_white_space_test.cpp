@@ -3,6 +3,7 @@
 // start or after a line break.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,14 @@ TEST(OdtWhiteSpace, RunsShowAsOneSpaceAcrossPieces) {
         {{"end ", "|", "  next"}, "end next"},
         {{"", "x", ""}, "x"},
         {{"one  two", "three"}, "one twothree"},
+        // Eight bytes at a time: a double space, a tab or a leading space
+        // on either side of an eight's edge, and a piece after a space.
+        {{"abcdefg  hijklmnop"}, "abcdefg hijklmnop"},
+        {{"abcdefgh  ijklmnop"}, "abcdefgh ijklmnop"},
+        {{"abcdefghijk\tlmnop"}, "abcdefghijk lmnop"},
+        {{"abcdefg ", " hijklmnop qrstuvw"}, "abcdefg hijklmnop qrstuvw"},
+        {{"|", " abcdefghijklmnop"}, "abcdefghijklmnop"},
+        {{"na\xC3\xAFve caf\xC3\xA9 d\xC3\xA9j\xC3\xA0  vu"}, "na\xC3\xAFve caf\xC3\xA9 d\xC3\xA9j\xC3\xA0 vu"},
     };
     for (const auto &c : cases) {
         WhiteSpace white_space;
@@ -36,6 +45,33 @@ TEST(OdtWhiteSpace, RunsShowAsOneSpaceAcrossPieces) {
             shown += white_space.shown(piece);
         }
         EXPECT_EQ(shown, c.shown) << c.pieces.front();
+    }
+}
+
+// Every piece shows as the byte-by-byte rule would show it, whatever falls
+// where in the eights the pieces are taken in.
+TEST(OdtWhiteSpace, ShowsAsTheByteRuleDoesWhereverTheRunsFall) {
+    const std::string letters[] = {"a", "b", " ", " ", "\t", "\n", "\xC3\xA9"};
+    uint32_t seed = 12345;
+    auto next = [&seed](uint32_t below) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) % below;
+    };
+    for (int round = 0; round < 2000; ++round) {
+        WhiteSpace white_space;
+        std::string shown, expected;
+        bool after = true;
+        for (int piece_count = 1 + next(3); piece_count > 0; --piece_count) {
+            std::string piece;
+            for (uint32_t n = next(40); n > 0; --n) piece += letters[next(7)];
+            shown += white_space.shown(piece);
+            for (const char c : piece) {
+                const bool space = c == ' ' || c == '\t' || c == '\n';
+                if (!(space && after)) expected += space ? ' ' : c;
+                after = space;
+            }
+        }
+        ASSERT_EQ(shown, expected) << "round " << round;
     }
 }
 

@@ -29,6 +29,12 @@ TEST(Utf16, MalformedSequencesBecomeOneReplacementEach) {
         {"\xE2\x82x", u"\uFFFDx"},                          // cut short by another character
         {"\x80x", u"\uFFFDx"},
         {std::string("a\0b", 3), std::u16string(u"a\0b", 3)},
+        // Runs of ASCII go eight bytes at a time: a sequence at, before
+        // and after an eight's edge, and one cut short there.
+        {"abcdefg\xC3\xA9hijklmnopq", u"abcdefg\u00E9hijklmnopq"},
+        {"abcdefgh\xE2\x82\xACijklmnop\xF0\x9F\x98\x80", u"abcdefgh\u20ACijklmnop\U0001F600"},
+        {"abcdefghijklmno\xE2\x82", u"abcdefghijklmno\uFFFD"},
+        {"\xC3\xA9" "abcdefghijklmnopqrstuvwxyz\x7F", u"\u00E9abcdefghijklmnopqrstuvwxyz\u007F"},
     };
     for (const auto &c : cases) EXPECT_EQ(utf16_of(c.utf8), c.utf16) << c.utf8;
 }
