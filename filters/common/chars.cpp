@@ -22,6 +22,19 @@ size_t convert_into(char *out, size_t room, const QRVWCHAR *chars, size_t count)
     return written < 0 ? std::char_traits<char>::length(out) : static_cast<size_t>(written);
 }
 
+// Text of units below 0x80 only (a number, most names and words) is its
+// units as bytes: written here without the converter's call and its
+// choice of path, which cost more than the copy on short text.  False at
+// the first unit that needs the converter.
+bool narrow_ascii(char *out, const QRVWCHAR *chars, size_t count) {
+    QRVWCHAR seen = 0;
+    for (size_t i = 0; i < count; ++i) {
+        seen |= chars[i];
+        out[i] = static_cast<char>(chars[i]);
+    }
+    return seen < 0x80;
+}
+
 }  // namespace
 
 std::string utf8_of(const QRVWCHAR *chars, size_t count) {
@@ -38,6 +51,7 @@ std::string_view Utf8Scratch::convert(const QRVWCHAR *chars, size_t count) {
         capacity_ = std::max(room, 2 * capacity_);
         bytes_ = std::make_unique<char[]>(capacity_);
     }
+    if (narrow_ascii(bytes_.get(), chars, count)) return {bytes_.get(), count};
     bytes_[0] = 0;
     return {bytes_.get(), convert_into(bytes_.get(), room, chars, count)};
 }
