@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages named that are not installed yet, with one
 # `apt-get update` first; a name of the form NAME:i386 also adds the i386
-# architecture.  Prints what it installed and how long that took.
+# architecture.  Prints what it installed and how long that took.  A mirror
+# caught in the middle of a sync fails the update ("File has unexpected
+# size ... Mirror sync in progress?"): the update is tried three times, a
+# minute apart, and each download is retried by apt itself.
 # Usage: bash scripts/need.sh PACKAGE...
 set -euo pipefail
 
@@ -18,6 +21,12 @@ if printf '%s\n' "${missing[@]}" | grep -q ':i386$' &&
   $sudo dpkg --add-architecture i386
 fi
 start=$(date +%s)
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+for attempt in 1 2 3; do
+  $sudo apt-get update -qq && break
+  ((attempt < 3)) || exit 1
+  echo "need.sh: apt-get update failed; trying again in 60 s" >&2
+  sleep 60
+done
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends -o Acquire::Retries=3 \
+  "${missing[@]}" >/dev/null
 echo "need.sh: installed ${missing[*]} in $(( $(date +%s) - start )) s"

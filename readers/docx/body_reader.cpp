@@ -121,8 +121,8 @@ void BodyReader::close(const Entry &entry) {
         break;
     case Close::Run: paragraph().run_given = false; break;
     case Close::Text:
-        show_text(std::move(text_), preserve_);
-        text_.clear();
+        show_text(text_, preserve_);
+        text_.clear();  // keeps its room for the next text
         break;
     case Close::Instruction: break;
     case Close::Hyperlink: sink().end_link(); break;
@@ -283,7 +283,7 @@ void BodyReader::show(std::string_view utf8) {
 }
 
 // Text without xml:space="preserve" loses the white space at its ends.
-void BodyReader::show_text(std::string text, bool preserve) { show(preserve ? text : trimmed_xml_space(text)); }
+void BodyReader::show_text(std::string_view text, bool preserve) { show(preserve ? text : trimmed_xml_space(text)); }
 
 // The elements of a run, each with what it does.
 BodyReader::Entry BodyReader::run_child(const XmlName &name, const XmlAttributes &a) {

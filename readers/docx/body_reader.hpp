@@ -146,7 +146,7 @@ private:
     void begin_paragraph_if_due();
     void announce_run();
     void show(std::string_view utf8);
-    void show_text(std::string text, bool preserve);
+    void show_text(std::string_view text, bool preserve);
     // The elements of a run (run_child's table).
     Entry run_properties(const XmlAttributes &a);
     Entry text_element(const XmlAttributes &a);

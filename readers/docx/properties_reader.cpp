@@ -27,9 +27,9 @@ public:
     }
     void end(const XmlName &name) override {
         if (current_)
-            doc_.add_property(current_->property, trimmed_xml_space(text_));
+            doc_.add_property(current_->property, std::string(trimmed_xml_space(text_)));
         else if (name.ns == Ns::DocPropsVTypes && !custom_name_.empty())
-            doc_.add_custom_property(custom_name_, trimmed_xml_space(text_));
+            doc_.add_custom_property(custom_name_, std::string(trimmed_xml_space(text_)));
         if (name.is(Ns::CustomProperties, "property")) custom_name_.clear();
         current_ = nullptr;
         text_.clear();

@@ -42,13 +42,13 @@ void OdtMetaReader::text(std::string_view chars) {
 
 void OdtMetaReader::end(const XmlName &) {
     if (in_custom_) {
-        doc_.add_custom_property(custom_name_, trimmed_xml_space(value_));
+        doc_.add_custom_property(custom_name_, std::string(trimmed_xml_space(value_)));
         in_custom_ = false;
     } else if (current_ == model::kPropertyKeywords) {
-        const std::string keyword = trimmed_xml_space(value_);
+        const std::string keyword(trimmed_xml_space(value_));
         if (!keyword.empty()) keywords_ += (keywords_.empty() ? "" : ", ") + keyword;
     } else if (current_) {
-        doc_.add_property(*current_, trimmed_xml_space(value_));
+        doc_.add_property(*current_, std::string(trimmed_xml_space(value_)));
     }
     current_.reset();
     value_.clear();

@@ -103,14 +103,18 @@ void XmlParser::on_start(void *self, const char *name, const char **atts) {
         p.attributes_.clear();
         for (const char **a = atts; a[0]; a += 2)
             if (!XmlPrefixes::is_declaration(a[0])) p.attributes_.push_back({p.prefixes_.attribute(a[0]), a[1]});
-        p.handler_.start(p.prefixes_.element(name), XmlAttributes(p.attributes_));
+        const XmlName element = p.prefixes_.element(name);
+        p.open_.push_back({element.ns, static_cast<uint32_t>(element.local.data() - name)});
+        p.handler_.start(element, XmlAttributes(p.attributes_));
     });
 }
 
 void XmlParser::on_end(void *self, const char *name) {
     auto &p = *static_cast<XmlParser *>(self);
     p.guarded([&] {
-        p.handler_.end(p.prefixes_.element(name));
+        const OpenElement open = p.open_.back();
+        p.open_.pop_back();
+        p.handler_.end({open.ns, std::string_view(name + open.local_from)});
         p.prefixes_.end_element(p.depth_--);
     });
 }

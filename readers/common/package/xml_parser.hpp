@@ -52,6 +52,14 @@ private:
     std::exception_ptr pending_;
     std::vector<XmlAttributes::Attribute> attributes_;
     XmlPrefixes prefixes_;
+    // Of each open element, its namespace and where its local name starts:
+    // an end tag names its element as the start did, so it is not resolved
+    // again.
+    struct OpenElement {
+        Ns ns;
+        uint32_t local_from;
+    };
+    std::vector<OpenElement> open_;
     uint32_t depth_ = 0;
 };
 

@@ -22,14 +22,10 @@ XmlPrefixes::XmlPrefixes() {
     default_ = &scopes_.emplace(std::string(), std::vector<Ns>{}).first->second;
 }
 
-bool XmlPrefixes::is_declaration(std::string_view name) {
-    return name.starts_with(kDeclaration) && (name.size() == kDeclaration.size() || name[kDeclaration.size()] == ':');
-}
-
 void XmlPrefixes::declare(const char **attributes, uint32_t depth) {
     for (const char **a = attributes; a[0]; a += 2) {
+        if (!is_declaration(a[0])) continue;
         const std::string_view name(a[0]);
-        if (!is_declaration(name)) continue;
         bind(name.size() == kDeclaration.size() ? std::string_view() : name.substr(kDeclaration.size() + 1), a[1],
              depth);
     }

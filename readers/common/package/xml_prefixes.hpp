@@ -37,7 +37,13 @@ public:
     // Drops the bindings of the element ending at depth.
     void end_element(uint32_t depth);
 
-    static bool is_declaration(std::string_view attribute_name);
+    // Whether an attribute's name, as expat gives it (zero-terminated),
+    // declares a namespace: "xmlns" or "xmlns:...".  Looks at six bytes at
+    // most.
+    static bool is_declaration(const char *attribute_name) {
+        const char *n = attribute_name;
+        return n[0] == 'x' && n[1] == 'm' && n[2] == 'l' && n[3] == 'n' && n[4] == 's' && (n[5] == 0 || n[5] == ':');
+    }
     // An element's name: unprefixed, in the default namespace.
     XmlName element(const char *qualified) const;
     // An attribute's name: unprefixed, in no namespace.
