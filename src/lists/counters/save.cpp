@@ -35,11 +35,9 @@ Step place_marker(Walk &walk, History &history, uint32_t level, uint32_t &place,
         walk.closed = true;
         return Step::kGoOn;
     }
-    place = 0;
-    for (; place < record_count(history) && record_at(history, place).Position <= walk.position; ++place) {
-        const LUCounterRecord &at = record_at(history, place);
-        if (at.Position != walk.position) continue;
-        if (at.Value != -1 && level != walk.level - 1) return Step::kDone;
+    const RecordSpan here = records_at(history, walk.position);
+    for (place = here.first; place < here.end; ++place) {
+        if (record_at(history, place).Value != -1 && level != walk.level - 1) return Step::kDone;
         walk.found = true;
     }
     const LUCounterRecord &next = record_at(history, std::min(place, record_count(history) - 1));
@@ -92,10 +90,10 @@ Step extend_outer_levels(Walk &walk, LUCounterEntry &counter) {
 }
 
 uint32_t record_value(Walk &walk, History &history) {
-    uint32_t place = 0;
-    for (; place < record_count(history) && record_at(history, place).Position <= walk.position; ++place) {
+    const RecordSpan here = records_at(history, walk.position);
+    uint32_t place = here.first;
+    for (; place < here.end; ++place) {
         LUCounterRecord &at = record_at(history, place);
-        if (at.Position != walk.position) continue;
         if (at.Value != -1) return QRV_OK;
         at.Value = walk.value;
         walk.found = true;

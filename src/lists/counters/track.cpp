@@ -45,10 +45,27 @@ bool add_level(LUCounterEntry &counter) {
     return false;
 }
 
-uint32_t first_beyond(const History &history, uint32_t position) {
-    uint32_t index = 0;
-    while (index < record_count(history) && record_at(history, index).Position <= position) ++index;
-    return index;
+namespace {
+
+// The first record from low on whose position is not before position
+// (or, beyond, not at or before it).
+uint32_t first_record(const History &history, uint32_t position, bool beyond) {
+    uint32_t low = 0, high = record_count(history);
+    while (low < high) {
+        const uint32_t middle = low + (high - low) / 2;
+        const uint32_t at = record_at(history, middle).Position;
+        if (beyond ? at <= position : at < position)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low;
+}
+
+}  // namespace
+
+RecordSpan records_at(const History &history, uint32_t position) {
+    return {first_record(history, position, false), first_record(history, position, true)};
 }
 
 void free_track(LUList *track) {

@@ -31,7 +31,17 @@ inline uint32_t record_count(const History &history) { return in_use(history); }
 
 void free_track(LUList *track);
 
+// A history holds its records in the order of their positions: a save puts
+// its records where that order wants them and appends only past the last.
+// So the records at a position are found by halving, not by a walk from
+// the first (which made a long list's saves quadratic).
+struct RecordSpan {
+    uint32_t first;  // the first record at the position (or beyond it)
+    uint32_t end;    // the first record beyond the position
+};
+RecordSpan records_at(const History &history, uint32_t position);
+
 // Index of the first record beyond position (the record count when none is).
-uint32_t first_beyond(const History &history, uint32_t position);
+inline uint32_t first_beyond(const History &history, uint32_t position) { return records_at(history, position).end; }
 
 }  // namespace qrv::lists::counters
